@@ -1,0 +1,208 @@
+#pragma once
+// A finite group of at most 120 elements, built once by one of its Generate
+// methods and read-only afterwards (apart from its ID).
+//
+// Two index spaces:
+//  - source index i (1-based): the order in which the generation method
+//    produced the element; SourceElement(i) is its original name.
+//  - reductive position k (1-based): the order in which the reductive mapping
+//    named the element; Element(k) is its reductive-mapping name ("1", "A",
+//    "A|2|", "AB", ... in markup).
+// Index 1 is the identity in both spaces.
+//
+// At generation the whole product table is computed once as integers; every
+// member answers from integer tables. Names are only for display.
+//
+// The PascalCase members are the group's public protocol and refuse invalid
+// arguments with InvalidArgument. The lower-case accessors are unchecked
+// table look-ups for the engines' inner loops (callers pass valid indices of a
+// generated group).
+
+#include <array>
+#include <bitset>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/group/errors.h"
+
+namespace quorix {
+
+class Group;
+using GroupPtr = std::shared_ptr<Group>;
+
+inline constexpr int kMaxGroupOrder = 120;
+inline constexpr int kMaxTableOrder = 20;
+
+// Generation codes (MethodOfGeneration).
+enum GenerationMethod : int {
+    kMethodCayleyTable = 0,
+    kMethodSymmetric = 1,
+    kMethodAdditive = 2,
+    kMethodMultiplicative = 3,
+    kMethodAlternating = 4,
+    kMethodPermutational = 5,
+    kMethodSubgroup = 6,
+    kMethodQuotient = 7,
+    kMethodDirectProduct = 8,
+};
+
+// A set of elements by index (bit k for index k, 1..120; bit 0 unused).
+using ElementSet = std::bitset<128>;
+
+// A Cayley table of names, 0-based: table[a][b] is the name of the product of
+// the (a+1)-th and (b+1)-th elements; row 0 (the identity's row) lists them.
+using CayleyTable = std::vector<std::vector<std::string>>;
+
+class Group {
+public:
+    Group();
+    static GroupPtr Create() { return std::make_shared<Group>(); }
+
+    Group(const Group&) = delete;
+    Group& operator=(const Group&) = delete;
+
+    // ---- identity and header ------------------------------------------
+    const std::string& GroupID() const { return id_; }
+    void SetGroupID(const std::string& id) { id_ = id; }
+    int MethodOfGeneration() const { return method_; }
+    int Order() const;
+    int Modulus() const { return modulus_; }
+    int Degree() const { return degree_; }
+    bool IsGenerated() const { return generated_; }
+
+    // ---- element names and lookups (checked) ----------------------------
+    std::string SourceElement(int i) const;
+    std::string SourceElementInverse(int i) const;
+    int SourceElementOrder(int i) const;
+    std::string Element(int k) const;
+    std::string MappedElement(int i) const;
+    std::string MappedSourceElement(int k) const;
+    std::string Product(int k1, int k2) const;
+    std::string SourceProduct(int i1, int i2) const;
+    int NumberOfComponents() const;
+    int Suborder(int k) const;
+    int ElementIndex(const std::string& name) const;          // -1 if none
+    int ElementInverseIndex(int k) const;
+    int SourceElementIndex(const std::string& name) const;    // -1 if none
+    int SourceElementInverseIndex(int i) const;
+
+    // ---- isomorphism (orders up to 20) ----------------------------------
+    // True when an isomorphism onto `other` exists; the first one in the
+    // enumeration order (the lexicographically smallest image list over
+    // reductive positions) becomes the last mapping. A failed test leaves the
+    // last mapping as it was; asking again about the remembered group answers
+    // at once.
+    bool IsIsomorphic(const Group& other);
+    // The source index of this group that the isomorphism sends to the other
+    // group's source index j; 0 when there is no isomorphism.
+    int IsomorphismMapping(const Group& other, int j);
+    // Last mapping found: slot k (1..Order) = the other group's reductive
+    // position of the image of this group's position k. Slot 0 unused.
+    const std::array<int, kMaxTableOrder + 2>& LastIsomorphismMapping() const { return lastMapping_; }
+
+    // ---- generation (each may run once) ---------------------------------
+    void GenerateSymmetric(int degree);
+    void GenerateAlternating(int degree);
+    void GeneratePermutational(const std::vector<std::string>& permutations);
+    void GenerateMultiplicative(int modulus);
+    void GenerateAdditive(int modulus);
+    // members: the parent's reductive positions that belong to the subgroup.
+    void GenerateSubgroup(const GroupPtr& parent, const ElementSet& members);
+    void GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& n);
+    void GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second);
+    void Generate(const CayleyTable& table);
+
+    // ---- properties -----------------------------------------------------
+    bool Abelian() const;
+    bool Cyclic() const;
+    bool Dihedral() const;
+
+    // ---- derived-group references ---------------------------------------
+    const GroupPtr& Parent() const { return parent_; }           // subgroup: parent; quotient: G
+    const GroupPtr& NormalSubgroup() const { return normal_; }   // quotient: N
+    const GroupPtr& FirstFactor() const { return first_; }
+    const GroupPtr& SecondFactor() const { return second_; }
+    // Quotient only: for each reductive position p of G (1..|G|), the source
+    // index of the coset that contains it. Slot 0 unused.
+    const std::vector<int>& CosetLabels() const { return cosetLabels_; }
+    // Subgroup only: for each source index i, the parent's source index.
+    const std::vector<int>& ParentSourceIndex() const { return parentSource_; }
+
+    // Splits a direct product's source name at the comma that ends the first
+    // factor's part. Shows "Program error (SplitOrderedPair)" and returns two
+    // empty parts when there is no such comma.
+    std::pair<std::string, std::string> SplitOrderedPair(const std::string& s) const;
+
+    // ---- unchecked fast accessors (valid indices of a generated group) ----
+    int order() const { return order_; }
+    // Reductive positions.
+    int mul(int k1, int k2) const { return posTable_[static_cast<std::size_t>(k1 * kStride + k2)]; }
+    int inv(int k) const { return posInverse_[static_cast<std::size_t>(k)]; }
+    int elementOrder(int k) const { return posOrder_[static_cast<std::size_t>(k)]; }
+    const std::string& name(int k) const { return mappedNames_[static_cast<std::size_t>(sourceOf_[static_cast<std::size_t>(k)])]; }
+    // Source indices.
+    int srcMul(int i1, int i2) const { return srcTable_[static_cast<std::size_t>(i1 * kStride + i2)]; }
+    int srcInv(int i) const { return srcInverse_[static_cast<std::size_t>(i)]; }
+    int srcOrder(int i) const { return srcOrder_[static_cast<std::size_t>(i)]; }
+    const std::string& sourceName(int i) const { return sourceNames_[static_cast<std::size_t>(i)]; }
+    const std::string& mappedName(int i) const { return mappedNames_[static_cast<std::size_t>(i)]; }
+    // Between the spaces.
+    int sourceOf(int k) const { return sourceOf_[static_cast<std::size_t>(k)]; }
+    int positionOf(int i) const { return positionOf_[static_cast<std::size_t>(i)]; }
+    // Name lookups through hash maps (-1 if none).
+    int positionOfName(const std::string& name) const;
+    int sourceIndexOfName(const std::string& name) const;
+
+    // A number unique to this object for the life of the program.
+    std::uint64_t Serial() const { return serial_; }
+
+    static constexpr int kStride = kMaxGroupOrder + 1;
+
+private:
+    friend struct GroupBuilder;
+
+    void RefuseIfGenerated() const;
+    void RequireGenerated() const;
+    void RequireIndex(int i) const;
+    void CompleteGeneration(std::vector<std::string> names, std::vector<std::uint8_t> table);
+    bool AssignReductiveNames();
+    void NameLetterProducts(int letterStart, int& count);
+    void NameElement(int sourceIndex, std::string name, int& count);
+    void AssignFactorNames();
+    void BuildPositionTables();
+    std::vector<int> AtomicSuborders() const;
+    bool FindIsomorphism(const Group& other);
+
+    std::string id_;
+    int method_ = 0;
+    int order_ = 0;
+    int modulus_ = 0;
+    int degree_ = 0;
+    bool generated_ = false;
+    bool naming_ = false;
+    int lettersUsed_ = 0;
+    std::uint64_t serial_ = 0;
+
+    std::vector<std::string> sourceNames_;   // [source index]
+    std::vector<std::string> mappedNames_;   // [source index]
+    std::vector<int> sourceOf_;              // [position] -> source index
+    std::vector<int> positionOf_;            // [source index] -> position
+    std::vector<std::uint8_t> srcTable_;     // [i1 * kStride + i2] -> source index
+    std::vector<std::uint8_t> posTable_;     // [k1 * kStride + k2] -> position
+    std::vector<int> srcInverse_, posInverse_, srcOrder_, posOrder_;
+    std::unordered_map<std::string, int> sourceIndexByName_;
+    std::unordered_map<std::string, int> positionByName_;
+
+    GroupPtr parent_, normal_, first_, second_;
+    std::vector<int> cosetLabels_;
+    std::vector<int> parentSource_;
+
+    // Isomorphism state.
+    std::array<int, kMaxTableOrder + 2> lastMapping_{};
+    std::uint64_t lastIsomorphicSerial_ = 0;
+};
+
+}  // namespace quorix

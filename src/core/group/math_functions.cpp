@@ -1,0 +1,174 @@
+#include "core/group/math_functions.h"
+
+#include <algorithm>
+
+#include "core/group/errors.h"
+#include "core/host/host.h"
+
+namespace quorix::MathFunctions {
+
+std::int64_t Factorial(int n) {
+    std::int64_t f = 1;
+    for (int i = 2; i <= n; ++i) f *= i;
+    return f;
+}
+
+int EulerPhi(int n) {
+    int count = 0;
+    for (int k = 1; k < n; ++k)
+        if (RelativelyPrime(n, k)) ++count;
+    return count;
+}
+
+bool IsPrime(int n) {
+    if (n < 4) return true;
+    for (int d = 2;; ++d) {
+        if (n % d == 0 && d < n) return false;
+        if ((d + 1) * (d + 1) > n) return true;
+    }
+}
+
+int Gcd(int a, int b) {
+    if (a < 0) a = -a;
+    if (b < 0) b = -b;
+    while (b != 0) {
+        int t = a % b;
+        a = b;
+        b = t;
+    }
+    return a;
+}
+
+int maxProperDivisor(int n) {
+    for (int d = 2; d <= n; ++d)
+        if (n % d == 0) return n / d;
+    showMessage("program error (maxProperDivisor)");
+    throw InvalidArgument("maxProperDivisor: no divisor of " + std::to_string(n));
+}
+
+std::vector<int> ProperDivisors(int n) {
+    std::vector<int> out;
+    for (int d = n - 1; d > 1; --d)
+        if (n % d == 0) out.push_back(d);
+    return out;
+}
+
+std::vector<PrimePower> PrimeFactorization(int n) {
+    std::vector<PrimePower> out;
+    for (int p = 2; n > 1;) {
+        if (n % p == 0) {
+            if (out.empty() || out.back().prime != p)
+                out.push_back({p, 1});
+            else
+                ++out.back().exponent;
+            n /= p;
+        } else {
+            ++p;
+        }
+    }
+    return out;
+}
+
+bool RelativelyPrime(int a, int b) {
+    if (a == 0) return b == 1;
+    while (a != 0) {
+        if (b == 0) return a == 1;
+        if (a > b)
+            a %= b;
+        else
+            b %= a;
+    }
+    return b == 1;
+}
+
+int PermutationSign(const std::string& p) {
+    int sign = 1;
+    for (std::size_t i = 0; i < p.size(); ++i)
+        for (std::size_t j = i + 1; j < p.size(); ++j)
+            if (p[i] > p[j]) sign = -sign;
+    return sign;
+}
+
+int PermutationDigitValue(char c) {
+    if (c >= '1' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 55;
+    return -1;
+}
+
+char PermutationDigitChar(int v) { return v > 9 ? static_cast<char>(v + 55) : static_cast<char>('0' + v); }
+
+std::string IdentityPermutation(int d) { return std::string(kPermutationDigits).substr(0, static_cast<std::size_t>(d)); }
+
+bool IsPermutationString(const std::string& s) {
+    const int d = static_cast<int>(s.size());
+    if (d < 1 || d > 15) return false;
+    unsigned seen = 0;
+    for (char c : s) {
+        int v = PermutationDigitValue(c);
+        if (v < 1 || v > d || (seen & (1u << v))) return false;
+        seen |= 1u << v;
+    }
+    return true;
+}
+
+std::string ComposePermutations(const std::string& p, const std::string& q) {
+    std::string r(p.size(), '0');
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        int pi = PermutationDigitValue(p[i]);
+        if (pi < 1 || static_cast<std::size_t>(pi) > q.size())
+            throw InvalidArgument("ComposePermutations: '" + p + "' and '" + q + "' do not compose");
+        r[i] = q[static_cast<std::size_t>(pi - 1)];
+    }
+    return r;
+}
+
+std::string ComputeNextPermutation(const std::string& s) {
+    const int d = static_cast<int>(s.size());
+    std::vector<int> v(static_cast<std::size_t>(d) + 1);
+    for (int i = 1; i <= d; ++i) v[static_cast<std::size_t>(i)] = PermutationDigitValue(s[static_cast<std::size_t>(i - 1)]);
+    auto usedBefore = [&](int value, int k) {
+        for (int i = 1; i < k; ++i)
+            if (v[static_cast<std::size_t>(i)] == value) return true;
+        return false;
+    };
+    int k = d;
+    for (; k >= 1; --k) {
+        int found = 0;
+        for (int c = v[static_cast<std::size_t>(k)] + 1; c <= d; ++c)
+            if (!usedBefore(c, k)) {
+                found = c;
+                break;
+            }
+        if (found) {
+            v[static_cast<std::size_t>(k)] = found;
+            break;
+        }
+    }
+    if (k < 1) {
+        showMessage("Logic error in ComputeNextPermutation");
+        throw InvalidArgument("ComputeNextPermutation: '" + s + "' is the last permutation");
+    }
+    for (int i = k + 1; i <= d; ++i)
+        for (int c = 1; c <= d; ++c)
+            if (!usedBefore(c, i)) {
+                v[static_cast<std::size_t>(i)] = c;
+                break;
+            }
+    std::string out;
+    for (int i = 1; i <= d; ++i) out += PermutationDigitChar(v[static_cast<std::size_t>(i)]);
+    return out;
+}
+
+void SortStrings(std::vector<std::string>& list) {
+    for (std::size_t i = 0; i < list.size(); ++i)
+        for (std::size_t j = i + 1; j < list.size(); ++j)
+            if (list[j] < list[i]) std::swap(list[i], list[j]);
+}
+
+void SortIntegers(std::vector<int>& list) {
+    for (std::size_t i = 0; i < list.size(); ++i)
+        for (std::size_t j = i + 1; j < list.size(); ++j)
+            if (list[j] < list[i]) std::swap(list[i], list[j]);
+}
+
+}  // namespace quorix::MathFunctions

@@ -1,0 +1,24 @@
+#include "gui/common/qt_host.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace quorix::gui {
+
+void QtHost::pumpEvents() { QCoreApplication::processEvents(); }
+
+void QtHost::message(const std::string& text) {
+    QMessageBox::information(QApplication::activeWindow(), QStringLiteral("QUORIX"), QString::fromStdString(text));
+}
+
+bool QtHost::askYesNo(const std::string& text, const std::string& title) {
+    return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(title),
+                                 QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+}
+
+void QtHost::setProcessingText(const std::string& text) {
+    if (processingSink) processingSink(text);
+}
+
+}  // namespace quorix::gui
