@@ -1,0 +1,91 @@
+#include "core/report/markup.h"
+
+namespace quorix::markup {
+
+std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
+    if (from.empty()) return std::string(s);
+    std::string out;
+    out.reserve(s.size());
+    std::size_t pos = 0;
+    while (true) {
+        std::size_t hit = s.find(from, pos);
+        if (hit == std::string_view::npos) break;
+        out.append(s.substr(pos, hit - pos));
+        out.append(to);
+        pos = hit + from.size();
+    }
+    out.append(s.substr(pos));
+    return out;
+}
+
+std::vector<std::string> SplitSegments(std::string_view text) {
+    std::vector<std::string> out;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t bar = text.find('|', start);
+        if (bar == std::string_view::npos) {
+            out.emplace_back(text.substr(start));
+            return out;
+        }
+        out.emplace_back(text.substr(start, bar - start));
+        start = bar + 1;
+    }
+}
+
+std::string InsertBreakPoints(std::string_view text, std::string_view breakText) {
+    if (breakText.empty()) return std::string(text);
+    return ReplaceAll(text, breakText, std::string(breakText) + "||");
+}
+
+std::vector<Token> Tokenize(std::string_view text) {
+    std::vector<Token> out;
+    bool italic = false, raised = false, lowered = false;
+    for (const std::string& seg : SplitSegments(text)) {
+        if (seg == "%b") {
+            out.push_back({TokenKind::BoldOn, {}, Placement::Baseline, italic});
+        } else if (seg == "/b") {
+            out.push_back({TokenKind::BoldOff, {}, Placement::Baseline, italic});
+        } else if (seg == "%i") {
+            italic = true;
+            out.push_back({TokenKind::ItalicOn, {}, Placement::Baseline, italic});
+        } else if (seg == "/i") {
+            italic = false;
+            out.push_back({TokenKind::ItalicOff, {}, Placement::Baseline, italic});
+        } else {
+            std::string piece = seg;
+            bool stacked = false;
+            if (!piece.empty() && piece[0] == '@') {
+                lowered = true;
+                raised = false;
+                piece.erase(0, 1);
+            } else if (!piece.empty() && piece[0] == '^') {
+                lowered = false;
+                raised = true;
+                stacked = true;
+                piece.erase(0, 1);
+            }
+            if (!piece.empty()) {
+                Placement p = stacked ? Placement::Stacked
+                              : lowered ? Placement::Lowered
+                              : raised  ? Placement::Raised
+                                        : Placement::Baseline;
+                out.push_back({TokenKind::Text, std::move(piece), p, italic});
+            }
+        }
+        if (lowered)
+            lowered = false;
+        else
+            raised = !raised;
+    }
+    return out;
+}
+
+std::string StripMarkup(std::string_view text) {
+    std::string s = ReplaceAll(text, "|%b|", "");
+    s = ReplaceAll(s, "|/b|", "");
+    s = ReplaceAll(s, "|", "");
+    s = ReplaceAll(s, "^", "");
+    return ReplaceAll(s, "@", "");
+}
+
+}  // namespace quorix::markup
