@@ -10,6 +10,7 @@ namespace quorix {
 namespace {
 constexpr std::uint32_t bit(int k) { return 1u << k; }
 inline int single(std::uint32_t m) { return std::countr_zero(m); }
+inline bool oneBit(std::uint32_t m) { return m != 0 && (m & (m - 1)) == 0; }
 }  // namespace
 
 void IncrementalFill::configure(const Rules& rules) {
@@ -23,6 +24,7 @@ void IncrementalFill::configure(const Rules& rules) {
     rowEmpty_ = {};
     colEmpty_ = {};
     rowPos_ = {};
+    valueRows_ = {};
     for (int r = 1; r <= n; ++r) rowEmpty_[static_cast<std::size_t>(r)] = colEmpty_[static_cast<std::size_t>(r)] = full_;
     trail_.clear();
     queue_ = 0;
@@ -116,6 +118,7 @@ void IncrementalFill::undoTo(std::size_t mark) {
         rowEmpty_[r] |= bit(static_cast<int>(c));
         colEmpty_[c] |= bit(static_cast<int>(r));
         rowPos_[r][static_cast<std::size_t>(v)] = 0;
+        valueRows_[static_cast<std::size_t>(v)] &= ~bit(static_cast<int>(r));
     }
     queue_ = trail_.size();
     dirtyColumns_ = 0;
@@ -141,12 +144,13 @@ bool IncrementalFill::assign(int r, int c, int v) {
     rowEmpty_[sr] &= ~bit(c);
     colEmpty_[sc] &= ~bit(r);
     rowPos_[sr][static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(c);
+    valueRows_[static_cast<std::size_t>(v)] |= bit(r);
     trail_.push_back(static_cast<std::uint16_t>(r * 32 + c));
     dirtyColumns_ |= bit(c);
     return true;
 }
 
-bool IncrementalFill::triple(int a, int b, int c) {
+inline bool IncrementalFill::triple(int a, int b, int c) {
     const int ab = w_[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
     const int bc = w_[static_cast<std::size_t>(b)][static_cast<std::size_t>(c)];
     const int abc = ab ? w_[static_cast<std::size_t>(ab)][static_cast<std::size_t>(c)] : 0;
@@ -164,7 +168,6 @@ bool IncrementalFill::triple(int a, int b, int c) {
 
 bool IncrementalFill::process(int r, int c) {
     const std::size_t sr = static_cast<std::size_t>(r), sc = static_cast<std::size_t>(c);
-    const int n = n_;
     const int v = w_[sr][sc];
     // Uniqueness of inverses.
     if (v == 1) {
@@ -178,13 +181,13 @@ bool IncrementalFill::process(int r, int c) {
         return false;
     }
     // Last gap of the row and of the column.
-    if (std::popcount(rowEmpty_[sr]) == 1) {
+    if (oneBit(rowEmpty_[sr])) {
         const std::uint32_t missing = full_ & ~rowHas_[sr];
-        if (std::popcount(missing) != 1 || !assign(r, single(rowEmpty_[sr]), single(missing))) return false;
+        if (!oneBit(missing) || !assign(r, single(rowEmpty_[sr]), single(missing))) return false;
     }
-    if (std::popcount(colEmpty_[sc]) == 1) {
+    if (oneBit(colEmpty_[sc])) {
         const std::uint32_t missing = full_ & ~colHas_[sc];
-        if (std::popcount(missing) != 1 || !assign(single(colEmpty_[sc]), c, single(missing))) return false;
+        if (!oneBit(missing) || !assign(single(colEmpty_[sc]), c, single(missing))) return false;
     }
     // Last gap of a subgroup block's row or column.
     if (rules_.blocks) {
@@ -195,20 +198,50 @@ bool IncrementalFill::process(int r, int c) {
             if (!checkBlockRow(k, r) || !checkBlockColumn(k, c)) return false;
         }
     }
-    // Associativity of every triple that has this cell as one of its four.
+    // Associativity of every triple that has this cell as one of its four;
+    // only triples with another known cell can tell anything.
+    const std::uint32_t searched = full_ & ~bit(1);
     if (r >= 2 && c >= 2) {
-        for (int z = 2; z <= n; ++z)
-            if (!triple(r, c, z)) return false;  // (rc)z = r(cz)
-        for (int a = 2; a <= n; ++a)
-            if (!triple(a, r, c)) return false;  // (ar)c = a(rc)
+        // (rc)z = r(cz) for every z: rc = v.
+        const std::uint8_t* rowV = w_[static_cast<std::size_t>(v)].data();
+        const std::uint8_t* rowC = w_[sc].data();
+        const std::uint8_t* rowR = w_[sr].data();
+        for (std::uint32_t m = ~(rowEmpty_[static_cast<std::size_t>(v)] & rowEmpty_[sc]) & searched; m; m &= m - 1) {
+            const int z = single(m);
+            const int abc = rowV[z], bc = rowC[z];
+            const int a_bc = bc ? rowR[bc] : 0;
+            if (abc == 0) {
+                if (a_bc && !assign(v, z, a_bc)) return false;
+            } else if (a_bc == 0) {
+                if (bc && !assign(r, bc, abc)) return false;
+            } else if (abc != a_bc) {
+                return false;
+            }
+        }
+        // (ar)c = a(rc) for every a: rc = v.
+        for (std::uint32_t m = ~(colEmpty_[sr] & colEmpty_[static_cast<std::size_t>(v)]) & searched; m; m &= m - 1) {
+            const int a = single(m);
+            const std::uint8_t* rowA = w_[static_cast<std::size_t>(a)].data();
+            const int ab = rowA[r], a_bc = rowA[v];
+            const int abc = ab ? w_[static_cast<std::size_t>(ab)][sc] : 0;
+            if (abc == 0) {
+                if (a_bc && ab && !assign(ab, c, a_bc)) return false;
+            } else if (a_bc == 0) {
+                if (!assign(a, v, abc)) return false;
+            } else if (abc != a_bc) {
+                return false;
+            }
+        }
     }
     if (c >= 2)
-        for (int a = 2; a <= n; ++a) {
-            const int b = rowPos_[static_cast<std::size_t>(a)][static_cast<std::size_t>(r)];
+        for (std::uint32_t m = valueRows_[sr] & searched; m; m &= m - 1) {
+            const int a = single(m);
+            const int b = rowPos_[static_cast<std::size_t>(a)][sr];
             if (b >= 2 && !triple(a, b, c)) return false;  // ab = r: (ab)c
         }
     if (r >= 2)
-        for (int b = 2; b <= n; ++b) {
+        for (std::uint32_t m = valueRows_[sc] & searched; m; m &= m - 1) {
+            const int b = single(m);
             const int z = rowPos_[static_cast<std::size_t>(b)][sc];
             if (z >= 2 && !triple(r, b, z)) return false;  // bz = c: r(bz)
         }
@@ -218,21 +251,21 @@ bool IncrementalFill::process(int r, int c) {
 bool IncrementalFill::checkBlockRow(int k, int r) {
     const std::uint32_t mask = blockMask_[static_cast<std::size_t>(k)];
     const std::uint32_t gaps = rowEmpty_[static_cast<std::size_t>(r)] & mask;
-    if (std::popcount(gaps) != 1) return true;
+    if (!oneBit(gaps)) return true;
     std::uint32_t present = bit(r);
     for (std::uint32_t m = mask & ~gaps; m; m &= m - 1) present |= bit(w_[static_cast<std::size_t>(r)][static_cast<std::size_t>(single(m))]);
     const std::uint32_t missing = (mask | bit(1)) & ~present;
-    return std::popcount(missing) == 1 && assign(r, single(gaps), single(missing));
+    return oneBit(missing) && assign(r, single(gaps), single(missing));
 }
 
 bool IncrementalFill::checkBlockColumn(int k, int c) {
     const std::uint32_t mask = blockMask_[static_cast<std::size_t>(k)];
     const std::uint32_t gaps = colEmpty_[static_cast<std::size_t>(c)] & mask;
-    if (std::popcount(gaps) != 1) return true;
+    if (!oneBit(gaps)) return true;
     std::uint32_t present = bit(c);
     for (std::uint32_t m = mask & ~gaps; m; m &= m - 1) present |= bit(w_[static_cast<std::size_t>(single(m))][static_cast<std::size_t>(c)]);
     const std::uint32_t missing = (mask | bit(1)) & ~present;
-    return std::popcount(missing) == 1 && assign(single(gaps), c, single(missing));
+    return oneBit(missing) && assign(single(gaps), c, single(missing));
 }
 
 bool IncrementalFill::checkOrders() {

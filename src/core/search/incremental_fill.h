@@ -67,6 +67,7 @@ private:
     Table w_{};
     std::array<std::uint32_t, kSize> rowHas_{}, colHas_{}, rowEmpty_{}, colEmpty_{};
     std::array<std::array<std::uint8_t, kSize + 1>, kSize> rowPos_{};  // [row][value] -> column
+    std::array<std::uint32_t, kSize + 1> valueRows_{};  // [value] -> rows that hold it
     std::vector<std::uint16_t> trail_;       // cells assigned, r * 32 + c
     std::size_t queue_ = 0;                  // next trail entry to process
     std::uint32_t dirtyColumns_ = 0;
