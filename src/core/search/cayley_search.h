@@ -257,6 +257,8 @@ public:
     const GroupPtr& solution(int slot) const;            // slot 1..min(count, 100)
     int solutionIsomorph(int slot) const;                // 0 or the earlier slot
     int isomorphIndex() const { return isomorphIndex_; }
+    // What the last recordSolution did.
+    const RecordResult& lastRecord() const { return lastRecord_; }
     int manualSolutionCount() const { return manualSolutionCount_; }
     void setManualSolutionCount(int c) { manualSolutionCount_ = c; }
 
@@ -302,6 +304,7 @@ private:
     void setupSubgroupBlocks();
     int firstBlockOf(int x) const;
     std::string position(int i, int j) const;
+    RecordResult record(SolutionRegistrar* registrar);
 
     int n_ = 1;
     std::array<std::string, kSize> names_{}, priorNames_{};
@@ -341,6 +344,7 @@ private:
     std::vector<int> solutionIsomorph_;     // same slots
     int solutionCount_ = 0;
     int isomorphIndex_ = 0;
+    RecordResult lastRecord_;
     int manualSolutionCount_ = 0;
 
     // Incremental fill and what changed in the trial table since it last ran.

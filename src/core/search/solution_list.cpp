@@ -32,6 +32,11 @@ int CayleySearch::findIsomorph(const Group& group) {
 }
 
 RecordResult CayleySearch::recordSolution(SolutionRegistrar* registrar) {
+    lastRecord_ = record(registrar);
+    return lastRecord_;
+}
+
+RecordResult CayleySearch::record(SolutionRegistrar* registrar) {
     RecordResult result;
     CayleyTable table(static_cast<std::size_t>(n_), std::vector<std::string>(static_cast<std::size_t>(n_)));
     for (int i = 1; i <= n_; ++i)

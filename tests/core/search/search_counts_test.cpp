@@ -1,6 +1,10 @@
-// Whole searches: how many solutions each order gives and that they are groups.
+// Whole searches: the solutions of every order, with and without isomorphic
+// equivalents, the counts of the odometer, and the incremental fill against
+// the full passes.
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 #include "core/search/cayley_search.h"
 #include "support/fake_host.h"
@@ -8,36 +12,53 @@
 namespace quorix {
 namespace {
 
-// Presses Get Next Solution (Trace off) until the search reports its end.
-std::vector<GroupPtr> runSearch(CayleySearch& s) {
-    std::vector<GroupPtr> found;
-    for (;;) {
-        const auto r = s.getNextSolution();
-        if (r != CayleySearch::RunResult::SolutionStored) break;
-        if (s.solutionCount() <= CayleySearch::kMaxSolutions) found.push_back(s.solution(s.solutionCount()));
-        s.noteSolutionRules();
+using Rows = std::vector<std::vector<int>>;
+
+Rows tableOf(const CayleySearch& s) {
+    Rows t;
+    for (int i = 1; i <= s.searchOrder(); ++i) {
+        t.emplace_back();
+        for (int j = 1; j <= s.searchOrder(); ++j) t.back().push_back(s.trial(i, j));
     }
-    return found;
+    return t;
 }
 
-// Checks the group axioms on the table itself.
-void expectGroupTable(const CayleySearch& s) {
-    const int n = s.searchOrder();
+// The group axioms checked on the table itself: identity row and column,
+// entries in range, an inverse in every row, associativity.
+::testing::AssertionResult isGroupTable(const Rows& t) {
+    const int n = static_cast<int>(t.size());
+    auto at = [&](int a, int b) { return t[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)]; };
     for (int i = 1; i <= n; ++i) {
-        EXPECT_EQ(s.trial(1, i), i);
-        EXPECT_EQ(s.trial(i, 1), i);
-        bool hasInverse = false;
+        if (at(1, i) != i || at(i, 1) != i) return ::testing::AssertionFailure() << "identity broken at " << i;
+        bool inverse = false;
         for (int j = 1; j <= n; ++j) {
-            ASSERT_GE(s.trial(i, j), 1);
-            ASSERT_LE(s.trial(i, j), n);
-            if (s.trial(i, j) == 1) hasInverse = true;
+            if (at(i, j) < 1 || at(i, j) > n) return ::testing::AssertionFailure() << "entry out of range at " << i << "," << j;
+            inverse = inverse || at(i, j) == 1;
         }
-        EXPECT_TRUE(hasInverse) << "row " << i;
+        if (!inverse) return ::testing::AssertionFailure() << "row " << i << " has no inverse";
     }
     for (int a = 1; a <= n; ++a)
         for (int b = 1; b <= n; ++b)
             for (int c = 1; c <= n; ++c)
-                ASSERT_EQ(s.trial(s.trial(a, b), c), s.trial(a, s.trial(b, c))) << a << " " << b << " " << c;
+                if (at(at(a, b), c) != at(a, at(b, c)))
+                    return ::testing::AssertionFailure() << "not associative at " << a << "," << b << "," << c;
+    return ::testing::AssertionSuccess();
+}
+
+struct SearchRun {
+    std::vector<Rows> tables;  // every kept solution, in order
+    std::vector<std::string> ids;
+};
+
+// Get Next Solution pressed until the end of the solutions (Trace off).
+SearchRun pressUntilEnd(CayleySearch& s) {
+    SearchRun run;
+    while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) {
+        run.tables.push_back(tableOf(s));
+        run.ids.push_back(s.lastRecord().id);
+        s.noteSolutionRules();
+    }
+    return run;
 }
 
 class GroupsOfOrder : public ::testing::TestWithParam<std::pair<int, int>> {};
@@ -47,18 +68,16 @@ TEST_P(GroupsOfOrder, DefaultSearchStoresOneGroupPerClass) {
     const auto [n, expected] = GetParam();
     CayleySearch s;
     s.setSearchOrder(n);
-    int complete = 0;
-    for (;;) {
-        const auto r = s.getNextSolution();
-        if (r != CayleySearch::RunResult::SolutionStored) break;
-        expectGroupTable(s);
-        ++complete;
-        s.noteSolutionRules();
+    const SearchRun run = pressUntilEnd(s);
+    ASSERT_EQ(s.solutionCount(), expected);
+    ASSERT_EQ(static_cast<int>(run.tables.size()), expected);
+    for (int k = 1; k <= expected; ++k) {
+        EXPECT_TRUE(isGroupTable(run.tables[static_cast<std::size_t>(k - 1)])) << "solution " << k;
+        EXPECT_EQ(run.ids[static_cast<std::size_t>(k - 1)], "Group #" + std::to_string(n) + "-" + std::to_string(k));
+        EXPECT_EQ(s.solutionIsomorph(k), 0);
+        for (int j = 1; j < k; ++j) EXPECT_FALSE(s.solution(j)->IsIsomorphic(*s.solution(k))) << j << " ~ " << k;
     }
-    EXPECT_EQ(s.solutionCount(), expected);
-    EXPECT_EQ(complete, expected);
-    for (int i = 1; i <= s.solutionCount(); ++i)
-        for (int j = 1; j < i; ++j) EXPECT_FALSE(s.solution(j)->IsIsomorphic(*s.solution(i))) << n << ": " << j << " ~ " << i;
+    EXPECT_TRUE(host.messages.empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(AllOrders, GroupsOfOrder,
@@ -67,6 +86,103 @@ INSTANTIATE_TEST_SUITE_P(AllOrders, GroupsOfOrder,
                                            std::pair{11, 1}, std::pair{12, 5}, std::pair{13, 1}, std::pair{14, 2}, std::pair{15, 1},
                                            std::pair{16, 14}, std::pair{17, 1}, std::pair{18, 5}, std::pair{19, 1}, std::pair{20, 5}),
                          [](const auto& info) { return "n" + std::to_string(info.param.first); });
+
+class AllTables : public ::testing::TestWithParam<std::pair<int, int>> {};
+
+TEST_P(AllTables, IncludingIsomorphsStoresEveryTableWithFixedIdentity) {
+    testing::FakeHost host;
+    const auto [n, expected] = GetParam();
+    CayleySearch s;
+    s.setIncludeIsomorphs(true);
+    s.setSearchOrder(n);
+    for (int r = 0; r < CayleySearch::kRuleCount; ++r) EXPECT_EQ(s.ruleActive(r), r == 0) << "rule " << r;
+    const SearchRun run = pressUntilEnd(s);
+    ASSERT_EQ(s.solutionCount(), expected);
+    std::set<Rows> distinct(run.tables.begin(), run.tables.end());
+    EXPECT_EQ(static_cast<int>(distinct.size()), expected);
+    for (const Rows& t : run.tables) EXPECT_TRUE(isGroupTable(t));
+    // Each table points at the first earlier solution of its class.
+    for (int k = 1; k <= expected; ++k) {
+        const int iso = s.solutionIsomorph(k);
+        EXPECT_EQ(run.ids[static_cast<std::size_t>(k - 1)], "Group #" + std::to_string(n) + "(" + std::to_string(k) + ")");
+        EXPECT_LT(iso, k);
+        if (iso > 0) {
+            EXPECT_EQ(s.solutionIsomorph(iso), 0);
+            EXPECT_TRUE(s.solution(iso)->IsIsomorphic(*s.solution(k)));
+        }
+        for (int j = 1; j < (iso > 0 ? iso : k); ++j) EXPECT_FALSE(s.solution(j)->IsIsomorphic(*s.solution(k)));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Small, AllTables, ::testing::Values(std::pair{4, 4}, std::pair{6, 80}),
+                         [](const auto& info) { return "n" + std::to_string(info.param.first); });
+
+TEST(SearchCounts, OrderSixteenOdometer) {
+    testing::FakeHost host;
+    CayleySearch s;
+    s.setSearchOrder(16);
+    pressUntilEnd(s);
+    EXPECT_EQ(s.solutionCount(), 14);
+    EXPECT_EQ(s.stats().trials, 1678338);
+    EXPECT_EQ(s.stats().fills, 1678338);
+    EXPECT_EQ(s.stats().completeTables, 38401);
+}
+
+// The incremental fill must reach the table and the outcome of the full
+// passes on every trial of a search.
+class FillEquivalence : public ::testing::TestWithParam<int> {};
+
+TEST_P(FillEquivalence, IncrementalFillMatchesFullPassesOnEveryTrial) {
+    testing::FakeHost host;
+    CayleySearch s;
+    s.setFillEngine(CayleySearch::FillEngine::Verify);
+    s.setSearchOrder(GetParam());
+    pressUntilEnd(s);
+    EXPECT_GT(s.fillsCompared(), 100);
+    EXPECT_EQ(s.fillsCompared(), s.stats().fills);
+    EXPECT_EQ(s.fillMismatches(), 0);
+    EXPECT_TRUE(host.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Orders, FillEquivalence, ::testing::Values(8, 9, 12));
+
+// The same search with the full passes throughout finds the same tables in
+// the same order after the same number of trials; also with rules switched
+// off and with isomorphic equivalents.
+struct EngineCase {
+    int n;
+    const char* rules;
+    bool isomorphs;
+};
+
+class EngineAgreement : public ::testing::TestWithParam<EngineCase> {};
+
+TEST_P(EngineAgreement, LiteralAndIncrementalSearchesAgree) {
+    testing::FakeHost host;
+    const EngineCase c = GetParam();
+    auto run = [&](CayleySearch::FillEngine engine, SearchStats& stats) {
+        CayleySearch s;
+        s.setFillEngine(engine);
+        s.setIncludeIsomorphs(c.isomorphs);
+        for (int r = 0; r < 5; ++r) s.setRuleEnabled(r, c.rules[r] == '1');
+        s.setSearchOrder(c.n);
+        SearchRun result = pressUntilEnd(s);
+        stats = s.stats();
+        return result.tables;
+    };
+    SearchStats literal, fast;
+    const auto a = run(CayleySearch::FillEngine::Literal, literal);
+    const auto b = run(CayleySearch::FillEngine::Automatic, fast);
+    EXPECT_EQ(a, b);
+    EXPECT_EQ(literal.trials, fast.trials);
+    EXPECT_EQ(literal.completeTables, fast.completeTables);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, EngineAgreement,
+                         ::testing::Values(EngineCase{6, "11111", false}, EngineCase{8, "00000", false}, EngineCase{8, "10011", false},
+                                           EngineCase{9, "01101", false}, EngineCase{10, "11111", false},
+                                           EngineCase{12, "11101", false}, EngineCase{15, "11111", false},
+                                           EngineCase{6, "11111", true}, EngineCase{7, "00100", false}));
 
 }  // namespace
 }  // namespace quorix
