@@ -1,0 +1,265 @@
+// The search step in every trace mode, as the search panel drives it: start
+// values, element codes and names, trace by step, the timed modes, Halt and
+// continuing after a solution.
+
+#include <gtest/gtest.h>
+
+#include "core/search/cayley_search.h"
+#include "support/fake_host.h"
+
+namespace quorix {
+namespace {
+
+using Rows = std::vector<std::vector<int>>;
+
+Rows tableOf(const CayleySearch& s) {
+    Rows t;
+    for (int i = 1; i <= s.searchOrder(); ++i) {
+        t.emplace_back();
+        for (int j = 1; j <= s.searchOrder(); ++j) t.back().push_back(s.trial(i, j));
+    }
+    return t;
+}
+
+std::vector<Rows> traceOffSolutions(int n) {
+    CayleySearch s;
+    s.setSearchOrder(n);
+    std::vector<Rows> found;
+    while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) {
+        found.push_back(tableOf(s));
+        s.noteSolutionRules();
+    }
+    return found;
+}
+
+// The panel's loop for Trace by step and the timed modes: one findNext per
+// press or tick; a complete table is recorded, a dropped duplicate searched
+// past; a kept solution is shown, then the next press continues.
+std::vector<Rows> steppedSolutions(int n, int mode, long long* incompleteStops) {
+    CayleySearch s;
+    s.setTraceMode(mode);
+    s.setSearchOrder(n);
+    std::vector<Rows> found;
+    for (;;) {
+        if (s.allSolutionsFound()) break;
+        s.findNext();
+        if (!s.stepReady()) break;
+        if (!s.complete()) {
+            ++*incompleteStops;
+            continue;
+        }
+        const RecordResult r = s.recordSolution();
+        if (r.kept) {
+            found.push_back(tableOf(s));
+            s.noteSolutionRules();
+        }
+        s.prepareContinue();
+    }
+    return found;
+}
+
+TEST(StartValues, ResetTable) {
+    CayleySearch s;
+    for (int n : {1, 2, 3, 12, 20}) {
+        s.setSearchOrder(n);
+        EXPECT_EQ(s.emptyCellCount(), (n - 1) * (n - 1));
+        int sum = '1';
+        for (int k = 2; k <= n; ++k) sum += 95 + k;
+        EXPECT_EQ(s.codeSum(), sum);
+        for (int k = 1; k <= n; ++k) {
+            EXPECT_EQ(s.trial(1, k), k);
+            EXPECT_EQ(s.trial(k, 1), k);
+        }
+        EXPECT_EQ(s.codeIndex(""), n + 1);
+        EXPECT_FALSE(s.tableFinished());
+    }
+    s.setSearchOrder(1);
+    EXPECT_EQ(s.yieldInterval(), 32000);
+    s.setSearchOrder(3);
+    EXPECT_EQ(s.yieldInterval(), 3556);
+    s.setSearchOrder(20);
+    EXPECT_EQ(s.yieldInterval(), 80);
+    EXPECT_THROW(s.setSearchOrder(21), InvalidArgument);
+    EXPECT_THROW(s.setSearchOrder(0), InvalidArgument);
+    EXPECT_EQ(s.searchOrder(), 20);
+}
+
+TEST(ElementCodes, ConversionsAndRenaming) {
+    CayleySearch s;
+    s.setSearchOrder(4);
+    EXPECT_EQ(CayleySearch::elementCode(1), "1");
+    EXPECT_EQ(CayleySearch::elementCode(2), "a");
+    EXPECT_EQ(CayleySearch::elementCode(20), "s");
+    EXPECT_EQ(s.codeIndex("1"), 1);
+    EXPECT_EQ(s.codeIndex("c"), 4);
+    EXPECT_EQ(s.codeIndex("d"), 5);  // not among the first four codes
+    EXPECT_EQ(s.codeIndex("?x"), 5);
+    EXPECT_EQ(s.nameToCode(""), "");
+    EXPECT_EQ(s.nameToCode("b"), "b");
+    EXPECT_EQ(s.nameToCode("zz"), "?zz");
+    EXPECT_EQ(s.codeToName(""), "");
+    EXPECT_EQ(s.codeToName("?zz"), "zz");
+
+    std::array<std::string, CayleySearch::kSize> names{};
+    for (int k = 1; k <= 20; ++k) names[static_cast<std::size_t>(k)] = CayleySearch::elementCode(k);
+    names[1] = "e";
+    names[2] = "r";
+    names[3] = "r2";
+    s.setElementNames(names);
+    EXPECT_EQ(s.elementName(2), "r");
+    EXPECT_EQ(s.priorElementName(2), "a");
+    EXPECT_EQ(s.nameToCode("r2"), "b");
+    EXPECT_EQ(s.codeToName("b"), "r2");
+    EXPECT_EQ(s.codeToName("1"), "e");
+    EXPECT_EQ(s.translateName("a"), "r");
+    EXPECT_EQ(s.translateName("c"), "c");
+    EXPECT_EQ(s.translateName("nothing"), "nothing");
+    EXPECT_EQ(s.translateName(""), "");
+    names[2] = "s";
+    s.setElementNames(names);
+    EXPECT_EQ(s.translateName("r"), "s");
+    EXPECT_EQ(s.translateName("a"), "a");
+}
+
+TEST(TraceModes, SetupTraceByName) {
+    testing::FakeHost host;
+    CayleySearch s;
+    EXPECT_TRUE(s.setupTrace("Trace by step"));
+    EXPECT_EQ(s.traceMode(), kTraceByStep);
+    EXPECT_TRUE(s.reasonsStored());
+    EXPECT_TRUE(s.setupTrace("Very fast trace"));
+    EXPECT_EQ(s.traceMode(), kTraceTimed);
+    EXPECT_EQ(s.timerIntervalMs(), 10);
+    EXPECT_TRUE(s.setupTrace("Fast trace"));
+    EXPECT_EQ(s.timerIntervalMs(), 100);
+    EXPECT_FALSE(s.reasonsStored());
+    EXPECT_FALSE(s.setupTrace("Slow trace"));
+    EXPECT_EQ(s.traceMode(), kTraceTimed);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], "Program error (setupTrace)");
+    EXPECT_TRUE(s.setupTrace("Trace off"));
+    EXPECT_EQ(s.traceMode(), kTraceOff);
+}
+
+TEST(OrderOne, OneSolutionThenTheEnd) {
+    testing::FakeHost host;
+    CayleySearch s;
+    s.setSearchOrder(1);
+    s.findNext();
+    EXPECT_TRUE(s.stepReady());
+    EXPECT_TRUE(s.complete());
+    const RecordResult r = s.recordSolution();
+    EXPECT_TRUE(r.kept);
+    EXPECT_EQ(r.id, "Group #1-1");
+    EXPECT_EQ(r.group->Order(), 1);
+    s.prepareContinue();
+    s.findNext();
+    EXPECT_FALSE(s.stepReady());
+}
+
+TEST(TraceByStep, StopsOnEveryTrialAndKeepsReasons) {
+    testing::FakeHost host;
+    CayleySearch s;
+    s.setTraceMode(kTraceByStep);
+    s.setSearchOrder(6);
+    int shown = 0;
+    long long trials = 0;
+    for (int step = 0; step < 12; ++step) {
+        s.findNext();
+        ASSERT_TRUE(s.stepReady());
+        EXPECT_FALSE(s.complete());
+        EXPECT_GT(s.stats().trials, trials);
+        trials = s.stats().trials;
+        // Nothing is committed: the trial table holds only odometer cells, a
+        // prefix of the visiting order ending at the branch cell.
+        int filled = 0;
+        for (int i = 2; i <= 6; ++i)
+            for (int j = 2; j <= 6; ++j) {
+                const bool upToBranch = i < s.branchRow() || (i == s.branchRow() && j <= s.branchColumn());
+                EXPECT_EQ(s.trial(i, j) != 0, upToBranch) << i << "," << j;
+                filled += s.trial(i, j) != 0;
+                if (s.isInference(i, j)) {
+                    ++shown;
+                    EXPECT_FALSE(s.reason(i, j).empty()) << i << "," << j;
+                }
+            }
+        EXPECT_EQ(s.emptyCellCount(), 25 - filled);
+    }
+    EXPECT_GT(shown, 0);
+}
+
+class SteppedModes : public ::testing::TestWithParam<int> {};
+
+TEST_P(SteppedModes, FindTheSameSolutionsAsTraceOff) {
+    testing::FakeHost host;
+    for (int n : {4, 6, 8, 9, 12}) {
+        long long incomplete = 0;
+        const auto expected = traceOffSolutions(n);
+        const long pumps = host.pumps;
+        EXPECT_EQ(steppedSolutions(n, GetParam(), &incomplete), expected) << "n = " << n;
+        EXPECT_GT(incomplete, 0);
+        EXPECT_EQ(host.pumps, pumps);  // these modes never yield
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, SteppedModes, ::testing::Values(kTraceByStep, kTraceTimed));
+
+TEST(Halt, StopsWithinTheYieldIntervalAndTheSearchGoesOn) {
+    testing::FakeHost host;
+    {
+        CayleySearch s;
+        s.setSearchOrder(16);
+        host.haltAfterPumps = 1;
+        EXPECT_EQ(s.getNextSolution(), CayleySearch::RunResult::Halted);
+        EXPECT_FALSE(host.halt);  // cleared at the end of the run
+        EXPECT_EQ(host.pumps, 1);
+        EXPECT_EQ(s.stats().fills, s.yieldInterval() + 1);
+    }
+    for (int n : {12, 18}) {
+        host.haltAfterPumps = -1;
+        const auto expected = traceOffSolutions(n);
+        CayleySearch s;
+        s.setSearchOrder(n);
+        std::vector<Rows> found;
+        int halts = 0;
+        for (;;) {
+            host.haltAfterPumps = host.pumps + 2;
+            const auto r = s.getNextSolution();
+            if (r == CayleySearch::RunResult::Exhausted) break;
+            if (r == CayleySearch::RunResult::Halted) {
+                ++halts;
+                continue;
+            }
+            found.push_back(tableOf(s));
+            s.noteSolutionRules();
+        }
+        EXPECT_GT(halts, 3);
+        EXPECT_EQ(found, expected) << "n = " << n;
+    }
+}
+
+TEST(Continue, PrepareContinueCarriesBackToTheBranchCell) {
+    testing::FakeHost host;
+    CayleySearch s;
+    s.setSearchOrder(6);
+    ASSERT_EQ(s.getNextSolution(), CayleySearch::RunResult::SolutionStored);
+    ASSERT_TRUE(s.tableFinished());
+    const int br = s.branchRow(), bc = s.branchColumn();
+    const Rows before = tableOf(s);
+    s.prepareContinue();
+    EXPECT_FALSE(s.tableFinished());
+    for (int i = 2; i <= 6; ++i)
+        for (int j = 2; j <= 6; ++j) {
+            const bool after = i > br || (i == br && j > bc);
+            EXPECT_EQ(s.trial(i, j), after ? 6 : before[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)])
+                << i << "," << j;
+        }
+    EXPECT_EQ(s.emptyCellCount(), 0);
+    // A second call changes nothing.
+    const Rows prepared = tableOf(s);
+    s.prepareContinue();
+    EXPECT_EQ(tableOf(s), prepared);
+}
+
+}  // namespace
+}  // namespace quorix
