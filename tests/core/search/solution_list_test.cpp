@@ -1,0 +1,125 @@
+// Recording solutions: IDs, classification, the 100-solution limit and the
+// registrar that the group register plugs in.
+
+#include <gtest/gtest.h>
+
+#include "search_test_util.h"
+#include "support/fake_host.h"
+
+namespace quorix {
+namespace {
+
+class RecordingRegistrar : public SolutionRegistrar {
+public:
+    void registerSolution(const GroupPtr& group, const std::string& id) override {
+        ids.push_back(id);
+        groups.push_back(group);
+    }
+    int lastManualNumber() const override { return lastManual; }
+    void setLastManualNumber(int number) override { lastManual = number; }
+
+    std::vector<std::string> ids;
+    std::vector<GroupPtr> groups;
+    int lastManual = 0;
+};
+
+const std::vector<std::string> kS3 = {"1 a b c d e", "a 1 d e b c", "b e 1 d c a", "c d e 1 a b", "d c a b e 1", "e b c a 1 d"};
+
+TEST(SolutionList, AutomaticIdsAndRegistration) {
+    testing::FakeHost host;
+    RecordingRegistrar reg;
+    CayleySearch s;
+    s.setSearchOrder(4);
+    ASSERT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::SolutionStored);
+    s.noteSolutionRules();
+    ASSERT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::SolutionStored);
+    s.noteSolutionRules();
+    EXPECT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::Exhausted);
+    EXPECT_EQ(reg.ids, (std::vector<std::string>{"Group #4-1", "Group #4-2"}));
+    EXPECT_EQ(reg.groups[0]->GroupID(), "Group #4-1");
+    EXPECT_EQ(reg.groups[1], s.solution(2));
+    EXPECT_EQ(reg.groups[0]->MethodOfGeneration(), kMethodCayleyTable);
+    // Automatic solutions carry the element codes.
+    EXPECT_EQ(reg.groups[0]->SourceElement(2), "a");
+    EXPECT_EQ(reg.lastManual, 0);
+}
+
+TEST(SolutionList, IsomorphicTablesAreDroppedOrKeptWithTheirClass) {
+    testing::FakeHost host;
+    RecordingRegistrar reg;
+    CayleySearch s;
+    s.setSearchOrder(4);
+    ASSERT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::SolutionStored);
+    // The same complete table again is isomorphic to solution 1.
+    RecordResult again = s.recordSolution(&reg);
+    EXPECT_TRUE(again.generated);
+    EXPECT_FALSE(again.kept);
+    EXPECT_EQ(again.isomorphIndex, 1);
+    EXPECT_EQ(s.isomorphIndex(), 1);
+    EXPECT_EQ(s.solutionCount(), 1);
+    EXPECT_EQ(reg.ids.size(), 1u);
+
+    s.setIncludeIsomorphs(true);
+    again = s.recordSolution(&reg);
+    EXPECT_TRUE(again.kept);
+    EXPECT_EQ(again.id, "Group #4(2)");
+    EXPECT_EQ(s.solutionIsomorph(2), 1);
+    EXPECT_EQ(s.lastRecord().id, "Group #4(2)");
+}
+
+TEST(SolutionList, HundredSolutionsAreStoredAndTheRestCounted) {
+    testing::FakeHost host;
+    RecordingRegistrar reg;
+    CayleySearch s;
+    s.setIncludeIsomorphs(true);
+    s.setSearchOrder(3);
+    ASSERT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::SolutionStored);
+    for (int k = 2; k <= 101; ++k) {
+        const RecordResult r = s.recordSolution(&reg);
+        EXPECT_TRUE(r.kept);
+        EXPECT_EQ(r.stored, k <= 100);
+        EXPECT_EQ(r.isomorphIndex, 1);
+    }
+    EXPECT_EQ(s.solutionCount(), 101);
+    EXPECT_EQ(reg.ids.back(), "Group #3(101)");
+    EXPECT_NO_THROW(s.solution(100));
+    EXPECT_THROW(s.solution(101), InvalidArgument);
+    EXPECT_THROW(s.solutionIsomorph(0), InvalidArgument);
+    s.noteSolutionRules();  // nothing stored in slot 101: no rule looks at it
+    s.clearSolutions();
+    EXPECT_EQ(s.solutionCount(), 0);
+}
+
+TEST(SolutionList, ManualTablesAreNumberedAcrossTheRunAndUseDisplayNames) {
+    testing::FakeHost host;
+    RecordingRegistrar reg;
+    reg.lastManual = 4;  // the register already holds Manual...-4
+    CayleySearch s;
+    std::array<std::string, CayleySearch::kSize> names{};
+    for (int k = 1; k <= 20; ++k) names[static_cast<std::size_t>(k)] = CayleySearch::elementCode(k);
+    names[2] = "t";
+    s.setElementNames(names);
+    std::vector<std::string> rows = kS3;
+    for (std::string& r : rows)
+        for (char& ch : r)
+            if (ch == 'a') ch = 't';
+    testing::checkManual(s, 6, rows);
+    ASSERT_FALSE(s.conflictFound()) << s.conflictMessage();
+    ASSERT_TRUE(s.complete());
+    EXPECT_EQ(s.trialText(2, 2), "1");
+    EXPECT_EQ(s.trialText(1, 2), "a");  // stored as the code
+    RecordResult r = s.recordSolution(&reg);
+    EXPECT_EQ(r.id, "Manual6-5");
+    EXPECT_EQ(reg.lastManual, 5);
+    EXPECT_EQ(r.group->SourceElement(2), "t");
+    EXPECT_FALSE(r.group->Cyclic());
+
+    // Without a register the count of the run goes on.
+    testing::checkManual(s, 4, {"1 t b c", "t 1 c b", "b c t 1", "c b 1 t"});
+    r = s.recordSolution();
+    EXPECT_EQ(r.id, "Manual4-6");
+    EXPECT_EQ(s.manualSolutionCount(), 6);
+}
+
+}  // namespace
+}  // namespace quorix
