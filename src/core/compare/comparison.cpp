@@ -12,6 +12,7 @@ SubgroupListing ListIsomorphicSubgroups(const GroupPtr& source, const GroupPtr& 
     out.names = SubgroupNames(subgroups.subgroups, source->GroupID());
     for (std::size_t i = 0; i < subgroups.subgroups.size(); ++i) {
         const GroupPtr& h = subgroups.subgroups[i];
+        h->SetGroupID(out.names[i]);
         registrar.Register(h, out.names[i]);
         if (!TestIsomorphic(*target, *h)) {
             if (host().haltRequested()) {

@@ -10,15 +10,14 @@
 namespace quorix {
 
 struct GroupRegistrar {
-    // Registers the group under the name (which becomes its ID), replacing a
-    // registered group of the same name.
+    // Registers the group under the ID (the group's GroupID is already set
+    // to it), replacing a registered group of the same ID.
     std::function<void(const GroupPtr&, const std::string&)> registerGroup;
     // The registered group with that ID, or null.
     std::function<GroupPtr(const std::string&)> findGroup;
 
-    void Register(const GroupPtr& g, const std::string& name) const {
-        g->SetGroupID(name);
-        if (registerGroup) registerGroup(g, name);
+    void Register(const GroupPtr& g, const std::string& id) const {
+        if (registerGroup) registerGroup(g, id);
     }
     GroupPtr Find(const std::string& id) const { return findGroup ? findGroup(id) : nullptr; }
 };

@@ -95,6 +95,7 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
     const int n = g.Order();
     std::vector<NamedGroupEntry> list;
     auto add = [&](NamedGroupKind kind, const GroupPtr& h, std::vector<std::string> lines, const std::string& id) {
+        h->SetGroupID(id);
         registrar.Register(h, id);
         list.push_back({kind, h, std::move(lines)});
     };

@@ -213,7 +213,10 @@ public:
         list_ = options_.analysis->FindAllSubgroups(group_);
         if (list_.halted || Halted()) return false;
         names_ = SubgroupNames(list_.subgroups, group_->GroupID());
-        for (std::size_t i = 0; i < list_.subgroups.size(); ++i) options_.registrar.Register(list_.subgroups[i], names_[i]);
+        for (std::size_t i = 0; i < list_.subgroups.size(); ++i) {
+            list_.subgroups[i]->SetGroupID(names_[i]);
+            options_.registrar.Register(list_.subgroups[i], names_[i]);
+        }
         return true;
     }
 
@@ -305,6 +308,7 @@ public:
         for (std::size_t i = 1; i < series.size(); ++i) {
             const GroupPtr& ni = series[i];
             const std::string id = "N|@" + Str(static_cast<int>(i)) + "|(" + g.GroupID() + ")";
+            ni->SetGroupID(id);
             options_.registrar.Register(ni, id);
             const int above = series[i - 1]->order(), below = ni->order();
             const int factor = below ? above / below : 0;
