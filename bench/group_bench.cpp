@@ -90,3 +90,17 @@ static void BM_IsIsomorphicOrder16Yes(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IsIsomorphicOrder16Yes)->Unit(benchmark::kMicrosecond);
+
+static void BM_GenerateCayleyTable16(benchmark::State& state) {
+    auto a = MakeGroupFromSpec("Z2xZ8");
+    CayleyTable t(16, std::vector<std::string>(16));
+    const char* codes = "1abcdefghijklmno";
+    for (int i = 1; i <= 16; ++i)
+        for (int j = 1; j <= 16; ++j) t[i - 1][j - 1] = std::string(1, codes[a->mul(i, j) - 1]);
+    for (auto _ : state) {
+        auto g = Group::Create();
+        g->Generate(t);
+        benchmark::DoNotOptimize(g->order());
+    }
+}
+BENCHMARK(BM_GenerateCayleyTable16)->Unit(benchmark::kMicrosecond);
