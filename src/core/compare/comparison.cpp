@@ -1,5 +1,6 @@
 #include "core/compare/comparison.h"
 
+#include "core/analysis/subgroups.h"
 #include "core/compare/homomorphism.h"
 #include "core/host/host.h"
 
@@ -9,7 +10,7 @@ SubgroupListing ListIsomorphicSubgroups(const GroupPtr& source, const GroupPtr& 
                                         const SubgroupListResult& subgroups, const GroupRegistrar& registrar) {
     SubgroupListing out;
     out.partial = subgroups.partial;
-    out.names = SubgroupNames(subgroups.subgroups, source->GroupID());
+    out.names = SubgroupIDs(subgroups.subgroups, source->GroupID());
     for (std::size_t i = 0; i < subgroups.subgroups.size(); ++i) {
         const GroupPtr& h = subgroups.subgroups[i];
         h->SetGroupID(out.names[i]);
@@ -83,7 +84,7 @@ ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, S
                               "|/b|:");
         if (k == kMaxIsomorphicSubgroupsShown) r.lines.push_back("(limit of 10 isomorphisms displayed)");
         if (k < kMaxIsomorphicSubgroupsShown)
-            r.lines.push_back("|%b|" + m.name + "|/b| = " + SubgroupElementsText(*m.subgroup, *r.source, originalNames));
+            r.lines.push_back("|%b|" + m.name + "|/b| = " + FormatSubgroupElements(*m.subgroup, *r.source, originalNames));
     }
     if (r.listing.partial) r.lines.push_back("Search for subgroups of |%b|" + s + "|/b| was halted.");
     if (r.listing.Found() == 0) r.lines.push_back("No isomorphisms to subgroups of |%b|" + s + "|/b| were found.");

@@ -1,32 +1,47 @@
 #include "core/compare/structure.h"
 
+#include "core/analysis/cycle_notation.h"
+#include "core/analysis/subgroups.h"
+#include "core/host/host.h"
+
 namespace quorix {
 
-std::string SubgroupElementsText(const Group& h, const Group& g, bool originalNames) {
-    std::string s = "{";
-    for (int k = 1; k <= h.order(); ++k) {
-        if (k > 1) s += ", ";
-        const std::string& name = h.sourceName(k);
-        if (originalNames) {
-            s += name;
-        } else {
-            const int i = g.sourceIndexOfName(name);
-            s += i > 0 ? g.mappedName(i) : name;
-        }
-    }
-    return s + "}";
-}
+namespace {
 
-std::vector<std::string> SubgroupNames(const std::vector<GroupPtr>& subgroups, const std::string& parentID) {
-    std::vector<std::string> names;
-    int lastOrder = -1, sequence = 0;
-    for (const GroupPtr& h : subgroups) {
-        const int order = h->Order();
-        sequence = order == lastOrder ? sequence + 1 : 1;
-        lastOrder = order;
-        names.push_back("Subgroup" + std::to_string(order) + "-" + std::to_string(sequence) + "(" + parentID + ")");
+class Engine : public StructureAnalysis {
+public:
+    SubgroupListResult FindAllSubgroups(const GroupPtr& g) override {
+        SubgroupLogic& logic = subgroupLogic();
+        logic.FindAllSubgroups(g);
+        SubgroupListResult r;
+        r.halted = host().haltRequested();
+        r.partial = logic.PartialList();
+        if (!r.halted) r.subgroups = logic.Subgroups();
+        return r;
     }
-    return names;
+    bool IsNormalSubgroup(const GroupPtr& g, const GroupPtr& h) override { return quorix::IsNormalSubgroup(*g, *h); }
+    bool IsCenter(const GroupPtr& g, const GroupPtr& h) override {
+        SubgroupLogic& logic = subgroupLogic();
+        if (logic.AnalysedGroup() != g) logic.FindAllSubgroups(g);
+        return logic.IsCenter(*h);
+    }
+    std::vector<GroupPtr> CompositionSeries(const GroupPtr& g) override {
+        std::vector<GroupPtr> series{g};
+        while (series.back()->order() > 1) {
+            GroupPtr next = FindMaximalNormalSubgroup(series.back());
+            if (!next || host().haltRequested()) return {};
+            series.push_back(next);
+        }
+        return series;
+    }
+    std::string CycleNotation(const std::string& permutation) override { return quorix::CycleNotation(permutation); }
+};
+
+}  // namespace
+
+StructureAnalysis& EngineStructure() {
+    static Engine engine;
+    return engine;
 }
 
 }  // namespace quorix

@@ -30,12 +30,8 @@ public:
     virtual std::string CycleNotation(const std::string& permutation) = 0;
 };
 
-// "{a, b, c}": the elements of subgroup h written with g's reductive-mapping
-// names (or h's own source names when originalNames is set).
-std::string SubgroupElementsText(const Group& h, const Group& g, bool originalNames);
-
-// "Subgroup" + order + "-" + sequence + "(" + parentID + ")" for each listed
-// subgroup; the sequence restarts at 1 whenever the order changes.
-std::vector<std::string> SubgroupNames(const std::vector<GroupPtr>& subgroups, const std::string& parentID);
+// The analysis engine behind the interface (program-wide subgroup state,
+// maximal normal subgroups, cycle notation).
+StructureAnalysis& EngineStructure();
 
 }  // namespace quorix

@@ -1,5 +1,6 @@
 #include "core/report/views.h"
 
+#include "core/analysis/subgroups.h"
 #include "core/compare/solution_analysis.h"
 #include "core/group/math_functions.h"
 #include "core/host/host.h"
@@ -212,7 +213,7 @@ public:
     bool LoadSubgroups() {
         list_ = options_.analysis->FindAllSubgroups(group_);
         if (list_.halted || Halted()) return false;
-        names_ = SubgroupNames(list_.subgroups, group_->GroupID());
+        names_ = SubgroupIDs(list_.subgroups, group_->GroupID());
         for (std::size_t i = 0; i < list_.subgroups.size(); ++i) {
             list_.subgroups[i]->SetGroupID(names_[i]);
             options_.registrar.Register(list_.subgroups[i], names_[i]);
@@ -235,7 +236,7 @@ public:
                 normal = options_.analysis->IsCenter(group_, h) ? "Yes*" : "Yes";
             Line("<tr><td nowrap valign='top'><b>" + MarkupToHtml(names_[i]) + "</b>" +
                  "<td align='center' valign='top'>" + Str(h->order()) + "<td align = 'center' valign='top'>" + normal +
-                 "<td>" + MarkupToHtml(SubgroupElementsText(*h, g, false)));
+                 "<td>" + MarkupToHtml(FormatSubgroupElements(*h, g, false)));
         }
         Line("</table><br>");
         Line("*This subgroup is the center of " + bold_ + ".</td></tr></table><p>");
@@ -259,7 +260,7 @@ public:
             q->GenerateQuotientGroup(group_, h);
             options_.registrar.Register(q, q->GroupID());
             Line("For <b>G</b> = " + bold_ + " and normal subgroup <b>N</b> = <b>" + MarkupToHtml(names_[i]) + "</b> = " +
-                 MarkupToHtml(SubgroupElementsText(*h, g, false)) + ",<br>");
+                 MarkupToHtml(FormatSubgroupElements(*h, g, false)) + ",<br>");
             Line("&nbsp;&nbsp;&nbsp;&nbsp;quotient group <b>G/N</b> has order " + Str(q->order()) +
                  " and contains as elements the following right cosets of <b>N</b>:");
             Line("<table>");
@@ -319,7 +320,7 @@ public:
                  MarkupToHtml(id) + "<br>&nbsp;&nbsp;&nbsp;&nbsp;Order:&nbsp;&nbsp;" + Str(below) +
                  "<br>&nbsp;&nbsp;&nbsp;&nbsp;Composition&nbsp;Factor:&nbsp;&nbsp;" + Str(above) + "/" + Str(below) +
                  "&nbsp;=&nbsp;" + Str(factor) + (prime ? "&nbsp;(prime)" : "&nbsp;(not&nbsp;prime)") +
-                 "<td valign='top'>Elements:&nbsp;&nbsp;" + MarkupToHtml(SubgroupElementsText(*ni, g, false)));
+                 "<td valign='top'>Elements:&nbsp;&nbsp;" + MarkupToHtml(FormatSubgroupElements(*ni, g, false)));
         }
         Line(std::string(allPrime ? "<tr><td colspan=2>All" : "<tr><td>Not&nbsp;all") +
              "&nbsp;the&nbsp;Composition&nbsp;Factors&nbsp;are&nbsp;prime.<br>Therefore " + name_ +

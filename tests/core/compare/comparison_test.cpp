@@ -106,3 +106,19 @@ TEST_F(CompareFixture, HaltIsReportedAndCleared) {
 
 }  // namespace
 }  // namespace quorix
+
+namespace quorix {
+namespace {
+
+TEST(EngineComparison, S4AgainstS3ThroughTheSubgroupEngine) {
+    std::map<std::string, GroupPtr> reg;
+    GroupRegistrar r{[&](const GroupPtr& g, const std::string& n) { reg[n] = g; }, nullptr};
+    auto res = CompareGroups(testing::spec("S4"), testing::spec("S3"), EngineStructure(), r);
+    EXPECT_TRUE(res.homomorphism);
+    EXPECT_EQ(res.listing.Found(), 4);
+    EXPECT_EQ(reg.size(), 30u);
+    EXPECT_EQ(res.listing.isomorphic[0].name.substr(0, 12), "Subgroup6-1(");
+}
+
+}  // namespace
+}  // namespace quorix

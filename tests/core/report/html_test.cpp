@@ -254,3 +254,34 @@ TEST_F(ViewFixture, SummaryViewsOfOrdersFourAndEight) {
 
 }  // namespace
 }  // namespace quorix
+
+namespace quorix {
+namespace {
+
+// The same views through the analysis engine itself.
+TEST(EngineViews, SymmetricViewOfS4AndSummaryThroughTheEngine) {
+    std::map<std::string, GroupPtr> reg;
+    ViewOptions o;
+    o.components = "1111111";
+    o.analysis = &EngineStructure();
+    o.registrar.registerGroup = [&](const GroupPtr& g, const std::string& n) { reg[n] = g; };
+    TempFile f("engine_s4.html");
+    ASSERT_TRUE(WriteGroupView(ViewKind::Symmetric, testing::spec("S4"), f.path, o));
+    const std::string html = f.Read();
+    ExpectWellFormed(html, 1);
+    EXPECT_EQ(Count(html, "<tr><td nowrap valign='top'>"), 30);
+    EXPECT_EQ(Count(html, "Yes*"), 1);
+    EXPECT_NE(html.find("is solvable."), std::string::npos);
+    EXPECT_EQ(Count(html, "quotient group <b>G/N</b> has order "), 4);
+    EXPECT_TRUE(reg.count("N|@4|(S|@4|)"));
+    EXPECT_FALSE(reg.count("N|@5|(S|@4|)"));
+
+    TempFile a("engine_a5.html");
+    o.components = "0001001";
+    ASSERT_TRUE(WriteGroupView(ViewKind::Alternating, testing::spec("A5"), a.path, o));
+    EXPECT_NE(a.Read().find("Not&nbsp;all&nbsp;the&nbsp;Composition"), std::string::npos);
+    EXPECT_NE(a.Read().find("Solvable?  No<br>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorix
