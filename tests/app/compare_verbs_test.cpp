@@ -107,3 +107,32 @@ TEST(ViewVerb, AppendsDocumentsWithTheirAnchors) {
     EXPECT_EQ(ReadFile(path), html);
     std::remove(path.c_str());
 }
+
+TEST(SummaryVerb, OrdersFourAndEight) {
+    const std::string path = std::string(::testing::TempDir()) + "quorix_summary_verb.html";
+    std::remove(path.c_str());
+    auto r = runTool("summary 4 -o " + path);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out.rfind("2 solution(s); " + path + "#", 0), 0u);
+    std::string html = ReadFile(path);
+    EXPECT_NE(html.find("<center><b>GROUPS OF ORDER 4</b></center><p>"), std::string::npos);
+    EXPECT_NE(html.find("<b>Z<sub>4</sub></b>&nbsp;&nbsp;Additive Integer Group<br>"), std::string::npos);
+    EXPECT_NE(html.find("Dihedral?  No (Klein four-group)<br>"), std::string::npos);
+    std::remove(path.c_str());
+
+    ASSERT_EQ(runTool("summary 8 -o " + path + " --components 1111111").exitCode, 0);
+    html = ReadFile(path);
+    int depth = 0;
+    for (std::size_t p = 0; p < html.size(); ++p) {
+        if (html.compare(p, 6, "<table") == 0) ++depth;
+        if (html.compare(p, 8, "</table>") == 0) ASSERT_GE(--depth, 0);
+    }
+    EXPECT_EQ(depth, 0);
+    EXPECT_EQ(html.find('|'), std::string::npos);
+    std::size_t lists = 0;
+    for (std::size_t p = html.find("This group is isomorphic"); p != std::string::npos; p = html.find("This group is isomorphic", p + 1)) ++lists;
+    EXPECT_EQ(lists, 5u);
+    std::remove(path.c_str());
+
+    EXPECT_EQ(runTool("summary 21").exitCode, 2);
+}

@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <iostream>
+#include <optional>
 
 #include "core/compare/automorphisms.h"
 #include "core/report/markup.h"

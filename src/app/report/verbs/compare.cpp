@@ -7,6 +7,7 @@
 
 #include <iostream>
 #include <map>
+#include <optional>
 
 #include "core/compare/comparison.h"
 #include "core/compare/homomorphism.h"

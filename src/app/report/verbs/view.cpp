@@ -7,6 +7,7 @@
 
 #include <iostream>
 #include <map>
+#include <optional>
 
 #include "core/compare/automorphisms.h"
 #include "core/host/host.h"
