@@ -125,7 +125,9 @@ TEST(SummaryVerb, OrdersFourAndEight) {
     int depth = 0;
     for (std::size_t p = 0; p < html.size(); ++p) {
         if (html.compare(p, 6, "<table") == 0) ++depth;
-        if (html.compare(p, 8, "</table>") == 0) ASSERT_GE(--depth, 0);
+        if (html.compare(p, 8, "</table>") == 0) {
+            ASSERT_GE(--depth, 0);
+        }
     }
     EXPECT_EQ(depth, 0);
     EXPECT_EQ(html.find('|'), std::string::npos);
