@@ -23,7 +23,8 @@
 //   7 quotient         references of G and N
 //   8 direct product   references of the two factors
 // A reference is the ID of a group registered earlier in the file or the
-// label of a dependency record written just before.
+// label of a dependency record that precedes it. A group already stored as
+// a dependency is referred to by its label again rather than stored twice.
 //
 // Every file operation opens, reads or writes and closes in one go. A
 // rewrite or backup replaces the file through a temporary file and a rename;
