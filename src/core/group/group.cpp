@@ -466,18 +466,30 @@ void Group::Generate(const CayleyTable& t) {
         }
     const int n = static_cast<int>(names.size()) - 1;
     if (n < 1) refuse("the table's first row is empty");
+    // Tables from the search name their elements with single characters: a
+    // character look-up is much cheaper than hashing every cell.
+    const bool singleChars = std::all_of(names.begin() + 1, names.end(), [](const std::string& s) { return s.size() == 1; });
+    std::array<int, 256> byChar{};
     std::unordered_map<std::string, int> index;
-    for (int i = 1; i <= n; ++i) index.emplace(names[static_cast<std::size_t>(i)], i);
-    if (static_cast<int>(index.size()) != n) refuse("the table's first row repeats a name");
+    for (int i = 1; i <= n; ++i) {
+        const std::string& nm = names[static_cast<std::size_t>(i)];
+        if (!index.emplace(nm, i).second) refuse("the table's first row repeats a name");
+        if (singleChars) byChar[static_cast<unsigned char>(nm[0])] = i;
+    }
+    auto lookup = [&](const std::string& cellName) {
+        if (singleChars) return cellName.size() == 1 ? byChar[static_cast<unsigned char>(cellName[0])] : 0;
+        auto it = index.find(cellName);
+        return it == index.end() ? 0 : it->second;
+    };
     if (static_cast<int>(t.size()) < n) refuse("the table has fewer rows than elements");
     std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
     for (int a = 1; a <= n; ++a) {
         const auto& row = t[static_cast<std::size_t>(a - 1)];
         if (static_cast<int>(row.size()) < n) refuse("row " + std::to_string(a) + " of the table is short");
         for (int b = 1; b <= n; ++b) {
-            auto it = index.find(row[static_cast<std::size_t>(b - 1)]);
-            if (it == index.end()) refuse("cell (" + std::to_string(a) + ", " + std::to_string(b) + ") is not an element of the first row");
-            table[cell(a, b)] = static_cast<std::uint8_t>(it->second);
+            const int v = lookup(row[static_cast<std::size_t>(b - 1)]);
+            if (v == 0) refuse("cell (" + std::to_string(a) + ", " + std::to_string(b) + ") is not an element of the first row");
+            table[cell(a, b)] = static_cast<std::uint8_t>(v);
         }
     }
     Guarded([&] {
