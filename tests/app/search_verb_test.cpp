@@ -4,6 +4,9 @@
 #include <nlohmann/json.hpp>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <cstdio>
 #include <string>
 
@@ -76,6 +79,26 @@ TEST(SearchVerb, BadInputIsRefused) {
     EXPECT_EQ(runTool("search 6 --rules 1111").status, 2);
     EXPECT_EQ(runTool("search 6 --rules 11121").status, 2);
     EXPECT_NE(runTool("search x").status, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(SearchVerb, RegistersTheSolutionsInADirectory) {
+    const std::string dir = std::string(QUORIX_BINARY_DIR) + "/search_verb_register";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    ASSERT_EQ(runTool("search 6 --register " + dir).status, 0);
+    std::ifstream in(dir + "/QuorixObjects.bas");
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_NE(text.str().find("0!!6!!Group #6-1!!Y"), std::string::npos) << text.str();
+    EXPECT_NE(text.str().find("0!!6!!Group #6-2!!Y"), std::string::npos);
+    const Result list = runTool("list --register " + dir);
+    EXPECT_EQ(list.status, 0);
+    EXPECT_NE(list.out.find("Group #6-2"), std::string::npos) << list.out;
+    EXPECT_EQ(runTool("search 6 --register " + dir + "/missing").status, 2);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "core/search/cayley_search.h"
+#include "report/common.h"
 #include "report/verb.h"
 
 namespace quorix::report {
@@ -30,13 +31,21 @@ struct FoundSolution {
     std::vector<std::vector<std::string>> table;
 };
 
-// Registration of the solutions in a register directory.
-// HOOK(storage): the group register plugs in here. Implement
-// SolutionRegistrar on top of the register loaded from `dir` (register each
-// solution under its ID, read and advance the last Manual number, write the
-// register file when autosave is on) and return it from makeRegistrar.
+// Registers the solutions in the group register kept in a directory (the
+// register file is appended to as each solution is registered).
+class RegisterSolutions : public SolutionRegistrar {
+public:
+    explicit RegisterSolutions(storage::GroupRegister& reg) : reg_(reg) {}
+    void registerSolution(const GroupPtr& group, const std::string& id) override { reg_.RegisterGroup(group, id); }
+    int lastManualNumber() const override { return reg_.LastManualNumber(); }
+    void setLastManualNumber(int number) override { reg_.SetLastManualNumber(number); }
+
+private:
+    storage::GroupRegister& reg_;
+};
+
 std::unique_ptr<SolutionRegistrar> makeRegistrar(const std::string& dir) {
-    throw UsageError("--register " + dir + ": the group register is not available in this build");
+    return std::make_unique<RegisterSolutions>(openRegister(dir, true));
 }
 
 void runSearch(const SearchOptions& o) {
