@@ -85,6 +85,10 @@ std::string CayleySearch::translateName(const std::string& name) const {
     return name;
 }
 
+const std::string& CayleySearch::elementCodeText(int value) {
+    return value >= 1 && value <= 21 ? kCodes[idx(value)] : kCodes[0];
+}
+
 std::string CayleySearch::entryText(int value) {
     if (value >= 1 && value <= 21) return kCodes[idx(value)];
     return {};
@@ -154,6 +158,11 @@ void CayleySearch::setTrialCell(int i, int j, std::uint8_t value) {
         if (cell != 0 && value == 0) --searchedFilled_;
         const int p = (i - 2) * (n_ - 1) + (j - 2);
         if (p < firstChanged_) firstChanged_ = p;
+        if (value == 0) {
+            if (p < firstEmptyHint_) firstEmptyHint_ = p;
+        } else if (p == firstEmptyHint_) {
+            ++firstEmptyHint_;
+        }
     } else if (cell != value) {
         firstChanged_ = 0;
         fastConfigured_ = false;  // the identity's row or column changed
@@ -218,6 +227,7 @@ void CayleySearch::resetTable() {
     }
     searchedFilled_ = 0;
     firstChanged_ = 0;
+    firstEmptyHint_ = 0;
     tableFinished_ = false;
     for (int i = 1; i <= n_; ++i)
         for (int j = 1; j <= n_; ++j)
@@ -229,13 +239,18 @@ void CayleySearch::resetTable() {
 }
 
 void CayleySearch::moveToFirstEmpty() {
-    for (int i = 2; i <= n_; ++i)
-        for (int j = 2; j <= n_; ++j)
-            if (trial_[idx(i)][idx(j)] == 0) {
-                searchRow_ = i;
-                searchColumn_ = j;
-                return;
-            }
+    // Every searched cell before firstEmptyHint_ is filled.
+    const int positions = (n_ - 1) * (n_ - 1);
+    for (int p = firstEmptyHint_; p < positions; ++p) {
+        const int i = p / (n_ - 1) + 2, j = p % (n_ - 1) + 2;
+        if (trial_[idx(i)][idx(j)] == 0) {
+            firstEmptyHint_ = p;
+            searchRow_ = i;
+            searchColumn_ = j;
+            return;
+        }
+    }
+    firstEmptyHint_ = positions;
     searchRow_ = n_ + 1;
     searchColumn_ = 2;
 }

@@ -305,6 +305,7 @@ private:
     int firstBlockOf(int x) const;
     std::string position(int i, int j) const;
     RecordResult record(SolutionRegistrar* registrar);
+    static const std::string& elementCodeText(int value);  // "" outside 1..21
 
     int n_ = 1;
     std::array<std::string, kSize> names_{}, priorNames_{};
@@ -345,6 +346,7 @@ private:
     int solutionCount_ = 0;
     int isomorphIndex_ = 0;
     RecordResult lastRecord_;
+    CayleyTable tableBuffer_;
     int manualSolutionCount_ = 0;
 
     // Incremental fill and what changed in the trial table since it last ran.
@@ -352,6 +354,7 @@ private:
     bool fastConfigured_ = false;
     int firstChanged_ = 0;     // lowest visiting-order position written since
     int searchedFilled_ = 0;   // non-empty searched cells of the trial table
+    int firstEmptyHint_ = 0;   // searched cells before this position are filled
     FillEngine fillEngine_ = FillEngine::Automatic;
     long long fillMismatches_ = 0;
     long long fillsCompared_ = 0;

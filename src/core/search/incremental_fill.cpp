@@ -199,52 +199,68 @@ bool IncrementalFill::process(int r, int c) {
         }
     }
     // Associativity of every triple that has this cell as one of its four;
-    // only triples with another known cell can tell anything.
+    // only triples with another known cell can tell anything. Row 0 and
+    // column 0 of the table stay empty, so an unknown product looks up 0.
     const std::uint32_t searched = full_ & ~bit(1);
+    const std::size_t sv = static_cast<std::size_t>(v);
     if (r >= 2 && c >= 2) {
-        // (rc)z = r(cz) for every z: rc = v.
-        const std::uint8_t* rowV = w_[static_cast<std::size_t>(v)].data();
+        // (rc)z = r(cz) for every z, with rc = v.
+        const std::uint8_t* rowV = w_[sv].data();
         const std::uint8_t* rowC = w_[sc].data();
         const std::uint8_t* rowR = w_[sr].data();
-        for (std::uint32_t m = ~(rowEmpty_[static_cast<std::size_t>(v)] & rowEmpty_[sc]) & searched; m; m &= m - 1) {
+        for (std::uint32_t m = ~(rowEmpty_[sv] & rowEmpty_[sc]) & searched; m; m &= m - 1) {
             const int z = single(m);
-            const int abc = rowV[z], bc = rowC[z];
-            const int a_bc = bc ? rowR[bc] : 0;
+            const int abc = rowV[z], bc = rowC[z], a_bc = rowR[bc];
+            if (abc == a_bc) continue;
             if (abc == 0) {
-                if (a_bc && !assign(v, z, a_bc)) return false;
+                if (!assign(v, z, a_bc)) return false;
             } else if (a_bc == 0) {
                 if (bc && !assign(r, bc, abc)) return false;
-            } else if (abc != a_bc) {
+            } else {
                 return false;
             }
         }
-        // (ar)c = a(rc) for every a: rc = v.
-        for (std::uint32_t m = ~(colEmpty_[sr] & colEmpty_[static_cast<std::size_t>(v)]) & searched; m; m &= m - 1) {
-            const int a = single(m);
-            const std::uint8_t* rowA = w_[static_cast<std::size_t>(a)].data();
+        // (ar)c = a(rc) for every a, with rc = v.
+        for (std::uint32_t m = ~(colEmpty_[sr] & colEmpty_[sv]) & searched; m; m &= m - 1) {
+            const std::uint8_t* rowA = w_[static_cast<std::size_t>(single(m))].data();
             const int ab = rowA[r], a_bc = rowA[v];
-            const int abc = ab ? w_[static_cast<std::size_t>(ab)][sc] : 0;
+            const int abc = w_[static_cast<std::size_t>(ab)][sc];
+            if (abc == a_bc) continue;
             if (abc == 0) {
-                if (a_bc && ab && !assign(ab, c, a_bc)) return false;
+                if (ab && !assign(ab, c, a_bc)) return false;
             } else if (a_bc == 0) {
-                if (!assign(a, v, abc)) return false;
-            } else if (abc != a_bc) {
+                if (!assign(single(m), v, abc)) return false;
+            } else {
                 return false;
             }
         }
     }
-    if (c >= 2)
+    if (c >= 2) {
+        // (ab)c = a(bc) for every ab = r: (ab)c is this cell.
         for (std::uint32_t m = valueRows_[sr] & searched; m; m &= m - 1) {
             const int a = single(m);
             const int b = rowPos_[static_cast<std::size_t>(a)][sr];
-            if (b >= 2 && !triple(a, b, c)) return false;  // ab = r: (ab)c
+            if (b < 2) continue;
+            const int bc = w_[static_cast<std::size_t>(b)][sc];
+            const int a_bc = w_[static_cast<std::size_t>(a)][static_cast<std::size_t>(bc)];
+            if (a_bc == v) continue;
+            if (a_bc != 0) return false;
+            if (bc != 0 && !assign(a, bc, v)) return false;
         }
-    if (r >= 2)
+    }
+    if (r >= 2) {
+        // (rb)z = r(bz) for every bz = c: r(bz) is this cell.
         for (std::uint32_t m = valueRows_[sc] & searched; m; m &= m - 1) {
             const int b = single(m);
             const int z = rowPos_[static_cast<std::size_t>(b)][sc];
-            if (z >= 2 && !triple(r, b, z)) return false;  // bz = c: r(bz)
+            if (z < 2) continue;
+            const int ab = w_[sr][static_cast<std::size_t>(b)];
+            const int abc = w_[static_cast<std::size_t>(ab)][static_cast<std::size_t>(z)];
+            if (abc == v) continue;
+            if (abc != 0) return false;
+            if (ab != 0 && !assign(ab, z, v)) return false;
         }
+    }
     return true;
 }
 

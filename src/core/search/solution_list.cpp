@@ -38,13 +38,22 @@ RecordResult CayleySearch::recordSolution(SolutionRegistrar* registrar) {
 
 RecordResult CayleySearch::record(SolutionRegistrar* registrar) {
     RecordResult result;
-    CayleyTable table(static_cast<std::size_t>(n_), std::vector<std::string>(static_cast<std::size_t>(n_)));
-    for (int i = 1; i <= n_; ++i)
+    CayleyTable& table = tableBuffer_;
+    table.resize(static_cast<std::size_t>(n_));
+    for (int i = 1; i <= n_; ++i) {
+        auto& row = table[static_cast<std::size_t>(i - 1)];
+        row.resize(static_cast<std::size_t>(n_));
         for (int j = 1; j <= n_; ++j) {
-            std::string text = trialText(i, j);
-            if (manualEntry_) text = codeToName(text);
-            table[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)] = std::move(text);
+            const int v = trial(i, j);
+            std::string& cell = row[static_cast<std::size_t>(j - 1)];
+            if (manualEntry_)
+                cell = codeToName(trialText(i, j));
+            else if (v == kForeign)
+                cell = foreign_[idx(i)][idx(j)];
+            else
+                cell.assign(elementCodeText(v));
         }
+    }
     GroupPtr group = Group::Create();
     try {
         group->Generate(table);
