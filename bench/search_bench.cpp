@@ -1,0 +1,41 @@
+// The Cayley-table search: a whole search (Get Next Solution pressed until
+// the end, Trace off) per order, and the search with the full fill passes.
+
+#include <benchmark/benchmark.h>
+
+#include "core/search/cayley_search.h"
+
+namespace {
+
+void runSearch(benchmark::State& state, quorix::CayleySearch::FillEngine engine) {
+    const int n = static_cast<int>(state.range(0));
+    long long trials = 0;
+    for (auto _ : state) {
+        quorix::CayleySearch s;
+        s.setFillEngine(engine);
+        s.setSearchOrder(n);
+        while (s.getNextSolution() == quorix::CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+        trials = s.stats().trials;
+        benchmark::DoNotOptimize(s.solutionCount());
+    }
+    state.counters["trials"] = static_cast<double>(trials);
+}
+
+void BM_Search(benchmark::State& state) { runSearch(state, quorix::CayleySearch::FillEngine::Automatic); }
+void BM_SearchFullPasses(benchmark::State& state) { runSearch(state, quorix::CayleySearch::FillEngine::Literal); }
+
+void BM_SearchAllOrders(benchmark::State& state) {
+    for (auto _ : state)
+        for (int n = 1; n <= 20; ++n) {
+            quorix::CayleySearch s;
+            s.setSearchOrder(n);
+            while (s.getNextSolution() == quorix::CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+            benchmark::DoNotOptimize(s.solutionCount());
+        }
+}
+
+}  // namespace
+
+BENCHMARK(BM_Search)->Arg(8)->Arg(12)->Arg(16)->Arg(18)->Arg(20)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchFullPasses)->Arg(8)->Arg(12)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SearchAllOrders)->Unit(benchmark::kMillisecond)->Iterations(2);
