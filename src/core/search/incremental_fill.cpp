@@ -204,30 +204,31 @@ bool IncrementalFill::process(int r, int c) {
     const std::uint32_t searched = full_ & ~bit(1);
     const std::size_t sv = static_cast<std::size_t>(v);
     if (r >= 2 && c >= 2) {
-        // (rc)z = r(cz) for every z, with rc = v.
+        // (rc)z = r(cz) for every z with cz known (with cz unknown the
+        // triple can neither deduce nor contradict), rc = v.
         const std::uint8_t* rowV = w_[sv].data();
         const std::uint8_t* rowC = w_[sc].data();
         const std::uint8_t* rowR = w_[sr].data();
-        for (std::uint32_t m = ~(rowEmpty_[sv] & rowEmpty_[sc]) & searched; m; m &= m - 1) {
+        for (std::uint32_t m = ~rowEmpty_[sc] & searched; m; m &= m - 1) {
             const int z = single(m);
             const int abc = rowV[z], bc = rowC[z], a_bc = rowR[bc];
             if (abc == a_bc) continue;
             if (abc == 0) {
                 if (!assign(v, z, a_bc)) return false;
             } else if (a_bc == 0) {
-                if (bc && !assign(r, bc, abc)) return false;
+                if (!assign(r, bc, abc)) return false;
             } else {
                 return false;
             }
         }
-        // (ar)c = a(rc) for every a, with rc = v.
-        for (std::uint32_t m = ~(colEmpty_[sr] & colEmpty_[sv]) & searched; m; m &= m - 1) {
+        // (ar)c = a(rc) for every a with ar known, rc = v.
+        for (std::uint32_t m = ~colEmpty_[sr] & searched; m; m &= m - 1) {
             const std::uint8_t* rowA = w_[static_cast<std::size_t>(single(m))].data();
             const int ab = rowA[r], a_bc = rowA[v];
             const int abc = w_[static_cast<std::size_t>(ab)][sc];
             if (abc == a_bc) continue;
             if (abc == 0) {
-                if (ab && !assign(ab, c, a_bc)) return false;
+                if (!assign(ab, c, a_bc)) return false;
             } else if (a_bc == 0) {
                 if (!assign(single(m), v, abc)) return false;
             } else {
