@@ -443,9 +443,20 @@ void CayleySearch::configureFastFill() {
 }
 
 void CayleySearch::fastFill() {
+    if (!fastConfigured_) {
+        // The incremental fill builds on the identity's row and column; a
+        // table read in with anything else there gets the full passes.
+        identityIntact_ = true;
+        for (int k = 1; k <= n_; ++k)
+            if (trial_[1][idx(k)] != k || trial_[idx(k)][1] != k) identityIntact_ = false;
+        configureFastFill();
+    }
+    if (!identityIntact_) {
+        fillTable();
+        return;
+    }
     conflictFound_ = false;
     conflictMessage_.clear();
-    if (!fastConfigured_) configureFastFill();
     const bool ok = fast_.fill(trial_, firstChanged_, searchedFilled_);
     firstChanged_ = (n_ - 1) * (n_ - 1);
     if (ok) {

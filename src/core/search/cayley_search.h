@@ -30,20 +30,54 @@
 //
 // How the search panel drives the engine
 // --------------------------------------
-//   start-up:     setTraceMode / setupTrace, setSearchOrder(n) (runs resetTable)
-//   Get Next Solution (Trace by step / Trace off):
-//                 prepareContinue(); loop { findNext(); if (!stepReady()) end
-//                 of solutions; else afterStep-logic: if complete() ->
-//                 recordSolution(); ... }   (getNextSolution() below is the
-//                 Trace off loop ready-made)
-//   Fast / Very fast trace: the panel's timer calls findNext() once per tick
-//                 (timerIntervalMs() gives the interval).
-//   after a stored solution is shown: noteSolutionRules().
-//   Check:        readGrid(...), fillTable(), then conflictFound() /
-//                 conflictMessage(), complete() -> recordSolution().
+// The engine keeps the state; the panel keeps its controls, its stop flag and
+// the grid, and refreshes the grid after every call that changes the tables
+// (trialText / workText / isInference / reason give what each cell shows).
+//
+//   start-up      setupTrace(mode name from the preferences);
+//                 setManualSolutionCount(register's last Manual number);
+//                 setSearchOrder(n) (runs resetTable); clearSolutions().
+//   resetTable    the panel then clears its red cells, redraws the grid and
+//                 enables Get Next Solution, Check, the check box and Set
+//                 Element Names.
+//   Get Next Solution / Get Next Step
+//                 if allSolutionsFound(): setStepReady(false), end of solutions.
+//                 if manualEntry(): setManualEntry(false), resetTable(),
+//                 clearSolutions() (a new automatic search).
+//                 prepareContinue(); clear the stop flag;
+//                 Trace off: setYieldCounter(0), then, until stopped or
+//                 host().haltRequested(): findNext(); if !stepReady() -> end
+//                 of solutions; else afterStep. (getNextSolution() is this
+//                 loop ready-made, without the display.)
+//                 Trace by step: the same loop without yields.
+//                 Fast / Very fast trace: start the timer (timerIntervalMs()).
+//   timer tick    findNext() once; if !stepReady() -> end of solutions, else
+//                 afterStep.
+//   afterStep     if complete(): r = recordSolution(registrar); if !r.kept
+//                 (an isomorphic duplicate), prepareContinue() and go on;
+//                 else set the stop flag. An incomplete table sets the stop
+//                 flag only in Trace by step.
+//   shown solution  after opening the analysis panel: noteSolutionRules().
+//   Check         readGrid(cell texts), fillTable(); conflictFound() ->
+//                 message conflictMessage(); else complete() ->
+//                 recordSolution(registrar), analysis panel,
+//                 noteSolutionRules().
+//   typing        a key is accepted when codeIndex(key) <= searchOrder();
+//                 clearInferences() when a cell changes.
+//   Restart       setManualEntry(true), resetTable(), clearSolutions().
+//   Set Element Names  setElementNames(names); grid texts through
+//                 translateName; clearSolutions().
+//   Set Optimizing Rules  setRuleEnabled(k, ...), then Restart.
+//   Include Isomorphic Equivalents  setIncludeIsomorphs(ticked).
+//   Halt          host().setHaltRequested(true).
+//
 // In Trace off, findNext yields to the user interface through
-// host().pumpEvents() every yieldInterval() trials and stops (stepReady set)
-// when host().haltRequested() is set; the panel clears the halt flag.
+// host().pumpEvents() after every yieldInterval() fills and stops (stepReady
+// set, the table possibly incomplete) when host().haltRequested() is then
+// set; the caller clears the halt flag. Trace by step and the timed modes
+// never yield. In Trace by step every non-contradictory trial stops the
+// search and nothing is committed; the deduced cells are in the work table
+// with their reasons.
 //
 // The engine never shows anything itself except program-error messages,
 // which go through showMessage().
@@ -352,6 +386,7 @@ private:
     // Incremental fill and what changed in the trial table since it last ran.
     IncrementalFill fast_;
     bool fastConfigured_ = false;
+    bool identityIntact_ = true;  // row 1 and column 1 of the trial table are the identity's
     int firstChanged_ = 0;     // lowest visiting-order position written since
     int searchedFilled_ = 0;   // non-empty searched cells of the trial table
     int firstEmptyHint_ = 0;   // searched cells before this position are filled
