@@ -162,11 +162,12 @@ public:
     static constexpr int kStride = kMaxGroupOrder + 1;
 
 private:
-    friend struct GroupBuilder;
-
     void RefuseIfGenerated() const;
     void RequireGenerated() const;
     void RequireIndex(int i) const;
+    template <class F>
+    void Guarded(F&& build);
+    void CompletePermutations(std::vector<std::string> names);
     void CompleteGeneration(std::vector<std::string> names, std::vector<std::uint8_t> table);
     bool AssignReductiveNames();
     void NameLetterProducts(int letterStart, int& count);
@@ -175,6 +176,7 @@ private:
     void BuildPositionTables();
     std::vector<int> AtomicSuborders() const;
     bool FindIsomorphism(const Group& other);
+    void PrepareIsomorphismData() const;
 
     std::string id_;
     int method_ = 0;
@@ -203,6 +205,15 @@ private:
     // Isomorphism state.
     std::array<int, kMaxTableOrder + 2> lastMapping_{};
     std::uint64_t lastIsomorphicSerial_ = 0;
+
+    // Invariants for the isomorphism test, computed on first use (orders up
+    // to 20): per position a signature that every isomorphism preserves, the
+    // sorted signatures, and for each position a pair of earlier positions
+    // whose product it is (0 when none).
+    mutable bool isoDataReady_ = false;
+    mutable std::vector<std::uint32_t> signature_;
+    mutable std::vector<std::uint32_t> sortedSignature_;
+    mutable std::vector<std::pair<int, int>> definition_;
 };
 
 }  // namespace quorix

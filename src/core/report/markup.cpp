@@ -80,6 +80,20 @@ std::vector<Token> Tokenize(std::string_view text) {
     return out;
 }
 
+std::string PlainText(std::string_view text) {
+    std::string out;
+    for (const Token& t : Tokenize(text)) {
+        if (t.kind != TokenKind::Text) continue;
+        switch (t.placement) {
+            case Placement::Baseline: out += t.text; break;
+            case Placement::Raised:
+            case Placement::Stacked: out += "^" + t.text; break;
+            case Placement::Lowered: out += "_" + t.text; break;
+        }
+    }
+    return out;
+}
+
 std::string StripMarkup(std::string_view text) {
     std::string s = ReplaceAll(text, "|%b|", "");
     s = ReplaceAll(s, "|/b|", "");

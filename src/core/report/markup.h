@@ -55,6 +55,11 @@ std::vector<Token> Tokenize(std::string_view text);
 // every "^" and every "@". Italic codes stay, without their bars.
 std::string StripMarkup(std::string_view text);
 
+// A one-line plain rendering for terminals: exponents as "^2", subscripts as
+// "_3", stacked superscripts as "^*", bold and italic dropped. "A|2|B" reads
+// "A^2B" and "Z|@8|^*|" reads "Z_8^*".
+std::string PlainText(std::string_view text);
+
 // Replaces every occurrence of `from` in `s` by `to`.
 std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);
 

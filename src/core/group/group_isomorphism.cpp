@@ -1,0 +1,151 @@
+// The isomorphism test between two groups of the same order up to 20.
+//
+// The reported isomorphism is the first one of an odometer enumeration over
+// image lists (slot k = image of reductive position k), which visits the
+// injective lists in lexicographic order and cuts a list as soon as a product
+// among its first positions disagrees. Every isomorphism fixes the identity,
+// so the first one found is the lexicographically smallest isomorphism.
+// The search below finds the same one by a depth-first search in the same
+// order with sound cuts: images must keep the element invariants, products of
+// earlier positions force their images, and products are checked as soon as
+// both factors and the product have images.
+
+#include <algorithm>
+
+#include "core/group/group.h"
+#include "core/host/host.h"
+
+namespace quorix {
+
+void Group::PrepareIsomorphismData() const {
+    if (isoDataReady_) return;
+    const int n = order_;
+    signature_.assign(static_cast<std::size_t>(n) + 1, 0);
+    std::vector<int> centralizer(static_cast<std::size_t>(n) + 1, 0), roots(static_cast<std::size_t>(n) + 1, 0);
+    for (int x = 1; x <= n; ++x) {
+        ++roots[static_cast<std::size_t>(mul(x, x))];
+        for (int y = 1; y <= n; ++y)
+            if (mul(x, y) == mul(y, x)) ++centralizer[static_cast<std::size_t>(x)];
+    }
+    for (int x = 1; x <= n; ++x)
+        signature_[static_cast<std::size_t>(x)] = static_cast<std::uint32_t>(elementOrder(x)) |
+                                                  static_cast<std::uint32_t>(centralizer[static_cast<std::size_t>(x)]) << 8 |
+                                                  static_cast<std::uint32_t>(roots[static_cast<std::size_t>(x)]) << 16 |
+                                                  static_cast<std::uint32_t>(elementOrder(mul(x, x))) << 24;
+    sortedSignature_.assign(signature_.begin() + 1, signature_.end());
+    std::sort(sortedSignature_.begin(), sortedSignature_.end());
+
+    definition_.assign(static_cast<std::size_t>(n) + 1, {0, 0});
+    for (int d = 2; d <= n; ++d)
+        for (int i = 2; i < d && definition_[static_cast<std::size_t>(d)].first == 0; ++i)
+            for (int j = 2; j < d; ++j)
+                if (mul(i, j) == d) {
+                    definition_[static_cast<std::size_t>(d)] = {i, j};
+                    break;
+                }
+    isoDataReady_ = true;
+}
+
+bool Group::FindIsomorphism(const Group& other) {
+    if (other.serial_ == lastIsomorphicSerial_) return true;
+    const int n = order_;
+    PrepareIsomorphismData();
+    other.PrepareIsomorphismData();
+    if (sortedSignature_ != other.sortedSignature_) return false;
+
+    std::array<int, kMaxTableOrder + 2> f{};      // image of each position, 0 = none yet
+    std::array<bool, kMaxTableOrder + 2> used{};  // images taken
+    f[1] = 1;
+    used[1] = true;
+
+    // Products among positions 1..d that involve d must be respected.
+    auto consistent = [&](int d) {
+        const int fd = f[static_cast<std::size_t>(d)];
+        for (int i = 2; i <= d; ++i) {
+            const int fi = f[static_cast<std::size_t>(i)];
+            int a = mul(i, d);
+            if (a <= d && f[static_cast<std::size_t>(a)] != other.mul(fi, fd)) return false;
+            a = mul(d, i);
+            if (a <= d && f[static_cast<std::size_t>(a)] != other.mul(fd, fi)) return false;
+        }
+        return true;
+    };
+
+    // Iterative depth-first search; next[d] is the next candidate to try at d.
+    std::array<int, kMaxTableOrder + 2> next{};
+    int d = 2;
+    if (n >= 2) next[2] = 2;
+    while (d >= 2 && d <= n) {
+        auto& fd = f[static_cast<std::size_t>(d)];
+        if (fd != 0) {
+            used[static_cast<std::size_t>(fd)] = false;
+            fd = 0;
+        }
+        const auto [di, dj] = definition_[static_cast<std::size_t>(d)];
+        int found = 0;
+        if (di != 0) {
+            // The image is forced by an earlier product; try it once.
+            const int forced = other.mul(f[static_cast<std::size_t>(di)], f[static_cast<std::size_t>(dj)]);
+            if (next[static_cast<std::size_t>(d)] <= forced) {
+                next[static_cast<std::size_t>(d)] = n + 1;
+                if (!used[static_cast<std::size_t>(forced)] &&
+                    other.signature_[static_cast<std::size_t>(forced)] == signature_[static_cast<std::size_t>(d)]) {
+                    fd = forced;
+                    if (consistent(d)) found = forced;
+                    else fd = 0;
+                }
+            }
+        } else {
+            for (int v = next[static_cast<std::size_t>(d)]; v <= n; ++v) {
+                if (used[static_cast<std::size_t>(v)] ||
+                    other.signature_[static_cast<std::size_t>(v)] != signature_[static_cast<std::size_t>(d)])
+                    continue;
+                fd = v;
+                if (consistent(d)) {
+                    found = v;
+                    next[static_cast<std::size_t>(d)] = v + 1;
+                    break;
+                }
+                fd = 0;
+            }
+            if (!found) next[static_cast<std::size_t>(d)] = n + 1;
+        }
+        if (found) {
+            used[static_cast<std::size_t>(found)] = true;
+            ++d;
+            if (d <= n) next[static_cast<std::size_t>(d)] = 2;
+        } else {
+            --d;
+        }
+    }
+    if (d < 2 && n >= 2) return false;
+
+    lastMapping_.fill(0);
+    for (int k = 1; k <= n; ++k) lastMapping_[static_cast<std::size_t>(k)] = f[static_cast<std::size_t>(k)];
+    lastIsomorphicSerial_ = other.serial_;
+    return true;
+}
+
+bool Group::IsIsomorphic(const Group& other) {
+    RequireGenerated();
+    if (!other.generated_)
+        throw InvalidArgument("group " + other.id_ + " is not generated");
+    if (other.order_ != order_) return false;
+    if (order_ > kMaxTableOrder) throw InvalidArgument("isomorphism test above order 20");
+    return FindIsomorphism(other);
+}
+
+int Group::IsomorphismMapping(const Group& other, int j) {
+    RequireGenerated();
+    if (order_ > kMaxTableOrder) throw InvalidArgument("isomorphism mapping above order 20");
+    if (!other.generated_ || other.order_ != order_) return 0;
+    if (j < 1 || j > other.order_) throw InvalidArgument("index outside the other group");
+    if (!FindIsomorphism(other)) return 0;
+    const int p = other.positionOf(j);
+    for (int t = 1; t <= order_; ++t)
+        if (lastMapping_[static_cast<std::size_t>(t)] == p) return sourceOf(t);
+    showMessage("Program error (IsomorphismMapping)");
+    return 0;
+}
+
+}  // namespace quorix

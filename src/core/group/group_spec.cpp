@@ -1,0 +1,102 @@
+#include "core/group/group_spec.h"
+
+#include <charconv>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "core/group/math_functions.h"
+#include "core/group/permutation_closure.h"
+
+namespace quorix {
+
+namespace {
+
+int parseNumber(std::string_view digits, std::string_view spec) {
+    int v = 0;
+    auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
+    if (digits.empty() || ec != std::errc() || p != digits.data() + digits.size())
+        throw InvalidArgument("'" + std::string(spec) + "' needs a number after its letter");
+    return v;
+}
+
+GroupPtr makePermutationGroup(std::string_view list, std::string_view spec) {
+    std::vector<std::string> gens;
+    std::size_t start = 0;
+    while (start <= list.size()) {
+        std::size_t comma = list.find(',', start);
+        std::string p(list.substr(start, comma == std::string_view::npos ? std::string_view::npos : comma - start));
+        if (!p.empty()) gens.push_back(p);
+        if (comma == std::string_view::npos) break;
+        start = comma + 1;
+    }
+    if (gens.empty()) throw InvalidArgument("'" + std::string(spec) + "' lists no permutation");
+    const std::size_t d = gens[0].size();
+    for (const std::string& g : gens)
+        if (g.size() != d || !MathFunctions::IsPermutationString(g))
+            throw InvalidArgument("'" + g + "' is not a permutation of degree " + std::to_string(d) +
+                                  " in one-line notation (digits 1-9, A-F)");
+    std::vector<std::string> elements{MathFunctions::IdentityPermutation(static_cast<int>(d))};
+    std::unordered_set<std::string> seen{elements[0]};
+    for (const std::string& g : gens)
+        if (seen.insert(g).second) elements.push_back(g);
+    ClosureResult closed = ClosePermutations(std::move(elements), true, kMaxGroupOrder);
+    if (closed.status != ClosureResult::Status::Closed)
+        throw InvalidArgument("the permutations of '" + std::string(spec) + "' generate more than 120 elements");
+    auto g = Group::Create();
+    g->GeneratePermutational(closed.elements);
+    g->SetGroupID("Perm" + std::to_string(d));
+    return g;
+}
+
+GroupPtr makeAtom(std::string_view atom, std::string_view spec) {
+    if (atom.empty()) throw InvalidArgument("'" + std::string(spec) + "' has an empty factor");
+    if (atom.substr(0, 5) == "perm:") return makePermutationGroup(atom.substr(5), spec);
+    const char kind = atom[0];
+    const int n = parseNumber(atom.substr(1), atom);
+    auto g = Group::Create();
+    switch (kind) {
+        case 'S':
+        case 'A':
+            if (n < 1 || n > 5) throw InvalidArgument("'" + std::string(atom) + "': the degree must be in range 1-5");
+            kind == 'S' ? g->GenerateSymmetric(n) : g->GenerateAlternating(n);
+            return g;
+        case 'Z':
+            if (n < 1 || n > kMaxGroupOrder) throw InvalidArgument("'" + std::string(atom) + "': the modulus must be in range 1-120");
+            g->GenerateAdditive(n);
+            return g;
+        case 'U':
+            if (n < 2 || n > 1000 || MathFunctions::EulerPhi(n) > kMaxGroupOrder)
+                throw InvalidArgument("'" + std::string(atom) + "': the modulus must be in range 2-1000 with at most 120 units");
+            g->GenerateMultiplicative(n);
+            return g;
+        default:
+            throw InvalidArgument("'" + std::string(atom) + "' is not a group (use S<d>, A<d>, Z<n>, U<n> or perm:...)");
+    }
+}
+
+}  // namespace
+
+GroupPtr MakeGroupFromSpec(std::string_view spec) {
+    // Factors are separated by "x"; a perm: factor holds no "x".
+    std::vector<std::string_view> atoms;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t x = spec.find('x', start);
+        atoms.push_back(spec.substr(start, x == std::string_view::npos ? std::string_view::npos : x - start));
+        if (x == std::string_view::npos) break;
+        start = x + 1;
+    }
+    GroupPtr result = makeAtom(atoms[0], spec);
+    for (std::size_t i = 1; i < atoms.size(); ++i) {
+        GroupPtr next = makeAtom(atoms[i], spec);
+        if (result->Order() * next->Order() > kMaxGroupOrder)
+            throw InvalidArgument("'" + std::string(spec) + "': a direct product cannot exceed 120 elements");
+        auto product = Group::Create();
+        product->GenerateDirectProduct(result, next);
+        result = product;
+    }
+    return result;
+}
+
+}  // namespace quorix

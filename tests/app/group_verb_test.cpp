@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "run_tool.h"
+
+using quorix::testing::runTool;
+
+TEST(GroupVerb, PrintsElementsAndTable) {
+    auto r = runTool("group Z2xZ4");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("ID Z2xZ4"), std::string::npos);
+    EXPECT_NE(r.out.find("order 8"), std::string::npos);
+    EXPECT_NE(r.out.find("AB^3"), std::string::npos);
+}
+
+TEST(GroupVerb, JsonHasElementsAndTable) {
+    auto r = runTool("group S3 --json");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["id"], "S3");
+    EXPECT_EQ(j["order"], 6);
+    ASSERT_EQ(j["elements"].size(), 6u);
+    EXPECT_EQ(j["elements"][1]["source"], "231");
+    EXPECT_EQ(j["elements"][1]["name"], "A");
+    EXPECT_EQ(j["elements"][1]["order"], 3);
+    EXPECT_EQ(j["table"][1][2], "1");  // A times A^2
+}
+
+TEST(GroupVerb, BadSpecIsOneLineAndExitCode2) {
+    for (const char* bad : {"S9", "Q8", "Z2xS5xZ2", "perm:1123"}) {
+        auto r = runTool(std::string("group ") + bad);
+        EXPECT_EQ(r.exitCode, 2) << bad;
+        EXPECT_TRUE(r.out.empty()) << bad;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+}

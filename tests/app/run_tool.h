@@ -1,0 +1,37 @@
+#pragma once
+// Runs quorix-report with arguments and captures what it prints.
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <sys/wait.h>
+
+namespace quorix::testing {
+
+struct ToolResult {
+    int exitCode = -1;
+    std::string out;  // stdout
+    std::string err;  // stderr
+};
+
+inline ToolResult runTool(const std::string& args) {
+    static int counter = 0;
+    const std::string errFile = std::string(::testing::TempDir()) + "quorix_tool_err_" + std::to_string(++counter);
+    const std::string cmd = std::string(QUORIX_REPORT_EXE) + " " + args + " 2>" + errFile;
+    ToolResult r;
+    FILE* p = popen(cmd.c_str(), "r");
+    if (!p) return r;
+    std::array<char, 4096> buf{};
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), p)) > 0) r.out.append(buf.data(), n);
+    int status = pclose(p);
+    r.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    if (FILE* e = fopen(errFile.c_str(), "r")) {
+        while ((n = fread(buf.data(), 1, buf.size(), e)) > 0) r.err.append(buf.data(), n);
+        fclose(e);
+    }
+    std::remove(errFile.c_str());
+    return r;
+}
+
+}  // namespace quorix::testing

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include "core/group/group.h"
+#include "core/group/group_spec.h"
+#include "core/group/permutation_closure.h"
+#include "support/fake_host.h"
+#include "support/groups.h"
+
+using namespace quorix;
+using quorix::testing::FakeHost;
+
+namespace {
+
+std::vector<std::string> sourceNames(const Group& g) {
+    std::vector<std::string> out;
+    for (int i = 1; i <= g.Order(); ++i) out.push_back(g.SourceElement(i));
+    return out;
+}
+
+std::vector<std::string> namesByPosition(const Group& g) {
+    std::vector<std::string> out;
+    for (int k = 1; k <= g.Order(); ++k) out.push_back(g.Element(k));
+    return out;
+}
+
+}  // namespace
+
+TEST(Generation, FamiliesProduceElementsInTheirOrder) {
+    auto s3 = Group::Create();
+    s3->GenerateSymmetric(3);
+    EXPECT_EQ(sourceNames(*s3), (std::vector<std::string>{"123", "132", "213", "231", "312", "321"}));
+    EXPECT_EQ(s3->GroupID(), "S|@3|");
+    EXPECT_EQ(s3->Degree(), 3);
+    EXPECT_EQ(s3->MethodOfGeneration(), kMethodSymmetric);
+
+    auto a3 = Group::Create();
+    a3->GenerateAlternating(3);
+    EXPECT_EQ(sourceNames(*a3), (std::vector<std::string>{"123", "231", "312"}));
+
+    auto a4 = Group::Create();
+    a4->GenerateAlternating(4);
+    ASSERT_EQ(a4->Order(), 12);
+    const auto a4names = sourceNames(*a4);
+    EXPECT_EQ(std::vector<std::string>(a4names.begin(), a4names.begin() + 4),
+              (std::vector<std::string>{"1234", "1342", "1423", "2143"}));
+
+    for (int d : {1}) {
+        auto s = Group::Create(), a = Group::Create();
+        s->GenerateSymmetric(d);
+        a->GenerateAlternating(d);
+        EXPECT_EQ(sourceNames(*s), std::vector<std::string>{"1"});
+        EXPECT_EQ(sourceNames(*a), std::vector<std::string>{"1"});
+        EXPECT_TRUE(s->Cyclic());
+        EXPECT_EQ(s->Element(1), "1");
+    }
+
+    auto u8 = Group::Create();
+    u8->GenerateMultiplicative(8);
+    EXPECT_EQ(sourceNames(*u8), (std::vector<std::string>{"1", "3", "5", "7"}));
+    EXPECT_EQ(u8->GroupID(), "Z|@8|^*|");
+    EXPECT_EQ(u8->Modulus(), 8);
+
+    auto z4 = Group::Create();
+    z4->GenerateAdditive(4);
+    EXPECT_EQ(namesByPosition(*z4), (std::vector<std::string>{"1", "A", "A|2|", "A|3|"}));
+    for (int k = 1; k <= 4; ++k) EXPECT_EQ(z4->sourceOf(k), k);
+
+    auto p2 = Group::Create();
+    p2->GeneratePermutational({"12", "21"});
+    EXPECT_EQ(p2->Order(), 2);
+    EXPECT_EQ(p2->Degree(), 2);
+    EXPECT_EQ(p2->GroupID(), "");
+}
+
+TEST(Generation, RefusalsLeaveTheGroupUngenerated) {
+    FakeHost h;
+    auto g = Group::Create();
+    EXPECT_THROW(g->GenerateSymmetric(6), InvalidArgument);
+    EXPECT_THROW(g->GenerateSymmetric(0), InvalidArgument);
+    EXPECT_THROW(g->GenerateAdditive(121), InvalidArgument);
+    EXPECT_THROW(g->GenerateMultiplicative(1), InvalidArgument);
+    EXPECT_THROW(g->GeneratePermutational({"2134", "1234"}), InvalidArgument);
+    // Not closed under composition: refused rather than a broken group.
+    EXPECT_THROW(g->GeneratePermutational({"123", "213", "132"}), InvalidArgument);
+    // A table that is not a group.
+    EXPECT_THROW(g->Generate({{"a", "b"}, {"b", "b"}}), InvalidArgument);
+    EXPECT_FALSE(g->IsGenerated());
+    EXPECT_THROW(g->Order(), InvalidArgument);
+    EXPECT_THROW(g->Element(1), InvalidArgument);
+    EXPECT_EQ(g->GroupID(), "");
+    EXPECT_TRUE(h.messages.empty());
+    // After all that it can still be generated once.
+    g->GenerateAdditive(3);
+    EXPECT_EQ(g->Order(), 3);
+}
+
+TEST(Generation, SecondGenerationIsRefusedWithMessage) {
+    FakeHost h;
+    auto g = Group::Create();
+    g->GenerateAdditive(5);
+    g->SetGroupID("mine");
+    EXPECT_THROW(g->GenerateSymmetric(3), InvalidArgument);
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0], "Group cannot be generated twice");
+    EXPECT_EQ(g->Order(), 5);
+    EXPECT_EQ(g->GroupID(), "mine");
+    EXPECT_EQ(g->MethodOfGeneration(), kMethodAdditive);
+}
+
+TEST(Generation, CayleyTableTakesRowOneUpToTheFirstGap) {
+    // Z5 written with letters; extra cells past the gap are ignored.
+    CayleyTable t(20, std::vector<std::string>(20));
+    const std::string e = "vwxyz";
+    for (int a = 0; a < 5; ++a)
+        for (int b = 0; b < 5; ++b) t[a][b] = std::string(1, e[(a + b) % 5]);
+    auto g = Group::Create();
+    g->Generate(t);
+    EXPECT_EQ(g->Order(), 5);
+    EXPECT_EQ(g->MethodOfGeneration(), kMethodCayleyTable);
+    EXPECT_EQ(g->SourceProduct(2, 5), "v");
+    EXPECT_TRUE(g->Cyclic());
+
+    // 20 filled cells in row 1 give order 20 whatever follows.
+    auto z20 = Group::Create();
+    z20->GenerateAdditive(20);
+    auto copy = quorix::testing::tableCopy(*z20, [] {
+        std::vector<int> v;
+        for (int i = 1; i <= 20; ++i) v.push_back(i);
+        return v;
+    }());
+    EXPECT_EQ(copy->Order(), 20);
+}
+
+TEST(Generation, MembersAnswerInBothIndexSpaces) {
+    FakeHost h;
+    auto s3 = Group::Create();
+    s3->GenerateSymmetric(3);
+    // Position 2 ("A") is the first element of greatest order: 231.
+    EXPECT_EQ(s3->MappedSourceElement(2), "231");
+    EXPECT_EQ(s3->Element(2), "A");
+    EXPECT_EQ(s3->MappedElement(4), "A");
+    EXPECT_EQ(s3->SourceElementOrder(4), 3);
+    EXPECT_EQ(s3->SourceProduct(2, 3), "231");  // 132 then 213
+    EXPECT_EQ(s3->SourceElementInverse(4), "312");
+    EXPECT_EQ(s3->SourceElementInverseIndex(4), 5);
+    EXPECT_EQ(s3->ElementIndex("A|2|"), 3);
+    EXPECT_EQ(s3->ElementIndex("Q"), -1);
+    EXPECT_EQ(s3->SourceElementIndex("999"), -1);
+    EXPECT_EQ(s3->ElementInverseIndex(2), 3);
+    EXPECT_EQ(s3->Product(2, 3), "1");
+    EXPECT_EQ(s3->Suborder(1), 6);
+    EXPECT_EQ(s3->NumberOfComponents(), 1);
+    EXPECT_THROW(s3->Suborder(2), InvalidArgument);
+    EXPECT_THROW(s3->Element(7), InvalidArgument);
+    EXPECT_THROW(s3->Product(0, 1), InvalidArgument);
+    EXPECT_THROW(s3->SourceProduct(1, 7), InvalidArgument);
+    EXPECT_TRUE(h.messages.empty());
+}
+
+TEST(DerivedGroups, DirectProductsOfCyclicGroupsGetFactorNames) {
+    auto names = [](const char* s) { return namesByPosition(*MakeGroupFromSpec(s)); };
+    EXPECT_EQ(names("Z2xZ2"), (std::vector<std::string>{"1", "A", "B", "AB"}));
+    EXPECT_EQ(MakeGroupFromSpec("Z2xZ2")->MappedSourceElement(2), "1,0");
+    EXPECT_EQ(names("Z2xZ4"), (std::vector<std::string>{"1", "A", "B", "AB", "B|2|", "AB|2|", "B|3|", "AB|3|"}));
+    // Cyclic: the general naming uses one letter, fewer than the factors.
+    EXPECT_EQ(names("Z2xZ3"), (std::vector<std::string>{"1", "A", "A|2|", "A|3|", "A|4|", "A|5|"}));
+    // A symmetric factor keeps the general names.
+    auto s3z2 = MakeGroupFromSpec("S3xZ2");
+    EXPECT_EQ(s3z2->GroupID(), "S|@3|xZ|@2|");
+    EXPECT_EQ(s3z2->Element(2), "A");
+    EXPECT_EQ(s3z2->SourceElement(1), "123,0");
+}
+
+TEST(DerivedGroups, NestedProductsSplitAtTheirOwnComma) {
+    FakeHost h;
+    auto g = MakeGroupFromSpec("Z2xZ3xZ4");
+    EXPECT_EQ(g->NumberOfComponents(), 3);
+    EXPECT_EQ(g->Suborder(1), 2);
+    EXPECT_EQ(g->Suborder(2), 3);
+    EXPECT_EQ(g->Suborder(3), 4);
+    EXPECT_THROW(g->Suborder(4), InvalidArgument);
+    auto [a, b] = g->SplitOrderedPair("1,2,3");
+    EXPECT_EQ(a, "1,2");
+    EXPECT_EQ(b, "3");
+    EXPECT_TRUE(h.messages.empty());
+    auto [c, d] = g->SplitOrderedPair("1,2");
+    EXPECT_EQ(c, "");
+    EXPECT_EQ(d, "");
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0], "Program error (SplitOrderedPair)");
+}
+
+TEST(DerivedGroups, ProductAbove120IsRefusedWithMessage) {
+    FakeHost h;
+    auto a = MakeGroupFromSpec("S5"), b = MakeGroupFromSpec("Z2");
+    auto p = Group::Create();
+    EXPECT_THROW(p->GenerateDirectProduct(a, b), InvalidArgument);
+    EXPECT_EQ(h.messages, std::vector<std::string>{"Direct Product Group Order cannot exceed 120"});
+    EXPECT_FALSE(p->IsGenerated());
+}
+
+TEST(DerivedGroups, SubgroupsAndQuotients) {
+    auto z4 = MakeGroupFromSpec("Z4");
+    ElementSet half;
+    half.set(1);
+    half.set(3);  // A|2|
+    auto n = Group::Create();
+    n->GenerateSubgroup(z4, half);
+    n->SetGroupID("Subgroup2-1(Z|@4|)");
+    EXPECT_EQ(sourceNames(*n), (std::vector<std::string>{"0", "2"}));
+    EXPECT_EQ(n->Modulus(), 4);
+    EXPECT_EQ(n->Parent(), z4);
+
+    auto q = Group::Create();
+    q->GenerateQuotientGroup(z4, n);
+    EXPECT_EQ(q->GroupID(), "Z|@4|/Subgroup2-1");
+    EXPECT_EQ(sourceNames(*q), (std::vector<std::string>{"|%b|N|/b|", "|%b|N|/b|A"}));
+    EXPECT_EQ(q->CosetLabels(), (std::vector<int>{0, 1, 2, 1, 2}));
+    EXPECT_EQ(q->SourceProduct(2, 2), "|%b|N|/b|");
+
+    // S4 / V4 is isomorphic to S3.
+    auto s4 = MakeGroupFromSpec("S4");
+    ElementSet v4;
+    for (int k = 1; k <= 24; ++k) {
+        const std::string p = s4->MappedSourceElement(k);
+        if (p == "1234" || p == "2143" || p == "3412" || p == "4321") v4.set(static_cast<std::size_t>(k));
+    }
+    auto nv = Group::Create();
+    nv->GenerateSubgroup(s4, v4);
+    auto s4v = Group::Create();
+    s4v->GenerateQuotientGroup(s4, nv);
+    EXPECT_EQ(s4v->Order(), 6);
+    EXPECT_TRUE(s4v->IsIsomorphic(*MakeGroupFromSpec("S3")));
+    EXPECT_EQ(quorix::testing::checkGroupAxioms(*s4v), "");
+
+    // Not closed, or without the identity: refused.
+    ElementSet bad;
+    bad.set(1);
+    bad.set(2);
+    auto b = Group::Create();
+    EXPECT_THROW(b->GenerateSubgroup(z4, bad), InvalidArgument);
+    ElementSet noIdentity;
+    noIdentity.set(3);
+    EXPECT_THROW(b->GenerateSubgroup(z4, noIdentity), InvalidArgument);
+    EXPECT_FALSE(b->IsGenerated());
+}
+
+TEST(GroupSpec, DescriptionsAndTheirErrors) {
+    EXPECT_EQ(MakeGroupFromSpec("U15")->Order(), 8);
+    EXPECT_EQ(MakeGroupFromSpec("A5")->Order(), 60);
+    EXPECT_EQ(MakeGroupFromSpec("Z2xZ3xZ4")->GroupID(), "Z|@2|xZ|@3|xZ|@4|");
+    EXPECT_EQ(MakeGroupFromSpec("perm:2341,2143")->Order(), 8);
+    EXPECT_EQ(MakeGroupFromSpec("perm:23451,21345")->Order(), 120);
+    for (const char* bad : {"", "Q8", "S6", "Z0", "Z121", "U1", "Zx", "Z2x", "perm:", "perm:1123", "perm:12,123",
+                            "S5xZ2", "Sabc"})
+        EXPECT_THROW(MakeGroupFromSpec(bad), InvalidArgument) << bad;
+}
+
+TEST(PermutationClosure, AppendsInScanOrderAndReportsMissingProducts) {
+    auto r = ClosePermutations({"123", "231"}, true, 6);
+    EXPECT_EQ(r.status, ClosureResult::Status::Closed);
+    EXPECT_EQ(r.elements, (std::vector<std::string>{"123", "231", "312"}));
+    EXPECT_EQ(r.generated, (std::vector<bool>{false, false, true}));
+
+    auto m = ClosePermutations({"123", "213", "132"}, false, 6);
+    EXPECT_EQ(m.status, ClosureResult::Status::Missing);
+    EXPECT_EQ(m.left, 2);
+    EXPECT_EQ(m.right, 3);
+    EXPECT_EQ(m.product, "312");
+
+    auto full = ClosePermutations({"1234", "2134", "2341"}, true, 10);
+    EXPECT_EQ(full.status, ClosureResult::Status::MaximumReached);
+    EXPECT_EQ(full.elements.size(), 10u);
+}

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "core/group/errors.h"
+#include "core/group/math_functions.h"
+#include "support/fake_host.h"
+
+using namespace quorix;
+using namespace quorix::MathFunctions;
+
+TEST(MathFunctions, NumberTheory) {
+    EXPECT_EQ(EulerPhi(1), 0);
+    EXPECT_EQ(EulerPhi(2), 1);
+    EXPECT_EQ(EulerPhi(12), 4);
+    EXPECT_EQ(EulerPhi(97), 96);
+    for (int n : {0, 1, 2, 3, 5, 7, 11, 13, 97}) EXPECT_TRUE(IsPrime(n)) << n;
+    for (int n : {4, 6, 8, 9, 25, 49, 91, 121}) EXPECT_FALSE(IsPrime(n)) << n;
+    EXPECT_EQ(ProperDivisors(12), (std::vector<int>{6, 4, 3, 2}));
+    EXPECT_TRUE(ProperDivisors(7).empty());
+    EXPECT_TRUE(ProperDivisors(1).empty());
+    auto f = PrimeFactorization(360);
+    ASSERT_EQ(f.size(), 3u);
+    EXPECT_EQ(f[0].prime, 2);
+    EXPECT_EQ(f[0].exponent, 3);
+    EXPECT_EQ(f[1].prime, 3);
+    EXPECT_EQ(f[1].exponent, 2);
+    EXPECT_EQ(f[2].prime, 5);
+    EXPECT_EQ(f[2].exponent, 1);
+    EXPECT_TRUE(PrimeFactorization(1).empty());
+    EXPECT_TRUE(RelativelyPrime(0, 1));
+    EXPECT_FALSE(RelativelyPrime(0, 2));
+    EXPECT_TRUE(RelativelyPrime(8, 15));
+    EXPECT_FALSE(RelativelyPrime(12, 18));
+    EXPECT_EQ(maxProperDivisor(12), 6);
+    EXPECT_EQ(maxProperDivisor(7), 1);
+    EXPECT_EQ(Factorial(5), 120);
+    EXPECT_EQ(Factorial(0), 1);
+}
+
+TEST(MathFunctions, MaxProperDivisorOfOneFailsWithMessage) {
+    quorix::testing::FakeHost h;
+    EXPECT_THROW(maxProperDivisor(1), InvalidArgument);
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0], "program error (maxProperDivisor)");
+}
+
+TEST(MathFunctions, Permutations) {
+    EXPECT_EQ(ComposePermutations("213", "132"), "312");
+    EXPECT_EQ(ComposePermutations("132", "213"), "231");
+    EXPECT_EQ(ComposePermutations("23456789ABCDEF1", "23456789ABCDEF1"), "3456789ABCDEF12");
+    EXPECT_EQ(PermutationSign("1243"), -1);
+    EXPECT_EQ(PermutationSign("2341"), -1);
+    EXPECT_EQ(PermutationSign("2143"), 1);
+    EXPECT_EQ(PermutationSign(""), 1);
+    EXPECT_EQ(ComputeNextPermutation("1432"), "2134");
+    EXPECT_EQ(ComputeNextPermutation("123"), "132");
+    EXPECT_TRUE(IsPermutationString("3A21456789"));
+    EXPECT_FALSE(IsPermutationString("113"));
+    EXPECT_FALSE(IsPermutationString("14"));
+    EXPECT_FALSE(IsPermutationString(""));
+}
+
+TEST(MathFunctions, LastPermutationHasNoSuccessor) {
+    quorix::testing::FakeHost h;
+    EXPECT_THROW(ComputeNextPermutation("21"), InvalidArgument);
+    ASSERT_EQ(h.messages.size(), 1u);
+    EXPECT_EQ(h.messages[0], "Logic error in ComputeNextPermutation");
+}
+
+TEST(MathFunctions, SuccessorsEnumerateAllPermutationsInOrder) {
+    std::string p = "1234";
+    std::vector<std::string> all{p};
+    for (int i = 1; i < 24; ++i) all.push_back(p = ComputeNextPermutation(p));
+    EXPECT_TRUE(std::is_sorted(all.begin(), all.end()));
+    EXPECT_EQ(std::set<std::string>(all.begin(), all.end()).size(), 24u);
+    EXPECT_EQ(all.back(), "4321");
+}
+
+TEST(MathFunctions, Sorting) {
+    std::vector<std::string> s{"b", "a", "c"};
+    SortStrings(s);
+    EXPECT_EQ(s, (std::vector<std::string>{"a", "b", "c"}));
+    std::vector<int> v{5, -1, 3, 3, 0};
+    SortIntegers(v);
+    EXPECT_EQ(v, (std::vector<int>{-1, 0, 3, 3, 5}));
+}

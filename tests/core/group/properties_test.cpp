@@ -1,0 +1,110 @@
+// Properties that every generated group must have, checked across the zoo of
+// groups up to order 120, and the well-known facts the program reports.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+
+#include "core/group/group.h"
+#include "core/group/group_spec.h"
+#include "core/group/math_functions.h"
+#include "support/fake_host.h"
+#include "support/groups.h"
+
+using namespace quorix;
+using namespace quorix::testing;
+
+namespace {
+
+void checkInvariants(const std::string& label, const Group& g) {
+    SCOPED_TRACE(label);
+    const int n = g.Order();
+    EXPECT_EQ(checkGroupAxioms(g), "");
+    EXPECT_EQ(g.Element(1), "1");
+    EXPECT_EQ(g.sourceOf(1), 1);
+    std::set<int> images;
+    std::set<std::string> names, sources;
+    for (int k = 1; k <= n; ++k) {
+        images.insert(g.sourceOf(k));
+        EXPECT_EQ(g.positionOf(g.sourceOf(k)), k);
+        names.insert(g.Element(k));
+        sources.insert(g.SourceElement(k));
+        EXPECT_EQ(g.ElementIndex(g.Element(k)), k);
+        EXPECT_EQ(g.SourceElementIndex(g.SourceElement(k)), k);
+        // The order is the first power that gives the identity, and divides n.
+        int y = k, p = 1;
+        while (y != 1) {
+            y = g.mul(y, k);
+            ++p;
+        }
+        EXPECT_EQ(g.elementOrder(k), p);
+        EXPECT_EQ(n % p, 0);
+        // Position and source spaces agree.
+        for (int j = 1; j <= n; j += (n > 30 ? 7 : 1)) {
+            EXPECT_EQ(g.Product(k, j), g.MappedElement(g.srcMul(g.sourceOf(k), g.sourceOf(j))));
+            EXPECT_EQ(g.SourceProduct(k, j), g.SourceElement(g.srcMul(k, j)));
+        }
+    }
+    EXPECT_EQ(static_cast<int>(images.size()), n);
+    EXPECT_EQ(*images.begin(), 1);
+    EXPECT_EQ(*images.rbegin(), n);
+    EXPECT_EQ(static_cast<int>(names.size()), n);
+    EXPECT_EQ(static_cast<int>(sources.size()), n);
+}
+
+}  // namespace
+
+TEST(GroupInvariants, HoldForEveryGroupUpTo120) {
+    auto groups = zoo(120);
+    for (int n = 3; n <= 200; ++n)
+        if (MathFunctions::EulerPhi(n) <= 120) groups.push_back({"U" + std::to_string(n), spec("U" + std::to_string(n))});
+    groups.push_back({"Z2xZ3xZ4", spec("Z2xZ3xZ4")});
+    groups.push_back({"Z2xZ2xZ2xZ3", spec("Z2xZ2xZ2xZ3")});
+    groups.push_back({"A5xZ2", spec("A5xZ2")});
+    groups.push_back({"S4xZ5", spec("S4xZ5")});
+    groups.push_back({"perm", spec("perm:23451,21345")});
+    ASSERT_GT(groups.size(), 250u);
+    for (const auto& [label, g] : groups) checkInvariants(label, *g);
+}
+
+TEST(GroupInvariants, HoldForRelabelledTables) {
+    std::mt19937 rng(3);
+    for (const auto& [label, g] : zoo(20)) checkInvariants(label + " shuffled", *shuffledCopy(*g, rng));
+}
+
+TEST(GroupProperties, AbelianCyclicDihedral) {
+    EXPECT_TRUE(spec("S3")->Dihedral());
+    EXPECT_FALSE(spec("S3")->Abelian());
+    EXPECT_FALSE(spec("Z6")->Dihedral());
+    EXPECT_TRUE(spec("Z6")->Cyclic());
+    EXPECT_TRUE(spec("Z6")->Abelian());
+    EXPECT_FALSE(quaternion()->Dihedral());
+    EXPECT_FALSE(quaternion()->Abelian());
+    EXPECT_FALSE(quaternion()->Cyclic());
+    for (int n = 3; n <= 10; ++n) EXPECT_TRUE(dihedral(n)->Dihedral()) << n;
+    EXPECT_FALSE(spec("Z2xZ2")->Dihedral());  // order below 6
+    EXPECT_FALSE(spec("Z2xZ4")->Cyclic());
+    EXPECT_TRUE(spec("Z3xZ4")->Cyclic());
+    EXPECT_TRUE(spec("Z2")->Cyclic());
+    EXPECT_TRUE(spec("Z1")->Cyclic());
+    EXPECT_TRUE(spec("U9")->Cyclic());
+    EXPECT_FALSE(spec("U8")->Cyclic());
+    EXPECT_FALSE(spec("A4")->Dihedral());
+}
+
+TEST(GroupProperties, ReductiveNamesOfDihedralGroupReadAsWords) {
+    auto d8 = dihedral(4);
+    std::vector<std::string> names;
+    for (int k = 1; k <= 8; ++k) names.push_back(d8->Element(k));
+    EXPECT_EQ(names, (std::vector<std::string>{"1", "A", "A|2|", "A|3|", "B", "AB", "A|2|B", "A|3|B"}));
+}
+
+TEST(GroupProperties, PropertiesRefuseBeforeGeneration) {
+    Group g;
+    EXPECT_THROW(g.Abelian(), InvalidArgument);
+    EXPECT_THROW(g.Cyclic(), InvalidArgument);
+    EXPECT_THROW(g.Dihedral(), InvalidArgument);
+    EXPECT_THROW(g.NumberOfComponents(), InvalidArgument);
+    EXPECT_THROW(g.IsIsomorphic(*spec("Z2")), InvalidArgument);
+}

@@ -1,0 +1,134 @@
+#include "support/groups.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include "core/group/group_spec.h"
+#include "core/group/math_functions.h"
+
+namespace quorix::testing {
+
+GroupPtr spec(const std::string& s) { return MakeGroupFromSpec(s); }
+
+GroupPtr tableCopy(const Group& g, const std::vector<int>& order) {
+    const int n = g.order();
+    std::vector<int> label(static_cast<std::size_t>(n) + 1);
+    for (int t = 0; t < n; ++t) label[static_cast<std::size_t>(order[static_cast<std::size_t>(t)])] = t + 1;
+    auto nameOf = [&](int k) { return k == 1 ? std::string("e") : "g" + std::to_string(label[static_cast<std::size_t>(k)]); };
+    CayleyTable t(static_cast<std::size_t>(n), std::vector<std::string>(static_cast<std::size_t>(n)));
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b)
+            t[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] =
+                nameOf(g.mul(order[static_cast<std::size_t>(a)], order[static_cast<std::size_t>(b)]));
+    auto copy = Group::Create();
+    copy->Generate(t);
+    copy->SetGroupID("Table(" + g.GroupID() + ")");
+    return copy;
+}
+
+GroupPtr shuffledCopy(const Group& g, std::mt19937& rng) {
+    std::vector<int> order(static_cast<std::size_t>(g.order()));
+    std::iota(order.begin(), order.end(), 1);
+    std::shuffle(order.begin() + 1, order.end(), rng);
+    return tableCopy(g, order);
+}
+
+GroupPtr dihedral(int n) {
+    std::string rot, ref;
+    for (int i = 1; i <= n; ++i) {
+        rot += MathFunctions::PermutationDigitChar(i % n + 1);
+        ref += MathFunctions::PermutationDigitChar(n + 1 - i);
+    }
+    auto g = spec("perm:" + rot + "," + ref);
+    g->SetGroupID("D|@" + std::to_string(2 * n) + "|");
+    return g;
+}
+
+GroupPtr dicyclic(int n) {
+    // Elements a^k x^j (k < 2n, j < 2), a^{2n} = 1, x^2 = a^n, x a x^-1 = a^-1.
+    const int m = 2 * n;
+    auto idx = [&](int k, int j) { return j * m + ((k % m) + m) % m; };
+    auto mulPair = [&](int k1, int j1, int k2, int j2) {
+        // a^k1 x^j1 a^k2 x^j2 = a^(k1 + (-1)^j1 k2) x^(j1 + j2)
+        int k = k1 + (j1 ? -k2 : k2);
+        int j = j1 + j2;
+        if (j == 2) {
+            k += n;
+            j = 0;
+        }
+        return idx(k, j);
+    };
+    const int order = 2 * m;
+    auto nameOf = [&](int e) { return e == 0 ? std::string("1") : "q" + std::to_string(e); };
+    CayleyTable t(static_cast<std::size_t>(order), std::vector<std::string>(static_cast<std::size_t>(order)));
+    for (int a = 0; a < order; ++a)
+        for (int b = 0; b < order; ++b)
+            t[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)] = nameOf(mulPair(a % m, a / m, b % m, b / m));
+    auto g = Group::Create();
+    g->Generate(t);
+    g->SetGroupID(n == 2 ? "Q|@8|" : "Dic|@" + std::to_string(order) + "|");
+    return g;
+}
+
+GroupPtr quaternion() { return dicyclic(2); }
+
+std::vector<NamedGroup> zoo(int maxOrder) {
+    std::vector<NamedGroup> out;
+    auto add = [&](const std::string& label, const GroupPtr& g) {
+        if (g->order() <= maxOrder) out.push_back({label, g});
+    };
+    std::vector<std::string> atoms;
+    for (int n = 1; n <= std::min(maxOrder, 120); ++n) atoms.push_back("Z" + std::to_string(n));
+    for (int n = 3; n <= 60; ++n)
+        if (MathFunctions::EulerPhi(n) <= maxOrder) atoms.push_back("U" + std::to_string(n));
+    for (int d = 1; d <= 5; ++d) {
+        atoms.push_back("S" + std::to_string(d));
+        atoms.push_back("A" + std::to_string(d));
+    }
+    for (const std::string& a : atoms) {
+        auto g = spec(a);
+        if (g->order() <= maxOrder) add(a, g);
+    }
+    for (int n = 3; 2 * n <= maxOrder && n <= 15; ++n) add("D" + std::to_string(2 * n), dihedral(n));
+    for (int n = 2; 4 * n <= maxOrder && n <= 5; ++n) add("Dic" + std::to_string(4 * n), dicyclic(n));
+    const std::vector<std::string> small{"Z2", "Z3", "Z4", "S3", "Z5", "Z6", "A4", "U8", "S4"};
+    for (const auto& a : small)
+        for (const auto& b : small) {
+            auto ga = spec(a), gb = spec(b);
+            if (ga->order() * gb->order() > maxOrder) continue;
+            add(a + "x" + b, spec(a + "x" + b));
+        }
+    return out;
+}
+
+std::string checkGroupAxioms(const Group& g) {
+    const int n = g.order();
+    for (int x = 1; x <= n; ++x) {
+        if (g.mul(1, x) != x || g.mul(x, 1) != x) return "position 1 is not the identity";
+        if (g.srcMul(1, x) != x || g.srcMul(x, 1) != x) return "source index 1 is not the identity";
+        if (g.mul(x, g.inv(x)) != 1 || g.mul(g.inv(x), x) != 1) return "inverse of " + std::to_string(x);
+        for (int y = 1; y <= n; ++y)
+            if (g.mul(x, y) < 1 || g.mul(x, y) > n) return "not closed";
+    }
+    std::mt19937 rng(7);
+    std::uniform_int_distribution<int> pick(1, n);
+    const long triples = static_cast<long>(n) * n * n;
+    const long samples = triples <= 64000 ? triples : 200000;
+    for (long s = 0; s < samples; ++s) {
+        int a, b, c;
+        if (triples <= 64000) {
+            a = static_cast<int>(s / (n * n)) + 1;
+            b = static_cast<int>(s / n % n) + 1;
+            c = static_cast<int>(s % n) + 1;
+        } else {
+            a = pick(rng);
+            b = pick(rng);
+            c = pick(rng);
+        }
+        if (g.mul(g.mul(a, b), c) != g.mul(a, g.mul(b, c)))
+            return "not associative at (" + std::to_string(a) + ", " + std::to_string(b) + ", " + std::to_string(c) + ")";
+    }
+    return {};
+}
+
+}  // namespace quorix::testing

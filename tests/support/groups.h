@@ -1,0 +1,47 @@
+#pragma once
+// Groups for tests: a zoo of small groups built through every generation
+// method, Cayley tables of known groups, and relabelled copies.
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "core/group/group.h"
+
+namespace quorix::testing {
+
+// The group described by a spec (see MakeGroupFromSpec), with its ID.
+GroupPtr spec(const std::string& s);
+
+// Cayley-table groups (method 0) with names "e", "g2", "g3", ... taken in
+// the order of `order` (a permutation of g's reductive positions starting
+// with 1); the identity's row lists the elements.
+GroupPtr tableCopy(const Group& g, const std::vector<int>& order);
+// Same, in a random order (identity kept first).
+GroupPtr shuffledCopy(const Group& g, std::mt19937& rng);
+
+// The dihedral group of order 2n (n >= 3) as a permutation group of degree n.
+GroupPtr dihedral(int n);
+// The quaternion group of order 8 from its Cayley table.
+GroupPtr quaternion();
+// The dicyclic group of order 4n (Q8 for n = 2, order 12 for n = 3) as a
+// Cayley table.
+GroupPtr dicyclic(int n);
+
+struct NamedGroup {
+    std::string label;
+    GroupPtr group;
+};
+
+// Every group the tests can build cheaply with at most maxOrder elements:
+// Z_n, U_n, S_d, A_d, dihedral, quaternion and dicyclic groups, direct
+// products of two of them, subgroups and quotients. Several of them are
+// isomorphic to each other on purpose.
+std::vector<NamedGroup> zoo(int maxOrder);
+
+// Checks the group axioms on the integer tables: identity at 1, closure,
+// inverses, associativity (all triples up to order 40, a sample above).
+// Returns an empty string when they hold, else what failed.
+std::string checkGroupAxioms(const Group& g);
+
+}  // namespace quorix::testing
