@@ -28,6 +28,9 @@ NoticePanel::NoticePanel(QWidget* parent) : Panel(QStringLiteral("dlgError"), QS
         st.messageKind.clear();
     }
     createPictureBox(QStringLiteral("picbox"));
+    // The notice keeps the size its routines give it.
+    pictureBox()->onPrinted = nullptr;
+    pictureBox()->onMouseDown = nullptr;
     pictureBox()->setCursor(Qt::ArrowCursor);
     ok_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 700, 1400, kButtonWidth, kButtonHeight);
     ok_->setDefault(true);

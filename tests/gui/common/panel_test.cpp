@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <cmath>
 #include <QClipboard>
 #include <QFile>
 #include <QFrame>
@@ -193,8 +194,20 @@ TEST_F(PanelTest, MessageNoticeOffersDoNotShowAgain) {
     };
     EXPECT_TRUE(ShowMessageNotice(QStringLiteral("No errors found.")));
     EXPECT_EQ(seenCaption, "QUORIX");
-    EXPECT_EQ(seenWidth, 2600);
+    const long textWidth = std::lround(PictureBox().textWidth(QStringLiteral("No errors found.")));
+    EXPECT_NEAR(seenWidth, std::max(2600L, textWidth + 1000), 15);
     EXPECT_TRUE(guiState().messageKind.empty());
+
+    // A short text still gets a notice 2600 wide with the text centred.
+    dialogHooks().runModal = [&](QDialog& d) {
+        auto& n = dynamic_cast<NoticePanel&>(d);
+        seenWidth = n.clientWidthTw();
+        const auto& piece = n.picbox()->pieces().at(0);
+        EXPECT_NEAR(piece.x + n.picbox()->textWidth(piece.text) / 2, 1300, 2);
+        n.okButton()->click();
+    };
+    ShowMessageNotice(QStringLiteral("Hi."));
+    EXPECT_NEAR(seenWidth, 2600, 15);
 
     // Not ticked: the flag is false again.
     dialogHooks().runModal = [&](QDialog& d) { dynamic_cast<NoticePanel&>(d).okButton()->click(); };

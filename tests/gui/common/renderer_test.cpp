@@ -34,7 +34,8 @@ protected:
 }  // namespace
 
 TEST_F(Renderer, BoldGroupNameThenPlainTextOnBaseline) {
-    PrintMarkup(box, "|%b|S|@3|/b| has order 6.");
+    // "|%b|" + ID + "|/b| has order 6." with the ID "S|@3|".
+    PrintMarkup(box, "|%b|S|@3||/b| has order 6.");
     const auto& p = box.pieces();
     ASSERT_EQ(p.size(), 3u);
     EXPECT_EQ(p[0].text, "S");
