@@ -23,6 +23,7 @@
 #include "gui/common/layout_math.h"
 #include "gui/common/picture_box.h"
 #include "gui/common/twips.h"
+#include "gui/storage/group_list_panel.h"
 
 namespace quorix::gui {
 
@@ -361,16 +362,7 @@ std::function<void()>& Panel::preferencesOpener() {
     return f;
 }
 
-std::function<void()>& Panel::groupChooserOpener() {
-    static std::function<void()> f;
-    return f;
-}
-
-int Panel::chooseGroup() {
-    guiState().selectedGroup = kNoChoice;
-    if (groupChooserOpener()) groupChooserOpener()();
-    return guiState().selectedGroup;
-}
+int Panel::chooseGroup() { return ChooseGroup(); }
 
 // ---- events --------------------------------------------------------------------
 

@@ -102,7 +102,6 @@ public:
 
     // Opens the Preferences panel (installed by the application).
     static std::function<void()>& preferencesOpener();
-    static std::function<void()>& groupChooserOpener();
 
 signals:
     void closed();
