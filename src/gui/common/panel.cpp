@@ -24,6 +24,7 @@
 #include "gui/common/picture_box.h"
 #include "gui/common/twips.h"
 #include "gui/storage/group_list_panel.h"
+#include "gui/storage/preferences_panel.h"
 
 namespace quorix::gui {
 
@@ -119,10 +120,9 @@ QAction* Panel::addPreferencesMenu() {
     QAction* a = menuBar_->addAction(QStringLiteral("&Preferences"));
     a->setObjectName(QStringLiteral("mnuPreferences"));
     connect(a, &QAction::triggered, this, [this] {
-        if (preferencesOpener()) preferencesOpener()();
+        OpenPreferences();
         applyScrollingState();
     });
-    a->setEnabled(static_cast<bool>(preferencesOpener()));
     return a;
 }
 
@@ -355,11 +355,6 @@ void Panel::reductiveNamesNote(const Group& group) {
         host().message(
             "NOTE:  Element names in this subgroup's reductive mapping may differ from the names on the "
             "Subgroup List and Composition Series panels, which use the parent group's reductive mapping.");
-}
-
-std::function<void()>& Panel::preferencesOpener() {
-    static std::function<void()> f;
-    return f;
 }
 
 int Panel::chooseGroup() { return ChooseGroup(); }

@@ -100,8 +100,6 @@ public:
     // (or -999 for Cancel).
     static int chooseGroup();
 
-    // Opens the Preferences panel (installed by the application).
-    static std::function<void()>& preferencesOpener();
 
 signals:
     void closed();

@@ -54,14 +54,12 @@ QStringList menuTitles(const Panel& p) {
 }  // namespace
 
 TEST_F(PanelTest, StandardMenusInOrderWithTheirEntries) {
-    Panel::preferencesOpener() = [] {};
     Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
     p.buildStandardMenus(true, true);
     EXPECT_EQ(menuTitles(p), (QStringList{"&File", "&Preferences", "&Scrolling", "&Help"}));
     for (const char* name : {"mnuSaveScreen", "mnuExitScreen", "mnuExitApplication", "mnuPreferences",
                              "mnuEnableScrolling", "mnuUndoScrolling", "mnuAbout", "mnuThisPanel", "mnuContents"})
         EXPECT_NE(p.action(QString::fromLatin1(name)), nullptr) << name;
-    Panel::preferencesOpener() = nullptr;
 
     Panel bare(QStringLiteral("dlgBare"), QStringLiteral("Bare"));
     bare.buildStandardMenus(false, false);
