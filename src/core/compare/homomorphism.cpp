@@ -1,0 +1,238 @@
+#include "core/compare/homomorphism.h"
+
+#include <charconv>
+
+#include "core/host/host.h"
+
+namespace quorix {
+
+MultiplicationTable MultiplicationTable::FromGroup(const Group& g) {
+    MultiplicationTable t;
+    t.n = g.order();
+    const int stride = t.n + 1;
+    t.mul.assign(static_cast<std::size_t>(stride * stride), 0);
+    t.order.assign(static_cast<std::size_t>(stride), 0);
+    for (int a = 1; a <= t.n; ++a) {
+        t.order[static_cast<std::size_t>(a)] = g.srcOrder(a);
+        for (int b = 1; b <= t.n; ++b)
+            t.mul[static_cast<std::size_t>(a * stride + b)] = static_cast<std::uint8_t>(g.srcMul(a, b));
+    }
+    return t;
+}
+
+MultiplicationTable MultiplicationTable::FromProducts(const std::vector<std::vector<int>>& products) {
+    MultiplicationTable t;
+    t.n = static_cast<int>(products.size());
+    const int stride = t.n + 1;
+    t.mul.assign(static_cast<std::size_t>(stride * stride), 0);
+    t.order.assign(static_cast<std::size_t>(stride), 0);
+    for (int a = 1; a <= t.n; ++a)
+        for (int b = 1; b <= t.n; ++b)
+            t.mul[static_cast<std::size_t>(a * stride + b)] =
+                static_cast<std::uint8_t>(products[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)]);
+    for (int a = 1; a <= t.n; ++a) {
+        int k = 1;
+        for (int p = a; p != 1 && k <= t.n; p = t.product(p, a)) ++k;
+        t.order[static_cast<std::size_t>(a)] = k;
+    }
+    return t;
+}
+
+std::string MappingText(const std::vector<int>& images) {
+    std::string s;
+    for (std::size_t i = 0; i < images.size(); ++i) {
+        if (i) s += ' ';
+        s += std::to_string(images[i]);
+    }
+    return s;
+}
+
+std::vector<int> ParseMappingText(const std::string& text) {
+    std::vector<int> out;
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end) {
+        while (p < end && *p == ' ') ++p;
+        if (p == end) break;
+        int v = 0;
+        auto [next, ec] = std::from_chars(p, end, v);
+        if (ec != std::errc() || (next < end && *next != ' ')) return {};
+        out.push_back(v);
+        p = next;
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------------------
+
+void HomomorphismSearch::Start(const MultiplicationTable& source, const MultiplicationTable& target) {
+    a_ = source;
+    b_ = target;
+    const int nA = a_.n, nB = b_.n;
+    equalOrders_ = nA == nB;
+    started_ = true;
+    exhausted_ = false;
+    polls_ = 0;
+    const auto sa = static_cast<std::size_t>(nA + 2);
+    img_.assign(static_cast<std::size_t>(nA + 1), 0);
+    uses_.assign(static_cast<std::size_t>(nB + 1), 0);
+    distinctImages_ = 0;
+    trail_.clear();
+    trail_.reserve(sa);
+    processed_ = 0;
+    mark_.assign(sa, 0);
+    candidate_.assign(sa, 0);
+    free_.assign(sa, 0);
+    k_ = 1;
+    // An onto homomorphism needs |B| to divide |A|; the identity goes to the identity.
+    if (nA < 1 || nB < 1 || nA % nB != 0 || !Assign(1, 1)) exhausted_ = true;
+}
+
+bool HomomorphismSearch::FitsOrder(int a, int b) const {
+    const int oa = a_.order[static_cast<std::size_t>(a)];
+    const int ob = b_.order[static_cast<std::size_t>(b)];
+    return equalOrders_ ? oa == ob : oa % ob == 0;
+}
+
+void HomomorphismSearch::UndoTo(std::size_t mark) {
+    while (trail_.size() > mark) {
+        const int a = trail_.back();
+        trail_.pop_back();
+        int& img = img_[static_cast<std::size_t>(a)];
+        if (--uses_[static_cast<std::size_t>(img)] == 0) --distinctImages_;
+        img = 0;
+    }
+    processed_ = mark;
+}
+
+bool HomomorphismSearch::Assign(int a, int b) {
+    auto set = [this](int x, int y) {
+        img_[static_cast<std::size_t>(x)] = y;
+        if (uses_[static_cast<std::size_t>(y)]++ == 0) ++distinctImages_;
+        trail_.push_back(x);
+    };
+    auto imply = [&](int p, int q) {
+        const int cur = img_[static_cast<std::size_t>(p)];
+        if (cur != 0) return cur == q;
+        if (!FitsOrder(p, q)) return false;
+        if (equalOrders_ && uses_[static_cast<std::size_t>(q)] != 0) return false;
+        set(p, q);
+        return true;
+    };
+    set(a, b);
+    // Close the mapped set under products: every pair of processed elements
+    // has been checked both ways, so the mapped set ends up a subgroup on
+    // which the mapping is a homomorphism.
+    while (processed_ < trail_.size()) {
+        const int g = trail_[processed_];
+        const int ig = img_[static_cast<std::size_t>(g)];
+        for (std::size_t idx = 0; idx <= processed_; ++idx) {
+            const int x = trail_[idx];
+            const int ix = img_[static_cast<std::size_t>(x)];
+            if (!imply(a_.product(g, x), b_.product(ig, ix))) return false;
+            if (!imply(a_.product(x, g), b_.product(ix, ig))) return false;
+        }
+        ++processed_;
+    }
+    return true;
+}
+
+bool HomomorphismSearch::Viable() const {
+    const int mapped = static_cast<int>(trail_.size());
+    // The remaining elements must still be able to cover the target.
+    if (b_.n - distinctImages_ > a_.n - mapped) return false;
+    // The mapped subgroup H meets the kernel in |H| / |f(H)| elements, a
+    // subgroup of the kernel, whose order is |A| / |B|.
+    const int kernelPart = mapped / distinctImages_;
+    return (a_.n / b_.n) % kernelPart == 0;
+}
+
+bool HomomorphismSearch::Poll() {
+    if ((polls_++ & 255u) == 0) host().pumpEvents();
+    if (host().haltRequested()) {
+        exhausted_ = true;
+        return false;
+    }
+    return true;
+}
+
+bool HomomorphismSearch::TryNextCandidate(int k) {
+    const auto sk = static_cast<std::size_t>(k);
+    UndoTo(mark_[sk]);
+    for (int b = candidate_[sk] + 1; b <= b_.n; ++b) {
+        if (!FitsOrder(k, b)) continue;
+        if (equalOrders_ && uses_[static_cast<std::size_t>(b)] != 0) continue;
+        if (Assign(k, b) && Viable()) {
+            candidate_[sk] = b;
+            return true;
+        }
+        UndoTo(mark_[sk]);
+    }
+    candidate_[sk] = b_.n;
+    return false;
+}
+
+int HomomorphismSearch::PreviousFree(int k) const {
+    for (int j = k; j >= 1; --j)
+        if (free_[static_cast<std::size_t>(j)]) return j;
+    return 0;
+}
+
+bool HomomorphismSearch::Descend() {
+    while (k_ <= a_.n) {
+        const auto sk = static_cast<std::size_t>(k_);
+        if (img_[sk] != 0) {
+            free_[sk] = 0;
+            ++k_;
+            continue;
+        }
+        free_[sk] = 1;
+        mark_[sk] = trail_.size();
+        candidate_[sk] = 0;
+        int k = k_;
+        while (!TryNextCandidate(k)) {
+            k = PreviousFree(k - 1);
+            if (k == 0) {
+                exhausted_ = true;
+                return false;
+            }
+        }
+        if (!Poll()) return false;
+        k_ = k + 1;
+    }
+    return true;
+}
+
+bool HomomorphismSearch::Next() {
+    if (!started_ || exhausted_) return false;
+    if (k_ > a_.n) {
+        // Resume after a complete mapping: the next one differs first at
+        // the last position that was chosen by trial.
+        int k = PreviousFree(a_.n);
+        while (true) {
+            if (k == 0) {
+                exhausted_ = true;
+                return false;
+            }
+            if (TryNextCandidate(k)) break;
+            k = PreviousFree(k - 1);
+        }
+        if (!Poll()) return false;
+        k_ = k + 1;
+    }
+    return Descend();
+}
+
+// ---------------------------------------------------------------------------
+
+HomomorphismSearch& SharedHomomorphismSearch() {
+    static HomomorphismSearch search;
+    return search;
+}
+
+std::string& SharedMappingText() {
+    static std::string text;
+    return text;
+}
+
+}  // namespace quorix
