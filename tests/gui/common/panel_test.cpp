@@ -25,7 +25,7 @@
 #include "gui/common/picture_box.h"
 #include "gui/common/twips.h"
 #include "gui/storage/notice_panel.h"
-#include "gui_test_env.h"
+#include "gui/gui_test_env.h"
 #include "support/fake_host.h"
 
 using namespace quorix::gui;

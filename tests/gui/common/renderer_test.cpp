@@ -6,7 +6,7 @@
 
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
-#include "gui_test_env.h"
+#include "gui/gui_test_env.h"
 
 using namespace quorix::gui;
 
