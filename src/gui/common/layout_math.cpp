@@ -30,10 +30,11 @@ DragMove ClampDrag(long left, long top, long width, long height, long panelWidth
     return m;
 }
 
-NoticeLayout LayoutMessageNotice(long textWidth, long screenWidth, long screenHeight, long buttonWidth) {
+NoticeLayout LayoutMessageNotice(long textWidth, long screenWidth, long screenHeight, long buttonWidth,
+                                 long minWidth) {
     NoticeLayout n;
     n.height = 2100;
-    n.width = std::max(textWidth + 1000, 2600L);
+    n.width = std::max(textWidth + 1000, std::max(2600L, minWidth));
     n.left = screenWidth / 2 - n.width / 2;
     n.top = screenHeight / 2 - n.height / 2;
     n.textY = 200;

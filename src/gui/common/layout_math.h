@@ -26,7 +26,9 @@ struct DragMove {
 DragMove ClampDrag(long left, long top, long width, long height, long panelWidth, long panelHeight,
                    long startX, long startY, long x, long y);
 
-// The message notice: its size and where its pieces go.
+// The message notice: its size and where its pieces go. The notice is the
+// text's width plus 1000 wide, at least 2600 (or `minWidth` when a wider
+// font needs more room for the check box).
 struct NoticeLayout {
     long width = 0, height = 0;
     long left = 0, top = 0;          // on the screen
@@ -34,6 +36,7 @@ struct NoticeLayout {
     long okLeft = 0, okTop = 0;
     long checkLeft = 0, checkTop = 0;
 };
-NoticeLayout LayoutMessageNotice(long textWidth, long screenWidth, long screenHeight, long buttonWidth);
+NoticeLayout LayoutMessageNotice(long textWidth, long screenWidth, long screenHeight, long buttonWidth,
+                                 long minWidth = 2600);
 
 }  // namespace quorix::gui::layout

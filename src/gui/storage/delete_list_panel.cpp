@@ -26,10 +26,10 @@ const std::string& idAt(int position) { return groupRegister().At(position)->Gro
 DeleteListPanel::DeleteListPanel(QWidget* parent)
     : Panel(QStringLiteral("dlgDeleteList"), QStringLiteral("Delete Selected Groups"), parent) {
     buildStandardMenus(true, true);
-    setClientSizeTw(9000, 7600);
+    setClientSizeTw(9000, 7300);
     createPictureBox();
 
-    sortFrame_ = addControl<QGroupBox>(QStringLiteral("fraSortSequence"), 5800, 100, 2900, 900);
+    sortFrame_ = addControl<QGroupBox>(QStringLiteral("fraSortSequence"), 5650, 1350, 2900, 900);
     sortFrame_->setTitle(QStringLiteral("Sort"));
     optAlphabetical_ = addControl<QRadioButton>(QStringLiteral("optAlphabeticalSequence"), 120, 260, 2700, 280, sortFrame_);
     optAlphabetical_->setText(QStringLiteral("Alphabetical sequence"));
@@ -42,10 +42,10 @@ DeleteListPanel::DeleteListPanel(QWidget* parent)
     connect(optAlphabetical_, &QRadioButton::clicked, this, [this] { reload(); });
     connect(optGenerated_, &QRadioButton::clicked, this, [this] { reload(); });
 
-    addLabel(QStringLiteral("labelRetainList"), QStringLiteral("Retain List"), 350, 1900, 3800, 260);
-    addLabel(QStringLiteral("labelDeleteList"), QStringLiteral("Delete List"), 4650, 1900, 3800, 260);
-    retain_ = addControl<QListWidget>(QStringLiteral("lstGroups"), 350, 2200, 3900, 4200);
-    deletes_ = addControl<QListWidget>(QStringLiteral("lstDeletes"), 4650, 2200, 3900, 4200);
+    addLabel(QStringLiteral("labelRetainList"), QStringLiteral("Retain List"), 350, 2350, 3800, 260);
+    addLabel(QStringLiteral("labelDeleteList"), QStringLiteral("Delete List"), 4650, 2350, 3800, 260);
+    retain_ = addControl<QListWidget>(QStringLiteral("lstGroups"), 350, 2650, 3900, 3800);
+    deletes_ = addControl<QListWidget>(QStringLiteral("lstDeletes"), 4650, 2650, 3900, 3800);
     cmdDelete_ = addButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Selected Groups"), 350, 6650, 2600);
     cmdExit_ = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 3200, 6650, 1500);
     connect(retain_, &QListWidget::itemClicked, this, [this](QListWidgetItem* it) { moveToDeleteList(it); });
@@ -84,7 +84,7 @@ void DeleteListPanel::reload() {
 
     if (groupRegister().Empty()) {
         ps.x = 350;
-        ps.y = 2300;
+        ps.y = 2700;
         PrintMarkup(box, "No groups have been generated.");
         retain_->hide();
         deletes_->hide();

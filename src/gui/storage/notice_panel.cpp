@@ -72,6 +72,13 @@ NoticePanel* ShowGroupGeneratedNotice(const Group& group) {
     return notice;
 }
 
+namespace {
+void placeCheck(NoticePanel& notice, long checkWidth) {
+    QWidget* c = notice.doNotShowAgain();
+    c->resize(twipsToPx(static_cast<double>(checkWidth)), c->height());
+}
+}  // namespace
+
 bool ShowMessageNotice(const QString& text) {
     guiState().messageKind = "NotAnError";
     NoticePanel notice;
@@ -81,8 +88,11 @@ bool ShowMessageNotice(const QString& text) {
     const long textWidth = std::lround(box.textWidth(text));
     QRect screen(0, 0, 1024, 768);
     if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->geometry();
-    const layout::NoticeLayout l = layout::LayoutMessageNotice(
-        textWidth, std::lround(pxToTwips(screen.width())), std::lround(pxToTwips(screen.height())), kButtonWidth);
+    const long checkWidth = std::lround(pxToTwips(notice.doNotShowAgain()->sizeHint().width()));
+    const layout::NoticeLayout l =
+        layout::LayoutMessageNotice(textWidth, std::lround(pxToTwips(screen.width())),
+                                    std::lround(pxToTwips(screen.height())), kButtonWidth, 100 + checkWidth + 100);
+    placeCheck(notice, checkWidth);
     notice.setPanelSizeTw(l.width, l.height);
     notice.move(twipsToPx(l.left), twipsToPx(l.top));
     printState().x = l.textX;
@@ -110,7 +120,9 @@ bool ShowTwoLineNotice(const QString& first, const QString& second) {
     ps.x = 100;
     ps.y = 900;
     PrintMarkup(box, second.toStdString());
-    width = std::max({width, ps.x, 2100L}) + 500;
+    const long checkWidth = std::lround(pxToTwips(notice.doNotShowAgain()->sizeHint().width()));
+    placeCheck(notice, checkWidth);
+    width = std::max({width, ps.x, 2100L, checkWidth + 100}) + 500;
     notice.setPanelSizeTw(width, 2500);
     Panel::moveTw(notice.okButton(), width / 2 - kButtonWidth / 2, 1300);
     Panel::moveTw(notice.doNotShowAgain(), 100, 1850);

@@ -301,6 +301,7 @@ TEST_F(MainFormTest, OrderOneFindsTheTrivialGroupThenEnds) {
 TEST_F(MainFormTest, OptimizingRulesAskBeforeRestarting) {
     modalScript = [&](QDialog& d) {
         auto& p = dynamic_cast<OptimizingRulesPanel&>(d);
+        quorix::testing::snapshot(p, QStringLiteral("dlgOptimizingRules"));
         p.findChild<QCheckBox*>("chkOptRule_2")->setChecked(false);
         host.answers = {false};
         p.findChild<QPushButton*>("cmdOK")->click();
@@ -321,6 +322,7 @@ TEST_F(MainFormTest, OptimizingRulesAskBeforeRestarting) {
 TEST_F(MainFormTest, ElementNamesRefuseDuplicatesAndDriveLongerCells) {
     modalScript = [&](QDialog& d) {
         auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        quorix::testing::snapshot(p, QStringLiteral("dlgChangeElementNames"));
         p.box(0)->setText("E");
         p.box(3)->setText("e");
         p.findChild<QPushButton*>("cmdOK")->click();
