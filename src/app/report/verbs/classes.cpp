@@ -1,0 +1,39 @@
+// quorix-report classes SPEC [--original]: conjugacy classes with witnesses
+// and the class equation, as the conjugacy-class panel shows them.
+
+#include <CLI/CLI.hpp>
+
+#include "core/analysis/conjugacy_classes.h"
+#include "core/analysis/panel_text.h"
+#include "report/common.h"
+#include "report/verb.h"
+#include "report/verbs/analysis_common.h"
+
+namespace quorix::report {
+
+namespace {
+
+void setupClasses(CLI::App& app) {
+    auto* cmd = app.add_subcommand("classes", "Conjugacy classes with conjugating witnesses and the class equation");
+    struct Options {
+        std::string spec;
+        bool original = false;
+        std::optional<std::string> registerDir;
+    };
+    auto opts = std::make_shared<Options>();
+    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+        ->required();
+    cmd->add_flag("--original", opts->original,
+                  "Original element names in their own order (permutations also in cycle notation)");
+    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    cmd->callback([opts] {
+        GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
+        PrintPlainLines(analysis_text::ClassesPanelLines(*g, ComputeConjugacyClasses(*g, opts->original)));
+    });
+}
+
+}  // namespace
+
+QUORIX_REPORT_VERB(setupClasses)
+
+}  // namespace quorix::report

@@ -1,0 +1,103 @@
+// quorix-report facts SPEC... [--register DIR] [--json]: the structure of
+// groups in a few numbers.
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include <iostream>
+
+#include "core/analysis/facts.h"
+#include "report/common.h"
+#include "report/verb.h"
+#include "report/verbs/analysis_common.h"
+
+namespace quorix::report {
+
+namespace {
+
+nlohmann::json FactsJson(const GroupFacts& f) {
+    return {{"id", f.id},
+            {"order", f.order},
+            {"abelian", f.abelian},
+            {"cyclic", f.cyclic},
+            {"dihedral", f.dihedral},
+            {"solvable", f.solvable},
+            {"element_orders", f.elementOrders},
+            {"subgroups", f.subgroups},
+            {"normal", f.normal},
+            {"subgroup_orders", f.subgroupOrders},
+            {"center", f.center},
+            {"commutator", f.commutator},
+            {"classes", f.classes},
+            {"class_sizes", f.classSizes},
+            {"subgroup_classes", f.subgroupClasses},
+            {"subgroup_class_sizes", f.subgroupClassSizes},
+            {"composition_factors", f.compositionFactors}};
+}
+
+std::string YesNo(bool b) { return b ? "yes" : "no"; }
+
+std::string PairsText(const std::vector<std::pair<int, int>>& pairs) {
+    std::string s;
+    for (auto [value, count] : pairs) s += (s.empty() ? "" : ", ") + std::to_string(value) + " (x" + std::to_string(count) + ")";
+    return s;
+}
+
+std::string ListText(const std::vector<int>& values) {
+    std::string s;
+    for (int v : values) s += (s.empty() ? "" : ", ") + std::to_string(v);
+    return s;
+}
+
+void PrintFacts(const GroupFacts& f, const std::string& displayName) {
+    std::cout << "Group " << displayName << " (ID " << f.id << ")\n"
+              << "  order: " << f.order << "\n"
+              << "  abelian: " << YesNo(f.abelian) << "\n"
+              << "  cyclic: " << YesNo(f.cyclic) << "\n"
+              << "  dihedral: " << YesNo(f.dihedral) << (f.kleinFour ? " (Klein four-group)" : "") << "\n"
+              << "  solvable: " << YesNo(f.solvable) << "\n"
+              << "  element orders: " << PairsText(f.elementOrders) << "\n"
+              << "  subgroups: " << f.subgroups << "\n"
+              << "  normal subgroups: " << f.normal << "\n"
+              << "  subgroup orders: " << PairsText(f.subgroupOrders) << "\n"
+              << "  centre order: " << f.center << "\n"
+              << "  commutator subgroup order: " << f.commutator << "\n"
+              << "  conjugacy classes: " << f.classes << " (sizes " << ListText(f.classSizes) << ")\n"
+              << "  subgroup conjugacy classes: " << f.subgroupClasses << " (sizes " << ListText(f.subgroupClassSizes) << ")\n"
+              << "  composition factors: " << (f.compositionFactors.empty() ? "none" : ListText(f.compositionFactors)) << "\n";
+}
+
+void setupFacts(CLI::App& app) {
+    auto* cmd = app.add_subcommand("facts", "Structure of groups: orders, subgroups, classes, composition factors");
+    struct Options {
+        std::vector<std::string> specs;
+        bool json = false;
+        std::optional<std::string> registerDir;
+    };
+    auto opts = std::make_shared<Options>();
+    cmd->add_option("SPEC", opts->specs, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+        ->required();
+    cmd->add_flag("--json", opts->json, "One JSON object per group per line");
+    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    cmd->callback([opts] {
+        std::vector<GroupPtr> groups;
+        for (const std::string& s : opts->specs) groups.push_back(resolveGroupSpec(s, opts->registerDir));
+        bool first = true;
+        for (const GroupPtr& g : groups) {
+            GroupFacts f = ComputeGroupFacts(g);
+            if (opts->json) {
+                std::cout << FactsJson(f).dump() << "\n";
+            } else {
+                if (!first) std::cout << "\n";
+                PrintFacts(f, PlainLine(g->GroupID()));
+            }
+            first = false;
+        }
+    });
+}
+
+}  // namespace
+
+QUORIX_REPORT_VERB(setupFacts)
+
+}  // namespace quorix::report

@@ -1,0 +1,41 @@
+// quorix-report series SPEC [--original]: the composition series, its
+// factors and solvability, as the composition-series panel shows them.
+
+#include <CLI/CLI.hpp>
+
+#include "core/analysis/composition_series.h"
+#include "core/analysis/panel_text.h"
+#include "report/common.h"
+#include "report/verb.h"
+#include "report/verbs/analysis_common.h"
+
+namespace quorix::report {
+
+namespace {
+
+void setupSeries(CLI::App& app) {
+    auto* cmd = app.add_subcommand("series", "Composition series, composition factors and solvability");
+    struct Options {
+        std::string spec;
+        bool original = false;
+        std::optional<std::string> registerDir;
+    };
+    auto opts = std::make_shared<Options>();
+    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+        ->required();
+    cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
+    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    cmd->callback([opts] {
+        GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
+        CompositionSeriesState state;
+        state.ComputeCompositionSeries(g);
+        state.NameAndRegister({});
+        PrintPlainLines(analysis_text::SeriesPanelLines(state.Series(), opts->original));
+    });
+}
+
+}  // namespace
+
+QUORIX_REPORT_VERB(setupSeries)
+
+}  // namespace quorix::report

@@ -1,0 +1,69 @@
+#include "core/analysis/facts.h"
+
+#include <algorithm>
+#include <map>
+
+#include "core/analysis/composition_series.h"
+#include "core/analysis/conjugacy_classes.h"
+#include "core/analysis/subgroup_sets.h"
+#include "core/report/markup.h"
+
+namespace quorix {
+
+namespace {
+
+std::vector<std::pair<int, int>> Histogram(const std::vector<int>& values) {
+    std::map<int, int> counts;
+    for (int v : values) ++counts[v];
+    return {counts.begin(), counts.end()};
+}
+
+}  // namespace
+
+GroupFacts ComputeGroupFacts(const GroupPtr& gp) {
+    if (!gp || !gp->IsGenerated()) throw InvalidArgument("ComputeGroupFacts: no generated group");
+    const Group& g = *gp;
+    GroupFacts f;
+    f.id = markup::StripMarkup(g.GroupID());
+    f.order = g.order();
+    f.abelian = g.Abelian();
+    f.cyclic = g.Cyclic();
+    f.dihedral = g.Dihedral();
+    f.kleinFour = f.order == 4 && !f.cyclic;
+
+    std::vector<int> orders;
+    for (int k = 1; k <= g.order(); ++k) orders.push_back(g.elementOrder(k));
+    f.elementOrders = Histogram(orders);
+
+    const std::vector<ElementSet> sets = EnumerateSubgroupSets(g).sets;
+    const std::vector<int> generators = GeneratorsOf(g);
+    std::vector<int> subgroupOrders;
+    for (const ElementSet& m : sets) {
+        subgroupOrders.push_back(SetSize(m));
+        if (IsNormalSet(g, m, generators)) ++f.normal;
+    }
+    f.subgroups = static_cast<int>(sets.size());
+    f.subgroupOrders = Histogram(subgroupOrders);
+
+    f.center = SetSize(CentreSet(g));
+    std::vector<int> commutators;
+    const ElementSet c = CommutatorSet(g);
+    for (int k = 1; k <= g.order(); ++k)
+        if (c.test(static_cast<std::size_t>(k))) commutators.push_back(k);
+    f.commutator = SetSize(GeneratedSubgroup(g, commutators));
+
+    f.classSizes = ConjugacyClassSizes(g);
+    std::sort(f.classSizes.begin(), f.classSizes.end());
+    f.classes = static_cast<int>(f.classSizes.size());
+    f.subgroupClassSizes = SubgroupClassSizes(g, sets);
+    std::sort(f.subgroupClassSizes.begin(), f.subgroupClassSizes.end());
+    f.subgroupClasses = static_cast<int>(f.subgroupClassSizes.size());
+
+    const CompositionSeries series = BuildCompositionSeries(gp);
+    f.compositionFactors.assign(series.factors.begin() + 1, series.factors.end());
+    std::sort(f.compositionFactors.begin(), f.compositionFactors.end());
+    f.solvable = series.solvable;
+    return f;
+}
+
+}  // namespace quorix

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <sstream>
+
+#include "run_tool.h"
+
+using quorix::testing::runTool;
+
+namespace {
+
+std::vector<nlohmann::json> JsonLines(const std::string& out) {
+    std::vector<nlohmann::json> objects;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) objects.push_back(nlohmann::json::parse(line));
+    return objects;
+}
+
+}  // namespace
+
+TEST(FactsVerb, JsonLinePerGroupWithEveryKey) {
+    auto r = runTool("facts S4 A5 Z2xZ2 --json");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    auto objects = JsonLines(r.out);
+    ASSERT_EQ(objects.size(), 3u);
+    const auto& s4 = objects[0];
+    for (const char* key : {"id", "order", "abelian", "cyclic", "dihedral", "solvable", "element_orders", "subgroups", "normal",
+                            "subgroup_orders", "center", "commutator", "classes", "class_sizes", "subgroup_classes",
+                            "subgroup_class_sizes", "composition_factors"})
+        EXPECT_TRUE(s4.contains(key)) << key;
+    EXPECT_EQ(s4["id"], "S4");
+    EXPECT_EQ(s4["subgroups"], 30);
+    EXPECT_EQ(s4["subgroup_classes"], 11);
+    EXPECT_EQ(s4["class_sizes"], nlohmann::json({1, 3, 6, 6, 8}));
+    EXPECT_EQ(s4["element_orders"], nlohmann::json({{1, 1}, {2, 9}, {3, 8}, {4, 6}}));
+    EXPECT_EQ(s4["composition_factors"], nlohmann::json({2, 2, 2, 3}));
+    EXPECT_EQ(objects[1]["solvable"], false);
+    EXPECT_EQ(objects[1]["class_sizes"], nlohmann::json({1, 12, 12, 15, 20}));
+    EXPECT_EQ(objects[2]["dihedral"], false);
+    EXPECT_EQ(objects[2]["composition_factors"], nlohmann::json({2, 2}));
+}
+
+TEST(FactsVerb, TextNotesTheKleinFourGroup) {
+    auto r = runTool("facts Z2xZ2");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("dihedral: no (Klein four-group)"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("subgroups: 5"), std::string::npos);
+}
+
+TEST(FactsVerb, BadSpecIsAUsageError) {
+    auto r = runTool("facts S3 Q9");
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(r.out.empty());
+}
+
+TEST(AnalysisVerbs, SubgroupListWithClassesInPlainText) {
+    auto r = runTool("subgroups S3 --classes");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("Subgroups of S3:"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Subgroup3-1(S3)   3   Yes(2)   {1, A, A2}"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("(1) This subgroup is the center of S3."), std::string::npos);
+    EXPECT_NE(r.out.find("Subgroup Conjugacy Class Cl(Subgroup2-1) contains:"), std::string::npos);
+    EXPECT_EQ(r.out.find('|'), std::string::npos);
+}
+
+TEST(AnalysisVerbs, SubgroupPanelLimitAndNoLimit) {
+    auto limited = runTool("subgroups S5");
+    ASSERT_EQ(limited.exitCode, 0);
+    EXPECT_NE(limited.out.find("Subgroups of S5 (partial list):"), std::string::npos);
+    EXPECT_NE(limited.err.find("Limit of 60 reached."), std::string::npos);
+    auto all = runTool("subgroups S5 --no-limit");
+    ASSERT_EQ(all.exitCode, 0);
+    EXPECT_NE(all.out.find("Subgroup120-1(S5)"), std::string::npos);
+}
+
+TEST(AnalysisVerbs, ClassesSeriesAndQuotient) {
+    auto classes = runTool("classes S4");
+    ASSERT_EQ(classes.exitCode, 0) << classes.err;
+    EXPECT_NE(classes.out.find("Class equation of G = S4:"), std::string::npos);
+    auto series = runTool("series A5");
+    ASSERT_EQ(series.exitCode, 0) << series.err;
+    EXPECT_NE(series.out.find("Composition Factor:  60/1 = 60 (non-prime)"), std::string::npos) << series.out;
+    EXPECT_NE(series.out.find("Therefore A5 is not solvable."), std::string::npos);
+    auto quotient = runTool("quotient Z4 Subgroup2-1");
+    ASSERT_EQ(quotient.exitCode, 0) << quotient.err;
+    EXPECT_NE(quotient.out.find("NA = {A, A3}"), std::string::npos) << quotient.out;
+}
+
+TEST(AnalysisVerbs, QuotientRefusesUnknownAndNonNormalSubgroups) {
+    auto unknown = runTool("quotient S3 Subgroup9-1");
+    EXPECT_EQ(unknown.exitCode, 2);
+    EXPECT_NE(unknown.err.find("is not a subgroup ID of S3"), std::string::npos) << unknown.err;
+    auto notNormal = runTool("quotient S3 Subgroup2-1");
+    EXPECT_EQ(notNormal.exitCode, 2);
+    EXPECT_NE(notNormal.err.find("is not a normal subgroup"), std::string::npos);
+}

@@ -1,0 +1,167 @@
+// Conjugacy classes of elements and of subgroups, and cycle notation.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "core/analysis/conjugacy_classes.h"
+#include "core/analysis/cycle_notation.h"
+#include "core/analysis/subgroups.h"
+#include "fake_host_scope.h"
+#include "test_groups.h"
+
+namespace quorix::testing {
+namespace {
+
+std::vector<int> Sizes(const ConjugacyClasses& c) {
+    std::vector<int> s;
+    for (const ConjugacyClass& k : c.classes) s.push_back(k.Size());
+    return s;
+}
+
+// Every member is witnessInverse·x·witness, and no smaller witness works.
+void ExpectFirstWitnesses(const Group& g, const ConjugacyClasses& c) {
+    auto mul = [&](int a, int b) { return c.sourceIndices ? g.srcMul(a, b) : g.mul(a, b); };
+    auto inv = [&](int a) { return c.sourceIndices ? g.srcInv(a) : g.inv(a); };
+    for (const ConjugacyClass& k : c.classes)
+        for (const ConjugateElement& m : k.members) {
+            EXPECT_EQ(m.witnessInverse, inv(m.witness));
+            EXPECT_EQ(mul(mul(m.witnessInverse, k.representative), m.witness), m.element);
+            for (int y = 1; y < m.witness; ++y) EXPECT_NE(mul(mul(inv(y), k.representative), y), m.element);
+        }
+}
+
+TEST(ConjugacyClasses, PartitionTheGroupWithFirstWitnessesInBothIndexSpaces) {
+    FakeHost host;
+    for (const NamedGroup& ng : SmallGroups(24)) {
+        const Group& g = *ng.group;
+        ConjugacyClasses reductive = ComputeConjugacyClasses(g, false);
+        ConjugacyClasses original = ComputeConjugacyClasses(g, true);
+        ExpectFirstWitnesses(g, reductive);
+        ExpectFirstWitnesses(g, original);
+        // Same classes as sets of elements, whatever the index space.
+        std::set<std::set<int>> a, b;
+        int total = 0;
+        for (const ConjugacyClass& k : reductive.classes) {
+            std::set<int> s;
+            for (const ConjugateElement& m : k.members) s.insert(g.sourceOf(m.element));
+            EXPECT_EQ(k.members.front().element, k.representative);
+            total += k.Size();
+            a.insert(s);
+        }
+        for (const ConjugacyClass& k : original.classes) {
+            std::set<int> s;
+            for (const ConjugateElement& m : k.members) s.insert(m.element);
+            b.insert(s);
+        }
+        EXPECT_EQ(total, g.order()) << ng.label;
+        EXPECT_EQ(a, b) << ng.label;
+        EXPECT_EQ(reductive.classes.front().Size(), 1);
+    }
+}
+
+TEST(ConjugacyClasses, AbelianGroupHasSingletonClassesWitnessedByTheIdentity) {
+    FakeHost host;
+    ConjugacyClasses c = ComputeConjugacyClasses(*Make("Z2xZ4"), false);
+    ASSERT_EQ(c.classes.size(), 8u);
+    for (const ConjugacyClass& k : c.classes) {
+        ASSERT_EQ(k.Size(), 1);
+        EXPECT_EQ(k.members[0].witness, 1);
+        EXPECT_EQ(k.members[0].witnessInverse, 1);
+    }
+}
+
+TEST(ConjugacyClasses, SymmetricGroupsInOriginalNames) {
+    FakeHost host;
+    EXPECT_EQ(Sizes(ComputeConjugacyClasses(*Make("S3"), true)), (std::vector<int>{1, 3, 2}));
+    std::vector<int> s4 = Sizes(ComputeConjugacyClasses(*Make("S4"), false));
+    std::sort(s4.begin(), s4.end());
+    EXPECT_EQ(s4, (std::vector<int>{1, 3, 6, 6, 8}));
+    EXPECT_EQ(host.processing.back(), "24 elements processed...");
+}
+
+TEST(ConjugacyClasses, HaltStopsAfterTheCurrentMember) {
+    FakeHost host;
+    host.haltAfterPumps = 5;
+    ConjugacyClasses c = ComputeConjugacyClasses(*Make("S4"), false);
+    EXPECT_TRUE(c.halted);
+    int members = 0;
+    for (const ConjugacyClass& k : c.classes) members += k.Size();
+    EXPECT_EQ(members, 5);
+}
+
+TEST(SubgroupConjugacyClasses, SymmetricGroupOfDegreeThree) {
+    FakeHost host;
+    GroupPtr g = Make("S3");
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(g);
+    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+    ASSERT_EQ(c.classes.size(), 4u);
+    EXPECT_EQ(c.classes[0].representative, 1);   // the trivial subgroup first
+    EXPECT_EQ(c.classes[1].Size(), 3);
+    for (const ConjugateSubgroup& m : c.classes[1].members) {
+        EXPECT_EQ(logic.Subgroup(m.subgroup)->order(), 2);
+        EXPECT_EQ(logic.Subgroup(logic.NormalizerIndex(m.subgroup))->order(), 2);
+    }
+    EXPECT_EQ(c.classes[3].Size(), 1);
+    EXPECT_EQ(host.processing.back(), "6 subgroup(s) processed...");
+}
+
+TEST(SubgroupConjugacyClasses, WitnessesConjugateAndClassesCountTheSubgroups) {
+    FakeHost host;
+    for (const GroupPtr& g : {Make("S4"), Make("A4"), Dihedral(6), Dicyclic(3), SpecialLinear23()}) {
+        SubgroupLogic logic;
+        logic.FindAllSubgroups(g);
+        SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+        int total = 0;
+        for (const SubgroupClass& k : c.classes) {
+            total += k.Size();
+            EXPECT_EQ(g->order() % k.Size(), 0);
+            const ElementSet& h = logic.Memberships()[static_cast<std::size_t>(k.representative - 1)];
+            for (const ConjugateSubgroup& m : k.members) {
+                ElementSet conj;
+                for (int e = 1; e <= g->order(); ++e)
+                    if (h.test(static_cast<std::size_t>(e))) conj.set(static_cast<std::size_t>(g->mul(g->mul(m.witnessInverse, e), m.witness)));
+                EXPECT_EQ(conj, logic.Memberships()[static_cast<std::size_t>(m.subgroup - 1)]);
+                EXPECT_GE(m.subgroup, k.representative);
+            }
+        }
+        EXPECT_EQ(total, logic.SubgroupCount());
+        std::vector<int> sizes = SubgroupClassSizes(*g, logic.Memberships());
+        ASSERT_EQ(sizes.size(), c.classes.size());
+        for (std::size_t i = 0; i < sizes.size(); ++i) EXPECT_EQ(sizes[i], c.classes[i].Size());
+    }
+}
+
+TEST(SubgroupConjugacyClasses, AbelianGroupHasSingletonClasses) {
+    FakeHost host;
+    GroupPtr g = Make("Z2xZ6");
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(g);
+    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+    EXPECT_EQ(static_cast<int>(c.classes.size()), logic.SubgroupCount());
+}
+
+TEST(CycleNotation, CyclesFixedPointsAndTypes) {
+    EXPECT_EQ(CycleNotation("1234"), "(1)");
+    EXPECT_EQ(CycleNotation("2314"), "(123) ");
+    EXPECT_EQ(CycleNotation("21354"), "(12)  (45)");
+    EXPECT_EQ(CycleNotation("1324"), "(23) ");
+    EXPECT_EQ(CycleNotation("23456789ABCDEF1"), "(123456789ABCDEF)");
+    EXPECT_EQ(CycleType("21354"), (std::vector<int>{1, 2, 2}));
+    EXPECT_EQ(CycleTypeText("1234"), "1 + 1 + 1 + 1");
+    EXPECT_EQ(CycleTypeText("23451"), "5");
+    // Text that is not a permutation neither loops nor reads out of range.
+    EXPECT_EQ(CycleNotation("2214"), "(12) (3) ");
+    EXPECT_EQ(CycleNotation(""), "(1)");
+}
+
+TEST(CycleNotation, OfAGroupElement) {
+    GroupPtr s3 = Make("S3");
+    EXPECT_EQ(CycleNotation(*s3, s3->SourceElementIndex("312")), "(132)");
+    EXPECT_THROW(CycleNotation(*s3, 7), InvalidArgument);
+}
+
+}  // namespace
+}  // namespace quorix::testing

@@ -1,0 +1,120 @@
+// The subgroup and conjugacy-class panel texts.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "core/analysis/conjugacy_classes.h"
+#include "core/analysis/panel_text.h"
+#include "core/analysis/subgroups.h"
+#include "fake_host_scope.h"
+#include "test_groups.h"
+
+namespace quorix::testing {
+namespace {
+
+using namespace analysis_text;
+
+bool Contains(const std::vector<std::string>& lines, const std::string& line) {
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+TEST(SubgroupPanelText, TrivialGroupGetsBothNotes) {
+    FakeHost host;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("Z1"));
+    std::vector<std::string> ids = logic.NameAndRegister({});
+    std::vector<SubgroupRow> rows = SubgroupRows(logic, ids, false);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].id, "Subgroup1-1(Z|@1|)");
+    EXPECT_TRUE(rows[0].normal && rows[0].centre && rows[0].commutator);
+    EXPECT_EQ(rows[0].elements, "{1}");
+    std::vector<std::string> lines = SubgroupPanelLines(logic, ids, false);
+    EXPECT_EQ(lines[0], "Subgroups of Z|@1|:");
+    EXPECT_TRUE(Contains(lines, "(1) This subgroup is the center of |%b|Z|@1||/b|."));
+    EXPECT_TRUE(Contains(lines, "(2) This subgroup is the commutator subgroup of |%b|Z|@1||/b|."));
+}
+
+TEST(SubgroupPanelText, PartialListHasNoCalculators) {
+    FakeHost host;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("S5"), kSubgroupPanelLimit);
+    std::vector<std::string> lines = SubgroupPanelLines(logic, logic.NameAndRegister({}), true);
+    EXPECT_EQ(lines[0], "Subgroups of S|@5| (partial list):");
+    // Title, headings, 60 rows and the note on the commutator subgroup (the
+    // alternating group, met early by the search; the trivial centre is not).
+    EXPECT_EQ(lines.size(), 63u);
+    EXPECT_EQ(lines.back(), "(2) This subgroup is the commutator subgroup of |%b|S|@5||/b|.");
+    EXPECT_FALSE(Contains(lines, kCentralizerCalculator));
+}
+
+TEST(SubgroupPanelText, FixedTexts) {
+    EXPECT_EQ(SubgroupsLimitText(60), "(limit of 60 subgroups)");
+    EXPECT_EQ(SubgroupsCaption("S|@4|"), "S4 Subgroup List");
+    EXPECT_EQ(SubgroupsIdColumnSample("S|@4|"), "Subgroup99-999(S|@4|)");
+    GroupPtr z2 = Make("Z2");
+    z2->SetGroupID("Subgroup2-1(S|@3|)");
+    EXPECT_EQ(CentralizerAnswer(*z2),
+              (std::vector<std::string>{"Z(|%i|x|/i|) = |%b|Subgroup2-1(S|@3|)|/b|", "(2 elements, as listed above)"}));
+    EXPECT_EQ(NormalizerAnswer(*z2)[0], "N(H) = |%b|Subgroup2-1(S|@3|)|/b|");
+}
+
+TEST(ClassesPanelText, SymmetricGroupOfDegreeThreeInOriginalNames) {
+    FakeHost host;
+    GroupPtr g = Make("S3");
+    ConjugacyClasses c = ComputeConjugacyClasses(*g, true);
+    std::vector<std::string> lines = ClassesPanelLines(*g, c);
+    EXPECT_EQ(lines[0], "Conjugacy Classes for S|@3|:");
+    EXPECT_EQ(lines[1], "NOTE:  Each permutation (123 over 999) is abbreviated as 999.");
+    EXPECT_EQ(lines[2], "|%b|Conjugacy Class Cl(123) contains:|/b|");
+    EXPECT_TRUE(Contains(lines, "   213 = 231 |.| 132 |.| 312, where 231 is the inverse of 312"));
+    EXPECT_TRUE(Contains(lines, "   231 = (123)   partition 3 = 3"));
+    std::vector<std::string> eq = EquationLines(ClassEquation(*g, c));
+    EXPECT_EQ(eq[0], "|%b|Class equation of G = S|@3||/b|:");
+    EXPECT_EQ(eq[1], "o(G) = o(G)/o(Z(123)) + o(G)/o(Z(132)) + o(G)/o(Z(231))");
+    EXPECT_EQ(eq[2], "   6 = 6/6 + 6/2 + 6/3");
+    EXPECT_EQ(eq[3], "     = 1 + 3 + 2");
+    EXPECT_EQ(lines.back(), eq[3]);
+}
+
+TEST(ClassesPanelText, ReductiveNamesHaveNoPermutationLines) {
+    FakeHost host;
+    GroupPtr g = Make("S4");
+    std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false));
+    EXPECT_EQ(lines[1], "|%b|Conjugacy Class Cl(1) contains:|/b|");
+    EXPECT_EQ(lines[2], "   1 = 1 |.| 1 |.| 1, where 1 is the inverse of 1");
+    EXPECT_FALSE(ShowsPermutations(*g, false));
+    EXPECT_FALSE(ShowsPermutations(*Make("Z5"), true));
+    EXPECT_TRUE(ShowsPermutations(*Dihedral(4), true));
+    EXPECT_EQ(ClassHeading("A", true), "|%b|Conjugacy Class Cl(A)--continued|/b|");
+    EXPECT_EQ(SubgroupClassHeading("Subgroup2-1", true), "|%b|Conjugacy Class Cl(Subgroup2-1)--continued|/b|");
+}
+
+TEST(ClassesPanelText, HaltedComputationEndsWithTheHaltLine) {
+    FakeHost host;
+    host.haltAfterPumps = 3;
+    GroupPtr g = Make("S4");
+    std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false));
+    EXPECT_EQ(lines.back(), "Conjugacy class computation halted.");
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Class equation") != std::string::npos; }), 0);
+}
+
+TEST(SubgroupClassesPanelText, CountingEquationOfTheSymmetricGroupOfDegreeThree) {
+    FakeHost host;
+    GroupPtr g = Make("S3");
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(g);
+    std::vector<std::string> names;
+    for (const std::string& id : logic.NameAndRegister({})) names.push_back(ShortSubgroupName(id));
+    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+    std::vector<std::string> lines = SubgroupClassesPanelLines(*g, names, c, false);
+    EXPECT_EQ(lines[0], "Subgroup Conjugacy Classes for S|@3|:");
+    EXPECT_EQ(lines[1], "|%b|Subgroup Conjugacy Class Cl(Subgroup1-1) contains:|/b|");
+    EXPECT_EQ(lines[2], "   |%b|Subgroup1-1|/b| = 1 |.| |%b|Subgroup1-1|/b| |.| 1, where 1 is the inverse of 1");
+    EXPECT_EQ(lines[lines.size() - 4], "|%b|Number of subgroups for G = S|@3||/b|:");
+    EXPECT_EQ(lines[lines.size() - 2], "                  6 = 6/6 + 6/2 + 6/6 + 6/6");
+    EXPECT_EQ(lines.back(), "                    = 1 + 3 + 1 + 1");
+}
+
+}  // namespace
+}  // namespace quorix::testing

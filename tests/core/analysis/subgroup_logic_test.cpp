@@ -1,0 +1,239 @@
+// The shared subgroup list: caching, the limit, halting, sorting, IDs and
+// the questions asked about listed subgroups.
+
+#include <gtest/gtest.h>
+
+#include "core/analysis/subgroups.h"
+#include "fake_host_scope.h"
+#include "reference_search.h"
+#include "test_groups.h"
+
+namespace quorix::testing {
+namespace {
+
+std::vector<std::string> ElementLists(const SubgroupLogic& logic, bool original = false) {
+    std::vector<std::string> out;
+    for (const GroupPtr& h : logic.Subgroups()) out.push_back(FormatSubgroupElements(*h, *logic.AnalysedGroup(), original));
+    return out;
+}
+
+TEST(SubgroupList, SymmetricGroupOfDegreeThreeInSortedOrder) {
+    FakeHost host;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("S3"));
+    // The exchange sort moves {1, B}, met first by the search, behind the
+    // other subgroups of order 2.
+    EXPECT_EQ(ElementLists(logic), (std::vector<std::string>{"{1}", "{1, AB}", "{1, A|2|B}", "{1, B}", "{1, A, A|2|}",
+                                                             "{1, A, A|2|, B, AB, A|2|B}"}));
+    EXPECT_EQ(FormatSubgroupElements(*logic.Subgroup(5), *logic.AnalysedGroup(), true), "{123, 231, 312}");
+    EXPECT_FALSE(logic.PartialList());
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(host.processing.back(), "6 subgroup(s) found...");
+}
+
+TEST(SubgroupList, SecondRequestForTheSameObjectIsFree) {
+    FakeHost host;
+    SubgroupLogic logic;
+    GroupPtr g = Make("A4");
+    logic.FindAllSubgroups(g);
+    const long pumps = host.pumps;
+    logic.FindAllSubgroups(g);
+    EXPECT_EQ(host.pumps, pumps);
+    EXPECT_EQ(logic.SubgroupCount(), 10);
+    // An equal group in another object is enumerated again.
+    logic.FindAllSubgroups(Make("A4"));
+    EXPECT_GT(host.pumps, pumps);
+}
+
+TEST(SubgroupList, PanelLimitGivesTheFirstSixtyOfTheSearchSorted) {
+    FakeHost host;
+    SubgroupLogic logic;
+    GroupPtr g = Make("S5");
+    logic.FindAllSubgroups(g, kSubgroupPanelLimit);
+    ASSERT_EQ(logic.SubgroupCount(), 60);
+    EXPECT_TRUE(logic.PartialList());
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Limit of 60 reached."}));
+    std::vector<ElementSet> expected = ReferenceSubgroupSearch(*g, 60);
+    std::vector<GroupPtr> list;
+    for (const ElementSet& m : expected) {
+        list.push_back(Group::Create());
+        list.back()->GenerateSubgroup(g, m);
+    }
+    SortSubgroups(*g, list, &expected);
+    EXPECT_EQ(logic.Memberships(), expected);
+    for (std::size_t s = 1; s < list.size(); ++s) EXPECT_LE(list[s - 1]->order(), list[s]->order());
+    // A partial list is not cached.
+    const long pumps = host.pumps;
+    logic.FindAllSubgroups(g, kSubgroupPanelLimit);
+    EXPECT_GT(host.pumps, pumps);
+}
+
+TEST(SubgroupList, ReachingTheLimitWithTheLastSubgroupStillCutsTheList) {
+    FakeHost host;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("A5"), 59);
+    EXPECT_EQ(logic.SubgroupCount(), 59);
+    EXPECT_TRUE(logic.PartialList());
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Limit of 59 reached."}));
+    logic.FindAllSubgroups(Make("A5"), 60);
+    EXPECT_FALSE(logic.PartialList());
+}
+
+TEST(SubgroupList, HaltThenNoKeepsTheHaltFlag) {
+    FakeHost host;
+    host.haltAfterPumps = 3;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("S4"));
+    EXPECT_TRUE(host.halt);
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0].rfind("Halting...: Do you wish to continue with the ", 0), 0u) << host.questions[0];
+    EXPECT_NE(host.questions[0].find(" subgroups found so far?"), std::string::npos);
+}
+
+TEST(SubgroupList, HaltThenYesKeepsAPartialSortedList) {
+    FakeHost host;
+    host.haltAfterPumps = 3;
+    host.answers.push_back(true);
+    SubgroupLogic logic;
+    GroupPtr g = Make("S4");
+    logic.FindAllSubgroups(g);
+    EXPECT_FALSE(host.halt);
+    EXPECT_TRUE(logic.PartialList());
+    EXPECT_GE(logic.SubgroupCount(), 1);
+    EXPECT_LT(logic.SubgroupCount(), 30);
+    for (int s = 2; s <= logic.SubgroupCount(); ++s) EXPECT_LE(logic.Subgroup(s - 1)->order(), logic.Subgroup(s)->order());
+    host.haltAfterPumps = -1;
+    logic.FindAllSubgroups(g);   // not cached: enumerated again, complete
+    EXPECT_EQ(logic.SubgroupCount(), 30);
+}
+
+TEST(SubgroupList, HaltBeforeStartingLeavesAnEmptyList) {
+    FakeHost host;
+    host.halt = true;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("S3"));
+    EXPECT_EQ(logic.SubgroupCount(), 0);
+    EXPECT_TRUE(host.questions.empty());
+}
+
+TEST(SubgroupList, TrivialGroupIsItsOwnCentreAndCommutatorSubgroup) {
+    FakeHost host;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("Z1"));
+    ASSERT_EQ(logic.SubgroupCount(), 1);
+    const Group& h = *logic.Subgroup(1);
+    EXPECT_TRUE(logic.IsNormal(1));
+    EXPECT_TRUE(logic.IsCenter(h));
+    EXPECT_TRUE(logic.IsCommutatorSubgroup(h));
+    EXPECT_EQ(logic.NameAndRegister({}), (std::vector<std::string>{"Subgroup1-1(Z|@1|)"}));
+}
+
+TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {
+    FakeHost host;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Dihedral(4));
+    int centres = 0, commutators = 0;
+    for (int s = 1; s <= logic.SubgroupCount(); ++s) {
+        const Group& h = *logic.Subgroup(s);
+        if (logic.IsCenter(h)) {
+            ++centres;
+            EXPECT_EQ(h.order(), 2);
+        }
+        if (logic.IsCommutatorSubgroup(h)) {
+            ++commutators;
+            EXPECT_EQ(h.order(), 2);
+        }
+    }
+    EXPECT_EQ(centres, 1);
+    EXPECT_EQ(commutators, 1);
+}
+
+TEST(SubgroupList, IdsRestartTheirSequenceAtEveryOrderAndAreRegistered) {
+    FakeHost host;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("Z2xZ2"));
+    std::vector<std::pair<std::string, std::string>> registered;
+    GroupRegistrar registrar;
+    registrar.registerGroup = [&](const GroupPtr& g, const std::string& id) { registered.emplace_back(g->GroupID(), id); };
+    std::vector<std::string> ids = logic.NameAndRegister(registrar);
+    EXPECT_EQ(ids, (std::vector<std::string>{"Subgroup1-1(Z|@2|xZ|@2|)", "Subgroup2-1(Z|@2|xZ|@2|)",
+                                             "Subgroup2-2(Z|@2|xZ|@2|)", "Subgroup2-3(Z|@2|xZ|@2|)",
+                                             "Subgroup4-1(Z|@2|xZ|@2|)"}));
+    ASSERT_EQ(registered.size(), 5u);
+    EXPECT_EQ(registered[3].first, ids[3]);
+    EXPECT_EQ(registered[3].second, ids[3]);
+    EXPECT_EQ(ShortSubgroupName(ids[3]), "Subgroup2-3");
+    EXPECT_EQ(ShortSubgroupName("G"), "G");
+}
+
+// Centralizers and normalizers picked from the list are the true ones.
+TEST(SubgroupList, CentralizersAndNormalizersComeFromTheList) {
+    FakeHost host;
+    for (const GroupPtr& g : {Make("S4"), Dicyclic(3), Make("Z2xS3"), Make("Z6")}) {
+        SubgroupLogic logic;
+        logic.FindAllSubgroups(g);
+        const int n = g->order();
+        for (int x = 1; x <= n; ++x) {
+            const int s = logic.CentralizerIndex(x);
+            ASSERT_GE(s, 1);
+            const ElementSet& c = logic.Memberships()[static_cast<std::size_t>(s - 1)];
+            for (int y = 1; y <= n; ++y)
+                EXPECT_EQ(c.test(static_cast<std::size_t>(y)), g->mul(x, y) == g->mul(y, x));
+        }
+        for (int s = 1; s <= logic.SubgroupCount(); ++s) {
+            const int t = logic.NormalizerIndex(s);
+            ASSERT_GE(t, 1);
+            const ElementSet& h = logic.Memberships()[static_cast<std::size_t>(s - 1)];
+            const ElementSet& nz = logic.Memberships()[static_cast<std::size_t>(t - 1)];
+            EXPECT_TRUE((h & ~nz).none());   // H lies in its normalizer
+            for (int y = 1; y <= n; ++y) {
+                bool normalizes = true;
+                for (int e = 1; e <= n; ++e)
+                    if (h.test(static_cast<std::size_t>(e)) &&
+                        !h.test(static_cast<std::size_t>(g->mul(g->mul(g->inv(y), e), y))))
+                        normalizes = false;
+                EXPECT_EQ(nz.test(static_cast<std::size_t>(y)), normalizes);
+            }
+        }
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
+TEST(SubgroupList, MissingCentralizerOrNormalizerIsAProgramError) {
+    FakeHost host;
+    SubgroupLogic logic;
+    logic.FindAllSubgroups(Make("S4"), 1);   // the search meets the whole group first
+    ASSERT_EQ(logic.SubgroupCount(), 1);
+    EXPECT_EQ(logic.CentralizerIndex(1), 1);
+    EXPECT_EQ(logic.CentralizerIndex(2), 0);
+    EXPECT_EQ(host.messages.back(), "Program error (CentralizerIndex)");
+    EXPECT_EQ(logic.NormalizerIndex(99), 0);
+    EXPECT_EQ(host.messages.back(), "Program error (NormalizerIndex)");
+}
+
+TEST(SubgroupList, NormalityOfAGroupMadeElsewhere) {
+    FakeHost host;
+    GroupPtr g = Make("S3");
+    GroupPtr z3 = Make("Z3");   // residues are not permutations of S3
+    EXPECT_FALSE(IsNormalSubgroup(*g, *z3));
+    EXPECT_TRUE(IsNormalSubgroup(*g, *g));
+}
+
+TEST(MaximalNormalSubgroup, TrivialGroupHasNone) {
+    FakeHost host;
+    EXPECT_EQ(FindMaximalNormalSubgroup(Make("Z1")), nullptr);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"program error (maxProperDivisor)"}));
+}
+
+TEST(MaximalNormalSubgroup, IsBuiltAsASubgroup) {
+    FakeHost host;
+    GroupPtr s4 = Make("S4");
+    GroupPtr n = FindMaximalNormalSubgroup(s4);
+    ASSERT_NE(n, nullptr);
+    EXPECT_EQ(n->order(), 12);
+    EXPECT_EQ(n->MethodOfGeneration(), kMethodSubgroup);
+    EXPECT_EQ(FindMaximalNormalSubgroup(Make("A5"))->order(), 1);
+}
+
+}  // namespace
+}  // namespace quorix::testing
