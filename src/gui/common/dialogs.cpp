@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <QPushButton>
 #include <cstdlib>
 
 #include "gui/common/qt_host.h"
@@ -53,22 +52,6 @@ void showTitledMessage(const QString& title, const QString& text) {
         return;
     }
     host().message(text.toStdString());
-}
-
-bool askYesNoWithoutYes(const QString& text, const QString& title) {
-    if (!dynamic_cast<QtHost*>(&host())) {
-        host().askYesNo(text.toStdString(), title.toStdString());
-        return false;
-    }
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Yes | QMessageBox::No,
-                    QApplication::activeWindow());
-    box.setDefaultButton(QMessageBox::No);
-    if (QAbstractButton* yes = box.button(QMessageBox::Yes)) {
-        yes->setEnabled(false);
-        yes->setToolTip(QStringLiteral("Summary View files cannot be written by this version."));
-    }
-    box.exec();
-    return false;
 }
 
 QString programDirectory() { return QCoreApplication::applicationDirPath(); }

@@ -35,10 +35,6 @@ void exitApplication();
 // a real box; with any other host the text goes to Host::message.
 void showTitledMessage(const QString& title, const QString& text);
 
-// A Yes/No question whose Yes button is disabled (the action behind it is
-// not available): the user can only answer No. Always false.
-bool askYesNoWithoutYes(const QString& text, const QString& title);
-
 // The program's own directory (for the register, preferences, views, help).
 QString programDirectory();
 

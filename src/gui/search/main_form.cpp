@@ -13,9 +13,13 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "core/compare/structure.h"
 #include "core/host/host.h"
+#include "core/report/html.h"
+#include "core/report/views.h"
 #include "core/storage/preferences.h"
 #include "gui/common/app_context.h"
+#include "gui/common/browser_panel.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/gui_state.h"
 #include "gui/search/grid_rules.h"
@@ -495,12 +499,7 @@ void MainForm::endOfSolutions() {
     if (search_.stepReady()) return;
     resetTable();
     const std::string question = "No more solutions found.\nDo you want to create a Summary View file?";
-    bool yes = false;
-    if (summaryViewAvailable())
-        yes = host().askYesNo(question, "End of Solutions");
-    else
-        yes = askYesNoWithoutYes(QString::fromStdString(question), QStringLiteral("End of Solutions"));
-    if (yes)
+    if (host().askYesNo(question, "End of Solutions"))
         writeSummaryView();
     else
         focusCell(21);
@@ -510,9 +509,47 @@ void MainForm::endOfSolutions() {
     search_.clearSolutions();
 }
 
-bool MainForm::summaryViewAvailable() { return false; }
+void MainForm::writeSummaryView() {
+    const QString proposed =
+        QDir(QString::fromStdString(appContext().directory.string())).filePath(QStringLiteral("GroupSummary.html"));
+    const QString path = saveFileDialog(QStringLiteral("Summary View"), QStringLiteral("*.html (*.html)"), proposed);
+    if (path.isEmpty()) return;
 
-void MainForm::writeSummaryView() {}
+    ViewOptions options;
+    options.components = preferences().String(storage::kSummaryView);
+    options.registrar.registerGroup = [](const GroupPtr& g, const std::string& id) {
+        try {
+            groupRegister().RegisterGroup(g, id);
+        } catch (const std::exception& e) {
+            host().message(e.what());
+        }
+    };
+    options.registrar.findGroup = [](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+    options.analysis = &EngineStructure();
+    std::vector<SummarySolution> list;
+    const int stored = std::min(search_.solutionCount(), CayleySearch::kMaxSolutions);
+    for (int slot = 1; slot <= stored; ++slot) list.push_back({search_.solution(slot), search_.solutionIsomorph(slot)});
+
+    labelProcessing_->setText(QStringLiteral("processing . . ."));
+    labelProcessing_->show();
+    labelProcessing_->raise();
+    repaint();
+    bool complete = true;
+    try {
+        complete = WriteSummaryView(n(), list, path.toStdString(), options);
+    } catch (const std::exception& e) {
+        host().message(e.what());
+    }
+    labelProcessing_->hide();
+    if (!complete) {
+        host().setHaltRequested(false);
+        host().message(kViewHaltedMessage);
+    }
+    auto* browser = new BrowserPanel(BrowserPanel::Kind::View, path, QString::fromStdString(CurrentAnchor()));
+    ClearAnchor();
+    browser->setAttribute(Qt::WA_DeleteOnClose);
+    browser->show();
+}
 
 void MainForm::showAnalysis() {
     if (analysis_) analysis_->close();

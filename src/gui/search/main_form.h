@@ -43,9 +43,6 @@ public:
     void setElementNames();
     void setOptimizingRules();
 
-    // Whether a Summary View can be written (the writer is built in).
-    static bool summaryViewAvailable();
-
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;

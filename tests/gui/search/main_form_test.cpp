@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -15,6 +17,7 @@
 
 #include "core/search/cayley_search.h"
 #include "gui/common/app_context.h"
+#include "gui/common/browser_panel.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/gui_state.h"
 #include "gui/common/picture_box.h"
@@ -287,6 +290,42 @@ TEST_F(MainFormTest, ChangeGroupOrderRejectsOutOfRangeAndNonNumericAnswers) {
     answers.clear();
     menu("mnuChangeGroupOrder");
     EXPECT_EQ(form->search().searchOrder(), 5);
+}
+
+TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
+    const QString path = dir.filePath(QStringLiteral("Summary.html"));
+    QString proposedPath;
+    dialogHooks().saveFile = [&](const QString&, const QString&, const QString& proposed) {
+        proposedPath = proposed;
+        return path;
+    };
+    setOrder(4);
+    menu("mnuTraceOff");
+    for (int press = 0; press < 2; ++press) QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    host.answers = {true};
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_TRUE(proposedPath.endsWith("GroupSummary.html"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(html.contains("GROUPS OF ORDER 4"));
+    BrowserPanel* browser = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* b = qobject_cast<BrowserPanel*>(w); b && b->objectName() == "dlgBrowser" && b->isVisible()) browser = b;
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->path(), path);
+    EXPECT_EQ(browser->anchor().size(), 14);
+    EXPECT_TRUE(html.contains("<a name='" + browser->anchor() + "'>"));
+    browser->close();
+    EXPECT_TRUE(form->search().manualEntry());
+
+    // A cancelled dialog writes nothing.
+    QFile::remove(path);
+    dialogHooks().saveFile = [](const QString&, const QString&, const QString&) { return QString(); };
+    for (int press = 0; press < 2; ++press) QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    host.answers = {true};
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(path));
 }
 
 TEST_F(MainFormTest, OrderOneFindsTheTrivialGroupThenEnds) {
