@@ -254,6 +254,7 @@ void MainForm::load() {
     layoutGrid(false);
     resetTable();
     search_.clearSolutions();
+    setManualEntry(search_.manualEntry());
 }
 
 void MainForm::setOrderCaption() { labelGroupOrder_->setText(QStringLiteral("Group order:  %1").arg(n())); }
@@ -556,9 +557,17 @@ void MainForm::showAnalysis() {
     const int count = search_.solutionCount();
     if (count >= 1 && count <= CayleySearch::kMaxSolutions) {
         const GroupPtr& g = search_.solution(count);
-        analysis_ = ShowGroupGeneratedNotice(*g);
+        if (analysisOpener())
+            analysis_ = analysisOpener()(*this, g);
+        else
+            analysis_ = ShowGroupGeneratedNotice(*g);
     }
     search_.noteSolutionRules();
+}
+
+MainForm::AnalysisOpener& MainForm::analysisOpener() {
+    static AnalysisOpener opener;
+    return opener;
 }
 
 // ---- Check, Restart, order, names, rules -----------------------------------------------

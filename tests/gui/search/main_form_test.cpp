@@ -150,6 +150,11 @@ TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #4-1", "Group #4-2"}));
     EXPECT_TRUE(host.questions.empty());
+    // Each solution is announced; the announcement of the one before closes.
+    QStringList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* n = qobject_cast<NoticePanel*>(w); n && n->isVisible()) shown << n->picbox()->plainText();
+    EXPECT_EQ(shown, (QStringList{"Group  Group #4-2  has been generated."}));
 
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     ASSERT_EQ(host.questions.size(), 1u);
