@@ -102,6 +102,9 @@ private:
     QString cellTextOnFocus_;
     bool noticeSuppressed_ = false;
     bool refocusing_ = false;
+    // A search runs inside the Get Next Solution handler (Trace off yields
+    // to the event loop): handlers that would reset the table wait for it.
+    bool inSearch_ = false;
 };
 
 }  // namespace quorix::gui

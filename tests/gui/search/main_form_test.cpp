@@ -218,6 +218,35 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
     EXPECT_GT(form->search().emptyCellCount(), 0);
 }
 
+TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
+    // A host whose event pump really delivers events, as the desktop one does.
+    struct PumpingHost : FakeHost {
+        void pumpEvents() override {
+            FakeHost::pumpEvents();
+            QCoreApplication::processEvents();
+        }
+    } pumping;
+    setOrder(16);
+    menu("mnuTraceOff");
+    // A click on Restart while the search yields must not reset its table.
+    bool restartClicked = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        restartClicked = true;
+        button("cmdRefresh")->click();
+    });
+    pumping.haltAfterPumps = 1;
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_TRUE(restartClicked);
+    EXPECT_EQ(pumping.pumps, 1);
+    EXPECT_FALSE(pumping.halt);
+    EXPECT_TRUE(button("cmdHalt")->isHidden());
+    EXPECT_TRUE(form->findChild<QLabel*>("labelProcessing")->isHidden());
+    EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
+    EXPECT_EQ(groupRegister().Count(), 0);
+    EXPECT_GT(form->search().emptyCellCount(), 0);
+    EXPECT_FALSE(form->cell(2, 2)->text().isEmpty());   // the halted table is shown
+}
+
 TEST_F(MainFormTest, TypedKeysAreFilteredAndTheCursorMovesOn) {
     setOrder(3);
     QLineEdit* c22 = form->cell(2, 2);
