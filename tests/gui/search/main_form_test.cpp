@@ -153,7 +153,10 @@ TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
     // Each solution is announced; the announcement of the one before closes.
     QStringList shown;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* n = qobject_cast<NoticePanel*>(w); n && n->isVisible()) shown << n->picbox()->plainText();
+        if (auto* n = qobject_cast<NoticePanel*>(w); n && n->isVisible()) {
+            shown << n->picbox()->plainText();
+            quorix::testing::snapshot(*n, QStringLiteral("dlgError-generated"));
+        }
     EXPECT_EQ(shown, (QStringList{"Group  Group #4-2  has been generated."}));
 
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
@@ -320,6 +323,12 @@ TEST_F(MainFormTest, ChangeGroupOrderRejectsOutOfRangeAndNonNumericAnswers) {
                                                          "Order must be an integer from 1 to 20."}));
     EXPECT_EQ(form->search().searchOrder(), 5);
     EXPECT_EQ(form->findChild<QLabel*>("labelGroupOrder")->text(), "Group order:  5");
+    answers = {"20"};
+    menu("mnuChangeGroupOrder");
+    EXPECT_TRUE(form->cell(20, 20)->isVisible());
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-20"));
+    answers = {"5"};
+    menu("mnuChangeGroupOrder");
     // Cancel keeps the order.
     answers.clear();
     menu("mnuChangeGroupOrder");
@@ -417,6 +426,7 @@ TEST_F(MainFormTest, ElementNamesRefuseDuplicatesAndDriveLongerCells) {
     // column moves to max(520, 255) + 225.
     EXPECT_EQ(form->cell(2, 2)->x() - form->cell(2, 1)->x(), twipsToPx(720));
     EXPECT_EQ(form->cell(1, 1)->x(), twipsToPx(745));
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-names"));
 }
 
 TEST(GridRules, NextCellIndexWalksRowsAndWrapsToTheStart) {
