@@ -429,6 +429,58 @@ TEST_F(MainFormTest, ElementNamesRefuseDuplicatesAndDriveLongerCells) {
     quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-names"));
 }
 
+TEST_F(MainFormTest, RevertThenCancelKeepsNamesAndEmptyBoxesRestoreCodes) {
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        p.box(1)->setText("r");
+        p.findChild<QPushButton*>("cmdOK")->click();
+    };
+    menu("mnuSetElementNames");
+    ASSERT_EQ(form->search().elementName(2), "r");
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        p.findChild<QPushButton*>("cmdRevertToDefaultNames")->click();
+        EXPECT_EQ(p.box(1)->text(), "a");
+        p.findChild<QPushButton*>("cmdExit")->click();
+    };
+    menu("mnuSetElementNames");
+    EXPECT_EQ(form->search().elementName(2), "r");
+    EXPECT_TRUE(form->nameState().customNamesInUse);
+    EXPECT_EQ(form->cell(1, 2)->text(), "r");
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        for (int k = 0; k < 15; ++k) p.box(k)->clear();
+        p.findChild<QPushButton*>("cmdOK")->click();
+    };
+    menu("mnuSetElementNames");
+    EXPECT_EQ(form->search().elementName(2), "a");
+    EXPECT_FALSE(form->nameState().customNamesInUse);
+    EXPECT_EQ(form->cell(1, 2)->text(), "a");
+}
+
+TEST_F(MainFormTest, CustomNamesAdvanceAtFullLengthAndRefuseUnknownNames) {
+    setOrder(3);
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        p.box(0)->setText("u");
+        p.box(1)->setText("r");
+        p.box(2)->setText("rr");
+        p.findChild<QPushButton*>("cmdOK")->click();
+    };
+    menu("mnuSetElementNames");
+    QLineEdit* c22 = form->cell(2, 2);
+    c22->setFocus();
+    QTest::keyClicks(c22, "RR");
+    EXPECT_TRUE(form->cell(2, 3)->hasFocus());
+    EXPECT_EQ(c22->text(), "rr");   // spelled as the element's name
+    QLineEdit* c23 = form->cell(2, 3);
+    QTest::keyClicks(c23, "x");
+    form->cell(3, 2)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Invalid element."}));
+    EXPECT_TRUE(c23->hasFocus());
+}
+
 TEST(GridRules, NextCellIndexWalksRowsAndWrapsToTheStart) {
     using grid::NextCellIndex;
     EXPECT_EQ(NextCellIndex(grid::CellIndex(2, 2), 4), grid::CellIndex(2, 3));
