@@ -25,6 +25,8 @@ void IncrementalFill::configure(const Rules& rules) {
     colEmpty_ = {};
     rowPos_ = {};
     valueRows_ = {};
+    colPos_ = {};
+    valueCols_ = {};
     for (int r = 1; r <= n; ++r) rowEmpty_[static_cast<std::size_t>(r)] = colEmpty_[static_cast<std::size_t>(r)] = full_;
     trail_.clear();
     queue_ = 0;
@@ -119,6 +121,8 @@ void IncrementalFill::undoTo(std::size_t mark) {
         colEmpty_[c] |= bit(static_cast<int>(r));
         rowPos_[r][static_cast<std::size_t>(v)] = 0;
         valueRows_[static_cast<std::size_t>(v)] &= ~bit(static_cast<int>(r));
+        colPos_[c][static_cast<std::size_t>(v)] = 0;
+        valueCols_[static_cast<std::size_t>(v)] &= ~bit(static_cast<int>(c));
     }
     queue_ = trail_.size();
     dirtyColumns_ = 0;
@@ -145,25 +149,11 @@ bool IncrementalFill::assign(int r, int c, int v) {
     colEmpty_[sc] &= ~bit(r);
     rowPos_[sr][static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(c);
     valueRows_[static_cast<std::size_t>(v)] |= bit(r);
+    colPos_[sc][static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(r);
+    valueCols_[static_cast<std::size_t>(v)] |= bit(c);
     trail_.push_back(static_cast<std::uint16_t>(r * 32 + c));
     dirtyColumns_ |= bit(c);
     return true;
-}
-
-inline bool IncrementalFill::triple(int a, int b, int c) {
-    const int ab = w_[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)];
-    const int bc = w_[static_cast<std::size_t>(b)][static_cast<std::size_t>(c)];
-    const int abc = ab ? w_[static_cast<std::size_t>(ab)][static_cast<std::size_t>(c)] : 0;
-    const int a_bc = bc ? w_[static_cast<std::size_t>(a)][static_cast<std::size_t>(bc)] : 0;
-    if (abc == 0) {
-        if (a_bc && ab) return assign(ab, c, a_bc);
-        return true;
-    }
-    if (a_bc == 0) {
-        if (bc) return assign(a, bc, abc);
-        return true;
-    }
-    return abc == a_bc;
 }
 
 bool IncrementalFill::process(int r, int c) {
@@ -237,29 +227,27 @@ bool IncrementalFill::process(int r, int c) {
         }
     }
     if (c >= 2) {
-        // (ab)c = a(bc) for every ab = r: (ab)c is this cell.
-        for (std::uint32_t m = valueRows_[sr] & searched; m; m &= m - 1) {
-            const int a = single(m);
-            const int b = rowPos_[static_cast<std::size_t>(a)][sr];
-            if (b < 2) continue;
+        // (ab)c = a(bc) for every ab = r with bc known: (ab)c is this cell.
+        for (std::uint32_t m = ~colEmpty_[sc] & valueCols_[sr] & searched; m; m &= m - 1) {
+            const int b = single(m);
+            const int a = colPos_[static_cast<std::size_t>(b)][sr];
+            if (a < 2) continue;
             const int bc = w_[static_cast<std::size_t>(b)][sc];
             const int a_bc = w_[static_cast<std::size_t>(a)][static_cast<std::size_t>(bc)];
             if (a_bc == v) continue;
-            if (a_bc != 0) return false;
-            if (bc != 0 && !assign(a, bc, v)) return false;
+            if (a_bc != 0 || !assign(a, bc, v)) return false;
         }
     }
     if (r >= 2) {
-        // (rb)z = r(bz) for every bz = c: r(bz) is this cell.
-        for (std::uint32_t m = valueRows_[sc] & searched; m; m &= m - 1) {
+        // (rb)z = r(bz) for every bz = c with rb known: r(bz) is this cell.
+        for (std::uint32_t m = ~rowEmpty_[sr] & valueRows_[sc] & searched; m; m &= m - 1) {
             const int b = single(m);
             const int z = rowPos_[static_cast<std::size_t>(b)][sc];
             if (z < 2) continue;
             const int ab = w_[sr][static_cast<std::size_t>(b)];
             const int abc = w_[static_cast<std::size_t>(ab)][static_cast<std::size_t>(z)];
             if (abc == v) continue;
-            if (abc != 0) return false;
-            if (ab != 0 && !assign(ab, z, v)) return false;
+            if (abc != 0 || !assign(ab, z, v)) return false;
         }
     }
     return true;

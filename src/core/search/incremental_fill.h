@@ -55,7 +55,6 @@ public:
 private:
     bool assign(int r, int c, int v);
     bool process(int r, int c);
-    bool triple(int a, int b, int c);
     bool checkOrders();
     bool checkBlockRow(int k, int r);
     bool checkBlockColumn(int k, int c);
@@ -68,6 +67,8 @@ private:
     std::array<std::uint32_t, kSize> rowHas_{}, colHas_{}, rowEmpty_{}, colEmpty_{};
     std::array<std::array<std::uint8_t, kSize + 1>, kSize> rowPos_{};  // [row][value] -> column
     std::array<std::uint32_t, kSize + 1> valueRows_{};  // [value] -> rows that hold it
+    std::array<std::array<std::uint8_t, kSize + 1>, kSize> colPos_{};  // [column][value] -> row
+    std::array<std::uint32_t, kSize + 1> valueCols_{};  // [value] -> columns that hold it
     std::vector<std::uint16_t> trail_;       // cells assigned, r * 32 + c
     std::size_t queue_ = 0;                  // next trail entry to process
     std::uint32_t dirtyColumns_ = 0;
