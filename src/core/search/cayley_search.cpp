@@ -415,8 +415,9 @@ CayleySearch::RunResult CayleySearch::getNextSolution(SolutionRegistrar* registr
             break;
         }
         if (emptyCellCount_ == 0) {
-            const RecordResult r = recordSolution(registrar);
-            if (r.kept || !r.generated) {
+            // A table the group model refuses has been reported; the search
+            // goes past it like past a dropped duplicate.
+            if (recordSolution(registrar).kept) {
                 result = RunResult::SolutionStored;
                 break;
             }

@@ -298,8 +298,10 @@ public:
 
     // ---- ready-made Trace off run of Get Next Solution -----------------------------------
     enum class RunResult { SolutionStored, Halted, Exhausted };
-    // prepareContinue, then findNext until a complete table is kept, the
-    // search ends or Halt is pressed; isomorphic duplicates are dropped
+    // Exhausted at once when rule 4 has seen both groups of order 2p.
+    // Otherwise prepareContinue, then findNext until a complete table is
+    // kept (SolutionStored; lastRecord() tells which), the search ends
+    // (Exhausted) or Halt is pressed (Halted); isomorphic duplicates are dropped
     // silently (prepareContinue and on). Clears the halt flag at the end.
     // Does not call noteSolutionRules (the caller does after showing the
     // solution) and does not reset the table when the search is exhausted.
