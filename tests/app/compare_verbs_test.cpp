@@ -138,3 +138,22 @@ TEST(SummaryVerb, OrdersFourAndEight) {
 
     EXPECT_EQ(runTool("summary 21").exitCode, 2);
 }
+
+TEST(FactsVerb, AutomorphismOrdersAndNamedGroups) {
+    auto r = runTool("facts S3 Z2xZ2xZ2 S4 --json");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string line;
+    std::vector<nlohmann::json> facts;
+    while (std::getline(lines, line)) facts.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(facts.size(), 3u);
+    EXPECT_EQ(facts[0]["aut"], 6);
+    EXPECT_EQ(facts[0]["inn"], 6);
+    EXPECT_EQ(facts[0]["isomorphic_to"], nlohmann::json({"S3", "Rows(S3)", "Columns(S3)"}));
+    EXPECT_EQ(facts[1]["aut"], 168);
+    EXPECT_EQ(facts[1]["inn"], 1);
+    EXPECT_EQ(facts[1]["isomorphic_to"], nlohmann::json({"Z24*", "Z2xZ2xZ2", "Rows(Z2xZ2xZ2)"}));
+    EXPECT_TRUE(facts[2]["aut"].is_null());
+    EXPECT_TRUE(facts[2]["inn"].is_null());
+    EXPECT_EQ(facts[2]["isomorphic_to"], nlohmann::json({"S4"}));
+}

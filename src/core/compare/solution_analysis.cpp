@@ -1,5 +1,6 @@
 #include "core/compare/solution_analysis.h"
 
+#include "core/compare/homomorphism.h"
 #include "core/group/math_functions.h"
 #include "core/host/host.h"
 
@@ -62,6 +63,14 @@ char CodeSymbol(const std::string& code) {
 
 bool IsSearchCode(const std::string& s) { return s == "1" || (s.size() == 1 && s[0] >= 'a' && s[0] <= 's'); }
 
+// The group's own test up to order 20, the homomorphism search above.
+bool Isomorphic(Group& g, const Group& h) {
+    if (g.Order() != h.Order()) return false;
+    if (g.Order() <= kMaxTableOrder) return g.IsIsomorphic(h);
+    std::string text;
+    return FindHomomorphism(g, h, text, false);
+}
+
 }  // namespace
 
 GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
@@ -105,13 +114,13 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
     while (MathFunctions::Factorial(k) < n) ++k;
     if (MathFunctions::Factorial(k) == n && k <= 5) {
         GroupPtr s = CachedSymmetricGroup(k);
-        if (g.IsIsomorphic(*s)) add(NamedGroupKind::Symmetric, s, {"  Symmetric Group"}, s->GroupID());
+        if (Isomorphic(g, *s)) add(NamedGroupKind::Symmetric, s, {"  Symmetric Group"}, s->GroupID());
     }
     k = 1;
     while (MathFunctions::Factorial(k) < 2LL * n) ++k;
     if (MathFunctions::Factorial(k) == 2LL * n && k <= 5) {
         GroupPtr a = CachedAlternatingGroup(k);
-        if (g.IsIsomorphic(*a)) add(NamedGroupKind::Alternating, a, {"  Alternating Group"}, a->GroupID());
+        if (Isomorphic(g, *a)) add(NamedGroupKind::Alternating, a, {"  Alternating Group"}, a->GroupID());
     }
     const bool cyclic = g.Cyclic();
     if (cyclic) {
@@ -126,7 +135,7 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
             if (MathFunctions::EulerPhi(m) != n) continue;
             GroupPtr u = Group::Create();
             u->GenerateMultiplicative(m);
-            if (g.IsIsomorphic(*u)) add(NamedGroupKind::Multiplicative, u, {"  Multiplicative Integer Group"}, u->GroupID());
+            if (Isomorphic(g, *u)) add(NamedGroupKind::Multiplicative, u, {"  Multiplicative Integer Group"}, u->GroupID());
         }
     }
     if (!cyclic && room()) {
@@ -151,7 +160,7 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
                     product = next;
                 }
             }
-            if (g.IsIsomorphic(*product)) {
+            if (Isomorphic(g, *product)) {
                 add(NamedGroupKind::DirectProduct, product, {"  Direct Product Group"}, product->GroupID());
                 break;
             }
