@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -156,4 +157,19 @@ TEST(FactsVerb, AutomorphismOrdersAndNamedGroups) {
     EXPECT_TRUE(facts[2]["aut"].is_null());
     EXPECT_TRUE(facts[2]["inn"].is_null());
     EXPECT_EQ(facts[2]["isomorphic_to"], nlohmann::json({"S4"}));
+}
+
+TEST(ViewVerb, PreferencesGiveTheDefaultComponents) {
+    const std::string dir = std::string(::testing::TempDir()) + "quorix_view_prefs";
+    std::filesystem::create_directories(dir);
+    {
+        std::ofstream p(dir + "/QuorixPreferences.bas", std::ios::binary);
+        p << "062011\r\nOGGOROR1ROR\r\n1011000\r\n0000000\r\n1011001\r\n1011001\r\n1011000\r\n1011000\r\n1011001\r\n1011001\r\n";
+    }
+    const std::string path = dir + "/v.html";
+    ASSERT_EQ(runTool("view S3 -o " + path + " --preferences " + dir).exitCode, 0);
+    const std::string html = ReadFile(path);
+    EXPECT_EQ(html.find("<table"), std::string::npos);  // symmetric view: nothing but the title
+    EXPECT_NE(html.find("Symmetric Group of Degree 3"), std::string::npos);
+    std::filesystem::remove_all(dir);
 }

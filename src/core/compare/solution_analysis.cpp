@@ -99,7 +99,8 @@ GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
     return result;
 }
 
-std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const GroupRegistrar& registrar) {
+std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const GroupRegistrar& registrar,
+                                                  const std::function<std::string(const std::string&)>& nameToCode) {
     Group& g = *gp;
     const int n = g.Order();
     std::vector<NamedGroupEntry> list;
@@ -167,11 +168,11 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
         }
     }
     if (n < 16 && room()) {
-        GroupPtr r = GetPermutationGroup(g, "row");
+        GroupPtr r = GetPermutationGroup(g, "row", nameToCode);
         add(NamedGroupKind::Rows, r, {"Permutation Group defined by", "rows of Cayley table"}, "Rows(" + g.GroupID() + ")");
     }
     if (n < 16 && room() && !abelian) {
-        GroupPtr c = GetPermutationGroup(g, "column");
+        GroupPtr c = GetPermutationGroup(g, "column", nameToCode);
         add(NamedGroupKind::Columns, c, {"Permutation Group defined by", "columns of Cayley table"},
             "Columns(" + g.GroupID() + ")");
     }

@@ -6,9 +6,11 @@
 #include <regex>
 #include <sstream>
 
+#include "core/compare/automorphisms.h"
 #include "core/compare/solution_analysis.h"
 #include "core/report/html.h"
 #include "core/report/views.h"
+#include "core/search/cayley_search.h"
 #include "naive_structure.h"
 #include "support/fake_host.h"
 #include "support/groups.h"
@@ -281,6 +283,45 @@ TEST(EngineViews, SymmetricViewOfS4AndSummaryThroughTheEngine) {
     ASSERT_TRUE(WriteGroupView(ViewKind::Alternating, testing::spec("A5"), a.path, o));
     EXPECT_NE(a.Read().find("Not&nbsp;all&nbsp;the&nbsp;Composition"), std::string::npos);
     EXPECT_NE(a.Read().find("Solvable?  No<br>"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorix
+
+
+namespace quorix {
+namespace {
+
+// Search solutions carry the codes "1", "a", "b", ... as names; their row and
+// column groups read them as the symbols 1, 2, ..., 9, A, B, ...
+TEST(PermutationGroups, RowAndColumnGroupsOfSearchSolutions) {
+    testing::FakeHost fake;
+    for (int n : {6, 12}) {
+        CayleySearch s;
+        s.setSearchOrder(n);
+        while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+        ASSERT_GT(s.solutionCount(), 1);
+        for (int slot = 1; slot <= s.solutionCount(); ++slot) {
+            GroupPtr g = s.solution(slot);
+            auto rows = GetPermutationGroup(*g, "row");
+            auto cols = GetPermutationGroup(*g, "column");
+            EXPECT_EQ(rows->Degree(), n);
+            EXPECT_EQ(rows->Order(), n);
+            EXPECT_EQ(cols->Order(), n);
+            // Row k as a permutation: its symbols are the products k·j.
+            EXPECT_EQ(rows->SourceElementIndex(SymbolRow(n)), 1);
+        }
+    }
+    EXPECT_TRUE(fake.messages.empty());
+
+    // Renamed elements are read back through the name-to-code function.
+    auto d3 = testing::dihedral(3);
+    std::vector<std::string> codes{"1", "a", "b", "c", "d", "e"};
+    auto toCode = [&](const std::string& name) { return codes[static_cast<std::size_t>(d3->SourceElementIndex(name) - 1)]; };
+    auto list = RecogniseNamedGroups(d3, GroupRegistrar{}, toCode);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1].group->Degree(), 6);
+    EXPECT_TRUE(fake.messages.empty());
 }
 
 }  // namespace
