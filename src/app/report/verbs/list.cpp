@@ -1,0 +1,48 @@
+// quorix-report list --register DIR [GROUP...]: the groups of a register
+// file, one per line: ID (markup stripped), generation method and order,
+// tab-separated. With GROUP arguments only those are listed, each looked up
+// as every verb looks up a group (registered ID, ID without markup, or a
+// group description).
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <memory>
+#include <vector>
+
+#include "core/report/markup.h"
+#include "report/common.h"
+#include "report/verb.h"
+
+namespace quorix::report {
+
+namespace {
+
+void printEntry(const Group& g) {
+    std::cout << markup::StripMarkup(g.GroupID()) << '\t' << g.MethodOfGeneration() << '\t' << g.order() << '\n';
+}
+
+void setupList(CLI::App& app) {
+    struct Options {
+        std::string dir;
+        std::vector<std::string> groups;
+    };
+    auto opt = std::make_shared<Options>();
+    auto* cmd = app.add_subcommand("list", "List the groups registered in a register directory");
+    cmd->add_option("--register", opt->dir, "Directory holding the register file")->required();
+    cmd->add_option("groups", opt->groups, "Only these groups (IDs or descriptions)");
+    cmd->callback([opt] {
+        const storage::GroupRegister& reg = openRegister(opt->dir);
+        if (opt->groups.empty()) {
+            for (const GroupPtr& g : reg.Groups()) printEntry(*g);
+            return;
+        }
+        for (const std::string& s : opt->groups) printEntry(*resolveGroupSpec(s, opt->dir));
+    });
+}
+
+}  // namespace
+
+QUORIX_REPORT_VERB(setupList)
+
+}  // namespace quorix::report

@@ -1,0 +1,527 @@
+#include "core/storage/group_register.h"
+
+#include <algorithm>
+#include <charconv>
+#include <unordered_set>
+
+#include "core/group/errors.h"
+#include "core/group/math_functions.h"
+#include "core/host/host.h"
+#include "core/storage/text_file.h"
+
+namespace quorix::storage {
+
+namespace {
+
+// A damaged record; caught by ReadGroup.
+struct BadRecord {};
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+bool ParseInt(std::string_view s, int& value) {
+    s = TrimBlanks(s);
+    if (s.empty()) return false;
+    if (s.front() == '+') s.remove_prefix(1);
+    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
+    return ec == std::errc() && end == s.data() + s.size();
+}
+
+int ReadInt(std::string_view s) {
+    int value = 0;
+    if (!ParseInt(s, value)) throw BadRecord{};
+    return value;
+}
+
+std::vector<std::string> SplitAtSpaces(std::string_view line) {
+    std::vector<std::string> pieces;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t space = line.find(' ', start);
+        if (space == std::string_view::npos) {
+            pieces.emplace_back(line.substr(start));
+            return pieces;
+        }
+        pieces.emplace_back(line.substr(start, space - start));
+        start = space + 1;
+    }
+}
+
+std::string ReplaceAll(std::string s, std::string_view from, std::string_view to) {
+    std::size_t at = 0;
+    while ((at = s.find(from, at)) != std::string::npos) {
+        s.replace(at, from.size(), to);
+        at += to.size();
+    }
+    return s;
+}
+
+std::string FiveDigits(std::size_t n) {
+    std::string digits = std::to_string(n);
+    if (digits.size() < 5) digits.insert(0, 5 - digits.size(), '0');
+    return digits;
+}
+
+// Leading decimal digits of s as a number (0 if none).
+int LeadingNumber(std::string_view s) {
+    int value = 0;
+    for (char c : s) {
+        if (c < '0' || c > '9') break;
+        value = value * 10 + (c - '0');
+        if (value > 32767) return 32767;
+    }
+    return value;
+}
+
+// A table whose first row names the elements and whose cells are all among
+// them, with the first element a two-sided identity, every row and column a
+// permutation of the names, and an associative product.
+bool IsGroupTable(const CayleyTable& table, int n) {
+    std::unordered_map<std::string, int> index;
+    for (int j = 0; j < n; ++j) {
+        const std::string& name = table[0][static_cast<std::size_t>(j)];
+        if (name.empty() || !index.emplace(name, j).second) return false;
+    }
+    std::vector<int> t(static_cast<std::size_t>(n * n));
+    for (int a = 0; a < n; ++a) {
+        std::vector<bool> seen(static_cast<std::size_t>(n), false);
+        for (int b = 0; b < n; ++b) {
+            const auto it = index.find(table[static_cast<std::size_t>(a)][static_cast<std::size_t>(b)]);
+            if (it == index.end() || seen[static_cast<std::size_t>(it->second)]) return false;
+            seen[static_cast<std::size_t>(it->second)] = true;
+            t[static_cast<std::size_t>(a * n + b)] = it->second;
+        }
+    }
+    for (int a = 0; a < n; ++a) {
+        if (t[static_cast<std::size_t>(a * n)] != a) return false;
+        std::vector<bool> seen(static_cast<std::size_t>(n), false);
+        for (int b = 0; b < n; ++b) {
+            const int c = t[static_cast<std::size_t>(b * n + a)];
+            if (seen[static_cast<std::size_t>(c)]) return false;
+            seen[static_cast<std::size_t>(c)] = true;
+        }
+    }
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b) {
+            const int ab = t[static_cast<std::size_t>(a * n + b)];
+            for (int c = 0; c < n; ++c)
+                if (t[static_cast<std::size_t>(ab * n + c)] !=
+                    t[static_cast<std::size_t>(a * n + t[static_cast<std::size_t>(b * n + c)])])
+                    return false;
+        }
+    return true;
+}
+
+// One-line permutations of one degree (1..15), the identity first, pairwise
+// distinct. Closure is checked by the generation itself.
+bool IsPermutationList(const std::vector<std::string>& perms) {
+    if (perms.empty()) return false;
+    const std::size_t d = perms[0].size();
+    if (d < 1 || d > 15 || perms[0] != MathFunctions::IdentityPermutation(static_cast<int>(d))) return false;
+    std::unordered_set<std::string_view> seen;
+    for (const std::string& p : perms)
+        if (p.size() != d || !MathFunctions::IsPermutationString(p) || !seen.insert(p).second) return false;
+    return true;
+}
+
+// Positions of `parent` marked in `members` form a subgroup.
+bool IsSubgroupOf(const Group& parent, const ElementSet& members) {
+    if (!members.test(1)) return false;
+    const int n = parent.order();
+    for (int a = 1; a <= n; ++a) {
+        if (!members.test(static_cast<std::size_t>(a))) continue;
+        for (int b = 1; b <= n; ++b)
+            if (members.test(static_cast<std::size_t>(b)) && !members.test(static_cast<std::size_t>(parent.mul(a, b))))
+                return false;
+    }
+    return true;
+}
+
+// N's elements, named as in G, form a normal subgroup of G.
+bool IsNormalSubgroupOf(const Group& g, const Group& n) {
+    ElementSet inN;
+    for (int i = 1; i <= n.order(); ++i) {
+        const int s = g.sourceIndexOfName(n.sourceName(i));
+        if (s < 1) return false;
+        inN.set(static_cast<std::size_t>(s));
+    }
+    if (!inN.test(1) || static_cast<int>(inN.count()) != n.order()) return false;
+    for (int a = 1; a <= g.order(); ++a) {
+        if (!inN.test(static_cast<std::size_t>(a))) continue;
+        for (int b = 1; b <= g.order(); ++b) {
+            if (inN.test(static_cast<std::size_t>(b)) && !inN.test(static_cast<std::size_t>(g.srcMul(a, b))))
+                return false;
+            const int conj = g.srcMul(g.srcMul(g.srcInv(b), a), b);
+            if (!inN.test(static_cast<std::size_t>(conj))) return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool ParseRecordHeader(std::string_view line, RecordHeader& header) {
+    const std::size_t first = line.find("!!");
+    if (first == std::string_view::npos) return false;
+    const std::size_t second = line.find("!!", first + 2);
+    if (second == std::string_view::npos) return false;
+    const std::size_t last = line.rfind("!!");
+    if (last == second) return false;   // fewer than four fields
+    RecordHeader h;
+    if (!ParseInt(line.substr(0, first), h.method)) return false;
+    if (!ParseInt(line.substr(first + 2, second - first - 2), h.order)) return false;
+    // IDs never hold "!!", but a stray one must not shift the flag.
+    h.id = std::string(line.substr(second + 2, last - second - 2));
+    h.flag = std::string(TrimBlanks(line.substr(last + 2)));
+    header = std::move(h);
+    return true;
+}
+
+GroupRegister::GroupRegister(std::filesystem::path directory, bool autosave)
+    : directory_(std::move(directory)), autosave_(autosave) {}
+
+const GroupPtr& GroupRegister::At(int position) const {
+    if (position < 1 || position > Count())
+        throw InvalidArgument("register position out of range: " + std::to_string(position));
+    return groups_[static_cast<std::size_t>(position - 1)];
+}
+
+int GroupRegister::RegisterIndex(const std::string& id) const {
+    for (std::size_t p = 0; p < groups_.size(); ++p)
+        if (groups_[p]->GroupID() == id) return static_cast<int>(p) + 1;
+    return -1;
+}
+
+int GroupRegister::RegisterIndex(const Group& group) const { return RegisterIndex(group.GroupID()); }
+
+GroupPtr GroupRegister::FindRegisteredGroup(const std::string& id) const {
+    const int p = RegisterIndex(id);
+    return p < 0 ? nullptr : groups_[static_cast<std::size_t>(p - 1)];
+}
+
+void GroupRegister::RegisterGroup(const GroupPtr& group, const std::string& newId) {
+    if (!group) throw InvalidArgument("no group to register");
+    if (!newId.empty()) group->SetGroupID(newId);
+    if (group->GroupID().empty()) showMessage(kRegisterErrorMessage);
+    const int r = RegisterIndex(*group);
+    if (r != -1) {
+        groups_[static_cast<std::size_t>(r - 1)] = group;
+        return;
+    }
+    groups_.push_back(group);
+    if (!autosave_ || loading_ || readOnly_) return;
+
+    const std::size_t dependencyCount = dependencies_.size();
+    try {
+        AppendToFile(FilePath(), WriteGroup(*group));
+    } catch (...) {
+        // The file did not get the dependency records either.
+        dependencies_.resize(dependencyCount);
+        throw;
+    }
+}
+
+// ---- writing ---------------------------------------------------------------
+
+std::string GroupRegister::WriteGroup(const Group& group) {
+    std::string out;
+    WriteRecord(group, false, out);
+    return out;
+}
+
+std::string GroupRegister::WriteReferencedGroup(const GroupPtr& referenced, int writerPosition, std::string& out) {
+    if (!referenced) throw InvalidArgument("derived group without its source group");
+    if (!referenced->GroupID().empty()) {
+        const int p = RegisterIndex(*referenced);
+        if (p != -1 && (writerPosition == -1 || p < writerPosition)) return {};
+    }
+    // A group already stored as a dependency is in the file at that place.
+    for (std::size_t d = 0; d < dependencies_.size(); ++d)
+        if (dependencies_[d] == referenced) return "--" + FiveDigits(d + 1);
+
+    WriteRecord(*referenced, true, out);
+    dependencies_.push_back(referenced);
+    std::string label = "--" + FiveDigits(dependencies_.size());
+    if (referenced->GroupID().empty()) referenced->SetGroupID(label);
+    return label;
+}
+
+void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& out) {
+    if (!group.IsGenerated()) throw InvalidArgument("cannot store a group that has not been generated");
+    const int method = group.MethodOfGeneration();
+    const int position = group.GroupID().empty() ? -1 : RegisterIndex(group);
+
+    std::vector<std::pair<GroupPtr, std::string>> refs;
+    if (method == kMethodSubgroup || method == kMethodQuotient) refs.emplace_back(group.Parent(), "");
+    if (method == kMethodQuotient) refs.emplace_back(group.NormalSubgroup(), "");
+    if (method == kMethodDirectProduct) {
+        refs.emplace_back(group.FirstFactor(), "");
+        refs.emplace_back(group.SecondFactor(), "");
+    }
+    for (auto& [ref, label] : refs) label = WriteReferencedGroup(ref, position, out);
+    // A reference line carries the label of a record just written, else the
+    // ID of a group registered earlier in the file.
+    auto referenceLine = [](const std::pair<GroupPtr, std::string>& ref) {
+        return (ref.second.empty() ? ref.first->GroupID() : ref.second) + "\n";
+    };
+
+    // A record written for a reference is read back into the dependency
+    // list, even when the group is registered later in the file.
+    const bool registered = !nested && position != -1;
+    const int order = group.order();
+    out += std::to_string(method) + "!!" + std::to_string(order) + "!!" + group.GroupID() + "!!" +
+           (registered ? "Y" : "N") + "\n";
+
+    switch (method) {
+        case kMethodCayleyTable:
+            for (int i = 1; i <= order; ++i) {
+                std::string line;
+                for (int j = 1; j <= order; ++j) {
+                    if (j > 1) line += ' ';
+                    line += group.sourceName(group.srcMul(i, j));
+                }
+                out += ReplaceAll(std::move(line), ",", "$%") + "\n";
+            }
+            break;
+        case kMethodSymmetric:
+        case kMethodAlternating: out += std::to_string(group.Degree()) + "\n"; break;
+        case kMethodAdditive:
+        case kMethodMultiplicative: out += std::to_string(group.Modulus()) + "\n"; break;
+        case kMethodPermutational:
+            for (int i = 1; i <= order; ++i) {
+                if (i > 1) out += ' ';
+                out += group.sourceName(i);
+            }
+            out += "\n";
+            break;
+        case kMethodSubgroup: {
+            out += referenceLine(refs[0]);
+            const Group& parent = *group.Parent();
+            int next = 1;
+            for (int k = 1; k <= parent.order(); ++k) {
+                if (next <= order && parent.sourceName(parent.sourceOf(k)) == group.sourceName(next)) {
+                    out += 'T';
+                    ++next;
+                } else {
+                    out += 'F';
+                }
+            }
+            out += "\n";
+            break;
+        }
+        case kMethodQuotient:
+        case kMethodDirectProduct:
+            out += referenceLine(refs[0]);
+            out += referenceLine(refs[1]);
+            break;
+        default: throw InvalidArgument("unknown generation method " + std::to_string(method));
+    }
+}
+
+// ---- reading ---------------------------------------------------------------
+
+GroupPtr GroupRegister::ResolveReference(const std::string& line) const {
+    if (line.rfind("--", 0) == 0) {
+        int place = 0;
+        if (!ParseInt(std::string_view(line).substr(2, 5), place)) return nullptr;
+        if (place < 1 || place > static_cast<int>(dependencies_.size())) return nullptr;
+        return dependencies_[static_cast<std::size_t>(place - 1)];
+    }
+    return FindRegisteredGroup(line);
+}
+
+GroupPtr GroupRegister::ReadGroup(const RecordHeader& header, const std::vector<std::string>& lines,
+                                  std::size_t& next) {
+    GroupPtr group;
+    try {
+        group = ReadRecordBody(header, lines, next);
+    } catch (const BadRecord&) {
+        group = nullptr;
+    } catch (const std::exception&) {
+        group = nullptr;   // a refused Generate call
+    }
+    if (!group) readError_ = true;
+    return group;
+}
+
+GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::vector<std::string>& lines,
+                                       std::size_t& next) {
+    auto nextLine = [&]() -> const std::string& {
+        if (next >= lines.size()) throw BadRecord{};
+        return lines[next++];
+    };
+    auto reference = [&]() {
+        GroupPtr g = ResolveReference(nextLine());
+        if (!g || !g->IsGenerated()) throw BadRecord{};
+        return g;
+    };
+
+    const int order = header.order;
+    GroupPtr group = Group::Create();
+    switch (header.method) {
+        case kMethodCayleyTable: {
+            if (order < 1 || order > kMaxTableOrder) throw BadRecord{};
+            CayleyTable table(static_cast<std::size_t>(order));
+            for (int i = 0; i < order; ++i) {
+                std::vector<std::string> pieces = SplitAtSpaces(ReplaceAll(nextLine(), "$%", ","));
+                if (pieces.size() < static_cast<std::size_t>(order)) throw BadRecord{};
+                pieces.resize(static_cast<std::size_t>(order));
+                table[static_cast<std::size_t>(i)] = std::move(pieces);
+            }
+            if (!IsGroupTable(table, order)) throw BadRecord{};
+            group->Generate(table);
+            break;
+        }
+        case kMethodSymmetric: group->GenerateSymmetric(ReadInt(nextLine())); break;
+        case kMethodAlternating: group->GenerateAlternating(ReadInt(nextLine())); break;
+        case kMethodAdditive: group->GenerateAdditive(ReadInt(nextLine())); break;
+        case kMethodMultiplicative: {
+            const int modulus = ReadInt(nextLine());
+            if (modulus < 2 || MathFunctions::EulerPhi(modulus) > kMaxGroupOrder) throw BadRecord{};
+            group->GenerateMultiplicative(modulus);
+            break;
+        }
+        case kMethodPermutational: {
+            if (order < 1 || order > kMaxGroupOrder) throw BadRecord{};
+            std::vector<std::string> perms = SplitAtSpaces(nextLine());
+            if (!IsPermutationList(perms)) throw BadRecord{};
+            group->GeneratePermutational(perms);
+            break;
+        }
+        case kMethodSubgroup: {
+            GroupPtr parent = reference();
+            const std::string& flags = nextLine();
+            ElementSet members;
+            const std::size_t n = std::min<std::size_t>(flags.size(), kMaxGroupOrder);
+            for (std::size_t k = 1; k <= n; ++k)
+                if (flags[k - 1] == 'T') members.set(k);
+            for (std::size_t k = static_cast<std::size_t>(parent->order()) + 1; k <= n; ++k)
+                if (members.test(k)) throw BadRecord{};
+            if (!IsSubgroupOf(*parent, members)) throw BadRecord{};
+            group->GenerateSubgroup(parent, members);
+            break;
+        }
+        case kMethodQuotient: {
+            GroupPtr g = reference();
+            GroupPtr n = reference();
+            if (!IsNormalSubgroupOf(*g, *n)) throw BadRecord{};
+            group->GenerateQuotientGroup(g, n);
+            break;
+        }
+        case kMethodDirectProduct: {
+            GroupPtr first = reference();
+            GroupPtr second = reference();
+            if (first->order() * second->order() > kMaxGroupOrder) throw BadRecord{};
+            group->GenerateDirectProduct(first, second);
+            break;
+        }
+        default: throw BadRecord{};
+    }
+    if (!group->IsGenerated() || group->order() != order) throw BadRecord{};
+    return group;
+}
+
+void GroupRegister::NoteIdNumbers(const Group& group) {
+    const std::string& id = group.GroupID();
+    auto numberAfterDash = [&id]() {
+        const std::size_t dash = id.find('-');
+        return dash == std::string::npos ? 0 : LeadingNumber(std::string_view(id).substr(dash + 1));
+    };
+    if (group.MethodOfGeneration() == kMethodPermutational && id.rfind("Perm", 0) == 0) lastPerm_ = numberAfterDash();
+    if (group.MethodOfGeneration() == kMethodCayleyTable && id.rfind("Manual", 0) == 0)
+        lastManual_ = numberAfterDash();
+}
+
+bool GroupRegister::LoadGroupRegister() {
+    groups_.clear();
+    if (!autosave_) return true;
+    dependencies_.clear();
+    loading_ = true;
+    readError_ = false;
+
+    const auto lines = ReadLines(FilePath());
+    if (!lines) {
+        loading_ = false;
+        return true;
+    }
+    std::size_t next = 0;
+    while (next < lines->size()) {
+        RecordHeader header;
+        if (!ParseRecordHeader((*lines)[next++], header)) {
+            CorruptionPath();
+            return false;
+        }
+        GroupPtr group = ReadGroup(header, *lines, next);
+        if (readError_ || !group) {
+            CorruptionPath();
+            return false;
+        }
+        if (header.flag != "Y")
+            dependencies_.push_back(group);
+        else
+            RegisterGroup(group, header.id);
+        NoteIdNumbers(*group);
+    }
+    loading_ = false;
+    return true;
+}
+
+void GroupRegister::CorruptionPath() {
+    loading_ = false;
+    showMessage(kCorruptedMessage);
+    if (readOnly_) return;
+    BackupRegisterFile();
+    RewriteRegisterFile();
+    showMessage(kRebuiltMessage);
+}
+
+void GroupRegister::BackupRegisterFile() {
+    if (readOnly_) return;
+    const auto text = ReadFileText(FilePath());
+    if (!text) return;
+    ReplaceFile(BackupPath(), *text);
+    showMessage(kBackupMessage);
+}
+
+void GroupRegister::RewriteRegisterFile() {
+    if (readOnly_) return;
+    std::vector<GroupPtr> oldDependencies;
+    oldDependencies.swap(dependencies_);
+    try {
+        std::string text;
+        for (const GroupPtr& g : groups_) text += WriteGroup(*g);
+        ReplaceFile(FilePath(), text);
+    } catch (...) {
+        dependencies_.swap(oldDependencies);   // the old file stays, and with it its labels
+        throw;
+    }
+}
+
+bool GroupRegister::DeleteAllGroups() {
+    const bool persist = autosave_ && !readOnly_;
+    if (!host().askYesNo(autosave_ ? kDeleteAllQuestionAutosave : kDeleteAllQuestion, kDeletionTitle)) return false;
+    if (persist) BackupRegisterFile();
+    groups_.clear();
+    if (persist) RewriteRegisterFile();
+    showMessage(kAllDeletedMessage);
+    return true;
+}
+
+void GroupRegister::DeleteGroups(std::vector<int> positions) {
+    for (int p : positions)
+        if (p < 1 || p > Count()) throw InvalidArgument("register position out of range: " + std::to_string(p));
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    if (positions.empty()) return;
+
+    const bool persist = autosave_ && !readOnly_;
+    if (persist) BackupRegisterFile();
+    for (auto it = positions.rbegin(); it != positions.rend(); ++it)
+        groups_.erase(groups_.begin() + (*it - 1));
+    if (persist) RewriteRegisterFile();
+}
+
+}  // namespace quorix::storage

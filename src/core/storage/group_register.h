@@ -1,0 +1,173 @@
+#pragma once
+// The register of generated groups and its file "QuorixObjects.bas".
+//
+// The register is the ordered list of registered groups (positions 1-based).
+// With autosave on it is persisted: read once at start-up, appended to for
+// every newly registered group, and rewritten whole when groups are deleted
+// or the file turns out to be damaged. Groups that a registered group is
+// built from (a subgroup's parent, a quotient's G and N, a direct product's
+// factors) are stored in the file too; when they are not registered
+// themselves they are kept in the dependency list and referred to by a label
+// "--" + their 1-based place in that list (five digits).
+//
+// File: a sequence of records. A record is a header line
+//   method!!order!!ID!!Y|N        (Y: registered)
+// followed by body lines that depend on the method:
+//   0 Cayley table     `order` lines of products, row by row, cells joined by
+//                      single spaces, every "," written as "$%"
+//   1, 4               the degree
+//   2, 3               the modulus
+//   5                  the permutations joined by single spaces
+//   6 subgroup         parent reference, then "T"/"F" for each of the
+//                      parent's reductive positions
+//   7 quotient         references of G and N
+//   8 direct product   references of the two factors
+// A reference is the ID of a group registered earlier in the file or the
+// label of a dependency record that precedes it. A group already stored as
+// a dependency is referred to by its label again rather than stored twice.
+//
+// Every file operation opens, reads or writes and closes in one go. A
+// rewrite or backup replaces the file through a temporary file and a rename;
+// registering a group appends its records in one write.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/group/group.h"
+
+namespace quorix::storage {
+
+inline constexpr const char* kRegisterFileName = "QuorixObjects.bas";
+inline constexpr const char* kRegisterBackupFileName = "QuorixObjectsBackup.bas";
+
+inline constexpr const char* kCorruptedMessage =
+    "File QuorixObjects.bas file appears to have  been corrupted.  Some groups may have  been lost.  "
+    "Removing corrupted data...";
+inline constexpr const char* kRebuiltMessage = "QuorixObjects.bas file has been rebuilt.";
+inline constexpr const char* kBackupMessage = "Old file stored as QuorixObjectsBackup.bas.";
+inline constexpr const char* kRegisterErrorMessage = "Program Error (RegisterGroup)";
+inline constexpr const char* kDeletionTitle = "Group Deletion";
+inline constexpr const char* kDeleteAllQuestionAutosave =
+    "Do you really want to delete all generated groups permanently?";
+inline constexpr const char* kDeleteAllQuestion = "Do you really want to delete all generated groups?";
+inline constexpr const char* kAllDeletedMessage = "All generated groups have been deleted.";
+
+// The header fields of a record, as split at "!!".
+struct RecordHeader {
+    int method = 0;
+    int order = 0;
+    std::string id;
+    std::string flag;   // "Y" registered, anything else a dependency
+};
+
+// Parses a header line; false when it has fewer than four fields or a
+// non-numeric method or order.
+bool ParseRecordHeader(std::string_view line, RecordHeader& header);
+
+class GroupRegister {
+public:
+    // `directory` is where the register file and its backup live.
+    explicit GroupRegister(std::filesystem::path directory, bool autosave = true);
+
+    GroupRegister(const GroupRegister&) = delete;
+    GroupRegister& operator=(const GroupRegister&) = delete;
+
+    const std::filesystem::path& Directory() const { return directory_; }
+    std::filesystem::path FilePath() const { return directory_ / kRegisterFileName; }
+    std::filesystem::path BackupPath() const { return directory_ / kRegisterBackupFileName; }
+
+    // The "Autosave Generated Groups" preference: off, no file is read or written.
+    bool Autosave() const { return autosave_; }
+    void SetAutosave(bool on) { autosave_ = on; }
+
+    // Read-only: the file is read but never written (no append, backup or
+    // rewrite), also not after finding it damaged. For tools that inspect a
+    // register without owning it.
+    bool ReadOnly() const { return readOnly_; }
+    void SetReadOnly(bool on) { readOnly_ = on; }
+
+    // ---- the register ---------------------------------------------------
+    int Count() const { return static_cast<int>(groups_.size()); }
+    bool Empty() const { return groups_.empty(); }
+    // Position 1..Count(); refuses others.
+    const GroupPtr& At(int position) const;
+    const std::vector<GroupPtr>& Groups() const { return groups_; }
+    const std::vector<GroupPtr>& Dependencies() const { return dependencies_; }
+
+    // Sets the ID when newId is not empty, then appends the group, or
+    // replaces the registered group with the same ID in its position. Only
+    // an appended group is written to the file (autosave on, not loading).
+    // An empty ID shows "Program Error (RegisterGroup)" and registration
+    // goes on. Write failures are thrown (StorageError) after the group has
+    // been registered.
+    void RegisterGroup(const GroupPtr& group, const std::string& newId = "");
+    // Position of the first registered group with the same ID; -1 if none.
+    int RegisterIndex(const Group& group) const;
+    int RegisterIndex(const std::string& id) const;
+    // The first registered group with that ID; nullptr if none.
+    GroupPtr FindRegisteredGroup(const std::string& id) const;
+
+    // ---- the file -------------------------------------------------------
+    // Start-up load. Empties the register; with autosave on reads the file
+    // (a missing file is not reported). A damaged record ends the reading:
+    // the groups read before it stay registered, the old file is kept as the
+    // backup and the file is rewritten from the register (with messages).
+    // Returns false when the damage path was taken.
+    bool LoadGroupRegister();
+    // Copies the register file to the backup file and shows kBackupMessage.
+    // Nothing happens when there is no register file.
+    void BackupRegisterFile();
+    // Rewrites the register file from the register (empties the dependency
+    // list first). Throws StorageError; the old file then stays.
+    void RewriteRegisterFile();
+    // Asks, then empties the register (with backup and rewrite when
+    // autosave is on). Returns false when the user answered No.
+    bool DeleteAllGroups();
+    // Removes the groups at the given positions (1-based, any order,
+    // duplicates ignored; positions outside 1..Count() refuse before
+    // anything changes). With autosave on the file is backed up first and
+    // rewritten afterwards. The caller asks and reports.
+    void DeleteGroups(std::vector<int> positions);
+
+    // ---- one record -------------------------------------------------------
+    // The text of the group's record, preceded by the records of the groups
+    // it refers to that the reader will not know yet (those are added to the
+    // dependency list). Refuses an ungenerated group.
+    std::string WriteGroup(const Group& group);
+    // Rebuilds a group from a record whose header has been read; `next` is
+    // the index of the first body line and is advanced past the record.
+    // Returns nullptr (and sets the read-error flag) for a damaged record.
+    GroupPtr ReadGroup(const RecordHeader& header, const std::vector<std::string>& lines, std::size_t& next);
+
+    bool Loading() const { return loading_; }
+    bool ReadError() const { return readError_; }
+
+    // ---- numbers for new IDs ----------------------------------------------
+    // Number part of the last "Perm" (method 5) / "Manual" (method 0) ID read.
+    int LastPermNumber() const { return lastPerm_; }
+    void SetLastPermNumber(int n) { lastPerm_ = n; }
+    int LastManualNumber() const { return lastManual_; }
+    void SetLastManualNumber(int n) { lastManual_ = n; }
+
+private:
+    void WriteRecord(const Group& group, bool nested, std::string& out);
+    std::string WriteReferencedGroup(const GroupPtr& referenced, int writerPosition, std::string& out);
+    GroupPtr ReadRecordBody(const RecordHeader& header, const std::vector<std::string>& lines, std::size_t& next);
+    GroupPtr ResolveReference(const std::string& line) const;
+    void CorruptionPath();
+    void NoteIdNumbers(const Group& group);
+
+    std::filesystem::path directory_;
+    bool autosave_ = true;
+    bool readOnly_ = false;
+    std::vector<GroupPtr> groups_;
+    std::vector<GroupPtr> dependencies_;
+    bool loading_ = false;
+    bool readError_ = false;
+    int lastPerm_ = 0;
+    int lastManual_ = 0;
+};
+
+}  // namespace quorix::storage

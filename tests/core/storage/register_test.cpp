@@ -1,0 +1,421 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <random>
+
+#include "core/group/math_functions.h"
+#include "core/storage/group_register.h"
+#include "core/storage/text_file.h"
+#include "support/fake_host.h"
+#include "support/groups.h"
+#include "temp_dir.h"
+
+namespace quorix::storage {
+namespace {
+
+using quorix::testing::FakeHost;
+using quorix::testing::readFile;
+using quorix::testing::TempDir;
+using quorix::testing::writeFile;
+namespace qt = quorix::testing;
+
+void expectSameGroup(const Group& a, const Group& b) {
+    ASSERT_TRUE(b.IsGenerated()) << a.GroupID();
+    EXPECT_EQ(a.GroupID(), b.GroupID());
+    EXPECT_EQ(a.MethodOfGeneration(), b.MethodOfGeneration()) << a.GroupID();
+    ASSERT_EQ(a.order(), b.order()) << a.GroupID();
+    EXPECT_EQ(a.Modulus(), b.Modulus()) << a.GroupID();
+    EXPECT_EQ(a.Degree(), b.Degree()) << a.GroupID();
+    for (int i = 1; i <= a.order(); ++i) {
+        EXPECT_EQ(a.sourceName(i), b.sourceName(i)) << a.GroupID();
+        EXPECT_EQ(a.name(i), b.name(i)) << a.GroupID();
+        for (int j = 1; j <= a.order(); ++j) ASSERT_EQ(a.mul(i, j), b.mul(i, j)) << a.GroupID();
+    }
+}
+
+// The subgroup of `parent` made of the positions `keep` accepts.
+template <class Keep>
+GroupPtr subgroup(const GroupPtr& parent, Keep keep) {
+    ElementSet members;
+    for (int k = 1; k <= parent->order(); ++k)
+        if (keep(k)) members.set(static_cast<std::size_t>(k));
+    auto g = Group::Create();
+    g->GenerateSubgroup(parent, members);
+    return g;
+}
+
+GroupPtr evenPart(const GroupPtr& parent) {
+    return subgroup(parent, [&](int k) {
+        return MathFunctions::PermutationSign(parent->sourceName(parent->sourceOf(k))) == 1;
+    });
+}
+
+// A Cayley-table group whose element names are those of `g` (commas and all).
+GroupPtr tableOf(const Group& g) {
+    CayleyTable t(static_cast<std::size_t>(g.order()));
+    for (int a = 1; a <= g.order(); ++a)
+        for (int b = 1; b <= g.order(); ++b) t[static_cast<std::size_t>(a - 1)].push_back(g.sourceName(g.srcMul(a, b)));
+    auto copy = Group::Create();
+    copy->Generate(t);
+    return copy;
+}
+
+// One group for each of the nine methods, derived ones built on groups
+// that are not registered themselves.
+std::vector<std::pair<GroupPtr, std::string>> everyMethod() {
+    std::vector<std::pair<GroupPtr, std::string>> out;
+    out.emplace_back(qt::quaternion(), "Manual8-3");
+    out.emplace_back(tableOf(*qt::spec("Z2xZ2")), "Group #4-2");
+    out.emplace_back(qt::spec("S3"), "");
+    out.emplace_back(qt::spec("A4"), "");
+    out.emplace_back(qt::spec("Z6"), "");
+    out.emplace_back(qt::spec("U15"), "");
+    out.emplace_back(qt::dihedral(4), "Perm4-2");
+    out.emplace_back(evenPart(qt::spec("S4")), "Subgroup12-1(S|@4|)");
+    {
+        auto d8 = qt::dihedral(4);
+        auto centre = subgroup(d8, [&](int k) {
+            for (int j = 1; j <= d8->order(); ++j)
+                if (d8->mul(k, j) != d8->mul(j, k)) return false;
+            return true;
+        });
+        centre->SetGroupID("Subgroup2-1(D|@8|)");
+        auto q = Group::Create();
+        q->GenerateQuotientGroup(d8, centre);
+        out.emplace_back(q, "");
+    }
+    out.emplace_back(qt::spec("Z2xZ3xS3"), "");
+    return out;
+}
+
+class RegisterTest : public ::testing::Test {
+protected:
+    std::vector<std::string> fileLines() const { return *ReadLines(reg.FilePath()); }
+
+    TempDir dir;
+    FakeHost host;
+    GroupRegister reg{dir.path()};
+};
+
+TEST_F(RegisterTest, EveryMethodSurvivesTheFile) {
+    const auto groups = everyMethod();
+    for (const auto& [g, id] : groups) reg.RegisterGroup(g, id);
+    ASSERT_EQ(reg.Count(), static_cast<int>(groups.size()));
+    EXPECT_EQ(reg.At(10)->GroupID(), "Z|@2|xZ|@3|xS|@3|");
+    EXPECT_EQ(reg.At(9)->GroupID(), "D|@8|/Subgroup2-1");
+
+    for (int pass = 0; pass < 2; ++pass) {
+        GroupRegister back(dir.path());
+        ASSERT_TRUE(back.LoadGroupRegister());
+        ASSERT_EQ(back.Count(), reg.Count());
+        for (int p = 1; p <= reg.Count(); ++p) expectSameGroup(*reg.At(p), *back.At(p));
+        // A rewrite from the loaded register must read back the same way.
+        back.RewriteRegisterFile();
+    }
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(reg.BackupPath()));
+}
+
+TEST_F(RegisterTest, UnregisteredSourcesAreWrittenAsLabelledDependencies) {
+    auto s4 = qt::spec("S4");
+    reg.RegisterGroup(evenPart(s4), "Subgroup12-1(S|@4|)");
+    auto lines = fileLines();
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0], "1!!24!!S|@4|!!N");
+    EXPECT_EQ(lines[1], "4");
+    EXPECT_EQ(lines[2], "6!!12!!Subgroup12-1(S|@4|)!!Y");
+    EXPECT_EQ(lines[3], "--00001");
+    EXPECT_EQ(std::count(lines[4].begin(), lines[4].end(), 'T'), 12);
+    ASSERT_EQ(reg.Dependencies().size(), 1u);
+    EXPECT_EQ(reg.Dependencies()[0], s4);
+
+    // Once the parent is registered, later groups refer to it by its ID.
+    reg.RegisterGroup(s4);
+    auto s4sub = subgroup(s4, [&](int k) {
+        const std::string& n = s4->name(k);
+        return n == "1" || n == "A" || n == "A|2|" || n == "A|3|";
+    });
+    reg.RegisterGroup(s4sub, "Subgroup4-1(S|@4|)");
+    lines = fileLines();
+    ASSERT_EQ(lines.size(), 10u);
+    EXPECT_EQ(lines[5], "1!!24!!S|@4|!!Y");
+    EXPECT_EQ(lines[7], "6!!4!!Subgroup4-1(S|@4|)!!Y");
+    EXPECT_EQ(lines[8], "S|@4|");
+    EXPECT_EQ(lines[9].size(), 24u);
+    EXPECT_EQ(lines[9].substr(0, 2), "TT");
+    EXPECT_EQ(std::count(lines[9].begin(), lines[9].end(), 'T'), 4);
+}
+
+TEST_F(RegisterTest, QuotientWritesItsGroupOnceForBothReferences) {
+    auto d8 = qt::dihedral(4);
+    auto n = subgroup(d8, [&](int k) { return k == 1 || d8->name(k) == "A|2|"; });
+    auto q = Group::Create();
+    q->GenerateQuotientGroup(d8, n);
+    reg.RegisterGroup(q);
+    const auto lines = fileLines();
+    // D8 (N), its subgroup (N) whose parent is --00001, the quotient (Y).
+    ASSERT_EQ(lines.size(), 2u + 3u + 3u);
+    EXPECT_EQ(lines[0].substr(0, 5), "5!!8!");
+    EXPECT_EQ(lines[2].substr(0, 5), "6!!2!");
+    EXPECT_EQ(lines[3], "--00001");
+    EXPECT_EQ(lines[5].substr(0, 5), "7!!4!");
+    EXPECT_EQ(lines[6], "--00001");
+    EXPECT_EQ(lines[7], "--00002");
+    EXPECT_EQ(n->GroupID(), "--00002");   // an unnamed dependency takes its label
+}
+
+TEST_F(RegisterTest, CommasInTableCellsAreEscaped) {
+    reg.RegisterGroup(tableOf(*qt::spec("Z2xZ2")), "Group #4-2");
+    const auto lines = fileLines();
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[1], "0$%0 0$%1 1$%0 1$%1");
+    EXPECT_EQ(lines[3], "1$%0 1$%1 0$%0 0$%1");
+    GroupRegister back(dir.path());
+    back.LoadGroupRegister();
+    ASSERT_EQ(back.Count(), 1);
+    EXPECT_EQ(back.At(1)->SourceElement(3), "1,0");
+}
+
+TEST_F(RegisterTest, ParentRegisteredAfterItsSubgroupSurvivesARewrite) {
+    auto s3 = qt::spec("S3");
+    reg.RegisterGroup(subgroup(s3, [](int k) { return k == 1 || k == 4; }), "Subgroup2-1(S|@3|)");
+    reg.RegisterGroup(s3);
+    reg.RegisterGroup(qt::spec("Z2xS3"));
+    reg.RewriteRegisterFile();
+    GroupRegister back(dir.path());
+    ASSERT_TRUE(back.LoadGroupRegister());
+    EXPECT_TRUE(host.messages.empty());
+    ASSERT_EQ(back.Count(), 3);
+    for (int p = 1; p <= 3; ++p) expectSameGroup(*reg.At(p), *back.At(p));
+}
+
+TEST_F(RegisterTest, SameIdReplacesInPlaceWithoutWriting) {
+    reg.RegisterGroup(qt::spec("Z4"));
+    reg.RegisterGroup(qt::spec("S3"));
+    const std::string before = readFile(reg.FilePath());
+    auto other = qt::spec("Z2xZ2");
+    reg.RegisterGroup(other, "Z|@4|");
+    EXPECT_EQ(reg.Count(), 2);
+    EXPECT_EQ(reg.At(1), other);
+    EXPECT_EQ(reg.RegisterIndex(*other), 1);
+    EXPECT_EQ(reg.FindRegisteredGroup("S|@3|"), reg.At(2));
+    EXPECT_EQ(reg.FindRegisteredGroup("S|@4|"), nullptr);
+    EXPECT_EQ(readFile(reg.FilePath()), before);
+}
+
+TEST_F(RegisterTest, EmptyIdIsReportedAndStillRegistered) {
+    auto g = qt::quaternion();
+    g->SetGroupID("");
+    reg.RegisterGroup(g);
+    EXPECT_EQ(host.messages, std::vector<std::string>{kRegisterErrorMessage});
+    EXPECT_EQ(reg.Count(), 1);
+}
+
+TEST_F(RegisterTest, AutosaveOffNeitherReadsNorWrites) {
+    reg.RegisterGroup(qt::spec("Z5"));
+    const std::string before = readFile(reg.FilePath());
+    GroupRegister off(dir.path(), false);
+    EXPECT_TRUE(off.LoadGroupRegister());
+    EXPECT_EQ(off.Count(), 0);
+    off.RegisterGroup(qt::spec("S3"));
+    host.answers = {true};
+    EXPECT_TRUE(off.DeleteAllGroups());
+    EXPECT_EQ(host.questions, std::vector<std::string>{std::string(kDeletionTitle) + ": " + kDeleteAllQuestion});
+    EXPECT_EQ(host.messages, std::vector<std::string>{kAllDeletedMessage});
+    EXPECT_EQ(readFile(reg.FilePath()), before);
+    EXPECT_FALSE(std::filesystem::exists(reg.BackupPath()));
+}
+
+TEST_F(RegisterTest, DeleteAllAsksBacksUpAndEmptiesTheFile) {
+    reg.RegisterGroup(qt::spec("Z5"));
+    reg.RegisterGroup(qt::spec("S3"));
+    const std::string before = readFile(reg.FilePath());
+
+    EXPECT_FALSE(reg.DeleteAllGroups());   // answered No
+    EXPECT_EQ(reg.Count(), 2);
+    EXPECT_TRUE(host.messages.empty());
+
+    host.answers = {true};
+    EXPECT_TRUE(reg.DeleteAllGroups());
+    EXPECT_EQ(host.questions.back(), std::string(kDeletionTitle) + ": " + kDeleteAllQuestionAutosave);
+    EXPECT_EQ(host.messages, (std::vector<std::string>{kBackupMessage, kAllDeletedMessage}));
+    EXPECT_EQ(reg.Count(), 0);
+    EXPECT_EQ(readFile(reg.FilePath()), "");
+    EXPECT_EQ(readFile(reg.BackupPath()), before);
+}
+
+TEST_F(RegisterTest, DeletingChosenPositionsKeepsTheOthersInOrder) {
+    const char* specs[] = {"Z2", "Z3", "Z4", "Z5", "Z6", "Z7", "Z8"};
+    for (const char* s : specs) reg.RegisterGroup(qt::spec(s));
+    EXPECT_THROW(reg.DeleteGroups({2, 8}), InvalidArgument);
+    EXPECT_EQ(reg.Count(), 7);
+    reg.DeleteGroups({5, 2, 5});
+    std::vector<std::string> ids;
+    for (const auto& g : reg.Groups()) ids.push_back(g->GroupID());
+    const std::vector<std::string> expected = {"Z|@2|", "Z|@4|", "Z|@5|", "Z|@7|", "Z|@8|"};
+    EXPECT_EQ(ids, expected);
+    EXPECT_EQ(host.messages, std::vector<std::string>{kBackupMessage});
+
+    GroupRegister back(dir.path());
+    back.LoadGroupRegister();
+    ids.clear();
+    for (const auto& g : back.Groups()) ids.push_back(g->GroupID());
+    EXPECT_EQ(ids, expected);
+}
+
+TEST_F(RegisterTest, LastPermAndManualNumbersComeFromTheLastRecordRead) {
+    reg.RegisterGroup(qt::dihedral(4), "Perm4-2");
+    reg.RegisterGroup(qt::spec("perm:213"), "Perm3-1");
+    reg.RegisterGroup(qt::quaternion(), "Manual8-12");
+    reg.RegisterGroup(tableOf(*qt::spec("Z3")), "Group #3-1");
+    GroupRegister back(dir.path());
+    back.LoadGroupRegister();
+    EXPECT_EQ(back.LastPermNumber(), 1);
+    EXPECT_EQ(back.LastManualNumber(), 12);
+}
+
+TEST_F(RegisterTest, FailedRewriteLeavesTheOldFile) {
+    reg.RegisterGroup(qt::spec("Z5"));
+    reg.RegisterGroup(evenPart(qt::spec("S4")), "Subgroup12-1(S|@4|)");
+    const std::string before = readFile(reg.FilePath());
+    const auto dependencies = reg.Dependencies();
+    std::filesystem::create_directory(reg.FilePath().string() + ".tmp");
+    EXPECT_THROW(reg.RewriteRegisterFile(), StorageError);
+    EXPECT_EQ(readFile(reg.FilePath()), before);
+    EXPECT_EQ(reg.Dependencies(), dependencies);
+}
+
+// ---- damaged files ----------------------------------------------------------
+
+struct Damage {
+    const char* what;
+    const char* thirdRecord;   // replaces the record of Z|@4|
+};
+
+class DamagedRegister : public RegisterTest, public ::testing::WithParamInterface<Damage> {};
+
+TEST_P(DamagedRegister, KeepsTheGroupsBeforeTheDamageAndRebuildsTheFile) {
+    const std::string good =
+        "1!!6!!S|@3|!!Y\n3\n"
+        "5!!4!!!!N\n1234 2143 3412 4321\n"
+        "6!!2!!Subgroup2-1(V)!!Y\n--00001\nTTFF\n";
+    const std::string tail = "2!!5!!Z|@5|!!Y\n5\n";
+    const std::string original = good + GetParam().thirdRecord + tail;
+    writeFile(reg.FilePath(), original);
+
+    EXPECT_FALSE(reg.LoadGroupRegister());
+    ASSERT_EQ(reg.Count(), 2);
+    EXPECT_EQ(reg.At(1)->GroupID(), "S|@3|");
+    EXPECT_EQ(reg.At(2)->GroupID(), "Subgroup2-1(V)");
+    EXPECT_EQ(reg.At(2)->Parent()->order(), 4);
+    EXPECT_FALSE(reg.Loading());
+    EXPECT_EQ(host.messages, (std::vector<std::string>{kCorruptedMessage, kBackupMessage, kRebuiltMessage}));
+    EXPECT_EQ(readFile(reg.BackupPath()), original);
+
+    GroupRegister back(dir.path());
+    host.messages.clear();
+    ASSERT_TRUE(back.LoadGroupRegister());
+    EXPECT_TRUE(host.messages.empty());
+    ASSERT_EQ(back.Count(), 2);
+    for (int p = 1; p <= 2; ++p) expectSameGroup(*reg.At(p), *back.At(p));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Storage, DamagedRegister,
+    ::testing::Values(Damage{"nonnumeric", "x!!4!!Z|@4|!!Y\n4\n"},
+                      Damage{"threefields", "2!!4!!Y\n4\n"},
+                      Damage{"badorder", "2!!four!!Z|@4|!!Y\n4\n"},
+                      Damage{"badmodulus", "2!!4!!Z|@4|!!Y\nfour\n"},
+                      Damage{"refusedgenerate", "1!!5040!!S|@7|!!Y\n7\n"},
+                      Damage{"orderdisagrees", "2!!5!!Z|@4|!!Y\n4\n"},
+                      Damage{"unknownreference", "8!!10!!Z|@5|xS|@3|!!Y\nZ|@5|\nS|@3|\n"},
+                      Damage{"labelpastthelist", "6!!1!!Subgroup1-1(V)!!Y\n--00004\nTFFF\n"},
+                      Damage{"notclosed", "6!!2!!Subgroup2-2(V)!!Y\n--00001\nTFTT\n"},
+                      Damage{"nottable", "0!!2!!Manual2-1!!Y\na b\nb b\n"},
+                      Damage{"shorttable", "0!!2!!Manual2-1!!Y\na b\nb\n"},
+                      Damage{"notgroup", "5!!2!!Perm3-1!!Y\n123 231\n"},
+                      Damage{"notnormal", "7!!3!!S|@3|/X!!Y\nS|@3|\nSubgroup2-1(V)\n"},
+                      Damage{"truncated", "8!!12!!S|@3|xS|@3|!!Y\nS|@3|\n"}),
+    [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.what); });
+
+TEST_F(RegisterTest, MissingFileIsNotReported) {
+    EXPECT_TRUE(reg.LoadGroupRegister());
+    EXPECT_EQ(reg.Count(), 0);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(reg.FilePath()));
+}
+
+TEST_F(RegisterTest, ReadOnlyRegisterReportsDamageButWritesNothing) {
+    const std::string original = "2!!4!!Z|@4|!!Y\n4\n??\n";
+    writeFile(reg.FilePath(), original);
+    reg.SetReadOnly(true);
+    EXPECT_FALSE(reg.LoadGroupRegister());
+    EXPECT_EQ(reg.Count(), 1);
+    EXPECT_EQ(host.messages, std::vector<std::string>{kCorruptedMessage});
+    reg.RegisterGroup(qt::spec("Z5"));
+    reg.DeleteGroups({1});
+    EXPECT_EQ(readFile(reg.FilePath()), original);
+    EXPECT_FALSE(std::filesystem::exists(reg.BackupPath()));
+}
+
+TEST_F(RegisterTest, CrLfFilesAndHeadersWithBlanksAreRead) {
+    writeFile(reg.FilePath(), "2!!4!!Z|@4|!!Y\r\n4\r\n1 !! 6 !!S|@3|!! Y\r\n 3 \r\n");
+    EXPECT_TRUE(reg.LoadGroupRegister());
+    ASSERT_EQ(reg.Count(), 2);
+    EXPECT_EQ(reg.At(2)->GroupID(), "S|@3|");
+}
+
+}  // namespace
+}  // namespace quorix::storage
+
+namespace quorix::storage {
+namespace {
+
+// Cutting a good file at any line, or flipping characters in it, must load
+// a prefix of its groups, never anything else.
+TEST(DamagedRegisterSweep, AnyDamageLeavesAPrefixOfTheGroups) {
+    TempDir dir;
+    FakeHost host;
+    std::vector<GroupPtr> originals;
+    {
+        GroupRegister reg(dir.path());
+        for (const auto& [g, id] : everyMethod()) reg.RegisterGroup(g, id);
+        originals = reg.Groups();
+    }
+    const std::string good = readFile(dir.path() / kRegisterFileName);
+    const std::vector<std::string> lines = SplitLines(good);
+
+    auto load = [&](const std::string& text) {
+        writeFile(dir.path() / kRegisterFileName, text);
+        auto reg = std::make_unique<GroupRegister>(dir.path());
+        reg->SetReadOnly(true);
+        reg->LoadGroupRegister();
+        return reg;
+    };
+
+    // Cut at a line end or inside a line: exactly the groups whose records
+    // are complete come back, equal to the originals.
+    for (std::size_t cut = 0; cut < lines.size(); ++cut) {
+        std::string text;
+        for (std::size_t i = 0; i < cut; ++i) text += lines[i] + "\n";
+        for (const std::string& t : {text, text + lines[cut].substr(0, lines[cut].size() / 2)}) {
+            const auto reg = load(t);
+            ASSERT_LE(reg->Count(), static_cast<int>(originals.size()));
+            for (int p = 1; p <= reg->Count(); ++p) expectSameGroup(*originals[static_cast<std::size_t>(p - 1)], *reg->At(p));
+        }
+    }
+    // Flipped characters may still read as other valid groups; whatever is
+    // read must be a group.
+    std::mt19937 rng(7);
+    const std::string noise = "!-$%,TF0123456789 xY|@";
+    for (int i = 0; i < 150; ++i) {
+        std::string text = good;
+        for (int flips = 1 + i % 3; flips > 0; --flips) text[rng() % text.size()] = noise[rng() % noise.size()];
+        const auto reg = load(text);
+        for (const GroupPtr& g : reg->Groups()) ASSERT_EQ(qt::checkGroupAxioms(*g), "") << g->GroupID();
+    }
+}
+
+}  // namespace
+}  // namespace quorix::storage
