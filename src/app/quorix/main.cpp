@@ -1,10 +1,21 @@
-// The desktop program.
+// The desktop program: installs the desktop host and opens the search panel.
 #include <QApplication>
-#include <QMessageBox>
+
+#include "gui/common/qt_host.h"
+#include "gui/common/twips.h"
+#include "gui/search/main_form.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QMessageBox::information(nullptr, QStringLiteral("QUORIX"),
-                             QStringLiteral("The main window is not built yet; use quorix-report."));
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("QUORIX"));
+    quorix::gui::installFontSubstitutes();
+    quorix::gui::QtHost host;
+    quorix::setHost(&host);
+
+    auto* main = new quorix::gui::MainForm;
+    main->setAttribute(Qt::WA_DeleteOnClose);
+    main->show();
+    const int rc = QApplication::exec();
+    quorix::setHost(nullptr);
+    return rc;
 }

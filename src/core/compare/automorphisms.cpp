@@ -90,6 +90,7 @@ GroupPtr GenerateAutomorphismGroup(const Group& g, const AutomorphismList& list,
     GroupPtr result = Group::Create();
     result->GeneratePermutational(AutomorphismGeneratorCodes(list, kind));
     const std::string name = std::string(kind == AutomorphismKind::Auto ? "Aut(" : "Inn(") + g.GroupID() + ")";
+    result->SetGroupID(name);
     registrar.Register(result, name);
     return result;
 }

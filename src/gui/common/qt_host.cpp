@@ -1,11 +1,14 @@
 #include "gui/common/qt_host.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
+
+#include "gui/common/panel.h"
 
 namespace quorix::gui {
 
-void QtHost::pumpEvents() { QCoreApplication::processEvents(); }
+void QtHost::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtHost::message(const std::string& text) {
     QMessageBox::information(QApplication::activeWindow(), QStringLiteral("QUORIX"), QString::fromStdString(text));
@@ -13,12 +16,10 @@ void QtHost::message(const std::string& text) {
 
 bool QtHost::askYesNo(const std::string& text, const std::string& title) {
     return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(title),
-                                 QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+                                 QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
-void QtHost::setProcessingText(const std::string& text) {
-    if (processingSink) processingSink(text);
-}
+void QtHost::setProcessingText(const std::string& text) { Panel::setActiveProcessingText(QString::fromStdString(text)); }
 
 }  // namespace quorix::gui

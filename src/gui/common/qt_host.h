@@ -15,10 +15,9 @@ public:
     void setHaltRequested(bool halt) override { halt_ = halt; }
     void message(const std::string& text) override;
     bool askYesNo(const std::string& text, const std::string& title) override;
+    // Sets the caption of labelProcessing on the panel active on the screen
+    // (or, when no panel is active, on the one that shows the indicator).
     void setProcessingText(const std::string& text) override;
-
-    // The active panel's processing indicator, installed by the panel base.
-    std::function<void(const std::string&)> processingSink;
 
 private:
     bool halt_ = false;

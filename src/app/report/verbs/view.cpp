@@ -1,0 +1,85 @@
+// quorix-report view SPEC [-o FILE] [--components 1011001]: appends the HTML
+// view of a group's family to FILE (default: the family's view file in the
+// current directory). "Aut(SPEC)" and "Inn(SPEC)" give the automorphism
+// group views.
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+#include <map>
+#include <optional>
+
+#include "core/compare/automorphisms.h"
+#include "core/host/host.h"
+#include "core/report/html.h"
+#include "core/report/markup.h"
+#include "core/report/views.h"
+#include "report/common.h"
+#include "report/verb.h"
+
+namespace quorix::report {
+
+namespace {
+
+void setupView(CLI::App& app) {
+    auto* cmd = app.add_subcommand("view", "Append the HTML view of a group (its family's view; Aut(SPEC)/Inn(SPEC) for automorphism groups)");
+    struct Options {
+        std::string spec;
+        std::optional<std::string> file;
+        std::optional<std::string> components;
+        std::optional<std::string> registerDir;
+    };
+    auto opts = std::make_shared<Options>();
+    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:..., products joined by x, Aut(SPEC), Inn(SPEC)")->required();
+    cmd->add_option("-o,--output", opts->file, "View file (appended to)");
+    cmd->add_option("--components", opts->components, "Seven 0/1 characters: listing, tables, properties, subgroups, quotients, series");
+    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    cmd->callback([opts] {
+        auto registered = std::make_shared<std::map<std::string, GroupPtr>>();
+        GroupRegistrar registrar{[registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; }, nullptr};
+
+        GroupPtr g;
+        ViewKind kind = ViewKind::Permutation;
+        const std::string& spec = opts->spec;
+        const bool aut = spec.rfind("Aut(", 0) == 0, inn = spec.rfind("Inn(", 0) == 0;
+        if ((aut || inn) && spec.size() > 5 && spec.back() == ')') {
+            GroupPtr base = resolveGroupSpec(spec.substr(4, spec.size() - 5), opts->registerDir);
+            if (base->Order() > kAutomorphismOrderLimit) throw UsageError(kAutomorphismOrderMessage);
+            AutomorphismList list = ComputeAutomorphisms(*base);
+            if (aut && !list.Complete())
+                throw UsageError("Aut(" + markup::StripMarkup(base->GroupID()) + ") has more than 120 elements");
+            g = GenerateAutomorphismGroup(*base, list, aut ? AutomorphismKind::Auto : AutomorphismKind::Inner, registrar);
+            kind = ViewKind::Automorphism;
+        } else {
+            g = resolveGroupSpec(spec, opts->registerDir);
+            if (!ViewKindOfGroup(*g, kind))
+                throw UsageError("no view for " + markup::StripMarkup(g->GroupID()) + ": views are written for symmetric, "
+                                 "alternating, permutation, additive, multiplicative and direct product groups");
+        }
+        ViewOptions options;
+        options.components = opts->components.value_or(DefaultViewComponents(kind));
+        if (options.components.size() != 7 || options.components.find_first_not_of("01") != std::string::npos)
+            throw UsageError("--components takes seven characters 0 or 1, such as 1011001");
+        options.analysis = &EngineStructure();
+        options.registrar = registrar;
+        const std::string path = opts->file.value_or(DefaultViewFileName(kind));
+        bool complete = false;
+        try {
+            complete = WriteGroupView(kind, g, path, options);
+        } catch (const InvalidArgument& e) {
+            throw UsageError(e.what());
+        }
+        if (!complete) {
+            host().setHaltRequested(false);
+            std::cerr << kViewHaltedMessage << "\n";
+            verbExitCode() = 1;
+        }
+        std::cout << path << "#" << CurrentAnchor() << "\n";
+    });
+}
+
+}  // namespace
+
+QUORIX_REPORT_VERB(setupView)
+
+}  // namespace quorix::report

@@ -1,0 +1,172 @@
+#include "core/compare/solution_analysis.h"
+
+#include "core/group/math_functions.h"
+#include "core/host/host.h"
+
+namespace quorix {
+
+namespace {
+struct SolvabilityCache {
+    std::uint64_t serial = 0;
+    bool known = false;
+    bool solvable = false;
+};
+SolvabilityCache& solvabilityCache() {
+    static SolvabilityCache c;
+    return c;
+}
+}  // namespace
+
+void ForgetSolvability() { solvabilityCache() = {}; }
+
+bool IsSolvable(const GroupPtr& g, StructureAnalysis& analysis) {
+    SolvabilityCache& c = solvabilityCache();
+    if (c.known && c.serial == g->Serial()) return c.solvable;
+    const std::vector<GroupPtr> series = analysis.CompositionSeries(g);
+    if (series.empty() || host().haltRequested()) return false;
+    bool solvable = true;
+    for (std::size_t i = 1; i < series.size() && solvable; ++i) {
+        const int above = series[i - 1]->Order(), below = series[i]->Order();
+        solvable = below > 0 && above % below == 0 && MathFunctions::IsPrime(above / below);
+    }
+    c = {g->Serial(), true, solvable};
+    return solvable;
+}
+
+GroupPtr CachedSymmetricGroup(int degree) {
+    static GroupPtr cached;
+    if (!cached || cached->Degree() != degree) {
+        cached = Group::Create();
+        cached->GenerateSymmetric(degree);
+    }
+    return cached;
+}
+
+GroupPtr CachedAlternatingGroup(int degree) {
+    static GroupPtr cached;
+    if (!cached || cached->Degree() != degree) {
+        cached = Group::Create();
+        cached->GenerateAlternating(degree);
+    }
+    return cached;
+}
+
+namespace {
+
+// "1" -> '1', 'a'..'h' -> '2'..'9', 'i'..'s' -> 'A'..'K'.
+char CodeSymbol(const std::string& code) {
+    if (code == "1") return '1';
+    const char c = code[0];
+    return c <= 'h' ? static_cast<char>(c - 47) : static_cast<char>(c - 40);
+}
+
+bool IsSearchCode(const std::string& s) { return s == "1" || (s.size() == 1 && s[0] >= 'a' && s[0] <= 's'); }
+
+}  // namespace
+
+GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
+                             const std::function<std::string(const std::string&)>& nameToCode) {
+    const int n = g.order();
+    std::vector<std::string> codes(static_cast<std::size_t>(n + 1));
+    bool searchCodes = true;
+    for (int i = 1; i <= n; ++i) {
+        codes[static_cast<std::size_t>(i)] = nameToCode ? nameToCode(g.sourceName(i)) : g.sourceName(i);
+        searchCodes = searchCodes && IsSearchCode(codes[static_cast<std::size_t>(i)]);
+    }
+    auto symbol = [&](int i) {
+        if (searchCodes) return CodeSymbol(codes[static_cast<std::size_t>(i)]);
+        return i <= 9 ? static_cast<char>('0' + i) : static_cast<char>(i + 55);
+    };
+    const bool rows = kind == "row";
+    std::vector<std::string> generators;
+    for (int k = 1; k <= n; ++k) {
+        std::string p;
+        for (int j = 1; j <= n; ++j) p += symbol(rows ? g.srcMul(k, j) : g.srcMul(j, k));
+        generators.push_back(std::move(p));
+    }
+    GroupPtr result = Group::Create();
+    result->GeneratePermutational(generators);
+    if (!g.IsIsomorphic(*result)) showMessage("Program error (GetPermutationGroup)");
+    return result;
+}
+
+std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const GroupRegistrar& registrar) {
+    Group& g = *gp;
+    const int n = g.Order();
+    std::vector<NamedGroupEntry> list;
+    auto add = [&](NamedGroupKind kind, const GroupPtr& h, std::vector<std::string> lines, const std::string& id) {
+        h->SetGroupID(id);
+        registrar.Register(h, id);
+        list.push_back({kind, h, std::move(lines)});
+    };
+    auto room = [&] { return static_cast<int>(list.size()) < kMaxRecognisedEntries; };
+
+    int k = 1;
+    while (MathFunctions::Factorial(k) < n) ++k;
+    if (MathFunctions::Factorial(k) == n && k <= 5) {
+        GroupPtr s = CachedSymmetricGroup(k);
+        if (g.IsIsomorphic(*s)) add(NamedGroupKind::Symmetric, s, {"  Symmetric Group"}, s->GroupID());
+    }
+    k = 1;
+    while (MathFunctions::Factorial(k) < 2LL * n) ++k;
+    if (MathFunctions::Factorial(k) == 2LL * n && k <= 5) {
+        GroupPtr a = CachedAlternatingGroup(k);
+        if (g.IsIsomorphic(*a)) add(NamedGroupKind::Alternating, a, {"  Alternating Group"}, a->GroupID());
+    }
+    const bool cyclic = g.Cyclic();
+    if (cyclic) {
+        GroupPtr z = Group::Create();
+        z->GenerateAdditive(n);
+        add(NamedGroupKind::Additive, z, {"  Additive Integer Group"}, z->GroupID());
+    }
+    const bool abelian = g.Abelian();
+    if (abelian) {
+        for (int m = n; m <= 4 * n + 10 && room(); ++m) {
+            if (m < 2) continue;
+            if (MathFunctions::EulerPhi(m) != n) continue;
+            GroupPtr u = Group::Create();
+            u->GenerateMultiplicative(m);
+            if (g.IsIsomorphic(*u)) add(NamedGroupKind::Multiplicative, u, {"  Multiplicative Integer Group"}, u->GroupID());
+        }
+    }
+    if (!cyclic && room()) {
+        // Factor lists from the divisors of n: pairs before triples, each
+        // ascending, the first product isomorphic to g listed.
+        std::vector<std::vector<int>> lists;
+        for (int a = 2; a * a <= n; ++a)
+            if (n % a == 0) lists.push_back({a, n / a});
+        for (int a = 2; a * a * a <= n; ++a)
+            for (int b = a; a * b * b <= n; ++b)
+                if (n % (a * b) == 0) lists.push_back({a, b, n / (a * b)});
+        for (const auto& factors : lists) {
+            GroupPtr product;
+            for (int f : factors) {
+                GroupPtr z = Group::Create();
+                z->GenerateAdditive(f);
+                if (!product) {
+                    product = z;
+                } else {
+                    GroupPtr next = Group::Create();
+                    next->GenerateDirectProduct(product, z);
+                    product = next;
+                }
+            }
+            if (g.IsIsomorphic(*product)) {
+                add(NamedGroupKind::DirectProduct, product, {"  Direct Product Group"}, product->GroupID());
+                break;
+            }
+        }
+    }
+    if (n < 16 && room()) {
+        GroupPtr r = GetPermutationGroup(g, "row");
+        add(NamedGroupKind::Rows, r, {"Permutation Group defined by", "rows of Cayley table"}, "Rows(" + g.GroupID() + ")");
+    }
+    if (n < 16 && room() && !abelian) {
+        GroupPtr c = GetPermutationGroup(g, "column");
+        add(NamedGroupKind::Columns, c, {"Permutation Group defined by", "columns of Cayley table"},
+            "Columns(" + g.GroupID() + ")");
+    }
+    return list;
+}
+
+}  // namespace quorix

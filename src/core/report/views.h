@@ -1,0 +1,57 @@
+#pragma once
+// The HTML view files. Each writer appends one complete document to the
+// view file: title, then the components its component string selects
+// (character k = "1": 1 element listing, 2 Cayley table in original names,
+// 3 Cayley table in reductive-mapping names, 4 properties, 5 subgroups,
+// 6 quotient groups, 7 composition series).
+//
+// A writer returns false when the halt flag was found set; the document then
+// ends with "Operation halted." and the flag is left set for the caller
+// (which clears it and shows kViewHaltedMessage).
+
+#include <string>
+#include <vector>
+
+#include "core/compare/registrar.h"
+#include "core/compare/structure.h"
+#include "core/group/group.h"
+
+namespace quorix {
+
+enum class ViewKind { Summary, Symmetric, Alternating, Permutation, Additive, Multiplicative, DirectProduct, Automorphism };
+
+inline constexpr const char* kViewHaltedMessage = "View File creation halted.";
+inline constexpr const char* kViewFileFilter = "*.html|*.html";
+
+// "GroupSummary.html", "SymmetricGroupView.html", ...
+std::string DefaultViewFileName(ViewKind kind);
+// The default component string of a kind ("1011000", "1011001", ...).
+std::string DefaultViewComponents(ViewKind kind);
+// Index of the kind's component string among the ten preference strings (3..10).
+int ViewComponentPreference(ViewKind kind);
+// The view kind of a group by how it was made (symmetric, additive,
+// multiplicative, alternating, permutation, direct product; automorphism
+// groups by their "Aut("/"Inn(" ID); anything else: Permutation when it is a
+// permutation group, otherwise none (false).
+bool ViewKindOfGroup(const Group& g, ViewKind& kind);
+
+struct ViewOptions {
+    std::string components = "1011001";
+    GroupRegistrar registrar;
+    StructureAnalysis* analysis = nullptr;  // needed by components 4 to 7
+};
+
+// The family writers and the automorphism-group writer.
+bool WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& path, const ViewOptions& options);
+
+// One solution of a search for the Summary View: isomorphicTo is the 1-based
+// number of the earlier solution it is isomorphic to, 0 for none.
+struct SummarySolution {
+    GroupPtr group;
+    int isomorphicTo = 0;
+};
+
+bool WriteSummaryView(int order, const std::vector<SummarySolution>& solutions, const std::string& path,
+                      const ViewOptions& options);
+
+}  // namespace quorix

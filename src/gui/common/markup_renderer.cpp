@@ -1,0 +1,88 @@
+#include "gui/common/markup_renderer.h"
+
+#include <cmath>
+
+#include "core/group/group.h"
+#include "core/report/markup.h"
+#include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
+
+namespace quorix::gui {
+
+PrintState& printState() {
+    static PrintState state;
+    return state;
+}
+
+namespace {
+constexpr long kShift = 80;        // raise and lowering of exponents and subscripts
+constexpr long kItalicGap = 65;    // gap added after italics when the font needs it
+constexpr long kBreakColumn = 29000;
+constexpr long kBreakLine = 300;
+}  // namespace
+
+void PrintMarkup(PictureBox& box, std::string_view text, std::string_view breakText) {
+    PrintState& st = printState();
+    const long startX = st.x;
+    long line = st.y;
+    const std::string prepared = markup::InsertBreakPoints(text, breakText);
+    const QString brk = QString::fromStdString(std::string(breakText));
+    long lastPieceStart = 0;
+
+    for (const markup::Token& tok : markup::Tokenize(prepared)) {
+        switch (tok.kind) {
+            case markup::TokenKind::BoldOn: st.bold = true; continue;
+            case markup::TokenKind::BoldOff: st.bold = false; continue;
+            case markup::TokenKind::ItalicOn: continue;
+            case markup::TokenKind::ItalicOff:
+                if (!st.italicCorrection) st.x += kItalicGap;
+                continue;
+            case markup::TokenKind::Text: break;
+        }
+        box.setFontBold(st.bold);
+        box.setFontItalic(tok.italic);
+        box.setFontName(kPictureFontName);
+        if (tok.italic) st.italicCorrection = 2 * box.textWidth(QStringLiteral("f")) > box.textWidth(QStringLiteral("ff"));
+
+        const bool stacked = tok.placement == markup::Placement::Stacked;
+        long y = line;
+        if (tok.placement == markup::Placement::Raised || stacked) y = line - kShift;
+        if (tok.placement == markup::Placement::Lowered) y = line + kShift;
+        long drawX = stacked ? lastPieceStart : st.x;
+        lastPieceStart = drawX;
+
+        QString piece = QString::fromStdString(tok.text);
+        if (!brk.isEmpty() && st.x > kBreakColumn && piece.contains(brk)) {
+            const int cut = static_cast<int>(piece.indexOf(brk)) + 1;
+            box.drawText(static_cast<double>(drawX), static_cast<double>(y), piece.left(cut));
+            piece = piece.mid(cut);
+            st.x = startX;
+            line += kBreakLine;
+            st.y += kBreakLine;
+            y += kBreakLine;
+            drawX = startX;
+        }
+        if (!piece.isEmpty()) box.drawText(static_cast<double>(drawX), static_cast<double>(y), piece);
+        if (!stacked) st.x += std::lround(box.textWidth(piece));
+    }
+    box.setFontItalic(false);
+    if (box.onPrinted) box.onPrinted(st.x, st.y);
+}
+
+int MarkupTextWidth(PictureBox& box, std::string_view text) {
+    double total = 0;
+    for (const std::string& seg : markup::SplitSegments(text))
+        if (!seg.empty()) total += box.textWidth(QString::fromStdString(seg));
+    return static_cast<int>(std::lround(total));
+}
+
+std::string ElementSetText(const Group& group, bool useMapped) {
+    std::string s = "{";
+    for (int i = 1; i <= group.Order(); ++i) {
+        if (i > 1) s += ", ";
+        s += useMapped ? group.MappedSourceElement(i) : group.Element(i);
+    }
+    return s + "}";
+}
+
+}  // namespace quorix::gui

@@ -1,0 +1,83 @@
+#pragma once
+// A picture area that keeps what was drawn: every piece of text, line and
+// circle is stored in twips and repainted on demand, so drawings survive
+// being covered, scrolled or resized. The current font (name, size, bold,
+// italic) and colour apply to the next piece, as on a drawing surface.
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+#include <functional>
+#include <vector>
+
+namespace quorix::gui {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    // Font of the next piece.
+    QString fontName() const { return fontName_; }
+    void setFontName(const QString& name) { fontName_ = name; }
+    double fontSize() const { return fontSize_; }
+    void setFontSize(double pt) { fontSize_ = pt; }
+    bool fontBold() const { return bold_; }
+    void setFontBold(bool b) { bold_ = b; }
+    bool fontItalic() const { return italic_; }
+    void setFontItalic(bool i) { italic_ = i; }
+    QColor foreColor() const { return fore_; }
+    void setForeColor(const QColor& c) { fore_ = c; }
+    QFont currentFont() const;
+
+    // Width of a text in the current font, in twips (not rounded).
+    double textWidth(const QString& text) const;
+    // Height of a line of the current font, in twips.
+    double textHeight() const;
+
+    // Drawing, in twips; (x, y) is the top left of the text.
+    void drawText(double x, double y, const QString& text);
+    void drawLine(double x1, double y1, double x2, double y2);
+    void drawCircle(double cx, double cy, double radius);
+    void clear();
+
+    // Geometry in twips relative to the parent.
+    long leftTw() const;
+    long topTw() const;
+    long widthTw() const;
+    long heightTw() const;
+    void setGeometryTw(long left, long top, long width, long height);
+
+    struct Piece {
+        enum Kind { Text, Line, Circle } kind = Text;
+        QString text;
+        QFont font;
+        QColor color;
+        double x = 0, y = 0, x2 = 0, y2 = 0;
+    };
+    const std::vector<Piece>& pieces() const { return pieces_; }
+    // All drawn text in drawing order, joined by `sep` (for tests and copying).
+    QString plainText(const QString& sep = QStringLiteral(" ")) const;
+
+    // Mouse events in twips of the box.
+    std::function<void(long, long)> onMouseDown, onMouseMove, onMouseUp;
+    // Called by the renderer after printing, with the print position reached.
+    std::function<void(long, long)> onPrinted;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mousePressEvent(QMouseEvent*) override;
+    void mouseMoveEvent(QMouseEvent*) override;
+    void mouseReleaseEvent(QMouseEvent*) override;
+
+private:
+    QString fontName_;
+    double fontSize_;
+    bool bold_ = false;
+    bool italic_ = false;
+    QColor fore_ = Qt::black;
+    std::vector<Piece> pieces_;
+};
+
+}  // namespace quorix::gui

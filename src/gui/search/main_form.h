@@ -1,0 +1,100 @@
+#pragma once
+// dlgMainForm: the main window, where the search for all groups of order n
+// runs. The grid of 20 x 20 text boxes shows the Cayley table; the search is
+// stepped or run in one of four trace modes, a table can be typed and
+// checked, and every other panel is reached through the menus.
+
+#include <QPointer>
+#include <array>
+#include <memory>
+
+#include "core/search/cayley_search.h"
+#include "gui/common/panel.h"
+#include "gui/search/element_names_panel.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace quorix::gui {
+
+class MainForm : public Panel {
+    Q_OBJECT
+public:
+    explicit MainForm(QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    CayleySearch& search() { return search_; }
+    QLineEdit* cell(int row, int column) const;
+    QLineEdit* cellAt(int index) const { return cells_[static_cast<std::size_t>(index)]; }
+    QTimer* timer() const { return timer_; }
+    const ElementNameState& nameState() const { return names_; }
+    bool noticeSuppressed() const { return noticeSuppressed_; }
+
+    // The flows of the buttons and menus.
+    void getNextSolution();
+    void halt();
+    void check();
+    void restart();
+    void changeGroupOrder();
+    void setupTrace(const QString& modeName);
+    void setElementNames();
+    void setOptimizingRules();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    void load();
+    void layoutGrid(bool translate);
+    void resetTable();
+    void showTable();
+    void clearInferences();
+    void setManualEntry(bool on);
+    void afterStep();
+    void timerTick();
+    void endOfSolutions();
+    void endProcessing();
+    void writeSummaryView();
+    void showAnalysis();
+    void focusCell(int index);
+    void setOrderCaption();
+    int n() const { return search_.searchOrder(); }
+
+    bool cellKeyPress(int index, QKeyEvent* e);
+    void cellFocusIn(int index);
+    bool cellFocusOut(int index);
+    void cellTextChanged(int index);
+
+    CayleySearch search_;
+    ElementNameState names_;
+    std::array<QLineEdit*, 400> cells_{};
+    std::array<bool, 400> red_{};
+    std::array<QLabel*, 20> rowLabels_{};
+    std::array<QLabel*, 20> columnLabels_{};
+    QLabel* labelGroupOrder_ = nullptr;
+    QLabel* labelProcessing_ = nullptr;
+    QPushButton* cmdGetNext_ = nullptr;
+    QPushButton* cmdCheck_ = nullptr;
+    QPushButton* cmdRefresh_ = nullptr;
+    QPushButton* cmdHalt_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+    QCheckBox* chkIncludeIsomorphisms_ = nullptr;
+    QTimer* timer_ = nullptr;
+    QAction* mnuSetElementNames_ = nullptr;
+
+    QPointer<QWidget> analysis_;   // the panel showing the newest solution
+    bool stop_ = false;            // the current run stopped with something to show
+    bool cellEdited_ = false;
+    QString cellTextOnFocus_;
+    bool noticeSuppressed_ = false;
+    bool refocusing_ = false;
+};
+
+}  // namespace quorix::gui

@@ -1,0 +1,196 @@
+#include "gui/storage/delete_list_panel.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/host/host.h"
+#include "core/report/markup.h"
+#include "gui/common/app_context.h"
+#include "gui/common/gui_state.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/picture_box.h"
+#include "gui/storage/group_list_panel.h"
+#include "gui/storage/group_order.h"
+#include "gui/storage/notice_panel.h"
+
+namespace quorix::gui {
+
+namespace {
+int positionOf(const QListWidgetItem* item) { return item->data(Qt::UserRole).toInt(); }
+const std::string& idAt(int position) { return groupRegister().At(position)->GroupID(); }
+}  // namespace
+
+DeleteListPanel::DeleteListPanel(QWidget* parent)
+    : Panel(QStringLiteral("dlgDeleteList"), QStringLiteral("Delete Selected Groups"), parent) {
+    buildStandardMenus(true, true);
+    setClientSizeTw(9000, 7300);
+    createPictureBox();
+
+    sortFrame_ = addControl<QGroupBox>(QStringLiteral("fraSortSequence"), 5650, 1350, 2900, 900);
+    sortFrame_->setTitle(QStringLiteral("Sort"));
+    optAlphabetical_ = addControl<QRadioButton>(QStringLiteral("optAlphabeticalSequence"), 120, 260, 2700, 280, sortFrame_);
+    optAlphabetical_->setText(QStringLiteral("Alphabetical sequence"));
+    optGenerated_ = addControl<QRadioButton>(QStringLiteral("optSequenceGenerated"), 120, 560, 2700, 280, sortFrame_);
+    optGenerated_->setText(QStringLiteral("Sequence generated"));
+    if (preferences().SequenceGenerated(storage::PanelDefault::GroupDeletion))
+        optGenerated_->setChecked(true);
+    else
+        optAlphabetical_->setChecked(true);
+    connect(optAlphabetical_, &QRadioButton::clicked, this, [this] { reload(); });
+    connect(optGenerated_, &QRadioButton::clicked, this, [this] { reload(); });
+
+    addLabel(QStringLiteral("labelRetainList"), QStringLiteral("Retain List"), 350, 2350, 3800, 260);
+    addLabel(QStringLiteral("labelDeleteList"), QStringLiteral("Delete List"), 4650, 2350, 3800, 260);
+    retain_ = addControl<QListWidget>(QStringLiteral("lstGroups"), 350, 2650, 3900, 3800);
+    deletes_ = addControl<QListWidget>(QStringLiteral("lstDeletes"), 4650, 2650, 3900, 3800);
+    cmdDelete_ = addButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Selected Groups"), 350, 6650, 2600);
+    cmdExit_ = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 3200, 6650, 1500);
+    connect(retain_, &QListWidget::itemClicked, this, [this](QListWidgetItem* it) { moveToDeleteList(it); });
+    connect(deletes_, &QListWidget::itemClicked, this, [this](QListWidgetItem* it) { moveToRetainList(it); });
+    connect(cmdDelete_, &QPushButton::clicked, this, [this] { deleteSelectedGroups(); });
+    connect(cmdExit_, &QPushButton::clicked, this, [this] { close(); });
+    reload();
+}
+
+QString DeleteListPanel::entryText(const char* flag, int position) const {
+    return QString::fromLatin1(flag) + QString::fromStdString(markup::StripMarkup(idAt(position)));
+}
+
+std::vector<int> DeleteListPanel::currentOrder(bool& complete) const {
+    return ListedPositions(optGenerated_->isChecked(), complete);
+}
+
+void DeleteListPanel::reload() {
+    undoScrolling();
+    PictureBox& box = *pictureBox();
+    box.clear();
+    retain_->clear();
+    deletes_->clear();
+    PrintState& ps = printState();
+    ps.x = 350;
+    ps.y = 350;
+    ps.bold = true;
+    PrintMarkup(box, "Build list of groups to be deleted:");
+    ps.bold = false;
+    ps.x = 350;
+    ps.y += 500;
+    PrintMarkup(box, "To move a group from the Retain List to the Delete List (or vice versa), click on its entry.");
+    ps.x = 350;
+    ps.y += 300;
+    PrintMarkup(box, "When finished, click |%i|Delete Selected Groups|/i|.");
+
+    if (groupRegister().Empty()) {
+        ps.x = 350;
+        ps.y = 2700;
+        PrintMarkup(box, "No groups have been generated.");
+        retain_->hide();
+        deletes_->hide();
+        return;
+    }
+    retain_->show();
+    deletes_->show();
+    bool complete = true;
+    for (int p : currentOrder(complete)) {
+        auto* item = new QListWidgetItem(entryText(kUserFlag, p), retain_);
+        item->setData(Qt::UserRole, p);
+    }
+    if (!complete) host().message("Program Error dlgDeleteList");
+}
+
+void DeleteListPanel::moveToDeleteList(QListWidgetItem* item) {
+    if (!item || item->listWidget() != retain_) return;
+    const int base = positionOf(item);
+    const std::string& baseId = idAt(base);
+    bool derivedMoved = false;
+    for (int row = 0; row < retain_->count();) {
+        QListWidgetItem* other = retain_->item(row);
+        const int p = positionOf(other);
+        if (other != item && DerivesFrom(idAt(p), baseId)) {
+            delete retain_->takeItem(row);
+            auto* moved = new QListWidgetItem(entryText(kDerivedFlag, p), deletes_);
+            moved->setData(Qt::UserRole, p);
+            derivedMoved = true;
+        } else {
+            ++row;
+        }
+    }
+    delete retain_->takeItem(retain_->row(item));
+    auto* moved = new QListWidgetItem(entryText(kUserFlag, base), deletes_);
+    moved->setData(Qt::UserRole, base);
+    if (derivedMoved && !guiState().doNotShowAgain)
+        ShowTwoLineNotice(QStringLiteral("Groups derived from this group have also been added to the Delete List"),
+                          QStringLiteral("and are flagged by asterisks."));
+}
+
+void DeleteListPanel::moveToRetainList(QListWidgetItem* item) {
+    if (!item || item->listWidget() != deletes_) return;
+    const int base = positionOf(item);
+    const std::string& baseId = idAt(base);
+    for (int row = 0; row < deletes_->count(); ++row) {
+        QListWidgetItem* other = deletes_->item(row);
+        if (other == item) continue;
+        const int p = positionOf(other);
+        if (DerivesFrom(idAt(p), baseId)) {
+            host().message(markup::StripMarkup(idAt(p)) + " must be removed from Delete List first.");
+            return;
+        }
+    }
+    bool complete = true;
+    const std::vector<int> order = currentOrder(complete);
+    auto rank = [&](int p) {
+        for (std::size_t i = 0; i < order.size(); ++i)
+            if (order[i] == p) return static_cast<int>(i);
+        return static_cast<int>(order.size());
+    };
+    const int myRank = rank(base);
+    int insertAt = retain_->count();
+    for (int row = 0; row < retain_->count(); ++row)
+        if (rank(positionOf(retain_->item(row))) > myRank) {
+            insertAt = row;
+            break;
+        }
+    delete deletes_->takeItem(deletes_->row(item));
+    auto* back = new QListWidgetItem(entryText(kUserFlag, base));
+    back->setData(Qt::UserRole, base);
+    retain_->insertItem(insertAt, back);
+}
+
+void DeleteListPanel::deleteSelectedGroups() {
+    if (deletes_->count() == 0) {
+        host().message("There are no groups in the Delete List.");
+        return;
+    }
+    storage::GroupRegister& reg = groupRegister();
+    const std::string question =
+        reg.Autosave() ? "Do you really want to delete all of the groups in the Delete List permanently?"
+                       : "Do you really want to delete all of the groups in the Delete List?";
+    if (!host().askYesNo(question, storage::kDeletionTitle)) return;
+    cmdDelete_->setEnabled(false);
+    cmdExit_->setEnabled(false);
+    sortFrame_->setEnabled(false);
+    std::vector<int> positions;
+    for (int row = 0; row < deletes_->count(); ++row) positions.push_back(positionOf(deletes_->item(row)));
+    try {
+        reg.DeleteGroups(positions);
+    } catch (const std::exception& e) {
+        host().message(e.what());
+    }
+    deletes_->clear();
+    host().message("All selected groups have been deleted.");
+    reload();
+    cmdDelete_->setEnabled(true);
+    cmdExit_->setEnabled(true);
+    sortFrame_->setEnabled(true);
+}
+
+DeleteListPanel* OpenDeleteList() {
+    auto* panel = new DeleteListPanel;
+    panel->setAttribute(Qt::WA_DeleteOnClose);
+    panel->show();
+    return panel;
+}
+
+}  // namespace quorix::gui

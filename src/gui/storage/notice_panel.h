@@ -1,0 +1,46 @@
+#pragma once
+// The notice panel dlgError: one or two lines of text with OK and, where the
+// notice offers it, "Do not show this message again.".
+
+#include <QString>
+
+#include "gui/common/panel.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace quorix {
+class Group;
+}
+
+namespace quorix::gui {
+
+class NoticePanel : public Panel {
+    Q_OBJECT
+public:
+    explicit NoticePanel(QWidget* parent = nullptr);
+
+    PictureBox* picbox() const { return pictureBox(); }
+    QPushButton* okButton() const { return ok_; }
+    QCheckBox* doNotShowAgain() const { return check_; }
+
+    // Sizes the panel (client area, twips) and the picture box with it.
+    void setPanelSizeTw(long width, long height);
+
+private:
+    QPushButton* ok_ = nullptr;
+    QCheckBox* check_ = nullptr;
+};
+
+// "Group <ID> has been generated." Modeless; the panel deletes itself on close.
+NoticePanel* ShowGroupGeneratedNotice(const Group& group);
+
+// A centred one-line notice with the do-not-show-again box, shown modally.
+// Returns the state of the box when OK was pressed (also kept in
+// guiState().doNotShowAgain).
+bool ShowMessageNotice(const QString& text);
+
+// Two lines at y = 700 and 900, modal, with the do-not-show-again box.
+bool ShowTwoLineNotice(const QString& first, const QString& second);
+
+}  // namespace quorix::gui

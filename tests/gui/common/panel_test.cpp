@@ -1,0 +1,280 @@
+// The panel base driven as a user would: menus found by name, drags with the
+// mouse, the processing indicator, the clipboard, notices and the browser.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <cmath>
+#include <QClipboard>
+#include <QFile>
+#include <QFrame>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+#include "gui/common/browser_panel.h"
+#include "gui/common/dialogs.h"
+#include "gui/common/gui_state.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/panel.h"
+#include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
+#include "gui/storage/notice_panel.h"
+#include "gui/gui_test_env.h"
+#include "support/fake_host.h"
+
+using namespace quorix::gui;
+using quorix::testing::FakeHost;
+
+namespace {
+
+class PanelTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        quorix::testing::guiApp();
+        guiState() = GuiState{};
+        printState() = PrintState{};
+        dialogHooks() = DialogHooks{};
+    }
+    void TearDown() override { dialogHooks() = DialogHooks{}; }
+    FakeHost host;
+};
+
+QStringList menuTitles(const Panel& p) {
+    QStringList out;
+    for (QAction* a : p.menuBar()->actions()) out << a->text();
+    return out;
+}
+
+}  // namespace
+
+TEST_F(PanelTest, StandardMenusInOrderWithTheirEntries) {
+    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    p.buildStandardMenus(true, true);
+    EXPECT_EQ(menuTitles(p), (QStringList{"&File", "&Preferences", "&Scrolling", "&Help"}));
+    for (const char* name : {"mnuSaveScreen", "mnuExitScreen", "mnuExitApplication", "mnuPreferences",
+                             "mnuEnableScrolling", "mnuUndoScrolling", "mnuAbout", "mnuThisPanel", "mnuContents"})
+        EXPECT_NE(p.action(QString::fromLatin1(name)), nullptr) << name;
+
+    Panel bare(QStringLiteral("dlgBare"), QStringLiteral("Bare"));
+    bare.buildStandardMenus(false, false);
+    EXPECT_EQ(menuTitles(bare), (QStringList{"&File", "&Help"}));
+}
+
+TEST_F(PanelTest, DragMovesBoxAndButtonsAndUndoRestoresThem) {
+    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    p.buildStandardMenus(false, true);
+    p.setClientSizeTw(6000, 4500);
+    p.show();
+    PictureBox* box = p.createPictureBox();
+    QPushButton* b = p.addButton(QStringLiteral("cmdShowIsomorphism"), QStringLiteral("Show"), 3000, 2000);
+    const QPoint buttonHome = b->pos();
+    EXPECT_EQ(box->cursor().shape(), Qt::OpenHandCursor);
+
+    // A move of 10 twips or less does nothing.
+    p.beginDrag(3000, 3000);
+    p.dragPicture(3010, 2990);
+    EXPECT_EQ(box->pos(), QPoint(0, 0));
+    // Dragging up-left moves box and button together.
+    p.dragPicture(1500, 1500);
+    p.endDrag();
+    EXPECT_EQ(box->pos(), QPoint(twipsToPx(-1500), twipsToPx(-1500)));
+    EXPECT_EQ(b->pos() - buttonHome, box->pos());
+    // Dragging right stops with the left edge at 0.
+    p.beginDrag(100, 100);
+    p.dragPicture(9000, 100);
+    p.endDrag();
+    EXPECT_EQ(box->x(), 0);
+
+    p.action(QStringLiteral("mnuUndoScrolling"))->trigger();
+    EXPECT_EQ(box->pos(), QPoint(0, 0));
+    EXPECT_EQ(b->pos(), buttonHome);
+}
+
+TEST_F(PanelTest, ScrollingDisabledStartsNoDragAndShowsArrow) {
+    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    p.buildStandardMenus(false, true);
+    PictureBox* box = p.createPictureBox();
+    p.action(QStringLiteral("mnuEnableScrolling"))->trigger();
+    EXPECT_FALSE(guiState().scrollingEnabled);
+    EXPECT_FALSE(p.action(QStringLiteral("mnuEnableScrolling"))->isChecked());
+    EXPECT_NE(box->cursor().shape(), Qt::OpenHandCursor);
+    p.beginDrag(1000, 1000);
+    p.dragPicture(100, 100);
+    EXPECT_EQ(box->pos(), QPoint(0, 0));
+}
+
+TEST_F(PanelTest, PrintingGrowsThePanel) {
+    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    p.setClientSizeTw(3000, 3000);
+    PictureBox* box = p.createPictureBox();
+    printState().x = 100;
+    printState().y = 4000;
+    PrintMarkup(*box, "a line far down");
+    EXPECT_GE(p.clientHeightTw(), 4990);
+}
+
+TEST_F(PanelTest, ProcessingIndicatorDisablesButtonsAndSuspendsScrolling) {
+    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    QPushButton* choose = p.addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("Choose"), 100, 100);
+    p.createProcessingFrame(100, 600);
+    guiState().scrollingEnabled = true;
+    p.showProcessing();
+    EXPECT_FALSE(choose->isEnabled());
+    EXPECT_FALSE(guiState().scrollingEnabled);
+    EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "processing...");
+    EXPECT_FALSE(p.findChild<QFrame*>("frameProcessing")->isHidden());
+    QPushButton* halt = p.findChild<QPushButton*>("cmdHalt");
+    EXPECT_TRUE(halt->isEnabled());
+    halt->click();
+    EXPECT_TRUE(host.halt);
+    Panel::setActiveProcessingText(QStringLiteral("determining subgroups..."));
+    EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "determining subgroups...");
+    p.hideProcessing();
+    EXPECT_TRUE(choose->isEnabled());
+    EXPECT_TRUE(guiState().scrollingEnabled);
+    EXPECT_TRUE(p.findChild<QFrame*>("frameProcessing")->isHidden());
+
+    // Without a processing frame the buttons still follow.
+    Panel plain(QStringLiteral("dlgPlain"), QStringLiteral("Plain"));
+    QPushButton* ok = plain.addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 100, 100);
+    plain.showProcessing(QStringLiteral("x"));
+    EXPECT_FALSE(ok->isEnabled());
+    plain.hideProcessing();
+    EXPECT_TRUE(ok->isEnabled());
+}
+
+TEST_F(PanelTest, SaveScreenPutsImageWithoutButtonsOnClipboard) {
+    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    p.buildStandardMenus(false, false);
+    p.setClientSizeTw(4000, 3000);
+    QPushButton* b = p.addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 0, 0, 4000, 3000);
+    b->setStyleSheet(QStringLiteral("background: rgb(255,0,0)"));
+    auto* hiddenBefore = p.addControl<QCheckBox>(QStringLiteral("chkX"), 0, 0, 500, 300);
+    hiddenBefore->hide();
+    p.show();
+    QGuiApplication::clipboard()->clear();
+    p.action(QStringLiteral("mnuSaveScreen"))->trigger();
+    const QImage img = QGuiApplication::clipboard()->image();
+    ASSERT_FALSE(img.isNull());
+    EXPECT_NE(img.pixelColor(img.width() / 2, img.height() / 2), QColor(255, 0, 0));
+    EXPECT_TRUE(b->isVisible());
+    EXPECT_FALSE(hiddenBefore->isVisible());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0],
+              "Screen saved to clipboard.  It can now be pasted to another application, such as MS Word.\n\n"
+              "For best results, use F2 to obtain screen images.");
+}
+
+TEST_F(PanelTest, AboutBoxNamesTheProgram) {
+    Panel::showAbout();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(QString::fromStdString(host.messages[0]).split('\n').size(), 3);
+    EXPECT_EQ(host.messages[0].rfind("QUORIX\n", 0), 0u);
+}
+
+TEST_F(PanelTest, MessageNoticeOffersDoNotShowAgain) {
+    QString seenCaption;
+    long seenWidth = 0;
+    dialogHooks().runModal = [&](QDialog& d) {
+        auto& n = dynamic_cast<NoticePanel&>(d);
+        seenCaption = n.windowTitle();
+        seenWidth = n.clientWidthTw();
+        EXPECT_TRUE(n.picbox()->plainText().contains("No errors found."));
+        EXPECT_FALSE(n.doNotShowAgain()->isHidden());
+        n.doNotShowAgain()->setChecked(true);
+        quorix::testing::snapshot(n, QStringLiteral("dlgError"));
+        n.okButton()->click();
+    };
+    EXPECT_TRUE(ShowMessageNotice(QStringLiteral("No errors found.")));
+    EXPECT_EQ(seenCaption, "QUORIX");
+    const long textWidth = std::lround(PictureBox().textWidth(QStringLiteral("No errors found.")));
+    const long boxWidth =
+        std::lround(pxToTwips(QCheckBox(QStringLiteral("Do not show this message again.")).sizeHint().width()));
+    EXPECT_NEAR(seenWidth, std::max({2600L, textWidth + 1000, boxWidth + 200}), 15);
+    EXPECT_TRUE(guiState().messageKind.empty());
+
+    // A short text still gets a notice at least 2600 wide with the text centred.
+    dialogHooks().runModal = [&](QDialog& d) {
+        auto& n = dynamic_cast<NoticePanel&>(d);
+        seenWidth = n.clientWidthTw();
+        const auto& piece = n.picbox()->pieces().at(0);
+        EXPECT_NEAR(piece.x + n.picbox()->textWidth(piece.text) / 2, seenWidth / 2, 10);
+        n.okButton()->click();
+    };
+    ShowMessageNotice(QStringLiteral("Hi."));
+    EXPECT_NEAR(seenWidth, std::max(2600L, boxWidth + 200), 15);
+
+    // Not ticked: the flag is false again.
+    dialogHooks().runModal = [&](QDialog& d) { dynamic_cast<NoticePanel&>(d).okButton()->click(); };
+    EXPECT_FALSE(ShowMessageNotice(QStringLiteral("No errors found.")));
+
+    // A notice opened without "NotAnError" keeps the caption "Error".
+    NoticePanel plain;
+    EXPECT_EQ(plain.windowTitle(), "Error");
+    EXPECT_TRUE(plain.doNotShowAgain()->isHidden());
+}
+
+TEST_F(PanelTest, BrowserShowsFileAtAnchorAndF3Closes) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("view.html"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    QByteArray html = "<html><body><a name='20260101000000'></a><p>first view</p>";
+    for (int i = 0; i < 200; ++i) html += "<p>line</p>";
+    html += "<a name='20260101000100'></a><p>second view</p></body></html>";
+    f.write(html);
+    f.close();
+
+    auto* b = new BrowserPanel(BrowserPanel::Kind::View, path, QStringLiteral("20260101000100"));
+    b->setAttribute(Qt::WA_DeleteOnClose);
+    b->show();
+    QApplication::processEvents();
+    EXPECT_EQ(b->objectName(), "dlgBrowser");
+    EXPECT_TRUE(b->browser()->toPlainText().contains("second view"));
+    EXPECT_EQ(b->browser()->source().fragment(), "20260101000100");
+    EXPECT_GT(b->browser()->verticalScrollBar()->value(), 0);
+    QPointer<BrowserPanel> alive(b);
+    b->activateWindow();
+    QTest::keyClick(b, Qt::Key_F3);
+    QApplication::processEvents();
+    EXPECT_TRUE(alive.isNull() || !alive->isVisible());
+}
+
+TEST_F(PanelTest, HelpOpensAtPanelSection) {
+    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    p.buildStandardMenus(false, false);
+    p.action(QStringLiteral("mnuThisPanel"))->trigger();
+    BrowserPanel* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp") help = bp;
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(help->anchor(), "dlgTest");
+    EXPECT_TRUE(help->path().endsWith("pp/grp/QuorixHelp.html"));
+    help->close();
+}
+
+TEST_F(PanelTest, HelpPageHasASectionForEveryPanel) {
+    const QString source = QStringLiteral(QUORIX_SOURCE_DIR "/src/app/quorix/help/QuorixHelp.html");
+    QFile f(source);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(f.readAll());
+    for (const char* name :
+         {"dlgMainForm", "dlgOptimizingRules", "dlgChangeElementNames", "dlgPreferences", "dlgGroupList",
+          "dlgDeleteList", "dlgError", "dlgBrowser", "dlgHelp", "dlgAnalyzeSolution", "dlgSubgroups",
+          "dlgSymmetricGroups", "dlgCompareGroups", "dlgShowGroup", "dlgGraph"})
+        EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(QString::fromLatin1(name)))) << name;
+
+    BrowserPanel help(BrowserPanel::Kind::Help, source, QStringLiteral("dlgDeleteList"));
+    help.show();
+    QApplication::processEvents();
+    EXPECT_EQ(help.browser()->source().fragment(), "dlgDeleteList");
+    EXPECT_GT(help.browser()->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(help.browser()->toPlainText().contains("Retain List"));
+    quorix::testing::snapshot(help, QStringLiteral("dlgHelp"));
+}

@@ -1,0 +1,424 @@
+// The search panel driven as a user would: menus and buttons by name, keys
+// typed into the grid, message boxes and modal panels answered by script.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <deque>
+#include <filesystem>
+
+#include "core/search/cayley_search.h"
+#include "gui/common/app_context.h"
+#include "gui/common/browser_panel.h"
+#include "gui/common/dialogs.h"
+#include "gui/common/gui_state.h"
+#include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
+#include "gui/gui_test_env.h"
+#include "gui/search/element_names_panel.h"
+#include "gui/search/grid_rules.h"
+#include "gui/search/main_form.h"
+#include "gui/search/optimizing_rules_panel.h"
+#include "gui/storage/notice_panel.h"
+#include "support/fake_host.h"
+
+using namespace quorix;
+using namespace quorix::gui;
+using quorix::testing::FakeHost;
+
+namespace {
+
+class MainFormTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        quorix::testing::guiApp();
+        guiState() = GuiState{};
+        dialogHooks() = DialogHooks{};
+        dialogHooks().inputBox = [this](const QString&, const QString& title, const QString& proposal)
+            -> std::optional<QString> {
+            inputTitles.push_back(title);
+            proposals.push_back(proposal);
+            if (answers.empty()) return std::nullopt;
+            QString a = answers.front();
+            answers.pop_front();
+            return a;
+        };
+        dialogHooks().runModal = [this](QDialog& d) {
+            modalPanels.push_back(d.objectName());
+            if (modalScript) modalScript(d);
+        };
+        resetAppContext(dir.path().toStdString());
+        form = std::make_unique<MainForm>();
+        form->show();
+        form->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    }
+    void TearDown() override {
+        form->timer()->stop();
+        form.reset();
+        dialogHooks() = DialogHooks{};
+    }
+
+    QPushButton* button(const char* name) { return form->findChild<QPushButton*>(QString::fromLatin1(name)); }
+    void menu(const char* name) { form->action(QString::fromLatin1(name))->trigger(); }
+    void setOrder(int order) {
+        answers.push_back(QString::number(order));
+        menu("mnuChangeGroupOrder");
+    }
+    std::vector<std::string> registeredIds() {
+        std::vector<std::string> ids;
+        for (const GroupPtr& g : groupRegister().Groups()) ids.push_back(g->GroupID());
+        return ids;
+    }
+    QString rowText(int row) {
+        QStringList cells;
+        for (int j = 1; j <= form->search().searchOrder(); ++j) cells << form->cell(row, j)->text();
+        return cells.join(' ');
+    }
+
+    QTemporaryDir dir;
+    FakeHost host;
+    std::unique_ptr<MainForm> form;
+    std::deque<QString> answers;
+    std::vector<QString> inputTitles, proposals, modalPanels;
+    std::function<void(QDialog&)> modalScript;
+};
+
+}  // namespace
+
+TEST_F(MainFormTest, StartsWithDefaultsWhenThereIsNoPreferenceFile) {
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm"));
+    EXPECT_EQ(form->findChild<QLabel*>("labelGroupOrder")->text(), "Group order:  6");
+    EXPECT_TRUE(form->action("mnuVeryFastTrace")->isChecked());
+    EXPECT_FALSE(form->action("mnuTraceOff")->isChecked());
+    EXPECT_EQ(form->timer()->interval(), 10);
+    EXPECT_FALSE(form->findChild<QCheckBox*>("chkIncludeIsomorphisms")->isChecked());
+    EXPECT_TRUE(guiState().scrollingEnabled);
+    EXPECT_EQ(button("cmdGetNextSolution")->text(), "&Get Next Solution");
+    EXPECT_TRUE(button("cmdHalt")->isHidden());
+    EXPECT_EQ(rowText(1), "1 a b c d e");
+    EXPECT_EQ(form->cell(6, 1)->text(), "e");
+    EXPECT_EQ(form->cell(2, 2)->text(), "");
+    EXPECT_TRUE(form->cell(6, 6)->isVisible());
+    EXPECT_FALSE(form->cell(7, 7)->isVisible());
+    EXPECT_FALSE(form->cell(1, 7)->isVisible());
+    EXPECT_TRUE(form->findChild<QLabel*>("labelRow_5")->isVisible());
+    EXPECT_FALSE(form->findChild<QLabel*>("labelRow_6")->isVisible());
+    EXPECT_TRUE(form->cell(1, 2)->isReadOnly());
+    EXPECT_EQ(form->search().solutionCount(), 0);
+    EXPECT_FALSE(std::filesystem::exists(dir.filePath("QuorixPreferences.bas").toStdString()));
+
+    // Grid pitches: 720 twips between columns, 360 between rows.
+    const QPoint a = form->cell(2, 2)->pos(), b = form->cell(3, 3)->pos();
+    EXPECT_EQ(b.x() - a.x(), twipsToPx(720));
+    EXPECT_EQ(b.y() - a.y(), twipsToPx(360));
+}
+
+TEST_F(MainFormTest, MenusInTheirOrderWithUnbuiltPanelsDisabled) {
+    QStringList titles;
+    for (QAction* a : form->menuBar()->actions()) titles << a->text();
+    EXPECT_EQ(titles, (QStringList{"&File", "&Options", "Special Groups", "&Preferences", "&Analysis Tools", "&Help"}));
+    EXPECT_FALSE(form->action("mnuSymmetricGroups")->isEnabled());
+    EXPECT_FALSE(form->action("mnuSubgroups")->isEnabled());
+    EXPECT_TRUE(form->action("mnuListGeneratedGroups")->isEnabled());
+    EXPECT_TRUE(form->action("mnuDeleteSelectedGroups2")->isEnabled());
+    EXPECT_NE(form->action("mnuThisScreen"), nullptr);
+}
+
+TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
+    setOrder(4);
+    EXPECT_EQ(form->findChild<QLabel*>("labelGroupOrder")->text(), "Group order:  4");
+    EXPECT_EQ(proposals.back(), "06");   // the preference order is proposed
+    menu("mnuTraceOff");
+    EXPECT_TRUE(form->action("mnuTraceOff")->isChecked());
+
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #4-1"}));
+    EXPECT_EQ(form->search().emptyCellCount(), 0);
+    EXPECT_FALSE(rowText(2).contains(' ' + QString() + ' '));
+    EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
+    EXPECT_TRUE(button("cmdHalt")->isHidden());
+
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #4-1", "Group #4-2"}));
+    EXPECT_TRUE(host.questions.empty());
+
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0],
+              "End of Solutions: No more solutions found.\nDo you want to create a Summary View file?");
+    // Answered No: a reset table in manual entry mode.
+    EXPECT_TRUE(form->search().manualEntry());
+    EXPECT_EQ(form->cell(2, 2)->text(), "");
+    EXPECT_EQ(form->search().solutionCount(), 0);
+    EXPECT_TRUE(button("cmdCheck")->isEnabled());
+    EXPECT_TRUE(button("cmdCheck")->isDefault());
+}
+
+TEST_F(MainFormTest, TraceByStepShowsDeducedCellsInRedWithReasons) {
+    setOrder(4);
+    menu("mnuTraceByStep");
+    EXPECT_EQ(button("cmdGetNextSolution")->text(), "&Get Next Step");
+    bool sawRed = false;
+    for (int step = 0; step < 30 && !sawRed; ++step) {
+        QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+        for (int i = 2; i <= 4; ++i)
+            for (int j = 2; j <= 4; ++j) {
+                QLineEdit* c = form->cell(i, j);
+                if (c->palette().color(QPalette::Text) == QColor(255, 0, 0)) {
+                    sawRed = true;
+                    EXPECT_FALSE(c->text().isEmpty());
+                    EXPECT_FALSE(c->toolTip().isEmpty());
+                    EXPECT_TRUE(form->search().isInference(i, j));
+                    EXPECT_EQ(c->toolTip().toStdString(), form->search().reason(i, j));
+                }
+            }
+    }
+    EXPECT_TRUE(sawRed);
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-trace-by-step"));
+    // Other modes clear the red cells.
+    menu("mnuTraceOff");
+    for (int i = 2; i <= 4; ++i)
+        for (int j = 2; j <= 4; ++j) EXPECT_NE(form->cell(i, j)->palette().color(QPalette::Text), QColor(255, 0, 0));
+}
+
+TEST_F(MainFormTest, VeryFastTraceRunsFromTheTimerUntilASolution) {
+    setOrder(3);
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_FALSE(button("cmdHalt")->isHidden());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return groupRegister().Count() == 1; }, 5000));
+    EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #3-1"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return button("cmdHalt")->isHidden(); }, 1000));
+    EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
+}
+
+TEST_F(MainFormTest, HaltStopsATimedRun) {
+    setOrder(8);
+    menu("mnuFastTrace");
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    QTest::qWait(150);
+    QTest::mouseClick(button("cmdHalt"), Qt::LeftButton);
+    EXPECT_TRUE(button("cmdHalt")->isHidden());
+    // The next tick sees the request, clears it and stops the timer.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !host.halt && !form->timer()->isActive(); }, 2000));
+    EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
+    EXPECT_GT(form->search().emptyCellCount(), 0);
+}
+
+TEST_F(MainFormTest, TypedKeysAreFilteredAndTheCursorMovesOn) {
+    setOrder(3);
+    QLineEdit* c22 = form->cell(2, 2);
+    c22->setFocus();
+    QTest::keyClick(c22, Qt::Key_B, Qt::ShiftModifier);
+    EXPECT_EQ(c22->text(), "b");
+    EXPECT_TRUE(form->search().manualEntry());
+    EXPECT_FALSE(button("cmdGetNextSolution")->isEnabled());
+    QLineEdit* c23 = form->cell(2, 3);
+    EXPECT_TRUE(c23->hasFocus());
+    QTest::keyClick(c23, Qt::Key_D);
+    EXPECT_EQ(c23->text(), "");
+    EXPECT_TRUE(c23->hasFocus());
+    QTest::keyClick(c23, Qt::Key_1);
+    EXPECT_EQ(c23->text(), "1");
+    EXPECT_TRUE(form->cell(3, 2)->hasFocus());   // from column n to the next row
+}
+
+TEST_F(MainFormTest, CheckReportsTheFirstAssociativityFailure) {
+    setOrder(5);
+    // A loop that is not a group: every element squares to 1.
+    const char* rows[] = {"1abcd", "a1cdb", "bd1ac", "cbd1a", "dcab1"};
+    for (int i = 2; i <= 5; ++i)
+        for (int j = 2; j <= 5; ++j) {
+            QLineEdit* c = form->cell(i, j);
+            c->setFocus();
+            QTest::keyClick(c, rows[i - 1][j - 1]);
+        }
+    QTest::mouseClick(button("cmdCheck"), Qt::LeftButton);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0], "(aa)b does not equal a(ab)");
+    EXPECT_EQ(groupRegister().Count(), 0);
+}
+
+TEST_F(MainFormTest, CheckOfAPartialTableShowsTheNoticeUntilSuppressed) {
+    setOrder(3);
+    form->cell(2, 2)->setFocus();
+    QTest::keyClick(form->cell(2, 2), 'b');
+    int notices = 0;
+    modalScript = [&](QDialog& d) {
+        auto& n = dynamic_cast<NoticePanel&>(d);
+        ++notices;
+        EXPECT_TRUE(n.picbox()->plainText().contains("No errors found."));
+        n.doNotShowAgain()->setChecked(true);
+        n.okButton()->click();
+    };
+    QTest::mouseClick(button("cmdCheck"), Qt::LeftButton);
+    EXPECT_EQ(notices, 1);
+    EXPECT_TRUE(form->noticeSuppressed());
+    // The deduced entries are shown in red.
+    EXPECT_EQ(form->cell(2, 3)->palette().color(QPalette::Text), QColor(255, 0, 0));
+    QTest::mouseClick(button("cmdCheck"), Qt::LeftButton);
+    EXPECT_EQ(notices, 1);
+}
+
+TEST_F(MainFormTest, CheckOfACompleteTableRegistersAManualGroup) {
+    setOrder(2);
+    form->cell(2, 2)->setFocus();
+    QTest::keyClick(form->cell(2, 2), '1');
+    QTest::mouseClick(button("cmdCheck"), Qt::LeftButton);
+    EXPECT_TRUE(host.messages.empty());
+    EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Manual2-1"}));
+}
+
+TEST_F(MainFormTest, ChangeGroupOrderRejectsOutOfRangeAndNonNumericAnswers) {
+    answers = {"21", "abc", "5"};
+    menu("mnuChangeGroupOrder");
+    EXPECT_EQ(inputTitles.size(), 3u);
+    EXPECT_EQ(inputTitles[0], "Change Group Order");
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Order must be an integer from 1 to 20.",
+                                                         "Order must be an integer from 1 to 20."}));
+    EXPECT_EQ(form->search().searchOrder(), 5);
+    EXPECT_EQ(form->findChild<QLabel*>("labelGroupOrder")->text(), "Group order:  5");
+    // Cancel keeps the order.
+    answers.clear();
+    menu("mnuChangeGroupOrder");
+    EXPECT_EQ(form->search().searchOrder(), 5);
+}
+
+TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
+    const QString path = dir.filePath(QStringLiteral("Summary.html"));
+    QString proposedPath;
+    dialogHooks().saveFile = [&](const QString&, const QString&, const QString& proposed) {
+        proposedPath = proposed;
+        return path;
+    };
+    setOrder(4);
+    menu("mnuTraceOff");
+    for (int press = 0; press < 2; ++press) QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    host.answers = {true};
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_TRUE(proposedPath.endsWith("GroupSummary.html"));
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(f.readAll());
+    EXPECT_TRUE(html.contains("GROUPS OF ORDER 4"));
+    BrowserPanel* browser = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* b = qobject_cast<BrowserPanel*>(w); b && b->objectName() == "dlgBrowser" && b->isVisible()) browser = b;
+    ASSERT_NE(browser, nullptr);
+    EXPECT_EQ(browser->path(), path);
+    EXPECT_EQ(browser->anchor().size(), 14);
+    EXPECT_TRUE(html.contains("<a name='" + browser->anchor() + "'>"));
+    browser->close();
+    EXPECT_TRUE(form->search().manualEntry());
+
+    // A cancelled dialog writes nothing.
+    QFile::remove(path);
+    dialogHooks().saveFile = [](const QString&, const QString&, const QString&) { return QString(); };
+    for (int press = 0; press < 2; ++press) QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    host.answers = {true};
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(path));
+}
+
+TEST_F(MainFormTest, OrderOneFindsTheTrivialGroupThenEnds) {
+    setOrder(1);
+    menu("mnuTraceOff");
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #1-1"}));
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_EQ(host.questions.size(), 1u);
+}
+
+TEST_F(MainFormTest, OptimizingRulesAskBeforeRestarting) {
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<OptimizingRulesPanel&>(d);
+        quorix::testing::snapshot(p, QStringLiteral("dlgOptimizingRules"));
+        p.findChild<QCheckBox*>("chkOptRule_2")->setChecked(false);
+        host.answers = {false};
+        p.findChild<QPushButton*>("cmdOK")->click();
+        EXPECT_FALSE(p.rulesChanged());
+        EXPECT_TRUE(form->search().ruleEnabled(2));
+        host.answers = {true};
+        p.findChild<QPushButton*>("cmdOK")->click();
+        EXPECT_TRUE(p.rulesChanged());
+    };
+    form->cell(2, 2)->setFocus();
+    QTest::keyClick(form->cell(2, 2), 'a');
+    menu("mnuSetOptimizingRules");
+    EXPECT_EQ(modalPanels, (std::vector<QString>{"dlgOptimizingRules"}));
+    EXPECT_FALSE(form->search().ruleEnabled(2));
+    EXPECT_EQ(form->cell(2, 2)->text(), "");   // restarted
+}
+
+TEST_F(MainFormTest, ElementNamesRefuseDuplicatesAndDriveLongerCells) {
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        quorix::testing::snapshot(p, QStringLiteral("dlgChangeElementNames"));
+        p.box(0)->setText("E");
+        p.box(3)->setText("e");
+        p.findChild<QPushButton*>("cmdOK")->click();
+        EXPECT_EQ(host.messages.back(), "Duplicate element names not allowed.");
+        p.box(0)->setText("u");
+        p.box(1)->setText("r");
+        p.box(2)->setText("rr");
+        p.box(3)->setText("  ");
+        p.findChild<QPushButton*>("cmdOK")->click();
+    };
+    menu("mnuSetElementNames");
+    EXPECT_TRUE(form->nameState().customNamesInUse);
+    EXPECT_EQ(form->nameState().longestNameLength, 2);
+    EXPECT_EQ(form->search().elementName(4), "c");
+    EXPECT_EQ(form->cell(1, 1)->text(), "u");
+    EXPECT_EQ(form->cell(1, 2)->text(), "r");
+    EXPECT_EQ(form->findChild<QLabel*>("labelColumn_2")->text(), "rr");
+    // Cells are wider: 200 * 2 + 15 < 615, so the pitch stays 720; the first
+    // column moves to max(520, 255) + 225.
+    EXPECT_EQ(form->cell(2, 2)->x() - form->cell(2, 1)->x(), twipsToPx(720));
+    EXPECT_EQ(form->cell(1, 1)->x(), twipsToPx(745));
+}
+
+TEST(GridRules, NextCellIndexWalksRowsAndWrapsToTheStart) {
+    using grid::NextCellIndex;
+    EXPECT_EQ(NextCellIndex(grid::CellIndex(2, 2), 4), grid::CellIndex(2, 3));
+    EXPECT_EQ(NextCellIndex(grid::CellIndex(3, 5), 5), grid::CellIndex(4, 2));
+    EXPECT_EQ(NextCellIndex(grid::CellIndex(5, 5), 5), grid::CellIndex(2, 2));
+    EXPECT_EQ(NextCellIndex(grid::CellIndex(20, 20), 20), 21);
+    EXPECT_EQ(NextCellIndex(grid::CellIndex(2, 2), 2), 21);
+}
+
+TEST(GridRules, GeometryFollowsTheLongestName) {
+    const grid::Geometry automatic = grid::ComputeGeometry(false, 7);
+    EXPECT_EQ(automatic.cellWidth, 615);
+    EXPECT_EQ(automatic.maxLength, 1);
+    EXPECT_EQ(automatic.firstColumn, 480);
+    EXPECT_EQ(automatic.pitch, 720);
+    const grid::Geometry none = grid::ComputeGeometry(true, 0);
+    EXPECT_EQ(none.maxLength, 0);
+    EXPECT_EQ(none.firstColumn, 480);
+    const grid::Geometry longNames = grid::ComputeGeometry(true, 5);
+    EXPECT_EQ(longNames.cellWidth, 1015);
+    EXPECT_EQ(longNames.firstColumn, 1525);
+    EXPECT_EQ(longNames.pitch, 1120);
+}
+
+TEST(GridRules, CodeKeysAndOrderAnswers) {
+    EXPECT_EQ(grid::FilterCodeKey('B', 3), 'b');
+    EXPECT_EQ(grid::FilterCodeKey('1', 1), '1');
+    EXPECT_FALSE(grid::FilterCodeKey('c', 3).has_value());
+    EXPECT_EQ(grid::FilterCodeKey('s', 20), 's');
+    EXPECT_FALSE(grid::FilterCodeKey('t', 20).has_value());
+    EXPECT_FALSE(grid::FilterCodeKey('?', 20).has_value());
+    EXPECT_EQ(grid::ParseOrderAnswer(" 07 "), 7);
+    EXPECT_FALSE(grid::ParseOrderAnswer("0").has_value());
+    EXPECT_FALSE(grid::ParseOrderAnswer("21").has_value());
+    EXPECT_FALSE(grid::ParseOrderAnswer("abc").has_value());
+    EXPECT_FALSE(grid::ParseOrderAnswer("4.5").has_value());
+}
