@@ -254,6 +254,7 @@ void MainForm::load() {
     layoutGrid(false);
     resetTable();
     search_.clearSolutions();
+    setManualEntry(search_.manualEntry());
 }
 
 void MainForm::setOrderCaption() { labelGroupOrder_->setText(QStringLiteral("Group order:  %1").arg(n())); }
@@ -369,6 +370,13 @@ void MainForm::focusCell(int index) {
 // ---- trace modes --------------------------------------------------------------------
 
 void MainForm::setupTrace(const QString& modeName) {
+    if (inSearch_) {
+        // The mode in force keeps its check mark until the run ends.
+        for (const char* name : {"mnuTraceByStep", "mnuFastTrace", "mnuVeryFastTrace", "mnuTraceOff"})
+            action(QString::fromLatin1(name))->setChecked(false);
+        action(QStringLiteral("mnuTraceOff"))->setChecked(true);
+        return;
+    }
     for (const char* name : {"mnuTraceByStep", "mnuFastTrace", "mnuVeryFastTrace", "mnuTraceOff"})
         action(QString::fromLatin1(name))->setChecked(false);
     cmdGetNext_->setText(QStringLiteral("&Get Next Solution"));
@@ -389,6 +397,7 @@ void MainForm::setupTrace(const QString& modeName) {
 // ---- the search ------------------------------------------------------------------------
 
 void MainForm::getNextSolution() {
+    if (inSearch_) return;
     if (search_.allSolutionsFound()) {
         search_.setStepReady(false);
         endOfSolutions();
@@ -421,6 +430,11 @@ void MainForm::getNextSolution() {
         labelProcessing_->raise();
         repaint();
     }
+    struct Running {
+        bool& flag;
+        explicit Running(bool& f) : flag(f) { flag = true; }
+        ~Running() { flag = false; }
+    } running(inSearch_);
     while (!stop_ && !(mode == kTraceOff && host().haltRequested())) {
         search_.findNext();
         if (!search_.stepReady()) {
@@ -556,14 +570,23 @@ void MainForm::showAnalysis() {
     const int count = search_.solutionCount();
     if (count >= 1 && count <= CayleySearch::kMaxSolutions) {
         const GroupPtr& g = search_.solution(count);
-        analysis_ = ShowGroupGeneratedNotice(*g);
+        if (analysisOpener())
+            analysis_ = analysisOpener()(*this, g);
+        else
+            analysis_ = ShowGroupGeneratedNotice(*g);
     }
     search_.noteSolutionRules();
+}
+
+MainForm::AnalysisOpener& MainForm::analysisOpener() {
+    static AnalysisOpener opener;
+    return opener;
 }
 
 // ---- Check, Restart, order, names, rules -----------------------------------------------
 
 void MainForm::check() {
+    if (inSearch_) return;
     if (search_.reasonsStored()) clearInferences();
     search_.readGrid([this](int i, int j) { return cell(i, j)->text().toStdString(); });
     search_.fillTable();
@@ -579,6 +602,7 @@ void MainForm::check() {
 }
 
 void MainForm::restart() {
+    if (inSearch_) return;
     setManualEntry(true);
     layoutGrid(false);
     resetTable();
@@ -587,6 +611,7 @@ void MainForm::restart() {
 }
 
 void MainForm::changeGroupOrder() {
+    if (inSearch_) return;
     const QString proposal = QString::fromStdString(preferences().String(storage::kGeneralDefaults).substr(0, 2));
     const QString prompt = QStringLiteral("Enter desired order (i. e., number of elements) for group.  Must be in "
                                           "range 1-20.");
@@ -605,6 +630,7 @@ void MainForm::changeGroupOrder() {
 }
 
 void MainForm::setElementNames() {
+    if (inSearch_) return;
     {
         ElementNamesPanel panel(search_, names_, this);
         runModal(panel);
@@ -616,6 +642,7 @@ void MainForm::setElementNames() {
 }
 
 void MainForm::setOptimizingRules() {
+    if (inSearch_) return;
     OptimizingRulesPanel panel(search_, this);
     runModal(panel);
     if (panel.rulesChanged()) restart();

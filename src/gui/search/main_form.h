@@ -6,6 +6,7 @@
 
 #include <QPointer>
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "core/search/cayley_search.h"
@@ -42,6 +43,12 @@ public:
     void setupTrace(const QString& modeName);
     void setElementNames();
     void setOptimizingRules();
+
+    // Opens the panel that describes the newest solution and returns it (the
+    // panel closes the one opened before it). Without an opener the
+    // group-generated notice stands in.
+    using AnalysisOpener = std::function<QWidget*(MainForm&, const GroupPtr&)>;
+    static AnalysisOpener& analysisOpener();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -95,6 +102,9 @@ private:
     QString cellTextOnFocus_;
     bool noticeSuppressed_ = false;
     bool refocusing_ = false;
+    // A search runs inside the Get Next Solution handler (Trace off yields
+    // to the event loop): handlers that would reset the table wait for it.
+    bool inSearch_ = false;
 };
 
 }  // namespace quorix::gui

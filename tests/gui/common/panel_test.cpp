@@ -241,7 +241,20 @@ TEST_F(PanelTest, BrowserShowsFileAtAnchorAndF3Closes) {
     EXPECT_GT(b->browser()->verticalScrollBar()->value(), 0);
     QPointer<BrowserPanel> alive(b);
     b->activateWindow();
-    QTest::keyClick(b, Qt::Key_F3);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(b));
+    QTest::keyClick(b->browser(), Qt::Key_F2);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].rfind("Screen saved to clipboard.", 0), 0u);
+    QTest::keyClick(b->browser(), Qt::Key_F1);
+    BrowserPanel* contents = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp" && bp->isVisible()) contents = bp;
+    ASSERT_NE(contents, nullptr);
+    EXPECT_TRUE(contents->anchor().isEmpty());
+    contents->close();
+    b->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(b));
+    QTest::keyClick(b->browser(), Qt::Key_F3);
     QApplication::processEvents();
     EXPECT_TRUE(alive.isNull() || !alive->isVisible());
 }
@@ -252,7 +265,7 @@ TEST_F(PanelTest, HelpOpensAtPanelSection) {
     p.action(QStringLiteral("mnuThisPanel"))->trigger();
     BrowserPanel* help = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp") help = bp;
+        if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp" && bp->isVisible()) help = bp;
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->anchor(), "dlgTest");
     EXPECT_TRUE(help->path().endsWith("pp/grp/QuorixHelp.html"));

@@ -28,6 +28,7 @@ protected:
         box.setFontItalic(false);
         return w;
     }
+    QApplication& app = quorix::testing::guiApp();
     PictureBox box;
 };
 

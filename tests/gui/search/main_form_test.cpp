@@ -150,6 +150,14 @@ TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #4-1", "Group #4-2"}));
     EXPECT_TRUE(host.questions.empty());
+    // Each solution is announced; the announcement of the one before closes.
+    QStringList shown;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* n = qobject_cast<NoticePanel*>(w); n && n->isVisible()) {
+            shown << n->picbox()->plainText();
+            quorix::testing::snapshot(*n, QStringLiteral("dlgError-generated"));
+        }
+    EXPECT_EQ(shown, (QStringList{"Group  Group #4-2  has been generated."}));
 
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     ASSERT_EQ(host.questions.size(), 1u);
@@ -211,6 +219,35 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !host.halt && !form->timer()->isActive(); }, 2000));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_GT(form->search().emptyCellCount(), 0);
+}
+
+TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
+    // A host whose event pump really delivers events, as the desktop one does.
+    struct PumpingHost : FakeHost {
+        void pumpEvents() override {
+            FakeHost::pumpEvents();
+            QCoreApplication::processEvents();
+        }
+    } pumping;
+    setOrder(16);
+    menu("mnuTraceOff");
+    // A click on Restart while the search yields must not reset its table.
+    bool restartClicked = false;
+    QTimer::singleShot(0, form.get(), [&] {
+        restartClicked = true;
+        button("cmdRefresh")->click();
+    });
+    pumping.haltAfterPumps = 1;
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_TRUE(restartClicked);
+    EXPECT_EQ(pumping.pumps, 1);
+    EXPECT_FALSE(pumping.halt);
+    EXPECT_TRUE(button("cmdHalt")->isHidden());
+    EXPECT_TRUE(form->findChild<QLabel*>("labelProcessing")->isHidden());
+    EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
+    EXPECT_EQ(groupRegister().Count(), 0);
+    EXPECT_GT(form->search().emptyCellCount(), 0);
+    EXPECT_FALSE(form->cell(2, 2)->text().isEmpty());   // the halted table is shown
 }
 
 TEST_F(MainFormTest, TypedKeysAreFilteredAndTheCursorMovesOn) {
@@ -286,6 +323,12 @@ TEST_F(MainFormTest, ChangeGroupOrderRejectsOutOfRangeAndNonNumericAnswers) {
                                                          "Order must be an integer from 1 to 20."}));
     EXPECT_EQ(form->search().searchOrder(), 5);
     EXPECT_EQ(form->findChild<QLabel*>("labelGroupOrder")->text(), "Group order:  5");
+    answers = {"20"};
+    menu("mnuChangeGroupOrder");
+    EXPECT_TRUE(form->cell(20, 20)->isVisible());
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-20"));
+    answers = {"5"};
+    menu("mnuChangeGroupOrder");
     // Cancel keeps the order.
     answers.clear();
     menu("mnuChangeGroupOrder");
@@ -383,6 +426,59 @@ TEST_F(MainFormTest, ElementNamesRefuseDuplicatesAndDriveLongerCells) {
     // column moves to max(520, 255) + 225.
     EXPECT_EQ(form->cell(2, 2)->x() - form->cell(2, 1)->x(), twipsToPx(720));
     EXPECT_EQ(form->cell(1, 1)->x(), twipsToPx(745));
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-names"));
+}
+
+TEST_F(MainFormTest, RevertThenCancelKeepsNamesAndEmptyBoxesRestoreCodes) {
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        p.box(1)->setText("r");
+        p.findChild<QPushButton*>("cmdOK")->click();
+    };
+    menu("mnuSetElementNames");
+    ASSERT_EQ(form->search().elementName(2), "r");
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        p.findChild<QPushButton*>("cmdRevertToDefaultNames")->click();
+        EXPECT_EQ(p.box(1)->text(), "a");
+        p.findChild<QPushButton*>("cmdExit")->click();
+    };
+    menu("mnuSetElementNames");
+    EXPECT_EQ(form->search().elementName(2), "r");
+    EXPECT_TRUE(form->nameState().customNamesInUse);
+    EXPECT_EQ(form->cell(1, 2)->text(), "r");
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        for (int k = 0; k < 15; ++k) p.box(k)->clear();
+        p.findChild<QPushButton*>("cmdOK")->click();
+    };
+    menu("mnuSetElementNames");
+    EXPECT_EQ(form->search().elementName(2), "a");
+    EXPECT_FALSE(form->nameState().customNamesInUse);
+    EXPECT_EQ(form->cell(1, 2)->text(), "a");
+}
+
+TEST_F(MainFormTest, CustomNamesAdvanceAtFullLengthAndRefuseUnknownNames) {
+    setOrder(3);
+    modalScript = [&](QDialog& d) {
+        auto& p = dynamic_cast<ElementNamesPanel&>(d);
+        p.box(0)->setText("u");
+        p.box(1)->setText("r");
+        p.box(2)->setText("rr");
+        p.findChild<QPushButton*>("cmdOK")->click();
+    };
+    menu("mnuSetElementNames");
+    QLineEdit* c22 = form->cell(2, 2);
+    c22->setFocus();
+    QTest::keyClicks(c22, "RR");
+    EXPECT_TRUE(form->cell(2, 3)->hasFocus());
+    EXPECT_EQ(c22->text(), "rr");   // spelled as the element's name
+    QLineEdit* c23 = form->cell(2, 3);
+    QTest::keyClicks(c23, "x");
+    form->cell(3, 2)->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Invalid element."}));
+    EXPECT_TRUE(c23->hasFocus());
 }
 
 TEST(GridRules, NextCellIndexWalksRowsAndWrapsToTheStart) {
