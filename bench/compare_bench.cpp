@@ -71,3 +71,36 @@ void BM_AllAutomorphismsS5(benchmark::State& state) {
 BENCHMARK(BM_AllAutomorphismsS5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
+
+#include <cstdio>
+
+#include "core/compare/structure.h"
+#include "core/report/views.h"
+#include "core/search/cayley_search.h"
+
+namespace {
+
+// The Summary View of order 16 with the default components, the solutions
+// found once beforehand (the search itself is measured with the search).
+void BM_SummaryViewOrder16(benchmark::State& state) {
+    static std::vector<SummarySolution> solutions = [] {
+        std::vector<SummarySolution> out;
+        CayleySearch s;
+        s.setSearchOrder(16);
+        while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+        for (int slot = 1; slot <= s.solutionCount(); ++slot) out.push_back({s.solution(slot), s.solutionIsomorph(slot)});
+        return out;
+    }();
+    const std::string path = "/tmp/quorix_bench_summary16.html";
+    ViewOptions o;
+    o.components = DefaultViewComponents(ViewKind::Summary);
+    o.analysis = &EngineStructure();
+    for (auto _ : state) {
+        std::remove(path.c_str());
+        benchmark::DoNotOptimize(WriteSummaryView(16, solutions, path, o));
+    }
+    std::remove(path.c_str());
+}
+BENCHMARK(BM_SummaryViewOrder16)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <filesystem>
 #include <sstream>
 
 #include "run_tool.h"
@@ -93,4 +94,20 @@ TEST(AnalysisVerbs, QuotientRefusesUnknownAndNonNormalSubgroups) {
     auto notNormal = runTool("quotient S3 Subgroup2-1");
     EXPECT_EQ(notNormal.exitCode, 2);
     EXPECT_NE(notNormal.err.find("is not a normal subgroup"), std::string::npos);
+}
+
+TEST(AnalysisVerbs, SaveRegistersDerivedGroupsForLaterUse) {
+    const std::string dir = ::testing::TempDir() + "quorix_analysis_register";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    ASSERT_EQ(runTool("subgroups S3 --register " + dir + " --save").exitCode, 0);
+    ASSERT_EQ(runTool("series S4 --register " + dir + " --save").exitCode, 0);
+    auto list = runTool("list --register " + dir);
+    EXPECT_NE(list.out.find("Subgroup3-1(S3)"), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("N2(S4)"), std::string::npos) << list.out;
+    auto facts = runTool("facts 'N2(S4)' --register " + dir + " --json");
+    ASSERT_EQ(facts.exitCode, 0) << facts.err;
+    EXPECT_EQ(nlohmann::json::parse(facts.out)["order"], 4);
+    EXPECT_EQ(runTool("subgroups S3 --save").exitCode, 2);
+    std::filesystem::remove_all(dir);
 }

@@ -2,6 +2,7 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -137,4 +138,38 @@ TEST(SummaryVerb, OrdersFourAndEight) {
     std::remove(path.c_str());
 
     EXPECT_EQ(runTool("summary 21").exitCode, 2);
+}
+
+TEST(FactsVerb, AutomorphismOrdersAndNamedGroups) {
+    auto r = runTool("facts S3 Z2xZ2xZ2 S4 --json");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::istringstream lines(r.out);
+    std::string line;
+    std::vector<nlohmann::json> facts;
+    while (std::getline(lines, line)) facts.push_back(nlohmann::json::parse(line));
+    ASSERT_EQ(facts.size(), 3u);
+    EXPECT_EQ(facts[0]["aut"], 6);
+    EXPECT_EQ(facts[0]["inn"], 6);
+    EXPECT_EQ(facts[0]["isomorphic_to"], nlohmann::json({"S3", "Rows(S3)", "Columns(S3)"}));
+    EXPECT_EQ(facts[1]["aut"], 168);
+    EXPECT_EQ(facts[1]["inn"], 1);
+    EXPECT_EQ(facts[1]["isomorphic_to"], nlohmann::json({"Z24*", "Z2xZ2xZ2", "Rows(Z2xZ2xZ2)"}));
+    EXPECT_TRUE(facts[2]["aut"].is_null());
+    EXPECT_TRUE(facts[2]["inn"].is_null());
+    EXPECT_EQ(facts[2]["isomorphic_to"], nlohmann::json({"S4"}));
+}
+
+TEST(ViewVerb, PreferencesGiveTheDefaultComponents) {
+    const std::string dir = std::string(::testing::TempDir()) + "quorix_view_prefs";
+    std::filesystem::create_directories(dir);
+    {
+        std::ofstream p(dir + "/QuorixPreferences.bas", std::ios::binary);
+        p << "062011\r\nOGGOROR1ROR\r\n1011000\r\n0000000\r\n1011001\r\n1011001\r\n1011000\r\n1011000\r\n1011001\r\n1011001\r\n";
+    }
+    const std::string path = dir + "/v.html";
+    ASSERT_EQ(runTool("view S3 -o " + path + " --preferences " + dir).exitCode, 0);
+    const std::string html = ReadFile(path);
+    EXPECT_EQ(html.find("<table"), std::string::npos);  // symmetric view: nothing but the title
+    EXPECT_NE(html.find("Symmetric Group of Degree 3"), std::string::npos);
+    std::filesystem::remove_all(dir);
 }

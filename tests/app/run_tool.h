@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace quorix::testing {
 
@@ -16,7 +17,7 @@ struct ToolResult {
 
 inline ToolResult runTool(const std::string& args) {
     static int counter = 0;
-    const std::string errFile = std::string(::testing::TempDir()) + "quorix_tool_err_" + std::to_string(++counter);
+    const std::string errFile = std::string(::testing::TempDir()) + "quorix_tool_err_" + std::to_string(getpid()) + "_" + std::to_string(++counter);
     const std::string cmd = std::string(QUORIX_REPORT_EXE) + " " + args + " 2>" + errFile;
     ToolResult r;
     FILE* p = popen(cmd.c_str(), "r");

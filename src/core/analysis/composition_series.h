@@ -52,4 +52,8 @@ private:
 // The program-wide composition-series state.
 CompositionSeriesState& compositionSeries();
 
+// Solvability of g through the program-wide state (see
+// CompositionSeriesState::ComputeCompositionSeries).
+inline bool ComputeCompositionSeries(const GroupPtr& g) { return compositionSeries().ComputeCompositionSeries(g); }
+
 }  // namespace quorix

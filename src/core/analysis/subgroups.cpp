@@ -6,6 +6,7 @@
 namespace quorix {
 
 bool IsNormalSubgroup(const Group& g, const Group& h) {
+    if (!g.IsGenerated() || !h.IsGenerated()) return false;
     ElementSet m = MembershipInParent(g, h);
     if (SetSize(m) != h.order()) return false;
     return IsNormalSet(g, m, GeneratorsOf(g));

@@ -97,6 +97,13 @@ private:
 // The program-wide subgroup state.
 SubgroupLogic& subgroupLogic();
 
+// The program-wide state under the routine names the panels use.
+inline void FindAllSubgroups(const GroupPtr& g, int limit = 0) { subgroupLogic().FindAllSubgroups(g, limit); }
+inline bool IsCenter(const Group& h) { return subgroupLogic().IsCenter(h); }
+inline bool IsCommutatorSubgroup(const Group& h) { return subgroupLogic().IsCommutatorSubgroup(h); }
+inline int CentralizerIndex(int x) { return subgroupLogic().CentralizerIndex(x); }
+inline int NormalizerIndex(int s) { return subgroupLogic().NormalizerIndex(s); }
+
 // The first proper normal subgroup of largest order in the search order of
 // the subgroup enumeration, built as a subgroup of g; null when the user
 // halted before one was found or g is trivial (after "program error

@@ -1,5 +1,7 @@
 #include "core/compare/automorphisms.h"
 
+#include <set>
+
 #include "core/compare/homomorphism.h"
 #include "core/host/host.h"
 
@@ -73,6 +75,23 @@ AutomorphismList ComputeAutomorphisms(const Group& g) {
     AutomorphismList list = EnumerateAutomorphisms(g);
     MarkInnerAutomorphisms(g, list);
     return list;
+}
+
+AutomorphismCounts CountAutomorphisms(const Group& g) {
+    AutomorphismCounts c;
+    HomomorphismSearch search;
+    const MultiplicationTable t = MultiplicationTable::FromGroup(g);
+    search.Start(t, t);
+    while (search.Next()) ++c.aut;
+    std::set<std::vector<int>> inner;
+    const int n = g.order();
+    for (int z = 1; z <= n; ++z) {
+        std::vector<int> images;
+        for (int x = 1; x <= n; ++x) images.push_back(g.srcMul(g.srcMul(z, x), g.srcInv(z)));
+        inner.insert(std::move(images));
+    }
+    c.inn = static_cast<int>(inner.size());
+    return c;
 }
 
 std::vector<std::string> AutomorphismGeneratorCodes(const AutomorphismList& list, AutomorphismKind kind) {

@@ -58,6 +58,14 @@ AutomorphismList ComputeAutomorphisms(const Group& g);
 // The symbol row "123..." of a group of order n.
 std::string SymbolRow(int n);
 
+// |Aut(G)| and |Inn(G)| without the listing limit (any order the search can
+// take; meant for small groups).
+struct AutomorphismCounts {
+    long aut = 0;
+    int inn = 0;
+};
+AutomorphismCounts CountAutomorphisms(const Group& g);
+
 enum class AutomorphismKind { Auto, Inner };
 
 // Generators of Aut(G) (every entry, inner first) or Inn(G) (inner only).

@@ -1,5 +1,6 @@
 #include "core/compare/solution_analysis.h"
 
+#include "core/compare/homomorphism.h"
 #include "core/group/math_functions.h"
 #include "core/host/host.h"
 
@@ -62,6 +63,14 @@ char CodeSymbol(const std::string& code) {
 
 bool IsSearchCode(const std::string& s) { return s == "1" || (s.size() == 1 && s[0] >= 'a' && s[0] <= 's'); }
 
+// The group's own test up to order 20, the homomorphism search above.
+bool Isomorphic(Group& g, const Group& h) {
+    if (g.Order() != h.Order()) return false;
+    if (g.Order() <= kMaxTableOrder) return g.IsIsomorphic(h);
+    std::string text;
+    return FindHomomorphism(g, h, text, false);
+}
+
 }  // namespace
 
 GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
@@ -90,7 +99,8 @@ GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
     return result;
 }
 
-std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const GroupRegistrar& registrar) {
+std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const GroupRegistrar& registrar,
+                                                  const std::function<std::string(const std::string&)>& nameToCode) {
     Group& g = *gp;
     const int n = g.Order();
     std::vector<NamedGroupEntry> list;
@@ -105,13 +115,13 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
     while (MathFunctions::Factorial(k) < n) ++k;
     if (MathFunctions::Factorial(k) == n && k <= 5) {
         GroupPtr s = CachedSymmetricGroup(k);
-        if (g.IsIsomorphic(*s)) add(NamedGroupKind::Symmetric, s, {"  Symmetric Group"}, s->GroupID());
+        if (Isomorphic(g, *s)) add(NamedGroupKind::Symmetric, s, {"  Symmetric Group"}, s->GroupID());
     }
     k = 1;
     while (MathFunctions::Factorial(k) < 2LL * n) ++k;
     if (MathFunctions::Factorial(k) == 2LL * n && k <= 5) {
         GroupPtr a = CachedAlternatingGroup(k);
-        if (g.IsIsomorphic(*a)) add(NamedGroupKind::Alternating, a, {"  Alternating Group"}, a->GroupID());
+        if (Isomorphic(g, *a)) add(NamedGroupKind::Alternating, a, {"  Alternating Group"}, a->GroupID());
     }
     const bool cyclic = g.Cyclic();
     if (cyclic) {
@@ -126,7 +136,7 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
             if (MathFunctions::EulerPhi(m) != n) continue;
             GroupPtr u = Group::Create();
             u->GenerateMultiplicative(m);
-            if (g.IsIsomorphic(*u)) add(NamedGroupKind::Multiplicative, u, {"  Multiplicative Integer Group"}, u->GroupID());
+            if (Isomorphic(g, *u)) add(NamedGroupKind::Multiplicative, u, {"  Multiplicative Integer Group"}, u->GroupID());
         }
     }
     if (!cyclic && room()) {
@@ -151,18 +161,18 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
                     product = next;
                 }
             }
-            if (g.IsIsomorphic(*product)) {
+            if (Isomorphic(g, *product)) {
                 add(NamedGroupKind::DirectProduct, product, {"  Direct Product Group"}, product->GroupID());
                 break;
             }
         }
     }
     if (n < 16 && room()) {
-        GroupPtr r = GetPermutationGroup(g, "row");
+        GroupPtr r = GetPermutationGroup(g, "row", nameToCode);
         add(NamedGroupKind::Rows, r, {"Permutation Group defined by", "rows of Cayley table"}, "Rows(" + g.GroupID() + ")");
     }
     if (n < 16 && room() && !abelian) {
-        GroupPtr c = GetPermutationGroup(g, "column");
+        GroupPtr c = GetPermutationGroup(g, "column", nameToCode);
         add(NamedGroupKind::Columns, c, {"Permutation Group defined by", "columns of Cayley table"},
             "Columns(" + g.GroupID() + ")");
     }

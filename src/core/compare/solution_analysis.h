@@ -40,7 +40,10 @@ GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
                              const std::function<std::string(const std::string&)>& nameToCode = {});
 
 // Runs the seven recognisers in order and registers each group listed.
-std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& g, const GroupRegistrar& registrar);
+// nameToCode turns element names back into search codes for the row and
+// column groups (manual entry with renamed elements).
+std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& g, const GroupRegistrar& registrar,
+                                                  const std::function<std::string(const std::string&)>& nameToCode = {});
 
 // The comparison groups kept between analyses (one degree each).
 GroupPtr CachedSymmetricGroup(int degree);

@@ -1,5 +1,6 @@
 #include "core/compare/structure.h"
 
+#include "core/analysis/composition_series.h"
 #include "core/analysis/cycle_notation.h"
 #include "core/analysis/subgroups.h"
 #include "core/host/host.h"
@@ -26,13 +27,9 @@ public:
         return logic.IsCenter(*h);
     }
     std::vector<GroupPtr> CompositionSeries(const GroupPtr& g) override {
-        std::vector<GroupPtr> series{g};
-        while (series.back()->order() > 1) {
-            GroupPtr next = FindMaximalNormalSubgroup(series.back());
-            if (!next || host().haltRequested()) return {};
-            series.push_back(next);
-        }
-        return series;
+        quorix::CompositionSeries series = BuildCompositionSeries(g);
+        if (series.halted) return {};
+        return series.terms;
     }
     std::string CycleNotation(const std::string& permutation) override { return quorix::CycleNotation(permutation); }
 };

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/analysis/composition_series.h"
 #include "core/analysis/subgroups.h"
 #include "fake_host_scope.h"
 #include "reference_search.h"
@@ -233,6 +234,28 @@ TEST(MaximalNormalSubgroup, IsBuiltAsASubgroup) {
     EXPECT_EQ(n->order(), 12);
     EXPECT_EQ(n->MethodOfGeneration(), kMethodSubgroup);
     EXPECT_EQ(FindMaximalNormalSubgroup(Make("A5"))->order(), 1);
+}
+
+}  // namespace
+}  // namespace quorix::testing
+
+namespace quorix::testing {
+namespace {
+
+TEST(SharedState, PanelsAndCallersShareOneListAndOneSeries) {
+    FakeHost host;
+    GroupPtr g = Make("Z2xZ4");
+    FindAllSubgroups(g, kSubgroupPanelLimit);
+    EXPECT_EQ(subgroupLogic().AnalysedGroup(), g);
+    EXPECT_EQ(subgroupLogic().SubgroupCount(), 8);
+    EXPECT_EQ(CentralizerIndex(2), 8);
+    EXPECT_EQ(NormalizerIndex(1), 8);
+    EXPECT_TRUE(IsCenter(*subgroupLogic().Subgroup(8)));
+    EXPECT_TRUE(IsCommutatorSubgroup(*subgroupLogic().Subgroup(1)));
+    EXPECT_TRUE(ComputeCompositionSeries(g));
+    EXPECT_EQ(compositionSeries().SeriesGroup(), g);
+    subgroupLogic().Reset();
+    compositionSeries().Reset();
 }
 
 }  // namespace

@@ -2,9 +2,9 @@
 
 #include <map>
 
-#include "../report/naive_structure.h"
 #include "core/compare/comparison.h"
 #include "core/compare/homomorphism.h"
+#include "core/compare/structure.h"
 #include "core/report/markup.h"
 #include "support/fake_host.h"
 #include "support/groups.h"
@@ -16,7 +16,7 @@ using testing::spec;
 
 struct CompareFixture : ::testing::Test {
     std::map<std::string, GroupPtr> registered;
-    testing::NaiveStructure analysis;
+    StructureAnalysis& analysis = EngineStructure();
     GroupRegistrar registrar{[this](const GroupPtr& g, const std::string& n) { registered[n] = g; }, nullptr};
 };
 
@@ -107,18 +107,3 @@ TEST_F(CompareFixture, HaltIsReportedAndCleared) {
 }  // namespace
 }  // namespace quorix
 
-namespace quorix {
-namespace {
-
-TEST(EngineComparison, S4AgainstS3ThroughTheSubgroupEngine) {
-    std::map<std::string, GroupPtr> reg;
-    GroupRegistrar r{[&](const GroupPtr& g, const std::string& n) { reg[n] = g; }, nullptr};
-    auto res = CompareGroups(testing::spec("S4"), testing::spec("S3"), EngineStructure(), r);
-    EXPECT_TRUE(res.homomorphism);
-    EXPECT_EQ(res.listing.Found(), 4);
-    EXPECT_EQ(reg.size(), 30u);
-    EXPECT_EQ(res.listing.isomorphic[0].name.substr(0, 12), "Subgroup6-1(");
-}
-
-}  // namespace
-}  // namespace quorix

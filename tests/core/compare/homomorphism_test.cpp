@@ -1,15 +1,20 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+#include <set>
+
 #include "core/compare/homomorphism.h"
 #include "literal_homomorphism.h"
 #include "support/fake_host.h"
-#include "table_groups.h"
+#include "support/groups.h"
 
 namespace quorix {
 namespace {
 
-using testing::LiteralHomomorphismSearch;
-using testing::SmallGroups;
+using testing::spec;
+
+MultiplicationTable T(const GroupPtr& g) { return MultiplicationTable::FromGroup(*g); }
 
 std::vector<std::vector<int>> AllFast(const MultiplicationTable& a, const MultiplicationTable& b, std::size_t limit = 100000) {
     HomomorphismSearch s;
@@ -19,92 +24,96 @@ std::vector<std::vector<int>> AllFast(const MultiplicationTable& a, const Multip
     return out;
 }
 
-// Every pair of small groups: the same onto homomorphisms in the same order
-// as the step-by-step search. The pairs with equal orders include every
+// The same table with its non-identity elements renumbered.
+MultiplicationTable Relabel(const MultiplicationTable& t, unsigned seed) {
+    std::vector<int> newOf(static_cast<std::size_t>(t.n + 1));
+    for (int i = 0; i <= t.n; ++i) newOf[static_cast<std::size_t>(i)] = i;
+    std::mt19937 rng(seed);
+    std::shuffle(newOf.begin() + 2, newOf.end(), rng);
+    auto at = [&](int i) { return newOf[static_cast<std::size_t>(i)]; };
+    std::vector<std::vector<int>> p(static_cast<std::size_t>(t.n), std::vector<int>(static_cast<std::size_t>(t.n)));
+    for (int a = 1; a <= t.n; ++a)
+        for (int b = 1; b <= t.n; ++b) p[static_cast<std::size_t>(at(a) - 1)][static_cast<std::size_t>(at(b) - 1)] = at(t.product(a, b));
+    return MultiplicationTable::FromProducts(p);
+}
+
+// Every pair of groups of order up to 12 that the tests build (every
+// generation method, plus renumbered copies): the same onto homomorphisms in
+// the same order as the step-by-step search. Equal orders include every
 // automorphism of every group.
 TEST(HomomorphismSearch, MatchesLiteralSearchOnAllSmallPairs) {
-    auto groups = SmallGroups();
-    long pairs = 0, mappings = 0;
-    for (const auto& a : groups)
-        for (const auto& b : groups) {
-            if (b.table.n > a.table.n) continue;
-            LiteralHomomorphismSearch literal(a.table, b.table);
-            auto expected = literal.All();
-            auto got = AllFast(a.table, b.table);
-            ASSERT_EQ(got, expected) << a.name << " -> " << b.name;
-            ++pairs;
-            mappings += static_cast<long>(got.size());
+    auto zoo = testing::zoo(12);
+    std::vector<std::pair<std::string, MultiplicationTable>> tables;
+    unsigned seed = 1;
+    for (const auto& g : zoo) {
+        tables.emplace_back(g.label, T(g.group));
+        if (g.group->order() >= 6) tables.emplace_back(g.label + "~", Relabel(T(g.group), seed++));
+    }
+    long compared = 0, mappings = 0;
+    for (const auto& [la, a] : tables)
+        for (const auto& [lb, b] : tables) {
+            if (b.n > a.n) continue;
+            auto expected = testing::LiteralHomomorphismSearch(a, b).All();
+            ASSERT_EQ(AllFast(a, b), expected) << la << " -> " << lb;
+            ++compared;
+            mappings += static_cast<long>(expected.size());
         }
-    EXPECT_GT(pairs, 300);
-    EXPECT_GT(mappings, 700);
+    EXPECT_GT(compared, 1000);
+    EXPECT_GT(mappings, 2000);
 }
 
 TEST(HomomorphismSearch, KnownCountsAndFirstMappings) {
-    using namespace testing;
     // Every group maps onto the trivial group, exactly once.
-    auto toTrivial = AllFast(Dihedral(6), Cyclic(1));
+    auto toTrivial = AllFast(T(testing::dihedral(6)), T(spec("Z1")));
     ASSERT_EQ(toTrivial.size(), 1u);
     EXPECT_EQ(MappingText(toTrivial[0]), "1 1 1 1 1 1 1 1 1 1 1 1");
-    // Z6 has no quotient of order 4; 4 does not divide 6.
-    EXPECT_TRUE(AllFast(Cyclic(6), Cyclic(4)).empty());
+    // 4 does not divide 6.
+    EXPECT_TRUE(AllFast(T(spec("Z6")), T(spec("Z4"))).empty());
     // S4 onto S3: one kernel (the Klein group), times |Aut(S3)| = 6.
-    EXPECT_EQ(AllFast(Symmetric(4), Symmetric(3)).size(), 6u);
-    // Automorphism counts.
-    EXPECT_EQ(AllFast(Quaternion(), Quaternion()).size(), 24u);
-    EXPECT_EQ(AllFast(Alternating4(), Alternating4()).size(), 24u);
-    auto c2cubed = Product(Product(Cyclic(2), Cyclic(2)), Cyclic(2));
-    EXPECT_EQ(AllFast(c2cubed, c2cubed).size(), 168u);
-    // The first automorphism is the identity.
-    auto autD4 = AllFast(Dihedral(4), Dihedral(4));
+    EXPECT_EQ(AllFast(T(spec("S4")), T(spec("S3"))).size(), 6u);
+    EXPECT_EQ(AllFast(T(testing::quaternion()), T(testing::quaternion())).size(), 24u);
+    EXPECT_EQ(AllFast(T(spec("A4")), T(spec("A4"))).size(), 24u);
+    EXPECT_EQ(AllFast(T(spec("Z2xZ2xZ2")), T(spec("Z2xZ2xZ2"))).size(), 168u);
+    auto autD4 = AllFast(T(testing::dihedral(4)), T(testing::dihedral(4)));
     ASSERT_EQ(autD4.size(), 8u);
     EXPECT_EQ(MappingText(autD4[0]), "1 2 3 4 5 6 7 8");
-    // Not isomorphic: same order, no mapping.
-    EXPECT_TRUE(AllFast(Quaternion(), Dihedral(4)).empty());
-    EXPECT_TRUE(AllFast(Cyclic(4), Product(Cyclic(2), Cyclic(2))).empty());
+    EXPECT_TRUE(AllFast(T(testing::quaternion()), T(testing::dihedral(4))).empty());
+    EXPECT_TRUE(AllFast(T(spec("Z4")), T(spec("Z2xZ2"))).empty());
 }
 
 TEST(HomomorphismSearch, LargerGroupsAgainstRelabelledCopies) {
-    using namespace testing;
-    auto s5 = Symmetric(5);
+    auto s5 = T(spec("S5"));
     auto t = Relabel(s5, 42);
     auto first = AllFast(s5, t, 1);
     ASSERT_EQ(first.size(), 1u);
-    // The mapping is a bijective homomorphism.
-    std::vector<int> img = first[0];
-    std::vector<char> seen(121, 0);
-    for (int x : img) seen[static_cast<std::size_t>(x)] = 1;
-    for (int x = 1; x <= 120; ++x) ASSERT_TRUE(seen[static_cast<std::size_t>(x)]);
+    const std::vector<int>& img = first[0];
+    auto f = [&](int a) { return img[static_cast<std::size_t>(a - 1)]; };
+    EXPECT_EQ(std::set<int>(img.begin(), img.end()).size(), 120u);
     for (int a = 1; a <= 120; ++a)
-        for (int b = 1; b <= 120; ++b)
-            ASSERT_EQ(img[static_cast<std::size_t>(s5.product(a, b) - 1)],
-                      t.product(img[static_cast<std::size_t>(a - 1)], img[static_cast<std::size_t>(b - 1)]));
-    // S5 has 120 automorphisms, all found by resuming.
+        for (int b = 1; b <= 120; ++b) ASSERT_EQ(f(s5.product(a, b)), t.product(f(a), f(b)));
     EXPECT_EQ(AllFast(s5, s5).size(), 120u);
-    // S5 has exactly one quotient of order 2: 1 onto homomorphism to Z2.
-    EXPECT_EQ(AllFast(s5, Cyclic(2)).size(), 1u);
-    EXPECT_TRUE(AllFast(s5, Cyclic(3)).empty());
+    EXPECT_EQ(AllFast(s5, T(spec("Z2"))).size(), 1u);
+    EXPECT_TRUE(AllFast(s5, T(spec("Z3"))).empty());
 }
 
 TEST(HomomorphismSearch, ResumeAfterTheLastAndRestart) {
-    using namespace testing;
     HomomorphismSearch s;
-    s.Start(Cyclic(5), Cyclic(5));
+    s.Start(T(spec("Z5")), T(spec("Z5")));
     std::vector<std::string> texts;
     while (s.Next()) texts.push_back(MappingText(s.Mapping()));
     EXPECT_EQ(texts, (std::vector<std::string>{"1 2 3 4 5", "1 3 5 2 4", "1 4 2 5 3", "1 5 4 3 2"}));
     EXPECT_TRUE(s.Exhausted());
     EXPECT_FALSE(s.Next());
-    s.Start(Cyclic(5), Cyclic(5));
+    s.Start(T(spec("Z5")), T(spec("Z5")));
     ASSERT_TRUE(s.Next());
     EXPECT_EQ(MappingText(s.Mapping()), "1 2 3 4 5");
 }
 
 TEST(HomomorphismSearch, HaltStopsTheSearchAndLeavesTheFlag) {
-    using namespace testing;
-    quorix::testing::FakeHost fake;
+    testing::FakeHost fake;
     fake.halt = true;
     HomomorphismSearch s;
-    s.Start(Cyclic(4), Cyclic(4));
+    s.Start(T(spec("Z4")), T(spec("Z4")));
     EXPECT_FALSE(s.Next());
     EXPECT_TRUE(fake.halt);
 }

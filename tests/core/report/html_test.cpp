@@ -6,10 +6,12 @@
 #include <regex>
 #include <sstream>
 
+#include "core/compare/automorphisms.h"
 #include "core/compare/solution_analysis.h"
 #include "core/report/html.h"
 #include "core/report/views.h"
-#include "naive_structure.h"
+#include "core/search/cayley_search.h"
+#include "core/compare/structure.h"
 #include "support/fake_host.h"
 #include "support/groups.h"
 
@@ -74,7 +76,7 @@ void ExpectWellFormed(const std::string& html, int documents) {
 
 struct ViewFixture : ::testing::Test {
     std::map<std::string, GroupPtr> registered;
-    testing::NaiveStructure analysis;
+    StructureAnalysis& analysis = EngineStructure();
     ViewOptions Options(const std::string& components) {
         ViewOptions o;
         o.components = components;
@@ -101,7 +103,9 @@ TEST_F(ViewFixture, SymmetricViewOfS4WithEverySection) {
     EXPECT_EQ(Count(html, "<tr><td nowrap valign='top'>"), 30);
     EXPECT_TRUE(registered.count("Subgroup12-1(S|@4|)"));
     EXPECT_TRUE(registered.count("Subgroup2-9(S|@4|)"));
-    EXPECT_TRUE(registered.count("N|@1|(S|@4|)"));
+    EXPECT_TRUE(registered.count("N|@4|(S|@4|)"));
+    EXPECT_FALSE(registered.count("N|@5|(S|@4|)"));
+    EXPECT_EQ(Count(html, "Yes*"), 1);
     EXPECT_EQ(Count(html, "quotient group <b>G/N</b> has order "), 4);
 }
 
@@ -203,8 +207,21 @@ TEST(Recognisers, AbelianGroupsOfOrderFourAndSixteen) {
     EXPECT_EQ(z2z8.back().group->GroupID(), "Z|@2|xZ|@8|");
 }
 
+// Counts the composition series asked of the engine.
+struct CountingStructure : StructureAnalysis {
+    SubgroupListResult FindAllSubgroups(const GroupPtr& g) override { return EngineStructure().FindAllSubgroups(g); }
+    bool IsNormalSubgroup(const GroupPtr& g, const GroupPtr& h) override { return EngineStructure().IsNormalSubgroup(g, h); }
+    bool IsCenter(const GroupPtr& g, const GroupPtr& h) override { return EngineStructure().IsCenter(g, h); }
+    std::vector<GroupPtr> CompositionSeries(const GroupPtr& g) override {
+        ++subgroupRuns;
+        return EngineStructure().CompositionSeries(g);
+    }
+    std::string CycleNotation(const std::string& p) override { return EngineStructure().CycleNotation(p); }
+    int subgroupRuns = 0;
+};
+
 TEST(Recognisers, SolvabilityIsCachedPerGroupObject) {
-    testing::NaiveStructure a;
+    CountingStructure a;
     ForgetSolvability();
     auto s4 = testing::spec("S4");
     EXPECT_TRUE(IsSolvable(s4, a));
@@ -252,35 +269,45 @@ TEST_F(ViewFixture, SummaryViewsOfOrdersFourAndEight) {
     EXPECT_NE(html.find("Permutation Group defined by columns of Cayley table<br>"), std::string::npos);
 }
 
-}  // namespace
-}  // namespace quorix
 
-namespace quorix {
-namespace {
-
-// The same views through the analysis engine itself.
-TEST(EngineViews, SymmetricViewOfS4AndSummaryThroughTheEngine) {
-    std::map<std::string, GroupPtr> reg;
-    ViewOptions o;
-    o.components = "1111111";
-    o.analysis = &EngineStructure();
-    o.registrar.registerGroup = [&](const GroupPtr& g, const std::string& n) { reg[n] = g; };
-    TempFile f("engine_s4.html");
-    ASSERT_TRUE(WriteGroupView(ViewKind::Symmetric, testing::spec("S4"), f.path, o));
-    const std::string html = f.Read();
-    ExpectWellFormed(html, 1);
-    EXPECT_EQ(Count(html, "<tr><td nowrap valign='top'>"), 30);
-    EXPECT_EQ(Count(html, "Yes*"), 1);
-    EXPECT_NE(html.find("is solvable."), std::string::npos);
-    EXPECT_EQ(Count(html, "quotient group <b>G/N</b> has order "), 4);
-    EXPECT_TRUE(reg.count("N|@4|(S|@4|)"));
-    EXPECT_FALSE(reg.count("N|@5|(S|@4|)"));
-
+TEST_F(ViewFixture, AlternatingGroupOfDegreeFiveIsNotSolvable) {
     TempFile a("engine_a5.html");
-    o.components = "0001001";
-    ASSERT_TRUE(WriteGroupView(ViewKind::Alternating, testing::spec("A5"), a.path, o));
+    ASSERT_TRUE(WriteGroupView(ViewKind::Alternating, testing::spec("A5"), a.path, Options("0001001")));
     EXPECT_NE(a.Read().find("Not&nbsp;all&nbsp;the&nbsp;Composition"), std::string::npos);
     EXPECT_NE(a.Read().find("Solvable?  No<br>"), std::string::npos);
+}
+
+
+// Search solutions carry the codes "1", "a", "b", ... as names; their row and
+// column groups read them as the symbols 1, 2, ..., 9, A, B, ...
+TEST(PermutationGroups, RowAndColumnGroupsOfSearchSolutions) {
+    testing::FakeHost fake;
+    for (int n : {6, 12}) {
+        CayleySearch s;
+        s.setSearchOrder(n);
+        while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+        ASSERT_GT(s.solutionCount(), 1);
+        for (int slot = 1; slot <= s.solutionCount(); ++slot) {
+            GroupPtr g = s.solution(slot);
+            auto rows = GetPermutationGroup(*g, "row");
+            auto cols = GetPermutationGroup(*g, "column");
+            EXPECT_EQ(rows->Degree(), n);
+            EXPECT_EQ(rows->Order(), n);
+            EXPECT_EQ(cols->Order(), n);
+            // Row k as a permutation: its symbols are the products k·j.
+            EXPECT_EQ(rows->SourceElementIndex(SymbolRow(n)), 1);
+        }
+    }
+    EXPECT_TRUE(fake.messages.empty());
+
+    // Renamed elements are read back through the name-to-code function.
+    auto d3 = testing::dihedral(3);
+    std::vector<std::string> codes{"1", "a", "b", "c", "d", "e"};
+    auto toCode = [&](const std::string& name) { return codes[static_cast<std::size_t>(d3->SourceElementIndex(name) - 1)]; };
+    auto list = RecogniseNamedGroups(d3, GroupRegistrar{}, toCode);
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[1].group->Degree(), 6);
+    EXPECT_TRUE(fake.messages.empty());
 }
 
 }  // namespace

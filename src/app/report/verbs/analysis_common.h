@@ -5,7 +5,12 @@
 #include <string>
 #include <vector>
 
+#include <optional>
+
+#include "core/analysis/registrar.h"
 #include "core/report/markup.h"
+#include "report/common.h"
+#include "report/verb.h"
 
 namespace quorix::report {
 
@@ -17,6 +22,19 @@ inline std::string PlainLine(const std::string& text) {
 
 inline void PrintPlainLines(const std::vector<std::string>& lines) {
     for (const std::string& l : lines) std::cout << PlainLine(l) << "\n";
+}
+
+// With --save, the groups a verb derives (subgroups, series terms,
+// quotients) are registered in the --register directory, as the panels
+// register them; without it nothing is written.
+inline GroupRegistrar RegistrarFor(const std::optional<std::string>& registerDir, bool save) {
+    GroupRegistrar registrar;
+    if (!save) return registrar;
+    if (!registerDir) throw UsageError("--save needs --register DIR");
+    storage::GroupRegister* reg = &openRegister(*registerDir, true);
+    registrar.registerGroup = [reg](const GroupPtr& g, const std::string& id) { reg->RegisterGroup(g, id); };
+    registrar.findGroup = [reg](const std::string& id) { return reg->FindRegisteredGroup(id); };
+    return registrar;
 }
 
 }  // namespace quorix::report

@@ -7,6 +7,9 @@
 #include <iostream>
 
 #include "core/analysis/facts.h"
+#include "core/compare/automorphisms.h"
+#include "core/compare/solution_analysis.h"
+#include "core/report/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
 #include "report/verbs/analysis_common.h"
@@ -33,6 +36,22 @@ nlohmann::json FactsJson(const GroupFacts& f) {
             {"subgroup_classes", f.subgroupClasses},
             {"subgroup_class_sizes", f.subgroupClassSizes},
             {"composition_factors", f.compositionFactors}};
+}
+
+// Automorphism counts (order 15 or less) and the named groups the
+// recognisers of the solution analysis find isomorphic.
+void AddComparisonFacts(nlohmann::json& j, const GroupPtr& g) {
+    j["aut"] = nullptr;
+    j["inn"] = nullptr;
+    if (g->Order() <= kAutomorphismOrderLimit) {
+        const AutomorphismCounts c = CountAutomorphisms(*g);
+        j["aut"] = c.aut;
+        j["inn"] = c.inn;
+    }
+    nlohmann::json ids = nlohmann::json::array();
+    for (const NamedGroupEntry& e : RecogniseNamedGroups(g, GroupRegistrar{}))
+        ids.push_back(markup::StripMarkup(e.group->GroupID()));
+    j["isomorphic_to"] = ids;
 }
 
 std::string YesNo(bool b) { return b ? "yes" : "no"; }
@@ -86,7 +105,9 @@ void setupFacts(CLI::App& app) {
         for (const GroupPtr& g : groups) {
             GroupFacts f = ComputeGroupFacts(g);
             if (opts->json) {
-                std::cout << FactsJson(f).dump() << "\n";
+                nlohmann::json j = FactsJson(f);
+                AddComparisonFacts(j, g);
+                std::cout << j.dump() << "\n";
             } else {
                 if (!first) std::cout << "\n";
                 PrintFacts(f, PlainLine(g->GroupID()));

@@ -23,6 +23,7 @@ void setupQuotient(CLI::App& app) {
         std::string spec;
         std::string subgroup;
         bool original = false;
+        bool save = false;
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
@@ -32,6 +33,7 @@ void setupQuotient(CLI::App& app) {
         ->required();
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
     cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
         SubgroupLogic logic;
@@ -48,7 +50,7 @@ void setupQuotient(CLI::App& app) {
         if (!logic.IsNormal(chosen))
             throw UsageError("'" + opts->subgroup + "' is not a normal subgroup of " + PlainLine(g->GroupID()));
         const GroupPtr& n = logic.Subgroup(chosen);
-        QuotientListing q = BuildQuotientListing(g, n, opts->original);
+        QuotientListing q = BuildQuotientListing(g, n, opts->original, RegistrarFor(opts->registerDir, opts->save));
         PrintPlainLines(analysis_text::QuotientPanelLines(*g, *n, q, opts->original));
     });
 }

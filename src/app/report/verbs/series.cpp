@@ -18,6 +18,7 @@ void setupSeries(CLI::App& app) {
     struct Options {
         std::string spec;
         bool original = false;
+        bool save = false;
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
@@ -25,11 +26,12 @@ void setupSeries(CLI::App& app) {
         ->required();
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
     cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
         CompositionSeriesState state;
         state.ComputeCompositionSeries(g);
-        state.NameAndRegister({});
+        state.NameAndRegister(RegistrarFor(opts->registerDir, opts->save));
         PrintPlainLines(analysis_text::SeriesPanelLines(state.Series(), opts->original));
     });
 }

@@ -22,6 +22,7 @@ void setupSubgroups(CLI::App& app) {
     struct Options {
         std::string spec;
         bool original = false;
+        bool save = false;
         bool noLimit = false;
         bool classes = false;
         std::optional<std::string> registerDir;
@@ -33,11 +34,12 @@ void setupSubgroups(CLI::App& app) {
     cmd->add_flag("--no-limit", opts->noLimit, "List every subgroup (the panel stops at 60)");
     cmd->add_flag("--classes", opts->classes, "Also print the subgroup conjugacy classes (complete lists only)");
     cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
         SubgroupLogic logic;
         logic.FindAllSubgroups(g, opts->noLimit ? 0 : kSubgroupPanelLimit);
-        std::vector<std::string> ids = logic.NameAndRegister({});
+        std::vector<std::string> ids = logic.NameAndRegister(RegistrarFor(opts->registerDir, opts->save));
         PrintPlainLines(analysis_text::SubgroupPanelLines(logic, ids, opts->original));
         if (!opts->classes) return;
         if (logic.PartialList()) {

@@ -12,6 +12,7 @@
 #include "core/host/host.h"
 #include "core/report/html.h"
 #include "core/report/views.h"
+#include "core/storage/preferences.h"
 #include "core/search/cayley_search.h"
 #include "report/verb.h"
 
@@ -34,17 +35,25 @@ void setupSummary(CLI::App& app) {
         int order = 0;
         std::optional<std::string> file;
         std::optional<std::string> components;
+        std::optional<std::string> preferencesDir;
         bool includeIsomorphs = false;
     };
     auto opts = std::make_shared<Options>();
     cmd->add_option("N", opts->order, "Group order, 1 to 20")->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to; default GroupSummary.html)");
+    cmd->add_option("--preferences", opts->preferencesDir, "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components, "Seven 0/1 characters (default 1011000)");
     cmd->add_flag("--include-isomorphs", opts->includeIsomorphs, "Keep solutions isomorphic to earlier ones");
     cmd->callback([opts] {
         if (opts->order < 1 || opts->order > CayleySearch::kMaxOrder) throw UsageError("Order must be an integer from 1 to 20.");
         ViewOptions options;
-        options.components = opts->components.value_or(DefaultViewComponents(ViewKind::Summary));
+        std::string defaults = DefaultViewComponents(ViewKind::Summary);
+        if (opts->preferencesDir) {
+            storage::Preferences prefs;
+            prefs.Load(*opts->preferencesDir);
+            defaults = prefs.String(ViewComponentPreference(ViewKind::Summary) - 1);
+        }
+        options.components = opts->components.value_or(defaults);
         if (options.components.size() != 7 || options.components.find_first_not_of("01") != std::string::npos)
             throw UsageError("--components takes seven characters 0 or 1, such as 1011000");
 

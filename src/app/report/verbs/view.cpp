@@ -14,6 +14,7 @@
 #include "core/report/html.h"
 #include "core/report/markup.h"
 #include "core/report/views.h"
+#include "core/storage/preferences.h"
 #include "report/common.h"
 #include "report/verb.h"
 
@@ -27,11 +28,13 @@ void setupView(CLI::App& app) {
         std::string spec;
         std::optional<std::string> file;
         std::optional<std::string> components;
+        std::optional<std::string> preferencesDir;
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
     cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:..., products joined by x, Aut(SPEC), Inn(SPEC)")->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to)");
+    cmd->add_option("--preferences", opts->preferencesDir, "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components, "Seven 0/1 characters: listing, tables, properties, subgroups, quotients, series");
     cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
     cmd->callback([opts] {
@@ -57,7 +60,13 @@ void setupView(CLI::App& app) {
                                  "alternating, permutation, additive, multiplicative and direct product groups");
         }
         ViewOptions options;
-        options.components = opts->components.value_or(DefaultViewComponents(kind));
+        std::string defaults = DefaultViewComponents(kind);
+        if (opts->preferencesDir) {
+            storage::Preferences prefs;
+            prefs.Load(*opts->preferencesDir);
+            defaults = prefs.String(ViewComponentPreference(kind) - 1);
+        }
+        options.components = opts->components.value_or(defaults);
         if (options.components.size() != 7 || options.components.find_first_not_of("01") != std::string::npos)
             throw UsageError("--components takes seven characters 0 or 1, such as 1011001");
         options.analysis = &EngineStructure();
