@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <cctype>
 #include <set>
 
 #include "core/group/group.h"
@@ -55,22 +56,43 @@ void checkInvariants(const std::string& label, const Group& g) {
 
 }  // namespace
 
-TEST(GroupInvariants, HoldForEveryGroupUpTo120) {
-    auto groups = zoo(120);
-    for (int n = 3; n <= 200; ++n)
-        if (MathFunctions::EulerPhi(n) <= 120) groups.push_back({"U" + std::to_string(n), spec("U" + std::to_string(n))});
-    groups.push_back({"Z2xZ3xZ4", spec("Z2xZ3xZ4")});
-    groups.push_back({"Z2xZ2xZ2xZ3", spec("Z2xZ2xZ2xZ3")});
-    groups.push_back({"A5xZ2", spec("A5xZ2")});
-    groups.push_back({"S4xZ5", spec("S4xZ5")});
-    groups.push_back({"perm", spec("perm:23451,21345")});
-    ASSERT_GT(groups.size(), 250u);
-    for (const auto& [label, g] : groups) checkInvariants(label, *g);
+// Every group the tests can build up to order 120, one test case each.
+const std::vector<NamedGroup>& allGroups() {
+    static const std::vector<NamedGroup> groups = [] {
+        auto g = zoo(120);
+        for (int n = 61; n <= 200; ++n)
+            if (MathFunctions::EulerPhi(n) <= 120) g.push_back({"U" + std::to_string(n), spec("U" + std::to_string(n))});
+        for (const char* s : {"Z2xZ3xZ4", "Z2xZ2xZ2xZ3", "A5xZ2", "S4xZ5", "perm:23451,21345"}) g.push_back({s, spec(s)});
+        return g;
+    }();
+    return groups;
 }
 
-TEST(GroupInvariants, HoldForRelabelledTables) {
-    std::mt19937 rng(3);
-    for (const auto& [label, g] : zoo(20)) checkInvariants(label + " shuffled", *shuffledCopy(*g, rng));
+class EveryGroup : public ::testing::TestWithParam<std::size_t> {};
+
+TEST_P(EveryGroup, KeepsTheInvariantsOfGeneration) {
+    const auto& [label, g] = allGroups()[GetParam()];
+    checkInvariants(label, *g);
+    if (g->order() <= 20) {
+        std::mt19937 rng(static_cast<unsigned>(GetParam()));
+        checkInvariants(label + " as a shuffled table", *shuffledCopy(*g, rng));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Zoo, EveryGroup, ::testing::Range<std::size_t>(0, allGroups().size()),
+                         [](const ::testing::TestParamInfo<std::size_t>& info) {
+                             std::string name = allGroups()[info.param].label;
+                             for (char& c : name)
+                                 if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+                             return name + "_" + std::to_string(info.param);
+                         });
+
+TEST(GroupInvariants, ZooCoversEveryFamily) {
+    std::set<int> methods;
+    for (const auto& [label, g] : allGroups()) methods.insert(g->MethodOfGeneration());
+    EXPECT_EQ(methods, (std::set<int>{kMethodCayleyTable, kMethodSymmetric, kMethodAdditive, kMethodMultiplicative,
+                                      kMethodAlternating, kMethodPermutational, kMethodDirectProduct}));
+    EXPECT_GT(allGroups().size(), 250u);
 }
 
 TEST(GroupProperties, AbelianCyclicDihedral) {
