@@ -128,11 +128,13 @@ int Group::Suborder(int k) const {
 }
 
 int Group::positionOfName(const std::string& n) const {
+    BuildNameMaps();
     auto it = positionByName_.find(n);
     return it == positionByName_.end() ? -1 : it->second;
 }
 
 int Group::sourceIndexOfName(const std::string& n) const {
+    BuildNameMaps();
     auto it = sourceIndexByName_.find(n);
     return it == sourceIndexByName_.end() ? -1 : it->second;
 }
@@ -206,6 +208,8 @@ void Group::Guarded(F&& build) {
         posOrder_.clear();
         sourceIndexByName_.clear();
         positionByName_.clear();
+        nameMapsReady_ = false;
+        isoDataReady_ = false;
         parent_.reset();
         normal_.reset();
         first_.reset();
@@ -660,12 +664,18 @@ void Group::BuildPositionTables() {
         for (int k2 = 1; k2 <= n; ++k2)
             posTable_[cell(k1, k2)] = static_cast<std::uint8_t>(positionOf_[static_cast<std::size_t>(srcTable_[cell(i1, sourceOf_[static_cast<std::size_t>(k2)])])]);
     }
-    sourceIndexByName_.clear();
-    positionByName_.clear();
+}
+
+void Group::BuildNameMaps() const {
+    // Built on the first look-up by name: most groups made by the search are
+    // only classified and never asked for a name.
+    if (nameMapsReady_ || order_ == 0) return;
+    const int n = order_;
     sourceIndexByName_.reserve(static_cast<std::size_t>(n) * 2);
     positionByName_.reserve(static_cast<std::size_t>(n) * 2);
     for (int i = 1; i <= n; ++i) sourceIndexByName_.emplace(sourceNames_[static_cast<std::size_t>(i)], i);
     for (int k = 1; k <= n; ++k) positionByName_.emplace(name(k), k);
+    nameMapsReady_ = true;
 }
 
 // ---------------------------------------------------------------- ordered pairs

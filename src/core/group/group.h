@@ -174,9 +174,11 @@ private:
     void NameElement(int sourceIndex, std::string name, int& count);
     void AssignFactorNames();
     void BuildPositionTables();
+    void BuildNameMaps() const;
     std::vector<int> AtomicSuborders() const;
     bool FindIsomorphism(const Group& other);
-    void PrepareIsomorphismData() const;
+    void PrepareSignatures() const;
+    void PrepareDefinitions() const;
 
     std::string id_;
     int method_ = 0;
@@ -195,8 +197,9 @@ private:
     std::vector<std::uint8_t> srcTable_;     // [i1 * kStride + i2] -> source index
     std::vector<std::uint8_t> posTable_;     // [k1 * kStride + k2] -> position
     std::vector<int> srcInverse_, posInverse_, srcOrder_, posOrder_;
-    std::unordered_map<std::string, int> sourceIndexByName_;
-    std::unordered_map<std::string, int> positionByName_;
+    mutable bool nameMapsReady_ = false;
+    mutable std::unordered_map<std::string, int> sourceIndexByName_;
+    mutable std::unordered_map<std::string, int> positionByName_;
 
     GroupPtr parent_, normal_, first_, second_;
     std::vector<int> cosetLabels_;
@@ -211,6 +214,7 @@ private:
     // sorted signatures, and for each position a pair of earlier positions
     // whose product it is (0 when none).
     mutable bool isoDataReady_ = false;
+    mutable bool definitionsReady_ = false;
     mutable std::vector<std::uint32_t> signature_;
     mutable std::vector<std::uint32_t> sortedSignature_;
     mutable std::vector<std::pair<int, int>> definition_;

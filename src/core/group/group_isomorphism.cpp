@@ -17,7 +17,7 @@
 
 namespace quorix {
 
-void Group::PrepareIsomorphismData() const {
+void Group::PrepareSignatures() const {
     if (isoDataReady_) return;
     const int n = order_;
     signature_.assign(static_cast<std::size_t>(n) + 1, 0);
@@ -34,7 +34,12 @@ void Group::PrepareIsomorphismData() const {
                                                   static_cast<std::uint32_t>(elementOrder(mul(x, x))) << 24;
     sortedSignature_.assign(signature_.begin() + 1, signature_.end());
     std::sort(sortedSignature_.begin(), sortedSignature_.end());
+    isoDataReady_ = true;
+}
 
+void Group::PrepareDefinitions() const {
+    if (definitionsReady_) return;
+    const int n = order_;
     definition_.assign(static_cast<std::size_t>(n) + 1, {0, 0});
     for (int d = 2; d <= n; ++d)
         for (int i = 2; i < d && definition_[static_cast<std::size_t>(d)].first == 0; ++i)
@@ -43,15 +48,16 @@ void Group::PrepareIsomorphismData() const {
                     definition_[static_cast<std::size_t>(d)] = {i, j};
                     break;
                 }
-    isoDataReady_ = true;
+    definitionsReady_ = true;
 }
 
 bool Group::FindIsomorphism(const Group& other) {
     if (other.serial_ == lastIsomorphicSerial_) return true;
     const int n = order_;
-    PrepareIsomorphismData();
-    other.PrepareIsomorphismData();
+    PrepareSignatures();
+    other.PrepareSignatures();
     if (sortedSignature_ != other.sortedSignature_) return false;
+    PrepareDefinitions();
 
     std::array<int, kMaxTableOrder + 2> f{};      // image of each position, 0 = none yet
     std::array<bool, kMaxTableOrder + 2> used{};  // images taken
