@@ -1,5 +1,7 @@
 #include "report/common.h"
 
+#include <CLI/CLI.hpp>
+
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -59,6 +61,15 @@ GroupPtr resolveGroupSpec(const std::string& spec, const std::optional<std::stri
         if (registerDir) throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
         throw UsageError(e.what());
     }
+}
+
+void addSpecArgument(CLI::App* cmd, std::string& spec) {
+    cmd->add_option("SPEC", spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+        ->required();
+}
+
+void addRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
+    cmd->add_option("--register", dir, "Directory of the group register file");
 }
 
 }  // namespace quorix::report

@@ -7,7 +7,17 @@
 #include "core/group/group.h"
 #include "core/storage/group_register.h"
 
+namespace CLI {
+class App;
+}
+
 namespace quorix::report {
+
+// The SPEC argument every group verb takes (required).
+void addSpecArgument(CLI::App* cmd, std::string& spec);
+// --register DIR: where the group register file lives.
+void addRegisterOption(CLI::App* cmd, std::optional<std::string>& dir);
+
 
 // A SPEC of the command line (see MakeGroupFromSpec) or, when a register
 // directory is given, the ID of a registered group (as written in the file

@@ -21,11 +21,10 @@ void setupClasses(CLI::App& app) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
-        ->required();
+    addSpecArgument(cmd, opts->spec);
     cmd->add_flag("--original", opts->original,
                   "Original element names in their own order (permutations also in cycle notation)");
-    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
         PrintPlainLines(analysis_text::ClassesPanelLines(*g, ComputeConjugacyClasses(*g, opts->original)));

@@ -63,7 +63,7 @@ void setupCompare(CLI::App& app) {
     cmd->add_option("SPEC1", opts->spec1, "first group (S<d>, A<d>, Z<n>, U<n>, perm:..., products, or a registered ID)")->required();
     cmd->add_option("SPEC2", opts->spec2, "second group")->required();
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts] {
         GroupPtr g1 = resolveGroupSpec(opts->spec1, opts->registerDir);
         GroupPtr g2 = resolveGroupSpec(opts->spec2, opts->registerDir);

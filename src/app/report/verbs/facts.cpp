@@ -97,7 +97,7 @@ void setupFacts(CLI::App& app) {
     cmd->add_option("SPEC", opts->specs, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
         ->required();
     cmd->add_flag("--json", opts->json, "One JSON object per group per line");
-    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts] {
         std::vector<GroupPtr> groups;
         for (const std::string& s : opts->specs) groups.push_back(resolveGroupSpec(s, opts->registerDir));

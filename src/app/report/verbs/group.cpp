@@ -67,10 +67,9 @@ void setupGroup(CLI::App& app) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
-        ->required();
+    addSpecArgument(cmd, opts->spec);
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
         if (opts->json)

@@ -28,12 +28,11 @@ void setupSubgroups(CLI::App& app) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
-        ->required();
+    addSpecArgument(cmd, opts->spec);
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
     cmd->add_flag("--no-limit", opts->noLimit, "List every subgroup (the panel stops at 60)");
     cmd->add_flag("--classes", opts->classes, "Also print the subgroup conjugacy classes (complete lists only)");
-    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    addRegisterOption(cmd, opts->registerDir);
     cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);

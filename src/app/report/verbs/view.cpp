@@ -36,7 +36,7 @@ void setupView(CLI::App& app) {
     cmd->add_option("-o,--output", opts->file, "View file (appended to)");
     cmd->add_option("--preferences", opts->preferencesDir, "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components, "Seven 0/1 characters: listing, tables, properties, subgroups, quotients, series");
-    cmd->add_option("--register", opts->registerDir, "Directory of the group register file");
+    addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts] {
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>();
         GroupRegistrar registrar{[registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; }, nullptr};
