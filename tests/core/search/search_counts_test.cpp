@@ -8,20 +8,10 @@
 
 #include "core/search/cayley_search.h"
 #include "support/fake_host.h"
+#include "trial_table.h"
 
 namespace quorix {
 namespace {
-
-using Rows = std::vector<std::vector<int>>;
-
-Rows tableOf(const CayleySearch& s) {
-    Rows t;
-    for (int i = 1; i <= s.searchOrder(); ++i) {
-        t.emplace_back();
-        for (int j = 1; j <= s.searchOrder(); ++j) t.back().push_back(s.trial(i, j));
-    }
-    return t;
-}
 
 // The group axioms checked on the table itself: identity row and column,
 // entries in range, an inverse in every row, associativity.
