@@ -8,7 +8,7 @@
 
 #include "core/group/group_spec.h"
 #include "core/host/host.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "report/verb.h"
 
 namespace quorix::report {

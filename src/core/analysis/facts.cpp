@@ -6,7 +6,7 @@
 #include "core/analysis/composition_series.h"
 #include "core/analysis/conjugacy_classes.h"
 #include "core/analysis/subgroup_sets.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 
 namespace quorix {
 

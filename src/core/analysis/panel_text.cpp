@@ -2,7 +2,7 @@
 
 #include "core/analysis/cycle_notation.h"
 #include "core/group/math_functions.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 
 namespace quorix::analysis_text {
 

@@ -5,7 +5,7 @@
 #include <ctime>
 
 #include "core/group/errors.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 
 namespace quorix {
 

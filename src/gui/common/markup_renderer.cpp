@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "core/group/group.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "gui/common/picture_box.h"
 #include "gui/common/twips.h"
 

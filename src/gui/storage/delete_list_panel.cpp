@@ -7,7 +7,7 @@
 #include <QRadioButton>
 
 #include "core/host/host.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "gui/common/app_context.h"
 #include "gui/common/gui_state.h"
 #include "gui/common/markup_renderer.h"

@@ -5,7 +5,7 @@
 #include "core/compare/comparison.h"
 #include "core/compare/homomorphism.h"
 #include "core/compare/structure.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "support/fake_host.h"
 #include "support/groups.h"
 

@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "core/analysis/registrar.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
 

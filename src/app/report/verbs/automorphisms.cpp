@@ -9,7 +9,7 @@
 #include <optional>
 
 #include "core/compare/automorphisms.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
 

@@ -12,7 +12,7 @@
 #include "core/compare/comparison.h"
 #include "core/compare/homomorphism.h"
 #include "core/host/host.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
 

@@ -9,7 +9,7 @@
 #include "core/analysis/facts.h"
 #include "core/compare/automorphisms.h"
 #include "core/compare/solution_analysis.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
 #include "report/verbs/analysis_common.h"

@@ -6,7 +6,7 @@
 #include <iomanip>
 #include <iostream>
 
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
 

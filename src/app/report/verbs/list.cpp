@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
 

@@ -8,7 +8,7 @@
 #include "core/analysis/panel_text.h"
 #include "core/analysis/quotient.h"
 #include "core/analysis/subgroups.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
 #include "report/verbs/analysis_common.h"

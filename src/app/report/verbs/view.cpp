@@ -12,7 +12,7 @@
 #include "core/compare/automorphisms.h"
 #include "core/host/host.h"
 #include "core/report/html.h"
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 #include "core/report/views.h"
 #include "core/storage/preferences.h"
 #include "report/common.h"

@@ -1,4 +1,4 @@
-#include "core/report/markup.h"
+#include "core/text/markup.h"
 
 namespace quorix::markup {
 
