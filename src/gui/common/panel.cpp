@@ -43,6 +43,11 @@ Panel::Panel(const QString& name, const QString& caption, QWidget* parent) : QDi
     layout_->setMenuBar(menuBar_);
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
+    progress_.setYield([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    progress_.setReport([this](const std::string& text) {
+        if (auto* label = findChild<QLabel*>(QStringLiteral("labelProcessing")))
+            label->setText(QString::fromStdString(text));
+    });
     layout_->addWidget(client_);
     installFontSubstitutes();
 }
@@ -263,7 +268,10 @@ QFrame* Panel::createProcessingFrame(long left, long top, long width, long heigh
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* halt = addButton(QStringLiteral("cmdHalt"), QStringLiteral("&Halt"), width - 1620, (height - 375) / 2,
                            1500, 375, frame);
-    connect(halt, &QPushButton::clicked, this, [] { host().setHaltRequested(true); });
+    connect(halt, &QPushButton::clicked, this, [this] {
+        host().setHaltRequested(true);
+        progress_.requestStop();
+    });
     frame->hide();
     return frame;
 }

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <functional>
 
+#include "core/host/progress.h"
+
 class QAction;
 class QFrame;
 class QLabel;
@@ -87,6 +89,10 @@ public:
     void showProcessing(const QString& text = {});
     void hideProcessing();
     static void setActiveProcessingText(const QString& text);
+    // The stop flag and progress reports of the job this panel runs: its
+    // yield points let Qt handle events, its reports set labelProcessing,
+    // and cmdHalt requests the stop. Clear it before starting a job.
+    Progress& progress() { return progress_; }
 
     // ---- common routines ---------------------------------------------------
     void saveScreenToClipboard();
@@ -119,6 +125,7 @@ private:
     QWidget* client_ = nullptr;
     PictureBox* picBox_ = nullptr;
     QAction* scrollingAction_ = nullptr;
+    Progress progress_;
     static QPointer<Panel> processingPanel_;
 };
 
