@@ -53,10 +53,11 @@ std::vector<std::string> BuildableSpecs() {
 }
 
 void BM_SubgroupsOfS5WithNormality(benchmark::State& state) {
+    Progress progress;
     GroupPtr g = MakeGroupFromSpec("S5");
     for (auto _ : state) {
         SubgroupLogic logic;   // a fresh list: no cached result
-        logic.FindAllSubgroups(g);
+        logic.FindAllSubgroups(g, progress);
         int normal = 0;
         for (int s = 1; s <= logic.SubgroupCount(); ++s) normal += IsNormalSubgroup(*g, *logic.Subgroup(s)) ? 1 : 0;
         benchmark::DoNotOptimize(normal);
@@ -65,18 +66,20 @@ void BM_SubgroupsOfS5WithNormality(benchmark::State& state) {
 BENCHMARK(BM_SubgroupsOfS5WithNormality)->Unit(benchmark::kMillisecond);
 
 void BM_CompositionSeriesOfS5(benchmark::State& state) {
+    Progress progress;
     GroupPtr g = MakeGroupFromSpec("S5");
     for (auto _ : state) {
-        CompositionSeries s = BuildCompositionSeries(g);
+        CompositionSeries s = BuildCompositionSeries(g, progress);
         benchmark::DoNotOptimize(s.solvable);
     }
 }
 BENCHMARK(BM_CompositionSeriesOfS5)->Unit(benchmark::kMillisecond);
 
 void BM_ConjugacyClassesOrder120(benchmark::State& state, const char* spec, bool original) {
+    Progress progress;
     GroupPtr g = MakeGroupFromSpec(spec);
     for (auto _ : state) {
-        ConjugacyClasses c = ComputeConjugacyClasses(*g, original);
+        ConjugacyClasses c = ComputeConjugacyClasses(*g, original, progress);
         benchmark::DoNotOptimize(c.classes.size());
     }
 }
@@ -85,17 +88,19 @@ BENCHMARK_CAPTURE(BM_ConjugacyClassesOrder120, S5_original, "S5", true)->Unit(be
 BENCHMARK_CAPTURE(BM_ConjugacyClassesOrder120, Z2xA5, "Z2xA5", false)->Unit(benchmark::kMillisecond);
 
 void BM_SubgroupConjugacyClassesOfS5(benchmark::State& state) {
+    Progress progress;
     GroupPtr g = MakeGroupFromSpec("S5");
     SubgroupLogic logic;
-    logic.FindAllSubgroups(g);
+    logic.FindAllSubgroups(g, progress);
     for (auto _ : state) {
-        SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+        SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships(), progress);
         benchmark::DoNotOptimize(c.classes.size());
     }
 }
 BENCHMARK(BM_SubgroupConjugacyClassesOfS5)->Unit(benchmark::kMillisecond);
 
 void BM_FactsOfElementaryAbelian64(benchmark::State& state) {
+    Progress progress;
     GroupPtr g = MakeGroupFromSpec("Z2xZ2xZ2xZ2xZ2xZ2");
     for (auto _ : state) benchmark::DoNotOptimize(ComputeGroupFacts(g).subgroups);
 }
@@ -103,6 +108,7 @@ BENCHMARK(BM_FactsOfElementaryAbelian64)->Unit(benchmark::kMillisecond);
 
 // Building the groups is included: this is what `facts` does for them.
 void BM_FactsOfAllBuildableGroups(benchmark::State& state) {
+    Progress progress;
     const std::vector<std::string> specs = BuildableSpecs();
     for (auto _ : state) {
         long total = 0;

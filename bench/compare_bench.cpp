@@ -43,7 +43,8 @@ void BM_HomomorphismS4OntoS3(benchmark::State& state) {
     auto s4 = MakeGroupFromSpec("S4"), s3 = MakeGroupFromSpec("S3");
     for (auto _ : state) {
         std::string text;
-        benchmark::DoNotOptimize(FindHomomorphism(*s4, *s3, text, false));
+        SharedHomomorphism shared;
+        benchmark::DoNotOptimize(FindHomomorphism(shared, *s4, *s3, text, false));
     }
 }
 BENCHMARK(BM_HomomorphismS4OntoS3)->Unit(benchmark::kMillisecond);
@@ -74,8 +75,8 @@ BENCHMARK(BM_AllAutomorphismsS5)->Unit(benchmark::kMillisecond);
 
 #include <cstdio>
 
-#include "core/compare/structure.h"
 #include "core/report/views.h"
+#include "core/workbench/workbench.h"
 #include "core/search/cayley_search.h"
 
 namespace {
@@ -92,12 +93,11 @@ void BM_SummaryViewOrder16(benchmark::State& state) {
         return out;
     }();
     const std::string path = "/tmp/quorix_bench_summary16.html";
-    ViewOptions o;
-    o.components = DefaultViewComponents(ViewKind::Summary);
-    o.analysis = &EngineStructure();
+    Workbench bench;
+    const ViewOptions o = bench.viewOptions(DefaultViewComponents(ViewKind::Summary), {});
     for (auto _ : state) {
         std::remove(path.c_str());
-        benchmark::DoNotOptimize(WriteSummaryView(16, solutions, path, o));
+        benchmark::DoNotOptimize(WriteSummaryView(16, solutions, path, o).complete);
     }
     std::remove(path.c_str());
 }

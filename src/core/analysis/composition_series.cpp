@@ -2,24 +2,20 @@
 
 #include "core/analysis/subgroups.h"
 #include "core/group/math_functions.h"
-#include "core/host/host.h"
 
 namespace quorix {
 
-CompositionSeries BuildCompositionSeries(const GroupPtr& g) {
+CompositionSeries BuildCompositionSeries(const GroupPtr& g, Progress& progress) {
     if (!g || !g->IsGenerated()) throw InvalidArgument("ComputeCompositionSeries: no generated group");
     CompositionSeries s;
     s.terms.push_back(g);
     s.factors.push_back(0);
     bool notAllPrime = false;
     long product = 1;
-    Host& h = host();
     while (product != g->order()) {
-        h.pumpEvents();
-        if (h.haltRequested()) break;
-        GroupPtr next = FindMaximalNormalSubgroup(s.terms.back());
-        h.pumpEvents();
-        if (h.haltRequested() || !next) break;
+        if (progress.stopRequested()) break;
+        GroupPtr next = FindMaximalNormalSubgroup(s.terms.back(), progress);
+        if (progress.stopRequested() || !next) break;
         const int factor = s.terms.back()->order() / next->order();
         s.terms.push_back(next);
         s.factors.push_back(factor);
@@ -35,20 +31,15 @@ std::string SeriesTermID(int i, const std::string& groupId) {
     return "N|@" + std::to_string(i) + "|(" + groupId + ")";
 }
 
-CompositionSeriesState& compositionSeries() {
-    static CompositionSeriesState state;
-    return state;
-}
-
 void CompositionSeriesState::Reset() {
     seriesGroup_.reset();
     series_ = CompositionSeries{};
 }
 
-bool CompositionSeriesState::ComputeCompositionSeries(const GroupPtr& g) {
+bool CompositionSeriesState::ComputeCompositionSeries(const GroupPtr& g, Progress& progress) {
     if (seriesGroup_ && seriesGroup_ == g) return series_.solvable;
     seriesGroup_.reset();
-    series_ = BuildCompositionSeries(g);
+    series_ = BuildCompositionSeries(g, progress);
     if (series_.halted) return false;
     seriesGroup_ = g;
     return series_.solvable;

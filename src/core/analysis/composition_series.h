@@ -8,6 +8,7 @@
 
 #include "core/analysis/registrar.h"
 #include "core/group/group.h"
+#include "core/host/progress.h"
 
 namespace quorix {
 
@@ -20,19 +21,21 @@ struct CompositionSeries {
     int Length() const { return static_cast<int>(terms.size()) - 1; }
 };
 
-// Computes the series without touching the shared state. Stops (halted set,
-// solvable false) when the user halts.
-CompositionSeries BuildCompositionSeries(const GroupPtr& g);
+// Computes the series without touching any cache. Stops (halted set,
+// solvable false) when a stop is requested.
+CompositionSeries BuildCompositionSeries(const GroupPtr& g, Progress& progress);
 
 // "N|@" + i + "|(" + groupId + ")".
 std::string SeriesTermID(int i, const std::string& groupId);
 
+// The composition series of one group at a time. The desktop program and
+// each command-line run keep one in their workbench.
 class CompositionSeriesState {
 public:
     // Solvability of g; fills the state. A second call for the same group
     // object answers from the cache; a halted run returns false and caches
     // nothing.
-    bool ComputeCompositionSeries(const GroupPtr& g);
+    bool ComputeCompositionSeries(const GroupPtr& g, Progress& progress);
 
     const GroupPtr& SeriesGroup() const { return seriesGroup_; }
     const CompositionSeries& Series() const { return series_; }
@@ -48,12 +51,5 @@ private:
     GroupPtr seriesGroup_;
     CompositionSeries series_;
 };
-
-// The program-wide composition-series state.
-CompositionSeriesState& compositionSeries();
-
-// Solvability of g through the program-wide state (see
-// CompositionSeriesState::ComputeCompositionSeries).
-inline bool ComputeCompositionSeries(const GroupPtr& g) { return compositionSeries().ComputeCompositionSeries(g); }
 
 }  // namespace quorix

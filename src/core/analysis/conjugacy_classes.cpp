@@ -1,8 +1,8 @@
 #include "core/analysis/conjugacy_classes.h"
 
+#include <algorithm>
 #include <unordered_map>
-
-#include "core/host/host.h"
+#include <utility>
 
 namespace quorix {
 
@@ -16,121 +16,94 @@ ElementSet Conjugate(const Group& g, const ElementSet& h, int x) {
     return c;
 }
 
-}  // namespace
-
-ConjugacyClasses ComputeConjugacyClasses(const Group& g, bool originalNames) {
-    ConjugacyClasses result;
-    result.sourceIndices = originalNames;
-    const int n = g.order();
-    auto mul = [&](int a, int b) { return originalNames ? g.srcMul(a, b) : g.mul(a, b); };
-    auto inv = [&](int a) { return originalNames ? g.srcInv(a) : g.inv(a); };
-    std::vector<bool> processed(static_cast<std::size_t>(n) + 1, false);
-    std::vector<int> witness(static_cast<std::size_t>(n) + 1, 0);
-    int processedCount = 0;
-    Host& h = host();
-    for (int x = 1; x <= n && processedCount < n; ++x) {
-        if (processed[static_cast<std::size_t>(x)]) continue;
-        ConjugacyClass cls;
-        cls.representative = x;
-        std::fill(witness.begin(), witness.end(), 0);
-        for (int y = 1; y <= n; ++y) {
-            const int c = mul(mul(inv(y), x), y);
-            if (witness[static_cast<std::size_t>(c)] == 0) witness[static_cast<std::size_t>(c)] = y;
-        }
-        for (int j = x; j <= n; ++j) {
-            const int y = witness[static_cast<std::size_t>(j)];
-            if (y == 0) continue;
-            processed[static_cast<std::size_t>(j)] = true;
-            ++processedCount;
-            cls.members.push_back({j, y, inv(y)});
-            h.setProcessingText(std::to_string(processedCount) + " elements processed...");
-            h.pumpEvents();
-            if (h.haltRequested()) {
-                result.halted = true;
-                break;
-            }
-        }
-        result.classes.push_back(std::move(cls));
-        if (result.halted) break;
-    }
-    return result;
-}
-
-SubgroupClasses ComputeSubgroupConjugacyClasses(const Group& g, const std::vector<ElementSet>& memberships) {
-    SubgroupClasses result;
-    const int count = static_cast<int>(memberships.size());
-    std::unordered_map<ElementSet, int> position;
-    for (int s = count; s >= 1; --s) position[memberships[static_cast<std::size_t>(s - 1)]] = s;
+// The classes of `count` objects under conjugation, each object j with the
+// first witness w = 1, 2, ... of G whose conjugate of the representative is
+// j. `conjugate(r, w)` gives that conjugate (0 for none in the list).
+template <class Member, class ConjugateFn, class InverseFn>
+void ClassesOf(int count, int witnesses, ConjugateFn conjugate, InverseFn inverse, Progress* progress,
+               const char* unit, std::vector<std::pair<int, std::vector<Member>>>& classes, bool& halted) {
     std::vector<bool> processed(static_cast<std::size_t>(count) + 1, false);
     std::vector<int> witness(static_cast<std::size_t>(count) + 1, 0);
     int processedCount = 0;
-    Host& h = host();
     for (int r = 1; r <= count && processedCount < count; ++r) {
         if (processed[static_cast<std::size_t>(r)]) continue;
-        SubgroupClass cls;
-        cls.representative = r;
+        std::vector<Member> members;
         std::fill(witness.begin(), witness.end(), 0);
-        for (int x = 1; x <= g.order(); ++x) {
-            auto it = position.find(Conjugate(g, memberships[static_cast<std::size_t>(r - 1)], x));
-            if (it != position.end() && it->second >= r && witness[static_cast<std::size_t>(it->second)] == 0)
-                witness[static_cast<std::size_t>(it->second)] = x;
+        for (int w = 1; w <= witnesses; ++w) {
+            const int c = conjugate(r, w);
+            if (c >= r && witness[static_cast<std::size_t>(c)] == 0) witness[static_cast<std::size_t>(c)] = w;
         }
         for (int t = r; t <= count; ++t) {
-            const int x = witness[static_cast<std::size_t>(t)];
-            if (x == 0) continue;
+            const int w = witness[static_cast<std::size_t>(t)];
+            if (w == 0) continue;
             processed[static_cast<std::size_t>(t)] = true;
             ++processedCount;
-            cls.members.push_back({t, x, g.inv(x)});
-            h.setProcessingText(std::to_string(processedCount) + " subgroup(s) processed...");
-            h.pumpEvents();
-            if (h.haltRequested()) {
-                result.halted = true;
-                break;
+            members.push_back({t, w, inverse(w)});
+            if (progress) {
+                progress->report(std::to_string(processedCount) + unit);
+                if (progress->stopRequested()) {
+                    halted = true;
+                    break;
+                }
             }
         }
-        result.classes.push_back(std::move(cls));
-        if (result.halted) break;
+        classes.emplace_back(r, std::move(members));
+        if (halted) break;
     }
+}
+
+ConjugacyClasses ElementClasses(const Group& g, bool originalNames, Progress* progress) {
+    ConjugacyClasses result;
+    result.sourceIndices = originalNames;
+    auto mul = [&](int a, int b) { return originalNames ? g.srcMul(a, b) : g.mul(a, b); };
+    auto inv = [&](int a) { return originalNames ? g.srcInv(a) : g.inv(a); };
+    std::vector<std::pair<int, std::vector<ConjugateElement>>> classes;
+    ClassesOf<ConjugateElement>(
+        g.order(), g.order(), [&](int x, int y) { return mul(mul(inv(y), x), y); }, inv, progress,
+        " elements processed...", classes, result.halted);
+    for (auto& [representative, members] : classes) result.classes.push_back({representative, std::move(members)});
     return result;
 }
 
-std::vector<int> ConjugacyClassSizes(const Group& g) {
-    const int n = g.order();
-    std::vector<bool> seen(static_cast<std::size_t>(n) + 1, false);
+SubgroupClasses ClassesOfSubgroups(const Group& g, const std::vector<ElementSet>& memberships, Progress* progress) {
+    SubgroupClasses result;
+    std::unordered_map<ElementSet, int> position;
+    for (int s = static_cast<int>(memberships.size()); s >= 1; --s)
+        position[memberships[static_cast<std::size_t>(s - 1)]] = s;
+    auto conjugate = [&](int r, int x) {
+        auto it = position.find(Conjugate(g, memberships[static_cast<std::size_t>(r - 1)], x));
+        return it == position.end() ? 0 : it->second;
+    };
+    std::vector<std::pair<int, std::vector<ConjugateSubgroup>>> classes;
+    ClassesOf<ConjugateSubgroup>(
+        static_cast<int>(memberships.size()), g.order(), conjugate, [&](int x) { return g.inv(x); }, progress,
+        " subgroup(s) processed...", classes, result.halted);
+    for (auto& [representative, members] : classes) result.classes.push_back({representative, std::move(members)});
+    return result;
+}
+
+template <class Classes>
+std::vector<int> Sizes(const Classes& c) {
     std::vector<int> sizes;
-    for (int x = 1; x <= n; ++x) {
-        if (seen[static_cast<std::size_t>(x)]) continue;
-        int size = 0;
-        for (int y = 1; y <= n; ++y) {
-            const int c = g.mul(g.mul(g.inv(y), x), y);
-            if (!seen[static_cast<std::size_t>(c)]) {
-                seen[static_cast<std::size_t>(c)] = true;
-                ++size;
-            }
-        }
-        sizes.push_back(size);
-    }
+    for (const auto& cls : c.classes) sizes.push_back(cls.Size());
     return sizes;
 }
 
+}  // namespace
+
+ConjugacyClasses ComputeConjugacyClasses(const Group& g, bool originalNames, Progress& progress) {
+    return ElementClasses(g, originalNames, &progress);
+}
+
+SubgroupClasses ComputeSubgroupConjugacyClasses(const Group& g, const std::vector<ElementSet>& memberships,
+                                                Progress& progress) {
+    return ClassesOfSubgroups(g, memberships, &progress);
+}
+
+std::vector<int> ConjugacyClassSizes(const Group& g) { return Sizes(ElementClasses(g, false, nullptr)); }
+
 std::vector<int> SubgroupClassSizes(const Group& g, const std::vector<ElementSet>& memberships) {
-    std::unordered_map<ElementSet, int> position;
-    for (std::size_t s = 0; s < memberships.size(); ++s) position[memberships[s]] = static_cast<int>(s);
-    std::vector<bool> seen(memberships.size(), false);
-    std::vector<int> sizes;
-    for (std::size_t r = 0; r < memberships.size(); ++r) {
-        if (seen[r]) continue;
-        int size = 0;
-        for (int x = 1; x <= g.order(); ++x) {
-            auto it = position.find(Conjugate(g, memberships[r], x));
-            if (it != position.end() && !seen[static_cast<std::size_t>(it->second)]) {
-                seen[static_cast<std::size_t>(it->second)] = true;
-                ++size;
-            }
-        }
-        sizes.push_back(size);
-    }
-    return sizes;
+    return Sizes(ClassesOfSubgroups(g, memberships, nullptr));
 }
 
 }  // namespace quorix

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/group/group.h"
+#include "core/host/progress.h"
 
 namespace quorix {
 
@@ -31,9 +32,9 @@ struct ConjugacyClasses {
 
 // Classes in the order of their representatives (the lowest index of each
 // class); the witness of a member j is the first g = 1, 2, ... with
-// g⁻¹·x·g = j. Pumps events after every member and stops on halt, setting
-// the processing text to "<count> elements processed...".
-ConjugacyClasses ComputeConjugacyClasses(const Group& g, bool originalNames);
+// g⁻¹·x·g = j. Yields after every member, reporting "<count> elements
+// processed...", and stops when a stop is requested.
+ConjugacyClasses ComputeConjugacyClasses(const Group& g, bool originalNames, Progress& progress);
 
 // K = witnessInverse · H · witness, for list positions (1-based).
 struct ConjugateSubgroup {
@@ -56,11 +57,12 @@ struct SubgroupClasses {
 // Classes of conjugate subgroups of a complete subgroup list of g, given by
 // the members' membership sets over g's positions, in list order; witnesses
 // are the first reductive positions g = 1, 2, ... that conjugate the
-// representative onto the member. Pumps after every member ("<count>
-// subgroup(s) processed...") and stops on halt.
-SubgroupClasses ComputeSubgroupConjugacyClasses(const Group& g, const std::vector<ElementSet>& memberships);
+// representative onto the member. Yields after every member ("<count>
+// subgroup(s) processed...") and stops when a stop is requested.
+SubgroupClasses ComputeSubgroupConjugacyClasses(const Group& g, const std::vector<ElementSet>& memberships,
+                                                Progress& progress);
 
-// Class sizes only, without witnesses or host traffic (for summaries).
+// Class sizes only, in the order of the classes above (for summaries).
 std::vector<int> ConjugacyClassSizes(const Group& g);
 std::vector<int> SubgroupClassSizes(const Group& g, const std::vector<ElementSet>& memberships);
 

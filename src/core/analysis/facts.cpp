@@ -35,7 +35,8 @@ GroupFacts ComputeGroupFacts(const GroupPtr& gp) {
     for (int k = 1; k <= g.order(); ++k) orders.push_back(g.elementOrder(k));
     f.elementOrders = Histogram(orders);
 
-    const std::vector<ElementSet> sets = EnumerateSubgroupSets(g).sets;
+    Progress unstoppable;
+    const std::vector<ElementSet> sets = EnumerateSubgroupSets(g, unstoppable).sets;
     const std::vector<int> generators = GeneratorsOf(g);
     std::vector<int> subgroupOrders;
     for (const ElementSet& m : sets) {
@@ -59,7 +60,7 @@ GroupFacts ComputeGroupFacts(const GroupPtr& gp) {
     std::sort(f.subgroupClassSizes.begin(), f.subgroupClassSizes.end());
     f.subgroupClasses = static_cast<int>(f.subgroupClassSizes.size());
 
-    const CompositionSeries series = BuildCompositionSeries(gp);
+    const CompositionSeries series = BuildCompositionSeries(gp, unstoppable);
     f.compositionFactors.assign(series.factors.begin() + 1, series.factors.end());
     std::sort(f.compositionFactors.begin(), f.compositionFactors.end());
     f.solvable = series.solvable;

@@ -6,7 +6,6 @@
 #include <deque>
 #include <unordered_set>
 
-#include "core/host/host.h"
 
 namespace quorix {
 
@@ -145,7 +144,7 @@ ElementSet CommutatorSet(const Group& g) {
     return c;
 }
 
-SubgroupSetsResult EnumerateSubgroupSets(const Group& g, int limit) {
+SubgroupSetsResult EnumerateSubgroupSets(const Group& g, Progress& progress, int limit) {
     SubgroupSetsResult result;
     const int n = g.order();
 
@@ -170,8 +169,7 @@ SubgroupSetsResult EnumerateSubgroupSets(const Group& g, int limit) {
     known.insert(found.back().set);
     for (std::size_t i = 0; i < found.size(); ++i) {
         if (i % 32 == 0) {
-            host().pumpEvents();
-            if (host().haltRequested()) {
+            if (progress.stopRequested()) {
                 result.halted = true;
                 break;
             }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/group/group.h"
+#include "core/host/progress.h"
 
 namespace quorix {
 
@@ -43,14 +44,14 @@ int SetSize(const ElementSet& s);
 
 struct SubgroupSetsResult {
     std::vector<ElementSet> sets;   // in search order
-    bool halted = false;            // the halt flag stopped the search
+    bool halted = false;            // a stop was requested
     bool limitReached = false;      // the list was cut at the limit
 };
 
 // Every subgroup of g in search order; with limit > 0 only the first `limit`
 // of them (limitReached is then set when g has at least that many). The
-// search pumps host events now and then and stops early when the halt flag
-// is raised, returning the subgroups found so far in search order.
-SubgroupSetsResult EnumerateSubgroupSets(const Group& g, int limit = 0);
+// search yields to `progress` now and then and stops early when a stop is
+// requested, returning the subgroups found so far in search order.
+SubgroupSetsResult EnumerateSubgroupSets(const Group& g, Progress& progress, int limit = 0);
 
 }  // namespace quorix

@@ -1,7 +1,6 @@
 #include "core/analysis/subgroups.h"
 
 #include "core/group/math_functions.h"
-#include "core/host/host.h"
 
 namespace quorix {
 
@@ -71,12 +70,13 @@ std::string ShortSubgroupName(const std::string& id) {
     return cut == std::string::npos ? id : id.substr(0, cut);
 }
 
-// ---- SubgroupLogic ----------------------------------------------------------
+std::string LimitReachedMessage(int limit) { return "Limit of " + std::to_string(limit) + " reached."; }
 
-SubgroupLogic& subgroupLogic() {
-    static SubgroupLogic logic;
-    return logic;
+std::string KeepSubgroupsQuestion(int found) {
+    return "Do you wish to continue with the " + std::to_string(found) + " subgroups found so far?";
 }
+
+// ---- SubgroupLogic ----------------------------------------------------------
 
 void SubgroupLogic::Reset() {
     analysed_.reset();
@@ -93,49 +93,51 @@ const GroupPtr& SubgroupLogic::Subgroup(int s) const {
     return list_[static_cast<std::size_t>(s - 1)];
 }
 
-void SubgroupLogic::FindAllSubgroups(const GroupPtr& g, int limit) {
+SubgroupSearchOutcome SubgroupLogic::FindAllSubgroups(const GroupPtr& g, Progress& progress, int limit) {
     if (!g || !g->IsGenerated()) throw InvalidArgument("FindAllSubgroups: no generated group");
+    SubgroupSearchOutcome outcome;
     partial_ = false;
     if (cached_) {
-        if (cached_ == g) return;
+        if (cached_ == g) return outcome;
         cached_.reset();
     }
     analysed_ = g;
     list_.clear();
     members_.clear();
     centreKnown_ = commutatorKnown_ = generatorsKnown_ = false;
+    if (progress.stopRequested()) {
+        outcome.halted = true;
+        return outcome;
+    }
 
-    Host& h = host();
-    h.pumpEvents();
-    if (h.haltRequested()) return;
-
-    SubgroupSetsResult found = EnumerateSubgroupSets(*g, limit);
-    // Subgroups found before a halt are kept; a halt while they are being
+    SubgroupSetsResult found = EnumerateSubgroupSets(*g, progress, limit);
+    // Subgroups found before a stop are kept; a stop while they are being
     // built stops the building.
     for (const ElementSet& m : found.sets) {
-        if (!found.halted && h.haltRequested()) break;
-        h.setProcessingText(std::to_string(list_.size() + 1) + " subgroup(s) found...");
+        if (!found.halted && progress.stopped()) break;
+        progress.report(std::to_string(list_.size() + 1) + " subgroup(s) found...");
         GroupPtr s = Group::Create();
         s->GenerateSubgroup(g, m);
         list_.push_back(std::move(s));
         members_.push_back(m);
-        h.pumpEvents();
+        progress.stopRequested();
     }
-    if (found.limitReached && !h.haltRequested()) {
-        showMessage("Limit of " + std::to_string(limit) + " reached.");
+    if (found.limitReached && !progress.stopped()) {
+        outcome.limitReached = true;
         partial_ = true;
     }
-    h.pumpEvents();
-    if (h.haltRequested()) {
+    if (progress.stopRequested()) {
         partial_ = true;
-        if (!h.askYesNo("Do you wish to continue with the " + std::to_string(list_.size()) +
-                            " subgroups found so far?",
-                        "Halting..."))
-            return;
-        h.setHaltRequested(false);
+        outcome.halted = true;
+        return outcome;
     }
     SortSubgroups(*g, list_, &members_);
     if (!partial_) cached_ = g;
+    return outcome;
+}
+
+void SubgroupLogic::KeepPartialList() {
+    if (analysed_) SortSubgroups(*analysed_, list_, &members_);
 }
 
 const std::vector<int>& SubgroupLogic::Generators() {
@@ -181,10 +183,9 @@ int SubgroupLogic::CentralizerIndex(int x) {
         ElementSet c;
         for (int i = 1; i <= g->order(); ++i)
             if (g->mul(x, i) == g->mul(i, x)) c.set(static_cast<std::size_t>(i));
-        if (int s = FindByMembership(c)) return s;
+        return FindByMembership(c);
     }
-    showMessage("Program error (CentralizerIndex)");
-    return 0;
+    throw InvalidArgument("CentralizerIndex: no element " + std::to_string(x));
 }
 
 int SubgroupLogic::NormalizerIndex(int s) {
@@ -202,10 +203,9 @@ int SubgroupLogic::NormalizerIndex(int s) {
             }
             if (left == right) normalizer.set(static_cast<std::size_t>(x));
         }
-        if (int t = FindByMembership(normalizer)) return t;
+        return FindByMembership(normalizer);
     }
-    showMessage("Program error (NormalizerIndex)");
-    return 0;
+    throw InvalidArgument("NormalizerIndex: no list entry " + std::to_string(s));
 }
 
 std::vector<std::string> SubgroupLogic::NameAndRegister(const GroupRegistrar& registrar) {
@@ -219,9 +219,10 @@ std::vector<std::string> SubgroupLogic::NameAndRegister(const GroupRegistrar& re
 
 // ---- maximal normal subgroup -------------------------------------------------
 
-ElementSet FindMaximalNormalSubgroupSet(const Group& g) {
+ElementSet FindMaximalNormalSubgroupSet(const Group& g, Progress& progress) {
+    if (g.order() < 2) return {};
     const int target = MathFunctions::maxProperDivisor(g.order());
-    SubgroupSetsResult found = EnumerateSubgroupSets(g);
+    SubgroupSetsResult found = EnumerateSubgroupSets(g, progress);
     const std::vector<int> generators = GeneratorsOf(g);
     ElementSet best;
     int bestOrder = 0;
@@ -236,14 +237,9 @@ ElementSet FindMaximalNormalSubgroupSet(const Group& g) {
     return best;
 }
 
-GroupPtr FindMaximalNormalSubgroup(const GroupPtr& g) {
+GroupPtr FindMaximalNormalSubgroup(const GroupPtr& g, Progress& progress) {
     if (!g || !g->IsGenerated()) throw InvalidArgument("FindMaximalNormalSubgroup: no generated group");
-    ElementSet best;
-    try {
-        best = FindMaximalNormalSubgroupSet(*g);
-    } catch (const InvalidArgument&) {
-        return nullptr;   // the trivial group, already reported
-    }
+    const ElementSet best = FindMaximalNormalSubgroupSet(*g, progress);
     if (best.none()) return nullptr;
     GroupPtr s = Group::Create();
     s->GenerateSubgroup(g, best);

@@ -9,6 +9,7 @@
 #include "core/analysis/registrar.h"
 #include "core/analysis/subgroup_sets.h"
 #include "core/group/group.h"
+#include "core/host/progress.h"
 
 namespace quorix {
 
@@ -36,14 +37,31 @@ std::vector<std::string> SubgroupIDs(const std::vector<GroupPtr>& list, const st
 // An ID cut before its first "(" ("Subgroup4-2(S|@4|)" -> "Subgroup4-2").
 std::string ShortSubgroupName(const std::string& id);
 
+// "Limit of 60 reached."
+std::string LimitReachedMessage(int limit);
+// The question after a halted subgroup search, with its title "Halting...".
+std::string KeepSubgroupsQuestion(int found);
+inline constexpr const char* kHaltingTitle = "Halting...";
+
+struct SubgroupSearchOutcome {
+    // The list was cut at the limit (it is partial; show LimitReachedMessage).
+    bool limitReached = false;
+    // A stop was requested: the list holds the subgroups found so far,
+    // unsorted. Ask KeepSubgroupsQuestion; on Yes call KeepPartialList.
+    bool halted = false;
+};
+
+// The subgroup list of one group at a time, with the answers about it. The
+// desktop program and each command-line run keep one in their workbench.
 class SubgroupLogic {
 public:
     // Finds the subgroups of g (limit 0: no limit; the subgroup panel passes
     // kSubgroupPanelLimit). A second call for the same group object after a
-    // complete run returns at once. When the user halts, asks whether to
-    // keep the subgroups found so far ("Halting..."): No leaves the halt flag
-    // set and the list incomplete; Yes keeps a partial list.
-    void FindAllSubgroups(const GroupPtr& g, int limit = 0);
+    // complete run returns at once.
+    SubgroupSearchOutcome FindAllSubgroups(const GroupPtr& g, Progress& progress, int limit = 0);
+    // After a halted search: keeps the subgroups found so far as a sorted,
+    // partial list.
+    void KeepPartialList();
 
     const GroupPtr& AnalysedGroup() const { return analysed_; }
     int SubgroupCount() const { return static_cast<int>(list_.size()); }
@@ -60,8 +78,9 @@ public:
     bool IsNormal(int s);   // list entry s (1-based), by membership
 
     // List position (1-based) of the centralizer of position x of the
-    // analysed group / of the normalizer of list entry s; 0 after
-    // "Program error (CentralizerIndex)" / "(NormalizerIndex)".
+    // analysed group / of the normalizer of list entry s; 0 when it is not in
+    // a partial list (the panel then reports "Program error
+    // (CentralizerIndex)" / "(NormalizerIndex)").
     int CentralizerIndex(int x);
     int NormalizerIndex(int s);
 
@@ -94,24 +113,14 @@ private:
     std::vector<int> generators_;
 };
 
-// The program-wide subgroup state.
-SubgroupLogic& subgroupLogic();
-
-// The program-wide state under the routine names the panels use.
-inline void FindAllSubgroups(const GroupPtr& g, int limit = 0) { subgroupLogic().FindAllSubgroups(g, limit); }
-inline bool IsCenter(const Group& h) { return subgroupLogic().IsCenter(h); }
-inline bool IsCommutatorSubgroup(const Group& h) { return subgroupLogic().IsCommutatorSubgroup(h); }
-inline int CentralizerIndex(int x) { return subgroupLogic().CentralizerIndex(x); }
-inline int NormalizerIndex(int s) { return subgroupLogic().NormalizerIndex(s); }
-
 // The first proper normal subgroup of largest order in the search order of
-// the subgroup enumeration, built as a subgroup of g; null when the user
-// halted before one was found or g is trivial (after "program error
-// (maxProperDivisor)"). Works apart from the shared subgroup list.
-GroupPtr FindMaximalNormalSubgroup(const GroupPtr& g);
+// the subgroup enumeration, built as a subgroup of g; null when a stop was
+// requested before one was found or g is trivial. Works apart from any
+// subgroup list.
+GroupPtr FindMaximalNormalSubgroup(const GroupPtr& g, Progress& progress);
 
 // Its membership set over g's positions (no group built); an empty set when
-// halted before one was found.
-ElementSet FindMaximalNormalSubgroupSet(const Group& g);
+// g is trivial or a stop was requested before one was found.
+ElementSet FindMaximalNormalSubgroupSet(const Group& g, Progress& progress);
 
 }  // namespace quorix

@@ -3,7 +3,6 @@
 #include <set>
 
 #include "core/compare/homomorphism.h"
-#include "core/host/host.h"
 
 namespace quorix {
 
@@ -57,7 +56,6 @@ void MarkInnerAutomorphisms(const Group& g, AutomorphismList& list) {
         auto it = list.entries.begin();
         while (it != list.entries.end() && it->code != code) ++it;
         if (it == list.entries.end()) {
-            showMessage(kAutomorphismMarkingError);
             list.markingFailed = true;
             return;
         }

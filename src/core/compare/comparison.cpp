@@ -2,12 +2,12 @@
 
 #include "core/analysis/subgroups.h"
 #include "core/compare/homomorphism.h"
-#include "core/host/host.h"
 
 namespace quorix {
 
 SubgroupListing ListIsomorphicSubgroups(const GroupPtr& source, const GroupPtr& target,
-                                        const SubgroupListResult& subgroups, const GroupRegistrar& registrar) {
+                                        const SubgroupListResult& subgroups, const GroupRegistrar& registrar,
+                                        SharedHomomorphism& shared, Progress& progress) {
     SubgroupListing out;
     out.partial = subgroups.partial;
     out.names = SubgroupIDs(subgroups.subgroups, source->GroupID());
@@ -15,42 +15,42 @@ SubgroupListing ListIsomorphicSubgroups(const GroupPtr& source, const GroupPtr& 
         const GroupPtr& h = subgroups.subgroups[i];
         h->SetGroupID(out.names[i]);
         registrar.Register(h, out.names[i]);
-        if (!TestIsomorphic(*target, *h)) {
-            if (host().haltRequested()) {
+        if (!TestIsomorphic(shared, *target, *h, &progress)) {
+            if (progress.stopped()) {
                 out.halted = true;
                 break;
             }
             continue;
         }
         std::string tag = out.names[i];
-        if (h->Order() > kMaxTableOrder) tag += "!!" + SharedMappingText();
+        if (h->Order() > kMaxTableOrder) tag += "!!" + shared.mappingText;
         out.isomorphic.push_back({out.names[i], h, tag});
     }
     return out;
 }
 
 ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, StructureAnalysis& analysis,
-                               const GroupRegistrar& registrar, bool originalNames) {
+                               SharedHomomorphism& shared, const GroupRegistrar& registrar, Progress& progress,
+                               bool originalNames) {
     ComparisonResult r;
     const std::string a = group1->GroupID(), b = group2->GroupID();
     const int nA = group1->Order(), nB = group2->Order();
     r.lines.push_back("|%b|" + a + "|/b| has order " + std::to_string(nA) + ".");
     r.lines.push_back("|%b|" + b + "|/b| has order " + std::to_string(nB) + ".");
     auto halt = [&] {
-        host().setHaltRequested(false);
         r.halted = true;
         return r;
     };
     r.equalOrders = nA == nB;
     if (r.equalOrders) {
-        host().setProcessingText("checking for isomorphism...");
-        r.isomorphic = TestIsomorphic(*group1, *group2);
-        if (host().haltRequested()) return halt();
+        progress.report("checking for isomorphism...");
+        r.isomorphic = TestIsomorphic(shared, *group1, *group2, &progress);
+        if (progress.stopped()) return halt();
         if (r.isomorphic) {
             if (nA <= kMaxTableOrder) {
                 for (int i = 1; i <= nA; ++i) r.isomorphism.push_back(group2->IsomorphismMapping(*group1, i));
             } else {
-                r.isomorphism = ParseMappingText(SharedMappingText());
+                r.isomorphism = ParseMappingText(shared.mappingText);
             }
             r.lines.push_back("|%b|" + a + "|/b| is isomorphically equivalent to |%b|" + b + "|/b|.");
         } else {
@@ -58,25 +58,25 @@ ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, S
         }
         return r;
     }
-    host().setProcessingText("checking for homomorphism...");
+    progress.report("checking for homomorphism...");
     r.sourceSlot = nA <= nB ? 2 : 1;
     r.targetSlot = 3 - r.sourceSlot;
     r.source = r.sourceSlot == 1 ? group1 : group2;
     r.target = r.sourceSlot == 1 ? group2 : group1;
     const std::string s = r.source->GroupID(), t = r.target->GroupID();
-    r.homomorphism = FindHomomorphism(*r.source, *r.target, SharedMappingText(), false);
-    if (host().haltRequested()) return halt();
+    r.homomorphism = FindHomomorphism(shared, *r.source, *r.target, shared.mappingText, false, &progress);
+    if (progress.stopped()) return halt();
     if (r.homomorphism) {
-        r.homomorphismText = SharedMappingText();
+        r.homomorphismText = shared.mappingText;
         r.lines.push_back("There exists at least one homomorphism from |%b|" + s + "|/b| onto |%b|" + t + "|/b|.");
     } else {
         r.lines.push_back("There does not exist any homomorphism from |%b|" + s + "|/b| onto |%b|" + t + "|/b|.");
     }
-    host().setProcessingText("checking for isomorphisms onto subgroups...");
-    SubgroupListResult subgroups = analysis.FindAllSubgroups(r.source);
-    if (subgroups.halted || host().haltRequested()) return halt();
-    host().setProcessingText("checking for isomorphisms...");
-    r.listing = ListIsomorphicSubgroups(r.source, r.target, subgroups, registrar);
+    progress.report("checking for isomorphisms onto subgroups...");
+    SubgroupListResult subgroups = analysis.FindAllSubgroups(r.source, progress);
+    if (subgroups.halted || progress.stopped()) return halt();
+    progress.report("checking for isomorphisms...");
+    r.listing = ListIsomorphicSubgroups(r.source, r.target, subgroups, registrar, shared, progress);
     for (int k = 0; k < r.listing.Found(); ++k) {
         const IsomorphicSubgroup& m = r.listing.isomorphic[static_cast<std::size_t>(k)];
         if (k == 0)

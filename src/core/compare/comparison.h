@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/compare/homomorphism.h"
 #include "core/compare/registrar.h"
 #include "core/compare/structure.h"
 #include "core/group/group.h"
@@ -34,7 +35,8 @@ struct SubgroupListing {
 
 // Names and registers every subgroup of source and tests each against target.
 SubgroupListing ListIsomorphicSubgroups(const GroupPtr& source, const GroupPtr& target,
-                                        const SubgroupListResult& subgroups, const GroupRegistrar& registrar);
+                                        const SubgroupListResult& subgroups, const GroupRegistrar& registrar,
+                                        SharedHomomorphism& shared, Progress& progress);
 
 struct ComparisonResult {
     bool equalOrders = false;
@@ -51,9 +53,10 @@ struct ComparisonResult {
     std::vector<std::string> lines;
 };
 
-// Runs the whole comparison. A halt ends it with halted set (and the flag
-// cleared, as the panel does after its message).
+// Runs the whole comparison, reporting its stages through `progress`. A
+// requested stop ends it with halted set.
 ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, StructureAnalysis& analysis,
-                               const GroupRegistrar& registrar, bool originalNames = true);
+                               SharedHomomorphism& shared, const GroupRegistrar& registrar, Progress& progress,
+                               bool originalNames = true);
 
 }  // namespace quorix

@@ -2,25 +2,22 @@
 
 namespace quorix {
 
-namespace {
-std::uint64_t lastSource = 0, lastTarget = 0;
-}
-
-bool FindHomomorphism(const Group& a, const Group& b, std::string& mappingText, bool resume) {
-    HomomorphismSearch& s = SharedHomomorphismSearch();
-    if (!resume || !s.Started() || lastSource != a.Serial() || lastTarget != b.Serial()) {
+bool FindHomomorphism(SharedHomomorphism& shared, const Group& a, const Group& b, std::string& mappingText,
+                      bool resume, Progress* progress) {
+    HomomorphismSearch& s = shared.search;
+    if (!resume || !s.Started() || !a.IsObject(shared.source) || !b.IsObject(shared.target)) {
         s.Start(MultiplicationTable::FromGroup(a), MultiplicationTable::FromGroup(b));
-        lastSource = a.Serial();
-        lastTarget = b.Serial();
+        shared.source = a.IdentityToken();
+        shared.target = b.IdentityToken();
     }
-    if (!s.Next()) return false;
+    if (!s.Next(progress)) return false;
     mappingText = MappingText(s.Mapping());
     return true;
 }
 
-bool TestIsomorphic(Group& x, Group& y) {
+bool TestIsomorphic(SharedHomomorphism& shared, Group& x, Group& y, Progress* progress) {
     if (x.Order() != y.Order()) return false;
-    if (x.Order() > kMaxTableOrder) return FindHomomorphism(x, y, SharedMappingText(), false);
+    if (x.Order() > kMaxTableOrder) return FindHomomorphism(shared, x, y, shared.mappingText, false, progress);
     return y.IsIsomorphic(x);
 }
 

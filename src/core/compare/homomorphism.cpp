@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-#include "core/host/host.h"
 
 namespace quorix {
 
@@ -148,8 +147,8 @@ bool HomomorphismSearch::Viable() const {
 }
 
 bool HomomorphismSearch::Poll() {
-    if ((polls_++ & 255u) == 0) host().pumpEvents();
-    if (host().haltRequested()) {
+    if (!progress_) return true;
+    if ((polls_++ & 255u) == 0 ? progress_->stopRequested() : progress_->stopped()) {
         exhausted_ = true;
         return false;
     }
@@ -203,7 +202,8 @@ bool HomomorphismSearch::Descend() {
     return true;
 }
 
-bool HomomorphismSearch::Next() {
+bool HomomorphismSearch::Next(Progress* progress) {
+    progress_ = progress;
     if (!started_ || exhausted_) return false;
     if (k_ > a_.n) {
         // Resume after a complete mapping: the next one differs first at
@@ -224,15 +224,5 @@ bool HomomorphismSearch::Next() {
 }
 
 // ---------------------------------------------------------------------------
-
-HomomorphismSearch& SharedHomomorphismSearch() {
-    static HomomorphismSearch search;
-    return search;
-}
-
-std::string& SharedMappingText() {
-    static std::string text;
-    return text;
-}
 
 }  // namespace quorix

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/group/group.h"
+#include "core/host/progress.h"
 
 namespace quorix {
 
@@ -46,8 +47,8 @@ public:
     // Starts afresh for the pair (source, target).
     void Start(const MultiplicationTable& source, const MultiplicationTable& target);
     // Advances to the next mapping. Returns false when there is none or when
-    // the halt flag was found set (the flag is left set for the caller).
-    bool Next();
+    // a stop was requested through `progress` (then Exhausted() too).
+    bool Next(Progress* progress = nullptr);
     // The images of the last mapping found, 1-based (slot 0 unused).
     const std::vector<int>& Images() const { return img_; }
     std::vector<int> Mapping() const { return {img_.begin() + 1, img_.end()}; }
@@ -63,6 +64,7 @@ private:
     bool TryNextCandidate(int k);     // next candidate for free position k
     int PreviousFree(int k) const;
     bool Poll();
+    Progress* progress_ = nullptr;
 
     MultiplicationTable a_, b_;
     bool equalOrders_ = false;
@@ -80,19 +82,25 @@ private:
     std::uint32_t polls_ = 0;
 };
 
-// The program-wide search and its mapping text, shared by the comparison,
-// the automorphism enumeration and the mapping displays.
-HomomorphismSearch& SharedHomomorphismSearch();
-std::string& SharedMappingText();
+// The search the comparison, the automorphism list and the mapping displays
+// share, with the text of the last mapping found, so that a display shows
+// the mapping the comparison found and "next" resumes it.
+struct SharedHomomorphism {
+    HomomorphismSearch search;
+    std::string mappingText;
+    Group::Identity source, target;   // the pair the search runs on
+};
 
 // True when a homomorphism from a onto b exists beyond the previous one
-// (resume) or at all (fresh); the mapping text is then set. A resumed call
-// for a different pair of groups starts afresh.
-bool FindHomomorphism(const Group& a, const Group& b, std::string& mappingText, bool resume);
+// (resume) or at all (fresh); mappingText is then set. A resumed call for a
+// different pair of groups starts afresh. A stop requested through
+// `progress` ends it with false.
+bool FindHomomorphism(SharedHomomorphism& shared, const Group& a, const Group& b, std::string& mappingText,
+                      bool resume, Progress* progress = nullptr);
 
 // Equal orders only. Orders up to 20 use the group's own isomorphism test
 // (leaving the mapping text alone); larger orders search, and the mapping
-// found is left in the shared mapping text.
-bool TestIsomorphic(Group& x, Group& y);
+// found is left in shared.mappingText.
+bool TestIsomorphic(SharedHomomorphism& shared, Group& x, Group& y, Progress* progress = nullptr);
 
 }  // namespace quorix

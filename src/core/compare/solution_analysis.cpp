@@ -1,55 +1,40 @@
 #include "core/compare/solution_analysis.h"
 
+#include <cassert>
+
 #include "core/compare/homomorphism.h"
 #include "core/group/math_functions.h"
-#include "core/host/host.h"
 
 namespace quorix {
 
-namespace {
-struct SolvabilityCache {
-    std::uint64_t serial = 0;
-    bool known = false;
-    bool solvable = false;
-};
-SolvabilityCache& solvabilityCache() {
-    static SolvabilityCache c;
-    return c;
-}
-}  // namespace
-
-void ForgetSolvability() { solvabilityCache() = {}; }
-
-bool IsSolvable(const GroupPtr& g, StructureAnalysis& analysis) {
-    SolvabilityCache& c = solvabilityCache();
-    if (c.known && c.serial == g->Serial()) return c.solvable;
-    const std::vector<GroupPtr> series = analysis.CompositionSeries(g);
-    if (series.empty() || host().haltRequested()) return false;
+bool IsSolvable(const GroupPtr& g, StructureAnalysis& analysis, SolutionAnalysisCache& cache, Progress& progress) {
+    if (g->IsObject(cache.solvabilityOf)) return cache.solvable;
+    const std::vector<GroupPtr> series = analysis.CompositionSeries(g, progress);
+    if (series.empty() || progress.stopped()) return false;
     bool solvable = true;
     for (std::size_t i = 1; i < series.size() && solvable; ++i) {
         const int above = series[i - 1]->Order(), below = series[i]->Order();
         solvable = below > 0 && above % below == 0 && MathFunctions::IsPrime(above / below);
     }
-    c = {g->Serial(), true, solvable};
+    cache.solvabilityOf = g->IdentityToken();
+    cache.solvable = solvable;
     return solvable;
 }
 
-GroupPtr CachedSymmetricGroup(int degree) {
-    static GroupPtr cached;
-    if (!cached || cached->Degree() != degree) {
-        cached = Group::Create();
-        cached->GenerateSymmetric(degree);
+GroupPtr CachedSymmetricGroup(SolutionAnalysisCache& cache, int degree) {
+    if (!cache.symmetric || cache.symmetric->Degree() != degree) {
+        cache.symmetric = Group::Create();
+        cache.symmetric->GenerateSymmetric(degree);
     }
-    return cached;
+    return cache.symmetric;
 }
 
-GroupPtr CachedAlternatingGroup(int degree) {
-    static GroupPtr cached;
-    if (!cached || cached->Degree() != degree) {
-        cached = Group::Create();
-        cached->GenerateAlternating(degree);
+GroupPtr CachedAlternatingGroup(SolutionAnalysisCache& cache, int degree) {
+    if (!cache.alternating || cache.alternating->Degree() != degree) {
+        cache.alternating = Group::Create();
+        cache.alternating->GenerateAlternating(degree);
     }
-    return cached;
+    return cache.alternating;
 }
 
 namespace {
@@ -67,8 +52,9 @@ bool IsSearchCode(const std::string& s) { return s == "1" || (s.size() == 1 && s
 bool Isomorphic(Group& g, const Group& h) {
     if (g.Order() != h.Order()) return false;
     if (g.Order() <= kMaxTableOrder) return g.IsIsomorphic(h);
-    std::string text;
-    return FindHomomorphism(g, h, text, false);
+    HomomorphismSearch search;
+    search.Start(MultiplicationTable::FromGroup(g), MultiplicationTable::FromGroup(h));
+    return search.Next();
 }
 
 }  // namespace
@@ -95,11 +81,12 @@ GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
     }
     GroupPtr result = Group::Create();
     result->GeneratePermutational(generators);
-    if (!g.IsIsomorphic(*result)) showMessage("Program error (GetPermutationGroup)");
+    assert(g.IsIsomorphic(*result));
     return result;
 }
 
 std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const GroupRegistrar& registrar,
+                                                  SolutionAnalysisCache& cache,
                                                   const std::function<std::string(const std::string&)>& nameToCode) {
     Group& g = *gp;
     const int n = g.Order();
@@ -114,13 +101,13 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
     int k = 1;
     while (MathFunctions::Factorial(k) < n) ++k;
     if (MathFunctions::Factorial(k) == n && k <= 5) {
-        GroupPtr s = CachedSymmetricGroup(k);
+        GroupPtr s = CachedSymmetricGroup(cache, k);
         if (Isomorphic(g, *s)) add(NamedGroupKind::Symmetric, s, {"  Symmetric Group"}, s->GroupID());
     }
     k = 1;
     while (MathFunctions::Factorial(k) < 2LL * n) ++k;
     if (MathFunctions::Factorial(k) == 2LL * n && k <= 5) {
-        GroupPtr a = CachedAlternatingGroup(k);
+        GroupPtr a = CachedAlternatingGroup(cache, k);
         if (Isomorphic(g, *a)) add(NamedGroupKind::Alternating, a, {"  Alternating Group"}, a->GroupID());
     }
     const bool cyclic = g.Cyclic();

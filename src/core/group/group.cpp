@@ -1,17 +1,14 @@
 #include "core/group/group.h"
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
 
 #include "core/group/math_functions.h"
-#include "core/host/host.h"
+#include <cassert>
 
 namespace quorix {
 
 namespace {
-
-std::atomic<std::uint64_t> nextSerial{1};
 
 constexpr int S = Group::kStride;
 
@@ -36,15 +33,12 @@ std::string power(char letter, int p) { return std::string(1, letter) + "|" + st
 
 }  // namespace
 
-Group::Group() : serial_(nextSerial.fetch_add(1)) {}
+Group::Group() = default;
 
 // ---------------------------------------------------------------- checks
 
 void Group::RefuseIfGenerated() const {
-    if (generated_) {
-        showMessage("Group cannot be generated twice");
-        refuse("Group cannot be generated twice");
-    }
+    if (generated_) refuse("Group cannot be generated twice");
 }
 
 void Group::RequireGenerated() const {
@@ -411,7 +405,7 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
         for (int q = 1; q <= G.order_; ++q)
             if (labels[static_cast<std::size_t>(q)] == 1) labels[static_cast<std::size_t>(G.mul(q, p))] = count;
     }
-    if (count * N.order_ != G.order_) showMessage("program error (GenerateQuotientGroup)");
+    assert(count * N.order_ == G.order_);   // N is normal in G
 
     std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
     for (int a = 1; a <= count; ++a)
@@ -435,10 +429,7 @@ void Group::GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second)
     if (!first || !second || !first->generated_ || !second->generated_) refuse("direct product of an ungenerated group");
     const Group& A = *first;
     const Group& B = *second;
-    if (A.order_ * B.order_ > kMaxGroupOrder) {
-        showMessage("Direct Product Group Order cannot exceed 120");
-        refuse("Direct Product Group Order cannot exceed 120");
-    }
+    if (A.order_ * B.order_ > kMaxGroupOrder) refuse("Direct Product Group Order cannot exceed 120");
     const int nb = B.order_;
     std::vector<std::string> names{""};
     for (int a = 1; a <= A.order_; ++a)
@@ -589,10 +580,9 @@ bool Group::AssignReductiveNames() {
             }
         }
         ++letterCode;
-        if (letterCode > 86) {
-            showMessage("program error--aborting");
-            return false;
-        }
+        // 22 letters name the generators of any group of at most 120 elements.
+        assert(letterCode <= 86);
+        if (letterCode > 86) return false;
     }
     lettersUsed_ = letterCode - 65;
     return true;
@@ -685,8 +675,7 @@ std::pair<std::string, std::string> Group::SplitOrderedPair(const std::string& s
     int seen = 0;
     for (std::size_t i = 0; i < s.size(); ++i)
         if (s[i] == ',' && ++seen == c) return {s.substr(0, i), s.substr(i + 1)};
-    showMessage("Program error (SplitOrderedPair)");
-    return {};
+    throw InvalidArgument("SplitOrderedPair: '" + s + "' is not an element of the product");
 }
 
 }  // namespace quorix

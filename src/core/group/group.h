@@ -156,8 +156,13 @@ public:
     int positionOfName(const std::string& name) const;
     int sourceIndexOfName(const std::string& name) const;
 
-    // A number unique to this object for the life of the program.
-    std::uint64_t Serial() const { return serial_; }
+    // Names this group object apart from every other, also from one created
+    // later at the same address: caches keep the token and ask IsObject.
+    using Identity = std::weak_ptr<const char>;
+    Identity IdentityToken() const { return identity_; }
+    bool IsObject(const Identity& token) const {
+        return !token.owner_before(identity_) && !identity_.owner_before(token);
+    }
 
     static constexpr int kStride = kMaxGroupOrder + 1;
 
@@ -188,7 +193,7 @@ private:
     bool generated_ = false;
     bool naming_ = false;
     int lettersUsed_ = 0;
-    std::uint64_t serial_ = 0;
+    std::shared_ptr<const char> identity_ = std::make_shared<const char>('g');
 
     std::vector<std::string> sourceNames_;   // [source index]
     std::vector<std::string> mappedNames_;   // [source index]
@@ -207,7 +212,7 @@ private:
 
     // Isomorphism state.
     std::array<int, kMaxTableOrder + 2> lastMapping_{};
-    std::uint64_t lastIsomorphicSerial_ = 0;
+    Identity lastIsomorphic_;
 
     // Invariants for the isomorphism test, computed on first use (orders up
     // to 20): per position a signature that every isomorphism preserves, the

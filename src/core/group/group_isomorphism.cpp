@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "core/group/group.h"
-#include "core/host/host.h"
+#include <cassert>
 
 namespace quorix {
 
@@ -52,7 +52,7 @@ void Group::PrepareDefinitions() const {
 }
 
 bool Group::FindIsomorphism(const Group& other) {
-    if (other.serial_ == lastIsomorphicSerial_) return true;
+    if (other.IsObject(lastIsomorphic_)) return true;
     const int n = order_;
     PrepareSignatures();
     other.PrepareSignatures();
@@ -128,7 +128,7 @@ bool Group::FindIsomorphism(const Group& other) {
 
     lastMapping_.fill(0);
     for (int k = 1; k <= n; ++k) lastMapping_[static_cast<std::size_t>(k)] = f[static_cast<std::size_t>(k)];
-    lastIsomorphicSerial_ = other.serial_;
+    lastIsomorphic_ = other.identity_;
     return true;
 }
 
@@ -150,7 +150,7 @@ int Group::IsomorphismMapping(const Group& other, int j) {
     const int p = other.positionOf(j);
     for (int t = 1; t <= order_; ++t)
         if (lastMapping_[static_cast<std::size_t>(t)] == p) return sourceOf(t);
-    showMessage("Program error (IsomorphismMapping)");
+    assert(false && "an isomorphism maps onto every element");
     return 0;
 }
 

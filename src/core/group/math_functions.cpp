@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/group/errors.h"
-#include "core/host/host.h"
 
 namespace quorix::MathFunctions {
 
@@ -42,7 +41,6 @@ int Gcd(int a, int b) {
 int maxProperDivisor(int n) {
     for (int d = 2; d <= n; ++d)
         if (n % d == 0) return n / d;
-    showMessage("program error (maxProperDivisor)");
     throw InvalidArgument("maxProperDivisor: no divisor of " + std::to_string(n));
 }
 
@@ -145,7 +143,6 @@ std::string ComputeNextPermutation(const std::string& s) {
         }
     }
     if (k < 1) {
-        showMessage("Logic error in ComputeNextPermutation");
         throw InvalidArgument("ComputeNextPermutation: '" + s + "' is the last permutation");
     }
     for (int i = k + 1; i <= d; ++i)

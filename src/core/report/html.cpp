@@ -9,37 +9,45 @@
 
 namespace quorix {
 
-std::string MarkupToHtml(std::string_view text) {
+namespace {
+
+std::string Escaped(std::string_view text) {
     std::string out;
-    bool superscript = false;
-    for (const std::string& piece : markup::SplitSegments(text)) {
-        if (piece == "%b") {
-            out += "<b>";
-        } else if (piece == "/b") {
-            out += "</b>";
-        } else if (piece == "%i") {
-            out += "<i>";
-        } else if (piece == "/i") {
-            out += "</i>";
-        } else if (!piece.empty() && piece[0] == '@') {
-            out += "<sub>" + piece.substr(1) + "</sub>";
-            continue;  // a subscript leaves the exponent state alone
-        } else if (!piece.empty() && piece[0] == '^') {
-            out += "<sup>" + piece.substr(1) + "</sup>";
-        } else if (!piece.empty()) {
-            out += superscript ? "<sup>" + piece + "</sup>" : piece;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            default: out += c;
         }
-        superscript = !superscript;
     }
     return out;
 }
 
-namespace {
-std::string& anchorValue() {
-    static std::string anchor;
-    return anchor;
-}
 }  // namespace
+
+std::string MarkupToHtml(std::string_view text) {
+    // The placements the picture box draws: a subscript ends a raised run.
+    std::string out;
+    for (const markup::Token& t : markup::Tokenize(text)) {
+        switch (t.kind) {
+            case markup::TokenKind::BoldOn: out += "<b>"; break;
+            case markup::TokenKind::BoldOff: out += "</b>"; break;
+            case markup::TokenKind::ItalicOn: out += "<i>"; break;
+            case markup::TokenKind::ItalicOff: out += "</i>"; break;
+            case markup::TokenKind::Text:
+                switch (t.placement) {
+                    case markup::Placement::Baseline: out += Escaped(t.text); break;
+                    case markup::Placement::Lowered: out += "<sub>" + Escaped(t.text) + "</sub>"; break;
+                    case markup::Placement::Raised:
+                    case markup::Placement::Stacked: out += "<sup>" + Escaped(t.text) + "</sup>"; break;
+                }
+                break;
+        }
+    }
+    return out;
+}
 
 std::string AnchorFor(int year, int month, int day, int hour, int minute, int second) {
     char buf[32];
@@ -47,16 +55,14 @@ std::string AnchorFor(int year, int month, int day, int hour, int minute, int se
     return buf;
 }
 
-std::string Anchor() {
+std::string AnchorNow() {
     const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
     std::tm tm{};
     localtime_r(&t, &tm);
-    anchorValue() = AnchorFor(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
-    return "<a name='" + anchorValue() + "'>";
+    return AnchorFor(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
 }
 
-const std::string& CurrentAnchor() { return anchorValue(); }
-void ClearAnchor() { anchorValue().clear(); }
+std::string AnchorTag(const std::string& anchor) { return "<a name='" + anchor + "'>"; }
 
 ViewFile::ViewFile(const std::string& path) : out_(path, std::ios::app | std::ios::binary) {
     if (!out_) throw InvalidArgument("cannot write the view file " + path);

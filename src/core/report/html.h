@@ -1,7 +1,6 @@
 #pragma once
 // HTML building blocks of the view files: markup conversion, the anchor of
-// the view being written, and the line writer over a file opened for
-// appending.
+// a view, and the line writer over a file opened for appending.
 
 #include <fstream>
 #include <string>
@@ -11,17 +10,18 @@ namespace quorix {
 
 // Markup to HTML: "%b" "/b" "%i" "/i" become tags, "@x" a subscript, "^x" a
 // superscript, and a plain piece in an odd position of the alternation an
-// exponent (<sup>). No bar survives.
+// exponent (<sup>). No bar survives. Characters that HTML reserves ("<",
+// ">", "&", quotes) are escaped, so element names typed by a user show as
+// typed.
 std::string MarkupToHtml(std::string_view text);
 
-// Sets the program-wide anchor from the current date and time (14 digits,
-// yyyymmddhhmmss) and returns "<a name='" + anchor + "'>".
-std::string Anchor();
-// The anchor of the last view written ("" after ClearAnchor).
-const std::string& CurrentAnchor();
-void ClearAnchor();
-// The anchor text for a given time, for tests.
+// The anchor of a view written now: the date and time as 14 digits,
+// yyyymmddhhmmss.
+std::string AnchorNow();
+// The same for a given time.
 std::string AnchorFor(int year, int month, int day, int hour, int minute, int second);
+// "<a name='" + anchor + "'>".
+std::string AnchorTag(const std::string& anchor);
 
 // Appends lines to a view file. Opening fails with InvalidArgument when the
 // file cannot be written.

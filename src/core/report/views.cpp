@@ -3,7 +3,6 @@
 #include "core/analysis/subgroups.h"
 #include "core/compare/solution_analysis.h"
 #include "core/group/math_functions.h"
-#include "core/host/host.h"
 #include "core/report/html.h"
 
 namespace quorix {
@@ -86,17 +85,28 @@ public:
     const std::string& Bold() const { return bold_; }
     const std::string& Name() const { return name_; }
 
-    // Ends the document; false when it was halted.
-    bool Finish(bool halted) {
+    // Starts the document with its anchor.
+    void Begin(const std::string& title) {
+        anchor_ = AnchorNow();
+        Line("<html><body>" + AnchorTag(anchor_) + title);
+    }
+
+    // Ends the document.
+    ViewResult Finish(bool halted) {
         if (halted) Line("<br>Operation halted.");
         Line("<hr></html>");
         file_.Close();
-        return !halted;
+        return {!halted, anchor_};
     }
 
-    static bool Halted() { return host().haltRequested(); }
-    static void Yield() { host().pumpEvents(); }
-    static void Processing(const std::string& text) { host().setProcessingText(text); }
+    bool Halted() const { return options_.progress && options_.progress->stopped(); }
+    void Yield() {
+        if (options_.progress) options_.progress->stopRequested();
+    }
+    void Processing(const std::string& text) {
+        if (options_.progress) options_.progress->report(text);
+    }
+    Progress& JobProgress() { return options_.progress ? *options_.progress : unstoppable_; }
 
     // ---- element listings -------------------------------------------------
     void ElementListing(const std::string& firstHeading, bool pairs) {
@@ -178,7 +188,8 @@ public:
         line += in + "Cyclic?  " + (cyclic ? "Yes<br>" : "No<br>");
         line += in + "Dihedral?  " +
                 (g.Dihedral() ? "Yes<br>" : (!cyclic && g.order() == 4 ? "No (Klein four-group)<br>" : "No<br>"));
-        const bool solvable = options_.analysis && IsSolvable(group_, *options_.analysis);
+        const bool solvable =
+            options_.analysis && IsSolvable(group_, *options_.analysis, *options_.namedGroups, JobProgress());
         line += in + "Solvable?  " + (solvable ? "Yes<br>" : "No<br>");
         Line(line + "<br>");
         if (isomorphisms) IsomorphismList(*isomorphisms);
@@ -211,7 +222,7 @@ public:
     // ---- subgroups and quotients -------------------------------------------
     // Finds, names and registers the subgroups; false when halted.
     bool LoadSubgroups() {
-        list_ = options_.analysis->FindAllSubgroups(group_);
+        list_ = options_.analysis->FindAllSubgroups(group_, JobProgress());
         if (list_.halted || Halted()) return false;
         names_ = SubgroupIDs(list_.subgroups, group_->GroupID());
         for (std::size_t i = 0; i < list_.subgroups.size(); ++i) {
@@ -233,7 +244,7 @@ public:
             const GroupPtr& h = list_.subgroups[i];
             std::string normal = "No";
             if (options_.analysis->IsNormalSubgroup(group_, h))
-                normal = options_.analysis->IsCenter(group_, h) ? "Yes*" : "Yes";
+                normal = options_.analysis->IsCenter(group_, h, JobProgress()) ? "Yes*" : "Yes";
             Line("<tr><td nowrap valign='top'><b>" + MarkupToHtml(names_[i]) + "</b>" +
                  "<td align='center' valign='top'>" + Str(h->order()) + "<td align = 'center' valign='top'>" + normal +
                  "<td>" + MarkupToHtml(FormatSubgroupElements(*h, g, false)));
@@ -298,7 +309,7 @@ public:
     }
 
     bool CompositionSeries() {
-        std::vector<GroupPtr> series = options_.analysis->CompositionSeries(group_);
+        std::vector<GroupPtr> series = options_.analysis->CompositionSeries(group_, JobProgress());
         if (series.empty() || Halted()) return false;
         const Group& g = *group_;
         Line("&nbsp;&nbsp;<b>Composition Series:</b><br>");
@@ -370,6 +381,8 @@ private:
     std::string name_, bold_;
     SubgroupListResult list_;
     std::vector<std::string> names_;
+    std::string anchor_;
+    Progress unstoppable_;
 };
 
 // Refuses before anything is written.
@@ -378,6 +391,8 @@ void CheckOptions(const ViewOptions& options) {
     c.resize(7, '0');
     if (!options.analysis && c.find('1', 3) != std::string::npos)
         throw InvalidArgument("the view's properties, subgroups, quotients and series need the structure analysis");
+    if (!options.namedGroups && c[3] == '1')
+        throw InvalidArgument("the view's properties need the solution analysis cache");
 }
 
 // The ID inside "Aut(...)" or "Inn(...)".
@@ -388,7 +403,7 @@ std::string UnderlyingName(const std::string& id) {
 
 }  // namespace
 
-bool WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& path, const ViewOptions& options) {
+ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& path, const ViewOptions& options) {
     if (kind == ViewKind::Summary) throw InvalidArgument("the summary view is written from a search");
     CheckOptions(options);
     ViewWriter w(path, options);
@@ -424,7 +439,7 @@ bool WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& path, c
             break;
         case ViewKind::Summary: break;
     }
-    w.Line("<html><body>" + Anchor() + title);
+    w.Begin(title);
     if (w.Wants(1)) {
         switch (kind) {
             case ViewKind::Symmetric:
@@ -463,11 +478,11 @@ bool WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& path, c
     return w.Finish(checkHalt && !complete);
 }
 
-bool WriteSummaryView(int order, const std::vector<SummarySolution>& solutions, const std::string& path,
+ViewResult WriteSummaryView(int order, const std::vector<SummarySolution>& solutions, const std::string& path,
                       const ViewOptions& options) {
     CheckOptions(options);
     ViewWriter w(path, options, true);
-    w.Line("<html><body>" + Anchor() + "<center><b>GROUPS OF ORDER " + std::to_string(order) + "</b></center><p>");
+    w.Begin("<center><b>GROUPS OF ORDER " + std::to_string(order) + "</b></center><p>");
     for (std::size_t k = 0; k < solutions.size(); ++k) {
         const SummarySolution& s = solutions[k];
         if (s.isomorphicTo > 0) {
@@ -481,7 +496,7 @@ bool WriteSummaryView(int order, const std::vector<SummarySolution>& solutions, 
             w.ElementListing("Element", false);
         }
         std::vector<NamedGroupEntry> isomorphisms;
-        if (w.Wants(4)) isomorphisms = RecogniseNamedGroups(s.group, options.registrar);
+        if (w.Wants(4)) isomorphisms = RecogniseNamedGroups(s.group, options.registrar, *options.namedGroups);
         if (!w.Body(false, true, w.Wants(4) ? &isomorphisms : nullptr)) return w.Finish(true);
     }
     return w.Finish(false);

@@ -5,14 +5,15 @@
 // 3 Cayley table in reductive-mapping names, 4 properties, 5 subgroups,
 // 6 quotient groups, 7 composition series).
 //
-// A writer returns false when the halt flag was found set; the document then
-// ends with "Operation halted." and the flag is left set for the caller
-// (which clears it and shows kViewHaltedMessage).
+// When a stop is requested through the options' progress, the document ends
+// with "Operation halted." and the result says so (the caller shows
+// kViewHaltedMessage).
 
 #include <string>
 #include <vector>
 
 #include "core/compare/registrar.h"
+#include "core/compare/solution_analysis.h"
 #include "core/compare/structure.h"
 #include "core/group/group.h"
 
@@ -38,11 +39,18 @@ bool ViewKindOfGroup(const Group& g, ViewKind& kind);
 struct ViewOptions {
     std::string components = "1011001";
     GroupRegistrar registrar;
-    StructureAnalysis* analysis = nullptr;  // needed by components 4 to 7
+    StructureAnalysis* analysis = nullptr;         // needed by components 4 to 7
+    SolutionAnalysisCache* namedGroups = nullptr;  // needed by component 4
+    Progress* progress = nullptr;                  // none: the writer runs to the end
+};
+
+struct ViewResult {
+    bool complete = false;   // false: halted, the document ends "Operation halted."
+    std::string anchor;      // of the document written, for the browser to open at
 };
 
 // The family writers and the automorphism-group writer.
-bool WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& path, const ViewOptions& options);
+ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& path, const ViewOptions& options);
 
 // One solution of a search for the Summary View: isomorphicTo is the 1-based
 // number of the earlier solution it is isomorphic to, 0 for none.
@@ -51,7 +59,7 @@ struct SummarySolution {
     int isomorphicTo = 0;
 };
 
-bool WriteSummaryView(int order, const std::vector<SummarySolution>& solutions, const std::string& path,
+ViewResult WriteSummaryView(int order, const std::vector<SummarySolution>& solutions, const std::string& path,
                       const ViewOptions& options);
 
 }  // namespace quorix

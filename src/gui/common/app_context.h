@@ -8,6 +8,7 @@
 
 #include "core/storage/group_register.h"
 #include "core/storage/preferences.h"
+#include "core/workbench/workbench.h"
 
 namespace quorix::gui {
 
@@ -15,6 +16,7 @@ struct AppContext {
     std::filesystem::path directory;
     storage::Preferences preferences;
     std::unique_ptr<storage::GroupRegister> groups;
+    std::unique_ptr<Workbench> workbench = std::make_unique<Workbench>();
 };
 
 AppContext& appContext();

@@ -529,17 +529,18 @@ void MainForm::writeSummaryView() {
     const QString path = saveFileDialog(QStringLiteral("Summary View"), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return;
 
-    ViewOptions options;
-    options.components = preferences().String(storage::kSummaryView);
-    options.registrar.registerGroup = [](const GroupPtr& g, const std::string& id) {
+    GroupRegistrar registrar;
+    registrar.registerGroup = [](const GroupPtr& g, const std::string& id) {
         try {
             groupRegister().RegisterGroup(g, id);
         } catch (const std::exception& e) {
             host().message(e.what());
         }
     };
-    options.registrar.findGroup = [](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
-    options.analysis = &EngineStructure();
+    registrar.findGroup = [](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+    progress().clearStop();
+    const ViewOptions options =
+        appContext().workbench->viewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
     std::vector<SummarySolution> list;
     const int stored = std::min(search_.solutionCount(), CayleySearch::kMaxSolutions);
     for (int slot = 1; slot <= stored; ++slot) list.push_back({search_.solution(slot), search_.solutionIsomorph(slot)});
@@ -548,19 +549,15 @@ void MainForm::writeSummaryView() {
     labelProcessing_->show();
     labelProcessing_->raise();
     repaint();
-    bool complete = true;
+    ViewResult written{true, {}};
     try {
-        complete = WriteSummaryView(n(), list, path.toStdString(), options);
+        written = WriteSummaryView(n(), list, path.toStdString(), options);
     } catch (const std::exception& e) {
         host().message(e.what());
     }
     labelProcessing_->hide();
-    if (!complete) {
-        host().setHaltRequested(false);
-        host().message(kViewHaltedMessage);
-    }
-    auto* browser = new BrowserPanel(BrowserPanel::Kind::View, path, QString::fromStdString(CurrentAnchor()));
-    ClearAnchor();
+    if (!written.complete) host().message(kViewHaltedMessage);
+    auto* browser = new BrowserPanel(BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);
     browser->show();
 }

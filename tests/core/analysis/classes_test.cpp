@@ -8,7 +8,7 @@
 #include "core/analysis/conjugacy_classes.h"
 #include "core/analysis/cycle_notation.h"
 #include "core/analysis/subgroups.h"
-#include "fake_host_scope.h"
+#include "support/test_progress.h"
 #include "test_groups.h"
 
 namespace quorix::testing {
@@ -33,11 +33,11 @@ void ExpectFirstWitnesses(const Group& g, const ConjugacyClasses& c) {
 }
 
 TEST(ConjugacyClasses, PartitionTheGroupWithFirstWitnessesInBothIndexSpaces) {
-    FakeHost host;
+    TestProgress progress;
     for (const NamedGroup& ng : SmallGroups(24)) {
         const Group& g = *ng.group;
-        ConjugacyClasses reductive = ComputeConjugacyClasses(g, false);
-        ConjugacyClasses original = ComputeConjugacyClasses(g, true);
+        ConjugacyClasses reductive = ComputeConjugacyClasses(g, false, progress);
+        ConjugacyClasses original = ComputeConjugacyClasses(g, true, progress);
         ExpectFirstWitnesses(g, reductive);
         ExpectFirstWitnesses(g, original);
         // Same classes as sets of elements, whatever the index space.
@@ -62,8 +62,8 @@ TEST(ConjugacyClasses, PartitionTheGroupWithFirstWitnessesInBothIndexSpaces) {
 }
 
 TEST(ConjugacyClasses, AbelianGroupHasSingletonClassesWitnessedByTheIdentity) {
-    FakeHost host;
-    ConjugacyClasses c = ComputeConjugacyClasses(*Make("Z2xZ4"), false);
+    TestProgress progress;
+    ConjugacyClasses c = ComputeConjugacyClasses(*Make("Z2xZ4"), false, progress);
     ASSERT_EQ(c.classes.size(), 8u);
     for (const ConjugacyClass& k : c.classes) {
         ASSERT_EQ(k.Size(), 1);
@@ -73,18 +73,18 @@ TEST(ConjugacyClasses, AbelianGroupHasSingletonClassesWitnessedByTheIdentity) {
 }
 
 TEST(ConjugacyClasses, SymmetricGroupsInOriginalNames) {
-    FakeHost host;
-    EXPECT_EQ(Sizes(ComputeConjugacyClasses(*Make("S3"), true)), (std::vector<int>{1, 3, 2}));
-    std::vector<int> s4 = Sizes(ComputeConjugacyClasses(*Make("S4"), false));
+    TestProgress progress;
+    EXPECT_EQ(Sizes(ComputeConjugacyClasses(*Make("S3"), true, progress)), (std::vector<int>{1, 3, 2}));
+    std::vector<int> s4 = Sizes(ComputeConjugacyClasses(*Make("S4"), false, progress));
     std::sort(s4.begin(), s4.end());
     EXPECT_EQ(s4, (std::vector<int>{1, 3, 6, 6, 8}));
-    EXPECT_EQ(host.processing.back(), "24 elements processed...");
+    EXPECT_EQ(progress.reports.back(), "24 elements processed...");
 }
 
 TEST(ConjugacyClasses, HaltStopsAfterTheCurrentMember) {
-    FakeHost host;
-    host.haltAfterPumps = 5;
-    ConjugacyClasses c = ComputeConjugacyClasses(*Make("S4"), false);
+    TestProgress progress;
+    progress.stopAtYield = 5;
+    ConjugacyClasses c = ComputeConjugacyClasses(*Make("S4"), false, progress);
     EXPECT_TRUE(c.halted);
     int members = 0;
     for (const ConjugacyClass& k : c.classes) members += k.Size();
@@ -92,11 +92,11 @@ TEST(ConjugacyClasses, HaltStopsAfterTheCurrentMember) {
 }
 
 TEST(SubgroupConjugacyClasses, SymmetricGroupOfDegreeThree) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr g = Make("S3");
     SubgroupLogic logic;
-    logic.FindAllSubgroups(g);
-    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+    logic.FindAllSubgroups(g, progress);
+    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships(), progress);
     ASSERT_EQ(c.classes.size(), 4u);
     EXPECT_EQ(c.classes[0].representative, 1);   // the trivial subgroup first
     EXPECT_EQ(c.classes[1].Size(), 3);
@@ -105,15 +105,15 @@ TEST(SubgroupConjugacyClasses, SymmetricGroupOfDegreeThree) {
         EXPECT_EQ(logic.Subgroup(logic.NormalizerIndex(m.subgroup))->order(), 2);
     }
     EXPECT_EQ(c.classes[3].Size(), 1);
-    EXPECT_EQ(host.processing.back(), "6 subgroup(s) processed...");
+    EXPECT_EQ(progress.reports.back(), "6 subgroup(s) processed...");
 }
 
 TEST(SubgroupConjugacyClasses, WitnessesConjugateAndClassesCountTheSubgroups) {
-    FakeHost host;
+    TestProgress progress;
     for (const GroupPtr& g : {Make("S4"), Make("A4"), Dihedral(6), Dicyclic(3), SpecialLinear23()}) {
         SubgroupLogic logic;
-        logic.FindAllSubgroups(g);
-        SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+        logic.FindAllSubgroups(g, progress);
+        SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships(), progress);
         int total = 0;
         for (const SubgroupClass& k : c.classes) {
             total += k.Size();
@@ -135,11 +135,11 @@ TEST(SubgroupConjugacyClasses, WitnessesConjugateAndClassesCountTheSubgroups) {
 }
 
 TEST(SubgroupConjugacyClasses, AbelianGroupHasSingletonClasses) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr g = Make("Z2xZ6");
     SubgroupLogic logic;
-    logic.FindAllSubgroups(g);
-    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+    logic.FindAllSubgroups(g, progress);
+    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships(), progress);
     EXPECT_EQ(static_cast<int>(c.classes.size()), logic.SubgroupCount());
 }
 

@@ -8,7 +8,7 @@
 #include "core/analysis/conjugacy_classes.h"
 #include "core/analysis/facts.h"
 #include "core/analysis/subgroups.h"
-#include "fake_host_scope.h"
+#include "support/test_progress.h"
 #include "test_groups.h"
 
 namespace quorix::testing {
@@ -18,7 +18,7 @@ using Pairs = std::vector<std::pair<int, int>>;
 
 class KnownGroups : public ::testing::Test {
 protected:
-    FakeHost host_;
+    TestProgress progress;
 };
 
 TEST_F(KnownGroups, SymmetricGroupOfDegreeThree) {

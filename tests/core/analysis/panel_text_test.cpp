@@ -7,7 +7,7 @@
 #include "core/analysis/conjugacy_classes.h"
 #include "core/analysis/panel_text.h"
 #include "core/analysis/subgroups.h"
-#include "fake_host_scope.h"
+#include "support/test_progress.h"
 #include "test_groups.h"
 
 namespace quorix::testing {
@@ -20,9 +20,9 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
 }
 
 TEST(SubgroupPanelText, TrivialGroupGetsBothNotes) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("Z1"));
+    logic.FindAllSubgroups(Make("Z1"), progress);
     std::vector<std::string> ids = logic.NameAndRegister({});
     std::vector<SubgroupRow> rows = SubgroupRows(logic, ids, false);
     ASSERT_EQ(rows.size(), 1u);
@@ -36,9 +36,9 @@ TEST(SubgroupPanelText, TrivialGroupGetsBothNotes) {
 }
 
 TEST(SubgroupPanelText, PartialListHasNoCalculators) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("S5"), kSubgroupPanelLimit);
+    logic.FindAllSubgroups(Make("S5"), progress, kSubgroupPanelLimit);
     std::vector<std::string> lines = SubgroupPanelLines(logic, logic.NameAndRegister({}), true);
     EXPECT_EQ(lines[0], "Subgroups of S|@5| (partial list):");
     // Title, headings, 60 rows and the note on the commutator subgroup (the
@@ -49,9 +49,9 @@ TEST(SubgroupPanelText, PartialListHasNoCalculators) {
 }
 
 TEST(ClassesPanelText, SymmetricGroupOfDegreeThreeInOriginalNames) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr g = Make("S3");
-    ConjugacyClasses c = ComputeConjugacyClasses(*g, true);
+    ConjugacyClasses c = ComputeConjugacyClasses(*g, true, progress);
     std::vector<std::string> lines = ClassesPanelLines(*g, c);
     EXPECT_EQ(lines[0], "Conjugacy Classes for S|@3|:");
     EXPECT_EQ(lines[1], "NOTE:  Each permutation (123 over 999) is abbreviated as 999.");
@@ -67,9 +67,9 @@ TEST(ClassesPanelText, SymmetricGroupOfDegreeThreeInOriginalNames) {
 }
 
 TEST(ClassesPanelText, ReductiveNamesHaveNoPermutationLines) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr g = Make("S4");
-    std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false));
+    std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false, progress));
     EXPECT_EQ(lines[1], "|%b|Conjugacy Class Cl(1) contains:|/b|");
     EXPECT_EQ(lines[2], "   1 = 1 |.| 1 |.| 1, where 1 is the inverse of 1");
     EXPECT_FALSE(ShowsPermutations(*g, false));
@@ -77,22 +77,22 @@ TEST(ClassesPanelText, ReductiveNamesHaveNoPermutationLines) {
 }
 
 TEST(ClassesPanelText, HaltedComputationEndsWithTheHaltLine) {
-    FakeHost host;
-    host.haltAfterPumps = 3;
+    TestProgress progress;
+    progress.stopAtYield = 3;
     GroupPtr g = Make("S4");
-    std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false));
+    std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false, progress));
     EXPECT_EQ(lines.back(), "Conjugacy class computation halted.");
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Class equation") != std::string::npos; }), 0);
 }
 
 TEST(SubgroupClassesPanelText, CountingEquationOfTheSymmetricGroupOfDegreeThree) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr g = Make("S3");
     SubgroupLogic logic;
-    logic.FindAllSubgroups(g);
+    logic.FindAllSubgroups(g, progress);
     std::vector<std::string> names;
     for (const std::string& id : logic.NameAndRegister({})) names.push_back(ShortSubgroupName(id));
-    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+    SubgroupClasses c = ComputeSubgroupConjugacyClasses(*g, logic.Memberships(), progress);
     std::vector<std::string> lines = SubgroupClassesPanelLines(*g, names, c, false);
     EXPECT_EQ(lines[0], "Subgroup Conjugacy Classes for S|@3|:");
     EXPECT_EQ(lines[1], "|%b|Subgroup Conjugacy Class Cl(Subgroup1-1) contains:|/b|");

@@ -6,7 +6,7 @@
 
 #include "core/analysis/subgroup_sets.h"
 #include "core/analysis/subgroups.h"
-#include "fake_host_scope.h"
+#include "support/test_progress.h"
 #include "reference_search.h"
 #include "test_groups.h"
 
@@ -26,7 +26,7 @@ std::string Describe(const std::vector<ElementSet>& sets) {
 
 class SearchEquivalence : public ::testing::Test {
 protected:
-    FakeHost host_;
+    TestProgress progress;
     std::vector<NamedGroup> groups_ = SmallGroups(24);
 };
 
@@ -37,7 +37,7 @@ TEST_F(SearchEquivalence, CatalogueCoversTheInterestingGroups) {
 TEST_F(SearchEquivalence, SameSubgroupsInSearchOrder) {
     for (const NamedGroup& ng : groups_) {
         const std::vector<ElementSet> expected = ReferenceSubgroupSearch(*ng.group);
-        const SubgroupSetsResult fast = EnumerateSubgroupSets(*ng.group);
+        const SubgroupSetsResult fast = EnumerateSubgroupSets(*ng.group, progress);
         EXPECT_FALSE(fast.limitReached);
         EXPECT_EQ(Describe(fast.sets), Describe(expected)) << ng.label;
     }
@@ -48,12 +48,12 @@ TEST_F(SearchEquivalence, LimitKeepsTheFirstSubgroupsTheWalkStores) {
         const int total = static_cast<int>(ReferenceSubgroupSearch(*ng.group).size());
         for (int limit : {1, 3, total - 1, total}) {
             if (limit < 1 || limit > total) continue;
-            const SubgroupSetsResult fast = EnumerateSubgroupSets(*ng.group, limit);
+            const SubgroupSetsResult fast = EnumerateSubgroupSets(*ng.group, progress, limit);
             EXPECT_TRUE(fast.limitReached) << ng.label << " limit " << limit;
             EXPECT_EQ(Describe(fast.sets), Describe(ReferenceSubgroupSearch(*ng.group, limit)))
                 << ng.label << " limit " << limit;
         }
-        EXPECT_FALSE(EnumerateSubgroupSets(*ng.group, total + 1).limitReached) << ng.label;
+        EXPECT_FALSE(EnumerateSubgroupSets(*ng.group, progress, total + 1).limitReached) << ng.label;
     }
 }
 
@@ -68,7 +68,7 @@ TEST_F(SearchEquivalence, SortedListMatchesTheWalkFollowedBySorting) {
         SortSubgroups(*ng.group, list, &sets);
 
         SubgroupLogic logic;
-        logic.FindAllSubgroups(ng.group);
+        logic.FindAllSubgroups(ng.group, progress);
         EXPECT_EQ(Describe(logic.Memberships()), Describe(sets)) << ng.label;
         ASSERT_EQ(logic.SubgroupCount(), static_cast<int>(list.size()));
         for (int s = 1; s <= logic.SubgroupCount(); ++s) {
@@ -83,7 +83,7 @@ TEST_F(SearchEquivalence, SortedListMatchesTheWalkFollowedBySorting) {
 TEST_F(SearchEquivalence, SameMaximalNormalSubgroup) {
     for (const NamedGroup& ng : groups_) {
         if (ng.group->Order() < 2) continue;
-        EXPECT_EQ(Describe({FindMaximalNormalSubgroupSet(*ng.group)}),
+        EXPECT_EQ(Describe({FindMaximalNormalSubgroupSet(*ng.group, progress)}),
                   Describe({ReferenceMaximalNormalSubgroup(ng.group)}))
             << ng.label;
     }

@@ -8,7 +8,7 @@
 #include "core/analysis/panel_text.h"
 #include "core/analysis/quotient.h"
 #include "core/analysis/subgroups.h"
-#include "fake_host_scope.h"
+#include "support/test_progress.h"
 #include "test_groups.h"
 
 namespace quorix::testing {
@@ -19,29 +19,28 @@ using namespace analysis_text;
 std::vector<int> Factors(const CompositionSeries& s) { return {s.factors.begin() + 1, s.factors.end()}; }
 
 TEST(CompositionSeries, KnownSeries) {
-    FakeHost host;
-    CompositionSeries z7 = BuildCompositionSeries(Make("Z7"));
+    TestProgress progress;
+    CompositionSeries z7 = BuildCompositionSeries(Make("Z7"), progress);
     EXPECT_EQ(Factors(z7), (std::vector<int>{7}));
     EXPECT_EQ(z7.terms[1]->order(), 1);
     EXPECT_TRUE(z7.solvable);
 
-    CompositionSeries s4 = BuildCompositionSeries(Make("S4"));
+    CompositionSeries s4 = BuildCompositionSeries(Make("S4"), progress);
     EXPECT_EQ(Factors(s4), (std::vector<int>{2, 3, 2, 2}));
     EXPECT_TRUE(s4.solvable);
 
-    CompositionSeries a5 = BuildCompositionSeries(Make("A5"));
+    CompositionSeries a5 = BuildCompositionSeries(Make("A5"), progress);
     EXPECT_EQ(Factors(a5), (std::vector<int>{60}));
     EXPECT_FALSE(a5.solvable);
 
-    CompositionSeries trivial = BuildCompositionSeries(Make("Z1"));
+    CompositionSeries trivial = BuildCompositionSeries(Make("Z1"), progress);
     EXPECT_EQ(trivial.Length(), 0);
     EXPECT_TRUE(trivial.solvable);
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(CompositionSeries, TermsAreSubgroupsOfTheirPredecessors) {
-    FakeHost host;
-    CompositionSeries s = BuildCompositionSeries(Make("Z2xS4"));
+    TestProgress progress;
+    CompositionSeries s = BuildCompositionSeries(Make("Z2xS4"), progress);
     for (int i = 1; i <= s.Length(); ++i) {
         EXPECT_EQ(s.terms[static_cast<std::size_t>(i)]->Parent(), s.terms[static_cast<std::size_t>(i - 1)]);
         EXPECT_TRUE(IsNormalSubgroup(*s.terms[static_cast<std::size_t>(i - 1)], *s.terms[static_cast<std::size_t>(i)]));
@@ -49,28 +48,28 @@ TEST(CompositionSeries, TermsAreSubgroupsOfTheirPredecessors) {
 }
 
 TEST(CompositionSeries, StateCachesCompleteRunsOnly) {
-    FakeHost host;
+    TestProgress progress;
     CompositionSeriesState state;
     GroupPtr g = Make("S4");
-    EXPECT_TRUE(state.ComputeCompositionSeries(g));
-    const long pumps = host.pumps;
-    EXPECT_TRUE(state.ComputeCompositionSeries(g));
-    EXPECT_EQ(host.pumps, pumps);
+    EXPECT_TRUE(state.ComputeCompositionSeries(g, progress));
+    const long pumps = progress.yields;
+    EXPECT_TRUE(state.ComputeCompositionSeries(g, progress));
+    EXPECT_EQ(progress.yields, pumps);
 
     GroupPtr a5 = Make("A5");
-    host.haltAfterPumps = host.pumps + 2;
-    EXPECT_FALSE(state.ComputeCompositionSeries(a5));
+    progress.stopAtYield = progress.yields + 2;
+    EXPECT_FALSE(state.ComputeCompositionSeries(a5, progress));
     EXPECT_EQ(state.SeriesGroup(), nullptr);
-    host.halt = false;
-    host.haltAfterPumps = -1;
-    EXPECT_FALSE(state.ComputeCompositionSeries(a5));   // not solvable, now complete
+    progress.clearStop();
+    progress.stopAtYield = -1;
+    EXPECT_FALSE(state.ComputeCompositionSeries(a5, progress));   // not solvable, now complete
     EXPECT_EQ(state.SeriesGroup(), a5);
 }
 
 TEST(CompositionSeries, TermIdsAndDisplay) {
-    FakeHost host;
+    TestProgress progress;
     CompositionSeriesState state;
-    state.ComputeCompositionSeries(Make("S3"));
+    state.ComputeCompositionSeries(Make("S3"), progress);
     std::vector<std::string> registered;
     GroupRegistrar registrar;
     registrar.registerGroup = [&](const GroupPtr& g, const std::string& id) { registered.push_back(g->GroupID() + "=" + id); };
@@ -86,8 +85,8 @@ TEST(CompositionSeries, TermIdsAndDisplay) {
 
 TEST(CompositionSeries, TrivialAndLargeGroups) {
     EXPECT_EQ(SeriesTopLine(*Make("Z16"), false), "|%b|N|@0|/b| = |%b|Z|@16||/b|");
-    FakeHost host;
-    std::vector<std::string> trivial = SeriesPanelLines(BuildCompositionSeries(Make("Z1")), true);
+    TestProgress progress;
+    std::vector<std::string> trivial = SeriesPanelLines(BuildCompositionSeries(Make("Z1"), progress), true);
     EXPECT_EQ(trivial.size(), 5u);
     EXPECT_EQ(trivial[3], "All the Composition Factors are prime.");
 }
@@ -95,7 +94,8 @@ TEST(CompositionSeries, TrivialAndLargeGroups) {
 // The quotient of g by list entry s of its subgroups.
 QuotientListing QuotientBy(const GroupPtr& g, int order, bool original) {
     SubgroupLogic logic;
-    logic.FindAllSubgroups(g);
+    TestProgress progress;
+    logic.FindAllSubgroups(g, progress);
     for (int s = 1; s <= logic.SubgroupCount(); ++s)
         if (logic.Subgroup(s)->order() == order && logic.IsNormal(s)) {
             logic.NameAndRegister({});
@@ -105,7 +105,7 @@ QuotientListing QuotientBy(const GroupPtr& g, int order, bool original) {
 }
 
 TEST(Quotient, CosetsOfTheAdditiveGroupOfOrderFour) {
-    FakeHost host;
+    TestProgress progress;
     QuotientListing q = QuotientBy(Make("Z4"), 2, false);
     ASSERT_EQ(q.cosets.size(), 2u);
     EXPECT_EQ(q.cosets[0].name, "|%b|N|/b|");
@@ -122,10 +122,10 @@ TEST(Quotient, CosetsOfTheAdditiveGroupOfOrderFour) {
 }
 
 TEST(Quotient, CosetsPartitionTheGroupAndTheTableIsTheQuotients) {
-    FakeHost host;
+    TestProgress progress;
     for (const GroupPtr& g : {Make("S4"), Dihedral(6), Make("Z2xZ6"), Dicyclic(3)}) {
         SubgroupLogic logic;
-        logic.FindAllSubgroups(g);
+        logic.FindAllSubgroups(g, progress);
         for (int s = 1; s <= logic.SubgroupCount(); ++s) {
             if (!logic.IsNormal(s)) continue;
             for (bool original : {false, true}) {
@@ -150,11 +150,10 @@ TEST(Quotient, CosetsPartitionTheGroupAndTheTableIsTheQuotients) {
             }
         }
     }
-    EXPECT_TRUE(host.messages.empty());
 }
 
 TEST(Quotient, ByTheWholeGroupAndByTheTrivialSubgroup) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr g = Make("S3");
     QuotientListing whole = QuotientBy(g, 6, false);
     ASSERT_EQ(whole.cosets.size(), 1u);
@@ -171,10 +170,10 @@ TEST(Quotient, ByTheWholeGroupAndByTheTrivialSubgroup) {
 }
 
 TEST(Quotient, RegistersTheQuotientUnderItsOwnId) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr g = Make("Z6");
     SubgroupLogic logic;
-    logic.FindAllSubgroups(g);
+    logic.FindAllSubgroups(g, progress);
     logic.NameAndRegister({});
     std::vector<std::string> registered;
     GroupRegistrar registrar;

@@ -5,7 +5,7 @@
 
 #include "core/analysis/composition_series.h"
 #include "core/analysis/subgroups.h"
-#include "fake_host_scope.h"
+#include "support/test_progress.h"
 #include "reference_search.h"
 #include "test_groups.h"
 
@@ -19,41 +19,40 @@ std::vector<std::string> ElementLists(const SubgroupLogic& logic, bool original 
 }
 
 TEST(SubgroupList, SymmetricGroupOfDegreeThreeInSortedOrder) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("S3"));
+    logic.FindAllSubgroups(Make("S3"), progress);
     // The exchange sort moves {1, B}, met first by the search, behind the
     // other subgroups of order 2.
     EXPECT_EQ(ElementLists(logic), (std::vector<std::string>{"{1}", "{1, AB}", "{1, A|2|B}", "{1, B}", "{1, A, A|2|}",
                                                              "{1, A, A|2|, B, AB, A|2|B}"}));
     EXPECT_EQ(FormatSubgroupElements(*logic.Subgroup(5), *logic.AnalysedGroup(), true), "{123, 231, 312}");
     EXPECT_FALSE(logic.PartialList());
-    EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(host.processing.back(), "6 subgroup(s) found...");
+    EXPECT_EQ(progress.reports.back(), "6 subgroup(s) found...");
 }
 
 TEST(SubgroupList, SecondRequestForTheSameObjectIsFree) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
     GroupPtr g = Make("A4");
-    logic.FindAllSubgroups(g);
-    const long pumps = host.pumps;
-    logic.FindAllSubgroups(g);
-    EXPECT_EQ(host.pumps, pumps);
+    logic.FindAllSubgroups(g, progress);
+    const long pumps = progress.yields;
+    logic.FindAllSubgroups(g, progress);
+    EXPECT_EQ(progress.yields, pumps);
     EXPECT_EQ(logic.SubgroupCount(), 10);
     // An equal group in another object is enumerated again.
-    logic.FindAllSubgroups(Make("A4"));
-    EXPECT_GT(host.pumps, pumps);
+    logic.FindAllSubgroups(Make("A4"), progress);
+    EXPECT_GT(progress.yields, pumps);
 }
 
 TEST(SubgroupList, PanelLimitGivesTheFirstSixtyOfTheSearchSorted) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
     GroupPtr g = Make("S5");
-    logic.FindAllSubgroups(g, kSubgroupPanelLimit);
+    EXPECT_TRUE(logic.FindAllSubgroups(g, progress, kSubgroupPanelLimit).limitReached);
     ASSERT_EQ(logic.SubgroupCount(), 60);
     EXPECT_TRUE(logic.PartialList());
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"Limit of 60 reached."}));
+    EXPECT_EQ(LimitReachedMessage(kSubgroupPanelLimit), "Limit of 60 reached.");
     std::vector<ElementSet> expected = ReferenceSubgroupSearch(*g, 60);
     std::vector<GroupPtr> list;
     for (const ElementSet& m : expected) {
@@ -64,63 +63,61 @@ TEST(SubgroupList, PanelLimitGivesTheFirstSixtyOfTheSearchSorted) {
     EXPECT_EQ(logic.Memberships(), expected);
     for (std::size_t s = 1; s < list.size(); ++s) EXPECT_LE(list[s - 1]->order(), list[s]->order());
     // A partial list is not cached.
-    const long pumps = host.pumps;
-    logic.FindAllSubgroups(g, kSubgroupPanelLimit);
-    EXPECT_GT(host.pumps, pumps);
+    const long pumps = progress.yields;
+    logic.FindAllSubgroups(g, progress, kSubgroupPanelLimit);
+    EXPECT_GT(progress.yields, pumps);
 }
 
 TEST(SubgroupList, ReachingTheLimitWithTheLastSubgroupStillCutsTheList) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("A5"), 59);
+    EXPECT_TRUE(logic.FindAllSubgroups(Make("A5"), progress, 59).limitReached);
     EXPECT_EQ(logic.SubgroupCount(), 59);
     EXPECT_TRUE(logic.PartialList());
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"Limit of 59 reached."}));
-    logic.FindAllSubgroups(Make("A5"), 60);
+    logic.FindAllSubgroups(Make("A5"), progress, 60);
     EXPECT_FALSE(logic.PartialList());
 }
 
-TEST(SubgroupList, HaltThenNoKeepsTheHaltFlag) {
-    FakeHost host;
-    host.haltAfterPumps = 3;
+TEST(SubgroupList, HaltReportsTheSubgroupsFoundForTheQuestion) {
+    TestProgress progress;
+    progress.stopAtYield = 3;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("S4"));
-    EXPECT_TRUE(host.halt);
-    ASSERT_EQ(host.questions.size(), 1u);
-    EXPECT_EQ(host.questions[0].rfind("Halting...: Do you wish to continue with the ", 0), 0u) << host.questions[0];
-    EXPECT_NE(host.questions[0].find(" subgroups found so far?"), std::string::npos);
+    EXPECT_TRUE(logic.FindAllSubgroups(Make("S4"), progress).halted);
+    EXPECT_TRUE(logic.PartialList());
+    EXPECT_EQ(KeepSubgroupsQuestion(logic.SubgroupCount()),
+              "Do you wish to continue with the " + std::to_string(logic.SubgroupCount()) + " subgroups found so far?");
+    EXPECT_STREQ(kHaltingTitle, "Halting...");
 }
 
-TEST(SubgroupList, HaltThenYesKeepsAPartialSortedList) {
-    FakeHost host;
-    host.haltAfterPumps = 3;
-    host.answers.push_back(true);
+TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
+    TestProgress progress;
+    progress.stopAtYield = 3;
     SubgroupLogic logic;
     GroupPtr g = Make("S4");
-    logic.FindAllSubgroups(g);
-    EXPECT_FALSE(host.halt);
+    ASSERT_TRUE(logic.FindAllSubgroups(g, progress).halted);
+    logic.KeepPartialList();
+    progress.clearStop();
     EXPECT_TRUE(logic.PartialList());
     EXPECT_GE(logic.SubgroupCount(), 1);
     EXPECT_LT(logic.SubgroupCount(), 30);
     for (int s = 2; s <= logic.SubgroupCount(); ++s) EXPECT_LE(logic.Subgroup(s - 1)->order(), logic.Subgroup(s)->order());
-    host.haltAfterPumps = -1;
-    logic.FindAllSubgroups(g);   // not cached: enumerated again, complete
+    progress.stopAtYield = -1;
+    logic.FindAllSubgroups(g, progress);   // not cached: enumerated again, complete
     EXPECT_EQ(logic.SubgroupCount(), 30);
 }
 
 TEST(SubgroupList, HaltBeforeStartingLeavesAnEmptyList) {
-    FakeHost host;
-    host.halt = true;
+    TestProgress progress;
+    progress.requestStop();
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("S3"));
+    EXPECT_TRUE(logic.FindAllSubgroups(Make("S3"), progress).halted);
     EXPECT_EQ(logic.SubgroupCount(), 0);
-    EXPECT_TRUE(host.questions.empty());
 }
 
 TEST(SubgroupList, TrivialGroupIsItsOwnCentreAndCommutatorSubgroup) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("Z1"));
+    logic.FindAllSubgroups(Make("Z1"), progress);
     ASSERT_EQ(logic.SubgroupCount(), 1);
     const Group& h = *logic.Subgroup(1);
     EXPECT_TRUE(logic.IsNormal(1));
@@ -130,9 +127,9 @@ TEST(SubgroupList, TrivialGroupIsItsOwnCentreAndCommutatorSubgroup) {
 }
 
 TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Dihedral(4));
+    logic.FindAllSubgroups(Dihedral(4), progress);
     int centres = 0, commutators = 0;
     for (int s = 1; s <= logic.SubgroupCount(); ++s) {
         const Group& h = *logic.Subgroup(s);
@@ -150,9 +147,9 @@ TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {
 }
 
 TEST(SubgroupList, IdsRestartTheirSequenceAtEveryOrderAndAreRegistered) {
-    FakeHost host;
+    TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("Z2xZ2"));
+    logic.FindAllSubgroups(Make("Z2xZ2"), progress);
     std::vector<std::pair<std::string, std::string>> registered;
     GroupRegistrar registrar;
     registrar.registerGroup = [&](const GroupPtr& g, const std::string& id) { registered.emplace_back(g->GroupID(), id); };
@@ -169,10 +166,10 @@ TEST(SubgroupList, IdsRestartTheirSequenceAtEveryOrderAndAreRegistered) {
 
 // Centralizers and normalizers picked from the list are the true ones.
 TEST(SubgroupList, CentralizersAndNormalizersComeFromTheList) {
-    FakeHost host;
+    TestProgress progress;
     for (const GroupPtr& g : {Make("S4"), Dicyclic(3), Make("Z2xS3"), Make("Z6")}) {
         SubgroupLogic logic;
-        logic.FindAllSubgroups(g);
+        logic.FindAllSubgroups(g, progress);
         const int n = g->order();
         for (int x = 1; x <= n; ++x) {
             const int s = logic.CentralizerIndex(x);
@@ -197,23 +194,21 @@ TEST(SubgroupList, CentralizersAndNormalizersComeFromTheList) {
             }
         }
     }
-    EXPECT_TRUE(host.messages.empty());
 }
 
-TEST(SubgroupList, MissingCentralizerOrNormalizerIsAProgramError) {
-    FakeHost host;
+TEST(SubgroupList, CentralizerOrNormalizerMissingFromAPartialList) {
+    TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("S4"), 1);   // the search meets the whole group first
+    logic.FindAllSubgroups(Make("S4"), progress, 1);   // the search meets the whole group first
     ASSERT_EQ(logic.SubgroupCount(), 1);
     EXPECT_EQ(logic.CentralizerIndex(1), 1);
     EXPECT_EQ(logic.CentralizerIndex(2), 0);
-    EXPECT_EQ(host.messages.back(), "Program error (CentralizerIndex)");
-    EXPECT_EQ(logic.NormalizerIndex(99), 0);
-    EXPECT_EQ(host.messages.back(), "Program error (NormalizerIndex)");
+    EXPECT_THROW(logic.CentralizerIndex(99), InvalidArgument);
+    EXPECT_THROW(logic.NormalizerIndex(99), InvalidArgument);
 }
 
 TEST(SubgroupList, NormalityOfAGroupMadeElsewhere) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr g = Make("S3");
     GroupPtr z3 = Make("Z3");   // residues are not permutations of S3
     EXPECT_FALSE(IsNormalSubgroup(*g, *z3));
@@ -221,41 +216,18 @@ TEST(SubgroupList, NormalityOfAGroupMadeElsewhere) {
 }
 
 TEST(MaximalNormalSubgroup, TrivialGroupHasNone) {
-    FakeHost host;
-    EXPECT_EQ(FindMaximalNormalSubgroup(Make("Z1")), nullptr);
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"program error (maxProperDivisor)"}));
+    TestProgress progress;
+    EXPECT_EQ(FindMaximalNormalSubgroup(Make("Z1"), progress), nullptr);
 }
 
 TEST(MaximalNormalSubgroup, IsBuiltAsASubgroup) {
-    FakeHost host;
+    TestProgress progress;
     GroupPtr s4 = Make("S4");
-    GroupPtr n = FindMaximalNormalSubgroup(s4);
+    GroupPtr n = FindMaximalNormalSubgroup(s4, progress);
     ASSERT_NE(n, nullptr);
     EXPECT_EQ(n->order(), 12);
     EXPECT_EQ(n->MethodOfGeneration(), kMethodSubgroup);
-    EXPECT_EQ(FindMaximalNormalSubgroup(Make("A5"))->order(), 1);
-}
-
-}  // namespace
-}  // namespace quorix::testing
-
-namespace quorix::testing {
-namespace {
-
-TEST(SharedState, PanelsAndCallersShareOneListAndOneSeries) {
-    FakeHost host;
-    GroupPtr g = Make("Z2xZ4");
-    FindAllSubgroups(g, kSubgroupPanelLimit);
-    EXPECT_EQ(subgroupLogic().AnalysedGroup(), g);
-    EXPECT_EQ(subgroupLogic().SubgroupCount(), 8);
-    EXPECT_EQ(CentralizerIndex(2), 8);
-    EXPECT_EQ(NormalizerIndex(1), 8);
-    EXPECT_TRUE(IsCenter(*subgroupLogic().Subgroup(8)));
-    EXPECT_TRUE(IsCommutatorSubgroup(*subgroupLogic().Subgroup(1)));
-    EXPECT_TRUE(ComputeCompositionSeries(g));
-    EXPECT_EQ(compositionSeries().SeriesGroup(), g);
-    subgroupLogic().Reset();
-    compositionSeries().Reset();
+    EXPECT_EQ(FindMaximalNormalSubgroup(Make("A5"), progress)->order(), 1);
 }
 
 }  // namespace

@@ -6,7 +6,7 @@
 
 #include "core/compare/homomorphism.h"
 #include "literal_homomorphism.h"
-#include "support/fake_host.h"
+#include "support/test_progress.h"
 #include "support/groups.h"
 
 namespace quorix {
@@ -109,13 +109,13 @@ TEST(HomomorphismSearch, ResumeAfterTheLastAndRestart) {
     EXPECT_EQ(MappingText(s.Mapping()), "1 2 3 4 5");
 }
 
-TEST(HomomorphismSearch, HaltStopsTheSearchAndLeavesTheFlag) {
-    testing::FakeHost fake;
-    fake.halt = true;
+TEST(HomomorphismSearch, HaltStopsTheSearch) {
+    testing::TestProgress progress;
+    progress.requestStop();
     HomomorphismSearch s;
     s.Start(T(spec("Z4")), T(spec("Z4")));
-    EXPECT_FALSE(s.Next());
-    EXPECT_TRUE(fake.halt);
+    EXPECT_FALSE(s.Next(&progress));
+    EXPECT_TRUE(s.Exhausted());
 }
 
 TEST(MappingText, RoundTripAndMalformed) {

@@ -23,7 +23,8 @@ TEST(MappingDisplay, ImagesFromEachSource) {
 
     auto s4 = spec("S4"), other = spec("S4");
     std::string text;
-    ASSERT_TRUE(FindHomomorphism(*s4, *other, text, false));
+    SharedHomomorphism shared;
+    ASSERT_TRUE(FindHomomorphism(shared, *s4, *other, text, false));
     EXPECT_EQ(IsomorphismImages(*s4, *other, text).size(), 25u);
     EXPECT_TRUE(IsomorphismImages(*s4, *other, "1 2").empty());
 

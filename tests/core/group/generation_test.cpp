@@ -3,11 +3,9 @@
 #include "core/group/group.h"
 #include "core/group/group_spec.h"
 #include "core/group/permutation_closure.h"
-#include "support/fake_host.h"
 #include "support/groups.h"
 
 using namespace quorix;
-using quorix::testing::FakeHost;
 
 namespace {
 
@@ -73,7 +71,6 @@ TEST(Generation, FamiliesProduceElementsInTheirOrder) {
 }
 
 TEST(Generation, RefusalsLeaveTheGroupUngenerated) {
-    FakeHost h;
     auto g = Group::Create();
     EXPECT_THROW(g->GenerateSymmetric(6), InvalidArgument);
     EXPECT_THROW(g->GenerateSymmetric(0), InvalidArgument);
@@ -88,20 +85,21 @@ TEST(Generation, RefusalsLeaveTheGroupUngenerated) {
     EXPECT_THROW(g->Order(), InvalidArgument);
     EXPECT_THROW(g->Element(1), InvalidArgument);
     EXPECT_EQ(g->GroupID(), "");
-    EXPECT_TRUE(h.messages.empty());
     // After all that it can still be generated once.
     g->GenerateAdditive(3);
     EXPECT_EQ(g->Order(), 3);
 }
 
 TEST(Generation, SecondGenerationIsRefusedWithMessage) {
-    FakeHost h;
     auto g = Group::Create();
     g->GenerateAdditive(5);
     g->SetGroupID("mine");
-    EXPECT_THROW(g->GenerateSymmetric(3), InvalidArgument);
-    ASSERT_EQ(h.messages.size(), 1u);
-    EXPECT_EQ(h.messages[0], "Group cannot be generated twice");
+    try {
+        g->GenerateSymmetric(3);
+        ADD_FAILURE();
+    } catch (const InvalidArgument& e) {
+        EXPECT_STREQ(e.what(), "Group cannot be generated twice");
+    }
     EXPECT_EQ(g->Order(), 5);
     EXPECT_EQ(g->GroupID(), "mine");
     EXPECT_EQ(g->MethodOfGeneration(), kMethodAdditive);
@@ -132,7 +130,6 @@ TEST(Generation, CayleyTableTakesRowOneUpToTheFirstGap) {
 }
 
 TEST(Generation, MembersAnswerInBothIndexSpaces) {
-    FakeHost h;
     auto s3 = Group::Create();
     s3->GenerateSymmetric(3);
     // Position 2 ("A") is the first element of greatest order: 231.
@@ -154,7 +151,6 @@ TEST(Generation, MembersAnswerInBothIndexSpaces) {
     EXPECT_THROW(s3->Element(7), InvalidArgument);
     EXPECT_THROW(s3->Product(0, 1), InvalidArgument);
     EXPECT_THROW(s3->SourceProduct(1, 7), InvalidArgument);
-    EXPECT_TRUE(h.messages.empty());
 }
 
 TEST(DerivedGroups, DirectProductsOfCyclicGroupsGetFactorNames) {
@@ -172,7 +168,6 @@ TEST(DerivedGroups, DirectProductsOfCyclicGroupsGetFactorNames) {
 }
 
 TEST(DerivedGroups, NestedProductsSplitAtTheirOwnComma) {
-    FakeHost h;
     auto g = MakeGroupFromSpec("Z2xZ3xZ4");
     EXPECT_EQ(g->NumberOfComponents(), 3);
     EXPECT_EQ(g->Suborder(1), 2);
@@ -182,20 +177,18 @@ TEST(DerivedGroups, NestedProductsSplitAtTheirOwnComma) {
     auto [a, b] = g->SplitOrderedPair("1,2,3");
     EXPECT_EQ(a, "1,2");
     EXPECT_EQ(b, "3");
-    EXPECT_TRUE(h.messages.empty());
-    auto [c, d] = g->SplitOrderedPair("1,2");
-    EXPECT_EQ(c, "");
-    EXPECT_EQ(d, "");
-    ASSERT_EQ(h.messages.size(), 1u);
-    EXPECT_EQ(h.messages[0], "Program error (SplitOrderedPair)");
+    EXPECT_THROW(g->SplitOrderedPair("1,2"), InvalidArgument);
 }
 
 TEST(DerivedGroups, ProductAbove120IsRefusedWithMessage) {
-    FakeHost h;
     auto a = MakeGroupFromSpec("S5"), b = MakeGroupFromSpec("Z2");
     auto p = Group::Create();
-    EXPECT_THROW(p->GenerateDirectProduct(a, b), InvalidArgument);
-    EXPECT_EQ(h.messages, std::vector<std::string>{"Direct Product Group Order cannot exceed 120"});
+    try {
+        p->GenerateDirectProduct(a, b);
+        ADD_FAILURE();
+    } catch (const InvalidArgument& e) {
+        EXPECT_STREQ(e.what(), "Direct Product Group Order cannot exceed 120");
+    }
     EXPECT_FALSE(p->IsGenerated());
 }
 

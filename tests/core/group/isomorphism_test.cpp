@@ -5,7 +5,6 @@
 #include <array>
 
 #include "core/group/group.h"
-#include "support/fake_host.h"
 #include "support/groups.h"
 
 using namespace quorix;
@@ -134,7 +133,6 @@ TEST(Isomorphism, KnownPairs) {
 }
 
 TEST(Isomorphism, StateRules) {
-    FakeHost h;
     auto s3 = spec("S3");
     auto d6 = dihedral(3);
     auto z6 = spec("Z6");
@@ -156,5 +154,4 @@ TEST(Isomorphism, StateRules) {
     auto s4 = spec("S4");
     EXPECT_THROW(s4->IsIsomorphic(*spec("Z2xZ12")), InvalidArgument);
     EXPECT_THROW(s4->IsomorphismMapping(*spec("Z24"), 1), InvalidArgument);
-    EXPECT_TRUE(h.messages.empty());
 }

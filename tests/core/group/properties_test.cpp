@@ -10,7 +10,6 @@
 #include "core/group/group.h"
 #include "core/group/group_spec.h"
 #include "core/group/math_functions.h"
-#include "support/fake_host.h"
 #include "support/groups.h"
 
 using namespace quorix;

@@ -27,7 +27,8 @@ void setupClasses(CLI::App& app) {
     addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
-        PrintPlainLines(analysis_text::ClassesPanelLines(*g, ComputeConjugacyClasses(*g, opts->original)));
+        Progress progress;
+        PrintPlainLines(analysis_text::ClassesPanelLines(*g, ComputeConjugacyClasses(*g, opts->original, progress)));
     });
 }
 

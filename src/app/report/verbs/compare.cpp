@@ -11,7 +11,7 @@
 
 #include "core/compare/comparison.h"
 #include "core/compare/homomorphism.h"
-#include "core/host/host.h"
+#include "core/workbench/workbench.h"
 #include "core/text/markup.h"
 #include "report/common.h"
 #include "report/verb.h"
@@ -74,7 +74,9 @@ void setupCompare(CLI::App& app) {
                                      auto it = registered->find(id);
                                      return it == registered->end() ? nullptr : it->second;
                                  }};
-        ComparisonResult r = CompareGroups(g1, g2, EngineStructure(), registrar);
+        Workbench bench;
+        Progress progress;
+        ComparisonResult r = CompareGroups(g1, g2, bench.structure(), bench.homomorphism, registrar, progress);
         if (r.halted) {
             std::cerr << kCompareHaltedMessage << "\n";
             verbExitCode() = 1;

@@ -40,7 +40,7 @@ nlohmann::json FactsJson(const GroupFacts& f) {
 
 // Automorphism counts (order 15 or less) and the named groups the
 // recognisers of the solution analysis find isomorphic.
-void AddComparisonFacts(nlohmann::json& j, const GroupPtr& g) {
+void AddComparisonFacts(nlohmann::json& j, const GroupPtr& g, SolutionAnalysisCache& cache) {
     j["aut"] = nullptr;
     j["inn"] = nullptr;
     if (g->Order() <= kAutomorphismOrderLimit) {
@@ -49,7 +49,7 @@ void AddComparisonFacts(nlohmann::json& j, const GroupPtr& g) {
         j["inn"] = c.inn;
     }
     nlohmann::json ids = nlohmann::json::array();
-    for (const NamedGroupEntry& e : RecogniseNamedGroups(g, GroupRegistrar{}))
+    for (const NamedGroupEntry& e : RecogniseNamedGroups(g, GroupRegistrar{}, cache))
         ids.push_back(markup::StripMarkup(e.group->GroupID()));
     j["isomorphic_to"] = ids;
 }
@@ -102,11 +102,12 @@ void setupFacts(CLI::App& app) {
         std::vector<GroupPtr> groups;
         for (const std::string& s : opts->specs) groups.push_back(resolveGroupSpec(s, opts->registerDir));
         bool first = true;
+        SolutionAnalysisCache cache;
         for (const GroupPtr& g : groups) {
             GroupFacts f = ComputeGroupFacts(g);
             if (opts->json) {
                 nlohmann::json j = FactsJson(f);
-                AddComparisonFacts(j, g);
+                AddComparisonFacts(j, g, cache);
                 std::cout << j.dump() << "\n";
             } else {
                 if (!first) std::cout << "\n";

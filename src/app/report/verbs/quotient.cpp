@@ -36,7 +36,8 @@ void setupQuotient(CLI::App& app) {
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
         SubgroupLogic logic;
-        logic.FindAllSubgroups(g);
+        Progress progress;
+        logic.FindAllSubgroups(g, progress);
         std::vector<std::string> ids = logic.NameAndRegister({});
         int chosen = 0;
         for (std::size_t s = 0; s < ids.size() && chosen == 0; ++s) {

@@ -29,7 +29,8 @@ void setupSeries(CLI::App& app) {
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
         CompositionSeriesState state;
-        state.ComputeCompositionSeries(g);
+        Progress progress;
+        state.ComputeCompositionSeries(g, progress);
         state.NameAndRegister(RegistrarFor(opts->registerDir, opts->save));
         PrintPlainLines(analysis_text::SeriesPanelLines(state.Series(), opts->original));
     });

@@ -37,7 +37,9 @@ void setupSubgroups(CLI::App& app) {
     cmd->callback([opts] {
         GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
         SubgroupLogic logic;
-        logic.FindAllSubgroups(g, opts->noLimit ? 0 : kSubgroupPanelLimit);
+        Progress progress;
+        if (logic.FindAllSubgroups(g, progress, opts->noLimit ? 0 : kSubgroupPanelLimit).limitReached)
+            std::cerr << LimitReachedMessage(kSubgroupPanelLimit) << "\n";
         std::vector<std::string> ids = logic.NameAndRegister(RegistrarFor(opts->registerDir, opts->save));
         PrintPlainLines(analysis_text::SubgroupPanelLines(logic, ids, opts->original));
         if (!opts->classes) return;
@@ -47,7 +49,7 @@ void setupSubgroups(CLI::App& app) {
         }
         std::vector<std::string> names;
         for (const std::string& id : ids) names.push_back(ShortSubgroupName(id));
-        SubgroupClasses classes = ComputeSubgroupConjugacyClasses(*g, logic.Memberships());
+        SubgroupClasses classes = ComputeSubgroupConjugacyClasses(*g, logic.Memberships(), progress);
         std::cout << "\n";
         PrintPlainLines(analysis_text::SubgroupClassesPanelLines(*g, names, classes, opts->original));
     });

@@ -9,12 +9,9 @@
 #include <map>
 #include <optional>
 
-#include "core/host/host.h"
-#include "core/report/html.h"
-#include "core/report/views.h"
-#include "core/storage/preferences.h"
 #include "core/search/cayley_search.h"
 #include "report/verb.h"
+#include "report/view_file.h"
 
 namespace quorix::report {
 
@@ -46,17 +43,8 @@ void setupSummary(CLI::App& app) {
     cmd->add_flag("--include-isomorphs", opts->includeIsomorphs, "Keep solutions isomorphic to earlier ones");
     cmd->callback([opts] {
         if (opts->order < 1 || opts->order > CayleySearch::kMaxOrder) throw UsageError("Order must be an integer from 1 to 20.");
-        ViewOptions options;
-        std::string defaults = DefaultViewComponents(ViewKind::Summary);
-        if (opts->preferencesDir) {
-            storage::Preferences prefs;
-            prefs.Load(*opts->preferencesDir);
-            defaults = prefs.String(ViewComponentPreference(ViewKind::Summary) - 1);
-        }
-        options.components = opts->components.value_or(defaults);
-        if (options.components.size() != 7 || options.components.find_first_not_of("01") != std::string::npos)
-            throw UsageError("--components takes seven characters 0 or 1, such as 1011000");
-
+        ViewFileRequest request{ViewKind::Summary, opts->file, opts->components, opts->preferencesDir, ""};
+        viewComponents(request);
         MemorySolutions solutions;
         CayleySearch search;
         search.setIncludeIsomorphs(opts->includeIsomorphs);
@@ -76,21 +64,13 @@ void setupSummary(CLI::App& app) {
         for (int slot = 1; slot <= stored; ++slot) list.push_back({search.solution(slot), search.solutionIsomorph(slot)});
 
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>(solutions.groups);
-        options.registrar.registerGroup = [registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; };
-        options.analysis = &EngineStructure();
-        const std::string path = opts->file.value_or(DefaultViewFileName(ViewKind::Summary));
-        bool complete = false;
-        try {
-            complete = WriteSummaryView(opts->order, list, path, options);
-        } catch (const InvalidArgument& e) {
-            throw UsageError(e.what());
-        }
-        if (!complete) {
-            host().setHaltRequested(false);
-            std::cerr << kViewHaltedMessage << "\n";
-            verbExitCode() = 1;
-        }
-        std::cout << search.solutionCount() << " solution(s); " << path << "#" << CurrentAnchor() << "\n";
+        GroupRegistrar registrar;
+        registrar.registerGroup = [registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; };
+        Workbench bench;
+        request.printedBefore = std::to_string(search.solutionCount()) + " solution(s); ";
+        writeViewFile(request, bench, registrar, [&](const std::string& path, const ViewOptions& options) {
+                          return WriteSummaryView(opts->order, list, path, options);
+                      });
     });
 }
 

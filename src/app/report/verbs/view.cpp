@@ -10,12 +10,10 @@
 #include <optional>
 
 #include "core/compare/automorphisms.h"
-#include "core/host/host.h"
-#include "core/report/html.h"
 #include "core/text/markup.h"
 #include "core/report/views.h"
-#include "core/storage/preferences.h"
 #include "report/common.h"
+#include "report/view_file.h"
 #include "report/verb.h"
 
 namespace quorix::report {
@@ -59,31 +57,11 @@ void setupView(CLI::App& app) {
                 throw UsageError("no view for " + markup::StripMarkup(g->GroupID()) + ": views are written for symmetric, "
                                  "alternating, permutation, additive, multiplicative and direct product groups");
         }
-        ViewOptions options;
-        std::string defaults = DefaultViewComponents(kind);
-        if (opts->preferencesDir) {
-            storage::Preferences prefs;
-            prefs.Load(*opts->preferencesDir);
-            defaults = prefs.String(ViewComponentPreference(kind) - 1);
-        }
-        options.components = opts->components.value_or(defaults);
-        if (options.components.size() != 7 || options.components.find_first_not_of("01") != std::string::npos)
-            throw UsageError("--components takes seven characters 0 or 1, such as 1011001");
-        options.analysis = &EngineStructure();
-        options.registrar = registrar;
-        const std::string path = opts->file.value_or(DefaultViewFileName(kind));
-        bool complete = false;
-        try {
-            complete = WriteGroupView(kind, g, path, options);
-        } catch (const InvalidArgument& e) {
-            throw UsageError(e.what());
-        }
-        if (!complete) {
-            host().setHaltRequested(false);
-            std::cerr << kViewHaltedMessage << "\n";
-            verbExitCode() = 1;
-        }
-        std::cout << path << "#" << CurrentAnchor() << "\n";
+        Workbench bench;
+        writeViewFile({kind, opts->file, opts->components, opts->preferencesDir, ""}, bench, registrar,
+                      [&](const std::string& path, const ViewOptions& options) {
+                          return WriteGroupView(kind, g, path, options);
+                      });
     });
 }
 

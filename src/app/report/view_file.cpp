@@ -1,0 +1,40 @@
+#include "report/view_file.h"
+
+#include <iostream>
+
+#include "core/storage/preferences.h"
+#include "report/verb.h"
+
+namespace quorix::report {
+
+std::string viewComponents(const ViewFileRequest& request) {
+    std::string defaults = DefaultViewComponents(request.kind);
+    if (request.preferencesDir) {
+        storage::Preferences prefs;
+        prefs.Load(*request.preferencesDir);
+        defaults = prefs.String(ViewComponentPreference(request.kind) - 1);
+    }
+    const std::string components = request.components.value_or(defaults);
+    if (components.size() != 7 || components.find_first_not_of("01") != std::string::npos)
+        throw UsageError("--components takes seven characters 0 or 1, such as " + DefaultViewComponents(request.kind));
+    return components;
+}
+
+void writeViewFile(const ViewFileRequest& request, Workbench& bench, const GroupRegistrar& registrar,
+                   const ViewWriterFunction& write) {
+    const std::string components = viewComponents(request);
+    const std::string path = request.file.value_or(DefaultViewFileName(request.kind));
+    ViewResult result;
+    try {
+        result = write(path, bench.viewOptions(components, registrar));
+    } catch (const InvalidArgument& e) {
+        throw UsageError(e.what());
+    }
+    if (!result.complete) {
+        std::cerr << kViewHaltedMessage << "\n";
+        verbExitCode() = 1;
+    }
+    std::cout << request.printedBefore << path << "#" << result.anchor << "\n";
+}
+
+}  // namespace quorix::report

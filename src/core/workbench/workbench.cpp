@@ -1,0 +1,17 @@
+#include "core/workbench/workbench.h"
+
+#include <utility>
+
+namespace quorix {
+
+ViewOptions Workbench::viewOptions(std::string components, GroupRegistrar registrar, Progress* progress) {
+    ViewOptions o;
+    o.components = std::move(components);
+    o.registrar = std::move(registrar);
+    o.analysis = &structure_;
+    o.namedGroups = &namedGroups;
+    o.progress = progress;
+    return o;
+}
+
+}  // namespace quorix
