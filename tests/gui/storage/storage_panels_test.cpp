@@ -236,6 +236,9 @@ TEST_F(StoragePanels, PreferencesRefuseOrder21AndWriteNothing) {
     EXPECT_LT(x("optDSGalphabeticalSequence"), x("optDSGsequenceGenerated"));
     EXPECT_LT(x("optGGLalphabeticalSequence"), x("optGGLsequenceGenerated"));
     EXPECT_TRUE(p.findChild<QWidget*>("fraPanel2")->toolTip().contains("Delete Selected Groups"));
+    tabs->setCurrentIndex(10);
+    quorix::testing::snapshot(p, QStringLiteral("dlgPreferences-panel-defaults-2"));
+    tabs->setCurrentIndex(0);
     quorix::testing::snapshot(p, QStringLiteral("dlgPreferences"));
 
     for (const char* bad : {"21", "abc"}) {
