@@ -1,22 +1,42 @@
 #pragma once
-// Shared set-up of the GUI tests: one QApplication per test binary, a
-// scratch program directory, scripted dialogs, and PNG snapshots of panels
-// when QUORIX_GRAB_DIR is set.
+// Shared set-up of the GUI tests: one application per test binary, and a
+// fixture that gives each test its own program context (a scratch program
+// directory, a scripted host, the panels registered, modal panels answered
+// by script), plus PNG snapshots of panels when QUORIX_GRAB_DIR is set.
 
-#include <QApplication>
+#include <gtest/gtest.h>
+
 #include <QDialog>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdlib>
+#include <functional>
+#include <vector>
+
+#include "core/group/group_spec.h"
+#include "gui/common/app_context.h"
+#include "gui/common/application.h"
+#include "gui/storage/group_list_panel.h"
+#include "support/fake_host.h"
 
 namespace quorix::testing {
 
-inline QApplication& guiApp() {
+// An exception that reaches the event loop fails the running test.
+inline void failOnEscapedExceptions(gui::Application& app) {
+    app.setErrorReporter([](const QString& text) { ADD_FAILURE() << text.toStdString(); });
+}
+
+// The test binary's application.
+inline gui::Application& guiApp() {
     static int argc = 1;
     static char name[] = "quorix-gui-test";
     static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
+    static gui::Application* app = [] {
+        auto* a = new gui::Application(argc, argv);
+        failOnEscapedExceptions(*a);
+        return a;
+    }();
     return *app;
 }
 
@@ -26,5 +46,26 @@ inline void snapshot(QWidget& w, const QString& name) {
     if (!dir || !*dir) return;
     w.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + QStringLiteral(".png")));
 }
+
+class GuiTest : public ::testing::Test {
+protected:
+    GuiTest() {
+        guiApp();
+        gui::RegisterStoragePanels(ctx.panels);
+        ctx.dialogs.runModal = [this](QDialog& d) {
+            modal.push_back(d.objectName());
+            if (script) script(d);
+        };
+    }
+
+    // Registers a group built from a spec ("S3", "Z2xZ4") under an ID.
+    void add(const char* spec, const std::string& id) { ctx.groups.RegisterGroup(MakeGroupFromSpec(spec), id); }
+
+    QTemporaryDir dir;
+    FakeHost host;
+    gui::AppContext ctx{dir.path().toStdString(), host};
+    std::vector<QString> modal;            // object names of the modal panels run
+    std::function<void(QDialog&)> script;  // plays the user in each of them
+};
 
 }  // namespace quorix::testing

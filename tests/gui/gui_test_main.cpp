@@ -1,4 +1,4 @@
-// Entry point of the GUI test binaries: the QApplication exists before any
+// Entry point of the GUI test binaries: the application exists before any
 // test object (fixtures often hold widgets as members) is constructed.
 // Listing the tests (as ctest's discovery does) needs no application.
 #include <gtest/gtest.h>

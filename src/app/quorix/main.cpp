@@ -1,21 +1,24 @@
-// The desktop program: installs the desktop host and opens the search panel.
-#include <QApplication>
-
+// The desktop program: creates the context every panel shares, registers the
+// panels and opens the search panel.
+#include "gui/common/app_context.h"
+#include "gui/common/application.h"
+#include "gui/common/dialogs.h"
 #include "gui/common/qt_host.h"
-#include "gui/common/twips.h"
 #include "gui/search/main_form.h"
+#include "gui/storage/group_list_panel.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("QUORIX"));
-    quorix::gui::installFontSubstitutes();
+    quorix::gui::Application app(argc, argv);
     quorix::gui::QtHost host;
     quorix::setHost(&host);
+    quorix::gui::AppContext context(quorix::gui::programDirectory().toStdString(), host);
+    quorix::gui::RegisterStoragePanels(context.panels);
+    app.setErrorReporter([&host](const QString& text) { host.message(text.toStdString()); });
 
-    auto* main = new quorix::gui::MainForm;
+    auto* main = new quorix::gui::MainForm(context);
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->show();
-    const int rc = QApplication::exec();
+    const int rc = quorix::gui::Application::exec();
     quorix::setHost(nullptr);
     return rc;
 }

@@ -17,8 +17,9 @@ QString helpPagePath() {
     return QDir(programDirectory()).filePath(QStringLiteral("pp/grp/QuorixHelp.html"));
 }
 
-BrowserPanel::BrowserPanel(Kind kind, const QString& path, const QString& anchor, QWidget* parent)
-    : Panel(kind == Kind::Help ? QStringLiteral("dlgHelp") : QStringLiteral("dlgBrowser"),
+BrowserPanel::BrowserPanel(AppContext& context, Kind kind, const QString& path, const QString& anchor,
+                           QWidget* parent)
+    : Panel(context, kind == Kind::Help ? QStringLiteral("dlgHelp") : QStringLiteral("dlgBrowser"),
             kind == Kind::Help ? QStringLiteral("QUORIX Help") : QStringLiteral("QUORIX View"), parent),
       path_(path),
       anchor_(anchor) {
@@ -30,9 +31,11 @@ BrowserPanel::BrowserPanel(Kind kind, const QString& path, const QString& anchor
     fill->setContentsMargins(0, 0, 0, 0);
     fill->addWidget(browser_);
 
+    // Restored, it takes most of the screen; it opens maximised.
     QRect avail(0, 0, 1024, 768);
     if (QScreen* s = QGuiApplication::primaryScreen()) avail = s->availableGeometry();
     resize(avail.width() * 9 / 10, avail.height() * 9 / 10);
+    setWindowState(windowState() | Qt::WindowMaximized);
 
     QUrl url = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
     if (!QFileInfo::exists(path)) {
@@ -49,10 +52,10 @@ BrowserPanel::BrowserPanel(Kind kind, const QString& path, const QString& anchor
         sc->setContext(Qt::WindowShortcut);
         connect(sc, &QShortcut::activated, this, fn);
     };
-    key(Qt::Key_F1, [] { showHelpContents(); });
+    key(Qt::Key_F1, [this] { showHelpContents(); });
     key(Qt::Key_F2, [this] { saveScreenToClipboard(); });
     key(Qt::Key_F3, [this] { close(); });
-    key(Qt::Key_F12, [] { exitApplication(); });
+    key(Qt::Key_F12, [this] { exitApplication(); });
 }
 
 }  // namespace quorix::gui

@@ -1,7 +1,7 @@
 #pragma once
 // The browser panels: dlgBrowser shows a view file at its anchor (the newest
 // view of a file that views are appended to), dlgHelp the help page at a
-// panel's section. The browser fills the panel; F1 opens the help contents,
+// panel's section. They open maximised and the browser fills them; F1 opens the help contents,
 // F2 saves the screen to the clipboard, F3 closes the panel, F12 ends the
 // program.
 
@@ -21,7 +21,8 @@ class BrowserPanel : public Panel {
 public:
     enum class Kind { View, Help };
     // `anchor` without "#"; empty shows the top of the file.
-    BrowserPanel(Kind kind, const QString& path, const QString& anchor, QWidget* parent = nullptr);
+    BrowserPanel(AppContext& context, Kind kind, const QString& path, const QString& anchor,
+                 QWidget* parent = nullptr);
 
     QTextBrowser* browser() const { return browser_; }
     QString path() const { return path_; }

@@ -1,8 +1,8 @@
 #pragma once
 // The few places where a panel waits for the user outside its own controls:
-// modal panels, the input box, the file-save dialog and titled message
-// boxes. Each goes through a replaceable function so that tests can script
-// the user's answer instead of blocking.
+// modal panels, the input box, the file-save dialog and ending the program.
+// Each goes through a replaceable function so that tests can script the
+// user's answer instead of blocking.
 
 #include <QString>
 #include <functional>
@@ -20,20 +20,16 @@ struct DialogHooks {
         inputBox;
     // File-save dialog; empty for Cancel. Default: QFileDialog.
     std::function<QString(const QString& title, const QString& filter, const QString& proposedPath)> saveFile;
-    // Ends the program at once. Default: std::exit(0).
+    // Ends the program at once. Default: quits Qt's event loop and closes
+    // every window.
     std::function<void()> exitApplication;
+
+    // Through the hook when one is set, else the default.
+    void showModal(QDialog& dialog) const;
+    std::optional<QString> askText(const QString& prompt, const QString& title, const QString& proposal) const;
+    QString askSaveFile(const QString& title, const QString& filter, const QString& proposedPath) const;
+    void endProgram() const;
 };
-
-DialogHooks& dialogHooks();
-
-void runModal(QDialog& dialog);
-std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& proposal);
-QString saveFileDialog(const QString& title, const QString& filter, const QString& proposedPath);
-void exitApplication();
-
-// A message box with its own title. With the desktop host installed this is
-// a real box; with any other host the text goes to Host::message.
-void showTitledMessage(const QString& title, const QString& text);
 
 // The program's own directory (for the register, preferences, views, help).
 QString programDirectory();

@@ -1,6 +1,7 @@
 #pragma once
-// Program-wide state shared by the panels.
+// State the panels of one run share (it lives in the AppContext).
 
+#include <optional>
 #include <string>
 
 namespace quorix::gui {
@@ -14,18 +15,14 @@ struct GuiState {
     long dragStartX = 0;
     long dragStartY = 0;
 
-    // The group the next panel works on: a register position, -1 none yet,
-    // -999 no choice made (the chooser's sentinel).
-    int selectedGroup = -1;
+    // The group the next analysis panel works on (a register position);
+    // none: the panel opens empty and waits for its Choose Group button.
+    std::optional<int> selectedGroup;
 
     // Notices: "NotAnError" while a notice (not an error) is being shown, and
     // the do-not-show-again box of the last notice closed with OK.
     std::string messageKind;
     bool doNotShowAgain = false;
 };
-
-GuiState& guiState();
-
-inline constexpr int kNoChoice = -999;
 
 }  // namespace quorix::gui

@@ -30,11 +30,10 @@ DragMove ClampDrag(long left, long top, long width, long height, long panelWidth
     return m;
 }
 
-NoticeLayout LayoutMessageNotice(long textWidth, long screenWidth, long screenHeight, long buttonWidth,
-                                 long minWidth) {
+NoticeLayout LayoutMessageNotice(long textWidth, long screenWidth, long screenHeight, long buttonWidth) {
     NoticeLayout n;
     n.height = 2100;
-    n.width = std::max(textWidth + 1000, std::max(2600L, minWidth));
+    n.width = std::max(textWidth + 1000, 2600L);
     n.left = screenWidth / 2 - n.width / 2;
     n.top = screenHeight / 2 - n.height / 2;
     n.textY = 200;

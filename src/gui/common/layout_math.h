@@ -27,8 +27,7 @@ DragMove ClampDrag(long left, long top, long width, long height, long panelWidth
                    long startX, long startY, long x, long y);
 
 // The message notice: its size and where its pieces go. The notice is the
-// text's width plus 1000 wide, at least 2600 (or `minWidth` when a wider
-// font needs more room for the check box).
+// text's width plus 1000 wide, at least 2600.
 struct NoticeLayout {
     long width = 0, height = 0;
     long left = 0, top = 0;          // on the screen
@@ -36,7 +35,6 @@ struct NoticeLayout {
     long okLeft = 0, okTop = 0;
     long checkLeft = 0, checkTop = 0;
 };
-NoticeLayout LayoutMessageNotice(long textWidth, long screenWidth, long screenHeight, long buttonWidth,
-                                 long minWidth = 2600);
+NoticeLayout LayoutMessageNotice(long textWidth, long screenWidth, long screenHeight, long buttonWidth);
 
 }  // namespace quorix::gui::layout

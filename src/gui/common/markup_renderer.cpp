@@ -2,17 +2,11 @@
 
 #include <cmath>
 
-#include "core/group/group.h"
 #include "core/text/markup.h"
 #include "gui/common/picture_box.h"
 #include "gui/common/twips.h"
 
 namespace quorix::gui {
-
-PrintState& printState() {
-    static PrintState state;
-    return state;
-}
 
 namespace {
 constexpr long kShift = 80;        // raise and lowering of exponents and subscripts
@@ -22,7 +16,7 @@ constexpr long kBreakLine = 300;
 }  // namespace
 
 void PrintMarkup(PictureBox& box, std::string_view text, std::string_view breakText) {
-    PrintState& st = printState();
+    PrintState& st = box.printState();
     const long startX = st.x;
     long line = st.y;
     const std::string prepared = markup::InsertBreakPoints(text, breakText);
@@ -74,15 +68,6 @@ int MarkupTextWidth(PictureBox& box, std::string_view text) {
     for (const std::string& seg : markup::SplitSegments(text))
         if (!seg.empty()) total += box.textWidth(QString::fromStdString(seg));
     return static_cast<int>(std::lround(total));
-}
-
-std::string ElementSetText(const Group& group, bool useMapped) {
-    std::string s = "{";
-    for (int i = 1; i <= group.Order(); ++i) {
-        if (i > 1) s += ", ";
-        s += useMapped ? group.MappedSourceElement(i) : group.Element(i);
-    }
-    return s + "}";
 }
 
 }  // namespace quorix::gui

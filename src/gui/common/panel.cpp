@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -18,19 +19,15 @@
 #include "core/group/group.h"
 #include "core/host/host.h"
 #include "gui/common/browser_panel.h"
-#include "gui/common/dialogs.h"
-#include "gui/common/gui_state.h"
 #include "gui/common/layout_math.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/qt_host.h"
 #include "gui/common/twips.h"
-#include "gui/storage/group_list_panel.h"
-#include "gui/storage/preferences_panel.h"
 
 namespace quorix::gui {
 
-QPointer<Panel> Panel::processingPanel_;
-
-Panel::Panel(const QString& name, const QString& caption, QWidget* parent) : QDialog(parent) {
+Panel::Panel(AppContext& context, const QString& name, const QString& caption, QWidget* parent)
+    : QDialog(parent), context_(context) {
     setObjectName(name);
     setWindowTitle(caption);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
@@ -49,7 +46,6 @@ Panel::Panel(const QString& name, const QString& caption, QWidget* parent) : QDi
             label->setText(QString::fromStdString(text));
     });
     layout_->addWidget(client_);
-    installFontSubstitutes();
 }
 
 Panel::~Panel() = default;
@@ -117,7 +113,7 @@ QMenu* Panel::addFileMenu(const std::function<void(QMenu*)>& extra) {
     connect(addNamed(m, QStringLiteral("mnuExitScreen"), QStringLiteral("&Exit Screen")), &QAction::triggered, this,
             [this] { close(); });
     connect(addNamed(m, QStringLiteral("mnuExitApplication"), QStringLiteral("Exit &Application")),
-            &QAction::triggered, this, [] { exitApplication(); });
+            &QAction::triggered, this, [this] { exitApplication(); });
     return m;
 }
 
@@ -125,7 +121,7 @@ QAction* Panel::addPreferencesMenu() {
     QAction* a = menuBar_->addAction(QStringLiteral("&Preferences"));
     a->setObjectName(QStringLiteral("mnuPreferences"));
     connect(a, &QAction::triggered, this, [this] {
-        OpenPreferences();
+        openPanel(QStringLiteral("dlgPreferences"));
         applyScrollingState();
     });
     return a;
@@ -147,12 +143,12 @@ QMenu* Panel::addHelpMenu(bool mainScreen) {
     QMenu* m = menuBar_->addMenu(QStringLiteral("&Help"));
     m->setObjectName(QStringLiteral("mnuHelp"));
     connect(addNamed(m, QStringLiteral("mnuAbout"), QStringLiteral("&About QUORIX...")), &QAction::triggered, this,
-            [] { showAbout(); });
+            [this] { showAbout(); });
     QAction* self = mainScreen ? addNamed(m, QStringLiteral("mnuThisScreen"), QStringLiteral("&This Screen..."))
                                : addNamed(m, QStringLiteral("mnuThisPanel"), QStringLiteral("&This Panel..."));
     connect(self, &QAction::triggered, this, [this] { showHelpForThisPanel(); });
     connect(addNamed(m, QStringLiteral("mnuContents"), QStringLiteral("&Contents...")), &QAction::triggered, this,
-            [] { showHelpContents(); });
+            [this] { showHelpContents(); });
     return m;
 }
 
@@ -289,7 +285,6 @@ void Panel::showProcessing(const QString& text) {
     GuiState& st = guiState();
     st.savedScrolling = st.scrollingEnabled;
     st.scrollingEnabled = false;
-    processingPanel_ = this;
     repaint();
 }
 
@@ -299,14 +294,17 @@ void Panel::hideProcessing() {
         if (b->objectName().startsWith(QLatin1String("cmd")) && b->objectName() != QLatin1String("cmdHalt"))
             b->setEnabled(true);
     guiState().scrollingEnabled = guiState().savedScrolling;
-    if (processingPanel_ == this) processingPanel_.clear();
     repaint();
 }
 
 void Panel::setActiveProcessingText(const QString& text) {
     QWidget* target = QApplication::activeWindow();
     QLabel* label = target ? target->findChild<QLabel*>(QStringLiteral("labelProcessing")) : nullptr;
-    if (!label && processingPanel_) label = processingPanel_->findChild<QLabel*>(QStringLiteral("labelProcessing"));
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (label) break;
+        auto* frame = w->findChild<QFrame*>(QStringLiteral("frameProcessing"));
+        if (frame && !frame->isHidden()) label = frame->findChild<QLabel*>(QStringLiteral("labelProcessing"));
+    }
     if (!label) return;
     label->setText(text);
     label->repaint();
@@ -340,6 +338,14 @@ void Panel::saveScreenToClipboard() {
         "For best results, use F2 to obtain screen images.");
 }
 
+void Panel::showTitledMessage(const QString& title, const QString& text) const {
+    if (dynamic_cast<QtHost*>(&host())) {
+        QMessageBox::information(const_cast<Panel*>(this), title, text);
+        return;
+    }
+    host().message(text.toStdString());
+}
+
 void Panel::showAbout() {
     showTitledMessage(QStringLiteral("About QUORIX"),
                       QStringLiteral("QUORIX\n"
@@ -352,7 +358,7 @@ void Panel::showHelpForThisPanel() { showHelp(panelName()); }
 void Panel::showHelpContents() { showHelp(QString()); }
 
 void Panel::showHelp(const QString& anchor) {
-    auto* help = new BrowserPanel(BrowserPanel::Kind::Help, helpPagePath(), anchor);
+    auto* help = new BrowserPanel(context(), BrowserPanel::Kind::Help, helpPagePath(), anchor);
     help->setAttribute(Qt::WA_DeleteOnClose);
     help->show();
 }
@@ -365,7 +371,13 @@ void Panel::reductiveNamesNote(const Group& group) {
             "Subgroup List and Composition Series panels, which use the parent group's reductive mapping.");
 }
 
-int Panel::chooseGroup() { return ChooseGroup(); }
+std::optional<int> Panel::chooseGroup() {
+    const auto& chooser = context().panels.chooser;
+    Q_ASSERT(chooser);
+    return chooser(context(), this);
+}
+
+Panel* Panel::openPanel(const QString& name) { return context().panels.open(name, context(), this); }
 
 // ---- events --------------------------------------------------------------------
 

@@ -3,12 +3,17 @@
 // a client area, with the standard menus (File, Preferences, Scrolling,
 // Help), the scrollable picture box, the processing indicator with Halt,
 // Save screen to clipboard, the About box and the help entry points.
+// Every panel gets the program's AppContext in its constructor and reaches
+// the register, the preferences, the shared state, the dialogs and the user
+// (its host) only through it.
 
 #include <QDialog>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 #include "core/host/progress.h"
+#include "gui/common/app_context.h"
 
 class QAction;
 class QFrame;
@@ -30,8 +35,27 @@ class Panel : public QDialog {
     Q_OBJECT
 public:
     // `name` is the panel's own name (object name, help anchor).
-    Panel(const QString& name, const QString& caption, QWidget* parent = nullptr);
+    Panel(AppContext& context, const QString& name, const QString& caption, QWidget* parent = nullptr);
     ~Panel() override;
+
+    // ---- the program's context ---------------------------------------------
+    AppContext& context() const { return context_; }
+    Host& host() const { return context_.host; }
+    storage::GroupRegister& groupRegister() const { return context_.groups; }
+    storage::Preferences& preferences() const { return context_.preferences; }
+    GuiState& guiState() const { return context_.gui; }
+    // The dialogs, through the context's hooks.
+    void runModal(QDialog& dialog) const { context_.dialogs.showModal(dialog); }
+    std::optional<QString> inputBox(const QString& prompt, const QString& title, const QString& proposal) const {
+        return context_.dialogs.askText(prompt, title, proposal);
+    }
+    QString saveFileDialog(const QString& title, const QString& filter, const QString& proposedPath) const {
+        return context_.dialogs.askSaveFile(title, filter, proposedPath);
+    }
+    void exitApplication() const { context_.dialogs.endProgram(); }
+    // A message box with its own title (with a host other than the desktop
+    // one the text goes to Host::message).
+    void showTitledMessage(const QString& title, const QString& text) const;
 
     QString panelName() const { return objectName(); }
     QWidget* client() const { return client_; }
@@ -88,6 +112,8 @@ public:
     QFrame* createProcessingFrame(long left, long top, long width = 4500, long height = 1000);
     void showProcessing(const QString& text = {});
     void hideProcessing();
+    // Sets labelProcessing on the panel active on the screen, else on any
+    // panel that shows its processing indicator.
     static void setActiveProcessingText(const QString& text);
     // The stop flag and progress reports of the job this panel runs: its
     // yield points let Qt handle events, its reports set labelProcessing,
@@ -96,15 +122,17 @@ public:
 
     // ---- common routines ---------------------------------------------------
     void saveScreenToClipboard();
-    static void showAbout();
+    void showAbout();
     void showHelpForThisPanel();
-    static void showHelpContents();
-    static void showHelp(const QString& anchor);
+    void showHelpContents();
+    void showHelp(const QString& anchor);
     // The note shown before a subgroup or series term is displayed.
-    static void reductiveNamesNote(const Group& group);
-    // The choose protocol: -999, the group list modally, the chosen position
-    // (or -999 for Cancel).
-    static int chooseGroup();
+    void reductiveNamesNote(const Group& group);
+    // The choose protocol: the group list modally in chooser mode; the
+    // chosen register position, none when the user cancelled.
+    std::optional<int> chooseGroup();
+    // Opens a registered panel by name (see PanelRegistry::open).
+    Panel* openPanel(const QString& name);
 
 
 signals:
@@ -120,13 +148,13 @@ protected:
     void moveControlsBy(long dx, long dy);
 
 private:
+    AppContext& context_;
     QVBoxLayout* layout_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
     QWidget* client_ = nullptr;
     PictureBox* picBox_ = nullptr;
     QAction* scrollingAction_ = nullptr;
     Progress progress_;
-    static QPointer<Panel> processingPanel_;
 };
 
 }  // namespace quorix::gui

@@ -13,6 +13,14 @@
 
 namespace quorix::gui {
 
+// Where the markup renderer prints next in a picture box, in twips.
+struct PrintState {
+    long x = 0;                    // where the next text starts
+    long y = 0;                    // top of the current line
+    bool bold = false;             // switched by "%b"/"/b", kept between calls
+    bool italicCorrection = false; // the italic font needs no gap after "/i"
+};
+
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -30,6 +38,9 @@ public:
     QColor foreColor() const { return fore_; }
     void setForeColor(const QColor& c) { fore_ = c; }
     QFont currentFont() const;
+
+    // The renderer's print position and bold state for this box.
+    PrintState& printState() { return print_; }
 
     // Width of a text in the current font, in twips (not rounded).
     double textWidth(const QString& text) const;
@@ -78,6 +89,7 @@ private:
     bool italic_ = false;
     QColor fore_ = Qt::black;
     std::vector<Piece> pieces_;
+    PrintState print_;
 };
 
 }  // namespace quorix::gui

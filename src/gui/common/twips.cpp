@@ -21,9 +21,6 @@ int twipsToPx(double twips) { return static_cast<int>(std::lround(twips / twipsP
 double pxToTwips(double px) { return px * twipsPerPixel(); }
 
 void installFontSubstitutes() {
-    static bool done = false;
-    if (done) return;
-    done = true;
     const QStringList families = QFontDatabase::families();
     if (families.contains(kPictureFontName)) return;
     QStringList candidates = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
@@ -39,7 +36,6 @@ void installFontSubstitutes() {
 }
 
 QFont makeFont(const QString& family, double pointSize, bool bold, bool italic) {
-    installFontSubstitutes();
     QFont f(family);
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(pointSize > 0 ? pointSize : kPictureFontSize);

@@ -18,10 +18,12 @@ double pxToTwips(double px);
 inline const QString kPictureFontName = QStringLiteral("MS Sans Serif");
 inline constexpr double kPictureFontSize = 8.25;
 
-// Registers a sans-serif stand-in for kPictureFontName once per process.
+// Registers a sans-serif stand-in for kPictureFontName; the application
+// does this once at start-up.
 void installFontSubstitutes();
 
-// A font of the given family, size and style, with substitution applied.
+// A font of the given family, size and style (substitutes apply once
+// installed).
 QFont makeFont(const QString& family, double pointSize, bool bold, bool italic);
 
 }  // namespace quorix::gui

@@ -10,8 +10,8 @@
 
 namespace quorix::gui {
 
-ElementNamesPanel::ElementNamesPanel(CayleySearch& search, ElementNameState& state, QWidget* parent)
-    : Panel(QStringLiteral("dlgChangeElementNames"), QStringLiteral("Element Names"), parent),
+ElementNamesPanel::ElementNamesPanel(AppContext& context, CayleySearch& search, ElementNameState& state, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgChangeElementNames"), QStringLiteral("Element Names"), parent),
       search_(search),
       state_(state) {
     buildStandardMenus(false, false);

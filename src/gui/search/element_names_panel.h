@@ -24,7 +24,7 @@ struct ElementNameState {
 class ElementNamesPanel : public Panel {
     Q_OBJECT
 public:
-    ElementNamesPanel(CayleySearch& search, ElementNameState& state, QWidget* parent = nullptr);
+    ElementNamesPanel(AppContext& context, CayleySearch& search, ElementNameState& state, QWidget* parent = nullptr);
 
     QLineEdit* box(int k) const { return boxes_[static_cast<std::size_t>(k)]; }
     // OK: checks, stores and closes; false when a name was refused.

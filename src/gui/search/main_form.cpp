@@ -18,16 +18,10 @@
 #include "core/report/html.h"
 #include "core/report/views.h"
 #include "core/storage/preferences.h"
-#include "gui/common/app_context.h"
 #include "gui/common/browser_panel.h"
-#include "gui/common/dialogs.h"
-#include "gui/common/gui_state.h"
 #include "gui/search/grid_rules.h"
 #include "gui/search/optimizing_rules_panel.h"
-#include "gui/storage/delete_list_panel.h"
-#include "gui/storage/group_list_panel.h"
 #include "gui/storage/notice_panel.h"
-#include "gui/storage/preferences_panel.h"
 
 namespace quorix::gui {
 
@@ -36,21 +30,20 @@ namespace {
 // Solutions of the search go into the program's register.
 class RegisterSolutions : public SolutionRegistrar {
 public:
+    explicit RegisterSolutions(AppContext& context) : context_(context) {}
     void registerSolution(const GroupPtr& group, const std::string& id) override {
         try {
-            groupRegister().RegisterGroup(group, id);
+            context_.groups.RegisterGroup(group, id);
         } catch (const std::exception& e) {
-            host().message(e.what());
+            context_.host.message(e.what());
         }
     }
-    int lastManualNumber() const override { return groupRegister().LastManualNumber(); }
-    void setLastManualNumber(int number) override { groupRegister().SetLastManualNumber(number); }
-};
+    int lastManualNumber() const override { return context_.groups.LastManualNumber(); }
+    void setLastManualNumber(int number) override { context_.groups.SetLastManualNumber(number); }
 
-RegisterSolutions& registrar() {
-    static RegisterSolutions r;
-    return r;
-}
+private:
+    AppContext& context_;
+};
 
 const QColor kDeducedColor(255, 0, 0);
 
@@ -64,8 +57,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-MainForm::MainForm(QWidget* parent)
-    : Panel(QStringLiteral("dlgMainForm"), QStringLiteral("QUORIX - Finite Group Workbench"), parent) {
+MainForm::MainForm(AppContext& context, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgMainForm"), QStringLiteral("QUORIX - Finite Group Workbench"), parent) {
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setSingleShot(true);
@@ -93,7 +86,7 @@ void MainForm::buildMenus() {
     };
     auto deleteEntries = [&](QMenu* m, const char* suffix) {
         QAction* all = named(m, (std::string("mnuDeleteAllGroups") + suffix).c_str(), "Delete All Groups...");
-        connect(all, &QAction::triggered, this, [] {
+        connect(all, &QAction::triggered, this, [this] {
             try {
                 groupRegister().DeleteAllGroups();
             } catch (const std::exception& e) {
@@ -102,7 +95,7 @@ void MainForm::buildMenus() {
         });
         QAction* sel =
             named(m, (std::string("mnuDeleteSelectedGroups") + suffix).c_str(), "Delete Selected Groups...");
-        connect(sel, &QAction::triggered, this, [] { OpenDeleteList(); });
+        connect(sel, &QAction::triggered, this, [this] { openPanel(QStringLiteral("dlgDeleteList")); });
     };
 
     addFileMenu([&](QMenu* m) { deleteEntries(m, ""); });
@@ -147,7 +140,7 @@ void MainForm::buildMenus() {
     tools->setObjectName(QStringLiteral("mnuAnalysisTools"));
     tools->setToolTipsVisible(true);
     connect(named(tools, "mnuListGeneratedGroups", "&List Generated Groups..."), &QAction::triggered, this,
-            [] { OpenGroupList(); });
+            [this] { openPanel(QStringLiteral("dlgGroupList")); });
     unavailable(named(tools, "mnuCompareGroups", "Compare Groups..."));
     unavailable(named(tools, "mnuSubgroups", "&Subgroups..."));
     unavailable(named(tools, "mnuConjugacyClasses", "Conjugacy Classes..."));
@@ -177,7 +170,7 @@ void MainForm::buildControls() {
     connect(cmdCheck_, &QPushButton::clicked, this, [this] { check(); });
     connect(cmdRefresh_, &QPushButton::clicked, this, [this] { restart(); });
     connect(cmdHalt_, &QPushButton::clicked, this, [this] { halt(); });
-    connect(cmdExit_, &QPushButton::clicked, this, [] { exitApplication(); });
+    connect(cmdExit_, &QPushButton::clicked, this, [this] { exitApplication(); });
 
     for (int k = 0; k < 20; ++k) {
         auto* r = addLabel(QStringLiteral("labelRow_%1").arg(k), QString(), 0, 0, 400, 300);
@@ -216,7 +209,7 @@ void MainForm::buildControls() {
 // ---- start-up ------------------------------------------------------------------------
 
 void MainForm::load() {
-    AppContext& ctx = appContext();
+    AppContext& ctx = context();
     // 1. Preferences and the start-up defaults.
     ctx.preferences.Load(ctx.directory);
     const storage::StartupSettings st = ctx.preferences.DecodeStartup();
@@ -231,9 +224,9 @@ void MainForm::load() {
     guiState().savedScrolling = st.scrollingEnabled;
     // 2. The register.
     search_.setManualSolutionCount(0);
-    ctx.groups->SetAutosave(st.autosave);
+    ctx.groups.SetAutosave(st.autosave);
     try {
-        ctx.groups->LoadGroupRegister();
+        ctx.groups.LoadGroupRegister();
     } catch (const std::exception& e) {
         host().message(e.what());
     }
@@ -456,7 +449,8 @@ void MainForm::getNextSolution() {
 void MainForm::afterStep() {
     if (!(search_.traceMode() == kTraceOff && !host().haltRequested())) showTable();
     if (search_.complete()) {
-        const RecordResult r = search_.recordSolution(&registrar());
+        RegisterSolutions registrar(context());
+        const RecordResult r = search_.recordSolution(&registrar);
         if (r.isomorphIndex > 0 && !search_.includeIsomorphs()) {
             search_.prepareContinue();
             return;
@@ -525,22 +519,22 @@ void MainForm::endOfSolutions() {
 
 void MainForm::writeSummaryView() {
     const QString proposed =
-        QDir(QString::fromStdString(appContext().directory.string())).filePath(QStringLiteral("GroupSummary.html"));
+        QDir(QString::fromStdString(context().directory.string())).filePath(QStringLiteral("GroupSummary.html"));
     const QString path = saveFileDialog(QStringLiteral("Summary View"), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return;
 
     GroupRegistrar registrar;
-    registrar.registerGroup = [](const GroupPtr& g, const std::string& id) {
+    registrar.registerGroup = [this](const GroupPtr& g, const std::string& id) {
         try {
             groupRegister().RegisterGroup(g, id);
         } catch (const std::exception& e) {
             host().message(e.what());
         }
     };
-    registrar.findGroup = [](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+    registrar.findGroup = [this](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
     progress().clearStop();
     const ViewOptions options =
-        appContext().workbench->viewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
+        context().workbench.viewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
     std::vector<SummarySolution> list;
     const int stored = std::min(search_.solutionCount(), CayleySearch::kMaxSolutions);
     for (int slot = 1; slot <= stored; ++slot) list.push_back({search_.solution(slot), search_.solutionIsomorph(slot)});
@@ -557,7 +551,7 @@ void MainForm::writeSummaryView() {
     }
     labelProcessing_->hide();
     if (!written.complete) host().message(kViewHaltedMessage);
-    auto* browser = new BrowserPanel(BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
+    auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);
     browser->show();
 }
@@ -570,7 +564,7 @@ void MainForm::showAnalysis() {
         if (analysisOpener())
             analysis_ = analysisOpener()(*this, g);
         else
-            analysis_ = ShowGroupGeneratedNotice(*g);
+            analysis_ = ShowGroupGeneratedNotice(context(), *g);
     }
     search_.noteSolutionRules();
 }
@@ -591,10 +585,11 @@ void MainForm::check() {
     if (search_.conflictFound()) {
         host().message(search_.conflictMessage());
     } else if (search_.complete()) {
-        search_.recordSolution(&registrar());
+        RegisterSolutions registrar(context());
+        search_.recordSolution(&registrar);
         showAnalysis();
     } else if (!noticeSuppressed_) {
-        noticeSuppressed_ = ShowMessageNotice(QStringLiteral("No errors found."));
+        noticeSuppressed_ = ShowMessageNotice(context(), QStringLiteral("No errors found."));
     }
 }
 
@@ -629,7 +624,7 @@ void MainForm::changeGroupOrder() {
 void MainForm::setElementNames() {
     if (inSearch_) return;
     {
-        ElementNamesPanel panel(search_, names_, this);
+        ElementNamesPanel panel(context(), search_, names_, this);
         runModal(panel);
     }
     setManualEntry(true);
@@ -640,7 +635,7 @@ void MainForm::setElementNames() {
 
 void MainForm::setOptimizingRules() {
     if (inSearch_) return;
-    OptimizingRulesPanel panel(search_, this);
+    OptimizingRulesPanel panel(context(), search_, this);
     runModal(panel);
     if (panel.rulesChanged()) restart();
 }

@@ -24,7 +24,7 @@ namespace quorix::gui {
 class MainForm : public Panel {
     Q_OBJECT
 public:
-    explicit MainForm(QWidget* parent = nullptr);
+    explicit MainForm(AppContext& context, QWidget* parent = nullptr);
     ~MainForm() override;
 
     CayleySearch& search() { return search_; }

@@ -22,8 +22,8 @@ const char* const kRuleCaptions[5] = {
 const char* const kRuleMarks[5] = {"", "", "*", "*   **", "*"};
 }  // namespace
 
-OptimizingRulesPanel::OptimizingRulesPanel(CayleySearch& search, QWidget* parent)
-    : Panel(QStringLiteral("dlgOptimizingRules"), QStringLiteral("Optimizing Rules"), parent), search_(search) {
+OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& search, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgOptimizingRules"), QStringLiteral("Optimizing Rules"), parent), search_(search) {
     buildStandardMenus(false, false);
     setClientSizeTw(9000, 6900);
     addLabel(QStringLiteral("Label1"),

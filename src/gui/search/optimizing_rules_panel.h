@@ -16,7 +16,7 @@ namespace quorix::gui {
 class OptimizingRulesPanel : public Panel {
     Q_OBJECT
 public:
-    explicit OptimizingRulesPanel(CayleySearch& search, QWidget* parent = nullptr);
+    OptimizingRulesPanel(AppContext& context, CayleySearch& search, QWidget* parent = nullptr);
     // The panel was closed with OK (and the question answered Yes).
     bool rulesChanged() const { return rulesChanged_; }
 

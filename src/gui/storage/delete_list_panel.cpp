@@ -1,18 +1,15 @@
 #include "gui/storage/delete_list_panel.h"
 
-#include <QGroupBox>
+#include <QEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 
-#include "core/host/host.h"
 #include "core/text/markup.h"
-#include "gui/common/app_context.h"
-#include "gui/common/gui_state.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
-#include "gui/storage/group_list_panel.h"
+#include "gui/common/sort_box.h"
 #include "gui/storage/group_order.h"
 #include "gui/storage/notice_panel.h"
 
@@ -20,32 +17,27 @@ namespace quorix::gui {
 
 namespace {
 int positionOf(const QListWidgetItem* item) { return item->data(Qt::UserRole).toInt(); }
-const std::string& idAt(int position) { return groupRegister().At(position)->GroupID(); }
 }  // namespace
 
-DeleteListPanel::DeleteListPanel(QWidget* parent)
-    : Panel(QStringLiteral("dlgDeleteList"), QStringLiteral("Delete Selected Groups"), parent) {
+DeleteListPanel::DeleteListPanel(AppContext& context, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgDeleteList"), QStringLiteral("Delete Selected Groups"), parent) {
     buildStandardMenus(true, true);
     setClientSizeTw(9000, 7300);
     createPictureBox();
 
-    sortFrame_ = addControl<QGroupBox>(QStringLiteral("fraSortSequence"), 5650, 1350, 2900, 900);
-    sortFrame_->setTitle(QStringLiteral("Sort"));
-    optAlphabetical_ = addControl<QRadioButton>(QStringLiteral("optAlphabeticalSequence"), 120, 260, 2700, 280, sortFrame_);
-    optAlphabetical_->setText(QStringLiteral("Alphabetical sequence"));
-    optGenerated_ = addControl<QRadioButton>(QStringLiteral("optSequenceGenerated"), 120, 560, 2700, 280, sortFrame_);
-    optGenerated_->setText(QStringLiteral("Sequence generated"));
-    if (preferences().SequenceGenerated(storage::PanelDefault::GroupDeletion))
-        optGenerated_->setChecked(true);
-    else
-        optAlphabetical_->setChecked(true);
-    connect(optAlphabetical_, &QRadioButton::clicked, this, [this] { reload(); });
-    connect(optGenerated_, &QRadioButton::clicked, this, [this] { reload(); });
+    sort_ = new SortBox(preferences().SequenceGenerated(storage::PanelDefault::GroupDeletion), client());
+    placeTw(sort_, 5650, 1350, 2900, 900);
+    connect(sort_, &SortBox::changed, this, [this] { reload(); });
 
     addLabel(QStringLiteral("labelRetainList"), QStringLiteral("Retain List"), 350, 2350, 3800, 260);
     addLabel(QStringLiteral("labelDeleteList"), QStringLiteral("Delete List"), 4650, 2350, 3800, 260);
     retain_ = addControl<QListWidget>(QStringLiteral("lstGroups"), 350, 2650, 3900, 3800);
     deletes_ = addControl<QListWidget>(QStringLiteral("lstDeletes"), 4650, 2650, 3900, 3800);
+    // A fixed-width font, so that the names after the blank and "****"
+    // flags line up.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    retain_->setFont(fixed);
+    deletes_->setFont(fixed);
     cmdDelete_ = addButton(QStringLiteral("cmdDelete"), QStringLiteral("Delete Selected Groups"), 350, 6650, 2600);
     cmdExit_ = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 3200, 6650, 1500);
     connect(retain_, &QListWidget::itemClicked, this, [this](QListWidgetItem* it) { moveToDeleteList(it); });
@@ -60,7 +52,18 @@ QString DeleteListPanel::entryText(const char* flag, int position) const {
 }
 
 std::vector<int> DeleteListPanel::currentOrder(bool& complete) const {
-    return ListedPositions(optGenerated_->isChecked(), complete);
+    return ListedPositions(groupRegister(), sort_->sequenceGenerated(), complete);
+}
+
+bool DeleteListPanel::listsCurrent() {
+    if (listed_.current(groupRegister())) return true;
+    reload();
+    return false;
+}
+
+void DeleteListPanel::changeEvent(QEvent* e) {
+    Panel::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow()) listsCurrent();
 }
 
 void DeleteListPanel::reload() {
@@ -69,7 +72,7 @@ void DeleteListPanel::reload() {
     box.clear();
     retain_->clear();
     deletes_->clear();
-    PrintState& ps = printState();
+    PrintState& ps = box.printState();
     ps.x = 350;
     ps.y = 350;
     ps.bold = true;
@@ -82,6 +85,7 @@ void DeleteListPanel::reload() {
     ps.y += 300;
     PrintMarkup(box, "When finished, click |%i|Delete Selected Groups|/i|.");
 
+    listed_.take(groupRegister());
     if (groupRegister().Empty()) {
         ps.x = 350;
         ps.y = 2700;
@@ -101,7 +105,7 @@ void DeleteListPanel::reload() {
 }
 
 void DeleteListPanel::moveToDeleteList(QListWidgetItem* item) {
-    if (!item || item->listWidget() != retain_) return;
+    if (!item || item->listWidget() != retain_ || !listsCurrent()) return;
     const int base = positionOf(item);
     const std::string& baseId = idAt(base);
     bool derivedMoved = false;
@@ -121,12 +125,12 @@ void DeleteListPanel::moveToDeleteList(QListWidgetItem* item) {
     auto* moved = new QListWidgetItem(entryText(kUserFlag, base), deletes_);
     moved->setData(Qt::UserRole, base);
     if (derivedMoved && !guiState().doNotShowAgain)
-        ShowTwoLineNotice(QStringLiteral("Groups derived from this group have also been added to the Delete List"),
+        ShowTwoLineNotice(context(), QStringLiteral("Groups derived from this group have also been added to the Delete List"),
                           QStringLiteral("and are flagged by asterisks."));
 }
 
 void DeleteListPanel::moveToRetainList(QListWidgetItem* item) {
-    if (!item || item->listWidget() != deletes_) return;
+    if (!item || item->listWidget() != deletes_ || !listsCurrent()) return;
     const int base = positionOf(item);
     const std::string& baseId = idAt(base);
     for (int row = 0; row < deletes_->count(); ++row) {
@@ -159,6 +163,7 @@ void DeleteListPanel::moveToRetainList(QListWidgetItem* item) {
 }
 
 void DeleteListPanel::deleteSelectedGroups() {
+    if (!listsCurrent()) return;
     if (deletes_->count() == 0) {
         host().message("There are no groups in the Delete List.");
         return;
@@ -170,7 +175,7 @@ void DeleteListPanel::deleteSelectedGroups() {
     if (!host().askYesNo(question, storage::kDeletionTitle)) return;
     cmdDelete_->setEnabled(false);
     cmdExit_->setEnabled(false);
-    sortFrame_->setEnabled(false);
+    sort_->setEnabled(false);
     std::vector<int> positions;
     for (int row = 0; row < deletes_->count(); ++row) positions.push_back(positionOf(deletes_->item(row)));
     try {
@@ -183,14 +188,7 @@ void DeleteListPanel::deleteSelectedGroups() {
     reload();
     cmdDelete_->setEnabled(true);
     cmdExit_->setEnabled(true);
-    sortFrame_->setEnabled(true);
-}
-
-DeleteListPanel* OpenDeleteList() {
-    auto* panel = new DeleteListPanel;
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->show();
-    return panel;
+    sort_->setEnabled(true);
 }
 
 }  // namespace quorix::gui

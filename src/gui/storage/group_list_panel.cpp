@@ -1,63 +1,44 @@
 #include "gui/storage/group_list_panel.h"
 
-#include <QGroupBox>
+#include <QEvent>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <cmath>
 
-#include "core/host/host.h"
 #include "core/text/markup.h"
-#include "gui/common/app_context.h"
-#include "gui/common/dialogs.h"
-#include "gui/common/gui_state.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/sort_box.h"
 #include "gui/common/twips.h"
+#include "gui/storage/delete_list_panel.h"
 #include "gui/storage/group_order.h"
+#include "gui/storage/notice_panel.h"
+#include "gui/storage/preferences_panel.h"
 
 namespace quorix::gui {
 
-std::vector<int> ListedPositions(bool sequenceGenerated, bool& complete) {
-    const storage::GroupRegister& reg = groupRegister();
-    complete = true;
-    if (sequenceGenerated) {
-        std::vector<int> out;
-        for (int p = 1; p <= reg.Count(); ++p) out.push_back(p);
-        return out;
-    }
-    std::vector<std::string> ids;
-    for (const GroupPtr& g : reg.Groups()) ids.push_back(g->GroupID());
-    return AlphabeticalPositions(ids, complete);
-}
+namespace {
+constexpr long kListLeft = 350;   // the list lines up with the heading
+}  // namespace
 
-GroupListPanel::GroupListPanel(QWidget* parent)
-    : Panel(QStringLiteral("dlgGroupList"), QStringLiteral("Generated Group List"), parent) {
+GroupListPanel::GroupListPanel(AppContext& context, Mode mode, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgGroupList"), QStringLiteral("Generated Group List"), parent),
+      chooser_(mode == Mode::Choose) {
     buildStandardMenus(true, true);
     setClientSizeTw(8400, 6000);
     createPictureBox();
 
-    sortFrame_ = addControl<QGroupBox>(QStringLiteral("fraSortSequence"), 5200, 100, 2900, 900);
-    sortFrame_->setTitle(QStringLiteral("Sort"));
-    optAlphabetical_ = addControl<QRadioButton>(QStringLiteral("optAlphabeticalSequence"), 120, 260, 2700, 280, sortFrame_);
-    optAlphabetical_->setText(QStringLiteral("Alphabetical sequence"));
-    optGenerated_ = addControl<QRadioButton>(QStringLiteral("optSequenceGenerated"), 120, 560, 2700, 280, sortFrame_);
-    optGenerated_->setText(QStringLiteral("Sequence generated"));
-    if (preferences().SequenceGenerated(storage::PanelDefault::GroupList))
-        optGenerated_->setChecked(true);
-    else
-        optAlphabetical_->setChecked(true);
-    connect(optAlphabetical_, &QRadioButton::clicked, this, [this] { reload(); });
-    connect(optGenerated_, &QRadioButton::clicked, this, [this] { reload(); });
+    sort_ = new SortBox(preferences().SequenceGenerated(storage::PanelDefault::GroupList), client());
+    placeTw(sort_, 5200, 100, 2900, 900);
+    connect(sort_, &SortBox::changed, this, [this] { reload(); });
 
-    list_ = addControl<QListWidget>(QStringLiteral("lstGroups"), 50, 950, 3000, 3000);
+    list_ = addControl<QListWidget>(QStringLiteral("lstGroups"), kListLeft, 950, 3000, 3000);
     cmdChoose_ = addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("&Choose Group"), 0, 0, 1600);
     cmdShow_ = addButton(QStringLiteral("cmdShowGroup"), QStringLiteral("&Show Group"), 0, 0, 1600);
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1600);
     cmdShow_->setEnabled(false);
     cmdShow_->setToolTip(QStringLiteral("The group display panel is not available in this version."));
 
-    chooser_ = guiState().selectedGroup == kNoChoice;
     if (chooser_) {
         setWindowTitle(QStringLiteral("Choose Group"));
         cmdOK_->setText(QStringLiteral("&Cancel"));
@@ -67,7 +48,7 @@ GroupListPanel::GroupListPanel(QWidget* parent)
         if (chooser_) choose();
     });
     connect(cmdOK_, &QPushButton::clicked, this, [this] {
-        if (chooser_) guiState().selectedGroup = kNoChoice;
+        chosen_.reset();
         close();
     });
     reload();
@@ -78,16 +59,17 @@ void GroupListPanel::reload() {
     PictureBox& box = *pictureBox();
     box.clear();
     list_->clear();
-    PrintState& ps = printState();
+    PrintState& ps = box.printState();
     ps.x = 350;
     ps.y = 350;
     ps.bold = true;
     PrintMarkup(box, chooser_ ? "Choose a group:" : "GENERATED GROUP LIST:");
     ps.bold = false;
     ps.y += 600;
-    ps.x = 50;
+    ps.x = kListLeft;
 
     const storage::GroupRegister& reg = groupRegister();
+    listed_.take(reg);
     if (reg.Empty()) {
         PrintMarkup(box, "No groups have been generated.");
         list_->hide();
@@ -97,7 +79,7 @@ void GroupListPanel::reload() {
         return;
     }
     bool complete = true;
-    const std::vector<int> positions = ListedPositions(optGenerated_->isChecked(), complete);
+    const std::vector<int> positions = ListedPositions(reg, sort_->sequenceGenerated(), complete);
     if (!complete) host().message("Program Error dlgGroupList");
     long widest = 0;
     for (int p : positions) {
@@ -130,30 +112,46 @@ void GroupListPanel::reload() {
     if (needW != clientWidthTw() || needH != clientHeightTw()) setClientSizeTw(needW, needH);
 }
 
+void GroupListPanel::changeEvent(QEvent* e) {
+    Panel::changeEvent(e);
+    if (e->type() == QEvent::ActivationChange && isActiveWindow() && !listed_.current(groupRegister())) reload();
+}
+
 void GroupListPanel::choose() {
-    try {
-        QListWidgetItem* item = list_->currentItem();
-        if (!item) return;
-        guiState().selectedGroup = item->data(Qt::UserRole).toInt();
-    } catch (...) {
-        host().message("Error intercepted");
+    // A list the register changed under is shown again before anything is chosen.
+    if (!listed_.current(groupRegister())) {
+        reload();
+        return;
     }
+    QListWidgetItem* item = list_->currentItem();
+    if (!item) return;
+    chosen_ = item->data(Qt::UserRole).toInt();
     close();
 }
 
-int ChooseGroup() {
-    guiState().selectedGroup = kNoChoice;
-    GroupListPanel panel;
-    runModal(panel);
-    return guiState().selectedGroup;
+std::optional<int> ChooseGroup(AppContext& context, QWidget* parent) {
+    GroupListPanel panel(context, GroupListPanel::Mode::Choose, parent);
+    context.dialogs.showModal(panel);
+    return panel.chosen();
 }
 
-GroupListPanel* OpenGroupList() {
-    guiState().selectedGroup = 0;
-    auto* panel = new GroupListPanel;
-    panel->setAttribute(Qt::WA_DeleteOnClose);
-    panel->show();
-    return panel;
+void RegisterStoragePanels(PanelRegistry& registry) {
+    using storage::PanelDefault;
+    registry.add({QStringLiteral("dlgGroupList"), QStringLiteral("Generated Group List"), PanelDefault::GroupList,
+                  QStringLiteral("&Analysis Tools/&List Generated Groups..."), QStringLiteral("mnuListGeneratedGroups"),
+                  false, [](AppContext& c, QWidget* parent) -> Panel* {
+                      return new GroupListPanel(c, GroupListPanel::Mode::List, parent);
+                  }});
+    registry.add({QStringLiteral("dlgDeleteList"), QStringLiteral("Delete Selected Groups"),
+                  PanelDefault::GroupDeletion, QStringLiteral("&File/Delete Selected Groups..."),
+                  QStringLiteral("mnuDeleteSelectedGroups"), false,
+                  [](AppContext& c, QWidget* parent) -> Panel* { return new DeleteListPanel(c, parent); }});
+    registry.add({QStringLiteral("dlgPreferences"), QStringLiteral("Preferences"), std::nullopt,
+                  QStringLiteral("&Preferences"), QStringLiteral("mnuPreferences"), true,
+                  [](AppContext& c, QWidget* parent) -> Panel* { return new PreferencesPanel(c, parent); }});
+    registry.add({QStringLiteral("dlgError"), QStringLiteral("Error"), std::nullopt, QString(), QString(), true,
+                  [](AppContext& c, QWidget* parent) -> Panel* { return new NoticePanel(c, parent); }});
+    registry.chooser = [](AppContext& c, QWidget* parent) { return ChooseGroup(c, parent); };
 }
 
 }  // namespace quorix::gui

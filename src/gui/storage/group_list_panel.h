@@ -1,48 +1,55 @@
 #pragma once
 // dlgGroupList: the list of generated groups, which doubles as the "Choose
-// Group" dialog of every analysis panel (chooser mode, entered when the
-// selected group is -999 on load).
+// Group" dialog of every analysis panel (chooser mode).
+
+#include <optional>
 
 #include "gui/common/panel.h"
 
-class QGroupBox;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace quorix::gui {
+
+class SortBox;
 
 class GroupListPanel : public Panel {
     Q_OBJECT
 public:
-    explicit GroupListPanel(QWidget* parent = nullptr);
+    enum class Mode { List, Choose };
+    GroupListPanel(AppContext& context, Mode mode = Mode::List, QWidget* parent = nullptr);
 
     bool chooserMode() const { return chooser_; }
     QListWidget* list() const { return list_; }
+    // The register position the user chose (chooser mode); none until then
+    // and after Cancel.
+    std::optional<int> chosen() const { return chosen_; }
 
     // Clears the picture box and the list and fills them again.
     void reload();
+
+protected:
+    void changeEvent(QEvent* e) override;
 
 private:
     void choose();
 
     bool chooser_ = false;
-    QGroupBox* sortFrame_ = nullptr;
-    QRadioButton* optAlphabetical_ = nullptr;
-    QRadioButton* optGenerated_ = nullptr;
+    std::optional<int> chosen_;
+    SortBox* sort_ = nullptr;
     QListWidget* list_ = nullptr;
     QPushButton* cmdChoose_ = nullptr;
     QPushButton* cmdShow_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
+    RegisterSnapshot listed_;
 };
 
-// The register positions in the order a list shows them.
-std::vector<int> ListedPositions(bool sequenceGenerated, bool& complete);
+// The choose protocol: the list modally in chooser mode; the chosen
+// register position, none for Cancel.
+std::optional<int> ChooseGroup(AppContext& context, QWidget* parent = nullptr);
 
-// The choose protocol: selected group -999, the list modally, the answer.
-int ChooseGroup();
-
-// Opens the list in list mode, modeless.
-GroupListPanel* OpenGroupList();
+// Registers the panels of this folder (group list and chooser, deletion,
+// preferences, notice) with the program's catalogue.
+void RegisterStoragePanels(PanelRegistry& registry);
 
 }  // namespace quorix::gui

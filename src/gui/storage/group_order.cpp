@@ -1,5 +1,14 @@
 #include "gui/storage/group_order.h"
 
+#include <QCollator>
+#include <QString>
+#include <algorithm>
+#include <numeric>
+#include <set>
+
+#include "core/storage/group_register.h"
+#include "core/text/markup.h"
+
 namespace quorix::gui {
 
 namespace {
@@ -17,20 +26,36 @@ bool DerivesFrom(std::string_view candidate, std::string_view base) {
 }
 
 std::vector<int> AlphabeticalPositions(const std::vector<std::string>& ids, bool& complete) {
+    QCollator collator{QLocale(QLocale::English)};
+    collator.setNumericMode(true);
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    std::vector<QString> shown;
+    for (const std::string& id : ids) shown.push_back(QString::fromStdString(markup::StripMarkup(id)));
+    std::vector<int> order(ids.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        const int c = collator.compare(shown[static_cast<std::size_t>(a)], shown[static_cast<std::size_t>(b)]);
+        if (c != 0) return c < 0;
+        return ids[static_cast<std::size_t>(a)] < ids[static_cast<std::size_t>(b)];
+    });
     std::vector<int> out;
-    const std::string* last = nullptr;
-    while (true) {
-        int best = -1;
-        for (std::size_t i = 0; i < ids.size(); ++i) {
-            if (last && !(ids[i] > *last)) continue;
-            if (best < 0 || ids[i] < ids[static_cast<std::size_t>(best)]) best = static_cast<int>(i);
-        }
-        if (best < 0) break;
-        out.push_back(best + 1);
-        last = &ids[static_cast<std::size_t>(best)];
-    }
+    std::set<std::string_view> seen;
+    for (int i : order)
+        if (seen.insert(ids[static_cast<std::size_t>(i)]).second) out.push_back(i + 1);
     complete = out.size() == ids.size();
     return out;
+}
+
+std::vector<int> ListedPositions(const storage::GroupRegister& groups, bool sequenceGenerated, bool& complete) {
+    complete = true;
+    if (sequenceGenerated) {
+        std::vector<int> out(static_cast<std::size_t>(groups.Count()));
+        std::iota(out.begin(), out.end(), 1);
+        return out;
+    }
+    std::vector<std::string> ids;
+    for (const GroupPtr& g : groups.Groups()) ids.push_back(g->GroupID());
+    return AlphabeticalPositions(ids, complete);
 }
 
 }  // namespace quorix::gui

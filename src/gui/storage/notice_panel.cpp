@@ -2,13 +2,13 @@
 
 #include <QCheckBox>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <cmath>
 
 #include "core/group/group.h"
-#include "gui/common/dialogs.h"
-#include "gui/common/gui_state.h"
 #include "gui/common/layout_math.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -19,9 +19,24 @@ namespace quorix::gui {
 namespace {
 constexpr long kButtonWidth = 1215;
 constexpr long kButtonHeight = 375;
+constexpr long kCheckBoxWidth = 300;   // the box alone; its caption is a label beside it
+
+// A click on the caption toggles the box, as on a check box's own text.
+class CaptionClicks : public QObject {
+public:
+    CaptionClicks(QCheckBox* box, QObject* parent) : QObject(parent), box_(box) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease) box_->toggle();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QCheckBox* box_;
+};
 }  // namespace
 
-NoticePanel::NoticePanel(QWidget* parent) : Panel(QStringLiteral("dlgError"), QStringLiteral("Error"), parent) {
+NoticePanel::NoticePanel(AppContext& context, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgError"), QStringLiteral("Error"), parent) {
     GuiState& st = guiState();
     if (st.messageKind == "NotAnError") {
         setWindowTitle(QStringLiteral("QUORIX"));
@@ -34,9 +49,12 @@ NoticePanel::NoticePanel(QWidget* parent) : Panel(QStringLiteral("dlgError"), QS
     pictureBox()->setCursor(Qt::ArrowCursor);
     ok_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 700, 1400, kButtonWidth, kButtonHeight);
     ok_->setDefault(true);
-    check_ = addControl<QCheckBox>(QStringLiteral("chkDoNotShowAgain"), 100, 1300, 3200, 300);
-    check_->setText(QStringLiteral("Do not show this message again."));
+    check_ = addControl<QCheckBox>(QStringLiteral("chkDoNotShowAgain"), 100, 1300, kCheckBoxWidth, 300);
+    checkCaption_ = addLabel(QStringLiteral("labelDoNotShowAgain"), QStringLiteral("Do not show this message again."),
+                             100 + kCheckBoxWidth, 1300, 2100, 600);
+    checkCaption_->installEventFilter(new CaptionClicks(check_, checkCaption_));
     check_->hide();
+    checkCaption_->hide();
     connect(ok_, &QPushButton::clicked, this, [this] {
         guiState().doNotShowAgain = check_->isChecked();
         accept();
@@ -50,13 +68,22 @@ void NoticePanel::setPanelSizeTw(long width, long height) {
     pictureBox()->setGeometryTw(0, 0, width, height);
 }
 
-NoticePanel* ShowGroupGeneratedNotice(const Group& group) {
-    guiState().messageKind = "NotAnError";
-    auto* notice = new NoticePanel;
+void NoticePanel::showDoNotShowAgain(long left, long top) {
+    moveTw(check_, left, top);
+    placeTw(checkCaption_, left + kCheckBoxWidth, top + 20, clientWidthTw() - left - kCheckBoxWidth - 100, 600);
+    check_->show();
+    checkCaption_->show();
+    check_->raise();
+    checkCaption_->raise();
+}
+
+NoticePanel* ShowGroupGeneratedNotice(AppContext& context, const Group& group) {
+    context.gui.messageKind = "NotAnError";
+    auto* notice = new NoticePanel(context);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     PictureBox& box = *notice->picbox();
     notice->setPanelSizeTw(4000, 2500);
-    PrintState& ps = printState();
+    PrintState& ps = box.printState();
     ps.x = 100;
     ps.y = 600;
     ps.bold = false;
@@ -72,46 +99,36 @@ NoticePanel* ShowGroupGeneratedNotice(const Group& group) {
     return notice;
 }
 
-namespace {
-void placeCheck(NoticePanel& notice, long checkWidth) {
-    QWidget* c = notice.doNotShowAgain();
-    c->resize(twipsToPx(static_cast<double>(checkWidth)), c->height());
-}
-}  // namespace
-
-bool ShowMessageNotice(const QString& text) {
-    guiState().messageKind = "NotAnError";
-    NoticePanel notice;
+bool ShowMessageNotice(AppContext& context, const QString& text) {
+    context.gui.messageKind = "NotAnError";
+    NoticePanel notice(context);
     PictureBox& box = *notice.picbox();
-    printState().bold = false;
     box.setFontBold(false);
     const long textWidth = std::lround(box.textWidth(text));
     QRect screen(0, 0, 1024, 768);
     if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->geometry();
-    const long checkWidth = std::lround(pxToTwips(notice.doNotShowAgain()->sizeHint().width()));
-    const layout::NoticeLayout l =
-        layout::LayoutMessageNotice(textWidth, std::lround(pxToTwips(screen.width())),
-                                    std::lround(pxToTwips(screen.height())), kButtonWidth, 100 + checkWidth + 100);
-    placeCheck(notice, checkWidth);
+    const layout::NoticeLayout l = layout::LayoutMessageNotice(textWidth, std::lround(pxToTwips(screen.width())),
+                                                               std::lround(pxToTwips(screen.height())), kButtonWidth);
     notice.setPanelSizeTw(l.width, l.height);
     notice.move(twipsToPx(l.left), twipsToPx(l.top));
-    printState().x = l.textX;
-    printState().y = l.textY;
+    PrintState& ps = box.printState();
+    ps.bold = false;
+    ps.x = l.textX;
+    ps.y = l.textY;
     PrintMarkup(box, text.toStdString());
     Panel::moveTw(notice.okButton(), l.okLeft, l.okTop);
-    Panel::moveTw(notice.doNotShowAgain(), l.checkLeft, l.checkTop);
-    notice.doNotShowAgain()->show();
-    guiState().doNotShowAgain = false;
-    runModal(notice);
-    return guiState().doNotShowAgain;
+    notice.showDoNotShowAgain(l.checkLeft, l.checkTop);
+    context.gui.doNotShowAgain = false;
+    context.dialogs.showModal(notice);
+    return context.gui.doNotShowAgain;
 }
 
-bool ShowTwoLineNotice(const QString& first, const QString& second) {
-    guiState().messageKind = "NotAnError";
-    NoticePanel notice;
+bool ShowTwoLineNotice(AppContext& context, const QString& first, const QString& second) {
+    context.gui.messageKind = "NotAnError";
+    NoticePanel notice(context);
     PictureBox& box = *notice.picbox();
     notice.setPanelSizeTw(2600, 2500);
-    PrintState& ps = printState();
+    PrintState& ps = box.printState();
     ps.bold = false;
     ps.x = 100;
     ps.y = 700;
@@ -120,16 +137,13 @@ bool ShowTwoLineNotice(const QString& first, const QString& second) {
     ps.x = 100;
     ps.y = 900;
     PrintMarkup(box, second.toStdString());
-    const long checkWidth = std::lround(pxToTwips(notice.doNotShowAgain()->sizeHint().width()));
-    placeCheck(notice, checkWidth);
-    width = std::max({width, ps.x, 2100L, checkWidth + 100}) + 500;
+    width = std::max({width, ps.x, 2100L}) + 500;
     notice.setPanelSizeTw(width, 2500);
     Panel::moveTw(notice.okButton(), width / 2 - kButtonWidth / 2, 1300);
-    Panel::moveTw(notice.doNotShowAgain(), 100, 1850);
-    notice.doNotShowAgain()->show();
-    guiState().doNotShowAgain = false;
-    runModal(notice);
-    return guiState().doNotShowAgain;
+    notice.showDoNotShowAgain(100, 1850);
+    context.gui.doNotShowAgain = false;
+    context.dialogs.showModal(notice);
+    return context.gui.doNotShowAgain;
 }
 
 }  // namespace quorix::gui

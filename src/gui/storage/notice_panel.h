@@ -7,6 +7,7 @@
 #include "gui/common/panel.h"
 
 class QCheckBox;
+class QLabel;
 class QPushButton;
 
 namespace quorix {
@@ -18,7 +19,7 @@ namespace quorix::gui {
 class NoticePanel : public Panel {
     Q_OBJECT
 public:
-    explicit NoticePanel(QWidget* parent = nullptr);
+    explicit NoticePanel(AppContext& context, QWidget* parent = nullptr);
 
     PictureBox* picbox() const { return pictureBox(); }
     QPushButton* okButton() const { return ok_; }
@@ -26,21 +27,25 @@ public:
 
     // Sizes the panel (client area, twips) and the picture box with it.
     void setPanelSizeTw(long width, long height);
+    // Shows the check box with its caption (which wraps within the notice)
+    // at the given place.
+    void showDoNotShowAgain(long left, long top);
 
 private:
     QPushButton* ok_ = nullptr;
     QCheckBox* check_ = nullptr;
+    QLabel* checkCaption_ = nullptr;
 };
 
 // "Group <ID> has been generated." Modeless; the panel deletes itself on close.
-NoticePanel* ShowGroupGeneratedNotice(const Group& group);
+NoticePanel* ShowGroupGeneratedNotice(AppContext& context, const Group& group);
 
 // A centred one-line notice with the do-not-show-again box, shown modally.
-// Returns the state of the box when OK was pressed (also kept in
-// guiState().doNotShowAgain).
-bool ShowMessageNotice(const QString& text);
+// Returns the state of the box when OK was pressed (also kept in the
+// context's doNotShowAgain).
+bool ShowMessageNotice(AppContext& context, const QString& text);
 
 // Two lines at y = 700 and 900, modal, with the do-not-show-again box.
-bool ShowTwoLineNotice(const QString& first, const QString& second);
+bool ShowTwoLineNotice(AppContext& context, const QString& first, const QString& second);
 
 }  // namespace quorix::gui

@@ -10,8 +10,6 @@
 #include <QTabWidget>
 
 #include "core/storage/preferences.h"
-#include "gui/common/app_context.h"
-#include "gui/common/dialogs.h"
 
 namespace quorix::gui {
 
@@ -74,8 +72,8 @@ const char* componentCaption(int view, int k) {
 
 }  // namespace
 
-PreferencesPanel::PreferencesPanel(QWidget* parent)
-    : Panel(QStringLiteral("dlgPreferences"), QStringLiteral("Preferences"), parent) {
+PreferencesPanel::PreferencesPanel(AppContext& context, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgPreferences"), QStringLiteral("Preferences"), parent) {
     buildStandardMenus(false, false);
     setClientSizeTw(9600, 6600);
     tabs_ = addControl<QTabWidget>(QStringLiteral("tabPreferences"), 120, 120, 9360, 5600);
@@ -125,14 +123,20 @@ PreferencesPanel::PreferencesPanel(QWidget* parent)
             const PanelDefaultSpec& spec = kPanelDefaults[pos - 1];
             auto* frame = addControl<QGroupBox>(QStringLiteral("fraPanel%1").arg(pos), 200, top, 8700, 1100, page);
             frame->setTitle(QString::fromLatin1(spec.caption));
+            const QStringList readers = context.panels.panelsReading(static_cast<storage::PanelDefault>(pos));
+            if (!readers.isEmpty()) frame->setToolTip(QStringLiteral("Used by: ") + readers.join(QStringLiteral(", ")));
             const auto idx = static_cast<std::size_t>(pos - 1);
             if (!spec.secondName) {
                 auto* c = addControl<QCheckBox>(QString::fromLatin1(spec.firstName), 300, 420, 4000, 300, frame);
                 c->setText(QStringLiteral("Create Views"));
                 first_[idx] = c;
             } else {
-                auto* a = addControl<QRadioButton>(QString::fromLatin1(spec.firstName), 300, 420, 3900, 300, frame);
-                auto* b = addControl<QRadioButton>(QString::fromLatin1(spec.secondName), 4400, 420, 3900, 300, frame);
+                // "Original Element Names" before "Reductive-Mapping Names",
+                // "Alphabetical sequence" before "Sequence generated".
+                const long firstLeft = spec.names ? 300 : 4400;
+                auto* a = addControl<QRadioButton>(QString::fromLatin1(spec.firstName), firstLeft, 420, 3900, 300, frame);
+                auto* b = addControl<QRadioButton>(QString::fromLatin1(spec.secondName), 4700 - firstLeft, 420, 3900,
+                                                   300, frame);
                 a->setText(spec.names ? QStringLiteral("Original Element Names") : QStringLiteral("Sequence generated"));
                 b->setText(spec.names ? QStringLiteral("Reductive-Mapping Names")
                                       : QStringLiteral("Alphabetical sequence"));
@@ -189,12 +193,7 @@ bool PreferencesPanel::apply() {
         const auto letters = storage::PanelDefaultLetters(static_cast<storage::PanelDefault>(i + 1));
         form.panelLetters[i] = first_[i]->isChecked() ? letters.first : letters.second;
     }
-    return storage::ApplyPreferencesForm(form, preferences(), appContext().directory).accepted;
-}
-
-void OpenPreferences() {
-    PreferencesPanel panel;
-    runModal(panel);
+    return storage::ApplyPreferencesForm(form, preferences(), context().directory).accepted;
 }
 
 }  // namespace quorix::gui

@@ -17,7 +17,7 @@ namespace quorix::gui {
 class PreferencesPanel : public Panel {
     Q_OBJECT
 public:
-    explicit PreferencesPanel(QWidget* parent = nullptr);
+    explicit PreferencesPanel(AppContext& context, QWidget* parent = nullptr);
 
     // Validates, saves and reports; false when the order was refused.
     bool apply();
@@ -37,8 +37,5 @@ private:
     std::array<QAbstractButton*, 11> first_{};
     std::array<QAbstractButton*, 11> second_{};
 };
-
-// Opens the panel modally.
-void OpenPreferences();
 
 }  // namespace quorix::gui

@@ -57,5 +57,4 @@ TEST(LayoutMath, MessageNoticeIsAtLeast2600WideAndCentred) {
     EXPECT_EQ(wide.width, 6000);
     EXPECT_EQ(wide.textX, 500);
     EXPECT_EQ(wide.okLeft, 3000 - 607);
-    EXPECT_EQ(LayoutMessageNotice(1200, 19200, 14400, 1215, 3100).width, 3100);
 }

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
+#include <QRadioButton>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -18,32 +20,20 @@
 #include <QTextBrowser>
 
 #include "gui/common/browser_panel.h"
-#include "gui/common/dialogs.h"
-#include "gui/common/gui_state.h"
+#include "core/group/errors.h"
 #include "gui/common/markup_renderer.h"
+#include "gui/common/text_panel.h"
 #include "gui/common/panel.h"
 #include "gui/common/picture_box.h"
 #include "gui/common/twips.h"
 #include "gui/storage/notice_panel.h"
 #include "gui/gui_test_env.h"
-#include "support/fake_host.h"
 
 using namespace quorix::gui;
-using quorix::testing::FakeHost;
 
 namespace {
 
-class PanelTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        quorix::testing::guiApp();
-        guiState() = GuiState{};
-        printState() = PrintState{};
-        dialogHooks() = DialogHooks{};
-    }
-    void TearDown() override { dialogHooks() = DialogHooks{}; }
-    FakeHost host;
-};
+using PanelTest = quorix::testing::GuiTest;
 
 QStringList menuTitles(const Panel& p) {
     QStringList out;
@@ -54,20 +44,20 @@ QStringList menuTitles(const Panel& p) {
 }  // namespace
 
 TEST_F(PanelTest, StandardMenusInOrderWithTheirEntries) {
-    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     p.buildStandardMenus(true, true);
     EXPECT_EQ(menuTitles(p), (QStringList{"&File", "&Preferences", "&Scrolling", "&Help"}));
     for (const char* name : {"mnuSaveScreen", "mnuExitScreen", "mnuExitApplication", "mnuPreferences",
                              "mnuEnableScrolling", "mnuUndoScrolling", "mnuAbout", "mnuThisPanel", "mnuContents"})
         EXPECT_NE(p.action(QString::fromLatin1(name)), nullptr) << name;
 
-    Panel bare(QStringLiteral("dlgBare"), QStringLiteral("Bare"));
+    Panel bare(ctx, QStringLiteral("dlgBare"), QStringLiteral("Bare"));
     bare.buildStandardMenus(false, false);
     EXPECT_EQ(menuTitles(bare), (QStringList{"&File", "&Help"}));
 }
 
 TEST_F(PanelTest, DragMovesBoxAndButtonsAndUndoRestoresThem) {
-    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     p.buildStandardMenus(false, true);
     p.setClientSizeTw(6000, 4500);
     p.show();
@@ -97,11 +87,11 @@ TEST_F(PanelTest, DragMovesBoxAndButtonsAndUndoRestoresThem) {
 }
 
 TEST_F(PanelTest, ScrollingDisabledStartsNoDragAndShowsArrow) {
-    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     p.buildStandardMenus(false, true);
     PictureBox* box = p.createPictureBox();
     p.action(QStringLiteral("mnuEnableScrolling"))->trigger();
-    EXPECT_FALSE(guiState().scrollingEnabled);
+    EXPECT_FALSE(ctx.gui.scrollingEnabled);
     EXPECT_FALSE(p.action(QStringLiteral("mnuEnableScrolling"))->isChecked());
     EXPECT_NE(box->cursor().shape(), Qt::OpenHandCursor);
     p.beginDrag(1000, 1000);
@@ -110,23 +100,23 @@ TEST_F(PanelTest, ScrollingDisabledStartsNoDragAndShowsArrow) {
 }
 
 TEST_F(PanelTest, PrintingGrowsThePanel) {
-    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     p.setClientSizeTw(3000, 3000);
     PictureBox* box = p.createPictureBox();
-    printState().x = 100;
-    printState().y = 4000;
+    box->printState().x = 100;
+    box->printState().y = 4000;
     PrintMarkup(*box, "a line far down");
     EXPECT_GE(p.clientHeightTw(), 4990);
 }
 
 TEST_F(PanelTest, ProcessingIndicatorDisablesButtonsAndSuspendsScrolling) {
-    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     QPushButton* choose = p.addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("Choose"), 100, 100);
     p.createProcessingFrame(100, 600);
-    guiState().scrollingEnabled = true;
+    ctx.gui.scrollingEnabled = true;
     p.showProcessing();
     EXPECT_FALSE(choose->isEnabled());
-    EXPECT_FALSE(guiState().scrollingEnabled);
+    EXPECT_FALSE(ctx.gui.scrollingEnabled);
     EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "processing...");
     EXPECT_FALSE(p.findChild<QFrame*>("frameProcessing")->isHidden());
     QPushButton* halt = p.findChild<QPushButton*>("cmdHalt");
@@ -137,11 +127,11 @@ TEST_F(PanelTest, ProcessingIndicatorDisablesButtonsAndSuspendsScrolling) {
     EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "determining subgroups...");
     p.hideProcessing();
     EXPECT_TRUE(choose->isEnabled());
-    EXPECT_TRUE(guiState().scrollingEnabled);
+    EXPECT_TRUE(ctx.gui.scrollingEnabled);
     EXPECT_TRUE(p.findChild<QFrame*>("frameProcessing")->isHidden());
 
     // Without a processing frame the buttons still follow.
-    Panel plain(QStringLiteral("dlgPlain"), QStringLiteral("Plain"));
+    Panel plain(ctx, QStringLiteral("dlgPlain"), QStringLiteral("Plain"));
     QPushButton* ok = plain.addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 100, 100);
     plain.showProcessing(QStringLiteral("x"));
     EXPECT_FALSE(ok->isEnabled());
@@ -150,7 +140,7 @@ TEST_F(PanelTest, ProcessingIndicatorDisablesButtonsAndSuspendsScrolling) {
 }
 
 TEST_F(PanelTest, SaveScreenPutsImageWithoutButtonsOnClipboard) {
-    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     p.buildStandardMenus(false, false);
     p.setClientSizeTw(4000, 3000);
     QPushButton* b = p.addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 0, 0, 4000, 3000);
@@ -172,7 +162,7 @@ TEST_F(PanelTest, SaveScreenPutsImageWithoutButtonsOnClipboard) {
 }
 
 TEST_F(PanelTest, AboutBoxNamesTheProgram) {
-    Panel::showAbout();
+    Panel(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test")).showAbout();
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(QString::fromStdString(host.messages[0]).split('\n').size(), 3);
     EXPECT_EQ(host.messages[0].rfind("QUORIX\n", 0), 0u);
@@ -181,7 +171,7 @@ TEST_F(PanelTest, AboutBoxNamesTheProgram) {
 TEST_F(PanelTest, MessageNoticeOffersDoNotShowAgain) {
     QString seenCaption;
     long seenWidth = 0;
-    dialogHooks().runModal = [&](QDialog& d) {
+    script = [&](QDialog& d) {
         auto& n = dynamic_cast<NoticePanel&>(d);
         seenCaption = n.windowTitle();
         seenWidth = n.clientWidthTw();
@@ -191,31 +181,29 @@ TEST_F(PanelTest, MessageNoticeOffersDoNotShowAgain) {
         quorix::testing::snapshot(n, QStringLiteral("dlgError"));
         n.okButton()->click();
     };
-    EXPECT_TRUE(ShowMessageNotice(QStringLiteral("No errors found.")));
+    EXPECT_TRUE(ShowMessageNotice(ctx, QStringLiteral("No errors found.")));
     EXPECT_EQ(seenCaption, "QUORIX");
     const long textWidth = std::lround(PictureBox().textWidth(QStringLiteral("No errors found.")));
-    const long boxWidth =
-        std::lround(pxToTwips(QCheckBox(QStringLiteral("Do not show this message again.")).sizeHint().width()));
-    EXPECT_NEAR(seenWidth, std::max({2600L, textWidth + 1000, boxWidth + 200}), 15);
-    EXPECT_TRUE(guiState().messageKind.empty());
+    EXPECT_NEAR(seenWidth, std::max(2600L, textWidth + 1000), 15);
+    EXPECT_TRUE(ctx.gui.messageKind.empty());
 
     // A short text still gets a notice at least 2600 wide with the text centred.
-    dialogHooks().runModal = [&](QDialog& d) {
+    script = [&](QDialog& d) {
         auto& n = dynamic_cast<NoticePanel&>(d);
         seenWidth = n.clientWidthTw();
         const auto& piece = n.picbox()->pieces().at(0);
         EXPECT_NEAR(piece.x + n.picbox()->textWidth(piece.text) / 2, seenWidth / 2, 10);
         n.okButton()->click();
     };
-    ShowMessageNotice(QStringLiteral("Hi."));
-    EXPECT_NEAR(seenWidth, std::max(2600L, boxWidth + 200), 15);
+    ShowMessageNotice(ctx, QStringLiteral("Hi."));
+    EXPECT_NEAR(seenWidth, 2600, 15);
 
     // Not ticked: the flag is false again.
-    dialogHooks().runModal = [&](QDialog& d) { dynamic_cast<NoticePanel&>(d).okButton()->click(); };
-    EXPECT_FALSE(ShowMessageNotice(QStringLiteral("No errors found.")));
+    script = [&](QDialog& d) { dynamic_cast<NoticePanel&>(d).okButton()->click(); };
+    EXPECT_FALSE(ShowMessageNotice(ctx, QStringLiteral("No errors found.")));
 
     // A notice opened without "NotAnError" keeps the caption "Error".
-    NoticePanel plain;
+    NoticePanel plain(ctx);
     EXPECT_EQ(plain.windowTitle(), "Error");
     EXPECT_TRUE(plain.doNotShowAgain()->isHidden());
 }
@@ -231,11 +219,12 @@ TEST_F(PanelTest, BrowserShowsFileAtAnchorAndF3Closes) {
     f.write(html);
     f.close();
 
-    auto* b = new BrowserPanel(BrowserPanel::Kind::View, path, QStringLiteral("20260101000100"));
+    auto* b = new BrowserPanel(ctx, BrowserPanel::Kind::View, path, QStringLiteral("20260101000100"));
     b->setAttribute(Qt::WA_DeleteOnClose);
     b->show();
     QApplication::processEvents();
     EXPECT_EQ(b->objectName(), "dlgBrowser");
+    EXPECT_TRUE(b->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(b->browser()->toPlainText().contains("second view"));
     EXPECT_EQ(b->browser()->source().fragment(), "20260101000100");
     EXPECT_GT(b->browser()->verticalScrollBar()->value(), 0);
@@ -260,7 +249,7 @@ TEST_F(PanelTest, BrowserShowsFileAtAnchorAndF3Closes) {
 }
 
 TEST_F(PanelTest, HelpOpensAtPanelSection) {
-    Panel p(QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     p.buildStandardMenus(false, false);
     p.action(QStringLiteral("mnuThisPanel"))->trigger();
     BrowserPanel* help = nullptr;
@@ -268,6 +257,7 @@ TEST_F(PanelTest, HelpOpensAtPanelSection) {
         if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp" && bp->isVisible()) help = bp;
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->anchor(), "dlgTest");
+    EXPECT_TRUE(help->windowState() & Qt::WindowMaximized);
     EXPECT_TRUE(help->path().endsWith("pp/grp/QuorixHelp.html"));
     help->close();
 }
@@ -283,11 +273,72 @@ TEST_F(PanelTest, HelpPageHasASectionForEveryPanel) {
           "dlgSymmetricGroups", "dlgCompareGroups", "dlgShowGroup", "dlgGraph"})
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(QString::fromLatin1(name)))) << name;
 
-    BrowserPanel help(BrowserPanel::Kind::Help, source, QStringLiteral("dlgDeleteList"));
+    BrowserPanel help(ctx, BrowserPanel::Kind::Help, source, QStringLiteral("dlgDeleteList"));
     help.show();
     QApplication::processEvents();
     EXPECT_EQ(help.browser()->source().fragment(), "dlgDeleteList");
     EXPECT_GT(help.browser()->verticalScrollBar()->value(), 0);
     EXPECT_TRUE(help.browser()->toPlainText().contains("Retain List"));
     quorix::testing::snapshot(help, QStringLiteral("dlgHelp"));
+}
+
+TEST_F(PanelTest, AnExceptionThatReachesTheEventLoopIsShownAsAProgramError) {
+    std::vector<QString> shown;
+    quorix::testing::guiApp().setErrorReporter([&](const QString& text) { shown.push_back(text); });
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    QPushButton* b = p.addButton(QStringLiteral("cmdFails"), QStringLiteral("Fails"), 100, 100);
+    QObject::connect(b, &QPushButton::clicked, [] { throw quorix::InvalidArgument("register position out of range"); });
+    p.show();
+    QTest::mouseClick(b, Qt::LeftButton);
+    quorix::testing::failOnEscapedExceptions(quorix::testing::guiApp());
+    EXPECT_EQ(shown, (std::vector<QString>{"Program error (register position out of range)"}));
+    EXPECT_TRUE(p.isVisible());
+}
+
+TEST_F(PanelTest, PanelsOpenByNameThroughTheRegistry) {
+    Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    p.buildStandardMenus(true, false);
+    p.action(QStringLiteral("mnuPreferences"))->trigger();
+    EXPECT_EQ(modal, (std::vector<QString>{"dlgPreferences"}));
+
+    ctx.panels.add({QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"), quorix::storage::PanelDefault::Subgroup,
+                    QStringLiteral("&Analysis Tools/&Subgroups..."), QStringLiteral("mnuSubgroups"), false, {}});
+    QMenu menu;
+    QAction* later = ctx.panels.addMenuAction(&menu, QStringLiteral("dlgSubgroups"), ctx, &p);
+    EXPECT_EQ(later->text(), "&Subgroups...");
+    EXPECT_EQ(later->objectName(), "mnuSubgroups");
+    EXPECT_FALSE(later->isEnabled());
+    QAction* list = ctx.panels.addMenuAction(&menu, QStringLiteral("dlgGroupList"), ctx, &p);
+    list->trigger();
+    QPointer<QWidget> opened;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "dlgGroupList" && w->isVisible()) opened = w;
+    ASSERT_TRUE(opened);
+    opened->close();
+}
+
+namespace {
+class TwoLines : public TextPanel {
+public:
+    explicit TwoLines(AppContext& c) : TextPanel(c, QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups")) {
+        refresh();
+    }
+
+protected:
+    std::vector<std::string> lines(bool original) override { return {original ? "(12)" : "|%b|A|/b|", "", "end"}; }
+};
+}  // namespace
+
+TEST_F(PanelTest, TextPanelStartsFromItsPanelDefaultAndPrintsAgainWhenToggled) {
+    ctx.panels.add({QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"),
+                    quorix::storage::PanelDefault::Subgroup, {}, {}, false, {}});
+    TwoLines reductive(ctx);   // the default: "R"
+    EXPECT_FALSE(reductive.originalNames());
+    EXPECT_EQ(reductive.pictureBox()->plainText(), "A end");
+    reductive.findChild<QRadioButton*>(QStringLiteral("optOriginalNames"))->click();
+    EXPECT_EQ(reductive.pictureBox()->plainText(), "(12) end");
+    EXPECT_EQ(reductive.pictureBox()->pieces().back().y, 350 + 2 * 300);
+
+    ctx.preferences.SetString(quorix::storage::kPanelDefaults, "OGGOROR1OOR");
+    EXPECT_TRUE(TwoLines(ctx).originalNames());
 }

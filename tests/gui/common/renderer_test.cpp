@@ -16,9 +16,9 @@ class Renderer : public ::testing::Test {
 protected:
     void SetUp() override {
         quorix::testing::guiApp();
-        printState() = PrintState{};
-        printState().x = 100;
-        printState().y = 1000;
+        box.printState() = PrintState{};
+        box.printState().x = 100;
+        box.printState().y = 1000;
     }
     long width(const QString& s, bool bold = false, bool italic = false) {
         box.setFontBold(bold);
@@ -48,12 +48,12 @@ TEST_F(Renderer, BoldGroupNameThenPlainTextOnBaseline) {
     EXPECT_EQ(p[2].text, " has order 6.");
     EXPECT_FALSE(p[2].font.bold());
     EXPECT_EQ(p[2].y, 1000);
-    EXPECT_FALSE(printState().bold);
-    EXPECT_EQ(printState().x, 100 + width("S", true) + width("3", true) + width(" has order 6."));
+    EXPECT_FALSE(box.printState().bold);
+    EXPECT_EQ(box.printState().x, 100 + width("S", true) + width("3", true) + width(" has order 6."));
 }
 
 TEST_F(Renderer, BoldSetByCallerSurvivesCallsButItalicDoesNot) {
-    printState().bold = true;
+    box.printState().bold = true;
     PrintMarkup(box, "A");
     PrintMarkup(box, "|%i|x");
     PrintMarkup(box, "B");
@@ -63,7 +63,7 @@ TEST_F(Renderer, BoldSetByCallerSurvivesCallsButItalicDoesNot) {
     EXPECT_TRUE(p[1].font.italic());
     EXPECT_TRUE(p[2].font.bold());
     EXPECT_FALSE(p[2].font.italic());
-    EXPECT_TRUE(printState().bold);
+    EXPECT_TRUE(box.printState().bold);
 }
 
 TEST_F(Renderer, ExponentIsRaisedAndAdvances) {
@@ -77,7 +77,7 @@ TEST_F(Renderer, ExponentIsRaisedAndAdvances) {
     EXPECT_EQ(p[2].y, 1000);
     EXPECT_EQ(p[3].text, ".");
     EXPECT_EQ(p[3].y, 920);   // raised dot between two blanks
-    EXPECT_EQ(printState().x, 100 + width("A") + width("-1") + width(" ") + width(".") + width(" B"));
+    EXPECT_EQ(box.printState().x, 100 + width("A") + width("-1") + width(" ") + width(".") + width(" B"));
 }
 
 TEST_F(Renderer, StackedStarStandsOverSubscript) {
@@ -91,27 +91,27 @@ TEST_F(Renderer, StackedStarStandsOverSubscript) {
     EXPECT_EQ(p[2].text, "*");
     EXPECT_EQ(p[2].x, 100 + zw);
     EXPECT_EQ(p[2].y, 920);
-    EXPECT_EQ(printState().x, 100 + zw + width("7"));
+    EXPECT_EQ(box.printState().x, 100 + zw + width("7"));
 }
 
 TEST_F(Renderer, StackedPieceFirstInCallGoesToZero) {
     PrintMarkup(box, "|^*|");
     ASSERT_EQ(box.pieces().size(), 1u);
     EXPECT_EQ(box.pieces()[0].x, 0);
-    EXPECT_EQ(printState().x, 100);
+    EXPECT_EQ(box.printState().x, 100);
 }
 
 TEST_F(Renderer, ItalicEndAddsGapOnlyWhenFontNeedsIt) {
     PrintMarkup(box, "|%i|x|/i| = y");
-    const bool corr = printState().italicCorrection;
+    const bool corr = box.printState().italicCorrection;
     const long expected = 100 + width("x", false, true) + (corr ? 0 : 65) + width(" = y");
-    EXPECT_EQ(printState().x, expected);
+    EXPECT_EQ(box.printState().x, expected);
     EXPECT_TRUE(box.pieces()[0].font.italic());
     EXPECT_FALSE(box.pieces()[1].font.italic());
 }
 
 TEST_F(Renderer, BreakTextStartsNewLineAfterComma) {
-    printState().x = 29500;
+    box.printState().x = 29500;
     PrintMarkup(box, "{1, A, B}", ",");
     const auto& p = box.pieces();
     ASSERT_GE(p.size(), 2u);
@@ -120,13 +120,13 @@ TEST_F(Renderer, BreakTextStartsNewLineAfterComma) {
     EXPECT_EQ(p[1].text, " A,");
     EXPECT_EQ(p[1].x, 29500);   // the start x of the call
     EXPECT_EQ(p[1].y, 1300);
-    EXPECT_EQ(printState().y, 1600);
+    EXPECT_EQ(box.printState().y, 1600);
 }
 
 TEST_F(Renderer, BreakTextIgnoredBeforeColumn29000) {
     PrintMarkup(box, "{1, A, B}", ",");
     for (const auto& piece : box.pieces()) EXPECT_EQ(piece.y, 1000);
-    EXPECT_EQ(printState().y, 1000);
+    EXPECT_EQ(box.printState().y, 1000);
 }
 
 TEST_F(Renderer, TextWithoutBarsIsOnePieceAndUnknownCodesAreText) {

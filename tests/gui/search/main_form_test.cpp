@@ -17,6 +17,7 @@
 
 #include "core/search/cayley_search.h"
 #include "gui/common/app_context.h"
+#include "gui/storage/group_list_panel.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/gui_state.h"
@@ -40,9 +41,8 @@ class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         quorix::testing::guiApp();
-        guiState() = GuiState{};
-        dialogHooks() = DialogHooks{};
-        dialogHooks().inputBox = [this](const QString&, const QString& title, const QString& proposal)
+        RegisterStoragePanels(ctx.panels);
+        ctx.dialogs.inputBox = [this](const QString&, const QString& title, const QString& proposal)
             -> std::optional<QString> {
             inputTitles.push_back(title);
             proposals.push_back(proposal);
@@ -51,12 +51,11 @@ protected:
             answers.pop_front();
             return a;
         };
-        dialogHooks().runModal = [this](QDialog& d) {
+        ctx.dialogs.runModal = [this](QDialog& d) {
             modalPanels.push_back(d.objectName());
             if (modalScript) modalScript(d);
         };
-        resetAppContext(dir.path().toStdString());
-        form = std::make_unique<MainForm>();
+        form = std::make_unique<MainForm>(ctx);
         form->show();
         form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
@@ -64,7 +63,6 @@ protected:
     void TearDown() override {
         form->timer()->stop();
         form.reset();
-        dialogHooks() = DialogHooks{};
     }
 
     QPushButton* button(const char* name) { return form->findChild<QPushButton*>(QString::fromLatin1(name)); }
@@ -75,7 +73,7 @@ protected:
     }
     std::vector<std::string> registeredIds() {
         std::vector<std::string> ids;
-        for (const GroupPtr& g : groupRegister().Groups()) ids.push_back(g->GroupID());
+        for (const GroupPtr& g : ctx.groups.Groups()) ids.push_back(g->GroupID());
         return ids;
     }
     QString rowText(int row) {
@@ -84,8 +82,17 @@ protected:
         return cells.join(' ');
     }
 
+    // A host whose event pump can really deliver events, as the desktop one does.
+    struct TestHost : FakeHost {
+        bool deliverEvents = false;
+        void pumpEvents() override {
+            FakeHost::pumpEvents();
+            if (deliverEvents) QCoreApplication::processEvents();
+        }
+    };
     QTemporaryDir dir;
-    FakeHost host;
+    TestHost host;
+    AppContext ctx{dir.path().toStdString(), host};
     std::unique_ptr<MainForm> form;
     std::deque<QString> answers;
     std::vector<QString> inputTitles, proposals, modalPanels;
@@ -101,7 +108,7 @@ TEST_F(MainFormTest, StartsWithDefaultsWhenThereIsNoPreferenceFile) {
     EXPECT_FALSE(form->action("mnuTraceOff")->isChecked());
     EXPECT_EQ(form->timer()->interval(), 10);
     EXPECT_FALSE(form->findChild<QCheckBox*>("chkIncludeIsomorphisms")->isChecked());
-    EXPECT_TRUE(guiState().scrollingEnabled);
+    EXPECT_TRUE(ctx.gui.scrollingEnabled);
     EXPECT_EQ(button("cmdGetNextSolution")->text(), "&Get Next Solution");
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     EXPECT_EQ(rowText(1), "1 a b c d e");
@@ -202,7 +209,7 @@ TEST_F(MainFormTest, VeryFastTraceRunsFromTheTimerUntilASolution) {
     setOrder(3);
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     EXPECT_FALSE(button("cmdHalt")->isHidden());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return groupRegister().Count() == 1; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ctx.groups.Count() == 1; }, 5000));
     EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #3-1"}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return button("cmdHalt")->isHidden(); }, 1000));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
@@ -222,13 +229,8 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
 }
 
 TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
-    // A host whose event pump really delivers events, as the desktop one does.
-    struct PumpingHost : FakeHost {
-        void pumpEvents() override {
-            FakeHost::pumpEvents();
-            QCoreApplication::processEvents();
-        }
-    } pumping;
+    TestHost& pumping = host;
+    pumping.deliverEvents = true;
     setOrder(16);
     menu("mnuTraceOff");
     // A click on Restart while the search yields must not reset its table.
@@ -245,7 +247,7 @@ TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     EXPECT_TRUE(form->findChild<QLabel*>("labelProcessing")->isHidden());
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
-    EXPECT_EQ(groupRegister().Count(), 0);
+    EXPECT_EQ(ctx.groups.Count(), 0);
     EXPECT_GT(form->search().emptyCellCount(), 0);
     EXPECT_FALSE(form->cell(2, 2)->text().isEmpty());   // the halted table is shown
 }
@@ -281,7 +283,7 @@ TEST_F(MainFormTest, CheckReportsTheFirstAssociativityFailure) {
     QTest::mouseClick(button("cmdCheck"), Qt::LeftButton);
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0], "(aa)b does not equal a(ab)");
-    EXPECT_EQ(groupRegister().Count(), 0);
+    EXPECT_EQ(ctx.groups.Count(), 0);
 }
 
 TEST_F(MainFormTest, CheckOfAPartialTableShowsTheNoticeUntilSuppressed) {
@@ -338,7 +340,7 @@ TEST_F(MainFormTest, ChangeGroupOrderRejectsOutOfRangeAndNonNumericAnswers) {
 TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
     const QString path = dir.filePath(QStringLiteral("Summary.html"));
     QString proposedPath;
-    dialogHooks().saveFile = [&](const QString&, const QString&, const QString& proposed) {
+    ctx.dialogs.saveFile = [&](const QString&, const QString&, const QString& proposed) {
         proposedPath = proposed;
         return path;
     };
@@ -364,7 +366,7 @@ TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
 
     // A cancelled dialog writes nothing.
     QFile::remove(path);
-    dialogHooks().saveFile = [](const QString&, const QString&, const QString&) { return QString(); };
+    ctx.dialogs.saveFile = [](const QString&, const QString&, const QString&) { return QString(); };
     for (int press = 0; press < 2; ++press) QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     host.answers = {true};
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);

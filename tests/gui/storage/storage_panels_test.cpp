@@ -13,41 +13,25 @@
 #include <filesystem>
 #include <fstream>
 
-#include "core/group/group_spec.h"
-#include "gui/common/app_context.h"
-#include "gui/common/dialogs.h"
-#include "gui/common/gui_state.h"
+#include "core/storage/preferences.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
 #include "gui/gui_test_env.h"
 #include "gui/storage/delete_list_panel.h"
 #include "gui/storage/group_list_panel.h"
 #include "gui/storage/group_order.h"
 #include "gui/storage/notice_panel.h"
 #include "gui/storage/preferences_panel.h"
-#include "support/fake_host.h"
 
 using namespace quorix;
 using namespace quorix::gui;
-using quorix::testing::FakeHost;
 
 namespace {
 
-class StoragePanels : public ::testing::Test {
+class StoragePanels : public quorix::testing::GuiTest {
 protected:
-    void SetUp() override {
-        quorix::testing::guiApp();
-        guiState() = GuiState{};
-        dialogHooks() = DialogHooks{};
-        dialogHooks().runModal = [this](QDialog& d) {
-            modal.push_back(d.objectName());
-            if (script) script(d);
-        };
-        resetAppContext(dir.path().toStdString());
-        groupRegister().SetAutosave(false);
-    }
-    void TearDown() override { dialogHooks() = DialogHooks{}; }
+    StoragePanels() { ctx.groups.SetAutosave(false); }
 
-    void add(const char* spec, const std::string& id) { groupRegister().RegisterGroup(MakeGroupFromSpec(spec), id); }
     static QStringList texts(QListWidget* list) {
         QStringList out;
         for (int i = 0; i < list->count(); ++i) out << list->item(i)->text();
@@ -61,11 +45,6 @@ protected:
             }
         ADD_FAILURE() << "no entry " << text.toStdString();
     }
-
-    QTemporaryDir dir;
-    FakeHost host;
-    std::vector<QString> modal;
-    std::function<void(QDialog&)> script;
 };
 
 }  // namespace
@@ -84,10 +63,10 @@ TEST(GroupOrder, DerivedFromNeedsDelimitersAtTheFirstOccurrence) {
     EXPECT_FALSE(DerivesFrom("Z|@6|", ""));
 }
 
-TEST(GroupOrder, AlphabeticalScanMatchesASortAndDetectsDuplicates) {
+TEST(GroupOrder, AlphabeticalOrderIsNaturalOrderOfTheShownNamesWithoutDuplicates) {
     bool complete = false;
-    const std::vector<std::string> ids = {"Z|@4|", "S|@3|", "Group #4-2", "Group #4-1", "A|@4|", "a"};
-    EXPECT_EQ(AlphabeticalPositions(ids, complete), (std::vector<int>{5, 4, 3, 2, 1, 6}));
+    const std::vector<std::string> ids = {"Z|@60|", "Subgroup3-1(Z|@6|)", "Z|@12|", "S|@3|", "Z|@6|", "Z|@2|"};
+    EXPECT_EQ(AlphabeticalPositions(ids, complete), (std::vector<int>{4, 2, 6, 5, 3, 1}));
     EXPECT_TRUE(complete);
     const std::vector<std::string> dup = {"B", "A", "B"};
     EXPECT_EQ(AlphabeticalPositions(dup, complete), (std::vector<int>{2, 1}));
@@ -96,7 +75,7 @@ TEST(GroupOrder, AlphabeticalScanMatchesASortAndDetectsDuplicates) {
     EXPECT_TRUE(complete);
 }
 
-TEST_F(StoragePanels, ChooserReturnsTheChosenPositionOrMinus999) {
+TEST_F(StoragePanels, ChooserReturnsTheChosenPositionOrNothing) {
     add("S3", "S|@3|");
     add("Z4", "Z|@4|");
     add("Z2", "A-first");
@@ -110,7 +89,7 @@ TEST_F(StoragePanels, ChooserReturnsTheChosenPositionOrMinus999) {
         quorix::testing::snapshot(p, QStringLiteral("dlgGroupList-chooser"));
         p.findChild<QPushButton*>("cmdOK")->click();
     };
-    EXPECT_EQ(ChooseGroup(), kNoChoice);
+    EXPECT_EQ(ChooseGroup(ctx), std::nullopt);
     script = [](QDialog& d) {
         auto& p = dynamic_cast<GroupListPanel&>(d);
         p.findChild<QRadioButton*>("optAlphabeticalSequence")->click();
@@ -118,14 +97,13 @@ TEST_F(StoragePanels, ChooserReturnsTheChosenPositionOrMinus999) {
         p.list()->setCurrentRow(1);
         p.findChild<QPushButton*>("cmdChooseGroup")->click();
     };
-    EXPECT_EQ(ChooseGroup(), 1);
+    EXPECT_EQ(ChooseGroup(ctx), 1);
     EXPECT_EQ(modal.size(), 2u);
 }
 
 TEST_F(StoragePanels, ListModeHasNoChooseButtonAndShowGroupExplainsItself) {
     add("S3", "S|@3|");
-    guiState().selectedGroup = 0;
-    GroupListPanel p;
+    GroupListPanel p(ctx);
     EXPECT_FALSE(p.chooserMode());
     EXPECT_TRUE(p.pictureBox()->plainText().startsWith("GENERATED GROUP LIST:"));
     EXPECT_TRUE(p.findChild<QPushButton*>("cmdChooseGroup")->isHidden());
@@ -142,7 +120,7 @@ TEST_F(StoragePanels, EmptyRegisterGivesNoListAndNoChoice) {
         EXPECT_TRUE(p.list()->isHidden());
         p.findChild<QPushButton*>("cmdOK")->click();
     };
-    EXPECT_EQ(ChooseGroup(), kNoChoice);
+    EXPECT_EQ(ChooseGroup(ctx), std::nullopt);
 }
 
 TEST_F(StoragePanels, DeletingABaseGroupDragsItsDerivedGroupsAlong) {
@@ -160,7 +138,7 @@ TEST_F(StoragePanels, DeletingABaseGroupDragsItsDerivedGroupsAlong) {
         EXPECT_TRUE(n.picbox()->plainText().contains("have also been added to the Delete List"));
         n.okButton()->click();
     };
-    DeleteListPanel p;
+    DeleteListPanel p(ctx);
     EXPECT_EQ(texts(p.retainList()).size(), 7);
     EXPECT_EQ(p.retainList()->item(0)->text(), "    S3");
 
@@ -181,13 +159,13 @@ TEST_F(StoragePanels, DeletingABaseGroupDragsItsDerivedGroupsAlong) {
     // No: nothing happens. Yes: exactly the listed groups go.
     host.answers = {false};
     p.findChild<QPushButton*>("cmdDelete")->click();
-    EXPECT_EQ(groupRegister().Count(), 7);
+    EXPECT_EQ(ctx.groups.Count(), 7);
     EXPECT_EQ(host.questions.back(),
               "Group Deletion: Do you really want to delete all of the groups in the Delete List?");
     host.answers = {true};
     p.findChild<QPushButton*>("cmdDelete")->click();
     std::vector<std::string> left;
-    for (const GroupPtr& g : groupRegister().Groups()) left.push_back(g->GroupID());
+    for (const GroupPtr& g : ctx.groups.Groups()) left.push_back(g->GroupID());
     EXPECT_EQ(left, (std::vector<std::string>{"Z|@2|", "S|@3|xZ|@2|", "S|@30|", "Group #5-1", "Z|@6|"}));
     EXPECT_EQ(host.messages.back(), "All selected groups have been deleted.");
     EXPECT_EQ(p.deleteList()->count(), 0);
@@ -198,9 +176,50 @@ TEST_F(StoragePanels, DeletingABaseGroupDragsItsDerivedGroupsAlong) {
     EXPECT_EQ(host.messages, (std::vector<std::string>{"There are no groups in the Delete List."}));
 }
 
+TEST_F(StoragePanels, AStaleDeletePanelRebuildsItsListsInsteadOfFailing) {
+    add("S3", "S|@3|");
+    add("Z2", "Z|@2|");
+    add("Z4", "Z|@4|");
+    DeleteListPanel stale(ctx), other(ctx);
+    click(other.retainList(), "Z2");
+    host.answers = {true};
+    other.findChild<QPushButton*>("cmdDelete")->click();
+    ASSERT_EQ(ctx.groups.Count(), 2);
+
+    // The first click on the stale panel only brings its lists up to date.
+    click(stale.retainList(), "Z4");
+    EXPECT_EQ(texts(stale.retainList()), (QStringList{"    S3", "    Z4"}));
+    EXPECT_EQ(stale.deleteList()->count(), 0);
+    click(stale.retainList(), "Z4");
+    EXPECT_EQ(texts(stale.deleteList()), (QStringList{"    Z4"}));
+    // Registered elsewhere: the Delete List is built again before it is used.
+    add("Z5", "Z|@5|");
+    host.answers = {true};
+    stale.findChild<QPushButton*>("cmdDelete")->click();
+    EXPECT_EQ(ctx.groups.Count(), 3);
+    EXPECT_EQ(stale.retainList()->count(), 3);
+}
+
+TEST_F(StoragePanels, ListsSortTheShownNamesNaturallyWithFlagsInAColumnAwayFromTheEdge) {
+    for (const char* id : {"Z|@60|", "Subgroup3-1(Z|@6|)", "Z|@12|", "S|@3|", "Z|@6|"}) add("Z2", id);
+    ctx.preferences.SetString(storage::kPanelDefaults, "OAAOROR1ROR");
+    GroupListPanel list(ctx);
+    EXPECT_EQ(texts(list.list()), (QStringList{"S3", "Subgroup3-1(Z6)", "Z6", "Z12", "Z60"}));
+    EXPECT_GE(list.list()->x(), twipsToPx(300));
+    quorix::testing::snapshot(list, QStringLiteral("dlgGroupList"));
+
+    script = [](QDialog& d) { dynamic_cast<NoticePanel&>(d).okButton()->click(); };
+    DeleteListPanel del(ctx);
+    click(del.retainList(), "Z6");
+    EXPECT_EQ(texts(del.deleteList()), (QStringList{"****Subgroup3-1(Z6)", "    Z6"}));
+    const QFontMetrics fm(del.deleteList()->font());
+    EXPECT_EQ(fm.horizontalAdvance(QStringLiteral("****")), fm.horizontalAdvance(QStringLiteral("    ")));
+    quorix::testing::snapshot(del, QStringLiteral("dlgDeleteList-natural"));
+}
+
 TEST_F(StoragePanels, PreferencesRefuseOrder21AndWriteNothing) {
     const auto file = std::filesystem::path(dir.path().toStdString()) / "QuorixPreferences.bas";
-    PreferencesPanel p;
+    PreferencesPanel p(ctx);
     auto* tabs = p.findChild<QTabWidget*>();
     ASSERT_EQ(tabs->count(), 12);
     EXPECT_EQ(tabs->tabText(0), "General Defaults");
@@ -210,6 +229,16 @@ TEST_F(StoragePanels, PreferencesRefuseOrder21AndWriteNothing) {
     EXPECT_EQ(p.findChild<QComboBox*>("cboTraceOptions")->currentIndex(), 2);
     EXPECT_TRUE(p.findChild<QRadioButton*>("optSLreductiveNames")->isChecked());
     EXPECT_TRUE(p.findChild<QCheckBox*>("chkSGcreateViews")->isChecked());
+    // Option pairs read left to right as listed: original before reductive
+    // names, alphabetical before generated sequence.
+    auto x = [&](const char* name) { return p.findChild<QRadioButton*>(name)->x(); };
+    EXPECT_LT(x("optCGoriginalNames"), x("optCGreductiveNames"));
+    EXPECT_LT(x("optDSGalphabeticalSequence"), x("optDSGsequenceGenerated"));
+    EXPECT_LT(x("optGGLalphabeticalSequence"), x("optGGLsequenceGenerated"));
+    EXPECT_TRUE(p.findChild<QWidget*>("fraPanel2")->toolTip().contains("Delete Selected Groups"));
+    tabs->setCurrentIndex(10);
+    quorix::testing::snapshot(p, QStringLiteral("dlgPreferences-panel-defaults-2"));
+    tabs->setCurrentIndex(0);
     quorix::testing::snapshot(p, QStringLiteral("dlgPreferences"));
 
     for (const char* bad : {"21", "abc"}) {
@@ -218,7 +247,7 @@ TEST_F(StoragePanels, PreferencesRefuseOrder21AndWriteNothing) {
         EXPECT_EQ(host.messages.back(), "Order must be an integer from 1 to 20.");
         EXPECT_FALSE(std::filesystem::exists(file));
     }
-    EXPECT_EQ(preferences().String(0), "062011");
+    EXPECT_EQ(ctx.preferences.String(0), "062011");
 
     // A view component alone: saved, no restart message.
     order->setText("6");
@@ -227,7 +256,7 @@ TEST_F(StoragePanels, PreferencesRefuseOrder21AndWriteNothing) {
     p.findChild<QPushButton*>("cmdApply")->click();
     EXPECT_TRUE(std::filesystem::exists(file));
     EXPECT_TRUE(host.messages.empty());
-    EXPECT_EQ(preferences().String(2), "1011100");
+    EXPECT_EQ(ctx.preferences.String(2), "1011100");
 
     // The general defaults: the restart message.
     order->setText("12");
@@ -236,8 +265,8 @@ TEST_F(StoragePanels, PreferencesRefuseOrder21AndWriteNothing) {
     p.findChild<QPushButton*>("cmdApply")->click();
     EXPECT_EQ(host.messages,
               (std::vector<std::string>{"Changes to General System Defaults will take effect when QUORIX is restarted."}));
-    EXPECT_EQ(preferences().String(0), "123011");
-    EXPECT_EQ(preferences().String(1), "OGAOROR1ROR");
+    EXPECT_EQ(ctx.preferences.String(0), "123011");
+    EXPECT_EQ(ctx.preferences.String(1), "OGAOROR1ROR");
     std::ifstream in(file);
     std::string first;
     std::getline(in, first);
