@@ -77,6 +77,7 @@ BENCHMARK(BM_AllAutomorphismsS5)->Unit(benchmark::kMillisecond);
 #include "core/compare/structure.h"
 #include "core/report/views.h"
 #include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 
 namespace {
 
@@ -87,7 +88,9 @@ void BM_SummaryViewOrder16(benchmark::State& state) {
         std::vector<SummarySolution> out;
         CayleySearch s;
         s.setSearchOrder(16);
-        while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+        SearchRun run(s);
+        Progress progress;
+        while (run.start() && run.run(progress) == SearchOutcome::Solution) run.solutionShown();
         for (int slot = 1; slot <= s.solutionCount(); ++slot) out.push_back({s.solution(slot), s.solutionIsomorph(slot)});
         return out;
     }();

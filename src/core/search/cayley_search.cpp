@@ -2,9 +2,8 @@
 
 #include "core/search/cayley_search.h"
 
+#include <cassert>
 #include <cmath>
-
-#include "core/host/host.h"
 
 namespace quorix {
 
@@ -112,24 +111,19 @@ void CayleySearch::setSearchOrder(int n) {
     resetTable();
 }
 
-void CayleySearch::setTraceMode(int mode) {
-    if (mode < kTraceByStep || mode > kTraceOff) throw InvalidArgument("unknown trace mode");
-    traceMode_ = mode;
-}
-
 bool CayleySearch::setupTrace(const std::string& modeName) {
     if (modeName == "Trace by step") {
-        traceMode_ = kTraceByStep;
+        traceMode_ = TraceMode::ByStep;
     } else if (modeName == "Fast trace") {
-        traceMode_ = kTraceTimed;
+        traceMode_ = TraceMode::Timed;
         timerIntervalMs_ = 100;
     } else if (modeName == "Very fast trace") {
-        traceMode_ = kTraceTimed;
+        traceMode_ = TraceMode::Timed;
         timerIntervalMs_ = 10;
     } else if (modeName == "Trace off") {
-        traceMode_ = kTraceOff;
+        traceMode_ = TraceMode::Off;
     } else {
-        showMessage("Program error (setupTrace)");
+        assert(!"setupTrace: unknown trace mode name");
         return false;
     }
     return true;
@@ -238,194 +232,27 @@ void CayleySearch::resetTable() {
     searchRow_ = searchColumn_ = branchRow_ = branchColumn_ = 2;
 }
 
-void CayleySearch::moveToFirstEmpty() {
-    // Every searched cell before firstEmptyHint_ is filled.
-    const int positions = (n_ - 1) * (n_ - 1);
-    for (int p = firstEmptyHint_; p < positions; ++p) {
-        const int i = p / (n_ - 1) + 2, j = p % (n_ - 1) + 2;
-        if (trial_[idx(i)][idx(j)] == 0) {
-            firstEmptyHint_ = p;
-            searchRow_ = i;
-            searchColumn_ = j;
-            return;
-        }
-    }
-    firstEmptyHint_ = positions;
-    searchRow_ = n_ + 1;
-    searchColumn_ = 2;
-}
+// ---------------------------------------------------------------- solutions
 
-void CayleySearch::advanceCell() {
-    advanceOk_ = false;
-    bool exhausted = false;
-    while (!advanceOk_ && !exhausted) {
-        if (searchRow_ > n_) {
-            searchRow_ = n_;
-            searchColumn_ = n_;
-        }
-        const int value = trial_[idx(searchRow_)][idx(searchColumn_)];
-        if (value == 0) {
-            setTrialCell(searchRow_, searchColumn_, 1);
-            advanceOk_ = true;
-            --emptyCellCount_;
-            break;
-        }
-        bool may = value != n_;
-        if (may && !includeIsomorphs_ && searchRow_ == 2 && searchColumn_ < n_ &&
-            value == rowTwoSuccessor_[idx(searchColumn_)])
-            may = false;
-        if (may) {
-            // The next code after the value (an entry that is no code of this
-            // table goes on as the code one past the last).
-            setTrialCell(searchRow_, searchColumn_, static_cast<std::uint8_t>(valueIndex(value) + 1));
-            advanceOk_ = true;
-        } else {
-            setTrialCell(searchRow_, searchColumn_, 0);
-            ++emptyCellCount_;
-            if (searchColumn_ > 2) {
-                --searchColumn_;
-            } else if (searchRow_ == 2) {
-                exhausted = true;
-            } else {
-                --searchRow_;
-                searchColumn_ = n_;
-            }
+const RecordResult& CayleySearch::recordSolution(SolutionRegistrar* registrar) {
+    CayleyTable& table = tableBuffer_;
+    table.resize(static_cast<std::size_t>(n_));
+    for (int i = 1; i <= n_; ++i) {
+        auto& row = table[static_cast<std::size_t>(i - 1)];
+        row.resize(static_cast<std::size_t>(n_));
+        for (int j = 1; j <= n_; ++j) {
+            const int v = trial(i, j);
+            std::string& cell = row[static_cast<std::size_t>(j - 1)];
+            if (manualEntry_)
+                cell = codeToName(trialText(i, j));
+            else if (v == kForeign)
+                cell = foreign_[idx(i)][idx(j)];
+            else
+                cell.assign(elementCodeText(v));
         }
     }
-    if (advanceOk_) ++stats_.trials;
-}
-
-void CayleySearch::commitInferences() {
-    for (;;) {
-        if (searchRow_ == n_ && searchColumn_ == n_) {
-            tableFinished_ = true;
-            return;
-        }
-        int i = searchRow_, j = searchColumn_ + 1;
-        if (j > n_) {
-            ++i;
-            j = 2;
-        }
-        if (i > n_) return;  // position past the end: nothing follows
-        const std::uint8_t v = work_[idx(i)][idx(j)];
-        if (v == 0) return;
-        searchRow_ = i;
-        searchColumn_ = j;
-        if (trial_[idx(i)][idx(j)] == 0) --emptyCellCount_;
-        setTrialCell(i, j, v);
-    }
-}
-
-void CayleySearch::prepareContinue() {
-    if (!tableFinished_) return;
-    tableFinished_ = false;
-    int i = branchRow_, j = branchColumn_;
-    for (;;) {
-        ++j;
-        if (j > n_) {
-            ++i;
-            j = 2;
-        }
-        if (i > n_) break;
-        if (trial_[idx(i)][idx(j)] == 0) --emptyCellCount_;
-        setTrialCell(i, j, static_cast<std::uint8_t>(n_));
-    }
-}
-
-void CayleySearch::findNext() {
-    if (n_ == 1) {
-        stepReady_ = solutionCount_ < 1;
-        return;
-    }
-    stepReady_ = false;
-    moveToFirstEmpty();
-    advanceOk_ = true;
-    for (;;) {
-        if (stepReady_ || !advanceOk_) return;
-        advanceCell();
-        if (!advanceOk_) continue;
-        if (precheckRules()) {
-            advanceOk_ = false;
-            continue;
-        }
-        const int saveRow = searchRow_, saveColumn = searchColumn_;
-        branchRow_ = searchRow_;
-        branchColumn_ = searchColumn_;
-        ++stats_.fills;
-        const bool literal = fillEngine_ == FillEngine::Literal || reasonsStored();
-        if (literal) {
-            fillTable();
-        } else if (fillEngine_ == FillEngine::Verify) {
-            fastFill();
-            const bool fastConflict = conflictFound_;
-            const Table fastTable = work_;
-            fillTable();
-            ++fillsCompared_;
-            bool same = fastConflict == conflictFound_;
-            if (same && !conflictFound_)
-                for (int i = 1; i <= n_ && same; ++i)
-                    for (int j = 1; j <= n_; ++j)
-                        if (fastTable[idx(i)][idx(j)] != work_[idx(i)][idx(j)]) {
-                            same = false;
-                            break;
-                        }
-            if (!same) ++fillMismatches_;
-        } else {
-            fastFill();
-        }
-        searchRow_ = saveRow;
-        searchColumn_ = saveColumn;
-        if (!conflictFound_) {
-            if (traceMode_ == kTraceByStep) {
-                stepReady_ = true;
-            } else {
-                commitInferences();
-                if (traceMode_ == kTraceTimed) {
-                    stepReady_ = true;
-                } else if (emptyCellCount_ == 0) {
-                    stepReady_ = true;
-                } else {
-                    moveToFirstEmpty();
-                }
-            }
-            if (emptyCellCount_ == 0) ++stats_.completeTables;
-        }
-        if (traceMode_ == kTraceOff) {
-            if (++yieldCounter_ > yieldInterval_) {
-                host().pumpEvents();
-                if (host().haltRequested()) stepReady_ = true;
-                yieldCounter_ = 0;
-            }
-        }
-    }
-}
-
-CayleySearch::RunResult CayleySearch::getNextSolution(SolutionRegistrar* registrar) {
-    if (allSolutionsFound_) {
-        stepReady_ = false;
-        return RunResult::Exhausted;
-    }
-    prepareContinue();
-    yieldCounter_ = 0;
-    RunResult result = RunResult::Halted;
-    while (!host().haltRequested()) {
-        findNext();
-        if (!stepReady_) {
-            result = RunResult::Exhausted;
-            break;
-        }
-        if (emptyCellCount_ == 0) {
-            // A table the group model refuses has been reported; the search
-            // goes past it like past a dropped duplicate.
-            if (recordSolution(registrar).kept) {
-                result = RunResult::SolutionStored;
-                break;
-            }
-            prepareContinue();
-        }
-    }
-    host().setHaltRequested(false);
-    return result;
+    solutions_.record(table, {n_, manualEntry_, includeIsomorphs_}, registrar);
+    return solutions_.last();
 }
 
 // ---------------------------------------------------------------- fast fill glue

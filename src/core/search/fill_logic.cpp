@@ -1,7 +1,6 @@
 // The full fill: the group axioms applied pass after pass over the work table,
 // with reasons for every deduction when they are to be shown.
 
-#include "core/host/host.h"
 #include "core/search/cayley_search.h"
 
 namespace quorix {
@@ -37,7 +36,8 @@ void CayleySearch::reportConflict(const std::string& text) {
 
 void CayleySearch::addInference(int row, int column, int index, const std::string& reason) {
     std::uint8_t& cell = work_[idx(row)][idx(column)];
-    if (cell != 0) showMessage("Program error (addInference");
+    // Only an entry holding a foreign text (manual entry) is written over.
+    if (cell != 0) messages_.push_back("Program error (addInference");
     cell = static_cast<std::uint8_t>(index);
     if (reasonsStored()) reason_[idx(row)][idx(column)] = reason;
     inferenceMade_ = true;

@@ -190,14 +190,15 @@ void CayleySearch::checkSubgroupBlock(int k) {
 }
 
 void CayleySearch::noteSolutionRules() {
-    if (ruleActive_[2] && solutionCount_ >= 1 && solutionCount_ <= kMaxSolutions) {
-        const GroupPtr& g = solutions_[static_cast<std::size_t>(solutionCount_ - 1)];
+    const int count = solutions_.count();
+    if (ruleActive_[2] && count >= 1 && count <= kMaxSolutions) {
+        const GroupPtr& g = solutions_.solution(count);
         if (g && g->Cyclic() && !cyclicFound_) {
             cyclicFound_ = true;
             fastConfigured_ = false;
         }
     }
-    if (ruleActive_[4] && solutionCount_ == 2) allSolutionsFound_ = true;
+    if (ruleActive_[4] && count == 2) allSolutionsFound_ = true;
 }
 
 }  // namespace quorix

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -216,19 +217,20 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
     QTest::mouseClick(button("cmdHalt"), Qt::LeftButton);
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     // The next tick sees the request, clears it and stops the timer.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !host.halt && !form->timer()->isActive(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->progress().stopped() && !form->timer()->isActive(); }, 2000));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_GT(form->search().emptyCellCount(), 0);
 }
 
 TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
-    // A host whose event pump really delivers events, as the desktop one does.
-    struct PumpingHost : FakeHost {
-        void pumpEvents() override {
-            FakeHost::pumpEvents();
-            QCoreApplication::processEvents();
-        }
-    } pumping;
+    // The search yields through the panel's progress object, which lets Qt
+    // handle events; here the first yield also presses Halt.
+    int yields = 0;
+    form->progress().setYield([&] {
+        ++yields;
+        QCoreApplication::processEvents();
+        if (yields == 1) button("cmdHalt")->click();
+    });
     setOrder(16);
     menu("mnuTraceOff");
     // A click on Restart while the search yields must not reset its table.
@@ -237,11 +239,10 @@ TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
         restartClicked = true;
         button("cmdRefresh")->click();
     });
-    pumping.haltAfterPumps = 1;
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     EXPECT_TRUE(restartClicked);
-    EXPECT_EQ(pumping.pumps, 1);
-    EXPECT_FALSE(pumping.halt);
+    EXPECT_EQ(yields, 1);
+    EXPECT_FALSE(form->progress().stopped());
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     EXPECT_TRUE(form->findChild<QLabel*>("labelProcessing")->isHidden());
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
@@ -384,7 +385,11 @@ TEST_F(MainFormTest, OptimizingRulesAskBeforeRestarting) {
     modalScript = [&](QDialog& d) {
         auto& p = dynamic_cast<OptimizingRulesPanel&>(d);
         quorix::testing::snapshot(p, QStringLiteral("dlgOptimizingRules"));
-        p.findChild<QCheckBox*>("chkOptRule_2")->setChecked(false);
+        // The rule text is the box's caption: a click on it toggles the box.
+        QCheckBox* box = p.findChild<QCheckBox*>("chkOptRule_2");
+        EXPECT_EQ(box->text().replace('\n', ' '), "Cyclic groups of the same order must be isomorphic to each other.");
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
+        EXPECT_FALSE(box->isChecked());
         host.answers = {false};
         p.findChild<QPushButton*>("cmdOK")->click();
         EXPECT_FALSE(p.rulesChanged());
@@ -517,4 +522,64 @@ TEST(GridRules, CodeKeysAndOrderAnswers) {
     EXPECT_FALSE(grid::ParseOrderAnswer("21").has_value());
     EXPECT_FALSE(grid::ParseOrderAnswer("abc").has_value());
     EXPECT_FALSE(grid::ParseOrderAnswer("4.5").has_value());
+}
+
+TEST_F(MainFormTest, ControlsThatResetTheTableFirstStopATimedRun) {
+    setOrder(8);
+    menu("mnuFastTrace");
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    QTest::qWait(250);
+    QTest::mouseClick(button("cmdRefresh"), Qt::LeftButton);
+    EXPECT_FALSE(form->timer()->isActive());
+    EXPECT_TRUE(button("cmdHalt")->isHidden());
+    QTest::qWait(300);
+    EXPECT_EQ(groupRegister().Count(), 0);
+    EXPECT_EQ(form->cell(2, 2)->text(), "");
+    EXPECT_EQ(form->search().emptyCellCount(), 49);
+
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    ASSERT_TRUE(form->timer()->isActive());
+    setOrder(4);
+    EXPECT_FALSE(form->timer()->isActive());
+    EXPECT_EQ(form->search().emptyCellCount(), 9);
+}
+
+TEST_F(MainFormTest, ATraceModeChosenDuringATraceOffRunTakesEffect) {
+    setOrder(16);
+    menu("mnuTraceOff");
+    QTimer::singleShot(0, form.get(), [&] { menu("mnuTraceByStep"); });
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_TRUE(form->action("mnuTraceByStep")->isChecked());
+    EXPECT_FALSE(form->action("mnuTraceOff")->isChecked());
+    EXPECT_EQ(button("cmdGetNextSolution")->text(), "&Get Next Step");
+    // The run stopped at the next step, as Trace by step does.
+    EXPECT_TRUE(form->search().reasonsStored());
+    EXPECT_GT(form->search().emptyCellCount(), 0);
+    EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
+}
+
+TEST_F(MainFormTest, PastedTextPassesTheKeyFilter) {
+    setOrder(3);
+    QLineEdit* c22 = form->cell(2, 2);
+    c22->setFocus();
+    for (const char* text : {"zz", "c", "ab"}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(text));
+        QTest::keyClick(c22, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(c22->text(), "") << text;
+    }
+    QApplication::clipboard()->setText(QStringLiteral("B"));
+    QTest::keyClick(c22, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(c22->text(), "b");
+    EXPECT_TRUE(form->search().manualEntry());
+    EXPECT_FALSE(button("cmdGetNextSolution")->isEnabled());
+}
+
+TEST_F(MainFormTest, TheHundredAndFirstSolutionIsReportedOverTheLimit) {
+    setOrder(7);   // 120 labelled cyclic tables
+    menu("mnuTraceOff");
+    form->findChild<QCheckBox*>("chkIncludeIsomorphisms")->setChecked(true);
+    button("cmdRefresh")->click();
+    for (int press = 0; press < 101; ++press) button("cmdGetNextSolution")->click();
+    EXPECT_EQ(registeredIds().back(), "Group #7(101)");
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Maximum of 100 solutions exceeded"}));
 }
