@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
 #include <QValidator>
@@ -314,6 +315,7 @@ void MainForm::setOrderCaption() { labelGroupOrder_->setText(QStringLiteral("Gro
 
 void MainForm::showEvent(QShowEvent* e) {
     Panel::showEvent(e);
+    fitFrameToScreen();
     if (n() > 1) QTimer::singleShot(0, this, [this] { focusCell(21); });
 }
 
@@ -327,6 +329,25 @@ bool MainForm::event(QEvent* e) {
 void MainForm::resizeEvent(QResizeEvent* e) {
     Panel::resizeEvent(e);
     placeGridScroll();
+}
+
+void MainForm::fitFrameToScreen() {
+    QScreen* s = screen();
+    if (!s) return;
+    // The window with its frame stays on the screen; the grid scrolls instead.
+    const QRect avail = s->availableGeometry();
+    const QRect inner = geometry(), outer = frameGeometry();
+    const QMargins m(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                     outer.bottom() - inner.bottom());
+    const int w = std::min(width(), avail.width() - m.left() - m.right());
+    const int h = std::min(height(), avail.height() - m.top() - m.bottom());
+    if (w != width() || h != height()) resize(w, h);
+    QRect frame = frameGeometry();
+    if (frame.right() > avail.right()) frame.moveRight(avail.right());
+    if (frame.bottom() > avail.bottom()) frame.moveBottom(avail.bottom());
+    if (frame.left() < avail.left()) frame.moveLeft(avail.left());
+    if (frame.top() < avail.top()) frame.moveTop(avail.top());
+    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
 }
 
 void MainForm::placeGridScroll() {
@@ -379,6 +400,7 @@ void MainForm::layoutGrid(bool translate) {
     const long bottom = grid::CellTop(order) + grid::kCellHeight + 480;
     gridArea_->resize(twipsToPx(right), twipsToPx(bottom - kGridAreaTop));
     setClientSizeTw(std::max(8300L, right), std::max(4300L, bottom));
+    fitFrameToScreen();
     placeGridScroll();
 }
 

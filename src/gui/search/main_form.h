@@ -62,6 +62,7 @@ protected:
 private:
     static constexpr long kGridAreaTop = 930;  // twips: the scrolled grid starts below the buttons
     void placeGridScroll();
+    void fitFrameToScreen();
     void buildMenus();
     void buildControls();
     void load();

@@ -11,6 +11,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -582,4 +584,85 @@ TEST_F(MainFormTest, TheHundredAndFirstSolutionIsReportedOverTheLimit) {
     for (int press = 0; press < 101; ++press) button("cmdGetNextSolution")->click();
     EXPECT_EQ(registeredIds().back(), "Group #7(101)");
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Maximum of 100 solutions exceeded"}));
+}
+
+TEST_F(MainFormTest, ActivationPutsTheCursorBackOnTheFirstCell) {
+    setOrder(4);
+    form->cell(3, 3)->setFocus();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_TRUE(form->cell(2, 2)->hasFocus());
+}
+
+TEST_F(MainFormTest, OrderTwentyScrollsOnAnEightHundredBySixHundredScreen) {
+    setOrder(20);
+    // The window stays on the screen (the test screen is 800 wide); on an
+    // 800 x 600 screen it is at most that big, and the grid scrolls.
+    EXPECT_LE(form->frameGeometry().width(), form->screen()->availableGeometry().width());
+    const QRect inner = form->geometry(), outer = form->frameGeometry();
+    form->resize(800 - (outer.width() - inner.width()), 600 - (outer.height() - inner.height()));
+    QApplication::processEvents();
+    auto* scroll = form->findChild<QScrollArea*>("gridScroll");
+    ASSERT_NE(scroll, nullptr);
+    QLineEdit* last = form->cell(20, 20);
+    ASSERT_TRUE(scroll->widget()->isAncestorOf(last));
+    scroll->ensureWidgetVisible(last);
+    EXPECT_TRUE(scroll->viewport()->rect().contains(QRect(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size())));
+    EXPECT_LE(QRect(scroll->mapTo(form.get(), QPoint(0, 0)), scroll->size()).bottom(), form->height());
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-20-800x600"));
+}
+
+TEST_F(MainFormTest, TheProcessingNoticeHidesNoPartOfTheGridOrTheButtons) {
+    setOrder(16);
+    menu("mnuTraceOff");
+    bool seen = false;
+    form->progress().setYield([&] {
+        if (seen) return;
+        seen = true;
+        auto* label = form->findChild<QLabel*>("labelProcessing");
+        EXPECT_TRUE(label->isVisible());
+        quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-processing"));
+        const QRect notice(label->mapToGlobal(QPoint(0, 0)), label->size());
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            const bool watched = name.startsWith("Text1_") || name.startsWith("label") || name.startsWith("cmd");
+            if (w == label || !watched || !w->isVisible()) continue;
+            EXPECT_FALSE(notice.intersects(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()))) << name.toStdString();
+        }
+        form->progress().requestStop();
+    });
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(MainFormTest, DisabledControlsSayWhatMakesThemAvailable) {
+    setOrder(4);
+    menu("mnuTraceByStep");
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    const QString byHand = "Press Restart to enter a table by hand.";
+    auto* box = form->findChild<QCheckBox*>("chkIncludeIsomorphisms");
+    ASSERT_FALSE(button("cmdCheck")->isEnabled());
+    EXPECT_EQ(button("cmdCheck")->toolTip(), byHand);
+    EXPECT_EQ(box->toolTip(), "Press Restart to change this option.");
+    EXPECT_EQ(form->action("mnuSetElementNames")->toolTip(), "Press Restart to rename the elements.");
+    int plainCells = 0;
+    for (int i = 2; i <= 4; ++i)
+        for (int j = 2; j <= 4; ++j)
+            if (!form->search().isInference(i, j)) {
+                ++plainCells;
+                EXPECT_EQ(form->cell(i, j)->toolTip(), byHand) << i << "," << j;
+            }
+    EXPECT_GT(plainCells, 0);
+
+    button("cmdRefresh")->click();
+    EXPECT_TRUE(button("cmdCheck")->toolTip().isEmpty());
+    EXPECT_TRUE(box->toolTip().isEmpty());
+    EXPECT_TRUE(form->cell(3, 3)->toolTip().isEmpty());
+    form->cell(2, 2)->setFocus();
+    QTest::keyClick(form->cell(2, 2), 'a');
+    EXPECT_EQ(button("cmdGetNextSolution")->toolTip(), "Press Restart to search from an empty table.");
 }
