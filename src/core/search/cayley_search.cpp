@@ -1,4 +1,5 @@
-// Search state, element codes and names, the odometer and the search step.
+// Search state: codes and texts of the table entries, the trial table, the
+// start values, the solutions recorded and the glue of the incremental fill.
 
 #include "core/search/cayley_search.h"
 
@@ -9,13 +10,6 @@ namespace quorix {
 
 namespace {
 
-const std::array<std::string, 23> kCodes = [] {
-    std::array<std::string, 23> c{};
-    c[1] = "1";
-    for (int k = 2; k <= 22; ++k) c[static_cast<std::size_t>(k)] = std::string(1, static_cast<char>(95 + k));
-    return c;
-}();
-
 std::string trimmed(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos) return {};
@@ -25,33 +19,9 @@ std::string trimmed(const std::string& s) {
 
 }  // namespace
 
-CayleySearch::CayleySearch() {
-    for (int k = 1; k <= kMaxOrder; ++k) names_[idx(k)] = priorNames_[idx(k)] = kCodes[idx(k)];
-    resetTable();
-}
+CayleySearch::CayleySearch() { resetTable(); }
 
 // ---------------------------------------------------------------- codes and names
-
-std::string CayleySearch::elementCode(int k) {
-    if (k < 1 || k > 21) return {};
-    return kCodes[idx(k)];
-}
-
-const std::string& CayleySearch::elementName(int k) const {
-    if (k >= 1 && k <= kMaxOrder) return names_[idx(k)];
-    if (k == 21) return kCodes[21];
-    return kCodes[0];
-}
-
-const std::string& CayleySearch::priorElementName(int k) const {
-    if (k >= 1 && k <= kMaxOrder) return priorNames_[idx(k)];
-    return kCodes[0];
-}
-
-void CayleySearch::setElementNames(const std::array<std::string, kSize>& names) {
-    priorNames_ = names_;
-    for (int k = 1; k <= kMaxOrder; ++k) names_[idx(k)] = names[idx(k)];
-}
 
 int CayleySearch::codeIndex(const std::string& code) const {
     if (code.size() != 1) return n_ + 1;
@@ -70,28 +40,7 @@ std::string CayleySearch::codeToName(const std::string& code) const {
     return elementName(codeIndex(code));
 }
 
-std::string CayleySearch::nameToCode(const std::string& name) const {
-    if (name.empty()) return {};
-    for (int k = 1; k <= kMaxOrder; ++k)
-        if (names_[idx(k)] == name) return kCodes[idx(k)];
-    return "?" + name;
-}
-
-std::string CayleySearch::translateName(const std::string& name) const {
-    if (name.empty()) return {};
-    for (int k = 1; k <= kMaxOrder; ++k)
-        if (priorNames_[idx(k)] == name) return names_[idx(k)];
-    return name;
-}
-
-const std::string& CayleySearch::elementCodeText(int value) {
-    return value >= 1 && value <= 21 ? kCodes[idx(value)] : kCodes[0];
-}
-
-std::string CayleySearch::entryText(int value) {
-    if (value >= 1 && value <= 21) return kCodes[idx(value)];
-    return {};
-}
+std::string CayleySearch::entryText(int value) { return ElementCodeText(value); }
 
 std::string CayleySearch::trialText(int i, int j) const {
     const int v = trial(i, j);
@@ -127,19 +76,6 @@ bool CayleySearch::setupTrace(const std::string& modeName) {
         return false;
     }
     return true;
-}
-
-bool CayleySearch::ruleEnabled(int rule) const {
-    return rule >= 0 && rule < kRuleCount && ruleEnabled_[idx(rule)];
-}
-
-void CayleySearch::setRuleEnabled(int rule, bool on) {
-    if (rule < 0 || rule >= kRuleCount) throw InvalidArgument("unknown optimizing rule");
-    ruleEnabled_[idx(rule)] = on;
-}
-
-bool CayleySearch::ruleActive(int rule) const {
-    return rule >= 0 && rule < kRuleCount && ruleActive_[idx(rule)];
 }
 
 // ---------------------------------------------------------------- trial table access
@@ -232,6 +168,20 @@ void CayleySearch::resetTable() {
     searchRow_ = searchColumn_ = branchRow_ = branchColumn_ = 2;
 }
 
+// ---------------------------------------------------------------- rules
+
+void CayleySearch::setupRules() {
+    rules_.setup(n_, includeIsomorphs_, manualEntry_);
+    fastConfigured_ = false;
+}
+
+void CayleySearch::noteSolutionRules() {
+    const int count = solutions_.count();
+    const bool cyclic = rules_.active(2) && count >= 1 && count <= kMaxSolutions && solutions_.solution(count) &&
+                        solutions_.solution(count)->Cyclic();
+    if (rules_.noteSolution(count, cyclic)) fastConfigured_ = false;
+}
+
 // ---------------------------------------------------------------- solutions
 
 const RecordResult& CayleySearch::recordSolution(SolutionRegistrar* registrar) {
@@ -248,7 +198,7 @@ const RecordResult& CayleySearch::recordSolution(SolutionRegistrar* registrar) {
             else if (v == kForeign)
                 cell = foreign_[idx(i)][idx(j)];
             else
-                cell.assign(elementCodeText(v));
+                cell.assign(ElementCodeText(v));
         }
     }
     solutions_.record(table, {n_, manualEntry_, includeIsomorphs_}, registrar);
@@ -260,11 +210,11 @@ const RecordResult& CayleySearch::recordSolution(SolutionRegistrar* registrar) {
 void CayleySearch::configureFastFill() {
     IncrementalFill::Rules r;
     r.n = n_;
-    r.elementOrders = ruleActive_[0];
-    r.cyclicOnly = ruleActive_[2] && cyclicFound_;
-    r.maxOrder = largestProperDivisor_;
-    r.blocks = ruleActive_[3];
-    for (const SubgroupBlock& b : blocks_) r.blockList.push_back({b.first, b.last, b.order});
+    r.elementOrders = rules_.active(0);
+    r.cyclicOnly = rules_.active(2) && rules_.cyclicFound();
+    r.maxOrder = rules_.largestProperDivisor();
+    r.blocks = rules_.active(3);
+    for (const SubgroupBlock& b : rules_.blocks()) r.blockList.push_back({b.first, b.last, b.order});
     fast_.configure(r);
     fastConfigured_ = true;
     firstChanged_ = 0;

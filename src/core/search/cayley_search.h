@@ -2,12 +2,14 @@
 // The Cayley-table search: finds every group of order n (1..20) by filling an
 // n x n multiplication table cell by cell.
 //
-// One CayleySearch object holds the whole state of one search: the element
-// codes and display names, the trial, work and reason tables, the odometer
-// position, the counters and flags shared with the search panel, the
-// optimizing rules (switches and rules in force, subgroup blocks, the row-2
-// bound) and the solution list. There is one search at a time; the desktop
-// program keeps one object for the whole run.
+// One CayleySearch object holds the whole state of one search: the trial,
+// work and reason tables, the odometer position, the counters and flags, and
+// its parts: the element names (element_names.h), the optimizing rules
+// (optimizing_rules.h) and the solution list (solution_list.h). The tables
+// and codes are in cayley_search.cpp, the odometer and the search step in
+// odometer.cpp, the fill with the rules' tests in fill_logic.cpp. A SearchRun
+// (search_run.h) drives it. The desktop program keeps one object for the
+// whole run.
 //
 // Representation
 // --------------
@@ -52,7 +54,9 @@
 
 #include "core/group/group.h"
 #include "core/host/progress.h"
+#include "core/search/element_names.h"
 #include "core/search/incremental_fill.h"
+#include "core/search/optimizing_rules.h"
 #include "core/search/solution_list.h"
 
 namespace quorix {
@@ -76,7 +80,7 @@ public:
     static constexpr int kMaxOrder = 20;
     static constexpr int kSize = kMaxOrder + 1;  // table dimension (slot 0 unused)
     static constexpr int kMaxSolutions = SolutionList::kMaxSolutions;
-    static constexpr int kRuleCount = 5;
+    static constexpr int kRuleCount = OptimizingRules::kRuleCount;
     static constexpr std::uint8_t kForeign = 64;  // a text that names no element
     using Table = std::array<std::array<std::uint8_t, kSize>, kSize>;
 
@@ -87,21 +91,21 @@ public:
     // ---- element codes and names ----------------------------------------
     // The code of element k: "1" for k = 1, the character 95 + k for
     // k = 2..21 ("a".."s", and "t" one past the last element).
-    static std::string elementCode(int k);
+    static std::string elementCode(int k) { return ElementCodeText(k); }
     // Display name of element k (1..20); the code for k above 20.
-    const std::string& elementName(int k) const;
-    const std::string& priorElementName(int k) const;
+    const std::string& elementName(int k) const { return names_.name(k); }
+    const std::string& priorElementName(int k) const { return names_.priorName(k); }
     // Renaming: the current names become the prior names and names[k]
     // (k = 1..20; names[0] unused) the current ones.
-    void setElementNames(const std::array<std::string, kSize>& names);
+    void setElementNames(const ElementNames::List& names) { names_.rename(names); }
     // Index 1..n of a code; n + 1 for anything else (empty text included).
     int codeIndex(const std::string& code) const;
     // Display name of a table text: "" -> "", "?x" -> "x", code -> its name.
     std::string codeToName(const std::string& code) const;
     // Code of the first element (1..20) named exactly so; "?" + name if none.
-    std::string nameToCode(const std::string& name) const;
+    std::string nameToCode(const std::string& name) const { return names_.nameToCode(name); }
     // The current name of the first element whose prior name is `name`.
-    std::string translateName(const std::string& name) const;
+    std::string translateName(const std::string& name) const { return names_.translate(name); }
 
     // ---- order, modes and switches ---------------------------------------
     int searchOrder() const { return n_; }
@@ -122,10 +126,10 @@ public:
     void setIncludeIsomorphs(bool on) { includeIsomorphs_ = on; }
     // The user's switches of the five optimizing rules (take effect at the
     // next resetTable).
-    bool ruleEnabled(int rule) const;
-    void setRuleEnabled(int rule, bool on);
+    bool ruleEnabled(int rule) const { return rules_.enabled(rule); }
+    void setRuleEnabled(int rule, bool on) { rules_.setEnabled(rule, on); }
     // The rules in force for the current order and mode (set by setupRules).
-    bool ruleActive(int rule) const;
+    bool ruleActive(int rule) const { return rules_.active(rule); }
     // Reasons are kept (and shown) in manual entry mode and in Trace by step.
     bool reasonsStored() const { return manualEntry_ || traceMode_ == TraceMode::ByStep; }
 
@@ -203,22 +207,22 @@ public:
     int elementOrder(int x);
 
     // ---- optimizing rules ----------------------------------------------------------
+    // The rules in force for the current order and mode, the blocks and the row-2 bound.
     void setupRules();
-    bool precheckRules() const;  // true: reject the trial
+    bool precheckRules() const { return rules_.rejects(trial_[2][2]); }  // true: reject the trial
+    // The rule pass of the fill.
     void checkRules();
     // After the newest solution was shown: rule 2 notes a cyclic solution,
     // rule 4 ends the search after the second solution.
     void noteSolutionRules();
-    bool allSolutionsFound() const { return allSolutionsFound_; }
-    bool cyclicFound() const { return cyclicFound_; }
-    int largestProperDivisor() const { return largestProperDivisor_; }
-    struct SubgroupBlock {
-        int first = 0, last = 0, order = 0, codeSum = 0;
-    };
-    int blockCount() const { return static_cast<int>(blocks_.size()); }
-    const SubgroupBlock& block(int k) const { return blocks_[static_cast<std::size_t>(k - 1)]; }  // k = 1..blockCount
-    // The row-2 bound: index of the last value tried at (2, j).
-    int rowTwoSuccessor(int j) const { return rowTwoSuccessor_[idx(j)]; }
+    const OptimizingRules& rules() const { return rules_; }
+    bool allSolutionsFound() const { return rules_.allSolutionsFound(); }
+    bool cyclicFound() const { return rules_.cyclicFound(); }
+    int largestProperDivisor() const { return rules_.largestProperDivisor(); }
+    using SubgroupBlock = OptimizingRules::SubgroupBlock;
+    int blockCount() const { return rules_.blockCount(); }
+    const SubgroupBlock& block(int k) const { return rules_.block(k); }  // k = 1..blockCount
+    int rowTwoSuccessor(int j) const { return rules_.rowTwoSuccessor(j); }
 
     // ---- solution list ------------------------------------------------------------------
     // Turns the complete trial table into a Group and records it in the
@@ -260,13 +264,10 @@ private:
     void checkElementOrders();
     void checkCyclicOnly();
     void checkSubgroupBlock(int k);
-    void setupSubgroupBlocks();
-    int firstBlockOf(int x) const;
     std::string position(int i, int j) const;
-    static const std::string& elementCodeText(int value);  // "" outside 1..21
 
     int n_ = 1;
-    std::array<std::string, kSize> names_{}, priorNames_{};
+    ElementNames names_;
     Table trial_{}, work_{};
     std::array<std::array<std::string, kSize>, kSize> reason_{};
     std::array<std::array<std::string, kSize>, kSize> foreign_{};  // texts of foreign trial entries
@@ -289,15 +290,7 @@ private:
     int yieldInterval_ = 32000;
     SearchStats stats_;
 
-    // Optimizing rules.
-    std::array<bool, kRuleCount> ruleEnabled_{true, true, true, true, true};
-    std::array<bool, kRuleCount> ruleActive_{};
-    bool allSolutionsFound_ = false;
-    bool cyclicFound_ = false;
-    int largestProperDivisor_ = 1;
-    std::vector<SubgroupBlock> blocks_;
-    std::array<int, kSize> rowTwoSuccessor_{};
-
+    OptimizingRules rules_;
     SolutionList solutions_;
     CayleyTable tableBuffer_;
     std::vector<std::string> messages_;

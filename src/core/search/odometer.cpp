@@ -40,7 +40,7 @@ void CayleySearch::advanceCell() {
         }
         bool may = value != n_;
         if (may && !includeIsomorphs_ && searchRow_ == 2 && searchColumn_ < n_ &&
-            value == rowTwoSuccessor_[idx(searchColumn_)])
+            value == rules_.rowTwoSuccessor(searchColumn_))
             may = false;
         if (may) {
             // The next code after the value (an entry that is no code of this
