@@ -22,15 +22,14 @@ bool SearchRun::start() {
 }
 
 SearchOutcome SearchRun::step(Progress& progress) {
+    // Past the duplicate shown by the step before.
+    search_.prepareContinue();
     search_.findNext(progress);
     if (!search_.stepReady()) return SearchOutcome::Exhausted;
     if (search_.complete()) {
         const RecordResult& r = search_.recordSolution(registrar_);
         if (!r.generated) return SearchOutcome::Refused;
-        if (!r.kept) {
-            search_.prepareContinue();
-            return SearchOutcome::Duplicate;
-        }
+        if (!r.kept) return SearchOutcome::Duplicate;
         return r.stored ? SearchOutcome::Solution : SearchOutcome::OverLimit;
     }
     if (search_.traceMode() == TraceMode::ByStep) return SearchOutcome::Step;

@@ -35,7 +35,7 @@ enum class SearchOutcome {
     Incomplete,  // a step of the timed modes with an incomplete table; the run goes on
     Solution,    // a complete table kept and stored (search.lastRecord())
     OverLimit,   // a complete table kept past the first 100: counted and registered, not stored
-    Duplicate,   // a complete table isomorphic to an earlier solution, dropped; the run goes on
+    Duplicate,   // a complete table isomorphic to an earlier solution, dropped; the next step goes past it
     Refused,     // a complete table the group model refused (search.lastRecord().error)
     Halted,      // the progress object asked to stop; the table is incomplete
     Exhausted,   // no more solutions

@@ -542,12 +542,13 @@ void MainForm::getNextSolution() {
     endProcessing();
     progress().clearStop();
     showTable();
-    if (showsSolution(outcome)) showAnalysis();
+    showSolution(outcome);
 }
 
-bool MainForm::showsSolution(SearchOutcome outcome) {
-    return outcome == SearchOutcome::Solution || outcome == SearchOutcome::OverLimit ||
-           outcome == SearchOutcome::Refused;
+void MainForm::showSolution(SearchOutcome outcome) {
+    if (outcome == SearchOutcome::Refused) host().message(search_.lastRecord().error);
+    if (outcome == SearchOutcome::Solution || outcome == SearchOutcome::OverLimit || outcome == SearchOutcome::Refused)
+        showAnalysis();
 }
 
 void MainForm::timerTick() {
@@ -569,7 +570,7 @@ void MainForm::timerTick() {
             showTable();
             endProcessing();
             progress().clearStop();
-            if (showsSolution(outcome)) showAnalysis();
+            showSolution(outcome);
             return;
     }
 }

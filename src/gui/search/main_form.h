@@ -71,7 +71,8 @@ private:
     // The grid after the engine's resetTable: no red cells, the table shown,
     // Get Next Solution, Check, the check box and Set Element Names enabled.
     void showResetTable();
-    static bool showsSolution(SearchOutcome outcome);
+    // After a run or tick: the refusal message, and the analysis of a solution.
+    void showSolution(SearchOutcome outcome);
     void showTable();
     void clearInferences();
     void setManualEntry(bool on);

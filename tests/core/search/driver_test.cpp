@@ -252,24 +252,6 @@ TEST(SearchRun, RuleFourEndsAtOnceAndManualEntryStartsANewSearch) {
     EXPECT_EQ(run.run(progress), SearchOutcome::Solution);
 }
 
-TEST(SearchRun, TheHundredAndFirstKeptSolutionIsOverTheLimit) {
-    CayleySearch s;
-    s.setIncludeIsomorphs(true);
-    s.setSearchOrder(7);
-    SearchRun run(s);
-    Progress progress;
-    SearchOutcome o = SearchOutcome::Solution;
-    for (int k = 1; k <= 101; ++k) {
-        ASSERT_TRUE(run.start());
-        o = run.run(progress);
-        if (k <= 100) ASSERT_EQ(o, SearchOutcome::Solution) << k;
-    }
-    EXPECT_EQ(o, SearchOutcome::OverLimit);
-    EXPECT_EQ(s.solutionCount(), 101);
-    EXPECT_EQ(s.lastRecord().id, "Group #7(101)");
-    EXPECT_FALSE(s.lastRecord().stored);
-}
-
 TEST(Continue, PrepareContinueCarriesBackToTheBranchCell) {
     testing::FakeHost host;
     CayleySearch s;

@@ -497,21 +497,6 @@ TEST(GridRules, NextCellIndexWalksRowsAndWrapsToTheStart) {
     EXPECT_EQ(NextCellIndex(grid::CellIndex(2, 2), 2), 21);
 }
 
-TEST(GridRules, GeometryFollowsTheLongestName) {
-    const grid::Geometry automatic = grid::ComputeGeometry(false, 7);
-    EXPECT_EQ(automatic.cellWidth, 615);
-    EXPECT_EQ(automatic.maxLength, 1);
-    EXPECT_EQ(automatic.firstColumn, 480);
-    EXPECT_EQ(automatic.pitch, 720);
-    const grid::Geometry none = grid::ComputeGeometry(true, 0);
-    EXPECT_EQ(none.maxLength, 0);
-    EXPECT_EQ(none.firstColumn, 480);
-    const grid::Geometry longNames = grid::ComputeGeometry(true, 5);
-    EXPECT_EQ(longNames.cellWidth, 1015);
-    EXPECT_EQ(longNames.firstColumn, 1525);
-    EXPECT_EQ(longNames.pitch, 1120);
-}
-
 TEST(GridRules, CodeKeysAndOrderAnswers) {
     EXPECT_EQ(grid::FilterCodeKey('B', 3), 'b');
     EXPECT_EQ(grid::FilterCodeKey('1', 1), '1');
