@@ -55,7 +55,7 @@ OptimizingRulesPanel::OptimizingRulesPanel(CayleySearch& search, QWidget* parent
              240, 150, 8500, 1500);
     long top = 1800;
     for (int k = 0; k < 5; ++k) {
-        addLabel(QStringLiteral("labelMark_%1").arg(k), QString::fromLatin1(kRuleMarks[k]), 120, top + 60, 700, 300);
+        addLabel(QStringLiteral("labelMark_%1").arg(k), QString::fromLatin1(kRuleMarks[k]), 120, top + 150, 700, 300);
         // The rule text is the box's own caption (clicking it toggles the
         // box), broken into lines that fit beside the box.
         auto* box = addControl<QCheckBox>(QStringLiteral("chkOptRule_%1").arg(k), 800, top, 7950, 600);
