@@ -78,6 +78,7 @@ BENCHMARK(BM_AllAutomorphismsS5)->Unit(benchmark::kMillisecond);
 #include "core/report/views.h"
 #include "core/workbench/workbench.h"
 #include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 
 namespace {
 
@@ -88,7 +89,9 @@ void BM_SummaryViewOrder16(benchmark::State& state) {
         std::vector<SummarySolution> out;
         CayleySearch s;
         s.setSearchOrder(16);
-        while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+        SearchRun run(s);
+        Progress progress;
+        while (run.start() && run.run(progress) == SearchOutcome::Solution) run.solutionShown();
         for (int slot = 1; slot <= s.solutionCount(); ++slot) out.push_back({s.solution(slot), s.solutionIsomorph(slot)});
         return out;
     }();

@@ -4,8 +4,21 @@
 #include <benchmark/benchmark.h>
 
 #include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 
 namespace {
+
+// Get Next Solution pressed until the end of the solutions.
+void runToTheEnd(quorix::CayleySearch& s) {
+    quorix::SearchRun run(s);
+    quorix::Progress progress;
+    while (run.start()) {
+        const quorix::SearchOutcome outcome = run.run(progress);
+        if (outcome == quorix::SearchOutcome::Refused) continue;
+        if (outcome != quorix::SearchOutcome::Solution && outcome != quorix::SearchOutcome::OverLimit) break;
+        run.solutionShown();
+    }
+}
 
 void runSearch(benchmark::State& state, quorix::CayleySearch::FillEngine engine) {
     const int n = static_cast<int>(state.range(0));
@@ -14,7 +27,7 @@ void runSearch(benchmark::State& state, quorix::CayleySearch::FillEngine engine)
         quorix::CayleySearch s;
         s.setFillEngine(engine);
         s.setSearchOrder(n);
-        while (s.getNextSolution() == quorix::CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+        runToTheEnd(s);
         trials = s.stats().trials;
         benchmark::DoNotOptimize(s.solutionCount());
     }
@@ -29,7 +42,7 @@ void BM_SearchAllOrders(benchmark::State& state) {
         for (int n = 1; n <= 20; ++n) {
             quorix::CayleySearch s;
             s.setSearchOrder(n);
-            while (s.getNextSolution() == quorix::CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+            runToTheEnd(s);
             benchmark::DoNotOptimize(s.solutionCount());
         }
 }

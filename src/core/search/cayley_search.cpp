@@ -1,21 +1,14 @@
-// Search state, element codes and names, the odometer and the search step.
+// Search state: codes and texts of the table entries, the trial table, the
+// start values, the solutions recorded and the glue of the incremental fill.
 
 #include "core/search/cayley_search.h"
 
+#include <cassert>
 #include <cmath>
-
-#include "core/host/host.h"
 
 namespace quorix {
 
 namespace {
-
-const std::array<std::string, 23> kCodes = [] {
-    std::array<std::string, 23> c{};
-    c[1] = "1";
-    for (int k = 2; k <= 22; ++k) c[static_cast<std::size_t>(k)] = std::string(1, static_cast<char>(95 + k));
-    return c;
-}();
 
 std::string trimmed(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r\n");
@@ -26,33 +19,9 @@ std::string trimmed(const std::string& s) {
 
 }  // namespace
 
-CayleySearch::CayleySearch() {
-    for (int k = 1; k <= kMaxOrder; ++k) names_[idx(k)] = priorNames_[idx(k)] = kCodes[idx(k)];
-    resetTable();
-}
+CayleySearch::CayleySearch() { resetTable(); }
 
 // ---------------------------------------------------------------- codes and names
-
-std::string CayleySearch::elementCode(int k) {
-    if (k < 1 || k > 21) return {};
-    return kCodes[idx(k)];
-}
-
-const std::string& CayleySearch::elementName(int k) const {
-    if (k >= 1 && k <= kMaxOrder) return names_[idx(k)];
-    if (k == 21) return kCodes[21];
-    return kCodes[0];
-}
-
-const std::string& CayleySearch::priorElementName(int k) const {
-    if (k >= 1 && k <= kMaxOrder) return priorNames_[idx(k)];
-    return kCodes[0];
-}
-
-void CayleySearch::setElementNames(const std::array<std::string, kSize>& names) {
-    priorNames_ = names_;
-    for (int k = 1; k <= kMaxOrder; ++k) names_[idx(k)] = names[idx(k)];
-}
 
 int CayleySearch::codeIndex(const std::string& code) const {
     if (code.size() != 1) return n_ + 1;
@@ -71,28 +40,7 @@ std::string CayleySearch::codeToName(const std::string& code) const {
     return elementName(codeIndex(code));
 }
 
-std::string CayleySearch::nameToCode(const std::string& name) const {
-    if (name.empty()) return {};
-    for (int k = 1; k <= kMaxOrder; ++k)
-        if (names_[idx(k)] == name) return kCodes[idx(k)];
-    return "?" + name;
-}
-
-std::string CayleySearch::translateName(const std::string& name) const {
-    if (name.empty()) return {};
-    for (int k = 1; k <= kMaxOrder; ++k)
-        if (priorNames_[idx(k)] == name) return names_[idx(k)];
-    return name;
-}
-
-const std::string& CayleySearch::elementCodeText(int value) {
-    return value >= 1 && value <= 21 ? kCodes[idx(value)] : kCodes[0];
-}
-
-std::string CayleySearch::entryText(int value) {
-    if (value >= 1 && value <= 21) return kCodes[idx(value)];
-    return {};
-}
+std::string CayleySearch::entryText(int value) { return ElementCodeText(value); }
 
 std::string CayleySearch::trialText(int i, int j) const {
     const int v = trial(i, j);
@@ -112,40 +60,22 @@ void CayleySearch::setSearchOrder(int n) {
     resetTable();
 }
 
-void CayleySearch::setTraceMode(int mode) {
-    if (mode < kTraceByStep || mode > kTraceOff) throw InvalidArgument("unknown trace mode");
-    traceMode_ = mode;
-}
-
 bool CayleySearch::setupTrace(const std::string& modeName) {
     if (modeName == "Trace by step") {
-        traceMode_ = kTraceByStep;
+        traceMode_ = TraceMode::ByStep;
     } else if (modeName == "Fast trace") {
-        traceMode_ = kTraceTimed;
+        traceMode_ = TraceMode::Timed;
         timerIntervalMs_ = 100;
     } else if (modeName == "Very fast trace") {
-        traceMode_ = kTraceTimed;
+        traceMode_ = TraceMode::Timed;
         timerIntervalMs_ = 10;
     } else if (modeName == "Trace off") {
-        traceMode_ = kTraceOff;
+        traceMode_ = TraceMode::Off;
     } else {
-        showMessage("Program error (setupTrace)");
+        assert(!"setupTrace: unknown trace mode name");
         return false;
     }
     return true;
-}
-
-bool CayleySearch::ruleEnabled(int rule) const {
-    return rule >= 0 && rule < kRuleCount && ruleEnabled_[idx(rule)];
-}
-
-void CayleySearch::setRuleEnabled(int rule, bool on) {
-    if (rule < 0 || rule >= kRuleCount) throw InvalidArgument("unknown optimizing rule");
-    ruleEnabled_[idx(rule)] = on;
-}
-
-bool CayleySearch::ruleActive(int rule) const {
-    return rule >= 0 && rule < kRuleCount && ruleActive_[idx(rule)];
 }
 
 // ---------------------------------------------------------------- trial table access
@@ -238,194 +168,41 @@ void CayleySearch::resetTable() {
     searchRow_ = searchColumn_ = branchRow_ = branchColumn_ = 2;
 }
 
-void CayleySearch::moveToFirstEmpty() {
-    // Every searched cell before firstEmptyHint_ is filled.
-    const int positions = (n_ - 1) * (n_ - 1);
-    for (int p = firstEmptyHint_; p < positions; ++p) {
-        const int i = p / (n_ - 1) + 2, j = p % (n_ - 1) + 2;
-        if (trial_[idx(i)][idx(j)] == 0) {
-            firstEmptyHint_ = p;
-            searchRow_ = i;
-            searchColumn_ = j;
-            return;
-        }
-    }
-    firstEmptyHint_ = positions;
-    searchRow_ = n_ + 1;
-    searchColumn_ = 2;
+// ---------------------------------------------------------------- rules
+
+void CayleySearch::setupRules() {
+    rules_.setup(n_, includeIsomorphs_, manualEntry_);
+    fastConfigured_ = false;
 }
 
-void CayleySearch::advanceCell() {
-    advanceOk_ = false;
-    bool exhausted = false;
-    while (!advanceOk_ && !exhausted) {
-        if (searchRow_ > n_) {
-            searchRow_ = n_;
-            searchColumn_ = n_;
-        }
-        const int value = trial_[idx(searchRow_)][idx(searchColumn_)];
-        if (value == 0) {
-            setTrialCell(searchRow_, searchColumn_, 1);
-            advanceOk_ = true;
-            --emptyCellCount_;
-            break;
-        }
-        bool may = value != n_;
-        if (may && !includeIsomorphs_ && searchRow_ == 2 && searchColumn_ < n_ &&
-            value == rowTwoSuccessor_[idx(searchColumn_)])
-            may = false;
-        if (may) {
-            // The next code after the value (an entry that is no code of this
-            // table goes on as the code one past the last).
-            setTrialCell(searchRow_, searchColumn_, static_cast<std::uint8_t>(valueIndex(value) + 1));
-            advanceOk_ = true;
-        } else {
-            setTrialCell(searchRow_, searchColumn_, 0);
-            ++emptyCellCount_;
-            if (searchColumn_ > 2) {
-                --searchColumn_;
-            } else if (searchRow_ == 2) {
-                exhausted = true;
-            } else {
-                --searchRow_;
-                searchColumn_ = n_;
-            }
-        }
-    }
-    if (advanceOk_) ++stats_.trials;
+void CayleySearch::noteSolutionRules() {
+    const int count = solutions_.count();
+    const bool cyclic = rules_.active(2) && count >= 1 && count <= kMaxSolutions && solutions_.solution(count) &&
+                        solutions_.solution(count)->Cyclic();
+    if (rules_.noteSolution(count, cyclic)) fastConfigured_ = false;
 }
 
-void CayleySearch::commitInferences() {
-    for (;;) {
-        if (searchRow_ == n_ && searchColumn_ == n_) {
-            tableFinished_ = true;
-            return;
-        }
-        int i = searchRow_, j = searchColumn_ + 1;
-        if (j > n_) {
-            ++i;
-            j = 2;
-        }
-        if (i > n_) return;  // position past the end: nothing follows
-        const std::uint8_t v = work_[idx(i)][idx(j)];
-        if (v == 0) return;
-        searchRow_ = i;
-        searchColumn_ = j;
-        if (trial_[idx(i)][idx(j)] == 0) --emptyCellCount_;
-        setTrialCell(i, j, v);
-    }
-}
+// ---------------------------------------------------------------- solutions
 
-void CayleySearch::prepareContinue() {
-    if (!tableFinished_) return;
-    tableFinished_ = false;
-    int i = branchRow_, j = branchColumn_;
-    for (;;) {
-        ++j;
-        if (j > n_) {
-            ++i;
-            j = 2;
-        }
-        if (i > n_) break;
-        if (trial_[idx(i)][idx(j)] == 0) --emptyCellCount_;
-        setTrialCell(i, j, static_cast<std::uint8_t>(n_));
-    }
-}
-
-void CayleySearch::findNext() {
-    if (n_ == 1) {
-        stepReady_ = solutionCount_ < 1;
-        return;
-    }
-    stepReady_ = false;
-    moveToFirstEmpty();
-    advanceOk_ = true;
-    for (;;) {
-        if (stepReady_ || !advanceOk_) return;
-        advanceCell();
-        if (!advanceOk_) continue;
-        if (precheckRules()) {
-            advanceOk_ = false;
-            continue;
-        }
-        const int saveRow = searchRow_, saveColumn = searchColumn_;
-        branchRow_ = searchRow_;
-        branchColumn_ = searchColumn_;
-        ++stats_.fills;
-        const bool literal = fillEngine_ == FillEngine::Literal || reasonsStored();
-        if (literal) {
-            fillTable();
-        } else if (fillEngine_ == FillEngine::Verify) {
-            fastFill();
-            const bool fastConflict = conflictFound_;
-            const Table fastTable = work_;
-            fillTable();
-            ++fillsCompared_;
-            bool same = fastConflict == conflictFound_;
-            if (same && !conflictFound_)
-                for (int i = 1; i <= n_ && same; ++i)
-                    for (int j = 1; j <= n_; ++j)
-                        if (fastTable[idx(i)][idx(j)] != work_[idx(i)][idx(j)]) {
-                            same = false;
-                            break;
-                        }
-            if (!same) ++fillMismatches_;
-        } else {
-            fastFill();
-        }
-        searchRow_ = saveRow;
-        searchColumn_ = saveColumn;
-        if (!conflictFound_) {
-            if (traceMode_ == kTraceByStep) {
-                stepReady_ = true;
-            } else {
-                commitInferences();
-                if (traceMode_ == kTraceTimed) {
-                    stepReady_ = true;
-                } else if (emptyCellCount_ == 0) {
-                    stepReady_ = true;
-                } else {
-                    moveToFirstEmpty();
-                }
-            }
-            if (emptyCellCount_ == 0) ++stats_.completeTables;
-        }
-        if (traceMode_ == kTraceOff) {
-            if (++yieldCounter_ > yieldInterval_) {
-                host().pumpEvents();
-                if (host().haltRequested()) stepReady_ = true;
-                yieldCounter_ = 0;
-            }
+const RecordResult& CayleySearch::recordSolution(SolutionRegistrar* registrar) {
+    CayleyTable& table = tableBuffer_;
+    table.resize(static_cast<std::size_t>(n_));
+    for (int i = 1; i <= n_; ++i) {
+        auto& row = table[static_cast<std::size_t>(i - 1)];
+        row.resize(static_cast<std::size_t>(n_));
+        for (int j = 1; j <= n_; ++j) {
+            const int v = trial(i, j);
+            std::string& cell = row[static_cast<std::size_t>(j - 1)];
+            if (manualEntry_)
+                cell = codeToName(trialText(i, j));
+            else if (v == kForeign)
+                cell = foreign_[idx(i)][idx(j)];
+            else
+                cell.assign(ElementCodeText(v));
         }
     }
-}
-
-CayleySearch::RunResult CayleySearch::getNextSolution(SolutionRegistrar* registrar) {
-    if (allSolutionsFound_) {
-        stepReady_ = false;
-        return RunResult::Exhausted;
-    }
-    prepareContinue();
-    yieldCounter_ = 0;
-    RunResult result = RunResult::Halted;
-    while (!host().haltRequested()) {
-        findNext();
-        if (!stepReady_) {
-            result = RunResult::Exhausted;
-            break;
-        }
-        if (emptyCellCount_ == 0) {
-            // A table the group model refuses has been reported; the search
-            // goes past it like past a dropped duplicate.
-            if (recordSolution(registrar).kept) {
-                result = RunResult::SolutionStored;
-                break;
-            }
-            prepareContinue();
-        }
-    }
-    host().setHaltRequested(false);
-    return result;
+    solutions_.record(table, {n_, manualEntry_, includeIsomorphs_}, registrar);
+    return solutions_.last();
 }
 
 // ---------------------------------------------------------------- fast fill glue
@@ -433,11 +210,11 @@ CayleySearch::RunResult CayleySearch::getNextSolution(SolutionRegistrar* registr
 void CayleySearch::configureFastFill() {
     IncrementalFill::Rules r;
     r.n = n_;
-    r.elementOrders = ruleActive_[0];
-    r.cyclicOnly = ruleActive_[2] && cyclicFound_;
-    r.maxOrder = largestProperDivisor_;
-    r.blocks = ruleActive_[3];
-    for (const SubgroupBlock& b : blocks_) r.blockList.push_back({b.first, b.last, b.order});
+    r.elementOrders = rules_.active(0);
+    r.cyclicOnly = rules_.active(2) && rules_.cyclicFound();
+    r.maxOrder = rules_.largestProperDivisor();
+    r.blocks = rules_.active(3);
+    for (const SubgroupBlock& b : rules_.blocks()) r.blockList.push_back({b.first, b.last, b.order});
     fast_.configure(r);
     fastConfigured_ = true;
     firstChanged_ = 0;

@@ -2,12 +2,14 @@
 // The Cayley-table search: finds every group of order n (1..20) by filling an
 // n x n multiplication table cell by cell.
 //
-// One CayleySearch object holds the whole state of one search: the element
-// codes and display names, the trial, work and reason tables, the odometer
-// position, the counters and flags shared with the search panel, the
-// optimizing rules (switches and rules in force, subgroup blocks, the row-2
-// bound) and the solution list. There is one search at a time; the desktop
-// program keeps one object for the whole run.
+// One CayleySearch object holds the whole state of one search: the trial,
+// work and reason tables, the odometer position, the counters and flags, and
+// its parts: the element names (element_names.h), the optimizing rules
+// (optimizing_rules.h) and the solution list (solution_list.h). The tables
+// and codes are in cayley_search.cpp, the odometer and the search step in
+// odometer.cpp, the fill with the rules' tests in fill_logic.cpp. A SearchRun
+// (search_run.h) drives it. The desktop program keeps one object for the
+// whole run.
 //
 // Representation
 // --------------
@@ -28,99 +30,42 @@
 // The product i*j stands at (i, j). Row 1 and column 1 always hold the
 // identity's row and column.
 //
-// How the search panel drives the engine
-// --------------------------------------
-// The engine keeps the state; the panel keeps its controls, its stop flag and
-// the grid, and refreshes the grid after every call that changes the tables
-// (trialText / workText / isInference / reason give what each cell shows).
+// Driving the search
+// ------------------
+// A SearchRun (search_run.h) runs Get Next Solution, the timer ticks of the
+// timed modes and Check on this state and tells its caller what to show;
+// the panel keeps its controls and the grid and refreshes the grid from
+// trialText / workText / isInference / reason. Reaching the user is the
+// caller's: the engine returns conflict texts, refusals (lastRecord().error)
+// and the messages of impossible fills (takeMessages()).
 //
-//   start-up      setupTrace(mode name from the preferences);
-//                 setManualSolutionCount(register's last Manual number);
-//                 setSearchOrder(n) (runs resetTable); clearSolutions().
-//   resetTable    the panel then clears its red cells, redraws the grid and
-//                 enables Get Next Solution, Check, the check box and Set
-//                 Element Names.
-//   Get Next Solution / Get Next Step
-//                 if allSolutionsFound(): setStepReady(false), end of solutions.
-//                 if manualEntry(): setManualEntry(false), resetTable(),
-//                 clearSolutions() (a new automatic search).
-//                 prepareContinue(); clear the stop flag;
-//                 Trace off: setYieldCounter(0), then, until stopped or
-//                 host().haltRequested(): findNext(); if !stepReady() -> end
-//                 of solutions; else afterStep. (getNextSolution() is this
-//                 loop ready-made, without the display.)
-//                 Trace by step: the same loop without yields.
-//                 Fast / Very fast trace: start the timer (timerIntervalMs()).
-//   timer tick    findNext() once; if !stepReady() -> end of solutions, else
-//                 afterStep.
-//   afterStep     if complete(): r = recordSolution(registrar); if !r.kept
-//                 (an isomorphic duplicate), prepareContinue() and go on;
-//                 else set the stop flag. An incomplete table sets the stop
-//                 flag only in Trace by step.
-//   shown solution  after opening the analysis panel: noteSolutionRules().
-//   Check         readGrid(cell texts), fillTable(); conflictFound() ->
-//                 message conflictMessage(); else complete() ->
-//                 recordSolution(registrar), analysis panel,
-//                 noteSolutionRules().
-//   typing        a key is accepted when codeIndex(key) <= searchOrder();
-//                 clearInferences() when a cell changes.
-//   Restart       setManualEntry(true), resetTable(), clearSolutions().
-//   Set Element Names  setElementNames(names); grid texts through
-//                 translateName; clearSolutions().
-//   Set Optimizing Rules  setRuleEnabled(k, ...), then Restart.
-//   Include Isomorphic Equivalents  setIncludeIsomorphs(ticked).
-//   Halt          host().setHaltRequested(true).
-//
-// In Trace off, findNext yields to the user interface through
-// host().pumpEvents() after every yieldInterval() fills and stops (stepReady
-// set, the table possibly incomplete) when host().haltRequested() is then
-// set; the caller clears the halt flag. Trace by step and the timed modes
-// never yield. In Trace by step every non-contradictory trial stops the
-// search and nothing is committed; the deduced cells are in the work table
-// with their reasons.
-//
-// The engine never shows anything itself except program-error messages,
-// which go through showMessage().
+// In Trace off, findNext yields to its Progress after every yieldInterval()
+// fills and stops (stepReady set, the table possibly incomplete) when a stop
+// was requested. Trace by step and the timed modes never yield. In Trace by
+// step every non-contradictory trial stops the search and nothing is
+// committed; the deduced cells are in the work table with their reasons.
 
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/group/group.h"
+#include "core/host/progress.h"
+#include "core/search/element_names.h"
 #include "core/search/incremental_fill.h"
+#include "core/search/optimizing_rules.h"
+#include "core/search/solution_list.h"
 
 namespace quorix {
 
-// The three trace modes of the search (traceMode).
-enum TraceMode : int {
-    kTraceByStep = 1,  // every non-contradictory trial is shown, reasons stored
-    kTraceTimed = 2,   // Fast trace / Very fast trace: one findNext per timer tick
-    kTraceOff = 3,     // runs to the next complete table, yielding now and then
-};
-
-// Receives the solutions that recordSolution registers. The group register
-// (or the command-line tool) implements it; the search does not depend on it.
-class SolutionRegistrar {
-public:
-    virtual ~SolutionRegistrar() = default;
-    // Registers the group under the ID (the group's GroupID is already set).
-    virtual void registerSolution(const GroupPtr& group, const std::string& id) = 0;
-    // The number part of the newest "Manual" ID known to the register; a
-    // manually entered solution takes the next number.
-    virtual int lastManualNumber() const = 0;
-    virtual void setLastManualNumber(int number) = 0;
-};
-
-// What recordSolution did with the newest complete table.
-struct RecordResult {
-    bool generated = false;  // the table became a Group (false: refused, message shown)
-    bool kept = false;       // counted as a solution (false: isomorphic duplicate dropped)
-    bool stored = false;     // kept within the first 100 solutions (in solutionList)
-    int isomorphIndex = 0;   // slot of the first earlier isomorphic solution, 0 if none
-    GroupPtr group;          // the new group (also when dropped)
-    std::string id;          // the ID it was registered under ("" when dropped)
+// The three trace modes of the search.
+enum class TraceMode {
+    ByStep = 1,  // every non-contradictory trial is shown, reasons stored
+    Timed = 2,   // Fast trace / Very fast trace: one findNext per timer tick
+    Off = 3,     // runs to the next complete table, yielding now and then
 };
 
 // Counters of one search, for reports and benchmarks.
@@ -134,8 +79,8 @@ class CayleySearch {
 public:
     static constexpr int kMaxOrder = 20;
     static constexpr int kSize = kMaxOrder + 1;  // table dimension (slot 0 unused)
-    static constexpr int kMaxSolutions = 100;
-    static constexpr int kRuleCount = 5;
+    static constexpr int kMaxSolutions = SolutionList::kMaxSolutions;
+    static constexpr int kRuleCount = OptimizingRules::kRuleCount;
     static constexpr std::uint8_t kForeign = 64;  // a text that names no element
     using Table = std::array<std::array<std::uint8_t, kSize>, kSize>;
 
@@ -146,32 +91,31 @@ public:
     // ---- element codes and names ----------------------------------------
     // The code of element k: "1" for k = 1, the character 95 + k for
     // k = 2..21 ("a".."s", and "t" one past the last element).
-    static std::string elementCode(int k);
+    static std::string elementCode(int k) { return ElementCodeText(k); }
     // Display name of element k (1..20); the code for k above 20.
-    const std::string& elementName(int k) const;
-    const std::string& priorElementName(int k) const;
+    const std::string& elementName(int k) const { return names_.name(k); }
+    const std::string& priorElementName(int k) const { return names_.priorName(k); }
     // Renaming: the current names become the prior names and names[k]
     // (k = 1..20; names[0] unused) the current ones.
-    void setElementNames(const std::array<std::string, kSize>& names);
+    void setElementNames(const ElementNames::List& names) { names_.rename(names); }
     // Index 1..n of a code; n + 1 for anything else (empty text included).
     int codeIndex(const std::string& code) const;
     // Display name of a table text: "" -> "", "?x" -> "x", code -> its name.
     std::string codeToName(const std::string& code) const;
     // Code of the first element (1..20) named exactly so; "?" + name if none.
-    std::string nameToCode(const std::string& name) const;
+    std::string nameToCode(const std::string& name) const { return names_.nameToCode(name); }
     // The current name of the first element whose prior name is `name`.
-    std::string translateName(const std::string& name) const;
+    std::string translateName(const std::string& name) const { return names_.translate(name); }
 
     // ---- order, modes and switches ---------------------------------------
     int searchOrder() const { return n_; }
     // Sets n (1..20, others refused with InvalidArgument) and resets the table.
     void setSearchOrder(int n);
-    int traceMode() const { return traceMode_; }
-    void setTraceMode(int mode);  // kTraceByStep, kTraceTimed or kTraceOff
+    TraceMode traceMode() const { return traceMode_; }
+    void setTraceMode(TraceMode mode) { traceMode_ = mode; }
     // Sets the trace mode by its menu caption ("Trace by step", "Fast trace",
-    // "Very fast trace", "Trace off"); anything else shows
-    // "Program error (setupTrace)" and changes nothing. Returns whether the
-    // name was known.
+    // "Very fast trace", "Trace off"); no other name is ever passed (false
+    // and nothing changed if one were).
     bool setupTrace(const std::string& modeName);
     // Timer interval of the timed modes: 100 (Fast trace) or 10 ms (Very fast).
     int timerIntervalMs() const { return timerIntervalMs_; }
@@ -182,12 +126,12 @@ public:
     void setIncludeIsomorphs(bool on) { includeIsomorphs_ = on; }
     // The user's switches of the five optimizing rules (take effect at the
     // next resetTable).
-    bool ruleEnabled(int rule) const;
-    void setRuleEnabled(int rule, bool on);
+    bool ruleEnabled(int rule) const { return rules_.enabled(rule); }
+    void setRuleEnabled(int rule, bool on) { rules_.setEnabled(rule, on); }
     // The rules in force for the current order and mode (set by setupRules).
-    bool ruleActive(int rule) const;
+    bool ruleActive(int rule) const { return rules_.active(rule); }
     // Reasons are kept (and shown) in manual entry mode and in Trace by step.
-    bool reasonsStored() const { return manualEntry_ || traceMode_ == kTraceByStep; }
+    bool reasonsStored() const { return manualEntry_ || traceMode_ == TraceMode::ByStep; }
 
     // ---- tables ------------------------------------------------------------
     const Table& trialTable() const { return trial_; }
@@ -223,14 +167,11 @@ public:
     int branchColumn() const { return branchColumn_; }
     bool advanceOk() const { return advanceOk_; }
     bool stepReady() const { return stepReady_; }
-    void setStepReady(bool ready) { stepReady_ = ready; }
     bool tableFinished() const { return tableFinished_; }
     bool conflictFound() const { return conflictFound_; }
     const std::string& conflictMessage() const { return conflictMessage_; }
     bool inferenceMade() const { return inferenceMade_; }
     int yieldInterval() const { return yieldInterval_; }
-    int yieldCounter() const { return yieldCounter_; }
-    void setYieldCounter(int c) { yieldCounter_ = c; }
     const SearchStats& stats() const { return stats_; }
     void clearStats() { stats_ = {}; }
 
@@ -245,8 +186,10 @@ public:
     // last code so that the next findNext carries back to the branch cell.
     void prepareContinue();
     // One search call; returns with stepReady() set (trace step, complete
-    // table or halt) or clear (search exhausted).
-    void findNext();
+    // table or a stop requested through the progress object) or clear
+    // (search exhausted).
+    void findNext(Progress& progress);
+    void findNext();  // never stopped
 
     // ---- fill (axioms and rules) -----------------------------------------------
     // The full fill: row, column, associativity and rule passes in cycles until
@@ -255,71 +198,55 @@ public:
     void fillTable();
     void addInference(int row, int column, int index, const std::string& reason);
     void reportConflict(const std::string& text);
+    // Messages for the user that a fill left (an inference over an entry that
+    // holds a foreign text); the caller shows them. Returns and forgets them.
+    std::vector<std::string> takeMessages() { return std::exchange(messages_, {}); }
     // Order of element x through the work table: 0 = not yet determined;
     // reports "<name> does not have finite order" (and answers 0) when the
     // powers never reach the identity.
     int elementOrder(int x);
 
     // ---- optimizing rules ----------------------------------------------------------
+    // The rules in force for the current order and mode, the blocks and the row-2 bound.
     void setupRules();
-    bool precheckRules() const;  // true: reject the trial
+    bool precheckRules() const { return rules_.rejects(trial_[2][2]); }  // true: reject the trial
+    // The rule pass of the fill.
     void checkRules();
     // After the newest solution was shown: rule 2 notes a cyclic solution,
     // rule 4 ends the search after the second solution.
     void noteSolutionRules();
-    bool allSolutionsFound() const { return allSolutionsFound_; }
-    bool cyclicFound() const { return cyclicFound_; }
-    int largestProperDivisor() const { return largestProperDivisor_; }
-    struct SubgroupBlock {
-        int first = 0, last = 0, order = 0, codeSum = 0;
-    };
-    int blockCount() const { return static_cast<int>(blocks_.size()); }
-    const SubgroupBlock& block(int k) const { return blocks_[static_cast<std::size_t>(k - 1)]; }  // k = 1..blockCount
-    // The row-2 bound: index of the last value tried at (2, j).
-    int rowTwoSuccessor(int j) const { return rowTwoSuccessor_[idx(j)]; }
+    const OptimizingRules& rules() const { return rules_; }
+    bool allSolutionsFound() const { return rules_.allSolutionsFound(); }
+    bool cyclicFound() const { return rules_.cyclicFound(); }
+    int largestProperDivisor() const { return rules_.largestProperDivisor(); }
+    using SubgroupBlock = OptimizingRules::SubgroupBlock;
+    int blockCount() const { return rules_.blockCount(); }
+    const SubgroupBlock& block(int k) const { return rules_.block(k); }  // k = 1..blockCount
+    int rowTwoSuccessor(int j) const { return rules_.rowTwoSuccessor(j); }
 
     // ---- solution list ------------------------------------------------------------------
-    // Turns the complete trial table into a Group, classifies it against the
-    // stored solutions and, unless it is a dropped duplicate, counts it,
-    // stores it (first 100) and registers it under its ID.
-    RecordResult recordSolution(SolutionRegistrar* registrar = nullptr);
-    // First slot whose solution is isomorphic to the group, 0 if none.
-    int findIsomorph(const Group& group);
-    int solutionCount() const { return solutionCount_; }
-    // Solution count back to 0 (the list is replaced by the next search).
-    void clearSolutions();
-    const GroupPtr& solution(int slot) const;            // slot 1..min(count, 100)
-    int solutionIsomorph(int slot) const;                // 0 or the earlier slot
-    int isomorphIndex() const { return isomorphIndex_; }
-    // What the last recordSolution did.
-    const RecordResult& lastRecord() const { return lastRecord_; }
-    int manualSolutionCount() const { return manualSolutionCount_; }
-    void setManualSolutionCount(int c) { manualSolutionCount_ = c; }
+    // Turns the complete trial table into a Group and records it in the
+    // solution list (named after the order and the mode).
+    const RecordResult& recordSolution(SolutionRegistrar* registrar = nullptr);
+    const SolutionList& solutions() const { return solutions_; }
+    int solutionCount() const { return solutions_.count(); }
+    void clearSolutions() { solutions_.clear(); }
+    const GroupPtr& solution(int slot) const { return solutions_.solution(slot); }
+    int solutionIsomorph(int slot) const { return solutions_.isomorphOf(slot); }
+    const RecordResult& lastRecord() const { return solutions_.last(); }
 
-    // ---- ready-made Trace off run of Get Next Solution -----------------------------------
-    enum class RunResult { SolutionStored, Halted, Exhausted };
-    // Exhausted at once when rule 4 has seen both groups of order 2p.
-    // Otherwise prepareContinue, then findNext until a complete table is
-    // kept (SolutionStored; lastRecord() tells which), the search ends
-    // (Exhausted) or Halt is pressed (Halted); isomorphic duplicates are dropped
-    // silently (prepareContinue and on). Clears the halt flag at the end.
-    // Does not call noteSolutionRules (the caller does after showing the
-    // solution) and does not reset the table when the search is exhausted.
-    RunResult getNextSolution(SolutionRegistrar* registrar = nullptr);
-
-    // ---- fill engine selection (tests and benchmarks) ---------------------------------------
+    // ---- fill engine selection (benchmarks) ----------------------------------------------
     // Where reasons are not stored findNext uses an incremental fill that
     // reaches the same deduced table and the same contradiction outcome.
     enum class FillEngine {
         Automatic,  // incremental where reasons are not stored, else full passes
         Literal,    // always the full passes
-        Verify,     // both; compares outcome and table, counts mismatches
     };
     void setFillEngine(FillEngine engine) { fillEngine_ = engine; }
-    long long fillMismatches() const { return fillMismatches_; }
-    long long fillsCompared() const { return fillsCompared_; }
 
 private:
+    friend class SearchRun;  // starts runs: the step flag, the yield pacing
+
     static std::size_t idx(int i) { return static_cast<std::size_t>(i); }
     int weight(int i, int j) const;           // character code of work entry (i, j)
     bool sameWork(int i1, int j1, int i2, int j2) const;
@@ -337,14 +264,10 @@ private:
     void checkElementOrders();
     void checkCyclicOnly();
     void checkSubgroupBlock(int k);
-    void setupSubgroupBlocks();
-    int firstBlockOf(int x) const;
     std::string position(int i, int j) const;
-    RecordResult record(SolutionRegistrar* registrar);
-    static const std::string& elementCodeText(int value);  // "" outside 1..21
 
     int n_ = 1;
-    std::array<std::string, kSize> names_{}, priorNames_{};
+    ElementNames names_;
     Table trial_{}, work_{};
     std::array<std::array<std::string, kSize>, kSize> reason_{};
     std::array<std::array<std::string, kSize>, kSize> foreign_{};  // texts of foreign trial entries
@@ -359,7 +282,7 @@ private:
     bool conflictFound_ = false;
     std::string conflictMessage_;
     bool inferenceMade_ = false;
-    int traceMode_ = kTraceOff;
+    TraceMode traceMode_ = TraceMode::Off;
     int timerIntervalMs_ = 100;
     bool manualEntry_ = false;
     bool includeIsomorphs_ = false;
@@ -367,23 +290,10 @@ private:
     int yieldInterval_ = 32000;
     SearchStats stats_;
 
-    // Optimizing rules.
-    std::array<bool, kRuleCount> ruleEnabled_{true, true, true, true, true};
-    std::array<bool, kRuleCount> ruleActive_{};
-    bool allSolutionsFound_ = false;
-    bool cyclicFound_ = false;
-    int largestProperDivisor_ = 1;
-    std::vector<SubgroupBlock> blocks_;
-    std::array<int, kSize> rowTwoSuccessor_{};
-
-    // Solutions.
-    std::vector<GroupPtr> solutions_;       // slots 1..100 at [0..99]
-    std::vector<int> solutionIsomorph_;     // same slots
-    int solutionCount_ = 0;
-    int isomorphIndex_ = 0;
-    RecordResult lastRecord_;
+    OptimizingRules rules_;
+    SolutionList solutions_;
     CayleyTable tableBuffer_;
-    int manualSolutionCount_ = 0;
+    std::vector<std::string> messages_;
 
     // Incremental fill and what changed in the trial table since it last ran.
     IncrementalFill fast_;
@@ -393,8 +303,6 @@ private:
     int searchedFilled_ = 0;   // non-empty searched cells of the trial table
     int firstEmptyHint_ = 0;   // searched cells before this position are filled
     FillEngine fillEngine_ = FillEngine::Automatic;
-    long long fillMismatches_ = 0;
-    long long fillsCompared_ = 0;
 };
 
 }  // namespace quorix

@@ -1,7 +1,7 @@
-// The full fill: the group axioms applied pass after pass over the work table,
-// with reasons for every deduction when they are to be shown.
+// The full fill: the group axioms and the tests of the optimizing rules applied
+// pass after pass over the work table, with reasons for every deduction when
+// they are to be shown.
 
-#include "core/host/host.h"
 #include "core/search/cayley_search.h"
 
 namespace quorix {
@@ -37,7 +37,8 @@ void CayleySearch::reportConflict(const std::string& text) {
 
 void CayleySearch::addInference(int row, int column, int index, const std::string& reason) {
     std::uint8_t& cell = work_[idx(row)][idx(column)];
-    if (cell != 0) showMessage("Program error (addInference");
+    // Only an entry holding a foreign text (manual entry) is written over.
+    if (cell != 0) messages_.push_back("Program error (addInference");
     cell = static_cast<std::uint8_t>(index);
     if (reasonsStored()) reason_[idx(row)][idx(column)] = reason;
     inferenceMade_ = true;
@@ -173,6 +174,100 @@ int CayleySearch::elementOrder(int x) {
         ++count;
     }
     return count;
+}
+
+// ---------------------------------------------------------------- rule tests
+
+void CayleySearch::checkRules() {
+    if (rules_.active(0)) {
+        checkElementOrders();
+        if (conflictFound_) return;
+    }
+    if (rules_.active(2) && rules_.cyclicFound()) {
+        checkCyclicOnly();
+        if (conflictFound_) return;
+    }
+    if (rules_.active(3))
+        for (int k = 1; k <= rules_.blockCount(); ++k) {
+            checkSubgroupBlock(k);
+            if (conflictFound_) return;
+        }
+}
+
+void CayleySearch::checkElementOrders() {
+    for (int x = 2; x <= n_; ++x) {
+        const int o = elementOrder(x);
+        if (conflictFound_) return;
+        if (o <= 0) continue;
+        if (n_ % o != 0) {
+            reportConflict(nm(x) + " has an invalid order of " + std::to_string(o));
+            return;
+        }
+        if (rules_.active(3)) {
+            const int k = rules_.firstBlockOf(x);
+            if (k > 0 && rules_.block(k).order % o != 0) {
+                reportConflict(nm(x) + " has an order (invalid for " + "subgroup) of " + std::to_string(o));
+                return;
+            }
+        }
+    }
+}
+
+void CayleySearch::checkCyclicOnly() {
+    for (int x = 2; x <= n_; ++x) {
+        const int o = elementOrder(x);
+        if (o > rules_.largestProperDivisor())
+            reportConflict(nm(x) + " has order " + std::to_string(o) + ", possible only in a cyclic group.  " +
+                           "(Cyclic solution was already found.)");
+    }
+}
+
+void CayleySearch::checkSubgroupBlock(int k) {
+    const SubgroupBlock& b = rules_.block(k);
+    const int F = b.first, L = b.last;
+    // Closure: products with one factor in the block lie outside it, products
+    // of two block elements inside (the identity aside).
+    for (int i = 2; i <= n_; ++i)
+        for (int j = 2; j <= n_; ++j) {
+            const int x = work_[idx(i)][idx(j)];
+            if (x == 0 || x == 1) continue;
+            const int inside = (F <= i && i <= L ? 1 : 0) + (F <= j && j <= L ? 1 : 0);
+            const bool inRange = x != kForeign && F <= x && x <= L;
+            if (inside == 1 && inRange) {
+                reportConflict("Product belongs to subgroup at " + position(i, j));
+                return;
+            }
+            if (inside == 2 && !inRange) {
+                reportConflict("Invalid element for subgroup at " + position(i, j));
+                return;
+            }
+        }
+    // The block's rows: a single gap takes the missing block element.
+    for (int i = F; i <= L; ++i) {
+        int sum = 0, gap = 0;
+        for (int j = F; j <= L; ++j) {
+            if (work_[idx(i)][idx(j)] != 0)
+                sum += weight(i, j);
+            else
+                gap = gap == 0 ? j : 999;
+        }
+        if (gap >= 1 && gap <= 998) {
+            addInference(i, gap, indexOfCharacter(b.codeSum - (sum + weight(i, 1))), "Element must be included in subgroup row");
+            return;
+        }
+    }
+    // The block's columns.
+    for (int j = F; j <= L; ++j) {
+        int sum = 0, gap = 0;
+        for (int i = F; i <= L; ++i) {
+            if (work_[idx(i)][idx(j)] != 0)
+                sum += weight(i, j);
+            else
+                gap = gap == 0 ? i : 999;
+        }
+        if (gap >= 1 && gap <= 998)
+            addInference(gap, j, indexOfCharacter(b.codeSum - (sum + weight(1, j))), "Element must be included in subgroup row");
+    }
 }
 
 }  // namespace quorix

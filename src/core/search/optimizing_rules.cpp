@@ -1,21 +1,28 @@
-// The optimizing rules: theorems about finite groups that prune the search
-// beyond the axioms, and the subgroup blocks and row-2 bound they fix.
+// The optimizing rules: which are in force, the subgroup blocks and the
+// row-2 bound they fix, and what they note about the solutions shown.
+
+#include "core/search/optimizing_rules.h"
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 
+#include "core/group/errors.h"
 #include "core/group/math_functions.h"
-#include "core/search/cayley_search.h"
 
 namespace quorix {
 
-void CayleySearch::setupRules() {
-    const int n = n_;
+void OptimizingRules::setEnabled(int rule, bool on) {
+    if (!valid(rule)) throw InvalidArgument("unknown optimizing rule");
+    enabled_[at(rule)] = on;
+}
+
+void OptimizingRules::setup(int n, bool includeIsomorphs, bool manualEntry) {
     allSolutionsFound_ = false;
-    ruleActive_[0] = ruleEnabled_[0];
-    ruleActive_[1] = ruleEnabled_[1] && n % 2 == 0 && !includeIsomorphs_;
-    ruleActive_[2] = ruleEnabled_[2] && !includeIsomorphs_;
-    if (ruleActive_[2]) {
+    active_[0] = enabled_[0];
+    active_[1] = enabled_[1] && n % 2 == 0 && !includeIsomorphs;
+    active_[2] = enabled_[2] && !includeIsomorphs;
+    if (active_[2]) {
         cyclicFound_ = false;
         largestProperDivisor_ = n;
         for (int d = n - 1; d >= 1; --d)
@@ -24,21 +31,19 @@ void CayleySearch::setupRules() {
                 break;
             }
     }
-    ruleActive_[3] = ruleEnabled_[3] && !MathFunctions::IsPrime(n) && n >= 2 && !includeIsomorphs_ && !manualEntry_;
+    active_[3] = enabled_[3] && !MathFunctions::IsPrime(n) && n >= 2 && !includeIsomorphs && !manualEntry;
     blocks_.clear();
-    if (ruleActive_[3]) {
-        ruleActive_[1] = false;
-        setupSubgroupBlocks();
+    if (active_[3]) {
+        active_[1] = false;
+        setupSubgroupBlocks(n);
     } else if (n >= 2) {
-        for (int j = 2; j <= n - 1; ++j) rowTwoSuccessor_[idx(j)] = j + 1;
-        rowTwoSuccessor_[idx(n)] = n;
+        for (int j = 2; j <= n - 1; ++j) rowTwoSuccessor_[at(j)] = j + 1;
+        rowTwoSuccessor_[at(n)] = n;
     }
-    ruleActive_[4] = ruleEnabled_[4] && n % 2 == 0 && MathFunctions::IsPrime(n / 2) && !includeIsomorphs_;
-    fastConfigured_ = false;
+    active_[4] = enabled_[4] && n % 2 == 0 && MathFunctions::IsPrime(n / 2) && !includeIsomorphs;
 }
 
-void CayleySearch::setupSubgroupBlocks() {
-    const int n = n_;
+void OptimizingRules::setupSubgroupBlocks(int n) {
     struct Factor {
         int p, e, pe;
         std::string key;
@@ -81,123 +86,26 @@ void CayleySearch::setupSubgroupBlocks() {
     for (; j <= P && j <= n; ++j) {
         while (k < blocks_.size() && !(blocks_[k].first <= j && j <= blocks_[k].last)) ++k;
         if (k >= blocks_.size()) break;
-        rowTwoSuccessor_[idx(j)] = j + 1 > blocks_[k].last ? blocks_[k].last : j + 1;
+        rowTwoSuccessor_[at(j)] = j + 1 > blocks_[k].last ? blocks_[k].last : j + 1;
     }
     int m = std::max(j + 1, (blocks_.empty() ? 1 : blocks_.back().last) + 1);
-    for (; j <= n; ++j, ++m) rowTwoSuccessor_[idx(j)] = m > n ? n : m;
+    for (; j <= n; ++j, ++m) rowTwoSuccessor_[at(j)] = m > n ? n : m;
 }
 
-int CayleySearch::firstBlockOf(int x) const {
+int OptimizingRules::firstBlockOf(int x) const {
     for (std::size_t k = 0; k < blocks_.size(); ++k)
         if (blocks_[k].first <= x && x <= blocks_[k].last) return static_cast<int>(k) + 1;
     return 0;
 }
 
-bool CayleySearch::precheckRules() const {
-    return ruleActive_[1] && trial_[2][2] != 1;
-}
-
-void CayleySearch::checkRules() {
-    if (ruleActive_[0]) {
-        checkElementOrders();
-        if (conflictFound_) return;
+bool OptimizingRules::noteSolution(int count, bool newestCyclic) {
+    bool changed = false;
+    if (active_[2] && newestCyclic && !cyclicFound_) {
+        cyclicFound_ = true;
+        changed = true;
     }
-    if (ruleActive_[2] && cyclicFound_) {
-        checkCyclicOnly();
-        if (conflictFound_) return;
-    }
-    if (ruleActive_[3])
-        for (int k = 1; k <= blockCount(); ++k) {
-            checkSubgroupBlock(k);
-            if (conflictFound_) return;
-        }
-}
-
-void CayleySearch::checkElementOrders() {
-    for (int x = 2; x <= n_; ++x) {
-        const int o = elementOrder(x);
-        if (conflictFound_) return;
-        if (o <= 0) continue;
-        if (n_ % o != 0) {
-            reportConflict(nm(x) + " has an invalid order of " + std::to_string(o));
-            return;
-        }
-        if (ruleActive_[3]) {
-            const int k = firstBlockOf(x);
-            if (k > 0 && block(k).order % o != 0) {
-                reportConflict(nm(x) + " has an order (invalid for " + "subgroup) of " + std::to_string(o));
-                return;
-            }
-        }
-    }
-}
-
-void CayleySearch::checkCyclicOnly() {
-    for (int x = 2; x <= n_; ++x) {
-        const int o = elementOrder(x);
-        if (o > largestProperDivisor_)
-            reportConflict(nm(x) + " has order " + std::to_string(o) + ", possible only in a cyclic group.  " +
-                           "(Cyclic solution was already found.)");
-    }
-}
-
-void CayleySearch::checkSubgroupBlock(int k) {
-    const SubgroupBlock& b = block(k);
-    const int F = b.first, L = b.last;
-    // Closure: products with one factor in the block lie outside it, products
-    // of two block elements inside (the identity aside).
-    for (int i = 2; i <= n_; ++i)
-        for (int j = 2; j <= n_; ++j) {
-            const int x = work_[idx(i)][idx(j)];
-            if (x == 0 || x == 1) continue;
-            const int inside = (F <= i && i <= L ? 1 : 0) + (F <= j && j <= L ? 1 : 0);
-            const bool inRange = x != kForeign && F <= x && x <= L;
-            if (inside == 1 && inRange) {
-                reportConflict("Product belongs to subgroup at " + position(i, j));
-                return;
-            }
-            if (inside == 2 && !inRange) {
-                reportConflict("Invalid element for subgroup at " + position(i, j));
-                return;
-            }
-        }
-    // The block's rows: a single gap takes the missing block element.
-    for (int i = F; i <= L; ++i) {
-        int sum = 0, gap = 0;
-        for (int j = F; j <= L; ++j) {
-            if (work_[idx(i)][idx(j)] != 0)
-                sum += weight(i, j);
-            else
-                gap = gap == 0 ? j : 999;
-        }
-        if (gap >= 1 && gap <= 998) {
-            addInference(i, gap, indexOfCharacter(b.codeSum - (sum + weight(i, 1))), "Element must be included in subgroup row");
-            return;
-        }
-    }
-    // The block's columns.
-    for (int j = F; j <= L; ++j) {
-        int sum = 0, gap = 0;
-        for (int i = F; i <= L; ++i) {
-            if (work_[idx(i)][idx(j)] != 0)
-                sum += weight(i, j);
-            else
-                gap = gap == 0 ? i : 999;
-        }
-        if (gap >= 1 && gap <= 998)
-            addInference(gap, j, indexOfCharacter(b.codeSum - (sum + weight(1, j))), "Element must be included in subgroup row");
-    }
-}
-
-void CayleySearch::noteSolutionRules() {
-    if (ruleActive_[2] && solutionCount_ >= 1 && solutionCount_ <= kMaxSolutions) {
-        const GroupPtr& g = solutions_[static_cast<std::size_t>(solutionCount_ - 1)];
-        if (g && g->Cyclic() && !cyclicFound_) {
-            cyclicFound_ = true;
-            fastConfigured_ = false;
-        }
-    }
-    if (ruleActive_[4] && solutionCount_ == 2) allSolutionsFound_ = true;
+    if (active_[4] && count == 2) allSolutionsFound_ = true;
+    return changed;
 }
 
 }  // namespace quorix

@@ -1,64 +1,43 @@
 // The solution list: complete tables become groups, are classified against
 // the earlier solutions and registered.
 
-#include <algorithm>
+#include "core/search/solution_list.h"
 
-#include "core/host/host.h"
-#include "core/search/cayley_search.h"
+#include <algorithm>
 
 namespace quorix {
 
-void CayleySearch::clearSolutions() {
+void SolutionList::clear() {
     solutions_.clear();
-    solutionIsomorph_.clear();
-    solutionCount_ = 0;
+    isomorphOf_.clear();
+    count_ = 0;
     isomorphIndex_ = 0;
 }
 
-const GroupPtr& CayleySearch::solution(int slot) const {
-    if (slot < 1 || slot > static_cast<int>(solutions_.size())) throw InvalidArgument("no solution in slot " + std::to_string(slot));
+const GroupPtr& SolutionList::solution(int slot) const {
+    if (slot < 1 || slot > storedCount()) throw InvalidArgument("no solution in slot " + std::to_string(slot));
     return solutions_[static_cast<std::size_t>(slot - 1)];
 }
 
-int CayleySearch::solutionIsomorph(int slot) const {
-    if (slot < 1 || slot > static_cast<int>(solutionIsomorph_.size())) throw InvalidArgument("no solution in slot " + std::to_string(slot));
-    return solutionIsomorph_[static_cast<std::size_t>(slot - 1)];
+int SolutionList::isomorphOf(int slot) const {
+    if (slot < 1 || slot > storedCount()) throw InvalidArgument("no solution in slot " + std::to_string(slot));
+    return isomorphOf_[static_cast<std::size_t>(slot - 1)];
 }
 
-int CayleySearch::findIsomorph(const Group& group) {
+int SolutionList::findIsomorph(const Group& group) const {
     for (std::size_t k = 0; k < solutions_.size(); ++k)
         if (solutions_[k]->IsIsomorphic(group)) return static_cast<int>(k) + 1;
     return 0;
 }
 
-RecordResult CayleySearch::recordSolution(SolutionRegistrar* registrar) {
-    lastRecord_ = record(registrar);
-    return lastRecord_;
-}
-
-RecordResult CayleySearch::record(SolutionRegistrar* registrar) {
+RecordResult SolutionList::record(const CayleyTable& table, const Naming& naming, SolutionRegistrar* registrar) {
     RecordResult result;
-    CayleyTable& table = tableBuffer_;
-    table.resize(static_cast<std::size_t>(n_));
-    for (int i = 1; i <= n_; ++i) {
-        auto& row = table[static_cast<std::size_t>(i - 1)];
-        row.resize(static_cast<std::size_t>(n_));
-        for (int j = 1; j <= n_; ++j) {
-            const int v = trial(i, j);
-            std::string& cell = row[static_cast<std::size_t>(j - 1)];
-            if (manualEntry_)
-                cell = codeToName(trialText(i, j));
-            else if (v == kForeign)
-                cell = foreign_[idx(i)][idx(j)];
-            else
-                cell.assign(elementCodeText(v));
-        }
-    }
     GroupPtr group = Group::Create();
     try {
         group->Generate(table);
     } catch (const InvalidArgument& e) {
-        showMessage(e.what());
+        result.error = e.what();
+        last_ = result;
         return result;
     }
     result.generated = true;
@@ -66,30 +45,35 @@ RecordResult CayleySearch::record(SolutionRegistrar* registrar) {
 
     isomorphIndex_ = findIsomorph(*group);
     result.isomorphIndex = isomorphIndex_;
-    if (isomorphIndex_ > 0 && !includeIsomorphs_) return result;
+    if (isomorphIndex_ > 0 && !naming.includeIsomorphs) {
+        last_ = result;
+        return result;
+    }
 
     result.kept = true;
-    ++solutionCount_;
-    if (solutionCount_ <= kMaxSolutions) {
+    ++count_;
+    if (count_ <= kMaxSolutions) {
         solutions_.push_back(group);
-        solutionIsomorph_.push_back(isomorphIndex_);
+        isomorphOf_.push_back(isomorphIndex_);
         result.stored = true;
     }
 
+    const std::string n = std::to_string(naming.order);
     std::string id;
-    if (manualEntry_) {
-        if (registrar) manualSolutionCount_ = std::max(manualSolutionCount_, registrar->lastManualNumber());
-        ++manualSolutionCount_;
-        if (registrar) registrar->setLastManualNumber(manualSolutionCount_);
-        id = "Manual" + std::to_string(n_) + "-" + std::to_string(manualSolutionCount_);
-    } else if (includeIsomorphs_) {
-        id = "Group #" + std::to_string(n_) + "(" + std::to_string(solutionCount_) + ")";
+    if (naming.manual) {
+        if (registrar) manualCount_ = std::max(manualCount_, registrar->lastManualNumber());
+        ++manualCount_;
+        if (registrar) registrar->setLastManualNumber(manualCount_);
+        id = "Manual" + n + "-" + std::to_string(manualCount_);
+    } else if (naming.includeIsomorphs) {
+        id = "Group #" + n + "(" + std::to_string(count_) + ")";
     } else {
-        id = "Group #" + std::to_string(n_) + "-" + std::to_string(solutionCount_);
+        id = "Group #" + n + "-" + std::to_string(count_);
     }
     group->SetGroupID(id);
     result.id = id;
     if (registrar) registrar->registerSolution(group, id);
+    last_ = result;
     return result;
 }
 

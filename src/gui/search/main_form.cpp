@@ -11,7 +11,10 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
+#include <QValidator>
 
 #include "core/compare/structure.h"
 #include "core/host/host.h"
@@ -19,6 +22,7 @@
 #include "core/report/views.h"
 #include "core/storage/preferences.h"
 #include "gui/common/browser_panel.h"
+#include "gui/common/twips.h"
 #include "gui/search/grid_rules.h"
 #include "gui/search/optimizing_rules_panel.h"
 #include "gui/storage/notice_panel.h"
@@ -45,7 +49,39 @@ private:
     AppContext& context_;
 };
 
+// Whatever way text reaches a cell (typing, paste, drag and drop, input
+// methods) passes here: while element codes are in use only one of the first
+// n codes is accepted (a capital letter counts as the small one), and nothing
+// while a search keeps the grid.
+class CellValidator : public QValidator {
+public:
+    CellValidator(std::function<bool()> editable, std::function<bool()> customNames, std::function<int()> order,
+                  QObject* parent)
+        : QValidator(parent), editable_(std::move(editable)), customNames_(std::move(customNames)),
+          order_(std::move(order)) {}
+    State validate(QString& input, int&) const override {
+        if (!editable_()) return Invalid;
+        if (customNames_() || input.isEmpty()) return Acceptable;
+        if (input.size() != 1 || input.at(0).unicode() > 127) return Invalid;
+        const std::optional<char> code = grid::FilterCodeKey(input.at(0).toLatin1(), order_());
+        if (!code) return Invalid;
+        input = QString(QChar::fromLatin1(*code));
+        return Acceptable;
+    }
+
+private:
+    std::function<bool()> editable_, customNames_;
+    std::function<int()> order_;
+};
+
 const QColor kDeducedColor(255, 0, 0);
+
+// Why a control is disabled: the rules that disable them after a search step
+// or a solution (and Get Next Solution after typing) name the way back.
+const char* const kHintEnterByHand = "Press Restart to enter a table by hand.";
+const char* const kHintIsomorphs = "Press Restart to change this option.";
+const char* const kHintNames = "Press Restart to rename the elements.";
+const char* const kHintSearch = "Press Restart to search from an empty table.";
 
 void setCellColor(QLineEdit* cell, bool red) {
     QPalette pal = cell->palette();
@@ -58,7 +94,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 MainForm::MainForm(AppContext& context, QWidget* parent)
-    : Panel(context, QStringLiteral("dlgMainForm"), QStringLiteral("QUORIX - Finite Group Workbench"), parent) {
+    : Panel(context, QStringLiteral("dlgMainForm"), QStringLiteral("QUORIX - Finite Group Workbench"), parent),
+      registrar_(std::make_unique<RegisterSolutions>(context)), run_(search_, registrar_.get()) {
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setSingleShot(true);
@@ -116,10 +153,14 @@ void MainForm::buildMenus() {
         });
     }
     options->addSeparator();
+    options->setToolTipsVisible(true);
     connect(named(options, "mnuChangeGroupOrder", "Change Group Order..."), &QAction::triggered, this,
             [this] { changeGroupOrder(); });
     mnuSetElementNames_ = named(options, "mnuSetElementNames", "Set Element Names...");
     connect(mnuSetElementNames_, &QAction::triggered, this, [this] { setElementNames(); });
+    connect(mnuSetElementNames_, &QAction::changed, this, [this] {
+        mnuSetElementNames_->setToolTip(mnuSetElementNames_->isEnabled() ? QString() : QString::fromLatin1(kHintNames));
+    });
     connect(named(options, "mnuSetOptimizingRules", "Set &Optimizing Rules..."), &QAction::triggered, this,
             [this] { setOptimizingRules(); });
 
@@ -166,28 +207,45 @@ void MainForm::buildControls() {
     cmdHalt_ = addButton(QStringLiteral("cmdHalt"), QStringLiteral("&Halt"), 5340, 540, 1200);
     cmdExit_ = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 6660, 540, 1200);
     cmdHalt_->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{cmdGetNext_, cmdCheck_, chkIncludeIsomorphisms_})
+        w->installEventFilter(this);
     connect(cmdGetNext_, &QPushButton::clicked, this, [this] { getNextSolution(); });
     connect(cmdCheck_, &QPushButton::clicked, this, [this] { check(); });
     connect(cmdRefresh_, &QPushButton::clicked, this, [this] { restart(); });
     connect(cmdHalt_, &QPushButton::clicked, this, [this] { halt(); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { exitApplication(); });
 
+    // The grid and its headings scroll below the buttons, so that every order
+    // fits a small screen; positions inside keep the twip layout.
+    gridScroll_ = addControl<QScrollArea>(QStringLiteral("gridScroll"), 0, kGridAreaTop, 8300, 3400);
+    gridScroll_->setFrameShape(QFrame::NoFrame);
+    gridArea_ = new QWidget;
+    gridArea_->setObjectName(QStringLiteral("gridArea"));
+    gridScroll_->setWidget(gridArea_);
     for (int k = 0; k < 20; ++k) {
-        auto* r = addLabel(QStringLiteral("labelRow_%1").arg(k), QString(), 0, 0, 400, 300);
+        auto* r = addLabel(QStringLiteral("labelRow_%1").arg(k), QString(), 0, 0, 400, 300, gridArea_);
         r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         r->setWordWrap(false);
         rowLabels_[static_cast<std::size_t>(k)] = r;
-        auto* c = addLabel(QStringLiteral("labelColumn_%1").arg(k), QString(), 0, 0, 615, 300);
+        auto* c = addLabel(QStringLiteral("labelColumn_%1").arg(k), QString(), 0, 0, 615, 300, gridArea_);
         c->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
         c->setWordWrap(false);
         columnLabels_[static_cast<std::size_t>(k)] = c;
     }
     for (int index = 0; index < 400; ++index) {
-        auto* cell = addControl<QLineEdit>(QStringLiteral("Text1_%1").arg(index), 0, 0, 615, grid::kCellHeight);
+        auto* cell =
+            addControl<QLineEdit>(QStringLiteral("Text1_%1").arg(index), 0, 0, 615, grid::kCellHeight, gridArea_);
         cell->setAlignment(Qt::AlignCenter);
         cell->installEventFilter(this);
+        cell->setValidator(new CellValidator([this] { return cmdCheck_->isEnabled(); },
+                                             [this] { return names_.customNamesInUse; }, [this] { return n(); },
+                                             cell));
         cell->hide();
-        connect(cell, &QLineEdit::textEdited, this, [this, index] { cellTextChanged(index); });
+        connect(cell, &QLineEdit::textEdited, this, [this, index] {
+            // Text that arrived other than by a key (a paste, a drop) edits the table too.
+            if (!cellEdited_) beginManualEdit();
+            cellTextChanged(index);
+        });
         cells_[static_cast<std::size_t>(index)] = cell;
     }
     // Row 1 and column 1 hold the identity's row and column.
@@ -198,7 +256,9 @@ void MainForm::buildControls() {
             fixed->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
         }
     }
-    labelProcessing_ = addLabel(QStringLiteral("labelProcessing"), QStringLiteral("processing . . ."), 2400, 1500,
+    // Shown while a Trace off search runs, over the check box (disabled then),
+    // clear of the grid.
+    labelProcessing_ = addLabel(QStringLiteral("labelProcessing"), QStringLiteral("processing . . ."), 2900, 30,
                                 4500, 500);
     labelProcessing_->setAlignment(Qt::AlignCenter);
     labelProcessing_->setFrameShape(QFrame::Box);
@@ -223,7 +283,6 @@ void MainForm::load() {
     guiState().scrollingEnabled = st.scrollingEnabled;
     guiState().savedScrolling = st.scrollingEnabled;
     // 2. The register.
-    search_.setManualSolutionCount(0);
     ctx.groups.SetAutosave(st.autosave);
     try {
         ctx.groups.LoadGroupRegister();
@@ -231,7 +290,7 @@ void MainForm::load() {
         host().message(e.what());
     }
     // 3. Flags.
-    host().setHaltRequested(false);
+    progress().clearStop();
     cellEdited_ = false;
     noticeSuppressed_ = false;
     // 4.
@@ -254,7 +313,45 @@ void MainForm::setOrderCaption() { labelGroupOrder_->setText(QStringLiteral("Gro
 
 void MainForm::showEvent(QShowEvent* e) {
     Panel::showEvent(e);
+    fitFrameToScreen();
     if (n() > 1) QTimer::singleShot(0, this, [this] { focusCell(21); });
+}
+
+bool MainForm::event(QEvent* e) {
+    // On every activation the cursor goes back to (2,2), except while a cell
+    // that refused its text takes the focus back.
+    if (e->type() == QEvent::WindowActivate && !refocusing_ && n() > 1) focusCell(21);
+    return Panel::event(e);
+}
+
+void MainForm::resizeEvent(QResizeEvent* e) {
+    Panel::resizeEvent(e);
+    placeGridScroll();
+}
+
+void MainForm::fitFrameToScreen() {
+    QScreen* s = screen();
+    if (!s) return;
+    // The window with its frame stays on the screen; the grid scrolls instead.
+    const QRect avail = s->availableGeometry();
+    const QRect inner = geometry(), outer = frameGeometry();
+    const QMargins m(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                     outer.bottom() - inner.bottom());
+    const int w = std::min(width(), avail.width() - m.left() - m.right());
+    const int h = std::min(height(), avail.height() - m.top() - m.bottom());
+    if (w != width() || h != height()) resize(w, h);
+    QRect frame = frameGeometry();
+    if (frame.right() > avail.right()) frame.moveRight(avail.right());
+    if (frame.bottom() > avail.bottom()) frame.moveBottom(avail.bottom());
+    if (frame.left() < avail.left()) frame.moveLeft(avail.left());
+    if (frame.top() < avail.top()) frame.moveTop(avail.top());
+    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
+}
+
+void MainForm::placeGridScroll() {
+    if (!gridScroll_) return;
+    const int top = twipsToPx(kGridAreaTop);
+    gridScroll_->setGeometry(0, top, client()->width(), std::max(1, client()->height() - top));
 }
 
 void MainForm::closeEvent(QCloseEvent* e) {
@@ -273,7 +370,7 @@ void MainForm::layoutGrid(bool translate) {
         for (int j = 1; j <= grid::kGridSize; ++j) {
             QLineEdit* c = cell(i, j);
             const int index = grid::CellIndex(i, j);
-            placeTw(c, grid::CellLeft(g, j), grid::CellTop(i), g.cellWidth, grid::kCellHeight);
+            placeTw(c, grid::CellLeft(g, j), grid::CellTop(i) - kGridAreaTop, g.cellWidth, grid::kCellHeight);
             c->setMaxLength(manual && g.maxLength == 0 ? 32767 : g.maxLength);
             if (translate)
                 c->setText(q(search_.translateName(c->text().toStdString())));
@@ -281,7 +378,7 @@ void MainForm::layoutGrid(bool translate) {
                 c->clear();
             red_[static_cast<std::size_t>(index)] = false;
             setCellColor(c, false);
-            c->setToolTip(QString());
+            c->setToolTip(cellHint());
             c->setVisible(i <= order && j <= order);
         }
     }
@@ -291,14 +388,18 @@ void MainForm::layoutGrid(bool translate) {
         const QString name = manual ? q(search_.elementName(k + 1)) : q(CayleySearch::elementCode(k + 1));
         r->setText(name);
         c->setText(name);
-        placeTw(r, 0, grid::CellTop(k + 1), g.firstColumn - 120, grid::kCellHeight);
-        placeTw(c, grid::CellLeft(g, k + 1), grid::kGridTop - grid::kRowPitch, g.cellWidth, grid::kCellHeight);
+        placeTw(r, 0, grid::CellTop(k + 1) - kGridAreaTop, g.firstColumn - 120, grid::kCellHeight);
+        placeTw(c, grid::CellLeft(g, k + 1), grid::kGridTop - grid::kRowPitch - kGridAreaTop, g.cellWidth,
+                grid::kCellHeight);
         r->setVisible(k < order);
         c->setVisible(k < order);
     }
     const long right = grid::CellLeft(g, order) + g.cellWidth + 480;
     const long bottom = grid::CellTop(order) + grid::kCellHeight + 480;
+    gridArea_->resize(twipsToPx(right), twipsToPx(bottom - kGridAreaTop));
     setClientSizeTw(std::max(8300L, right), std::max(4300L, bottom));
+    fitFrameToScreen();
+    placeGridScroll();
 }
 
 void MainForm::showTable() {
@@ -320,7 +421,7 @@ void MainForm::showTable() {
                 c->setText(q(manual ? search_.codeToName(t) : t));
                 if (red_[index]) {
                     setCellColor(c, false);
-                    c->setToolTip(QString());
+                    c->setToolTip(cellHint());
                     red_[index] = false;
                 }
             }
@@ -335,13 +436,17 @@ void MainForm::clearInferences() {
         QLineEdit* c = cellAt(index);
         c->clear();
         setCellColor(c, false);
-        c->setToolTip(QString());
+        c->setToolTip(cellHint());
         red_[static_cast<std::size_t>(index)] = false;
     }
 }
 
 void MainForm::resetTable() {
     search_.resetTable();
+    showResetTable();
+}
+
+void MainForm::showResetTable() {
     clearInferences();
     showTable();
     cmdGetNext_->setEnabled(true);
@@ -363,13 +468,6 @@ void MainForm::focusCell(int index) {
 // ---- trace modes --------------------------------------------------------------------
 
 void MainForm::setupTrace(const QString& modeName) {
-    if (inSearch_) {
-        // The mode in force keeps its check mark until the run ends.
-        for (const char* name : {"mnuTraceByStep", "mnuFastTrace", "mnuVeryFastTrace", "mnuTraceOff"})
-            action(QString::fromLatin1(name))->setChecked(false);
-        action(QStringLiteral("mnuTraceOff"))->setChecked(true);
-        return;
-    }
     for (const char* name : {"mnuTraceByStep", "mnuFastTrace", "mnuVeryFastTrace", "mnuTraceOff"})
         action(QString::fromLatin1(name))->setChecked(false);
     cmdGetNext_->setText(QStringLiteral("&Get Next Solution"));
@@ -391,105 +489,92 @@ void MainForm::setupTrace(const QString& modeName) {
 
 void MainForm::getNextSolution() {
     if (inSearch_) return;
-    if (search_.allSolutionsFound()) {
-        search_.setStepReady(false);
+    if (!run_.start()) {
         endOfSolutions();
         return;
     }
-    if (search_.manualEntry()) {
+    if (run_.startedNewSearch()) {
         setManualEntry(false);
         layoutGrid(false);
-        resetTable();
-        search_.clearSolutions();
+        showResetTable();
     } else {
         cmdGetNext_->setEnabled(false);
     }
     cmdCheck_->setEnabled(false);
     mnuSetElementNames_->setEnabled(false);
     chkIncludeIsomorphisms_->setEnabled(false);
-    search_.prepareContinue();
-    stop_ = false;
+    progress().clearStop();
 
-    const int mode = search_.traceMode();
-    if (mode == kTraceTimed) {
+    if (search_.traceMode() == TraceMode::Timed) {
         timer_->start();
         cmdHalt_->show();
         return;
     }
-    if (mode == kTraceOff) {
+    if (search_.traceMode() == TraceMode::Off) {
         cmdHalt_->show();
-        search_.setYieldCounter(0);
         labelProcessing_->show();
         labelProcessing_->raise();
         repaint();
     }
-    struct Running {
-        bool& flag;
-        explicit Running(bool& f) : flag(f) { flag = true; }
-        ~Running() { flag = false; }
-    } running(inSearch_);
-    while (!stop_ && !(mode == kTraceOff && host().haltRequested())) {
-        search_.findNext();
-        if (!search_.stepReady()) {
-            endOfSolutions();
-            endProcessing();
-            host().setHaltRequested(false);
-            return;
-        }
-        afterStep();
+    SearchOutcome outcome;
+    {
+        struct Running {
+            bool& flag;
+            explicit Running(bool& f) : flag(f) { flag = true; }
+            ~Running() { flag = false; }
+        } running(inSearch_);
+        outcome = run_.run(progress());
     }
-    endProcessing();
-    host().setHaltRequested(false);
-    if (stop_ && !(mode == kTraceByStep && !search_.complete())) {
-        if (mode == kTraceOff) showTable();
-        showAnalysis();
-    }
-}
-
-void MainForm::afterStep() {
-    if (!(search_.traceMode() == kTraceOff && !host().haltRequested())) showTable();
-    if (search_.complete()) {
-        RegisterSolutions registrar(context());
-        const RecordResult r = search_.recordSolution(&registrar);
-        if (r.isomorphIndex > 0 && !search_.includeIsomorphs()) {
-            search_.prepareContinue();
-            return;
-        }
-    } else if (search_.traceMode() != kTraceByStep) {
+    if (outcome == SearchOutcome::Incomplete) {
+        // A timed mode was chosen while the search yielded: its timer goes on.
+        labelProcessing_->hide();
+        timer_->start();
         return;
     }
-    stop_ = true;
+    if (outcome == SearchOutcome::Exhausted) {
+        endOfSolutions();
+        endProcessing();
+        progress().clearStop();
+        return;
+    }
+    endProcessing();
+    progress().clearStop();
+    showTable();
+    showSolution(outcome);
+}
+
+void MainForm::showSolution(SearchOutcome outcome) {
+    if (outcome == SearchOutcome::Refused) host().message(search_.lastRecord().error);
+    if (outcome == SearchOutcome::Solution || outcome == SearchOutcome::OverLimit || outcome == SearchOutcome::Refused)
+        showAnalysis();
 }
 
 void MainForm::timerTick() {
     timer_->stop();
-    bool ended = false;
-    if (!stop_ && !host().haltRequested()) {
-        search_.findNext();
-        if (!search_.stepReady()) {
-            endOfSolutions();
-            ended = true;
-        } else {
-            afterStep();
-        }
-    }
-    if (ended) return;
-    if (!stop_ || !search_.complete()) {
-        if (host().haltRequested()) {
-            host().setHaltRequested(false);
+    const SearchOutcome outcome = run_.tick(progress());
+    switch (outcome) {
+        case SearchOutcome::Exhausted: endOfSolutions(); return;
+        case SearchOutcome::Halted:
+            progress().clearStop();
             cmdGetNext_->setEnabled(true);
-        } else {
+            return;
+        case SearchOutcome::Incomplete:
+        case SearchOutcome::Duplicate:
+            showTable();
             timer_->start();
-        }
-    } else {
-        endProcessing();
-        host().setHaltRequested(false);
-        showAnalysis();
+            return;
+        default:
+            // A solution, or a step of Trace by step chosen while the timer ran.
+            showTable();
+            endProcessing();
+            progress().clearStop();
+            showSolution(outcome);
+            return;
     }
 }
 
 void MainForm::halt() {
-    host().setHaltRequested(true);
+    progress().requestStop();
     cmdHalt_->hide();
     cmdCheck_->setDefault(true);
 }
@@ -501,20 +586,19 @@ void MainForm::endProcessing() {
 }
 
 void MainForm::endOfSolutions() {
-    host().setHaltRequested(false);
+    progress().clearStop();
     cmdHalt_->hide();
-    if (search_.traceMode() == kTraceTimed || search_.traceMode() == kTraceOff) showTable();
-    if (search_.stepReady()) return;
+    if (search_.traceMode() != TraceMode::ByStep) showTable();
     resetTable();
     const std::string question = "No more solutions found.\nDo you want to create a Summary View file?";
     if (host().askYesNo(question, "End of Solutions"))
         writeSummaryView();
     else
         focusCell(21);
+    run_.restart();
     setManualEntry(true);
     layoutGrid(false);
-    resetTable();
-    search_.clearSolutions();
+    showResetTable();
 }
 
 void MainForm::writeSummaryView() {
@@ -559,19 +643,17 @@ void MainForm::writeSummaryView() {
 void MainForm::showAnalysis() {
     if (analysis_) analysis_->close();
     const int count = search_.solutionCount();
-    if (count >= 1 && count <= CayleySearch::kMaxSolutions) {
+    if (count > CayleySearch::kMaxSolutions) {
+        // The solution was counted and registered but not stored.
+        host().message("Maximum of 100 solutions exceeded");
+    } else if (count >= 1) {
         const GroupPtr& g = search_.solution(count);
-        if (analysisOpener())
-            analysis_ = analysisOpener()(*this, g);
+        if (analysisOpener_)
+            analysis_ = analysisOpener_(*this, g);
         else
             analysis_ = ShowGroupGeneratedNotice(context(), *g);
     }
-    search_.noteSolutionRules();
-}
-
-MainForm::AnalysisOpener& MainForm::analysisOpener() {
-    static AnalysisOpener opener;
-    return opener;
+    run_.solutionShown();
 }
 
 // ---- Check, Restart, order, names, rules -----------------------------------------------
@@ -579,31 +661,41 @@ MainForm::AnalysisOpener& MainForm::analysisOpener() {
 void MainForm::check() {
     if (inSearch_) return;
     if (search_.reasonsStored()) clearInferences();
-    search_.readGrid([this](int i, int j) { return cell(i, j)->text().toStdString(); });
-    search_.fillTable();
+    const CheckOutcome outcome = run_.check([this](int i, int j) { return cell(i, j)->text().toStdString(); });
+    for (const std::string& m : search_.takeMessages()) host().message(m);
     showTable();
-    if (search_.conflictFound()) {
+    if (outcome == CheckOutcome::Conflict) {
         host().message(search_.conflictMessage());
-    } else if (search_.complete()) {
-        RegisterSolutions registrar(context());
-        search_.recordSolution(&registrar);
+    } else if (outcome == CheckOutcome::Complete) {
+        if (!search_.lastRecord().error.empty()) host().message(search_.lastRecord().error);
         showAnalysis();
     } else if (!noticeSuppressed_) {
         noticeSuppressed_ = ShowMessageNotice(context(), QStringLiteral("No errors found."));
     }
 }
 
+void MainForm::stopTimedRun() {
+    if (!timer_->isActive()) return;
+    timer_->stop();
+    halt();
+    // What the next tick would have done with the request.
+    progress().clearStop();
+    cmdGetNext_->setEnabled(true);
+}
+
 void MainForm::restart() {
     if (inSearch_) return;
+    stopTimedRun();
+    run_.restart();
     setManualEntry(true);
     layoutGrid(false);
-    resetTable();
+    showResetTable();
     focusCell(21);
-    search_.clearSolutions();
 }
 
 void MainForm::changeGroupOrder() {
     if (inSearch_) return;
+    stopTimedRun();
     const QString proposal = QString::fromStdString(preferences().String(storage::kGeneralDefaults).substr(0, 2));
     const QString prompt = QStringLiteral("Enter desired order (i. e., number of elements) for group.  Must be in "
                                           "range 1-20.");
@@ -635,6 +727,7 @@ void MainForm::setElementNames() {
 
 void MainForm::setOptimizingRules() {
     if (inSearch_) return;
+    stopTimedRun();
     OptimizingRulesPanel panel(context(), search_, this);
     runModal(panel);
     if (panel.rulesChanged()) restart();
@@ -642,7 +735,23 @@ void MainForm::setOptimizingRules() {
 
 // ---- typing into the grid --------------------------------------------------------------
 
+QString MainForm::cellHint() const {
+    return cmdCheck_->isEnabled() ? QString() : QString::fromLatin1(kHintEnterByHand);
+}
+
+void MainForm::updateHint(QWidget* control) {
+    const char* hint = control == cmdCheck_ ? kHintEnterByHand : control == cmdGetNext_ ? kHintSearch : kHintIsomorphs;
+    control->setToolTip(control->isEnabled() ? QString() : QString::fromLatin1(hint));
+    if (control != cmdCheck_) return;
+    // Typing into the grid follows Check.
+    for (int index = 0; index < 400; ++index)
+        if (!red_[static_cast<std::size_t>(index)] && !cellAt(index)->isReadOnly()) cellAt(index)->setToolTip(cellHint());
+}
+
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::EnabledChange &&
+        (watched == cmdCheck_ || watched == cmdGetNext_ || watched == chkIncludeIsomorphisms_))
+        updateHint(static_cast<QWidget*>(watched));
     auto* c = qobject_cast<QLineEdit*>(watched);
     if (!c) return Panel::eventFilter(watched, event);
     const auto it = std::find(cells_.begin(), cells_.end(), c);
@@ -663,10 +772,7 @@ bool MainForm::cellKeyPress(int index, QKeyEvent* e) {
     const bool character = backspace || (!typed.isEmpty() && typed.at(0).isPrint());
     if (!character || (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) return false;
     if (!cmdCheck_->isEnabled()) return true;
-    setManualEntry(true);
-    cmdGetNext_->setEnabled(false);
-    cellEdited_ = true;
-    if (search_.traceMode() == kTraceByStep) clearInferences();
+    beginManualEdit();
     if (backspace || names_.customNamesInUse) return false;
     const std::optional<char> code = grid::FilterCodeKey(typed.at(0).toLatin1(), n());
     if (!code) return true;
@@ -675,11 +781,18 @@ bool MainForm::cellKeyPress(int index, QKeyEvent* e) {
     return true;
 }
 
+void MainForm::beginManualEdit() {
+    setManualEntry(true);
+    cmdGetNext_->setEnabled(false);
+    cellEdited_ = true;
+    if (search_.traceMode() == TraceMode::ByStep) clearInferences();
+}
+
 void MainForm::cellFocusIn(int index) {
     QLineEdit* c = cellAt(index);
     if (red_[static_cast<std::size_t>(index)]) {
         setCellColor(c, false);
-        c->setToolTip(QString());
+        c->setToolTip(cellHint());
         red_[static_cast<std::size_t>(index)] = false;
     }
     cellTextOnFocus_ = c->text();

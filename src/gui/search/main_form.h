@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 #include "gui/common/panel.h"
 #include "gui/search/element_names_panel.h"
 
@@ -17,6 +18,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace quorix::gui {
@@ -48,26 +50,37 @@ public:
     // panel closes the one opened before it). Without an opener the
     // group-generated notice stands in.
     using AnalysisOpener = std::function<QWidget*(MainForm&, const GroupPtr&)>;
-    static AnalysisOpener& analysisOpener();
+    void setAnalysisOpener(AnalysisOpener opener) { analysisOpener_ = std::move(opener); }
 
 protected:
+    bool event(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    static constexpr long kGridAreaTop = 930;  // twips: the scrolled grid starts below the buttons
+    void placeGridScroll();
+    void fitFrameToScreen();
     void buildMenus();
     void buildControls();
     void load();
     void layoutGrid(bool translate);
     void resetTable();
+    // The grid after the engine's resetTable: no red cells, the table shown,
+    // Get Next Solution, Check, the check box and Set Element Names enabled.
+    void showResetTable();
+    // After a run or tick: the refusal message, and the analysis of a solution.
+    void showSolution(SearchOutcome outcome);
     void showTable();
     void clearInferences();
     void setManualEntry(bool on);
-    void afterStep();
     void timerTick();
     void endOfSolutions();
     void endProcessing();
+    // Stops a timer-driven run as Halt does, before a control changes the table.
+    void stopTimedRun();
     void writeSummaryView();
     void showAnalysis();
     void focusCell(int index);
@@ -75,16 +88,25 @@ private:
     int n() const { return search_.searchOrder(); }
 
     bool cellKeyPress(int index, QKeyEvent* e);
+    void beginManualEdit();
+    // The tool tip of a cell that shows no reason: why typing is refused, if it is.
+    QString cellHint() const;
+    void updateHint(QWidget* control);
     void cellFocusIn(int index);
     bool cellFocusOut(int index);
     void cellTextChanged(int index);
 
     CayleySearch search_;
+    std::unique_ptr<SolutionRegistrar> registrar_;
+    SearchRun run_;
+    AnalysisOpener analysisOpener_;
     ElementNameState names_;
     std::array<QLineEdit*, 400> cells_{};
     std::array<bool, 400> red_{};
     std::array<QLabel*, 20> rowLabels_{};
     std::array<QLabel*, 20> columnLabels_{};
+    QScrollArea* gridScroll_ = nullptr;
+    QWidget* gridArea_ = nullptr;
     QLabel* labelGroupOrder_ = nullptr;
     QLabel* labelProcessing_ = nullptr;
     QPushButton* cmdGetNext_ = nullptr;
@@ -97,7 +119,6 @@ private:
     QAction* mnuSetElementNames_ = nullptr;
 
     QPointer<QWidget> analysis_;   // the panel showing the newest solution
-    bool stop_ = false;            // the current run stopped with something to show
     bool cellEdited_ = false;
     QString cellTextOnFocus_;
     bool noticeSuppressed_ = false;

@@ -3,9 +3,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 
 #include "core/host/host.h"
 #include "core/search/cayley_search.h"
+#include "gui/common/twips.h"
 
 namespace quorix::gui {
 
@@ -20,6 +22,23 @@ const char* const kRuleCaptions[5] = {
     "group or the dihedral group of that order.",
 };
 const char* const kRuleMarks[5] = {"", "", "*", "*   **", "*"};
+
+// The text broken at blanks into lines no wider than `width` pixels.
+QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
+    QStringList lines;
+    QString line;
+    for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString candidate = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(candidate) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = candidate;
+        }
+    }
+    if (!line.isEmpty()) lines << line;
+    return lines.join(QLatin1Char('\n'));
+}
 }  // namespace
 
 OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& search, QWidget* parent)
@@ -36,16 +55,16 @@ OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& se
              240, 150, 8500, 1500);
     long top = 1800;
     for (int k = 0; k < 5; ++k) {
-        addLabel(QStringLiteral("labelMark_%1").arg(k), QString::fromLatin1(kRuleMarks[k]), 120, top + 60, 700, 300);
+        addLabel(QStringLiteral("labelMark_%1").arg(k), QString::fromLatin1(kRuleMarks[k]), 120, top + 150, 700, 300);
+        // The rule text is the box's own caption (clicking it toggles the
+        // box), broken into lines that fit beside the box.
         auto* box = addControl<QCheckBox>(QStringLiteral("chkOptRule_%1").arg(k), 800, top, 7950, 600);
         box->setChecked(search_.ruleEnabled(k));
+        const int textWidth = twipsToPx(7950) - box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+                              box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 4;
+        box->setText(wrapped(QString::fromLatin1(kRuleCaptions[k]), box->fontMetrics(), textWidth));
         box->setAccessibleName(QString::fromLatin1(kRuleCaptions[k]));
-        // The caption wraps in a label beside the box.
-        auto* caption = addLabel(QStringLiteral("labelRule_%1").arg(k), QString::fromLatin1(kRuleCaptions[k]),
-                                 1100, top + 40, 7650, 600);
-        caption->setBuddy(box);
         boxes_[static_cast<std::size_t>(k)] = box;
-        placeTw(box, 800, top + 40, 300, 300);
         top += 700;
     }
     addLabel(QStringLiteral("labelNote1"),

@@ -11,6 +11,7 @@
 #include "core/report/html.h"
 #include "core/report/views.h"
 #include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 #include "core/compare/structure.h"
 #include "core/workbench/workbench.h"
 #include "support/test_progress.h"
@@ -293,7 +294,9 @@ TEST(PermutationGroups, RowAndColumnGroupsOfSearchSolutions) {
     for (int n : {6, 12}) {
         CayleySearch s;
         s.setSearchOrder(n);
-        while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) s.noteSolutionRules();
+        SearchRun run(s);
+        Progress progress;
+        while (run.start() && run.run(progress) == SearchOutcome::Solution) run.solutionShown();
         ASSERT_GT(s.solutionCount(), 1);
         for (int slot = 1; slot <= s.solutionCount(); ++slot) {
             GroupPtr g = s.solution(slot);

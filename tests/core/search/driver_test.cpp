@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/search/cayley_search.h"
+#include "search_test_util.h"
 #include "support/fake_host.h"
 #include "trial_table.h"
 
@@ -15,7 +16,7 @@ std::vector<Rows> traceOffSolutions(int n) {
     CayleySearch s;
     s.setSearchOrder(n);
     std::vector<Rows> found;
-    while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) {
+    while (testing::getNextSolution(s) == testing::RunResult::SolutionStored) {
         found.push_back(tableOf(s));
         s.noteSolutionRules();
     }
@@ -25,14 +26,14 @@ std::vector<Rows> traceOffSolutions(int n) {
 // The panel's loop for Trace by step and the timed modes: one findNext per
 // press or tick; a complete table is recorded, a dropped duplicate searched
 // past; a kept solution is shown, then the next press continues.
-std::vector<Rows> steppedSolutions(int n, int mode, long long* incompleteStops) {
+std::vector<Rows> steppedSolutions(int n, TraceMode mode, long long* incompleteStops, Progress& progress) {
     CayleySearch s;
     s.setTraceMode(mode);
     s.setSearchOrder(n);
     std::vector<Rows> found;
     for (;;) {
         if (s.allSolutionsFound()) break;
-        s.findNext();
+        s.findNext(progress);
         if (!s.stepReady()) break;
         if (!s.complete()) {
             ++*incompleteStops;
@@ -119,7 +120,7 @@ TEST(OrderOne, OneSolutionThenTheEnd) {
 TEST(TraceByStep, StopsOnEveryTrialAndKeepsReasons) {
     testing::FakeHost host;
     CayleySearch s;
-    s.setTraceMode(kTraceByStep);
+    s.setTraceMode(TraceMode::ByStep);
     s.setSearchOrder(6);
     int shown = 0;
     long long trials = 0;
@@ -147,45 +148,52 @@ TEST(TraceByStep, StopsOnEveryTrialAndKeepsReasons) {
     EXPECT_GT(shown, 0);
 }
 
-class SteppedModes : public ::testing::TestWithParam<int> {};
+class SteppedModes : public ::testing::TestWithParam<TraceMode> {};
 
 TEST_P(SteppedModes, FindTheSameSolutionsAsTraceOff) {
-    testing::FakeHost host;
+    testing::CountingProgress counting;
     for (int n : {4, 6, 8, 9, 12}) {
         long long incomplete = 0;
         const auto expected = traceOffSolutions(n);
-        const long pumps = host.pumps;
-        EXPECT_EQ(steppedSolutions(n, GetParam(), &incomplete), expected) << "n = " << n;
+        EXPECT_EQ(steppedSolutions(n, GetParam(), &incomplete, counting.progress), expected) << "n = " << n;
         EXPECT_GT(incomplete, 0);
-        EXPECT_EQ(host.pumps, pumps);  // these modes never yield
+        EXPECT_EQ(counting.yields, 0);  // these modes never yield
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, SteppedModes, ::testing::Values(kTraceByStep, kTraceTimed));
+INSTANTIATE_TEST_SUITE_P(Modes, SteppedModes, ::testing::Values(TraceMode::ByStep, TraceMode::Timed),
+                         [](const ::testing::TestParamInfo<TraceMode>& info) {
+                             return info.param == TraceMode::ByStep ? "TraceByStep" : "Timed";
+                         });
 
 TEST(Halt, StopsWithinTheYieldIntervalAndTheSearchGoesOn) {
-    testing::FakeHost host;
     {
+        testing::CountingProgress counting;
         CayleySearch s;
         s.setSearchOrder(16);
-        host.haltAfterPumps = 1;
-        EXPECT_EQ(s.getNextSolution(), CayleySearch::RunResult::Halted);
-        EXPECT_FALSE(host.halt);  // cleared at the end of the run
-        EXPECT_EQ(host.pumps, 1);
+        counting.stopAt = 1;
+        SearchRun run(s);
+        ASSERT_TRUE(run.start());
+        EXPECT_EQ(run.run(counting.progress), SearchOutcome::Halted);
+        EXPECT_EQ(counting.yields, 1);
+        EXPECT_EQ(s.stats().fills, s.yieldInterval() + 1);
+        // A timer tick sees the request before it steps.
+        EXPECT_EQ(run.tick(counting.progress), SearchOutcome::Halted);
         EXPECT_EQ(s.stats().fills, s.yieldInterval() + 1);
     }
     for (int n : {12, 18}) {
-        host.haltAfterPumps = -1;
         const auto expected = traceOffSolutions(n);
+        testing::CountingProgress counting;
         CayleySearch s;
         s.setSearchOrder(n);
         std::vector<Rows> found;
         int halts = 0;
         for (;;) {
-            host.haltAfterPumps = host.pumps + 2;
-            const auto r = s.getNextSolution();
-            if (r == CayleySearch::RunResult::Exhausted) break;
-            if (r == CayleySearch::RunResult::Halted) {
+            counting.stopAt = counting.yields + 2;
+            const auto r = testing::getNextSolution(s, nullptr, &counting.progress);
+            EXPECT_FALSE(counting.progress.stopped());
+            if (r == testing::RunResult::Exhausted) break;
+            if (r == testing::RunResult::Halted) {
                 ++halts;
                 continue;
             }
@@ -197,11 +205,58 @@ TEST(Halt, StopsWithinTheYieldIntervalAndTheSearchGoesOn) {
     }
 }
 
+TEST(SearchRun, TracesByStepAndTheTimedModesAndTakesAModeChosenMidRun) {
+    CayleySearch s;
+    s.setTraceMode(TraceMode::ByStep);
+    s.setSearchOrder(6);
+    SearchRun run(s);
+    Progress progress;
+    ASSERT_TRUE(run.start());
+    EXPECT_EQ(run.run(progress), SearchOutcome::Step);
+    s.setTraceMode(TraceMode::Timed);
+    EXPECT_EQ(run.run(progress), SearchOutcome::Incomplete);   // the timer takes over
+    SearchOutcome o = SearchOutcome::Incomplete;
+    int ticks = 0;
+    while (o == SearchOutcome::Incomplete || o == SearchOutcome::Duplicate) {
+        o = run.tick(progress);
+        ++ticks;
+    }
+    EXPECT_EQ(o, SearchOutcome::Solution);
+    EXPECT_GT(ticks, 1);
+    // A Trace off run chosen while it yields to Trace by step stops at the next step.
+    s.setTraceMode(TraceMode::Off);
+    s.setSearchOrder(16);
+    Progress switching([&] { s.setTraceMode(TraceMode::ByStep); });
+    ASSERT_TRUE(run.start());
+    EXPECT_EQ(run.run(switching), SearchOutcome::Step);
+    EXPECT_FALSE(s.complete());
+}
+
+TEST(SearchRun, RuleFourEndsAtOnceAndManualEntryStartsANewSearch) {
+    CayleySearch s;
+    s.setSearchOrder(6);
+    SearchRun run(s);
+    Progress progress;
+    for (int k = 1; k <= 2; ++k) {
+        ASSERT_TRUE(run.start());
+        ASSERT_EQ(run.run(progress), SearchOutcome::Solution);
+        run.solutionShown();
+    }
+    EXPECT_FALSE(run.start());
+    run.restart();
+    EXPECT_TRUE(s.manualEntry());
+    EXPECT_EQ(s.solutionCount(), 0);
+    ASSERT_TRUE(run.start());
+    EXPECT_TRUE(run.startedNewSearch());
+    EXPECT_FALSE(s.manualEntry());
+    EXPECT_EQ(run.run(progress), SearchOutcome::Solution);
+}
+
 TEST(Continue, PrepareContinueCarriesBackToTheBranchCell) {
     testing::FakeHost host;
     CayleySearch s;
     s.setSearchOrder(6);
-    ASSERT_EQ(s.getNextSolution(), CayleySearch::RunResult::SolutionStored);
+    ASSERT_EQ(testing::getNextSolution(s), testing::RunResult::SolutionStored);
     ASSERT_TRUE(s.tableFinished());
     const int br = s.branchRow(), bc = s.branchColumn();
     const Rows before = tableOf(s);

@@ -158,7 +158,7 @@ TEST(RuleTexts, SubgroupClosure) {
 
     // The block's row gap is filled with the reason of a subgroup row.
     rows[1] = "a b . . . . . . .";
-    s.setTraceMode(kTraceByStep);
+    s.setTraceMode(TraceMode::ByStep);
     checkAutomatic(s, 9, rows);
     ASSERT_FALSE(s.conflictFound()) << s.conflictMessage();
     EXPECT_EQ(s.workText(2, 3), "1");
@@ -173,13 +173,13 @@ TEST(RuleTexts, CyclicOnlyAfterTheCyclicGroup) {
     testing::FakeHost host;
     CayleySearch s;
     s.setSearchOrder(7);
-    ASSERT_EQ(s.getNextSolution(), CayleySearch::RunResult::SolutionStored);
+    ASSERT_EQ(testing::getNextSolution(s), testing::RunResult::SolutionStored);
     s.noteSolutionRules();
     EXPECT_TRUE(s.cyclicFound());
     // The cyclic table again: every element has order 7; the last text stands.
     s.fillTable();
     EXPECT_EQ(s.conflictMessage(), "f has order 7, possible only in a cyclic group.  (Cyclic solution was already found.)");
-    EXPECT_EQ(s.getNextSolution(), CayleySearch::RunResult::Exhausted);
+    EXPECT_EQ(testing::getNextSolution(s), testing::RunResult::Exhausted);
     EXPECT_EQ(s.solutionCount(), 1);
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/search/cayley_search.h"
+#include "search_test_util.h"
 #include "support/fake_host.h"
 
 namespace quorix {
@@ -71,14 +72,14 @@ TEST_P(RuleFour, EndsTheSearchAfterTheSecondSolution) {
     s.setSearchOrder(n);
     ASSERT_TRUE(s.ruleActive(4));
     for (int k = 1; k <= 2; ++k) {
-        ASSERT_EQ(s.getNextSolution(), CayleySearch::RunResult::SolutionStored);
+        ASSERT_EQ(testing::getNextSolution(s), testing::RunResult::SolutionStored);
         s.noteSolutionRules();
     }
     EXPECT_TRUE(s.solution(1)->Cyclic());
     EXPECT_TRUE(s.solution(2)->Dihedral());
     EXPECT_TRUE(s.allSolutionsFound());
     const long long trials = s.stats().trials;
-    EXPECT_EQ(s.getNextSolution(), CayleySearch::RunResult::Exhausted);
+    EXPECT_EQ(testing::getNextSolution(s), testing::RunResult::Exhausted);
     EXPECT_FALSE(s.stepReady());
     EXPECT_EQ(s.stats().trials, trials);
 
@@ -86,7 +87,7 @@ TEST_P(RuleFour, EndsTheSearchAfterTheSecondSolution) {
     CayleySearch t;
     t.setRuleEnabled(4, false);
     t.setSearchOrder(n);
-    while (t.getNextSolution() == CayleySearch::RunResult::SolutionStored) t.noteSolutionRules();
+    while (testing::getNextSolution(t) == testing::RunResult::SolutionStored) t.noteSolutionRules();
     EXPECT_EQ(t.solutionCount(), 2);
     EXPECT_GT(t.stats().trials, trials);
 }
@@ -97,12 +98,12 @@ TEST(RuleOne, RejectsTheSecondValueOfTheFirstCell) {
     testing::FakeHost host;
     CayleySearch s;
     s.setSearchOrder(2);
-    ASSERT_EQ(s.getNextSolution(), CayleySearch::RunResult::SolutionStored);
+    ASSERT_EQ(testing::getNextSolution(s), testing::RunResult::SolutionStored);
     EXPECT_EQ(s.trialText(2, 2), "1");
     s.noteSolutionRules();
     // Next value "a" at (2,2) is refused before any fill.
     const long long fills = s.stats().fills;
-    EXPECT_EQ(s.getNextSolution(), CayleySearch::RunResult::Exhausted);
+    EXPECT_EQ(testing::getNextSolution(s), testing::RunResult::Exhausted);
     EXPECT_EQ(s.stats().trials, 2);
     EXPECT_EQ(s.stats().fills, fills);
 
@@ -110,9 +111,9 @@ TEST(RuleOne, RejectsTheSecondValueOfTheFirstCell) {
     CayleySearch t;
     t.setRuleEnabled(1, false);
     t.setSearchOrder(2);
-    ASSERT_EQ(t.getNextSolution(), CayleySearch::RunResult::SolutionStored);
+    ASSERT_EQ(testing::getNextSolution(t), testing::RunResult::SolutionStored);
     t.noteSolutionRules();
-    EXPECT_EQ(t.getNextSolution(), CayleySearch::RunResult::Exhausted);
+    EXPECT_EQ(testing::getNextSolution(t), testing::RunResult::Exhausted);
     EXPECT_EQ(t.stats().trials, 2);
     EXPECT_EQ(t.stats().fills, 2);
     EXPECT_FALSE(t.advanceOk());

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "core/search/cayley_search.h"
+#include "search_test_util.h"
 #include "support/fake_host.h"
 #include "trial_table.h"
 
@@ -35,15 +36,15 @@ namespace {
     return ::testing::AssertionSuccess();
 }
 
-struct SearchRun {
+struct FoundSolutions {
     std::vector<Rows> tables;  // every kept solution, in order
     std::vector<std::string> ids;
 };
 
 // Get Next Solution pressed until the end of the solutions (Trace off).
-SearchRun pressUntilEnd(CayleySearch& s) {
-    SearchRun run;
-    while (s.getNextSolution() == CayleySearch::RunResult::SolutionStored) {
+FoundSolutions pressUntilEnd(CayleySearch& s) {
+    FoundSolutions run;
+    while (testing::getNextSolution(s) == testing::RunResult::SolutionStored) {
         run.tables.push_back(tableOf(s));
         run.ids.push_back(s.lastRecord().id);
         s.noteSolutionRules();
@@ -58,7 +59,7 @@ TEST_P(GroupsOfOrder, DefaultSearchStoresOneGroupPerClass) {
     const auto [n, expected] = GetParam();
     CayleySearch s;
     s.setSearchOrder(n);
-    const SearchRun run = pressUntilEnd(s);
+    const FoundSolutions run = pressUntilEnd(s);
     ASSERT_EQ(s.solutionCount(), expected);
     ASSERT_EQ(static_cast<int>(run.tables.size()), expected);
     for (int k = 1; k <= expected; ++k) {
@@ -86,7 +87,7 @@ TEST_P(AllTables, IncludingIsomorphsStoresEveryTableWithFixedIdentity) {
     s.setIncludeIsomorphs(true);
     s.setSearchOrder(n);
     for (int r = 0; r < CayleySearch::kRuleCount; ++r) EXPECT_EQ(s.ruleActive(r), r == 0) << "rule " << r;
-    const SearchRun run = pressUntilEnd(s);
+    const FoundSolutions run = pressUntilEnd(s);
     ASSERT_EQ(s.solutionCount(), expected);
     std::set<Rows> distinct(run.tables.begin(), run.tables.end());
     EXPECT_EQ(static_cast<int>(distinct.size()), expected);
@@ -119,18 +120,35 @@ TEST(SearchCounts, OrderSixteenOdometer) {
 }
 
 // The incremental fill must reach the table and the outcome of the full
-// passes on every trial of a search.
+// passes on every trial of a search: the two run side by side, one step at a
+// time; every contradiction outcome shows in the trials that follow.
 class FillEquivalence : public ::testing::TestWithParam<int> {};
 
 TEST_P(FillEquivalence, IncrementalFillMatchesFullPassesOnEveryTrial) {
     testing::FakeHost host;
-    CayleySearch s;
-    s.setFillEngine(CayleySearch::FillEngine::Verify);
-    s.setSearchOrder(GetParam());
-    pressUntilEnd(s);
-    EXPECT_GT(s.fillsCompared(), 100);
-    EXPECT_EQ(s.fillsCompared(), s.stats().fills);
-    EXPECT_EQ(s.fillMismatches(), 0);
+    CayleySearch fast, literal;
+    literal.setFillEngine(CayleySearch::FillEngine::Literal);
+    long long steps = 0;
+    for (CayleySearch* s : {&fast, &literal}) {
+        s->setTraceMode(TraceMode::Timed);
+        s->setSearchOrder(GetParam());
+    }
+    while (!fast.allSolutionsFound()) {
+        fast.findNext();
+        literal.findNext();
+        ASSERT_EQ(fast.stepReady(), literal.stepReady()) << steps;
+        ASSERT_EQ(fast.stats().fills, literal.stats().fills) << steps;
+        if (!fast.stepReady()) break;
+        ++steps;
+        for (int i = 1; i <= GetParam(); ++i)
+            for (int j = 1; j <= GetParam(); ++j) ASSERT_EQ(fast.work(i, j), literal.work(i, j)) << steps;
+        if (!fast.complete()) continue;
+        for (CayleySearch* s : {&fast, &literal}) {
+            if (s->recordSolution().kept) s->noteSolutionRules();
+            s->prepareContinue();
+        }
+    }
+    EXPECT_GT(fast.stats().fills, 100);
     EXPECT_TRUE(host.messages.empty());
 }
 
@@ -156,7 +174,7 @@ TEST_P(EngineAgreement, LiteralAndIncrementalSearchesAgree) {
         s.setIncludeIsomorphs(c.isomorphs);
         for (int r = 0; r < 5; ++r) s.setRuleEnabled(r, c.rules[r] == '1');
         s.setSearchOrder(c.n);
-        SearchRun result = pressUntilEnd(s);
+        FoundSolutions result = pressUntilEnd(s);
         stats = s.stats();
         return result.tables;
     };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 
 namespace quorix::testing {
 
@@ -48,5 +49,38 @@ inline void checkAutomatic(CayleySearch& s, int n, const std::vector<std::string
     typeTable(s, rows);
     s.fillTable();
 }
+
+// Get Next Solution in Trace off as the command-line tool presses it: a table
+// the group model refuses is gone past.
+enum class RunResult { SolutionStored, Halted, Exhausted };
+inline RunResult getNextSolution(CayleySearch& s, SolutionRegistrar* registrar = nullptr, Progress* stop = nullptr) {
+    SearchRun run(s, registrar);
+    Progress never;
+    Progress& progress = stop ? *stop : never;
+    for (;;) {
+        if (!run.start()) return RunResult::Exhausted;
+        switch (run.run(progress)) {
+            case SearchOutcome::Solution:
+            case SearchOutcome::OverLimit: return RunResult::SolutionStored;
+            case SearchOutcome::Refused: continue;
+            case SearchOutcome::Halted: progress.clearStop(); return RunResult::Halted;
+            default: return RunResult::Exhausted;
+        }
+    }
+}
+
+// A progress object that counts its yield points and asks to stop at the
+// stopAt-th (never when negative).
+struct CountingProgress {
+    Progress progress;
+    int yields = 0;
+    int stopAt = -1;
+    CountingProgress() {
+        progress.setYield([this] {
+            ++yields;
+            if (stopAt >= 0 && yields >= stopAt) progress.requestStop();
+        });
+    }
+};
 
 }  // namespace quorix::testing

@@ -30,11 +30,11 @@ TEST(SolutionList, AutomaticIdsAndRegistration) {
     RecordingRegistrar reg;
     CayleySearch s;
     s.setSearchOrder(4);
-    ASSERT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::SolutionStored);
+    ASSERT_EQ(testing::getNextSolution(s, &reg), testing::RunResult::SolutionStored);
     s.noteSolutionRules();
-    ASSERT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::SolutionStored);
+    ASSERT_EQ(testing::getNextSolution(s, &reg), testing::RunResult::SolutionStored);
     s.noteSolutionRules();
-    EXPECT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::Exhausted);
+    EXPECT_EQ(testing::getNextSolution(s, &reg), testing::RunResult::Exhausted);
     EXPECT_EQ(reg.ids, (std::vector<std::string>{"Group #4-1", "Group #4-2"}));
     EXPECT_EQ(reg.groups[0]->GroupID(), "Group #4-1");
     EXPECT_EQ(reg.groups[1], s.solution(2));
@@ -49,13 +49,13 @@ TEST(SolutionList, IsomorphicTablesAreDroppedOrKeptWithTheirClass) {
     RecordingRegistrar reg;
     CayleySearch s;
     s.setSearchOrder(4);
-    ASSERT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::SolutionStored);
+    ASSERT_EQ(testing::getNextSolution(s, &reg), testing::RunResult::SolutionStored);
     // The same complete table again is isomorphic to solution 1.
     RecordResult again = s.recordSolution(&reg);
     EXPECT_TRUE(again.generated);
     EXPECT_FALSE(again.kept);
     EXPECT_EQ(again.isomorphIndex, 1);
-    EXPECT_EQ(s.isomorphIndex(), 1);
+    EXPECT_EQ(s.solutions().isomorphIndex(), 1);
     EXPECT_EQ(s.solutionCount(), 1);
     EXPECT_EQ(reg.ids.size(), 1u);
 
@@ -73,7 +73,7 @@ TEST(SolutionList, HundredSolutionsAreStoredAndTheRestCounted) {
     CayleySearch s;
     s.setIncludeIsomorphs(true);
     s.setSearchOrder(3);
-    ASSERT_EQ(s.getNextSolution(&reg), CayleySearch::RunResult::SolutionStored);
+    ASSERT_EQ(testing::getNextSolution(s, &reg), testing::RunResult::SolutionStored);
     for (int k = 2; k <= 101; ++k) {
         const RecordResult r = s.recordSolution(&reg);
         EXPECT_TRUE(r.kept);
@@ -118,7 +118,7 @@ TEST(SolutionList, ManualTablesAreNumberedAcrossTheRunAndUseDisplayNames) {
     testing::checkManual(s, 4, {"1 t b c", "t 1 c b", "b c t 1", "c b 1 t"});
     r = s.recordSolution();
     EXPECT_EQ(r.id, "Manual4-6");
-    EXPECT_EQ(s.manualSolutionCount(), 6);
+    EXPECT_EQ(s.solutions().manualCount(), 6);
 }
 
 }  // namespace

@@ -5,11 +5,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTest>
 #include <QTimer>
 #include <deque>
@@ -82,16 +85,8 @@ protected:
         return cells.join(' ');
     }
 
-    // A host whose event pump can really deliver events, as the desktop one does.
-    struct TestHost : FakeHost {
-        bool deliverEvents = false;
-        void pumpEvents() override {
-            FakeHost::pumpEvents();
-            if (deliverEvents) QCoreApplication::processEvents();
-        }
-    };
     QTemporaryDir dir;
-    TestHost host;
+    FakeHost host;
     AppContext ctx{dir.path().toStdString(), host};
     std::unique_ptr<MainForm> form;
     std::deque<QString> answers;
@@ -223,14 +218,20 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
     QTest::mouseClick(button("cmdHalt"), Qt::LeftButton);
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     // The next tick sees the request, clears it and stops the timer.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !host.halt && !form->timer()->isActive(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->progress().stopped() && !form->timer()->isActive(); }, 2000));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_GT(form->search().emptyCellCount(), 0);
 }
 
 TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
-    TestHost& pumping = host;
-    pumping.deliverEvents = true;
+    // The search yields through the panel's progress object, which lets Qt
+    // handle events; here the first yield also presses Halt.
+    int yields = 0;
+    form->progress().setYield([&] {
+        ++yields;
+        QCoreApplication::processEvents();
+        if (yields == 1) button("cmdHalt")->click();
+    });
     setOrder(16);
     menu("mnuTraceOff");
     // A click on Restart while the search yields must not reset its table.
@@ -239,11 +240,10 @@ TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
         restartClicked = true;
         button("cmdRefresh")->click();
     });
-    pumping.haltAfterPumps = 1;
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     EXPECT_TRUE(restartClicked);
-    EXPECT_EQ(pumping.pumps, 1);
-    EXPECT_FALSE(pumping.halt);
+    EXPECT_EQ(yields, 1);
+    EXPECT_FALSE(form->progress().stopped());
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     EXPECT_TRUE(form->findChild<QLabel*>("labelProcessing")->isHidden());
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
@@ -386,7 +386,11 @@ TEST_F(MainFormTest, OptimizingRulesAskBeforeRestarting) {
     modalScript = [&](QDialog& d) {
         auto& p = dynamic_cast<OptimizingRulesPanel&>(d);
         quorix::testing::snapshot(p, QStringLiteral("dlgOptimizingRules"));
-        p.findChild<QCheckBox*>("chkOptRule_2")->setChecked(false);
+        // The rule text is the box's caption: a click on it toggles the box.
+        QCheckBox* box = p.findChild<QCheckBox*>("chkOptRule_2");
+        EXPECT_EQ(box->text().replace('\n', ' '), "Cyclic groups of the same order must be isomorphic to each other.");
+        QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() / 2, box->height() / 2));
+        EXPECT_FALSE(box->isChecked());
         host.answers = {false};
         p.findChild<QPushButton*>("cmdOK")->click();
         EXPECT_FALSE(p.rulesChanged());
@@ -492,21 +496,6 @@ TEST(GridRules, NextCellIndexWalksRowsAndWrapsToTheStart) {
     EXPECT_EQ(NextCellIndex(grid::CellIndex(2, 2), 2), 21);
 }
 
-TEST(GridRules, GeometryFollowsTheLongestName) {
-    const grid::Geometry automatic = grid::ComputeGeometry(false, 7);
-    EXPECT_EQ(automatic.cellWidth, 615);
-    EXPECT_EQ(automatic.maxLength, 1);
-    EXPECT_EQ(automatic.firstColumn, 480);
-    EXPECT_EQ(automatic.pitch, 720);
-    const grid::Geometry none = grid::ComputeGeometry(true, 0);
-    EXPECT_EQ(none.maxLength, 0);
-    EXPECT_EQ(none.firstColumn, 480);
-    const grid::Geometry longNames = grid::ComputeGeometry(true, 5);
-    EXPECT_EQ(longNames.cellWidth, 1015);
-    EXPECT_EQ(longNames.firstColumn, 1525);
-    EXPECT_EQ(longNames.pitch, 1120);
-}
-
 TEST(GridRules, CodeKeysAndOrderAnswers) {
     EXPECT_EQ(grid::FilterCodeKey('B', 3), 'b');
     EXPECT_EQ(grid::FilterCodeKey('1', 1), '1');
@@ -519,4 +508,145 @@ TEST(GridRules, CodeKeysAndOrderAnswers) {
     EXPECT_FALSE(grid::ParseOrderAnswer("21").has_value());
     EXPECT_FALSE(grid::ParseOrderAnswer("abc").has_value());
     EXPECT_FALSE(grid::ParseOrderAnswer("4.5").has_value());
+}
+
+TEST_F(MainFormTest, ControlsThatResetTheTableFirstStopATimedRun) {
+    setOrder(8);
+    menu("mnuFastTrace");
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    QTest::qWait(250);
+    QTest::mouseClick(button("cmdRefresh"), Qt::LeftButton);
+    EXPECT_FALSE(form->timer()->isActive());
+    EXPECT_TRUE(button("cmdHalt")->isHidden());
+    QTest::qWait(300);
+    EXPECT_EQ(ctx.groups.Count(), 0);
+    EXPECT_EQ(form->cell(2, 2)->text(), "");
+    EXPECT_EQ(form->search().emptyCellCount(), 49);
+
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    ASSERT_TRUE(form->timer()->isActive());
+    setOrder(4);
+    EXPECT_FALSE(form->timer()->isActive());
+    EXPECT_EQ(form->search().emptyCellCount(), 9);
+}
+
+TEST_F(MainFormTest, ATraceModeChosenDuringATraceOffRunTakesEffect) {
+    setOrder(16);
+    menu("mnuTraceOff");
+    QTimer::singleShot(0, form.get(), [&] { menu("mnuTraceByStep"); });
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_TRUE(form->action("mnuTraceByStep")->isChecked());
+    EXPECT_FALSE(form->action("mnuTraceOff")->isChecked());
+    EXPECT_EQ(button("cmdGetNextSolution")->text(), "&Get Next Step");
+    // The run stopped at the next step, as Trace by step does.
+    EXPECT_TRUE(form->search().reasonsStored());
+    EXPECT_GT(form->search().emptyCellCount(), 0);
+    EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
+}
+
+TEST_F(MainFormTest, PastedTextPassesTheKeyFilter) {
+    setOrder(3);
+    QLineEdit* c22 = form->cell(2, 2);
+    c22->setFocus();
+    for (const char* text : {"zz", "c", "ab"}) {
+        QApplication::clipboard()->setText(QString::fromLatin1(text));
+        QTest::keyClick(c22, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(c22->text(), "") << text;
+    }
+    QApplication::clipboard()->setText(QStringLiteral("B"));
+    QTest::keyClick(c22, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(c22->text(), "b");
+    EXPECT_TRUE(form->search().manualEntry());
+    EXPECT_FALSE(button("cmdGetNextSolution")->isEnabled());
+}
+
+TEST_F(MainFormTest, TheHundredAndFirstSolutionIsReportedOverTheLimit) {
+    setOrder(7);   // 120 labelled cyclic tables
+    menu("mnuTraceOff");
+    form->findChild<QCheckBox*>("chkIncludeIsomorphisms")->setChecked(true);
+    button("cmdRefresh")->click();
+    for (int press = 0; press < 101; ++press) button("cmdGetNextSolution")->click();
+    EXPECT_EQ(registeredIds().back(), "Group #7(101)");
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Maximum of 100 solutions exceeded"}));
+}
+
+TEST_F(MainFormTest, ActivationPutsTheCursorBackOnTheFirstCell) {
+    setOrder(4);
+    form->cell(3, 3)->setFocus();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_TRUE(form->cell(2, 2)->hasFocus());
+}
+
+TEST_F(MainFormTest, OrderTwentyScrollsOnAnEightHundredBySixHundredScreen) {
+    setOrder(20);
+    // The window stays on the screen (the test screen is 800 wide); on an
+    // 800 x 600 screen it is at most that big, and the grid scrolls.
+    EXPECT_LE(form->frameGeometry().width(), form->screen()->availableGeometry().width());
+    const QRect inner = form->geometry(), outer = form->frameGeometry();
+    form->resize(800 - (outer.width() - inner.width()), 600 - (outer.height() - inner.height()));
+    QApplication::processEvents();
+    auto* scroll = form->findChild<QScrollArea*>("gridScroll");
+    ASSERT_NE(scroll, nullptr);
+    QLineEdit* last = form->cell(20, 20);
+    ASSERT_TRUE(scroll->widget()->isAncestorOf(last));
+    scroll->ensureWidgetVisible(last);
+    EXPECT_TRUE(scroll->viewport()->rect().contains(QRect(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size())));
+    EXPECT_LE(QRect(scroll->mapTo(form.get(), QPoint(0, 0)), scroll->size()).bottom(), form->height());
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-20-800x600"));
+}
+
+TEST_F(MainFormTest, TheProcessingNoticeHidesNoPartOfTheGridOrTheButtons) {
+    setOrder(16);
+    menu("mnuTraceOff");
+    bool seen = false;
+    form->progress().setYield([&] {
+        if (seen) return;
+        seen = true;
+        auto* label = form->findChild<QLabel*>("labelProcessing");
+        EXPECT_TRUE(label->isVisible());
+        quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-processing"));
+        const QRect notice(label->mapToGlobal(QPoint(0, 0)), label->size());
+        for (QWidget* w : form->findChildren<QWidget*>()) {
+            const QString name = w->objectName();
+            const bool watched = name.startsWith("Text1_") || name.startsWith("label") || name.startsWith("cmd");
+            if (w == label || !watched || !w->isVisible()) continue;
+            EXPECT_FALSE(notice.intersects(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()))) << name.toStdString();
+        }
+        form->progress().requestStop();
+    });
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    EXPECT_TRUE(seen);
+}
+
+TEST_F(MainFormTest, DisabledControlsSayWhatMakesThemAvailable) {
+    setOrder(4);
+    menu("mnuTraceByStep");
+    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    const QString byHand = "Press Restart to enter a table by hand.";
+    auto* box = form->findChild<QCheckBox*>("chkIncludeIsomorphisms");
+    ASSERT_FALSE(button("cmdCheck")->isEnabled());
+    EXPECT_EQ(button("cmdCheck")->toolTip(), byHand);
+    EXPECT_EQ(box->toolTip(), "Press Restart to change this option.");
+    EXPECT_EQ(form->action("mnuSetElementNames")->toolTip(), "Press Restart to rename the elements.");
+    int plainCells = 0;
+    for (int i = 2; i <= 4; ++i)
+        for (int j = 2; j <= 4; ++j)
+            if (!form->search().isInference(i, j)) {
+                ++plainCells;
+                EXPECT_EQ(form->cell(i, j)->toolTip(), byHand) << i << "," << j;
+            }
+    EXPECT_GT(plainCells, 0);
+
+    button("cmdRefresh")->click();
+    EXPECT_TRUE(button("cmdCheck")->toolTip().isEmpty());
+    EXPECT_TRUE(box->toolTip().isEmpty());
+    EXPECT_TRUE(form->cell(3, 3)->toolTip().isEmpty());
+    form->cell(2, 2)->setFocus();
+    QTest::keyClick(form->cell(2, 2), 'a');
+    EXPECT_EQ(button("cmdGetNextSolution")->toolTip(), "Press Restart to search from an empty table.");
 }

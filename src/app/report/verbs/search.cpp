@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 #include "report/common.h"
 #include "report/verb.h"
 
@@ -57,7 +58,7 @@ void runSearch(const SearchOptions& o) {
     if (o.registerDir) registrar = makeRegistrar(*o.registerDir);
 
     CayleySearch search;
-    search.setTraceMode(kTraceOff);
+    search.setTraceMode(TraceMode::Off);
     search.setIncludeIsomorphs(o.includeIsomorphs);
     for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.setRuleEnabled(k, o.rules[static_cast<std::size_t>(k)] == '1');
     search.setSearchOrder(o.order);
@@ -67,7 +68,13 @@ void runSearch(const SearchOptions& o) {
     std::vector<FoundSolution> found;
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
-    while (search.getNextSolution(registrar.get()) == CayleySearch::RunResult::SolutionStored) {
+    SearchRun run(search, registrar.get());
+    Progress progress;
+    for (;;) {
+        if (!run.start()) break;
+        const SearchOutcome outcome = run.run(progress);
+        if (outcome == SearchOutcome::Refused) continue;  // gone past, as a dropped duplicate
+        if (outcome != SearchOutcome::Solution && outcome != SearchOutcome::OverLimit) break;
         const RecordResult& r = search.lastRecord();
         if (r.stored) {
             FoundSolution f{r.id, r.isomorphIndex, {}};
@@ -77,7 +84,7 @@ void runSearch(const SearchOptions& o) {
             }
             found.push_back(std::move(f));
         }
-        search.noteSolutionRules();
+        run.solutionShown();
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 #include "report/verb.h"
 #include "report/view_file.h"
 
@@ -49,15 +50,19 @@ void setupSummary(CLI::App& app) {
         CayleySearch search;
         search.setIncludeIsomorphs(opts->includeIsomorphs);
         search.setSearchOrder(opts->order);
+        SearchRun run(search, &solutions);
+        Progress progress;
         for (;;) {
-            const auto r = search.getNextSolution(&solutions);
-            if (r == CayleySearch::RunResult::Halted) {
+            if (!run.start()) break;
+            const SearchOutcome r = run.run(progress);
+            if (r == SearchOutcome::Halted) {
                 std::cerr << "Search halted.\n";
                 verbExitCode() = 1;
                 return;
             }
-            if (r != CayleySearch::RunResult::SolutionStored) break;
-            search.noteSolutionRules();
+            if (r == SearchOutcome::Refused) continue;
+            if (r != SearchOutcome::Solution && r != SearchOutcome::OverLimit) break;
+            run.solutionShown();
         }
         std::vector<SummarySolution> list;
         const int stored = std::min(search.solutionCount(), CayleySearch::kMaxSolutions);

@@ -1,0 +1,160 @@
+// The odometer over the searched cells and the search step: the visiting
+// order, one odometer step, the commitment of deduced cells, continuing after
+// a complete table, and findNext in each trace mode.
+
+#include "core/search/cayley_search.h"
+
+namespace quorix {
+
+void CayleySearch::moveToFirstEmpty() {
+    // Every searched cell before firstEmptyHint_ is filled.
+    const int positions = (n_ - 1) * (n_ - 1);
+    for (int p = firstEmptyHint_; p < positions; ++p) {
+        const int i = p / (n_ - 1) + 2, j = p % (n_ - 1) + 2;
+        if (trial_[idx(i)][idx(j)] == 0) {
+            firstEmptyHint_ = p;
+            searchRow_ = i;
+            searchColumn_ = j;
+            return;
+        }
+    }
+    firstEmptyHint_ = positions;
+    searchRow_ = n_ + 1;
+    searchColumn_ = 2;
+}
+
+void CayleySearch::advanceCell() {
+    advanceOk_ = false;
+    bool exhausted = false;
+    while (!advanceOk_ && !exhausted) {
+        if (searchRow_ > n_) {
+            searchRow_ = n_;
+            searchColumn_ = n_;
+        }
+        const int value = trial_[idx(searchRow_)][idx(searchColumn_)];
+        if (value == 0) {
+            setTrialCell(searchRow_, searchColumn_, 1);
+            advanceOk_ = true;
+            --emptyCellCount_;
+            break;
+        }
+        bool may = value != n_;
+        if (may && !includeIsomorphs_ && searchRow_ == 2 && searchColumn_ < n_ &&
+            value == rules_.rowTwoSuccessor(searchColumn_))
+            may = false;
+        if (may) {
+            // The next code after the value (an entry that is no code of this
+            // table goes on as the code one past the last).
+            setTrialCell(searchRow_, searchColumn_, static_cast<std::uint8_t>(valueIndex(value) + 1));
+            advanceOk_ = true;
+        } else {
+            setTrialCell(searchRow_, searchColumn_, 0);
+            ++emptyCellCount_;
+            if (searchColumn_ > 2) {
+                --searchColumn_;
+            } else if (searchRow_ == 2) {
+                exhausted = true;
+            } else {
+                --searchRow_;
+                searchColumn_ = n_;
+            }
+        }
+    }
+    if (advanceOk_) ++stats_.trials;
+}
+
+void CayleySearch::commitInferences() {
+    for (;;) {
+        if (searchRow_ == n_ && searchColumn_ == n_) {
+            tableFinished_ = true;
+            return;
+        }
+        int i = searchRow_, j = searchColumn_ + 1;
+        if (j > n_) {
+            ++i;
+            j = 2;
+        }
+        if (i > n_) return;  // position past the end: nothing follows
+        const std::uint8_t v = work_[idx(i)][idx(j)];
+        if (v == 0) return;
+        searchRow_ = i;
+        searchColumn_ = j;
+        if (trial_[idx(i)][idx(j)] == 0) --emptyCellCount_;
+        setTrialCell(i, j, v);
+    }
+}
+
+void CayleySearch::prepareContinue() {
+    if (!tableFinished_) return;
+    tableFinished_ = false;
+    int i = branchRow_, j = branchColumn_;
+    for (;;) {
+        ++j;
+        if (j > n_) {
+            ++i;
+            j = 2;
+        }
+        if (i > n_) break;
+        if (trial_[idx(i)][idx(j)] == 0) --emptyCellCount_;
+        setTrialCell(i, j, static_cast<std::uint8_t>(n_));
+    }
+}
+
+void CayleySearch::findNext() {
+    Progress never;
+    findNext(never);
+}
+
+void CayleySearch::findNext(Progress& progress) {
+    if (n_ == 1) {
+        stepReady_ = solutions_.count() < 1;
+        return;
+    }
+    stepReady_ = false;
+    moveToFirstEmpty();
+    advanceOk_ = true;
+    for (;;) {
+        if (stepReady_ || !advanceOk_) return;
+        advanceCell();
+        if (!advanceOk_) continue;
+        if (precheckRules()) {
+            advanceOk_ = false;
+            continue;
+        }
+        const int saveRow = searchRow_, saveColumn = searchColumn_;
+        branchRow_ = searchRow_;
+        branchColumn_ = searchColumn_;
+        ++stats_.fills;
+        const bool literal = fillEngine_ == FillEngine::Literal || reasonsStored();
+        if (literal) {
+            fillTable();
+        } else {
+            fastFill();
+        }
+        searchRow_ = saveRow;
+        searchColumn_ = saveColumn;
+        if (!conflictFound_) {
+            if (traceMode_ == TraceMode::ByStep) {
+                stepReady_ = true;
+            } else {
+                commitInferences();
+                if (traceMode_ == TraceMode::Timed) {
+                    stepReady_ = true;
+                } else if (emptyCellCount_ == 0) {
+                    stepReady_ = true;
+                } else {
+                    moveToFirstEmpty();
+                }
+            }
+            if (emptyCellCount_ == 0) ++stats_.completeTables;
+        }
+        if (traceMode_ == TraceMode::Off) {
+            if (++yieldCounter_ > yieldInterval_) {
+                if (progress.stopRequested()) stepReady_ = true;
+                yieldCounter_ = 0;
+            }
+        }
+    }
+}
+
+}  // namespace quorix
