@@ -17,7 +17,7 @@
 #include "core/group/group_spec.h"
 #include "gui/common/app_context.h"
 #include "gui/common/application.h"
-#include "gui/storage/group_list_panel.h"
+#include "gui/panels.h"
 #include "support/fake_host.h"
 
 namespace quorix::testing {
@@ -51,7 +51,7 @@ class GuiTest : public ::testing::Test {
 protected:
     GuiTest() {
         guiApp();
-        gui::RegisterStoragePanels(ctx.panels);
+        gui::RegisterAllPanels(ctx.panels);
         ctx.dialogs.runModal = [this](QDialog& d) {
             modal.push_back(d.objectName());
             if (script) script(d);

@@ -5,14 +5,14 @@
 #include "gui/common/dialogs.h"
 #include "gui/common/qt_host.h"
 #include "gui/search/main_form.h"
-#include "gui/storage/group_list_panel.h"
+#include "gui/panels.h"
 
 int main(int argc, char** argv) {
     quorix::gui::Application app(argc, argv);
     quorix::gui::QtHost host;
     quorix::setHost(&host);
     quorix::gui::AppContext context(quorix::gui::programDirectory().toStdString(), host);
-    quorix::gui::RegisterStoragePanels(context.panels);
+    quorix::gui::RegisterAllPanels(context.panels);
     app.setErrorReporter([&host](const QString& text) { host.message(text.toStdString()); });
 
     auto* main = new quorix::gui::MainForm(context);

@@ -117,9 +117,18 @@ void MainForm::buildMenus() {
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    auto unavailable = [](QAction* a) {
-        a->setEnabled(false);
-        a->setToolTip(QStringLiteral("Not available in this version."));
+    // An entry that opens a registered panel; disabled, saying so, while the
+    // panel is not part of the program.
+    auto panelEntry = [this, &named](QMenu* m, const char* actionName, const char* caption, const char* panelName) {
+        QAction* a = named(m, actionName, caption);
+        const QString panel = QString::fromLatin1(panelName);
+        const PanelEntry* e = context().panels.find(panel);
+        if (e && e->create) {
+            connect(a, &QAction::triggered, this, [this, panel] { openPanel(panel); });
+        } else {
+            a->setEnabled(false);
+            a->setToolTip(QStringLiteral("Not available in this version."));
+        }
     };
     auto deleteEntries = [&](QMenu* m, const char* suffix) {
         QAction* all = named(m, (std::string("mnuDeleteAllGroups") + suffix).c_str(), "Delete All Groups...");
@@ -167,13 +176,13 @@ void MainForm::buildMenus() {
     QMenu* special = menuBar()->addMenu(QStringLiteral("Special Groups"));
     special->setObjectName(QStringLiteral("mnuSpecialGroups"));
     special->setToolTipsVisible(true);
-    unavailable(named(special, "mnuSymmetricGroups", "&Symmetric Groups..."));
-    unavailable(named(special, "mnuAlternatingGroups", "Alternating Groups..."));
-    unavailable(named(special, "mnuPermutationGroups", "&Other Permutation Groups..."));
-    unavailable(named(special, "mnuAdditiveGroups", "Additive Integer Groups Modulo n..."));
-    unavailable(named(special, "mnuMultiplicativeGroups", "&Multiplicative Integer Groups Modulo n..."));
-    unavailable(named(special, "mnuDirectProducts", "&Direct Product Groups..."));
-    unavailable(named(special, "mnuAutomorphismGroups", "Automorphism Groups..."));
+    panelEntry(special, "mnuSymmetricGroups", "&Symmetric Groups...", "dlgSymmetricGroups");
+    panelEntry(special, "mnuAlternatingGroups", "Alternating Groups...", "dlgAlternatingGroups");
+    panelEntry(special, "mnuPermutationGroups", "&Other Permutation Groups...", "dlgPermutationGroups");
+    panelEntry(special, "mnuAdditiveGroups", "Additive Integer Groups Modulo n...", "dlgAdditiveGroups");
+    panelEntry(special, "mnuMultiplicativeGroups", "&Multiplicative Integer Groups Modulo n...", "dlgMultiplicativeGroups");
+    panelEntry(special, "mnuDirectProducts", "&Direct Product Groups...", "dlgDirectProducts");
+    panelEntry(special, "mnuAutomorphismGroups", "Automorphism Groups...", "dlgAutomorphismGroups");
 
     addPreferencesMenu();
 
@@ -182,10 +191,10 @@ void MainForm::buildMenus() {
     tools->setToolTipsVisible(true);
     connect(named(tools, "mnuListGeneratedGroups", "&List Generated Groups..."), &QAction::triggered, this,
             [this] { openPanel(QStringLiteral("dlgGroupList")); });
-    unavailable(named(tools, "mnuCompareGroups", "Compare Groups..."));
-    unavailable(named(tools, "mnuSubgroups", "&Subgroups..."));
-    unavailable(named(tools, "mnuConjugacyClasses", "Conjugacy Classes..."));
-    unavailable(named(tools, "mnuCompositionSeries", "&Composition Series..."));
+    panelEntry(tools, "mnuCompareGroups", "Compare Groups...", "dlgCompareGroups");
+    panelEntry(tools, "mnuSubgroups", "&Subgroups...", "dlgSubgroups");
+    panelEntry(tools, "mnuConjugacyClasses", "Conjugacy Classes...", "dlgShowConjugacyClasses");
+    panelEntry(tools, "mnuCompositionSeries", "&Composition Series...", "dlgShowCompositionSeries");
     tools->addSeparator();
     deleteEntries(tools, "2");
 

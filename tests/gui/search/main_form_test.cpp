@@ -20,7 +20,7 @@
 
 #include "core/search/cayley_search.h"
 #include "gui/common/app_context.h"
-#include "gui/storage/group_list_panel.h"
+#include "gui/panels.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/gui_state.h"
@@ -44,7 +44,7 @@ class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
         quorix::testing::guiApp();
-        RegisterStoragePanels(ctx.panels);
+        RegisterAllPanels(ctx.panels);
         ctx.dialogs.inputBox = [this](const QString&, const QString& title, const QString& proposal)
             -> std::optional<QString> {
             inputTitles.push_back(title);

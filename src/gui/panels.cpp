@@ -1,0 +1,12 @@
+#include "gui/panels.h"
+
+#include "gui/common/panel_registry.h"
+#include "gui/storage/group_list_panel.h"
+
+namespace quorix::gui {
+
+void RegisterAllPanels(PanelRegistry& registry) {
+    RegisterStoragePanels(registry);
+}
+
+}  // namespace quorix::gui
