@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench clean format format-check
 
 all: build
 
@@ -29,3 +29,12 @@ bench: build
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# The layout of every C++ file follows .clang-format.
+FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
+
+format:
+	clang-format -i $(FORMAT_FILES)
+
+format-check:
+	clang-format --dry-run -Werror $(FORMAT_FILES)
