@@ -94,8 +94,11 @@ void MainForm::buildMenus() {
     auto deleteEntries = [&](QMenu* m, const char* suffix) {
         QAction* all = named(m, (std::string("mnuDeleteAllGroups") + suffix).c_str(), "Delete All Groups...");
         connect(all, &QAction::triggered, this, [] {
+            storage::GroupRegister& reg = groupRegister();
+            if (!host().askYesNo(storage::DeleteAllQuestion(reg.Autosave()), storage::kDeletionTitle)) return;
             try {
-                groupRegister().DeleteAllGroups();
+                if (reg.DeleteAllGroups()) host().message(storage::kBackupMessage);
+                host().message(storage::kAllDeletedMessage);
             } catch (const std::exception& e) {
                 host().message(e.what());
             }
@@ -233,7 +236,7 @@ void MainForm::load() {
     search_.setManualSolutionCount(0);
     ctx.groups->SetAutosave(st.autosave);
     try {
-        ctx.groups->LoadGroupRegister();
+        for (const std::string& text : ctx.groups->LoadGroupRegister().Messages()) host().message(text);
     } catch (const std::exception& e) {
         host().message(e.what());
     }
@@ -531,14 +534,7 @@ void MainForm::writeSummaryView() {
 
     ViewOptions options;
     options.components = preferences().String(storage::kSummaryView);
-    options.registrar.registerGroup = [](const GroupPtr& g, const std::string& id) {
-        try {
-            groupRegister().RegisterGroup(g, id);
-        } catch (const std::exception& e) {
-            host().message(e.what());
-        }
-    };
-    options.registrar.findGroup = [](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+    options.registrar = storage::RegistrarOf(groupRegister(), [](const std::string& text) { host().message(text); });
     options.analysis = &EngineStructure();
     std::vector<SummarySolution> list;
     const int stored = std::min(search_.solutionCount(), CayleySearch::kMaxSolutions);

@@ -14,6 +14,7 @@
 #include "core/report/views.h"
 #include "core/storage/preferences.h"
 #include "core/search/cayley_search.h"
+#include "report/common.h"
 #include "report/verb.h"
 
 namespace quorix::report {
@@ -29,7 +30,9 @@ public:
     int manual = 0;
 };
 
-void setupSummary(CLI::App& app) {
+}  // namespace
+
+void setupSummary(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("summary", "Find every group of order N and append the Summary View of the solutions");
     struct Options {
         int order = 0;
@@ -39,12 +42,12 @@ void setupSummary(CLI::App& app) {
         bool includeIsomorphs = false;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("N", opts->order, "Group order, 1 to 20")->required();
+    addDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to; default GroupSummary.html)");
     cmd->add_option("--preferences", opts->preferencesDir, "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components, "Seven 0/1 characters (default 1011000)");
     cmd->add_flag("--include-isomorphs", opts->includeIsomorphs, "Keep solutions isomorphic to earlier ones");
-    cmd->callback([opts] {
+    cmd->callback([opts, &run] {
         if (opts->order < 1 || opts->order > CayleySearch::kMaxOrder) throw UsageError("Order must be an integer from 1 to 20.");
         ViewOptions options;
         std::string defaults = DefaultViewComponents(ViewKind::Summary);
@@ -65,7 +68,7 @@ void setupSummary(CLI::App& app) {
             const auto r = search.getNextSolution(&solutions);
             if (r == CayleySearch::RunResult::Halted) {
                 std::cerr << "Search halted.\n";
-                verbExitCode() = 1;
+                run.exitCode = 1;
                 return;
             }
             if (r != CayleySearch::RunResult::SolutionStored) break;
@@ -88,14 +91,10 @@ void setupSummary(CLI::App& app) {
         if (!complete) {
             host().setHaltRequested(false);
             std::cerr << kViewHaltedMessage << "\n";
-            verbExitCode() = 1;
+            run.exitCode = 1;
         }
         std::cout << search.solutionCount() << " solution(s); " << path << "#" << CurrentAnchor() << "\n";
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupSummary)
 
 }  // namespace quorix::report
