@@ -199,6 +199,12 @@ const GroupPtr& GroupRegister::At(int position) const {
 }
 
 int GroupRegister::RegisterIndex(const std::string& id) const {
+    // While loading, every registered group came through RegisterGroup in
+    // this load, so the index of its IDs is complete.
+    if (loading_) {
+        const auto it = loadIndex_.find(id);
+        return it == loadIndex_.end() ? -1 : it->second;
+    }
     for (std::size_t p = 0; p < groups_.size(); ++p)
         if (groups_[p]->GroupID() == id) return static_cast<int>(p) + 1;
     return -1;
@@ -224,7 +230,10 @@ bool GroupRegister::RegisterGroup(const GroupPtr& group, const std::string& newI
         return hasId;
     }
     groups_.push_back(group);
-    if (loading_) inFile_.insert(group.get());
+    if (loading_) {
+        inFile_.insert(group.get());
+        loadIndex_.emplace(group->GroupID(), Count());
+    }
     if (!autosave_ || loading_ || readOnly_) return hasId;
 
     const std::size_t dependencyCount = dependencies_.size();
@@ -466,6 +475,7 @@ LoadReport GroupRegister::LoadGroupRegister() {
     inFile_.clear();
     if (!autosave_) return report;
     dependencies_.clear();
+    loadIndex_.clear();
     loading_ = true;
     readError_ = false;
 
@@ -474,15 +484,40 @@ LoadReport GroupRegister::LoadGroupRegister() {
         loading_ = false;
         return report;
     }
+    // A dependency record of a group built from its own description alone
+    // that repeats an earlier one stands for the same group.
+    std::unordered_map<std::string, GroupPtr> repeated;
     std::size_t next = 0;
     while (next < lines->size()) {
         RecordHeader header;
+        const std::size_t start = next;
         if (!ParseRecordHeader((*lines)[next++], header)) {
             CorruptionPath(report);
             return report;
         }
-        GroupPtr group = ReadGroup(header, *lines, next);
-        if (readError_ || !group) {
+        const bool selfContained = header.flag != "Y" && header.method >= kMethodCayleyTable &&
+                                   header.method <= kMethodPermutational;
+        std::string key;
+        GroupPtr group;
+        if (selfContained) {
+            const std::size_t bodyLines = header.method == kMethodCayleyTable ? static_cast<std::size_t>(std::clamp(header.order, 0, kMaxTableOrder)) : 1;
+            for (std::size_t i = start; i <= start + bodyLines && i < lines->size(); ++i) key += (*lines)[i] + '\n';
+            const auto it = repeated.find(key);
+            if (it != repeated.end()) {
+                group = it->second;
+                next = start + 1 + bodyLines;
+            }
+        }
+        if (!group) {
+            group = ReadGroup(header, *lines, next);
+            if (readError_ || !group) {
+                CorruptionPath(report);
+                return report;
+            }
+            if (selfContained) repeated.emplace(std::move(key), group);
+        }
+        // Positions and labels are numbered to 32767 (16 bits).
+        if (Count() == kMaxRegisterCount || dependencies_.size() == static_cast<std::size_t>(kMaxRegisterCount)) {
             CorruptionPath(report);
             return report;
         }
@@ -493,11 +528,13 @@ LoadReport GroupRegister::LoadGroupRegister() {
         NoteIdNumbers(*group);
     }
     loading_ = false;
+    loadIndex_.clear();
     return report;
 }
 
 void GroupRegister::CorruptionPath(LoadReport& report) {
     loading_ = false;
+    loadIndex_.clear();
     report.damaged = true;
     if (readOnly_) return;
     try {

@@ -40,6 +40,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -49,6 +50,8 @@
 namespace quorix::storage {
 
 inline constexpr const char* kRegisterFileName = "QuorixObjects.bas";
+// The most groups a file may hold registered, and as dependencies.
+inline constexpr int kMaxRegisterCount = 32767;
 inline constexpr const char* kRegisterBackupFileName = "QuorixObjectsBackup.bas";
 
 inline constexpr const char* kCorruptedMessage =
@@ -199,6 +202,9 @@ private:
     // replaced another under the same ID is not: the file holds the old one,
     // so a reference to it is written as a dependency record.
     std::unordered_set<const Group*> inFile_;
+    // Register positions by ID while loading (lookups stay constant-time
+    // for files of many records).
+    std::unordered_map<std::string, int> loadIndex_;
     bool loading_ = false;
     bool readError_ = false;
     int lastPerm_ = 0;

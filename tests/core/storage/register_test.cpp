@@ -384,6 +384,21 @@ TEST_F(RegisterTest, CrLfFilesAndHeadersWithBlanksAreRead) {
     EXPECT_EQ(reg.At(2)->GroupID(), "S|@3|");
 }
 
+// A file of many records is read in time proportional to its size: repeated
+// dependency records are built once, IDs are looked up through an index.
+TEST_F(RegisterTest, RepeatedDependencyRecordsShareOneGroup) {
+    std::string text;
+    for (int i = 0; i < 3000; ++i) text += "1!!120!!S|@5|!!N\n5\n";
+    for (int i = 0; i < 3000; ++i) text += "2!!1!!Z" + std::to_string(i) + "!!Y\n1\n";
+    writeFile(reg.FilePath(), text + "8!!120!!S|@5|xZ|@1|!!Y\n--03000\nZ2999\n?\n");
+    reg.SetReadOnly(true);
+    EXPECT_FALSE(reg.LoadGroupRegister().Healthy());
+    ASSERT_EQ(reg.Dependencies().size(), 3000u);
+    EXPECT_EQ(reg.Dependencies().front(), reg.Dependencies().back());
+    ASSERT_EQ(reg.Count(), 3001);
+    EXPECT_EQ(reg.At(3001)->order(), 120);
+}
+
 // A file that loads healthy stays healthy through the register's own
 // writes, and every group comes back as it was written.
 TEST_F(RegisterTest, OwnWritesNeverLoseAGroupOfAHealthyFile) {
