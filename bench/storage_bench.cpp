@@ -88,7 +88,7 @@ void loadBench(benchmark::State& state, const std::filesystem::path& dir) {
     for (auto _ : state) {
         GroupRegister reg(dir);
         reg.SetReadOnly(true);
-        if (!reg.LoadGroupRegister() || reg.Count() != 500) state.SkipWithError("register did not load");
+        if (!reg.LoadGroupRegister().Healthy() || reg.Count() != 500) state.SkipWithError("register did not load");
         benchmark::DoNotOptimize(reg.Count());
     }
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(dir / storage::kRegisterFileName));

@@ -2,58 +2,47 @@
 
 #include <CLI/CLI.hpp>
 
-#include <filesystem>
-#include <map>
-#include <memory>
+#include <charconv>
+#include <iostream>
 
 #include "core/group/group_spec.h"
-#include "core/host/host.h"
 #include "core/text/markup.h"
+#include "report/plain_text.h"
 #include "report/verb.h"
 
 namespace quorix::report {
 
-namespace {
+void RunContext::show(const std::string& text) const { std::cerr << text << "\n"; }
 
-struct OpenRegister {
-    std::unique_ptr<storage::GroupRegister> reg;
-    bool damaged = false;   // found damaged while read-only, not yet rebuilt
-};
-
-std::map<std::filesystem::path, OpenRegister>& openRegisters() {
-    static std::map<std::filesystem::path, OpenRegister> registers;
-    return registers;
-}
-
-}  // namespace
-
-storage::GroupRegister& openRegister(const std::string& dir, bool writable) {
+storage::GroupRegister& RunContext::openRegister(const std::string& dir, bool writable) {
     std::error_code ec;
     if (!std::filesystem::is_directory(dir, ec)) throw UsageError("register directory '" + dir + "' does not exist");
     const std::filesystem::path key = std::filesystem::weakly_canonical(dir, ec);
-    OpenRegister& open = openRegisters()[ec ? std::filesystem::path(dir) : key];
+    OpenRegister& open = registers_[ec ? std::filesystem::path(dir) : key];
     if (!open.reg) {
         open.reg = std::make_unique<storage::GroupRegister>(dir);
         open.reg->SetReadOnly(!writable);
-        open.damaged = !open.reg->LoadGroupRegister() && !writable;
+        const storage::LoadReport report = open.reg->LoadGroupRegister();
+        for (const std::string& text : report.Messages()) show(text);
+        open.damaged = report.damaged && !writable;
     } else if (writable && open.reg->ReadOnly()) {
         open.reg->SetReadOnly(false);
         if (open.damaged) {
-            open.reg->BackupRegisterFile();
+            if (open.reg->BackupRegisterFile()) show(storage::kBackupMessage);
             open.reg->RewriteRegisterFile();
-            showMessage(storage::kRebuiltMessage);
+            show(storage::kRebuiltMessage);
             open.damaged = false;
         }
     }
     return *open.reg;
 }
 
-GroupPtr resolveGroupSpec(const std::string& spec, const std::optional<std::string>& registerDir) {
+GroupPtr resolveGroupSpec(RunContext& run, const std::string& spec, const std::optional<std::string>& registerDir) {
     if (registerDir) {
-        const storage::GroupRegister& reg = openRegister(*registerDir);
+        const storage::GroupRegister& reg = run.openRegister(*registerDir);
         if (GroupPtr g = reg.FindRegisteredGroup(spec)) return g;
         for (const GroupPtr& g : reg.Groups())
-            if (markup::StripMarkup(g->GroupID()) == spec) return g;
+            if (markup::StripMarkup(g->GroupID()) == spec || PlainName(g->GroupID()) == spec) return g;
     }
     try {
         return MakeGroupFromSpec(spec);
@@ -63,6 +52,12 @@ GroupPtr resolveGroupSpec(const std::string& spec, const std::optional<std::stri
     }
 }
 
+GroupRegistrar registrarFor(RunContext& run, const std::optional<std::string>& registerDir, bool save) {
+    if (!save) return {};
+    if (!registerDir) throw UsageError("--save needs --register DIR");
+    return storage::RegistrarOf(run.openRegister(*registerDir, true));
+}
+
 void addSpecArgument(CLI::App* cmd, std::string& spec) {
     cmd->add_option("SPEC", spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
         ->required();
@@ -70,6 +65,27 @@ void addSpecArgument(CLI::App* cmd, std::string& spec) {
 
 void addRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
     cmd->add_option("--register", dir, "Directory of the group register file");
+}
+
+std::optional<int> ParseDecimal(std::string_view text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+CLI::Option* addDecimalOption(CLI::App* cmd, const std::string& name, int& value, const std::string& description) {
+    auto* option = cmd->add_option_function<std::string>(
+        name,
+        [&value, name](const std::string& text) {
+            const std::optional<int> v = ParseDecimal(text);
+            if (!v) throw CLI::ValidationError(name, "'" + text + "' is not a whole number in decimal digits");
+            value = *v;
+        },
+        description);
+    option->type_name("INT");
+    return option;
 }
 
 }  // namespace quorix::report

@@ -5,42 +5,51 @@
 #include <iostream>
 
 #include "core/host/host.h"
-#include "report/console_host.h"
+#include "report/common.h"
 #include "report/verb.h"
 
-namespace quorix::report {
+namespace {
 
-std::vector<VerbSetup>& verbRegistry() {
-    static std::vector<VerbSetup> verbs;
-    return verbs;
-}
+using namespace quorix::report;
 
-int& verbExitCode() {
-    static int code = 0;
+constexpr VerbSetup kVerbs[] = {
+    setupAutomorphisms, setupClasses, setupCompare, setupFacts,     setupGroup,   setupList,
+    setupQuotient,      setupSearch,  setupSeries,  setupSubgroups, setupSummary, setupView,
+};
+
+// A message on one line of stderr.
+int fail(const std::string& what, int code) {
+    std::string line = what;
+    for (char& c : line)
+        if (c == '\n' || c == '\r') c = ' ';
+    std::cerr << "quorix-report: " << line << "\n";
     return code;
 }
 
-}  // namespace quorix::report
+}  // namespace
 
 int main(int argc, char** argv) {
-    using namespace quorix::report;
-    ConsoleHost consoleHost;
-    quorix::setHost(&consoleHost);
+    RunContext run;
+    quorix::setHost(&run.host());
 
-    CLI::App app{"quorix-report: finds, builds and analyses finite groups without the desktop program"};
+    CLI::App app{"quorix-report: finds, builds and analyses finite groups without the desktop program.\n"
+                 "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID"};
     app.require_subcommand(1);
-    for (VerbSetup setup : verbRegistry()) setup(app);
+    for (VerbSetup setup : kVerbs) setup(app, run);
 
+    int code = 0;
     try {
         app.parse(argc, argv);
+        code = run.exitCode;
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        // --help and --version end the run normally; anything else is a
+        // usage error like those of the verbs.
+        code = e.get_exit_code() == 0 ? app.exit(e) : fail(e.what(), 2);
     } catch (const UsageError& e) {
-        std::cerr << "quorix-report: " << e.what() << "\n";
-        return 2;
+        code = fail(e.what(), 2);
     } catch (const std::exception& e) {
-        std::cerr << "quorix-report: " << e.what() << "\n";
-        return 1;
+        code = fail(e.what(), 1);
     }
-    return verbExitCode();
+    quorix::setHost(nullptr);
+    return code;
 }

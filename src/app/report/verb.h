@@ -1,17 +1,15 @@
 #pragma once
 // The command-line tool's verbs. Each verb lives in its own file under
-// verbs/ and registers a setup function that adds a CLI11 subcommand:
+// verbs/ and has a setup function, listed in main.cpp, that adds a CLI11
+// subcommand whose callback works through the run's context:
 //
-//   static void setupFoo(CLI::App& app) { auto* cmd = app.add_subcommand(...); ... }
-//   QUORIX_REPORT_VERB(setupFoo)
+//   void setupFoo(CLI::App& app, RunContext& run) { auto* cmd = app.add_subcommand(...); ... }
 //
 // A verb's callback reports bad input by throwing UsageError (one line on
-// stderr, exit code 2).
+// stderr, exit code 2) and sets run.exitCode for other outcomes.
 
-#include <functional>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace CLI {
 class App;
@@ -24,19 +22,21 @@ public:
     explicit UsageError(const std::string& what) : std::runtime_error(what) {}
 };
 
-using VerbSetup = void (*)(CLI::App&);
+class RunContext;
 
-std::vector<VerbSetup>& verbRegistry();
+using VerbSetup = void (*)(CLI::App&, RunContext&);
 
-inline bool registerVerb(VerbSetup setup) {
-    verbRegistry().push_back(setup);
-    return true;
-}
-
-// Exit code a verb's callback wants main to return (0 unless set).
-int& verbExitCode();
+void setupAutomorphisms(CLI::App& app, RunContext& run);
+void setupClasses(CLI::App& app, RunContext& run);
+void setupCompare(CLI::App& app, RunContext& run);
+void setupFacts(CLI::App& app, RunContext& run);
+void setupGroup(CLI::App& app, RunContext& run);
+void setupList(CLI::App& app, RunContext& run);
+void setupQuotient(CLI::App& app, RunContext& run);
+void setupSearch(CLI::App& app, RunContext& run);
+void setupSeries(CLI::App& app, RunContext& run);
+void setupSubgroups(CLI::App& app, RunContext& run);
+void setupSummary(CLI::App& app, RunContext& run);
+void setupView(CLI::App& app, RunContext& run);
 
 }  // namespace quorix::report
-
-#define QUORIX_REPORT_VERB(fn) \
-    [[maybe_unused]] static const bool quorix_verb_registered_##fn = ::quorix::report::registerVerb(&fn);

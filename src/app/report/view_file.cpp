@@ -20,19 +20,19 @@ std::string viewComponents(const ViewFileRequest& request) {
     return components;
 }
 
-void writeViewFile(const ViewFileRequest& request, Workbench& bench, const GroupRegistrar& registrar,
+void writeViewFile(const ViewFileRequest& request, RunContext& run, const GroupRegistrar& registrar,
                    const ViewWriterFunction& write) {
     const std::string components = viewComponents(request);
     const std::string path = request.file.value_or(DefaultViewFileName(request.kind));
     ViewResult result;
     try {
-        result = write(path, bench.viewOptions(components, registrar));
+        result = write(path, run.workbench.viewOptions(components, registrar));
     } catch (const InvalidArgument& e) {
         throw UsageError(e.what());
     }
     if (!result.complete) {
         std::cerr << kViewHaltedMessage << "\n";
-        verbExitCode() = 1;
+        run.exitCode = 1;
     }
     std::cout << request.printedBefore << path << "#" << result.anchor << "\n";
 }

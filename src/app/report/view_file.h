@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/report/views.h"
-#include "core/workbench/workbench.h"
+#include "report/common.h"
 
 namespace quorix::report {
 
@@ -26,7 +26,7 @@ using ViewWriterFunction = std::function<ViewResult(const std::string& path, con
 // seven characters 0 or 1. Check it before any long work.
 std::string viewComponents(const ViewFileRequest& request);
 
-void writeViewFile(const ViewFileRequest& request, Workbench& bench, const GroupRegistrar& registrar,
+void writeViewFile(const ViewFileRequest& request, RunContext& run, const GroupRegistrar& registrar,
                    const ViewWriterFunction& write);
 
 }  // namespace quorix::report

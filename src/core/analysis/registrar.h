@@ -1,27 +1,3 @@
 #pragma once
-// How the analysis hands the groups it derives (subgroups, series terms,
-// quotients) to the group register without depending on it. The desktop
-// program and the command-line tool plug their register in; either function
-// may be left empty.
-
-#include <functional>
-#include <string>
-
-#include "core/group/group.h"
-
-namespace quorix {
-
-struct GroupRegistrar {
-    // Registers the group under the ID (the group's GroupID is already set to
-    // it); an empty ID means "keep the group's own ID".
-    std::function<void(const GroupPtr&, const std::string&)> registerGroup;
-    // The registered group with that ID, or null.
-    std::function<GroupPtr(const std::string&)> findGroup;
-
-    void Register(const GroupPtr& g, const std::string& id) const {
-        if (registerGroup) registerGroup(g, id);
-    }
-    GroupPtr Find(const std::string& id) const { return findGroup ? findGroup(id) : nullptr; }
-};
-
-}  // namespace quorix
+// The register hook shared with the group model.
+#include "core/group/registrar.h"

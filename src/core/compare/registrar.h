@@ -1,3 +1,3 @@
 #pragma once
-// The register hook shared with the structure analysis.
-#include "core/analysis/registrar.h"
+// The register hook shared with the group model.
+#include "core/group/registrar.h"

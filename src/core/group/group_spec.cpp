@@ -66,8 +66,9 @@ GroupPtr makeAtom(std::string_view atom, std::string_view spec) {
             g->GenerateAdditive(n);
             return g;
         case 'U':
-            if (n < 2 || n > 1000 || MathFunctions::EulerPhi(n) > kMaxGroupOrder)
-                throw InvalidArgument("'" + std::string(atom) + "': the modulus must be in range 2-1000 with at most 120 units");
+            if (n < 2 || n > kMaxUnitsModulus || MathFunctions::EulerPhi(n) > kMaxGroupOrder)
+                throw InvalidArgument("'" + std::string(atom) + "': the modulus must be in range 2-" +
+                                      std::to_string(kMaxUnitsModulus) + " with at most 120 units");
             g->GenerateMultiplicative(n);
             return g;
         default:
@@ -78,6 +79,9 @@ GroupPtr makeAtom(std::string_view atom, std::string_view spec) {
 }  // namespace
 
 GroupPtr MakeGroupFromSpec(std::string_view spec) {
+    if (spec.size() > kMaxSpecLength)
+        throw InvalidArgument("a group description may not be longer than " + std::to_string(kMaxSpecLength) +
+                              " characters");
     // Factors are separated by "x"; a perm: factor holds no "x".
     std::vector<std::string_view> atoms;
     std::size_t start = 0;
@@ -85,6 +89,9 @@ GroupPtr MakeGroupFromSpec(std::string_view spec) {
         std::size_t x = spec.find('x', start);
         atoms.push_back(spec.substr(start, x == std::string_view::npos ? std::string_view::npos : x - start));
         if (x == std::string_view::npos) break;
+        if (atoms.size() == kMaxSpecFactors)
+            throw InvalidArgument("a direct product may not have more than " + std::to_string(kMaxSpecFactors) +
+                                  " factors (2^7 = 128 > 120: more factors leave one of them trivial)");
         start = x + 1;
     }
     GroupPtr result = makeAtom(atoms[0], spec);

@@ -13,10 +13,18 @@ std::int64_t Factorial(int n) {
 }
 
 int EulerPhi(int n) {
-    int count = 0;
-    for (int k = 1; k < n; ++k)
-        if (RelativelyPrime(n, k)) ++count;
-    return count;
+    // The count of 1 <= k < n prime to n: 0 for n <= 1, else n times
+    // (1 - 1/p) over its prime factors p, found by trial division.
+    if (n <= 1) return 0;
+    int phi = n;
+    int rest = n;
+    for (int p = 2; p <= rest / p; ++p) {
+        if (rest % p != 0) continue;
+        while (rest % p == 0) rest /= p;
+        phi -= phi / p;
+    }
+    if (rest > 1) phi -= phi / rest;
+    return phi;
 }
 
 bool IsPrime(int n) {

@@ -11,6 +11,7 @@ namespace quorix::MathFunctions {
 inline constexpr const char* kPermutationDigits = "123456789ABCDEF";
 
 std::int64_t Factorial(int n);
+// Numbers 1..n-1 prime to n (0 for n <= 1); by prime factors, so any int is quick.
 int EulerPhi(int n);
 bool IsPrime(int n);
 int Gcd(int a, int b);

@@ -5,8 +5,8 @@
 #include <unordered_set>
 
 #include "core/group/errors.h"
+#include "core/group/group_spec.h"
 #include "core/group/math_functions.h"
-#include "core/host/host.h"
 #include "core/storage/text_file.h"
 
 namespace quorix::storage {
@@ -163,6 +163,15 @@ bool IsNormalSubgroupOf(const Group& g, const Group& n) {
 
 }  // namespace
 
+std::vector<std::string> LoadReport::Messages() const {
+    std::vector<std::string> texts(static_cast<std::size_t>(emptyIds), kRegisterErrorMessage);
+    if (damaged) texts.emplace_back(kCorruptedMessage);
+    if (backedUp) texts.emplace_back(kBackupMessage);
+    if (writeError) texts.push_back(*writeError);
+    if (rebuilt) texts.emplace_back(kRebuiltMessage);
+    return texts;
+}
+
 bool ParseRecordHeader(std::string_view line, RecordHeader& header) {
     const std::size_t first = line.find("!!");
     if (first == std::string_view::npos) return false;
@@ -190,6 +199,12 @@ const GroupPtr& GroupRegister::At(int position) const {
 }
 
 int GroupRegister::RegisterIndex(const std::string& id) const {
+    // While loading, every registered group came through RegisterGroup in
+    // this load, so the index of its IDs is complete.
+    if (loading_) {
+        const auto it = loadIndex_.find(id);
+        return it == loadIndex_.end() ? -1 : it->second;
+    }
     for (std::size_t p = 0; p < groups_.size(); ++p)
         if (groups_[p]->GroupID() == id) return static_cast<int>(p) + 1;
     return -1;
@@ -202,26 +217,35 @@ GroupPtr GroupRegister::FindRegisteredGroup(const std::string& id) const {
     return p < 0 ? nullptr : groups_[static_cast<std::size_t>(p - 1)];
 }
 
-void GroupRegister::RegisterGroup(const GroupPtr& group, const std::string& newId) {
+bool GroupRegister::RegisterGroup(const GroupPtr& group, const std::string& newId) {
     if (!group) throw InvalidArgument("no group to register");
     if (!newId.empty()) group->SetGroupID(newId);
-    if (group->GroupID().empty()) showMessage(kRegisterErrorMessage);
+    const bool hasId = !group->GroupID().empty();
     const int r = RegisterIndex(*group);
     if (r != -1) {
-        groups_[static_cast<std::size_t>(r - 1)] = group;
-        return;
+        GroupPtr& slot = groups_[static_cast<std::size_t>(r - 1)];
+        if (slot != group) inFile_.erase(slot.get());   // the file keeps the old record
+        slot = group;
+        if (loading_) inFile_.insert(group.get());
+        return hasId;
     }
     groups_.push_back(group);
-    if (!autosave_ || loading_ || readOnly_) return;
+    if (loading_) {
+        inFile_.insert(group.get());
+        loadIndex_.emplace(group->GroupID(), Count());
+    }
+    if (!autosave_ || loading_ || readOnly_) return hasId;
 
     const std::size_t dependencyCount = dependencies_.size();
     try {
-        AppendToFile(FilePath(), WriteGroup(*group));
-    } catch (...) {
+        AppendLinesToFile(FilePath(), WriteGroup(*group));
+    } catch (const std::exception&) {
         // The file did not get the dependency records either.
         dependencies_.resize(dependencyCount);
         throw;
     }
+    inFile_.insert(group.get());
+    return hasId;
 }
 
 // ---- writing ---------------------------------------------------------------
@@ -235,8 +259,13 @@ std::string GroupRegister::WriteGroup(const Group& group) {
 std::string GroupRegister::WriteReferencedGroup(const GroupPtr& referenced, int writerPosition, std::string& out) {
     if (!referenced) throw InvalidArgument("derived group without its source group");
     if (!referenced->GroupID().empty()) {
+        // Referred to by its ID only when the reader will find this very
+        // group under it: registered before the writer, with its own record
+        // in the file.
         const int p = RegisterIndex(*referenced);
-        if (p != -1 && (writerPosition == -1 || p < writerPosition)) return {};
+        if (p != -1 && (writerPosition == -1 || p < writerPosition) &&
+            groups_[static_cast<std::size_t>(p - 1)] == referenced && inFile_.count(referenced.get()) != 0)
+            return {};
     }
     // A group already stored as a dependency is in the file at that place.
     for (std::size_t d = 0; d < dependencies_.size(); ++d)
@@ -379,15 +408,20 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
         case kMethodAlternating: group->GenerateAlternating(ReadInt(nextLine())); break;
         case kMethodAdditive: group->GenerateAdditive(ReadInt(nextLine())); break;
         case kMethodMultiplicative: {
+            // Bounded to what the program builds before anything is computed.
             const int modulus = ReadInt(nextLine());
-            if (modulus < 2 || MathFunctions::EulerPhi(modulus) > kMaxGroupOrder) throw BadRecord{};
+            if (modulus < 2 || modulus > kMaxUnitsModulus || MathFunctions::EulerPhi(modulus) > kMaxGroupOrder)
+                throw BadRecord{};
             group->GenerateMultiplicative(modulus);
             break;
         }
         case kMethodPermutational: {
             if (order < 1 || order > kMaxGroupOrder) throw BadRecord{};
-            std::vector<std::string> perms = SplitAtSpaces(nextLine());
-            if (!IsPermutationList(perms)) throw BadRecord{};
+            const std::string& line = nextLine();
+            // At most `order` permutations of degree 15 and their spaces.
+            if (line.size() > static_cast<std::size_t>(order) * 16) throw BadRecord{};
+            std::vector<std::string> perms = SplitAtSpaces(line);
+            if (perms.size() != static_cast<std::size_t>(order) || !IsPermutationList(perms)) throw BadRecord{};
             group->GeneratePermutational(perms);
             break;
         }
@@ -435,93 +469,154 @@ void GroupRegister::NoteIdNumbers(const Group& group) {
         lastManual_ = numberAfterDash();
 }
 
-bool GroupRegister::LoadGroupRegister() {
+LoadReport GroupRegister::LoadGroupRegister() {
+    LoadReport report;
     groups_.clear();
-    if (!autosave_) return true;
+    inFile_.clear();
+    if (!autosave_) return report;
     dependencies_.clear();
+    loadIndex_.clear();
     loading_ = true;
     readError_ = false;
 
     const auto lines = ReadLines(FilePath());
     if (!lines) {
         loading_ = false;
-        return true;
+        return report;
     }
+    // A dependency record of a group built from its own description alone
+    // that repeats an earlier one stands for the same group.
+    std::unordered_map<std::string, GroupPtr> repeated;
     std::size_t next = 0;
     while (next < lines->size()) {
         RecordHeader header;
+        const std::size_t start = next;
         if (!ParseRecordHeader((*lines)[next++], header)) {
-            CorruptionPath();
-            return false;
+            CorruptionPath(report);
+            return report;
         }
-        GroupPtr group = ReadGroup(header, *lines, next);
-        if (readError_ || !group) {
-            CorruptionPath();
-            return false;
+        const bool selfContained = header.flag != "Y" && header.method >= kMethodCayleyTable &&
+                                   header.method <= kMethodPermutational;
+        std::string key;
+        GroupPtr group;
+        if (selfContained) {
+            const std::size_t bodyLines = header.method == kMethodCayleyTable ? static_cast<std::size_t>(std::clamp(header.order, 0, kMaxTableOrder)) : 1;
+            for (std::size_t i = start; i <= start + bodyLines && i < lines->size(); ++i) key += (*lines)[i] + '\n';
+            const auto it = repeated.find(key);
+            if (it != repeated.end()) {
+                group = it->second;
+                next = start + 1 + bodyLines;
+            }
+        }
+        if (!group) {
+            group = ReadGroup(header, *lines, next);
+            if (readError_ || !group) {
+                CorruptionPath(report);
+                return report;
+            }
+            if (selfContained) repeated.emplace(std::move(key), group);
+        }
+        // Positions and labels are numbered to 32767 (16 bits).
+        if (Count() == kMaxRegisterCount || dependencies_.size() == static_cast<std::size_t>(kMaxRegisterCount)) {
+            CorruptionPath(report);
+            return report;
         }
         if (header.flag != "Y")
             dependencies_.push_back(group);
-        else
-            RegisterGroup(group, header.id);
+        else if (!RegisterGroup(group, header.id))
+            ++report.emptyIds;
         NoteIdNumbers(*group);
     }
     loading_ = false;
-    return true;
+    loadIndex_.clear();
+    return report;
 }
 
-void GroupRegister::CorruptionPath() {
+void GroupRegister::CorruptionPath(LoadReport& report) {
     loading_ = false;
-    showMessage(kCorruptedMessage);
+    loadIndex_.clear();
+    report.damaged = true;
     if (readOnly_) return;
-    BackupRegisterFile();
-    RewriteRegisterFile();
-    showMessage(kRebuiltMessage);
+    try {
+        report.backedUp = BackupRegisterFile();
+        RewriteRegisterFile();
+        report.rebuilt = true;
+    } catch (const StorageError& e) {
+        report.writeError = e.what();
+    }
 }
 
-void GroupRegister::BackupRegisterFile() {
-    if (readOnly_) return;
+bool GroupRegister::BackupRegisterFile() {
+    if (readOnly_) return false;
     const auto text = ReadFileText(FilePath());
-    if (!text) return;
+    if (!text) return false;
     ReplaceFile(BackupPath(), *text);
-    showMessage(kBackupMessage);
+    return true;
 }
 
 void GroupRegister::RewriteRegisterFile() {
     if (readOnly_) return;
     std::vector<GroupPtr> oldDependencies;
     oldDependencies.swap(dependencies_);
+    std::unordered_set<const Group*> oldInFile;
+    oldInFile.swap(inFile_);
     try {
         std::string text;
-        for (const GroupPtr& g : groups_) text += WriteGroup(*g);
+        for (const GroupPtr& g : groups_) {
+            text += WriteGroup(*g);
+            inFile_.insert(g.get());
+        }
         ReplaceFile(FilePath(), text);
-    } catch (...) {
-        dependencies_.swap(oldDependencies);   // the old file stays, and with it its labels
+    } catch (const std::exception&) {
+        // The old file stays, and with it its labels.
+        dependencies_.swap(oldDependencies);
+        inFile_.swap(oldInFile);
         throw;
     }
 }
 
 bool GroupRegister::DeleteAllGroups() {
     const bool persist = autosave_ && !readOnly_;
-    if (!host().askYesNo(autosave_ ? kDeleteAllQuestionAutosave : kDeleteAllQuestion, kDeletionTitle)) return false;
-    if (persist) BackupRegisterFile();
+    const bool backedUp = persist && BackupRegisterFile();
     groups_.clear();
+    inFile_.clear();
     if (persist) RewriteRegisterFile();
-    showMessage(kAllDeletedMessage);
-    return true;
+    return backedUp;
 }
 
-void GroupRegister::DeleteGroups(std::vector<int> positions) {
+bool GroupRegister::DeleteGroups(std::vector<int> positions) {
     for (int p : positions)
         if (p < 1 || p > Count()) throw InvalidArgument("register position out of range: " + std::to_string(p));
     std::sort(positions.begin(), positions.end());
     positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    if (positions.empty()) return;
+    if (positions.empty()) return false;
 
     const bool persist = autosave_ && !readOnly_;
-    if (persist) BackupRegisterFile();
-    for (auto it = positions.rbegin(); it != positions.rend(); ++it)
+    const bool backedUp = persist && BackupRegisterFile();
+    for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
+        inFile_.erase(groups_[static_cast<std::size_t>(*it - 1)].get());
         groups_.erase(groups_.begin() + (*it - 1));
+    }
     if (persist) RewriteRegisterFile();
+    return backedUp;
+}
+
+GroupRegistrar RegistrarOf(GroupRegister& reg, std::function<void(const std::string&)> report) {
+    GroupRegistrar registrar;
+    registrar.registerGroup = [&reg, report](const GroupPtr& g, const std::string& id) {
+        if (!report) {
+            reg.RegisterGroup(g, id);
+            return;
+        }
+        if (id.empty() && g && g->GroupID().empty()) report(kRegisterErrorMessage);
+        try {
+            reg.RegisterGroup(g, id);
+        } catch (const StorageError& e) {
+            report(e.what());
+        }
+    };
+    registrar.findGroup = [&reg](const std::string& id) { return reg.FindRegisteredGroup(id); };
+    return registrar;
 }
 
 }  // namespace quorix::storage

@@ -28,18 +28,30 @@
 //
 // Every file operation opens, reads or writes and closes in one go. A
 // rewrite or backup replaces the file through a temporary file and a rename;
-// registering a group appends its records in one write.
+// registering a group appends its records in one write, on a line of their
+// own also when the file's last line has no line end.
+//
+// The register shows nothing and asks nothing: loading returns a LoadReport,
+// backups and deletions say whether a backup was made, and the caller shows
+// the texts below through its own host (deletion is asked by the caller).
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/group/group.h"
+#include "core/group/registrar.h"
 
 namespace quorix::storage {
 
 inline constexpr const char* kRegisterFileName = "QuorixObjects.bas";
+// The most groups a file may hold registered, and as dependencies.
+inline constexpr int kMaxRegisterCount = 32767;
 inline constexpr const char* kRegisterBackupFileName = "QuorixObjectsBackup.bas";
 
 inline constexpr const char* kCorruptedMessage =
@@ -54,6 +66,24 @@ inline constexpr const char* kDeleteAllQuestionAutosave =
 inline constexpr const char* kDeleteAllQuestion = "Do you really want to delete all generated groups?";
 inline constexpr const char* kAllDeletedMessage = "All generated groups have been deleted.";
 
+// The question the caller asks before DeleteAllGroups.
+inline const char* DeleteAllQuestion(bool autosave) {
+    return autosave ? kDeleteAllQuestionAutosave : kDeleteAllQuestion;
+}
+
+// What LoadGroupRegister found and did, in the order it happened.
+struct LoadReport {
+    int emptyIds = 0;        // registered records without an ID (kRegisterErrorMessage each)
+    bool damaged = false;    // a damaged record ended the reading (kCorruptedMessage)
+    bool backedUp = false;   // the old file was stored as the backup (kBackupMessage)
+    bool rebuilt = false;    // the file was rewritten from the register (kRebuiltMessage)
+    std::optional<std::string> writeError;   // the backup or rebuild failed: why
+
+    bool Healthy() const { return !damaged; }
+    // The texts the caller shows, in order.
+    std::vector<std::string> Messages() const;
+};
+
 // The header fields of a record, as split at "!!".
 struct RecordHeader {
     int method = 0;
@@ -63,7 +93,7 @@ struct RecordHeader {
 };
 
 // Parses a header line; false when it has fewer than four fields or a
-// non-numeric method or order.
+// non-numeric (or out of int range) method or order.
 bool ParseRecordHeader(std::string_view line, RecordHeader& header);
 
 class GroupRegister {
@@ -99,10 +129,10 @@ public:
     // Sets the ID when newId is not empty, then appends the group, or
     // replaces the registered group with the same ID in its position. Only
     // an appended group is written to the file (autosave on, not loading).
-    // An empty ID shows "Program Error (RegisterGroup)" and registration
-    // goes on. Write failures are thrown (StorageError) after the group has
-    // been registered.
-    void RegisterGroup(const GroupPtr& group, const std::string& newId = "");
+    // Returns false when the group's ID is empty (the caller shows
+    // kRegisterErrorMessage); registration goes on all the same. Write
+    // failures are thrown (StorageError) after the group has been registered.
+    bool RegisterGroup(const GroupPtr& group, const std::string& newId = "");
     // Position of the first registered group with the same ID; -1 if none.
     int RegisterIndex(const Group& group) const;
     int RegisterIndex(const std::string& id) const;
@@ -112,24 +142,28 @@ public:
     // ---- the file -------------------------------------------------------
     // Start-up load. Empties the register; with autosave on reads the file
     // (a missing file is not reported). A damaged record ends the reading:
-    // the groups read before it stay registered, the old file is kept as the
-    // backup and the file is rewritten from the register (with messages).
-    // Returns false when the damage path was taken.
-    bool LoadGroupRegister();
-    // Copies the register file to the backup file and shows kBackupMessage.
-    // Nothing happens when there is no register file.
-    void BackupRegisterFile();
+    // the groups read before it stay registered and, unless read-only, the
+    // old file is kept as the backup and the file is rewritten from the
+    // register. Every number in the file is bounded before it is used, so
+    // a damaged file is rejected in time proportional to its size.
+    LoadReport LoadGroupRegister();
+    // Copies the register file to the backup file. Returns true when a
+    // backup was made (the caller shows kBackupMessage); false when there is
+    // no register file or the register is read-only. Throws StorageError.
+    bool BackupRegisterFile();
     // Rewrites the register file from the register (empties the dependency
     // list first). Throws StorageError; the old file then stays.
     void RewriteRegisterFile();
-    // Asks, then empties the register (with backup and rewrite when
-    // autosave is on). Returns false when the user answered No.
+    // Empties the register, with backup and rewrite when autosave is on; the
+    // caller has asked DeleteAllQuestion first and shows kAllDeletedMessage.
+    // Returns whether a backup was made (kBackupMessage before that).
     bool DeleteAllGroups();
     // Removes the groups at the given positions (1-based, any order,
     // duplicates ignored; positions outside 1..Count() refuse before
     // anything changes). With autosave on the file is backed up first and
-    // rewritten afterwards. The caller asks and reports.
-    void DeleteGroups(std::vector<int> positions);
+    // rewritten afterwards. The caller asks and reports; returns whether a
+    // backup was made.
+    bool DeleteGroups(std::vector<int> positions);
 
     // ---- one record -------------------------------------------------------
     // The text of the group's record, preceded by the records of the groups
@@ -156,7 +190,7 @@ private:
     std::string WriteReferencedGroup(const GroupPtr& referenced, int writerPosition, std::string& out);
     GroupPtr ReadRecordBody(const RecordHeader& header, const std::vector<std::string>& lines, std::size_t& next);
     GroupPtr ResolveReference(const std::string& line) const;
-    void CorruptionPath();
+    void CorruptionPath(LoadReport& report);
     void NoteIdNumbers(const Group& group);
 
     std::filesystem::path directory_;
@@ -164,10 +198,24 @@ private:
     bool readOnly_ = false;
     std::vector<GroupPtr> groups_;
     std::vector<GroupPtr> dependencies_;
+    // The registered groups whose own record is in the file. A group that
+    // replaced another under the same ID is not: the file holds the old one,
+    // so a reference to it is written as a dependency record.
+    std::unordered_set<const Group*> inFile_;
+    // Register positions by ID while loading (lookups stay constant-time
+    // for files of many records).
+    std::unordered_map<std::string, int> loadIndex_;
     bool loading_ = false;
     bool readError_ = false;
     int lastPerm_ = 0;
     int lastManual_ = 0;
 };
+
+// The register's adapter for the engine: registers in `reg` and finds its
+// groups. When `report` is set it receives the texts the caller shows:
+// kRegisterErrorMessage for a group without an ID, and the message of a
+// write failure, which is then not thrown; without it write failures throw
+// StorageError.
+GroupRegistrar RegistrarOf(GroupRegister& reg, std::function<void(const std::string&)> report = {});
 
 }  // namespace quorix::storage

@@ -3,7 +3,6 @@
 #include <cctype>
 
 #include "core/group/errors.h"
-#include "core/host/host.h"
 #include "core/storage/text_file.h"
 
 namespace quorix::storage {
@@ -194,10 +193,7 @@ ApplyResult ApplyPreferencesForm(const PreferencesForm& form, Preferences& prefs
                                  const std::filesystem::path& directory) {
     ApplyResult result;
     const std::optional<int> order = ParseGroupOrder(form.groupOrderText);
-    if (!order) {
-        showMessage(kOrderMessage);
-        return result;
-    }
+    if (!order) return result;
     if (form.traceIndex < 0 || form.traceIndex > 3) throw InvalidArgument("trace index out of range");
 
     std::array<std::string, kPreferenceCount> strings;
@@ -225,10 +221,7 @@ ApplyResult ApplyPreferencesForm(const PreferencesForm& form, Preferences& prefs
     } catch (const StorageError&) {
         // Not reported: the settings stay in force for this run.
     }
-    if (prefs.String(kGeneralDefaults) != oldGeneral) {
-        result.generalChanged = true;
-        showMessage(kRestartMessage);
-    }
+    result.generalChanged = prefs.String(kGeneralDefaults) != oldGeneral;
     return result;
 }
 

@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quorix::storage {
 
@@ -170,15 +171,22 @@ struct PreferencesForm {
 std::optional<int> ParseGroupOrder(std::string_view text);
 
 struct ApplyResult {
-    bool accepted = false;        // false: order refused, nothing changed or saved
+    bool accepted = false;        // false: order refused (kOrderMessage), nothing changed or saved
     bool saved = false;           // the file was written
-    bool generalChanged = false;  // the restart message was shown
+    bool generalChanged = false;  // the General System Defaults changed (kRestartMessage)
+
+    // The texts the caller shows, in order.
+    std::vector<std::string> Messages() const {
+        if (!accepted) return {kOrderMessage};
+        if (generalChanged) return {kRestartMessage};
+        return {};
+    }
 };
 
-// The panel's Apply: validates the order (showing kOrderMessage when it is
-// refused), rebuilds the ten strings, saves them, and shows kRestartMessage
-// when the General System Defaults changed. A write failure is not reported;
-// the strings in memory are updated all the same.
+// The panel's Apply: validates the order, rebuilds the ten strings, saves
+// them and tells what changed; the caller shows ApplyResult::Messages(). A
+// write failure is not reported; the strings in memory are updated all the
+// same.
 ApplyResult ApplyPreferencesForm(const PreferencesForm& form, Preferences& prefs,
                                  const std::filesystem::path& directory);
 

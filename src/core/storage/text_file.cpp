@@ -72,4 +72,17 @@ void AppendToFile(const fs::path& file, const std::string& text) {
     if (!out) throw StorageError("cannot append to " + file.string());
 }
 
+void AppendLinesToFile(const fs::path& file, const std::string& text) {
+    bool endsLine = true;
+    {
+        std::ifstream in(file, std::ios::binary | std::ios::ate);
+        if (in && in.tellg() > 0) {
+            in.seekg(-1, std::ios::end);
+            char last = '\n';
+            endsLine = in.get(last) && last == '\n';
+        }
+    }
+    AppendToFile(file, endsLine ? text : "\n" + text);
+}
+
 }  // namespace quorix::storage

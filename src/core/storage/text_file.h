@@ -37,4 +37,8 @@ void ReplaceFile(const std::filesystem::path& file, const std::string& text);
 // Appends `text` to the file, creating it when missing. Throws StorageError.
 void AppendToFile(const std::filesystem::path& file, const std::string& text);
 
+// Appends lines: as AppendToFile, but first ends the file's last line when
+// it has no line end, so that `text` starts on a line of its own.
+void AppendLinesToFile(const std::filesystem::path& file, const std::string& text);
+
 }  // namespace quorix::storage

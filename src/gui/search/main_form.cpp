@@ -133,8 +133,11 @@ void MainForm::buildMenus() {
     auto deleteEntries = [&](QMenu* m, const char* suffix) {
         QAction* all = named(m, (std::string("mnuDeleteAllGroups") + suffix).c_str(), "Delete All Groups...");
         connect(all, &QAction::triggered, this, [this] {
+            storage::GroupRegister& reg = groupRegister();
+            if (!host().askYesNo(storage::DeleteAllQuestion(reg.Autosave()), storage::kDeletionTitle)) return;
             try {
-                groupRegister().DeleteAllGroups();
+                if (reg.DeleteAllGroups()) host().message(storage::kBackupMessage);
+                host().message(storage::kAllDeletedMessage);
             } catch (const std::exception& e) {
                 host().message(e.what());
             }
@@ -294,7 +297,7 @@ void MainForm::load() {
     // 2. The register.
     ctx.groups.SetAutosave(st.autosave);
     try {
-        ctx.groups.LoadGroupRegister();
+        for (const std::string& text : ctx.groups.LoadGroupRegister().Messages()) host().message(text);
     } catch (const std::exception& e) {
         host().message(e.what());
     }
@@ -616,15 +619,8 @@ void MainForm::writeSummaryView() {
     const QString path = saveFileDialog(QStringLiteral("Summary View"), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return;
 
-    GroupRegistrar registrar;
-    registrar.registerGroup = [this](const GroupPtr& g, const std::string& id) {
-        try {
-            groupRegister().RegisterGroup(g, id);
-        } catch (const std::exception& e) {
-            host().message(e.what());
-        }
-    };
-    registrar.findGroup = [this](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+    const GroupRegistrar registrar =
+        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
     progress().clearStop();
     const ViewOptions options =
         context().workbench.viewOptions(preferences().String(storage::kSummaryView), registrar, &progress());

@@ -179,7 +179,7 @@ void DeleteListPanel::deleteSelectedGroups() {
     std::vector<int> positions;
     for (int row = 0; row < deletes_->count(); ++row) positions.push_back(positionOf(deletes_->item(row)));
     try {
-        reg.DeleteGroups(positions);
+        if (reg.DeleteGroups(positions)) host().message(storage::kBackupMessage);
     } catch (const std::exception& e) {
         host().message(e.what());
     }

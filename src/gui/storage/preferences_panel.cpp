@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include "core/host/host.h"
 #include "core/storage/preferences.h"
 
 namespace quorix::gui {
@@ -193,7 +194,9 @@ bool PreferencesPanel::apply() {
         const auto letters = storage::PanelDefaultLetters(static_cast<storage::PanelDefault>(i + 1));
         form.panelLetters[i] = first_[i]->isChecked() ? letters.first : letters.second;
     }
-    return storage::ApplyPreferencesForm(form, preferences(), context().directory).accepted;
+    const storage::ApplyResult result = storage::ApplyPreferencesForm(form, preferences(), context().directory);
+    for (const std::string& text : result.Messages()) host().message(text);
+    return result.accepted;
 }
 
 }  // namespace quorix::gui

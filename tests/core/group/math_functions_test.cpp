@@ -11,6 +11,15 @@ TEST(MathFunctions, NumberTheory) {
     EXPECT_EQ(EulerPhi(2), 1);
     EXPECT_EQ(EulerPhi(12), 4);
     EXPECT_EQ(EulerPhi(97), 96);
+    for (int n = -2; n <= 1200; ++n) {
+        int count = 0;
+        for (int k = 1; k < n; ++k) count += RelativelyPrime(n, k);
+        ASSERT_EQ(EulerPhi(n), count) << n;
+    }
+    // Large moduli read from a damaged file must not take a counting loop.
+    EXPECT_EQ(EulerPhi(2147483647), 2147483646);
+    EXPECT_EQ(EulerPhi(1 << 30), 1 << 29);
+    EXPECT_EQ(EulerPhi(2 * 3 * 5 * 7 * 11 * 13 * 17 * 19 * 23), 1 * 2 * 4 * 6 * 10 * 12 * 16 * 18 * 22);
     for (int n : {0, 1, 2, 3, 5, 7, 11, 13, 97}) EXPECT_TRUE(IsPrime(n)) << n;
     for (int n : {4, 6, 8, 9, 25, 49, 91, 121}) EXPECT_FALSE(IsPrime(n)) << n;
     EXPECT_EQ(ProperDivisors(12), (std::vector<int>{6, 4, 3, 2}));

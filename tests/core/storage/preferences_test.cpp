@@ -125,7 +125,7 @@ TEST(Preferences, OrderTextAcceptsOnlyIntegersFromOneToTwenty) {
         EXPECT_FALSE(ParseGroupOrder(bad).has_value()) << bad;
 }
 
-TEST(PreferencesApply, RefusedOrderShowsTheMessageAndWritesNothing) {
+TEST(PreferencesApply, RefusedOrderAsksForTheMessageAndWritesNothing) {
     TempDir dir;
     FakeHost host;
     Preferences prefs;
@@ -136,8 +136,9 @@ TEST(PreferencesApply, RefusedOrderShowsTheMessageAndWritesNothing) {
         const ApplyResult r = ApplyPreferencesForm(form, prefs, dir.path());
         EXPECT_FALSE(r.accepted);
         EXPECT_FALSE(r.saved);
+        EXPECT_EQ(r.Messages(), std::vector<std::string>{kOrderMessage});
     }
-    EXPECT_EQ(host.messages, (std::vector<std::string>{kOrderMessage, kOrderMessage}));
+    EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(prefs, Preferences());
     EXPECT_FALSE(std::filesystem::exists(Preferences::FilePath(dir.path())));
 }
@@ -153,7 +154,7 @@ TEST(PreferencesApply, ViewChangeSavesWithoutRestartMessage) {
     const ApplyResult r = ApplyPreferencesForm(form, prefs, dir.path());
     EXPECT_TRUE(r.accepted && r.saved);
     EXPECT_FALSE(r.generalChanged);
-    EXPECT_TRUE(host.messages.empty());
+    EXPECT_TRUE(r.Messages().empty());
     Preferences back;
     back.Load(dir.path());
     EXPECT_EQ(back.String(kSymmetricView), "1011101");
@@ -169,10 +170,12 @@ TEST(PreferencesApply, GeneralChangeIsFormattedAndAnnounced) {
     form.traceIndex = 0;
     form.autosave = false;
     form.panelLetters[static_cast<int>(PanelDefault::GroupList) - 1] = 'A';
-    ASSERT_TRUE(ApplyPreferencesForm(form, prefs, dir.path()).generalChanged);
+    const ApplyResult r = ApplyPreferencesForm(form, prefs, dir.path());
+    ASSERT_TRUE(r.generalChanged);
     EXPECT_EQ(prefs.String(kGeneralDefaults), "080010");
     EXPECT_EQ(prefs.String(kPanelDefaults), "OGAOROR1ROR");
-    EXPECT_EQ(host.messages, std::vector<std::string>{kRestartMessage});
+    EXPECT_EQ(r.Messages(), std::vector<std::string>{kRestartMessage});
+    EXPECT_TRUE(host.messages.empty());
 
     // A letter no panel control can produce is a program fault, not input.
     form.panelLetters[0] = 'X';

@@ -11,6 +11,8 @@
 #include "core/compare/automorphisms.h"
 #include "core/text/markup.h"
 #include "report/common.h"
+#include "report/plain_text.h"
+#include "report/json_output.h"
 #include "report/verb.h"
 
 namespace quorix::report {
@@ -18,7 +20,7 @@ namespace quorix::report {
 namespace {
 
 void printAutomorphisms(const Group& g, const AutomorphismList& l) {
-    const std::string id = markup::StripMarkup(g.GroupID());
+    const std::string id = PlainName(g.GroupID());
     const std::string symbols = SymbolRow(g.order());
     if (l.Complete())
         std::cout << "The " << l.Count() << " automorphisms of " << id << " are shown below.\n";
@@ -65,7 +67,9 @@ nlohmann::json automorphismsJson(const Group& g, const AutomorphismList& l) {
             {"inn", l.innerCount}};
 }
 
-void setupAutomorphisms(CLI::App& app) {
+}  // namespace
+
+void setupAutomorphisms(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("automorphisms", "List the automorphisms of a group of order 15 or less, inner ones marked");
     struct Options {
         std::string spec;
@@ -76,19 +80,15 @@ void setupAutomorphisms(CLI::App& app) {
     addSpecArgument(cmd, opts->spec);
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     addRegisterOption(cmd, opts->registerDir);
-    cmd->callback([opts] {
-        GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
+    cmd->callback([opts, &run] {
+        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         if (g->Order() > kAutomorphismOrderLimit) throw UsageError(kAutomorphismOrderMessage);
         AutomorphismList l = ComputeAutomorphisms(*g);
         if (opts->json)
-            std::cout << automorphismsJson(*g, l).dump() << "\n";
+            PrintJson(automorphismsJson(*g, l));
         else
             printAutomorphisms(*g, l);
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupAutomorphisms)
 
 }  // namespace quorix::report

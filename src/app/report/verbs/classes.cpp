@@ -11,9 +11,7 @@
 
 namespace quorix::report {
 
-namespace {
-
-void setupClasses(CLI::App& app) {
+void setupClasses(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("classes", "Conjugacy classes with conjugating witnesses and the class equation");
     struct Options {
         std::string spec;
@@ -25,15 +23,11 @@ void setupClasses(CLI::App& app) {
     cmd->add_flag("--original", opts->original,
                   "Original element names in their own order (permutations also in cycle notation)");
     addRegisterOption(cmd, opts->registerDir);
-    cmd->callback([opts] {
-        GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
+    cmd->callback([opts, &run] {
+        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         Progress progress;
         PrintPlainLines(analysis_text::ClassesPanelLines(*g, ComputeConjugacyClasses(*g, opts->original, progress)));
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupClasses)
 
 }  // namespace quorix::report

@@ -14,6 +14,8 @@
 #include "core/workbench/workbench.h"
 #include "core/text/markup.h"
 #include "report/common.h"
+#include "report/plain_text.h"
+#include "report/json_output.h"
 #include "report/verb.h"
 
 namespace quorix::report {
@@ -44,7 +46,7 @@ nlohmann::json comparisonJson(const ComparisonResult& r, const GroupPtr& g1, con
 }
 
 void printComparison(const ComparisonResult& r) {
-    for (const std::string& line : r.lines) std::cout << markup::PlainText(line) << "\n";
+    for (const std::string& line : r.lines) std::cout << PlainName(line) << "\n";
     if (r.equalOrders && r.isomorphic)
         std::cout << "Mapping (image of each element of the first group, by index): " << MappingText(r.isomorphism) << "\n";
     if (!r.equalOrders && r.homomorphism)
@@ -52,7 +54,9 @@ void printComparison(const ComparisonResult& r) {
                   << "\n";
 }
 
-void setupCompare(CLI::App& app) {
+}  // namespace
+
+void setupCompare(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("compare", "Compare two groups: isomorphism, homomorphism onto the smaller, isomorphic subgroups");
     struct Options {
         std::string spec1, spec2;
@@ -64,9 +68,9 @@ void setupCompare(CLI::App& app) {
     cmd->add_option("SPEC2", opts->spec2, "second group")->required();
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     addRegisterOption(cmd, opts->registerDir);
-    cmd->callback([opts] {
-        GroupPtr g1 = resolveGroupSpec(opts->spec1, opts->registerDir);
-        GroupPtr g2 = resolveGroupSpec(opts->spec2, opts->registerDir);
+    cmd->callback([opts, &run] {
+        GroupPtr g1 = resolveGroupSpec(run, opts->spec1, opts->registerDir);
+        GroupPtr g2 = resolveGroupSpec(run, opts->spec2, opts->registerDir);
         // The subgroups the comparison registers live for this run only.
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>();
         GroupRegistrar registrar{[registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; },
@@ -79,18 +83,14 @@ void setupCompare(CLI::App& app) {
         ComparisonResult r = CompareGroups(g1, g2, bench.structure(), bench.homomorphism, registrar, progress);
         if (r.halted) {
             std::cerr << kCompareHaltedMessage << "\n";
-            verbExitCode() = 1;
+            run.exitCode = 1;
             return;
         }
         if (opts->json)
-            std::cout << comparisonJson(r, g1, g2).dump() << "\n";
+            PrintJson(comparisonJson(r, g1, g2));
         else
             printComparison(r);
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupCompare)
 
 }  // namespace quorix::report

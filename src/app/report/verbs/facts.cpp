@@ -11,6 +11,7 @@
 #include "core/compare/solution_analysis.h"
 #include "core/text/markup.h"
 #include "report/common.h"
+#include "report/json_output.h"
 #include "report/verb.h"
 #include "report/verbs/analysis_common.h"
 
@@ -86,7 +87,9 @@ void PrintFacts(const GroupFacts& f, const std::string& displayName) {
               << "  composition factors: " << (f.compositionFactors.empty() ? "none" : ListText(f.compositionFactors)) << "\n";
 }
 
-void setupFacts(CLI::App& app) {
+}  // namespace
+
+void setupFacts(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("facts", "Structure of groups: orders, subgroups, classes, composition factors");
     struct Options {
         std::vector<std::string> specs;
@@ -98,28 +101,24 @@ void setupFacts(CLI::App& app) {
         ->required();
     cmd->add_flag("--json", opts->json, "One JSON object per group per line");
     addRegisterOption(cmd, opts->registerDir);
-    cmd->callback([opts] {
+    cmd->callback([opts, &run] {
         std::vector<GroupPtr> groups;
-        for (const std::string& s : opts->specs) groups.push_back(resolveGroupSpec(s, opts->registerDir));
+        for (const std::string& s : opts->specs) groups.push_back(resolveGroupSpec(run, s, opts->registerDir));
         bool first = true;
-        SolutionAnalysisCache cache;
+
         for (const GroupPtr& g : groups) {
             GroupFacts f = ComputeGroupFacts(g);
             if (opts->json) {
                 nlohmann::json j = FactsJson(f);
-                AddComparisonFacts(j, g, cache);
-                std::cout << j.dump() << "\n";
+                AddComparisonFacts(j, g, run.workbench.namedGroups);
+                PrintJson(j);
             } else {
                 if (!first) std::cout << "\n";
-                PrintFacts(f, PlainLine(g->GroupID()));
+                PrintFacts(f, PlainName(g->GroupID()));
             }
             first = false;
         }
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupFacts)
 
 }  // namespace quorix::report

@@ -8,6 +8,8 @@
 
 #include "core/text/markup.h"
 #include "report/common.h"
+#include "report/plain_text.h"
+#include "report/json_output.h"
 #include "report/verb.h"
 
 namespace quorix::report {
@@ -35,31 +37,33 @@ nlohmann::json groupJson(const Group& g) {
 }
 
 void printGroup(const Group& g) {
-    std::cout << "Group " << markup::PlainText(g.GroupID()) << " (ID " << markup::StripMarkup(g.GroupID()) << "), order "
+    std::cout << "Group " << PlainName(g.GroupID()) << " (ID " << markup::StripMarkup(g.GroupID()) << "), order "
               << g.order() << "\n\n";
     std::size_t wSource = 8, wName = 4;
     for (int k = 1; k <= g.order(); ++k) {
         wSource = std::max(wSource, g.sourceName(g.sourceOf(k)).size());
-        wName = std::max(wName, markup::PlainText(g.name(k)).size());
+        wName = std::max(wName, PlainName(g.name(k)).size());
     }
     std::cout << std::left << std::setw(static_cast<int>(wSource) + 2) << "original" << std::setw(static_cast<int>(wName) + 2)
               << "name" << "order\n";
     for (int k = 1; k <= g.order(); ++k)
         std::cout << std::setw(static_cast<int>(wSource) + 2) << g.sourceName(g.sourceOf(k))
-                  << std::setw(static_cast<int>(wName) + 2) << markup::PlainText(g.name(k)) << g.elementOrder(k) << "\n";
+                  << std::setw(static_cast<int>(wName) + 2) << PlainName(g.name(k)) << g.elementOrder(k) << "\n";
     std::cout << "\nCayley table (row times column):\n";
     const int w = static_cast<int>(wName) + 1;
     std::cout << std::setw(w) << "" << " |";
-    for (int j = 1; j <= g.order(); ++j) std::cout << std::setw(w) << markup::PlainText(g.name(j));
+    for (int j = 1; j <= g.order(); ++j) std::cout << std::setw(w) << PlainName(g.name(j));
     std::cout << "\n" << std::string(static_cast<std::size_t>(w) + 2 + static_cast<std::size_t>(w * g.order()), '-') << "\n";
     for (int i = 1; i <= g.order(); ++i) {
-        std::cout << std::setw(w) << markup::PlainText(g.name(i)) << " |";
-        for (int j = 1; j <= g.order(); ++j) std::cout << std::setw(w) << markup::PlainText(g.name(g.mul(i, j)));
+        std::cout << std::setw(w) << PlainName(g.name(i)) << " |";
+        for (int j = 1; j <= g.order(); ++j) std::cout << std::setw(w) << PlainName(g.name(g.mul(i, j)));
         std::cout << "\n";
     }
 }
 
-void setupGroup(CLI::App& app) {
+}  // namespace
+
+void setupGroup(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("group", "Print a group: its elements (original and reductive names, orders) and Cayley table");
     struct Options {
         std::string spec;
@@ -70,17 +74,13 @@ void setupGroup(CLI::App& app) {
     addSpecArgument(cmd, opts->spec);
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     addRegisterOption(cmd, opts->registerDir);
-    cmd->callback([opts] {
-        GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
+    cmd->callback([opts, &run] {
+        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         if (opts->json)
-            std::cout << groupJson(*g).dump() << "\n";
+            PrintJson(groupJson(*g));
         else
             printGroup(*g);
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupGroup)
 
 }  // namespace quorix::report

@@ -12,6 +12,7 @@
 
 #include "core/text/markup.h"
 #include "report/common.h"
+#include "report/plain_text.h"
 #include "report/verb.h"
 
 namespace quorix::report {
@@ -19,10 +20,12 @@ namespace quorix::report {
 namespace {
 
 void printEntry(const Group& g) {
-    std::cout << markup::StripMarkup(g.GroupID()) << '\t' << g.MethodOfGeneration() << '\t' << g.order() << '\n';
+    std::cout << PlainName(g.GroupID()) << '\t' << g.MethodOfGeneration() << '\t' << g.order() << '\n';
 }
 
-void setupList(CLI::App& app) {
+}  // namespace
+
+void setupList(CLI::App& app, RunContext& run) {
     struct Options {
         std::string dir;
         std::vector<std::string> groups;
@@ -31,18 +34,14 @@ void setupList(CLI::App& app) {
     auto* cmd = app.add_subcommand("list", "List the groups registered in a register directory");
     cmd->add_option("--register", opt->dir, "Directory holding the register file")->required();
     cmd->add_option("groups", opt->groups, "Only these groups (IDs or descriptions)");
-    cmd->callback([opt] {
-        const storage::GroupRegister& reg = openRegister(opt->dir);
+    cmd->callback([opt, &run] {
+        const storage::GroupRegister& reg = run.openRegister(opt->dir);
         if (opt->groups.empty()) {
             for (const GroupPtr& g : reg.Groups()) printEntry(*g);
             return;
         }
-        for (const std::string& s : opt->groups) printEntry(*resolveGroupSpec(s, opt->dir));
+        for (const std::string& s : opt->groups) printEntry(*resolveGroupSpec(run, s, opt->dir));
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupList)
 
 }  // namespace quorix::report

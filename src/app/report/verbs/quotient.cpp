@@ -17,7 +17,24 @@ namespace quorix::report {
 
 namespace {
 
-void setupQuotient(CLI::App& app) {
+// The quotient panel's lines, the table of G/N in aligned columns.
+std::vector<std::string> QuotientLines(const Group& g, const Group& n, const QuotientListing& q, bool original) {
+    std::vector<std::string> lines = analysis_text::QuotientPanelLines(g, n, q, original);
+    std::vector<std::vector<std::string>> cells(1, std::vector<std::string>{""});
+    for (const QuotientCoset& c : q.cosets) cells[0].push_back(PlainName(c.name));
+    for (std::size_t i = 0; i < q.cosets.size(); ++i) {
+        cells.push_back({PlainName(q.cosets[i].name) + " :"});
+        for (int j : q.table[i]) cells.back().push_back(PlainName(q.cosets[static_cast<std::size_t>(j)].name));
+    }
+    // The last lines are the table's heading and rows.
+    lines.resize(lines.size() - cells.size());
+    for (std::string& l : AlignColumns(cells, 2)) lines.push_back(std::move(l));
+    return lines;
+}
+
+}  // namespace
+
+void setupQuotient(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("quotient", "Quotient group by a normal subgroup: cosets and table");
     struct Options {
         std::string spec;
@@ -33,8 +50,8 @@ void setupQuotient(CLI::App& app) {
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
     addRegisterOption(cmd, opts->registerDir);
     cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
-    cmd->callback([opts] {
-        GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
+    cmd->callback([opts, &run] {
+        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         SubgroupLogic logic;
         Progress progress;
         logic.FindAllSubgroups(g, progress);
@@ -42,21 +59,17 @@ void setupQuotient(CLI::App& app) {
         int chosen = 0;
         for (std::size_t s = 0; s < ids.size() && chosen == 0; ++s) {
             const std::string& id = ids[s];
-            if (opts->subgroup == id || opts->subgroup == markup::StripMarkup(id) || opts->subgroup == PlainLine(id) ||
+            if (opts->subgroup == id || opts->subgroup == markup::StripMarkup(id) || opts->subgroup == PlainName(id) ||
                 opts->subgroup == ShortSubgroupName(id))
                 chosen = static_cast<int>(s) + 1;
         }
-        if (chosen == 0) throw UsageError("'" + opts->subgroup + "' is not a subgroup ID of " + PlainLine(g->GroupID()));
+        if (chosen == 0) throw UsageError("'" + opts->subgroup + "' is not a subgroup ID of " + PlainName(g->GroupID()));
         if (!logic.IsNormal(chosen))
-            throw UsageError("'" + opts->subgroup + "' is not a normal subgroup of " + PlainLine(g->GroupID()));
+            throw UsageError("'" + opts->subgroup + "' is not a normal subgroup of " + PlainName(g->GroupID()));
         const GroupPtr& n = logic.Subgroup(chosen);
-        QuotientListing q = BuildQuotientListing(g, n, opts->original, RegistrarFor(opts->registerDir, opts->save));
-        PrintPlainLines(analysis_text::QuotientPanelLines(*g, *n, q, opts->original));
+        QuotientListing q = BuildQuotientListing(g, n, opts->original, registrarFor(run, opts->registerDir, opts->save));
+        PrintPlainLines(QuotientLines(*g, *n, q, opts->original));
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupQuotient)
 
 }  // namespace quorix::report

@@ -1,5 +1,7 @@
 // quorix-report search N: finds the groups of order N as the search panel's
-// Get Next Solution does in Trace off, pressed until the search ends.
+// Get Next Solution does in Trace off, pressed until the search ends, the
+// --max-solutions count is reached or Ctrl+C stops it. When stderr is a
+// terminal it shows how far the search has come.
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -8,10 +10,14 @@
 #include <ctime>
 #include <iostream>
 #include <optional>
+#include <unistd.h>
 
+#include "core/host/progress.h"
 #include "core/search/cayley_search.h"
 #include "core/search/search_run.h"
 #include "report/common.h"
+#include "report/interrupt.h"
+#include "report/json_output.h"
 #include "report/verb.h"
 
 namespace quorix::report {
@@ -23,6 +29,7 @@ struct SearchOptions {
     bool includeIsomorphs = false;
     std::string rules = "11111";
     std::optional<std::string> registerDir;
+    std::optional<int> maxSolutions;
     bool stats = false;
     bool json = false;
 };
@@ -32,6 +39,9 @@ struct FoundSolution {
     int isomorphOf = 0;
     std::vector<std::vector<std::string>> table;
 };
+
+// Why the search ended before the search space was exhausted.
+enum class Stop { None, MaxSolutions, Interrupted };
 
 // Registers the solutions in the group register kept in a directory (the
 // register file is appended to as each solution is registered).
@@ -46,16 +56,38 @@ private:
     storage::GroupRegister& reg_;
 };
 
-std::unique_ptr<SolutionRegistrar> makeRegistrar(const std::string& dir) {
-    return std::make_unique<RegisterSolutions>(openRegister(dir, true));
-}
+// The progress line on a terminal, rewritten in place a few times a second.
+class ProgressLine {
+public:
+    explicit ProgressLine(bool shown) : shown_(shown) {}
+    ~ProgressLine() {
+        if (written_) std::cerr << "\r\033[K" << std::flush;
+    }
+    void update(const CayleySearch& search, bool force = false) {
+        if (!shown_) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (!force && written_ && now - last_ < std::chrono::milliseconds(200)) return;
+        last_ = now;
+        written_ = true;
+        const SearchStats& st = search.stats();
+        std::cerr << "\rsearching order " << search.searchOrder() << ": " << st.trials << " trials, "
+                  << st.completeTables << " complete tables, " << search.solutionCount()
+                  << " solutions (Ctrl+C stops)\033[K" << std::flush;
+    }
 
-void runSearch(const SearchOptions& o) {
+private:
+    bool shown_;
+    bool written_ = false;
+    std::chrono::steady_clock::time_point last_;
+};
+
+void runSearch(const SearchOptions& o, RunContext& run) {
     if (o.order < 1 || o.order > CayleySearch::kMaxOrder) throw UsageError("the order must be an integer from 1 to 20");
     if (o.rules.size() != CayleySearch::kRuleCount || o.rules.find_first_not_of("01") != std::string::npos)
         throw UsageError("--rules takes five digits 0 or 1 (rules 0 to 4), for example 11011");
+    if (o.maxSolutions && *o.maxSolutions < 1) throw UsageError("--max-solutions takes a count of at least 1");
     std::unique_ptr<SolutionRegistrar> registrar;
-    if (o.registerDir) registrar = makeRegistrar(*o.registerDir);
+    if (o.registerDir) registrar = std::make_unique<RegisterSolutions>(run.openRegister(*o.registerDir, true));
 
     CayleySearch search;
     search.setTraceMode(TraceMode::Off);
@@ -65,30 +97,47 @@ void runSearch(const SearchOptions& o) {
     search.clearSolutions();
     search.clearStats();
 
+    ProgressLine line(isatty(STDERR_FILENO) == 1);
+    Progress progress([&line, &search] { line.update(search); });
     std::vector<FoundSolution> found;
+    Stop stop = Stop::None;
     const auto start = std::chrono::steady_clock::now();
     const std::clock_t cpuStart = std::clock();
-    SearchRun run(search, registrar.get());
-    Progress progress;
-    for (;;) {
-        if (!run.start()) break;
-        const SearchOutcome outcome = run.run(progress);
-        if (outcome == SearchOutcome::Refused) continue;  // gone past, as a dropped duplicate
-        if (outcome != SearchOutcome::Solution && outcome != SearchOutcome::OverLimit) break;
-        const RecordResult& r = search.lastRecord();
-        if (r.stored) {
-            FoundSolution f{r.id, r.isomorphIndex, {}};
-            for (int i = 1; i <= o.order; ++i) {
-                f.table.emplace_back();
-                for (int j = 1; j <= o.order; ++j) f.table.back().push_back(search.trialText(i, j));
+    {
+        InterruptWatch interrupt(progress);
+        SearchRun searchRun(search, registrar.get());
+        for (;;) {
+            if (o.maxSolutions && search.solutionCount() >= *o.maxSolutions) {
+                stop = Stop::MaxSolutions;
+                break;
             }
-            found.push_back(std::move(f));
+            if (!searchRun.start()) break;
+            const SearchOutcome outcome = searchRun.run(progress);
+            if (outcome == SearchOutcome::Halted || progress.stopped()) stop = Stop::Interrupted;
+            // A table the group model refuses is gone past, as a dropped duplicate.
+            if (outcome == SearchOutcome::Refused && stop == Stop::None) continue;
+            if (outcome != SearchOutcome::Solution && outcome != SearchOutcome::OverLimit) break;
+            const RecordResult& r = search.lastRecord();
+            if (r.stored) {
+                FoundSolution f{r.id, r.isomorphIndex, {}};
+                for (int i = 1; i <= o.order; ++i) {
+                    f.table.emplace_back();
+                    for (int j = 1; j <= o.order; ++j) f.table.back().push_back(search.trialText(i, j));
+                }
+                found.push_back(std::move(f));
+            }
+            searchRun.solutionShown();
+            line.update(search, true);
+            if (stop == Stop::Interrupted) break;
         }
-        run.solutionShown();
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
     const SearchStats& st = search.stats();
+    if (stop == Stop::Interrupted) {
+        std::cerr << "Search halted.\n";
+        run.exitCode = 130;
+    }
 
     if (o.json) {
         nlohmann::json solutions = nlohmann::json::array();
@@ -102,7 +151,8 @@ void runSearch(const SearchOptions& o) {
                                 {"complete_tables", st.completeTables},
                                 {"seconds", seconds},
                                 {"cpu_seconds", cpuSeconds}}}};
-        std::cout << out.dump(2) << "\n";
+        if (stop != Stop::None) out["stopped"] = stop == Stop::Interrupted ? "interrupted" : "max-solutions";
+        PrintJson(out, 2);
         return;
     }
     for (const FoundSolution& f : found) {
@@ -117,6 +167,8 @@ void runSearch(const SearchOptions& o) {
     }
     std::cout << "Solutions: " << search.solutionCount();
     if (search.solutionCount() > CayleySearch::kMaxSolutions) std::cout << " (the first " << CayleySearch::kMaxSolutions << " stored)";
+    if (stop == Stop::MaxSolutions) std::cout << " (stopped at --max-solutions)";
+    if (stop == Stop::Interrupted) std::cout << " (search halted)";
     std::cout << "\n";
     if (o.stats) {
         std::cout << "Trials: " << st.trials << "\n"
@@ -126,20 +178,24 @@ void runSearch(const SearchOptions& o) {
     }
 }
 
-void setupSearch(CLI::App& app) {
+}  // namespace
+
+void setupSearch(CLI::App& app, RunContext& run) {
     auto opts = std::make_shared<SearchOptions>();
+    auto maxSolutions = std::make_shared<int>(0);
     auto* cmd = app.add_subcommand("search", "Find the groups of order N by the Cayley-table search (Trace off)");
-    cmd->add_option("N", opts->order, "Group order, 1 to 20")->required();
+    addDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
     cmd->add_flag("--include-isomorphs", opts->includeIsomorphs, "Keep tables isomorphic to earlier solutions");
     cmd->add_option("--rules", opts->rules, "Optimizing rules 0..4 on (1) or off (0), default 11111");
     cmd->add_option("--register", opts->registerDir, "Register the solutions in the group register of DIR");
+    auto* max = addDecimalOption(cmd, "--max-solutions", *maxSolutions, "Stop after K solutions");
+    max->type_name("K");
     cmd->add_flag("--stats", opts->stats, "Print trials, fills, complete tables and time");
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    cmd->callback([opts] { runSearch(*opts); });
+    cmd->callback([opts, maxSolutions, max, &run] {
+        if (max->count() > 0) opts->maxSolutions = *maxSolutions;
+        runSearch(*opts, run);
+    });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupSearch)
 
 }  // namespace quorix::report

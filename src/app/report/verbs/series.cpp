@@ -11,9 +11,7 @@
 
 namespace quorix::report {
 
-namespace {
-
-void setupSeries(CLI::App& app) {
+void setupSeries(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("series", "Composition series, composition factors and solvability");
     struct Options {
         std::string spec;
@@ -26,18 +24,14 @@ void setupSeries(CLI::App& app) {
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
     addRegisterOption(cmd, opts->registerDir);
     cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
-    cmd->callback([opts] {
-        GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
+    cmd->callback([opts, &run] {
+        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         CompositionSeriesState state;
         Progress progress;
         state.ComputeCompositionSeries(g, progress);
-        state.NameAndRegister(RegistrarFor(opts->registerDir, opts->save));
+        state.NameAndRegister(registrarFor(run, opts->registerDir, opts->save));
         PrintPlainLines(analysis_text::SeriesPanelLines(state.Series(), opts->original));
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupSeries)
 
 }  // namespace quorix::report

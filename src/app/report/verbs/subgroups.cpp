@@ -17,7 +17,27 @@ namespace quorix::report {
 
 namespace {
 
-void setupSubgroups(CLI::App& app) {
+// The subgroup panel's lines, its table in aligned columns.
+std::vector<std::string> SubgroupListLines(SubgroupLogic& logic, const std::vector<std::string>& ids, bool original) {
+    std::vector<std::string> lines = analysis_text::SubgroupPanelLines(logic, ids, original);
+    const std::vector<analysis_text::SubgroupRow> rows = analysis_text::SubgroupRows(logic, ids, original);
+    std::vector<std::vector<std::string>> cells{{"Subgroup ID", "Order", "Normal Subgroup?", "Elements"}};
+    for (const analysis_text::SubgroupRow& r : rows) {
+        std::string normal = r.normal ? "Yes" : "No";
+        if (r.centre) normal += "(1)";
+        if (r.commutator) normal += "(2)";
+        cells.push_back({PlainName(r.id), std::to_string(r.order), normal, PlainName(r.elements)});
+    }
+    // Lines 1 .. rows.size() + 1 are the headings and the rows.
+    std::vector<std::string> table = AlignColumns(cells);
+    lines.erase(lines.begin() + 1, lines.begin() + 2 + static_cast<std::ptrdiff_t>(rows.size()));
+    lines.insert(lines.begin() + 1, table.begin(), table.end());
+    return lines;
+}
+
+}  // namespace
+
+void setupSubgroups(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("subgroups", "List a group's subgroups with normality, centralizers and normalizers");
     struct Options {
         std::string spec;
@@ -34,14 +54,14 @@ void setupSubgroups(CLI::App& app) {
     cmd->add_flag("--classes", opts->classes, "Also print the subgroup conjugacy classes (complete lists only)");
     addRegisterOption(cmd, opts->registerDir);
     cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
-    cmd->callback([opts] {
-        GroupPtr g = resolveGroupSpec(opts->spec, opts->registerDir);
+    cmd->callback([opts, &run] {
+        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         SubgroupLogic logic;
         Progress progress;
         if (logic.FindAllSubgroups(g, progress, opts->noLimit ? 0 : kSubgroupPanelLimit).limitReached)
             std::cerr << LimitReachedMessage(kSubgroupPanelLimit) << "\n";
-        std::vector<std::string> ids = logic.NameAndRegister(RegistrarFor(opts->registerDir, opts->save));
-        PrintPlainLines(analysis_text::SubgroupPanelLines(logic, ids, opts->original));
+        std::vector<std::string> ids = logic.NameAndRegister(registrarFor(run, opts->registerDir, opts->save));
+        PrintPlainLines(SubgroupListLines(logic, ids, opts->original));
         if (!opts->classes) return;
         if (logic.PartialList()) {
             std::cout << "\n(no subgroup conjugacy classes for a partial list)\n";
@@ -54,9 +74,5 @@ void setupSubgroups(CLI::App& app) {
         PrintPlainLines(analysis_text::SubgroupClassesPanelLines(*g, names, classes, opts->original));
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupSubgroups)
 
 }  // namespace quorix::report

@@ -11,6 +11,7 @@
 
 #include "core/search/cayley_search.h"
 #include "core/search/search_run.h"
+#include "report/common.h"
 #include "report/verb.h"
 #include "report/view_file.h"
 
@@ -27,7 +28,9 @@ public:
     int manual = 0;
 };
 
-void setupSummary(CLI::App& app) {
+}  // namespace
+
+void setupSummary(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("summary", "Find every group of order N and append the Summary View of the solutions");
     struct Options {
         int order = 0;
@@ -37,12 +40,12 @@ void setupSummary(CLI::App& app) {
         bool includeIsomorphs = false;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("N", opts->order, "Group order, 1 to 20")->required();
+    addDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to; default GroupSummary.html)");
     cmd->add_option("--preferences", opts->preferencesDir, "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components, "Seven 0/1 characters (default 1011000)");
     cmd->add_flag("--include-isomorphs", opts->includeIsomorphs, "Keep solutions isomorphic to earlier ones");
-    cmd->callback([opts] {
+    cmd->callback([opts, &run] {
         if (opts->order < 1 || opts->order > CayleySearch::kMaxOrder) throw UsageError("Order must be an integer from 1 to 20.");
         ViewFileRequest request{ViewKind::Summary, opts->file, opts->components, opts->preferencesDir, ""};
         viewComponents(request);
@@ -50,19 +53,19 @@ void setupSummary(CLI::App& app) {
         CayleySearch search;
         search.setIncludeIsomorphs(opts->includeIsomorphs);
         search.setSearchOrder(opts->order);
-        SearchRun run(search, &solutions);
+        SearchRun searchRun(search, &solutions);
         Progress progress;
         for (;;) {
-            if (!run.start()) break;
-            const SearchOutcome r = run.run(progress);
+            if (!searchRun.start()) break;
+            const SearchOutcome r = searchRun.run(progress);
             if (r == SearchOutcome::Halted) {
                 std::cerr << "Search halted.\n";
-                verbExitCode() = 1;
+                run.exitCode = 1;
                 return;
             }
             if (r == SearchOutcome::Refused) continue;
             if (r != SearchOutcome::Solution && r != SearchOutcome::OverLimit) break;
-            run.solutionShown();
+            searchRun.solutionShown();
         }
         std::vector<SummarySolution> list;
         const int stored = std::min(search.solutionCount(), CayleySearch::kMaxSolutions);
@@ -71,16 +74,11 @@ void setupSummary(CLI::App& app) {
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>(solutions.groups);
         GroupRegistrar registrar;
         registrar.registerGroup = [registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; };
-        Workbench bench;
         request.printedBefore = std::to_string(search.solutionCount()) + " solution(s); ";
-        writeViewFile(request, bench, registrar, [&](const std::string& path, const ViewOptions& options) {
-                          return WriteSummaryView(opts->order, list, path, options);
-                      });
+        writeViewFile(request, run, registrar, [&](const std::string& path, const ViewOptions& options) {
+            return WriteSummaryView(opts->order, list, path, options);
+        });
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupSummary)
 
 }  // namespace quorix::report

@@ -14,13 +14,12 @@
 #include "core/report/views.h"
 #include "report/common.h"
 #include "report/view_file.h"
+#include "report/plain_text.h"
 #include "report/verb.h"
 
 namespace quorix::report {
 
-namespace {
-
-void setupView(CLI::App& app) {
+void setupView(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("view", "Append the HTML view of a group (its family's view; Aut(SPEC)/Inn(SPEC) for automorphism groups)");
     struct Options {
         std::string spec;
@@ -35,7 +34,7 @@ void setupView(CLI::App& app) {
     cmd->add_option("--preferences", opts->preferencesDir, "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components, "Seven 0/1 characters: listing, tables, properties, subgroups, quotients, series");
     addRegisterOption(cmd, opts->registerDir);
-    cmd->callback([opts] {
+    cmd->callback([opts, &run] {
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>();
         GroupRegistrar registrar{[registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; }, nullptr};
 
@@ -44,29 +43,24 @@ void setupView(CLI::App& app) {
         const std::string& spec = opts->spec;
         const bool aut = spec.rfind("Aut(", 0) == 0, inn = spec.rfind("Inn(", 0) == 0;
         if ((aut || inn) && spec.size() > 5 && spec.back() == ')') {
-            GroupPtr base = resolveGroupSpec(spec.substr(4, spec.size() - 5), opts->registerDir);
+            GroupPtr base = resolveGroupSpec(run, spec.substr(4, spec.size() - 5), opts->registerDir);
             if (base->Order() > kAutomorphismOrderLimit) throw UsageError(kAutomorphismOrderMessage);
             AutomorphismList list = ComputeAutomorphisms(*base);
             if (aut && !list.Complete())
-                throw UsageError("Aut(" + markup::StripMarkup(base->GroupID()) + ") has more than 120 elements");
+                throw UsageError("Aut(" + PlainName(base->GroupID()) + ") has more than 120 elements");
             g = GenerateAutomorphismGroup(*base, list, aut ? AutomorphismKind::Auto : AutomorphismKind::Inner, registrar);
             kind = ViewKind::Automorphism;
         } else {
-            g = resolveGroupSpec(spec, opts->registerDir);
+            g = resolveGroupSpec(run, spec, opts->registerDir);
             if (!ViewKindOfGroup(*g, kind))
-                throw UsageError("no view for " + markup::StripMarkup(g->GroupID()) + ": views are written for symmetric, "
+                throw UsageError("no view for " + PlainName(g->GroupID()) + ": views are written for symmetric, "
                                  "alternating, permutation, additive, multiplicative and direct product groups");
         }
-        Workbench bench;
-        writeViewFile({kind, opts->file, opts->components, opts->preferencesDir, ""}, bench, registrar,
+        writeViewFile({kind, opts->file, opts->components, opts->preferencesDir, ""}, run, registrar,
                       [&](const std::string& path, const ViewOptions& options) {
                           return WriteGroupView(kind, g, path, options);
                       });
     });
 }
-
-}  // namespace
-
-QUORIX_REPORT_VERB(setupView)
 
 }  // namespace quorix::report

@@ -1,0 +1,140 @@
+// How quorix-report treats its command line and its output streams: usage
+// errors, numbers, bytes that are not UTF-8, long jobs.
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "run_tool.h"
+
+namespace {
+
+using quorix::testing::runTool;
+namespace fs = std::filesystem;
+
+bool OneLine(const std::string& err) { return !err.empty() && err.find('\n') == err.size() - 1; }
+
+TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
+    for (const char* args : {"", "nosuchverb", "search", "search 6 --nosuchoption", "facts", "search 0x10", "search ten",
+                             "search 6 --max-solutions 0", "search 6 --max-solutions -1", "summary 1e1"}) {
+        const auto r = runTool(args);
+        EXPECT_EQ(r.exitCode, 2) << args << ": " << r.err;
+        EXPECT_TRUE(OneLine(r.err)) << args << ": " << r.err;
+        EXPECT_EQ(r.err.rfind("quorix-report: ", 0), 0u) << r.err;
+    }
+    // Decimal only: a leading zero is not octal.
+    const auto ten = runTool("search 010 --json");
+    ASSERT_EQ(ten.exitCode, 0) << ten.err;
+    EXPECT_EQ(nlohmann::json::parse(ten.out)["order"], 10);
+    EXPECT_EQ(runTool("--help").exitCode, 0);
+}
+
+TEST(ToolUsage, LongOrManyFactoredDescriptionsAreRefusedAtOnce) {
+    std::string product = "Z1";
+    for (int i = 0; i < 6; ++i) product += "xZ1";   // seven factors
+    auto r = runTool("facts " + product);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(OneLine(r.err)) << r.err;
+    EXPECT_EQ(runTool("facts Z1xZ1xZ1xZ2xZ2xZ3").exitCode, 0);
+
+    for (int i = 0; i < 30000; ++i) product += "xZ1";   // 90 KB
+    r = runTool("group " + product);
+    EXPECT_EQ(r.exitCode, 2);
+    EXPECT_TRUE(OneLine(r.err)) << r.err.substr(0, 200);
+    EXPECT_LT(r.err.size(), 200u);
+}
+
+class ToolRegister : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::path(::testing::TempDir()) /
+              (std::string("quorix_cli_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+    void write(const std::string& text) const { std::ofstream(dir / "QuorixObjects.bas", std::ios::binary) << text; }
+    std::string reg() const { return "--register '" + dir.string() + "'"; }
+
+    fs::path dir;
+};
+
+TEST_F(ToolRegister, JsonSurvivesIdsThatAreNotUtf8) {
+    write("2!!4!!Z\xff\xfe!!Y\n4\n");
+    const std::string id = " \"$(printf 'Z\\377\\376')\"";
+    const auto json = runTool("facts " + reg() + " --json" + id);
+    ASSERT_EQ(json.exitCode, 0) << json.err;
+    EXPECT_EQ(nlohmann::json::parse(json.out)["id"], "Z\xEF\xBF\xBD\xEF\xBF\xBD");
+    const auto text = runTool("facts " + reg() + id);
+    ASSERT_EQ(text.exitCode, 0) << text.err;
+    EXPECT_EQ(text.out.rfind("Group Z\xff\xfe (ID Z\xff\xfe)\n", 0), 0u);
+}
+
+TEST_F(ToolRegister, IdsBeginningWithADashFollowTwoDashes) {
+    write("2!!4!!-Z4!!Y\n4\n");
+    EXPECT_EQ(runTool("list " + reg() + " -Z4").exitCode, 2);
+    const auto r = runTool("list " + reg() + " -- -Z4");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out, "-Z4\t2\t4\n");
+}
+
+TEST(SearchVerbJobs, MaxSolutionsEndsTheSearchEarly) {
+    auto j = nlohmann::json::parse(runTool("search 8 --include-isomorphs --max-solutions 3 --json").out);
+    EXPECT_EQ(j["solutions"].size(), 3u);
+    EXPECT_EQ(j["stopped"], "max-solutions");
+    const auto text = runTool("search 8 --max-solutions 2");
+    EXPECT_EQ(text.exitCode, 0);
+    EXPECT_NE(text.out.find("Solutions: 2 (stopped at --max-solutions)\n"), std::string::npos) << text.out;
+}
+
+TEST(SearchVerbJobs, CtrlCStopsCleanlyWithWhatWasFound) {
+    const std::string out = ::testing::TempDir() + "quorix_interrupt_out";
+    const std::string err = ::testing::TempDir() + "quorix_interrupt_err";
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        signal(SIGINT, SIG_DFL);
+        dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
+        dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
+        execl(QUORIX_REPORT_EXE, QUORIX_REPORT_EXE, "search", "16", "--include-isomorphs", static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    kill(child, SIGINT);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 130);
+    std::ifstream o(out), e(err);
+    const std::string printed((std::istreambuf_iterator<char>(o)), {}), complained((std::istreambuf_iterator<char>(e)), {});
+    EXPECT_NE(printed.find("Group #16(1)\n"), std::string::npos) << printed.substr(0, 300);
+    EXPECT_NE(printed.find(" (search halted)\n"), std::string::npos);
+    EXPECT_EQ(complained, "Search halted.\n");
+    fs::remove(out);
+    fs::remove(err);
+}
+
+TEST(SearchVerbJobs, ProgressOnlyWhenStderrIsATerminal) {
+    EXPECT_EQ(runTool("search 8 --max-solutions 1").err, "");
+    if (!fs::exists("/usr/bin/script")) GTEST_SKIP() << "no script(1) to give the tool a terminal";
+    const std::string cmd =
+        "/usr/bin/script -qec '" + std::string(QUORIX_REPORT_EXE) + " search 8 --max-solutions 1' /dev/null </dev/null";
+    std::string screen;
+    FILE* p = popen(cmd.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    for (int c; (c = fgetc(p)) != EOF;) screen += static_cast<char>(c);
+    pclose(p);
+    EXPECT_NE(screen.find("searching order 8: "), std::string::npos) << screen;
+    EXPECT_NE(screen.find(" complete tables, 1 solutions (Ctrl+C stops)"), std::string::npos) << screen;
+}
+
+}  // namespace
