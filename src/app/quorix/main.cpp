@@ -10,7 +10,6 @@
 int main(int argc, char** argv) {
     quorix::gui::Application app(argc, argv);
     quorix::gui::QtHost host;
-    quorix::setHost(&host);
     quorix::gui::AppContext context(quorix::gui::programDirectory().toStdString(), host);
     quorix::gui::RegisterAllPanels(context.panels);
     app.setErrorReporter([&host](const QString& text) { host.message(text.toStdString()); });
@@ -19,6 +18,5 @@ int main(int argc, char** argv) {
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->show();
     const int rc = quorix::gui::Application::exec();
-    quorix::setHost(nullptr);
     return rc;
 }

@@ -4,7 +4,6 @@
 
 #include <iostream>
 
-#include "core/host/host.h"
 #include "report/common.h"
 #include "report/verb.h"
 
@@ -30,7 +29,6 @@ int fail(const std::string& what, int code) {
 
 int main(int argc, char** argv) {
     RunContext run;
-    quorix::setHost(&run.host());
 
     CLI::App app{"quorix-report: finds, builds and analyses finite groups without the desktop program.\n"
                  "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID"};
@@ -50,6 +48,5 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         code = fail(e.what(), 1);
     }
-    quorix::setHost(nullptr);
     return code;
 }

@@ -265,7 +265,6 @@ QFrame* Panel::createProcessingFrame(long left, long top, long width, long heigh
     auto* halt = addButton(QStringLiteral("cmdHalt"), QStringLiteral("&Halt"), width - 1620, (height - 375) / 2,
                            1500, 375, frame);
     connect(halt, &QPushButton::clicked, this, [this] {
-        host().setHaltRequested(true);
         progress_.requestStop();
     });
     frame->hide();
@@ -295,19 +294,6 @@ void Panel::hideProcessing() {
             b->setEnabled(true);
     guiState().scrollingEnabled = guiState().savedScrolling;
     repaint();
-}
-
-void Panel::setActiveProcessingText(const QString& text) {
-    QWidget* target = QApplication::activeWindow();
-    QLabel* label = target ? target->findChild<QLabel*>(QStringLiteral("labelProcessing")) : nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (label) break;
-        auto* frame = w->findChild<QFrame*>(QStringLiteral("frameProcessing"));
-        if (frame && !frame->isHidden()) label = frame->findChild<QLabel*>(QStringLiteral("labelProcessing"));
-    }
-    if (!label) return;
-    label->setText(text);
-    label->repaint();
 }
 
 // ---- common routines -------------------------------------------------------------

@@ -114,7 +114,6 @@ public:
     void hideProcessing();
     // Sets labelProcessing on the panel active on the screen, else on any
     // panel that shows its processing indicator.
-    static void setActiveProcessingText(const QString& text);
     // The stop flag and progress reports of the job this panel runs: its
     // yield points let Qt handle events, its reports set labelProcessing,
     // and cmdHalt requests the stop. Clear it before starting a job.

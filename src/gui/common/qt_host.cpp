@@ -1,14 +1,9 @@
 #include "gui/common/qt_host.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QMessageBox>
 
-#include "gui/common/panel.h"
-
 namespace quorix::gui {
-
-void QtHost::pumpEvents() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void QtHost::message(const std::string& text) {
     QMessageBox::information(QApplication::activeWindow(), QStringLiteral("QUORIX"), QString::fromStdString(text));
@@ -19,7 +14,5 @@ bool QtHost::askYesNo(const std::string& text, const std::string& title) {
                                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
 }
-
-void QtHost::setProcessingText(const std::string& text) { Panel::setActiveProcessingText(QString::fromStdString(text)); }
 
 }  // namespace quorix::gui
