@@ -35,7 +35,7 @@ DirectProductsPanel::DirectProductsPanel(AppContext& context, QWidget* parent)
         auto* t = addControl<QLineEdit>(QStringLiteral("txtModulus%1").arg(row), 300, y, 800, 360);
         t->setValidator(digits);
         t->setMaxLength(4);
-        connect(t, &QLineEdit::textEdited, this, [this, row](const QString& text) {
+        connect(t, &QLineEdit::textChanged, this, [this, row](const QString& text) {
             if (!text.isEmpty()) chosen_[static_cast<std::size_t>(row)].reset();
             redraw();
         });

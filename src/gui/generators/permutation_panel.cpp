@@ -67,13 +67,13 @@ PermutationPanel::PermutationPanel(AppContext& context, QWidget* parent)
     cont->setDefault(true);
     optOff_ = addControl<QRadioButton>(QStringLiteral("optAutoGenerateOff"), 300, 750, 7000, 300);
     optOff_->setText(QStringLiteral("Use only the elements entered"));
-    optOn_ = addControl<QRadioButton>(QStringLiteral("optAutoGenerateOn"), 300, 1050, 7200, 300);
+    optOn_ = addControl<QRadioButton>(QStringLiteral("optAutoGenerateOn"), 300, 1050, 7600, 300);
     optOn_->setChecked(true);
     auto* generate = addButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate Permutation Group"), 300, 1500,
                                3300);
     auto* clear = addButton(QStringLiteral("cmdClearElements"), QStringLiteral("Clear Elements"), 3800, 1500, 1800);
     addCreateViewBox(5900, 1530);
-    createProcessingFrame(7600, 600);
+    createProcessingFrame(8100, 600, 4300);
     for (QWidget* w : {static_cast<QWidget*>(optOff_), static_cast<QWidget*>(optOn_), static_cast<QWidget*>(generate),
                        static_cast<QWidget*>(clear), static_cast<QWidget*>(createViewBox())})
         w->hide();
@@ -123,6 +123,9 @@ void PermutationPanel::continueWithDegree() {
     for (const char* name : {"optAutoGenerateOff", "optAutoGenerateOn", "cmdGenerate", "cmdClearElements",
                              "chkCreateView"})
         client()->findChild<QWidget*>(QString::fromLatin1(name))->show();
+    // From now on Enter in an element box generates instead of starting over.
+    client()->findChild<QPushButton*>(QStringLiteral("cmdContinue"))->setDefault(false);
+    client()->findChild<QPushButton*>(QStringLiteral("cmdGenerate"))->setDefault(true);
     clearElements();
 }
 

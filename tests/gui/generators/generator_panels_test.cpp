@@ -172,7 +172,6 @@ TEST_F(GeneratorPanels, PermutationGroupRefusesBadOrIncompleteElements) {
 
 TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     add("Z2xZ10", "Z|@2|xZ|@10|");
-    script = [](QDialog&) {};
     DirectProductsPanel p(ctx);
     QPushButton* compute = p.findChild<QPushButton*>("cmdCompute");
     QTest::keyClicks(p.modulusBox(0), "2a");
@@ -186,7 +185,14 @@ TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     p.modulusBox(2)->setText("61");
     compute->click();
     EXPECT_EQ(host.messages.back(), "All component orders must be in range 2-60.");
-    p.setChosenGroup(2, ctx.groups.At(1));
+    p.modulusBox(0)->setText("5");   // was "2"; restored below through the chooser
+    script = [](QDialog& d) {
+        auto& list = dynamic_cast<GroupListPanel&>(d);
+        list.list()->setCurrentRow(0);
+        list.findChild<QPushButton*>("cmdChooseGroup")->click();
+    };
+    p.findChild<QPushButton*>("cmdChooseGroup2")->click();
+    p.modulusBox(0)->setText("2");
     EXPECT_TRUE(p.modulusBox(2)->text().isEmpty());
     EXPECT_TRUE(p.pictureBox()->plainText().contains("Group ID:  Z 2 xZ 3 xZ 2 xZ 10"));
     quorix::testing::snapshot(p, "dlgDirectProducts");
@@ -208,6 +214,7 @@ TEST_F(GeneratorPanels, GeneratedGroupIsListedAndReadBackAfterRestart) {
         p.findChild<QPushButton*>("cmdGenerate")->click();
         EXPECT_EQ(lastId(), "Perm5-1");
         EXPECT_EQ(ctx.groups.At(1)->Order(), 120);
+        quorix::testing::snapshot(p, "dlgPermutationGroups-degree5");
         closeResult(p);
     }
     AppContext restarted(dir.path().toStdString(), host);
