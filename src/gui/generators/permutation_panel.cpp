@@ -103,7 +103,10 @@ void PermutationPanel::continueWithDegree() {
     maximum_ = degree_ <= 4 ? static_cast<int>(MathFunctions::Factorial(degree_)) : kMaxGroupOrder;
     optOn_->setText(QStringLiteral("Generate additional elements as necessary (up to maximum of %1 elements)")
                         .arg(maximum_));
-    for (QLineEdit* b : boxes_) b->deleteLater();
+    for (QLineEdit* b : boxes_) {
+        b->hide();
+        b->deleteLater();
+    }
     boxes_.clear();
     const QFont font = fixedFont();
     for (int i = 0; i < maximum_; ++i) {
@@ -325,7 +328,10 @@ void PermutationPanel::generateGroup() {
     generatedNote_ = false;
     redraw();
     showProcessing(QStringLiteral("processing . . ."));
+    // The boxes stay as checked while the job yields to the event loop.
+    for (QLineEdit* b : boxes_) b->setEnabled(false);
     GroupPtr g = buildGroup();
+    for (QLineEdit* b : boxes_) b->setEnabled(true);
     hideProcessing();
     if (haltedJob() || !g) return;
     const int number = groupRegister().LastPermNumber() + 1;

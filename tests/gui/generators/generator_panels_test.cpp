@@ -45,7 +45,10 @@ protected:
     QString noticeText;
     void recordNotices() {
         script = [this](QDialog& d) {
-            if (auto* n = dynamic_cast<NoticePanel*>(&d)) noticeText = n->picbox()->plainText();
+            if (auto* n = dynamic_cast<NoticePanel*>(&d)) {
+                noticeText = n->picbox()->plainText();
+                quorix::testing::snapshot(*n, "dlgPermutationGroups-notice");
+            }
         };
     }
 };
@@ -101,6 +104,7 @@ TEST_F(GeneratorPanels, MultiplicativeByModulusAndByOrder) {
     p.findChild<QPushButton*>("cmdCompute")->click();
     EXPECT_TRUE(p.generateButton(0)->isHidden());   // phi(1000) = 400
     EXPECT_TRUE(p.pictureBox()->plainText().contains(")=400 elements."));
+    quorix::testing::snapshot(p, "dlgMultiplicativeGroups-modulus");
 
     p.orderOption()->click();
     p.input()->setText("3");
