@@ -1,0 +1,154 @@
+#include "gui/generators/generator_panel.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <cmath>
+#include <exception>
+#include <limits>
+
+#include "core/storage/preferences.h"
+#include "gui/common/browser_panel.h"
+#include "gui/common/panel_registry.h"
+#include "gui/generators/direct_products_panel.h"
+#include "gui/generators/multiplicative_panel.h"
+#include "gui/generators/permutation_panel.h"
+#include "gui/generators/single_number_panel.h"
+#include "gui/storage/notice_panel.h"
+
+namespace quorix::gui {
+
+std::optional<long> TypedNumber(const QString& text) {
+    bool ok = false;
+    const double v = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(v)) return std::nullopt;
+    if (v != std::floor(v) || std::fabs(v) > 1e9) return std::numeric_limits<long>::min();
+    return static_cast<long>(v);
+}
+
+GeneratorPanel::GeneratorPanel(AppContext& context, const QString& name, const QString& caption, ViewKind view,
+                               QWidget* parent)
+    : Panel(context, name, caption, parent), view_(view) {}
+
+std::optional<int> GeneratorPanel::checkedNumber(const QString& text, int low, int high, const char* notNumeric,
+                                                 const char* outOfRange) const {
+    const std::optional<long> n = TypedNumber(text);
+    if (!n) {
+        host().message(notNumeric);
+        return std::nullopt;
+    }
+    if (*n < low || *n > high) {
+        host().message(outOfRange);
+        return std::nullopt;
+    }
+    return static_cast<int>(*n);
+}
+
+QCheckBox* GeneratorPanel::addCreateViewBox(long left, long top) {
+    chkCreateView_ = addControl<QCheckBox>(QStringLiteral("chkCreateView"), left, top, 1800, 300);
+    chkCreateView_->setText(QStringLiteral("Create View"));
+    chkCreateView_->setChecked(preferences().CreateViews());
+    return chkCreateView_;
+}
+
+bool GeneratorPanel::generate(const std::function<void()>& build) {
+    try {
+        build();
+        return true;
+    } catch (const InvalidArgument& e) {
+        host().message(e.what());
+        return false;
+    }
+}
+
+void GeneratorPanel::startJob() {
+    progress().clearStop();
+    host().setHaltRequested(false);
+}
+
+bool GeneratorPanel::haltedJob() {
+    if (!progress().stopped() && !host().haltRequested()) return false;
+    startJob();
+    host().message("Generate process halted.");
+    return true;
+}
+
+GroupRegistrar GeneratorPanel::registrar() {
+    GroupRegistrar r;
+    r.registerGroup = [this](const GroupPtr& g, const std::string& id) {
+        try {
+            groupRegister().RegisterGroup(g, id);
+        } catch (const std::exception& e) {
+            host().message(e.what());
+        }
+    };
+    r.findGroup = [this](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+    return r;
+}
+
+void GeneratorPanel::registerAndPresent(const GroupPtr& group, const std::string& id) {
+    // A failed write of the register file is reported; the group stays
+    // registered for this run.
+    registrar().Register(group, id);
+    if (!(chkCreateView_ && chkCreateView_->isChecked() && writeView(group)))
+        notice_ = ShowGroupGeneratedNotice(context(), *group);
+}
+
+bool GeneratorPanel::writeView(const GroupPtr& group) {
+    const QString proposed = QDir(QString::fromStdString(context().directory.string()))
+                                 .filePath(QString::fromStdString(DefaultViewFileName(view_)));
+    const QString path = saveFileDialog(windowTitle(), QStringLiteral("*.html (*.html)"), proposed);
+    if (path.isEmpty()) return false;   // no view: the notice tells what was registered
+    const std::string components = preferences().String(ViewComponentPreference(view_) - 1);
+    startJob();
+    const ViewOptions options = context().workbench.viewOptions(components, registrar(), &progress());
+    showProcessing(QStringLiteral("processing . . ."));
+    ViewResult written{true, {}};
+    bool failed = false;
+    try {
+        written = WriteGroupView(view_, group, path.toStdString(), options);
+    } catch (const std::exception& e) {
+        // A view file that cannot be written (or an engine refusal).
+        host().message(e.what());
+        failed = true;
+    }
+    hideProcessing();
+    if (failed) return true;
+    if (!written.complete) {
+        startJob();
+        host().message(kViewHaltedMessage);
+    }
+    auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
+    browser->setAttribute(Qt::WA_DeleteOnClose);
+    browser->show();
+    browser_ = browser;
+    return true;
+}
+
+void RegisterGeneratorPanels(PanelRegistry& registry) {
+    const auto add = [&registry](const char* name, const char* caption, const char* entry, const char* action,
+                                 auto make) {
+        registry.add({QString::fromLatin1(name), QString::fromLatin1(caption), storage::PanelDefault::CreateViews,
+                      QStringLiteral("Special Groups/") + QString::fromLatin1(entry), QString::fromLatin1(action),
+                      false, make});
+    };
+    add("dlgSymmetricGroups", "Symmetric Group Analyzer", "&Symmetric Groups...", "mnuSymmetricGroups", [](AppContext& c, QWidget* parent) -> Panel* {
+        return new SingleNumberPanel(c, SingleNumberPanel::Family::Symmetric, parent);
+    });
+    add("dlgAlternatingGroups", "Alternating Group Analyzer", "Alternating Groups...", "mnuAlternatingGroups",
+        [](AppContext& c, QWidget* parent) -> Panel* {
+        return new SingleNumberPanel(c, SingleNumberPanel::Family::Alternating, parent);
+    });
+    add("dlgAdditiveGroups", "Additive Integer Modulo n Group Analyzer", "Additive Integer Groups Modulo n...",
+        "mnuAdditiveGroups", [](AppContext& c, QWidget* parent) -> Panel* {
+        return new SingleNumberPanel(c, SingleNumberPanel::Family::Additive, parent);
+    });
+    add("dlgMultiplicativeGroups", "Multiplicative Integer Modulo n Group Analyzer",
+        "&Multiplicative Integer Groups Modulo n...", "mnuMultiplicativeGroups",
+        [](AppContext& c, QWidget* parent) -> Panel* { return new MultiplicativePanel(c, parent); });
+    add("dlgPermutationGroups", "Permutation Group Analyzer", "&Other Permutation Groups...", "mnuPermutationGroups",
+        [](AppContext& c, QWidget* parent) -> Panel* { return new PermutationPanel(c, parent); });
+    add("dlgDirectProducts", "Direct Product Group Analyzer", "&Direct Product Groups...", "mnuDirectProducts",
+        [](AppContext& c, QWidget* parent) -> Panel* { return new DirectProductsPanel(c, parent); });
+}
+
+}  // namespace quorix::gui
