@@ -1,12 +1,14 @@
 #include "gui/panels.h"
 
 #include "gui/common/panel_registry.h"
+#include "gui/display/show_group_panel.h"
 #include "gui/storage/group_list_panel.h"
 
 namespace quorix::gui {
 
 void RegisterAllPanels(PanelRegistry& registry) {
     RegisterStoragePanels(registry);
+    RegisterDisplayPanels(registry);
 }
 
 }  // namespace quorix::gui
