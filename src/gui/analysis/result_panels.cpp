@@ -2,6 +2,7 @@
 // registration of this folder's panels.
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 
 #include "core/analysis/subgroups.h"
 #include "core/group/errors.h"
@@ -18,6 +19,48 @@ namespace at = analysis_text;
 namespace {
 
 QString Caption(const std::string& text) { return QString::fromStdString(text); }
+
+// A markup text laid out once (pieces with their offsets, boldness and
+// widths) and then drawn in many places: the cells of a large table would
+// otherwise be split and measured once per cell.
+struct MarkupStamp {
+    struct Piece {
+        QString text;
+        long dx = 0, dy = 0;
+        bool bold = false;
+    };
+    std::vector<Piece> pieces;
+    long width = 0;
+
+    MarkupStamp(PictureBox& box, const std::string& text) {
+        constexpr long kShift = 80;   // as the renderer raises and lowers
+        bool bold = false;
+        long x = 0, last = 0;
+        for (const markup::Token& t : markup::Tokenize(text)) {
+            if (t.kind == markup::TokenKind::BoldOn) bold = true;
+            if (t.kind == markup::TokenKind::BoldOff) bold = false;
+            if (t.kind != markup::TokenKind::Text) continue;
+            const bool stacked = t.placement == markup::Placement::Stacked;
+            const long dy = t.placement == markup::Placement::Lowered ? kShift
+                            : t.placement == markup::Placement::Baseline ? 0
+                                                                          : -kShift;
+            Piece p{QString::fromStdString(t.text), stacked ? last : x, dy, bold};
+            last = p.dx;
+            box.setFontBold(bold);
+            if (!stacked) x += std::lround(box.textWidth(p.text));
+            pieces.push_back(std::move(p));
+        }
+        box.setFontBold(false);
+        width = x;
+    }
+    void draw(PictureBox& box, long x, long y) const {
+        for (const Piece& p : pieces) {
+            box.setFontBold(p.bold);
+            box.drawText(static_cast<double>(x + p.dx), static_cast<double>(y + p.dy), p.text);
+        }
+        box.setFontBold(false);
+    }
+};
 
 }  // namespace
 
@@ -54,28 +97,20 @@ void QuotientPanel::drawMore(bool originalNames) {
     StructurePanel::drawMore(originalNames);
     if (!listing_.quotient) return;
     PictureBox& box = *pictureBox();
-    PrintState& ps = box.printState();
     const long y0 = textTop_ + lineStep_ * tableLine_;
     const long x0 = textLeft_ + MarkupTextWidth(box, std::string("          ") + at::kQuotientTableTitle) + 300;
-    long widest = 0;
-    box.setFontBold(true);
-    for (const QuotientCoset& c : listing_.cosets) widest = std::max<long>(widest, MarkupTextWidth(box, c.name));
-    box.setFontBold(false);
-    const long col = widest + 300;
     const std::size_t n = listing_.cosets.size();
-    auto put = [&](long x, long y, const std::string& text) {
-        ps.x = x;
-        ps.y = y;
-        ps.bold = false;
-        PrintMarkup(box, text);
-    };
-    for (std::size_t j = 0; j < n; ++j) put(x0 + col * static_cast<long>(j + 1), y0, listing_.cosets[j].name);
+    std::vector<MarkupStamp> names;
+    names.reserve(n);
+    long widest = 0;
+    for (const QuotientCoset& c : listing_.cosets) widest = std::max(widest, names.emplace_back(box, c.name).width);
+    const long col = widest + 300;
+    for (std::size_t j = 0; j < n; ++j) names[j].draw(box, x0 + col * static_cast<long>(j + 1), y0);
     for (std::size_t i = 0; i < n; ++i) {
         const long y = y0 + lineStep_ * static_cast<long>(i + 1);
-        put(x0, y, listing_.cosets[i].name);
+        names[i].draw(box, x0, y);
         for (std::size_t j = 0; j < n; ++j)
-            put(x0 + col * static_cast<long>(j + 1), y,
-                listing_.cosets[static_cast<std::size_t>(listing_.table[i][j])].name);
+            names[static_cast<std::size_t>(listing_.table[i][j])].draw(box, x0 + col * static_cast<long>(j + 1), y);
     }
     const double right = static_cast<double>(x0 + col * static_cast<long>(n + 1));
     const double bottom = static_cast<double>(y0 + lineStep_ * static_cast<long>(n + 1));
@@ -83,6 +118,7 @@ void QuotientPanel::drawMore(bool originalNames) {
                  static_cast<double>(y0 + lineStep_ - 20));
     box.drawLine(static_cast<double>(x0 + col - 120), static_cast<double>(y0), static_cast<double>(x0 + col - 120),
                  bottom);
+    if (box.onPrinted) box.onPrinted(static_cast<long>(right), static_cast<long>(bottom));
 }
 
 // ---- composition series ------------------------------------------------------------
