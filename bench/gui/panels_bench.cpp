@@ -23,7 +23,8 @@ namespace {
 using namespace quorix;
 using namespace quorix::gui;
 
-const char* const kSpecs[] = {"S4", "A5", "Z2xZ4", "S5", "Z120", "S3xZ20", "A4xZ10"};
+// The last one is the quaternion group, as permutations of its 8 elements.
+const char* const kSpecs[] = {"S4", "A5", "Z2xZ4", "S5", "Z120", "S3xZ20", "A4xZ10", "perm:23416785,58763214"};
 
 struct Program {
     QTemporaryDir dir;
