@@ -52,6 +52,7 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     EXPECT_EQ(text(p).count("elements, as listed above)"), 2);   // both calculators answer
     EXPECT_FALSE(p.findChild<QWidget*>("lstElements")->isHidden());
     EXPECT_EQ(ctx.groups.RegisterIndex("Subgroup4-1(S|@4|)") > 0, true);
+    p.resize(1250, 1250);
     quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-S4"));
 
     // The normal subgroup of order 4 is the second button (after the trivial one).
