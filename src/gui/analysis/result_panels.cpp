@@ -20,6 +20,12 @@ namespace {
 
 QString Caption(const std::string& text) { return QString::fromStdString(text); }
 
+// The panel's title (its first line) in bold.
+std::vector<std::string> BoldTitle(std::vector<std::string> lines) {
+    if (!lines.empty()) lines.front() = "|%b|" + lines.front() + "|/b|";
+    return lines;
+}
+
 // A markup text laid out once (pieces with their offsets, boldness and
 // widths) and then drawn in many places: the cells of a large table would
 // otherwise be split and measured once per cell.
@@ -157,7 +163,7 @@ std::vector<std::string> SeriesPanel::lines(bool originalNames) {
     if (!group_) return {emptyFormText()};
     if (halted_) return {at::kCalculationHalted};
     if (!ready_) return {};
-    return at::SeriesPanelLines(series_, originalNames);
+    return BoldTitle(at::SeriesPanelLines(series_, originalNames));
 }
 
 // ---- conjugacy classes ----------------------------------------------------------------
@@ -192,7 +198,7 @@ std::vector<std::string> ClassesPanel::lines(bool originalNames) {
     // The classes follow the index order of the naming, so a new naming
     // computes them again.
     if (!ready_ || classes_.sourceIndices != originalNames) compute(originalNames);
-    return at::ClassesPanelLines(*group_, classes_);
+    return BoldTitle(at::ClassesPanelLines(*group_, classes_));
 }
 
 // ---- subgroup conjugacy classes ------------------------------------------------------------
@@ -232,7 +238,7 @@ void SubgroupClassesPanel::analyse() {
 std::vector<std::string> SubgroupClassesPanel::lines(bool originalNames) {
     if (!group_) return {"No group is selected."};
     if (!ready_) return {};
-    return at::SubgroupClassesPanelLines(*group_, names_, classes_, originalNames);
+    return BoldTitle(at::SubgroupClassesPanelLines(*group_, names_, classes_, originalNames));
 }
 
 // ---- registration -------------------------------------------------------------------------

@@ -100,6 +100,8 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     ctx.gui.selectedGroup.reset();
     SubgroupsPanel p(ctx);
     p.show();
+    EXPECT_TRUE(text(p).contains("(limit of 60 subgroups)"));
+    quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-empty"));
     // Halt is pressed once a few subgroups have been found.
     auto halt = [&p] {
         p.progress().setReport([&p](const std::string& text) {
