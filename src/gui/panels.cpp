@@ -1,6 +1,8 @@
 #include "gui/panels.h"
 
+#include "gui/analysis/analysis_panels.h"
 #include "gui/common/panel_registry.h"
+#include "gui/display/show_group_panel.h"
 #include "gui/generators/generator_panel.h"
 #include "gui/storage/group_list_panel.h"
 
@@ -9,6 +11,8 @@ namespace quorix::gui {
 void RegisterAllPanels(PanelRegistry& registry) {
     RegisterStoragePanels(registry);
     RegisterGeneratorPanels(registry);
+    RegisterDisplayPanels(registry);
+    RegisterAnalysisPanels(registry);
 }
 
 }  // namespace quorix::gui

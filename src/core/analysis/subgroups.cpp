@@ -1,5 +1,7 @@
 #include "core/analysis/subgroups.h"
 
+#include <algorithm>
+
 #include "core/group/math_functions.h"
 
 namespace quorix {
@@ -220,16 +222,51 @@ std::vector<std::string> SubgroupLogic::NameAndRegister(const GroupRegistrar& re
 // ---- maximal normal subgroup -------------------------------------------------
 
 ElementSet FindMaximalNormalSubgroupSet(const Group& g, Progress& progress) {
-    if (g.order() < 2) return {};
-    const int target = MathFunctions::maxProperDivisor(g.order());
-    SubgroupSetsResult found = EnumerateSubgroupSets(g, progress);
-    const std::vector<int> generators = GeneratorsOf(g);
+    const int n = g.order();
+    if (n < 2) return {};
+    // A normal subgroup is a union of conjugacy classes, so the normal
+    // subgroups are the products of normal closures of single elements: far
+    // fewer candidates than the subgroups the search order walks through.
+    // The answer is the one the search meets first among the proper normal
+    // subgroups of the largest order.
+    std::vector<ElementSet> closures;
+    ElementSet placed;
+    placed.set(1);
+    for (int x = 2; x <= n; ++x) {
+        if (placed.test(static_cast<std::size_t>(x))) continue;
+        if (progress.stopRequested()) return {};
+        std::vector<int> conjugates;
+        for (int a = 1; a <= n; ++a) {
+            const int c = g.mul(g.mul(g.inv(a), x), a);
+            if (!placed.test(static_cast<std::size_t>(c))) {
+                placed.set(static_cast<std::size_t>(c));
+                conjugates.push_back(c);
+            }
+        }
+        const ElementSet closure = GeneratedSubgroup(g, conjugates);
+        if (std::find(closures.begin(), closures.end(), closure) == closures.end()) closures.push_back(closure);
+    }
+    ElementSet trivial;
+    trivial.set(1);
+    std::vector<ElementSet> normal{trivial};
+    for (const ElementSet& c : closures) {
+        const std::size_t known = normal.size();
+        for (std::size_t i = 0; i < known; ++i) {
+            const ElementSet joined = normal[i] | c;
+            std::vector<int> generators;
+            for (int k = 2; k <= n; ++k)
+                if (joined.test(static_cast<std::size_t>(k))) generators.push_back(k);
+            const ElementSet product = SetSize(joined) == SetSize(c) ? c : GeneratedSubgroup(g, generators);
+            if (std::find(normal.begin(), normal.end(), product) == normal.end()) normal.push_back(product);
+        }
+        if (progress.stopRequested()) return {};
+    }
     ElementSet best;
     int bestOrder = 0;
-    for (const ElementSet& m : found.sets) {
-        if (bestOrder == target) break;
-        int c = SetSize(m);
-        if (c < g.order() && c > bestOrder && IsNormalSet(g, m, generators)) {
+    for (const ElementSet& m : normal) {
+        const int c = SetSize(m);
+        if (c >= n) continue;
+        if (c > bestOrder || (c == bestOrder && PrecedesInSearchOrder(m, best))) {
             best = m;
             bestOrder = c;
         }

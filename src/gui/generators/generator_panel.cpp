@@ -62,11 +62,10 @@ bool GeneratorPanel::generate(const std::function<void()>& build) {
 
 void GeneratorPanel::startJob() {
     progress().clearStop();
-    host().setHaltRequested(false);
 }
 
 bool GeneratorPanel::haltedJob() {
-    if (!progress().stopped() && !host().haltRequested()) return false;
+    if (!progress().stopped()) return false;
     startJob();
     host().message("Generate process halted.");
     return true;

@@ -36,8 +36,7 @@ GroupListPanel::GroupListPanel(AppContext& context, Mode mode, QWidget* parent)
     cmdChoose_ = addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("&Choose Group"), 0, 0, 1600);
     cmdShow_ = addButton(QStringLiteral("cmdShowGroup"), QStringLiteral("&Show Group"), 0, 0, 1600);
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1600);
-    cmdShow_->setEnabled(false);
-    cmdShow_->setToolTip(QStringLiteral("The group display panel is not available in this version."));
+    connect(cmdShow_, &QPushButton::clicked, this, [this] { showGroup(); });
 
     if (chooser_) {
         setWindowTitle(QStringLiteral("Choose Group"));
@@ -127,6 +126,17 @@ void GroupListPanel::choose() {
     if (!item) return;
     chosen_ = item->data(Qt::UserRole).toInt();
     close();
+}
+
+void GroupListPanel::showGroup() {
+    if (!listed_.current(groupRegister())) {
+        reload();
+        return;
+    }
+    QListWidgetItem* item = list_->currentItem();
+    if (!item) return;
+    guiState().selectedGroup = item->data(Qt::UserRole).toInt();
+    openPanel(QStringLiteral("dlgShowGroup"));
 }
 
 std::optional<int> ChooseGroup(AppContext& context, QWidget* parent) {

@@ -33,6 +33,8 @@ protected:
 
 private:
     void choose();
+    // Opens the group display on the list's current group.
+    void showGroup();
 
     bool chooser_ = false;
     std::optional<int> chosen_;

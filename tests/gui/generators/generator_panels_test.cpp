@@ -225,7 +225,7 @@ TEST_F(GeneratorPanels, GeneratedGroupIsListedAndReadBackAfterRestart) {
         closeResult(p);
     }
     AppContext restarted(dir.path().toStdString(), host);
-    ASSERT_TRUE(restarted.groups.LoadGroupRegister());
+    ASSERT_TRUE(restarted.groups.LoadGroupRegister().Healthy());
     ASSERT_EQ(restarted.groups.Count(), 1);
     EXPECT_EQ(restarted.groups.At(1)->Order(), 120);
     EXPECT_EQ(restarted.groups.LastPermNumber(), 1);

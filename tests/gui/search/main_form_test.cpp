@@ -129,8 +129,9 @@ TEST_F(MainFormTest, MenusInTheirOrderWithUnbuiltPanelsDisabled) {
     for (QAction* a : form->menuBar()->actions()) titles << a->text();
     EXPECT_EQ(titles, (QStringList{"&File", "&Options", "Special Groups", "&Preferences", "&Analysis Tools", "&Help"}));
     EXPECT_TRUE(form->action("mnuSymmetricGroups")->isEnabled());
+    EXPECT_TRUE(form->action("mnuSubgroups")->isEnabled());
     EXPECT_FALSE(form->action("mnuAutomorphismGroups")->isEnabled());
-    EXPECT_FALSE(form->action("mnuSubgroups")->isEnabled());
+    EXPECT_FALSE(form->action("mnuCompareGroups")->isEnabled());
     EXPECT_TRUE(form->action("mnuListGeneratedGroups")->isEnabled());
     EXPECT_TRUE(form->action("mnuDeleteSelectedGroups2")->isEnabled());
     EXPECT_NE(form->action("mnuThisScreen"), nullptr);

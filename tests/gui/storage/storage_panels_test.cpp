@@ -2,6 +2,7 @@
 // driven through their controls.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -101,16 +102,24 @@ TEST_F(StoragePanels, ChooserReturnsTheChosenPositionOrNothing) {
     EXPECT_EQ(modal.size(), 2u);
 }
 
-TEST_F(StoragePanels, ListModeHasNoChooseButtonAndShowGroupExplainsItself) {
+TEST_F(StoragePanels, ListModeHasNoChooseButtonAndShowGroupOpensTheDisplay) {
     add("S3", "S|@3|");
+    add("Z4", "Z|@4|");
     GroupListPanel p(ctx);
     EXPECT_FALSE(p.chooserMode());
     EXPECT_TRUE(p.pictureBox()->plainText().startsWith("GENERATED GROUP LIST:"));
     EXPECT_TRUE(p.findChild<QPushButton*>("cmdChooseGroup")->isHidden());
-    QPushButton* show = p.findChild<QPushButton*>("cmdShowGroup");
-    EXPECT_FALSE(show->isEnabled());
-    EXPECT_FALSE(show->toolTip().isEmpty());
     EXPECT_EQ(p.list()->currentRow(), 0);
+    p.list()->setCurrentRow(1);
+    p.findChild<QPushButton*>("cmdShowGroup")->click();
+    EXPECT_EQ(ctx.gui.selectedGroup, 2);
+    Panel* shown = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "dlgShowGroup" && w->isVisible()) shown = qobject_cast<Panel*>(w);
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->pictureBox()->plainText().contains("Z|@4|") ||
+                shown->pictureBox()->plainText().contains("has 4 elements"));
+    shown->close();
 }
 
 TEST_F(StoragePanels, EmptyRegisterGivesNoListAndNoChoice) {

@@ -1,0 +1,137 @@
+#pragma once
+// The structure-analysis panels: subgroups, quotient, composition series,
+// conjugacy classes of elements and of subgroups.
+
+#include <vector>
+
+#include "core/analysis/composition_series.h"
+#include "core/analysis/conjugacy_classes.h"
+#include "core/analysis/panel_text.h"
+#include "core/analysis/quotient.h"
+#include "gui/analysis/structure_panel.h"
+
+class QListWidget;
+
+namespace quorix::gui {
+
+class PanelRegistry;
+
+// dlgSubgroups: the sorted subgroup list with normality, centre and
+// commutator notes, the quotient buttons, the subgroup-class button and the
+// centralizer and normalizer calculators.
+class SubgroupsPanel : public StructurePanel {
+    Q_OBJECT
+public:
+    explicit SubgroupsPanel(AppContext& context, QWidget* parent = nullptr);
+    bool halted() const { return halted_; }
+    bool partial() const { return partial_; }
+    const std::vector<GroupPtr>& subgroups() const { return subgroups_; }
+
+protected:
+    void analyse() override;
+    std::vector<std::string> lines(bool originalNames) override;
+    void drawMore(bool originalNames) override;
+    std::string emptyFormText() const override { return analysis_text::kSubgroupsEmptyForm; }
+
+private:
+    // Makes the shared subgroup list this group's again when another caller
+    // replaced it.
+    void ensureList();
+    const std::vector<analysis_text::SubgroupRow>& rows(bool originalNames);
+    void drawList(bool originalNames);
+    void drawCalculators(bool originalNames, long y);
+    QPushButton* quotientButton(int index);
+    void openQuotient(int index);
+    void openSubgroupClasses();
+
+    int position_ = 0;   // register position of the group
+    bool halted_ = false;
+    bool partial_ = false;
+    std::vector<GroupPtr> subgroups_;
+    std::vector<std::string> ids_;
+    std::vector<analysis_text::SubgroupRow> rows_[2];
+    bool rowsReady_[2] = {false, false};
+    std::vector<QPushButton*> quotientButtons_;
+    QPushButton* cmdShowSGConjugacyClasses_ = nullptr;
+    QListWidget* lstElements_ = nullptr;
+    QListWidget* lstSubgroups_ = nullptr;
+    int listsNaming_ = -1;   // naming the element list was filled in
+};
+
+// dlgShowQuotientGroup: G/N for the subgroup chosen on the subgroup panel.
+class QuotientPanel : public StructurePanel {
+    Q_OBJECT
+public:
+    explicit QuotientPanel(AppContext& context, QWidget* parent = nullptr);
+    const QuotientListing& listing() const { return listing_; }
+
+protected:
+    void analyse() override;
+    std::vector<std::string> lines(bool originalNames) override;
+    void drawMore(bool originalNames) override;
+
+private:
+    GroupPtr normal_;
+    QuotientListing listing_;
+    long tableLine_ = 0;   // index of the table's title line
+};
+
+// dlgShowCompositionSeries.
+class SeriesPanel : public StructurePanel {
+    Q_OBJECT
+public:
+    explicit SeriesPanel(AppContext& context, QWidget* parent = nullptr);
+    bool halted() const { return halted_; }
+    const CompositionSeries& series() const { return series_; }
+
+protected:
+    void analyse() override;
+    std::vector<std::string> lines(bool originalNames) override;
+    std::string emptyFormText() const override { return analysis_text::kSeriesEmptyForm; }
+
+private:
+    CompositionSeries series_;
+    bool ready_ = false;
+    bool halted_ = false;
+};
+
+// dlgShowConjugacyClasses.
+class ClassesPanel : public StructurePanel {
+    Q_OBJECT
+public:
+    explicit ClassesPanel(AppContext& context, QWidget* parent = nullptr);
+    const ConjugacyClasses& classes() const { return classes_; }
+
+protected:
+    void analyse() override;
+    std::vector<std::string> lines(bool originalNames) override;
+    std::string emptyFormText() const override { return analysis_text::kClassesEmptyForm; }
+
+private:
+    void compute(bool originalNames);
+    ConjugacyClasses classes_;
+    bool ready_ = false;
+};
+
+// dlgSubgroupConjugacyClasses: classes of the subgroup list of the group the
+// subgroup panel showed.
+class SubgroupClassesPanel : public StructurePanel {
+    Q_OBJECT
+public:
+    explicit SubgroupClassesPanel(AppContext& context, QWidget* parent = nullptr);
+    const SubgroupClasses& classes() const { return classes_; }
+
+protected:
+    void analyse() override;
+    std::vector<std::string> lines(bool originalNames) override;
+
+private:
+    std::vector<std::string> names_;
+    SubgroupClasses classes_;
+    bool ready_ = false;
+};
+
+// Registers the panels of this folder with the program's catalogue.
+void RegisterAnalysisPanels(PanelRegistry& registry);
+
+}  // namespace quorix::gui

@@ -1,0 +1,298 @@
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+#include "core/analysis/subgroups.h"
+#include "core/text/markup.h"
+#include "gui/analysis/analysis_panels.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/picture_box.h"
+
+namespace quorix::gui {
+
+namespace at = analysis_text;
+
+namespace {
+
+constexpr long kTitleY = 1300;
+constexpr long kRowStep = 300;
+
+void PrintAt(PictureBox& box, long x, long y, const std::string& text, bool bold = false) {
+    PrintState& ps = box.printState();
+    ps.x = x;
+    ps.y = y;
+    ps.bold = bold;
+    PrintMarkup(box, text);
+    ps.bold = false;
+}
+
+}  // namespace
+
+SubgroupsPanel::SubgroupsPanel(AppContext& context, QWidget* parent)
+    : StructurePanel(context, QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"), true, parent) {
+    cmdShowSGConjugacyClasses_ = addButton(QStringLiteral("cmdShowSGConjugacyClasses"),
+                                           QStringLiteral("Show Subgroup Conjugacy Classes"), 0, 0, 3300, 300);
+    cmdShowSGConjugacyClasses_->hide();
+    connect(cmdShowSGConjugacyClasses_, &QPushButton::clicked, this, [this] { openSubgroupClasses(); });
+    lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 0, 0, 1000, 1000);
+    lstSubgroups_ = addControl<QListWidget>(QStringLiteral("lstSubgroups"), 0, 0, 1000, 1000);
+    lstElements_->hide();
+    lstSubgroups_->hide();
+    for (QListWidget* list : {lstElements_, lstSubgroups_})
+        connect(list, &QListWidget::currentRowChanged, this, [this] { redraw(); });
+
+    group_ = selectedEntry();
+    if (group_) {
+        position_ = *guiState().selectedGroup;
+        analyse();
+    } else {
+        redraw();
+    }
+}
+
+void SubgroupsPanel::analyse() {
+    if (guiState().selectedGroup) position_ = *guiState().selectedGroup;
+    setWindowTitle(QString::fromStdString(at::SubgroupsCaption(group_->GroupID())));
+    halted_ = partial_ = false;
+    subgroups_.clear();
+    ids_.clear();
+    rowsReady_[0] = rowsReady_[1] = false;
+    listsNaming_ = -1;
+    redraw();
+
+    SubgroupLogic& logic = context().workbench.subgroups;
+    clearHalt();
+    showProcessing(QString::fromLatin1(at::kSubgroupsFinding));
+    const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress(), kSubgroupPanelLimit);
+    if (outcome.limitReached) host().message(LimitReachedMessage(kSubgroupPanelLimit));
+    if (outcome.halted) {
+        if (host().askYesNo(KeepSubgroupsQuestion(logic.SubgroupCount()), kHaltingTitle))
+            logic.KeepPartialList();
+        else
+            halted_ = true;
+        clearHalt();
+    }
+    if (!halted_) {
+        progress().report(at::kSubgroupsPreparing);
+        ids_ = logic.NameAndRegister(registrar());
+        subgroups_ = logic.Subgroups();
+        partial_ = logic.PartialList() || outcome.halted;
+    }
+    hideProcessing();
+    redraw();
+}
+
+void SubgroupsPanel::ensureList() {
+    SubgroupLogic& logic = context().workbench.subgroups;
+    if (partial_ || logic.AnalysedGroup() == group_) return;
+    clearHalt();
+    logic.FindAllSubgroups(group_, progress());
+    clearHalt();
+    logic.NameAndRegister(registrar());
+    subgroups_ = logic.Subgroups();
+}
+
+const std::vector<at::SubgroupRow>& SubgroupsPanel::rows(bool originalNames) {
+    const int k = originalNames ? 1 : 0;
+    if (!rowsReady_[k]) {
+        ensureList();
+        rows_[k] = at::SubgroupRows(context().workbench.subgroups, ids_, originalNames);
+        rowsReady_[k] = true;
+    }
+    return rows_[k];
+}
+
+std::vector<std::string> SubgroupsPanel::lines(bool) {
+    if (!group_) return {emptyFormText()};
+    if (halted_) return {at::kSubgroupsHalted};
+    return {};
+}
+
+QPushButton* SubgroupsPanel::quotientButton(int index) {
+    while (static_cast<int>(quotientButtons_.size()) <= index) {
+        const int i = static_cast<int>(quotientButtons_.size());
+        QPushButton* b = addButton(QStringLiteral("cmdShowQuotientGroup_%1").arg(i),
+                                   QStringLiteral("Show Quotient Group"), 0, 0, 1900, 300);
+        b->hide();
+        connect(b, &QPushButton::clicked, this, [this, i] { openQuotient(i); });
+        quotientButtons_.push_back(b);
+    }
+    return quotientButtons_[static_cast<std::size_t>(index)];
+}
+
+void SubgroupsPanel::drawMore(bool originalNames) {
+    StructurePanel::drawMore(originalNames);
+    for (QPushButton* b : quotientButtons_) b->hide();
+    cmdShowSGConjugacyClasses_->hide();
+    if (!group_ || halted_ || (subgroups_.empty() && !partial_)) {
+        lstElements_->hide();
+        lstSubgroups_->hide();
+        if (!group_) {
+            // "(limit of 60 subgroups)" after Choose Group, then OK.
+            PictureBox& box = *pictureBox();
+            const long after = textLeft_ + MarkupTextWidth(box, emptyFormText()) + 1600 + 200;
+            PrintAt(box, after, textTop_, at::SubgroupsLimitText(kSubgroupPanelLimit));
+            moveTw(cmdOK_, box.printState().x + 300, textTop_ - 60);
+        }
+        return;
+    }
+    drawList(originalNames);
+}
+
+void SubgroupsPanel::drawList(bool originalNames) {
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    const std::string& gid = group_->GroupID();
+    box.setFontBold(true);
+    const long b = MarkupTextWidth(box, at::SubgroupsIdColumnSample(gid)) + 50;
+    box.setFontBold(false);
+
+    const double size = box.fontSize();
+    box.setFontSize(size * 1.5);
+    PrintAt(box, 50, kTitleY, at::SubgroupsTitle(gid, partial_));
+    box.setFontSize(size);
+    if (!partial_) {
+        moveTw(cmdShowSGConjugacyClasses_, box.leftTw() + ps.x + 1500, box.topTw() + kTitleY);
+        cmdShowSGConjugacyClasses_->show();
+    }
+    const std::vector<std::string> h = at::SubgroupsHeadings();
+    PrintAt(box, 250, kTitleY + 750, h[0], true);
+    PrintAt(box, b + 200, kTitleY + 500, h[1], true);
+    PrintAt(box, b + 1400, kTitleY + 500, h[2], true);
+    PrintAt(box, b + 350, kTitleY + 750, h[3], true);
+    PrintAt(box, b + 1250, kTitleY + 750, h[4], true);
+    PrintAt(box, b + 5000, kTitleY + 750, h[5], true);
+
+    long y = kTitleY + 1050;
+    bool centre = false, commutator = false;
+    const std::vector<at::SubgroupRow>& list = rows(originalNames);
+    for (std::size_t i = 0; i < list.size(); ++i, y += kRowStep) {
+        const at::SubgroupRow& r = list[i];
+        PrintAt(box, 50, y, r.id, true);
+        PrintAt(box, b + 450, y, std::to_string(r.order));
+        PrintAt(box, b + 1500, y, r.normal ? "Yes" : "No");
+        if (r.normal) {
+            QPushButton* button = quotientButton(static_cast<int>(i));
+            moveTw(button, box.leftTw() + b + 2500, box.topTw() + y - 30);
+            button->show();
+        }
+        if (r.centre) PrintAt(box, ps.x, y - 50, "(1)");
+        if (r.commutator) PrintAt(box, ps.x, y - 50, "(2)");
+        centre = centre || r.centre;
+        commutator = commutator || r.commutator;
+        PrintAt(box, b + 4500, y, r.elements);
+    }
+    if (centre) {
+        y += 200;
+        PrintAt(box, 50, y, "(1)");
+        PrintAt(box, ps.x, y + 50, at::CentreNote(gid));
+        y += 300;
+    }
+    if (commutator) {
+        y += 200;
+        PrintAt(box, 50, y, "(2)");
+        PrintAt(box, ps.x, y + 50, at::CommutatorNote(gid));
+        y += 300;
+    }
+    if (partial_) {
+        lstElements_->hide();
+        lstSubgroups_->hide();
+        return;
+    }
+    drawCalculators(originalNames, y);
+}
+
+void SubgroupsPanel::drawCalculators(bool originalNames, long y) {
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    SubgroupLogic& logic = context().workbench.subgroups;
+    ensureList();
+    const Group& g = *group_;
+    const int n = g.order();
+    const int naming = originalNames ? 1 : 0;
+    if (listsNaming_ != naming) {
+        const int keepE = std::max(0, lstElements_->currentRow());
+        const int keepS = std::max(0, lstSubgroups_->currentRow());
+        QSignalBlocker blockE(lstElements_), blockS(lstSubgroups_);
+        lstElements_->clear();
+        for (int i = 1; i <= n; ++i)
+            lstElements_->addItem(QString::fromStdString(originalNames ? g.sourceName(i) : markup::StripMarkup(g.name(i))));
+        lstSubgroups_->clear();
+        for (const GroupPtr& s : subgroups_) lstSubgroups_->addItem(QString::fromStdString(ShortSubgroupName(s->GroupID())));
+        lstElements_->setCurrentRow(std::min(keepE, n - 1));
+        lstSubgroups_->setCurrentRow(std::min(keepS, static_cast<int>(subgroups_.size()) - 1));
+        listsNaming_ = naming;
+    }
+    auto widest = [&](QListWidget* list) {
+        double w = 0;
+        for (int i = 0; i < list->count(); ++i) w = std::max(w, box.textWidth(list->item(i)->text()));
+        return static_cast<long>(w);
+    };
+
+    // Centralizer calculator.
+    y += 300;
+    box.drawLine(50, static_cast<double>(y), 4050, static_cast<double>(y));
+    const long heading = y + 100;
+    PrintAt(box, 50, heading, at::kCentralizerCalculator);
+    PrintAt(box, 250, heading + 300, at::kCentralizerPrompt);
+    const long listTop = heading + 300;
+    const long eWidth = widest(lstElements_) + 500;
+    const long eHeight = n >= 10 ? 2000 : 230L * n + 60;
+    placeTw(lstElements_, box.leftTw() + ps.x, box.topTw() + listTop, eWidth, eHeight);
+    lstElements_->show();
+    long right = ps.x + eWidth;
+    const int row = lstElements_->currentRow();
+    if (row >= 0) {
+        const int x = originalNames ? g.positionOf(row + 1) : row + 1;
+        const int s = logic.CentralizerIndex(x);
+        if (s == 0) {
+            host().message("Program error (CentralizerIndex)");
+        } else {
+            const std::vector<std::string> answer = at::CentralizerAnswer(*logic.Subgroup(s));
+            PrintAt(box, right + 200, listTop, answer[0]);
+            const long end1 = ps.x;
+            PrintAt(box, right + 500, listTop + 300, answer[1]);
+            right = std::max({right, end1, ps.x});
+        }
+    }
+
+    // Normalizer calculator, to the right.
+    const long nx = right + 750;
+    PrintAt(box, nx, heading, at::kNormalizerCalculator);
+    PrintAt(box, nx + 200, heading + 300, at::kNormalizerPrompt);
+    const int count = static_cast<int>(subgroups_.size());
+    const long sWidth = static_cast<long>(1.3 * static_cast<double>(widest(lstSubgroups_))) + 500;
+    const long sHeight = count < 10 ? 230L * count + 60 : 2000;
+    const long sx = ps.x;
+    placeTw(lstSubgroups_, box.leftTw() + sx, box.topTw() + listTop, sWidth, sHeight);
+    lstSubgroups_->show();
+    const int srow = lstSubgroups_->currentRow();
+    if (srow >= 0) {
+        const int t = logic.NormalizerIndex(srow + 1);
+        if (t == 0) {
+            host().message("Program error (NormalizerIndex)");
+        } else {
+            const std::vector<std::string> answer = at::NormalizerAnswer(*logic.Subgroup(t));
+            PrintAt(box, sx + sWidth + 200, listTop, answer[0]);
+            PrintAt(box, sx + sWidth + 500, listTop + 300, answer[1]);
+        }
+    }
+    const long bottom = listTop + std::max(eHeight, sHeight) + 400;
+    if (clientHeightTw() < bottom) setClientSizeTw(clientWidthTw(), bottom);
+}
+
+void SubgroupsPanel::openQuotient(int index) {
+    if (index < 0 || index >= static_cast<int>(subgroups_.size())) return;
+    guiState().selectedGroup = position_;
+    context().workbench.subgroups.SetCurrentSubgroup(subgroups_[static_cast<std::size_t>(index)]);
+    openPanel(QStringLiteral("dlgShowQuotientGroup"));
+}
+
+void SubgroupsPanel::openSubgroupClasses() {
+    if (partial_ || halted_) return;
+    ensureList();
+    guiState().selectedGroup = position_;
+    openPanel(QStringLiteral("dlgSubgroupConjugacyClasses"));
+}
+
+}  // namespace quorix::gui

@@ -1,0 +1,195 @@
+#include "gui/display/cayley_table.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <algorithm>
+
+#include "core/analysis/panel_text.h"
+#include "core/group/group.h"
+#include "core/text/markup.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/panel.h"
+#include "gui/common/picture_box.h"
+
+namespace quorix::gui {
+
+namespace {
+
+constexpr long kLineStep = 300;
+
+bool IsPermutationGroup(const Group& g) {
+    const int m = g.MethodOfGeneration();
+    return m == kMethodSymmetric || m == kMethodAlternating || m == kMethodPermutational;
+}
+
+// "*Each permutation (123 over 999) is abbreviated as 999.", the two rows
+// drawn one above the other between large parentheses.
+void PrintPermutationFootnote(PictureBox& box, int degree) {
+    const analysis_text::PermutationNote note = analysis_text::MakePermutationNote(degree);
+    PrintState& ps = box.printState();
+    const long line = ps.y;
+    PrintMarkup(box, "*Each permutation ");
+    const double size = box.fontSize();
+    box.setFontSize(size * 1.8);
+    const long parenY = line - 110;
+    box.drawText(static_cast<double>(ps.x), static_cast<double>(parenY), QStringLiteral("("));
+    ps.x += static_cast<long>(box.textWidth(QStringLiteral("(")));
+    box.setFontSize(size);
+    const long rowsX = ps.x;
+    box.drawText(static_cast<double>(rowsX), static_cast<double>(line - 75), QString::fromStdString(note.points));
+    box.drawText(static_cast<double>(rowsX), static_cast<double>(line + 75), QString::fromStdString(note.values));
+    ps.x = rowsX + static_cast<long>(std::max(box.textWidth(QString::fromStdString(note.points)),
+                                              box.textWidth(QString::fromStdString(note.values))));
+    box.setFontSize(size * 1.8);
+    box.drawText(static_cast<double>(ps.x), static_cast<double>(parenY), QStringLiteral(")"));
+    ps.x += static_cast<long>(box.textWidth(QStringLiteral(")")));
+    box.setFontSize(size);
+    ps.y = line;
+    PrintMarkup(box, note.suffix);
+}
+
+}  // namespace
+
+TableCalculator TableCalculator::Create(QWidget* parent) {
+    TableCalculator c;
+    c.listA = new QListWidget(parent);
+    c.listA->setObjectName(QStringLiteral("lstElementA"));
+    c.listB = new QListWidget(parent);
+    c.listB->setObjectName(QStringLiteral("lstElementB"));
+    c.output = new QLineEdit(parent);
+    c.output->setObjectName(QStringLiteral("txtOut"));
+    c.output->setReadOnly(true);
+    c.hide();
+    return c;
+}
+
+void TableCalculator::hide() const {
+    listA->hide();
+    listB->hide();
+    output->hide();
+}
+
+void TableCalculator::update(const Group& g, bool originalNames) const {
+    const int a = listA->currentRow(), b = listB->currentRow();
+    if (a < 0 || b < 0 || a >= g.order() || b >= g.order()) return;
+    output->setText(QString::fromStdString(TableProductText(g, a + 1, b + 1, originalNames)));
+}
+
+std::string TableElementName(const Group& g, int index, bool originalNames) {
+    return originalNames ? g.sourceName(index) : g.name(index);
+}
+
+std::string TableProductText(const Group& g, int a, int b, bool originalNames) {
+    return originalNames ? g.sourceName(g.srcMul(a, b)) : markup::StripMarkup(g.name(g.mul(a, b)));
+}
+
+long TableColumnWidth(PictureBox& box, const Group& g, bool originalNames) {
+    const bool bold = box.fontBold();
+    box.setFontBold(true);
+    double widest = 0;
+    for (int i = 1; i <= g.order(); ++i)
+        widest = std::max(widest, box.textWidth(QString::fromStdString(
+                                      markup::StripMarkup(TableElementName(g, i, originalNames)))));
+    box.setFontBold(bold);
+    return static_cast<long>(widest) + 300;
+}
+
+TableFormat ResolveTableFormat(PictureBox& box, const Group& g, TableFormat format, bool originalNames) {
+    if (format != TableFormat::Default) return format;
+    return (g.order() + 1) * TableColumnWidth(box, g, originalNames) <= kDefaultGridWidthLimit
+               ? TableFormat::RowAndColumn
+               : TableFormat::Calculator;
+}
+
+PrintedTable PrintCayleyTable(PictureBox& box, const Group& g, TableFormat format, const std::string& title,
+                              bool originalNames, const TableCalculator* calculator) {
+    PrintedTable out;
+    const int n = g.order();
+    if (calculator) calculator->hide();
+    if (n <= 0) return out;
+    PrintState& ps = box.printState();
+    const long x0 = ps.x, y0 = ps.y;
+    const bool footnote = !originalNames && IsPermutationGroup(g);
+    out.format = ResolveTableFormat(box, g, format, originalNames);
+    if (out.format == TableFormat::Calculator && !calculator) out.format = TableFormat::RowAndColumn;
+
+    ps.bold = true;
+    PrintMarkup(box, title + (footnote ? "*" : ""));
+    ps.bold = false;
+    out.right = ps.x;
+
+    if (out.format == TableFormat::RowAndColumn) {
+        const long col = TableColumnWidth(box, g, originalNames);
+        const long top = y0 + kLineStep;
+        for (int j = 1; j <= n; ++j) {
+            ps.x = x0 + col * j;
+            ps.y = top;
+            PrintMarkup(box, TableElementName(g, j, originalNames));
+        }
+        for (int i = 1; i <= n; ++i) {
+            const long y = top + kLineStep * i;
+            ps.x = x0;
+            ps.y = y;
+            PrintMarkup(box, TableElementName(g, i, originalNames));
+            for (int j = 1; j <= n; ++j) {
+                ps.x = x0 + col * j;
+                ps.y = y;
+                PrintMarkup(box, originalNames ? g.sourceName(g.srcMul(i, j)) : g.name(g.mul(i, j)));
+            }
+        }
+        const long right = x0 + col * (n + 1) - 100;
+        const long bottom = top + kLineStep * (n + 1);
+        const double rule = static_cast<double>(top + kLineStep - 20);
+        box.drawLine(static_cast<double>(x0 - 80), rule, static_cast<double>(right), rule);
+        box.drawLine(static_cast<double>(x0 + col - 120), static_cast<double>(top - 20),
+                     static_cast<double>(x0 + col - 120), static_cast<double>(bottom));
+        box.drawLine(static_cast<double>(x0 - 80), static_cast<double>(top - 20), static_cast<double>(right),
+                     static_cast<double>(top - 20));
+        box.drawLine(static_cast<double>(right), static_cast<double>(top - 20), static_cast<double>(right),
+                     static_cast<double>(bottom));
+        box.drawLine(static_cast<double>(x0 - 80), static_cast<double>(bottom), static_cast<double>(right),
+                     static_cast<double>(bottom));
+        box.drawLine(static_cast<double>(x0 - 80), static_cast<double>(top - 20), static_cast<double>(x0 - 80),
+                     static_cast<double>(bottom));
+        out.right = std::max(out.right, right);
+        out.bottom = bottom;
+    } else {
+        const long listW = n > 10 ? 2000 : 1300;
+        const long listH = std::min(n, 10) * 230L + 120;
+        const long top = y0 + kLineStep + 50;
+        const long bx = box.leftTw(), by = box.topTw();
+        calculator->listA->clear();
+        calculator->listB->clear();
+        for (int i = 1; i <= n; ++i) {
+            const QString name = QString::fromStdString(markup::StripMarkup(TableElementName(g, i, originalNames)));
+            calculator->listA->addItem(name);
+            calculator->listB->addItem(name);
+        }
+        Panel::placeTw(calculator->listA, bx + x0, by + top, listW, listH);
+        Panel::placeTw(calculator->listB, bx + x0 + listW + 150, by + top, listW, listH);
+        ps.x = x0 + 2 * listW + 300;
+        ps.y = top + 40;
+        PrintMarkup(box, "= ");
+        Panel::placeTw(calculator->output, bx + ps.x, by + top, std::max(listW, 1800L), 300);
+        calculator->listA->setCurrentRow(0);
+        calculator->listB->setCurrentRow(0);
+        calculator->update(g, originalNames);
+        calculator->listA->show();
+        calculator->listB->show();
+        calculator->output->show();
+        out.right = std::max(out.right, ps.x + std::max(listW, 1800L));
+        out.bottom = top + listH;
+    }
+    if (footnote) {
+        ps.x = x0;
+        ps.y = out.bottom + 350;
+        PrintPermutationFootnote(box, g.Degree());
+        out.right = std::max(out.right, ps.x);
+        out.bottom = ps.y + 250;
+    }
+    ps.x = x0;
+    ps.y = out.bottom + kLineStep;
+    return out;
+}
+
+}  // namespace quorix::gui

@@ -1,0 +1,67 @@
+#pragma once
+// The Cayley table printer shared by the group display and the mapping
+// panels: a full grid ("Row and Column") or, when the grid would be too wide
+// or on request, a product calculator of two element lists and an output box.
+
+#include <string>
+
+class QLineEdit;
+class QListWidget;
+class QWidget;
+
+namespace quorix {
+class Group;
+}
+
+namespace quorix::gui {
+
+class PictureBox;
+
+enum class TableFormat { Default = 0, RowAndColumn = 1, Calculator = 2 };
+
+// The calculator's controls (lstElementA, lstElementB, txtOut), children of
+// the panel's client area; hidden while a grid is shown.
+struct TableCalculator {
+    QListWidget* listA = nullptr;
+    QListWidget* listB = nullptr;
+    QLineEdit* output = nullptr;
+    // Creates the three controls on `parent`, hidden.
+    static TableCalculator Create(QWidget* parent);
+    void hide() const;
+    // After a click in either list: the product of the two selected
+    // elements goes to the output box; with one list unselected nothing
+    // changes.
+    void update(const Group& g, bool originalNames) const;
+};
+
+struct PrintedTable {
+    TableFormat format = TableFormat::RowAndColumn;
+    long right = 0;    // right edge reached, twips
+    long bottom = 0;   // lowest point reached, twips
+};
+
+// The grid width rule of the Default format.
+inline constexpr long kDefaultGridWidthLimit = 6000;
+
+// Column width: the bold width of the widest element name (markup removed)
+// plus 300 twips.
+long TableColumnWidth(PictureBox& box, const Group& g, bool originalNames);
+
+// The format Default stands for with this group and naming.
+TableFormat ResolveTableFormat(PictureBox& box, const Group& g, TableFormat format, bool originalNames);
+
+// Element names in table order (source order with original names, reductive
+// order otherwise), markup kept.
+std::string TableElementName(const Group& g, int index, bool originalNames);
+// The product of the a-th and b-th element in table order (1-based), with
+// the markup removed, as the calculator shows it.
+std::string TableProductText(const Group& g, int a, int b, bool originalNames);
+
+// Prints the table of `g` at the box's print position (title line first) and
+// leaves the print position at the left edge below the table. In the
+// Calculator format the controls of `calculator` are filled and shown there
+// (it may be null for a grid-only caller).
+PrintedTable PrintCayleyTable(PictureBox& box, const Group& g, TableFormat format, const std::string& title,
+                              bool originalNames, const TableCalculator* calculator);
+
+}  // namespace quorix::gui

@@ -1,0 +1,169 @@
+#include "gui/display/show_group_panel.h"
+
+#include <QAction>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <algorithm>
+
+#include "core/compare/solution_analysis.h"
+#include "core/text/markup.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/picture_box.h"
+
+namespace quorix::gui {
+
+namespace {
+
+bool IsSubgroupId(const std::string& id) { return id.rfind("Subgroup", 0) == 0 || id.rfind("N|@", 0) == 0; }
+
+}  // namespace
+
+int CayleyGraphKind(const GroupPtr& g, AppContext& context) {
+    if (!g || g->order() == 0) return 0;
+    if (g->Cyclic()) return 1;
+    if (g->Dihedral() || g->order() == 4) return 2;
+    if (g->order() <= kMaxTableOrder) {
+        for (const NamedGroupEntry& e : RecogniseNamedGroups(g, GroupRegistrar{}, context.workbench.namedGroups))
+            if (e.kind == NamedGroupKind::DirectProduct) return 3;
+    }
+    return 0;
+}
+
+ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgShowGroup"), QStringLiteral("Show Group"), parent) {
+    addFileMenu();
+    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
+    format->setObjectName(QStringLiteral("mnuFormat"));
+    const char* names[3][2] = {{"mnuDefaultFormat", "Default Format"},
+                               {"mnuRowAndColumnFormat", "Row and Column Format"},
+                               {"mnuCalculatorFormat", "Calculator Format"}};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = format->addAction(QString::fromLatin1(names[i][1]));
+        a->setObjectName(QString::fromLatin1(names[i][0]));
+        a->setCheckable(true);
+        connect(a, &QAction::triggered, this, [this, i] { setTableFormat(static_cast<TableFormat>(i)); });
+        formats_[i] = a;
+    }
+    format->addSeparator();
+    mnuOriginal_ = format->addAction(QStringLiteral("&Original Element Names"));
+    mnuOriginal_->setObjectName(QStringLiteral("mnuOriginal"));
+    mnuReductive_ = format->addAction(QStringLiteral("&Reductive-Mapping Names"));
+    mnuReductive_->setObjectName(QStringLiteral("mnuReductive"));
+    for (QAction* a : {mnuOriginal_, mnuReductive_}) a->setCheckable(true);
+    connect(mnuOriginal_, &QAction::triggered, this, [this] { setOriginalNames(true); });
+    connect(mnuReductive_, &QAction::triggered, this, [this] { setOriginalNames(false); });
+    addPreferencesMenu();
+    addScrollingMenu();
+    addHelpMenu();
+
+    setClientSizeTw(9000, 6000);
+    createPictureBox();
+    calc_ = TableCalculator::Create(client());
+    for (QListWidget* list : {calc_.listA, calc_.listB})
+        connect(list, &QListWidget::itemClicked, this, [this] {
+            if (group_) calc_.update(*group_, original_);
+        });
+    cmdShowGraph_ = addButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), 0, 0, 1500);
+    cmdShowGraph_->setEnabled(false);
+    cmdShowGraph_->setToolTip(QStringLiteral("The Cayley graph panel is not available in this version."));
+    cmdShowGraph_->hide();
+    cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1200);
+    connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
+
+    original_ = !preferences().ReductiveNames(storage::PanelDefault::GroupDisplay);
+    const std::optional<int> selected = guiState().selectedGroup;
+    if (selected && *selected >= 1 && *selected <= groupRegister().Count()) group_ = groupRegister().At(*selected);
+    if (group_) {
+        setWindowTitle(QString::fromStdString(markup::StripMarkup(group_->GroupID())));
+        reductiveNamesNote(*group_);
+        graphKind_ = CayleyGraphKind(group_, context);
+    }
+    syncMenus();
+    draw();
+}
+
+void ShowGroupPanel::syncMenus() {
+    for (int i = 0; i < 3; ++i) formats_[i]->setChecked(static_cast<int>(format_) == i);
+    mnuOriginal_->setChecked(original_);
+    mnuReductive_->setChecked(!original_);
+}
+
+void ShowGroupPanel::setTableFormat(TableFormat format) {
+    format_ = format;
+    syncMenus();
+    draw();
+}
+
+void ShowGroupPanel::setOriginalNames(bool original) {
+    original_ = original;
+    syncMenus();
+    draw();
+}
+
+void ShowGroupPanel::draw() {
+    clearPanel();
+    calc_.hide();
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    ps.bold = false;
+    ps.x = 100;
+    ps.y = 100;
+    if (!group_) {
+        PrintMarkup(box, "No group is selected.");
+        moveTw(cmdOK_, 300, 600);
+        return;
+    }
+    const Group& g = *group_;
+    PrintMarkup(box, "Group |%b|" + g.GroupID() + "|/b| has " + std::to_string(g.order()) + " elements:");
+    const long tableTop = ps.y + 550;
+    ps.x = 200;
+    ps.y = tableTop;
+    const PrintedTable table = PrintCayleyTable(box, g, format_, ".", original_, &calc_);
+    drawn_ = table.format;
+
+    // The reductive mapping beside the table.
+    const bool sub = IsSubgroupId(g.GroupID());
+    const long mapX = table.right + 600;
+    ps.x = mapX;
+    ps.y = tableTop;
+    ps.bold = true;
+    PrintMarkup(box, sub ? "REDUCTIVE MAPPING:*" : "REDUCTIVE MAPPING:");
+    ps.bold = false;
+    long y = tableTop;
+    for (int i = 1; i <= g.order(); ++i) {
+        y += 250;
+        ps.x = mapX;
+        ps.y = y;
+        PrintMarkup(box, g.sourceName(i) + " = " + g.mappedName(i));
+    }
+    y += 400;
+    if (sub) {
+        ps.x = mapX;
+        ps.y = y;
+        PrintMarkup(box, "*Element names assigned by this subgroup's reductive mapping may differ from the names on the");
+        ps.x = mapX;
+        ps.y = y + 250;
+        PrintMarkup(box, "Subgroup List and Composition Series panels, which use the parent group's reductive mapping.");
+        y += 500;
+    }
+    const long bottom = std::max(table.bottom, y) + 300;
+    cmdShowGraph_->setVisible(graphKind_ != 0);
+    long bx = 200;
+    if (graphKind_ != 0) {
+        moveTw(cmdShowGraph_, box.leftTw() + bx, box.topTw() + bottom);
+        bx += 1700;
+    }
+    moveTw(cmdOK_, box.leftTw() + bx, box.topTw() + bottom);
+    const long needH = bottom + 700;
+    if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
+}
+
+void RegisterDisplayPanels(PanelRegistry& registry) {
+    registry.add({QStringLiteral("dlgShowGroup"), QStringLiteral("Show Group"), storage::PanelDefault::GroupDisplay,
+                  QString(), QString(), false,
+                  [](AppContext& c, QWidget* parent) -> Panel* { return new ShowGroupPanel(c, parent); }});
+}
+
+}  // namespace quorix::gui

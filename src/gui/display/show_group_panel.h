@@ -1,0 +1,56 @@
+#pragma once
+// dlgShowGroup: a group's order, its Cayley table (grid or calculator, in
+// original or reductive-mapping names) and its reductive mapping.
+
+#include "core/group/group.h"
+#include "gui/common/panel.h"
+#include "gui/display/cayley_table.h"
+
+class QAction;
+class QPushButton;
+
+namespace quorix::gui {
+
+class PanelRegistry;
+
+// Which Cayley graph suits the group: 1 cyclic, 2 dihedral or Klein
+// four-group, 3 a direct product of two factors (orders up to 20), 0 none.
+int CayleyGraphKind(const GroupPtr& g, AppContext& context);
+
+class ShowGroupPanel : public Panel {
+    Q_OBJECT
+public:
+    // Shows the register entry at the selected group (empty when none).
+    ShowGroupPanel(AppContext& context, QWidget* parent = nullptr);
+
+    const GroupPtr& group() const { return group_; }
+    TableFormat tableFormat() const { return format_; }
+    // The format actually drawn (Default resolved).
+    TableFormat drawnFormat() const { return drawn_; }
+    bool originalNames() const { return original_; }
+    int graphKind() const { return graphKind_; }
+    void setTableFormat(TableFormat format);
+    void setOriginalNames(bool original);
+    const TableCalculator& calculator() const { return calc_; }
+
+private:
+    void draw();
+    void syncMenus();
+
+    GroupPtr group_;
+    TableFormat format_ = TableFormat::Default;
+    TableFormat drawn_ = TableFormat::Default;
+    bool original_ = false;
+    int graphKind_ = 0;
+    TableCalculator calc_;
+    QPushButton* cmdShowGraph_ = nullptr;
+    QPushButton* cmdOK_ = nullptr;
+    QAction* formats_[3] = {};
+    QAction* mnuOriginal_ = nullptr;
+    QAction* mnuReductive_ = nullptr;
+};
+
+// Registers the display panels with the program's catalogue.
+void RegisterDisplayPanels(PanelRegistry& registry);
+
+}  // namespace quorix::gui

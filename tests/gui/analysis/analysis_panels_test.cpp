@@ -1,0 +1,178 @@
+// The structure panels driven through their controls: the subgroup list and
+// the panels its buttons open, the series, the classes, Choose Group, Halt.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+
+#include "gui/analysis/analysis_panels.h"
+#include "gui/common/picture_box.h"
+#include "gui/gui_test_env.h"
+#include "gui/storage/group_list_panel.h"
+
+using namespace quorix;
+using namespace quorix::gui;
+
+namespace {
+
+class AnalysisPanels : public quorix::testing::GuiTest {
+protected:
+    AnalysisPanels() { ctx.groups.SetAutosave(false); }
+
+    template <class P>
+    static P* openedPanel(const char* name) {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String(name) && w->isVisible()) return dynamic_cast<P*>(w);
+        return nullptr;
+    }
+    static int visibleButtons(const Panel& p, const QString& prefix) {
+        int n = 0;
+        for (QPushButton* b : p.findChildren<QPushButton*>())
+            if (b->objectName().startsWith(prefix) && !b->isHidden()) ++n;
+        return n;
+    }
+    static QString text(const Panel& p) { return p.pictureBox()->plainText(); }
+};
+
+}  // namespace
+
+TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
+    add("S4", "S|@4|");
+    ctx.gui.selectedGroup = 1;
+    SubgroupsPanel p(ctx);
+    p.show();
+    ASSERT_EQ(p.subgroups().size(), 30u);
+    EXPECT_FALSE(p.partial());
+    // Normal: trivial, Klein four, A4, S4; centre trivial (1), commutator A4 (2).
+    EXPECT_EQ(visibleButtons(p, "cmdShowQuotientGroup_"), 4);
+    EXPECT_TRUE(text(p).contains("This subgroup is the center of"));
+    EXPECT_TRUE(text(p).contains("This subgroup is the commutator subgroup of"));
+    EXPECT_EQ(text(p).count("elements, as listed above)"), 2);   // both calculators answer
+    EXPECT_FALSE(p.findChild<QWidget*>("lstElements")->isHidden());
+    EXPECT_EQ(ctx.groups.RegisterIndex("Subgroup4-1(S|@4|)") > 0, true);
+    p.resize(1250, 1250);
+    quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-S4"));
+
+    // The normal subgroup of order 4 is the second button (after the trivial one).
+    int orderFour = -1;
+    for (std::size_t i = 0; i < p.subgroups().size(); ++i)
+        if (p.subgroups()[i]->order() == 4 && !p.findChild<QPushButton*>(QStringLiteral("cmdShowQuotientGroup_%1").arg(i))
+                                                 ->isHidden())
+            orderFour = static_cast<int>(i);
+    ASSERT_GE(orderFour, 0);
+    p.findChild<QPushButton*>(QStringLiteral("cmdShowQuotientGroup_%1").arg(orderFour))->click();
+    auto* q = openedPanel<QuotientPanel>("dlgShowQuotientGroup");
+    ASSERT_NE(q, nullptr);
+    ASSERT_EQ(q->listing().cosets.size(), 6u);
+    EXPECT_EQ(q->listing().table.size(), 6u);
+    EXPECT_EQ(q->listing().table[5].size(), 6u);
+    EXPECT_TRUE(text(*q).contains("has order 6"));
+    quorix::testing::snapshot(*q, QStringLiteral("dlgShowQuotientGroup-S4"));
+    q->close();
+
+    p.findChild<QPushButton*>("cmdShowSGConjugacyClasses")->click();
+    auto* sc = openedPanel<SubgroupClassesPanel>("dlgSubgroupConjugacyClasses");
+    ASSERT_NE(sc, nullptr);
+    EXPECT_EQ(sc->classes().classes.size(), 11u);
+    EXPECT_TRUE(text(*sc).contains("Number of subgroups for G ="));
+    quorix::testing::snapshot(*sc, QStringLiteral("dlgSubgroupConjugacyClasses-S4"));
+    sc->setOriginalNames(!sc->originalNames());
+    EXPECT_EQ(sc->classes().classes.size(), 11u);
+    sc->close();
+}
+
+TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
+    add("S5", "S|@5|");
+    add("S3", "S|@3|");
+    ctx.gui.selectedGroup = 1;
+    {
+        SubgroupsPanel p(ctx);
+            EXPECT_TRUE(p.partial());
+        EXPECT_EQ(host.messages, std::vector<std::string>{"Limit of 60 reached."});
+        EXPECT_TRUE(text(p).contains("(partial list)"));
+        EXPECT_TRUE(p.findChild<QWidget*>("cmdShowSGConjugacyClasses")->isHidden());
+        EXPECT_TRUE(p.findChild<QWidget*>("lstElements")->isHidden());
+    }
+    // Halt during the enumeration of the largest group: No, then Yes.
+    ctx.workbench.subgroups.Reset();
+    ctx.gui.selectedGroup.reset();
+    SubgroupsPanel p(ctx);
+    p.show();
+    EXPECT_TRUE(text(p).contains("(limit of 60 subgroups)"));
+    quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-empty"));
+    // Halt is pressed once a few subgroups have been found.
+    auto halt = [&p] {
+        p.progress().setReport([&p](const std::string& text) {
+            if (text.rfind("5 ", 0) == 0) p.findChild<QPushButton*>("cmdHalt")->click();
+        });
+    };
+    script = [](QDialog& d) {
+        auto& list = dynamic_cast<GroupListPanel&>(d);
+        list.list()->setCurrentRow(0);
+        list.findChild<QPushButton*>("cmdChooseGroup")->click();
+    };
+    halt();
+    p.chooseAndAnalyse();
+    EXPECT_TRUE(p.halted());
+    EXPECT_TRUE(text(p).contains("Subgroup computation halted."));
+    ASSERT_EQ(host.questions.size(), 1u);
+    EXPECT_EQ(host.questions[0].rfind("Halting...", 0), 0u);
+    host.answers.push_back(true);
+    halt();
+    p.chooseAndAnalyse();
+    EXPECT_FALSE(p.halted());
+    EXPECT_TRUE(p.partial());
+    EXPECT_GE(p.subgroups().size(), 4u);
+    EXPECT_TRUE(text(p).contains("(partial list)"));
+    p.progress().setReport({});
+    // Still usable: another group is listed in full.
+    script = [](QDialog& d) {
+        auto& list = dynamic_cast<GroupListPanel&>(d);
+        list.list()->setCurrentRow(1);
+        list.findChild<QPushButton*>("cmdChooseGroup")->click();
+    };
+    p.chooseAndAnalyse();
+    EXPECT_EQ(p.subgroups().size(), 6u);
+    EXPECT_FALSE(p.partial());
+}
+
+TEST_F(AnalysisPanels, CancelledChoiceLeavesNothingAndSeriesAndClassesAreRight) {
+    add("S4", "S|@4|");
+    add("A5", "A|@5|");
+    {
+        SeriesPanel p(ctx);
+        p.show();
+        EXPECT_TRUE(text(p).contains("Composition Series for group..."));
+        quorix::testing::snapshot(p, QStringLiteral("dlgShowCompositionSeries-empty"));
+        script = [](QDialog& d) { d.findChild<QPushButton*>("cmdOK")->click(); };
+        p.findChild<QPushButton*>("cmdChooseGroup")->click();
+        EXPECT_EQ(p.group(), nullptr);
+        EXPECT_FALSE(p.isVisible());
+    }
+    ctx.gui.selectedGroup = 1;
+    SeriesPanel s4(ctx);
+    EXPECT_EQ(s4.series().factors, (std::vector<int>{0, 2, 3, 2, 2}));
+    EXPECT_TRUE(text(s4).contains(" is solvable."));
+    EXPECT_GT(ctx.groups.RegisterIndex("N|@1|(S|@4|)"), 0);
+    quorix::testing::snapshot(s4, QStringLiteral("dlgShowCompositionSeries-S4"));
+    ctx.gui.selectedGroup = 2;
+    SeriesPanel a5(ctx);
+    EXPECT_EQ(a5.series().factors, (std::vector<int>{0, 60}));
+    EXPECT_TRUE(text(a5).contains(" is not solvable."));
+
+    ctx.gui.selectedGroup = 1;
+    ClassesPanel c(ctx);
+    c.show();
+    for (bool original : {false, true}) {
+        c.setOriginalNames(original);
+        std::vector<int> sizes;
+        for (const ConjugacyClass& cl : c.classes().classes) sizes.push_back(cl.Size());
+        std::sort(sizes.begin(), sizes.end());
+        EXPECT_EQ(sizes, (std::vector<int>{1, 3, 6, 6, 8}));
+    }
+    EXPECT_TRUE(text(c).contains("Class equation of G"));
+    EXPECT_TRUE(text(c).contains("abbreviated as 9999."));
+    quorix::testing::snapshot(c, QStringLiteral("dlgShowConjugacyClasses-S4"));
+}
