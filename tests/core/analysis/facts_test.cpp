@@ -9,7 +9,7 @@
 #include "core/analysis/facts.h"
 #include "core/analysis/subgroups.h"
 #include "support/test_progress.h"
-#include "test_groups.h"
+#include "support/groups.h"
 
 namespace quorix::testing {
 namespace {
@@ -22,7 +22,7 @@ protected:
 };
 
 TEST_F(KnownGroups, SymmetricGroupOfDegreeThree) {
-    GroupFacts f = ComputeGroupFacts(Make("S3"));
+    GroupFacts f = ComputeGroupFacts(spec("S3"));
     EXPECT_EQ(f.subgroups, 6);
     EXPECT_EQ(f.normal, 3);
     EXPECT_EQ(f.subgroupClasses, 4);
@@ -36,7 +36,7 @@ TEST_F(KnownGroups, SymmetricGroupOfDegreeThree) {
 }
 
 TEST_F(KnownGroups, SymmetricGroupOfDegreeFour) {
-    GroupFacts f = ComputeGroupFacts(Make("S4"));
+    GroupFacts f = ComputeGroupFacts(spec("S4"));
     EXPECT_EQ(f.subgroups, 30);
     EXPECT_EQ(f.subgroupClasses, 11);
     EXPECT_EQ(f.normal, 4);
@@ -48,7 +48,7 @@ TEST_F(KnownGroups, SymmetricGroupOfDegreeFour) {
 }
 
 TEST_F(KnownGroups, AlternatingGroupOfDegreeFourHasNoSubgroupOfOrderSix) {
-    GroupFacts f = ComputeGroupFacts(Make("A4"));
+    GroupFacts f = ComputeGroupFacts(spec("A4"));
     EXPECT_EQ(f.subgroups, 10);
     for (auto [order, count] : f.subgroupOrders) EXPECT_NE(order, 6);
     EXPECT_EQ(f.classSizes, (std::vector<int>{1, 3, 4, 4}));
@@ -56,7 +56,7 @@ TEST_F(KnownGroups, AlternatingGroupOfDegreeFourHasNoSubgroupOfOrderSix) {
 }
 
 TEST_F(KnownGroups, AlternatingGroupOfDegreeFiveIsSimple) {
-    GroupFacts f = ComputeGroupFacts(Make("A5"));
+    GroupFacts f = ComputeGroupFacts(spec("A5"));
     EXPECT_EQ(f.subgroups, 59);
     EXPECT_EQ(f.normal, 2);
     EXPECT_FALSE(f.solvable);
@@ -67,7 +67,7 @@ TEST_F(KnownGroups, AlternatingGroupOfDegreeFiveIsSimple) {
 }
 
 TEST_F(KnownGroups, SymmetricGroupOfDegreeFive) {
-    GroupFacts f = ComputeGroupFacts(Make("S5"));
+    GroupFacts f = ComputeGroupFacts(spec("S5"));
     EXPECT_EQ(f.subgroups, 156);
     EXPECT_EQ(f.subgroupClasses, 19);
     EXPECT_EQ(f.normal, 3);
@@ -77,12 +77,12 @@ TEST_F(KnownGroups, SymmetricGroupOfDegreeFive) {
 }
 
 TEST_F(KnownGroups, DihedralAndQuaternionGroupsOfOrderEight) {
-    GroupFacts d8 = ComputeGroupFacts(Dihedral(4));
+    GroupFacts d8 = ComputeGroupFacts(dihedral(4));
     EXPECT_EQ(d8.subgroups, 10);
     EXPECT_EQ(d8.normal, 6);
     EXPECT_TRUE(d8.dihedral);
     EXPECT_EQ(d8.center, 2);
-    GroupFacts q8 = ComputeGroupFacts(Dicyclic(2));
+    GroupFacts q8 = ComputeGroupFacts(dicyclic(2));
     EXPECT_EQ(q8.subgroups, 6);
     EXPECT_EQ(q8.normal, 6);
     EXPECT_FALSE(q8.dihedral);
@@ -93,7 +93,7 @@ TEST_F(KnownGroups, DihedralAndQuaternionGroupsOfOrderEight) {
 
 TEST_F(KnownGroups, CyclicGroupsHaveOneSubgroupPerDivisor) {
     for (int n : {1, 2, 7, 12, 30, 64, 120}) {
-        GroupFacts f = ComputeGroupFacts(Make("Z" + std::to_string(n)));
+        GroupFacts f = ComputeGroupFacts(spec("Z" + std::to_string(n)));
         Pairs expected;
         for (int d = 1; d <= n; ++d)
             if (n % d == 0) expected.push_back({d, 1});
@@ -105,19 +105,19 @@ TEST_F(KnownGroups, CyclicGroupsHaveOneSubgroupPerDivisor) {
 }
 
 TEST_F(KnownGroups, KleinFourGroupAndElementaryAbelianGroups) {
-    GroupFacts v = ComputeGroupFacts(Make("Z2xZ2"));
+    GroupFacts v = ComputeGroupFacts(spec("Z2xZ2"));
     EXPECT_TRUE(v.kleinFour);
     EXPECT_FALSE(v.dihedral);
     EXPECT_EQ(v.subgroups, 5);
     // Subspaces of F2^6: 1 + 63 + 651 + 1395 + 651 + 63 + 1.
-    GroupFacts e = ComputeGroupFacts(Make("Z2xZ2xZ2xZ2xZ2xZ2"));
+    GroupFacts e = ComputeGroupFacts(spec("Z2xZ2xZ2xZ2xZ2xZ2"));
     EXPECT_EQ(e.subgroups, 2825);
     EXPECT_EQ(e.subgroupClasses, 2825);
-    EXPECT_FALSE(ComputeGroupFacts(Make("Z4")).kleinFour);
+    EXPECT_FALSE(ComputeGroupFacts(spec("Z4")).kleinFour);
 }
 
 TEST_F(KnownGroups, SpecialLinearGroup) {
-    GroupFacts f = ComputeGroupFacts(SpecialLinear23());
+    GroupFacts f = ComputeGroupFacts(specialLinear23());
     EXPECT_EQ(f.order, 24);
     EXPECT_EQ(f.subgroups, 15);
     EXPECT_EQ(f.center, 2);
