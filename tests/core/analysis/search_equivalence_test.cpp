@@ -30,10 +30,6 @@ protected:
     std::vector<NamedGroup> groups_ = zoo(24);
 };
 
-TEST_F(SearchEquivalence, CatalogueCoversTheInterestingGroups) {
-    EXPECT_GE(groups_.size(), 60u);
-}
-
 TEST_F(SearchEquivalence, SameSubgroupsInSearchOrder) {
     for (const NamedGroup& ng : groups_) {
         const std::vector<ElementSet> expected = ReferenceSubgroupSearch(*ng.group);
