@@ -18,21 +18,14 @@ using namespace analysis_text;
 
 std::vector<int> Factors(const CompositionSeries& s) { return {s.factors.begin() + 1, s.factors.end()}; }
 
+// The factors of known groups, sorted, and solvability are checked with the
+// facts; here the order of the factors down the series.
 TEST(CompositionSeries, KnownSeries) {
     TestProgress progress;
     CompositionSeries z7 = BuildCompositionSeries(spec("Z7"), progress);
     EXPECT_EQ(Factors(z7), (std::vector<int>{7}));
     EXPECT_EQ(z7.terms[1]->order(), 1);
-    EXPECT_TRUE(z7.solvable);
-
-    CompositionSeries s4 = BuildCompositionSeries(spec("S4"), progress);
-    EXPECT_EQ(Factors(s4), (std::vector<int>{2, 3, 2, 2}));
-    EXPECT_TRUE(s4.solvable);
-
-    CompositionSeries a5 = BuildCompositionSeries(spec("A5"), progress);
-    EXPECT_EQ(Factors(a5), (std::vector<int>{60}));
-    EXPECT_FALSE(a5.solvable);
-
+    EXPECT_EQ(Factors(BuildCompositionSeries(spec("S4"), progress)), (std::vector<int>{2, 3, 2, 2}));
     CompositionSeries trivial = BuildCompositionSeries(spec("Z1"), progress);
     EXPECT_EQ(trivial.Length(), 0);
     EXPECT_TRUE(trivial.solvable);
