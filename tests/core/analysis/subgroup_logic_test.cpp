@@ -106,18 +106,6 @@ TEST(SubgroupList, HaltBeforeStartingLeavesAnEmptyList) {
     EXPECT_EQ(logic.SubgroupCount(), 0);
 }
 
-TEST(SubgroupList, TrivialGroupIsItsOwnCentreAndCommutatorSubgroup) {
-    TestProgress progress;
-    SubgroupLogic logic;
-    logic.FindAllSubgroups(spec("Z1"), progress);
-    ASSERT_EQ(logic.SubgroupCount(), 1);
-    const Group& h = *logic.Subgroup(1);
-    EXPECT_TRUE(logic.IsNormal(1));
-    EXPECT_TRUE(logic.IsCenter(h));
-    EXPECT_TRUE(logic.IsCommutatorSubgroup(h));
-    EXPECT_EQ(logic.NameAndRegister({}), (std::vector<std::string>{"Subgroup1-1(Z|@1|)"}));
-}
-
 TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {
     TestProgress progress;
     SubgroupLogic logic;
