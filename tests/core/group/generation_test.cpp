@@ -130,17 +130,13 @@ TEST(Generation, MembersAnswerInBothIndexSpaces) {
     auto s3 = Group::Create();
     s3->GenerateSymmetric(3);
     // Position 2 ("A") is the first element of greatest order: 231.
+    // The lookups' agreement with the tables is checked on every group with
+    // the invariants; here the names and the order of composition.
     EXPECT_EQ(s3->MappedSourceElement(2), "231");
     EXPECT_EQ(s3->Element(2), "A");
-    EXPECT_EQ(s3->MappedElement(4), "A");
-    EXPECT_EQ(s3->SourceElementOrder(4), 3);
     EXPECT_EQ(s3->SourceProduct(2, 3), "231");  // 132 then 213
-    EXPECT_EQ(s3->SourceElementInverse(4), "312");
-    EXPECT_EQ(s3->SourceElementInverseIndex(4), 5);
-    EXPECT_EQ(s3->ElementIndex("A|2|"), 3);
     EXPECT_EQ(s3->ElementIndex("Q"), -1);
     EXPECT_EQ(s3->SourceElementIndex("999"), -1);
-    EXPECT_EQ(s3->ElementInverseIndex(2), 3);
     EXPECT_EQ(s3->Product(2, 3), "1");
     EXPECT_EQ(s3->Suborder(1), 6);
     EXPECT_EQ(s3->NumberOfComponents(), 1);

@@ -39,6 +39,14 @@ void checkInvariants(const std::string& label, const Group& g) {
         }
         EXPECT_EQ(g.elementOrder(k), p);
         EXPECT_EQ(n % p, 0);
+        // The checked lookups agree with the tables, in both index spaces.
+        const int i = g.sourceOf(k);
+        EXPECT_EQ(g.SourceElementOrder(i), p);
+        EXPECT_EQ(g.MappedSourceElement(k), g.SourceElement(i));
+        EXPECT_EQ(g.MappedElement(i), g.Element(k));
+        EXPECT_EQ(g.ElementInverseIndex(k), g.inv(k));
+        EXPECT_EQ(g.srcMul(i, g.SourceElementInverseIndex(i)), 1);
+        EXPECT_EQ(g.SourceElementInverse(i), g.SourceElement(g.srcInv(i)));
         // Position and source spaces agree.
         for (int j = 1; j <= n; j += (n > 30 ? 7 : 1)) {
             EXPECT_EQ(g.Product(k, j), g.MappedElement(g.srcMul(g.sourceOf(k), g.sourceOf(j))));
