@@ -114,16 +114,7 @@ TEST(Generation, CayleyTableTakesRowOneUpToTheFirstGap) {
     EXPECT_EQ(g->MethodOfGeneration(), kMethodCayleyTable);
     EXPECT_EQ(g->SourceProduct(2, 5), "v");
     EXPECT_TRUE(g->Cyclic());
-
-    // 20 filled cells in row 1 give order 20 whatever follows.
-    auto z20 = Group::Create();
-    z20->GenerateAdditive(20);
-    auto copy = quorix::testing::tableCopy(*z20, [] {
-        std::vector<int> v;
-        for (int i = 1; i <= 20; ++i) v.push_back(i);
-        return v;
-    }());
-    EXPECT_EQ(copy->Order(), 20);
+    // Tables of order 20 are read by the isomorphism tests.
 }
 
 TEST(Generation, MembersAnswerInBothIndexSpaces) {
