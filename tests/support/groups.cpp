@@ -1,6 +1,7 @@
 #include "support/groups.h"
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 #include "core/group/group_spec.h"
@@ -72,6 +73,25 @@ GroupPtr dicyclic(int n) {
 
 GroupPtr quaternion() { return dicyclic(2); }
 
+GroupPtr specialLinear23() {
+    std::vector<std::array<int, 2>> points;
+    for (int x = 0; x < 3; ++x)
+        for (int y = 0; y < 3; ++y)
+            if (x || y) points.push_back({x, y});
+    auto permutationOf = [&](std::array<int, 4> m) {
+        std::string p;
+        for (auto v : points) {
+            const std::array<int, 2> w{(m[0] * v[0] + m[1] * v[1]) % 3, (m[2] * v[0] + m[3] * v[1]) % 3};
+            for (std::size_t i = 0; i < points.size(); ++i)
+                if (points[i] == w) p += MathFunctions::PermutationDigitChar(static_cast<int>(i) + 1);
+        }
+        return p;
+    };
+    auto g = spec("perm:" + permutationOf({1, 1, 0, 1}) + "," + permutationOf({1, 0, 1, 1}));
+    g->SetGroupID("SL(2,3)");
+    return g;
+}
+
 std::vector<NamedGroup> zoo(int maxOrder) {
     std::vector<NamedGroup> out;
     auto add = [&](const std::string& label, const GroupPtr& g) {
@@ -79,19 +99,22 @@ std::vector<NamedGroup> zoo(int maxOrder) {
     };
     std::vector<std::string> atoms;
     for (int n = 1; n <= std::min(maxOrder, 120); ++n) atoms.push_back("Z" + std::to_string(n));
-    for (int n = 3; n <= 60; ++n)
+    for (int n = 3; n <= 200; ++n)
         if (MathFunctions::EulerPhi(n) <= maxOrder) atoms.push_back("U" + std::to_string(n));
     for (int d = 1; d <= 5; ++d) {
         atoms.push_back("S" + std::to_string(d));
         atoms.push_back("A" + std::to_string(d));
     }
+    for (const char* s : {"Z2xZ2xZ2", "Z2xZ2xZ2xZ2", "Z2xS3xZ2", "perm:231564", "perm:23451,24135"})
+        atoms.push_back(s);
     for (const std::string& a : atoms) {
         auto g = spec(a);
         if (g->order() <= maxOrder) add(a, g);
     }
     for (int n = 3; 2 * n <= maxOrder && n <= 15; ++n) add("D" + std::to_string(2 * n), dihedral(n));
     for (int n = 2; 4 * n <= maxOrder && n <= 5; ++n) add("Dic" + std::to_string(4 * n), dicyclic(n));
-    const std::vector<std::string> small{"Z2", "Z3", "Z4", "S3", "Z5", "Z6", "A4", "U8", "S4"};
+    if (maxOrder >= 24) add("SL(2,3)", specialLinear23());
+    const std::vector<std::string> small{"Z2", "Z3", "Z4", "S3", "Z5", "Z6", "Z8", "A4", "U8", "S4"};
     for (const auto& a : small)
         for (const auto& b : small) {
             auto ga = spec(a), gb = spec(b);
@@ -101,14 +124,16 @@ std::vector<NamedGroup> zoo(int maxOrder) {
     return out;
 }
 
-std::string checkGroupAxioms(const Group& g) {
-    const int n = g.order();
+std::string checkTableAxioms(int n, const std::function<int(int, int)>& product) {
     for (int x = 1; x <= n; ++x) {
-        if (g.mul(1, x) != x || g.mul(x, 1) != x) return "position 1 is not the identity";
-        if (g.srcMul(1, x) != x || g.srcMul(x, 1) != x) return "source index 1 is not the identity";
-        if (g.mul(x, g.inv(x)) != 1 || g.mul(g.inv(x), x) != 1) return "inverse of " + std::to_string(x);
-        for (int y = 1; y <= n; ++y)
-            if (g.mul(x, y) < 1 || g.mul(x, y) > n) return "not closed";
+        if (product(1, x) != x || product(x, 1) != x) return "1 is not the identity at " + std::to_string(x);
+        bool inverse = false;
+        for (int y = 1; y <= n; ++y) {
+            const int p = product(x, y);
+            if (p < 1 || p > n) return "not closed at (" + std::to_string(x) + ", " + std::to_string(y) + ")";
+            inverse = inverse || (p == 1 && product(y, x) == 1);
+        }
+        if (!inverse) return "no inverse of " + std::to_string(x);
     }
     std::mt19937 rng(7);
     std::uniform_int_distribution<int> pick(1, n);
@@ -125,10 +150,19 @@ std::string checkGroupAxioms(const Group& g) {
             b = pick(rng);
             c = pick(rng);
         }
-        if (g.mul(g.mul(a, b), c) != g.mul(a, g.mul(b, c)))
+        if (product(product(a, b), c) != product(a, product(b, c)))
             return "not associative at (" + std::to_string(a) + ", " + std::to_string(b) + ", " + std::to_string(c) + ")";
     }
     return {};
+}
+
+std::string checkGroupAxioms(const Group& g) {
+    const std::string positions = checkTableAxioms(g.order(), [&](int a, int b) { return g.mul(a, b); });
+    if (!positions.empty()) return "positions: " + positions;
+    for (int x = 1; x <= g.order(); ++x)
+        if (g.mul(x, g.inv(x)) != 1) return "inv(" + std::to_string(x) + ") is not the inverse";
+    const std::string sources = checkTableAxioms(g.order(), [&](int a, int b) { return g.srcMul(a, b); });
+    return sources.empty() ? sources : "source indices: " + sources;
 }
 
 }  // namespace quorix::testing

@@ -1,7 +1,9 @@
 #pragma once
 // Groups for tests: a zoo of small groups built through every generation
-// method, Cayley tables of known groups, and relabelled copies.
+// method, Cayley tables of known groups, relabelled copies, and the one
+// checker of the group axioms.
 
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -27,6 +29,8 @@ GroupPtr quaternion();
 // The dicyclic group of order 4n (Q8 for n = 2, order 12 for n = 3) as a
 // Cayley table.
 GroupPtr dicyclic(int n);
+// SL(2,3) acting on the eight nonzero vectors of F3^2.
+GroupPtr specialLinear23();
 
 struct NamedGroup {
     std::string label;
@@ -34,14 +38,17 @@ struct NamedGroup {
 };
 
 // Every group the tests can build cheaply with at most maxOrder elements:
-// Z_n, U_n, S_d, A_d, dihedral, quaternion and dicyclic groups, direct
-// products of two of them, subgroups and quotients. Several of them are
-// isomorphic to each other on purpose.
+// Z_n, U_n, S_d, A_d, dihedral, quaternion and dicyclic groups, SL(2,3),
+// direct products, a cyclic and a non-regular permutation group. Several of
+// them are isomorphic to each other on purpose.
 std::vector<NamedGroup> zoo(int maxOrder);
 
-// Checks the group axioms on the integer tables: identity at 1, closure,
-// inverses, associativity (all triples up to order 40, a sample above).
-// Returns an empty string when they hold, else what failed.
+// Checks the group axioms on a product of the elements 1..n: identity at 1,
+// closure, an inverse for every element, associativity (all triples up to
+// order 40, a sample above). Returns an empty string when they hold, else
+// what failed.
+std::string checkTableAxioms(int n, const std::function<int(int, int)>& product);
+// The same on both integer tables of a group (positions and source indices).
 std::string checkGroupAxioms(const Group& g);
 
 }  // namespace quorix::testing

@@ -9,7 +9,7 @@
 #include "core/analysis/facts.h"
 #include "core/analysis/subgroups.h"
 #include "support/test_progress.h"
-#include "test_groups.h"
+#include "support/groups.h"
 
 namespace quorix::testing {
 namespace {
@@ -21,79 +21,60 @@ protected:
     TestProgress progress;
 };
 
-TEST_F(KnownGroups, SymmetricGroupOfDegreeThree) {
-    GroupFacts f = ComputeGroupFacts(Make("S3"));
-    EXPECT_EQ(f.subgroups, 6);
-    EXPECT_EQ(f.normal, 3);
-    EXPECT_EQ(f.subgroupClasses, 4);
-    EXPECT_EQ(f.subgroupClassSizes, (std::vector<int>{1, 1, 1, 3}));
-    EXPECT_EQ(f.classSizes, (std::vector<int>{1, 2, 3}));
-    EXPECT_TRUE(f.dihedral);
-    EXPECT_TRUE(f.solvable);
-    EXPECT_EQ(f.compositionFactors, (std::vector<int>{2, 3}));
-    EXPECT_EQ(f.center, 1);
-    EXPECT_EQ(f.commutator, 3);
+// Textbook structure of the small non-abelian groups.
+struct Known {
+    const char* label;
+    GroupPtr (*make)();
+    int subgroups, normal, subgroupClasses, centre, commutator;
+    bool solvable;
+    std::vector<int> compositionFactors, classSizes;
+};
+
+const Known kKnown[] = {
+    {"S3", [] { return spec("S3"); }, 6, 3, 4, 1, 3, true, {2, 3}, {1, 2, 3}},
+    {"S4", [] { return spec("S4"); }, 30, 4, 11, 1, 12, true, {2, 2, 2, 3}, {1, 3, 6, 6, 8}},
+    {"A4", [] { return spec("A4"); }, 10, 3, 5, 1, 4, true, {2, 2, 3}, {1, 3, 4, 4}},
+    {"A5", [] { return spec("A5"); }, 59, 2, 9, 1, 60, false, {60}, {1, 12, 12, 15, 20}},
+    {"S5", [] { return spec("S5"); }, 156, 3, 19, 1, 60, false, {2, 60}, {1, 10, 15, 20, 20, 24, 30}},
+    {"D8", [] { return dihedral(4); }, 10, 6, 8, 2, 2, true, {2, 2, 2}, {1, 1, 2, 2, 2}},
+    {"Q8", [] { return quaternion(); }, 6, 6, 6, 2, 2, true, {2, 2, 2}, {1, 1, 2, 2, 2}},
+    {"SL(2,3)", [] { return specialLinear23(); }, 15, 4, 7, 2, 8, true, {2, 2, 2, 3}, {1, 1, 4, 4, 4, 4, 6}},
+};
+
+TEST_F(KnownGroups, SubgroupsClassesSeriesCentreAndCommutator) {
+    for (const Known& k : kKnown) {
+        SCOPED_TRACE(k.label);
+        const GroupFacts f = ComputeGroupFacts(k.make());
+        EXPECT_EQ(f.subgroups, k.subgroups);
+        EXPECT_EQ(f.normal, k.normal);
+        EXPECT_EQ(f.subgroupClasses, k.subgroupClasses);
+        EXPECT_EQ(f.center, k.centre);
+        EXPECT_EQ(f.commutator, k.commutator);
+        EXPECT_EQ(f.solvable, k.solvable);
+        EXPECT_EQ(f.compositionFactors, k.compositionFactors);
+        EXPECT_EQ(f.classSizes, k.classSizes);
+        EXPECT_EQ(f.classes, static_cast<int>(k.classSizes.size()));
+    }
 }
 
-TEST_F(KnownGroups, SymmetricGroupOfDegreeFour) {
-    GroupFacts f = ComputeGroupFacts(Make("S4"));
-    EXPECT_EQ(f.subgroups, 30);
-    EXPECT_EQ(f.subgroupClasses, 11);
-    EXPECT_EQ(f.normal, 4);
-    EXPECT_EQ(f.classSizes, (std::vector<int>{1, 3, 6, 6, 8}));
-    EXPECT_EQ(f.subgroupOrders, (Pairs{{1, 1}, {2, 9}, {3, 4}, {4, 7}, {6, 4}, {8, 3}, {12, 1}, {24, 1}}));
-    EXPECT_EQ(f.compositionFactors, (std::vector<int>{2, 2, 2, 3}));
-    EXPECT_TRUE(f.solvable);
-    EXPECT_EQ(f.commutator, 12);
-}
-
-TEST_F(KnownGroups, AlternatingGroupOfDegreeFourHasNoSubgroupOfOrderSix) {
-    GroupFacts f = ComputeGroupFacts(Make("A4"));
-    EXPECT_EQ(f.subgroups, 10);
-    for (auto [order, count] : f.subgroupOrders) EXPECT_NE(order, 6);
-    EXPECT_EQ(f.classSizes, (std::vector<int>{1, 3, 4, 4}));
-    EXPECT_EQ(f.commutator, 4);
-}
-
-TEST_F(KnownGroups, AlternatingGroupOfDegreeFiveIsSimple) {
-    GroupFacts f = ComputeGroupFacts(Make("A5"));
-    EXPECT_EQ(f.subgroups, 59);
-    EXPECT_EQ(f.normal, 2);
-    EXPECT_FALSE(f.solvable);
-    EXPECT_EQ(f.compositionFactors, (std::vector<int>{60}));
-    EXPECT_EQ(f.classSizes, (std::vector<int>{1, 12, 12, 15, 20}));
-    EXPECT_EQ(f.commutator, 60);
-    EXPECT_EQ(f.center, 1);
-}
-
-TEST_F(KnownGroups, SymmetricGroupOfDegreeFive) {
-    GroupFacts f = ComputeGroupFacts(Make("S5"));
-    EXPECT_EQ(f.subgroups, 156);
-    EXPECT_EQ(f.subgroupClasses, 19);
-    EXPECT_EQ(f.normal, 3);
-    EXPECT_EQ(f.classes, 7);
-    EXPECT_FALSE(f.solvable);
-    EXPECT_EQ(f.compositionFactors, (std::vector<int>{2, 60}));
-}
-
-TEST_F(KnownGroups, DihedralAndQuaternionGroupsOfOrderEight) {
-    GroupFacts d8 = ComputeGroupFacts(Dihedral(4));
-    EXPECT_EQ(d8.subgroups, 10);
-    EXPECT_EQ(d8.normal, 6);
-    EXPECT_TRUE(d8.dihedral);
-    EXPECT_EQ(d8.center, 2);
-    GroupFacts q8 = ComputeGroupFacts(Dicyclic(2));
-    EXPECT_EQ(q8.subgroups, 6);
-    EXPECT_EQ(q8.normal, 6);
+TEST_F(KnownGroups, OrdersOfSubgroupsAndElementsAndTheFamilyFlags) {
+    const GroupFacts s3 = ComputeGroupFacts(spec("S3"));
+    EXPECT_EQ(s3.subgroupClassSizes, (std::vector<int>{1, 1, 1, 3}));
+    EXPECT_TRUE(s3.dihedral);
+    EXPECT_EQ(ComputeGroupFacts(spec("S4")).subgroupOrders,
+              (Pairs{{1, 1}, {2, 9}, {3, 4}, {4, 7}, {6, 4}, {8, 3}, {12, 1}, {24, 1}}));
+    for (auto [order, count] : ComputeGroupFacts(spec("A4")).subgroupOrders) EXPECT_NE(order, 6);
+    EXPECT_TRUE(ComputeGroupFacts(dihedral(4)).dihedral);
+    const GroupFacts q8 = ComputeGroupFacts(quaternion());
     EXPECT_FALSE(q8.dihedral);
     EXPECT_FALSE(q8.abelian);
     EXPECT_EQ(q8.elementOrders, (Pairs{{1, 1}, {2, 1}, {4, 6}}));
-    EXPECT_EQ(q8.classSizes, (std::vector<int>{1, 1, 2, 2, 2}));
+    EXPECT_EQ(ComputeGroupFacts(specialLinear23()).order, 24);
 }
 
 TEST_F(KnownGroups, CyclicGroupsHaveOneSubgroupPerDivisor) {
     for (int n : {1, 2, 7, 12, 30, 64, 120}) {
-        GroupFacts f = ComputeGroupFacts(Make("Z" + std::to_string(n)));
+        GroupFacts f = ComputeGroupFacts(spec("Z" + std::to_string(n)));
         Pairs expected;
         for (int d = 1; d <= n; ++d)
             if (n % d == 0) expected.push_back({d, 1});
@@ -105,24 +86,15 @@ TEST_F(KnownGroups, CyclicGroupsHaveOneSubgroupPerDivisor) {
 }
 
 TEST_F(KnownGroups, KleinFourGroupAndElementaryAbelianGroups) {
-    GroupFacts v = ComputeGroupFacts(Make("Z2xZ2"));
+    GroupFacts v = ComputeGroupFacts(spec("Z2xZ2"));
     EXPECT_TRUE(v.kleinFour);
     EXPECT_FALSE(v.dihedral);
     EXPECT_EQ(v.subgroups, 5);
     // Subspaces of F2^6: 1 + 63 + 651 + 1395 + 651 + 63 + 1.
-    GroupFacts e = ComputeGroupFacts(Make("Z2xZ2xZ2xZ2xZ2xZ2"));
+    GroupFacts e = ComputeGroupFacts(spec("Z2xZ2xZ2xZ2xZ2xZ2"));
     EXPECT_EQ(e.subgroups, 2825);
     EXPECT_EQ(e.subgroupClasses, 2825);
-    EXPECT_FALSE(ComputeGroupFacts(Make("Z4")).kleinFour);
-}
-
-TEST_F(KnownGroups, SpecialLinearGroup) {
-    GroupFacts f = ComputeGroupFacts(SpecialLinear23());
-    EXPECT_EQ(f.order, 24);
-    EXPECT_EQ(f.subgroups, 15);
-    EXPECT_EQ(f.center, 2);
-    EXPECT_EQ(f.classSizes, (std::vector<int>{1, 1, 4, 4, 4, 4, 6}));
-    EXPECT_TRUE(f.solvable);
+    EXPECT_FALSE(ComputeGroupFacts(spec("Z4")).kleinFour);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 #include "core/analysis/panel_text.h"
 #include "core/analysis/subgroups.h"
 #include "support/test_progress.h"
-#include "test_groups.h"
+#include "support/groups.h"
 
 namespace quorix::testing {
 namespace {
@@ -22,7 +22,7 @@ bool Contains(const std::vector<std::string>& lines, const std::string& line) {
 TEST(SubgroupPanelText, TrivialGroupGetsBothNotes) {
     TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("Z1"), progress);
+    logic.FindAllSubgroups(spec("Z1"), progress);
     std::vector<std::string> ids = logic.NameAndRegister({});
     std::vector<SubgroupRow> rows = SubgroupRows(logic, ids, false);
     ASSERT_EQ(rows.size(), 1u);
@@ -38,7 +38,7 @@ TEST(SubgroupPanelText, TrivialGroupGetsBothNotes) {
 TEST(SubgroupPanelText, PartialListHasNoCalculators) {
     TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("S5"), progress, kSubgroupPanelLimit);
+    logic.FindAllSubgroups(spec("S5"), progress, kSubgroupPanelLimit);
     std::vector<std::string> lines = SubgroupPanelLines(logic, logic.NameAndRegister({}), true);
     EXPECT_EQ(lines[0], "Subgroups of S|@5| (partial list):");
     // Title, headings, 60 rows and the note on the commutator subgroup (the
@@ -50,7 +50,7 @@ TEST(SubgroupPanelText, PartialListHasNoCalculators) {
 
 TEST(ClassesPanelText, SymmetricGroupOfDegreeThreeInOriginalNames) {
     TestProgress progress;
-    GroupPtr g = Make("S3");
+    GroupPtr g = spec("S3");
     ConjugacyClasses c = ComputeConjugacyClasses(*g, true, progress);
     std::vector<std::string> lines = ClassesPanelLines(*g, c);
     EXPECT_EQ(lines[0], "Conjugacy Classes for S|@3|:");
@@ -68,18 +68,18 @@ TEST(ClassesPanelText, SymmetricGroupOfDegreeThreeInOriginalNames) {
 
 TEST(ClassesPanelText, ReductiveNamesHaveNoPermutationLines) {
     TestProgress progress;
-    GroupPtr g = Make("S4");
+    GroupPtr g = spec("S4");
     std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false, progress));
     EXPECT_EQ(lines[1], "|%b|Conjugacy Class Cl(1) contains:|/b|");
     EXPECT_EQ(lines[2], "   1 = 1 |.| 1 |.| 1, where 1 is the inverse of 1");
     EXPECT_FALSE(ShowsPermutations(*g, false));
-    EXPECT_TRUE(ShowsPermutations(*Dihedral(4), true));
+    EXPECT_TRUE(ShowsPermutations(*dihedral(4), true));
 }
 
 TEST(ClassesPanelText, HaltedComputationEndsWithTheHaltLine) {
     TestProgress progress;
     progress.stopAtYield = 3;
-    GroupPtr g = Make("S4");
+    GroupPtr g = spec("S4");
     std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false, progress));
     EXPECT_EQ(lines.back(), "Conjugacy class computation halted.");
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Class equation") != std::string::npos; }), 0);
@@ -87,7 +87,7 @@ TEST(ClassesPanelText, HaltedComputationEndsWithTheHaltLine) {
 
 TEST(SubgroupClassesPanelText, CountingEquationOfTheSymmetricGroupOfDegreeThree) {
     TestProgress progress;
-    GroupPtr g = Make("S3");
+    GroupPtr g = spec("S3");
     SubgroupLogic logic;
     logic.FindAllSubgroups(g, progress);
     std::vector<std::string> names;

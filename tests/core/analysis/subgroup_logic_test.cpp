@@ -7,7 +7,7 @@
 #include "core/analysis/subgroups.h"
 #include "support/test_progress.h"
 #include "reference_search.h"
-#include "test_groups.h"
+#include "support/groups.h"
 
 namespace quorix::testing {
 namespace {
@@ -21,7 +21,7 @@ std::vector<std::string> ElementLists(const SubgroupLogic& logic, bool original 
 TEST(SubgroupList, SymmetricGroupOfDegreeThreeInSortedOrder) {
     TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("S3"), progress);
+    logic.FindAllSubgroups(spec("S3"), progress);
     // The exchange sort moves {1, B}, met first by the search, behind the
     // other subgroups of order 2.
     EXPECT_EQ(ElementLists(logic), (std::vector<std::string>{"{1}", "{1, AB}", "{1, A|2|B}", "{1, B}", "{1, A, A|2|}",
@@ -34,21 +34,21 @@ TEST(SubgroupList, SymmetricGroupOfDegreeThreeInSortedOrder) {
 TEST(SubgroupList, SecondRequestForTheSameObjectIsFree) {
     TestProgress progress;
     SubgroupLogic logic;
-    GroupPtr g = Make("A4");
+    GroupPtr g = spec("A4");
     logic.FindAllSubgroups(g, progress);
     const long pumps = progress.yields;
     logic.FindAllSubgroups(g, progress);
     EXPECT_EQ(progress.yields, pumps);
     EXPECT_EQ(logic.SubgroupCount(), 10);
     // An equal group in another object is enumerated again.
-    logic.FindAllSubgroups(Make("A4"), progress);
+    logic.FindAllSubgroups(spec("A4"), progress);
     EXPECT_GT(progress.yields, pumps);
 }
 
 TEST(SubgroupList, PanelLimitGivesTheFirstSixtyOfTheSearchSorted) {
     TestProgress progress;
     SubgroupLogic logic;
-    GroupPtr g = Make("S5");
+    GroupPtr g = spec("S5");
     EXPECT_TRUE(logic.FindAllSubgroups(g, progress, kSubgroupPanelLimit).limitReached);
     ASSERT_EQ(logic.SubgroupCount(), 60);
     EXPECT_TRUE(logic.PartialList());
@@ -71,30 +71,22 @@ TEST(SubgroupList, PanelLimitGivesTheFirstSixtyOfTheSearchSorted) {
 TEST(SubgroupList, ReachingTheLimitWithTheLastSubgroupStillCutsTheList) {
     TestProgress progress;
     SubgroupLogic logic;
-    EXPECT_TRUE(logic.FindAllSubgroups(Make("A5"), progress, 59).limitReached);
+    EXPECT_TRUE(logic.FindAllSubgroups(spec("A5"), progress, 59).limitReached);
     EXPECT_EQ(logic.SubgroupCount(), 59);
     EXPECT_TRUE(logic.PartialList());
-    logic.FindAllSubgroups(Make("A5"), progress, 60);
+    logic.FindAllSubgroups(spec("A5"), progress, 60);
     EXPECT_FALSE(logic.PartialList());
-}
-
-TEST(SubgroupList, HaltReportsTheSubgroupsFoundForTheQuestion) {
-    TestProgress progress;
-    progress.stopAtYield = 3;
-    SubgroupLogic logic;
-    EXPECT_TRUE(logic.FindAllSubgroups(Make("S4"), progress).halted);
-    EXPECT_TRUE(logic.PartialList());
-    EXPECT_EQ(KeepSubgroupsQuestion(logic.SubgroupCount()),
-              "Do you wish to continue with the " + std::to_string(logic.SubgroupCount()) + " subgroups found so far?");
-    EXPECT_STREQ(kHaltingTitle, "Halting...");
 }
 
 TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
     TestProgress progress;
     progress.stopAtYield = 3;
     SubgroupLogic logic;
-    GroupPtr g = Make("S4");
+    GroupPtr g = spec("S4");
     ASSERT_TRUE(logic.FindAllSubgroups(g, progress).halted);
+    EXPECT_TRUE(logic.PartialList());
+    EXPECT_EQ(KeepSubgroupsQuestion(logic.SubgroupCount()),
+              "Do you wish to continue with the " + std::to_string(logic.SubgroupCount()) + " subgroups found so far?");
     logic.KeepPartialList();
     progress.clearStop();
     EXPECT_TRUE(logic.PartialList());
@@ -110,26 +102,14 @@ TEST(SubgroupList, HaltBeforeStartingLeavesAnEmptyList) {
     TestProgress progress;
     progress.requestStop();
     SubgroupLogic logic;
-    EXPECT_TRUE(logic.FindAllSubgroups(Make("S3"), progress).halted);
+    EXPECT_TRUE(logic.FindAllSubgroups(spec("S3"), progress).halted);
     EXPECT_EQ(logic.SubgroupCount(), 0);
-}
-
-TEST(SubgroupList, TrivialGroupIsItsOwnCentreAndCommutatorSubgroup) {
-    TestProgress progress;
-    SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("Z1"), progress);
-    ASSERT_EQ(logic.SubgroupCount(), 1);
-    const Group& h = *logic.Subgroup(1);
-    EXPECT_TRUE(logic.IsNormal(1));
-    EXPECT_TRUE(logic.IsCenter(h));
-    EXPECT_TRUE(logic.IsCommutatorSubgroup(h));
-    EXPECT_EQ(logic.NameAndRegister({}), (std::vector<std::string>{"Subgroup1-1(Z|@1|)"}));
 }
 
 TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {
     TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Dihedral(4), progress);
+    logic.FindAllSubgroups(dihedral(4), progress);
     int centres = 0, commutators = 0;
     for (int s = 1; s <= logic.SubgroupCount(); ++s) {
         const Group& h = *logic.Subgroup(s);
@@ -149,7 +129,7 @@ TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {
 TEST(SubgroupList, IdsRestartTheirSequenceAtEveryOrderAndAreRegistered) {
     TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("Z2xZ2"), progress);
+    logic.FindAllSubgroups(spec("Z2xZ2"), progress);
     std::vector<std::pair<std::string, std::string>> registered;
     GroupRegistrar registrar;
     registrar.registerGroup = [&](const GroupPtr& g, const std::string& id) { registered.emplace_back(g->GroupID(), id); };
@@ -167,7 +147,7 @@ TEST(SubgroupList, IdsRestartTheirSequenceAtEveryOrderAndAreRegistered) {
 // Centralizers and normalizers picked from the list are the true ones.
 TEST(SubgroupList, CentralizersAndNormalizersComeFromTheList) {
     TestProgress progress;
-    for (const GroupPtr& g : {Make("S4"), Dicyclic(3), Make("Z2xS3"), Make("Z6")}) {
+    for (const GroupPtr& g : {spec("S4"), dicyclic(3), spec("Z2xS3"), spec("Z6")}) {
         SubgroupLogic logic;
         logic.FindAllSubgroups(g, progress);
         const int n = g->order();
@@ -199,7 +179,7 @@ TEST(SubgroupList, CentralizersAndNormalizersComeFromTheList) {
 TEST(SubgroupList, CentralizerOrNormalizerMissingFromAPartialList) {
     TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(Make("S4"), progress, 1);   // the search meets the whole group first
+    logic.FindAllSubgroups(spec("S4"), progress, 1);   // the search meets the whole group first
     ASSERT_EQ(logic.SubgroupCount(), 1);
     EXPECT_EQ(logic.CentralizerIndex(1), 1);
     EXPECT_EQ(logic.CentralizerIndex(2), 0);
@@ -208,26 +188,25 @@ TEST(SubgroupList, CentralizerOrNormalizerMissingFromAPartialList) {
 }
 
 TEST(SubgroupList, NormalityOfAGroupMadeElsewhere) {
-    TestProgress progress;
-    GroupPtr g = Make("S3");
-    GroupPtr z3 = Make("Z3");   // residues are not permutations of S3
+    GroupPtr g = spec("S3");
+    GroupPtr z3 = spec("Z3");   // residues are not permutations of S3
     EXPECT_FALSE(IsNormalSubgroup(*g, *z3));
     EXPECT_TRUE(IsNormalSubgroup(*g, *g));
 }
 
 TEST(MaximalNormalSubgroup, TrivialGroupHasNone) {
     TestProgress progress;
-    EXPECT_EQ(FindMaximalNormalSubgroup(Make("Z1"), progress), nullptr);
+    EXPECT_EQ(FindMaximalNormalSubgroup(spec("Z1"), progress), nullptr);
 }
 
 TEST(MaximalNormalSubgroup, IsBuiltAsASubgroup) {
     TestProgress progress;
-    GroupPtr s4 = Make("S4");
+    GroupPtr s4 = spec("S4");
     GroupPtr n = FindMaximalNormalSubgroup(s4, progress);
     ASSERT_NE(n, nullptr);
     EXPECT_EQ(n->order(), 12);
     EXPECT_EQ(n->MethodOfGeneration(), kMethodSubgroup);
-    EXPECT_EQ(FindMaximalNormalSubgroup(Make("A5"), progress)->order(), 1);
+    EXPECT_EQ(FindMaximalNormalSubgroup(spec("A5"), progress)->order(), 1);
 }
 
 }  // namespace

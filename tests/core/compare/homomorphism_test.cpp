@@ -62,21 +62,14 @@ TEST(HomomorphismSearch, MatchesLiteralSearchOnAllSmallPairs) {
     EXPECT_GT(mappings, 2000);
 }
 
-TEST(HomomorphismSearch, KnownCountsAndFirstMappings) {
-    // Every group maps onto the trivial group, exactly once.
-    auto toTrivial = AllFast(T(testing::dihedral(6)), T(spec("Z1")));
-    ASSERT_EQ(toTrivial.size(), 1u);
-    EXPECT_EQ(MappingText(toTrivial[0]), "1 1 1 1 1 1 1 1 1 1 1 1");
-    // 4 does not divide 6.
-    EXPECT_TRUE(AllFast(T(spec("Z6")), T(spec("Z4"))).empty());
+// Counts known from the groups' structure. The map onto the trivial group and
+// Z6 onto Z4 are checked through the comparison, |Aut(Q8)| and |Aut(D8)|
+// through the automorphism lists, which run this search.
+TEST(HomomorphismSearch, KnownCounts) {
     // S4 onto S3: one kernel (the Klein group), times |Aut(S3)| = 6.
     EXPECT_EQ(AllFast(T(spec("S4")), T(spec("S3"))).size(), 6u);
-    EXPECT_EQ(AllFast(T(testing::quaternion()), T(testing::quaternion())).size(), 24u);
     EXPECT_EQ(AllFast(T(spec("A4")), T(spec("A4"))).size(), 24u);
     EXPECT_EQ(AllFast(T(spec("Z2xZ2xZ2")), T(spec("Z2xZ2xZ2"))).size(), 168u);
-    auto autD4 = AllFast(T(testing::dihedral(4)), T(testing::dihedral(4)));
-    ASSERT_EQ(autD4.size(), 8u);
-    EXPECT_EQ(MappingText(autD4[0]), "1 2 3 4 5 6 7 8");
     EXPECT_TRUE(AllFast(T(testing::quaternion()), T(testing::dihedral(4))).empty());
     EXPECT_TRUE(AllFast(T(spec("Z4")), T(spec("Z2xZ2"))).empty());
 }

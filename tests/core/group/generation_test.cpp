@@ -42,15 +42,12 @@ TEST(Generation, FamiliesProduceElementsInTheirOrder) {
     EXPECT_EQ(std::vector<std::string>(a4names.begin(), a4names.begin() + 4),
               (std::vector<std::string>{"1234", "1342", "1423", "2143"}));
 
-    for (int d : {1}) {
-        auto s = Group::Create(), a = Group::Create();
-        s->GenerateSymmetric(d);
-        a->GenerateAlternating(d);
-        EXPECT_EQ(sourceNames(*s), std::vector<std::string>{"1"});
-        EXPECT_EQ(sourceNames(*a), std::vector<std::string>{"1"});
-        EXPECT_TRUE(s->Cyclic());
-        EXPECT_EQ(s->Element(1), "1");
-    }
+    auto s1 = Group::Create(), a1 = Group::Create();
+    s1->GenerateSymmetric(1);
+    a1->GenerateAlternating(1);
+    EXPECT_EQ(sourceNames(*s1), std::vector<std::string>{"1"});
+    EXPECT_EQ(sourceNames(*a1), std::vector<std::string>{"1"});
+    EXPECT_TRUE(s1->Cyclic());
 
     auto u8 = Group::Create();
     u8->GenerateMultiplicative(8);
@@ -117,33 +114,20 @@ TEST(Generation, CayleyTableTakesRowOneUpToTheFirstGap) {
     EXPECT_EQ(g->MethodOfGeneration(), kMethodCayleyTable);
     EXPECT_EQ(g->SourceProduct(2, 5), "v");
     EXPECT_TRUE(g->Cyclic());
-
-    // 20 filled cells in row 1 give order 20 whatever follows.
-    auto z20 = Group::Create();
-    z20->GenerateAdditive(20);
-    auto copy = quorix::testing::tableCopy(*z20, [] {
-        std::vector<int> v;
-        for (int i = 1; i <= 20; ++i) v.push_back(i);
-        return v;
-    }());
-    EXPECT_EQ(copy->Order(), 20);
+    // Tables of order 20 are read by the isomorphism tests.
 }
 
 TEST(Generation, MembersAnswerInBothIndexSpaces) {
     auto s3 = Group::Create();
     s3->GenerateSymmetric(3);
     // Position 2 ("A") is the first element of greatest order: 231.
+    // The lookups' agreement with the tables is checked on every group with
+    // the invariants; here the names and the order of composition.
     EXPECT_EQ(s3->MappedSourceElement(2), "231");
     EXPECT_EQ(s3->Element(2), "A");
-    EXPECT_EQ(s3->MappedElement(4), "A");
-    EXPECT_EQ(s3->SourceElementOrder(4), 3);
     EXPECT_EQ(s3->SourceProduct(2, 3), "231");  // 132 then 213
-    EXPECT_EQ(s3->SourceElementInverse(4), "312");
-    EXPECT_EQ(s3->SourceElementInverseIndex(4), 5);
-    EXPECT_EQ(s3->ElementIndex("A|2|"), 3);
     EXPECT_EQ(s3->ElementIndex("Q"), -1);
     EXPECT_EQ(s3->SourceElementIndex("999"), -1);
-    EXPECT_EQ(s3->ElementInverseIndex(2), 3);
     EXPECT_EQ(s3->Product(2, 3), "1");
     EXPECT_EQ(s3->Suborder(1), 6);
     EXPECT_EQ(s3->NumberOfComponents(), 1);

@@ -25,14 +25,9 @@ TEST(MathFunctions, NumberTheory) {
     EXPECT_EQ(ProperDivisors(12), (std::vector<int>{6, 4, 3, 2}));
     EXPECT_TRUE(ProperDivisors(7).empty());
     EXPECT_TRUE(ProperDivisors(1).empty());
-    auto f = PrimeFactorization(360);
-    ASSERT_EQ(f.size(), 3u);
-    EXPECT_EQ(f[0].prime, 2);
-    EXPECT_EQ(f[0].exponent, 3);
-    EXPECT_EQ(f[1].prime, 3);
-    EXPECT_EQ(f[1].exponent, 2);
-    EXPECT_EQ(f[2].prime, 5);
-    EXPECT_EQ(f[2].exponent, 1);
+    std::vector<std::pair<int, int>> factors;
+    for (const auto& f : PrimeFactorization(360)) factors.emplace_back(f.prime, f.exponent);
+    EXPECT_EQ(factors, (std::vector<std::pair<int, int>>{{2, 3}, {3, 2}, {5, 1}}));
     EXPECT_TRUE(PrimeFactorization(1).empty());
     EXPECT_TRUE(RelativelyPrime(0, 1));
     EXPECT_FALSE(RelativelyPrime(0, 2));
@@ -59,9 +54,8 @@ TEST(MathFunctions, Permutations) {
     EXPECT_FALSE(IsPermutationString("113"));
     EXPECT_FALSE(IsPermutationString("14"));
     EXPECT_FALSE(IsPermutationString(""));
+    EXPECT_THROW(ComputeNextPermutation("21"), InvalidArgument);   // the last one has no successor
 }
-
-TEST(MathFunctions, LastPermutationHasNoSuccessor) { EXPECT_THROW(ComputeNextPermutation("21"), InvalidArgument); }
 
 TEST(MathFunctions, SuccessorsEnumerateAllPermutationsInOrder) {
     std::string p = "1234";

@@ -9,7 +9,6 @@
 
 #include "core/group/group.h"
 #include "core/group/group_spec.h"
-#include "core/group/math_functions.h"
 #include "support/groups.h"
 
 using namespace quorix;
@@ -40,6 +39,14 @@ void checkInvariants(const std::string& label, const Group& g) {
         }
         EXPECT_EQ(g.elementOrder(k), p);
         EXPECT_EQ(n % p, 0);
+        // The checked lookups agree with the tables, in both index spaces.
+        const int i = g.sourceOf(k);
+        EXPECT_EQ(g.SourceElementOrder(i), p);
+        EXPECT_EQ(g.MappedSourceElement(k), g.SourceElement(i));
+        EXPECT_EQ(g.MappedElement(i), g.Element(k));
+        EXPECT_EQ(g.ElementInverseIndex(k), g.inv(k));
+        EXPECT_EQ(g.srcMul(i, g.SourceElementInverseIndex(i)), 1);
+        EXPECT_EQ(g.SourceElementInverse(i), g.SourceElement(g.srcInv(i)));
         // Position and source spaces agree.
         for (int j = 1; j <= n; j += (n > 30 ? 7 : 1)) {
             EXPECT_EQ(g.Product(k, j), g.MappedElement(g.srcMul(g.sourceOf(k), g.sourceOf(j))));
@@ -59,9 +66,7 @@ void checkInvariants(const std::string& label, const Group& g) {
 const std::vector<NamedGroup>& allGroups() {
     static const std::vector<NamedGroup> groups = [] {
         auto g = zoo(120);
-        for (int n = 61; n <= 200; ++n)
-            if (MathFunctions::EulerPhi(n) <= 120) g.push_back({"U" + std::to_string(n), spec("U" + std::to_string(n))});
-        for (const char* s : {"Z2xZ3xZ4", "Z2xZ2xZ2xZ3", "A5xZ2", "S4xZ5", "perm:23451,21345"}) g.push_back({s, spec(s)});
+        for (const char* s : {"Z2xZ3xZ4", "Z2xZ2xZ2xZ3", "A5xZ2", "perm:23451,21345"}) g.push_back({s, spec(s)});
         return g;
     }();
     return groups;
@@ -83,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(Zoo, EveryGroup, ::testing::Range<std::size_t>(0, allGr
                              std::string name = allGroups()[info.param].label;
                              for (char& c : name)
                                  if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
-                             return name + "_" + std::to_string(info.param);
+                             return name;
                          });
 
 TEST(GroupInvariants, ZooCoversEveryFamily) {

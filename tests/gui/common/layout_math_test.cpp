@@ -43,18 +43,3 @@ TEST(LayoutMath, DragStopsAtPanelEdges) {
     EXPECT_EQ(free.dx, 500);
     EXPECT_EQ(free.dy, 200);
 }
-
-TEST(LayoutMath, MessageNoticeIsAtLeast2600WideAndCentred) {
-    NoticeLayout narrow = LayoutMessageNotice(1200, 19200, 14400, 1215);
-    EXPECT_EQ(narrow.width, 2600);
-    EXPECT_EQ(narrow.height, 2100);
-    EXPECT_EQ(narrow.textX, 1300 - 600);
-    EXPECT_EQ(narrow.left, 9600 - 1300);
-    EXPECT_EQ(narrow.top, 7200 - 1050);
-    EXPECT_EQ(narrow.okTop, 700);
-    EXPECT_EQ(narrow.checkTop, 1300);
-    NoticeLayout wide = LayoutMessageNotice(5000, 19200, 14400, 1215);
-    EXPECT_EQ(wide.width, 6000);
-    EXPECT_EQ(wide.textX, 500);
-    EXPECT_EQ(wide.okLeft, 3000 - 607);
-}

@@ -162,13 +162,6 @@ TEST_F(PanelTest, SaveScreenPutsImageWithoutButtonsOnClipboard) {
               "For best results, use F2 to obtain screen images.");
 }
 
-TEST_F(PanelTest, AboutBoxNamesTheProgram) {
-    Panel(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test")).showAbout();
-    ASSERT_EQ(host.messages.size(), 1u);
-    EXPECT_EQ(QString::fromStdString(host.messages[0]).split('\n').size(), 3);
-    EXPECT_EQ(host.messages[0].rfind("QUORIX\n", 0), 0u);
-}
-
 TEST_F(PanelTest, MessageNoticeOffersDoNotShowAgain) {
     QString seenCaption;
     long seenWidth = 0;

@@ -15,7 +15,6 @@ namespace {
 class Renderer : public ::testing::Test {
 protected:
     void SetUp() override {
-        quorix::testing::guiApp();
         box.printState() = PrintState{};
         box.printState().x = 100;
         box.printState().y = 1000;
@@ -28,8 +27,7 @@ protected:
         box.setFontItalic(false);
         return w;
     }
-    QApplication& app = quorix::testing::guiApp();
-    PictureBox box;
+    PictureBox box;   // the test binary's main made the application first
 };
 
 }  // namespace
