@@ -194,6 +194,7 @@ void Group::Guarded(F&& build) {
         mappedNames_.clear();
         sourceOf_.clear();
         positionOf_.clear();
+        stride_ = kStride;
         srcTable_.clear();
         posTable_.clear();
         srcInverse_.clear();
@@ -654,6 +655,17 @@ void Group::BuildPositionTables() {
         for (int k2 = 1; k2 <= n; ++k2)
             posTable_[cell(k1, k2)] = static_cast<std::uint8_t>(positionOf_[static_cast<std::size_t>(srcTable_[cell(i1, sourceOf_[static_cast<std::size_t>(k2)])])]);
     }
+    // Kept at the group's own size: a register of many small groups stays small.
+    const int stride = n + 1;
+    auto compact = [&](std::vector<std::uint8_t>& table) {
+        std::vector<std::uint8_t> small(static_cast<std::size_t>(stride * stride), 0);
+        for (int a = 1; a <= n; ++a)
+            for (int b = 1; b <= n; ++b) small[static_cast<std::size_t>(a * stride + b)] = table[cell(a, b)];
+        table = std::move(small);
+    };
+    compact(srcTable_);
+    compact(posTable_);
+    stride_ = stride;
 }
 
 void Group::BuildNameMaps() const {

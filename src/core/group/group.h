@@ -139,12 +139,12 @@ public:
     // ---- unchecked fast accessors (valid indices of a generated group) ----
     int order() const { return order_; }
     // Reductive positions.
-    int mul(int k1, int k2) const { return posTable_[static_cast<std::size_t>(k1 * kStride + k2)]; }
+    int mul(int k1, int k2) const { return posTable_[static_cast<std::size_t>(k1 * stride_ + k2)]; }
     int inv(int k) const { return posInverse_[static_cast<std::size_t>(k)]; }
     int elementOrder(int k) const { return posOrder_[static_cast<std::size_t>(k)]; }
     const std::string& name(int k) const { return mappedNames_[static_cast<std::size_t>(sourceOf_[static_cast<std::size_t>(k)])]; }
     // Source indices.
-    int srcMul(int i1, int i2) const { return srcTable_[static_cast<std::size_t>(i1 * kStride + i2)]; }
+    int srcMul(int i1, int i2) const { return srcTable_[static_cast<std::size_t>(i1 * stride_ + i2)]; }
     int srcInv(int i) const { return srcInverse_[static_cast<std::size_t>(i)]; }
     int srcOrder(int i) const { return srcOrder_[static_cast<std::size_t>(i)]; }
     const std::string& sourceName(int i) const { return sourceNames_[static_cast<std::size_t>(i)]; }
@@ -164,6 +164,8 @@ public:
         return !token.owner_before(identity_) && !identity_.owner_before(token);
     }
 
+    // Row length of the product tables while a group is being built; a
+    // generated group keeps them at its own order + 1.
     static constexpr int kStride = kMaxGroupOrder + 1;
 
 private:
@@ -199,8 +201,9 @@ private:
     std::vector<std::string> mappedNames_;   // [source index]
     std::vector<int> sourceOf_;              // [position] -> source index
     std::vector<int> positionOf_;            // [source index] -> position
-    std::vector<std::uint8_t> srcTable_;     // [i1 * kStride + i2] -> source index
-    std::vector<std::uint8_t> posTable_;     // [k1 * kStride + k2] -> position
+    int stride_ = kStride;                   // row length of the two tables
+    std::vector<std::uint8_t> srcTable_;     // [i1 * stride_ + i2] -> source index
+    std::vector<std::uint8_t> posTable_;     // [k1 * stride_ + k2] -> position
     std::vector<int> srcInverse_, posInverse_, srcOrder_, posOrder_;
     mutable bool nameMapsReady_ = false;
     mutable std::unordered_map<std::string, int> sourceIndexByName_;
