@@ -7,6 +7,7 @@
 
 #include "core/group/group_spec.h"
 #include "core/text/markup.h"
+#include "core/text/text.h"
 #include "report/plain_text.h"
 #include "report/verb.h"
 
@@ -67,13 +68,7 @@ void addRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
     cmd->add_option("--register", dir, "Directory of the group register file");
 }
 
-std::optional<int> ParseDecimal(std::string_view text) {
-    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, 10);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
+std::optional<int> ParseDecimal(std::string_view text) { return text::ParseDigits(text); }
 
 CLI::Option* addDecimalOption(CLI::App* cmd, const std::string& name, int& value, const std::string& description) {
     auto* option = cmd->add_option_function<std::string>(

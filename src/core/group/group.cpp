@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/group/math_functions.h"
+#include "core/text/text.h"
 #include <cassert>
 
 namespace quorix {
@@ -15,12 +16,6 @@ constexpr int S = Group::kStride;
 std::size_t cell(int a, int b) { return static_cast<std::size_t>(a * S + b); }
 
 [[noreturn]] void refuse(const std::string& what) { throw InvalidArgument(what); }
-
-bool parseInt(std::string_view s, int& out) {
-    if (s.empty()) return false;
-    auto [p, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-    return ec == std::errc() && p == s.data() + s.size();
-}
 
 // A permutation of up to 15 points packed 4 bits a point, for hashing.
 std::uint64_t packPermutation(const std::string& s) {
@@ -601,10 +596,10 @@ void Group::AssignFactorNames() {
         std::size_t start = 0;
         while (true) {
             std::size_t comma = s.find(',', start);
-            int v = 0;
-            if (!parseInt(std::string_view(s).substr(start, comma == std::string::npos ? std::string::npos : comma - start), v) || v > 999)
-                return;  // not residues: keep the general names
-            comp.push_back(v);
+            const std::optional<int> v = text::ParseInteger(
+                std::string_view(s).substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+            if (!v || *v > 999) return;  // not residues: keep the general names
+            comp.push_back(*v);
             if (comma == std::string::npos) break;
             start = comma + 1;
         }
@@ -620,8 +615,7 @@ void Group::AssignFactorNames() {
     MathFunctions::SortStrings(keys);
     for (int k = 1; k <= n; ++k) {
         const std::string& key = keys[static_cast<std::size_t>(k - 1)];
-        int i = 0;
-        parseInt(std::string_view(key).substr(key.size() - 3), i);
+        const int i = text::ParseInteger(std::string_view(key).substr(key.size() - 3)).value_or(0);
         std::string nm;
         const auto& comp = components[static_cast<std::size_t>(i)];
         for (std::size_t f = 0; f < comp.size(); ++f) {

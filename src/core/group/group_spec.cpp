@@ -7,17 +7,16 @@
 
 #include "core/group/math_functions.h"
 #include "core/group/permutation_closure.h"
+#include "core/text/text.h"
 
 namespace quorix {
 
 namespace {
 
 int parseNumber(std::string_view digits, std::string_view spec) {
-    int v = 0;
-    auto [p, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), v);
-    if (digits.empty() || ec != std::errc() || p != digits.data() + digits.size())
-        throw InvalidArgument("'" + std::string(spec) + "' needs a number after its letter");
-    return v;
+    const std::optional<int> v = text::ParseInteger(digits);
+    if (!v) throw InvalidArgument("'" + std::string(spec) + "' needs a number after its letter");
+    return *v;
 }
 
 GroupPtr makePermutationGroup(std::string_view list, std::string_view spec) {

@@ -8,6 +8,7 @@
 #include "core/group/group_spec.h"
 #include "core/group/math_functions.h"
 #include "core/storage/text_file.h"
+#include "core/text/text.h"
 
 namespace quorix::storage {
 
@@ -16,18 +17,16 @@ namespace {
 // A damaged record; caught by ReadGroup.
 struct BadRecord {};
 
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
-    return s;
-}
+using text::ReplaceAll;
+using text::TrimBlanks;
 
+// A number of the file: blanks around it and a "+" before it allowed.
 bool ParseInt(std::string_view s, int& value) {
     s = TrimBlanks(s);
-    if (s.empty()) return false;
-    if (s.front() == '+') s.remove_prefix(1);
-    const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
-    return ec == std::errc() && end == s.data() + s.size();
+    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
+    const std::optional<int> v = text::ParseInteger(s);
+    if (v) value = *v;
+    return v.has_value();
 }
 
 int ReadInt(std::string_view s) {
@@ -48,15 +47,6 @@ std::vector<std::string> SplitAtSpaces(std::string_view line) {
         pieces.emplace_back(line.substr(start, space - start));
         start = space + 1;
     }
-}
-
-std::string ReplaceAll(std::string s, std::string_view from, std::string_view to) {
-    std::size_t at = 0;
-    while ((at = s.find(from, at)) != std::string::npos) {
-        s.replace(at, from.size(), to);
-        at += to.size();
-    }
-    return s;
 }
 
 std::string FiveDigits(std::size_t n) {

@@ -4,6 +4,7 @@
 
 #include "core/group/errors.h"
 #include "core/storage/text_file.h"
+#include "core/text/text.h"
 
 namespace quorix::storage {
 
@@ -14,11 +15,7 @@ constexpr std::array<int, kPreferenceCount> kLengths = {6, 11, 7, 7, 7, 7, 7, 7,
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsFlag(char c) { return c == '0' || c == '1'; }
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
-    return s;
-}
+std::string_view Trim(std::string_view s) { return text::TrimSpace(s); }
 
 void RequireIndex(int index) {
     if (index < 0 || index >= kPreferenceCount)

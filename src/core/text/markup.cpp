@@ -1,22 +1,8 @@
 #include "core/text/markup.h"
 
-namespace quorix::markup {
+#include "core/text/text.h"
 
-std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
-    if (from.empty()) return std::string(s);
-    std::string out;
-    out.reserve(s.size());
-    std::size_t pos = 0;
-    while (true) {
-        std::size_t hit = s.find(from, pos);
-        if (hit == std::string_view::npos) break;
-        out.append(s.substr(pos, hit - pos));
-        out.append(to);
-        pos = hit + from.size();
-    }
-    out.append(s.substr(pos));
-    return out;
-}
+namespace quorix::markup {
 
 std::vector<std::string> SplitSegments(std::string_view text) {
     std::vector<std::string> out;

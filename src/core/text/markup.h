@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/text/text.h"
+
 namespace quorix::markup {
 
 enum class TokenKind {
@@ -60,7 +62,6 @@ std::string StripMarkup(std::string_view text);
 // "A^2B" and "Z|@8|^*|" reads "Z_8^*".
 std::string PlainText(std::string_view text);
 
-// Replaces every occurrence of `from` in `s` by `to`.
-std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to);
+using text::ReplaceAll;
 
 }  // namespace quorix::markup
