@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 
 #include "core/group/errors.h"
@@ -52,6 +53,8 @@ AutomorphismGroupsPanel::AutomorphismGroupsPanel(AppContext& context, QWidget* p
         c->setText(QStringLiteral("Create View"));
         c->setChecked(preferences().CreateViews());
     }
+    for (QPushButton* b : {cmdGenerateAuto_, cmdGenerateInner_})
+        b->resize(std::max(b->width(), b->sizeHint().width()), b->height());
     cmdExit_ = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 0, 0, 1200);
     connect(cmdExit_, &QPushButton::clicked, this, [this] { close(); });
     printHeader();
@@ -96,6 +99,7 @@ QPushButton* AutomorphismGroupsPanel::showButton(int index) {
         const int i = static_cast<int>(buttons_.size());
         QPushButton* b = addButton(QStringLiteral("cmdShowAutomorphism_%1").arg(i),
                                    QStringLiteral("Show Automorphism"), 0, 0, 1800, 330);
+        b->resize(std::max(b->width(), b->sizeHint().width()), b->height());
         connect(b, &QPushButton::clicked, this, [this, b] { showAutomorphism(b->property("tag").toString()); });
         buttons_.push_back(b);
     }
@@ -114,7 +118,7 @@ void AutomorphismGroupsPanel::printAutomorphism(const std::string& code) {
     moveTw(b, box.leftTw() + left, box.topTw() + ps.y);
     b->show();
     shown_.push_back(b);
-    ps.x = left + 1800;
+    ps.x = left + static_cast<long>(pxToTwips(b->width()));
 }
 
 void AutomorphismGroupsPanel::printList() {
