@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "core/compare/solution_analysis.h"
 #include "gui/common/picture_box.h"
@@ -119,6 +120,7 @@ TEST_F(Compare, IsomorphicSubgroupsAreListedUpToTen) {
     add("Z4", "Z|@4|");
     add("Z2xZ2xZ2xZ2", "E16");
     add("Z2", "Z|@2|");
+    add("perm:23451,21345", "S5'");   // S5 with its elements in another order
     CompareGroupsPanel p(ctx);
     p.show();
     p.setSlot(1, 1);
@@ -148,6 +150,7 @@ TEST_F(Compare, HaltLeavesAUsablePanel) {
     add("S5", "S|@5|");
     add("Z2xA5", "Z|@2|xA|@5|");
     add("Z2", "Z|@2|");
+    add("perm:23451,21345", "S5'");   // S5 with its elements in another order
     CompareGroupsPanel p(ctx);
     p.show();
     p.setSlot(1, 1);
@@ -159,6 +162,16 @@ TEST_F(Compare, HaltLeavesAUsablePanel) {
     p.setSlot(2, 3);
     EXPECT_TRUE(p.result().homomorphism);
     EXPECT_FALSE(p.result().halted);
+    // Above order 20 the display follows the mapping the search found.
+    p.setSlot(2, 4);
+    ASSERT_TRUE(p.result().isomorphic);
+    p.isomorphismButton(0)->click();
+    MappingPanel* d = display("dlgShowIsomorphism");
+    ASSERT_NE(d, nullptr);
+    std::vector<int> expected{0};
+    expected.insert(expected.end(), p.result().isomorphism.begin(), p.result().isomorphism.end());
+    EXPECT_EQ(d->images(), expected);
+    d->close();
 }
 
 TEST_F(Compare, AutomorphismListsAndGeneratedGroups) {
@@ -167,6 +180,7 @@ TEST_F(Compare, AutomorphismListsAndGeneratedGroups) {
     ctx.groups.RegisterGroup(quorix::testing::quaternion(), "Q|@8|");
     add("S3", "S|@3|");
     add("Z16", "Z|@16|");
+    add("Z15", "Z|@15|");
     AutomorphismGroupsPanel p(ctx);
     p.show();
     EXPECT_FALSE(p.setGroup(5));
@@ -196,6 +210,14 @@ TEST_F(Compare, AutomorphismListsAndGeneratedGroups) {
     EXPECT_EQ(p.list().Count(), 24);
     EXPECT_EQ(p.list().innerCount, 4);
     quorix::testing::snapshot(p, QStringLiteral("dlgAutomorphismGroups-Q8"));
+
+    ASSERT_TRUE(p.setGroup(6));   // order 15: images from the letters A to F
+    p.showButtons().back()->click();
+    d = display("dlgShowAutomorphism");
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(d->images().size(), 16u);
+    EXPECT_EQ(*std::max_element(d->images().begin(), d->images().end()), 15);
+    d->close();
 
     ASSERT_TRUE(p.setGroup(4));
     EXPECT_TRUE(text(p).contains("No other automorphisms found."));
