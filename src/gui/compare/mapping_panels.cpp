@@ -268,16 +268,18 @@ void MappingPanel::build() {
     ps.x = 300;
     ps.y = tableTop;
     PrintedTable t1 = PrintCayleyTable(box, g1, format_, ".", original_[0], &calc_[0]);
-    long tablesBottom = t1.bottom;
+    long tablesBottom = t1.bottom, tablesRight = t1.right;
     if (kind_ != Kind::Automorphism) {
         ps.x = std::max(t1.right + 1100, 5200L);
         ps.y = tableTop;
         const PrintedTable t2 = PrintCayleyTable(box, g2, format_, "~", original_[1], &calc_[1]);
         tablesBottom = std::max(tablesBottom, t2.bottom);
+        tablesRight = std::max(tablesRight, t2.right);
     }
     moveTw(cmdOK_, box.leftTw() + 300, box.topTw() + tablesBottom + 300);
-    const long needH = tablesBottom + 900;
-    if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
+    const long needH = std::max(clientHeightTw(), tablesBottom + 900);
+    const long needW = std::max(clientWidthTw(), tablesRight + 400);
+    if (needH != clientHeightTw() || needW != clientWidthTw()) setClientSizeTw(needW, needH);
 }
 
 }  // namespace quorix::gui
