@@ -2,6 +2,7 @@
 
 #include "gui/analysis/analysis_panels.h"
 #include "gui/common/panel_registry.h"
+#include "gui/compare/compare_panels.h"
 #include "gui/display/show_group_panel.h"
 #include "gui/generators/generator_panel.h"
 #include "gui/storage/group_list_panel.h"
@@ -13,6 +14,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterGeneratorPanels(registry);
     RegisterDisplayPanels(registry);
     RegisterAnalysisPanels(registry);
+    RegisterComparePanels(registry);
 }
 
 }  // namespace quorix::gui

@@ -4,7 +4,16 @@
 #include <optional>
 #include <string>
 
+#include "core/group/group.h"
+
 namespace quorix::gui {
+
+// What a mapping display (isomorphism, homomorphism, automorphism) shows:
+// set by the panel that opens it, read at each of its rebuilds.
+struct MappingDisplayInput {
+    GroupPtr group1, group2;   // the automorphism display uses group1 only
+    std::string code;          // automorphism code ("1324")
+};
 
 struct GuiState {
     // Drag scrolling of picture boxes; the initial value comes from the
@@ -18,6 +27,10 @@ struct GuiState {
     // The group the next analysis panel works on (a register position);
     // none: the panel opens empty and waits for its Choose Group button.
     std::optional<int> selectedGroup;
+
+    // The groups of the next mapping display (the mapping text itself is
+    // the workbench's shared one).
+    MappingDisplayInput mapping;
 
     // Notices: "NotAnError" while a notice (not an error) is being shown, and
     // the do-not-show-again box of the last notice closed with OK.

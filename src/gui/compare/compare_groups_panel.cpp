@@ -1,0 +1,338 @@
+#include <QAction>
+#include <QCloseEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <exception>
+
+#include "core/compare/homomorphism.h"
+#include "core/text/markup.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/picture_box.h"
+#include "gui/compare/compare_panels.h"
+
+namespace quorix::gui {
+
+namespace {
+
+constexpr const char* kReductiveNote =
+    "NOTE:  Element names in a subgroup's reductive mapping may differ from the names on the Subgroup List and "
+    "Composition Series panels, which use the parent group's reductive mapping.";
+
+std::string JoinImages(const std::vector<int>& images) {
+    std::string text;
+    for (int v : images) {
+        if (!text.empty()) text += ' ';
+        text += std::to_string(v);
+    }
+    return text;
+}
+
+}  // namespace
+
+CompareGroupsPanel::CompareGroupsPanel(AppContext& context, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgCompareGroups"), QStringLiteral("Group Comparison"), parent) {
+    addFileMenu();
+    QMenu* names = menuBar()->addMenu(QStringLiteral("&Names"));
+    names->setObjectName(QStringLiteral("mnuNames"));
+    mnuOriginal_ = names->addAction(QStringLiteral("&Original Element Names"));
+    mnuOriginal_->setObjectName(QStringLiteral("mnuOriginal"));
+    mnuReductive_ = names->addAction(QStringLiteral("&Reductive-Mapping Names"));
+    mnuReductive_->setObjectName(QStringLiteral("mnuReductive"));
+    for (QAction* a : {mnuOriginal_, mnuReductive_}) a->setCheckable(true);
+    connect(mnuOriginal_, &QAction::triggered, this, [this] { setOriginalNames(true); });
+    connect(mnuReductive_, &QAction::triggered, this, [this] {
+        if (running_) return syncMenus();
+        host().message(kReductiveNote);
+        setOriginalNames(false);
+    });
+    addPreferencesMenu();
+    addScrollingMenu();
+    addHelpMenu();
+
+    setClientSizeTw(10500, 6500);
+    createPictureBox();
+    createProcessingFrame(5200, 1000, 5000, 900);
+    for (int i = 0; i < 2; ++i) {
+        cmdChooseGroup_[i] = addButton(QStringLiteral("cmdChooseGroup_%1").arg(i), QStringLiteral("Choose Group"), 0,
+                                       0, 1600);
+        connect(cmdChooseGroup_[i], &QPushButton::clicked, this, [this, i] { chooseSlot(i); });
+    }
+    for (int i = 0; i <= kMaxIsomorphicSubgroupsShown; ++i) {
+        cmdShowIsomorphism_[i] = addButton(QStringLiteral("cmdShowIsomorphism_%1").arg(i),
+                                           QStringLiteral("Show &Isomorphism"), 0, 0, 1900);
+        connect(cmdShowIsomorphism_[i], &QPushButton::clicked, this, [this, i] { showIsomorphism(i); });
+    }
+    cmdShowHomomorphism_ =
+        addButton(QStringLiteral("cmdShowHomomorphism"), QStringLiteral("Show &Homomorphism"), 0, 0, 2100);
+    connect(cmdShowHomomorphism_, &QPushButton::clicked, this, [this] { showHomomorphism(); });
+    cmdNextHomomorphism_ =
+        addButton(QStringLiteral("cmdNextHomomorphism"), QStringLiteral("&Next Homomorphism"), 0, 0, 2100);
+    connect(cmdNextHomomorphism_, &QPushButton::clicked, this, [this] { nextHomomorphism(); });
+    cmdRestart_ = addButton(QStringLiteral("cmdRestart"), QStringLiteral("&Restart"), 150, 50, 1000);
+    connect(cmdRestart_, &QPushButton::clicked, this, [this] { restart(); });
+    cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 1250, 50, 1000);
+    connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
+
+    original_ = !preferences().ReductiveNames(storage::PanelDefault::GroupComparison);
+    syncMenus();
+    layoutHeader();
+    printTitle();
+}
+
+void CompareGroupsPanel::syncMenus() {
+    mnuOriginal_->setChecked(original_);
+    mnuReductive_->setChecked(!original_);
+}
+
+void CompareGroupsPanel::setOriginalNames(bool original) {
+    if (running_) return syncMenus();
+    original_ = original;
+    syncMenus();
+    redisplay();
+}
+
+void CompareGroupsPanel::restart() {
+    if (running_) return;
+    initPictureBox();
+    slots_[0] = slots_[1] = nullptr;
+    result_ = {};
+    layoutHeader();
+    printTitle();
+}
+
+void CompareGroupsPanel::layoutHeader() {
+    clearPanel();
+    for (QPushButton* b : cmdShowIsomorphism_) b->hide();
+    cmdShowHomomorphism_->hide();
+    cmdNextHomomorphism_->hide();
+    nextStarted_ = false;
+    homomorphismsShown_ = 1;
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    ps.x = 2500;
+    ps.y = 200;
+    ps.bold = true;
+    PrintMarkup(box, "Compare... ");
+    moveTw(cmdChooseGroup_[0], box.leftTw() + ps.x, box.topTw() + 50);
+    ps.x += 1600 + 200;
+    PrintMarkup(box, "vs.  ");
+    moveTw(cmdChooseGroup_[1], box.leftTw() + ps.x, box.topTw() + 50);
+    ps.bold = false;
+}
+
+void CompareGroupsPanel::printTitle() {
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    ps.x = 50;
+    ps.y = 700;
+    ps.bold = true;
+    const double size = box.fontSize();
+    box.setFontSize(size * 1.5);
+    PrintMarkup(box, "Comparison of " + (slots_[0] ? slots_[0]->GroupID() : std::string("...")) + " vs. " +
+                         (slots_[1] ? slots_[1]->GroupID() : std::string("... ")) + ":");
+    box.setFontSize(size);
+    ps.bold = false;
+}
+
+void CompareGroupsPanel::chooseSlot(int index) {
+    const std::optional<int> chosen = chooseGroup();
+    if (!chosen || *chosen < 1 || *chosen > groupRegister().Count()) return;
+    setSlot(index + 1, *chosen);
+}
+
+void CompareGroupsPanel::setSlot(int slot, int position) {
+    if (running_ || slot < 1 || slot > 2 || position < 1 || position > groupRegister().Count()) return;
+    slots_[slot - 1] = groupRegister().At(position);
+    redisplay();
+}
+
+void CompareGroupsPanel::redisplay() {
+    result_ = {};
+    layoutHeader();
+    printTitle();
+    if (slots_[0] && slots_[1]) compare();
+}
+
+void CompareGroupsPanel::compare() {
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    GroupRegistrar registrar;
+    registrar.registerGroup = [this](const GroupPtr& g, const std::string& id) {
+        try {
+            groupRegister().RegisterGroup(g, id);
+        } catch (const std::exception& e) {
+            // A register file that cannot be written: the group stays registered for this run.
+            host().message(e.what());
+        }
+    };
+    registrar.findGroup = [this](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+
+    running_ = true;
+    progress().clearStop();
+    showProcessing(QStringLiteral(" "));
+    const GroupPtr g1 = slots_[0], g2 = slots_[1];
+    result_ = CompareGroups(g1, g2, context().workbench.structure(), context().workbench.homomorphism, registrar,
+                            progress(), original_);
+    hideProcessing();
+    running_ = false;
+    if (closeRequested_) {
+        close();
+        return;
+    }
+
+    const std::vector<std::string>& lines = result_.lines;
+    std::size_t next = 0;
+    auto print = [&](long x) {
+        ps.x = x;
+        if (next < lines.size()) PrintMarkup(box, lines[next++]);
+    };
+    ps.y += 600;
+    print(50);
+    ps.y += 350;
+    print(50);
+    box.drawLine(50, ps.y + 350, 3000, ps.y + 350);
+    ps.y += 500;
+    if (result_.equalOrders) {
+        if (next < lines.size()) {
+            print(50);
+            if (result_.isomorphic) {
+                cmdShowIsomorphism_[0]->setProperty("tag", QString());
+                moveTw(cmdShowIsomorphism_[0], box.leftTw() + ps.x + 200, box.topTw() + ps.y - 50);
+                cmdShowIsomorphism_[0]->show();
+            }
+        }
+    } else if (next < lines.size()) {
+        print(50);
+        if (result_.homomorphism) {
+            cmdShowHomomorphism_->setProperty("tag", QString::fromStdString(result_.homomorphismText));
+            moveTw(cmdShowHomomorphism_, box.leftTw() + ps.x + 200, box.topTw() + ps.y - 100);
+            cmdShowHomomorphism_->show();
+            moveTw(cmdNextHomomorphism_, box.leftTw() + ps.x + 2400, box.topTw() + ps.y - 100);
+            cmdNextHomomorphism_->show();
+        }
+        if (next < lines.size()) {
+            box.drawLine(50, ps.y + 350, 3000, ps.y + 350);
+            ps.y += 500;
+            const SubgroupListing& listing = result_.listing;
+            for (int k = 0; k < listing.Found(); ++k) {
+                if (k == 0) {
+                    print(50);
+                    ps.y += 300;
+                }
+                if (k == kMaxIsomorphicSubgroupsShown) {
+                    print(300);
+                    ps.y += 300;
+                }
+                if (k < kMaxIsomorphicSubgroupsShown) {
+                    print(300);
+                    QPushButton* b = cmdShowIsomorphism_[k + 1];
+                    b->setProperty("tag", QString::fromStdString(listing.isomorphic[static_cast<std::size_t>(k)].tag));
+                    moveTw(b, box.leftTw() + 600, box.topTw() + ps.y + 300);
+                    b->show();
+                    ps.y += 800;
+                }
+            }
+            while (next < lines.size()) {   // the halted and the none-found sentences
+                print(300);
+                ps.y += 300;
+            }
+        }
+    }
+    const long needH = ps.y + 1200;
+    if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
+    if (result_.halted) {
+        progress().clearStop();
+        host().message(kCompareHaltedMessage);
+    }
+}
+
+void CompareGroupsPanel::showIsomorphism(int index) {
+    MappingDisplayInput& in = guiState().mapping;
+    if (index == 0) {
+        if (!result_.isomorphic) return;
+        in.group1 = slots_[0];
+        in.group2 = slots_[1];
+        // Above the table limit the display reads the mapping text; this
+        // comparison's mapping, whatever else has searched since.
+        if (slots_[0]->Order() > kMaxTableOrder)
+            context().workbench.homomorphism.mappingText = JoinImages(result_.isomorphism);
+    } else {
+        if (index > result_.listing.Found()) return;
+        const IsomorphicSubgroup& m = result_.listing.isomorphic[static_cast<std::size_t>(index - 1)];
+        const std::string tag = cmdShowIsomorphism_[index]->property("tag").toString().toStdString();
+        const std::size_t cut = tag.find("!!");
+        GroupPtr sub = groupRegister().FindRegisteredGroup(tag.substr(0, cut));
+        if (!sub) sub = m.subgroup;   // deleted from the register meanwhile
+        in.group1 = result_.target;
+        in.group2 = sub;
+        if (sub->Order() > kMaxTableOrder && cut != std::string::npos)
+            context().workbench.homomorphism.mappingText = tag.substr(cut + 2);
+    }
+    openPanel(QStringLiteral("dlgShowIsomorphism"));
+    applyScrollingState();
+}
+
+void CompareGroupsPanel::showHomomorphism() {
+    if (!result_.homomorphism) return;
+    MappingDisplayInput& in = guiState().mapping;
+    in.group1 = result_.source;
+    in.group2 = result_.target;
+    context().workbench.homomorphism.mappingText = cmdShowHomomorphism_->property("tag").toString().toStdString();
+    openPanel(QStringLiteral("dlgShowHomomorphism"));
+    applyScrollingState();
+}
+
+bool CompareGroupsPanel::nextHomomorphism() {
+    if (running_ || !result_.homomorphism || !result_.source || !result_.target) return false;
+    running_ = true;
+    progress().clearStop();
+    showProcessing(QStringLiteral("checking for homomorphism..."));
+    std::string text;
+    bool found = false;
+    if (!nextStarted_) {
+        // Catch up with the mappings shown so far, then go one further.
+        found = FindHomomorphism(next_, *result_.source, *result_.target, text, false, &progress());
+        for (int i = 0; found && i < homomorphismsShown_; ++i)
+            found = FindHomomorphism(next_, *result_.source, *result_.target, text, true, &progress());
+        nextStarted_ = true;
+    } else {
+        found = FindHomomorphism(next_, *result_.source, *result_.target, text, true, &progress());
+    }
+    const bool halted = progress().stopped();
+    hideProcessing();
+    running_ = false;
+    if (closeRequested_) {
+        close();
+        return false;
+    }
+    if (halted) {
+        progress().clearStop();
+        nextStarted_ = false;   // the search state is cut short; start over next time
+        host().message(kCompareHaltedMessage);
+        return false;
+    }
+    if (!found) {
+        cmdNextHomomorphism_->hide();
+        host().message("There is no further homomorphism.");
+        return false;
+    }
+    ++homomorphismsShown_;
+    result_.homomorphismText = text;
+    cmdShowHomomorphism_->setProperty("tag", QString::fromStdString(text));
+    showHomomorphism();
+    return true;
+}
+
+void CompareGroupsPanel::closeEvent(QCloseEvent* e) {
+    if (running_) {
+        // The comparison is on the stack below: stop it and close afterwards.
+        closeRequested_ = true;
+        progress().requestStop();
+        e->ignore();
+        return;
+    }
+    Panel::closeEvent(e);
+}
+
+}  // namespace quorix::gui
