@@ -4,6 +4,7 @@
 #include "gui/common/panel_registry.h"
 #include "gui/display/show_group_panel.h"
 #include "gui/generators/generator_panel.h"
+#include "gui/graph/graph_panel.h"
 #include "gui/storage/group_list_panel.h"
 
 namespace quorix::gui {
@@ -13,6 +14,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterGeneratorPanels(registry);
     RegisterDisplayPanels(registry);
     RegisterAnalysisPanels(registry);
+    RegisterGraphPanels(registry);
 }
 
 }  // namespace quorix::gui
