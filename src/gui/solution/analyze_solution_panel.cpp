@@ -245,7 +245,7 @@ void AnalyzeSolutionPanel::analyse() {
                                    bl + 6200, bt + y - 50, 1300, 330);
             connect(view, &QPushButton::clicked, this, [this, k] { viewGroup(static_cast<int>(k)); });
             auto* iso = addButton(QStringLiteral("cmdShowIsoArray%1").arg(k), QStringLiteral("Show Isomorphism"),
-                                  bl + 7600, bt + y - 50, 1700, 330);
+                                  bl + 7550, bt + y - 50, 1850, 330);
             if (isoAvailable) {
                 const GroupPtr other = e.group;
                 connect(iso, &QPushButton::clicked, this, [this, other] { showIsomorphism(other); });

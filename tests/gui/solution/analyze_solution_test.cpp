@@ -129,6 +129,14 @@ TEST_F(AnalyzeSolution, OrderSixNamesTheIsomorphAndListsS3WithRowAndColumnGroups
 
 TEST_F(AnalyzeSolution, OrderSixteenListsNoRowOrColumnGroupsAndRunsInTime) {
     startSearch(16);
+    qint64 slowestAnalysis = 0;
+    form->setAnalysisOpener([&slowestAnalysis](MainForm& f, const GroupPtr& g) {
+        QElapsedTimer t;
+        t.start();
+        QWidget* w = OpenSolutionAnalysis(f, g);
+        slowestAnalysis = std::max(slowestAnalysis, t.elapsed());
+        return w;
+    });
     QElapsedTimer clock;
     clock.start();
     int solutions = 0;
@@ -144,8 +152,9 @@ TEST_F(AnalyzeSolution, OrderSixteenListsNoRowOrColumnGroupsAndRunsInTime) {
         if (solutions == 5) quorix::testing::snapshot(*p, QStringLiteral("dlgAnalyzeSolution-16"));
     }
     EXPECT_EQ(solutions, 14);
-    std::printf("order 16, Trace off with analyses: %lld ms; slowest solution with its analysis %lld ms\n",
-                static_cast<long long>(clock.elapsed()), static_cast<long long>(slowest));
+    std::printf("order 16, Trace off with analyses: %lld ms; slowest step %lld ms, slowest analysis %lld ms\n",
+                static_cast<long long>(clock.elapsed()), static_cast<long long>(slowest),
+                static_cast<long long>(slowestAnalysis));
 }
 
 TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
@@ -192,4 +201,27 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
     Panel* browser = topLevel(QStringLiteral("dlgBrowser"));
     EXPECT_NE(browser, nullptr);
     if (browser) browser->close();
+}
+
+TEST_F(AnalyzeSolution, AnalysesUpToOrderTwentyOpenQuickly) {
+    qint64 slowest = 0;
+    std::string slowestSpec;
+    for (int n = 1; n <= 20; ++n) {
+        std::vector<std::string> specs{"Z" + std::to_string(n)};
+        if (n % 2 == 0 && n > 2) specs.push_back("Z2xZ" + std::to_string(n / 2));
+        if (n % 4 == 0 && n > 4) specs.push_back("Z2xZ2xZ" + std::to_string(n / 4));
+        for (const std::string& spec : specs) {
+            add(spec.c_str(), spec);
+            QElapsedTimer t;
+            t.start();
+            AnalyzeSolutionPanel p(ctx, ctx.groups.At(ctx.groups.Count()), nullptr);
+            if (t.elapsed() > slowest) {
+                slowest = t.elapsed();
+                slowestSpec = spec;
+            }
+            EXPECT_FALSE(p.namedGroups().empty() && n > 1) << spec;
+        }
+    }
+    std::printf("slowest analysis up to order 20: %lld ms (%s)\n", static_cast<long long>(slowest),
+                slowestSpec.c_str());
 }
