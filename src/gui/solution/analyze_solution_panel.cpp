@@ -36,7 +36,7 @@ int HalfOrder(int n) {
 }  // namespace
 
 AnalyzeSolutionPanel::AnalyzeSolutionPanel(AppContext& context, GroupPtr solution, GroupPtr earlier,
-                                           QWidget* parent)
+                                           QWidget* parent, const NameToCode& nameToCode)
     : Panel(context, QStringLiteral("dlgAnalyzeSolution"), QStringLiteral("Analysis"), parent),
       solution_(std::move(solution)),
       earlier_(std::move(earlier)) {
@@ -64,7 +64,7 @@ AnalyzeSolutionPanel::AnalyzeSolutionPanel(AppContext& context, GroupPtr solutio
     for (QPushButton* b : {cmdShowIsomorphism_, cmdSubgroups_, cmdShowGraph_, cmdShowCompositionSeries_,
                            cmdFindAssociativeRings_})
         b->hide();
-    if (solution_) analyse();
+    if (solution_) analyse(nameToCode);
 }
 
 QPushButton* AnalyzeSolutionPanel::panelButton(const QString& name, const QString& caption, const QString& target,
@@ -131,7 +131,7 @@ void AnalyzeSolutionPanel::viewGroup(int index) {
     browser->show();
 }
 
-void AnalyzeSolutionPanel::analyse() {
+void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
     Group& g = *solution_;
     const int n = g.order();
     setWindowTitle(QString::fromStdString(markup::StripMarkup(g.GroupID())) + QStringLiteral(" Analysis"));
@@ -224,7 +224,7 @@ void AnalyzeSolutionPanel::analyse() {
     // Named groups.
     const GroupRegistrar registrar =
         storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
-    named_ = RecogniseNamedGroups(solution_, registrar, context().workbench.namedGroups);
+    named_ = RecogniseNamedGroups(solution_, registrar, context().workbench.namedGroups, nameToCode);
     if (graphKind_ != 0) {
         moveTw(cmdShowGraph_, bl + 6000, bt + propertiesTop + 650);
         cmdShowGraph_->show();
@@ -274,7 +274,9 @@ QWidget* OpenSolutionAnalysis(MainForm& form, const GroupPtr& solution) {
         if (iso >= 1) earlier = search.solution(iso);
         break;
     }
-    auto* panel = new AnalyzeSolutionPanel(form.context(), solution, earlier);
+    AnalyzeSolutionPanel::NameToCode nameToCode;
+    if (search.manualEntry()) nameToCode = [&search](const std::string& name) { return search.nameToCode(name); };
+    auto* panel = new AnalyzeSolutionPanel(form.context(), solution, earlier, nullptr, nameToCode);
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->show();
     return panel;

@@ -4,6 +4,8 @@
 // isomorphic to, and buttons to the subgroup, composition-series, graph,
 // isomorphism and view panels.
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "core/compare/solution_analysis.h"
@@ -21,7 +23,11 @@ class AnalyzeSolutionPanel : public Panel {
     Q_OBJECT
 public:
     // `earlier`: the earlier solution this one is isomorphic to, if any.
-    AnalyzeSolutionPanel(AppContext& context, GroupPtr solution, GroupPtr earlier, QWidget* parent = nullptr);
+    // nameToCode turns typed element names back into search codes for the
+    // row and column groups (a table entered by hand); used while constructing.
+    using NameToCode = std::function<std::string(const std::string&)>;
+    AnalyzeSolutionPanel(AppContext& context, GroupPtr solution, GroupPtr earlier, QWidget* parent = nullptr,
+                         const NameToCode& nameToCode = {});
 
     const GroupPtr& solution() const { return solution_; }
     const std::vector<NamedGroupEntry>& namedGroups() const { return named_; }
@@ -29,7 +35,7 @@ public:
     int graphKind() const { return graphKind_; }
 
 private:
-    void analyse();
+    void analyse(const NameToCode& nameToCode);
     // Sets the selected group to the solution and opens the panel.
     void openForSolution(const QString& name);
     void viewGroup(int index);
