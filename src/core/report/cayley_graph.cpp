@@ -1,6 +1,5 @@
 #include "core/report/cayley_graph.h"
 
-#include <cassert>
 #include <cstdio>
 #include <initializer_list>
 
