@@ -5,6 +5,8 @@
 #include "gui/compare/compare_panels.h"
 #include "gui/display/show_group_panel.h"
 #include "gui/generators/generator_panel.h"
+#include "gui/graph/graph_panel.h"
+#include "gui/solution/analyze_solution_panel.h"
 #include "gui/storage/group_list_panel.h"
 
 namespace quorix::gui {
@@ -15,6 +17,8 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterDisplayPanels(registry);
     RegisterAnalysisPanels(registry);
     RegisterComparePanels(registry);
+    RegisterGraphPanels(registry);
+    RegisterSolutionPanels(registry);
 }
 
 }  // namespace quorix::gui

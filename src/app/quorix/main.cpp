@@ -6,6 +6,7 @@
 #include "gui/common/qt_host.h"
 #include "gui/search/main_form.h"
 #include "gui/panels.h"
+#include "gui/solution/analyze_solution_panel.h"
 
 int main(int argc, char** argv) {
     quorix::gui::Application app(argc, argv);
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
 
     auto* main = new quorix::gui::MainForm(context);
     main->setAttribute(Qt::WA_DeleteOnClose);
+    main->setAnalysisOpener(quorix::gui::OpenSolutionAnalysis);
     main->show();
     const int rc = quorix::gui::Application::exec();
     return rc;

@@ -66,8 +66,18 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
             if (group_) calc_.update(*group_, original_);
         });
     cmdShowGraph_ = addButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), 0, 0, 1500);
-    cmdShowGraph_->setEnabled(false);
-    cmdShowGraph_->setToolTip(QStringLiteral("The Cayley graph panel is not available in this version."));
+    const PanelEntry* graphEntry = context.panels.find(QStringLiteral("dlgGraph"));
+    if (!graphEntry || !graphEntry->create) {
+        cmdShowGraph_->setEnabled(false);
+        cmdShowGraph_->setToolTip(QStringLiteral("The Cayley graph panel is not available in this version."));
+    }
+    connect(cmdShowGraph_, &QPushButton::clicked, this, [this] {
+        if (!group_) return;
+        const int position = groupRegister().RegisterIndex(*group_);
+        if (position < 1) return;
+        guiState().selectedGroup = position;
+        openPanel(QStringLiteral("dlgGraph"));
+    });
     cmdShowGraph_->hide();
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
