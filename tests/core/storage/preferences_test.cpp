@@ -2,13 +2,11 @@
 
 #include "core/group/errors.h"
 #include "core/storage/preferences.h"
-#include "support/fake_host.h"
 #include "temp_dir.h"
 
 namespace quorix::storage {
 namespace {
 
-using quorix::testing::FakeHost;
 using quorix::testing::readFile;
 using quorix::testing::TempDir;
 using quorix::testing::writeFile;
@@ -30,16 +28,6 @@ TEST(Preferences, FirstRunUsesDefaultsWithoutCreatingTheFile) {
     EXPECT_FALSE(s.includeIsomorphs);
     EXPECT_TRUE(s.scrollingEnabled);
     EXPECT_TRUE(s.autosave);
-
-    EXPECT_FALSE(prefs.ReductiveNames(PanelDefault::GroupComparison));
-    EXPECT_TRUE(prefs.ReductiveNames(PanelDefault::CompositionSeries));
-    EXPECT_TRUE(prefs.SequenceGenerated(PanelDefault::GroupList));
-    EXPECT_TRUE(prefs.CreateViews());
-    EXPECT_TRUE(prefs.ReductiveNames(PanelDefault::SubgroupConjugacyClass));
-    EXPECT_TRUE(prefs.ViewIncludes(ViewKind::Summary, ViewComponent::GroupProperties));
-    EXPECT_FALSE(prefs.ViewIncludes(ViewKind::Summary, ViewComponent::CompositionSeries));
-    EXPECT_TRUE(prefs.ViewIncludes(ViewKind::Automorphism, ViewComponent::CompositionSeries));
-    EXPECT_FALSE(prefs.ViewIncludes(ViewKind::Additive, ViewComponent::CayleyTableOriginal));
 }
 
 TEST(Preferences, SaveWritesTenCrLfLinesAndLoadsBack) {
@@ -127,7 +115,6 @@ TEST(Preferences, OrderTextAcceptsOnlyIntegersFromOneToTwenty) {
 
 TEST(PreferencesApply, RefusedOrderAsksForTheMessageAndWritesNothing) {
     TempDir dir;
-    FakeHost host;
     Preferences prefs;
     for (const char* order : {"21", "abc"}) {
         PreferencesForm form = PreferencesForm::FromPreferences(prefs);
@@ -138,14 +125,12 @@ TEST(PreferencesApply, RefusedOrderAsksForTheMessageAndWritesNothing) {
         EXPECT_FALSE(r.saved);
         EXPECT_EQ(r.Messages(), std::vector<std::string>{kOrderMessage});
     }
-    EXPECT_TRUE(host.messages.empty());
     EXPECT_EQ(prefs, Preferences());
     EXPECT_FALSE(std::filesystem::exists(Preferences::FilePath(dir.path())));
 }
 
 TEST(PreferencesApply, ViewChangeSavesWithoutRestartMessage) {
     TempDir dir;
-    FakeHost host;
     Preferences prefs;
     PreferencesForm form = PreferencesForm::FromPreferences(prefs);
     EXPECT_EQ(form.groupOrderText, "6");
@@ -163,7 +148,6 @@ TEST(PreferencesApply, ViewChangeSavesWithoutRestartMessage) {
 
 TEST(PreferencesApply, GeneralChangeIsFormattedAndAnnounced) {
     TempDir dir;
-    FakeHost host;
     Preferences prefs;
     PreferencesForm form = PreferencesForm::FromPreferences(prefs);
     form.groupOrderText = " 8";
@@ -175,7 +159,6 @@ TEST(PreferencesApply, GeneralChangeIsFormattedAndAnnounced) {
     EXPECT_EQ(prefs.String(kGeneralDefaults), "080010");
     EXPECT_EQ(prefs.String(kPanelDefaults), "OGAOROR1ROR");
     EXPECT_EQ(r.Messages(), std::vector<std::string>{kRestartMessage});
-    EXPECT_TRUE(host.messages.empty());
 
     // A letter no panel control can produce is a program fault, not input.
     form.panelLetters[0] = 'X';
@@ -185,7 +168,6 @@ TEST(PreferencesApply, GeneralChangeIsFormattedAndAnnounced) {
 
 TEST(PreferencesApply, WriteFailureKeepsTheNewSettingsInMemory) {
     TempDir dir;
-    FakeHost host;
     std::filesystem::create_directory(Preferences::FilePath(dir.path()).string() + ".tmp");
     Preferences prefs;
     PreferencesForm form = PreferencesForm::FromPreferences(prefs);
