@@ -150,8 +150,11 @@ std::string SeriesCaption(const std::string& groupId) { return markup::StripMark
 
 std::string SeriesTitle(const std::string& groupId) { return "Composition Series for " + groupId + ":"; }
 
+// A subscript ends a raised run without taking part in the alternation, so
+// "N|@i|" is closed by an empty piece, as group IDs are: what follows the
+// bold code is on the baseline again.
 std::string SeriesTopLine(const Group& g, bool originalNames) {
-    std::string line = "|%b|N|@0|/b| = |%b|" + g.GroupID() + "|/b|";
+    std::string line = "|%b|N|@0||/b| = |%b|" + g.GroupID() + "|/b|";
     if (g.order() < 16) line += " = " + GroupElementsText(g, originalNames);
     return line;
 }
@@ -159,8 +162,8 @@ std::string SeriesTopLine(const Group& g, bool originalNames) {
 std::string OrderLine(int order) { return "Order:  " + std::to_string(order); }
 
 std::string SeriesTermLine(int i, const Group& term, const Group& g, bool originalNames) {
-    return "|%b|N|@" + std::to_string(i) + "|/b| (maximal normal subgroup of |%b|N|@" + std::to_string(i - 1) +
-           "|/b|) = " + FormatSubgroupElements(term, g, originalNames);
+    return "|%b|N|@" + std::to_string(i) + "||/b| (maximal normal subgroup of |%b|N|@" + std::to_string(i - 1) +
+           "||/b|) = " + FormatSubgroupElements(term, g, originalNames);
 }
 
 std::string CompositionFactorLine(int above, int below, int factor) {

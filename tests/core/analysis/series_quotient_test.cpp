@@ -70,14 +70,14 @@ TEST(CompositionSeries, TermIdsAndDisplay) {
     EXPECT_EQ(registered, (std::vector<std::string>{"N|@1|(S|@3|)=N|@1|(S|@3|)", "N|@2|(S|@3|)=N|@2|(S|@3|)"}));
     std::vector<std::string> lines = SeriesPanelLines(state.Series(), false);
     EXPECT_EQ(lines[0], "Composition Series for S|@3|:");
-    EXPECT_EQ(lines[1], "|%b|N|@0|/b| = |%b|S|@3||/b| = {1, A, A|2|, B, AB, A|2|B}");
-    EXPECT_EQ(lines[3], "|%b|N|@1|/b| (maximal normal subgroup of |%b|N|@0|/b|) = {1, A, A|2|}");
+    EXPECT_EQ(lines[1], "|%b|N|@0||/b| = |%b|S|@3||/b| = {1, A, A|2|, B, AB, A|2|B}");
+    EXPECT_EQ(lines[3], "|%b|N|@1||/b| (maximal normal subgroup of |%b|N|@0||/b|) = {1, A, A|2|}");
     EXPECT_EQ(lines[4], "Order:  3   Composition Factor:  6/3 = 2 (prime)");
     EXPECT_EQ(lines.back(), "Therefore |%b|S|@3||/b| is solvable.");
 }
 
 TEST(CompositionSeries, TrivialAndLargeGroups) {
-    EXPECT_EQ(SeriesTopLine(*spec("Z16"), false), "|%b|N|@0|/b| = |%b|Z|@16||/b|");
+    EXPECT_EQ(SeriesTopLine(*spec("Z16"), false), "|%b|N|@0||/b| = |%b|Z|@16||/b|");
     TestProgress progress;
     std::vector<std::string> trivial = SeriesPanelLines(BuildCompositionSeries(spec("Z1"), progress), true);
     EXPECT_EQ(trivial.size(), 5u);
