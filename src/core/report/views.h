@@ -16,10 +16,10 @@
 #include "core/compare/solution_analysis.h"
 #include "core/compare/structure.h"
 #include "core/group/group.h"
+#include "core/group/view_kind.h"
 
 namespace quorix {
 
-enum class ViewKind { Summary, Symmetric, Alternating, Permutation, Additive, Multiplicative, DirectProduct, Automorphism };
 
 inline constexpr const char* kViewHaltedMessage = "View File creation halted.";
 inline constexpr const char* kViewFileFilter = "*.html|*.html";

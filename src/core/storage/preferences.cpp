@@ -174,22 +174,10 @@ PreferencesForm PreferencesForm::FromPreferences(const Preferences& prefs) {
     return form;
 }
 
-std::optional<int> ParseGroupOrder(std::string_view text) {
-    text = Trim(text);
-    if (text.empty() || text.size() > 4) return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (!IsDigit(c)) return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    if (value < 1 || value > 20) return std::nullopt;
-    return value;
-}
-
 ApplyResult ApplyPreferencesForm(const PreferencesForm& form, Preferences& prefs,
                                  const std::filesystem::path& directory) {
     ApplyResult result;
-    const std::optional<int> order = ParseGroupOrder(form.groupOrderText);
+    const std::optional<int> order = ParseTableOrder(form.groupOrderText);
     if (!order) return result;
     if (form.traceIndex < 0 || form.traceIndex > 3) throw InvalidArgument("trace index out of range");
 

@@ -19,10 +19,12 @@
 #include <string_view>
 #include <vector>
 
+#include "core/group/table_order.h"
+#include "core/group/view_kind.h"
+
 namespace quorix::storage {
 
 inline constexpr const char* kPreferencesFileName = "QuorixPreferences.bas";
-inline constexpr const char* kOrderMessage = "Order must be an integer from 1 to 20.";
 inline constexpr const char* kRestartMessage =
     "Changes to General System Defaults will take effect when QUORIX is restarted.";
 
@@ -53,17 +55,8 @@ const char* TraceOptionName(TraceOption option);
 const std::array<const char*, 4>& TraceOptionItems();
 
 // The eight HTML views, in the order of their strings (2..9).
-enum class ViewKind : int {
-    Summary = 0,
-    Symmetric,
-    Alternating,
-    Permutation,
-    Additive,
-    Multiplicative,
-    DirectProduct,
-    Automorphism,
-};
-inline constexpr int kViewKindCount = 8;
+using quorix::ViewKind;
+using quorix::kViewKindCount;
 
 // Components of a view, numbered as their check boxes (1..7).
 enum class ViewComponent : int {
@@ -166,9 +159,6 @@ struct PreferencesForm {
     static PreferencesForm FromPreferences(const Preferences& prefs);
 };
 
-// The order typed in the panel: an integer from 1 to 20 (surrounding blanks
-// allowed); std::nullopt otherwise.
-std::optional<int> ParseGroupOrder(std::string_view text);
 
 struct ApplyResult {
     bool accepted = false;        // false: order refused (kOrderMessage), nothing changed or saved

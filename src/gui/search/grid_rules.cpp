@@ -31,17 +31,4 @@ std::optional<char> FilterCodeKey(char key, int n) {
     return std::nullopt;
 }
 
-std::optional<int> ParseOrderAnswer(const char* text) {
-    std::string s(text ? text : "");
-    const auto first = s.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::nullopt;
-    s = s.substr(first, s.find_last_not_of(" \t") - first + 1);
-    if (s.empty() || s.size() > 3) return std::nullopt;
-    for (char c : s)
-        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
-    const int v = std::atoi(s.c_str());
-    if (v < 1 || v > 20) return std::nullopt;
-    return v;
-}
-
 }  // namespace quorix::gui::grid

@@ -37,7 +37,5 @@ int NextCellIndex(int index, int n);
 // codes ("1", "a", ...), nothing otherwise.
 std::optional<char> FilterCodeKey(char key, int n);
 
-// The order typed into Change Group Order: an integer 1..20, or nothing.
-std::optional<int> ParseOrderAnswer(const char* text);
 
 }  // namespace quorix::gui::grid

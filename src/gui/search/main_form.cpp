@@ -18,6 +18,7 @@
 
 #include "core/compare/structure.h"
 #include "core/host/host.h"
+#include "core/group/table_order.h"
 #include "core/report/html.h"
 #include "core/report/views.h"
 #include "core/storage/preferences.h"
@@ -707,12 +708,12 @@ void MainForm::changeGroupOrder() {
     while (true) {
         const std::optional<QString> answer = inputBox(prompt, QStringLiteral("Change Group Order"), proposal);
         if (!answer || answer->trimmed().isEmpty()) return;
-        const std::optional<int> order = grid::ParseOrderAnswer(answer->toStdString().c_str());
+        const std::optional<int> order = ParseTableOrder(answer->toStdString());
         if (order) {
             search_.setSearchOrder(*order);
             break;
         }
-        host().message("Order must be an integer from 1 to 20.");
+        host().message(kOrderMessage);
     }
     setOrderCaption();
     restart();

@@ -106,11 +106,11 @@ TEST(Preferences, SetStringRefusesMalformedValues) {
 }
 
 TEST(Preferences, OrderTextAcceptsOnlyIntegersFromOneToTwenty) {
-    EXPECT_EQ(ParseGroupOrder("1"), 1);
-    EXPECT_EQ(ParseGroupOrder(" 20 "), 20);
-    EXPECT_EQ(ParseGroupOrder("07"), 7);
+    EXPECT_EQ(ParseTableOrder("1"), 1);
+    EXPECT_EQ(ParseTableOrder(" 20 "), 20);
+    EXPECT_EQ(ParseTableOrder("07"), 7);
     for (const char* bad : {"", " ", "0", "21", "abc", "-3", "1.5", "6a", "100000"})
-        EXPECT_FALSE(ParseGroupOrder(bad).has_value()) << bad;
+        EXPECT_FALSE(ParseTableOrder(bad).has_value()) << bad;
 }
 
 TEST(PreferencesApply, RefusedOrderAsksForTheMessageAndWritesNothing) {

@@ -473,8 +473,6 @@ TEST(GridRules, NextCellWrapsAndKeysAndOrderAnswersAreFiltered) {
         EXPECT_EQ(grid::NextCellIndex(from, n), to) << from << " of " << n;
     for (auto [key, n, out] : {std::tuple{'B', 3, 'b'}, {'1', 1, '1'}, {'c', 3, '\0'}, {'s', 20, 's'}, {'t', 20, '\0'}, {'?', 20, '\0'}})
         EXPECT_EQ(grid::FilterCodeKey(key, n).value_or('\0'), out) << key << " of " << n;
-    EXPECT_EQ(grid::ParseOrderAnswer(" 07 "), 7);
-    for (const char* bad : {"0", "21", "abc", "4.5"}) EXPECT_FALSE(grid::ParseOrderAnswer(bad).has_value()) << bad;
 }
 
 TEST_F(MainFormTest, ControlsThatResetTheTableFirstStopATimedRun) {

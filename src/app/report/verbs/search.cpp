@@ -12,6 +12,7 @@
 #include <optional>
 #include <unistd.h>
 
+#include "core/group/table_order.h"
 #include "core/host/progress.h"
 #include "core/search/cayley_search.h"
 #include "core/search/search_run.h"
@@ -82,7 +83,7 @@ private:
 };
 
 void runSearch(const SearchOptions& o, RunContext& run) {
-    if (o.order < 1 || o.order > CayleySearch::kMaxOrder) throw UsageError("the order must be an integer from 1 to 20");
+    if (o.order < 1 || o.order > CayleySearch::kMaxOrder) throw UsageError(kOrderMessage);
     if (o.rules.size() != CayleySearch::kRuleCount || o.rules.find_first_not_of("01") != std::string::npos)
         throw UsageError("--rules takes five digits 0 or 1 (rules 0 to 4), for example 11011");
     if (o.maxSolutions && *o.maxSolutions < 1) throw UsageError("--max-solutions takes a count of at least 1");

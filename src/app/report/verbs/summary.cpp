@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 
+#include "core/group/table_order.h"
 #include "core/search/cayley_search.h"
 #include "core/search/search_run.h"
 #include "report/common.h"
@@ -46,7 +47,7 @@ void setupSummary(CLI::App& app, RunContext& run) {
     cmd->add_option("--components", opts->components, "Seven 0/1 characters (default 1011000)");
     cmd->add_flag("--include-isomorphs", opts->includeIsomorphs, "Keep solutions isomorphic to earlier ones");
     cmd->callback([opts, &run] {
-        if (opts->order < 1 || opts->order > CayleySearch::kMaxOrder) throw UsageError("Order must be an integer from 1 to 20.");
+        if (opts->order < 1 || opts->order > CayleySearch::kMaxOrder) throw UsageError(kOrderMessage);
         ViewFileRequest request{ViewKind::Summary, opts->file, opts->components, opts->preferencesDir, ""};
         viewComponents(request);
         MemorySolutions solutions;
