@@ -1,9 +1,22 @@
 # Two entry points: `make run` (build and start the desktop program) and
 # `make test` (build and run every test). Both install missing packages first.
+#
+# Checks beyond the tests:
+#   make sanitize   Debug build of the engine, the command-line tool and their
+#                   tests under AddressSanitizer and UndefinedBehaviorSanitizer,
+#                   running the tests
+# CMAKE_ARGS are passed to every configuration (CI: -DQUORIX_WERROR=ON).
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
+CMAKE_ARGS ?=
 
-.PHONY: all deps configure build run test bench clean format format-check
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
+
+.PHONY: all deps configure build run test bench clean format format-check \
+        sanitize sanitize-build
 
 all: build
 
@@ -12,7 +25,9 @@ deps:
 
 configure: deps
 	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then \
-	  cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release; \
+	  cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS); \
+	elif [ -n "$(CMAKE_ARGS)" ]; then \
+	  cmake -B $(BUILD_DIR) $(CMAKE_ARGS); \
 	fi
 
 build: configure
@@ -28,7 +43,15 @@ bench: build
 	./$(BUILD_DIR)/bench/quorix_bench
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+
+sanitize-build: deps
+	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORIX_GUI=OFF \
+	  -DQUORIX_BENCH=OFF "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" $(CMAKE_ARGS)
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+sanitize: sanitize-build
+	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
 
 # The layout of every C++ file follows .clang-format.
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
