@@ -6,6 +6,7 @@
 #                   tests under AddressSanitizer and UndefinedBehaviorSanitizer,
 #                   running the tests, then every fuzz target for 15 s
 #   make fuzz       every fuzz target for FUZZ_SECONDS (60) each
+#   make package    a .deb of the desktop program and the command-line tool
 # CMAKE_ARGS are passed to every configuration (CI: -DQUORIX_WERROR=ON).
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
@@ -21,7 +22,7 @@ export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps deps-check configure build run test bench clean format format-check \
-        sanitize sanitize-build fuzz fuzz-build
+        sanitize sanitize-build fuzz fuzz-build package
 
 all: build
 
@@ -70,6 +71,9 @@ fuzz-build: deps deps-check
 
 fuzz: fuzz-build
 	./scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # The layout of every C++ file follows .clang-format.
 FORMAT_FILES = $(shell git ls-files '*.cpp' '*.h')
