@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, only those that are missing.
-# Quiet and quick when everything is already there.
+# Quiet and quick when everything is already there. With --checks: the
+# extra packages of the sanitizer and fuzzing builds and the install checks.
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   nlohmann-json3-dev libcli11-dev
   clang-format
 )
+if [ "${1:-}" = "--checks" ]; then
+  packages=(clang libclang-rt-14-dev desktop-file-utils appstream)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

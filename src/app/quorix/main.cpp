@@ -1,5 +1,8 @@
 // The desktop program: creates the context every panel shares, registers the
 // panels and opens the search panel.
+#include <cstring>
+#include <iostream>
+
 #include "gui/common/app_context.h"
 #include "gui/common/application.h"
 #include "gui/common/dialogs.h"
@@ -9,9 +12,14 @@
 #include "gui/solution/analyze_solution_panel.h"
 
 int main(int argc, char** argv) {
+    // Answered before any window system is needed.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::cout << "quorix " << QUORIX_VERSION << "\n";
+        return 0;
+    }
     quorix::gui::Application app(argc, argv);
     quorix::gui::QtHost host;
-    quorix::gui::AppContext context(quorix::gui::programDirectory().toStdString(), host);
+    quorix::gui::AppContext context(quorix::gui::dataDirectory().toStdString(), host);
     quorix::gui::RegisterAllPanels(context.panels);
     app.setErrorReporter([&host](const QString& text) { host.message(text.toStdString()); });
 

@@ -33,6 +33,7 @@ int main(int argc, char** argv) {
     CLI::App app{"quorix-report: finds, builds and analyses finite groups without the desktop program.\n"
                  "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("quorix-report ") + QUORIX_VERSION);
     for (VerbSetup setup : kVerbs) setup(app, run);
 
     int code = 0;

@@ -14,7 +14,9 @@
 namespace quorix::gui {
 
 QString helpPagePath() {
-    return QDir(programDirectory()).filePath(QStringLiteral("pp/grp/QuorixHelp.html"));
+    const QString beside = QDir(programDirectory()).filePath(QStringLiteral("pp/grp/QuorixHelp.html"));
+    if (QFileInfo::exists(beside) || !QFileInfo::exists(installedHelpPagePath())) return beside;
+    return installedHelpPagePath();
 }
 
 BrowserPanel::BrowserPanel(AppContext& context, Kind kind, const QString& path, const QString& anchor,

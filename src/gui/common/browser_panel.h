@@ -13,7 +13,8 @@ class QTextBrowser;
 
 namespace quorix::gui {
 
-// The help page beside the program: <program directory>/pp/grp/QuorixHelp.html.
+// The help page beside the program (<program directory>/pp/grp/QuorixHelp.html),
+// else the installed one (installedHelpPagePath()); the first when neither exists.
 QString helpPagePath();
 
 class BrowserPanel : public Panel {

@@ -3,8 +3,11 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFileInfo>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QStandardPaths>
 
 namespace quorix::gui {
 
@@ -41,5 +44,18 @@ void DialogHooks::endProgram() const {
 }
 
 QString programDirectory() { return QCoreApplication::applicationDirPath(); }
+
+QString installedHelpPagePath() {
+    return QDir::cleanPath(QDir(programDirectory()).absoluteFilePath(QStringLiteral("../share/quorix/QuorixHelp.html")));
+}
+
+QString dataDirectory() {
+    const QString own = programDirectory();
+    const bool installed = QFileInfo::exists(installedHelpPagePath());
+    if (!installed && QFileInfo(own).isWritable()) return own;
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (user.isEmpty() || !QDir().mkpath(user)) return own;
+    return user;
+}
 
 }  // namespace quorix::gui

@@ -31,7 +31,18 @@ struct DialogHooks {
     void endProgram() const;
 };
 
-// The program's own directory (for the register, preferences, views, help).
+// The program's own directory.
 QString programDirectory();
+
+// Where the register, the preferences and the views live: the program's own
+// directory when the program runs from where it was built or unpacked and
+// may write there; the user's data directory (created when missing) when it
+// is installed (its help page under ../share/quorix/) or its directory is
+// not writable.
+QString dataDirectory();
+
+// Where an installed program's help page is: <prefix>/share/quorix/QuorixHelp.html
+// for a program in <prefix>/bin.
+QString installedHelpPagePath();
 
 }  // namespace quorix::gui
