@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <exception>
 
+#include "core/storage/group_register.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
 
@@ -33,16 +34,7 @@ GroupPtr StructurePanel::selectedEntry() const {
 }
 
 GroupRegistrar StructurePanel::registrar() {
-    GroupRegistrar r;
-    r.registerGroup = [this](const GroupPtr& g, const std::string& id) {
-        try {
-            groupRegister().RegisterGroup(g, id);
-        } catch (const std::exception& e) {
-            host().message(e.what());
-        }
-    };
-    r.findGroup = [this](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
-    return r;
+    return storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
 }
 
 void StructurePanel::clearHalt() {

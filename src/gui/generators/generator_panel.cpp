@@ -6,6 +6,7 @@
 #include <exception>
 #include <limits>
 
+#include "core/storage/group_register.h"
 #include "core/storage/preferences.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/panel_registry.h"
@@ -72,16 +73,7 @@ bool GeneratorPanel::haltedJob() {
 }
 
 GroupRegistrar GeneratorPanel::registrar() {
-    GroupRegistrar r;
-    r.registerGroup = [this](const GroupPtr& g, const std::string& id) {
-        try {
-            groupRegister().RegisterGroup(g, id);
-        } catch (const std::exception& e) {
-            host().message(e.what());
-        }
-    };
-    r.findGroup = [this](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
-    return r;
+    return storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
 }
 
 void GeneratorPanel::registerAndPresent(const GroupPtr& group, const std::string& id) {

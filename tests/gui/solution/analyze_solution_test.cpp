@@ -152,7 +152,9 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
         const QString n = w->objectName();
         if (!w->isVisible() || !(n == "dlgSubgroups" || n == "dlgShowCompositionSeries" || n == "dlgGraph")) continue;
         ++opened;
-        if (auto* graph = qobject_cast<GraphPanel*>(w)) EXPECT_EQ(graph->group(), d4);
+        if (auto* graph = qobject_cast<GraphPanel*>(w)) {
+            EXPECT_EQ(graph->group(), d4);
+        }
     }
     EXPECT_EQ(opened, 3);
     // Not built yet: disabled with a reason.
