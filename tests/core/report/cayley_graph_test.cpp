@@ -141,10 +141,7 @@ TEST(CayleyGraphLayout, ArrowsLabelledBAreCyanOthersWhite) {
         const bool isNode = std::any_of(g.nodes.begin(), g.nodes.end(), [&](const Node& n) {
             return n.name == l.text && l.y == n.y - 50;
         });
-        if (isNode)
-            EXPECT_EQ(l.colour, kBlack);
-        else
-            EXPECT_EQ(l.colour, l.text == "B" ? kCyan : kWhite);
+        EXPECT_EQ(l.colour, isNode ? kBlack : (l.text == "B" ? kCyan : kWhite)) << l.text;
     }
 }
 
