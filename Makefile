@@ -16,7 +16,7 @@ SANITIZE_FUZZ_SECONDS ?= 15
 JOBS ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-SANITIZE_FLAGS = -O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
