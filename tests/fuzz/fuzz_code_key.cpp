@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/group/table_order.h"
 #include "gui/search/grid_rules.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -18,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (index > n) std::abort();
     }
     const std::string text(reinterpret_cast<const char*>(data) + 1, size - 1);
-    if (const auto order = ParseOrderAnswer(text.c_str()); order && (*order < 1 || *order > 20)) std::abort();
+    if (const auto order = quorix::ParseTableOrder(text); order && (*order < 1 || *order > 20)) std::abort();
     if (n >= 2) {
         const int next = NextCellIndex(CellIndex(2, 2), n);
         if (next < 0 || next >= kGridSize * kGridSize) std::abort();
