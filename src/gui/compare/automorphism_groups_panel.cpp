@@ -6,6 +6,7 @@
 
 #include "core/group/errors.h"
 #include "core/report/views.h"
+#include "core/storage/group_register.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -211,16 +212,9 @@ void AutomorphismGroupsPanel::printList() {
 
 GroupPtr AutomorphismGroupsPanel::generate(AutomorphismKind kind) {
     if (!group_ || (kind == AutomorphismKind::Auto && !list_.Complete())) return nullptr;
-    GroupRegistrar registrar;
-    registrar.registerGroup = [this](const GroupPtr& g, const std::string& id) {
-        try {
-            groupRegister().RegisterGroup(g, id);
-        } catch (const std::exception& e) {
-            // The register file could not be written: the group stays registered for this run.
-            host().message(e.what());
-        }
-    };
-    registrar.findGroup = [this](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+    // A register file that cannot be written is reported; the group stays registered for this run.
+    const GroupRegistrar registrar =
+        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
     const GroupPtr built = GenerateAutomorphismGroup(*group_, list_, kind, registrar);
     QCheckBox* view = kind == AutomorphismKind::Auto ? chkCreateAutoView_ : chkCreateInnerView_;
     if (!view->isChecked()) {

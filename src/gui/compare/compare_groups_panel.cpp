@@ -6,6 +6,7 @@
 #include <exception>
 
 #include "core/compare/homomorphism.h"
+#include "core/storage/group_register.h"
 #include "core/text/markup.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -157,16 +158,9 @@ void CompareGroupsPanel::redisplay() {
 void CompareGroupsPanel::compare() {
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
-    GroupRegistrar registrar;
-    registrar.registerGroup = [this](const GroupPtr& g, const std::string& id) {
-        try {
-            groupRegister().RegisterGroup(g, id);
-        } catch (const std::exception& e) {
-            // A register file that cannot be written: the group stays registered for this run.
-            host().message(e.what());
-        }
-    };
-    registrar.findGroup = [this](const std::string& id) { return groupRegister().FindRegisteredGroup(id); };
+    // A register file that cannot be written is reported; the group stays registered for this run.
+    const GroupRegistrar registrar =
+        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
 
     running_ = true;
     progress().clearStop();
