@@ -288,8 +288,9 @@ void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& ou
     };
 
     // A record written for a reference is read back into the dependency
-    // list, even when the group is registered later in the file.
-    const bool registered = !nested && position != -1;
+    // list, even when the group is registered later in the file. Every
+    // top-level record is of a registered group, one without an ID too.
+    const bool registered = !nested;
     const int order = group.order();
     out += std::to_string(method) + "!!" + std::to_string(order) + "!!" + group.GroupID() + "!!" +
            (registered ? "Y" : "N") + "\n";

@@ -448,5 +448,16 @@ TEST(DamagedRegisterSweep, AnyDamageLeavesAPrefixOfTheGroups) {
     }
 }
 
+// A registered group without an ID stays registered when damage after it
+// makes the file be rebuilt.
+TEST_F(RegisterTest, RebuiltFileKeepsAGroupWithoutAnId) {
+    writeFile(reg.FilePath(), std::string("0!!2!!!!Y\na b\nb a\n\0\0\0\0\0\0\0H", 26));
+    EXPECT_TRUE(reg.LoadGroupRegister().damaged);
+    GroupRegister again(dir.path());
+    EXPECT_FALSE(again.LoadGroupRegister().damaged);
+    ASSERT_EQ(again.Count(), reg.Count());
+    for (int p = 1; p <= reg.Count(); ++p) expectSameGroup(*reg.At(p), *again.At(p));
+}
+
 }  // namespace
 }  // namespace quorix::storage
