@@ -97,7 +97,7 @@ void BM_SummaryViewOrder16(benchmark::State& state) {
     }();
     const std::string path = "/tmp/quorix_bench_summary16.html";
     Workbench bench;
-    const ViewOptions o = bench.viewOptions(DefaultViewComponents(ViewKind::Summary), {});
+    const ViewOptions o = bench.MakeViewOptions(DefaultViewComponents(ViewKind::Summary), {});
     for (auto _ : state) {
         std::remove(path.c_str());
         benchmark::DoNotOptimize(WriteSummaryView(16, solutions, path, o).complete);

@@ -92,7 +92,7 @@ static void BM_WriteS5View(benchmark::State& state) {
         Workbench bench;
         GroupRegistrar registrar;
         const ViewResult r = WriteGroupView(ViewKind::Symmetric, s5, path,
-                                            bench.viewOptions(DefaultViewComponents(ViewKind::Symmetric), registrar));
+                                            bench.MakeViewOptions(DefaultViewComponents(ViewKind::Symmetric), registrar));
         benchmark::DoNotOptimize(r.anchor);
         state.PauseTiming();
         std::filesystem::remove(path);

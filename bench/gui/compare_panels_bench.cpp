@@ -21,8 +21,8 @@ using namespace quorix;
 using namespace quorix::gui;
 
 struct QuietHost : Host {
-    void message(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    void Message(const std::string&) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
 };
 
 struct Program {

@@ -28,8 +28,8 @@ const char* const kSpecs[] = {"S4", "A5", "Z2xZ4", "S5", "Z120", "S3xZ20", "A4xZ
 
 // Shows nothing and answers No.
 struct SilentHost : Host {
-    void message(const std::string&) override {}
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    void Message(const std::string&) override {}
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
 };
 
 struct Program {

@@ -16,8 +16,8 @@ public:
     FakeHost(const FakeHost&) = delete;
     FakeHost& operator=(const FakeHost&) = delete;
 
-    void message(const std::string& text) override { messages.push_back(text); }
-    bool askYesNo(const std::string& text, const std::string& title) override {
+    void Message(const std::string& text) override { messages.push_back(text); }
+    bool AskYesNo(const std::string& text, const std::string& title) override {
         questions.push_back(title + ": " + text);
         if (answers.empty()) return false;
         bool a = answers.front();

@@ -12,10 +12,10 @@ namespace quorix::testing {
 class TestProgress : public Progress {
 public:
     explicit TestProgress(int stopAt = -1) : stopAtYield(stopAt) {
-        setYield([this] {
-            if (++yields == stopAtYield) requestStop();
+        SetYield([this] {
+            if (++yields == stopAtYield) RequestStop();
         });
-        setReport([this](const std::string& text) { reports.push_back(text); });
+        SetReport([this](const std::string& text) { reports.push_back(text); });
     }
 
     int yields = 0;

@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     quorix::gui::QtHost host;
     quorix::gui::AppContext context(quorix::gui::dataDirectory().toStdString(), host);
     quorix::gui::RegisterAllPanels(context.panels);
-    app.setErrorReporter([&host](const QString& text) { host.message(text.toStdString()); });
+    app.setErrorReporter([&host](const QString& text) { host.Message(text.toStdString()); });
 
     auto* main = new quorix::gui::MainForm(context);
     main->setAttribute(Qt::WA_DeleteOnClose);

@@ -10,8 +10,8 @@ namespace quorix::report {
 
 class ConsoleHost : public Host {
 public:
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    bool askYesNo(const std::string&, const std::string&) override { return false; }
+    void Message(const std::string& text) override { std::cerr << text << "\n"; }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
 };
 
 }  // namespace quorix::report

@@ -17,7 +17,7 @@ InterruptWatch::InterruptWatch(Progress& progress) : progress_(progress) {
             int sig = 0;
             if (sigwait(&interrupt, &sig) != 0 || done_.load()) return;
             interrupted_.store(true);
-            progress_.requestStop();
+            progress_.RequestStop();
         }
     });
 }

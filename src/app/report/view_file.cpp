@@ -26,7 +26,7 @@ void writeViewFile(const ViewFileRequest& request, RunContext& run, const GroupR
     const std::string path = request.file.value_or(DefaultViewFileName(request.kind));
     ViewResult result;
     try {
-        result = write(path, run.workbench.viewOptions(components, registrar));
+        result = write(path, run.workbench.MakeViewOptions(components, registrar));
     } catch (const InvalidArgument& e) {
         throw UsageError(e.what());
     }

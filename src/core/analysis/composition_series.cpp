@@ -13,9 +13,9 @@ CompositionSeries BuildCompositionSeries(const GroupPtr& g, Progress& progress) 
     bool notAllPrime = false;
     long product = 1;
     while (product != g->order()) {
-        if (progress.stopRequested()) break;
+        if (progress.StopRequested()) break;
         GroupPtr next = FindMaximalNormalSubgroup(s.terms.back(), progress);
-        if (progress.stopRequested() || !next) break;
+        if (progress.StopRequested() || !next) break;
         const int factor = s.terms.back()->order() / next->order();
         s.terms.push_back(next);
         s.factors.push_back(factor);

@@ -40,8 +40,8 @@ void ClassesOf(int count, int witnesses, ConjugateFn conjugate, InverseFn invers
             ++processedCount;
             members.push_back({t, w, inverse(w)});
             if (progress) {
-                progress->report(std::to_string(processedCount) + unit);
-                if (progress->stopRequested()) {
+                progress->Report(std::to_string(processedCount) + unit);
+                if (progress->StopRequested()) {
                     halted = true;
                     break;
                 }

@@ -169,7 +169,7 @@ SubgroupSetsResult EnumerateSubgroupSets(const Group& g, Progress& progress, int
     known.insert(found.back().set);
     for (std::size_t i = 0; i < found.size(); ++i) {
         if (i % 32 == 0) {
-            if (progress.stopRequested()) {
+            if (progress.StopRequested()) {
                 result.halted = true;
                 break;
             }

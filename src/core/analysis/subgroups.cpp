@@ -107,7 +107,7 @@ SubgroupSearchOutcome SubgroupLogic::FindAllSubgroups(const GroupPtr& g, Progres
     list_.clear();
     members_.clear();
     centreKnown_ = commutatorKnown_ = generatorsKnown_ = false;
-    if (progress.stopRequested()) {
+    if (progress.StopRequested()) {
         outcome.halted = true;
         return outcome;
     }
@@ -116,19 +116,19 @@ SubgroupSearchOutcome SubgroupLogic::FindAllSubgroups(const GroupPtr& g, Progres
     // Subgroups found before a stop are kept; a stop while they are being
     // built stops the building.
     for (const ElementSet& m : found.sets) {
-        if (!found.halted && progress.stopped()) break;
-        progress.report(std::to_string(list_.size() + 1) + " subgroup(s) found...");
+        if (!found.halted && progress.Stopped()) break;
+        progress.Report(std::to_string(list_.size() + 1) + " subgroup(s) found...");
         GroupPtr s = Group::Create();
         s->GenerateSubgroup(g, m);
         list_.push_back(std::move(s));
         members_.push_back(m);
-        progress.stopRequested();
+        progress.StopRequested();
     }
-    if (found.limitReached && !progress.stopped()) {
+    if (found.limitReached && !progress.Stopped()) {
         outcome.limitReached = true;
         partial_ = true;
     }
-    if (progress.stopRequested()) {
+    if (progress.StopRequested()) {
         partial_ = true;
         outcome.halted = true;
         return outcome;
@@ -234,7 +234,7 @@ ElementSet FindMaximalNormalSubgroupSet(const Group& g, Progress& progress) {
     placed.set(1);
     for (int x = 2; x <= n; ++x) {
         if (placed.test(static_cast<std::size_t>(x))) continue;
-        if (progress.stopRequested()) return {};
+        if (progress.StopRequested()) return {};
         std::vector<int> conjugates;
         for (int a = 1; a <= n; ++a) {
             const int c = g.mul(g.mul(g.inv(a), x), a);
@@ -259,7 +259,7 @@ ElementSet FindMaximalNormalSubgroupSet(const Group& g, Progress& progress) {
             const ElementSet product = SetSize(joined) == SetSize(c) ? c : GeneratedSubgroup(g, generators);
             if (std::find(normal.begin(), normal.end(), product) == normal.end()) normal.push_back(product);
         }
-        if (progress.stopRequested()) return {};
+        if (progress.StopRequested()) return {};
     }
     ElementSet best;
     int bestOrder = 0;

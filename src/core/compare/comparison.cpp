@@ -16,7 +16,7 @@ SubgroupListing ListIsomorphicSubgroups(const GroupPtr& source, const GroupPtr& 
         h->SetGroupID(out.names[i]);
         registrar.Register(h, out.names[i]);
         if (!TestIsomorphic(shared, *target, *h, &progress)) {
-            if (progress.stopped()) {
+            if (progress.Stopped()) {
                 out.halted = true;
                 break;
             }
@@ -43,9 +43,9 @@ ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, S
     };
     r.equalOrders = nA == nB;
     if (r.equalOrders) {
-        progress.report("checking for isomorphism...");
+        progress.Report("checking for isomorphism...");
         r.isomorphic = TestIsomorphic(shared, *group1, *group2, &progress);
-        if (progress.stopped()) return halt();
+        if (progress.Stopped()) return halt();
         if (r.isomorphic) {
             if (nA <= kMaxTableOrder) {
                 for (int i = 1; i <= nA; ++i) r.isomorphism.push_back(group2->IsomorphismMapping(*group1, i));
@@ -58,24 +58,24 @@ ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, S
         }
         return r;
     }
-    progress.report("checking for homomorphism...");
+    progress.Report("checking for homomorphism...");
     r.sourceSlot = nA <= nB ? 2 : 1;
     r.targetSlot = 3 - r.sourceSlot;
     r.source = r.sourceSlot == 1 ? group1 : group2;
     r.target = r.sourceSlot == 1 ? group2 : group1;
     const std::string s = r.source->GroupID(), t = r.target->GroupID();
     r.homomorphism = FindHomomorphism(shared, *r.source, *r.target, shared.mappingText, false, &progress);
-    if (progress.stopped()) return halt();
+    if (progress.Stopped()) return halt();
     if (r.homomorphism) {
         r.homomorphismText = shared.mappingText;
         r.lines.push_back("There exists at least one homomorphism from |%b|" + s + "|/b| onto |%b|" + t + "|/b|.");
     } else {
         r.lines.push_back("There does not exist any homomorphism from |%b|" + s + "|/b| onto |%b|" + t + "|/b|.");
     }
-    progress.report("checking for isomorphisms onto subgroups...");
+    progress.Report("checking for isomorphisms onto subgroups...");
     SubgroupListResult subgroups = analysis.FindAllSubgroups(r.source, progress);
-    if (subgroups.halted || progress.stopped()) return halt();
-    progress.report("checking for isomorphisms...");
+    if (subgroups.halted || progress.Stopped()) return halt();
+    progress.Report("checking for isomorphisms...");
     r.listing = ListIsomorphicSubgroups(r.source, r.target, subgroups, registrar, shared, progress);
     for (int k = 0; k < r.listing.Found(); ++k) {
         const IsomorphicSubgroup& m = r.listing.isomorphic[static_cast<std::size_t>(k)];

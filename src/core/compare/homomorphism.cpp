@@ -148,7 +148,7 @@ bool HomomorphismSearch::Viable() const {
 
 bool HomomorphismSearch::Poll() {
     if (!progress_) return true;
-    if ((polls_++ & 255u) == 0 ? progress_->stopRequested() : progress_->stopped()) {
+    if ((polls_++ & 255u) == 0 ? progress_->StopRequested() : progress_->Stopped()) {
         exhausted_ = true;
         return false;
     }

@@ -10,7 +10,7 @@ namespace quorix {
 bool IsSolvable(const GroupPtr& g, StructureAnalysis& analysis, SolutionAnalysisCache& cache, Progress& progress) {
     if (g->IsObject(cache.solvabilityOf)) return cache.solvable;
     const std::vector<GroupPtr> series = analysis.CompositionSeries(g, progress);
-    if (series.empty() || progress.stopped()) return false;
+    if (series.empty() || progress.Stopped()) return false;
     bool solvable = true;
     for (std::size_t i = 1; i < series.size() && solvable; ++i) {
         const int above = series[i - 1]->Order(), below = series[i]->Order();

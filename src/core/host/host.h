@@ -14,10 +14,10 @@ public:
     virtual ~Host() = default;
 
     // A message box with only an OK button.
-    virtual void message(const std::string& text) = 0;
+    virtual void Message(const std::string& text) = 0;
 
     // A Yes/No question with a window title; true for Yes.
-    virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    virtual bool AskYesNo(const std::string& text, const std::string& title) = 0;
 };
 
 }  // namespace quorix

@@ -1,11 +1,11 @@
 #pragma once
 // One long computation's link to whoever runs it. The caller owns the object
-// and passes it in; the computation calls stopRequested() at its yield points
-// and report() when it has something to show, and returns what it has when a
+// and passes it in; the computation calls StopRequested() at its yield points
+// and Report() when it has something to show, and returns what it has when a
 // stop was requested (its result says it was halted).
 //
 // The desktop program's yield callback lets Qt handle pending events, so a
-// Halt button (which calls requestStop) can be pressed while the job runs; the
+// Halt button (which calls RequestStop) can be pressed while the job runs; the
 // command-line tool raises the flag from its Ctrl+C handler.
 
 #include <atomic>
@@ -27,23 +27,23 @@ public:
     Progress& operator=(const Progress&) = delete;
 
     // A yield point: lets the caller run, then tells whether to stop.
-    bool stopRequested() {
+    bool StopRequested() {
         if (yield_) yield_();
         return stop_.load(std::memory_order_relaxed);
     }
     // The flag alone, without yielding.
-    bool stopped() const { return stop_.load(std::memory_order_relaxed); }
+    bool Stopped() const { return stop_.load(std::memory_order_relaxed); }
 
-    void requestStop() { stop_.store(true, std::memory_order_relaxed); }
-    void clearStop() { stop_.store(false, std::memory_order_relaxed); }
+    void RequestStop() { stop_.store(true, std::memory_order_relaxed); }
+    void ClearStop() { stop_.store(false, std::memory_order_relaxed); }
 
     // What the job is doing now ("12 subgroup(s) found...").
-    void report(const std::string& text) {
+    void Report(const std::string& text) {
         if (report_) report_(text);
     }
 
-    void setYield(YieldFunction yield) { yield_ = std::move(yield); }
-    void setReport(ReportFunction report) { report_ = std::move(report); }
+    void SetYield(YieldFunction yield) { yield_ = std::move(yield); }
+    void SetReport(ReportFunction report) { report_ = std::move(report); }
 
 private:
     YieldFunction yield_;

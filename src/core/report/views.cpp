@@ -99,12 +99,12 @@ public:
         return {!halted, anchor_};
     }
 
-    bool Halted() const { return options_.progress && options_.progress->stopped(); }
+    bool Halted() const { return options_.progress && options_.progress->Stopped(); }
     void Yield() {
-        if (options_.progress) options_.progress->stopRequested();
+        if (options_.progress) options_.progress->StopRequested();
     }
     void Processing(const std::string& text) {
-        if (options_.progress) options_.progress->report(text);
+        if (options_.progress) options_.progress->Report(text);
     }
     Progress& JobProgress() { return options_.progress ? *options_.progress : unstoppable_; }
 

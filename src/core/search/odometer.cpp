@@ -150,7 +150,7 @@ void CayleySearch::findNext(Progress& progress) {
         }
         if (traceMode_ == TraceMode::Off) {
             if (++yieldCounter_ > yieldInterval_) {
-                if (progress.stopRequested()) stepReady_ = true;
+                if (progress.StopRequested()) stepReady_ = true;
                 yieldCounter_ = 0;
             }
         }

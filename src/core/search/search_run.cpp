@@ -33,7 +33,7 @@ SearchOutcome SearchRun::step(Progress& progress) {
         return r.stored ? SearchOutcome::Solution : SearchOutcome::OverLimit;
     }
     if (search_.traceMode() == TraceMode::ByStep) return SearchOutcome::Step;
-    if (progress.stopped()) return SearchOutcome::Halted;
+    if (progress.Stopped()) return SearchOutcome::Halted;
     return SearchOutcome::Incomplete;
 }
 
@@ -43,7 +43,7 @@ SearchOutcome SearchRun::run(Progress& progress) {
         const SearchOutcome outcome = step(progress);
         switch (outcome) {
             case SearchOutcome::Duplicate:
-                if (search_.traceMode() == TraceMode::Off && progress.stopped()) return SearchOutcome::Halted;
+                if (search_.traceMode() == TraceMode::Off && progress.Stopped()) return SearchOutcome::Halted;
                 break;
             case SearchOutcome::Incomplete: break;
             default: return outcome;
@@ -52,7 +52,7 @@ SearchOutcome SearchRun::run(Progress& progress) {
 }
 
 SearchOutcome SearchRun::tick(Progress& progress) {
-    if (progress.stopped()) return SearchOutcome::Halted;
+    if (progress.Stopped()) return SearchOutcome::Halted;
     return step(progress);
 }
 

@@ -19,7 +19,7 @@
 // The stop comes from the Progress object: Trace off yields to it every
 // search.yieldInterval() fills and ends with Halted when a stop was requested;
 // a tick ends with Halted when the stop is already requested. The caller
-// clears the request (progress.clearStop()) when it has dealt with it.
+// clears the request (progress.ClearStop()) when it has dealt with it.
 
 #include <functional>
 #include <string>

@@ -4,7 +4,7 @@
 
 namespace quorix {
 
-ViewOptions Workbench::viewOptions(std::string components, GroupRegistrar registrar, Progress* progress) {
+ViewOptions Workbench::MakeViewOptions(std::string components, GroupRegistrar registrar, Progress* progress) {
     ViewOptions o;
     o.components = std::move(components);
     o.registrar = std::move(registrar);

@@ -34,10 +34,10 @@ public:
     SolutionAnalysisCache namedGroups;
 
     // The structure analysis over this workbench's subgroup list.
-    StructureAnalysis& structure() { return structure_; }
+    StructureAnalysis& Structure() { return structure_; }
 
     // View options over this workbench's engine.
-    ViewOptions viewOptions(std::string components, GroupRegistrar registrar, Progress* progress = nullptr);
+    ViewOptions MakeViewOptions(std::string components, GroupRegistrar registrar, Progress* progress = nullptr);
 
 private:
     EngineStructure structure_{subgroups};

@@ -87,7 +87,7 @@ std::vector<std::string> QuotientPanel::lines(bool originalNames) {
     try {
         listing_ = BuildQuotientListing(group_, normal_, originalNames, registrar());
     } catch (const InvalidArgument& e) {
-        host().message(e.what());
+        host().Message(e.what());
         return {};
     }
     setWindowTitle(Caption(markup::StripMarkup(listing_.quotient->GroupID()) + " Quotient Group"));
@@ -148,7 +148,7 @@ void SeriesPanel::analyse() {
     CompositionSeriesState& state = context().workbench.series;
     state.ComputeCompositionSeries(group_, progress());
     hideProcessing();
-    if (progress().stopped() || state.SeriesGroup() != group_) {
+    if (progress().Stopped() || state.SeriesGroup() != group_) {
         halted_ = true;
         clearHalt();
     } else {

@@ -34,11 +34,11 @@ GroupPtr StructurePanel::selectedEntry() const {
 }
 
 GroupRegistrar StructurePanel::registrar() {
-    return storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
+    return storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
 }
 
 void StructurePanel::clearHalt() {
-    progress().clearStop();
+    progress().ClearStop();
 }
 
 void StructurePanel::redraw() {

@@ -64,16 +64,16 @@ void SubgroupsPanel::analyse() {
     clearHalt();
     showProcessing(QString::fromLatin1(at::kSubgroupsFinding));
     const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress(), kSubgroupPanelLimit);
-    if (outcome.limitReached) host().message(LimitReachedMessage(kSubgroupPanelLimit));
+    if (outcome.limitReached) host().Message(LimitReachedMessage(kSubgroupPanelLimit));
     if (outcome.halted) {
-        if (host().askYesNo(KeepSubgroupsQuestion(logic.SubgroupCount()), kHaltingTitle))
+        if (host().AskYesNo(KeepSubgroupsQuestion(logic.SubgroupCount()), kHaltingTitle))
             logic.KeepPartialList();
         else
             halted_ = true;
         clearHalt();
     }
     if (!halted_) {
-        progress().report(at::kSubgroupsPreparing);
+        progress().Report(at::kSubgroupsPreparing);
         ids_ = logic.NameAndRegister(registrar());
         subgroups_ = logic.Subgroups();
         partial_ = logic.PartialList() || outcome.halted;
@@ -246,7 +246,7 @@ void SubgroupsPanel::drawCalculators(bool originalNames, long y) {
         const int x = originalNames ? g.positionOf(row + 1) : row + 1;
         const int s = logic.CentralizerIndex(x);
         if (s == 0) {
-            host().message("Program error (CentralizerIndex)");
+            host().Message("Program error (CentralizerIndex)");
         } else {
             const std::vector<std::string> answer = at::CentralizerAnswer(*logic.Subgroup(s));
             PrintAt(box, right + 200, listTop, answer[0]);
@@ -270,7 +270,7 @@ void SubgroupsPanel::drawCalculators(bool originalNames, long y) {
     if (srow >= 0) {
         const int t = logic.NormalizerIndex(srow + 1);
         if (t == 0) {
-            host().message("Program error (NormalizerIndex)");
+            host().Message("Program error (NormalizerIndex)");
         } else {
             const std::vector<std::string> answer = at::NormalizerAnswer(*logic.Subgroup(t));
             PrintAt(box, sx + sWidth + 200, listTop, answer[0]);

@@ -40,8 +40,8 @@ Panel::Panel(AppContext& context, const QString& name, const QString& caption, Q
     layout_->setMenuBar(menuBar_);
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
-    progress_.setYield([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
-    progress_.setReport([this](const std::string& text) {
+    progress_.SetYield([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+    progress_.SetReport([this](const std::string& text) {
         if (auto* label = findChild<QLabel*>(QStringLiteral("labelProcessing")))
             label->setText(QString::fromStdString(text));
     });
@@ -265,7 +265,7 @@ QFrame* Panel::createProcessingFrame(long left, long top, long width, long heigh
     auto* halt = addButton(QStringLiteral("cmdHalt"), QStringLiteral("&Halt"), width - 1620, (height - 375) / 2,
                            1500, 375, frame);
     connect(halt, &QPushButton::clicked, this, [this] {
-        progress_.requestStop();
+        progress_.RequestStop();
     });
     frame->hide();
     return frame;
@@ -319,7 +319,7 @@ void Panel::saveScreenToClipboard() {
     for (QWidget* w : hidden) w->show();
     resize(oldSize);
     if (wasMaximized) showMaximized();
-    host().message(
+    host().Message(
         "Screen saved to clipboard.  It can now be pasted to another application, such as MS Word.\n\n"
         "For best results, use F2 to obtain screen images.");
 }
@@ -329,7 +329,7 @@ void Panel::showTitledMessage(const QString& title, const QString& text) const {
         QMessageBox::information(const_cast<Panel*>(this), title, text);
         return;
     }
-    host().message(text.toStdString());
+    host().Message(text.toStdString());
 }
 
 void Panel::showAbout() {
@@ -352,7 +352,7 @@ void Panel::showHelp(const QString& anchor) {
 void Panel::reductiveNamesNote(const Group& group) {
     const std::string& id = group.GroupID();
     if (id.rfind("Subgroup", 0) == 0 || id.rfind("N|@", 0) == 0)
-        host().message(
+        host().Message(
             "NOTE:  Element names in this subgroup's reductive mapping may differ from the names on the "
             "Subgroup List and Composition Series panels, which use the parent group's reductive mapping.");
 }

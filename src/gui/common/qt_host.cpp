@@ -5,11 +5,11 @@
 
 namespace quorix::gui {
 
-void QtHost::message(const std::string& text) {
+void QtHost::Message(const std::string& text) {
     QMessageBox::information(QApplication::activeWindow(), QStringLiteral("QUORIX"), QString::fromStdString(text));
 }
 
-bool QtHost::askYesNo(const std::string& text, const std::string& title) {
+bool QtHost::AskYesNo(const std::string& text, const std::string& title) {
     return QMessageBox::question(QApplication::activeWindow(), QString::fromStdString(title),
                                  QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;

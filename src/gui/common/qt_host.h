@@ -7,8 +7,8 @@ namespace quorix::gui {
 
 class QtHost : public Host {
 public:
-    void message(const std::string& text) override;
-    bool askYesNo(const std::string& text, const std::string& title) override;
+    void Message(const std::string& text) override;
+    bool AskYesNo(const std::string& text, const std::string& title) override;
 };
 
 }  // namespace quorix::gui

@@ -84,12 +84,12 @@ bool AutomorphismGroupsPanel::setGroup(int position) {
     if (position < 1 || position > groupRegister().Count()) return false;
     const GroupPtr g = groupRegister().At(position);
     if (g->order() > kAutomorphismOrderLimit) {
-        host().message(kAutomorphismOrderMessage);
+        host().Message(kAutomorphismOrderMessage);
         return false;
     }
     group_ = g;
     list_ = ComputeAutomorphisms(*g);
-    if (list_.markingFailed) host().message(kAutomorphismMarkingError);
+    if (list_.markingFailed) host().Message(kAutomorphismMarkingError);
     printHeader();
     printList();
     return true;
@@ -214,7 +214,7 @@ GroupPtr AutomorphismGroupsPanel::generate(AutomorphismKind kind) {
     if (!group_ || (kind == AutomorphismKind::Auto && !list_.Complete())) return nullptr;
     // A register file that cannot be written is reported; the group stays registered for this run.
     const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
+        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
     const GroupPtr built = GenerateAutomorphismGroup(*group_, list_, kind, registrar);
     QCheckBox* view = kind == AutomorphismKind::Auto ? chkCreateAutoView_ : chkCreateInnerView_;
     if (!view->isChecked()) {
@@ -230,15 +230,15 @@ GroupPtr AutomorphismGroupsPanel::generate(AutomorphismKind kind) {
     }
     ViewKind viewKind = ViewKind::Permutation;
     ViewKindOfGroup(*built, viewKind);
-    progress().clearStop();
-    const ViewOptions options = context().workbench.viewOptions(
+    progress().ClearStop();
+    const ViewOptions options = context().workbench.MakeViewOptions(
         preferences().String(ViewComponentPreference(viewKind) - 1), registrar, &progress());
     ViewResult written{true, {}};
     try {
         written = WriteGroupView(viewKind, built, path.toStdString(), options);
     } catch (const std::exception& e) {
         // A view file that cannot be written.
-        host().message(e.what());
+        host().Message(e.what());
         return built;
     }
     auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));

@@ -44,7 +44,7 @@ CompareGroupsPanel::CompareGroupsPanel(AppContext& context, QWidget* parent)
     connect(mnuOriginal_, &QAction::triggered, this, [this] { setOriginalNames(true); });
     connect(mnuReductive_, &QAction::triggered, this, [this] {
         if (running_) return syncMenus();
-        host().message(kReductiveNote);
+        host().Message(kReductiveNote);
         setOriginalNames(false);
     });
     addPreferencesMenu();
@@ -160,13 +160,13 @@ void CompareGroupsPanel::compare() {
     PrintState& ps = box.printState();
     // A register file that cannot be written is reported; the group stays registered for this run.
     const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
+        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
 
     running_ = true;
-    progress().clearStop();
+    progress().ClearStop();
     showProcessing(QStringLiteral(" "));
     const GroupPtr g1 = slots_[0], g2 = slots_[1];
-    result_ = CompareGroups(g1, g2, context().workbench.structure(), context().workbench.homomorphism, registrar,
+    result_ = CompareGroups(g1, g2, context().workbench.Structure(), context().workbench.homomorphism, registrar,
                             progress(), original_);
     hideProcessing();
     running_ = false;
@@ -236,8 +236,8 @@ void CompareGroupsPanel::compare() {
     const long needH = ps.y + 1200;
     if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
     if (result_.halted) {
-        progress().clearStop();
-        host().message(kCompareHaltedMessage);
+        progress().ClearStop();
+        host().Message(kCompareHaltedMessage);
     }
 }
 
@@ -280,7 +280,7 @@ void CompareGroupsPanel::showHomomorphism() {
 bool CompareGroupsPanel::nextHomomorphism() {
     if (running_ || !result_.homomorphism || !result_.source || !result_.target) return false;
     running_ = true;
-    progress().clearStop();
+    progress().ClearStop();
     showProcessing(QStringLiteral("checking for homomorphism..."));
     std::string text;
     bool found = false;
@@ -293,7 +293,7 @@ bool CompareGroupsPanel::nextHomomorphism() {
     } else {
         found = FindHomomorphism(next_, *result_.source, *result_.target, text, true, &progress());
     }
-    const bool halted = progress().stopped();
+    const bool halted = progress().Stopped();
     hideProcessing();
     running_ = false;
     if (closeRequested_) {
@@ -301,14 +301,14 @@ bool CompareGroupsPanel::nextHomomorphism() {
         return false;
     }
     if (halted) {
-        progress().clearStop();
+        progress().ClearStop();
         nextStarted_ = false;   // the search state is cut short; start over next time
-        host().message(kCompareHaltedMessage);
+        host().Message(kCompareHaltedMessage);
         return false;
     }
     if (!found) {
         cmdNextHomomorphism_->hide();
-        host().message("There is no further homomorphism.");
+        host().Message("There is no further homomorphism.");
         return false;
     }
     ++homomorphismsShown_;
@@ -322,7 +322,7 @@ void CompareGroupsPanel::closeEvent(QCloseEvent* e) {
     if (running_) {
         // The comparison is on the stack below: stop it and close afterwards.
         closeRequested_ = true;
-        progress().requestStop();
+        progress().RequestStop();
         e->ignore();
         return;
     }

@@ -134,19 +134,19 @@ void DirectProductsPanel::compute() {
         }
     }
     if (components.size() < 2) {
-        host().message("At least two moduli must be entered.");
+        host().Message("At least two moduli must be entered.");
         return;
     }
     long product = 1;
     for (const Component& c : components) {
         if (c.order < 2 || c.order > 60) {
-            host().message("All component orders must be in range 2-60.");
+            host().Message("All component orders must be in range 2-60.");
             return;
         }
         product *= c.order;
     }
     if (product > kMaxGroupOrder) {
-        host().message("The product of the moduli cannot exceed 120.");
+        host().Message("The product of the moduli cannot exceed 120.");
         return;
     }
 
@@ -155,7 +155,7 @@ void DirectProductsPanel::compute() {
     GroupPtr result;
     const bool built = generate([&] {
         for (const Component& c : components) {
-            if (progress().stopRequested()) return;
+            if (progress().StopRequested()) return;
             GroupPtr next = c.group;
             if (!next) {
                 next = Group::Create();
@@ -170,7 +170,7 @@ void DirectProductsPanel::compute() {
             result = p;
         }
     });
-    progress().stopRequested();
+    progress().StopRequested();
     hideProcessing();
     if (!built || haltedJob()) return;
     registerAndPresent(result);

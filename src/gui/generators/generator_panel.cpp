@@ -34,11 +34,11 @@ std::optional<int> GeneratorPanel::checkedNumber(const QString& text, int low, i
                                                  const char* outOfRange) const {
     const std::optional<long> n = TypedNumber(text);
     if (!n) {
-        host().message(notNumeric);
+        host().Message(notNumeric);
         return std::nullopt;
     }
     if (*n < low || *n > high) {
-        host().message(outOfRange);
+        host().Message(outOfRange);
         return std::nullopt;
     }
     return static_cast<int>(*n);
@@ -56,24 +56,24 @@ bool GeneratorPanel::generate(const std::function<void()>& build) {
         build();
         return true;
     } catch (const InvalidArgument& e) {
-        host().message(e.what());
+        host().Message(e.what());
         return false;
     }
 }
 
 void GeneratorPanel::startJob() {
-    progress().clearStop();
+    progress().ClearStop();
 }
 
 bool GeneratorPanel::haltedJob() {
-    if (!progress().stopped()) return false;
+    if (!progress().Stopped()) return false;
     startJob();
-    host().message("Generate process halted.");
+    host().Message("Generate process halted.");
     return true;
 }
 
 GroupRegistrar GeneratorPanel::registrar() {
-    return storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
+    return storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
 }
 
 void GeneratorPanel::registerAndPresent(const GroupPtr& group, const std::string& id) {
@@ -91,7 +91,7 @@ bool GeneratorPanel::writeView(const GroupPtr& group) {
     if (path.isEmpty()) return false;   // no view: the notice tells what was registered
     const std::string components = preferences().String(ViewComponentPreference(view_) - 1);
     startJob();
-    const ViewOptions options = context().workbench.viewOptions(components, registrar(), &progress());
+    const ViewOptions options = context().workbench.MakeViewOptions(components, registrar(), &progress());
     showProcessing(QStringLiteral("processing . . ."));
     ViewResult written{true, {}};
     bool failed = false;
@@ -99,14 +99,14 @@ bool GeneratorPanel::writeView(const GroupPtr& group) {
         written = WriteGroupView(view_, group, path.toStdString(), options);
     } catch (const std::exception& e) {
         // A view file that cannot be written (or an engine refusal).
-        host().message(e.what());
+        host().Message(e.what());
         failed = true;
     }
     hideProcessing();
     if (failed) return true;
     if (!written.complete) {
         startJob();
-        host().message(kViewHaltedMessage);
+        host().Message(kViewHaltedMessage);
     }
     auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);

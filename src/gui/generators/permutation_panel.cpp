@@ -230,7 +230,7 @@ bool PermutationPanel::checkElements() {
         if (!valid) {
             marked_[i] = true;
             redraw();
-            host().message("Element #" + std::to_string(i + 1) + " is invalid.");
+            host().Message("Element #" + std::to_string(i + 1) + " is invalid.");
             return false;
         }
     }
@@ -245,7 +245,7 @@ void PermutationPanel::removeDuplicates() {
         bool duplicate = t == identity;
         for (std::size_t j = 1; !duplicate && j < i; ++j) duplicate = boxText(static_cast<int>(j)) == t;
         if (!duplicate) continue;
-        host().message("Duplicate Element #" + std::to_string(i + 1) + " will be eliminated.");
+        host().Message("Duplicate Element #" + std::to_string(i + 1) + " will be eliminated.");
         boxes_[i]->clear();
     }
 }
@@ -285,14 +285,14 @@ void PermutationPanel::showProductNotice(const QString& first, int left, int rig
 GroupPtr PermutationPanel::buildGroup() {
     if (!checkElements()) return nullptr;
     removeDuplicates();
-    if (progress().stopRequested()) return nullptr;
+    if (progress().StopRequested()) return nullptr;
     // Close the gaps.
     std::vector<std::string> elements;
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         if (!boxes_[i]->text().isEmpty()) elements.push_back(boxText(static_cast<int>(i)));
     for (std::size_t i = 0; i < boxes_.size(); ++i)
         boxes_[i]->setText(i < elements.size() ? QString::fromStdString(elements[i]) : QString());
-    if (progress().stopRequested()) return nullptr;
+    if (progress().StopRequested()) return nullptr;
 
     const ClosureResult closed = ClosePermutations(elements, optOn_->isChecked(), maximum_);
     for (std::size_t i = 0; i < closed.elements.size() && i < boxes_.size(); ++i) {
@@ -314,10 +314,10 @@ GroupPtr PermutationPanel::buildGroup() {
             return nullptr;
         case ClosureResult::Status::Closed: break;
     }
-    if (progress().stopRequested()) return nullptr;
+    if (progress().StopRequested()) return nullptr;
     GroupPtr g = Group::Create();
     if (!generate([&] { g->GeneratePermutational(closed.elements); })) return nullptr;
-    progress().stopRequested();
+    progress().StopRequested();
     return g;
 }
 

@@ -50,7 +50,7 @@ GraphPanel::GraphPanel(AppContext& context, QWidget* parent)
         choice_ = ChooseCayleyGraph(group_, context);
     }
     draw();
-    if (!layout_.message.empty()) host().message(layout_.message);
+    if (!layout_.message.empty()) host().Message(layout_.message);
 }
 
 void GraphPanel::draw() {

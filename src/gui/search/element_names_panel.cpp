@@ -68,14 +68,14 @@ bool ElementNamesPanel::store() {
         edit->setText(text);
         for (int m = 0; m < k; ++m) {
             if (boxes_[static_cast<std::size_t>(m)]->text().compare(text, Qt::CaseInsensitive) == 0) {
-                host().message("Duplicate element names not allowed.");
+                host().Message("Duplicate element names not allowed.");
                 edit->setFocus();
                 return false;
             }
         }
         longest = std::max(longest, static_cast<int>(text.size()));
         if (text.contains(QStringLiteral("$%"))) {
-            host().message("$% is a prohibited combination in QUORIX.");
+            host().Message("$% is a prohibited combination in QUORIX.");
             edit->setFocus();
             return false;
         }

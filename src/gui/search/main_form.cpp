@@ -40,7 +40,7 @@ public:
         try {
             context_.groups.RegisterGroup(group, id);
         } catch (const std::exception& e) {
-            context_.host.message(e.what());
+            context_.host.Message(e.what());
         }
     }
     int lastManualNumber() const override { return context_.groups.LastManualNumber(); }
@@ -135,12 +135,12 @@ void MainForm::buildMenus() {
         QAction* all = named(m, (std::string("mnuDeleteAllGroups") + suffix).c_str(), "Delete All Groups...");
         connect(all, &QAction::triggered, this, [this] {
             storage::GroupRegister& reg = groupRegister();
-            if (!host().askYesNo(storage::DeleteAllQuestion(reg.Autosave()), storage::kDeletionTitle)) return;
+            if (!host().AskYesNo(storage::DeleteAllQuestion(reg.Autosave()), storage::kDeletionTitle)) return;
             try {
-                if (reg.DeleteAllGroups()) host().message(storage::kBackupMessage);
-                host().message(storage::kAllDeletedMessage);
+                if (reg.DeleteAllGroups()) host().Message(storage::kBackupMessage);
+                host().Message(storage::kAllDeletedMessage);
             } catch (const std::exception& e) {
-                host().message(e.what());
+                host().Message(e.what());
             }
         });
         QAction* sel =
@@ -298,12 +298,12 @@ void MainForm::load() {
     // 2. The register.
     ctx.groups.SetAutosave(st.autosave);
     try {
-        for (const std::string& text : ctx.groups.LoadGroupRegister().Messages()) host().message(text);
+        for (const std::string& text : ctx.groups.LoadGroupRegister().Messages()) host().Message(text);
     } catch (const std::exception& e) {
-        host().message(e.what());
+        host().Message(e.what());
     }
     // 3. Flags.
-    progress().clearStop();
+    progress().ClearStop();
     cellEdited_ = false;
     noticeSuppressed_ = false;
     // 4.
@@ -516,7 +516,7 @@ void MainForm::getNextSolution() {
     cmdCheck_->setEnabled(false);
     mnuSetElementNames_->setEnabled(false);
     chkIncludeIsomorphisms_->setEnabled(false);
-    progress().clearStop();
+    progress().ClearStop();
 
     if (search_.traceMode() == TraceMode::Timed) {
         timer_->start();
@@ -547,17 +547,17 @@ void MainForm::getNextSolution() {
     if (outcome == SearchOutcome::Exhausted) {
         endOfSolutions();
         endProcessing();
-        progress().clearStop();
+        progress().ClearStop();
         return;
     }
     endProcessing();
-    progress().clearStop();
+    progress().ClearStop();
     showTable();
     showSolution(outcome);
 }
 
 void MainForm::showSolution(SearchOutcome outcome) {
-    if (outcome == SearchOutcome::Refused) host().message(search_.lastRecord().error);
+    if (outcome == SearchOutcome::Refused) host().Message(search_.lastRecord().error);
     if (outcome == SearchOutcome::Solution || outcome == SearchOutcome::OverLimit || outcome == SearchOutcome::Refused)
         showAnalysis();
 }
@@ -568,7 +568,7 @@ void MainForm::timerTick() {
     switch (outcome) {
         case SearchOutcome::Exhausted: endOfSolutions(); return;
         case SearchOutcome::Halted:
-            progress().clearStop();
+            progress().ClearStop();
             cmdGetNext_->setEnabled(true);
             return;
         case SearchOutcome::Incomplete:
@@ -580,14 +580,14 @@ void MainForm::timerTick() {
             // A solution, or a step of Trace by step chosen while the timer ran.
             showTable();
             endProcessing();
-            progress().clearStop();
+            progress().ClearStop();
             showSolution(outcome);
             return;
     }
 }
 
 void MainForm::halt() {
-    progress().requestStop();
+    progress().RequestStop();
     cmdHalt_->hide();
     cmdCheck_->setDefault(true);
 }
@@ -599,12 +599,12 @@ void MainForm::endProcessing() {
 }
 
 void MainForm::endOfSolutions() {
-    progress().clearStop();
+    progress().ClearStop();
     cmdHalt_->hide();
     if (search_.traceMode() != TraceMode::ByStep) showTable();
     resetTable();
     const std::string question = "No more solutions found.\nDo you want to create a Summary View file?";
-    if (host().askYesNo(question, "End of Solutions"))
+    if (host().AskYesNo(question, "End of Solutions"))
         writeSummaryView();
     else
         focusCell(21);
@@ -621,10 +621,10 @@ void MainForm::writeSummaryView() {
     if (path.isEmpty()) return;
 
     const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
-    progress().clearStop();
+        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
+    progress().ClearStop();
     const ViewOptions options =
-        context().workbench.viewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
+        context().workbench.MakeViewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
     std::vector<SummarySolution> list;
     const int stored = std::min(search_.solutionCount(), CayleySearch::kMaxSolutions);
     for (int slot = 1; slot <= stored; ++slot) list.push_back({search_.solution(slot), search_.solutionIsomorph(slot)});
@@ -637,10 +637,10 @@ void MainForm::writeSummaryView() {
     try {
         written = WriteSummaryView(n(), list, path.toStdString(), options);
     } catch (const std::exception& e) {
-        host().message(e.what());
+        host().Message(e.what());
     }
     labelProcessing_->hide();
-    if (!written.complete) host().message(kViewHaltedMessage);
+    if (!written.complete) host().Message(kViewHaltedMessage);
     auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);
     browser->show();
@@ -651,7 +651,7 @@ void MainForm::showAnalysis() {
     const int count = search_.solutionCount();
     if (count > CayleySearch::kMaxSolutions) {
         // The solution was counted and registered but not stored.
-        host().message("Maximum of 100 solutions exceeded");
+        host().Message("Maximum of 100 solutions exceeded");
     } else if (count >= 1) {
         const GroupPtr& g = search_.solution(count);
         if (analysisOpener_)
@@ -668,12 +668,12 @@ void MainForm::check() {
     if (inSearch_) return;
     if (search_.reasonsStored()) clearInferences();
     const CheckOutcome outcome = run_.check([this](int i, int j) { return cell(i, j)->text().toStdString(); });
-    for (const std::string& m : search_.takeMessages()) host().message(m);
+    for (const std::string& m : search_.takeMessages()) host().Message(m);
     showTable();
     if (outcome == CheckOutcome::Conflict) {
-        host().message(search_.conflictMessage());
+        host().Message(search_.conflictMessage());
     } else if (outcome == CheckOutcome::Complete) {
-        if (!search_.lastRecord().error.empty()) host().message(search_.lastRecord().error);
+        if (!search_.lastRecord().error.empty()) host().Message(search_.lastRecord().error);
         showAnalysis();
     } else if (!noticeSuppressed_) {
         noticeSuppressed_ = ShowMessageNotice(context(), QStringLiteral("No errors found."));
@@ -685,7 +685,7 @@ void MainForm::stopTimedRun() {
     timer_->stop();
     halt();
     // What the next tick would have done with the request.
-    progress().clearStop();
+    progress().ClearStop();
     cmdGetNext_->setEnabled(true);
 }
 
@@ -713,7 +713,7 @@ void MainForm::changeGroupOrder() {
             search_.setSearchOrder(*order);
             break;
         }
-        host().message(kOrderMessage);
+        host().Message(kOrderMessage);
     }
     setOrderCaption();
     restart();
@@ -821,7 +821,7 @@ bool MainForm::cellFocusOut(int index) {
             for (int k = 1; k <= n() && !found; ++k)
                 if (QString::fromStdString(search_.elementName(k)).compare(text, Qt::CaseInsensitive) == 0) found = k;
             if (!found) {
-                host().message("Invalid element.");
+                host().Message("Invalid element.");
                 refocusing_ = true;
                 QTimer::singleShot(0, c, [this, c] {
                     c->setFocus();

@@ -77,7 +77,7 @@ OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& se
     auto* exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 7200, top + 900);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, [this] {
-        if (!host().askYesNo("Updating the Optimizing Rules will require restarting any search in progress.  "
+        if (!host().AskYesNo("Updating the Optimizing Rules will require restarting any search in progress.  "
                              "Do you wish to proceed?",
                              "Optimizing Rules")) {
             rulesChanged_ = false;

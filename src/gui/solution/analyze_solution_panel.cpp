@@ -107,9 +107,9 @@ void AnalyzeSolutionPanel::viewGroup(int index) {
     const QString path = saveFileDialog(windowTitle(), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return;
     const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
-    progress().clearStop();
-    const ViewOptions options = context().workbench.viewOptions(
+        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
+    progress().ClearStop();
+    const ViewOptions options = context().workbench.MakeViewOptions(
         preferences().String(ViewComponentPreference(kind) - 1), registrar, &progress());
     showProcessing(QStringLiteral("processing . . ."));
     ViewResult written{true, {}};
@@ -117,15 +117,15 @@ void AnalyzeSolutionPanel::viewGroup(int index) {
     try {
         written = WriteGroupView(kind, g, path.toStdString(), options);
     } catch (const std::exception& e) {
-        host().message(e.what());
+        host().Message(e.what());
         failed = true;
     }
     hideProcessing();
     for (QPushButton* b : unavailable_) b->setEnabled(false);
     if (failed) return;
     if (!written.complete) {
-        progress().clearStop();
-        host().message(kViewHaltedMessage);
+        progress().ClearStop();
+        host().Message(kViewHaltedMessage);
     }
     auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);
@@ -208,12 +208,12 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
         print(300, y, dihedral ? "Dihedral?  Yes" : "Dihedral?  No");
     }
     y += 250;
-    progress().clearStop();
+    progress().ClearStop();
     showProcessing(QStringLiteral("processing . . ."));
-    solvable_ = IsSolvable(solution_, context().workbench.structure(), context().workbench.namedGroups, progress());
+    solvable_ = IsSolvable(solution_, context().workbench.Structure(), context().workbench.namedGroups, progress());
     hideProcessing();
     for (QPushButton* b : unavailable_) b->setEnabled(false);   // the indicator enabled every button
-    progress().clearStop();
+    progress().ClearStop();
     print(300, y, solvable_ ? "Solvable?  Yes" : "Solvable?  No");
     moveTw(cmdShowCompositionSeries_, bl + 2000, bt + y - 50);
     cmdShowCompositionSeries_->show();
@@ -224,7 +224,7 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
 
     // Named groups.
     const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().message(text); });
+        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
     named_ = RecogniseNamedGroups(solution_, registrar, context().workbench.namedGroups, nameToCode);
     if (graphKind_ != 0) {
         moveTw(cmdShowGraph_, bl + 6000, bt + propertiesTop + 650);

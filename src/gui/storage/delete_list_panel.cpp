@@ -101,7 +101,7 @@ void DeleteListPanel::reload() {
         auto* item = new QListWidgetItem(entryText(kUserFlag, p), retain_);
         item->setData(Qt::UserRole, p);
     }
-    if (!complete) host().message("Program Error dlgDeleteList");
+    if (!complete) host().Message("Program Error dlgDeleteList");
 }
 
 void DeleteListPanel::moveToDeleteList(QListWidgetItem* item) {
@@ -138,7 +138,7 @@ void DeleteListPanel::moveToRetainList(QListWidgetItem* item) {
         if (other == item) continue;
         const int p = positionOf(other);
         if (DerivesFrom(idAt(p), baseId)) {
-            host().message(markup::StripMarkup(idAt(p)) + " must be removed from Delete List first.");
+            host().Message(markup::StripMarkup(idAt(p)) + " must be removed from Delete List first.");
             return;
         }
     }
@@ -165,26 +165,26 @@ void DeleteListPanel::moveToRetainList(QListWidgetItem* item) {
 void DeleteListPanel::deleteSelectedGroups() {
     if (!listsCurrent()) return;
     if (deletes_->count() == 0) {
-        host().message("There are no groups in the Delete List.");
+        host().Message("There are no groups in the Delete List.");
         return;
     }
     storage::GroupRegister& reg = groupRegister();
     const std::string question =
         reg.Autosave() ? "Do you really want to delete all of the groups in the Delete List permanently?"
                        : "Do you really want to delete all of the groups in the Delete List?";
-    if (!host().askYesNo(question, storage::kDeletionTitle)) return;
+    if (!host().AskYesNo(question, storage::kDeletionTitle)) return;
     cmdDelete_->setEnabled(false);
     cmdExit_->setEnabled(false);
     sort_->setEnabled(false);
     std::vector<int> positions;
     for (int row = 0; row < deletes_->count(); ++row) positions.push_back(positionOf(deletes_->item(row)));
     try {
-        if (reg.DeleteGroups(positions)) host().message(storage::kBackupMessage);
+        if (reg.DeleteGroups(positions)) host().Message(storage::kBackupMessage);
     } catch (const std::exception& e) {
-        host().message(e.what());
+        host().Message(e.what());
     }
     deletes_->clear();
-    host().message("All selected groups have been deleted.");
+    host().Message("All selected groups have been deleted.");
     reload();
     cmdDelete_->setEnabled(true);
     cmdExit_->setEnabled(true);

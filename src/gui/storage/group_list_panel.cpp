@@ -79,7 +79,7 @@ void GroupListPanel::reload() {
     }
     bool complete = true;
     const std::vector<int> positions = ListedPositions(reg, sort_->sequenceGenerated(), complete);
-    if (!complete) host().message("Program Error dlgGroupList");
+    if (!complete) host().Message("Program Error dlgGroupList");
     long widest = 0;
     for (int p : positions) {
         const QString text = QString::fromStdString(markup::StripMarkup(reg.At(p)->GroupID()));

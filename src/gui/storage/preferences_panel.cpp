@@ -195,7 +195,7 @@ bool PreferencesPanel::apply() {
         form.panelLetters[i] = first_[i]->isChecked() ? letters.first : letters.second;
     }
     const storage::ApplyResult result = storage::ApplyPreferencesForm(form, preferences(), context().directory);
-    for (const std::string& text : result.Messages()) host().message(text);
+    for (const std::string& text : result.Messages()) host().Message(text);
     return result.accepted;
 }
 

@@ -53,7 +53,7 @@ TEST(CompositionSeries, StateCachesCompleteRunsOnly) {
     progress.stopAtYield = progress.yields + 2;
     EXPECT_FALSE(state.ComputeCompositionSeries(a5, progress));
     EXPECT_EQ(state.SeriesGroup(), nullptr);
-    progress.clearStop();
+    progress.ClearStop();
     progress.stopAtYield = -1;
     EXPECT_FALSE(state.ComputeCompositionSeries(a5, progress));   // not solvable, now complete
     EXPECT_EQ(state.SeriesGroup(), a5);

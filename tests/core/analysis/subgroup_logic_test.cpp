@@ -88,7 +88,7 @@ TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
     EXPECT_EQ(KeepSubgroupsQuestion(logic.SubgroupCount()),
               "Do you wish to continue with the " + std::to_string(logic.SubgroupCount()) + " subgroups found so far?");
     logic.KeepPartialList();
-    progress.clearStop();
+    progress.ClearStop();
     EXPECT_TRUE(logic.PartialList());
     EXPECT_GE(logic.SubgroupCount(), 1);
     EXPECT_LT(logic.SubgroupCount(), 30);
@@ -100,7 +100,7 @@ TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
 
 TEST(SubgroupList, HaltBeforeStartingLeavesAnEmptyList) {
     TestProgress progress;
-    progress.requestStop();
+    progress.RequestStop();
     SubgroupLogic logic;
     EXPECT_TRUE(logic.FindAllSubgroups(spec("S3"), progress).halted);
     EXPECT_EQ(logic.SubgroupCount(), 0);

@@ -100,7 +100,7 @@ TEST_F(CompareFixture, LargeSubgroupsCarryTheMappingInTheirTag) {
 }
 
 TEST_F(CompareFixture, HaltIsReported) {
-    progress.requestStop();
+    progress.RequestStop();
     auto r = CompareGroups(spec("S4"), spec("Z2"), analysis, shared, registrar, progress);
     EXPECT_TRUE(r.halted);
 }

@@ -104,7 +104,7 @@ TEST(HomomorphismSearch, ResumeAfterTheLastAndRestart) {
 
 TEST(HomomorphismSearch, HaltStopsTheSearch) {
     testing::TestProgress progress;
-    progress.requestStop();
+    progress.RequestStop();
     HomomorphismSearch s;
     s.Start(T(spec("Z4")), T(spec("Z4")));
     EXPECT_FALSE(s.Next(&progress));

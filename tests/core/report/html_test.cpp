@@ -84,7 +84,7 @@ struct ViewFixture : ::testing::Test {
     ViewOptions Options(const std::string& components) {
         GroupRegistrar registrar;
         registrar.registerGroup = [this](const GroupPtr& g, const std::string& n) { registered[n] = g; };
-        return bench.viewOptions(components, registrar, &progress);
+        return bench.MakeViewOptions(components, registrar, &progress);
     }
 };
 
@@ -150,7 +150,7 @@ TEST_F(ViewFixture, OtherFamilies) {
 }
 
 TEST_F(ViewFixture, HaltEndsTheViewExceptForTheAlternatingWriter) {
-    progress.requestStop();
+    progress.RequestStop();
     TempFile f("view_halt.html");
     EXPECT_FALSE(WriteGroupView(ViewKind::Symmetric, testing::spec("S3"), f.path, Options("1111111")).complete);
     std::string html = f.Read();

@@ -156,7 +156,7 @@ TEST(Halt, StopsWithinTheYieldIntervalAndTheSearchGoesOn) {
         for (;;) {
             progress.stopAtYield = progress.yields + 2;
             const auto r = testing::getNextSolution(s, nullptr, &progress);
-            EXPECT_FALSE(progress.stopped());
+            EXPECT_FALSE(progress.Stopped());
             if (r == testing::RunResult::Exhausted) break;
             if (r == testing::RunResult::Halted) {
                 ++halts;

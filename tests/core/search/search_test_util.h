@@ -55,7 +55,7 @@ inline RunResult getNextSolution(CayleySearch& s, SolutionRegistrar* registrar =
             case SearchOutcome::Solution:
             case SearchOutcome::OverLimit: return RunResult::SolutionStored;
             case SearchOutcome::Refused: continue;
-            case SearchOutcome::Halted: progress.clearStop(); return RunResult::Halted;
+            case SearchOutcome::Halted: progress.ClearStop(); return RunResult::Halted;
             default: return RunResult::Exhausted;
         }
     }

@@ -13,20 +13,20 @@ TEST(Workbench, StructureAnalysisAndPanelsShareOneSubgroupList) {
     Workbench bench;
     Progress progress;
     GroupPtr g = spec("S4");
-    const SubgroupListResult r = bench.structure().FindAllSubgroups(g, progress);
+    const SubgroupListResult r = bench.Structure().FindAllSubgroups(g, progress);
     EXPECT_EQ(r.subgroups.size(), 30u);
     EXPECT_EQ(bench.subgroups.AnalysedGroup(), g);
     // The list the panel asks for next is answered from the cache.
     EXPECT_FALSE(bench.subgroups.FindAllSubgroups(g, progress).halted);
     EXPECT_EQ(bench.subgroups.Subgroup(1), r.subgroups.front());
-    EXPECT_TRUE(bench.structure().IsCenter(g, bench.subgroups.Subgroup(1), progress));
+    EXPECT_TRUE(bench.Structure().IsCenter(g, bench.subgroups.Subgroup(1), progress));
 }
 
 TEST(Workbench, ComparisonLeavesItsMappingForTheDisplays) {
     Workbench bench;
     Progress progress;
     GroupPtr s5 = spec("S5"), other = spec("perm:21345,23451");
-    const ComparisonResult r = CompareGroups(s5, other, bench.structure(), bench.homomorphism, {}, progress);
+    const ComparisonResult r = CompareGroups(s5, other, bench.Structure(), bench.homomorphism, {}, progress);
     ASSERT_TRUE(r.isomorphic);
     EXPECT_EQ(ParseMappingText(bench.homomorphism.mappingText), r.isomorphism);
 }

@@ -104,7 +104,7 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-empty"));
     // Halt is pressed once a few subgroups have been found.
     auto halt = [&p] {
-        p.progress().setReport([&p](const std::string& text) {
+        p.progress().SetReport([&p](const std::string& text) {
             if (text.rfind("5 ", 0) == 0) p.findChild<QPushButton*>("cmdHalt")->click();
         });
     };
@@ -126,7 +126,7 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     EXPECT_TRUE(p.partial());
     EXPECT_GE(p.subgroups().size(), 4u);
     EXPECT_TRUE(text(p).contains("(partial list)"));
-    p.progress().setReport({});
+    p.progress().SetReport({});
     // Still usable: another group is listed in full.
     script = [](QDialog& d) {
         auto& list = dynamic_cast<GroupListPanel&>(d);

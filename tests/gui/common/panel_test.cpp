@@ -121,10 +121,10 @@ TEST_F(PanelTest, ProcessingIndicatorDisablesButtonsAndSuspendsScrolling) {
     EXPECT_FALSE(p.findChild<QFrame*>("frameProcessing")->isHidden());
     QPushButton* halt = p.findChild<QPushButton*>("cmdHalt");
     EXPECT_TRUE(halt->isEnabled());
-    p.progress().clearStop();
+    p.progress().ClearStop();
     halt->click();
-    EXPECT_TRUE(p.progress().stopped());
-    p.progress().report("determining subgroups...");
+    EXPECT_TRUE(p.progress().Stopped());
+    p.progress().Report("determining subgroups...");
     EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "determining subgroups...");
     p.hideProcessing();
     EXPECT_TRUE(choose->isEnabled());

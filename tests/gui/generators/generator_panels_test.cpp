@@ -198,11 +198,11 @@ TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     EXPECT_TRUE(p.pictureBox()->plainText().contains("Group ID:  Z 2 xZ 3 xZ 2 xZ 10"));
     quorix::testing::snapshot(p, "dlgDirectProducts");
     // Halt pressed while the product is built: nothing is registered.
-    p.progress().setYield([&p] { p.progress().requestStop(); });
+    p.progress().SetYield([&p] { p.progress().RequestStop(); });
     compute->click();
     EXPECT_EQ(host.messages.back(), "Generate process halted.");
     EXPECT_EQ(ctx.groups.Count(), 1);
-    p.progress().setYield({});
+    p.progress().SetYield({});
     compute->click();
     ASSERT_EQ(ctx.groups.Count(), 2);   // the intermediate product is not registered
     EXPECT_EQ(lastId(), "Z|@2|xZ|@3|xZ|@2|xZ|@10|");

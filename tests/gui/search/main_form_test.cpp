@@ -210,7 +210,7 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
     QTest::mouseClick(button("cmdHalt"), Qt::LeftButton);
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     // The next tick sees the request, clears it and stops the timer.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->progress().stopped() && !form->timer()->isActive(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->progress().Stopped() && !form->timer()->isActive(); }, 2000));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_GT(form->search().emptyCellCount(), 0);
 }
@@ -219,7 +219,7 @@ TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
     // The search yields through the panel's progress object, which lets Qt
     // handle events; here the first yield also presses Halt.
     int yields = 0;
-    form->progress().setYield([&] {
+    form->progress().SetYield([&] {
         ++yields;
         QCoreApplication::processEvents();
         if (yields == 1) button("cmdHalt")->click();
@@ -235,7 +235,7 @@ TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     EXPECT_TRUE(restartClicked);
     EXPECT_EQ(yields, 1);
-    EXPECT_FALSE(form->progress().stopped());
+    EXPECT_FALSE(form->progress().Stopped());
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     EXPECT_TRUE(form->findChild<QLabel*>("labelProcessing")->isHidden());
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
@@ -569,7 +569,7 @@ TEST_F(MainFormTest, TheProcessingNoticeHidesNoPartOfTheGridOrTheButtons) {
     setOrder(16);
     menu("mnuTraceOff");
     bool seen = false;
-    form->progress().setYield([&] {
+    form->progress().SetYield([&] {
         if (seen) return;
         seen = true;
         auto* label = form->findChild<QLabel*>("labelProcessing");
@@ -582,7 +582,7 @@ TEST_F(MainFormTest, TheProcessingNoticeHidesNoPartOfTheGridOrTheButtons) {
             if (w == label || !watched || !w->isVisible()) continue;
             EXPECT_FALSE(notice.intersects(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()))) << name.toStdString();
         }
-        form->progress().requestStop();
+        form->progress().RequestStop();
     });
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     EXPECT_TRUE(seen);

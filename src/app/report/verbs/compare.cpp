@@ -80,7 +80,7 @@ void setupCompare(CLI::App& app, RunContext& run) {
                                  }};
         Workbench bench;
         Progress progress;
-        ComparisonResult r = CompareGroups(g1, g2, bench.structure(), bench.homomorphism, registrar, progress);
+        ComparisonResult r = CompareGroups(g1, g2, bench.Structure(), bench.homomorphism, registrar, progress);
         if (r.halted) {
             std::cerr << kCompareHaltedMessage << "\n";
             run.exitCode = 1;

@@ -114,7 +114,7 @@ void runSearch(const SearchOptions& o, RunContext& run) {
             }
             if (!searchRun.start()) break;
             const SearchOutcome outcome = searchRun.run(progress);
-            if (outcome == SearchOutcome::Halted || progress.stopped()) stop = Stop::Interrupted;
+            if (outcome == SearchOutcome::Halted || progress.Stopped()) stop = Stop::Interrupted;
             // A table the group model refuses is gone past, as a dropped duplicate.
             if (outcome == SearchOutcome::Refused && stop == Stop::None) continue;
             if (outcome != SearchOutcome::Solution && outcome != SearchOutcome::OverLimit) break;
