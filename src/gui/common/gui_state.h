@@ -28,6 +28,12 @@ struct GuiState {
     // none: the panel opens empty and waits for its Choose Group button.
     std::optional<int> selectedGroup;
 
+    // The subgroup (positions in the selected group) by whose cosets the
+    // next Show Group panel orders its table's rows and columns; none: the
+    // group's own order. The panel that opens Show Group sets it and Show
+    // Group takes it (and clears it) when it opens.
+    std::optional<ElementSet> organiseBy;
+
     // The groups of the next mapping display (the mapping text itself is
     // the workbench's shared one).
     MappingDisplayInput mapping;
