@@ -2,27 +2,30 @@
 # `make test` (build and run every test). Both install missing packages first.
 #
 # Checks beyond the tests:
-#   make sanitize   Debug build of the engine, the command-line tool and their
-#                   tests under AddressSanitizer and UndefinedBehaviorSanitizer,
-#                   running the tests, then every fuzz target for 15 s
+#   make sanitize   build of the engine, the command-line tool, their tests
+#                   and the fuzz targets (clang, -O1, AddressSanitizer and
+#                   UndefinedBehaviorSanitizer), running the tests, then every
+#                   fuzz target for 15 s
 #   make fuzz       every fuzz target for FUZZ_SECONDS (60) each
 #   make package    a .deb of the desktop program and the command-line tool
 # CMAKE_ARGS are passed to every configuration (CI: -DQUORIX_WERROR=ON).
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
-FUZZ_DIR ?= build-fuzz
 FUZZ_SECONDS ?= 60
 SANITIZE_FUZZ_SECONDS ?= 15
 JOBS ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-SANITIZE_FLAGS = -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
-FUZZ_FLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+# One build serves the sanitized tests and the fuzz targets: the libraries
+# carry the fuzzer's coverage hooks, which the tests ignore. The tests run
+# one process per test binary: a sanitized process is slow to start.
+SANITIZE_FLAGS = -O1 -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined \
+  -fno-omit-frame-pointer
 export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps deps-check configure build run test bench clean format format-check \
-        sanitize sanitize-build fuzz fuzz-build package
+        sanitize sanitize-build fuzz package
 
 all: build
 
@@ -49,28 +52,23 @@ bench: build
 	./$(BUILD_DIR)/bench/quorix_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
 
 deps-check:
 	@./scripts/install-deps.sh --checks
 
 sanitize-build: deps deps-check
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORIX_GUI=OFF \
-	  -DQUORIX_BENCH=OFF "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" $(CMAKE_ARGS)
+	  -DQUORIX_BENCH=OFF -DQUORIX_FUZZ=ON -DQUORIX_TEST_PER_CASE=OFF -DCMAKE_CXX_COMPILER=clang++ \
+	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" $(CMAKE_ARGS)
 	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 
-sanitize: sanitize-build fuzz-build
+sanitize: sanitize-build
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
-	./scripts/run-fuzz.sh $(FUZZ_DIR) $(SANITIZE_FUZZ_SECONDS)
+	./scripts/run-fuzz.sh $(SANITIZE_DIR) $(SANITIZE_FUZZ_SECONDS) $(JOBS)
 
-fuzz-build: deps deps-check
-	cmake -S . -B $(FUZZ_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORIX_GUI=OFF \
-	  -DQUORIX_TESTS=OFF -DQUORIX_BENCH=OFF -DQUORIX_FUZZ=ON \
-	  -DCMAKE_CXX_COMPILER=clang++ "-DCMAKE_CXX_FLAGS=-O1 $(FUZZ_FLAGS)" $(CMAKE_ARGS)
-	cmake --build $(FUZZ_DIR) -j $(JOBS) --target quorix_fuzzers
-
-fuzz: fuzz-build
-	./scripts/run-fuzz.sh $(FUZZ_DIR) $(FUZZ_SECONDS)
+fuzz: sanitize-build
+	./scripts/run-fuzz.sh $(SANITIZE_DIR) $(FUZZ_SECONDS) $(JOBS)
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB

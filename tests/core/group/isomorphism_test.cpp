@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <numeric>
 
 #include "core/group/group.h"
 #include "support/groups.h"
@@ -77,11 +78,9 @@ TEST(Isomorphism, SameAnswerAndSameFirstMappingAsTheLiteralEnumeration) {
     for (const auto& [la, a] : groups)
         for (const auto& [lb, b] : groups) {
             if (a->order() != b->order() || a == b) continue;
-            auto fresh = tableCopy(*a, [&] {
-                std::vector<int> id;
-                for (int k = 1; k <= a->order(); ++k) id.push_back(k);
-                return id;
-            }());
+            std::vector<int> identity(static_cast<std::size_t>(a->order()));
+            std::iota(identity.begin(), identity.end(), 1);
+            auto fresh = tableCopy(*a, identity);
             const std::vector<int> expected = literalFirstIsomorphism(*fresh, *b);
             ++pairs;
             ASSERT_EQ(fresh->IsIsomorphic(*b), !expected.empty()) << la << " vs " << lb;
