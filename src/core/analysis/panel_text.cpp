@@ -209,8 +209,8 @@ std::string PermutationNoteText(int degree) {
 }
 
 bool ShowsPermutations(const Group& g, bool originalNames) {
-    const int m = g.MethodOfGeneration();
-    return originalNames && (m == kMethodSymmetric || m == kMethodAlternating || m == kMethodPermutational);
+    const GenerationMethod m = g.MethodOfGeneration();
+    return originalNames && (m == GenerationMethod::Symmetric || m == GenerationMethod::Alternating || m == GenerationMethod::Permutational);
 }
 
 std::string ClassesCaption(const std::string& groupId) { return markup::StripMarkup(groupId) + " Conjugacy Classes"; }

@@ -96,12 +96,12 @@ std::string Group::SourceProduct(int i1, int i2) const {
 
 int Group::NumberOfComponents() const {
     if (!generated_ && !naming_) refuse("group " + id_ + " is not generated");
-    if (method_ == kMethodDirectProduct) return first_->NumberOfComponents() + second_->NumberOfComponents();
+    if (method_ == GenerationMethod::DirectProduct) return first_->NumberOfComponents() + second_->NumberOfComponents();
     return 1;
 }
 
 std::vector<int> Group::AtomicSuborders() const {
-    if (method_ != kMethodDirectProduct) return {order_};
+    if (method_ != GenerationMethod::DirectProduct) return {order_};
     std::vector<int> out = first_->AtomicSuborders();
     std::vector<int> b = second_->AtomicSuborders();
     out.insert(out.end(), b.begin(), b.end());
@@ -183,7 +183,8 @@ void Group::Guarded(F&& build) {
         build();
     } catch (...) {
         // A refused generation leaves the group as it was: empty.
-        method_ = order_ = modulus_ = degree_ = lettersUsed_ = 0;
+        method_ = GenerationMethod::CayleyTable;
+        order_ = modulus_ = degree_ = lettersUsed_ = 0;
         naming_ = false;
         sourceNames_.clear();
         mappedNames_.clear();
@@ -219,7 +220,7 @@ void Group::GenerateSymmetric(int degree) {
     const auto n = MathFunctions::Factorial(degree);
     for (std::int64_t i = 2; i <= n; ++i) names.push_back(MathFunctions::ComputeNextPermutation(names.back()));
     Guarded([&] {
-        method_ = kMethodSymmetric;
+        method_ = GenerationMethod::Symmetric;
         degree_ = degree;
         id_ = "S|@" + std::to_string(degree) + "|";
         CompletePermutations(std::move(names));
@@ -237,7 +238,7 @@ void Group::GenerateAlternating(int degree) {
         if (MathFunctions::PermutationSign(p) == 1) names.push_back(p);
     }
     Guarded([&] {
-        method_ = kMethodAlternating;
+        method_ = GenerationMethod::Alternating;
         degree_ = degree;
         id_ = "A|@" + std::to_string(degree) + "|";
         CompletePermutations(std::move(names));
@@ -258,7 +259,7 @@ void Group::GeneratePermutational(const std::vector<std::string>& permutations) 
         names.push_back(p);
     }
     Guarded([&] {
-        method_ = kMethodPermutational;
+        method_ = GenerationMethod::Permutational;
         degree_ = static_cast<int>(first.size());
         CompletePermutations(std::move(names));
     });
@@ -314,7 +315,7 @@ void Group::GenerateMultiplicative(int modulus) {
             table[cell(a, b)] = static_cast<std::uint8_t>(indexOf[static_cast<std::size_t>(r)]);
         }
     Guarded([&] {
-        method_ = kMethodMultiplicative;
+        method_ = GenerationMethod::Multiplicative;
         modulus_ = modulus;
         id_ = "Z|@" + std::to_string(modulus) + "|^*|";
         CompleteGeneration(std::move(names), std::move(table));
@@ -330,7 +331,7 @@ void Group::GenerateAdditive(int modulus) {
     for (int a = 1; a <= modulus; ++a)
         for (int b = 1; b <= modulus; ++b) table[cell(a, b)] = static_cast<std::uint8_t>((a + b - 2) % modulus + 1);
     Guarded([&] {
-        method_ = kMethodAdditive;
+        method_ = GenerationMethod::Additive;
         modulus_ = modulus;
         id_ = "Z|@" + std::to_string(modulus) + "|";
         CompleteGeneration(std::move(names), std::move(table));
@@ -360,7 +361,7 @@ void Group::GenerateSubgroup(const GroupPtr& parent, const ElementSet& members) 
             table[cell(a, b)] = static_cast<std::uint8_t>(r);
         }
     Guarded([&] {
-        method_ = kMethodSubgroup;
+        method_ = GenerationMethod::Subgroup;
         modulus_ = p.modulus_;
         degree_ = p.degree_;
         parent_ = parent;
@@ -409,7 +410,7 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
             table[cell(a, b)] = static_cast<std::uint8_t>(labels[static_cast<std::size_t>(G.mul(reps[static_cast<std::size_t>(a)], reps[static_cast<std::size_t>(b)]))]);
 
     Guarded([&] {
-        method_ = kMethodQuotient;
+        method_ = GenerationMethod::Quotient;
         modulus_ = G.modulus_;
         degree_ = G.degree_;
         parent_ = g;
@@ -439,7 +440,7 @@ void Group::GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second)
             table[cell(x, y)] = static_cast<std::uint8_t>((a - 1) * nb + b);
         }
     Guarded([&] {
-        method_ = kMethodDirectProduct;
+        method_ = GenerationMethod::DirectProduct;
         first_ = first;
         second_ = second;
         id_ = A.id_ + "x" + B.id_;
@@ -484,7 +485,7 @@ void Group::Generate(const CayleyTable& t) {
         }
     }
     Guarded([&] {
-        method_ = kMethodCayleyTable;
+        method_ = GenerationMethod::CayleyTable;
         CompleteGeneration(std::move(names), std::move(table));
     });
 }
@@ -517,7 +518,7 @@ void Group::CompleteGeneration(std::vector<std::string> names, std::vector<std::
     srcOrder_ = std::move(srcOrder);
 
     if (!AssignReductiveNames()) refuse("program error--aborting");
-    if (method_ == kMethodDirectProduct) {
+    if (method_ == GenerationMethod::DirectProduct) {
         naming_ = true;
         if (lettersUsed_ >= NumberOfComponents()) AssignFactorNames();
         naming_ = false;

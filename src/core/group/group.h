@@ -36,17 +36,18 @@ using GroupPtr = std::shared_ptr<Group>;
 inline constexpr int kMaxGroupOrder = 120;
 inline constexpr int kMaxTableOrder = 20;
 
-// Generation codes (MethodOfGeneration).
-enum GenerationMethod : int {
-    kMethodCayleyTable = 0,
-    kMethodSymmetric = 1,
-    kMethodAdditive = 2,
-    kMethodMultiplicative = 3,
-    kMethodAlternating = 4,
-    kMethodPermutational = 5,
-    kMethodSubgroup = 6,
-    kMethodQuotient = 7,
-    kMethodDirectProduct = 8,
+// How a group was built (MethodOfGeneration); the numbers are those of
+// the register file.
+enum class GenerationMethod : int {
+    CayleyTable = 0,
+    Symmetric = 1,
+    Additive = 2,
+    Multiplicative = 3,
+    Alternating = 4,
+    Permutational = 5,
+    Subgroup = 6,
+    Quotient = 7,
+    DirectProduct = 8,
 };
 
 // A set of elements by index (bit k for index k, 1..120; bit 0 unused).
@@ -67,7 +68,7 @@ public:
     // ---- identity and header ------------------------------------------
     const std::string& GroupID() const { return id_; }
     void SetGroupID(const std::string& id) { id_ = id; }
-    int MethodOfGeneration() const { return method_; }
+    GenerationMethod MethodOfGeneration() const { return method_; }
     int Order() const;
     int Modulus() const { return modulus_; }
     int Degree() const { return degree_; }
@@ -188,7 +189,7 @@ private:
     void PrepareDefinitions() const;
 
     std::string id_;
-    int method_ = 0;
+    GenerationMethod method_ = GenerationMethod::CayleyTable;
     int order_ = 0;
     int modulus_ = 0;
     int degree_ = 0;

@@ -36,15 +36,15 @@ bool ViewKindOfGroup(const Group& g, ViewKind& kind) {
     const std::string& id = g.GroupID();
     if (id.rfind("Aut(", 0) == 0 || id.rfind("Inn(", 0) == 0) {
         kind = ViewKind::Automorphism;
-        return g.MethodOfGeneration() == kMethodPermutational;
+        return g.MethodOfGeneration() == GenerationMethod::Permutational;
     }
     switch (g.MethodOfGeneration()) {
-        case kMethodSymmetric: kind = ViewKind::Symmetric; return true;
-        case kMethodAdditive: kind = ViewKind::Additive; return true;
-        case kMethodMultiplicative: kind = ViewKind::Multiplicative; return true;
-        case kMethodAlternating: kind = ViewKind::Alternating; return true;
-        case kMethodPermutational: kind = ViewKind::Permutation; return true;
-        case kMethodDirectProduct: kind = ViewKind::DirectProduct; return true;
+        case GenerationMethod::Symmetric: kind = ViewKind::Symmetric; return true;
+        case GenerationMethod::Additive: kind = ViewKind::Additive; return true;
+        case GenerationMethod::Multiplicative: kind = ViewKind::Multiplicative; return true;
+        case GenerationMethod::Alternating: kind = ViewKind::Alternating; return true;
+        case GenerationMethod::Permutational: kind = ViewKind::Permutation; return true;
+        case GenerationMethod::DirectProduct: kind = ViewKind::DirectProduct; return true;
         default: return false;
     }
 }

@@ -186,13 +186,13 @@ std::string GroupRegister::WriteReferencedGroup(const GroupPtr& referenced, int 
 
 void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& out) {
     if (!group.IsGenerated()) throw InvalidArgument("cannot store a group that has not been generated");
-    const int method = group.MethodOfGeneration();
+    const GenerationMethod method = group.MethodOfGeneration();
     const int position = group.GroupID().empty() ? -1 : RegisterIndex(group);
 
     std::vector<std::pair<GroupPtr, std::string>> refs;
-    if (method == kMethodSubgroup || method == kMethodQuotient) refs.emplace_back(group.Parent(), "");
-    if (method == kMethodQuotient) refs.emplace_back(group.NormalSubgroup(), "");
-    if (method == kMethodDirectProduct) {
+    if (method == GenerationMethod::Subgroup || method == GenerationMethod::Quotient) refs.emplace_back(group.Parent(), "");
+    if (method == GenerationMethod::Quotient) refs.emplace_back(group.NormalSubgroup(), "");
+    if (method == GenerationMethod::DirectProduct) {
         refs.emplace_back(group.FirstFactor(), "");
         refs.emplace_back(group.SecondFactor(), "");
     }
@@ -208,11 +208,11 @@ void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& ou
     // top-level record is of a registered group, one without an ID too.
     const bool registered = !nested;
     const int order = group.order();
-    out += std::to_string(method) + "!!" + std::to_string(order) + "!!" + group.GroupID() + "!!" +
+    out += std::to_string(static_cast<int>(method)) + "!!" + std::to_string(order) + "!!" + group.GroupID() + "!!" +
            (registered ? "Y" : "N") + "\n";
 
     switch (method) {
-        case kMethodCayleyTable:
+        case GenerationMethod::CayleyTable:
             for (int i = 1; i <= order; ++i) {
                 std::string line;
                 for (int j = 1; j <= order; ++j) {
@@ -222,18 +222,18 @@ void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& ou
                 out += ReplaceAll(std::move(line), ",", "$%") + "\n";
             }
             break;
-        case kMethodSymmetric:
-        case kMethodAlternating: out += std::to_string(group.Degree()) + "\n"; break;
-        case kMethodAdditive:
-        case kMethodMultiplicative: out += std::to_string(group.Modulus()) + "\n"; break;
-        case kMethodPermutational:
+        case GenerationMethod::Symmetric:
+        case GenerationMethod::Alternating: out += std::to_string(group.Degree()) + "\n"; break;
+        case GenerationMethod::Additive:
+        case GenerationMethod::Multiplicative: out += std::to_string(group.Modulus()) + "\n"; break;
+        case GenerationMethod::Permutational:
             for (int i = 1; i <= order; ++i) {
                 if (i > 1) out += ' ';
                 out += group.sourceName(i);
             }
             out += "\n";
             break;
-        case kMethodSubgroup: {
+        case GenerationMethod::Subgroup: {
             out += referenceLine(refs[0]);
             const Group& parent = *group.Parent();
             int next = 1;
@@ -248,12 +248,12 @@ void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& ou
             out += "\n";
             break;
         }
-        case kMethodQuotient:
-        case kMethodDirectProduct:
+        case GenerationMethod::Quotient:
+        case GenerationMethod::DirectProduct:
             out += referenceLine(refs[0]);
             out += referenceLine(refs[1]);
             break;
-        default: throw InvalidArgument("unknown generation method " + std::to_string(method));
+        default: throw InvalidArgument("unknown generation method " + std::to_string(static_cast<int>(method)));
     }
 }
 
@@ -297,8 +297,9 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
 
     const int order = header.order;
     GroupPtr group = Group::Create();
-    switch (header.method) {
-        case kMethodCayleyTable: {
+    // A number the file format does not know ends in the default.
+    switch (static_cast<GenerationMethod>(header.method)) {
+        case GenerationMethod::CayleyTable: {
             if (order < 1 || order > kMaxTableOrder) throw BadRecord{};
             CayleyTable table(static_cast<std::size_t>(order));
             for (int i = 0; i < order; ++i) {
@@ -311,10 +312,10 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
             group->Generate(table);
             break;
         }
-        case kMethodSymmetric: group->GenerateSymmetric(ReadInt(nextLine())); break;
-        case kMethodAlternating: group->GenerateAlternating(ReadInt(nextLine())); break;
-        case kMethodAdditive: group->GenerateAdditive(ReadInt(nextLine())); break;
-        case kMethodMultiplicative: {
+        case GenerationMethod::Symmetric: group->GenerateSymmetric(ReadInt(nextLine())); break;
+        case GenerationMethod::Alternating: group->GenerateAlternating(ReadInt(nextLine())); break;
+        case GenerationMethod::Additive: group->GenerateAdditive(ReadInt(nextLine())); break;
+        case GenerationMethod::Multiplicative: {
             // Bounded to what the program builds before anything is computed.
             const int modulus = ReadInt(nextLine());
             if (modulus < 2 || modulus > kMaxUnitsModulus || MathFunctions::EulerPhi(modulus) > kMaxGroupOrder)
@@ -322,7 +323,7 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
             group->GenerateMultiplicative(modulus);
             break;
         }
-        case kMethodPermutational: {
+        case GenerationMethod::Permutational: {
             if (order < 1 || order > kMaxGroupOrder) throw BadRecord{};
             const std::string& line = nextLine();
             // At most `order` permutations of degree 15 and their spaces.
@@ -332,7 +333,7 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
             group->GeneratePermutational(perms);
             break;
         }
-        case kMethodSubgroup: {
+        case GenerationMethod::Subgroup: {
             GroupPtr parent = reference();
             const std::string& flags = nextLine();
             ElementSet members;
@@ -345,14 +346,14 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
             group->GenerateSubgroup(parent, members);
             break;
         }
-        case kMethodQuotient: {
+        case GenerationMethod::Quotient: {
             GroupPtr g = reference();
             GroupPtr n = reference();
             if (!IsNormalSubgroupOf(*g, *n)) throw BadRecord{};
             group->GenerateQuotientGroup(g, n);
             break;
         }
-        case kMethodDirectProduct: {
+        case GenerationMethod::DirectProduct: {
             GroupPtr first = reference();
             GroupPtr second = reference();
             if (first->order() * second->order() > kMaxGroupOrder) throw BadRecord{};
@@ -371,8 +372,8 @@ void GroupRegister::NoteIdNumbers(const Group& group) {
         const std::size_t dash = id.find('-');
         return dash == std::string::npos ? 0 : LeadingNumber(std::string_view(id).substr(dash + 1));
     };
-    if (group.MethodOfGeneration() == kMethodPermutational && id.rfind("Perm", 0) == 0) lastPerm_ = numberAfterDash();
-    if (group.MethodOfGeneration() == kMethodCayleyTable && id.rfind("Manual", 0) == 0)
+    if (group.MethodOfGeneration() == GenerationMethod::Permutational && id.rfind("Perm", 0) == 0) lastPerm_ = numberAfterDash();
+    if (group.MethodOfGeneration() == GenerationMethod::CayleyTable && id.rfind("Manual", 0) == 0)
         lastManual_ = numberAfterDash();
 }
 
@@ -402,12 +403,12 @@ LoadReport GroupRegister::LoadGroupRegister() {
             CorruptionPath(report);
             return report;
         }
-        const bool selfContained = header.flag != "Y" && header.method >= kMethodCayleyTable &&
-                                   header.method <= kMethodPermutational;
+        const bool selfContained = header.flag != "Y" && header.method >= static_cast<int>(GenerationMethod::CayleyTable) &&
+                                   header.method <= static_cast<int>(GenerationMethod::Permutational);
         std::string key;
         GroupPtr group;
         if (selfContained) {
-            const std::size_t bodyLines = header.method == kMethodCayleyTable ? static_cast<std::size_t>(std::clamp(header.order, 0, kMaxTableOrder)) : 1;
+            const std::size_t bodyLines = header.method == static_cast<int>(GenerationMethod::CayleyTable) ? static_cast<std::size_t>(std::clamp(header.order, 0, kMaxTableOrder)) : 1;
             for (std::size_t i = start; i <= start + bodyLines && i < lines->size(); ++i) key += (*lines)[i] + '\n';
             const auto it = repeated.find(key);
             if (it != repeated.end()) {

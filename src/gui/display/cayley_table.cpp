@@ -18,8 +18,8 @@ namespace {
 constexpr long kLineStep = 300;
 
 bool IsPermutationGroup(const Group& g) {
-    const int m = g.MethodOfGeneration();
-    return m == kMethodSymmetric || m == kMethodAlternating || m == kMethodPermutational;
+    const GenerationMethod m = g.MethodOfGeneration();
+    return m == GenerationMethod::Symmetric || m == GenerationMethod::Alternating || m == GenerationMethod::Permutational;
 }
 
 // "*Each permutation (123 over 999) is abbreviated as 999.", the two rows

@@ -205,7 +205,7 @@ TEST(MaximalNormalSubgroup, IsBuiltAsASubgroup) {
     GroupPtr n = FindMaximalNormalSubgroup(s4, progress);
     ASSERT_NE(n, nullptr);
     EXPECT_EQ(n->order(), 12);
-    EXPECT_EQ(n->MethodOfGeneration(), kMethodSubgroup);
+    EXPECT_EQ(n->MethodOfGeneration(), GenerationMethod::Subgroup);
     EXPECT_EQ(FindMaximalNormalSubgroup(spec("A5"), progress)->order(), 1);
 }
 

@@ -29,7 +29,7 @@ TEST(Generation, FamiliesProduceElementsInTheirOrder) {
     EXPECT_EQ(sourceNames(*s3), (std::vector<std::string>{"123", "132", "213", "231", "312", "321"}));
     EXPECT_EQ(s3->GroupID(), "S|@3|");
     EXPECT_EQ(s3->Degree(), 3);
-    EXPECT_EQ(s3->MethodOfGeneration(), kMethodSymmetric);
+    EXPECT_EQ(s3->MethodOfGeneration(), GenerationMethod::Symmetric);
 
     auto a3 = Group::Create();
     a3->GenerateAlternating(3);
@@ -99,7 +99,7 @@ TEST(Generation, SecondGenerationIsRefusedWithMessage) {
     }
     EXPECT_EQ(g->Order(), 5);
     EXPECT_EQ(g->GroupID(), "mine");
-    EXPECT_EQ(g->MethodOfGeneration(), kMethodAdditive);
+    EXPECT_EQ(g->MethodOfGeneration(), GenerationMethod::Additive);
 }
 
 TEST(Generation, CayleyTableTakesRowOneUpToTheFirstGap) {
@@ -111,7 +111,7 @@ TEST(Generation, CayleyTableTakesRowOneUpToTheFirstGap) {
     auto g = Group::Create();
     g->Generate(t);
     EXPECT_EQ(g->Order(), 5);
-    EXPECT_EQ(g->MethodOfGeneration(), kMethodCayleyTable);
+    EXPECT_EQ(g->MethodOfGeneration(), GenerationMethod::CayleyTable);
     EXPECT_EQ(g->SourceProduct(2, 5), "v");
     EXPECT_TRUE(g->Cyclic());
     // Tables of order 20 are read by the isomorphism tests.

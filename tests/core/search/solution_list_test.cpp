@@ -36,7 +36,7 @@ TEST(SolutionList, AutomaticIdsAndRegistration) {
     EXPECT_EQ(reg.ids, (std::vector<std::string>{"Group #4-1", "Group #4-2"}));
     EXPECT_EQ(reg.groups[0]->GroupID(), "Group #4-1");
     EXPECT_EQ(reg.groups[1], s.solution(2));
-    EXPECT_EQ(reg.groups[0]->MethodOfGeneration(), kMethodCayleyTable);
+    EXPECT_EQ(reg.groups[0]->MethodOfGeneration(), GenerationMethod::CayleyTable);
     // Automatic solutions carry the element codes.
     EXPECT_EQ(reg.groups[0]->SourceElement(2), "a");
     EXPECT_EQ(reg.lastManual, 0);

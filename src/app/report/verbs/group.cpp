@@ -31,7 +31,7 @@ nlohmann::json groupJson(const Group& g) {
     }
     return {{"id", markup::StripMarkup(g.GroupID())},
             {"order", g.order()},
-            {"method", g.MethodOfGeneration()},
+            {"method", static_cast<int>(g.MethodOfGeneration())},
             {"elements", elements},
             {"table", table}};
 }
