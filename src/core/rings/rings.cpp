@@ -69,7 +69,8 @@ std::vector<std::vector<int>> AbelianTypes(int n) {
 }
 
 // An abelian group as coordinates over a basis of cyclic factors. An element
-// is a code 0..n-1 (mixed radix, first factor most significant); code 0 is 0.
+// is a code 0..n-1 (mixed radix, first factor least significant, so that
+// the span of the first factors comes first); code 0 is 0.
 struct Coordinates {
     int n = 0;
     int k = 0;
@@ -138,7 +139,7 @@ Coordinates Decompose(const Group& g) {
     for (int x = 0; x < c.n; ++x) {
         int rest = x;
         int pos = 1;
-        for (int i = c.k - 1; i >= 0; --i) {
+        for (int i = 0; i < c.k; ++i) {
             const int digit = rest % c.orders[static_cast<std::size_t>(i)];
             rest /= c.orders[static_cast<std::size_t>(i)];
             c.coord[static_cast<std::size_t>(x) * k + static_cast<std::size_t>(i)] = digit;
@@ -165,7 +166,7 @@ Coordinates Decompose(const Group& g) {
     }
     for (int i = 0; i < c.k; ++i) {
         int weight = 1;
-        for (int j = c.k - 1; j > i; --j) weight *= c.orders[static_cast<std::size_t>(j)];
+        for (int j = 0; j < i; ++j) weight *= c.orders[static_cast<std::size_t>(j)];
         c.unit.push_back(weight);
     }
     return c;
