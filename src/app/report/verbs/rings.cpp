@@ -58,7 +58,9 @@ void printRings(const std::vector<GroupRings>& all) {
         const std::string id = PlainName(g->GroupID());
         std::cout << "The abelian group " << id << " carries " << list.rings.size()
                   << " ring(s) up to isomorphism, " << list.WithOne() << " with a one, " << list.Commutative()
-                  << " commutative" << (list.halted ? " (halted: the list is incomplete)" : "") << ".\n";
+                  << " commutative" << (list.halted ? " (halted: the list is incomplete)" : "") << ".\n"
+                  << "Elements carry the group's names: its identity " << PlainName(g->name(1))
+                  << " is the ring's zero.\n";
         int number = 0;
         for (const auto& r : list.rings) {
             const auto& p = r.properties;
