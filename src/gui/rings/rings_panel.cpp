@@ -24,10 +24,26 @@ std::string Count(int n, const std::string& one, const std::string& many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
 }
 
+// "Z_6" in the program's markup: "Z|@6|".
+std::string KindMarkup(const std::string& kind) {
+    std::string out;
+    for (std::size_t i = 0; i < kind.size(); ++i) {
+        if (kind.compare(i, 2, "Z_") != 0) {
+            out += kind[i];
+            continue;
+        }
+        std::size_t end = i + 2;
+        while (end < kind.size() && kind[end] >= '0' && kind[end] <= '9') ++end;
+        out += "Z|@" + kind.substr(i + 2, end - i - 2) + "|";
+        i = end - 1;
+    }
+    return out;
+}
+
 std::string EntryText(int number, const RingProperties& p) {
-    std::string text = "|b|Ring " + std::to_string(number) + "|/b|";
+    std::string text = "|%b|Ring " + std::to_string(number) + "|/b|";
     const std::string kind = RingKindText(p);
-    if (!kind.empty()) text += " (" + kind + ")";
+    if (!kind.empty()) text += " (" + KindMarkup(kind) + ")";
     std::vector<std::string> facts;
     if (p.zeroRing) facts.emplace_back("zero ring");
     facts.emplace_back(p.hasOne ? "with one" : "without one");
@@ -61,7 +77,7 @@ RingsPanel::RingsPanel(AppContext& context, QWidget* parent)
 
 std::string RingsPanel::summary() const {
     if (!finished_) return {};
-    std::string text = "The abelian group |b|" + group_->GroupID() + "|/b| carries " +
+    std::string text = "The abelian group |%b|" + group_->GroupID() + "|/b| carries " +
                        Count(static_cast<int>(list_.rings.size()), "ring", "rings") + " up to isomorphism, " +
                        std::to_string(list_.WithOne()) + " with a one, " + std::to_string(list_.Commutative()) +
                        " commutative";
@@ -103,11 +119,11 @@ void RingsPanel::draw() {
     if (!group_) {
         PrintMarkup(box, "No group is selected.");
     } else if (!group_->Abelian()) {
-        PrintMarkup(box, "Rings need an abelian group; |b|" + group_->GroupID() + "|/b| is not abelian.");
+        PrintMarkup(box, "Rings need an abelian group; |%b|" + group_->GroupID() + "|/b| is not abelian.");
     } else if (group_->order() > kMaxRingOrder) {
         PrintMarkup(box, "Rings are found for groups of order " + std::to_string(kMaxRingOrder) + " or less.");
     } else if (!finished_) {
-        PrintMarkup(box, "Finding the rings on |b|" + group_->GroupID() + "|/b| . . .");
+        PrintMarkup(box, "Finding the rings on |%b|" + group_->GroupID() + "|/b| . . .");
     } else {
         PrintMarkup(box, summary());
         long right = ps.x;
@@ -116,6 +132,23 @@ void RingsPanel::draw() {
         PrintMarkup(box, "Elements carry the group's names: its identity " + group_->name(1) + " is the ring's zero.");
         right = std::max(right, ps.x);
         long y = kTop + 800;
+        // The ring asked for: its multiplication beside the addition, above the list.
+        if (shown_ >= 0) {
+            const Ring& ring = list_.rings[static_cast<std::size_t>(shown_)];
+            ps.x = kLeft + 100;
+            ps.y = y;
+            const PrintedTable sum = PrintCayleyTable(box, *group_, TableFormat::RowAndColumn, "Addition", false, nullptr);
+            ps.x = sum.right + 600;
+            ps.y = y;
+            const PrintedTable product = PrintOperationTable(
+                box, *group_,
+                [&ring](int a, int b) {
+                    return ring.table[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)];
+                },
+                "Multiplication of ring " + std::to_string(shown_ + 1));
+            y = std::max(sum.bottom, product.bottom) + 500;
+            right = std::max(right, product.right);
+        }
         for (std::size_t i = 0; i < list_.rings.size(); ++i) {
             moveTw(ringButtons_[i], box.leftTw() + kLeft, box.topTw() + y - 40);
             ps.x = kLeft + kButtonWidth + 150;
@@ -125,21 +158,8 @@ void RingsPanel::draw() {
             y += kEntryStep;
         }
         bottom = y;
-        if (shown_ >= 0) {
-            const Ring& ring = list_.rings[static_cast<std::size_t>(shown_)];
-            ps.x = right + 500;
-            ps.y = kTop + 800;
-            const PrintedTable sum = PrintCayleyTable(box, *group_, TableFormat::RowAndColumn, "Addition", false, nullptr);
-            ps.x = sum.right + 500;
-            ps.y = kTop + 800;
-            const PrintedTable product = PrintOperationTable(
-                box, *group_,
-                [&ring](int a, int b) {
-                    return ring.table[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)];
-                },
-                "Multiplication of ring " + std::to_string(shown_ + 1));
-            bottom = std::max({bottom, sum.bottom, product.bottom});
-        }
+        const long needW = right + 300;
+        if (clientWidthTw() < needW) setClientSizeTw(needW, clientHeightTw());
     }
     moveTw(cmdOK_, box.leftTw() + kLeft, box.topTw() + bottom + 200);
     const long needH = bottom + 800;
