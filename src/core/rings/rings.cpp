@@ -313,7 +313,7 @@ private:
     }
 
     bool Yield() {
-        if (++nodes_ % 256 != 0) return result_.halted;
+        if (++nodes_ % 64 != 0) return result_.halted;
         const auto now = Clock::now();
         if (now - lastYield_ < std::chrono::milliseconds(20)) return result_.halted;
         lastYield_ = now;
