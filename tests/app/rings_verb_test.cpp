@@ -11,8 +11,8 @@ TEST(RingsVerb, OrderFourAsJsonAndBadInput) {
     const auto r = runTool("rings --order 4 --json");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const auto j = nlohmann::json::parse(r.out);
-    EXPECT_EQ(j["count"], 11);                    // 3 on Z4, 8 on Z2xZ2
-    EXPECT_EQ(j["with_one"], 4);                  // Z4; F4, Z2xZ2, Z2[x]/(x^2)
+    EXPECT_EQ(j["count"], 11);    // 3 on Z4, 8 on Z2xZ2
+    EXPECT_EQ(j["with_one"], 4);  // Z4; F4, Z2xZ2, Z2[x]/(x^2)
     ASSERT_EQ(j["rings"].size(), 11u);
     int fields = 0;
     for (const auto& ring : j["rings"]) {

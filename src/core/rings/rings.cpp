@@ -74,14 +74,14 @@ std::vector<std::vector<int>> AbelianTypes(int n) {
 struct Coordinates {
     int n = 0;
     int k = 0;
-    std::vector<int> orders;      // d_i
-    std::vector<int> position;    // code -> reductive position
-    std::vector<int> code;        // reductive position -> code
-    std::vector<int> coord;       // code * k + i -> coordinate i
-    std::vector<int> add;         // code * n + code
-    std::vector<int> scale;       // code * n + s -> s times code (0 <= s < n)
-    std::vector<int> unit;        // e_i's code
-    std::vector<int> orderOf;     // additive order of a code
+    std::vector<int> orders;    // d_i
+    std::vector<int> position;  // code -> reductive position
+    std::vector<int> code;      // reductive position -> code
+    std::vector<int> coord;     // code * k + i -> coordinate i
+    std::vector<int> add;       // code * n + code
+    std::vector<int> scale;     // code * n + s -> s times code (0 <= s < n)
+    std::vector<int> unit;      // e_i's code
+    std::vector<int> orderOf;   // additive order of a code
 
     int Coord(int c, int i) const { return coord[static_cast<std::size_t>(c * k + i)]; }
     int Add(int a, int b) const { return add[static_cast<std::size_t>(a * n + b)]; }
@@ -151,9 +151,8 @@ Coordinates Decompose(const Group& g) {
     c.add.assign(n * n, 0);
     for (int a = 0; a < c.n; ++a)
         for (int b = 0; b < c.n; ++b)
-            c.add[static_cast<std::size_t>(a * c.n + b)] =
-                c.code[static_cast<std::size_t>(g.mul(c.position[static_cast<std::size_t>(a)],
-                                                       c.position[static_cast<std::size_t>(b)]))];
+            c.add[static_cast<std::size_t>(a * c.n + b)] = c.code[static_cast<std::size_t>(
+                g.mul(c.position[static_cast<std::size_t>(a)], c.position[static_cast<std::size_t>(b)]))];
     c.scale.assign(n * n, 0);
     c.orderOf.assign(n, 0);
     for (int a = 0; a < c.n; ++a) {
@@ -223,13 +222,15 @@ public:
             blockEnd_.push_back(static_cast<int>(slots_.size()));
         }
         lastOfBlock_.assign(slots_.size(), -1);
-        for (int m = 0; m < k; ++m) lastOfBlock_[static_cast<std::size_t>(blockEnd_[static_cast<std::size_t>(m)] - 1)] = m;
+        for (int m = 0; m < k; ++m)
+            lastOfBlock_[static_cast<std::size_t>(blockEnd_[static_cast<std::size_t>(m)] - 1)] = m;
         domains_.resize(static_cast<std::size_t>(k * k));
         for (int i = 0; i < k; ++i)
             for (int j = 0; j < k; ++j) {
                 const int g = std::gcd(c.orders[static_cast<std::size_t>(i)], c.orders[static_cast<std::size_t>(j)]);
                 for (int x = 0; x < c.n; ++x)
-                    if (g % c.orderOf[static_cast<std::size_t>(x)] == 0) domains_[static_cast<std::size_t>(i * k + j)].push_back(x);
+                    if (g % c.orderOf[static_cast<std::size_t>(x)] == 0)
+                        domains_[static_cast<std::size_t>(i * k + j)].push_back(x);
             }
         // The automorphisms that keep e_0..e_m among themselves, per block.
         automorphisms_ = Automorphisms(c);
@@ -240,7 +241,8 @@ public:
                 bool keeps = true;
                 for (int i = 0; i <= m && keeps; ++i)
                     for (int j = m + 1; j < k; ++j)
-                        if (c.Coord(image[static_cast<std::size_t>(c.unit[static_cast<std::size_t>(i)])], j) != 0) keeps = false;
+                        if (c.Coord(image[static_cast<std::size_t>(c.unit[static_cast<std::size_t>(i)])], j) != 0)
+                            keeps = false;
                 if (keeps) keeping_[static_cast<std::size_t>(m)].push_back(static_cast<int>(a));
             }
         }
@@ -345,10 +347,11 @@ private:
         for (int a = 1; a <= c_.n; ++a)
             for (int b = 1; b <= c_.n; ++b)
                 ring.table[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)] =
-                    c_.position[static_cast<std::size_t>(Product(c_.code[static_cast<std::size_t>(a)],
-                                                                 c_.code[static_cast<std::size_t>(b)]))];
+                    c_.position[static_cast<std::size_t>(
+                        Product(c_.code[static_cast<std::size_t>(a)], c_.code[static_cast<std::size_t>(b)]))];
         result_.rings.push_back(std::move(ring));
-        if (result_.rings.size() % 16 == 0) progress_.Report(std::to_string(result_.rings.size()) + " ring(s) found...");
+        if (result_.rings.size() % 16 == 0)
+            progress_.Report(std::to_string(result_.rings.size()) + " ring(s) found...");
     }
 
     const Coordinates& c_;
@@ -368,7 +371,8 @@ private:
 }  // namespace
 
 int RingList::WithOne() const {
-    return static_cast<int>(std::count_if(rings.begin(), rings.end(), [](const Ring& r) { return r.properties.hasOne; }));
+    return static_cast<int>(
+        std::count_if(rings.begin(), rings.end(), [](const Ring& r) { return r.properties.hasOne; }));
 }
 
 int RingList::Commutative() const {
@@ -449,7 +453,8 @@ RingProperties AnalyseRing(const Group& a, const std::vector<std::vector<int>>& 
 }
 
 std::vector<GroupPtr> AbelianGroupsOfOrder(int n) {
-    if (n < 1 || n > kMaxGroupOrder) throw InvalidArgument("No abelian groups of order " + std::to_string(n) + " are built.");
+    if (n < 1 || n > kMaxGroupOrder)
+        throw InvalidArgument("No abelian groups of order " + std::to_string(n) + " are built.");
     std::vector<GroupPtr> out;
     for (const auto& type : AbelianTypes(n)) {
         std::string spec;

@@ -24,17 +24,17 @@ inline constexpr int kMaxRingOrder = 20;
 
 // What is known about one ring. Counts include 0 where it qualifies.
 struct RingProperties {
-    bool hasOne = false;          // the trivial ring has one (0 = 1)
+    bool hasOne = false;  // the trivial ring has one (0 = 1)
     bool commutative = false;
-    bool zeroRing = false;        // every product is 0
-    bool divisionRing = false;    // a one, 0 != 1, every non-zero element a unit
-    bool field = false;           // a commutative division ring
+    bool zeroRing = false;      // every product is 0
+    bool divisionRing = false;  // a one, 0 != 1, every non-zero element a unit
+    bool field = false;         // a commutative division ring
     int units = 0;
     int idempotents = 0;
     int nilpotents = 0;
-    int characteristic = 0;       // additive order of the one; without one the exponent of A
-    bool cyclicWithOne = false;   // isomorphic to Z_n
-    bool productOfCyclic = false; // isomorphic to Z_n1 x ... x Z_nr (Z_n included)
+    int characteristic = 0;        // additive order of the one; without one the exponent of A
+    bool cyclicWithOne = false;    // isomorphic to Z_n
+    bool productOfCyclic = false;  // isomorphic to Z_n1 x ... x Z_nr (Z_n included)
     // Orders n_i of such a product (one entry for Z_n); empty otherwise.
     std::vector<int> cyclicFactors;
 };
@@ -48,7 +48,7 @@ struct Ring {
 
 struct RingList {
     std::vector<Ring> rings;
-    bool halted = false;   // stopped on request: the list is incomplete
+    bool halted = false;  // stopped on request: the list is incomplete
     int WithOne() const;
     int Commutative() const;
 };

@@ -80,12 +80,13 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
         openPanel(QStringLiteral("dlgGraph"));
     });
     cmdShowGraph_->hide();
-    cmdFindAssociativeRings_ = addButton(QStringLiteral("cmdFindAssociativeRings"),
-                                         QStringLiteral("Associative &Rings"), 0, 0, 2000);
+    cmdFindAssociativeRings_ =
+        addButton(QStringLiteral("cmdFindAssociativeRings"), QStringLiteral("Associative &Rings"), 0, 0, 2000);
     const PanelEntry* ringsEntry = context.panels.find(QStringLiteral("dlgAssociativeRings"));
     if (!ringsEntry || !ringsEntry->create) {
         cmdFindAssociativeRings_->setEnabled(false);
-        cmdFindAssociativeRings_->setToolTip(QStringLiteral("The associative rings panel is not available in this version."));
+        cmdFindAssociativeRings_->setToolTip(
+            QStringLiteral("The associative rings panel is not available in this version."));
     }
     connect(cmdFindAssociativeRings_, &QPushButton::clicked, this, [this] {
         if (!group_) return;

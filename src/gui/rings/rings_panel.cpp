@@ -93,7 +93,8 @@ void RingsPanel::findRings() {
     hideProcessing();
     finished_ = true;
     for (std::size_t i = 0; i < list_.rings.size(); ++i) {
-        auto* b = addButton(QStringLiteral("cmdShowRing%1").arg(i + 1), QStringLiteral("Table"), 0, 0, kButtonWidth, 330);
+        auto* b =
+            addButton(QStringLiteral("cmdShowRing%1").arg(i + 1), QStringLiteral("Table"), 0, 0, kButtonWidth, 330);
         b->setToolTip(QStringLiteral("Show the multiplication table of ring %1").arg(i + 1));
         connect(b, &QPushButton::clicked, this, [this, i] { showRing(static_cast<int>(i)); });
         b->show();
@@ -137,7 +138,8 @@ void RingsPanel::draw() {
             const Ring& ring = list_.rings[static_cast<std::size_t>(shown_)];
             ps.x = kLeft + 100;
             ps.y = y;
-            const PrintedTable sum = PrintCayleyTable(box, *group_, TableFormat::RowAndColumn, "Addition", false, nullptr);
+            const PrintedTable sum =
+                PrintCayleyTable(box, *group_, TableFormat::RowAndColumn, "Addition", false, nullptr);
             ps.x = sum.right + 600;
             ps.y = y;
             const PrintedTable product = PrintOperationTable(

@@ -23,7 +23,9 @@ RingList ringsOn(const std::string& s) {
 void expectRingAxioms(const Group& a, const RingList& list) {
     const int n = a.order();
     for (const auto& r : list.rings) {
-        auto mul = [&](int x, int y) { return r.table[static_cast<std::size_t>(x - 1)][static_cast<std::size_t>(y - 1)]; };
+        auto mul = [&](int x, int y) {
+            return r.table[static_cast<std::size_t>(x - 1)][static_cast<std::size_t>(y - 1)];
+        };
         for (int x = 1; x <= n; ++x)
             for (int y = 1; y <= n; ++y)
                 for (int z = 1; z <= n; ++z) {
@@ -105,9 +107,10 @@ TEST(Rings, RelabelledRingIsFoundAmongTheListed) {
     std::mt19937 rng(7);
     auto copy = testing::shuffledCopy(*g, rng);
     ASSERT_TRUE(copy->IsIsomorphic(*g));
-    const auto& map = copy->LastIsomorphismMapping();   // copy position -> g position
+    const auto& map = copy->LastIsomorphismMapping();  // copy position -> g position
     std::vector<std::size_t> back(static_cast<std::size_t>(g->order()) + 1);
-    for (int k = 1; k <= g->order(); ++k) back[static_cast<std::size_t>(map[static_cast<std::size_t>(k)])] = static_cast<std::size_t>(k);
+    for (int k = 1; k <= g->order(); ++k)
+        back[static_cast<std::size_t>(map[static_cast<std::size_t>(k)])] = static_cast<std::size_t>(k);
     const auto copyList = FindAssociativeRings(*copy, progress);
     ASSERT_EQ(copyList.rings.size(), list.rings.size());
     for (std::size_t r : {std::size_t{1}, list.rings.size() / 2, list.rings.size() - 1}) {

@@ -40,7 +40,7 @@ TEST_F(RingsPanelTest, GroupDisplayOpensTheRingsOfAnAbelianGroup) {
     display.show();
     QPushButton* open = display.findChild<QPushButton*>("cmdFindAssociativeRings");
     ASSERT_FALSE(open->isHidden());
-    ctx.gui.selectedGroup = 2;   // the button selects its own group
+    ctx.gui.selectedGroup = 2;  // the button selects its own group
     open->click();
     RingsPanel* rings = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -48,7 +48,8 @@ TEST_F(RingsPanelTest, GroupDisplayOpensTheRingsOfAnAbelianGroup) {
     ASSERT_NE(rings, nullptr);
     QTRY_VERIFY(rings->finished());
     const QString text = rings->pictureBox()->plainText(QString());
-    EXPECT_TRUE(text.contains("The abelian group Z2xZ2 carries 8 rings up to isomorphism, 3 with a one, 6 commutative."))
+    EXPECT_TRUE(
+        text.contains("The abelian group Z2xZ2 carries 8 rings up to isomorphism, 3 with a one, 6 commutative."))
         << text.toStdString();
     EXPECT_TRUE(text.contains("the field of 4 elements"));
     quorix::testing::snapshot(*rings, QStringLiteral("dlgAssociativeRings-Z2xZ2"));

@@ -56,9 +56,9 @@ std::string yesNo(bool b) { return b ? "yes" : "no"; }
 void printRings(const std::vector<GroupRings>& all) {
     for (const auto& [g, list] : all) {
         const std::string id = PlainName(g->GroupID());
-        std::cout << "The abelian group " << id << " carries " << list.rings.size()
-                  << " ring(s) up to isomorphism, " << list.WithOne() << " with a one, " << list.Commutative()
-                  << " commutative" << (list.halted ? " (halted: the list is incomplete)" : "") << ".\n"
+        std::cout << "The abelian group " << id << " carries " << list.rings.size() << " ring(s) up to isomorphism, "
+                  << list.WithOne() << " with a one, " << list.Commutative() << " commutative"
+                  << (list.halted ? " (halted: the list is incomplete)" : "") << ".\n"
                   << "Elements carry the group's names: its identity " << PlainName(g->name(1))
                   << " is the ring's zero.\n";
         int number = 0;
@@ -101,14 +101,16 @@ nlohmann::json ringsJson(const std::vector<GroupRings>& all) {
                              {"table", tableNames(*g, r)},
                              {"properties", propertiesJson(r.properties)}});
     }
-    return {{"count", count}, {"with_one", withOne}, {"commutative", commutative}, {"halted", halted}, {"rings", rings}};
+    return {
+        {"count", count}, {"with_one", withOne}, {"commutative", commutative}, {"halted", halted}, {"rings", rings}};
 }
 
 }  // namespace
 
 void setupRings(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand(
-        "rings", "List the associative rings on an abelian group (or on every abelian group of order N), order 20 or less");
+        "rings",
+        "List the associative rings on an abelian group (or on every abelian group of order N), order 20 or less");
     struct Options {
         std::string spec;
         int order = 0;
@@ -116,8 +118,8 @@ void setupRings(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    auto* spec = cmd->add_option("SPEC", opts->spec,
-                                 "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID");
+    auto* spec = cmd->add_option(
+        "SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID");
     auto* order = addDecimalOption(cmd, "--order", opts->order, "Every abelian group of this order instead of SPEC");
     spec->excludes(order);
     cmd->add_flag("--json", opts->json, "Print one JSON object");
