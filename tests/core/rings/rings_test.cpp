@@ -125,15 +125,23 @@ TEST(Rings, RelabelledRingIsFoundAmongTheListed) {
     }
 }
 
+// Rings of each order: all of them, those with a one, the commutative ones.
 TEST(Rings, TotalsForEachOrder) {
-    const int expected[] = {1, 2, 2, 11, 2, 4, 2, 52, 11, 4, 2, 22, 2, 4, 4};
+    const int all[] = {1, 2, 2, 11, 2, 4, 2, 52, 11, 4, 2, 22, 2, 4, 4};
+    const int withOne[] = {1, 1, 1, 4, 1, 1, 1, 11, 4, 1, 1, 4, 1, 1, 1};
+    const int commutative[] = {1, 2, 2, 9, 2, 4, 2, 34, 9, 4, 2, 18, 2, 4, 4};
     for (int n = 1; n <= 15; ++n) {
-        std::size_t total = 0;
+        int total = 0, one = 0, abelian = 0;
         for (const auto& g : AbelianGroupsOfOrder(n)) {
             Progress progress;
-            total += FindAssociativeRings(*g, progress).rings.size();
+            const auto list = FindAssociativeRings(*g, progress);
+            total += static_cast<int>(list.rings.size());
+            one += list.WithOne();
+            abelian += list.Commutative();
         }
-        EXPECT_EQ(total, static_cast<std::size_t>(expected[n - 1])) << "order " << n;
+        EXPECT_EQ(total, all[n - 1]) << "order " << n;
+        EXPECT_EQ(one, withOne[n - 1]) << "order " << n;
+        EXPECT_EQ(abelian, commutative[n - 1]) << "order " << n;
     }
 }
 
