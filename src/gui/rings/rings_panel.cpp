@@ -140,8 +140,11 @@ void RingsPanel::draw() {
             ps.y = y;
             const PrintedTable sum =
                 PrintCayleyTable(box, *group_, TableFormat::RowAndColumn, "Addition", false, nullptr);
-            ps.x = sum.right + 600;
-            ps.y = y;
+            // Beside the addition when both fit in the panel's width, else below it.
+            const long width = TableColumnWidth(box, *group_, false) * (group_->order() + 1);
+            const bool beside = sum.right + 600 + width <= std::max(clientWidthTw(), 9000L);
+            ps.x = beside ? sum.right + 600 : kLeft + 100;
+            ps.y = beside ? y : sum.bottom + 500;
             const PrintedTable product = PrintOperationTable(
                 box, *group_,
                 [&ring](int a, int b) {
