@@ -305,7 +305,9 @@ private:
                 const int j = slot % c_.k;
                 const int x = s.image[static_cast<std::size_t>(c_.unit[static_cast<std::size_t>(i)])];
                 const int y = s.image[static_cast<std::size_t>(c_.unit[static_cast<std::size_t>(j)])];
-                const int mapped = s.inverse[static_cast<std::size_t>(Product(x, y))];
+                const int product = Product(x, y);
+                assert(product >= 0);  // x and y lie among e_0..e_m, whose products are known
+                const int mapped = s.inverse[static_cast<std::size_t>(product)];
                 const int own = products_[static_cast<std::size_t>(slot)];
                 if (mapped < own) return false;
                 if (mapped > own) break;

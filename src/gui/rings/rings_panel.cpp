@@ -70,6 +70,8 @@ RingsPanel::RingsPanel(AppContext& context, QWidget* parent)
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
     const std::optional<int> selected = guiState().selectedGroup;
     if (selected && *selected >= 1 && *selected <= groupRegister().Count()) group_ = groupRegister().At(*selected);
+    // Closing the panel ends a search still running.
+    connect(this, &Panel::closed, this, [this] { progress().RequestStop(); });
     draw();
     // Once the panel is on the screen, so that Halt can be pressed.
     QTimer::singleShot(0, this, [this] { findRings(); });
