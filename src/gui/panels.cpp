@@ -6,6 +6,7 @@
 #include "gui/display/show_group_panel.h"
 #include "gui/generators/generator_panel.h"
 #include "gui/graph/graph_panel.h"
+#include "gui/rings/rings_panel.h"
 #include "gui/solution/analyze_solution_panel.h"
 #include "gui/storage/group_list_panel.h"
 
@@ -19,6 +20,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterComparePanels(registry);
     RegisterGraphPanels(registry);
     RegisterSolutionPanels(registry);
+    RegisterRingsPanels(registry);
 }
 
 }  // namespace quorix::gui

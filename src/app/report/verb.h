@@ -33,6 +33,7 @@ void setupFacts(CLI::App& app, RunContext& run);
 void setupGroup(CLI::App& app, RunContext& run);
 void setupList(CLI::App& app, RunContext& run);
 void setupQuotient(CLI::App& app, RunContext& run);
+void setupRings(CLI::App& app, RunContext& run);
 void setupSearch(CLI::App& app, RunContext& run);
 void setupSeries(CLI::App& app, RunContext& run);
 void setupSubgroups(CLI::App& app, RunContext& run);

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "core/compare/solution_analysis.h"
+#include "core/rings/rings.h"
 #include "core/text/markup.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -79,6 +80,22 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
         openPanel(QStringLiteral("dlgGraph"));
     });
     cmdShowGraph_->hide();
+    cmdFindAssociativeRings_ =
+        addButton(QStringLiteral("cmdFindAssociativeRings"), QStringLiteral("Associative &Rings"), 0, 0, 2000);
+    const PanelEntry* ringsEntry = context.panels.find(QStringLiteral("dlgAssociativeRings"));
+    if (!ringsEntry || !ringsEntry->create) {
+        cmdFindAssociativeRings_->setEnabled(false);
+        cmdFindAssociativeRings_->setToolTip(
+            QStringLiteral("The associative rings panel is not available in this version."));
+    }
+    connect(cmdFindAssociativeRings_, &QPushButton::clicked, this, [this] {
+        if (!group_) return;
+        const int position = groupRegister().RegisterIndex(*group_);
+        if (position < 1) return;
+        guiState().selectedGroup = position;
+        openPanel(QStringLiteral("dlgAssociativeRings"));
+    });
+    cmdFindAssociativeRings_->hide();
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
 
@@ -164,6 +181,12 @@ void ShowGroupPanel::draw() {
     if (graphKind_ != 0) {
         moveTw(cmdShowGraph_, box.leftTw() + bx, box.topTw() + bottom);
         bx += 1700;
+    }
+    const bool rings = g.Abelian() && g.order() <= kMaxRingOrder;
+    cmdFindAssociativeRings_->setVisible(rings);
+    if (rings) {
+        moveTw(cmdFindAssociativeRings_, box.leftTw() + bx, box.topTw() + bottom);
+        bx += 2200;
     }
     moveTw(cmdOK_, box.leftTw() + bx, box.topTw() + bottom);
     const long needH = bottom + 700;

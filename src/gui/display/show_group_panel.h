@@ -44,6 +44,7 @@ private:
     int graphKind_ = 0;
     TableCalculator calc_;
     QPushButton* cmdShowGraph_ = nullptr;
+    QPushButton* cmdFindAssociativeRings_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QAction* formats_[3] = {};
     QAction* mnuOriginal_ = nullptr;

@@ -55,10 +55,9 @@ AnalyzeSolutionPanel::AnalyzeSolutionPanel(AppContext& context, GroupPtr solutio
     cmdShowCompositionSeries_ = panelButton(QStringLiteral("cmdShowCompositionSeries"),
                                             QStringLiteral("Show &Composition Series"),
                                             QStringLiteral("dlgShowCompositionSeries"), 2400);
-    cmdFindAssociativeRings_ = addButton(QStringLiteral("cmdFindAssociativeRings"),
-                                         QStringLiteral("Find Corresponding Associative &Rings"), 0, 0, 3400);
-    markUnavailable(cmdFindAssociativeRings_,
-                    QStringLiteral("The associative rings panel is not available in this version."));
+    cmdFindAssociativeRings_ = panelButton(QStringLiteral("cmdFindAssociativeRings"),
+                                           QStringLiteral("Find Corresponding Associative &Rings"),
+                                           QStringLiteral("dlgAssociativeRings"), 3400);
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
     for (QPushButton* b : {cmdShowIsomorphism_, cmdSubgroups_, cmdShowGraph_, cmdShowCompositionSeries_,

@@ -135,7 +135,14 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
         abelian.show();
         EXPECT_FALSE(lists(abelian, NamedGroupKind::Columns));   // it would equal the row group
         QPushButton* rings = abelian.findChild<QPushButton*>("cmdFindAssociativeRings");
-        EXPECT_TRUE(!rings->isHidden() && !rings->isEnabled() && !rings->toolTip().isEmpty());
+        ASSERT_TRUE(!rings->isHidden() && rings->isEnabled());
+        ctx.gui.selectedGroup = 3;
+        rings->click();
+        EXPECT_EQ(ctx.gui.selectedGroup, 1);
+        bool opened = false;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            opened = opened || (w->objectName() == "dlgAssociativeRings" && w->isVisible());
+        EXPECT_TRUE(opened);
         quorix::testing::snapshot(abelian, QStringLiteral("dlgAnalyzeSolution-8-abelian"));
     }
     const GroupPtr d4 = ctx.groups.At(2);

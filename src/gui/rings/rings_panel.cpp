@@ -1,0 +1,182 @@
+#include "gui/rings/rings_panel.h"
+
+#include <QPushButton>
+#include <QTimer>
+#include <algorithm>
+
+#include "core/storage/group_register.h"
+#include "gui/common/app_context.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/panel_registry.h"
+#include "gui/common/picture_box.h"
+#include "gui/rings/operation_table.h"
+
+namespace quorix::gui {
+
+namespace {
+
+constexpr long kLeft = 100;
+constexpr long kTop = 100;
+constexpr long kEntryStep = 420;
+constexpr long kButtonWidth = 900;
+
+std::string Count(int n, const std::string& one, const std::string& many) {
+    return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+// "Z_6" in the program's markup: "Z|@6|".
+std::string KindMarkup(const std::string& kind) {
+    std::string out;
+    for (std::size_t i = 0; i < kind.size(); ++i) {
+        if (kind.compare(i, 2, "Z_") != 0) {
+            out += kind[i];
+            continue;
+        }
+        std::size_t end = i + 2;
+        while (end < kind.size() && kind[end] >= '0' && kind[end] <= '9') ++end;
+        out += "Z|@" + kind.substr(i + 2, end - i - 2) + "|";
+        i = end - 1;
+    }
+    return out;
+}
+
+std::string EntryText(int number, const RingProperties& p) {
+    std::string text = "|%b|Ring " + std::to_string(number) + "|/b|";
+    const std::string kind = RingKindText(p);
+    if (!kind.empty()) text += " (" + KindMarkup(kind) + ")";
+    std::vector<std::string> facts;
+    if (p.zeroRing) facts.emplace_back("zero ring");
+    facts.emplace_back(p.hasOne ? "with one" : "without one");
+    facts.emplace_back(p.commutative ? "commutative" : "not commutative");
+    if (p.divisionRing) facts.emplace_back(p.field ? "field" : "division ring");
+    facts.push_back(Count(p.units, "unit", "units"));
+    facts.push_back(Count(p.idempotents, "idempotent", "idempotents"));
+    facts.push_back(Count(p.nilpotents, "nilpotent", "nilpotents"));
+    facts.push_back("characteristic " + std::to_string(p.characteristic));
+    text += ":";
+    for (std::size_t i = 0; i < facts.size(); ++i) text += (i == 0 ? " " : ", ") + facts[i];
+    return text;
+}
+
+}  // namespace
+
+RingsPanel::RingsPanel(AppContext& context, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgAssociativeRings"), QStringLiteral("Associative Rings"), parent) {
+    buildStandardMenus(false, true);
+    setClientSizeTw(9000, 5000);
+    createPictureBox();
+    createProcessingFrame(300, 500, 5200, 900);
+    cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1200);
+    connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
+    const std::optional<int> selected = guiState().selectedGroup;
+    if (selected && *selected >= 1 && *selected <= groupRegister().Count()) group_ = groupRegister().At(*selected);
+    // Closing the panel ends a search still running.
+    connect(this, &Panel::closed, this, [this] { progress().RequestStop(); });
+    draw();
+    // Once the panel is on the screen, so that Halt can be pressed.
+    QTimer::singleShot(0, this, [this] { findRings(); });
+}
+
+std::string RingsPanel::summary() const {
+    if (!finished_) return {};
+    std::string text = "The abelian group |%b|" + group_->GroupID() + "|/b| carries " +
+                       Count(static_cast<int>(list_.rings.size()), "ring", "rings") + " up to isomorphism, " +
+                       std::to_string(list_.WithOne()) + " with a one, " + std::to_string(list_.Commutative()) +
+                       " commutative";
+    return text + (list_.halted ? " (halted: the list is incomplete)." : ".");
+}
+
+void RingsPanel::findRings() {
+    if (started_ || !group_ || !group_->Abelian() || group_->order() > kMaxRingOrder) return;
+    started_ = true;
+    progress().ClearStop();
+    showProcessing(QStringLiteral("finding the rings . . ."));
+    list_ = FindAssociativeRings(*group_, progress());
+    hideProcessing();
+    finished_ = true;
+    for (std::size_t i = 0; i < list_.rings.size(); ++i) {
+        auto* b =
+            addButton(QStringLiteral("cmdShowRing%1").arg(i + 1), QStringLiteral("Table"), 0, 0, kButtonWidth, 330);
+        b->setToolTip(QStringLiteral("Show the multiplication table of ring %1").arg(i + 1));
+        connect(b, &QPushButton::clicked, this, [this, i] { showRing(static_cast<int>(i)); });
+        b->show();
+        ringButtons_.push_back(b);
+    }
+    draw();
+}
+
+void RingsPanel::showRing(int index) {
+    if (index < 0 || index >= static_cast<int>(list_.rings.size())) return;
+    shown_ = index;
+    draw();
+}
+
+void RingsPanel::draw() {
+    clearPanel();
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    ps.bold = false;
+    ps.x = kLeft;
+    ps.y = kTop;
+    long bottom = kTop + 300;
+    if (!group_) {
+        PrintMarkup(box, "No group is selected.");
+    } else if (!group_->Abelian()) {
+        PrintMarkup(box, "Rings need an abelian group; |%b|" + group_->GroupID() + "|/b| is not abelian.");
+    } else if (group_->order() > kMaxRingOrder) {
+        PrintMarkup(box, "Rings are found for groups of order " + std::to_string(kMaxRingOrder) + " or less.");
+    } else if (!finished_) {
+        PrintMarkup(box, "Finding the rings on |%b|" + group_->GroupID() + "|/b| . . .");
+    } else {
+        PrintMarkup(box, summary());
+        long right = ps.x;
+        ps.x = kLeft;
+        ps.y = kTop + 300;
+        PrintMarkup(box, "Elements carry the group's names: its identity " + group_->name(1) + " is the ring's zero.");
+        right = std::max(right, ps.x);
+        long y = kTop + 800;
+        // The ring asked for: its multiplication beside the addition, above the list.
+        if (shown_ >= 0) {
+            const Ring& ring = list_.rings[static_cast<std::size_t>(shown_)];
+            ps.x = kLeft + 100;
+            ps.y = y;
+            const PrintedTable sum =
+                PrintCayleyTable(box, *group_, TableFormat::RowAndColumn, "Addition", false, nullptr);
+            // Beside the addition when both fit in the panel's width, else below it.
+            const long width = TableColumnWidth(box, *group_, false) * (group_->order() + 1);
+            const bool beside = sum.right + 600 + width <= std::max(clientWidthTw(), 9000L);
+            ps.x = beside ? sum.right + 600 : kLeft + 100;
+            ps.y = beside ? y : sum.bottom + 500;
+            const PrintedTable product = PrintOperationTable(
+                box, *group_,
+                [&ring](int a, int b) {
+                    return ring.table[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)];
+                },
+                "Multiplication of ring " + std::to_string(shown_ + 1));
+            y = std::max(sum.bottom, product.bottom) + 500;
+            right = std::max(right, product.right);
+        }
+        for (std::size_t i = 0; i < list_.rings.size(); ++i) {
+            moveTw(ringButtons_[i], box.leftTw() + kLeft, box.topTw() + y - 40);
+            ps.x = kLeft + kButtonWidth + 150;
+            ps.y = y;
+            PrintMarkup(box, EntryText(static_cast<int>(i) + 1, list_.rings[i].properties));
+            right = std::max(right, ps.x);
+            y += kEntryStep;
+        }
+        bottom = y;
+        const long needW = right + 300;
+        if (clientWidthTw() < needW) setClientSizeTw(needW, clientHeightTw());
+    }
+    moveTw(cmdOK_, box.leftTw() + kLeft, box.topTw() + bottom + 200);
+    const long needH = bottom + 800;
+    if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
+}
+
+void RegisterRingsPanels(PanelRegistry& registry) {
+    registry.add({QStringLiteral("dlgAssociativeRings"), QStringLiteral("Associative Rings"), std::nullopt, QString(),
+                  QString(), false,
+                  [](AppContext& c, QWidget* parent) -> Panel* { return new RingsPanel(c, parent); }});
+}
+
+}  // namespace quorix::gui

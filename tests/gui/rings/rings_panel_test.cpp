@@ -1,0 +1,61 @@
+// The rings panel opened from the group display of an abelian group: the
+// summary line, one entry per ring and a ring's tables on request.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "gui/common/picture_box.h"
+#include "gui/display/show_group_panel.h"
+#include "gui/gui_test_env.h"
+#include "gui/rings/rings_panel.h"
+
+using namespace quorix;
+using namespace quorix::gui;
+
+namespace {
+
+class RingsPanelTest : public quorix::testing::GuiTest {
+protected:
+    RingsPanelTest() { ctx.groups.SetAutosave(false); }
+    ~RingsPanelTest() override {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (qobject_cast<Panel*>(w) && w->isVisible()) w->close();
+    }
+};
+
+}  // namespace
+
+TEST_F(RingsPanelTest, GroupDisplayOpensTheRingsOfAnAbelianGroup) {
+    add("Z2xZ2", "Z|@2|xZ|@2|");
+    add("S3", "S|@3|");
+    ctx.gui.selectedGroup = 2;
+    {
+        ShowGroupPanel nonAbelian(ctx);
+        EXPECT_TRUE(nonAbelian.findChild<QPushButton*>("cmdFindAssociativeRings")->isHidden());
+    }
+    ctx.gui.selectedGroup = 1;
+    ShowGroupPanel display(ctx);
+    display.show();
+    QPushButton* open = display.findChild<QPushButton*>("cmdFindAssociativeRings");
+    ASSERT_FALSE(open->isHidden());
+    ctx.gui.selectedGroup = 2;  // the button selects its own group
+    open->click();
+    RingsPanel* rings = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* r = qobject_cast<RingsPanel*>(w)) rings = r;
+    ASSERT_NE(rings, nullptr);
+    QTRY_VERIFY(rings->finished());
+    const QString text = rings->pictureBox()->plainText(QString());
+    EXPECT_TRUE(
+        text.contains("The abelian group Z2xZ2 carries 8 rings up to isomorphism, 3 with a one, 6 commutative."))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("the field of 4 elements"));
+    quorix::testing::snapshot(*rings, QStringLiteral("dlgAssociativeRings-Z2xZ2"));
+    int field = 0;
+    while (!rings->rings().rings[static_cast<std::size_t>(field)].properties.field) ++field;
+    rings->findChild<QPushButton*>(QStringLiteral("cmdShowRing%1").arg(field + 1))->click();
+    EXPECT_TRUE(rings->pictureBox()->plainText().contains(QStringLiteral("Multiplication of ring %1").arg(field + 1)));
+    quorix::testing::snapshot(*rings, QStringLiteral("dlgAssociativeRings-Z2xZ2-field"));
+}
