@@ -13,7 +13,7 @@ using namespace quorix::report;
 
 constexpr VerbSetup kVerbs[] = {
     setupAutomorphisms, setupClasses, setupCompare, setupFacts,     setupGroup,   setupList,
-    setupQuotient,      setupSearch,  setupSeries,  setupSubgroups, setupSummary, setupView,
+    setupQuotient,      setupSearch,  setupSeries,  setupSubgroups, setupSummary, setupTable,   setupView,
 };
 
 // A message on one line of stderr.
