@@ -22,8 +22,7 @@ void CheckSubgroup(const Group& g, const ElementSet& h) {
 }
 
 // Blocks of `order` by cosets: left (x h) or right (h x).
-std::vector<int> CosetBlocks(const Group& g, const std::vector<int>& base, const std::vector<int>& members,
-                             bool left) {
+std::vector<int> CosetBlocks(const Group& g, const std::vector<int>& base, const std::vector<int>& members, bool left) {
     std::vector<int> out;
     out.reserve(base.size());
     std::vector<char> listed(static_cast<std::size_t>(g.order()) + 1, 0);
@@ -69,18 +68,20 @@ CosetOrder OrderByCosets(const Group& g, const ElementSet& h, const std::vector<
     const int blocks = out.blockCount();
     const auto size = static_cast<std::size_t>(out.blockSize);
     std::vector<int> rowBlock(static_cast<std::size_t>(n) + 1, 0);
-    for (std::size_t r = 0; r < out.rows.size(); ++r) rowBlock[static_cast<std::size_t>(out.rows[r])] = static_cast<int>(r / size);
-    std::vector<std::vector<int>> table(static_cast<std::size_t>(blocks), std::vector<int>(static_cast<std::size_t>(blocks), 0));
+    for (std::size_t r = 0; r < out.rows.size(); ++r)
+        rowBlock[static_cast<std::size_t>(out.rows[r])] = static_cast<int>(r / size);
+    std::vector<std::vector<int>> table(static_cast<std::size_t>(blocks),
+                                        std::vector<int>(static_cast<std::size_t>(blocks), 0));
     bool forms = true;
     for (int i = 0; i < blocks && forms; ++i)
         for (int j = 0; j < blocks && forms; ++j) {
-            const int target = rowBlock[static_cast<std::size_t>(g.mul(out.rows[static_cast<std::size_t>(i) * size],
-                                                                       out.columns[static_cast<std::size_t>(j) * size]))];
+            const int target = rowBlock[static_cast<std::size_t>(
+                g.mul(out.rows[static_cast<std::size_t>(i) * size], out.columns[static_cast<std::size_t>(j) * size]))];
             for (std::size_t a = 0; a < size && forms; ++a)
                 for (std::size_t b = 0; b < size && forms; ++b)
-                    forms = rowBlock[static_cast<std::size_t>(g.mul(out.rows[static_cast<std::size_t>(i) * size + a],
-                                                                    out.columns[static_cast<std::size_t>(j) * size + b]))] ==
-                            target;
+                    forms = rowBlock[static_cast<std::size_t>(
+                                g.mul(out.rows[static_cast<std::size_t>(i) * size + a],
+                                      out.columns[static_cast<std::size_t>(j) * size + b]))] == target;
             table[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] = target;
         }
     out.blocksFormTable = forms;

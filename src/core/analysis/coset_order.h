@@ -12,8 +12,8 @@ namespace quorix {
 
 struct CosetOrder {
     // Reductive positions of g, in the order the table shows them.
-    std::vector<int> rows;      // left cosets gH, one block after another
-    std::vector<int> columns;   // right cosets Hg
+    std::vector<int> rows;     // left cosets gH, one block after another
+    std::vector<int> columns;  // right cosets Hg
     // |H|: rows and columns change block every blockSize entries.
     int blockSize = 1;
     int blockCount() const { return blockSize > 0 ? static_cast<int>(rows.size()) / blockSize : 0; }

@@ -31,11 +31,20 @@ std::string XmlEscape(std::string_view s) {
     std::string out;
     for (char c : s) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -45,16 +54,31 @@ std::string LatexEscape(std::string_view s) {
     std::string out;
     for (char c : s) {
         switch (c) {
-            case '\\': out += "\\backslash "; break;
-            case '{': out += "\\{"; break;
-            case '}': out += "\\}"; break;
-            case '#': case '$': case '%': case '&': case '_':
+            case '\\':
+                out += "\\backslash ";
+                break;
+            case '{':
+                out += "\\{";
+                break;
+            case '}':
+                out += "\\}";
+                break;
+            case '#':
+            case '$':
+            case '%':
+            case '&':
+            case '_':
                 out += '\\';
                 out += c;
                 break;
-            case '^': out += "\\hat{}"; break;
-            case '~': out += "\\sim "; break;
-            default: out += c;
+            case '^':
+                out += "\\hat{}";
+                break;
+            case '~':
+                out += "\\sim ";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -66,7 +90,9 @@ std::string MarkupToSvg(std::string_view text) {
     for (const markup::Token& t : markup::Tokenize(text)) {
         if (t.kind != markup::TokenKind::Text) continue;
         switch (t.placement) {
-            case markup::Placement::Baseline: out += XmlEscape(t.text); break;
+            case markup::Placement::Baseline:
+                out += XmlEscape(t.text);
+                break;
             case markup::Placement::Lowered:
                 out += "<tspan baseline-shift=\"sub\" font-size=\"75%\">" + XmlEscape(t.text) + "</tspan>";
                 break;
@@ -109,12 +135,18 @@ std::vector<TableColour> ElementColours(int n) {
         const double hp = c.hue / 60.0;
         const double x = chroma * (1 - std::abs(std::fmod(hp, 2.0) - 1));
         double r = 0, g = 0, b = 0;
-        if (hp < 1) r = chroma, g = x;
-        else if (hp < 2) r = x, g = chroma;
-        else if (hp < 3) g = chroma, b = x;
-        else if (hp < 4) g = x, b = chroma;
-        else if (hp < 5) r = x, b = chroma;
-        else r = chroma, b = x;
+        if (hp < 1)
+            r = chroma, g = x;
+        else if (hp < 2)
+            r = x, g = chroma;
+        else if (hp < 3)
+            g = chroma, b = x;
+        else if (hp < 4)
+            g = x, b = chroma;
+        else if (hp < 5)
+            r = x, b = chroma;
+        else
+            r = chroma, b = x;
         const double m = kLightness - chroma / 2;
         c.red = Channel(r + m);
         c.green = Channel(g + m);
@@ -146,8 +178,10 @@ TableLayout MakeTableLayout(const Group& g, const TableOptions& options) {
                               std::to_string(order.blockSize) + " (" + std::to_string(order.blockCount()) +
                               " cosets).");
         if (order.blocksFormTable)
-            out.caption.push_back("H is normal: every block holds one coset, and the blocks form the table of the "
-                                  "quotient group of order " + std::to_string(order.blockCount()) + ".");
+            out.caption.push_back(
+                "H is normal: every block holds one coset, and the blocks form the table of the "
+                "quotient group of order " +
+                std::to_string(order.blockCount()) + ".");
         else
             out.caption.push_back("H is not normal: left and right cosets differ, and the blocks form no table.");
         out.cosets = std::move(order);
@@ -164,10 +198,16 @@ std::string MarkupToLatex(std::string_view text) {
         if (t.kind != markup::TokenKind::Text) continue;
         const std::string body = LatexEscape(t.text);
         switch (t.placement) {
-            case markup::Placement::Baseline: out += body; break;
-            case markup::Placement::Lowered: out += "_{" + body + "}"; break;
+            case markup::Placement::Baseline:
+                out += body;
+                break;
+            case markup::Placement::Lowered:
+                out += "_{" + body + "}";
+                break;
             case markup::Placement::Raised:
-            case markup::Placement::Stacked: out += "^{" + body + "}"; break;
+            case markup::Placement::Stacked:
+                out += "^{" + body + "}";
+                break;
         }
     }
     return out.empty() ? std::string("{}") : out;

@@ -18,11 +18,11 @@ namespace quorix {
 // The colour of one element: a light background of its own hue and a text
 // colour readable on it.
 struct TableColour {
-    double hue = 0;   // degrees, 0 <= hue < 360
+    double hue = 0;  // degrees, 0 <= hue < 360
     std::uint8_t red = 255, green = 255, blue = 255;
     std::uint8_t textRed = 0, textGreen = 0, textBlue = 0;
-    std::string Hex() const;       // "RRGGBB" of the background
-    std::string TextHex() const;   // "RRGGBB" of the text
+    std::string Hex() const;      // "RRGGBB" of the background
+    std::string TextHex() const;  // "RRGGBB" of the text
 };
 
 // n colours with evenly spaced hues (the k-th element, 0-based, gets hue
@@ -35,9 +35,9 @@ double ContrastRatio(std::uint8_t r1, std::uint8_t g1, std::uint8_t b1, std::uin
                      std::uint8_t b2);
 
 struct TableOptions {
-    bool originalNames = false;   // source names in source order
+    bool originalNames = false;  // source names in source order
     bool colours = false;
-    std::optional<ElementSet> organiseBy;   // positions of a subgroup of g
+    std::optional<ElementSet> organiseBy;  // positions of a subgroup of g
 };
 
 struct TableLayout {

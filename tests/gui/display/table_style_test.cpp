@@ -81,9 +81,9 @@ TEST_F(TableStyles, ColouredS4ByItsNormalKleinSubgroupAndByAPickedOne) {
     EXPECT_TRUE(p.pictureBox()->plainText().contains("the blocks form no table"));
     script = [](QDialog& d) { d.reject(); };
     p.findChild<QAction*>("mnuOrganise")->trigger();
-    EXPECT_EQ(p.tableStyle().organiseBy->count(), 2u);   // Cancel keeps it
+    EXPECT_EQ(p.tableStyle().organiseBy->count(), 2u);  // Cancel keeps it
     EXPECT_TRUE(p.findChild<QAction*>("mnuOrganise")->isChecked());
-    EXPECT_FALSE(p.setOrganiseBy(ElementSet{}.set(1).set(2).set(3)));   // no subgroup: refused with a message
+    EXPECT_FALSE(p.setOrganiseBy(ElementSet{}.set(1).set(2).set(3)));  // no subgroup: refused with a message
     EXPECT_FALSE(host.messages.empty());
 }
 
@@ -94,13 +94,13 @@ TEST_F(TableStyles, SavePictureWritesTheWholePictureAsPngAndSvg) {
     p.setTableFormat(TableFormat::RowAndColumn);
     p.setColours(true);
     p.show();
-    p.resize(500, 350);   // much of the picture out of view
+    p.resize(500, 350);  // much of the picture out of view
     QString answer;
     ctx.dialogs.saveFile = [&answer](const QString&, const QString& filter, const QString&) {
         EXPECT_TRUE(filter.contains("*.svg"));
         return answer;
     };
-    answer = dir.filePath(QStringLiteral("table"));   // no suffix: PNG
+    answer = dir.filePath(QStringLiteral("table"));  // no suffix: PNG
     p.findChild<QAction*>("mnuSavePicture")->trigger();
     const QImage png(dir.filePath(QStringLiteral("table.png")));
     ASSERT_FALSE(png.isNull());
@@ -119,6 +119,6 @@ TEST_F(TableStyles, SavePictureWritesTheWholePictureAsPngAndSvg) {
     EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
     EXPECT_GT(texts, 24 * 24);
 
-    answer.clear();   // Cancel writes nothing
+    answer.clear();  // Cancel writes nothing
     EXPECT_FALSE(p.savePicture());
 }

@@ -33,8 +33,7 @@ ElementSet ResolveSubgroup(const GroupPtr& g, const std::string& text) {
     logic.FindAllSubgroups(g, progress);
     const std::vector<std::string> ids = logic.NameAndRegister({});
     for (std::size_t s = 0; s < ids.size(); ++s)
-        if (NameMatches(text, ids[s]) || text == ShortSubgroupName(ids[s]))
-            return logic.Memberships()[s];
+        if (NameMatches(text, ids[s]) || text == ShortSubgroupName(ids[s])) return logic.Memberships()[s];
     ElementSet set;
     std::size_t start = 0;
     while (start <= text.size()) {
@@ -54,7 +53,8 @@ ElementSet ResolveSubgroup(const GroupPtr& g, const std::string& text) {
     const int size = static_cast<int>(set.count());
     for (const ElementSet& m : logic.Memberships())
         if (m == set) return set;
-    throw UsageError("the " + std::to_string(size) + " elements given are not a subgroup of " + PlainName(g->GroupID()));
+    throw UsageError("the " + std::to_string(size) + " elements given are not a subgroup of " +
+                     PlainName(g->GroupID()));
 }
 
 // The table in aligned columns, "|" and a dashed line between coset blocks.
