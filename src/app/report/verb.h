@@ -38,6 +38,7 @@ void setupSearch(CLI::App& app, RunContext& run);
 void setupSeries(CLI::App& app, RunContext& run);
 void setupSubgroups(CLI::App& app, RunContext& run);
 void setupSummary(CLI::App& app, RunContext& run);
+void setupTable(CLI::App& app, RunContext& run);
 void setupView(CLI::App& app, RunContext& run);
 
 }  // namespace quorix::report

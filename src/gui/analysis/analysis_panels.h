@@ -43,6 +43,9 @@ private:
     QPushButton* quotientButton(int index);
     void openQuotient(int index);
     void openSubgroupClasses();
+    // Show Group with the table by the cosets of the subgroup selected in
+    // the normalizer calculator's list.
+    void openOrganisedTable();
 
     int position_ = 0;   // register position of the group
     bool halted_ = false;
@@ -53,6 +56,7 @@ private:
     bool rowsReady_[2] = {false, false};
     std::vector<QPushButton*> quotientButtons_;
     QPushButton* cmdShowSGConjugacyClasses_ = nullptr;
+    QPushButton* cmdOrganiseTable_ = nullptr;
     QListWidget* lstElements_ = nullptr;
     QListWidget* lstSubgroups_ = nullptr;
     int listsNaming_ = -1;   // naming the element list was filled in

@@ -34,6 +34,15 @@ SubgroupsPanel::SubgroupsPanel(AppContext& context, QWidget* parent)
                                            QStringLiteral("Show Subgroup Conjugacy Classes"), 0, 0, 3300, 300);
     cmdShowSGConjugacyClasses_->hide();
     connect(cmdShowSGConjugacyClasses_, &QPushButton::clicked, this, [this] { openSubgroupClasses(); });
+    cmdOrganiseTable_ = addButton(QStringLiteral("cmdOrganiseTable"), QStringLiteral("Table by Cosets"), 0, 0, 1800, 300);
+    cmdOrganiseTable_->setToolTip(QStringLiteral("Shows the group's table organised by the cosets of the subgroup "
+                                                 "selected in the normalizer calculator."));
+    cmdOrganiseTable_->hide();
+    connect(cmdOrganiseTable_, &QPushButton::clicked, this, [this] { openOrganisedTable(); });
+    if (!context.panels.find(QStringLiteral("dlgShowGroup"))) {
+        cmdOrganiseTable_->setEnabled(false);
+        cmdOrganiseTable_->setToolTip(QStringLiteral("The group display is not available in this version."));
+    }
     lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 0, 0, 1000, 1000);
     lstSubgroups_ = addControl<QListWidget>(QStringLiteral("lstSubgroups"), 0, 0, 1000, 1000);
     lstElements_->hide();
@@ -124,6 +133,7 @@ void SubgroupsPanel::drawMore(bool originalNames) {
     StructurePanel::drawMore(originalNames);
     for (QPushButton* b : quotientButtons_) b->hide();
     cmdShowSGConjugacyClasses_->hide();
+    cmdOrganiseTable_->hide();
     if (!group_ || halted_ || (subgroups_.empty() && !partial_)) {
         lstElements_->hide();
         lstSubgroups_->hide();
@@ -266,6 +276,8 @@ void SubgroupsPanel::drawCalculators(bool originalNames, long y) {
     const long sx = ps.x;
     placeTw(lstSubgroups_, box.leftTw() + sx, box.topTw() + listTop, sWidth, sHeight);
     lstSubgroups_->show();
+    moveTw(cmdOrganiseTable_, box.leftTw() + sx, box.topTw() + listTop + sHeight + 100);
+    cmdOrganiseTable_->show();
     const int srow = lstSubgroups_->currentRow();
     if (srow >= 0) {
         const int t = logic.NormalizerIndex(srow + 1);
@@ -277,7 +289,7 @@ void SubgroupsPanel::drawCalculators(bool originalNames, long y) {
             PrintAt(box, sx + sWidth + 500, listTop + 300, answer[1]);
         }
     }
-    const long bottom = listTop + std::max(eHeight, sHeight) + 400;
+    const long bottom = listTop + std::max(eHeight, sHeight + 400) + 400;
     if (clientHeightTw() < bottom) setClientSizeTw(clientWidthTw(), bottom);
 }
 
@@ -286,6 +298,17 @@ void SubgroupsPanel::openQuotient(int index) {
     guiState().selectedGroup = position_;
     context().workbench.subgroups.SetCurrentSubgroup(subgroups_[static_cast<std::size_t>(index)]);
     openPanel(QStringLiteral("dlgShowQuotientGroup"));
+}
+
+void SubgroupsPanel::openOrganisedTable() {
+    const int row = lstSubgroups_->currentRow();
+    if (row < 0 || row >= static_cast<int>(subgroups_.size())) return;
+    ensureList();
+    const std::vector<ElementSet>& members = context().workbench.subgroups.Memberships();
+    if (row >= static_cast<int>(members.size())) return;
+    guiState().selectedGroup = position_;
+    guiState().organiseBy = members[static_cast<std::size_t>(row)];
+    openPanel(QStringLiteral("dlgShowGroup"));
 }
 
 void SubgroupsPanel::openSubgroupClasses() {

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFileInfo>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
@@ -108,6 +109,9 @@ QMenu* Panel::addFileMenu(const std::function<void(QMenu*)>& extra) {
     m->setObjectName(QStringLiteral("mnuFile"));
     connect(addNamed(m, QStringLiteral("mnuSaveScreen"), QStringLiteral("&Save screen to clipboard")),
             &QAction::triggered, this, [this] { saveScreenToClipboard(); });
+    savePictureAction_ = addNamed(m, QStringLiteral("mnuSavePicture"), QStringLiteral("Save &Picture As..."));
+    savePictureAction_->setVisible(picBox_ != nullptr);
+    connect(savePictureAction_, &QAction::triggered, this, [this] { savePicture(); });
     if (extra) extra(m);
     m->addSeparator();
     connect(addNamed(m, QStringLiteral("mnuExitScreen"), QStringLiteral("&Exit Screen")), &QAction::triggered, this,
@@ -176,6 +180,7 @@ PictureBox* Panel::createPictureBox(const QString& name) {
         if (nw != w || nh != h) setClientSizeTw(nw, nh);
     };
     initPictureBox();
+    if (savePictureAction_) savePictureAction_->setVisible(true);
     return picBox_;
 }
 
@@ -297,6 +302,25 @@ void Panel::hideProcessing() {
 }
 
 // ---- common routines -------------------------------------------------------------
+
+bool Panel::savePicture() {
+    if (!picBox_) return false;
+    const QString proposed = objectName().startsWith(QStringLiteral("dlg")) ? objectName().mid(3) : objectName();
+    QString path = saveFileDialog(QStringLiteral("Save Picture As"),
+                                  QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), proposed + QStringLiteral(".png"));
+    if (path.isEmpty()) return false;
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix != QStringLiteral("png") && suffix != QStringLiteral("svg")) path += QStringLiteral(".png");
+    if (picBox_->pictureSize().isEmpty()) {
+        host().Message("There is no picture to save.");
+        return false;
+    }
+    const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
+                        ? picBox_->saveSvg(path, windowTitle())
+                        : picBox_->savePng(path);
+    if (!ok) host().Message("The picture could not be written to " + path.toStdString() + ".");
+    return ok;
+}
 
 void Panel::saveScreenToClipboard() {
     const bool wasMaximized = isMaximized();

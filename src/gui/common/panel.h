@@ -121,6 +121,10 @@ public:
 
     // ---- common routines ---------------------------------------------------
     void saveScreenToClipboard();
+    // File > Save Picture As...: the whole picture box (not only its visible
+    // part) as PNG or, for a name ending in .svg, SVG; the file name comes
+    // from the save-file dialog hook. False when cancelled or not written.
+    bool savePicture();
     void showAbout();
     void showHelpForThisPanel();
     void showHelpContents();
@@ -153,6 +157,7 @@ private:
     QWidget* client_ = nullptr;
     PictureBox* picBox_ = nullptr;
     QAction* scrollingAction_ = nullptr;
+    QAction* savePictureAction_ = nullptr;
     Progress progress_;
 };
 

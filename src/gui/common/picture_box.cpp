@@ -1,8 +1,13 @@
 #include "gui/common/picture_box.h"
 
+#include <QFile>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QSvgGenerator>
+#include <algorithm>
 #include <cmath>
 
 #include "gui/common/twips.h"
@@ -15,28 +20,60 @@ PictureBox::PictureBox(QWidget* parent)
     setMouseTracking(false);
 }
 
-QFont PictureBox::currentFont() const { return makeFont(fontName_, fontSize_, bold_, italic_); }
-
-double PictureBox::textWidth(const QString& text) const {
-    QFontMetricsF fm(currentFont(), const_cast<PictureBox*>(this));
-    return pxToTwips(fm.horizontalAdvance(text));
+int PictureBox::fontIndex() const {
+    const auto matches = [this](const FontEntry& e) {
+        return e.size == fontSize_ && e.bold == bold_ && e.italic == italic_ && e.name == fontName_;
+    };
+    if (lastFont_ >= 0 && matches(fonts_[static_cast<std::size_t>(lastFont_)])) return lastFont_;
+    const auto found = std::find_if(fonts_.begin(), fonts_.end(), matches);
+    if (found != fonts_.end()) {
+        lastFont_ = static_cast<int>(found - fonts_.begin());
+    } else {
+        QFont font = makeFont(fontName_, fontSize_, bold_, italic_);
+        QFontMetricsF metrics(font, const_cast<PictureBox*>(this));
+        fonts_.push_back(FontEntry{fontName_, fontSize_, bold_, italic_, font, metrics});
+        lastFont_ = static_cast<int>(fonts_.size()) - 1;
+    }
+    return lastFont_;
 }
 
-double PictureBox::textHeight() const {
-    QFontMetricsF fm(currentFont(), const_cast<PictureBox*>(this));
-    return pxToTwips(fm.height());
-}
+const PictureBox::FontEntry& PictureBox::fontEntry() const { return fonts_[static_cast<std::size_t>(fontIndex())]; }
+
+QFont PictureBox::currentFont() const { return fontEntry().font; }
+
+double PictureBox::textWidth(const QString& text) const { return pxToTwips(fontEntry().metrics.horizontalAdvance(text)); }
+
+double PictureBox::textHeight() const { return pxToTwips(fontEntry().metrics.height()); }
 
 void PictureBox::drawText(double x, double y, const QString& text) {
     Piece p;
     p.kind = Piece::Text;
     p.text = text;
-    p.font = currentFont();
+    p.fontIndex = fontIndex();
+    const FontEntry& f = fonts_[static_cast<std::size_t>(p.fontIndex)];
+    p.font = f.font;
     p.color = fore_;
     p.x = x;
     p.y = y;
+    const double tpp = twipsPerPixel();
+    // Italic overhang and accents may reach a little beyond the advance.
+    p.bounds = QRectF(x / tpp - 2, y / tpp - 2, f.metrics.horizontalAdvance(text) + 6, f.metrics.height() + 4);
+    update(p.bounds.toAlignedRect());
     pieces_.push_back(std::move(p));
-    update();
+}
+
+void PictureBox::fillRect(double x, double y, double width, double height, const QColor& fill) {
+    Piece p;
+    p.kind = Piece::Rect;
+    p.color = fill;
+    p.x = x;
+    p.y = y;
+    p.x2 = width;
+    p.y2 = height;
+    const double tpp = twipsPerPixel();
+    p.bounds = QRectF(x / tpp, y / tpp, width / tpp, height / tpp).adjusted(-1, -1, 1, 1);
+    update(p.bounds.toAlignedRect());
+    pieces_.push_back(std::move(p));
 }
 
 void PictureBox::drawLine(double x1, double y1, double x2, double y2) {
@@ -47,8 +84,10 @@ void PictureBox::drawLine(double x1, double y1, double x2, double y2) {
     p.y = y1;
     p.x2 = x2;
     p.y2 = y2;
+    const double tpp = twipsPerPixel();
+    p.bounds = QRectF(QPointF(x1 / tpp, y1 / tpp), QPointF(x2 / tpp, y2 / tpp)).normalized().adjusted(-2, -2, 2, 2);
+    update(p.bounds.toAlignedRect());
     pieces_.push_back(std::move(p));
-    update();
 }
 
 void PictureBox::drawCircle(double cx, double cy, double radius) {
@@ -58,8 +97,11 @@ void PictureBox::drawCircle(double cx, double cy, double radius) {
     p.x = cx;
     p.y = cy;
     p.x2 = radius;
+    const double tpp = twipsPerPixel();
+    const double r = radius / tpp + 2;
+    p.bounds = QRectF(cx / tpp - r, cy / tpp - r, 2 * r, 2 * r);
+    update(p.bounds.toAlignedRect());
     pieces_.push_back(std::move(p));
-    update();
 }
 
 void PictureBox::clear() {
@@ -83,27 +125,80 @@ QString PictureBox::plainText(const QString& sep) const {
     return parts.join(sep);
 }
 
-void PictureBox::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
+void PictureBox::render(QPainter& painter, const QRectF& clip) const {
     painter.setRenderHint(QPainter::Antialiasing, true);
     const double tpp = twipsPerPixel();
+    int font = -1;
     for (const Piece& p : pieces_) {
-        painter.setPen(p.color);
+        if (!p.bounds.intersects(clip)) continue;
         switch (p.kind) {
             case Piece::Text: {
-                painter.setFont(p.font);
-                QFontMetricsF fm(p.font, this);
-                painter.drawText(QPointF(p.x / tpp, p.y / tpp + fm.ascent()), p.text);
+                const FontEntry& f = fonts_[static_cast<std::size_t>(p.fontIndex)];
+                if (font != p.fontIndex) {
+                    painter.setFont(f.font);
+                    font = p.fontIndex;
+                }
+                painter.setPen(p.color);
+                painter.drawText(QPointF(p.x / tpp, p.y / tpp + f.metrics.ascent()), p.text);
                 break;
             }
             case Piece::Line:
+                painter.setPen(p.color);
                 painter.drawLine(QPointF(p.x / tpp, p.y / tpp), QPointF(p.x2 / tpp, p.y2 / tpp));
                 break;
             case Piece::Circle:
+                painter.setPen(p.color);
                 painter.drawEllipse(QPointF(p.x / tpp, p.y / tpp), p.x2 / tpp, p.x2 / tpp);
+                break;
+            case Piece::Rect:
+                painter.fillRect(QRectF(p.x / tpp, p.y / tpp, p.x2 / tpp, p.y2 / tpp), p.color);
                 break;
         }
     }
+}
+
+void PictureBox::paintEvent(QPaintEvent* e) {
+    QPainter painter(this);
+    render(painter, QRectF(e->rect()));
+}
+
+QSize PictureBox::pictureSize() const {
+    QRectF all;
+    for (const Piece& p : pieces_) all = all.united(p.bounds);
+    if (all.isEmpty()) return {};
+    return {static_cast<int>(std::ceil(std::max(0.0, all.right()))) + 10,
+            static_cast<int>(std::ceil(std::max(0.0, all.bottom()))) + 10};
+}
+
+bool PictureBox::savePng(const QString& path) const {
+    const QSize size = pictureSize();
+    if (size.isEmpty()) return false;
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        render(painter, QRectF(QPointF(0, 0), size));
+    }
+    return image.save(path, "PNG");
+}
+
+bool PictureBox::saveSvg(const QString& path, const QString& title) const {
+    const QSize size = pictureSize();
+    if (size.isEmpty()) return false;
+    {
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly)) return false;
+    }
+    QSvgGenerator svg;
+    svg.setFileName(path);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
+    render(painter, QRectF(QPointF(0, 0), size));
+    return painter.end();
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {

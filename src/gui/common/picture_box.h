@@ -6,10 +6,15 @@
 
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
+#include <QRectF>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 #include <functional>
 #include <vector>
+
+class QPainter;
 
 namespace quorix::gui {
 
@@ -51,6 +56,8 @@ public:
     void drawText(double x, double y, const QString& text);
     void drawLine(double x1, double y1, double x2, double y2);
     void drawCircle(double cx, double cy, double radius);
+    // A rectangle filled with `fill` (no outline), drawn under what follows.
+    void fillRect(double x, double y, double width, double height, const QColor& fill);
     void clear();
 
     // Geometry in twips relative to the parent.
@@ -61,13 +68,25 @@ public:
     void setGeometryTw(long left, long top, long width, long height);
 
     struct Piece {
-        enum Kind { Text, Line, Circle } kind = Text;
+        enum Kind { Text, Line, Circle, Rect } kind = Text;
         QString text;
         QFont font;
+        int fontIndex = -1;   // Text: its font's entry in the box's font cache
         QColor color;
-        double x = 0, y = 0, x2 = 0, y2 = 0;
+        double x = 0, y = 0, x2 = 0, y2 = 0;   // Rect: x2, y2 are width and height
+        QRectF bounds;   // pixels, for clipping
     };
     const std::vector<Piece>& pieces() const { return pieces_; }
+
+    // The extent of everything drawn, in pixels from the box's top left
+    // (with a small margin); empty when nothing is drawn.
+    QSize pictureSize() const;
+    // Paints the pieces that meet `clip` (pixels) with `painter`.
+    void render(QPainter& painter, const QRectF& clip) const;
+    // The whole picture on a white background, at its full size, as a PNG
+    // or SVG file; false when the file cannot be written.
+    bool savePng(const QString& path) const;
+    bool saveSvg(const QString& path, const QString& title) const;
     // All drawn text in drawing order, joined by `sep` (for tests and copying).
     QString plainText(const QString& sep = QStringLiteral(" ")) const;
 
@@ -83,6 +102,20 @@ protected:
     void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
+    // The fonts pieces use, each with its metrics, built once per distinct
+    // font instead of once per piece.
+    struct FontEntry {
+        QString name;
+        double size;
+        bool bold, italic;
+        QFont font;
+        QFontMetricsF metrics;
+    };
+    const FontEntry& fontEntry() const;
+    int fontIndex() const;
+
+    mutable std::vector<FontEntry> fonts_;
+    mutable int lastFont_ = -1;
     QString fontName_;
     double fontSize_;
     bool bold_ = false;

@@ -103,9 +103,17 @@ public:
     const std::vector<int>& images() const { return images_; }
     const GroupPtr& group(int index) const { return groups_[index - 1]; }
     const TableCalculator& calculator(int index) const { return calc_[index - 1]; }
+    // Colours of both tables; coset blocks of group 1's table (positions of
+    // group 1; an empty set: its own order).
+    void setColours(bool on);
+    void setOrganiseBy(const ElementSet& subgroup);
+    const TableStyle& tableStyle() const { return style_; }
 
 private:
     void build();
+    void copyLatex();
+    // The style of table `index` (1 or 2) as drawn now.
+    TableStyle styleOf(int index) const;
     void readInputs();
     void syncMenus();
     void calculatorClicked(int index);
@@ -118,8 +126,10 @@ private:
     TableFormat format_ = TableFormat::Default;
     bool original_[2] = {true, true};
     TableCalculator calc_[2];
+    TableStyle style_;
+    GroupPtr organised_;   // the group style_.organiseBy belongs to
+    TableMenu tableMenu_;
     QPushButton* cmdOK_ = nullptr;
-    QAction* formats_[3] = {};
     QAction* mnuOriginal_[2] = {};
     QAction* mnuReductive_[2] = {};
 };

@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -6,10 +8,12 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "core/analysis/coset_order.h"
 #include "core/compare/mapping_display.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
 #include "gui/compare/compare_panels.h"
+#include "gui/display/organise_dialog.h"
 
 namespace quorix::gui {
 
@@ -77,18 +81,17 @@ void PrintAutomorphismCode(PictureBox& box, const std::string& code) {
 MappingPanel::MappingPanel(AppContext& context, Kind kind, QWidget* parent)
     : Panel(context, PanelName(kind), Caption(kind), parent), kind_(kind) {
     addFileMenu();
-    QMenu* format = menuBar()->addMenu(QStringLiteral("&Table Format"));
-    format->setObjectName(QStringLiteral("mnuTableFormat"));
-    const char* names[3][2] = {{"mnuDefaultFormat", "&Default Format"},
-                               {"mnuRowAndColumnFormat", "&Row and Column Format"},
-                               {"mnuCalculatorFormat", "&Calculator Format"}};
-    for (int i = 0; i < 3; ++i) {
-        QAction* a = format->addAction(QString::fromLatin1(names[i][1]));
-        a->setObjectName(QString::fromLatin1(names[i][0]));
-        a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, i] { setTableFormat(static_cast<TableFormat>(i)); });
-        formats_[i] = a;
-    }
+    TableMenu::Handlers handlers;
+    handlers.format = [this](TableFormat f) { setTableFormat(f); };
+    handlers.colours = [this](bool on) { setColours(on); };
+    handlers.organise = [this] {
+        if (const std::optional<ElementSet> chosen = ChooseOrganisingSubgroup(*this, groups_[0], original_[0]))
+            setOrganiseBy(*chosen);
+        else
+            syncMenus();
+    };
+    handlers.copyLatex = [this] { copyLatex(); };
+    tableMenu_ = TableMenu::Add(menuBar(), QStringLiteral("&Table Format"), QStringLiteral("mnuTableFormat"), handlers);
     for (int g = 1; g <= tableCount(); ++g) {
         const QString suffix = kind_ == Kind::Automorphism ? QString() : QString::number(g);
         QMenu* menu = menuBar()->addMenu(kind_ == Kind::Automorphism ? QStringLiteral("&Names")
@@ -129,7 +132,7 @@ MappingPanel::MappingPanel(AppContext& context, Kind kind, QWidget* parent)
 }
 
 void MappingPanel::syncMenus() {
-    for (int i = 0; i < 3; ++i) formats_[i]->setChecked(static_cast<int>(format_) == i);
+    tableMenu_.sync(format_, styleOf(1));
     for (int g = 0; g < tableCount(); ++g) {
         mnuOriginal_[g]->setChecked(original_[g]);
         mnuReductive_[g]->setChecked(!original_[g]);
@@ -140,6 +143,46 @@ void MappingPanel::setTableFormat(TableFormat format) {
     format_ = format;
     syncMenus();
     build();
+}
+
+void MappingPanel::setColours(bool on) {
+    style_.colours = on;
+    syncMenus();
+    build();
+}
+
+void MappingPanel::setOrganiseBy(const ElementSet& subgroup) {
+    style_.organiseBy.reset();
+    organised_.reset();
+    if (!subgroup.none() && groups_[0]) {
+        try {
+            OrderByCosets(*groups_[0], subgroup);
+            style_.organiseBy = subgroup;
+            organised_ = groups_[0];
+            format_ = TableFormat::RowAndColumn;
+        } catch (const InvalidArgument& e) {
+            host().Message(std::string("The table cannot be organised by these elements: ") + e.what() + ".");
+        }
+    }
+    syncMenus();
+    build();
+}
+
+TableStyle MappingPanel::styleOf(int index) const {
+    TableStyle style;
+    style.colours = style_.colours;
+    // Coset blocks only for group 1, and only while it is the group they were chosen for.
+    if (index == 1 && organised_ && organised_ == groups_[0]) style.organiseBy = style_.organiseBy;
+    return style;
+}
+
+void MappingPanel::copyLatex() {
+    std::string latex;
+    for (int t = 1; t <= tableCount(); ++t)
+        if (groups_[t - 1] && !images_.empty())
+            latex += (latex.empty() ? "" : "\n") + CayleyTableLatex(*groups_[t - 1], original_[t - 1], styleOf(t));
+    if (latex.empty()) return;
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(QString::fromStdString(latex));
 }
 
 void MappingPanel::setOriginalNames(int group, bool original) {
@@ -267,12 +310,12 @@ void MappingPanel::build() {
     const long tableTop = ps.y + 800;
     ps.x = 300;
     ps.y = tableTop;
-    PrintedTable t1 = PrintCayleyTable(box, g1, format_, ".", original_[0], &calc_[0]);
+    PrintedTable t1 = PrintCayleyTable(box, g1, format_, ".", original_[0], &calc_[0], styleOf(1));
     long tablesBottom = t1.bottom, tablesRight = t1.right;
     if (kind_ != Kind::Automorphism) {
         ps.x = std::max(t1.right + 1100, 5200L);
         ps.y = tableTop;
-        const PrintedTable t2 = PrintCayleyTable(box, g2, format_, "~", original_[1], &calc_[1]);
+        const PrintedTable t2 = PrintCayleyTable(box, g2, format_, "~", original_[1], &calc_[1], styleOf(2));
         tablesBottom = std::max(tablesBottom, t2.bottom);
         tablesRight = std::max(tablesRight, t2.right);
     }

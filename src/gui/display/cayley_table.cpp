@@ -1,11 +1,15 @@
 #include "gui/display/cayley_table.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <algorithm>
 
 #include "core/analysis/panel_text.h"
 #include "core/group/group.h"
+#include "core/report/table_export.h"
 #include "core/text/markup.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/panel.h"
@@ -49,6 +53,49 @@ void PrintPermutationFootnote(PictureBox& box, int degree) {
 }
 
 }  // namespace
+
+TableMenu TableMenu::Add(QMenuBar* bar, const QString& title, const QString& objectName, const Handlers& handlers) {
+    TableMenu m;
+    m.menu = bar->addMenu(title);
+    m.menu->setObjectName(objectName);
+    const char* names[3][2] = {{"mnuDefaultFormat", "&Default Format"},
+                               {"mnuRowAndColumnFormat", "&Row and Column Format"},
+                               {"mnuCalculatorFormat", "&Calculator Format"}};
+    for (int i = 0; i < 3; ++i) {
+        QAction* a = m.menu->addAction(QString::fromLatin1(names[i][1]));
+        a->setObjectName(QString::fromLatin1(names[i][0]));
+        a->setCheckable(true);
+        QObject::connect(a, &QAction::triggered, m.menu, [f = handlers.format, i] { f(static_cast<TableFormat>(i)); });
+        m.formats[i] = a;
+    }
+    m.menu->addSeparator();
+    m.colours = m.menu->addAction(QStringLiteral("Co&lours"));
+    m.colours->setObjectName(QStringLiteral("mnuColours"));
+    m.colours->setCheckable(true);
+    QObject::connect(m.colours, &QAction::triggered, m.menu, [f = handlers.colours](bool on) { f(on); });
+    m.organise = m.menu->addAction(QStringLiteral("Or&ganise by Subgroup..."));
+    m.organise->setObjectName(QStringLiteral("mnuOrganise"));
+    m.organise->setCheckable(true);
+    QObject::connect(m.organise, &QAction::triggered, m.menu, [f = handlers.organise] { f(); });
+    m.copyLatex = m.menu->addAction(QStringLiteral("Copy Table as &LaTeX"));
+    m.copyLatex->setObjectName(QStringLiteral("mnuCopyLatex"));
+    QObject::connect(m.copyLatex, &QAction::triggered, m.menu, [f = handlers.copyLatex] { f(); });
+    return m;
+}
+
+void TableMenu::sync(TableFormat format, const TableStyle& style) const {
+    for (int i = 0; i < 3; ++i) formats[i]->setChecked(static_cast<int>(format) == i);
+    colours->setChecked(style.colours);
+    organise->setChecked(style.organiseBy.has_value());
+}
+
+std::string CayleyTableLatex(const Group& g, bool originalNames, const TableStyle& style) {
+    TableOptions options;
+    options.originalNames = originalNames;
+    options.colours = style.colours;
+    options.organiseBy = style.organiseBy;
+    return TableLatex(g, MakeTableLayout(g, options));
+}
 
 TableCalculator TableCalculator::Create(QWidget* parent) {
     TableCalculator c;
@@ -102,7 +149,7 @@ TableFormat ResolveTableFormat(PictureBox& box, const Group& g, TableFormat form
 }
 
 PrintedTable PrintCayleyTable(PictureBox& box, const Group& g, TableFormat format, const std::string& title,
-                              bool originalNames, const TableCalculator* calculator) {
+                              bool originalNames, const TableCalculator* calculator, const TableStyle& style) {
     PrintedTable out;
     const int n = g.order();
     if (calculator) calculator->hide();
@@ -119,26 +166,37 @@ PrintedTable PrintCayleyTable(PictureBox& box, const Group& g, TableFormat forma
     out.right = ps.x;
 
     if (out.format == TableFormat::RowAndColumn) {
+        TableOptions options;
+        options.originalNames = originalNames;
+        options.colours = style.colours;
+        options.organiseBy = style.organiseBy;
+        const TableLayout layout = MakeTableLayout(g, options);
         const long col = TableColumnWidth(box, g, originalNames);
         const long top = y0 + kLineStep;
-        for (int j = 1; j <= n; ++j) {
-            ps.x = x0 + col * j;
-            ps.y = top;
-            PrintMarkup(box, TableElementName(g, j, originalNames));
-        }
-        for (int i = 1; i <= n; ++i) {
-            const long y = top + kLineStep * i;
-            ps.x = x0;
-            ps.y = y;
-            PrintMarkup(box, TableElementName(g, i, originalNames));
-            for (int j = 1; j <= n; ++j) {
-                ps.x = x0 + col * j;
-                ps.y = y;
-                PrintMarkup(box, originalNames ? g.sourceName(g.srcMul(i, j)) : g.name(g.mul(i, j)));
-            }
-        }
         const long right = x0 + col * (n + 1) - 100;
         const long bottom = top + kLineStep * (n + 1);
+        const auto cellLeft = [&](int j) { return static_cast<double>(x0 + col * j - 120); };
+        const auto cellTop = [&](int i) { return static_cast<double>(top + kLineStep * i - 20); };
+        const auto print = [&](int i, int j, int position) {
+            if (!layout.colours.empty()) {
+                const TableColour& c = layout.colours[static_cast<std::size_t>(position)];
+                const double l = j == 0 ? static_cast<double>(x0 - 80) : cellLeft(j);
+                const double r = j == n ? static_cast<double>(right) : cellLeft(j + 1);
+                box.fillRect(l, cellTop(i), r - l, kLineStep, QColor(c.red, c.green, c.blue));
+                box.setForeColor(QColor(c.textRed, c.textGreen, c.textBlue));
+            }
+            ps.x = x0 + col * j;
+            ps.y = top + kLineStep * i;
+            PrintMarkup(box, layout.names[static_cast<std::size_t>(position)]);
+        };
+        const QColor ink = box.foreColor();
+        for (int j = 1; j <= n; ++j) print(0, j, layout.columns[static_cast<std::size_t>(j - 1)]);
+        for (int i = 1; i <= n; ++i) {
+            const int r = layout.rows[static_cast<std::size_t>(i - 1)];
+            print(i, 0, r);
+            for (int j = 1; j <= n; ++j) print(i, j, g.mul(r, layout.columns[static_cast<std::size_t>(j - 1)]));
+        }
+        box.setForeColor(ink);
         const double rule = static_cast<double>(top + kLineStep - 20);
         box.drawLine(static_cast<double>(x0 - 80), rule, static_cast<double>(right), rule);
         box.drawLine(static_cast<double>(x0 + col - 120), static_cast<double>(top - 20),
@@ -151,8 +209,24 @@ PrintedTable PrintCayleyTable(PictureBox& box, const Group& g, TableFormat forma
                      static_cast<double>(bottom));
         box.drawLine(static_cast<double>(x0 - 80), static_cast<double>(top - 20), static_cast<double>(x0 - 80),
                      static_cast<double>(bottom));
+        // Coset blocks: doubled lines between them.
+        for (int b = layout.blockSize; layout.blockSize > 0 && b < n; b += layout.blockSize) {
+            for (double d : {0.0, 15.0}) {
+                box.drawLine(cellLeft(b + 1) - d, static_cast<double>(top - 20), cellLeft(b + 1) - d,
+                             static_cast<double>(bottom));
+                box.drawLine(static_cast<double>(x0 - 80), cellTop(b + 1) - d, static_cast<double>(right),
+                             cellTop(b + 1) - d);
+            }
+        }
         out.right = std::max(out.right, right);
         out.bottom = bottom;
+        for (const std::string& line : layout.caption) {
+            ps.x = x0;
+            ps.y = out.bottom + 150;
+            PrintMarkup(box, line);
+            out.right = std::max(out.right, ps.x);
+            out.bottom = ps.y + 150;
+        }
     } else {
         const long listW = n > 10 ? 2000 : 1300;
         const long listH = std::min(n, 10) * 230L + 120;

@@ -3,15 +3,19 @@
 // panels: a full grid ("Row and Column") or, when the grid would be too wide
 // or on request, a product calculator of two element lists and an output box.
 
+#include <QString>
+#include <functional>
+#include <optional>
 #include <string>
 
+#include "core/group/group.h"
+
+class QAction;
 class QLineEdit;
 class QListWidget;
+class QMenu;
+class QMenuBar;
 class QWidget;
-
-namespace quorix {
-class Group;
-}
 
 namespace quorix::gui {
 
@@ -32,6 +36,34 @@ struct TableCalculator {
     // elements goes to the output box; with one list unselected nothing
     // changes.
     void update(const Group& g, bool originalNames) const;
+};
+
+// How a Row and Column grid is drawn: each element on its own colour, and
+// rows and columns in the cosets of a subgroup (positions of the group),
+// with lines between the coset blocks and a caption below.
+struct TableStyle {
+    bool colours = false;
+    std::optional<ElementSet> organiseBy;
+};
+
+// The table menu every table panel has: the three formats
+// (mnuDefaultFormat, mnuRowAndColumnFormat, mnuCalculatorFormat), Colours
+// (mnuColours), Organise by Subgroup... (mnuOrganise) and Copy Table as
+// LaTeX (mnuCopyLatex).
+struct TableMenu {
+    QMenu* menu = nullptr;
+    QAction* formats[3] = {};
+    QAction* colours = nullptr;
+    QAction* organise = nullptr;
+    QAction* copyLatex = nullptr;
+    struct Handlers {
+        std::function<void(TableFormat)> format;
+        std::function<void(bool)> colours;
+        std::function<void()> organise;
+        std::function<void()> copyLatex;
+    };
+    static TableMenu Add(QMenuBar* bar, const QString& title, const QString& objectName, const Handlers& handlers);
+    void sync(TableFormat format, const TableStyle& style) const;
 };
 
 struct PrintedTable {
@@ -61,7 +93,11 @@ std::string TableProductText(const Group& g, int a, int b, bool originalNames);
 // leaves the print position at the left edge below the table. In the
 // Calculator format the controls of `calculator` are filled and shown there
 // (it may be null for a grid-only caller).
+// Throws InvalidArgument when style.organiseBy is not a subgroup of g.
 PrintedTable PrintCayleyTable(PictureBox& box, const Group& g, TableFormat format, const std::string& title,
-                              bool originalNames, const TableCalculator* calculator);
+                              bool originalNames, const TableCalculator* calculator, const TableStyle& style = {});
+
+// The table of g as LaTeX, in the naming and style a panel shows it.
+std::string CayleyTableLatex(const Group& g, bool originalNames, const TableStyle& style);
 
 }  // namespace quorix::gui

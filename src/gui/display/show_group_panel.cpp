@@ -1,17 +1,21 @@
 #include "gui/display/show_group_panel.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <algorithm>
 
+#include "core/analysis/coset_order.h"
 #include "core/compare/solution_analysis.h"
 #include "core/rings/rings.h"
 #include "core/text/markup.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
+#include "gui/display/organise_dialog.h"
 
 namespace quorix::gui {
 
@@ -35,18 +39,13 @@ int CayleyGraphKind(const GroupPtr& g, AppContext& context) {
 ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
     : Panel(context, QStringLiteral("dlgShowGroup"), QStringLiteral("Show Group"), parent) {
     addFileMenu();
-    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
-    format->setObjectName(QStringLiteral("mnuFormat"));
-    const char* names[3][2] = {{"mnuDefaultFormat", "Default Format"},
-                               {"mnuRowAndColumnFormat", "Row and Column Format"},
-                               {"mnuCalculatorFormat", "Calculator Format"}};
-    for (int i = 0; i < 3; ++i) {
-        QAction* a = format->addAction(QString::fromLatin1(names[i][1]));
-        a->setObjectName(QString::fromLatin1(names[i][0]));
-        a->setCheckable(true);
-        connect(a, &QAction::triggered, this, [this, i] { setTableFormat(static_cast<TableFormat>(i)); });
-        formats_[i] = a;
-    }
+    TableMenu::Handlers handlers;
+    handlers.format = [this](TableFormat f) { setTableFormat(f); };
+    handlers.colours = [this](bool on) { setColours(on); };
+    handlers.organise = [this] { chooseOrganisingSubgroup(); };
+    handlers.copyLatex = [this] { copyLatex(); };
+    tableMenu_ = TableMenu::Add(menuBar(), QStringLiteral("F&ormat"), QStringLiteral("mnuFormat"), handlers);
+    QMenu* format = tableMenu_.menu;
     format->addSeparator();
     mnuOriginal_ = format->addAction(QStringLiteral("&Original Element Names"));
     mnuOriginal_->setObjectName(QStringLiteral("mnuOriginal"));
@@ -102,6 +101,11 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
     original_ = !preferences().ReductiveNames(storage::PanelDefault::GroupDisplay);
     const std::optional<int> selected = guiState().selectedGroup;
     if (selected && *selected >= 1 && *selected <= groupRegister().Count()) group_ = groupRegister().At(*selected);
+    // A panel that opened this one may ask for a table organised by the
+    // cosets of one of the group's subgroups.
+    const std::optional<ElementSet> organise = guiState().organiseBy;
+    guiState().organiseBy.reset();
+    if (group_ && organise) setOrganiseBy(*organise, false);
     if (group_) {
         setWindowTitle(QString::fromStdString(markup::StripMarkup(group_->GroupID())));
         reductiveNamesNote(*group_);
@@ -112,7 +116,7 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
 }
 
 void ShowGroupPanel::syncMenus() {
-    for (int i = 0; i < 3; ++i) formats_[i]->setChecked(static_cast<int>(format_) == i);
+    tableMenu_.sync(format_, style_);
     mnuOriginal_->setChecked(original_);
     mnuReductive_->setChecked(!original_);
 }
@@ -121,6 +125,49 @@ void ShowGroupPanel::setTableFormat(TableFormat format) {
     format_ = format;
     syncMenus();
     draw();
+}
+
+void ShowGroupPanel::setColours(bool on) {
+    style_.colours = on;
+    syncMenus();
+    draw();
+}
+
+bool ShowGroupPanel::setOrganiseBy(const ElementSet& subgroup, bool redraw) {
+    bool ok = true;
+    if (subgroup.none() || !group_) {
+        style_.organiseBy.reset();
+    } else {
+        try {
+            OrderByCosets(*group_, subgroup);
+            style_.organiseBy = subgroup;
+            // The blocks need the grid: the calculator has none.
+            format_ = TableFormat::RowAndColumn;
+        } catch (const InvalidArgument& e) {
+            host().Message(std::string("The table cannot be organised by these elements: ") + e.what() + ".");
+            ok = false;
+        }
+    }
+    if (redraw) {
+        syncMenus();
+        draw();
+    }
+    return ok;
+}
+
+void ShowGroupPanel::chooseOrganisingSubgroup() {
+    const std::optional<ElementSet> chosen = ChooseOrganisingSubgroup(*this, group_, original_);
+    if (chosen) {
+        setOrganiseBy(*chosen, true);
+    } else {
+        syncMenus();
+    }
+}
+
+void ShowGroupPanel::copyLatex() {
+    if (!group_) return;
+    if (QClipboard* clipboard = QGuiApplication::clipboard())
+        clipboard->setText(QString::fromStdString(CayleyTableLatex(*group_, original_, style_)));
 }
 
 void ShowGroupPanel::setOriginalNames(bool original) {
@@ -147,7 +194,7 @@ void ShowGroupPanel::draw() {
     const long tableTop = ps.y + 550;
     ps.x = 200;
     ps.y = tableTop;
-    const PrintedTable table = PrintCayleyTable(box, g, format_, ".", original_, &calc_);
+    const PrintedTable table = PrintCayleyTable(box, g, format_, ".", original_, &calc_, style_);
     drawn_ = table.format;
 
     // The reductive mapping beside the table.

@@ -32,10 +32,19 @@ public:
     void setTableFormat(TableFormat format);
     void setOriginalNames(bool original);
     const TableCalculator& calculator() const { return calc_; }
+    // Colours and coset blocks of the grid.
+    const TableStyle& tableStyle() const { return style_; }
+    void setColours(bool on);
+    // Rows and columns by the cosets of this subgroup (positions of the
+    // group; an empty set: the group's own order). A set that is no
+    // subgroup is refused with a message (false).
+    bool setOrganiseBy(const ElementSet& subgroup, bool redraw = true);
 
 private:
     void draw();
     void syncMenus();
+    void chooseOrganisingSubgroup();
+    void copyLatex();
 
     GroupPtr group_;
     TableFormat format_ = TableFormat::Default;
@@ -43,10 +52,11 @@ private:
     bool original_ = false;
     int graphKind_ = 0;
     TableCalculator calc_;
+    TableStyle style_;
+    TableMenu tableMenu_;
     QPushButton* cmdShowGraph_ = nullptr;
     QPushButton* cmdFindAssociativeRings_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
-    QAction* formats_[3] = {};
     QAction* mnuOriginal_ = nullptr;
     QAction* mnuReductive_ = nullptr;
 };

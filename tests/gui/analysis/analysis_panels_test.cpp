@@ -9,6 +9,7 @@
 
 #include "gui/analysis/analysis_panels.h"
 #include "gui/common/picture_box.h"
+#include "gui/display/show_group_panel.h"
 #include "gui/gui_test_env.h"
 #include "gui/storage/group_list_panel.h"
 
@@ -71,6 +72,17 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     EXPECT_TRUE(text(*q).contains("has order 6"));
     quorix::testing::snapshot(*q, QStringLiteral("dlgShowQuotientGroup-S4"));
     q->close();
+
+    // The same subgroup, selected in the normalizer calculator, organises the group's table.
+    p.findChild<QListWidget*>("lstSubgroups")->setCurrentRow(orderFour);
+    p.findChild<QPushButton*>("cmdOrganiseTable")->click();
+    auto* table = openedPanel<ShowGroupPanel>("dlgShowGroup");
+    ASSERT_NE(table, nullptr);
+    EXPECT_FALSE(ctx.gui.organiseBy.has_value());
+    ASSERT_TRUE(table->tableStyle().organiseBy.has_value());
+    EXPECT_EQ(table->tableStyle().organiseBy->count(), 4u);
+    EXPECT_TRUE(text(*table).contains("the blocks form the table of the quotient group of order 6"));
+    table->close();
 
     p.findChild<QPushButton*>("cmdShowSGConjugacyClasses")->click();
     auto* sc = openedPanel<SubgroupClassesPanel>("dlgSubgroupConjugacyClasses");

@@ -72,6 +72,17 @@ TEST_F(Compare, S3AgainstItsRowGroupIsIsomorphicAndTheDisplayShowsRows) {
     EXPECT_EQ(shown.count(QStringLiteral("(from Row #")), 6);
     EXPECT_TRUE(shown.contains("(from Row #6):"));
     quorix::testing::snapshot(*d, QStringLiteral("dlgShowIsomorphism-S3"));
+    // Colours on both tables; cosets of a subgroup of order 3 only on group 1's.
+    d->setColours(true);
+    ElementSet rotations;
+    rotations.set(1);
+    for (int k = 2; k <= 6; ++k)
+        if (d->group(1)->elementOrder(k) == 3) rotations.set(static_cast<std::size_t>(k));
+    d->setOrganiseBy(rotations);
+    EXPECT_EQ(text(*d).count(QStringLiteral("the blocks form the table of the quotient group of order 2")), 1);
+    quorix::testing::snapshot(*d, QStringLiteral("dlgShowIsomorphism-S3-cosets"));
+    d->setColours(false);
+    d->setOrganiseBy(ElementSet{});
     // Every calculator product is the table's, in either naming.
     d->setTableFormat(TableFormat::Calculator);
     checkCalculator(*d, 1);

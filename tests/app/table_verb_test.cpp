@@ -1,0 +1,40 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "run_tool.h"
+
+using quorix::testing::runTool;
+
+TEST(TableVerb, CosetsOfANormalSubgroupFormTheQuotientTable) {
+    auto r = runTool("table S4 --by Subgroup4-3 --colours --json");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    auto j = nlohmann::json::parse(r.out);
+    EXPECT_EQ(j["blockSize"], 4);
+    EXPECT_TRUE(j["blocksFormTable"]);
+    EXPECT_EQ(j["blockTable"].size(), 6u);
+    EXPECT_EQ(j["colours"].size(), 24u);
+    EXPECT_EQ(j["rows"][0], "1");
+
+    auto latex = runTool("table S3 --by 1,A,A^2 --latex");
+    ASSERT_EQ(latex.exitCode, 0) << latex.err;
+    EXPECT_NE(latex.out.find("\\begin{tabular}{c|ccc|ccc}"), std::string::npos);
+}
+
+TEST(TableVerb, SvgFileAndRefusedSubgroups) {
+    const std::string path = ::testing::TempDir() + "table_verb.svg";
+    auto r = runTool("table S3 --svg " + path);
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    std::ifstream in(path);
+    std::stringstream svg;
+    svg << in.rdbuf();
+    EXPECT_EQ(svg.str().rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.str().find("</svg>"), std::string::npos);
+    std::remove(path.c_str());
+
+    EXPECT_EQ(runTool("table S3 --by 1,A").exitCode, 2);
+    EXPECT_EQ(runTool("table S3 --by 1,Q").exitCode, 2);
+}
