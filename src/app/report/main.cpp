@@ -12,8 +12,8 @@ namespace {
 using namespace quorix::report;
 
 constexpr VerbSetup kVerbs[] = {
-    setupAutomorphisms, setupClasses, setupCompare, setupFacts,     setupGroup,   setupList,
-    setupQuotient,      setupSearch,  setupSeries,  setupSubgroups, setupSummary, setupView,
+    setupAutomorphisms, setupClasses, setupCompare,  setupFacts,     setupGroup,   setupIdentify, setupLattice,
+    setupList,          setupQuotient, setupSearch,  setupSeries,    setupSubgroups, setupSummary, setupView,
 };
 
 // A message on one line of stderr.
