@@ -6,6 +6,7 @@
 #include "gui/display/show_group_panel.h"
 #include "gui/generators/generator_panel.h"
 #include "gui/graph/graph_panel.h"
+#include "gui/lattice/lattice_panel.h"
 #include "gui/solution/analyze_solution_panel.h"
 #include "gui/storage/group_list_panel.h"
 
@@ -18,6 +19,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterAnalysisPanels(registry);
     RegisterComparePanels(registry);
     RegisterGraphPanels(registry);
+    RegisterLatticePanels(registry);
     RegisterSolutionPanels(registry);
 }
 

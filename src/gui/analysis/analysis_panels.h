@@ -53,6 +53,7 @@ private:
     bool rowsReady_[2] = {false, false};
     std::vector<QPushButton*> quotientButtons_;
     QPushButton* cmdShowSGConjugacyClasses_ = nullptr;
+    QPushButton* cmdShowLattice_ = nullptr;
     QListWidget* lstElements_ = nullptr;
     QListWidget* lstSubgroups_ = nullptr;
     int listsNaming_ = -1;   // naming the element list was filled in
