@@ -48,7 +48,7 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
         if (p.layout().nodes[i].order == 4 && p.layout().nodes[i].normal) v4 = static_cast<int>(i);
     ASSERT_GE(v4, 0);
     p.selectNode(v4);
-    EXPECT_EQ(p.layout().nodes[static_cast<std::size_t>(v4)].catalogue, "#4-2");
+    EXPECT_EQ(p.layout().nodes[static_cast<std::size_t>(v4)].name, "Z|@2| x Z|@2|");
     quorix::testing::snapshot(p, QStringLiteral("dlgSubgroupLattice-S4"));
 
     p.findChild<QPushButton*>("cmdOrganiseByIt")->click();
