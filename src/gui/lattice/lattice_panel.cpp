@@ -20,7 +20,7 @@ namespace quorix::gui {
 namespace {
 
 constexpr long kToolbarHeight = 900;
-constexpr long kSideWidth = 3000;
+constexpr long kSideWidth = 2700;
 const QColor kSelectionColour(220, 0, 0);
 
 QColor ToQColor(const lattice::Colour& c) { return QColor(c.red, c.green, c.blue); }
@@ -30,7 +30,7 @@ QColor ToQColor(const lattice::Colour& c) { return QColor(c.red, c.green, c.blue
 LatticePanel::LatticePanel(AppContext& context, QWidget* parent)
     : Panel(context, QStringLiteral("dlgSubgroupLattice"), QStringLiteral("Subgroup Lattice"), parent) {
     buildStandardMenus(false, false);
-    setClientSizeTw(13000, 9000);
+    setClientSizeTw(11200, 9000);
     cmdChooseGroup_ = addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("&Choose Group"), 100, 100, 1600);
     chkClasses_ = addControl<QCheckBox>(QStringLiteral("chkClasses"), 1850, 120, 2300, 330);
     chkClasses_->setText(QStringLiteral("Classes only"));
@@ -41,18 +41,18 @@ LatticePanel::LatticePanel(AppContext& context, QWidget* parent)
     createProcessingFrame(8000, 0, 4500, 850);
 
     createPictureBox();
-    scroll_ = addControl<QScrollArea>(QStringLiteral("scrLattice"), 100, kToolbarHeight, 9600, 8000);
+    scroll_ = addControl<QScrollArea>(QStringLiteral("scrLattice"), 100, kToolbarHeight, 8200, 8000);
     scroll_->setWidget(pictureBox());
     scroll_->setWidgetResizable(false);
     scroll_->setBackgroundRole(QPalette::Base);
 
-    lblSelected_ = addLabel(QStringLiteral("lblSelected"), QStringLiteral("Click a subgroup."), 9850, kToolbarHeight,
+    lblSelected_ = addLabel(QStringLiteral("lblSelected"), QStringLiteral("Click a subgroup."), 8400, kToolbarHeight,
                             kSideWidth, 700);
     lblSelected_->setWordWrap(true);
-    lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 9850, kToolbarHeight + 750, kSideWidth, 5800);
-    cmdShowGroup_ = addButton(QStringLiteral("cmdShowGroup"), QStringLiteral("Show &Group"), 9850, 7650, kSideWidth);
+    lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 8400, kToolbarHeight + 750, kSideWidth, 5800);
+    cmdShowGroup_ = addButton(QStringLiteral("cmdShowGroup"), QStringLiteral("Show &Group"), 8400, 7650, kSideWidth);
     cmdOrganise_ =
-        addButton(QStringLiteral("cmdOrganiseByIt"), QStringLiteral("Organise &Table by It"), 9850, 8100, kSideWidth);
+        addButton(QStringLiteral("cmdOrganiseByIt"), QStringLiteral("Organise &Table by It"), 8400, 8100, kSideWidth);
     const bool showGroupAvailable = context.panels.find(QStringLiteral("dlgShowGroup")) &&
                                     context.panels.find(QStringLiteral("dlgShowGroup"))->create;
     for (QPushButton* b : {cmdShowGroup_, cmdOrganise_}) {
