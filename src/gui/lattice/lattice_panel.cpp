@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <algorithm>
 #include <cmath>
@@ -105,6 +106,10 @@ void LatticePanel::build() {
     }
     if (lattice_.halted) lblSelected_->setText(QStringLiteral("Halted."));
     selectNode(-1);
+    // The group sits at the top centre: start there.
+    QScrollBar* h = scroll_->horizontalScrollBar();
+    h->setValue((h->maximum() + h->minimum()) / 2);
+    scroll_->verticalScrollBar()->setValue(0);
 }
 
 void LatticePanel::setZoom(double zoom) {
