@@ -7,6 +7,7 @@
 #include "gui/generators/generator_panel.h"
 #include "gui/graph/graph_panel.h"
 #include "gui/rings/rings_panel.h"
+#include "gui/lattice/lattice_panel.h"
 #include "gui/solution/analyze_solution_panel.h"
 #include "gui/storage/group_list_panel.h"
 
@@ -19,6 +20,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterAnalysisPanels(registry);
     RegisterComparePanels(registry);
     RegisterGraphPanels(registry);
+    RegisterLatticePanels(registry);
     RegisterSolutionPanels(registry);
     RegisterRingsPanels(registry);
 }

@@ -40,6 +40,8 @@ TEST(FactsVerb, JsonLinePerGroupWithEveryKey) {
     EXPECT_EQ(objects[2]["isomorphic_to"], nlohmann::json({"S3", "Rows(S3)", "Columns(S3)"}));
     EXPECT_EQ(objects[3]["aut"], 168);
     EXPECT_EQ(objects[3]["inn"], 1);
+    EXPECT_TRUE(s4["catalogue"].is_null());   // catalogued up to order 20 only
+    EXPECT_EQ(objects[3]["name"], "Z_2^3");
     EXPECT_EQ(objects[3]["isomorphic_to"], nlohmann::json({"Z24*", "Z2xZ2xZ2", "Rows(Z2xZ2xZ2)"}));
 }
 

@@ -31,6 +31,8 @@ void setupClasses(CLI::App& app, RunContext& run);
 void setupCompare(CLI::App& app, RunContext& run);
 void setupFacts(CLI::App& app, RunContext& run);
 void setupGroup(CLI::App& app, RunContext& run);
+void setupIdentify(CLI::App& app, RunContext& run);
+void setupLattice(CLI::App& app, RunContext& run);
 void setupList(CLI::App& app, RunContext& run);
 void setupQuotient(CLI::App& app, RunContext& run);
 void setupRings(CLI::App& app, RunContext& run);

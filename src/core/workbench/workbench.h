@@ -10,6 +10,7 @@
 
 #include "core/analysis/composition_series.h"
 #include "core/analysis/subgroups.h"
+#include "core/catalogue/catalogue.h"
 #include "core/compare/homomorphism.h"
 #include "core/compare/solution_analysis.h"
 #include "core/compare/structure.h"
@@ -32,6 +33,9 @@ public:
     SharedHomomorphism homomorphism;
     // Solvability of the last solution analysed, the named groups compared.
     SolutionAnalysisCache namedGroups;
+    // The search solutions of each order up to 20 that catalogue names
+    // point to, searched once per order on first use.
+    Catalogue catalogue;
 
     // The structure analysis over this workbench's subgroup list.
     StructureAnalysis& Structure() { return structure_; }

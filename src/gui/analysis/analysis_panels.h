@@ -57,6 +57,7 @@ private:
     std::vector<QPushButton*> quotientButtons_;
     QPushButton* cmdShowSGConjugacyClasses_ = nullptr;
     QPushButton* cmdOrganiseTable_ = nullptr;
+    QPushButton* cmdShowLattice_ = nullptr;
     QListWidget* lstElements_ = nullptr;
     QListWidget* lstSubgroups_ = nullptr;
     int listsNaming_ = -1;   // naming the element list was filled in

@@ -6,6 +6,7 @@
 #include "core/text/markup.h"
 #include "gui/analysis/analysis_panels.h"
 #include "gui/common/markup_renderer.h"
+#include "gui/common/panel_registry.h"
 #include "gui/common/picture_box.h"
 
 namespace quorix::gui {
@@ -43,6 +44,16 @@ SubgroupsPanel::SubgroupsPanel(AppContext& context, QWidget* parent)
         cmdOrganiseTable_->setEnabled(false);
         cmdOrganiseTable_->setToolTip(QStringLiteral("The group display is not available in this version."));
     }
+    cmdShowLattice_ = addButton(QStringLiteral("cmdShowLattice"), QStringLiteral("Show Lattice"), 0, 0, 1600, 300);
+    cmdShowLattice_->hide();
+    if (const PanelEntry* e = context.panels.find(QStringLiteral("dlgSubgroupLattice")); !e || !e->create) {
+        cmdShowLattice_->setEnabled(false);
+        cmdShowLattice_->setToolTip(QStringLiteral("Not available in this version."));
+    }
+    connect(cmdShowLattice_, &QPushButton::clicked, this, [this] {
+        guiState().selectedGroup = position_;
+        openPanel(QStringLiteral("dlgSubgroupLattice"));
+    });
     lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 0, 0, 1000, 1000);
     lstSubgroups_ = addControl<QListWidget>(QStringLiteral("lstSubgroups"), 0, 0, 1000, 1000);
     lstElements_->hide();
@@ -134,6 +145,7 @@ void SubgroupsPanel::drawMore(bool originalNames) {
     for (QPushButton* b : quotientButtons_) b->hide();
     cmdShowSGConjugacyClasses_->hide();
     cmdOrganiseTable_->hide();
+    cmdShowLattice_->hide();
     if (!group_ || halted_ || (subgroups_.empty() && !partial_)) {
         lstElements_->hide();
         lstSubgroups_->hide();
@@ -164,6 +176,8 @@ void SubgroupsPanel::drawList(bool originalNames) {
     if (!partial_) {
         moveTw(cmdShowSGConjugacyClasses_, box.leftTw() + ps.x + 1500, box.topTw() + kTitleY);
         cmdShowSGConjugacyClasses_->show();
+        moveTw(cmdShowLattice_, box.leftTw() + ps.x + 1500 + 3500, box.topTw() + kTitleY);
+        cmdShowLattice_->show();
     }
     const std::vector<std::string> h = at::SubgroupsHeadings();
     PrintAt(box, 250, kTitleY + 750, h[0], true);

@@ -199,6 +199,7 @@ void MainForm::buildMenus() {
     panelEntry(tools, "mnuSubgroups", "&Subgroups...", "dlgSubgroups");
     panelEntry(tools, "mnuConjugacyClasses", "Conjugacy Classes...", "dlgShowConjugacyClasses");
     panelEntry(tools, "mnuCompositionSeries", "&Composition Series...", "dlgShowCompositionSeries");
+    panelEntry(tools, "mnuSubgroupLattice", "Subgroup &Lattice...", "dlgSubgroupLattice");
     tools->addSeparator();
     deleteEntries(tools, "2");
 

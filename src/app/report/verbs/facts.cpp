@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "core/analysis/facts.h"
+#include "core/catalogue/catalogue.h"
 #include "core/compare/automorphisms.h"
 #include "core/compare/solution_analysis.h"
 #include "core/text/markup.h"
@@ -69,8 +70,10 @@ std::string ListText(const std::vector<int>& values) {
     return s;
 }
 
-void PrintFacts(const GroupFacts& f, const std::string& displayName) {
-    std::cout << "Group " << displayName << " (ID " << f.id << ")\n"
+void PrintFacts(const GroupFacts& f, const std::string& displayName, const std::optional<CatalogueEntry>& entry) {
+    std::cout << "Group " << displayName << " (ID " << f.id << ")\n";
+    if (entry) std::cout << "  catalogue: " << entry->Label() << " " << markup::PlainText(entry->name) << "\n";
+    std::cout
               << "  order: " << f.order << "\n"
               << "  abelian: " << YesNo(f.abelian) << "\n"
               << "  cyclic: " << YesNo(f.cyclic) << "\n"
@@ -108,13 +111,17 @@ void setupFacts(CLI::App& app, RunContext& run) {
 
         for (const GroupPtr& g : groups) {
             GroupFacts f = ComputeGroupFacts(g);
+            Progress progress;
+            const std::optional<CatalogueEntry> entry = run.workbench.catalogue.Identify(*g, progress);
             if (opts->json) {
                 nlohmann::json j = FactsJson(f);
+                j["catalogue"] = entry ? nlohmann::json(entry->Label()) : nlohmann::json();
+                j["name"] = entry ? nlohmann::json(markup::PlainText(entry->name)) : nlohmann::json();
                 AddComparisonFacts(j, g, run.workbench.namedGroups);
                 PrintJson(j);
             } else {
                 if (!first) std::cout << "\n";
-                PrintFacts(f, PlainName(g->GroupID()));
+                PrintFacts(f, PlainName(g->GroupID()), entry);
             }
             first = false;
         }

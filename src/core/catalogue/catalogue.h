@@ -1,0 +1,69 @@
+#pragma once
+// A catalogue name for every group of order at most 20: the number of the
+// search solution it is isomorphic to ("#16-7": the seventh group the
+// Cayley-table search of order 16 finds with its default rules) and a
+// conventional name (Z|@4|, D|@4|, Q|@8|, ...). The search runs once per
+// order, the first time a group of that order is identified; the solutions
+// are kept in the Catalogue object the caller owns. Groups of larger orders
+// have no catalogue entry.
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/group/group.h"
+#include "core/host/progress.h"
+
+namespace quorix {
+
+struct CatalogueEntry {
+    int order = 0;
+    int number = 0;      // 1-based solution number of the search of that order
+    std::string name;    // conventional name, markup
+    // "#16-7".
+    std::string Label() const;
+};
+
+// One row of the table of names: the name and what the group is.
+struct CatalogueNameInfo {
+    int order = 0;
+    const char* name = "";          // markup
+    const char* description = "";
+};
+// The names of the non-abelian groups of order at most 20 (the abelian ones
+// are named by their invariant factors).
+const std::vector<CatalogueNameInfo>& NonAbelianCatalogueNames();
+
+// The conventional name of a group of order at most 20 from invariants that
+// tell the groups of each order apart (element orders, squares); "" for
+// larger groups.
+std::string ConventionalName(const Group& g);
+
+class Catalogue {
+public:
+    static constexpr int kMaxOrder = kMaxTableOrder;
+
+    // The entry of a group of order at most 20; nullopt for larger groups or
+    // when a stop was requested during the search of its order.
+    std::optional<CatalogueEntry> Identify(const Group& g, Progress& progress);
+
+    // The solutions of the search of order n (1..20), searched on first use;
+    // empty when the search was stopped.
+    const std::vector<GroupPtr>& Solutions(int n, Progress& progress);
+
+private:
+    struct OrderData {
+        bool searched = false;
+        std::vector<GroupPtr> solutions;
+        std::vector<std::vector<int>> keys;
+        std::vector<std::string> names;
+    };
+    std::array<OrderData, kMaxOrder + 1> data_;
+};
+
+// " [#16-7 D|@8|]" for a group of order at most 20, "" otherwise: the note
+// that follows a group's ID or a subgroup's line.
+std::string CatalogueNote(Catalogue& catalogue, const Group& g, Progress& progress);
+
+}  // namespace quorix

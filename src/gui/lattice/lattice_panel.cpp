@@ -1,0 +1,229 @@
+#include "gui/lattice/lattice_panel.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <algorithm>
+#include <cmath>
+
+#include "core/text/markup.h"
+#include "gui/common/app_context.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/panel_registry.h"
+#include "gui/common/picture_box.h"
+
+namespace quorix::gui {
+
+namespace {
+
+constexpr long kToolbarHeight = 900;
+constexpr long kSideWidth = 2700;
+const QColor kSelectionColour(220, 0, 0);
+
+QColor ToQColor(const lattice::Colour& c) { return QColor(c.red, c.green, c.blue); }
+
+}  // namespace
+
+LatticePanel::LatticePanel(AppContext& context, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgSubgroupLattice"), QStringLiteral("Subgroup Lattice"), parent) {
+    buildStandardMenus(false, false);
+    setClientSizeTw(11200, 9000);
+    cmdChooseGroup_ = addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("&Choose Group"), 100, 100, 1600);
+    chkClasses_ = addControl<QCheckBox>(QStringLiteral("chkClasses"), 1850, 120, 2300, 330);
+    chkClasses_->setText(QStringLiteral("Classes only"));
+    chkClasses_->setToolTip(QStringLiteral("One node per class of conjugate subgroups"));
+    cmdZoomIn_ = addButton(QStringLiteral("cmdZoomIn"), QStringLiteral("Zoom &In"), 4200, 100, 1200);
+    cmdZoomOut_ = addButton(QStringLiteral("cmdZoomOut"), QStringLiteral("Zoom &Out"), 5500, 100, 1200);
+    cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 6800, 100, 1000);
+    createProcessingFrame(8000, 0, 4500, 850);
+
+    createPictureBox();
+    scroll_ = addControl<QScrollArea>(QStringLiteral("scrLattice"), 100, kToolbarHeight, 8200, 8000);
+    scroll_->setWidget(pictureBox());
+    scroll_->setWidgetResizable(false);
+    scroll_->setBackgroundRole(QPalette::Base);
+
+    lblSelected_ = addLabel(QStringLiteral("lblSelected"), QStringLiteral("Click a subgroup."), 8400, kToolbarHeight,
+                            kSideWidth, 700);
+    lblSelected_->setWordWrap(true);
+    lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 8400, kToolbarHeight + 750, kSideWidth, 5800);
+    cmdShowGroup_ = addButton(QStringLiteral("cmdShowGroup"), QStringLiteral("Show &Group"), 8400, 7650, kSideWidth);
+    cmdOrganise_ =
+        addButton(QStringLiteral("cmdOrganiseByIt"), QStringLiteral("Organise &Table by It"), 8400, 8100, kSideWidth);
+    const bool showGroupAvailable = context.panels.find(QStringLiteral("dlgShowGroup")) &&
+                                    context.panels.find(QStringLiteral("dlgShowGroup"))->create;
+    for (QPushButton* b : {cmdShowGroup_, cmdOrganise_}) {
+        b->setEnabled(false);
+        if (!showGroupAvailable) b->setToolTip(QStringLiteral("Not available in this version."));
+    }
+
+    connect(cmdChooseGroup_, &QPushButton::clicked, this, [this] {
+        if (const std::optional<int> chosen = chooseGroup()) showGroup(*chosen);
+    });
+    connect(chkClasses_, &QCheckBox::toggled, this, [this] {
+        classesChosen_ = true;
+        build();
+    });
+    connect(cmdZoomIn_, &QPushButton::clicked, this, [this] { setZoom(zoom_ * 1.25); });
+    connect(cmdZoomOut_, &QPushButton::clicked, this, [this] { setZoom(zoom_ / 1.25); });
+    connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
+    connect(cmdShowGroup_, &QPushButton::clicked, this, [this] { showSubgroupGroup(); });
+    connect(cmdOrganise_, &QPushButton::clicked, this, [this] { organiseBySubgroup(); });
+    pictureBox()->onMouseDown = [this](long x, long y) { selectNode(nodeAt(x, y)); };
+
+    const std::optional<int> selected = guiState().selectedGroup;
+    if (selected && *selected >= 1 && *selected <= groupRegister().Count()) showGroup(*selected);
+    else draw();
+}
+
+void LatticePanel::showGroup(int position) {
+    position_ = position;
+    group_ = groupRegister().At(position);
+    classesChosen_ = false;
+    setWindowTitle(QString::fromStdString(markup::PlainText(group_->GroupID())) + QStringLiteral(" Subgroup Lattice"));
+    build();
+}
+
+void LatticePanel::build() {
+    if (!group_) return;
+    selected_ = -1;
+    progress().ClearStop();
+    showProcessing(QStringLiteral("Finding the subgroups..."));
+    const lattice::View view = !classesChosen_ ? lattice::View::Automatic
+                               : chkClasses_->isChecked() ? lattice::View::ClassesOnly
+                                                          : lattice::View::Subgroups;
+    lattice_ = lattice::BuildLattice(*group_, view, progress());
+    if (!lattice_.halted) lattice::NameNodes(lattice_, group_, context().workbench.catalogue, progress());
+    hideProcessing();
+    progress().ClearStop();
+    {
+        const QSignalBlocker block(chkClasses_);
+        chkClasses_->setChecked(lattice_.classesOnly);
+    }
+    if (lattice_.halted) lblSelected_->setText(QStringLiteral("Halted."));
+    selectNode(-1);
+    // The group sits at the top centre: start there.
+    QScrollBar* h = scroll_->horizontalScrollBar();
+    h->setValue((h->maximum() + h->minimum()) / 2);
+    scroll_->verticalScrollBar()->setValue(0);
+}
+
+void LatticePanel::setZoom(double zoom) {
+    zoom_ = std::clamp(zoom, 0.25, 4.0);
+    draw();
+}
+
+int LatticePanel::nodeAt(long x, long y) const {
+    for (std::size_t i = 0; i < lattice_.nodes.size(); ++i) {
+        const lattice::Node& n = lattice_.nodes[i];
+        const double dx = x - n.x * zoom_, dy = y - n.y * zoom_;
+        if (std::hypot(dx, dy) <= lattice::kNodeRadius * zoom_) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+void LatticePanel::selectNode(int node) {
+    selected_ = node >= 0 && node < static_cast<int>(lattice_.nodes.size()) ? node : -1;
+    lstElements_->clear();
+    const bool chosen = selected_ >= 0;
+    const PanelEntry* show = context().panels.find(QStringLiteral("dlgShowGroup"));
+    for (QPushButton* b : {cmdShowGroup_, cmdOrganise_}) b->setEnabled(chosen && show && show->create);
+    if (chosen) {
+        const lattice::Node& n = lattice_.nodes[static_cast<std::size_t>(selected_)];
+        QString text = QStringLiteral("Order %1").arg(n.order);
+        if (!n.name.empty())
+            text += QStringLiteral(", %1 %2").arg(QString::fromStdString(n.catalogue),
+                                                   QString::fromStdString(markup::PlainText(n.name)));
+        text += n.normal ? QStringLiteral(", normal") : QStringLiteral(", %1 conjugates").arg(n.classSize);
+        lblSelected_->setText(text);
+        for (const std::string& e : lattice::NodeElements(*group_, n)) lstElements_->addItem(QString::fromStdString(e));
+    } else if (!lattice_.halted) {
+        lblSelected_->setText(group_ ? QStringLiteral("%1 subgroups in %2 classes. Click a subgroup.")
+                                           .arg(lattice_.subgroupCount)
+                                           .arg(lattice_.classCount)
+                                     : QStringLiteral("Choose a group."));
+    }
+    draw();
+}
+
+void LatticePanel::draw() {
+    PictureBox& box = *pictureBox();
+    box.clear();
+    box.printState() = PrintState{};
+    const double z = zoom_;
+    box.setFixedSize(std::max(200, static_cast<int>(lattice_.width * z / 15) + 20),
+                     std::max(200, static_cast<int>((lattice_.height + 600) * z / 15) + 20));
+    const double size = box.fontSize();
+    box.setForeColor(QColor(110, 110, 110));
+    for (const auto& [a, b] : lattice_.edges) {
+        const lattice::Node& p = lattice_.nodes[static_cast<std::size_t>(a)];
+        const lattice::Node& q = lattice_.nodes[static_cast<std::size_t>(b)];
+        box.drawLine(p.x * z, p.y * z, q.x * z, q.y * z);
+    }
+    for (std::size_t i = 0; i < lattice_.nodes.size(); ++i) {
+        const lattice::Node& n = lattice_.nodes[i];
+        const double r = lattice::kNodeRadius * z;
+        // Filled in the class colour by rings one pixel apart.
+        box.setForeColor(ToQColor(n.colour));
+        for (double ring = r - 15; ring > 0; ring -= 15) box.drawCircle(n.x * z, n.y * z, ring);
+        box.setForeColor(Qt::black);
+        box.drawCircle(n.x * z, n.y * z, r);
+        if (n.normal) box.drawCircle(n.x * z, n.y * z, r - 45);
+        if (static_cast<int>(i) == selected_) {
+            box.setForeColor(kSelectionColour);
+            for (double ring = r + 40; ring < r + 100; ring += 15) box.drawCircle(n.x * z, n.y * z, ring);
+            box.setForeColor(Qt::black);
+        }
+        box.setFontSize(size * std::clamp(z, 0.6, 1.5));
+        box.setFontBold(n.normal);
+        std::string order = std::to_string(n.order);
+        if (lattice_.classesOnly && n.classSize > 1) order += "(" + std::to_string(n.classSize) + ")";
+        const QString orderText = QString::fromStdString(order);
+        box.drawText(n.x * z - box.textWidth(orderText) / 2, n.y * z - box.textHeight() / 2, orderText);
+        box.setFontBold(false);
+        if (!n.name.empty()) {
+            box.setFontSize(size * std::clamp(z * 0.85, 0.5, 1.3));
+            PrintState& ps = box.printState();
+            ps.x = static_cast<long>(n.x * z - MarkupTextWidth(box, n.name) / 2.0);
+            ps.y = static_cast<long>(n.y * z + r + 20);
+            ps.bold = false;
+            PrintMarkup(box, n.name);
+        }
+        box.setFontSize(size);
+    }
+    box.setFontSize(size);
+    box.update();
+}
+
+void LatticePanel::showSubgroupGroup() {
+    if (selected_ < 0 || !group_) return;
+    const lattice::Node& n = lattice_.nodes[static_cast<std::size_t>(selected_)];
+    GroupPtr h = Group::Create();
+    h->GenerateSubgroup(group_, n.members);
+    int index = 1;
+    for (int s = 0; s < selected_; ++s) index += lattice_.nodes[static_cast<std::size_t>(s)].order == n.order ? 1 : 0;
+    const std::string id = "Lattice" + std::to_string(n.order) + "-" + std::to_string(index) + "(" + group_->GroupID() + ")";
+    h->SetGroupID(id);
+    groupRegister().RegisterGroup(h, id);
+    guiState().selectedGroup = groupRegister().RegisterIndex(id);
+    openPanel(QStringLiteral("dlgShowGroup"));
+}
+
+void LatticePanel::organiseBySubgroup() {
+    if (selected_ < 0 || !group_) return;
+    guiState().selectedGroup = position_;
+    guiState().organiseBy = lattice_.nodes[static_cast<std::size_t>(selected_)].members;
+    openPanel(QStringLiteral("dlgShowGroup"));
+}
+
+void RegisterLatticePanels(PanelRegistry& registry) {
+    registry.add({QStringLiteral("dlgSubgroupLattice"), QStringLiteral("Subgroup Lattice"), std::nullopt,
+                  QStringLiteral("&Analysis Tools/Subgroup &Lattice..."), QStringLiteral("mnuSubgroupLattice"), false,
+                  [](AppContext& c, QWidget* parent) -> Panel* { return new LatticePanel(c, parent); }});
+}
+
+}  // namespace quorix::gui

@@ -1,0 +1,158 @@
+// Catalogue names of the small groups and the subgroup lattice.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <algorithm>
+#include <map>
+#include <regex>
+#include <set>
+
+#include "core/catalogue/catalogue.h"
+#include "core/lattice/lattice.h"
+#include "core/text/markup.h"
+#include "support/groups.h"
+#include "support/test_progress.h"
+
+namespace quorix::testing {
+namespace {
+
+// The numbers of groups of each order 1..20.
+constexpr int kGroupCounts[] = {0, 1, 1, 1, 2, 1, 2, 1, 5, 2, 2, 1, 5, 1, 2, 1, 14, 1, 5, 1, 5};
+
+TEST(Catalogue, EverySolutionHasItsOwnNameAndIsFoundAgainInAShuffledCopy) {
+    Catalogue catalogue;
+    TestProgress progress;
+    std::mt19937 rng(7);
+    for (int n = 1; n <= Catalogue::kMaxOrder; ++n) {
+        const std::vector<GroupPtr>& solutions = catalogue.Solutions(n, progress);
+        ASSERT_EQ(static_cast<int>(solutions.size()), kGroupCounts[n]) << n;
+        std::set<std::string> names;
+        for (std::size_t s = 0; s < solutions.size(); ++s) {
+            const std::string name = ConventionalName(*solutions[s]);
+            EXPECT_FALSE(name.empty()) << n;
+            names.insert(name);
+            const auto entry = catalogue.Identify(*shuffledCopy(*solutions[s], rng), progress);
+            ASSERT_TRUE(entry);
+            EXPECT_EQ(entry->number, static_cast<int>(s) + 1);
+            EXPECT_EQ(entry->name, name);
+        }
+        EXPECT_EQ(names.size(), solutions.size()) << n;   // the invariants tell the groups apart
+    }
+}
+
+TEST(Catalogue, KnownConstructionsGetTheirNames) {
+    Catalogue catalogue;
+    TestProgress progress;
+    auto name = [&](const GroupPtr& g) {
+        const auto e = catalogue.Identify(*g, progress);
+        return e ? markup::PlainText(e->name) : std::string("-");
+    };
+    EXPECT_EQ(name(dihedral(4)), "D_4");
+    EXPECT_EQ(name(dihedral(8)), "D_8");
+    EXPECT_EQ(name(quaternion()), "Q_8");
+    EXPECT_EQ(name(dicyclic(3)), "Dic_3");
+    EXPECT_EQ(name(dicyclic(4)), "Q_16");
+    EXPECT_EQ(name(spec("A4")), "A_4");
+    EXPECT_EQ(name(spec("S3")), "D_3");
+    EXPECT_EQ(name(spec("Z2xZ8")), "Z_2 x Z_8");
+    EXPECT_EQ(name(spec("Z2xZ2xZ2xZ2")), "Z_2^4");
+    EXPECT_EQ(name(spec("Z2xZ2xZ4")), "Z_2 x Z_2 x Z_4");
+    EXPECT_EQ(name(spec("Z3xZ6")), "Z_3 x Z_6");
+    EXPECT_EQ(name(spec("Z4xZ5")), "Z_20");
+    EXPECT_EQ(name(spec("U5xZ4")), "Z_4 x Z_4");
+    EXPECT_EQ(name(spec("S4")), "-");   // larger groups have no entry
+}
+
+lattice::Lattice Build(const GroupPtr& g, lattice::View view = lattice::View::Subgroups) {
+    TestProgress progress;
+    return lattice::BuildLattice(*g, view, progress);
+}
+
+int NormalCount(const lattice::Lattice& l) {
+    int c = 0;
+    for (const auto& n : l.nodes) c += n.normal ? 1 : 0;
+    return c;
+}
+
+TEST(Lattice, NodesClassesNormalSubgroupsAndEdgesOfSmallGroups) {
+    const auto s4 = Build(spec("S4"));
+    EXPECT_EQ(s4.nodes.size(), 30u);
+    EXPECT_EQ(s4.classCount, 11);
+    EXPECT_EQ(NormalCount(s4), 4);   // 1, V4, A4, S4
+    const auto q8 = Build(quaternion());
+    EXPECT_EQ(q8.nodes.size(), 6u);
+    EXPECT_EQ(NormalCount(q8), 6);
+    EXPECT_EQ(q8.edges.size(), 7u);
+    const auto s3 = Build(spec("S3"));
+    EXPECT_EQ(s3.nodes.size(), 6u);
+    EXPECT_EQ(s3.edges.size(), 8u);   // S3 over Z3 and three Z2, each over 1
+    EXPECT_EQ(Build(dihedral(4)).edges.size(), 15u);
+    const auto a4 = Build(spec("A4"));   // Z3 is maximal in A4 at index 4
+    EXPECT_EQ(a4.nodes.size(), 10u);
+    EXPECT_EQ(a4.edges.size(), 5u + 3u + 4u + 3u);   // A4 over V4 and four Z3, V4 over three Z2
+    for (const auto& l : {s4, q8, s3, a4}) {
+        for (const auto& [big, small] : l.edges) {
+            EXPECT_GT(l.nodes[static_cast<std::size_t>(big)].order, l.nodes[static_cast<std::size_t>(small)].order);
+            EXPECT_LT(l.nodes[static_cast<std::size_t>(big)].y, l.nodes[static_cast<std::size_t>(small)].y);
+        }
+    }
+}
+
+TEST(Lattice, ClassesViewIsTheDefaultForManySubgroupsAndConjugatesSitSideBySide) {
+    const auto s4 = Build(spec("S4"), lattice::View::ClassesOnly);
+    EXPECT_EQ(s4.nodes.size(), 11u);
+    EXPECT_EQ(Build(spec("S4"), lattice::View::Automatic).nodes.size(), 30u);
+    const auto c26 = Build(spec("Z2xZ2xZ2xZ2xZ2xZ2"), lattice::View::Automatic);
+    EXPECT_TRUE(c26.classesOnly);
+    EXPECT_EQ(c26.subgroupCount, 2825);
+    // In S4 the three Z4 are one class: same layer, neighbouring columns, one colour.
+    const auto full = Build(spec("S4"));
+    std::map<int, std::vector<const lattice::Node*>> byClass;
+    for (const auto& n : full.nodes) byClass[n.subgroupClass].push_back(&n);
+    for (const auto& [c, members] : byClass) {
+        long lo = members.front()->x, hi = lo;
+        for (const auto* m : members) {
+            lo = std::min(lo, m->x), hi = std::max(hi, m->x);
+            EXPECT_EQ(m->colour, members.front()->colour);
+        }
+        EXPECT_EQ(hi - lo, static_cast<long>(members.size() - 1) * lattice::kColumnWidth);
+    }
+}
+
+// Start and end tags nest, attributes are quoted: enough to tell a browser's
+// XML parser would take it.
+bool WellFormed(const std::string& xml) {
+    std::vector<std::string> open;
+    for (std::size_t i = xml.find('<'); i != std::string::npos; i = xml.find('<', i + 1)) {
+        const std::size_t end = xml.find('>', i);
+        if (end == std::string::npos) return false;
+        const std::string tag = xml.substr(i + 1, end - i - 1);
+        if (tag.empty() || tag[0] == '?') continue;
+        if (std::count(tag.begin(), tag.end(), '"') % 2 != 0) return false;
+        if (tag[0] == '/') {
+            if (open.empty() || open.back() != tag.substr(1)) return false;
+            open.pop_back();
+        } else if (tag.back() != '/') {
+            open.push_back(tag.substr(0, tag.find(' ')));
+        }
+    }
+    const std::string text = std::regex_replace(xml, std::regex("<[^>]*>"), "");
+    return open.empty() && std::regex_search(text, std::regex("&(?!amp;|lt;|gt;|quot;)")) == false;
+}
+
+TEST(Lattice, SvgIsWellFormedAndNamesEveryElement) {
+    const GroupPtr g = spec("S4");
+    auto l = Build(g);
+    Catalogue catalogue;
+    TestProgress progress;
+    lattice::NameNodes(l, g, catalogue, progress);
+    const std::string svg = lattice::ToSvg(l, *g, g->GroupID());
+    EXPECT_TRUE(WellFormed(svg));
+    for (int i = 1; i <= g->order(); ++i) EXPECT_NE(svg.find(markup::PlainText(g->sourceName(i))), std::string::npos);
+    EXPECT_NE(svg.find("A<tspan baseline-shift=\"sub\" font-size=\"75%\">4</tspan>"), std::string::npos);
+    EXPECT_NE(lattice::ToDot(l, *g, "S4").find("n0 -- n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorix::testing
