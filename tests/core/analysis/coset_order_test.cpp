@@ -75,7 +75,9 @@ TEST(CosetOrder, RefusesWhatIsNoSubgroup) {
     const GroupPtr g = spec("S3");
     ElementSet notClosed;
     notClosed.set(1).set(2);
-    if (g->mul(2, 2) != 1) EXPECT_THROW(OrderByCosets(*g, notClosed), InvalidArgument);
+    if (g->mul(2, 2) != 1) {
+        EXPECT_THROW(OrderByCosets(*g, notClosed), InvalidArgument);
+    }
     ElementSet outside;
     outside.set(1).set(7);
     EXPECT_THROW(OrderByCosets(*g, outside), InvalidArgument);

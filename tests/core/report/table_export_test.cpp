@@ -20,7 +20,9 @@ TEST(TableColours, DistinctHuesWithReadableText) {
             hex.insert(c.Hex());
             EXPECT_GE(ContrastRatio(c.red, c.green, c.blue, c.textRed, c.textGreen, c.textBlue), 7.0) << c.Hex();
         }
-        if (n <= 24) EXPECT_EQ(static_cast<int>(hex.size()), n);
+        if (n <= 24) {
+            EXPECT_EQ(static_cast<int>(hex.size()), n);
+        }
     }
 }
 
@@ -85,7 +87,9 @@ TEST(TableSvg, WellFormedWithEveryName) {
     EXPECT_TRUE(stack.empty());
     for (int k = 1; k <= g->order(); ++k)
         for (const markup::Token& t : markup::Tokenize(g->name(k)))
-            if (t.kind == markup::TokenKind::Text) EXPECT_NE(svg.find(">" + t.text + "<"), std::string::npos) << t.text;
+            if (t.kind == markup::TokenKind::Text) {
+                EXPECT_NE(svg.find(">" + t.text + "<"), std::string::npos) << t.text;
+            }
 }
 
 }  // namespace
