@@ -1,6 +1,6 @@
-// quorix-report table SPEC [--latex] [--svg FILE] [--colours] [--by SUBGROUP]
-// [--original] [--json]: a group's Cayley table, plain by default, as a LaTeX
-// tabular or as an SVG picture; --by orders rows by the left and columns by
+// quorix-report table SPEC [--latex] [--svg FILE] [--png FILE] [--colours]
+// [--by SUBGROUP] [--original] [--json]: a group's Cayley table, plain by
+// default, as a LaTeX tabular or as an SVG or PNG picture; --by orders rows by the left and columns by
 // the right cosets of a subgroup.
 
 #include <CLI/CLI.hpp>
@@ -14,6 +14,7 @@
 #include "core/text/markup.h"
 #include "report/common.h"
 #include "report/json_output.h"
+#include "report/png_picture.h"
 #include "report/plain_text.h"
 #include "report/verb.h"
 
@@ -127,6 +128,7 @@ void setupTable(CLI::App& app, RunContext& run) {
         bool colours = false;
         bool original = false;
         std::string svg;
+        std::string png;
         std::string by;
         std::optional<std::string> registerDir;
     };
@@ -134,6 +136,7 @@ void setupTable(CLI::App& app, RunContext& run) {
     addSpecArgument(cmd, opts->spec);
     cmd->add_flag("--latex", opts->latex, "Print the table as a LaTeX tabular");
     cmd->add_option("--svg", opts->svg, "Write the table as an SVG picture to FILE")->type_name("FILE");
+    cmd->add_option("--png", opts->png, "Write the table as a PNG picture to FILE")->type_name("FILE");
     cmd->add_flag("--colours,--colors", opts->colours, "Give every element its own colour");
     cmd->add_option("--by", opts->by,
                     "Rows by left, columns by right cosets of a subgroup: an ID as the subgroups verb lists it "
@@ -144,6 +147,7 @@ void setupTable(CLI::App& app, RunContext& run) {
     addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
         if (opts->latex && opts->json) throw UsageError("--latex and --json exclude each other");
+        if (!opts->png.empty() && !PngAvailable()) throw UsageError(kPngUnavailable);
         GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         TableOptions options;
         options.originalNames = opts->original;
@@ -155,11 +159,16 @@ void setupTable(CLI::App& app, RunContext& run) {
             out << TableSvg(*g, layout, g->GroupID());
             if (!out) throw UsageError("cannot write " + opts->svg);
         }
+        if (!opts->png.empty()) {
+            const std::string error =
+                WriteTablePng(*g, g->GroupID(), options.originalNames, options.colours, options.organiseBy, opts->png);
+            if (!error.empty()) throw UsageError(error);
+        }
         if (opts->json)
             PrintJson(TableJson(*g, layout));
         else if (opts->latex)
             std::cout << TableLatex(*g, layout);
-        else if (opts->svg.empty())
+        else if (opts->svg.empty() && opts->png.empty())
             for (const std::string& line : PlainTable(*g, layout)) std::cout << line << "\n";
     });
 }
