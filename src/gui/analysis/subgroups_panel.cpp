@@ -190,7 +190,14 @@ void SubgroupsPanel::drawList(bool originalNames) {
     long noteWidth = 0;
     for (const at::SubgroupRow& r : list) noteWidth = std::max<long>(noteWidth, MarkupTextWidth(box, r.note));
     const long notesX = b + 4500;
-    const long elementsX = noteWidth > 0 ? notesX + noteWidth + 300 : notesX;
+    long elementsX = notesX;
+    if (noteWidth > 0) {
+        // Wide enough for the notes and for the heading, which the elements' heading follows.
+        box.setFontBold(true);
+        const long heading = MarkupTextWidth(box, at::kSubgroupsNoteHeading);
+        box.setFontBold(false);
+        elementsX += std::max(noteWidth + 300, heading - 200);
+    }
 
     const std::vector<std::string> h = at::SubgroupsHeadings();
     PrintAt(box, 250, kTitleY + 750, h[0], true);

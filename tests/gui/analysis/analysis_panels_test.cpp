@@ -167,6 +167,7 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     p.chooseAndAnalyse();
     EXPECT_EQ(p.subgroups().size(), 6u);
     EXPECT_FALSE(p.partial());
+    quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-S3"));
 }
 
 TEST_F(AnalysisPanels, CancelledChoiceLeavesNothingAndSeriesAndClassesAreRight) {
