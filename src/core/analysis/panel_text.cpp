@@ -17,6 +17,11 @@ std::string Join(const std::vector<std::string>& parts, const std::string& separ
     return out;
 }
 
+// Entry i (0-based) of a list of notes that may be empty.
+std::string NoteAt(const std::vector<std::string>& notes, std::size_t i) {
+    return i < notes.size() ? notes[i] : std::string();
+}
+
 }  // namespace
 
 std::vector<std::string> EquationLines(const EquationText& e) {
@@ -47,7 +52,8 @@ std::vector<std::string> SubgroupsHeadings() {
     return {"Subgroup ID", "Subgroup", "Normal", "Order", "Subgroup?", "Elements"};
 }
 
-std::vector<SubgroupRow> SubgroupRows(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames) {
+std::vector<SubgroupRow> SubgroupRows(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames,
+                                      const std::vector<std::string>& notes) {
     std::vector<SubgroupRow> rows;
     const Group& g = *logic.AnalysedGroup();
     for (int s = 1; s <= logic.SubgroupCount(); ++s) {
@@ -61,6 +67,7 @@ std::vector<SubgroupRow> SubgroupRows(SubgroupLogic& logic, const std::vector<st
             r.commutator = logic.IsCommutatorSubgroup(h);
         }
         r.elements = FormatSubgroupElements(h, g, originalNames);
+        r.note = NoteAt(notes, static_cast<std::size_t>(s - 1));
         rows.push_back(std::move(r));
     }
     return rows;
@@ -120,17 +127,19 @@ std::vector<std::string> SubgroupPanelLines(SubgroupLogic& logic, const std::vec
 
 // ---- quotient panel ---------------------------------------------------------
 
-std::vector<std::string> QuotientHeading(const Group& g, const Group& n, const QuotientListing& q, bool originalNames) {
+std::vector<std::string> QuotientHeading(const Group& g, const Group& n, const QuotientListing& q, bool originalNames,
+                                         const std::string& quotientNote) {
     return {"For |%b|G|/b| = |%b|" + g.GroupID() + "|/b| and normal subgroup |%b|" + n.GroupID() +
                 "|/b| = |%b|N|/b| = " + FormatSubgroupElements(n, g, originalNames) + ",",
-            "quotient group |%b|G/N|/b| has order " + std::to_string(q.quotient->order()) +
+            "quotient group |%b|G/N|/b|" + quotientNote + " has order " + std::to_string(q.quotient->order()) +
                 " and contains as elements the following right cosets of |%b|N|/b|:"};
 }
 
 std::string CosetElementsText(const QuotientCoset& coset) { return "= {" + Join(coset.elements, ", ") + "}"; }
 
-std::vector<std::string> QuotientPanelLines(const Group& g, const Group& n, const QuotientListing& q, bool originalNames) {
-    std::vector<std::string> lines = QuotientHeading(g, n, q, originalNames);
+std::vector<std::string> QuotientPanelLines(const Group& g, const Group& n, const QuotientListing& q,
+                                            bool originalNames, const std::string& quotientNote) {
+    std::vector<std::string> lines = QuotientHeading(g, n, q, originalNames, quotientNote);
     for (const QuotientCoset& c : q.cosets) lines.push_back(c.name + " " + CosetElementsText(c));
     lines.push_back(kQuotientTableTitle);
     std::string heading;
@@ -166,9 +175,9 @@ std::string SeriesTermLine(int i, const Group& term, const Group& g, bool origin
            "||/b|) = " + FormatSubgroupElements(term, g, originalNames);
 }
 
-std::string CompositionFactorLine(int above, int below, int factor) {
-    return "Composition Factor:  " + std::to_string(above) + "/" + std::to_string(below) + " = " + std::to_string(factor) +
-           (MathFunctions::IsPrime(factor) ? " (prime)" : " (non-prime)");
+std::string CompositionFactorLine(int above, int below, int factor, const std::string& note) {
+    return "Composition Factor:  " + std::to_string(above) + "/" + std::to_string(below) + " = " +
+           std::to_string(factor) + (MathFunctions::IsPrime(factor) ? " (prime)" : " (non-prime)") + note;
 }
 
 std::vector<std::string> SeriesConclusion(const std::string& groupId, bool allPrime) {
@@ -176,7 +185,8 @@ std::vector<std::string> SeriesConclusion(const std::string& groupId, bool allPr
             "Therefore |%b|" + groupId + "|/b|" + (allPrime ? " is solvable." : " is not solvable.")};
 }
 
-std::vector<std::string> SeriesPanelLines(const CompositionSeries& series, bool originalNames) {
+std::vector<std::string> SeriesPanelLines(const CompositionSeries& series, bool originalNames,
+                                          const std::vector<std::string>& factorNotes) {
     const Group& g = *series.terms[0];
     std::vector<std::string> lines{SeriesTitle(g.GroupID()), SeriesTopLine(g, originalNames), OrderLine(g.order())};
     bool allPrime = true;
@@ -185,7 +195,8 @@ std::vector<std::string> SeriesPanelLines(const CompositionSeries& series, bool 
         const int factor = series.factors[static_cast<std::size_t>(i)];
         lines.push_back(SeriesTermLine(i, term, g, originalNames));
         lines.push_back(OrderLine(term.order()) + "   " +
-                        CompositionFactorLine(series.terms[static_cast<std::size_t>(i - 1)]->order(), term.order(), factor));
+                        CompositionFactorLine(series.terms[static_cast<std::size_t>(i - 1)]->order(), term.order(),
+                                              factor, NoteAt(factorNotes, static_cast<std::size_t>(i))));
         if (!MathFunctions::IsPrime(factor)) allPrime = false;
     }
     for (std::string& l : SeriesConclusion(g.GroupID(), allPrime)) lines.push_back(std::move(l));
@@ -323,12 +334,14 @@ EquationText SubgroupCountingEquation(const Group& g, const std::vector<std::str
 }
 
 std::vector<std::string> SubgroupClassesPanelLines(const Group& g, const std::vector<std::string>& names,
-                                                   const SubgroupClasses& classes, bool originalNames) {
+                                                   const SubgroupClasses& classes, bool originalNames,
+                                                   const std::vector<std::string>& notes) {
     std::vector<std::string> lines{SubgroupClassesTitle(g.GroupID())};
     if (ShowsPermutations(g, originalNames)) lines.push_back(PermutationNoteText(g.Degree()));
     for (const SubgroupClass& c : classes.classes) {
         const std::string& rep = names[static_cast<std::size_t>(c.representative - 1)];
-        lines.push_back(SubgroupClassHeading(rep, false));
+        lines.push_back(SubgroupClassHeading(rep, false) +
+                        NoteAt(notes, static_cast<std::size_t>(c.representative - 1)));
         for (const ConjugateSubgroup& m : c.members)
             lines.push_back("   " + SubgroupMemberLine(g, names[static_cast<std::size_t>(m.subgroup - 1)], rep, m, originalNames));
     }

@@ -3,6 +3,10 @@
 // desktop panels (which place them) and the command-line tool (which prints
 // them one per line with the markup removed). The *Lines functions give a
 // panel's whole content in print order.
+//
+// A group's catalogue note (" [#16-7 D|@8|]", made a layer above) can be
+// handed in where a panel shows a group; without notes the texts are those
+// of the command-line tool.
 
 #include <string>
 #include <vector>
@@ -36,6 +40,7 @@ std::string SubgroupsCaption(const std::string& groupId);   // plain
 std::string SubgroupsTitle(const std::string& groupId, bool partial);
 std::string SubgroupsIdColumnSample(const std::string& groupId);
 std::vector<std::string> SubgroupsHeadings();               // in print order
+inline constexpr const char* kSubgroupsNoteHeading = "Catalogue Name";   // over the notes, when shown
 
 struct SubgroupRow {
     std::string id;
@@ -44,10 +49,13 @@ struct SubgroupRow {
     bool centre = false;       // shown as a raised "(1)"
     bool commutator = false;   // shown as a raised "(2)"
     std::string elements;
+    std::string note;          // catalogue note, "" when none
 };
 
-// Rows of the listed subgroups of `logic` (ids from NameAndRegister).
-std::vector<SubgroupRow> SubgroupRows(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames);
+// Rows of the listed subgroups of `logic` (ids from NameAndRegister; notes,
+// when given, one per subgroup in list order).
+std::vector<SubgroupRow> SubgroupRows(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames,
+                                      const std::vector<std::string>& notes = {});
 std::string CentreNote(const std::string& groupId);        // after "(1)"
 std::string CommutatorNote(const std::string& groupId);    // after "(2)"
 std::vector<std::string> CentralizerAnswer(const Group& centralizer);   // two lines
@@ -59,10 +67,13 @@ std::vector<std::string> NormalizerAnswer(const Group& normalizer);     // two l
 std::vector<std::string> SubgroupPanelLines(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames);
 
 // ---- quotient panel ---------------------------------------------------------
-std::vector<std::string> QuotientHeading(const Group& g, const Group& n, const QuotientListing& q, bool originalNames);
+// quotientNote follows "G/N" on the second line.
+std::vector<std::string> QuotientHeading(const Group& g, const Group& n, const QuotientListing& q, bool originalNames,
+                                         const std::string& quotientNote = {});
 std::string CosetElementsText(const QuotientCoset& coset);   // "= {..}"
 inline constexpr const char* kQuotientTableTitle = "|%b|G/N|/b|:";
-std::vector<std::string> QuotientPanelLines(const Group& g, const Group& n, const QuotientListing& q, bool originalNames);
+std::vector<std::string> QuotientPanelLines(const Group& g, const Group& n, const QuotientListing& q,
+                                            bool originalNames, const std::string& quotientNote = {});
 
 // ---- composition series panel ----------------------------------------------
 inline constexpr const char* kSeriesEmptyForm = "Composition Series for group... ";
@@ -71,9 +82,12 @@ std::string SeriesTitle(const std::string& groupId);
 std::string SeriesTopLine(const Group& g, bool originalNames);   // N0 = ...
 std::string OrderLine(int order);                                 // "Order:  n"
 std::string SeriesTermLine(int i, const Group& term, const Group& g, bool originalNames);
-std::string CompositionFactorLine(int above, int below, int factor);
+std::string CompositionFactorLine(int above, int below, int factor, const std::string& note = {});
 std::vector<std::string> SeriesConclusion(const std::string& groupId, bool allPrime);
-std::vector<std::string> SeriesPanelLines(const CompositionSeries& series, bool originalNames);
+// factorNotes[i], when given, follows factor i (index 0 unused, as in
+// series.factors).
+std::vector<std::string> SeriesPanelLines(const CompositionSeries& series, bool originalNames,
+                                          const std::vector<std::string>& factorNotes = {});
 
 // ---- conjugacy class panels ---------------------------------------------------
 inline constexpr const char* kClassesEmptyForm = "Conjugacy Classes for group... ";
@@ -125,8 +139,11 @@ std::string SubgroupMemberLine(const Group& g, const std::string& member, const 
 std::vector<std::string> SubgroupClassSummary(const std::string& groupId);
 EquationText SubgroupCountingEquation(const Group& g, const std::vector<std::string>& names,
                                                   const SubgroupClasses& classes);
-// names: the short names (ID cut before "(") of the listed subgroups.
+// names: the short names (ID cut before "(") of the listed subgroups; notes,
+// when given, in the same order: a class heading ends with its
+// representative's note.
 std::vector<std::string> SubgroupClassesPanelLines(const Group& g, const std::vector<std::string>& names,
-                                                   const SubgroupClasses& classes, bool originalNames);
+                                                   const SubgroupClasses& classes, bool originalNames,
+                                                   const std::vector<std::string>& notes = {});
 
 }  // namespace quorix::analysis_text

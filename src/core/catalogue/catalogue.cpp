@@ -198,4 +198,18 @@ std::string CatalogueNote(Catalogue& catalogue, const Group& g, Progress& progre
     return e ? " [" + e->Label() + " " + e->name + "]" : std::string();
 }
 
+std::vector<std::string> CatalogueNotes(Catalogue& catalogue, const std::vector<GroupPtr>& groups, Progress& progress) {
+    std::vector<std::string> notes(groups.size());
+    for (std::size_t i = 0; i < groups.size() && !progress.Stopped(); ++i)
+        notes[i] = CatalogueNote(catalogue, *groups[i], progress);
+    return notes;
+}
+
+std::string QuotientNote(Catalogue& catalogue, const GroupPtr& g, const GroupPtr& n, Progress& progress) {
+    if (n->Order() < 1 || g->Order() / n->Order() > Catalogue::kMaxOrder) return {};
+    GroupPtr q = Group::Create();
+    q->GenerateQuotientGroup(g, n);
+    return CatalogueNote(catalogue, *q, progress);
+}
+
 }  // namespace quorix

@@ -52,6 +52,10 @@ public:
     // empty when the search was stopped.
     const std::vector<GroupPtr>& Solutions(int n, Progress& progress);
 
+    // Whether the search of order n has run (identifying a group of that
+    // order needs no search then).
+    bool Searched(int n) const { return n >= 1 && n <= kMaxOrder && data_[static_cast<std::size_t>(n)].searched; }
+
 private:
     struct OrderData {
         bool searched = false;
@@ -65,5 +69,13 @@ private:
 // " [#16-7 D|@8|]" for a group of order at most 20, "" otherwise: the note
 // that follows a group's ID or a subgroup's line.
 std::string CatalogueNote(Catalogue& catalogue, const Group& g, Progress& progress);
+
+// The notes of a list of groups in its order. Once a stop is requested the
+// remaining groups keep "": a halted identification shows no name.
+std::vector<std::string> CatalogueNotes(Catalogue& catalogue, const std::vector<GroupPtr>& groups, Progress& progress);
+
+// The note of the quotient g/n (n a normal subgroup made of g's elements);
+// the quotient is built only when its order is at most 20.
+std::string QuotientNote(Catalogue& catalogue, const GroupPtr& g, const GroupPtr& n, Progress& progress);
 
 }  // namespace quorix

@@ -52,6 +52,7 @@ private:
     bool partial_ = false;
     std::vector<GroupPtr> subgroups_;
     std::vector<std::string> ids_;
+    std::vector<std::string> notes_;   // catalogue note of each subgroup, "" when none
     std::vector<analysis_text::SubgroupRow> rows_[2];
     bool rowsReady_[2] = {false, false};
     std::vector<QPushButton*> quotientButtons_;
@@ -77,6 +78,7 @@ protected:
 
 private:
     GroupPtr normal_;
+    std::string note_;   // catalogue note of G/N, "" when none
     QuotientListing listing_;
     long tableLine_ = 0;   // index of the table's title line
 };
@@ -96,6 +98,7 @@ protected:
 
 private:
     CompositionSeries series_;
+    std::vector<std::string> factorNotes_;   // catalogue note of factor i (index 0 unused)
     bool ready_ = false;
     bool halted_ = false;
 };
@@ -132,6 +135,7 @@ protected:
 
 private:
     std::vector<std::string> names_;
+    std::vector<std::string> notes_;   // catalogue notes of the class representatives
     SubgroupClasses classes_;
     bool ready_ = false;
 };

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/analysis/subgroups.h"
+#include "core/catalogue/catalogue.h"
 #include "core/group/errors.h"
 #include "core/text/markup.h"
 #include "gui/analysis/analysis_panels.h"
@@ -79,7 +80,17 @@ QuotientPanel::QuotientPanel(AppContext& context, QWidget* parent)
     analyse();
 }
 
-void QuotientPanel::analyse() { redraw(); }
+void QuotientPanel::analyse() {
+    note_.clear();
+    if (group_ && normal_ && IsNormalSubgroup(*group_, *normal_)) {
+        clearHalt();
+        showProcessing();
+        note_ = QuotientNote(context().workbench.catalogue, group_, normal_, progress());
+        hideProcessing();
+        clearHalt();
+    }
+    redraw();
+}
 
 std::vector<std::string> QuotientPanel::lines(bool originalNames) {
     listing_ = {};
@@ -91,7 +102,7 @@ std::vector<std::string> QuotientPanel::lines(bool originalNames) {
         return {};
     }
     setWindowTitle(Caption(markup::StripMarkup(listing_.quotient->GroupID()) + " Quotient Group"));
-    std::vector<std::string> out = at::QuotientHeading(*group_, *normal_, listing_, originalNames);
+    std::vector<std::string> out = at::QuotientHeading(*group_, *normal_, listing_, originalNames, note_);
     for (const QuotientCoset& c : listing_.cosets) out.push_back("      " + c.name + "  " + at::CosetElementsText(c));
     out.emplace_back();
     tableLine_ = static_cast<long>(out.size());
@@ -144,18 +155,25 @@ void SeriesPanel::analyse() {
     ready_ = halted_ = false;
     clearHalt();
     redraw();
+    factorNotes_.clear();
     showProcessing();
     CompositionSeriesState& state = context().workbench.series;
     state.ComputeCompositionSeries(group_, progress());
-    hideProcessing();
     if (progress().Stopped() || state.SeriesGroup() != group_) {
         halted_ = true;
-        clearHalt();
     } else {
         state.NameAndRegister(registrar());
         series_ = state.Series();
         ready_ = true;
+        // The factors are simple: those of order 20 or less are the cyclic
+        // groups of prime order. Halt leaves the rest without a name.
+        factorNotes_.assign(series_.terms.size(), std::string());
+        for (std::size_t i = 1; i < series_.terms.size() && !progress().Stopped(); ++i)
+            factorNotes_[i] =
+                QuotientNote(context().workbench.catalogue, series_.terms[i - 1], series_.terms[i], progress());
     }
+    hideProcessing();
+    clearHalt();
     redraw();
 }
 
@@ -163,7 +181,7 @@ std::vector<std::string> SeriesPanel::lines(bool originalNames) {
     if (!group_) return {emptyFormText()};
     if (halted_) return {at::kCalculationHalted};
     if (!ready_) return {};
-    return BoldTitle(at::SeriesPanelLines(series_, originalNames));
+    return BoldTitle(at::SeriesPanelLines(series_, originalNames, factorNotes_));
 }
 
 // ---- conjugacy classes ----------------------------------------------------------------
@@ -229,6 +247,14 @@ void SubgroupClassesPanel::analyse() {
     names_.clear();
     for (const GroupPtr& h : logic.Subgroups()) names_.push_back(ShortSubgroupName(h->GroupID()));
     classes_ = ComputeSubgroupConjugacyClasses(*group_, logic.Memberships(), progress());
+    // A class's heading names its representative: conjugates are isomorphic,
+    // so one note serves the class.
+    notes_.assign(names_.size(), std::string());
+    for (const SubgroupClass& c : classes_.classes) {
+        if (progress().Stopped()) break;
+        const std::size_t r = static_cast<std::size_t>(c.representative - 1);
+        notes_[r] = CatalogueNote(context().workbench.catalogue, *logic.Subgroup(c.representative), progress());
+    }
     hideProcessing();
     clearHalt();
     ready_ = true;
@@ -238,7 +264,7 @@ void SubgroupClassesPanel::analyse() {
 std::vector<std::string> SubgroupClassesPanel::lines(bool originalNames) {
     if (!group_) return {"No group is selected."};
     if (!ready_) return {};
-    return BoldTitle(at::SubgroupClassesPanelLines(*group_, names_, classes_, originalNames));
+    return BoldTitle(at::SubgroupClassesPanelLines(*group_, names_, classes_, originalNames, notes_));
 }
 
 // ---- registration -------------------------------------------------------------------------

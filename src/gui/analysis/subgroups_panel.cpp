@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/analysis/subgroups.h"
+#include "core/catalogue/catalogue.h"
 #include "core/text/markup.h"
 #include "gui/analysis/analysis_panels.h"
 #include "gui/common/markup_renderer.h"
@@ -76,6 +77,7 @@ void SubgroupsPanel::analyse() {
     halted_ = partial_ = false;
     subgroups_.clear();
     ids_.clear();
+    notes_.clear();
     rowsReady_[0] = rowsReady_[1] = false;
     listsNaming_ = -1;
     redraw();
@@ -97,6 +99,9 @@ void SubgroupsPanel::analyse() {
         ids_ = logic.NameAndRegister(registrar());
         subgroups_ = logic.Subgroups();
         partial_ = logic.PartialList() || outcome.halted;
+        // The catalogue names of the small subgroups; Halt leaves the rest without.
+        notes_ = CatalogueNotes(context().workbench.catalogue, subgroups_, progress());
+        clearHalt();
     }
     hideProcessing();
     redraw();
@@ -116,7 +121,7 @@ const std::vector<at::SubgroupRow>& SubgroupsPanel::rows(bool originalNames) {
     const int k = originalNames ? 1 : 0;
     if (!rowsReady_[k]) {
         ensureList();
-        rows_[k] = at::SubgroupRows(context().workbench.subgroups, ids_, originalNames);
+        rows_[k] = at::SubgroupRows(context().workbench.subgroups, ids_, originalNames, notes_);
         rowsReady_[k] = true;
     }
     return rows_[k];
@@ -179,17 +184,32 @@ void SubgroupsPanel::drawList(bool originalNames) {
         moveTw(cmdShowLattice_, box.leftTw() + ps.x + 1500 + 3500, box.topTw() + kTitleY);
         cmdShowLattice_->show();
     }
+    const std::vector<at::SubgroupRow>& list = rows(originalNames);
+    // The catalogue names, when any subgroup has one, stand in a column
+    // before the elements.
+    long noteWidth = 0;
+    for (const at::SubgroupRow& r : list) noteWidth = std::max<long>(noteWidth, MarkupTextWidth(box, r.note));
+    const long notesX = b + 4500;
+    long elementsX = notesX;
+    if (noteWidth > 0) {
+        // Wide enough for the notes and for the heading, which the elements' heading follows.
+        box.setFontBold(true);
+        const long heading = MarkupTextWidth(box, at::kSubgroupsNoteHeading);
+        box.setFontBold(false);
+        elementsX += std::max(noteWidth + 300, heading - 200);
+    }
+
     const std::vector<std::string> h = at::SubgroupsHeadings();
     PrintAt(box, 250, kTitleY + 750, h[0], true);
     PrintAt(box, b + 200, kTitleY + 500, h[1], true);
     PrintAt(box, b + 1400, kTitleY + 500, h[2], true);
     PrintAt(box, b + 350, kTitleY + 750, h[3], true);
     PrintAt(box, b + 1250, kTitleY + 750, h[4], true);
-    PrintAt(box, b + 5000, kTitleY + 750, h[5], true);
+    if (noteWidth > 0) PrintAt(box, notesX + 50, kTitleY + 750, at::kSubgroupsNoteHeading, true);
+    PrintAt(box, elementsX + 500, kTitleY + 750, h[5], true);
 
     long y = kTitleY + 1050;
     bool centre = false, commutator = false;
-    const std::vector<at::SubgroupRow>& list = rows(originalNames);
     for (std::size_t i = 0; i < list.size(); ++i, y += kRowStep) {
         const at::SubgroupRow& r = list[i];
         PrintAt(box, 50, y, r.id, true);
@@ -204,7 +224,8 @@ void SubgroupsPanel::drawList(bool originalNames) {
         if (r.commutator) PrintAt(box, ps.x, y - 50, "(2)");
         centre = centre || r.centre;
         commutator = commutator || r.commutator;
-        PrintAt(box, b + 4500, y, r.elements);
+        if (!r.note.empty()) PrintAt(box, notesX, y, r.note);
+        PrintAt(box, elementsX, y, r.elements);
     }
     if (centre) {
         y += 200;

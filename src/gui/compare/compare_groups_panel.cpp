@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <exception>
 
+#include "core/catalogue/catalogue.h"
 #include "core/compare/homomorphism.h"
 #include "core/storage/group_register.h"
 #include "core/text/markup.h"
@@ -168,6 +169,12 @@ void CompareGroupsPanel::compare() {
     const GroupPtr g1 = slots_[0], g2 = slots_[1];
     result_ = CompareGroups(g1, g2, context().workbench.Structure(), context().workbench.homomorphism, registrar,
                             progress(), original_);
+    // The isomorphic subgroups are all isomorphic to the smaller group: its
+    // catalogue note follows each of them.
+    std::string note;
+    if (result_.listing.Found() > 0 && !progress().Stopped())
+        note = CatalogueNote(context().workbench.catalogue, *result_.target, progress());
+    if (!result_.halted) progress().ClearStop();   // a Halt during the naming only leaves the name out
     hideProcessing();
     running_ = false;
     if (closeRequested_) {
@@ -220,6 +227,7 @@ void CompareGroupsPanel::compare() {
                 }
                 if (k < kMaxIsomorphicSubgroupsShown) {
                     print(300);
+                    PrintMarkup(box, note);
                     QPushButton* b = cmdShowIsomorphism_[k + 1];
                     b->setProperty("tag", QString::fromStdString(listing.isomorphic[static_cast<std::size_t>(k)].tag));
                     moveTw(b, box.leftTw() + 600, box.topTw() + ps.y + 300);

@@ -1,10 +1,14 @@
 #include "gui/storage/group_list_panel.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QListWidget>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <cmath>
 
+#include "core/catalogue/catalogue.h"
 #include "core/text/markup.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -18,7 +22,66 @@
 namespace quorix::gui {
 
 namespace {
+
 constexpr long kListLeft = 350;   // the list lines up with the heading
+constexpr int kNoteRole = GroupListPanel::kNoteRole;
+
+// Lays a markup note out from `origin` (on the baseline) in the font of fm:
+// subscripts lowered and exponents raised by a third of the ascent, stacked
+// exponents over the piece before. Draws when a painter is given; returns
+// the width.
+int LayOutNote(const QFontMetrics& fm, const std::string& note, QPainter* painter = nullptr, QPoint origin = {}) {
+    const int shift = fm.ascent() / 3;
+    int x = 0, last = 0;
+    for (const markup::Token& t : markup::Tokenize(note)) {
+        if (t.kind != markup::TokenKind::Text) continue;
+        const bool stacked = t.placement == markup::Placement::Stacked;
+        const int dy = t.placement == markup::Placement::Lowered    ? shift
+                       : t.placement == markup::Placement::Baseline ? 0
+                                                                    : -shift;
+        const QString text = QString::fromStdString(t.text);
+        const int at = stacked ? last : x;
+        if (painter) painter->drawText(origin.x() + at, origin.y() + dy, text);
+        last = at;
+        if (!stacked) x += fm.horizontalAdvance(text);
+    }
+    return x;
+}
+
+// Draws an entry's text (the group's ID, which the list searches and sorts
+// by), then the catalogue note kept under kNoteRole.
+class NoteDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(painter, option, index);
+        const std::string note = index.data(kNoteRole).toString().toStdString();
+        if (note.empty()) return;
+        QStyleOptionViewItem opt(option);
+        initStyleOption(&opt, index);
+        const QWidget* widget = opt.widget;
+        const QStyle* style = widget ? widget->style() : QApplication::style();
+        const QRect text = style->subElementRect(QStyle::SE_ItemViewItemText, &opt, widget);
+        const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+        const QFontMetrics fm(opt.font);
+        const QPoint origin(text.left() + margin + fm.horizontalAdvance(opt.text),
+                            text.top() + (text.height() - fm.height()) / 2 + fm.ascent());
+        painter->save();
+        painter->setFont(opt.font);
+        painter->setPen(
+            opt.palette.color(opt.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text));
+        LayOutNote(fm, note, painter, origin);
+        painter->restore();
+    }
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.rwidth() += LayOutNote(QFontMetrics(option.font), index.data(kNoteRole).toString().toStdString());
+        return size;
+    }
+};
+
 }  // namespace
 
 GroupListPanel::GroupListPanel(AppContext& context, Mode mode, QWidget* parent)
@@ -33,6 +96,8 @@ GroupListPanel::GroupListPanel(AppContext& context, Mode mode, QWidget* parent)
     connect(sort_, &SortBox::changed, this, [this] { reload(); });
 
     list_ = addControl<QListWidget>(QStringLiteral("lstGroups"), kListLeft, 950, 3000, 3000);
+    list_->setItemDelegate(new NoteDelegate(list_));
+    createProcessingFrame(kListLeft, 950, 5000, 900);
     cmdChoose_ = addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("&Choose Group"), 0, 0, 1600);
     cmdShow_ = addButton(QStringLiteral("cmdShowGroup"), QStringLiteral("&Show Group"), 0, 0, 1600);
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1600);
@@ -53,7 +118,37 @@ GroupListPanel::GroupListPanel(AppContext& context, Mode mode, QWidget* parent)
     reload();
 }
 
+void GroupListPanel::nameGroups() {
+    std::map<GroupPtr, std::string> kept;
+    std::vector<GroupPtr> missing;
+    Catalogue& catalogue = context().workbench.catalogue;
+    bool searching = false;
+    for (const GroupPtr& g : groupRegister().Groups()) {
+        if (g->Order() > Catalogue::kMaxOrder) continue;
+        if (const auto it = notes_.find(g); it != notes_.end()) {
+            kept.insert(*it);
+        } else {
+            missing.push_back(g);
+            searching = searching || !catalogue.Searched(g->Order());
+        }
+    }
+    notes_ = std::move(kept);
+    if (missing.empty()) return;
+    // The indicator's events may ask for a reload: the one running finishes.
+    naming_ = true;
+    progress().ClearStop();
+    if (searching) showProcessing();
+    const std::vector<std::string> notes = CatalogueNotes(catalogue, missing, progress());
+    if (searching) hideProcessing();
+    progress().ClearStop();
+    naming_ = false;
+    for (std::size_t i = 0; i < missing.size(); ++i)
+        if (!notes[i].empty()) notes_[missing[i]] = notes[i];
+}
+
 void GroupListPanel::reload() {
+    if (naming_) return;
+    nameGroups();
     undoScrolling();
     PictureBox& box = *pictureBox();
     box.clear();
@@ -82,10 +177,16 @@ void GroupListPanel::reload() {
     if (!complete) host().Message("Program Error dlgGroupList");
     long widest = 0;
     for (int p : positions) {
-        const QString text = QString::fromStdString(markup::StripMarkup(reg.At(p)->GroupID()));
+        const GroupPtr& g = reg.At(p);
+        const QString text = QString::fromStdString(markup::StripMarkup(g->GroupID()));
         auto* item = new QListWidgetItem(text, list_);
         item->setData(Qt::UserRole, p);
-        widest = std::max(widest, std::lround(pxToTwips(list_->fontMetrics().horizontalAdvance(text))));
+        int width = list_->fontMetrics().horizontalAdvance(text);
+        if (const auto it = notes_.find(g); it != notes_.end()) {
+            item->setData(kNoteRole, QString::fromStdString(it->second));
+            width += LayOutNote(list_->fontMetrics(), it->second);
+        }
+        widest = std::max(widest, std::lround(pxToTwips(width)));
     }
     const long rowH = std::lround(pxToTwips(list_->sizeHintForRow(0) > 0 ? list_->sizeHintForRow(0) : 16));
     const long width = std::max(2000L, widest + 600);

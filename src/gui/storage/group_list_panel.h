@@ -2,7 +2,9 @@
 // dlgGroupList: the list of generated groups, which doubles as the "Choose
 // Group" dialog of every analysis panel (chooser mode).
 
+#include <map>
 #include <optional>
+#include <string>
 
 #include "gui/common/panel.h"
 
@@ -17,6 +19,9 @@ class GroupListPanel : public Panel {
     Q_OBJECT
 public:
     enum class Mode { List, Choose };
+    // The list entries hold the register position under Qt::UserRole and,
+    // for a group of order 20 or less, its catalogue note (markup) here.
+    static constexpr int kNoteRole = Qt::UserRole + 1;
     GroupListPanel(AppContext& context, Mode mode = Mode::List, QWidget* parent = nullptr);
 
     bool chooserMode() const { return chooser_; }
@@ -35,6 +40,9 @@ private:
     void choose();
     // Opens the group display on the list's current group.
     void showGroup();
+    // Fills notes_ for the register's groups of order 20 or less, searching
+    // the catalogue (with the processing indicator) where it has not yet.
+    void nameGroups();
 
     bool chooser_ = false;
     std::optional<int> chosen_;
@@ -44,6 +52,10 @@ private:
     QPushButton* cmdShow_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     RegisterSnapshot listed_;
+    // The catalogue note shown after each small group's ID, kept across
+    // reloads; a halted identification leaves its group out.
+    std::map<GroupPtr, std::string> notes_;
+    bool naming_ = false;
 };
 
 // The choose protocol: the list modally in chooser mode; the chosen

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "gui/analysis/analysis_panels.h"
@@ -35,6 +36,16 @@ protected:
         return n;
     }
     static QString text(const Panel& p) { return p.pictureBox()->plainText(); }
+    // The catalogue notes printed, without their numbers: "#8 D4".
+    static QStringList notes(const Panel& p) {
+        QStringList out;
+        const QRegularExpression note(QStringLiteral(R"(\[#(\d+)-\d+ ([^\]]+)\])"));
+        for (auto it = note.globalMatch(p.pictureBox()->plainText(QString())); it.hasNext();) {
+            const QRegularExpressionMatch m = it.next();
+            out << QStringLiteral("#%1 %2").arg(m.captured(1), m.captured(2));
+        }
+        return out;
+    }
 };
 
 }  // namespace
@@ -48,6 +59,12 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     EXPECT_FALSE(p.partial());
     // Normal: trivial, Klein four, A4, S4; centre trivial (1), commutator A4 (2).
     EXPECT_EQ(visibleButtons(p, "cmdShowQuotientGroup_"), 4);
+    // Every subgroup line but that of S4 itself (order 24) names its group.
+    const QStringList names = notes(p);
+    EXPECT_EQ(names.size(), 29);
+    EXPECT_EQ(names.count("#12 A4"), 1);
+    EXPECT_EQ(names.count("#8 D4"), 3);
+    EXPECT_EQ(names.count("#4 Z2 x Z2"), 4);
     EXPECT_TRUE(text(p).contains("This subgroup is the center of"));
     EXPECT_TRUE(text(p).contains("This subgroup is the commutator subgroup of"));
     EXPECT_EQ(text(p).count("elements, as listed above)"), 2);   // both calculators answer
@@ -70,6 +87,7 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     EXPECT_EQ(q->listing().table.size(), 6u);
     EXPECT_EQ(q->listing().table[5].size(), 6u);
     EXPECT_TRUE(text(*q).contains("has order 6"));
+    EXPECT_EQ(notes(*q), QStringList{"#6 D3"});
     quorix::testing::snapshot(*q, QStringLiteral("dlgShowQuotientGroup-S4"));
     q->close();
 
@@ -89,6 +107,7 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     ASSERT_NE(sc, nullptr);
     EXPECT_EQ(sc->classes().classes.size(), 11u);
     EXPECT_TRUE(text(*sc).contains("Number of subgroups for G ="));
+    EXPECT_EQ(notes(*sc).size(), 10);   // one per class heading, none for S4's own class
     quorix::testing::snapshot(*sc, QStringLiteral("dlgSubgroupConjugacyClasses-S4"));
     sc->setOriginalNames(!sc->originalNames());
     EXPECT_EQ(sc->classes().classes.size(), 11u);
@@ -148,11 +167,13 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     p.chooseAndAnalyse();
     EXPECT_EQ(p.subgroups().size(), 6u);
     EXPECT_FALSE(p.partial());
+    quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-S3"));
 }
 
 TEST_F(AnalysisPanels, CancelledChoiceLeavesNothingAndSeriesAndClassesAreRight) {
     add("S4", "S|@4|");
     add("A5", "A|@5|");
+    add("S5", "S|@5|");
     {
         SeriesPanel p(ctx);
         p.show();
@@ -167,12 +188,18 @@ TEST_F(AnalysisPanels, CancelledChoiceLeavesNothingAndSeriesAndClassesAreRight) 
     SeriesPanel s4(ctx);
     EXPECT_EQ(s4.series().factors, (std::vector<int>{0, 2, 3, 2, 2}));
     EXPECT_TRUE(text(s4).contains(" is solvable."));
+    EXPECT_EQ(notes(s4), (QStringList{"#2 Z2", "#3 Z3", "#2 Z2", "#2 Z2"}));
     EXPECT_GT(ctx.groups.RegisterIndex("N|@1|(S|@4|)"), 0);
     quorix::testing::snapshot(s4, QStringLiteral("dlgShowCompositionSeries-S4"));
     ctx.gui.selectedGroup = 2;
     SeriesPanel a5(ctx);
     EXPECT_EQ(a5.series().factors, (std::vector<int>{0, 60}));
     EXPECT_TRUE(text(a5).contains(" is not solvable."));
+    // The simple factor A5 (order 60) has no catalogue name; S5/A5 has.
+    ctx.gui.selectedGroup = 3;
+    SeriesPanel s5(ctx);
+    EXPECT_EQ(s5.series().factors, (std::vector<int>{0, 2, 60}));
+    EXPECT_EQ(notes(s5), QStringList{"#2 Z2"});
 
     ctx.gui.selectedGroup = 1;
     ClassesPanel c(ctx);

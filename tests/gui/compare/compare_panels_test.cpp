@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <algorithm>
 
@@ -140,6 +141,8 @@ TEST_F(Compare, IsomorphicSubgroupsAreListedUpToTen) {
     p.setSlot(2, 3);
     EXPECT_EQ(p.result().listing.Found(), 2);
     EXPECT_TRUE(text(p).contains("to the following subgroups of"));
+    // Each isomorphic subgroup carries the catalogue name of Z4.
+    EXPECT_EQ(p.pictureBox()->plainText(QString()).count(QRegularExpression(QStringLiteral(R"(\[#4-\d Z4\])"))), 2);
     EXPECT_FALSE(p.isomorphismButton(2)->isHidden());
     p.isomorphismButton(2)->click();
     MappingPanel* d = display("dlgShowIsomorphism");

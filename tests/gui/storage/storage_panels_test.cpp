@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <filesystem>
@@ -105,8 +106,14 @@ TEST_F(StoragePanels, ChooserReturnsTheChosenPositionOrNothing) {
 TEST_F(StoragePanels, ListModeHasNoChooseButtonAndShowGroupOpensTheDisplay) {
     add("S3", "S|@3|");
     add("Z4", "Z|@4|");
+    add("S5", "S|@5|");
     GroupListPanel p(ctx);
     EXPECT_FALSE(p.chooserMode());
+    // The catalogue note follows the ID of a group of order 20 or less.
+    auto note = [&p](int row) { return p.list()->item(row)->data(GroupListPanel::kNoteRole).toString(); };
+    EXPECT_TRUE(note(0).contains(QRegularExpression(QStringLiteral(R"(^ \[#6-\d+ D\|@3\|\]$)"))))
+        << note(0).toStdString();
+    EXPECT_TRUE(note(2).isEmpty());
     EXPECT_TRUE(p.pictureBox()->plainText().startsWith("GENERATED GROUP LIST:"));
     EXPECT_TRUE(p.findChild<QPushButton*>("cmdChooseGroup")->isHidden());
     EXPECT_EQ(p.list()->currentRow(), 0);
