@@ -2,10 +2,10 @@
 // A catalogue name for every group of order at most 20: the number of the
 // search solution it is isomorphic to ("#16-7": the seventh group the
 // Cayley-table search of order 16 finds with its default rules) and a
-// conventional name (Z|@4|, D|@4|, Q|@8|, ...). The search runs once per
-// order, the first time a group of that order is identified; the solutions
-// are kept in the Catalogue object the caller owns. Groups of larger orders
-// have no catalogue entry.
+// conventional name (Z|@4|, D|@4|, Q|@8|, ...). The search's solutions are
+// stored as tables (catalogue_tables.h) and built once per order, the first
+// time a group of that order is identified; they are kept in the Catalogue
+// object the caller owns. Groups of larger orders have no catalogue entry.
 
 #include <array>
 #include <optional>
@@ -44,16 +44,14 @@ class Catalogue {
 public:
     static constexpr int kMaxOrder = kMaxTableOrder;
 
-    // The entry of a group of order at most 20; nullopt for larger groups or
-    // when a stop was requested during the search of its order.
+    // The entry of a group of order at most 20; nullopt for larger groups.
     std::optional<CatalogueEntry> Identify(const Group& g, Progress& progress);
 
-    // The solutions of the search of order n (1..20), searched on first use;
-    // empty when the search was stopped.
+    // The solutions of the search of order n (1..20), in the order the
+    // search finds them, built on first use.
     const std::vector<GroupPtr>& Solutions(int n, Progress& progress);
 
-    // Whether the search of order n has run (identifying a group of that
-    // order needs no search then).
+    // Whether the solutions of order n are built already.
     bool Searched(int n) const { return n >= 1 && n <= kMaxOrder && data_[static_cast<std::size_t>(n)].searched; }
 
 private:

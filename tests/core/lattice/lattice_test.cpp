@@ -10,6 +10,8 @@
 
 #include "core/catalogue/catalogue.h"
 #include "core/lattice/lattice.h"
+#include "core/search/cayley_search.h"
+#include "core/search/search_run.h"
 #include "core/text/markup.h"
 #include "support/groups.h"
 #include "support/test_progress.h"
@@ -20,13 +22,42 @@ namespace {
 // The numbers of groups of each order 1..20.
 constexpr int kGroupCounts[] = {0, 1, 1, 1, 2, 1, 2, 1, 5, 2, 2, 1, 5, 1, 2, 1, 14, 1, 5, 1, 5};
 
-TEST(Catalogue, EverySolutionHasItsOwnNameAndIsFoundAgainInAShuffledCopy) {
+// The solutions of a search of order n with the default rules, in order.
+std::vector<GroupPtr> SearchSolutions(int n, Progress& progress) {
+    CayleySearch search;
+    search.setTraceMode(TraceMode::Off);
+    search.setIncludeIsomorphs(false);
+    for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.setRuleEnabled(k, true);
+    search.setSearchOrder(n);
+    search.clearSolutions();
+    SearchRun run(search);
+    std::vector<GroupPtr> found;
+    while (run.start()) {
+        const SearchOutcome outcome = run.run(progress);
+        if (outcome == SearchOutcome::Refused) continue;
+        if (outcome != SearchOutcome::Solution) break;
+        found.push_back(search.lastRecord().group);
+        run.solutionShown();
+    }
+    return found;
+}
+
+TEST(Catalogue, StoredSolutionsAreTheSearchsOwnInItsOrderWithTheirOwnNames) {
     Catalogue catalogue;
     TestProgress progress;
     std::mt19937 rng(7);
     for (int n = 1; n <= Catalogue::kMaxOrder; ++n) {
         const std::vector<GroupPtr>& solutions = catalogue.Solutions(n, progress);
         ASSERT_EQ(static_cast<int>(solutions.size()), kGroupCounts[n]) << n;
+        const std::vector<GroupPtr> searched = SearchSolutions(n, progress);
+        ASSERT_EQ(searched.size(), solutions.size()) << n;
+        for (std::size_t s = 0; s < searched.size(); ++s) {
+            EXPECT_EQ(searched[s]->GroupID(), solutions[s]->GroupID());
+            for (int a = 1; a <= n; ++a)
+                for (int b = 1; b <= n; ++b)
+                    ASSERT_EQ(searched[s]->name(searched[s]->mul(a, b)), solutions[s]->name(solutions[s]->mul(a, b)))
+                        << searched[s]->GroupID() << " " << a << "*" << b;
+        }
         std::set<std::string> names;
         for (std::size_t s = 0; s < solutions.size(); ++s) {
             const std::string name = ConventionalName(*solutions[s]);
