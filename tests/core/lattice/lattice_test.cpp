@@ -5,7 +5,6 @@
 #include <random>
 #include <algorithm>
 #include <map>
-#include <regex>
 #include <set>
 
 #include "core/catalogue/catalogue.h"
@@ -13,6 +12,7 @@
 #include "core/text/markup.h"
 #include "support/groups.h"
 #include "support/test_progress.h"
+#include "support/xml.h"
 
 namespace quorix::testing {
 namespace {
@@ -120,27 +120,6 @@ TEST(Lattice, ClassesViewIsTheDefaultForManySubgroupsAndConjugatesSitSideBySide)
     }
 }
 
-// Start and end tags nest, attributes are quoted: enough to tell a browser's
-// XML parser would take it.
-bool WellFormed(const std::string& xml) {
-    std::vector<std::string> open;
-    for (std::size_t i = xml.find('<'); i != std::string::npos; i = xml.find('<', i + 1)) {
-        const std::size_t end = xml.find('>', i);
-        if (end == std::string::npos) return false;
-        const std::string tag = xml.substr(i + 1, end - i - 1);
-        if (tag.empty() || tag[0] == '?') continue;
-        if (std::count(tag.begin(), tag.end(), '"') % 2 != 0) return false;
-        if (tag[0] == '/') {
-            if (open.empty() || open.back() != tag.substr(1)) return false;
-            open.pop_back();
-        } else if (tag.back() != '/') {
-            open.push_back(tag.substr(0, tag.find(' ')));
-        }
-    }
-    const std::string text = std::regex_replace(xml, std::regex("<[^>]*>"), "");
-    return open.empty() && std::regex_search(text, std::regex("&(?!amp;|lt;|gt;|quot;)")) == false;
-}
-
 TEST(Lattice, SvgIsWellFormedAndNamesEveryElement) {
     const GroupPtr g = spec("S4");
     auto l = Build(g);
@@ -148,7 +127,7 @@ TEST(Lattice, SvgIsWellFormedAndNamesEveryElement) {
     TestProgress progress;
     lattice::NameNodes(l, g, catalogue, progress);
     const std::string svg = lattice::ToSvg(l, *g, g->GroupID());
-    EXPECT_TRUE(WellFormed(svg));
+    EXPECT_TRUE(wellFormedXml(svg));
     for (int i = 1; i <= g->order(); ++i) EXPECT_NE(svg.find(markup::PlainText(g->sourceName(i))), std::string::npos);
     EXPECT_NE(svg.find("A<tspan baseline-shift=\"sub\" font-size=\"75%\">4</tspan>"), std::string::npos);
     EXPECT_NE(lattice::ToDot(l, *g, "S4").find("n0 -- n"), std::string::npos);
