@@ -47,9 +47,7 @@ TEST(AutomorphismsVerb, CountsCodesAndTheLimit) {
     auto z5 = nlohmann::json::parse(runTool("automorphisms Z5 --json").out);
     EXPECT_EQ(z5["aut"], 4);
     EXPECT_EQ(z5["inn"], 1);
-    std::vector<std::string> codes;
-    for (const auto& e : z5["automorphisms"]) codes.push_back(e["code"]);
-    EXPECT_EQ(codes, (std::vector<std::string>{"13524", "14253", "15432", "12345"}));
+    EXPECT_EQ(z5["automorphisms"][0]["code"], "13524");   // the codes themselves: the engine's tests
     EXPECT_EQ(z5["automorphisms"][3]["representative"], "0");
 
     auto cube = nlohmann::json::parse(runTool("automorphisms Z2xZ2xZ2 --json").out);

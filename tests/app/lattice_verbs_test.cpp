@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
 #include <sstream>
 
+#include "core/storage/temp_dir.h"
 #include "run_tool.h"
 
 using quorix::testing::runTool;
@@ -33,9 +33,6 @@ TEST(LatticeVerb, JsonNodesEdgesAndFiles) {
     EXPECT_EQ(top["elements"].size(), 24u);
     for (const auto& e : j["edges"])
         EXPECT_GT(j["nodes"][e[0].get<int>()]["order"].get<int>(), j["nodes"][e[1].get<int>()]["order"].get<int>());
-    std::ifstream file(svg);
-    std::stringstream text;
-    text << file.rdbuf();
-    EXPECT_NE(text.str().find("<svg"), std::string::npos);
+    EXPECT_NE(quorix::testing::readFile(svg).find("<svg"), std::string::npos);
     EXPECT_EQ(nlohmann::json::parse(runTool("lattice S4 --classes --json").out)["nodes"].size(), 11u);
 }

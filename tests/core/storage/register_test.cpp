@@ -398,12 +398,6 @@ TEST_F(RegisterTest, OwnWritesNeverLoseAGroupOfAHealthyFile) {
     for (int p : {1, 4, 5}) expectSameGroup(*reg.At(p), *back.At(p));
 }
 
-}  // namespace
-}  // namespace quorix::storage
-
-namespace quorix::storage {
-namespace {
-
 // Cutting a good file at any line, or flipping characters in it, must load
 // a prefix of its groups, never anything else.
 TEST(DamagedRegisterSweep, AnyDamageLeavesAPrefixOfTheGroups) {
