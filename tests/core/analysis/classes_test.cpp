@@ -59,16 +59,6 @@ TEST(ConjugacyClasses, PartitionTheGroupWithFirstWitnessesInBothIndexSpaces) {
     }
 }
 
-TEST(ConjugacyClasses, HaltStopsAfterTheCurrentMember) {
-    TestProgress progress;
-    progress.stopAtYield = 5;
-    ConjugacyClasses c = ComputeConjugacyClasses(*spec("S4"), false, progress);
-    EXPECT_TRUE(c.halted);
-    int members = 0;
-    for (const ConjugacyClass& k : c.classes) members += k.Size();
-    EXPECT_EQ(members, 5);
-}
-
 TEST(SubgroupConjugacyClasses, WitnessesConjugateAndClassesCountTheSubgroups) {
     TestProgress progress;
     for (const GroupPtr& g : {spec("S4"), spec("A4"), dihedral(6), dicyclic(3), specialLinear23()}) {

@@ -38,7 +38,6 @@ TEST(SubgroupList, SecondRequestForTheSameObjectIsFree) {
     const long pumps = progress.yields;
     logic.FindAllSubgroups(g, progress);
     EXPECT_EQ(progress.yields, pumps);
-    EXPECT_EQ(logic.SubgroupCount(), 10);
     // An equal group in another object is enumerated again.
     logic.FindAllSubgroups(spec("A4"), progress);
     EXPECT_GT(progress.yields, pumps);
@@ -66,16 +65,6 @@ TEST(SubgroupList, PanelLimitGivesTheFirstSixtyOfTheSearchSorted) {
     EXPECT_GT(progress.yields, pumps);
 }
 
-TEST(SubgroupList, ReachingTheLimitWithTheLastSubgroupStillCutsTheList) {
-    TestProgress progress;
-    SubgroupLogic logic;
-    EXPECT_TRUE(logic.FindAllSubgroups(spec("A5"), progress, 59).limitReached);
-    EXPECT_EQ(logic.SubgroupCount(), 59);
-    EXPECT_TRUE(logic.PartialList());
-    logic.FindAllSubgroups(spec("A5"), progress, 60);
-    EXPECT_FALSE(logic.PartialList());
-}
-
 TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
     TestProgress progress;
     progress.stopAtYield = 3;
@@ -92,14 +81,6 @@ TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
     progress.stopAtYield = -1;
     logic.FindAllSubgroups(g, progress);   // not cached: enumerated again, complete
     EXPECT_EQ(logic.SubgroupCount(), 30);
-}
-
-TEST(SubgroupList, HaltBeforeStartingLeavesAnEmptyList) {
-    TestProgress progress;
-    progress.RequestStop();
-    SubgroupLogic logic;
-    EXPECT_TRUE(logic.FindAllSubgroups(spec("S3"), progress).halted);
-    EXPECT_EQ(logic.SubgroupCount(), 0);
 }
 
 TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {

@@ -116,13 +116,6 @@ TEST(GroupProperties, AbelianCyclicDihedral) {
     EXPECT_FALSE(spec("A4")->Dihedral());
 }
 
-TEST(GroupProperties, ReductiveNamesOfDihedralGroupReadAsWords) {
-    auto d8 = dihedral(4);
-    std::vector<std::string> names;
-    for (int k = 1; k <= 8; ++k) names.push_back(d8->Element(k));
-    EXPECT_EQ(names, (std::vector<std::string>{"1", "A", "A|2|", "A|3|", "B", "AB", "A|2|B", "A|3|B"}));
-}
-
 TEST(GroupProperties, PropertiesRefuseBeforeGeneration) {
     Group g;
     EXPECT_THROW(g.Abelian(), InvalidArgument);
