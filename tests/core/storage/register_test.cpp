@@ -335,12 +335,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"longpermutationline", "5!!2!!P!!Y\n12 21 12 21 12 21 12 21 12 21\n"}),
     [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.what); });
 
-TEST_F(RegisterTest, MissingFileIsNotReported) {
-    EXPECT_TRUE(reg.LoadGroupRegister().Messages().empty());
-    EXPECT_EQ(reg.Count(), 0);
-    EXPECT_FALSE(std::filesystem::exists(reg.FilePath()));
-}
-
 TEST_F(RegisterTest, ReadOnlyRegisterReportsDamageButWritesNothing) {
     const std::string original = "2!!4!!Z|@4|!!Y\n4\n??\n";
     writeFile(reg.FilePath(), original);
