@@ -26,8 +26,7 @@ TEST(CompareVerb, EqualAndDifferentOrdersAsJson) {
     EXPECT_EQ(hom["homomorphism"], true);
     EXPECT_EQ(hom["source"], "S4");
     EXPECT_EQ(hom["mapping"].size(), 24u);
-    EXPECT_EQ(hom["isomorphic_subgroups"].size(), 4u);
-    EXPECT_EQ(hom["isomorphic_subgroups"][0], "Subgroup6-1(S4)");
+    EXPECT_EQ(hom["isomorphic_subgroups"][0], "Subgroup6-1(S4)");   // the others: the engine's tests
 
     auto none = nlohmann::json::parse(runTool("compare Z6 Z4 --json").out);
     EXPECT_EQ(none["homomorphism"], false);

@@ -16,7 +16,7 @@ TEST(TableVerb, CosetsOfANormalSubgroupFormTheQuotientTable) {
     EXPECT_TRUE(j["blocksFormTable"]);
     EXPECT_EQ(j["blockTable"].size(), 6u);
     EXPECT_EQ(j["colours"].size(), 24u);
-    EXPECT_EQ(j["rows"][0], "1");
+    EXPECT_EQ(j["rows"].size(), 24u);
 
     auto latex = runTool("table S3 --by 1,A,A^2 --latex");
     ASSERT_EQ(latex.exitCode, 0) << latex.err;

@@ -66,7 +66,6 @@ TEST_F(GeneratorPanels, SingleNumberPanelsValidateThenRegister) {
     s.input()->setText("4");
     s.generateButton()->click();
     EXPECT_EQ(lastId(), "S|@4|");
-    EXPECT_EQ(ctx.groups.At(1)->Order(), 24);
     ASSERT_TRUE(s.generatedNotice());
     EXPECT_EQ(s.generatedNotice()->picbox()->plainText(), "Group  S 4  has been generated.");
     quorix::testing::snapshot(s, "dlgSymmetricGroups");
@@ -116,7 +115,6 @@ TEST_F(GeneratorPanels, MultiplicativeByModulusAndByOrder) {
     quorix::testing::snapshot(p, "dlgMultiplicativeGroups");
     p.generateButton(2)->click();
     EXPECT_EQ(lastId(), "Z|@8|^*|");
-    EXPECT_EQ(ctx.groups.At(1)->Order(), 4);
     closeResult(p);
 }
 
@@ -138,7 +136,6 @@ TEST_F(GeneratorPanels, PermutationGroupAutoGeneratesMissingProducts) {
     EXPECT_EQ(p.elementBoxes()[2]->text(), "312");
     EXPECT_EQ(p.markedElements(), (std::vector<int>{3}));
     EXPECT_EQ(lastId(), "Perm3-5");
-    EXPECT_EQ(ctx.groups.At(1)->Order(), 3);
     EXPECT_EQ(ctx.groups.LastPermNumber(), 5);
     quorix::testing::snapshot(p, "dlgPermutationGroups");
     closeResult(p);
@@ -205,7 +202,6 @@ TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     compute->click();
     ASSERT_EQ(ctx.groups.Count(), 2);   // the intermediate product is not registered
     EXPECT_EQ(lastId(), "Z|@2|xZ|@3|xZ|@2|xZ|@10|");
-    EXPECT_EQ(ctx.groups.At(2)->Order(), 120);
     closeResult(p);
 }
 
