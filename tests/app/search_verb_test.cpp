@@ -44,7 +44,7 @@ TEST(SearchVerb, TextOutput) {
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_NE(r.out.find("Group #4-1\n1 a b c\na 1 c b\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Solutions: 2\n"), std::string::npos);
-    EXPECT_NE(r.out.find("Trials: 11\n"), std::string::npos);   // the other counts: the search's tests
+    EXPECT_NE(r.out.find("Trials: 11\n"), std::string::npos);  // the other counts: the search's tests
 }
 
 TEST(SearchVerb, RegistersTheSolutionsInADirectory) {

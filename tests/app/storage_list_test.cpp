@@ -57,7 +57,7 @@ TEST(ListVerbArgs, EmptyOrMissingDirectory) {
     const fs::path& empty = temp.path();
     auto r = runTool("list --register '" + empty.string() + "'");
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.out + r.err, "");   // a missing register file is no damage
+    EXPECT_EQ(r.out + r.err, "");  // a missing register file is no damage
     EXPECT_TRUE(fs::is_empty(empty));
     r = runTool("list --register '" + (empty / "nope").string() + "'");
     EXPECT_EQ(r.exitCode, 2);

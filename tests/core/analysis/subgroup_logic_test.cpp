@@ -87,7 +87,7 @@ TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {
     TestProgress progress;
     SubgroupLogic logic;
     logic.FindAllSubgroups(dihedral(4), progress);
-    std::vector<int> centres, commutators;   // the orders of the subgroups found to be one
+    std::vector<int> centres, commutators;  // the orders of the subgroups found to be one
     for (const GroupPtr& h : logic.Subgroups()) {
         if (logic.IsCenter(*h)) centres.push_back(h->order());
         if (logic.IsCommutatorSubgroup(*h)) commutators.push_back(h->order());

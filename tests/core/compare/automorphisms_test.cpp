@@ -70,7 +70,7 @@ TEST(Automorphisms, ElementaryAbelianOfOrderEightIsCut) {
     EXPECT_FALSE(l.Complete());
     EXPECT_EQ(l.innerCount, 1);  // abelian: only the identity, which is listed
     EXPECT_FALSE(l.markingFailed);
-    EXPECT_THROW(ComputeAutomorphisms(*spec("Z16")), InvalidArgument);   // the message: see the tool's tests
+    EXPECT_THROW(ComputeAutomorphisms(*spec("Z16")), InvalidArgument);  // the message: see the tool's tests
 }
 
 TEST(Automorphisms, MarkingReportsAnInnerCodeMissingFromACutList) {

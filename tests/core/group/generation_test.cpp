@@ -24,12 +24,16 @@ std::vector<std::string> namesByPosition(const Group& g) {
 
 TEST(Generation, FamiliesProduceElementsInTheirOrder) {
     const std::pair<const char*, std::vector<std::string>> families[] = {
-        {"S3", {"123", "132", "213", "231", "312", "321"}}, {"A3", {"123", "231", "312"}},
-        {"S1", {"1"}}, {"A1", {"1"}}, {"U8", {"1", "3", "5", "7"}}};
+        {"S3", {"123", "132", "213", "231", "312", "321"}},
+        {"A3", {"123", "231", "312"}},
+        {"S1", {"1"}},
+        {"A1", {"1"}},
+        {"U8", {"1", "3", "5", "7"}}};
     for (const auto& [s, names] : families) EXPECT_EQ(sourceNames(*MakeGroupFromSpec(s)), names) << s;
     const auto a4 = sourceNames(*MakeGroupFromSpec("A4"));
     ASSERT_EQ(a4.size(), 12u);
-    EXPECT_EQ(std::vector<std::string>(a4.begin(), a4.begin() + 4), (std::vector<std::string>{"1234", "1342", "1423", "2143"}));
+    EXPECT_EQ(std::vector<std::string>(a4.begin(), a4.begin() + 4),
+              (std::vector<std::string>{"1234", "1342", "1423", "2143"}));
     EXPECT_TRUE(MakeGroupFromSpec("S1")->Cyclic());
     auto z4 = MakeGroupFromSpec("Z4");
     EXPECT_EQ(namesByPosition(*z4), (std::vector<std::string>{"1", "A", "A|2|", "A|3|"}));
@@ -47,7 +51,8 @@ TEST(Generation, RefusalsLeaveTheGroupUngenerated) {
     EXPECT_THROW(g->GeneratePermutational({"123", "213", "132"}), InvalidArgument);
     // A table that is not a group.
     EXPECT_THROW(g->Generate({{"a", "b"}, {"b", "b"}}), InvalidArgument);
-    EXPECT_THROW(g->GenerateDirectProduct(MakeGroupFromSpec("S5"), MakeGroupFromSpec("Z2")), InvalidArgument);  // order 240
+    EXPECT_THROW(g->GenerateDirectProduct(MakeGroupFromSpec("S5"), MakeGroupFromSpec("Z2")),
+                 InvalidArgument);  // order 240
     EXPECT_FALSE(g->IsGenerated());
     EXPECT_THROW(g->Order(), InvalidArgument);
     EXPECT_THROW(g->Element(1), InvalidArgument);

@@ -80,13 +80,13 @@ TEST(Lattice, NodesClassesNormalSubgroupsAndEdgesOfSmallGroups) {
     EXPECT_EQ(s4.nodes.size(), 30u);
     EXPECT_EQ(s4.classCount, 11);
     EXPECT_EQ(NormalCount(s4), 4);   // 1, V4, A4, S4
-    const auto q8 = Build(quaternion());   // one node per subgroup: the subgroup counts are the facts' tests
+    const auto q8 = Build(quaternion());  // one node per subgroup: the subgroup counts are the facts' tests
     EXPECT_EQ(NormalCount(q8), 6);
     EXPECT_EQ(q8.edges.size(), 7u);
     const auto s3 = Build(spec("S3"));
     EXPECT_EQ(s3.edges.size(), 8u);   // S3 over Z3 and three Z2, each over 1
     EXPECT_EQ(Build(dihedral(4)).edges.size(), 15u);
-    const auto a4 = Build(spec("A4"));   // Z3 is maximal in A4 at index 4
+    const auto a4 = Build(spec("A4"));               // Z3 is maximal in A4 at index 4
     EXPECT_EQ(a4.edges.size(), 5u + 3u + 4u + 3u);   // A4 over V4 and four Z3, V4 over three Z2
     for (const auto& l : {s4, q8, s3, a4}) {
         for (const auto& [big, small] : l.edges) {

@@ -21,7 +21,7 @@ TEST(Preferences, FirstRunUsesDefaultsWithoutCreatingTheFile) {
     EXPECT_EQ(prefs, Preferences());
     EXPECT_FALSE(std::filesystem::exists(Preferences::FilePath(dir.path())));
 
-    EXPECT_TRUE(prefs.DecodeStartup().autosave);   // the other decoded defaults: the main form's test
+    EXPECT_TRUE(prefs.DecodeStartup().autosave);  // the other decoded defaults: the main form's test
 }
 
 TEST(Preferences, SaveWritesTenCrLfLinesAndLoadsBack) {

@@ -111,7 +111,7 @@ TEST_F(Renderer, ItalicEndAddsGapOnlyWhenFontNeedsIt) {
 TEST_F(Renderer, BreakTextStartsNewLineAfterCommaOnlyFromColumn29000) {
     PrintMarkup(box, "{1, A, B}", ",");
     for (const auto& piece : box.pieces()) EXPECT_EQ(piece.y, 1000);
-    box.clear();   // y stays 1000 when nothing broke
+    box.clear();  // y stays 1000 when nothing broke
     box.printState().x = 29500;
     PrintMarkup(box, "{1, A, B}", ",");
     const auto& p = box.pieces();
