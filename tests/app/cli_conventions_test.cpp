@@ -40,6 +40,7 @@ TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
     ASSERT_EQ(ten.exitCode, 0) << ten.err;
     EXPECT_EQ(nlohmann::json::parse(ten.out)["order"], 10);
     EXPECT_EQ(runTool("--help").exitCode, 0);
+    EXPECT_EQ(runTool("--version").out.rfind("quorix-report ", 0), 0u);
 }
 
 TEST(ToolUsage, LongOrManyFactoredDescriptionsAreRefusedAtOnce) {

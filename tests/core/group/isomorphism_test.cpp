@@ -111,15 +111,9 @@ TEST(Isomorphism, LargerOrdersAgreeWithTheLiteralEnumerationOnSamples) {
     }
 }
 
-TEST(Isomorphism, KnownPairs) {
-    EXPECT_FALSE(spec("Z4")->IsIsomorphic(*spec("Z2xZ2")));
-    EXPECT_FALSE(spec("Z2xZ2")->IsIsomorphic(*spec("Z4")));
-    EXPECT_TRUE(spec("Z2xZ3")->IsIsomorphic(*spec("Z6")));
-    EXPECT_TRUE(spec("S3")->IsIsomorphic(*dihedral(3)));
-    EXPECT_TRUE(spec("U8")->IsIsomorphic(*spec("Z2xZ2")));
-    EXPECT_FALSE(quaternion()->IsIsomorphic(*dihedral(4)));
-    EXPECT_FALSE(spec("Z2xZ4")->IsIsomorphic(*spec("Z2xZ2xZ2")));
-    // Order 16, beyond the pairs compared with the literal enumeration.
+// Known pairs up to order 12 (Z4 and Z2xZ2, Q8 and D8, ...) are among the
+// pairs compared with the literal enumeration above.
+TEST(Isomorphism, KnownPairsOfOrderSixteen) {
     auto z2d8 = Group::Create();
     z2d8->GenerateDirectProduct(spec("Z2"), dihedral(4));
     auto z2q8 = Group::Create();

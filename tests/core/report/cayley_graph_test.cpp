@@ -48,23 +48,12 @@ TEST(CayleyGraphLayout, CyclicOrderFourIsOneRowWithAReturnArrow) {
     EXPECT_EQ(g.lines[1].x2, first.x2);
     EXPECT_EQ(g.lines[1].x1, first.x2 - 100);
     EXPECT_EQ(std::abs(g.lines[1].y1 - 2000), 100);
-    // The return arrow: up from the circle, left all the way, down into node 1.
-    const auto n = g.lines.size();
-    const Line& down = g.lines[n - 3];
+    // The return arrow (its steps are the path above) lands on node 1 the same way.
+    const Line& down = g.lines[g.lines.size() - 3];
     EXPECT_EQ(down.x1, 500);
-    EXPECT_EQ(down.y1, 700);
-    EXPECT_EQ(down.y2, 700 + 1300 - 370);
-    const Line& left = g.lines[n - 4];
-    EXPECT_EQ(left.x1, 6500);
-    EXPECT_EQ(left.x2, 500);
-    const Line& up = g.lines[n - 5];
-    EXPECT_EQ(up.y1, 2000 - 350);
-    EXPECT_EQ(up.y2, 700);
-    // Node names are centred by their width and drawn black.
-    EXPECT_EQ(g.labels[0].text, "1");
+    EXPECT_EQ(down.y2, 2000 - 370);
+    // Node names are centred by their width (their colour and height: below).
     EXPECT_EQ(g.labels[0].x, 450);
-    EXPECT_EQ(g.labels[0].y, 1950);
-    EXPECT_EQ(g.labels[0].colour, kBlack);
 }
 
 TEST(CayleyGraphLayout, TrivialGroupIsOneNodeWithoutArrows) {

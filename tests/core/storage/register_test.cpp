@@ -335,12 +335,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Damage{"longpermutationline", "5!!2!!P!!Y\n12 21 12 21 12 21 12 21 12 21\n"}),
     [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.what); });
 
-TEST_F(RegisterTest, MissingFileIsNotReported) {
-    EXPECT_TRUE(reg.LoadGroupRegister().Messages().empty());
-    EXPECT_EQ(reg.Count(), 0);
-    EXPECT_FALSE(std::filesystem::exists(reg.FilePath()));
-}
-
 TEST_F(RegisterTest, ReadOnlyRegisterReportsDamageButWritesNothing) {
     const std::string original = "2!!4!!Z|@4|!!Y\n4\n??\n";
     writeFile(reg.FilePath(), original);
@@ -397,12 +391,6 @@ TEST_F(RegisterTest, OwnWritesNeverLoseAGroupOfAHealthyFile) {
     EXPECT_EQ(back.At(3)->order(), 6);   // the file keeps the replaced group
     for (int p : {1, 4, 5}) expectSameGroup(*reg.At(p), *back.At(p));
 }
-
-}  // namespace
-}  // namespace quorix::storage
-
-namespace quorix::storage {
-namespace {
 
 // Cutting a good file at any line, or flipping characters in it, must load
 // a prefix of its groups, never anything else.
