@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/group/group.h"
 #include "core/group/registrar.h"
@@ -33,6 +34,8 @@ public:
 
     // The exit code main returns when the verb ends normally (0 unless set).
     int exitCode = 0;
+    // The command line as given, for handing the run to the drawing build.
+    std::vector<std::string> arguments;
 
     ConsoleHost& host() { return host_; }
     // A text for the user: one line on stderr.

@@ -30,6 +30,7 @@ int fail(const std::string& what, int code) {
 
 int main(int argc, char** argv) {
     RunContext run;
+    run.arguments.assign(argv, argv + argc);
 
     CLI::App app{"quorix-report: finds, builds and analyses finite groups without the desktop program.\n"
                  "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID"};

@@ -147,7 +147,7 @@ void setupTable(CLI::App& app, RunContext& run) {
     addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
         if (opts->latex && opts->json) throw UsageError("--latex and --json exclude each other");
-        if (!opts->png.empty() && !PngAvailable()) throw UsageError(kPngUnavailable);
+        if (!opts->png.empty() && !PngAvailable()) throw UsageError(RunDrawingBuild(run.arguments));
         GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         TableOptions options;
         options.originalNames = opts->original;
