@@ -152,22 +152,22 @@ const std::vector<GroupPtr>& Catalogue::Solutions(int n, Progress& progress) {
     OrderData& d = data_[static_cast<std::size_t>(n)];
     if (d.searched) return d.solutions;
     CayleySearch search;
-    search.setTraceMode(TraceMode::Off);
-    search.setIncludeIsomorphs(false);
-    for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.setRuleEnabled(k, true);
-    search.setSearchOrder(n);
-    search.clearSolutions();
+    search.SetTraceMode(TraceMode::Off);
+    search.SetIncludeIsomorphs(false);
+    for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.SetRuleEnabled(k, true);
+    search.SetSearchOrder(n);
+    search.ClearSolutions();
     progress.Report("Searching the groups of order " + std::to_string(n) + "...");
     SearchRun run(search);
     std::vector<GroupPtr> found;
     for (;;) {
-        if (!run.start()) break;
-        const SearchOutcome outcome = run.run(progress);
+        if (!run.Start()) break;
+        const SearchOutcome outcome = run.Run(progress);
         if (outcome == SearchOutcome::Halted) return d.solutions;   // still empty, searched again next time
         if (outcome == SearchOutcome::Refused) continue;
         if (outcome != SearchOutcome::Solution && outcome != SearchOutcome::OverLimit) break;
-        found.push_back(search.lastRecord().group);
-        run.solutionShown();
+        found.push_back(search.LastRecord().group);
+        run.SolutionShown();
     }
     d.solutions = std::move(found);
     for (const GroupPtr& s : d.solutions) {

@@ -33,9 +33,9 @@ TEST(MathFunctions, NumberTheory) {
     EXPECT_FALSE(RelativelyPrime(0, 2));
     EXPECT_TRUE(RelativelyPrime(8, 15));
     EXPECT_FALSE(RelativelyPrime(12, 18));
-    EXPECT_EQ(maxProperDivisor(12), 6);
-    EXPECT_EQ(maxProperDivisor(7), 1);
-    EXPECT_THROW(maxProperDivisor(1), InvalidArgument);
+    EXPECT_EQ(MaxProperDivisor(12), 6);
+    EXPECT_EQ(MaxProperDivisor(7), 1);
+    EXPECT_THROW(MaxProperDivisor(1), InvalidArgument);
     EXPECT_EQ(Factorial(5), 120);
     EXPECT_EQ(Factorial(0), 1);
 }
