@@ -23,7 +23,7 @@ MultiplicationTable Shuffled(const MultiplicationTable& t, unsigned seed) {
     for (int a = 1; a <= t.n; ++a)
         for (int b = 1; b <= t.n; ++b)
             p[static_cast<std::size_t>(newOf[static_cast<std::size_t>(a)] - 1)]
-             [static_cast<std::size_t>(newOf[static_cast<std::size_t>(b)] - 1)] = newOf[static_cast<std::size_t>(t.product(a, b))];
+             [static_cast<std::size_t>(newOf[static_cast<std::size_t>(b)] - 1)] = newOf[static_cast<std::size_t>(t.Product(a, b))];
     return MultiplicationTable::FromProducts(p);
 }
 
@@ -88,11 +88,11 @@ void BM_SummaryViewOrder16(benchmark::State& state) {
     static std::vector<SummarySolution> solutions = [] {
         std::vector<SummarySolution> out;
         CayleySearch s;
-        s.setSearchOrder(16);
+        s.SetSearchOrder(16);
         SearchRun run(s);
         Progress progress;
-        while (run.start() && run.run(progress) == SearchOutcome::Solution) run.solutionShown();
-        for (int slot = 1; slot <= s.solutionCount(); ++slot) out.push_back({s.solution(slot), s.solutionIsomorph(slot)});
+        while (run.Start() && run.Run(progress) == SearchOutcome::Solution) run.SolutionShown();
+        for (int slot = 1; slot <= s.SolutionCount(); ++slot) out.push_back({s.Solution(slot), s.SolutionIsomorph(slot)});
         return out;
     }();
     const std::string path = "/tmp/quorix_bench_summary16.html";

@@ -12,11 +12,11 @@ namespace {
 void runToTheEnd(quorix::CayleySearch& s) {
     quorix::SearchRun run(s);
     quorix::Progress progress;
-    while (run.start()) {
-        const quorix::SearchOutcome outcome = run.run(progress);
+    while (run.Start()) {
+        const quorix::SearchOutcome outcome = run.Run(progress);
         if (outcome == quorix::SearchOutcome::Refused) continue;
         if (outcome != quorix::SearchOutcome::Solution && outcome != quorix::SearchOutcome::OverLimit) break;
-        run.solutionShown();
+        run.SolutionShown();
     }
 }
 
@@ -25,11 +25,11 @@ void runSearch(benchmark::State& state, quorix::CayleySearch::FillEngine engine)
     long long trials = 0;
     for (auto _ : state) {
         quorix::CayleySearch s;
-        s.setFillEngine(engine);
-        s.setSearchOrder(n);
+        s.SetFillEngine(engine);
+        s.SetSearchOrder(n);
         runToTheEnd(s);
-        trials = s.stats().trials;
-        benchmark::DoNotOptimize(s.solutionCount());
+        trials = s.Stats().trials;
+        benchmark::DoNotOptimize(s.SolutionCount());
     }
     state.counters["trials"] = static_cast<double>(trials);
 }
@@ -41,9 +41,9 @@ void BM_SearchAllOrders(benchmark::State& state) {
     for (auto _ : state)
         for (int n = 1; n <= 20; ++n) {
             quorix::CayleySearch s;
-            s.setSearchOrder(n);
+            s.SetSearchOrder(n);
             runToTheEnd(s);
-            benchmark::DoNotOptimize(s.solutionCount());
+            benchmark::DoNotOptimize(s.SolutionCount());
         }
 }
 

@@ -65,7 +65,7 @@ CosetOrder OrderByCosets(const Group& g, const ElementSet& h, const std::vector<
     out.rows = CosetBlocks(g, base, members, true);
     out.columns = CosetBlocks(g, base, members, false);
 
-    const int blocks = out.blockCount();
+    const int blocks = out.BlockCount();
     const auto size = static_cast<std::size_t>(out.blockSize);
     std::vector<int> rowBlock(static_cast<std::size_t>(n) + 1, 0);
     for (std::size_t r = 0; r < out.rows.size(); ++r)

@@ -16,7 +16,7 @@ struct CosetOrder {
     std::vector<int> columns;  // right cosets Hg
     // |H|: rows and columns change block every blockSize entries.
     int blockSize = 1;
-    int blockCount() const { return blockSize > 0 ? static_cast<int>(rows.size()) / blockSize : 0; }
+    int BlockCount() const { return blockSize > 0 ? static_cast<int>(rows.size()) / blockSize : 0; }
     // Every block (row block i, column block j) holds exactly the elements of
     // one row block; true exactly when H is normal.
     bool blocksFormTable = false;

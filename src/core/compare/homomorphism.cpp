@@ -31,7 +31,7 @@ MultiplicationTable MultiplicationTable::FromProducts(const std::vector<std::vec
                 static_cast<std::uint8_t>(products[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)]);
     for (int a = 1; a <= t.n; ++a) {
         int k = 1;
-        for (int p = a; p != 1 && k <= t.n; p = t.product(p, a)) ++k;
+        for (int p = a; p != 1 && k <= t.n; p = t.Product(p, a)) ++k;
         t.order[static_cast<std::size_t>(a)] = k;
     }
     return t;
@@ -128,8 +128,8 @@ bool HomomorphismSearch::Assign(int a, int b) {
         for (std::size_t idx = 0; idx <= processed_; ++idx) {
             const int x = trail_[idx];
             const int ix = img_[static_cast<std::size_t>(x)];
-            if (!imply(a_.product(g, x), b_.product(ig, ix))) return false;
-            if (!imply(a_.product(x, g), b_.product(ix, ig))) return false;
+            if (!imply(a_.Product(g, x), b_.Product(ig, ix))) return false;
+            if (!imply(a_.Product(x, g), b_.Product(ix, ig))) return false;
         }
         ++processed_;
     }

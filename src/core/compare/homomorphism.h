@@ -30,7 +30,7 @@ struct MultiplicationTable {
     std::vector<std::uint8_t> mul;   // mul[a * (n + 1) + b] = a·b, 1-based
     std::vector<int> order;          // order[a], 1-based; order[0] unused
 
-    int product(int a, int b) const { return mul[static_cast<std::size_t>(a * (n + 1) + b)]; }
+    int Product(int a, int b) const { return mul[static_cast<std::size_t>(a * (n + 1) + b)]; }
 
     static MultiplicationTable FromGroup(const Group& g);
     // products[a-1][b-1] = a·b (1-based values); element orders are computed.

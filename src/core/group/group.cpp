@@ -13,18 +13,18 @@ namespace {
 
 constexpr int S = Group::kStride;
 
-std::size_t cell(int a, int b) { return static_cast<std::size_t>(a * S + b); }
+std::size_t Cell(int a, int b) { return static_cast<std::size_t>(a * S + b); }
 
-[[noreturn]] void refuse(const std::string& what) { throw InvalidArgument(what); }
+[[noreturn]] void Refuse(const std::string& what) { throw InvalidArgument(what); }
 
 // A permutation of up to 15 points packed 4 bits a point, for hashing.
-std::uint64_t packPermutation(const std::string& s) {
+std::uint64_t PackPermutation(const std::string& s) {
     std::uint64_t key = s.size();
     for (char c : s) key = (key << 4) | static_cast<std::uint64_t>(MathFunctions::PermutationDigitValue(c) & 15);
     return key;
 }
 
-std::string power(char letter, int p) { return std::string(1, letter) + "|" + std::to_string(p) + "|"; }
+std::string Power(char letter, int p) { return std::string(1, letter) + "|" + std::to_string(p) + "|"; }
 
 }  // namespace
 
@@ -33,16 +33,16 @@ Group::Group() = default;
 // ---------------------------------------------------------------- checks
 
 void Group::RefuseIfGenerated() const {
-    if (generated_) refuse("Group cannot be generated twice");
+    if (generated_) Refuse("Group cannot be generated twice");
 }
 
 void Group::RequireGenerated() const {
-    if (!generated_) refuse("group " + id_ + " is not generated");
+    if (!generated_) Refuse("group " + id_ + " is not generated");
 }
 
 void Group::RequireIndex(int i) const {
     RequireGenerated();
-    if (i < 1 || i > order_) refuse("index " + std::to_string(i) + " outside 1.." + std::to_string(order_));
+    if (i < 1 || i > order_) Refuse("index " + std::to_string(i) + " outside 1.." + std::to_string(order_));
 }
 
 // ---------------------------------------------------------------- members
@@ -95,7 +95,7 @@ std::string Group::SourceProduct(int i1, int i2) const {
 }
 
 int Group::NumberOfComponents() const {
-    if (!generated_ && !naming_) refuse("group " + id_ + " is not generated");
+    if (!generated_ && !naming_) Refuse("group " + id_ + " is not generated");
     if (method_ == GenerationMethod::DirectProduct) return first_->NumberOfComponents() + second_->NumberOfComponents();
     return 1;
 }
@@ -109,10 +109,10 @@ std::vector<int> Group::AtomicSuborders() const {
 }
 
 int Group::Suborder(int k) const {
-    if (!generated_ && !naming_) refuse("group " + id_ + " is not generated");
+    if (!generated_ && !naming_) Refuse("group " + id_ + " is not generated");
     std::vector<int> orders = AtomicSuborders();
-    if (orders.size() > 10) refuse("more than 10 atomic factors");
-    if (k < 1 || k > static_cast<int>(orders.size())) refuse("Suborder " + std::to_string(k) + " out of range");
+    if (orders.size() > 10) Refuse("more than 10 atomic factors");
+    if (k < 1 || k > static_cast<int>(orders.size())) Refuse("Suborder " + std::to_string(k) + " out of range");
     return orders[static_cast<std::size_t>(k - 1)];
 }
 
@@ -160,16 +160,16 @@ bool Group::Abelian() const {
 
 bool Group::Cyclic() const {
     RequireGenerated();
-    return order_ < 3 || name(order_) == power('A', order_ - 1);
+    return order_ < 3 || name(order_) == Power('A', order_ - 1);
 }
 
 bool Group::Dihedral() const {
     RequireGenerated();
     if (order_ % 2 != 0 || order_ < 6) return false;
     const int h = order_ / 2;
-    if (name(h) != power('A', h - 1)) return false;
+    if (name(h) != Power('A', h - 1)) return false;
     if (name(h + 1) != "B") return false;
-    if (name(order_) != power('A', h - 1) + "B") return false;
+    if (name(order_) != Power('A', h - 1) + "B") return false;
     if (mul(h + 1, h + 1) != 1) return false;
     return mul(h + 1, 2) == mul(h, h + 1);
 }
@@ -214,7 +214,7 @@ void Group::Guarded(F&& build) {
 
 void Group::GenerateSymmetric(int degree) {
     RefuseIfGenerated();
-    if (degree < 1 || degree > 5) refuse("symmetric degree must be 1..5");
+    if (degree < 1 || degree > 5) Refuse("symmetric degree must be 1..5");
     std::vector<std::string> names{""};
     names.push_back(MathFunctions::IdentityPermutation(degree));
     const auto n = MathFunctions::Factorial(degree);
@@ -229,7 +229,7 @@ void Group::GenerateSymmetric(int degree) {
 
 void Group::GenerateAlternating(int degree) {
     RefuseIfGenerated();
-    if (degree < 1 || degree > 5) refuse("alternating degree must be 1..5");
+    if (degree < 1 || degree > 5) Refuse("alternating degree must be 1..5");
     std::vector<std::string> names{"", MathFunctions::IdentityPermutation(degree)};
     const auto n = MathFunctions::Factorial(degree);
     std::string p = names.back();
@@ -247,15 +247,15 @@ void Group::GenerateAlternating(int degree) {
 
 void Group::GeneratePermutational(const std::vector<std::string>& permutations) {
     RefuseIfGenerated();
-    if (permutations.size() > static_cast<std::size_t>(kMaxGroupOrder)) refuse("more than 120 permutations");
-    if (permutations.empty()) refuse("no permutations");
+    if (permutations.size() > static_cast<std::size_t>(kMaxGroupOrder)) Refuse("more than 120 permutations");
+    if (permutations.empty()) Refuse("no permutations");
     const std::string& first = permutations[0];
     if (first.empty() || first.size() > 15 || first != MathFunctions::IdentityPermutation(static_cast<int>(first.size())))
-        refuse("the first permutation must be the identity");
+        Refuse("the first permutation must be the identity");
     std::vector<std::string> names{""};
     for (const std::string& p : permutations) {
         if (p.empty()) break;
-        if (p.size() != first.size() || !MathFunctions::IsPermutationString(p)) refuse("'" + p + "' is not a permutation of degree " + std::to_string(first.size()));
+        if (p.size() != first.size() || !MathFunctions::IsPermutationString(p)) Refuse("'" + p + "' is not a permutation of degree " + std::to_string(first.size()));
         names.push_back(p);
     }
     Guarded([&] {
@@ -272,7 +272,7 @@ void Group::CompletePermutations(std::vector<std::string> names) {
     std::vector<std::array<std::uint8_t, 16>> perm(static_cast<std::size_t>(n) + 1);
     for (int i = 1; i <= n; ++i) {
         const std::string& s = names[static_cast<std::size_t>(i)];
-        index.emplace(packPermutation(s), i);
+        index.emplace(PackPermutation(s), i);
         for (std::size_t c = 0; c < s.size(); ++c)
             perm[static_cast<std::size_t>(i)][c] = static_cast<std::uint8_t>(MathFunctions::PermutationDigitValue(s[c]));
     }
@@ -287,9 +287,9 @@ void Group::CompletePermutations(std::vector<std::string> names) {
             for (std::size_t i = 0; i < d; ++i) key = (key << 4) | q[static_cast<std::size_t>(p[i] - 1)];
             auto it = index.find(key);
             if (it == index.end())
-                refuse("the permutations are not closed under composition (" + names[static_cast<std::size_t>(a)] + " . " +
+                Refuse("the permutations are not closed under composition (" + names[static_cast<std::size_t>(a)] + " . " +
                        names[static_cast<std::size_t>(b)] + ")");
-            table[cell(a, b)] = static_cast<std::uint8_t>(it->second);
+            table[Cell(a, b)] = static_cast<std::uint8_t>(it->second);
         }
     }
     CompleteGeneration(std::move(names), std::move(table));
@@ -298,7 +298,7 @@ void Group::CompletePermutations(std::vector<std::string> names) {
 void Group::GenerateMultiplicative(int modulus) {
     RefuseIfGenerated();
     if (modulus < 2 || modulus > 30000 || MathFunctions::EulerPhi(modulus) > kMaxGroupOrder)
-        refuse("no multiplicative group for modulus " + std::to_string(modulus));
+        Refuse("no multiplicative group for modulus " + std::to_string(modulus));
     std::vector<std::string> names{""};
     std::vector<int> units{0}, indexOf(static_cast<std::size_t>(modulus) + 1, 0);
     for (int k = 1; k <= modulus; ++k)
@@ -312,7 +312,7 @@ void Group::GenerateMultiplicative(int modulus) {
     for (int a = 1; a <= n; ++a)
         for (int b = 1; b <= n; ++b) {
             std::int32_t r = (units[static_cast<std::size_t>(a)] * units[static_cast<std::size_t>(b)]) % modulus;
-            table[cell(a, b)] = static_cast<std::uint8_t>(indexOf[static_cast<std::size_t>(r)]);
+            table[Cell(a, b)] = static_cast<std::uint8_t>(indexOf[static_cast<std::size_t>(r)]);
         }
     Guarded([&] {
         method_ = GenerationMethod::Multiplicative;
@@ -324,12 +324,12 @@ void Group::GenerateMultiplicative(int modulus) {
 
 void Group::GenerateAdditive(int modulus) {
     RefuseIfGenerated();
-    if (modulus < 1 || modulus > kMaxGroupOrder) refuse("additive modulus must be 1..120");
+    if (modulus < 1 || modulus > kMaxGroupOrder) Refuse("additive modulus must be 1..120");
     std::vector<std::string> names{""};
     for (int i = 0; i < modulus; ++i) names.push_back(std::to_string(i));
     std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
     for (int a = 1; a <= modulus; ++a)
-        for (int b = 1; b <= modulus; ++b) table[cell(a, b)] = static_cast<std::uint8_t>((a + b - 2) % modulus + 1);
+        for (int b = 1; b <= modulus; ++b) table[Cell(a, b)] = static_cast<std::uint8_t>((a + b - 2) % modulus + 1);
     Guarded([&] {
         method_ = GenerationMethod::Additive;
         modulus_ = modulus;
@@ -340,8 +340,8 @@ void Group::GenerateAdditive(int modulus) {
 
 void Group::GenerateSubgroup(const GroupPtr& parent, const ElementSet& members) {
     RefuseIfGenerated();
-    if (!parent || !parent->generated_) refuse("subgroup of an ungenerated group");
-    if (!members.test(1)) refuse("a subgroup must contain the identity");
+    if (!parent || !parent->generated_) Refuse("subgroup of an ungenerated group");
+    if (!members.test(1)) Refuse("a subgroup must contain the identity");
     const Group& p = *parent;
     std::vector<std::string> names{""};
     std::vector<int> parentSource{0};
@@ -357,8 +357,8 @@ void Group::GenerateSubgroup(const GroupPtr& parent, const ElementSet& members) 
     for (int a = 1; a <= n; ++a)
         for (int b = 1; b <= n; ++b) {
             int r = subIndex[static_cast<std::size_t>(p.srcMul(parentSource[static_cast<std::size_t>(a)], parentSource[static_cast<std::size_t>(b)]))];
-            if (r == 0) refuse("the chosen elements are not closed under the product");
-            table[cell(a, b)] = static_cast<std::uint8_t>(r);
+            if (r == 0) Refuse("the chosen elements are not closed under the product");
+            table[Cell(a, b)] = static_cast<std::uint8_t>(r);
         }
     Guarded([&] {
         method_ = GenerationMethod::Subgroup;
@@ -372,10 +372,10 @@ void Group::GenerateSubgroup(const GroupPtr& parent, const ElementSet& members) 
 
 void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
     RefuseIfGenerated();
-    if (!g || !nsub || !g->generated_ || !nsub->generated_) refuse("quotient of an ungenerated group");
+    if (!g || !nsub || !g->generated_ || !nsub->generated_) Refuse("quotient of an ungenerated group");
     const Group& G = *g;
     const Group& N = *nsub;
-    if (G.order_ > kMaxGroupOrder) refuse("quotient of a group above 120 elements");
+    if (G.order_ > kMaxGroupOrder) Refuse("quotient of a group above 120 elements");
 
     std::string nId = N.id_;
     if (nId.rfind("Subgroup", 0) == 0) {
@@ -386,10 +386,10 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
     std::vector<int> labels(static_cast<std::size_t>(G.order_) + 1, 0);
     for (int i = 1; i <= N.order_; ++i) {
         int si = G.sourceIndexOfName(N.sourceName(i));
-        if (si < 1) refuse("the normal subgroup is not made of elements of the group");
+        if (si < 1) Refuse("the normal subgroup is not made of elements of the group");
         labels[static_cast<std::size_t>(G.positionOf(si))] = 1;
     }
-    if (labels[1] != 1) refuse("the normal subgroup does not contain the identity");
+    if (labels[1] != 1) Refuse("the normal subgroup does not contain the identity");
     const std::string prefix = "|%b|N|/b|";
     std::vector<std::string> names{"", prefix};
     std::vector<int> reps{0, 1};
@@ -407,7 +407,7 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
     std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
     for (int a = 1; a <= count; ++a)
         for (int b = 1; b <= count; ++b)
-            table[cell(a, b)] = static_cast<std::uint8_t>(labels[static_cast<std::size_t>(G.mul(reps[static_cast<std::size_t>(a)], reps[static_cast<std::size_t>(b)]))]);
+            table[Cell(a, b)] = static_cast<std::uint8_t>(labels[static_cast<std::size_t>(G.mul(reps[static_cast<std::size_t>(a)], reps[static_cast<std::size_t>(b)]))]);
 
     Guarded([&] {
         method_ = GenerationMethod::Quotient;
@@ -423,10 +423,10 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
 
 void Group::GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second) {
     RefuseIfGenerated();
-    if (!first || !second || !first->generated_ || !second->generated_) refuse("direct product of an ungenerated group");
+    if (!first || !second || !first->generated_ || !second->generated_) Refuse("direct product of an ungenerated group");
     const Group& A = *first;
     const Group& B = *second;
-    if (A.order_ * B.order_ > kMaxGroupOrder) refuse("Direct Product Group Order cannot exceed 120");
+    if (A.order_ * B.order_ > kMaxGroupOrder) Refuse("Direct Product Group Order cannot exceed 120");
     const int nb = B.order_;
     std::vector<std::string> names{""};
     for (int a = 1; a <= A.order_; ++a)
@@ -437,7 +437,7 @@ void Group::GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second)
         for (int y = 1; y <= n; ++y) {
             int a = A.srcMul((x - 1) / nb + 1, (y - 1) / nb + 1);
             int b = B.srcMul((x - 1) % nb + 1, (y - 1) % nb + 1);
-            table[cell(x, y)] = static_cast<std::uint8_t>((a - 1) * nb + b);
+            table[Cell(x, y)] = static_cast<std::uint8_t>((a - 1) * nb + b);
         }
     Guarded([&] {
         method_ = GenerationMethod::DirectProduct;
@@ -457,7 +457,7 @@ void Group::Generate(const CayleyTable& t) {
             names.push_back(t[0][c]);
         }
     const int n = static_cast<int>(names.size()) - 1;
-    if (n < 1) refuse("the table's first row is empty");
+    if (n < 1) Refuse("the table's first row is empty");
     // Tables from the search name their elements with single characters: a
     // character look-up is much cheaper than hashing every cell.
     const bool singleChars = std::all_of(names.begin() + 1, names.end(), [](const std::string& s) { return s.size() == 1; });
@@ -465,7 +465,7 @@ void Group::Generate(const CayleyTable& t) {
     std::unordered_map<std::string, int> index;
     for (int i = 1; i <= n; ++i) {
         const std::string& nm = names[static_cast<std::size_t>(i)];
-        if (!index.emplace(nm, i).second) refuse("the table's first row repeats a name");
+        if (!index.emplace(nm, i).second) Refuse("the table's first row repeats a name");
         if (singleChars) byChar[static_cast<unsigned char>(nm[0])] = i;
     }
     auto lookup = [&](const std::string& cellName) {
@@ -473,15 +473,15 @@ void Group::Generate(const CayleyTable& t) {
         auto it = index.find(cellName);
         return it == index.end() ? 0 : it->second;
     };
-    if (static_cast<int>(t.size()) < n) refuse("the table has fewer rows than elements");
+    if (static_cast<int>(t.size()) < n) Refuse("the table has fewer rows than elements");
     std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
     for (int a = 1; a <= n; ++a) {
         const auto& row = t[static_cast<std::size_t>(a - 1)];
-        if (static_cast<int>(row.size()) < n) refuse("row " + std::to_string(a) + " of the table is short");
+        if (static_cast<int>(row.size()) < n) Refuse("row " + std::to_string(a) + " of the table is short");
         for (int b = 1; b <= n; ++b) {
             const int v = lookup(row[static_cast<std::size_t>(b - 1)]);
-            if (v == 0) refuse("cell (" + std::to_string(a) + ", " + std::to_string(b) + ") is not an element of the first row");
-            table[cell(a, b)] = static_cast<std::uint8_t>(v);
+            if (v == 0) Refuse("cell (" + std::to_string(a) + ", " + std::to_string(b) + ") is not an element of the first row");
+            table[Cell(a, b)] = static_cast<std::uint8_t>(v);
         }
     }
     Guarded([&] {
@@ -496,18 +496,18 @@ void Group::CompleteGeneration(std::vector<std::string> names, std::vector<std::
     const int n = static_cast<int>(names.size()) - 1;
     // Nothing below may leave the object half-built: work on locals and
     // commit at the end.
-    if (n < 1 || n > kMaxGroupOrder) refuse("a group needs 1..120 elements");
+    if (n < 1 || n > kMaxGroupOrder) Refuse("a group needs 1..120 elements");
 
     // The first element must be the identity of the table.
     for (int x = 1; x <= n; ++x)
-        if (table[cell(1, x)] != x || table[cell(x, 1)] != x) refuse("the first element is not the identity");
+        if (table[Cell(1, x)] != x || table[Cell(x, 1)] != x) Refuse("the first element is not the identity");
 
     std::vector<int> srcOrder(static_cast<std::size_t>(n) + 1, 0);
     for (int x = 1; x <= n; ++x) {
         int y = x, p = 1;
         while (y != 1) {
-            y = table[cell(y, x)];
-            if (++p > n) refuse("the product table is not a group (element " + names[static_cast<std::size_t>(x)] + " has no finite order)");
+            y = table[Cell(y, x)];
+            if (++p > n) Refuse("the product table is not a group (element " + names[static_cast<std::size_t>(x)] + " has no finite order)");
         }
         srcOrder[static_cast<std::size_t>(x)] = p;
     }
@@ -517,7 +517,7 @@ void Group::CompleteGeneration(std::vector<std::string> names, std::vector<std::
     srcTable_ = std::move(table);
     srcOrder_ = std::move(srcOrder);
 
-    if (!AssignReductiveNames()) refuse("program error--aborting");
+    if (!AssignReductiveNames()) Refuse("program error--aborting");
     if (method_ == GenerationMethod::DirectProduct) {
         naming_ = true;
         if (lettersUsed_ >= NumberOfComponents()) AssignFactorNames();
@@ -537,13 +537,13 @@ void Group::NameLetterProducts(int start, int& count) {
     auto src = [&](int k) { return sourceOf_[static_cast<std::size_t>(k)]; };
     for (int i = start; i <= count; ++i)
         for (int j = 2; j < start; ++j) {
-            int prod = srcTable_[cell(src(j), src(i))];
+            int prod = srcTable_[Cell(src(j), src(i))];
             if (mappedNames_[static_cast<std::size_t>(prod)].empty())
                 NameElement(prod, mappedNames_[static_cast<std::size_t>(src(j))] + mappedNames_[static_cast<std::size_t>(src(i))], count);
         }
     for (int i = start; i <= count; ++i)
         for (int j = 2; j < start; ++j) {
-            int prod = srcTable_[cell(src(i), src(j))];
+            int prod = srcTable_[Cell(src(i), src(j))];
             if (mappedNames_[static_cast<std::size_t>(prod)].empty())
                 NameElement(prod, mappedNames_[static_cast<std::size_t>(src(i))] + mappedNames_[static_cast<std::size_t>(src(j))], count);
         }
@@ -569,10 +569,10 @@ bool Group::AssignReductiveNames() {
         if (letterCode > 65 && count < n) NameLetterProducts(start, count);
         int y = best;
         for (int p = 2;; ++p) {
-            y = srcTable_[cell(y, best)];
+            y = srcTable_[Cell(y, best)];
             if (y == 1) break;
             if (mappedNames_[static_cast<std::size_t>(y)].empty()) {
-                NameElement(y, power(letter, p), count);
+                NameElement(y, Power(letter, p), count);
                 if (letterCode > 65 && count < n) NameLetterProducts(start, count);
             }
         }
@@ -640,7 +640,7 @@ void Group::BuildPositionTables() {
     posOrder_.assign(static_cast<std::size_t>(n) + 1, 0);
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j) {
-            int p = srcTable_[cell(i, j)];
+            int p = srcTable_[Cell(i, j)];
             if (p == 1 && srcInverse_[static_cast<std::size_t>(j)] == 0) srcInverse_[static_cast<std::size_t>(j)] = i;
         }
     for (int k1 = 1; k1 <= n; ++k1) {
@@ -648,14 +648,14 @@ void Group::BuildPositionTables() {
         posOrder_[static_cast<std::size_t>(k1)] = srcOrder_[static_cast<std::size_t>(i1)];
         posInverse_[static_cast<std::size_t>(k1)] = positionOf_[static_cast<std::size_t>(srcInverse_[static_cast<std::size_t>(i1)])];
         for (int k2 = 1; k2 <= n; ++k2)
-            posTable_[cell(k1, k2)] = static_cast<std::uint8_t>(positionOf_[static_cast<std::size_t>(srcTable_[cell(i1, sourceOf_[static_cast<std::size_t>(k2)])])]);
+            posTable_[Cell(k1, k2)] = static_cast<std::uint8_t>(positionOf_[static_cast<std::size_t>(srcTable_[Cell(i1, sourceOf_[static_cast<std::size_t>(k2)])])]);
     }
     // Kept at the group's own size: a register of many small groups stays small.
     const int stride = n + 1;
     auto compact = [&](std::vector<std::uint8_t>& table) {
         std::vector<std::uint8_t> small(static_cast<std::size_t>(stride * stride), 0);
         for (int a = 1; a <= n; ++a)
-            for (int b = 1; b <= n; ++b) small[static_cast<std::size_t>(a * stride + b)] = table[cell(a, b)];
+            for (int b = 1; b <= n; ++b) small[static_cast<std::size_t>(a * stride + b)] = table[Cell(a, b)];
         table = std::move(small);
     };
     compact(srcTable_);

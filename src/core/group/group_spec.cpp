@@ -13,13 +13,13 @@ namespace quorix {
 
 namespace {
 
-int parseNumber(std::string_view digits, std::string_view spec) {
+int ParseNumber(std::string_view digits, std::string_view spec) {
     const std::optional<int> v = text::ParseInteger(digits);
     if (!v) throw InvalidArgument("'" + std::string(spec) + "' needs a number after its letter");
     return *v;
 }
 
-GroupPtr makePermutationGroup(std::string_view list, std::string_view spec) {
+GroupPtr MakePermutationGroup(std::string_view list, std::string_view spec) {
     std::vector<std::string> gens;
     std::size_t start = 0;
     while (start <= list.size()) {
@@ -48,11 +48,11 @@ GroupPtr makePermutationGroup(std::string_view list, std::string_view spec) {
     return g;
 }
 
-GroupPtr makeAtom(std::string_view atom, std::string_view spec) {
+GroupPtr MakeAtom(std::string_view atom, std::string_view spec) {
     if (atom.empty()) throw InvalidArgument("'" + std::string(spec) + "' has an empty factor");
-    if (atom.substr(0, 5) == "perm:") return makePermutationGroup(atom.substr(5), spec);
+    if (atom.substr(0, 5) == "perm:") return MakePermutationGroup(atom.substr(5), spec);
     const char kind = atom[0];
-    const int n = parseNumber(atom.substr(1), atom);
+    const int n = ParseNumber(atom.substr(1), atom);
     auto g = Group::Create();
     switch (kind) {
         case 'S':
@@ -93,9 +93,9 @@ GroupPtr MakeGroupFromSpec(std::string_view spec) {
                                   " factors (2^7 = 128 > 120: more factors leave one of them trivial)");
         start = x + 1;
     }
-    GroupPtr result = makeAtom(atoms[0], spec);
+    GroupPtr result = MakeAtom(atoms[0], spec);
     for (std::size_t i = 1; i < atoms.size(); ++i) {
-        GroupPtr next = makeAtom(atoms[i], spec);
+        GroupPtr next = MakeAtom(atoms[i], spec);
         if (result->Order() * next->Order() > kMaxGroupOrder)
             throw InvalidArgument("'" + std::string(spec) + "': a direct product cannot exceed 120 elements");
         auto product = Group::Create();

@@ -46,10 +46,10 @@ int Gcd(int a, int b) {
     return a;
 }
 
-int maxProperDivisor(int n) {
+int MaxProperDivisor(int n) {
     for (int d = 2; d <= n; ++d)
         if (n % d == 0) return n / d;
-    throw InvalidArgument("maxProperDivisor: no divisor of " + std::to_string(n));
+    throw InvalidArgument("MaxProperDivisor: no divisor of " + std::to_string(n));
 }
 
 std::vector<int> ProperDivisors(int n) {

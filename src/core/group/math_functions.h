@@ -16,9 +16,9 @@ int EulerPhi(int n);
 bool IsPrime(int n);
 int Gcd(int a, int b);
 
-// n divided by its smallest divisor >= 2. For n = 1 shows
-// "program error (maxProperDivisor)" and throws InvalidArgument.
-int maxProperDivisor(int n);
+// n divided by its smallest divisor >= 2. For n = 1 throws InvalidArgument
+// ("MaxProperDivisor: no divisor of 1").
+int MaxProperDivisor(int n);
 
 // Divisors d with 1 < d < n, descending.
 std::vector<int> ProperDivisors(int n);

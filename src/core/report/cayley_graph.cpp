@@ -16,10 +16,10 @@ public:
 
     CayleyGraph graph;
 
-    const std::string& name(int k) const { return names_[static_cast<std::size_t>(k - 1)]; }
-    int order() const { return static_cast<int>(names_.size()); }
+    const std::string& Name(int k) const { return names_[static_cast<std::size_t>(k - 1)]; }
+    int Order() const { return static_cast<int>(names_.size()); }
 
-    void node(const std::string& label, long x, long y) {
+    void DrawNode(const std::string& label, long x, long y) {
         graph.nodes.push_back({label, x, y});
         graph.circles.push_back({x, y, kNodeRadius, colour_});
         colour_ = kBlack;
@@ -28,7 +28,7 @@ public:
         colour_ = kWhite;
     }
 
-    void arrow(const std::string& label, long x, long y, std::initializer_list<std::string> steps) {
+    void DrawArrow(const std::string& label, long x, long y, std::initializer_list<std::string> steps) {
         colour_ = label == "B" ? kCyan : kWhite;
         Arrow a{label, x, y, {}, colour_};
         for (const std::string& s : steps)
@@ -38,73 +38,73 @@ public:
         for (std::size_t i = 0; i < a.path.size(); ++i) {
             const std::string& step = a.path[i];
             const long length = std::stol(step.substr(1));
-            segment(penX_, penY_, step[0], length, i == 0, i + 1 == a.path.size(), i == 0 ? label : std::string());
-            movePen(step[0], length);
+            Segment(penX_, penY_, step[0], length, i == 0, i + 1 == a.path.size(), i == 0 ? label : std::string());
+            MovePen(step[0], length);
         }
         graph.arrows.push_back(std::move(a));
     }
 
     // The row kinds; x0 is the first node's x.
-    void topRow(long x0, long y, int first, int last) {
+    void TopRow(long x0, long y, int first, int last) {
         long x = x0;
         int right = 0;
         for (int i = first; i <= last; ++i) {
-            node(name(i), x, y);
+            DrawNode(Name(i), x, y);
             if (i < last) {
-                arrow(name(2), x, y, {"E2000"});
+                DrawArrow(Name(2), x, y, {"E2000"});
                 ++right;
-            } else if (order() > 1) {
-                arrow(name(2), x, y, {"N1300", "W" + std::to_string(2000L * right), "S1300"});
+            } else if (Order() > 1) {
+                DrawArrow(Name(2), x, y, {"N1300", "W" + std::to_string(2000L * right), "S1300"});
             }
             x += 2000;
         }
     }
 
-    void returnRow(long x0, long y, int first, int last) {
+    void ReturnRow(long x0, long y, int first, int last) {
         long x = x0 + 2000L * (last - first);
         int left = 0;
         for (int i = last; i >= first; --i) {
-            node(name(i), x, y);
-            arrow(name(first), x - 100, y - 2000, {"S2000"});
-            arrow(name(first), x + 100, y, {"N2000"});
+            DrawNode(Name(i), x, y);
+            DrawArrow(Name(first), x - 100, y - 2000, {"S2000"});
+            DrawArrow(Name(first), x + 100, y, {"N2000"});
             if (i > first) {
-                arrow(name(2), x, y, {"W2000"});
+                DrawArrow(Name(2), x, y, {"W2000"});
                 ++left;
             } else {
-                arrow(name(2), x, y, {"S1300", "E" + std::to_string(2000L * left), "N1300"});
+                DrawArrow(Name(2), x, y, {"S1300", "E" + std::to_string(2000L * left), "N1300"});
             }
             x -= 2000;
         }
     }
 
-    void cosetRow(long x0, long y, int first, int last, const std::string& label) {
+    void CosetRow(long x0, long y, int first, int last, const std::string& label) {
         long x = x0;
         int right = 0;
         for (int i = first; i <= last; ++i) {
-            node(name(i), x, y);
+            DrawNode(Name(i), x, y);
             if (i == first || i == last)
-                arrow(label, x - 100, y - 2000, {"S2000"});
+                DrawArrow(label, x - 100, y - 2000, {"S2000"});
             else
-                arrow(label, x, y - 2000, {"S2000"});
+                DrawArrow(label, x, y - 2000, {"S2000"});
             if (i < last) {
-                arrow(name(2), x, y, {"E2000"});
+                DrawArrow(Name(2), x, y, {"E2000"});
                 ++right;
             } else {
-                arrow(name(2), x + 150, y, {"N1000", "W" + std::to_string(2000L * right), "S1000"});
+                DrawArrow(Name(2), x + 150, y, {"N1000", "W" + std::to_string(2000L * right), "S1000"});
             }
             x += 2000;
         }
     }
 
 private:
-    static void direction(char d, long& dx, long& dy) {
+    static void Direction(char d, long& dx, long& dy) {
         dx = d == 'E' ? 1 : d == 'W' ? -1 : 0;
         dy = d == 'S' ? 1 : d == 'N' ? -1 : 0;
     }
 
-    void segment(long x, long y, char d, long length, bool fromNode, bool toNode, const std::string& label) {
+    void Segment(long x, long y, char d, long length, bool fromNode, bool toNode, const std::string& label) {
         long dx = 0, dy = 0;
-        direction(d, dx, dy);
+        Direction(d, dx, dy);
         if (dx == 0 && dy == 0) return;
         if (fromNode) {
             x += dx * kNodeRadius;
@@ -132,9 +132,9 @@ private:
         }
     }
 
-    void movePen(char d, long length) {
+    void MovePen(char d, long length) {
         long dx = 0, dy = 0;
-        direction(d, dx, dy);
+        Direction(d, dx, dy);
         penX_ += dx * length;
         penY_ += dy * length;
     }
@@ -156,29 +156,29 @@ std::string FourDigits(long v) {
 CayleyGraph LayOutCayleyGraph(int kind, const std::vector<std::string>& names, int m, int k,
                               const TextWidth& textWidth, Colour initial) {
     Drawer d(names, textWidth, initial);
-    const int n = d.order();
+    const int n = d.Order();
     if (n == 0 || kind < 1 || kind > 3 || (kind == 3 && (m < 1 || k < 1 || m * k != n))) {
         d.graph.message = kGraphNotImplemented;
         return std::move(d.graph);
     }
     if (kind == 1) {
-        d.topRow(500, 2000, 1, n);
+        d.TopRow(500, 2000, 1, n);
     } else if (kind == 2) {
         const int h = n / 2;
-        d.topRow(500, 2000, 1, h);
-        if (h < n) d.returnRow(500, 4000, h + 1, n);
+        d.TopRow(500, 2000, 1, h);
+        if (h < n) d.ReturnRow(500, 4000, h + 1, n);
     } else {
-        const std::string label = m + 1 <= n ? d.name(m + 1) : std::string();
-        d.topRow(1000, 2000, 1, m);
+        const std::string label = m + 1 <= n ? d.Name(m + 1) : std::string();
+        d.TopRow(1000, 2000, 1, m);
         int r = 2;
-        for (; (r - 1) * m < n; ++r) d.cosetRow(1000, 2000L * r, (r - 1) * m + 1, r * m, label);
+        for (; (r - 1) * m < n; ++r) d.CosetRow(1000, 2000L * r, (r - 1) * m + 1, r * m, label);
         const long t = static_cast<long>(k - 1) * 2000 + 750;
         for (int c = 1; c <= m; ++c) {
             const long x = 1000 + 2000L * (c - 1);
             if (c < m)
-                d.arrow(label, x, 2000L * k, {"S1000", "W750", "N" + FourDigits(t), "E840"});
+                d.DrawArrow(label, x, 2000L * k, {"S1000", "W750", "N" + FourDigits(t), "E840"});
             else
-                d.arrow(label, x, 2000L * k, {"S1000", "E750", "N" + FourDigits(t), "W840"});
+                d.DrawArrow(label, x, 2000L * k, {"S1000", "E750", "N" + FourDigits(t), "W840"});
         }
     }
     return std::move(d.graph);

@@ -175,13 +175,13 @@ TableLayout MakeTableLayout(const Group& g, const TableOptions& options) {
         out.columns = order.columns;
         out.blockSize = order.blockSize;
         out.caption.push_back("Rows in left cosets gH, columns in right cosets Hg of a subgroup H of order " +
-                              std::to_string(order.blockSize) + " (" + std::to_string(order.blockCount()) +
+                              std::to_string(order.blockSize) + " (" + std::to_string(order.BlockCount()) +
                               " cosets).");
         if (order.blocksFormTable)
             out.caption.push_back(
                 "H is normal: every block holds one coset, and the blocks form the table of the "
                 "quotient group of order " +
-                std::to_string(order.blockCount()) + ".");
+                std::to_string(order.BlockCount()) + ".");
         else
             out.caption.push_back("H is not normal: left and right cosets differ, and the blocks form no table.");
         out.cosets = std::move(order);

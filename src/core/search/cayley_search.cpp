@@ -10,7 +10,7 @@ namespace quorix {
 
 namespace {
 
-std::string trimmed(const std::string& s) {
+std::string Trimmed(const std::string& s) {
     const auto b = s.find_first_not_of(" \t\r\n");
     if (b == std::string::npos) return {};
     const auto e = s.find_last_not_of(" \t\r\n");
@@ -19,48 +19,48 @@ std::string trimmed(const std::string& s) {
 
 }  // namespace
 
-CayleySearch::CayleySearch() { resetTable(); }
+CayleySearch::CayleySearch() { ResetTable(); }
 
 // ---------------------------------------------------------------- codes and names
 
-int CayleySearch::codeIndex(const std::string& code) const {
+int CayleySearch::CodeIndex(const std::string& code) const {
     if (code.size() != 1) return n_ + 1;
-    return indexOfCharacter(static_cast<unsigned char>(code[0]));
+    return IndexOfCharacter(static_cast<unsigned char>(code[0]));
 }
 
-int CayleySearch::indexOfCharacter(int ch) const {
+int CayleySearch::IndexOfCharacter(int ch) const {
     if (ch == '1') return 1;
     if (ch >= 97 && ch <= 95 + n_) return ch - 95;
     return n_ + 1;
 }
 
-std::string CayleySearch::codeToName(const std::string& code) const {
+std::string CayleySearch::CodeToName(const std::string& code) const {
     if (code.empty()) return {};
     if (code[0] == '?') return code.substr(1);
-    return elementName(codeIndex(code));
+    return ElementName(CodeIndex(code));
 }
 
-std::string CayleySearch::entryText(int value) { return ElementCodeText(value); }
+std::string CayleySearch::EntryText(int value) { return ElementCodeText(value); }
 
-std::string CayleySearch::trialText(int i, int j) const {
-    const int v = trial(i, j);
-    return v == kForeign ? foreign_[idx(i)][idx(j)] : entryText(v);
+std::string CayleySearch::TrialText(int i, int j) const {
+    const int v = Trial(i, j);
+    return v == kForeign ? foreign_[Idx(i)][Idx(j)] : EntryText(v);
 }
 
-std::string CayleySearch::workText(int i, int j) const {
-    const int v = work(i, j);
-    return v == kForeign ? foreign_[idx(i)][idx(j)] : entryText(v);
+std::string CayleySearch::WorkText(int i, int j) const {
+    const int v = Work(i, j);
+    return v == kForeign ? foreign_[Idx(i)][Idx(j)] : EntryText(v);
 }
 
 // ---------------------------------------------------------------- modes and switches
 
-void CayleySearch::setSearchOrder(int n) {
+void CayleySearch::SetSearchOrder(int n) {
     if (n < 1 || n > kMaxOrder) throw InvalidArgument("the search order must be 1..20");
     n_ = n;
-    resetTable();
+    ResetTable();
 }
 
-bool CayleySearch::setupTrace(const std::string& modeName) {
+bool CayleySearch::SetupTrace(const std::string& modeName) {
     if (modeName == "Trace by step") {
         traceMode_ = TraceMode::ByStep;
     } else if (modeName == "Fast trace") {
@@ -72,7 +72,7 @@ bool CayleySearch::setupTrace(const std::string& modeName) {
     } else if (modeName == "Trace off") {
         traceMode_ = TraceMode::Off;
     } else {
-        assert(!"setupTrace: unknown trace mode name");
+        assert(!"SetupTrace: unknown trace mode name");
         return false;
     }
     return true;
@@ -80,8 +80,8 @@ bool CayleySearch::setupTrace(const std::string& modeName) {
 
 // ---------------------------------------------------------------- trial table access
 
-void CayleySearch::setTrialCell(int i, int j, std::uint8_t value) {
-    std::uint8_t& cell = trial_[idx(i)][idx(j)];
+void CayleySearch::SetTrialCell(int i, int j, std::uint8_t value) {
+    std::uint8_t& cell = trial_[Idx(i)][Idx(j)];
     const bool searched = i >= 2 && j >= 2 && i <= n_ && j <= n_;
     if (searched) {
         if (cell == 0 && value != 0) ++searchedFilled_;
@@ -100,7 +100,7 @@ void CayleySearch::setTrialCell(int i, int j, std::uint8_t value) {
     cell = value;
 }
 
-void CayleySearch::setTrialText(int i, int j, const std::string& text) {
+void CayleySearch::SetTrialText(int i, int j, const std::string& text) {
     if (i < 1 || j < 1 || i > kMaxOrder || j > kMaxOrder) throw InvalidArgument("table position out of range");
     std::uint8_t v = 0;
     if (text.empty()) {
@@ -112,46 +112,46 @@ void CayleySearch::setTrialText(int i, int j, const std::string& text) {
     } else {
         v = kForeign;
     }
-    foreign_[idx(i)][idx(j)] = v == kForeign ? text : std::string();
-    setTrialCell(i, j, v);
+    foreign_[Idx(i)][Idx(j)] = v == kForeign ? text : std::string();
+    SetTrialCell(i, j, v);
 }
 
-void CayleySearch::clearInferences() {
+void CayleySearch::ClearInferences() {
     for (int i = 1; i <= n_; ++i)
-        for (int j = 1; j <= n_; ++j) work_[idx(i)][idx(j)] = 0;
+        for (int j = 1; j <= n_; ++j) work_[Idx(i)][Idx(j)] = 0;
 }
 
-bool CayleySearch::isInference(int i, int j) const {
-    return reasonsStored() && trial(i, j) == 0 && work(i, j) != 0;
+bool CayleySearch::IsInference(int i, int j) const {
+    return ReasonsStored() && Trial(i, j) == 0 && Work(i, j) != 0;
 }
 
-void CayleySearch::readGrid(const std::function<std::string(int, int)>& cellText) {
-    if (reasonsStored()) clearInferences();
+void CayleySearch::ReadGrid(const std::function<std::string(int, int)>& cellText) {
+    if (ReasonsStored()) ClearInferences();
     emptyCellCount_ = 0;
     for (int i = 1; i <= n_; ++i)
         for (int j = 1; j <= n_; ++j) {
             std::string text = cellText(i, j);
-            if (manualEntry_) text = nameToCode(trimmed(text));
-            setTrialText(i, j, text);
-            if (trial(i, j) == 0) ++emptyCellCount_;
+            if (manualEntry_) text = NameToCode(Trimmed(text));
+            SetTrialText(i, j, text);
+            if (Trial(i, j) == 0) ++emptyCellCount_;
         }
 }
 
 // ---------------------------------------------------------------- search routines
 
-void CayleySearch::resetTable() {
+void CayleySearch::ResetTable() {
     emptyCellCount_ = 0;
     codeSum_ = 0;
     for (int i = 1; i <= kMaxOrder; ++i) {
         for (int j = 1; j <= kMaxOrder; ++j) {
-            trial_[idx(i)][idx(j)] = 0;
-            work_[idx(i)][idx(j)] = 0;
-            foreign_[idx(i)][idx(j)].clear();
-            reason_[idx(i)][idx(j)].clear();
+            trial_[Idx(i)][Idx(j)] = 0;
+            work_[Idx(i)][Idx(j)] = 0;
+            foreign_[Idx(i)][Idx(j)].clear();
+            reason_[Idx(i)][Idx(j)].clear();
         }
         if (i <= n_) {
-            trial_[idx(i)][1] = static_cast<std::uint8_t>(i);
-            trial_[1][idx(i)] = static_cast<std::uint8_t>(i);
+            trial_[Idx(i)][1] = static_cast<std::uint8_t>(i);
+            trial_[1][Idx(i)] = static_cast<std::uint8_t>(i);
             codeSum_ += i == 1 ? '1' : 95 + i;
         }
     }
@@ -161,8 +161,8 @@ void CayleySearch::resetTable() {
     tableFinished_ = false;
     for (int i = 1; i <= n_; ++i)
         for (int j = 1; j <= n_; ++j)
-            if (trial_[idx(i)][idx(j)] == 0) ++emptyCellCount_;
-    setupRules();
+            if (trial_[Idx(i)][Idx(j)] == 0) ++emptyCellCount_;
+    SetupRules();
     fastConfigured_ = false;
     yieldInterval_ = static_cast<int>(std::nearbyint(32000.0 / (n_ * n_)));
     searchRow_ = searchColumn_ = branchRow_ = branchColumn_ = 2;
@@ -170,75 +170,75 @@ void CayleySearch::resetTable() {
 
 // ---------------------------------------------------------------- rules
 
-void CayleySearch::setupRules() {
-    rules_.setup(n_, includeIsomorphs_, manualEntry_);
+void CayleySearch::SetupRules() {
+    rules_.Setup(n_, includeIsomorphs_, manualEntry_);
     fastConfigured_ = false;
 }
 
-void CayleySearch::noteSolutionRules() {
-    const int count = solutions_.count();
-    const bool cyclic = rules_.active(2) && count >= 1 && count <= kMaxSolutions && solutions_.solution(count) &&
-                        solutions_.solution(count)->Cyclic();
-    if (rules_.noteSolution(count, cyclic)) fastConfigured_ = false;
+void CayleySearch::NoteSolutionRules() {
+    const int count = solutions_.Count();
+    const bool cyclic = rules_.Active(2) && count >= 1 && count <= kMaxSolutions && solutions_.Solution(count) &&
+                        solutions_.Solution(count)->Cyclic();
+    if (rules_.NoteSolution(count, cyclic)) fastConfigured_ = false;
 }
 
 // ---------------------------------------------------------------- solutions
 
-const RecordResult& CayleySearch::recordSolution(SolutionRegistrar* registrar) {
+const RecordResult& CayleySearch::RecordSolution(SolutionRegistrar* registrar) {
     CayleyTable& table = tableBuffer_;
     table.resize(static_cast<std::size_t>(n_));
     for (int i = 1; i <= n_; ++i) {
         auto& row = table[static_cast<std::size_t>(i - 1)];
         row.resize(static_cast<std::size_t>(n_));
         for (int j = 1; j <= n_; ++j) {
-            const int v = trial(i, j);
+            const int v = Trial(i, j);
             std::string& cell = row[static_cast<std::size_t>(j - 1)];
             if (manualEntry_)
-                cell = codeToName(trialText(i, j));
+                cell = CodeToName(TrialText(i, j));
             else if (v == kForeign)
-                cell = foreign_[idx(i)][idx(j)];
+                cell = foreign_[Idx(i)][Idx(j)];
             else
                 cell.assign(ElementCodeText(v));
         }
     }
-    solutions_.record(table, {n_, manualEntry_, includeIsomorphs_}, registrar);
-    return solutions_.last();
+    solutions_.Record(table, {n_, manualEntry_, includeIsomorphs_}, registrar);
+    return solutions_.Last();
 }
 
 // ---------------------------------------------------------------- fast fill glue
 
-void CayleySearch::configureFastFill() {
+void CayleySearch::ConfigureFastFill() {
     IncrementalFill::Rules r;
     r.n = n_;
-    r.elementOrders = rules_.active(0);
-    r.cyclicOnly = rules_.active(2) && rules_.cyclicFound();
-    r.maxOrder = rules_.largestProperDivisor();
-    r.blocks = rules_.active(3);
-    for (const SubgroupBlock& b : rules_.blocks()) r.blockList.push_back({b.first, b.last, b.order});
-    fast_.configure(r);
+    r.elementOrders = rules_.Active(0);
+    r.cyclicOnly = rules_.Active(2) && rules_.CyclicFound();
+    r.maxOrder = rules_.LargestProperDivisor();
+    r.blocks = rules_.Active(3);
+    for (const SubgroupBlock& b : rules_.Blocks()) r.blockList.push_back({b.first, b.last, b.order});
+    fast_.Configure(r);
     fastConfigured_ = true;
     firstChanged_ = 0;
 }
 
-void CayleySearch::fastFill() {
+void CayleySearch::FastFill() {
     if (!fastConfigured_) {
         // The incremental fill builds on the identity's row and column; a
         // table read in with anything else there gets the full passes.
         identityIntact_ = true;
         for (int k = 1; k <= n_; ++k)
-            if (trial_[1][idx(k)] != k || trial_[idx(k)][1] != k) identityIntact_ = false;
-        configureFastFill();
+            if (trial_[1][Idx(k)] != k || trial_[Idx(k)][1] != k) identityIntact_ = false;
+        ConfigureFastFill();
     }
     if (!identityIntact_) {
-        fillTable();
+        FillTable();
         return;
     }
     conflictFound_ = false;
     conflictMessage_.clear();
-    const bool ok = fast_.fill(trial_, firstChanged_, searchedFilled_);
+    const bool ok = fast_.Fill(trial_, firstChanged_, searchedFilled_);
     firstChanged_ = (n_ - 1) * (n_ - 1);
     if (ok) {
-        work_ = fast_.table();
+        work_ = fast_.DeducedTable();
     } else {
         conflictFound_ = true;
         conflictMessage_ = "Contradiction";

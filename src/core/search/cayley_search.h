@@ -24,7 +24,7 @@
 //                as "?" followed by the text, or any other text read into
 //                the table); the text is kept per cell and the entry behaves
 //                as an undetermined, invalid entry in the fill.
-// Indices above n are "not an element of this table": codeIndex answers n+1
+// Indices above n are "not an element of this table": CodeIndex answers n+1
 // for them, exactly as for an empty or foreign entry.
 //
 // The product i*j stands at (i, j). Row 1 and column 1 always hold the
@@ -35,12 +35,12 @@
 // A SearchRun (search_run.h) runs Get Next Solution, the timer ticks of the
 // timed modes and Check on this state and tells its caller what to show;
 // the panel keeps its controls and the grid and refreshes the grid from
-// trialText / workText / isInference / reason. Reaching the user is the
-// caller's: the engine returns conflict texts, refusals (lastRecord().error)
-// and the messages of impossible fills (takeMessages()).
+// TrialText / WorkText / IsInference / Reason. Reaching the user is the
+// caller's: the engine returns conflict texts, refusals (LastRecord().error)
+// and the messages of impossible fills (TakeMessages()).
 //
-// In Trace off, findNext yields to its Progress after every yieldInterval()
-// fills and stops (stepReady set, the table possibly incomplete) when a stop
+// In Trace off, FindNext yields to its Progress after every YieldInterval()
+// fills and stops (StepReady set, the table possibly incomplete) when a stop
 // was requested. Trace by step and the timed modes never yield. In Trace by
 // step every non-contradictory trial stops the search and nothing is
 // committed; the deduced cells are in the work table with their reasons.
@@ -64,14 +64,14 @@ namespace quorix {
 // The three trace modes of the search.
 enum class TraceMode {
     ByStep = 1,  // every non-contradictory trial is shown, reasons stored
-    Timed = 2,   // Fast trace / Very fast trace: one findNext per timer tick
+    Timed = 2,   // Fast trace / Very fast trace: one FindNext per timer tick
     Off = 3,     // runs to the next complete table, yielding now and then
 };
 
 // Counters of one search, for reports and benchmarks.
 struct SearchStats {
-    long long trials = 0;          // advanceCell calls that set a value
-    long long fills = 0;           // fills run by findNext
+    long long trials = 0;          // AdvanceCell calls that set a value
+    long long fills = 0;           // fills run by FindNext
     long long completeTables = 0;  // non-contradictory trials that left no empty cell
 };
 
@@ -91,180 +91,180 @@ public:
     // ---- element codes and names ----------------------------------------
     // The code of element k: "1" for k = 1, the character 95 + k for
     // k = 2..21 ("a".."s", and "t" one past the last element).
-    static std::string elementCode(int k) { return ElementCodeText(k); }
+    static std::string ElementCode(int k) { return ElementCodeText(k); }
     // Display name of element k (1..20); the code for k above 20.
-    const std::string& elementName(int k) const { return names_.name(k); }
-    const std::string& priorElementName(int k) const { return names_.priorName(k); }
+    const std::string& ElementName(int k) const { return names_.Name(k); }
+    const std::string& PriorElementName(int k) const { return names_.PriorName(k); }
     // Renaming: the current names become the prior names and names[k]
     // (k = 1..20; names[0] unused) the current ones.
-    void setElementNames(const ElementNames::List& names) { names_.rename(names); }
+    void SetElementNames(const ElementNames::List& names) { names_.Rename(names); }
     // Index 1..n of a code; n + 1 for anything else (empty text included).
-    int codeIndex(const std::string& code) const;
+    int CodeIndex(const std::string& code) const;
     // Display name of a table text: "" -> "", "?x" -> "x", code -> its name.
-    std::string codeToName(const std::string& code) const;
+    std::string CodeToName(const std::string& code) const;
     // Code of the first element (1..20) named exactly so; "?" + name if none.
-    std::string nameToCode(const std::string& name) const { return names_.nameToCode(name); }
+    std::string NameToCode(const std::string& name) const { return names_.NameToCode(name); }
     // The current name of the first element whose prior name is `name`.
-    std::string translateName(const std::string& name) const { return names_.translate(name); }
+    std::string TranslateName(const std::string& name) const { return names_.Translate(name); }
 
     // ---- order, modes and switches ---------------------------------------
-    int searchOrder() const { return n_; }
+    int SearchOrder() const { return n_; }
     // Sets n (1..20, others refused with InvalidArgument) and resets the table.
-    void setSearchOrder(int n);
-    TraceMode traceMode() const { return traceMode_; }
-    void setTraceMode(TraceMode mode) { traceMode_ = mode; }
+    void SetSearchOrder(int n);
+    TraceMode CurrentTraceMode() const { return traceMode_; }
+    void SetTraceMode(TraceMode mode) { traceMode_ = mode; }
     // Sets the trace mode by its menu caption ("Trace by step", "Fast trace",
     // "Very fast trace", "Trace off"); no other name is ever passed (false
     // and nothing changed if one were).
-    bool setupTrace(const std::string& modeName);
+    bool SetupTrace(const std::string& modeName);
     // Timer interval of the timed modes: 100 (Fast trace) or 10 ms (Very fast).
-    int timerIntervalMs() const { return timerIntervalMs_; }
-    bool manualEntry() const { return manualEntry_; }
-    void setManualEntry(bool on) { manualEntry_ = on; }
-    bool includeIsomorphs() const { return includeIsomorphs_; }
-    // Takes effect at the next resetTable and the next recorded solution.
-    void setIncludeIsomorphs(bool on) { includeIsomorphs_ = on; }
+    int TimerIntervalMs() const { return timerIntervalMs_; }
+    bool ManualEntry() const { return manualEntry_; }
+    void SetManualEntry(bool on) { manualEntry_ = on; }
+    bool IncludeIsomorphs() const { return includeIsomorphs_; }
+    // Takes effect at the next ResetTable and the next recorded solution.
+    void SetIncludeIsomorphs(bool on) { includeIsomorphs_ = on; }
     // The user's switches of the five optimizing rules (take effect at the
-    // next resetTable).
-    bool ruleEnabled(int rule) const { return rules_.enabled(rule); }
-    void setRuleEnabled(int rule, bool on) { rules_.setEnabled(rule, on); }
-    // The rules in force for the current order and mode (set by setupRules).
-    bool ruleActive(int rule) const { return rules_.active(rule); }
+    // next ResetTable).
+    bool RuleEnabled(int rule) const { return rules_.Enabled(rule); }
+    void SetRuleEnabled(int rule, bool on) { rules_.SetEnabled(rule, on); }
+    // The rules in force for the current order and mode (set by SetupRules).
+    bool RuleActive(int rule) const { return rules_.Active(rule); }
     // Reasons are kept (and shown) in manual entry mode and in Trace by step.
-    bool reasonsStored() const { return manualEntry_ || traceMode_ == TraceMode::ByStep; }
+    bool ReasonsStored() const { return manualEntry_ || traceMode_ == TraceMode::ByStep; }
 
     // ---- tables ------------------------------------------------------------
-    const Table& trialTable() const { return trial_; }
-    const Table& workTable() const { return work_; }
-    int trial(int i, int j) const { return trial_[idx(i)][idx(j)]; }
-    int work(int i, int j) const { return work_[idx(i)][idx(j)]; }
+    const Table& TrialTable() const { return trial_; }
+    const Table& WorkTable() const { return work_; }
+    int Trial(int i, int j) const { return trial_[Idx(i)][Idx(j)]; }
+    int Work(int i, int j) const { return work_[Idx(i)][Idx(j)]; }
     // Texts of entries: "" empty, a code, or "?" + foreign text.
-    std::string trialText(int i, int j) const;
-    std::string workText(int i, int j) const;
-    const std::string& reason(int i, int j) const { return reason_[idx(i)][idx(j)]; }
+    std::string TrialText(int i, int j) const;
+    std::string WorkText(int i, int j) const;
+    const std::string& Reason(int i, int j) const { return reason_[Idx(i)][Idx(j)]; }
     // Text of a code value (0 -> "", 1..21 -> the code); foreign entries
-    // have their text per cell (trialText / workText).
-    static std::string entryText(int value);
+    // have their text per cell (TrialText / WorkText).
+    static std::string EntryText(int value);
     // Writes a table text ("" / code / "?" + text) into the trial table.
-    void setTrialText(int i, int j, const std::string& text);
-    // readGrid: clears the inferences when reasons are stored, then reads
+    void SetTrialText(int i, int j, const std::string& text);
+    // ReadGrid: clears the inferences when reasons are stored, then reads
     // cells (i, j), i, j = 1..n, from cellText; in manual entry mode the text
-    // is trimmed and passed through nameToCode. Counts the empty cells.
-    void readGrid(const std::function<std::string(int, int)>& cellText);
+    // is trimmed and passed through NameToCode. Counts the empty cells.
+    void ReadGrid(const std::function<std::string(int, int)>& cellText);
     // Empties the work table inside n x n (the panel clears its red cells).
-    void clearInferences();
+    void ClearInferences();
     // True when the panel shows the work entry in red: the trial entry is
     // empty, the work entry is not and reasons are stored.
-    bool isInference(int i, int j) const;
+    bool IsInference(int i, int j) const;
 
     // ---- search state --------------------------------------------------------
-    int emptyCellCount() const { return emptyCellCount_; }
-    bool complete() const { return emptyCellCount_ == 0; }
-    int codeSum() const { return codeSum_; }
-    int searchRow() const { return searchRow_; }
-    int searchColumn() const { return searchColumn_; }
-    int branchRow() const { return branchRow_; }
-    int branchColumn() const { return branchColumn_; }
-    bool advanceOk() const { return advanceOk_; }
-    bool stepReady() const { return stepReady_; }
-    bool tableFinished() const { return tableFinished_; }
-    bool conflictFound() const { return conflictFound_; }
-    const std::string& conflictMessage() const { return conflictMessage_; }
-    bool inferenceMade() const { return inferenceMade_; }
-    int yieldInterval() const { return yieldInterval_; }
-    const SearchStats& stats() const { return stats_; }
-    void clearStats() { stats_ = {}; }
+    int EmptyCellCount() const { return emptyCellCount_; }
+    bool Complete() const { return emptyCellCount_ == 0; }
+    int CodeSum() const { return codeSum_; }
+    int SearchRow() const { return searchRow_; }
+    int SearchColumn() const { return searchColumn_; }
+    int BranchRow() const { return branchRow_; }
+    int BranchColumn() const { return branchColumn_; }
+    bool AdvanceOk() const { return advanceOk_; }
+    bool StepReady() const { return stepReady_; }
+    bool TableFinished() const { return tableFinished_; }
+    bool ConflictFound() const { return conflictFound_; }
+    const std::string& ConflictMessage() const { return conflictMessage_; }
+    bool InferenceMade() const { return inferenceMade_; }
+    int YieldInterval() const { return yieldInterval_; }
+    const SearchStats& Stats() const { return stats_; }
+    void ClearStats() { stats_ = {}; }
 
     // ---- search routines ---------------------------------------------------------
     // Start values for order n: identity row and column, everything else
-    // empty, rules in force derived (setupRules), yield interval set.
-    void resetTable();
-    void moveToFirstEmpty();
-    void advanceCell();
-    void commitInferences();
+    // empty, rules in force derived (SetupRules), yield interval set.
+    void ResetTable();
+    void MoveToFirstEmpty();
+    void AdvanceCell();
+    void CommitInferences();
     // After a complete table: fills the cells after the branch cell with the
-    // last code so that the next findNext carries back to the branch cell.
-    void prepareContinue();
-    // One search call; returns with stepReady() set (trace step, complete
+    // last code so that the next FindNext carries back to the branch cell.
+    void PrepareContinue();
+    // One search call; returns with StepReady() set (trace step, complete
     // table or a stop requested through the progress object) or clear
     // (search exhausted).
-    void findNext(Progress& progress);
-    void findNext();  // never stopped
+    void FindNext(Progress& progress);
+    void FindNext();  // never stopped
 
     // ---- fill (axioms and rules) -----------------------------------------------
     // The full fill: row, column, associativity and rule passes in cycles until
     // nothing new follows or a contradiction is met. Reasons are stored when
-    // reasonsStored(). Check and Trace by step use it.
-    void fillTable();
-    void addInference(int row, int column, int index, const std::string& reason);
-    void reportConflict(const std::string& text);
+    // ReasonsStored(). Check and Trace by step use it.
+    void FillTable();
+    void AddInference(int row, int column, int index, const std::string& reason);
+    void ReportConflict(const std::string& text);
     // Messages for the user that a fill left (an inference over an entry that
     // holds a foreign text); the caller shows them. Returns and forgets them.
-    std::vector<std::string> takeMessages() { return std::exchange(messages_, {}); }
+    std::vector<std::string> TakeMessages() { return std::exchange(messages_, {}); }
     // Order of element x through the work table: 0 = not yet determined;
     // reports "<name> does not have finite order" (and answers 0) when the
     // powers never reach the identity.
-    int elementOrder(int x);
+    int ElementOrder(int x);
 
     // ---- optimizing rules ----------------------------------------------------------
     // The rules in force for the current order and mode, the blocks and the row-2 bound.
-    void setupRules();
-    bool precheckRules() const { return rules_.rejects(trial_[2][2]); }  // true: reject the trial
+    void SetupRules();
+    bool PrecheckRules() const { return rules_.Rejects(trial_[2][2]); }  // true: reject the trial
     // The rule pass of the fill.
-    void checkRules();
+    void CheckRules();
     // After the newest solution was shown: rule 2 notes a cyclic solution,
     // rule 4 ends the search after the second solution.
-    void noteSolutionRules();
-    const OptimizingRules& rules() const { return rules_; }
-    bool allSolutionsFound() const { return rules_.allSolutionsFound(); }
-    bool cyclicFound() const { return rules_.cyclicFound(); }
-    int largestProperDivisor() const { return rules_.largestProperDivisor(); }
+    void NoteSolutionRules();
+    const OptimizingRules& Rules() const { return rules_; }
+    bool AllSolutionsFound() const { return rules_.AllSolutionsFound(); }
+    bool CyclicFound() const { return rules_.CyclicFound(); }
+    int LargestProperDivisor() const { return rules_.LargestProperDivisor(); }
     using SubgroupBlock = OptimizingRules::SubgroupBlock;
-    int blockCount() const { return rules_.blockCount(); }
-    const SubgroupBlock& block(int k) const { return rules_.block(k); }  // k = 1..blockCount
-    int rowTwoSuccessor(int j) const { return rules_.rowTwoSuccessor(j); }
+    int BlockCount() const { return rules_.BlockCount(); }
+    const SubgroupBlock& Block(int k) const { return rules_.Block(k); }  // k = 1..BlockCount
+    int RowTwoSuccessor(int j) const { return rules_.RowTwoSuccessor(j); }
 
     // ---- solution list ------------------------------------------------------------------
     // Turns the complete trial table into a Group and records it in the
     // solution list (named after the order and the mode).
-    const RecordResult& recordSolution(SolutionRegistrar* registrar = nullptr);
-    const SolutionList& solutions() const { return solutions_; }
-    int solutionCount() const { return solutions_.count(); }
-    void clearSolutions() { solutions_.clear(); }
-    const GroupPtr& solution(int slot) const { return solutions_.solution(slot); }
-    int solutionIsomorph(int slot) const { return solutions_.isomorphOf(slot); }
-    const RecordResult& lastRecord() const { return solutions_.last(); }
+    const RecordResult& RecordSolution(SolutionRegistrar* registrar = nullptr);
+    const SolutionList& Solutions() const { return solutions_; }
+    int SolutionCount() const { return solutions_.Count(); }
+    void ClearSolutions() { solutions_.Clear(); }
+    const GroupPtr& Solution(int slot) const { return solutions_.Solution(slot); }
+    int SolutionIsomorph(int slot) const { return solutions_.IsomorphOf(slot); }
+    const RecordResult& LastRecord() const { return solutions_.Last(); }
 
     // ---- fill engine selection (benchmarks) ----------------------------------------------
-    // Where reasons are not stored findNext uses an incremental fill that
+    // Where reasons are not stored FindNext uses an incremental fill that
     // reaches the same deduced table and the same contradiction outcome.
     enum class FillEngine {
         Automatic,  // incremental where reasons are not stored, else full passes
         Literal,    // always the full passes
     };
-    void setFillEngine(FillEngine engine) { fillEngine_ = engine; }
+    void SetFillEngine(FillEngine engine) { fillEngine_ = engine; }
 
 private:
     friend class SearchRun;  // starts runs: the step flag, the yield pacing
 
-    static std::size_t idx(int i) { return static_cast<std::size_t>(i); }
-    int weight(int i, int j) const;           // character code of work entry (i, j)
-    bool sameWork(int i1, int j1, int i2, int j2) const;
-    int indexOfCharacter(int ch) const;       // codeIndex of a one-character text
-    int valueIndex(int value) const { return value >= 1 && value <= n_ ? value : n_ + 1; }
-    std::string nm(int k) const { return elementName(k); }
-    void setTrialCell(int i, int j, std::uint8_t value);
-    void fastFill();
-    void configureFastFill();
-    bool validateEntries();
-    void checkRows();
-    void checkColumns();
-    void checkAssociativity();
-    bool associateTriple(int a, int b, int c);
-    void checkElementOrders();
-    void checkCyclicOnly();
-    void checkSubgroupBlock(int k);
-    std::string position(int i, int j) const;
+    static std::size_t Idx(int i) { return static_cast<std::size_t>(i); }
+    int Weight(int i, int j) const;           // character code of work entry (i, j)
+    bool SameWork(int i1, int j1, int i2, int j2) const;
+    int IndexOfCharacter(int ch) const;       // CodeIndex of a one-character text
+    int ValueIndex(int value) const { return value >= 1 && value <= n_ ? value : n_ + 1; }
+    std::string Nm(int k) const { return ElementName(k); }
+    void SetTrialCell(int i, int j, std::uint8_t value);
+    void FastFill();
+    void ConfigureFastFill();
+    bool ValidateEntries();
+    void CheckRows();
+    void CheckColumns();
+    void CheckAssociativity();
+    bool AssociateTriple(int a, int b, int c);
+    void CheckElementOrders();
+    void CheckCyclicOnly();
+    void CheckSubgroupBlock(int k);
+    std::string Position(int i, int j) const;
 
     int n_ = 1;
     ElementNames names_;

@@ -20,36 +20,36 @@ const std::string& ElementCodeText(int k) {
 }
 
 ElementNames::ElementNames() {
-    for (int k = 1; k <= kCount; ++k) names_[at(k)] = prior_[at(k)] = kCodes[at(k)];
+    for (int k = 1; k <= kCount; ++k) names_[At(k)] = prior_[At(k)] = kCodes[At(k)];
 }
 
-const std::string& ElementNames::name(int k) const {
-    if (k >= 1 && k <= kCount) return names_[at(k)];
+const std::string& ElementNames::Name(int k) const {
+    if (k >= 1 && k <= kCount) return names_[At(k)];
     if (k == 21) return kCodes[21];
     return kCodes[0];
 }
 
-const std::string& ElementNames::priorName(int k) const {
-    if (k >= 1 && k <= kCount) return prior_[at(k)];
+const std::string& ElementNames::PriorName(int k) const {
+    if (k >= 1 && k <= kCount) return prior_[At(k)];
     return kCodes[0];
 }
 
-void ElementNames::rename(const List& names) {
+void ElementNames::Rename(const List& names) {
     prior_ = names_;
-    for (int k = 1; k <= kCount; ++k) names_[at(k)] = names[at(k)];
+    for (int k = 1; k <= kCount; ++k) names_[At(k)] = names[At(k)];
 }
 
-std::string ElementNames::nameToCode(const std::string& name) const {
+std::string ElementNames::NameToCode(const std::string& name) const {
     if (name.empty()) return {};
     for (int k = 1; k <= kCount; ++k)
-        if (names_[at(k)] == name) return kCodes[at(k)];
+        if (names_[At(k)] == name) return kCodes[At(k)];
     return "?" + name;
 }
 
-std::string ElementNames::translate(const std::string& name) const {
+std::string ElementNames::Translate(const std::string& name) const {
     if (name.empty()) return {};
     for (int k = 1; k <= kCount; ++k)
-        if (prior_[at(k)] == name) return names_[at(k)];
+        if (prior_[At(k)] == name) return names_[At(k)];
     return name;
 }
 

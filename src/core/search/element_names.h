@@ -22,17 +22,17 @@ public:
     ElementNames();
 
     // Display name of element k (1..20); "t" for 21 and "" for other k.
-    const std::string& name(int k) const;
-    const std::string& priorName(int k) const;  // "" outside 1..20
+    const std::string& Name(int k) const;
+    const std::string& PriorName(int k) const;  // "" outside 1..20
     // The current names become the prior ones and names[k] the current.
-    void rename(const List& names);
+    void Rename(const List& names);
     // Code of the first element (1..20) named exactly so; "?" + name if none.
-    std::string nameToCode(const std::string& name) const;
+    std::string NameToCode(const std::string& name) const;
     // The current name of the first element whose prior name is `name`.
-    std::string translate(const std::string& name) const;
+    std::string Translate(const std::string& name) const;
 
 private:
-    static std::size_t at(int k) { return static_cast<std::size_t>(k); }
+    static std::size_t At(int k) { return static_cast<std::size_t>(k); }
     List names_{}, prior_{};
 };
 

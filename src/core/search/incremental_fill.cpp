@@ -8,16 +8,16 @@
 namespace quorix {
 
 namespace {
-constexpr std::uint32_t bit(int k) { return 1u << k; }
-inline int single(std::uint32_t m) { return std::countr_zero(m); }
-inline bool oneBit(std::uint32_t m) { return m != 0 && (m & (m - 1)) == 0; }
+constexpr std::uint32_t Bit(int k) { return 1u << k; }
+inline int Single(std::uint32_t m) { return std::countr_zero(m); }
+inline bool OneBit(std::uint32_t m) { return m != 0 && (m & (m - 1)) == 0; }
 }  // namespace
 
-void IncrementalFill::configure(const Rules& rules) {
+void IncrementalFill::Configure(const Rules& rules) {
     rules_ = rules;
     n_ = rules.n;
     const int n = n_;
-    full_ = (bit(n + 1) - 1) & ~1u;
+    full_ = (Bit(n + 1) - 1) & ~1u;
     w_ = {};
     rowHas_ = {};
     colHas_ = {};
@@ -40,8 +40,8 @@ void IncrementalFill::configure(const Rules& rules) {
             const Block& b = rules_.blockList[k];
             std::uint32_t m = 0;
             for (int x = b.first; x <= b.last && x <= n; ++x) {
-                m |= bit(x);
-                blockOfElement_[static_cast<std::size_t>(x)] |= bit(static_cast<int>(k));
+                m |= Bit(x);
+                blockOfElement_[static_cast<std::size_t>(x)] |= Bit(static_cast<int>(k));
                 if (orderBound_[static_cast<std::size_t>(x)] == 0) orderBound_[static_cast<std::size_t>(x)] = b.order;
             }
             blockMask_.push_back(m);
@@ -56,29 +56,29 @@ void IncrementalFill::configure(const Rules& rules) {
     filledBefore_.assign(static_cast<std::size_t>(positions) + 1, 0);
 
     // The deductions of the identity's row and column alone.
-    for (int j = 1; j <= n; ++j) assign(1, j, j);
-    for (int i = 2; i <= n; ++i) assign(i, 1, i);
+    for (int j = 1; j <= n; ++j) Assign(1, j, j);
+    for (int i = 2; i <= n; ++i) Assign(i, 1, i);
     bool ok = true;
     for (std::size_t k = 0; k < blockMask_.size() && ok; ++k)
         for (int x = 2; x <= n && ok; ++x)
-            if (blockMask_[k] & bit(x)) ok = checkBlockRow(static_cast<int>(k), x) && checkBlockColumn(static_cast<int>(k), x);
+            if (blockMask_[k] & Bit(x)) ok = CheckBlockRow(static_cast<int>(k), x) && CheckBlockColumn(static_cast<int>(k), x);
     while (ok && queue_ < trail_.size()) {
         const std::uint16_t cell = trail_[queue_++];
-        ok = process(cell >> 5, cell & 31);
+        ok = Process(cell >> 5, cell & 31);
     }
     dirtyColumns_ = full_;
-    if (ok) checkOrders();
+    if (ok) CheckOrders();
     queue_ = trail_.size();
     dirtyColumns_ = 0;
     mark_[0] = trail_.size();
     valid_ = 0;
 }
 
-bool IncrementalFill::fill(const Table& trial, int firstChanged, int filled) {
+bool IncrementalFill::Fill(const Table& trial, int firstChanged, int filled) {
     const int positions = static_cast<int>(cellOf_.size());
     int p = valid_ < firstChanged ? valid_ : firstChanged;
     if (p < 0) p = 0;
-    undoTo(mark_[static_cast<std::size_t>(p)]);
+    UndoTo(mark_[static_cast<std::size_t>(p)]);
     int count = filledBefore_[static_cast<std::size_t>(p)];
     while (count < filled && p < positions) {
         const std::size_t sp = static_cast<std::size_t>(p);
@@ -88,14 +88,14 @@ bool IncrementalFill::fill(const Table& trial, int firstChanged, int filled) {
         const int v = trial[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)];
         if (v != 0) {
             ++count;
-            bool ok = v <= n_ && assign(r, c, v);
+            bool ok = v <= n_ && Assign(r, c, v);
             while (ok && queue_ < trail_.size()) {
                 const std::uint16_t cell = trail_[queue_++];
-                ok = process(cell >> 5, cell & 31);
+                ok = Process(cell >> 5, cell & 31);
             }
-            if (ok) ok = checkOrders();
+            if (ok) ok = CheckOrders();
             if (!ok) {
-                undoTo(mark_[sp]);
+                UndoTo(mark_[sp]);
                 valid_ = p;
                 return false;
             }
@@ -108,62 +108,62 @@ bool IncrementalFill::fill(const Table& trial, int firstChanged, int filled) {
     return true;
 }
 
-void IncrementalFill::undoTo(std::size_t mark) {
+void IncrementalFill::UndoTo(std::size_t mark) {
     while (trail_.size() > mark) {
         const std::uint16_t cell = trail_.back();
         trail_.pop_back();
         const std::size_t r = cell >> 5, c = cell & 31;
         const int v = w_[r][c];
         w_[r][c] = 0;
-        rowHas_[r] &= ~bit(v);
-        colHas_[c] &= ~bit(v);
-        rowEmpty_[r] |= bit(static_cast<int>(c));
-        colEmpty_[c] |= bit(static_cast<int>(r));
+        rowHas_[r] &= ~Bit(v);
+        colHas_[c] &= ~Bit(v);
+        rowEmpty_[r] |= Bit(static_cast<int>(c));
+        colEmpty_[c] |= Bit(static_cast<int>(r));
         rowPos_[r][static_cast<std::size_t>(v)] = 0;
-        valueRows_[static_cast<std::size_t>(v)] &= ~bit(static_cast<int>(r));
+        valueRows_[static_cast<std::size_t>(v)] &= ~Bit(static_cast<int>(r));
         colPos_[c][static_cast<std::size_t>(v)] = 0;
-        valueCols_[static_cast<std::size_t>(v)] &= ~bit(static_cast<int>(c));
+        valueCols_[static_cast<std::size_t>(v)] &= ~Bit(static_cast<int>(c));
     }
     queue_ = trail_.size();
     dirtyColumns_ = 0;
 }
 
-bool IncrementalFill::assign(int r, int c, int v) {
+bool IncrementalFill::Assign(int r, int c, int v) {
     const std::size_t sr = static_cast<std::size_t>(r), sc = static_cast<std::size_t>(c);
     if (w_[sr][sc] != 0) return w_[sr][sc] == v;
-    const std::uint32_t b = bit(v);
+    const std::uint32_t b = Bit(v);
     if ((rowHas_[sr] | colHas_[sc]) & b) return false;  // repeated in its row or column
     if (rules_.blocks && v != 1 && r >= 2 && c >= 2) {
         const std::uint32_t both = blockOfElement_[sr] & blockOfElement_[sc];
         const std::uint32_t one = (blockOfElement_[sr] | blockOfElement_[sc]) & ~both;
         for (std::size_t k = 0; k < blockMask_.size(); ++k) {
             const bool inRange = (blockMask_[k] & b) != 0;
-            if ((one & bit(static_cast<int>(k))) && inRange) return false;
-            if ((both & bit(static_cast<int>(k))) && !inRange) return false;
+            if ((one & Bit(static_cast<int>(k))) && inRange) return false;
+            if ((both & Bit(static_cast<int>(k))) && !inRange) return false;
         }
     }
     w_[sr][sc] = static_cast<std::uint8_t>(v);
     rowHas_[sr] |= b;
     colHas_[sc] |= b;
-    rowEmpty_[sr] &= ~bit(c);
-    colEmpty_[sc] &= ~bit(r);
+    rowEmpty_[sr] &= ~Bit(c);
+    colEmpty_[sc] &= ~Bit(r);
     rowPos_[sr][static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(c);
-    valueRows_[static_cast<std::size_t>(v)] |= bit(r);
+    valueRows_[static_cast<std::size_t>(v)] |= Bit(r);
     colPos_[sc][static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(r);
-    valueCols_[static_cast<std::size_t>(v)] |= bit(c);
+    valueCols_[static_cast<std::size_t>(v)] |= Bit(c);
     trail_.push_back(static_cast<std::uint16_t>(r * 32 + c));
-    dirtyColumns_ |= bit(c);
+    dirtyColumns_ |= Bit(c);
     return true;
 }
 
-bool IncrementalFill::process(int r, int c) {
+bool IncrementalFill::Process(int r, int c) {
     const std::size_t sr = static_cast<std::size_t>(r), sc = static_cast<std::size_t>(c);
     const int v = w_[sr][sc];
     // Uniqueness of inverses.
     if (v == 1) {
         const int back = w_[sc][sr];
         if (back == 0) {
-            if (!assign(c, r, 1)) return false;
+            if (!Assign(c, r, 1)) return false;
         } else if (back != 1) {
             return false;
         }
@@ -171,27 +171,27 @@ bool IncrementalFill::process(int r, int c) {
         return false;
     }
     // Last gap of the row and of the column.
-    if (oneBit(rowEmpty_[sr])) {
+    if (OneBit(rowEmpty_[sr])) {
         const std::uint32_t missing = full_ & ~rowHas_[sr];
-        if (!oneBit(missing) || !assign(r, single(rowEmpty_[sr]), single(missing))) return false;
+        if (!OneBit(missing) || !Assign(r, Single(rowEmpty_[sr]), Single(missing))) return false;
     }
-    if (oneBit(colEmpty_[sc])) {
+    if (OneBit(colEmpty_[sc])) {
         const std::uint32_t missing = full_ & ~colHas_[sc];
-        if (!oneBit(missing) || !assign(single(colEmpty_[sc]), c, single(missing))) return false;
+        if (!OneBit(missing) || !Assign(Single(colEmpty_[sc]), c, Single(missing))) return false;
     }
     // Last gap of a subgroup block's row or column.
     if (rules_.blocks) {
         std::uint32_t both = blockOfElement_[sr] & blockOfElement_[sc];
         while (both) {
-            const int k = single(both);
+            const int k = Single(both);
             both &= both - 1;
-            if (!checkBlockRow(k, r) || !checkBlockColumn(k, c)) return false;
+            if (!CheckBlockRow(k, r) || !CheckBlockColumn(k, c)) return false;
         }
     }
     // Associativity of every triple that has this cell as one of its four;
     // only triples with another known cell can tell anything. Row 0 and
     // column 0 of the table stay empty, so an unknown product looks up 0.
-    const std::uint32_t searched = full_ & ~bit(1);
+    const std::uint32_t searched = full_ & ~Bit(1);
     const std::size_t sv = static_cast<std::size_t>(v);
     if (r >= 2 && c >= 2) {
         // (rc)z = r(cz) for every z with cz known (with cz unknown the
@@ -200,27 +200,27 @@ bool IncrementalFill::process(int r, int c) {
         const std::uint8_t* rowC = w_[sc].data();
         const std::uint8_t* rowR = w_[sr].data();
         for (std::uint32_t m = ~rowEmpty_[sc] & searched; m; m &= m - 1) {
-            const int z = single(m);
+            const int z = Single(m);
             const int abc = rowV[z], bc = rowC[z], a_bc = rowR[bc];
             if (abc == a_bc) continue;
             if (abc == 0) {
-                if (!assign(v, z, a_bc)) return false;
+                if (!Assign(v, z, a_bc)) return false;
             } else if (a_bc == 0) {
-                if (!assign(r, bc, abc)) return false;
+                if (!Assign(r, bc, abc)) return false;
             } else {
                 return false;
             }
         }
         // (ar)c = a(rc) for every a with ar known, rc = v.
         for (std::uint32_t m = ~colEmpty_[sr] & searched; m; m &= m - 1) {
-            const std::uint8_t* rowA = w_[static_cast<std::size_t>(single(m))].data();
+            const std::uint8_t* rowA = w_[static_cast<std::size_t>(Single(m))].data();
             const int ab = rowA[r], a_bc = rowA[v];
             const int abc = w_[static_cast<std::size_t>(ab)][sc];
             if (abc == a_bc) continue;
             if (abc == 0) {
-                if (!assign(ab, c, a_bc)) return false;
+                if (!Assign(ab, c, a_bc)) return false;
             } else if (a_bc == 0) {
-                if (!assign(single(m), v, abc)) return false;
+                if (!Assign(Single(m), v, abc)) return false;
             } else {
                 return false;
             }
@@ -229,57 +229,57 @@ bool IncrementalFill::process(int r, int c) {
     if (c >= 2) {
         // (ab)c = a(bc) for every ab = r with bc known: (ab)c is this cell.
         for (std::uint32_t m = ~colEmpty_[sc] & valueCols_[sr] & searched; m; m &= m - 1) {
-            const int b = single(m);
+            const int b = Single(m);
             const int a = colPos_[static_cast<std::size_t>(b)][sr];
             if (a < 2) continue;
             const int bc = w_[static_cast<std::size_t>(b)][sc];
             const int a_bc = w_[static_cast<std::size_t>(a)][static_cast<std::size_t>(bc)];
             if (a_bc == v) continue;
-            if (a_bc != 0 || !assign(a, bc, v)) return false;
+            if (a_bc != 0 || !Assign(a, bc, v)) return false;
         }
     }
     if (r >= 2) {
         // (rb)z = r(bz) for every bz = c with rb known: r(bz) is this cell.
         for (std::uint32_t m = ~rowEmpty_[sr] & valueRows_[sc] & searched; m; m &= m - 1) {
-            const int b = single(m);
+            const int b = Single(m);
             const int z = rowPos_[static_cast<std::size_t>(b)][sc];
             if (z < 2) continue;
             const int ab = w_[sr][static_cast<std::size_t>(b)];
             const int abc = w_[static_cast<std::size_t>(ab)][static_cast<std::size_t>(z)];
             if (abc == v) continue;
-            if (abc != 0 || !assign(ab, z, v)) return false;
+            if (abc != 0 || !Assign(ab, z, v)) return false;
         }
     }
     return true;
 }
 
-bool IncrementalFill::checkBlockRow(int k, int r) {
+bool IncrementalFill::CheckBlockRow(int k, int r) {
     const std::uint32_t mask = blockMask_[static_cast<std::size_t>(k)];
     const std::uint32_t gaps = rowEmpty_[static_cast<std::size_t>(r)] & mask;
-    if (!oneBit(gaps)) return true;
-    std::uint32_t present = bit(r);
-    for (std::uint32_t m = mask & ~gaps; m; m &= m - 1) present |= bit(w_[static_cast<std::size_t>(r)][static_cast<std::size_t>(single(m))]);
-    const std::uint32_t missing = (mask | bit(1)) & ~present;
-    return oneBit(missing) && assign(r, single(gaps), single(missing));
+    if (!OneBit(gaps)) return true;
+    std::uint32_t present = Bit(r);
+    for (std::uint32_t m = mask & ~gaps; m; m &= m - 1) present |= Bit(w_[static_cast<std::size_t>(r)][static_cast<std::size_t>(Single(m))]);
+    const std::uint32_t missing = (mask | Bit(1)) & ~present;
+    return OneBit(missing) && Assign(r, Single(gaps), Single(missing));
 }
 
-bool IncrementalFill::checkBlockColumn(int k, int c) {
+bool IncrementalFill::CheckBlockColumn(int k, int c) {
     const std::uint32_t mask = blockMask_[static_cast<std::size_t>(k)];
     const std::uint32_t gaps = colEmpty_[static_cast<std::size_t>(c)] & mask;
-    if (!oneBit(gaps)) return true;
-    std::uint32_t present = bit(c);
-    for (std::uint32_t m = mask & ~gaps; m; m &= m - 1) present |= bit(w_[static_cast<std::size_t>(single(m))][static_cast<std::size_t>(c)]);
-    const std::uint32_t missing = (mask | bit(1)) & ~present;
-    return oneBit(missing) && assign(single(gaps), c, single(missing));
+    if (!OneBit(gaps)) return true;
+    std::uint32_t present = Bit(c);
+    for (std::uint32_t m = mask & ~gaps; m; m &= m - 1) present |= Bit(w_[static_cast<std::size_t>(Single(m))][static_cast<std::size_t>(c)]);
+    const std::uint32_t missing = (mask | Bit(1)) & ~present;
+    return OneBit(missing) && Assign(Single(gaps), c, Single(missing));
 }
 
-bool IncrementalFill::checkOrders() {
-    std::uint32_t dirty = dirtyColumns_ & ~bit(1);
+bool IncrementalFill::CheckOrders() {
+    std::uint32_t dirty = dirtyColumns_ & ~Bit(1);
     dirtyColumns_ = 0;
     if (!rules_.elementOrders && !rules_.cyclicOnly) return true;
     const int n = n_;
     while (dirty) {
-        const int x = single(dirty);
+        const int x = Single(dirty);
         dirty &= dirty - 1;
         int current = x, count = 1;
         while (current >= 2) {

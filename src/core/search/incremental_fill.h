@@ -41,24 +41,24 @@ public:
 
     // Sets the rules and order; the state becomes the deduced table of the
     // identity row and column alone.
-    void configure(const Rules& rules);
+    void Configure(const Rules& rules);
 
     // Brings the deduced table in line with `trial`: positions (visiting
     // order, 0-based) below firstChanged are as at the previous call;
     // `filled` is the number of non-empty searched cells of `trial`.
     // Returns false on a contradiction.
-    bool fill(const Table& trial, int firstChanged, int filled);
+    bool Fill(const Table& trial, int firstChanged, int filled);
 
     // The deduced table after a successful fill.
-    const Table& table() const { return w_; }
+    const Table& DeducedTable() const { return w_; }
 
 private:
-    bool assign(int r, int c, int v);
-    bool process(int r, int c);
-    bool checkOrders();
-    bool checkBlockRow(int k, int r);
-    bool checkBlockColumn(int k, int c);
-    void undoTo(std::size_t mark);
+    bool Assign(int r, int c, int v);
+    bool Process(int r, int c);
+    bool CheckOrders();
+    bool CheckBlockRow(int k, int r);
+    bool CheckBlockColumn(int k, int c);
+    void UndoTo(std::size_t mark);
 
     Rules rules_;
     int n_ = 1;

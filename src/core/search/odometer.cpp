@@ -1,17 +1,17 @@
 // The odometer over the searched cells and the search step: the visiting
 // order, one odometer step, the commitment of deduced cells, continuing after
-// a complete table, and findNext in each trace mode.
+// a complete table, and FindNext in each trace mode.
 
 #include "core/search/cayley_search.h"
 
 namespace quorix {
 
-void CayleySearch::moveToFirstEmpty() {
+void CayleySearch::MoveToFirstEmpty() {
     // Every searched cell before firstEmptyHint_ is filled.
     const int positions = (n_ - 1) * (n_ - 1);
     for (int p = firstEmptyHint_; p < positions; ++p) {
         const int i = p / (n_ - 1) + 2, j = p % (n_ - 1) + 2;
-        if (trial_[idx(i)][idx(j)] == 0) {
+        if (trial_[Idx(i)][Idx(j)] == 0) {
             firstEmptyHint_ = p;
             searchRow_ = i;
             searchColumn_ = j;
@@ -23,7 +23,7 @@ void CayleySearch::moveToFirstEmpty() {
     searchColumn_ = 2;
 }
 
-void CayleySearch::advanceCell() {
+void CayleySearch::AdvanceCell() {
     advanceOk_ = false;
     bool exhausted = false;
     while (!advanceOk_ && !exhausted) {
@@ -31,24 +31,24 @@ void CayleySearch::advanceCell() {
             searchRow_ = n_;
             searchColumn_ = n_;
         }
-        const int value = trial_[idx(searchRow_)][idx(searchColumn_)];
+        const int value = trial_[Idx(searchRow_)][Idx(searchColumn_)];
         if (value == 0) {
-            setTrialCell(searchRow_, searchColumn_, 1);
+            SetTrialCell(searchRow_, searchColumn_, 1);
             advanceOk_ = true;
             --emptyCellCount_;
             break;
         }
         bool may = value != n_;
         if (may && !includeIsomorphs_ && searchRow_ == 2 && searchColumn_ < n_ &&
-            value == rules_.rowTwoSuccessor(searchColumn_))
+            value == rules_.RowTwoSuccessor(searchColumn_))
             may = false;
         if (may) {
             // The next code after the value (an entry that is no code of this
             // table goes on as the code one past the last).
-            setTrialCell(searchRow_, searchColumn_, static_cast<std::uint8_t>(valueIndex(value) + 1));
+            SetTrialCell(searchRow_, searchColumn_, static_cast<std::uint8_t>(ValueIndex(value) + 1));
             advanceOk_ = true;
         } else {
-            setTrialCell(searchRow_, searchColumn_, 0);
+            SetTrialCell(searchRow_, searchColumn_, 0);
             ++emptyCellCount_;
             if (searchColumn_ > 2) {
                 --searchColumn_;
@@ -63,7 +63,7 @@ void CayleySearch::advanceCell() {
     if (advanceOk_) ++stats_.trials;
 }
 
-void CayleySearch::commitInferences() {
+void CayleySearch::CommitInferences() {
     for (;;) {
         if (searchRow_ == n_ && searchColumn_ == n_) {
             tableFinished_ = true;
@@ -75,16 +75,16 @@ void CayleySearch::commitInferences() {
             j = 2;
         }
         if (i > n_) return;  // position past the end: nothing follows
-        const std::uint8_t v = work_[idx(i)][idx(j)];
+        const std::uint8_t v = work_[Idx(i)][Idx(j)];
         if (v == 0) return;
         searchRow_ = i;
         searchColumn_ = j;
-        if (trial_[idx(i)][idx(j)] == 0) --emptyCellCount_;
-        setTrialCell(i, j, v);
+        if (trial_[Idx(i)][Idx(j)] == 0) --emptyCellCount_;
+        SetTrialCell(i, j, v);
     }
 }
 
-void CayleySearch::prepareContinue() {
+void CayleySearch::PrepareContinue() {
     if (!tableFinished_) return;
     tableFinished_ = false;
     int i = branchRow_, j = branchColumn_;
@@ -95,29 +95,29 @@ void CayleySearch::prepareContinue() {
             j = 2;
         }
         if (i > n_) break;
-        if (trial_[idx(i)][idx(j)] == 0) --emptyCellCount_;
-        setTrialCell(i, j, static_cast<std::uint8_t>(n_));
+        if (trial_[Idx(i)][Idx(j)] == 0) --emptyCellCount_;
+        SetTrialCell(i, j, static_cast<std::uint8_t>(n_));
     }
 }
 
-void CayleySearch::findNext() {
+void CayleySearch::FindNext() {
     Progress never;
-    findNext(never);
+    FindNext(never);
 }
 
-void CayleySearch::findNext(Progress& progress) {
+void CayleySearch::FindNext(Progress& progress) {
     if (n_ == 1) {
-        stepReady_ = solutions_.count() < 1;
+        stepReady_ = solutions_.Count() < 1;
         return;
     }
     stepReady_ = false;
-    moveToFirstEmpty();
+    MoveToFirstEmpty();
     advanceOk_ = true;
     for (;;) {
         if (stepReady_ || !advanceOk_) return;
-        advanceCell();
+        AdvanceCell();
         if (!advanceOk_) continue;
-        if (precheckRules()) {
+        if (PrecheckRules()) {
             advanceOk_ = false;
             continue;
         }
@@ -125,11 +125,11 @@ void CayleySearch::findNext(Progress& progress) {
         branchRow_ = searchRow_;
         branchColumn_ = searchColumn_;
         ++stats_.fills;
-        const bool literal = fillEngine_ == FillEngine::Literal || reasonsStored();
+        const bool literal = fillEngine_ == FillEngine::Literal || ReasonsStored();
         if (literal) {
-            fillTable();
+            FillTable();
         } else {
-            fastFill();
+            FastFill();
         }
         searchRow_ = saveRow;
         searchColumn_ = saveColumn;
@@ -137,13 +137,13 @@ void CayleySearch::findNext(Progress& progress) {
             if (traceMode_ == TraceMode::ByStep) {
                 stepReady_ = true;
             } else {
-                commitInferences();
+                CommitInferences();
                 if (traceMode_ == TraceMode::Timed) {
                     stepReady_ = true;
                 } else if (emptyCellCount_ == 0) {
                     stepReady_ = true;
                 } else {
-                    moveToFirstEmpty();
+                    MoveToFirstEmpty();
                 }
             }
             if (emptyCellCount_ == 0) ++stats_.completeTables;

@@ -12,12 +12,12 @@
 
 namespace quorix {
 
-void OptimizingRules::setEnabled(int rule, bool on) {
-    if (!valid(rule)) throw InvalidArgument("unknown optimizing rule");
-    enabled_[at(rule)] = on;
+void OptimizingRules::SetEnabled(int rule, bool on) {
+    if (!Valid(rule)) throw InvalidArgument("unknown optimizing rule");
+    enabled_[At(rule)] = on;
 }
 
-void OptimizingRules::setup(int n, bool includeIsomorphs, bool manualEntry) {
+void OptimizingRules::Setup(int n, bool includeIsomorphs, bool manualEntry) {
     allSolutionsFound_ = false;
     active_[0] = enabled_[0];
     active_[1] = enabled_[1] && n % 2 == 0 && !includeIsomorphs;
@@ -35,15 +35,15 @@ void OptimizingRules::setup(int n, bool includeIsomorphs, bool manualEntry) {
     blocks_.clear();
     if (active_[3]) {
         active_[1] = false;
-        setupSubgroupBlocks(n);
+        SetupSubgroupBlocks(n);
     } else if (n >= 2) {
-        for (int j = 2; j <= n - 1; ++j) rowTwoSuccessor_[at(j)] = j + 1;
-        rowTwoSuccessor_[at(n)] = n;
+        for (int j = 2; j <= n - 1; ++j) rowTwoSuccessor_[At(j)] = j + 1;
+        rowTwoSuccessor_[At(n)] = n;
     }
     active_[4] = enabled_[4] && n % 2 == 0 && MathFunctions::IsPrime(n / 2) && !includeIsomorphs;
 }
 
-void OptimizingRules::setupSubgroupBlocks(int n) {
+void OptimizingRules::SetupSubgroupBlocks(int n) {
     struct Factor {
         int p, e, pe;
         std::string key;
@@ -86,19 +86,19 @@ void OptimizingRules::setupSubgroupBlocks(int n) {
     for (; j <= P && j <= n; ++j) {
         while (k < blocks_.size() && !(blocks_[k].first <= j && j <= blocks_[k].last)) ++k;
         if (k >= blocks_.size()) break;
-        rowTwoSuccessor_[at(j)] = j + 1 > blocks_[k].last ? blocks_[k].last : j + 1;
+        rowTwoSuccessor_[At(j)] = j + 1 > blocks_[k].last ? blocks_[k].last : j + 1;
     }
     int m = std::max(j + 1, (blocks_.empty() ? 1 : blocks_.back().last) + 1);
-    for (; j <= n; ++j, ++m) rowTwoSuccessor_[at(j)] = m > n ? n : m;
+    for (; j <= n; ++j, ++m) rowTwoSuccessor_[At(j)] = m > n ? n : m;
 }
 
-int OptimizingRules::firstBlockOf(int x) const {
+int OptimizingRules::FirstBlockOf(int x) const {
     for (std::size_t k = 0; k < blocks_.size(); ++k)
         if (blocks_[k].first <= x && x <= blocks_[k].last) return static_cast<int>(k) + 1;
     return 0;
 }
 
-bool OptimizingRules::noteSolution(int count, bool newestCyclic) {
+bool OptimizingRules::NoteSolution(int count, bool newestCyclic) {
     bool changed = false;
     if (active_[2] && newestCyclic && !cyclicFound_) {
         cyclicFound_ = true;

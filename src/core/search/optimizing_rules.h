@@ -3,7 +3,7 @@
 // beyond the axioms. The user's five switches, the rules in force for an
 // order and mode, the subgroup blocks of rule 3 and the row-2 bound they fix,
 // and what the rules note about the solutions shown. The fill applies the
-// rules' tests (CayleySearch::checkRules).
+// rules' tests (CayleySearch::CheckRules).
 
 #include <array>
 #include <cstddef>
@@ -21,41 +21,41 @@ public:
     };
 
     // The user's switches (all on at first); they take effect at the next setup.
-    bool enabled(int rule) const { return valid(rule) && enabled_[at(rule)]; }
-    void setEnabled(int rule, bool on);  // rule 0..4, others refused with InvalidArgument
+    bool Enabled(int rule) const { return Valid(rule) && enabled_[At(rule)]; }
+    void SetEnabled(int rule, bool on);  // rule 0..4, others refused with InvalidArgument
     // The rules in force since the last setup.
-    bool active(int rule) const { return valid(rule) && active_[at(rule)]; }
+    bool Active(int rule) const { return Valid(rule) && active_[At(rule)]; }
 
     // The rules in force for order n: rule 1 only for even n, rules 1 to 4
     // not with isomorphic equivalents, rule 3 not for a prime n nor in manual
     // entry (its blocks replace rule 1), rule 4 for n = 2p. Also the blocks
     // and the row-2 bound; the cyclic group and the end of rule 4 forgotten.
-    void setup(int n, bool includeIsomorphs, bool manualEntry);
+    void Setup(int n, bool includeIsomorphs, bool manualEntry);
 
     // Rule 1 rejects a trial before its fill when a*a (cell (2,2)) is not 1.
-    bool rejects(int entryTwoTwo) const { return active_[1] && entryTwoTwo != 1; }
+    bool Rejects(int entryTwoTwo) const { return active_[1] && entryTwoTwo != 1; }
 
     // After a solution was shown: rule 2 notes that the newest (the count-th)
     // is cyclic, rule 4 ends the search at the second. True when the tests of
     // the fill changed (the cyclic group noted).
-    bool noteSolution(int count, bool newestCyclic);
-    bool allSolutionsFound() const { return allSolutionsFound_; }
-    bool cyclicFound() const { return cyclicFound_; }
+    bool NoteSolution(int count, bool newestCyclic);
+    bool AllSolutionsFound() const { return allSolutionsFound_; }
+    bool CyclicFound() const { return cyclicFound_; }
     // The largest divisor of n below n (n itself for n = 1), set while rule 2 is in force.
-    int largestProperDivisor() const { return largestProperDivisor_; }
+    int LargestProperDivisor() const { return largestProperDivisor_; }
 
-    int blockCount() const { return static_cast<int>(blocks_.size()); }
-    const SubgroupBlock& block(int k) const { return blocks_[static_cast<std::size_t>(k - 1)]; }  // k = 1..blockCount
-    const std::vector<SubgroupBlock>& blocks() const { return blocks_; }
+    int BlockCount() const { return static_cast<int>(blocks_.size()); }
+    const SubgroupBlock& Block(int k) const { return blocks_[static_cast<std::size_t>(k - 1)]; }  // k = 1..BlockCount
+    const std::vector<SubgroupBlock>& Blocks() const { return blocks_; }
     // The first block (1-based) that holds element x, 0 if none.
-    int firstBlockOf(int x) const;
+    int FirstBlockOf(int x) const;
     // The row-2 bound: index of the last value tried at (2, j).
-    int rowTwoSuccessor(int j) const { return rowTwoSuccessor_[at(j)]; }
+    int RowTwoSuccessor(int j) const { return rowTwoSuccessor_[At(j)]; }
 
 private:
-    static bool valid(int rule) { return rule >= 0 && rule < kRuleCount; }
-    static std::size_t at(int i) { return static_cast<std::size_t>(i); }
-    void setupSubgroupBlocks(int n);
+    static bool Valid(int rule) { return rule >= 0 && rule < kRuleCount; }
+    static std::size_t At(int i) { return static_cast<std::size_t>(i); }
+    void SetupSubgroupBlocks(int n);
 
     std::array<bool, kRuleCount> enabled_{true, true, true, true, true};
     std::array<bool, kRuleCount> active_{};

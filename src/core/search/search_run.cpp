@@ -4,46 +4,46 @@
 
 namespace quorix {
 
-bool SearchRun::start() {
+bool SearchRun::Start() {
     newSearch_ = false;
-    if (search_.allSolutionsFound()) {
+    if (search_.AllSolutionsFound()) {
         search_.stepReady_ = false;
         return false;
     }
-    if (search_.manualEntry()) {
-        search_.setManualEntry(false);
-        search_.resetTable();
-        search_.clearSolutions();
+    if (search_.ManualEntry()) {
+        search_.SetManualEntry(false);
+        search_.ResetTable();
+        search_.ClearSolutions();
         newSearch_ = true;
     }
-    search_.prepareContinue();
+    search_.PrepareContinue();
     search_.yieldCounter_ = 0;
     return true;
 }
 
-SearchOutcome SearchRun::step(Progress& progress) {
+SearchOutcome SearchRun::Step(Progress& progress) {
     // Past the duplicate shown by the step before.
-    search_.prepareContinue();
-    search_.findNext(progress);
-    if (!search_.stepReady()) return SearchOutcome::Exhausted;
-    if (search_.complete()) {
-        const RecordResult& r = search_.recordSolution(registrar_);
+    search_.PrepareContinue();
+    search_.FindNext(progress);
+    if (!search_.StepReady()) return SearchOutcome::Exhausted;
+    if (search_.Complete()) {
+        const RecordResult& r = search_.RecordSolution(registrar_);
         if (!r.generated) return SearchOutcome::Refused;
         if (!r.kept) return SearchOutcome::Duplicate;
         return r.stored ? SearchOutcome::Solution : SearchOutcome::OverLimit;
     }
-    if (search_.traceMode() == TraceMode::ByStep) return SearchOutcome::Step;
+    if (search_.CurrentTraceMode() == TraceMode::ByStep) return SearchOutcome::Step;
     if (progress.Stopped()) return SearchOutcome::Halted;
     return SearchOutcome::Incomplete;
 }
 
-SearchOutcome SearchRun::run(Progress& progress) {
+SearchOutcome SearchRun::Run(Progress& progress) {
     for (;;) {
-        if (search_.traceMode() == TraceMode::Timed) return SearchOutcome::Incomplete;
-        const SearchOutcome outcome = step(progress);
+        if (search_.CurrentTraceMode() == TraceMode::Timed) return SearchOutcome::Incomplete;
+        const SearchOutcome outcome = Step(progress);
         switch (outcome) {
             case SearchOutcome::Duplicate:
-                if (search_.traceMode() == TraceMode::Off && progress.Stopped()) return SearchOutcome::Halted;
+                if (search_.CurrentTraceMode() == TraceMode::Off && progress.Stopped()) return SearchOutcome::Halted;
                 break;
             case SearchOutcome::Incomplete: break;
             default: return outcome;
@@ -51,24 +51,24 @@ SearchOutcome SearchRun::run(Progress& progress) {
     }
 }
 
-SearchOutcome SearchRun::tick(Progress& progress) {
+SearchOutcome SearchRun::Tick(Progress& progress) {
     if (progress.Stopped()) return SearchOutcome::Halted;
-    return step(progress);
+    return Step(progress);
 }
 
-CheckOutcome SearchRun::check(const std::function<std::string(int, int)>& cellText) {
-    search_.readGrid(cellText);
-    search_.fillTable();
-    if (search_.conflictFound()) return CheckOutcome::Conflict;
-    if (!search_.complete()) return CheckOutcome::Partial;
-    search_.recordSolution(registrar_);
+CheckOutcome SearchRun::Check(const std::function<std::string(int, int)>& cellText) {
+    search_.ReadGrid(cellText);
+    search_.FillTable();
+    if (search_.ConflictFound()) return CheckOutcome::Conflict;
+    if (!search_.Complete()) return CheckOutcome::Partial;
+    search_.RecordSolution(registrar_);
     return CheckOutcome::Complete;
 }
 
-void SearchRun::restart() {
-    search_.setManualEntry(true);
-    search_.resetTable();
-    search_.clearSolutions();
+void SearchRun::Restart() {
+    search_.SetManualEntry(true);
+    search_.ResetTable();
+    search_.ClearSolutions();
 }
 
 }  // namespace quorix

@@ -7,30 +7,30 @@
 
 namespace quorix {
 
-void SolutionList::clear() {
+void SolutionList::Clear() {
     solutions_.clear();
     isomorphOf_.clear();
     count_ = 0;
     isomorphIndex_ = 0;
 }
 
-const GroupPtr& SolutionList::solution(int slot) const {
-    if (slot < 1 || slot > storedCount()) throw InvalidArgument("no solution in slot " + std::to_string(slot));
+const GroupPtr& SolutionList::Solution(int slot) const {
+    if (slot < 1 || slot > StoredCount()) throw InvalidArgument("no solution in slot " + std::to_string(slot));
     return solutions_[static_cast<std::size_t>(slot - 1)];
 }
 
-int SolutionList::isomorphOf(int slot) const {
-    if (slot < 1 || slot > storedCount()) throw InvalidArgument("no solution in slot " + std::to_string(slot));
+int SolutionList::IsomorphOf(int slot) const {
+    if (slot < 1 || slot > StoredCount()) throw InvalidArgument("no solution in slot " + std::to_string(slot));
     return isomorphOf_[static_cast<std::size_t>(slot - 1)];
 }
 
-int SolutionList::findIsomorph(const Group& group) const {
+int SolutionList::FindIsomorph(const Group& group) const {
     for (std::size_t k = 0; k < solutions_.size(); ++k)
         if (solutions_[k]->IsIsomorphic(group)) return static_cast<int>(k) + 1;
     return 0;
 }
 
-RecordResult SolutionList::record(const CayleyTable& table, const Naming& naming, SolutionRegistrar* registrar) {
+RecordResult SolutionList::Record(const CayleyTable& table, const Naming& naming, SolutionRegistrar* registrar) {
     RecordResult result;
     GroupPtr group = Group::Create();
     try {
@@ -43,7 +43,7 @@ RecordResult SolutionList::record(const CayleyTable& table, const Naming& naming
     result.generated = true;
     result.group = group;
 
-    isomorphIndex_ = findIsomorph(*group);
+    isomorphIndex_ = FindIsomorph(*group);
     result.isomorphIndex = isomorphIndex_;
     if (isomorphIndex_ > 0 && !naming.includeIsomorphs) {
         last_ = result;
@@ -61,9 +61,9 @@ RecordResult SolutionList::record(const CayleyTable& table, const Naming& naming
     const std::string n = std::to_string(naming.order);
     std::string id;
     if (naming.manual) {
-        if (registrar) manualCount_ = std::max(manualCount_, registrar->lastManualNumber());
+        if (registrar) manualCount_ = std::max(manualCount_, registrar->LastManualNumber());
         ++manualCount_;
-        if (registrar) registrar->setLastManualNumber(manualCount_);
+        if (registrar) registrar->SetLastManualNumber(manualCount_);
         id = "Manual" + n + "-" + std::to_string(manualCount_);
     } else if (naming.includeIsomorphs) {
         id = "Group #" + n + "(" + std::to_string(count_) + ")";
@@ -72,7 +72,7 @@ RecordResult SolutionList::record(const CayleyTable& table, const Naming& naming
     }
     group->SetGroupID(id);
     result.id = id;
-    if (registrar) registrar->registerSolution(group, id);
+    if (registrar) registrar->RegisterSolution(group, id);
     last_ = result;
     return result;
 }

@@ -17,11 +17,11 @@ class SolutionRegistrar {
 public:
     virtual ~SolutionRegistrar() = default;
     // Registers the group under the ID (the group's GroupID is already set).
-    virtual void registerSolution(const GroupPtr& group, const std::string& id) = 0;
+    virtual void RegisterSolution(const GroupPtr& group, const std::string& id) = 0;
     // The number part of the newest "Manual" ID known to the register; a
     // manually entered solution takes the next number.
-    virtual int lastManualNumber() const = 0;
-    virtual void setLastManualNumber(int number) = 0;
+    virtual int LastManualNumber() const = 0;
+    virtual void SetLastManualNumber(int number) = 0;
 };
 
 // What recording the newest complete table did.
@@ -47,20 +47,20 @@ public:
         bool includeIsomorphs = false;
     };
     // Records a complete table (rows of element texts).
-    RecordResult record(const CayleyTable& table, const Naming& naming, SolutionRegistrar* registrar);
+    RecordResult Record(const CayleyTable& table, const Naming& naming, SolutionRegistrar* registrar);
 
     // First slot whose solution is isomorphic to the group, 0 if none.
-    int findIsomorph(const Group& group) const;
-    int count() const { return count_; }
-    int storedCount() const { return static_cast<int>(solutions_.size()); }
+    int FindIsomorph(const Group& group) const;
+    int Count() const { return count_; }
+    int StoredCount() const { return static_cast<int>(solutions_.size()); }
     // Count back to 0 (the list is replaced by the next search).
-    void clear();
-    const GroupPtr& solution(int slot) const;  // slot 1..storedCount()
-    int isomorphOf(int slot) const;            // 0 or the earlier slot
-    int isomorphIndex() const { return isomorphIndex_; }
-    const RecordResult& last() const { return last_; }
+    void Clear();
+    const GroupPtr& Solution(int slot) const;  // slot 1..StoredCount()
+    int IsomorphOf(int slot) const;            // 0 or the earlier slot
+    int IsomorphIndex() const { return isomorphIndex_; }
+    const RecordResult& Last() const { return last_; }
     // Manually entered tables stored since start-up.
-    int manualCount() const { return manualCount_; }
+    int ManualCount() const { return manualCount_; }
 
 private:
     std::vector<GroupPtr> solutions_;  // slots 1..100 at [0..99]

@@ -24,14 +24,14 @@ ElementNamesPanel::ElementNamesPanel(AppContext& context, CayleySearch& search, 
     // The current names become the prior names, so that a cancelled renaming
     // translates every typed name to itself.
     std::array<std::string, CayleySearch::kSize> names{};
-    for (int k = 1; k <= CayleySearch::kMaxOrder; ++k) names[static_cast<std::size_t>(k)] = search_.elementName(k);
-    search_.setElementNames(names);
+    for (int k = 1; k <= CayleySearch::kMaxOrder; ++k) names[static_cast<std::size_t>(k)] = search_.ElementName(k);
+    search_.SetElementNames(names);
     for (int k = 0; k < 15; ++k) {
         const long top = 1150 + k * 360;
-        addLabel(QStringLiteral("labelCode_%1").arg(k), QString::fromStdString(CayleySearch::elementCode(k + 1)), 900,
+        addLabel(QStringLiteral("labelCode_%1").arg(k), QString::fromStdString(CayleySearch::ElementCode(k + 1)), 900,
                  top + 30, 600, 300);
         auto* edit = addControl<QLineEdit>(QStringLiteral("Text1_%1").arg(k), 2700, top, 2000, 315);
-        edit->setText(QString::fromStdString(search_.elementName(k + 1)));
+        edit->setText(QString::fromStdString(search_.ElementName(k + 1)));
         boxes_[static_cast<std::size_t>(k)] = edit;
     }
     const long bottom = 1150 + 15 * 360 + 200;
@@ -42,7 +42,7 @@ ElementNamesPanel::ElementNamesPanel(AppContext& context, CayleySearch& search, 
     ok->setDefault(true);
     connect(revert, &QPushButton::clicked, this, [this] {
         for (int k = 0; k < 15; ++k)
-            boxes_[static_cast<std::size_t>(k)]->setText(QString::fromStdString(CayleySearch::elementCode(k + 1)));
+            boxes_[static_cast<std::size_t>(k)]->setText(QString::fromStdString(CayleySearch::ElementCode(k + 1)));
     });
     connect(ok, &QPushButton::clicked, this, [this] {
         if (store()) {
@@ -64,7 +64,7 @@ bool ElementNamesPanel::store() {
     for (int k = 0; k < 15; ++k) {
         QLineEdit* edit = boxes_[static_cast<std::size_t>(k)];
         QString text = edit->text().trimmed();
-        if (text.isEmpty()) text = QString::fromStdString(CayleySearch::elementCode(k + 1));
+        if (text.isEmpty()) text = QString::fromStdString(CayleySearch::ElementCode(k + 1));
         edit->setText(text);
         for (int m = 0; m < k; ++m) {
             if (boxes_[static_cast<std::size_t>(m)]->text().compare(text, Qt::CaseInsensitive) == 0) {
@@ -81,14 +81,14 @@ bool ElementNamesPanel::store() {
         }
     }
     std::array<std::string, CayleySearch::kSize> names{};
-    for (int k = 1; k <= CayleySearch::kMaxOrder; ++k) names[static_cast<std::size_t>(k)] = search_.elementName(k);
+    for (int k = 1; k <= CayleySearch::kMaxOrder; ++k) names[static_cast<std::size_t>(k)] = search_.ElementName(k);
     state_.customNamesInUse = false;
     for (int k = 0; k < 15; ++k) {
         names[static_cast<std::size_t>(k + 1)] = boxes_[static_cast<std::size_t>(k)]->text().toStdString();
-        if (names[static_cast<std::size_t>(k + 1)] != CayleySearch::elementCode(k + 1)) state_.customNamesInUse = true;
+        if (names[static_cast<std::size_t>(k + 1)] != CayleySearch::ElementCode(k + 1)) state_.customNamesInUse = true;
     }
     state_.longestNameLength = longest;
-    search_.setElementNames(names);
+    search_.SetElementNames(names);
     return true;
 }
 

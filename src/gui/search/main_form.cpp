@@ -36,15 +36,15 @@ namespace {
 class RegisterSolutions : public SolutionRegistrar {
 public:
     explicit RegisterSolutions(AppContext& context) : context_(context) {}
-    void registerSolution(const GroupPtr& group, const std::string& id) override {
+    void RegisterSolution(const GroupPtr& group, const std::string& id) override {
         try {
             context_.groups.RegisterGroup(group, id);
         } catch (const std::exception& e) {
             context_.host.Message(e.what());
         }
     }
-    int lastManualNumber() const override { return context_.groups.LastManualNumber(); }
-    void setLastManualNumber(int number) override { context_.groups.SetLastManualNumber(number); }
+    int LastManualNumber() const override { return context_.groups.LastManualNumber(); }
+    void SetLastManualNumber(int number) override { context_.groups.SetLastManualNumber(number); }
 
 private:
     AppContext& context_;
@@ -213,7 +213,7 @@ void MainForm::buildControls() {
     chkIncludeIsomorphisms_ = addControl<QCheckBox>(QStringLiteral("chkIncludeIsomorphisms"), 2900, 120, 3600, 330);
     chkIncludeIsomorphisms_->setText(QStringLiteral("Include Isomorphic Equivalents"));
     connect(chkIncludeIsomorphisms_, &QCheckBox::toggled, this,
-            [this](bool on) { search_.setIncludeIsomorphs(on); });
+            [this](bool on) { search_.SetIncludeIsomorphs(on); });
 
     cmdGetNext_ = addButton(QStringLiteral("cmdGetNextSolution"), QStringLiteral("&Get Next Solution"), 480, 540, 2100);
     cmdCheck_ = addButton(QStringLiteral("cmdCheck"), QStringLiteral("&Check"), 2700, 540, 1200);
@@ -287,13 +287,13 @@ void MainForm::load() {
     // 1. Preferences and the start-up defaults.
     ctx.preferences.Load(ctx.directory);
     const storage::StartupSettings st = ctx.preferences.DecodeStartup();
-    search_.setSearchOrder(st.searchOrder);
+    search_.SetSearchOrder(st.searchOrder);
     if (st.trace) setupTrace(QString::fromLatin1(storage::TraceOptionName(*st.trace)));
     {
         const QSignalBlocker block(chkIncludeIsomorphisms_);
         chkIncludeIsomorphisms_->setChecked(st.includeIsomorphs);
     }
-    search_.setIncludeIsomorphs(st.includeIsomorphs);
+    search_.SetIncludeIsomorphs(st.includeIsomorphs);
     guiState().scrollingEnabled = st.scrollingEnabled;
     guiState().savedScrolling = st.scrollingEnabled;
     // 2. The register.
@@ -311,16 +311,16 @@ void MainForm::load() {
     setOrderCaption();
     // 5. Codes and names, all rules on.
     std::array<std::string, CayleySearch::kSize> codes{};
-    for (int k = 1; k <= CayleySearch::kMaxOrder; ++k) codes[static_cast<std::size_t>(k)] = CayleySearch::elementCode(k);
-    search_.setElementNames(codes);
-    search_.setElementNames(codes);   // prior names too
+    for (int k = 1; k <= CayleySearch::kMaxOrder; ++k) codes[static_cast<std::size_t>(k)] = CayleySearch::ElementCode(k);
+    search_.SetElementNames(codes);
+    search_.SetElementNames(codes);   // prior names too
     names_ = ElementNameState{};
-    for (int r = 0; r < CayleySearch::kRuleCount; ++r) search_.setRuleEnabled(r, true);
+    for (int r = 0; r < CayleySearch::kRuleCount; ++r) search_.SetRuleEnabled(r, true);
     // 6.
     layoutGrid(false);
     resetTable();
-    search_.clearSolutions();
-    setManualEntry(search_.manualEntry());
+    search_.ClearSolutions();
+    setManualEntry(search_.ManualEntry());
 }
 
 void MainForm::setOrderCaption() { labelGroupOrder_->setText(QStringLiteral("Group order:  %1").arg(n())); }
@@ -377,7 +377,7 @@ void MainForm::closeEvent(QCloseEvent* e) {
 // ---- grid ----------------------------------------------------------------------------------
 
 void MainForm::layoutGrid(bool translate) {
-    const bool manual = search_.manualEntry();
+    const bool manual = search_.ManualEntry();
     const grid::Geometry g = grid::ComputeGeometry(manual, names_.longestNameLength);
     const int order = n();
     for (int i = 1; i <= grid::kGridSize; ++i) {
@@ -387,7 +387,7 @@ void MainForm::layoutGrid(bool translate) {
             placeTw(c, grid::CellLeft(g, j), grid::CellTop(i) - kGridAreaTop, g.cellWidth, grid::kCellHeight);
             c->setMaxLength(manual && g.maxLength == 0 ? 32767 : g.maxLength);
             if (translate)
-                c->setText(q(search_.translateName(c->text().toStdString())));
+                c->setText(q(search_.TranslateName(c->text().toStdString())));
             else
                 c->clear();
             red_[static_cast<std::size_t>(index)] = false;
@@ -399,7 +399,7 @@ void MainForm::layoutGrid(bool translate) {
     for (int k = 0; k < grid::kGridSize; ++k) {
         QLabel* r = rowLabels_[static_cast<std::size_t>(k)];
         QLabel* c = columnLabels_[static_cast<std::size_t>(k)];
-        const QString name = manual ? q(search_.elementName(k + 1)) : q(CayleySearch::elementCode(k + 1));
+        const QString name = manual ? q(search_.ElementName(k + 1)) : q(CayleySearch::ElementCode(k + 1));
         r->setText(name);
         c->setText(name);
         placeTw(r, 0, grid::CellTop(k + 1) - kGridAreaTop, g.firstColumn - 120, grid::kCellHeight);
@@ -418,21 +418,21 @@ void MainForm::layoutGrid(bool translate) {
 
 void MainForm::showTable() {
     const int order = n();
-    const bool manual = search_.manualEntry();
-    const bool reasons = search_.reasonsStored();
+    const bool manual = search_.ManualEntry();
+    const bool reasons = search_.ReasonsStored();
     for (int i = 1; i <= order; ++i) {
         for (int j = 1; j <= order; ++j) {
             QLineEdit* c = cell(i, j);
             const auto index = static_cast<std::size_t>(grid::CellIndex(i, j));
-            if (reasons && search_.isInference(i, j)) {
-                const std::string w = search_.workText(i, j);
-                c->setText(q(manual ? search_.codeToName(w) : w));
+            if (reasons && search_.IsInference(i, j)) {
+                const std::string w = search_.WorkText(i, j);
+                c->setText(q(manual ? search_.CodeToName(w) : w));
                 setCellColor(c, true);
-                c->setToolTip(q(search_.reason(i, j)));
+                c->setToolTip(q(search_.Reason(i, j)));
                 red_[index] = true;
             } else {
-                const std::string t = search_.trialText(i, j);
-                c->setText(q(manual ? search_.codeToName(t) : t));
+                const std::string t = search_.TrialText(i, j);
+                c->setText(q(manual ? search_.CodeToName(t) : t));
                 if (red_[index]) {
                     setCellColor(c, false);
                     c->setToolTip(cellHint());
@@ -444,7 +444,7 @@ void MainForm::showTable() {
 }
 
 void MainForm::clearInferences() {
-    search_.clearInferences();
+    search_.ClearInferences();
     for (int index = 0; index < 400; ++index) {
         if (!red_[static_cast<std::size_t>(index)]) continue;
         QLineEdit* c = cellAt(index);
@@ -456,7 +456,7 @@ void MainForm::clearInferences() {
 }
 
 void MainForm::resetTable() {
-    search_.resetTable();
+    search_.ResetTable();
     showResetTable();
 }
 
@@ -470,7 +470,7 @@ void MainForm::showResetTable() {
 }
 
 void MainForm::setManualEntry(bool on) {
-    search_.setManualEntry(on);
+    search_.SetManualEntry(on);
     cmdCheck_->setDefault(on);
     cmdGetNext_->setDefault(!on);
 }
@@ -485,7 +485,7 @@ void MainForm::setupTrace(const QString& modeName) {
     for (const char* name : {"mnuTraceByStep", "mnuFastTrace", "mnuVeryFastTrace", "mnuTraceOff"})
         action(QString::fromLatin1(name))->setChecked(false);
     cmdGetNext_->setText(QStringLiteral("&Get Next Solution"));
-    if (!search_.setupTrace(modeName.toStdString())) return;
+    if (!search_.SetupTrace(modeName.toStdString())) return;
     if (modeName == QLatin1String("Trace by step")) {
         action(QStringLiteral("mnuTraceByStep"))->setChecked(true);
         cmdGetNext_->setText(QStringLiteral("&Get Next Step"));
@@ -496,18 +496,18 @@ void MainForm::setupTrace(const QString& modeName) {
     } else {
         action(QStringLiteral("mnuTraceOff"))->setChecked(true);
     }
-    timer_->setInterval(search_.timerIntervalMs());
+    timer_->setInterval(search_.TimerIntervalMs());
 }
 
 // ---- the search ------------------------------------------------------------------------
 
 void MainForm::getNextSolution() {
     if (inSearch_) return;
-    if (!run_.start()) {
+    if (!run_.Start()) {
         endOfSolutions();
         return;
     }
-    if (run_.startedNewSearch()) {
+    if (run_.StartedNewSearch()) {
         setManualEntry(false);
         layoutGrid(false);
         showResetTable();
@@ -519,12 +519,12 @@ void MainForm::getNextSolution() {
     chkIncludeIsomorphisms_->setEnabled(false);
     progress().ClearStop();
 
-    if (search_.traceMode() == TraceMode::Timed) {
+    if (search_.CurrentTraceMode() == TraceMode::Timed) {
         timer_->start();
         cmdHalt_->show();
         return;
     }
-    if (search_.traceMode() == TraceMode::Off) {
+    if (search_.CurrentTraceMode() == TraceMode::Off) {
         cmdHalt_->show();
         labelProcessing_->show();
         labelProcessing_->raise();
@@ -537,7 +537,7 @@ void MainForm::getNextSolution() {
             explicit Running(bool& f) : flag(f) { flag = true; }
             ~Running() { flag = false; }
         } running(inSearch_);
-        outcome = run_.run(progress());
+        outcome = run_.Run(progress());
     }
     if (outcome == SearchOutcome::Incomplete) {
         // A timed mode was chosen while the search yielded: its timer goes on.
@@ -558,14 +558,14 @@ void MainForm::getNextSolution() {
 }
 
 void MainForm::showSolution(SearchOutcome outcome) {
-    if (outcome == SearchOutcome::Refused) host().Message(search_.lastRecord().error);
+    if (outcome == SearchOutcome::Refused) host().Message(search_.LastRecord().error);
     if (outcome == SearchOutcome::Solution || outcome == SearchOutcome::OverLimit || outcome == SearchOutcome::Refused)
         showAnalysis();
 }
 
 void MainForm::timerTick() {
     timer_->stop();
-    const SearchOutcome outcome = run_.tick(progress());
+    const SearchOutcome outcome = run_.Tick(progress());
     switch (outcome) {
         case SearchOutcome::Exhausted: endOfSolutions(); return;
         case SearchOutcome::Halted:
@@ -596,20 +596,20 @@ void MainForm::halt() {
 void MainForm::endProcessing() {
     labelProcessing_->hide();
     cmdHalt_->hide();
-    if (!search_.manualEntry()) cmdGetNext_->setEnabled(true);
+    if (!search_.ManualEntry()) cmdGetNext_->setEnabled(true);
 }
 
 void MainForm::endOfSolutions() {
     progress().ClearStop();
     cmdHalt_->hide();
-    if (search_.traceMode() != TraceMode::ByStep) showTable();
+    if (search_.CurrentTraceMode() != TraceMode::ByStep) showTable();
     resetTable();
     const std::string question = "No more solutions found.\nDo you want to create a Summary View file?";
     if (host().AskYesNo(question, "End of Solutions"))
         writeSummaryView();
     else
         focusCell(21);
-    run_.restart();
+    run_.Restart();
     setManualEntry(true);
     layoutGrid(false);
     showResetTable();
@@ -627,8 +627,8 @@ void MainForm::writeSummaryView() {
     const ViewOptions options =
         context().workbench.MakeViewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
     std::vector<SummarySolution> list;
-    const int stored = std::min(search_.solutionCount(), CayleySearch::kMaxSolutions);
-    for (int slot = 1; slot <= stored; ++slot) list.push_back({search_.solution(slot), search_.solutionIsomorph(slot)});
+    const int stored = std::min(search_.SolutionCount(), CayleySearch::kMaxSolutions);
+    for (int slot = 1; slot <= stored; ++slot) list.push_back({search_.Solution(slot), search_.SolutionIsomorph(slot)});
 
     labelProcessing_->setText(QStringLiteral("processing . . ."));
     labelProcessing_->show();
@@ -649,32 +649,32 @@ void MainForm::writeSummaryView() {
 
 void MainForm::showAnalysis() {
     if (analysis_) analysis_->close();
-    const int count = search_.solutionCount();
+    const int count = search_.SolutionCount();
     if (count > CayleySearch::kMaxSolutions) {
         // The solution was counted and registered but not stored.
         host().Message("Maximum of 100 solutions exceeded");
     } else if (count >= 1) {
-        const GroupPtr& g = search_.solution(count);
+        const GroupPtr& g = search_.Solution(count);
         if (analysisOpener_)
             analysis_ = analysisOpener_(*this, g);
         else
             analysis_ = ShowGroupGeneratedNotice(context(), *g);
     }
-    run_.solutionShown();
+    run_.SolutionShown();
 }
 
 // ---- Check, Restart, order, names, rules -----------------------------------------------
 
 void MainForm::check() {
     if (inSearch_) return;
-    if (search_.reasonsStored()) clearInferences();
-    const CheckOutcome outcome = run_.check([this](int i, int j) { return cell(i, j)->text().toStdString(); });
-    for (const std::string& m : search_.takeMessages()) host().Message(m);
+    if (search_.ReasonsStored()) clearInferences();
+    const CheckOutcome outcome = run_.Check([this](int i, int j) { return cell(i, j)->text().toStdString(); });
+    for (const std::string& m : search_.TakeMessages()) host().Message(m);
     showTable();
     if (outcome == CheckOutcome::Conflict) {
-        host().Message(search_.conflictMessage());
+        host().Message(search_.ConflictMessage());
     } else if (outcome == CheckOutcome::Complete) {
-        if (!search_.lastRecord().error.empty()) host().Message(search_.lastRecord().error);
+        if (!search_.LastRecord().error.empty()) host().Message(search_.LastRecord().error);
         showAnalysis();
     } else if (!noticeSuppressed_) {
         noticeSuppressed_ = ShowMessageNotice(context(), QStringLiteral("No errors found."));
@@ -693,7 +693,7 @@ void MainForm::stopTimedRun() {
 void MainForm::restart() {
     if (inSearch_) return;
     stopTimedRun();
-    run_.restart();
+    run_.Restart();
     setManualEntry(true);
     layoutGrid(false);
     showResetTable();
@@ -711,7 +711,7 @@ void MainForm::changeGroupOrder() {
         if (!answer || answer->trimmed().isEmpty()) return;
         const std::optional<int> order = ParseTableOrder(answer->toStdString());
         if (order) {
-            search_.setSearchOrder(*order);
+            search_.SetSearchOrder(*order);
             break;
         }
         host().Message(kOrderMessage);
@@ -729,7 +729,7 @@ void MainForm::setElementNames() {
     setManualEntry(true);
     layoutGrid(true);
     focusCell(21);
-    search_.clearSolutions();
+    search_.ClearSolutions();
 }
 
 void MainForm::setOptimizingRules() {
@@ -792,7 +792,7 @@ void MainForm::beginManualEdit() {
     setManualEntry(true);
     cmdGetNext_->setEnabled(false);
     cellEdited_ = true;
-    if (search_.traceMode() == TraceMode::ByStep) clearInferences();
+    if (search_.CurrentTraceMode() == TraceMode::ByStep) clearInferences();
 }
 
 void MainForm::cellFocusIn(int index) {
@@ -807,7 +807,7 @@ void MainForm::cellFocusIn(int index) {
 }
 
 void MainForm::cellTextChanged(int index) {
-    if (!(names_.customNamesInUse && search_.manualEntry() && cellEdited_)) return;
+    if (!(names_.customNamesInUse && search_.ManualEntry() && cellEdited_)) return;
     if (cellAt(index)->text().size() == names_.longestNameLength) focusCell(grid::NextCellIndex(index, n()));
 }
 
@@ -815,12 +815,12 @@ bool MainForm::cellFocusOut(int index) {
     if (!cellEdited_ || refocusing_) return true;
     cellEdited_ = false;
     QLineEdit* c = cellAt(index);
-    if (names_.customNamesInUse && search_.manualEntry()) {
+    if (names_.customNamesInUse && search_.ManualEntry()) {
         const QString text = c->text().trimmed();
         if (!text.isEmpty()) {
             int found = 0;
             for (int k = 1; k <= n() && !found; ++k)
-                if (QString::fromStdString(search_.elementName(k)).compare(text, Qt::CaseInsensitive) == 0) found = k;
+                if (QString::fromStdString(search_.ElementName(k)).compare(text, Qt::CaseInsensitive) == 0) found = k;
             if (!found) {
                 host().Message("Invalid element.");
                 refocusing_ = true;
@@ -831,7 +831,7 @@ bool MainForm::cellFocusOut(int index) {
                 cellEdited_ = true;
                 return false;
             }
-            c->setText(q(search_.elementName(found)));
+            c->setText(q(search_.ElementName(found)));
         }
     }
     if (c->text() != cellTextOnFocus_) clearInferences();

@@ -68,7 +68,7 @@ private:
     void load();
     void layoutGrid(bool translate);
     void resetTable();
-    // The grid after the engine's resetTable: no red cells, the table shown,
+    // The grid after the engine's ResetTable: no red cells, the table shown,
     // Get Next Solution, Check, the check box and Set Element Names enabled.
     void showResetTable();
     // After a run or tick: the refusal message, and the analysis of a solution.
@@ -85,7 +85,7 @@ private:
     void showAnalysis();
     void focusCell(int index);
     void setOrderCaption();
-    int n() const { return search_.searchOrder(); }
+    int n() const { return search_.SearchOrder(); }
 
     bool cellKeyPress(int index, QKeyEvent* e);
     void beginManualEdit();

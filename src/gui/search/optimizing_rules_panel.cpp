@@ -59,7 +59,7 @@ OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& se
         // The rule text is the box's own caption (clicking it toggles the
         // box), broken into lines that fit beside the box.
         auto* box = addControl<QCheckBox>(QStringLiteral("chkOptRule_%1").arg(k), 800, top, 7950, 600);
-        box->setChecked(search_.ruleEnabled(k));
+        box->setChecked(search_.RuleEnabled(k));
         const int textWidth = twipsToPx(7950) - box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
                               box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 4;
         box->setText(wrapped(QString::fromLatin1(kRuleCaptions[k]), box->fontMetrics(), textWidth));
@@ -83,7 +83,7 @@ OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& se
             rulesChanged_ = false;
             return;
         }
-        for (int k = 0; k < 5; ++k) search_.setRuleEnabled(k, boxes_[static_cast<std::size_t>(k)]->isChecked());
+        for (int k = 0; k < 5; ++k) search_.SetRuleEnabled(k, boxes_[static_cast<std::size_t>(k)]->isChecked());
         rulesChanged_ = true;
         accept();
         close();

@@ -267,15 +267,15 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
 QWidget* OpenSolutionAnalysis(MainForm& form, const GroupPtr& solution) {
     CayleySearch& search = form.search();
     GroupPtr earlier;
-    const int count = std::min(search.solutionCount(), CayleySearch::kMaxSolutions);
+    const int count = std::min(search.SolutionCount(), CayleySearch::kMaxSolutions);
     for (int slot = count; slot >= 1; --slot) {
-        if (search.solution(slot) != solution) continue;
-        const int iso = search.solutionIsomorph(slot);
-        if (iso >= 1) earlier = search.solution(iso);
+        if (search.Solution(slot) != solution) continue;
+        const int iso = search.SolutionIsomorph(slot);
+        if (iso >= 1) earlier = search.Solution(iso);
         break;
     }
     AnalyzeSolutionPanel::NameToCode nameToCode;
-    if (search.manualEntry()) nameToCode = [&search](const std::string& name) { return search.nameToCode(name); };
+    if (search.ManualEntry()) nameToCode = [&search](const std::string& name) { return search.NameToCode(name); };
     auto* panel = new AnalyzeSolutionPanel(form.context(), solution, earlier, nullptr, nameToCode);
     panel->setAttribute(Qt::WA_DeleteOnClose);
     panel->show();

@@ -34,7 +34,7 @@ TEST(CosetOrder, NormalKleinSubgroupOfS4GivesTheTableOfS3) {
     const ElementSet v = FindSubgroup(g, 4, true);
     const CosetOrder c = OrderByCosets(*g, v);
     ASSERT_EQ(c.blockSize, 4);
-    ASSERT_EQ(c.blockCount(), 6);
+    ASSERT_EQ(c.BlockCount(), 6);
     EXPECT_EQ(c.rows.front(), 1);
     EXPECT_EQ(std::set<int>(c.rows.begin(), c.rows.end()).size(), 24u);
     for (int b = 0; b < 6; ++b) {
@@ -63,7 +63,7 @@ TEST(CosetOrder, NonNormalSubgroupHasDifferentLeftAndRightCosets) {
     const GroupPtr g = spec("S4");
     const ElementSet h = FindSubgroup(g, 2, false);
     const CosetOrder c = OrderByCosets(*g, h);
-    EXPECT_EQ(c.blockCount(), 12);
+    EXPECT_EQ(c.BlockCount(), 12);
     bool differ = false;
     for (int b = 0; b < 12; ++b) differ = differ || Block(c.rows, b, 2) != Block(c.columns, b, 2);
     EXPECT_TRUE(differ);

@@ -115,7 +115,7 @@ bool ReferenceIsNormal(const Group& g, const Group& h) {
 }
 
 ElementSet ReferenceMaximalNormalSubgroup(const GroupPtr& g) {
-    const int target = MathFunctions::maxProperDivisor(g->Order());
+    const int target = MathFunctions::MaxProperDivisor(g->Order());
     ElementSet best;
     int bestOrder = 0;
     Walk walk(*g);

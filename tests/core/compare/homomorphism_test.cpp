@@ -33,7 +33,7 @@ MultiplicationTable Relabel(const MultiplicationTable& t, unsigned seed) {
     auto at = [&](int i) { return newOf[static_cast<std::size_t>(i)]; };
     std::vector<std::vector<int>> p(static_cast<std::size_t>(t.n), std::vector<int>(static_cast<std::size_t>(t.n)));
     for (int a = 1; a <= t.n; ++a)
-        for (int b = 1; b <= t.n; ++b) p[static_cast<std::size_t>(at(a) - 1)][static_cast<std::size_t>(at(b) - 1)] = at(t.product(a, b));
+        for (int b = 1; b <= t.n; ++b) p[static_cast<std::size_t>(at(a) - 1)][static_cast<std::size_t>(at(b) - 1)] = at(t.Product(a, b));
     return MultiplicationTable::FromProducts(p);
 }
 
@@ -83,7 +83,7 @@ TEST(HomomorphismSearch, LargerGroupsAgainstRelabelledCopies) {
     auto f = [&](int a) { return img[static_cast<std::size_t>(a - 1)]; };
     EXPECT_EQ(std::set<int>(img.begin(), img.end()).size(), 120u);
     for (int a = 1; a <= 120; ++a)
-        for (int b = 1; b <= 120; ++b) ASSERT_EQ(f(s5.product(a, b)), t.product(f(a), f(b)));
+        for (int b = 1; b <= 120; ++b) ASSERT_EQ(f(s5.Product(a, b)), t.Product(f(a), f(b)));
     EXPECT_EQ(AllFast(s5, s5).size(), 120u);
     EXPECT_EQ(AllFast(s5, T(spec("Z2"))).size(), 1u);
     EXPECT_TRUE(AllFast(s5, T(spec("Z3"))).empty());

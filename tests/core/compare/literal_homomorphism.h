@@ -82,8 +82,8 @@ private:
         if (missing > a_.n - k) return false;
         for (int j = 2; j <= k; ++j)
             for (int i = 2; i <= k; ++i) {
-                const int p = a_.product(j, i);
-                if (p <= k && Img(p) != b_.product(Img(j), Img(i))) return false;
+                const int p = a_.Product(j, i);
+                if (p <= k && Img(p) != b_.Product(Img(j), Img(i))) return false;
             }
         return true;
     }

@@ -27,9 +27,9 @@ TEST(MathFunctions, NumberTheory) {
     EXPECT_TRUE(PrimeFactorization(1).empty());
     EXPECT_TRUE(RelativelyPrime(0, 1));
     EXPECT_FALSE(RelativelyPrime(0, 2));
-    EXPECT_EQ(maxProperDivisor(12), 6);
-    EXPECT_EQ(maxProperDivisor(7), 1);
-    EXPECT_THROW(maxProperDivisor(1), InvalidArgument);
+    EXPECT_EQ(MaxProperDivisor(12), 6);
+    EXPECT_EQ(MaxProperDivisor(7), 1);
+    EXPECT_THROW(MaxProperDivisor(1), InvalidArgument);
     EXPECT_EQ(Factorial(5), 120);
     EXPECT_EQ(Factorial(0), 1);
 }

@@ -25,19 +25,19 @@ constexpr int kGroupCounts[] = {0, 1, 1, 1, 2, 1, 2, 1, 5, 2, 2, 1, 5, 1, 2, 1, 
 // The solutions of a search of order n with the default rules, in order.
 std::vector<GroupPtr> SearchSolutions(int n, Progress& progress) {
     CayleySearch search;
-    search.setTraceMode(TraceMode::Off);
-    search.setIncludeIsomorphs(false);
-    for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.setRuleEnabled(k, true);
-    search.setSearchOrder(n);
-    search.clearSolutions();
+    search.SetTraceMode(TraceMode::Off);
+    search.SetIncludeIsomorphs(false);
+    for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.SetRuleEnabled(k, true);
+    search.SetSearchOrder(n);
+    search.ClearSolutions();
     SearchRun run(search);
     std::vector<GroupPtr> found;
-    while (run.start()) {
-        const SearchOutcome outcome = run.run(progress);
+    while (run.Start()) {
+        const SearchOutcome outcome = run.Run(progress);
         if (outcome == SearchOutcome::Refused) continue;
         if (outcome != SearchOutcome::Solution) break;
-        found.push_back(search.lastRecord().group);
-        run.solutionShown();
+        found.push_back(search.LastRecord().group);
+        run.SolutionShown();
     }
     return found;
 }

@@ -281,13 +281,13 @@ TEST_F(ViewFixture, AlternatingGroupOfDegreeFiveIsNotSolvable) {
 TEST(PermutationGroups, RowAndColumnGroupsOfSearchSolutions) {
     for (int n : {6, 12}) {
         CayleySearch s;
-        s.setSearchOrder(n);
+        s.SetSearchOrder(n);
         SearchRun run(s);
         Progress progress;
-        while (run.start() && run.run(progress) == SearchOutcome::Solution) run.solutionShown();
-        ASSERT_GT(s.solutionCount(), 1);
-        for (int slot = 1; slot <= s.solutionCount(); ++slot) {
-            GroupPtr g = s.solution(slot);
+        while (run.Start() && run.Run(progress) == SearchOutcome::Solution) run.SolutionShown();
+        ASSERT_GT(s.SolutionCount(), 1);
+        for (int slot = 1; slot <= s.SolutionCount(); ++slot) {
+            GroupPtr g = s.Solution(slot);
             auto rows = GetPermutationGroup(*g, "row");
             auto cols = GetPermutationGroup(*g, "column");
             EXPECT_EQ(rows->Degree(), n);

@@ -11,7 +11,7 @@ namespace {
 struct BlockCase {
     int n;
     std::vector<std::array<int, 3>> blocks;  // first, last, order
-    std::vector<int> successor;              // rowTwoSuccessor(2..n)
+    std::vector<int> successor;              // RowTwoSuccessor(2..n)
 };
 
 class SubgroupBlocks : public ::testing::TestWithParam<BlockCase> {};
@@ -19,18 +19,18 @@ class SubgroupBlocks : public ::testing::TestWithParam<BlockCase> {};
 TEST_P(SubgroupBlocks, BlocksAndRowTwoBound) {
     const BlockCase& c = GetParam();
     CayleySearch s;
-    s.setSearchOrder(c.n);
-    ASSERT_TRUE(s.ruleActive(3));
-    EXPECT_FALSE(s.ruleActive(1));
-    ASSERT_EQ(s.blockCount(), static_cast<int>(c.blocks.size()));
-    for (int k = 1; k <= s.blockCount(); ++k) {
+    s.SetSearchOrder(c.n);
+    ASSERT_TRUE(s.RuleActive(3));
+    EXPECT_FALSE(s.RuleActive(1));
+    ASSERT_EQ(s.BlockCount(), static_cast<int>(c.blocks.size()));
+    for (int k = 1; k <= s.BlockCount(); ++k) {
         const auto& b = c.blocks[static_cast<std::size_t>(k - 1)];
-        EXPECT_EQ(s.block(k).first, b[0]) << "block " << k;
-        EXPECT_EQ(s.block(k).last, b[1]) << "block " << k;
-        EXPECT_EQ(s.block(k).order, b[2]) << "block " << k;
+        EXPECT_EQ(s.Block(k).first, b[0]) << "block " << k;
+        EXPECT_EQ(s.Block(k).last, b[1]) << "block " << k;
+        EXPECT_EQ(s.Block(k).order, b[2]) << "block " << k;
     }
-    EXPECT_EQ(s.rowTwoSuccessor(1), 2);
-    for (int j = 2; j <= c.n; ++j) EXPECT_EQ(s.rowTwoSuccessor(j), c.successor[static_cast<std::size_t>(j - 2)]) << "j = " << j;
+    EXPECT_EQ(s.RowTwoSuccessor(1), 2);
+    for (int j = 2; j <= c.n; ++j) EXPECT_EQ(s.RowTwoSuccessor(j), c.successor[static_cast<std::size_t>(j - 2)]) << "j = " << j;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,18 +45,18 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(RulesInForce, DependOnOrderAndMode) {
     CayleySearch s;
-    s.setSearchOrder(7);  // prime: no rule 1, 3 or 4; plain row-2 bound
-    EXPECT_FALSE(s.ruleActive(1) || s.ruleActive(3) || s.ruleActive(4));
-    for (int j = 2; j < 7; ++j) EXPECT_EQ(s.rowTwoSuccessor(j), j + 1);
-    EXPECT_EQ(s.rowTwoSuccessor(7), 7);
+    s.SetSearchOrder(7);  // prime: no rule 1, 3 or 4; plain row-2 bound
+    EXPECT_FALSE(s.RuleActive(1) || s.RuleActive(3) || s.RuleActive(4));
+    for (int j = 2; j < 7; ++j) EXPECT_EQ(s.RowTwoSuccessor(j), j + 1);
+    EXPECT_EQ(s.RowTwoSuccessor(7), 7);
 
-    s.setSearchOrder(2);  // 2 = 2 * 1 and 1 counts as prime
-    EXPECT_TRUE(s.ruleActive(1) && s.ruleActive(4));
+    s.SetSearchOrder(2);  // 2 = 2 * 1 and 1 counts as prime
+    EXPECT_TRUE(s.RuleActive(1) && s.RuleActive(4));
 
-    s.setManualEntry(true);
-    s.setSearchOrder(12);
-    EXPECT_FALSE(s.ruleActive(3));
-    EXPECT_TRUE(s.ruleActive(1));  // back in force once rule 3 is not
+    s.SetManualEntry(true);
+    s.SetSearchOrder(12);
+    EXPECT_FALSE(s.RuleActive(3));
+    EXPECT_TRUE(s.RuleActive(1));  // back in force once rule 3 is not
 }
 
 class RuleFour : public ::testing::TestWithParam<int> {};
@@ -64,54 +64,54 @@ class RuleFour : public ::testing::TestWithParam<int> {};
 TEST_P(RuleFour, EndsTheSearchAfterTheSecondSolution) {
     const int n = GetParam();
     CayleySearch s;
-    s.setSearchOrder(n);
-    ASSERT_TRUE(s.ruleActive(4));
+    s.SetSearchOrder(n);
+    ASSERT_TRUE(s.RuleActive(4));
     for (int k = 1; k <= 2; ++k) {
         ASSERT_EQ(testing::getNextSolution(s), testing::RunResult::SolutionStored);
-        s.noteSolutionRules();
+        s.NoteSolutionRules();
     }
-    EXPECT_TRUE(s.solution(1)->Cyclic());
-    EXPECT_TRUE(s.solution(2)->Dihedral());
-    EXPECT_TRUE(s.allSolutionsFound());
-    const long long trials = s.stats().trials;
+    EXPECT_TRUE(s.Solution(1)->Cyclic());
+    EXPECT_TRUE(s.Solution(2)->Dihedral());
+    EXPECT_TRUE(s.AllSolutionsFound());
+    const long long trials = s.Stats().trials;
     EXPECT_EQ(testing::getNextSolution(s), testing::RunResult::Exhausted);
-    EXPECT_FALSE(s.stepReady());
-    EXPECT_EQ(s.stats().trials, trials);
+    EXPECT_FALSE(s.StepReady());
+    EXPECT_EQ(s.Stats().trials, trials);
 
     // Without the rule the search runs to its end and finds nothing more.
     CayleySearch t;
-    t.setRuleEnabled(4, false);
-    t.setSearchOrder(n);
-    while (testing::getNextSolution(t) == testing::RunResult::SolutionStored) t.noteSolutionRules();
-    EXPECT_EQ(t.solutionCount(), 2);
-    EXPECT_GT(t.stats().trials, trials);
+    t.SetRuleEnabled(4, false);
+    t.SetSearchOrder(n);
+    while (testing::getNextSolution(t) == testing::RunResult::SolutionStored) t.NoteSolutionRules();
+    EXPECT_EQ(t.SolutionCount(), 2);
+    EXPECT_GT(t.Stats().trials, trials);
 }
 
 INSTANTIATE_TEST_SUITE_P(TwiceAPrime, RuleFour, ::testing::Values(6, 10, 14));
 
 TEST(RuleOne, RejectsTheSecondValueOfTheFirstCell) {
     CayleySearch s;
-    s.setSearchOrder(2);
+    s.SetSearchOrder(2);
     ASSERT_EQ(testing::getNextSolution(s), testing::RunResult::SolutionStored);
-    EXPECT_EQ(s.trialText(2, 2), "1");
-    s.noteSolutionRules();
+    EXPECT_EQ(s.TrialText(2, 2), "1");
+    s.NoteSolutionRules();
     // Next value "a" at (2,2) is refused before any fill.
-    const long long fills = s.stats().fills;
+    const long long fills = s.Stats().fills;
     EXPECT_EQ(testing::getNextSolution(s), testing::RunResult::Exhausted);
-    EXPECT_EQ(s.stats().trials, 2);
-    EXPECT_EQ(s.stats().fills, fills);
+    EXPECT_EQ(s.Stats().trials, 2);
+    EXPECT_EQ(s.Stats().fills, fills);
 
     // With rule 1 off "a" duplicates row 2 and the carry out of (2,2) ends it.
     CayleySearch t;
-    t.setRuleEnabled(1, false);
-    t.setSearchOrder(2);
+    t.SetRuleEnabled(1, false);
+    t.SetSearchOrder(2);
     ASSERT_EQ(testing::getNextSolution(t), testing::RunResult::SolutionStored);
-    t.noteSolutionRules();
+    t.NoteSolutionRules();
     EXPECT_EQ(testing::getNextSolution(t), testing::RunResult::Exhausted);
-    EXPECT_EQ(t.stats().trials, 2);
-    EXPECT_EQ(t.stats().fills, 2);
-    EXPECT_FALSE(t.advanceOk());
-    EXPECT_EQ(t.solutionCount(), 1);
+    EXPECT_EQ(t.Stats().trials, 2);
+    EXPECT_EQ(t.Stats().fills, 2);
+    EXPECT_FALSE(t.AdvanceOk());
+    EXPECT_EQ(t.SolutionCount(), 1);
 }
 
 }  // namespace

@@ -29,15 +29,15 @@ class GroupsOfOrder : public ::testing::TestWithParam<std::pair<int, int>> {};
 TEST_P(GroupsOfOrder, DefaultSearchStoresOneGroupPerClass) {
     const auto [n, expected] = GetParam();
     CayleySearch s;
-    s.setSearchOrder(n);
+    s.SetSearchOrder(n);
     const FoundSolutions run = pressUntilEnd(s);
-    ASSERT_EQ(s.solutionCount(), expected);
+    ASSERT_EQ(s.SolutionCount(), expected);
     ASSERT_EQ(static_cast<int>(run.tables.size()), expected);
     for (int k = 1; k <= expected; ++k) {
         EXPECT_EQ(tableAxioms(run.tables[static_cast<std::size_t>(k - 1)]), "") << "solution " << k;
         EXPECT_EQ(run.ids[static_cast<std::size_t>(k - 1)], "Group #" + std::to_string(n) + "-" + std::to_string(k));
-        EXPECT_EQ(s.solutionIsomorph(k), 0);
-        for (int j = 1; j < k; ++j) EXPECT_FALSE(s.solution(j)->IsIsomorphic(*s.solution(k))) << j << " ~ " << k;
+        EXPECT_EQ(s.SolutionIsomorph(k), 0);
+        for (int j = 1; j < k; ++j) EXPECT_FALSE(s.Solution(j)->IsIsomorphic(*s.Solution(k))) << j << " ~ " << k;
     }
 }
 
@@ -53,24 +53,24 @@ class AllTables : public ::testing::TestWithParam<std::pair<int, int>> {};
 TEST_P(AllTables, IncludingIsomorphsStoresEveryTableWithFixedIdentity) {
     const auto [n, expected] = GetParam();
     CayleySearch s;
-    s.setIncludeIsomorphs(true);
-    s.setSearchOrder(n);
-    for (int r = 0; r < CayleySearch::kRuleCount; ++r) EXPECT_EQ(s.ruleActive(r), r == 0) << "rule " << r;
+    s.SetIncludeIsomorphs(true);
+    s.SetSearchOrder(n);
+    for (int r = 0; r < CayleySearch::kRuleCount; ++r) EXPECT_EQ(s.RuleActive(r), r == 0) << "rule " << r;
     const FoundSolutions run = pressUntilEnd(s);
-    ASSERT_EQ(s.solutionCount(), expected);
+    ASSERT_EQ(s.SolutionCount(), expected);
     std::set<Rows> distinct(run.tables.begin(), run.tables.end());
     EXPECT_EQ(static_cast<int>(distinct.size()), expected);
     for (const Rows& t : run.tables) EXPECT_EQ(tableAxioms(t), "");
     // Each table points at the first earlier solution of its class.
     for (int k = 1; k <= expected; ++k) {
-        const int iso = s.solutionIsomorph(k);
+        const int iso = s.SolutionIsomorph(k);
         EXPECT_EQ(run.ids[static_cast<std::size_t>(k - 1)], "Group #" + std::to_string(n) + "(" + std::to_string(k) + ")");
         EXPECT_LT(iso, k);
         if (iso > 0) {
-            EXPECT_EQ(s.solutionIsomorph(iso), 0);
-            EXPECT_TRUE(s.solution(iso)->IsIsomorphic(*s.solution(k)));
+            EXPECT_EQ(s.SolutionIsomorph(iso), 0);
+            EXPECT_TRUE(s.Solution(iso)->IsIsomorphic(*s.Solution(k)));
         }
-        for (int j = 1; j < (iso > 0 ? iso : k); ++j) EXPECT_FALSE(s.solution(j)->IsIsomorphic(*s.solution(k)));
+        for (int j = 1; j < (iso > 0 ? iso : k); ++j) EXPECT_FALSE(s.Solution(j)->IsIsomorphic(*s.Solution(k)));
     }
 }
 
@@ -79,12 +79,12 @@ INSTANTIATE_TEST_SUITE_P(Small, AllTables, ::testing::Values(std::pair{4, 4}, st
 
 TEST(SearchCounts, OrderSixteenOdometer) {
     CayleySearch s;
-    s.setSearchOrder(16);
+    s.SetSearchOrder(16);
     pressUntilEnd(s);
-    EXPECT_EQ(s.solutionCount(), 14);
-    EXPECT_EQ(s.stats().trials, 1678338);
-    EXPECT_EQ(s.stats().fills, 1678338);
-    EXPECT_EQ(s.stats().completeTables, 38401);
+    EXPECT_EQ(s.SolutionCount(), 14);
+    EXPECT_EQ(s.Stats().trials, 1678338);
+    EXPECT_EQ(s.Stats().fills, 1678338);
+    EXPECT_EQ(s.Stats().completeTables, 38401);
 }
 
 // The incremental fill must reach the table and the outcome of the full
@@ -94,28 +94,28 @@ class FillEquivalence : public ::testing::TestWithParam<int> {};
 
 TEST_P(FillEquivalence, IncrementalFillMatchesFullPassesOnEveryTrial) {
     CayleySearch fast, literal;
-    literal.setFillEngine(CayleySearch::FillEngine::Literal);
+    literal.SetFillEngine(CayleySearch::FillEngine::Literal);
     long long steps = 0;
     for (CayleySearch* s : {&fast, &literal}) {
-        s->setTraceMode(TraceMode::Timed);
-        s->setSearchOrder(GetParam());
+        s->SetTraceMode(TraceMode::Timed);
+        s->SetSearchOrder(GetParam());
     }
-    while (!fast.allSolutionsFound()) {
-        fast.findNext();
-        literal.findNext();
-        ASSERT_EQ(fast.stepReady(), literal.stepReady()) << steps;
-        ASSERT_EQ(fast.stats().fills, literal.stats().fills) << steps;
-        if (!fast.stepReady()) break;
+    while (!fast.AllSolutionsFound()) {
+        fast.FindNext();
+        literal.FindNext();
+        ASSERT_EQ(fast.StepReady(), literal.StepReady()) << steps;
+        ASSERT_EQ(fast.Stats().fills, literal.Stats().fills) << steps;
+        if (!fast.StepReady()) break;
         ++steps;
         for (int i = 1; i <= GetParam(); ++i)
-            for (int j = 1; j <= GetParam(); ++j) ASSERT_EQ(fast.work(i, j), literal.work(i, j)) << steps;
-        if (!fast.complete()) continue;
+            for (int j = 1; j <= GetParam(); ++j) ASSERT_EQ(fast.Work(i, j), literal.Work(i, j)) << steps;
+        if (!fast.Complete()) continue;
         for (CayleySearch* s : {&fast, &literal}) {
-            if (s->recordSolution().kept) s->noteSolutionRules();
-            s->prepareContinue();
+            if (s->RecordSolution().kept) s->NoteSolutionRules();
+            s->PrepareContinue();
         }
     }
-    EXPECT_GT(fast.stats().fills, 100);
+    EXPECT_GT(fast.Stats().fills, 100);
 }
 
 INSTANTIATE_TEST_SUITE_P(Orders, FillEquivalence, ::testing::Values(8, 9, 12));
@@ -135,12 +135,12 @@ TEST_P(EngineAgreement, LiteralAndIncrementalSearchesAgree) {
     const EngineCase c = GetParam();
     auto run = [&](CayleySearch::FillEngine engine, SearchStats& stats) {
         CayleySearch s;
-        s.setFillEngine(engine);
-        s.setIncludeIsomorphs(c.isomorphs);
-        for (int r = 0; r < 5; ++r) s.setRuleEnabled(r, c.rules[r] == '1');
-        s.setSearchOrder(c.n);
+        s.SetFillEngine(engine);
+        s.SetIncludeIsomorphs(c.isomorphs);
+        for (int r = 0; r < 5; ++r) s.SetRuleEnabled(r, c.rules[r] == '1');
+        s.SetSearchOrder(c.n);
         FoundSolutions result = pressUntilEnd(s);
-        stats = s.stats();
+        stats = s.Stats();
         return result.tables;
     };
     SearchStats literal, fast;

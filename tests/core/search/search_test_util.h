@@ -12,7 +12,7 @@
 namespace quorix::testing {
 
 // Reads rows of blank-separated cell texts ("." for an empty cell) into the
-// trial table through readGrid, in the current mode. Row 1 and column 1 may
+// trial table through ReadGrid, in the current mode. Row 1 and column 1 may
 // be given as "."; they read as the identity's row and column, as the grid
 // shows them.
 inline void typeTable(CayleySearch& s, const std::vector<std::string>& rows) {
@@ -22,12 +22,12 @@ inline void typeTable(CayleySearch& s, const std::vector<std::string>& rows) {
         cells.emplace_back();
         for (std::string t; in >> t;) cells.back().push_back(t == "." ? std::string() : t);
     }
-    s.readGrid([&](int i, int j) {
+    s.ReadGrid([&](int i, int j) {
         const auto& r = cells.at(static_cast<std::size_t>(i - 1));
         std::string t = static_cast<std::size_t>(j - 1) < r.size() ? r[static_cast<std::size_t>(j - 1)] : std::string();
         if (t.empty() && (i == 1 || j == 1)) {
             const int k = i == 1 ? j : i;
-            t = s.manualEntry() ? s.elementName(k) : CayleySearch::elementCode(k);
+            t = s.ManualEntry() ? s.ElementName(k) : CayleySearch::ElementCode(k);
         }
         return t;
     });
@@ -36,10 +36,10 @@ inline void typeTable(CayleySearch& s, const std::vector<std::string>& rows) {
 // A Check of order n: a reset table in manual entry mode or not, the rows
 // typed in, and the fill run.
 inline void check(CayleySearch& s, int n, const std::vector<std::string>& rows, bool manual = true) {
-    s.setManualEntry(manual);
-    s.setSearchOrder(n);
+    s.SetManualEntry(manual);
+    s.SetSearchOrder(n);
     typeTable(s, rows);
-    s.fillTable();
+    s.FillTable();
 }
 
 // Get Next Solution in Trace off as the command-line tool presses it: a table
@@ -50,8 +50,8 @@ inline RunResult getNextSolution(CayleySearch& s, SolutionRegistrar* registrar =
     Progress never;
     Progress& progress = stop ? *stop : never;
     for (;;) {
-        if (!run.start()) return RunResult::Exhausted;
-        switch (run.run(progress)) {
+        if (!run.Start()) return RunResult::Exhausted;
+        switch (run.Run(progress)) {
             case SearchOutcome::Solution:
             case SearchOutcome::OverLimit: return RunResult::SolutionStored;
             case SearchOutcome::Refused: continue;
@@ -66,9 +66,9 @@ using Rows = std::vector<std::vector<int>>;
 // The trial table as rows of element indices.
 inline Rows tableOf(const CayleySearch& s) {
     Rows t;
-    for (int i = 1; i <= s.searchOrder(); ++i) {
+    for (int i = 1; i <= s.SearchOrder(); ++i) {
         t.emplace_back();
-        for (int j = 1; j <= s.searchOrder(); ++j) t.back().push_back(s.trial(i, j));
+        for (int j = 1; j <= s.SearchOrder(); ++j) t.back().push_back(s.Trial(i, j));
     }
     return t;
 }
@@ -83,8 +83,8 @@ inline FoundSolutions pressUntilEnd(CayleySearch& s) {
     FoundSolutions run;
     while (getNextSolution(s) == RunResult::SolutionStored) {
         run.tables.push_back(tableOf(s));
-        run.ids.push_back(s.lastRecord().id);
-        s.noteSolutionRules();
+        run.ids.push_back(s.LastRecord().id);
+        s.NoteSolutionRules();
     }
     return run;
 }

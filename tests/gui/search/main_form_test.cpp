@@ -81,7 +81,7 @@ protected:
     }
     QString rowText(int row) {
         QStringList cells;
-        for (int j = 1; j <= form->search().searchOrder(); ++j) cells << form->cell(row, j)->text();
+        for (int j = 1; j <= form->search().SearchOrder(); ++j) cells << form->cell(row, j)->text();
         return cells.join(' ');
     }
 
@@ -136,7 +136,7 @@ TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
 
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #4-1"}));
-    EXPECT_EQ(form->search().emptyCellCount(), 0);
+    EXPECT_EQ(form->search().EmptyCellCount(), 0);
     EXPECT_FALSE(rowText(2).contains(' ' + QString() + ' '));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_TRUE(button("cmdHalt")->isHidden());
@@ -158,9 +158,9 @@ TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
     EXPECT_EQ(host.questions[0],
               "End of Solutions: No more solutions found.\nDo you want to create a Summary View file?");
     // Answered No: a reset table in manual entry mode.
-    EXPECT_TRUE(form->search().manualEntry());
+    EXPECT_TRUE(form->search().ManualEntry());
     EXPECT_EQ(form->cell(2, 2)->text(), "");
-    EXPECT_EQ(form->search().solutionCount(), 0);
+    EXPECT_EQ(form->search().SolutionCount(), 0);
     EXPECT_TRUE(button("cmdCheck")->isEnabled());
     EXPECT_TRUE(button("cmdCheck")->isDefault());
 }
@@ -179,8 +179,8 @@ TEST_F(MainFormTest, TraceByStepShowsDeducedCellsInRedWithReasons) {
                     sawRed = true;
                     EXPECT_FALSE(c->text().isEmpty());
                     EXPECT_FALSE(c->toolTip().isEmpty());
-                    EXPECT_TRUE(form->search().isInference(i, j));
-                    EXPECT_EQ(c->toolTip().toStdString(), form->search().reason(i, j));
+                    EXPECT_TRUE(form->search().IsInference(i, j));
+                    EXPECT_EQ(c->toolTip().toStdString(), form->search().Reason(i, j));
                 }
             }
     }
@@ -212,7 +212,7 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
     // The next tick sees the request, clears it and stops the timer.
     EXPECT_TRUE(QTest::qWaitFor([&] { return !form->progress().Stopped() && !form->timer()->isActive(); }, 2000));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
-    EXPECT_GT(form->search().emptyCellCount(), 0);
+    EXPECT_GT(form->search().EmptyCellCount(), 0);
 }
 
 TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
@@ -240,7 +240,7 @@ TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
     EXPECT_TRUE(form->findChild<QLabel*>("labelProcessing")->isHidden());
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_EQ(ctx.groups.Count(), 0);
-    EXPECT_GT(form->search().emptyCellCount(), 0);
+    EXPECT_GT(form->search().EmptyCellCount(), 0);
     EXPECT_FALSE(form->cell(2, 2)->text().isEmpty());   // the halted table is shown
 }
 
@@ -250,7 +250,7 @@ TEST_F(MainFormTest, TypedKeysAreFilteredAndTheCursorMovesOn) {
     c22->setFocus();
     QTest::keyClick(c22, Qt::Key_B, Qt::ShiftModifier);
     EXPECT_EQ(c22->text(), "b");
-    EXPECT_TRUE(form->search().manualEntry());
+    EXPECT_TRUE(form->search().ManualEntry());
     EXPECT_FALSE(button("cmdGetNextSolution")->isEnabled());
     QLineEdit* c23 = form->cell(2, 3);
     EXPECT_TRUE(c23->hasFocus());
@@ -312,7 +312,7 @@ TEST_F(MainFormTest, ChangeGroupOrderRejectsOutOfRangeAndNonNumericAnswers) {
     EXPECT_EQ(inputTitles[0], "Change Group Order");
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Order must be an integer from 1 to 20.",
                                                          "Order must be an integer from 1 to 20."}));
-    EXPECT_EQ(form->search().searchOrder(), 5);
+    EXPECT_EQ(form->search().SearchOrder(), 5);
     EXPECT_EQ(form->findChild<QLabel*>("labelGroupOrder")->text(), "Group order:  5");
     answers = {"20"};
     menu("mnuChangeGroupOrder");
@@ -323,7 +323,7 @@ TEST_F(MainFormTest, ChangeGroupOrderRejectsOutOfRangeAndNonNumericAnswers) {
     // Cancel keeps the order.
     answers.clear();
     menu("mnuChangeGroupOrder");
-    EXPECT_EQ(form->search().searchOrder(), 5);
+    EXPECT_EQ(form->search().SearchOrder(), 5);
 }
 
 TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
@@ -351,7 +351,7 @@ TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
     EXPECT_EQ(browser->anchor().size(), 14);
     EXPECT_TRUE(html.contains("<a name='" + browser->anchor() + "'>"));
     browser->close();
-    EXPECT_TRUE(form->search().manualEntry());
+    EXPECT_TRUE(form->search().ManualEntry());
 
     // A cancelled dialog writes nothing.
     QFile::remove(path);
@@ -373,7 +373,7 @@ TEST_F(MainFormTest, OptimizingRulesAskBeforeRestarting) {
         host.answers = {false};
         p.findChild<QPushButton*>("cmdOK")->click();
         EXPECT_FALSE(p.rulesChanged());
-        EXPECT_TRUE(form->search().ruleEnabled(2));
+        EXPECT_TRUE(form->search().RuleEnabled(2));
         host.answers = {true};
         p.findChild<QPushButton*>("cmdOK")->click();
         EXPECT_TRUE(p.rulesChanged());
@@ -382,7 +382,7 @@ TEST_F(MainFormTest, OptimizingRulesAskBeforeRestarting) {
     QTest::keyClick(form->cell(2, 2), 'a');
     menu("mnuSetOptimizingRules");
     EXPECT_EQ(modalPanels, (std::vector<QString>{"dlgOptimizingRules"}));
-    EXPECT_FALSE(form->search().ruleEnabled(2));
+    EXPECT_FALSE(form->search().RuleEnabled(2));
     EXPECT_EQ(form->cell(2, 2)->text(), "");   // restarted
 }
 
@@ -403,7 +403,7 @@ TEST_F(MainFormTest, ElementNamesRefuseDuplicatesAndDriveLongerCells) {
     menu("mnuSetElementNames");
     EXPECT_TRUE(form->nameState().customNamesInUse);
     EXPECT_EQ(form->nameState().longestNameLength, 2);
-    EXPECT_EQ(form->search().elementName(4), "c");
+    EXPECT_EQ(form->search().ElementName(4), "c");
     EXPECT_EQ(form->cell(1, 1)->text(), "u");
     EXPECT_EQ(form->cell(1, 2)->text(), "r");
     EXPECT_EQ(form->findChild<QLabel*>("labelColumn_2")->text(), "rr");
@@ -421,7 +421,7 @@ TEST_F(MainFormTest, RevertThenCancelKeepsNamesAndEmptyBoxesRestoreCodes) {
         p.findChild<QPushButton*>("cmdOK")->click();
     };
     menu("mnuSetElementNames");
-    ASSERT_EQ(form->search().elementName(2), "r");
+    ASSERT_EQ(form->search().ElementName(2), "r");
     modalScript = [&](QDialog& d) {
         auto& p = dynamic_cast<ElementNamesPanel&>(d);
         p.findChild<QPushButton*>("cmdRevertToDefaultNames")->click();
@@ -429,7 +429,7 @@ TEST_F(MainFormTest, RevertThenCancelKeepsNamesAndEmptyBoxesRestoreCodes) {
         p.findChild<QPushButton*>("cmdExit")->click();
     };
     menu("mnuSetElementNames");
-    EXPECT_EQ(form->search().elementName(2), "r");
+    EXPECT_EQ(form->search().ElementName(2), "r");
     EXPECT_TRUE(form->nameState().customNamesInUse);
     EXPECT_EQ(form->cell(1, 2)->text(), "r");
     modalScript = [&](QDialog& d) {
@@ -438,7 +438,7 @@ TEST_F(MainFormTest, RevertThenCancelKeepsNamesAndEmptyBoxesRestoreCodes) {
         p.findChild<QPushButton*>("cmdOK")->click();
     };
     menu("mnuSetElementNames");
-    EXPECT_EQ(form->search().elementName(2), "a");
+    EXPECT_EQ(form->search().ElementName(2), "a");
     EXPECT_FALSE(form->nameState().customNamesInUse);
     EXPECT_EQ(form->cell(1, 2)->text(), "a");
 }
@@ -486,13 +486,13 @@ TEST_F(MainFormTest, ControlsThatResetTheTableFirstStopATimedRun) {
     QTest::qWait(300);
     EXPECT_EQ(ctx.groups.Count(), 0);
     EXPECT_EQ(form->cell(2, 2)->text(), "");
-    EXPECT_EQ(form->search().emptyCellCount(), 49);
+    EXPECT_EQ(form->search().EmptyCellCount(), 49);
 
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
     ASSERT_TRUE(form->timer()->isActive());
     setOrder(4);
     EXPECT_FALSE(form->timer()->isActive());
-    EXPECT_EQ(form->search().emptyCellCount(), 9);
+    EXPECT_EQ(form->search().EmptyCellCount(), 9);
 }
 
 TEST_F(MainFormTest, ATraceModeChosenDuringATraceOffRunTakesEffect) {
@@ -504,8 +504,8 @@ TEST_F(MainFormTest, ATraceModeChosenDuringATraceOffRunTakesEffect) {
     EXPECT_FALSE(form->action("mnuTraceOff")->isChecked());
     EXPECT_EQ(button("cmdGetNextSolution")->text(), "&Get Next Step");
     // The run stopped at the next step, as Trace by step does.
-    EXPECT_TRUE(form->search().reasonsStored());
-    EXPECT_GT(form->search().emptyCellCount(), 0);
+    EXPECT_TRUE(form->search().ReasonsStored());
+    EXPECT_GT(form->search().EmptyCellCount(), 0);
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
 }
 
@@ -521,7 +521,7 @@ TEST_F(MainFormTest, PastedTextPassesTheKeyFilter) {
     QApplication::clipboard()->setText(QStringLiteral("B"));
     QTest::keyClick(c22, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(c22->text(), "b");
-    EXPECT_TRUE(form->search().manualEntry());
+    EXPECT_TRUE(form->search().ManualEntry());
     EXPECT_FALSE(button("cmdGetNextSolution")->isEnabled());
 }
 
@@ -601,7 +601,7 @@ TEST_F(MainFormTest, DisabledControlsSayWhatMakesThemAvailable) {
     int plainCells = 0;
     for (int i = 2; i <= 4; ++i)
         for (int j = 2; j <= 4; ++j)
-            if (!form->search().isInference(i, j)) {
+            if (!form->search().IsInference(i, j)) {
                 ++plainCells;
                 EXPECT_EQ(form->cell(i, j)->toolTip(), byHand) << i << "," << j;
             }

@@ -43,9 +43,9 @@ protected:
     }
     // The analysis of the next solution, the only one shown (null at the end).
     AnalyzeSolutionPanel* next() {
-        const int before = form->search().solutionCount();
+        const int before = form->search().SolutionCount();
         form->getNextSolution();
-        if (form->search().solutionCount() <= before) return nullptr;
+        if (form->search().SolutionCount() <= before) return nullptr;
         std::vector<AnalyzeSolutionPanel*> shown;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* p = qobject_cast<AnalyzeSolutionPanel*>(w); p && p->isVisible()) shown.push_back(p);
@@ -87,9 +87,9 @@ TEST_F(AnalyzeSolution, OrderSixNamesTheIsomorphAndListsS3WithRowAndColumnGroups
         AnalyzeSolutionPanel* p = next();
         ASSERT_NE(p, nullptr);
         const QString t = text(*p);
-        if (form->search().solutionIsomorph(form->search().solutionCount()) == 1) {
+        if (form->search().SolutionIsomorph(form->search().SolutionCount()) == 1) {
             sawIsomorph = true;
-            const QString first = QString::fromStdString(form->search().solution(1)->GroupID());
+            const QString first = QString::fromStdString(form->search().Solution(1)->GroupID());
             EXPECT_TRUE(t.contains("--isomorphically equivalent to " + first)) << t.toStdString();
             EXPECT_FALSE(p->findChild<QPushButton*>("cmdShowIsomorphism")->isHidden());
         }

@@ -49,9 +49,9 @@ enum class Stop { None, MaxSolutions, Interrupted };
 class RegisterSolutions : public SolutionRegistrar {
 public:
     explicit RegisterSolutions(storage::GroupRegister& reg) : reg_(reg) {}
-    void registerSolution(const GroupPtr& group, const std::string& id) override { reg_.RegisterGroup(group, id); }
-    int lastManualNumber() const override { return reg_.LastManualNumber(); }
-    void setLastManualNumber(int number) override { reg_.SetLastManualNumber(number); }
+    void RegisterSolution(const GroupPtr& group, const std::string& id) override { reg_.RegisterGroup(group, id); }
+    int LastManualNumber() const override { return reg_.LastManualNumber(); }
+    void SetLastManualNumber(int number) override { reg_.SetLastManualNumber(number); }
 
 private:
     storage::GroupRegister& reg_;
@@ -70,9 +70,9 @@ public:
         if (!force && written_ && now - last_ < std::chrono::milliseconds(200)) return;
         last_ = now;
         written_ = true;
-        const SearchStats& st = search.stats();
-        std::cerr << "\rsearching order " << search.searchOrder() << ": " << st.trials << " trials, "
-                  << st.completeTables << " complete tables, " << search.solutionCount()
+        const SearchStats& st = search.Stats();
+        std::cerr << "\rsearching order " << search.SearchOrder() << ": " << st.trials << " trials, "
+                  << st.completeTables << " complete tables, " << search.SolutionCount()
                   << " solutions (Ctrl+C stops)\033[K" << std::flush;
     }
 
@@ -91,12 +91,12 @@ void runSearch(const SearchOptions& o, RunContext& run) {
     if (o.registerDir) registrar = std::make_unique<RegisterSolutions>(run.openRegister(*o.registerDir, true));
 
     CayleySearch search;
-    search.setTraceMode(TraceMode::Off);
-    search.setIncludeIsomorphs(o.includeIsomorphs);
-    for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.setRuleEnabled(k, o.rules[static_cast<std::size_t>(k)] == '1');
-    search.setSearchOrder(o.order);
-    search.clearSolutions();
-    search.clearStats();
+    search.SetTraceMode(TraceMode::Off);
+    search.SetIncludeIsomorphs(o.includeIsomorphs);
+    for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.SetRuleEnabled(k, o.rules[static_cast<std::size_t>(k)] == '1');
+    search.SetSearchOrder(o.order);
+    search.ClearSolutions();
+    search.ClearStats();
 
     ProgressLine line(isatty(STDERR_FILENO) == 1);
     Progress progress([&line, &search] { line.update(search); });
@@ -108,33 +108,33 @@ void runSearch(const SearchOptions& o, RunContext& run) {
         InterruptWatch interrupt(progress);
         SearchRun searchRun(search, registrar.get());
         for (;;) {
-            if (o.maxSolutions && search.solutionCount() >= *o.maxSolutions) {
+            if (o.maxSolutions && search.SolutionCount() >= *o.maxSolutions) {
                 stop = Stop::MaxSolutions;
                 break;
             }
-            if (!searchRun.start()) break;
-            const SearchOutcome outcome = searchRun.run(progress);
+            if (!searchRun.Start()) break;
+            const SearchOutcome outcome = searchRun.Run(progress);
             if (outcome == SearchOutcome::Halted || progress.Stopped()) stop = Stop::Interrupted;
             // A table the group model refuses is gone past, as a dropped duplicate.
             if (outcome == SearchOutcome::Refused && stop == Stop::None) continue;
             if (outcome != SearchOutcome::Solution && outcome != SearchOutcome::OverLimit) break;
-            const RecordResult& r = search.lastRecord();
+            const RecordResult& r = search.LastRecord();
             if (r.stored) {
                 FoundSolution f{r.id, r.isomorphIndex, {}};
                 for (int i = 1; i <= o.order; ++i) {
                     f.table.emplace_back();
-                    for (int j = 1; j <= o.order; ++j) f.table.back().push_back(search.trialText(i, j));
+                    for (int j = 1; j <= o.order; ++j) f.table.back().push_back(search.TrialText(i, j));
                 }
                 found.push_back(std::move(f));
             }
-            searchRun.solutionShown();
+            searchRun.SolutionShown();
             line.update(search, true);
             if (stop == Stop::Interrupted) break;
         }
     }
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const double cpuSeconds = static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC;
-    const SearchStats& st = search.stats();
+    const SearchStats& st = search.Stats();
     if (stop == Stop::Interrupted) {
         std::cerr << "Search halted.\n";
         run.exitCode = 130;
@@ -146,7 +146,7 @@ void runSearch(const SearchOptions& o, RunContext& run) {
         nlohmann::json out = {{"order", o.order},
                               {"solutions", solutions},
                               {"stats",
-                               {{"solution_count", search.solutionCount()},
+                               {{"solution_count", search.SolutionCount()},
                                 {"trials", st.trials},
                                 {"fills", st.fills},
                                 {"complete_tables", st.completeTables},
@@ -166,8 +166,8 @@ void runSearch(const SearchOptions& o, RunContext& run) {
         }
         std::cout << "\n";
     }
-    std::cout << "Solutions: " << search.solutionCount();
-    if (search.solutionCount() > CayleySearch::kMaxSolutions) std::cout << " (the first " << CayleySearch::kMaxSolutions << " stored)";
+    std::cout << "Solutions: " << search.SolutionCount();
+    if (search.SolutionCount() > CayleySearch::kMaxSolutions) std::cout << " (the first " << CayleySearch::kMaxSolutions << " stored)";
     if (stop == Stop::MaxSolutions) std::cout << " (stopped at --max-solutions)";
     if (stop == Stop::Interrupted) std::cout << " (search halted)";
     std::cout << "\n";

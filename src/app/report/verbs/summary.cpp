@@ -22,9 +22,9 @@ namespace {
 
 class MemorySolutions : public SolutionRegistrar {
 public:
-    void registerSolution(const GroupPtr& group, const std::string& id) override { groups[id] = group; }
-    int lastManualNumber() const override { return manual; }
-    void setLastManualNumber(int number) override { manual = number; }
+    void RegisterSolution(const GroupPtr& group, const std::string& id) override { groups[id] = group; }
+    int LastManualNumber() const override { return manual; }
+    void SetLastManualNumber(int number) override { manual = number; }
     std::map<std::string, GroupPtr> groups;
     int manual = 0;
 };
@@ -52,13 +52,13 @@ void setupSummary(CLI::App& app, RunContext& run) {
         viewComponents(request);
         MemorySolutions solutions;
         CayleySearch search;
-        search.setIncludeIsomorphs(opts->includeIsomorphs);
-        search.setSearchOrder(opts->order);
+        search.SetIncludeIsomorphs(opts->includeIsomorphs);
+        search.SetSearchOrder(opts->order);
         SearchRun searchRun(search, &solutions);
         Progress progress;
         for (;;) {
-            if (!searchRun.start()) break;
-            const SearchOutcome r = searchRun.run(progress);
+            if (!searchRun.Start()) break;
+            const SearchOutcome r = searchRun.Run(progress);
             if (r == SearchOutcome::Halted) {
                 std::cerr << "Search halted.\n";
                 run.exitCode = 1;
@@ -66,16 +66,16 @@ void setupSummary(CLI::App& app, RunContext& run) {
             }
             if (r == SearchOutcome::Refused) continue;
             if (r != SearchOutcome::Solution && r != SearchOutcome::OverLimit) break;
-            searchRun.solutionShown();
+            searchRun.SolutionShown();
         }
         std::vector<SummarySolution> list;
-        const int stored = std::min(search.solutionCount(), CayleySearch::kMaxSolutions);
-        for (int slot = 1; slot <= stored; ++slot) list.push_back({search.solution(slot), search.solutionIsomorph(slot)});
+        const int stored = std::min(search.SolutionCount(), CayleySearch::kMaxSolutions);
+        for (int slot = 1; slot <= stored; ++slot) list.push_back({search.Solution(slot), search.SolutionIsomorph(slot)});
 
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>(solutions.groups);
         GroupRegistrar registrar;
         registrar.registerGroup = [registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; };
-        request.printedBefore = std::to_string(search.solutionCount()) + " solution(s); ";
+        request.printedBefore = std::to_string(search.SolutionCount()) + " solution(s); ";
         writeViewFile(request, run, registrar, [&](const std::string& path, const ViewOptions& options) {
             return WriteSummaryView(opts->order, list, path, options);
         });
