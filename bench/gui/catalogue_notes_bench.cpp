@@ -13,6 +13,7 @@
 #include "core/group/group_spec.h"
 #include "core/host/host.h"
 #include "gui/analysis/analysis_panels.h"
+#include "quiet_host.h"
 #include "gui/common/app_context.h"
 #include "gui/panels.h"
 #include "gui/storage/group_list_panel.h"
@@ -22,10 +23,7 @@ namespace {
 using namespace quorix;
 using namespace quorix::gui;
 
-struct QuietHost : Host {
-    void Message(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
+using quorix::bench::QuietHost;
 
 // Groups of order up to 20 but 16, and two larger ones.
 const char* const kRegister[] = {"Z2",  "Z3",  "Z4",    "Z2xZ2", "Z5",  "S3",  "Z6",     "Z7",    "Z8",  "Z2xZ4",

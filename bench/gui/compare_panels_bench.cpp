@@ -11,6 +11,7 @@
 
 #include "core/group/group_spec.h"
 #include "core/host/host.h"
+#include "quiet_host.h"
 #include "gui/common/app_context.h"
 #include "gui/compare/compare_panels.h"
 #include "gui/panels.h"
@@ -20,10 +21,7 @@ namespace {
 using namespace quorix;
 using namespace quorix::gui;
 
-struct QuietHost : Host {
-    void Message(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
+using quorix::bench::QuietHost;
 
 struct Program {
     QTemporaryDir dir;

@@ -8,6 +8,7 @@
 
 #include "core/group/group_spec.h"
 #include "core/host/host.h"
+#include "quiet_host.h"
 #include "gui/common/app_context.h"
 #include "gui/panels.h"
 #include "gui/rings/rings_panel.h"
@@ -17,10 +18,7 @@ namespace {
 using namespace quorix;
 using namespace quorix::gui;
 
-struct QuietHost : Host {
-    void Message(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
+using quorix::bench::QuietHost;
 
 void RingsPanelZ2xZ2(benchmark::State& state) {
     QTemporaryDir dir;
