@@ -44,10 +44,11 @@ std::vector<std::string> BuildableSpecs() {
     for (std::size_t i = 0; i < atoms.size(); ++i)
         for (std::size_t j = i; j < atoms.size(); ++j)
             if (atoms[i].order * atoms[j].order <= 120) specs.push_back(atoms[i].spec + "x" + atoms[j].spec);
-    for (const char* s : {"Z2xZ2xZ2", "Z2xZ2xZ2xZ2", "Z2xZ2xZ2xZ2xZ2", "Z2xZ2xZ2xZ2xZ2xZ2", "Z2xZ2xZ2xZ3",
-                          "Z2xZ2xZ2xZ2xZ3", "Z2xZ2xZ2xZ2xZ6", "Z2xZ2xZ2xZ2xZ2xZ3", "Z2xZ2xZ2xZ5", "Z2xZ2xZ2xZ15",
-                          "Z3xZ3xZ3", "Z3xZ3xZ3xZ2", "Z3xZ3xZ3xZ4", "Z4xZ4xZ4", "Z2xZ2xS3", "Z2xZ2xA4", "Z2xZ2xZ2xS3",
-                          "Z2xS3xS3", "Z2xZ2xS4", "Z2xZ2xZ2xA4", "S3xS3xZ3"})
+    for (const char* s :
+         {"Z2xZ2xZ2",       "Z2xZ2xZ2xZ2",       "Z2xZ2xZ2xZ2xZ2", "Z2xZ2xZ2xZ2xZ2xZ2", "Z2xZ2xZ2xZ3", "Z2xZ2xZ2xZ2xZ3",
+          "Z2xZ2xZ2xZ2xZ6", "Z2xZ2xZ2xZ2xZ2xZ3", "Z2xZ2xZ2xZ5",    "Z2xZ2xZ2xZ15",      "Z3xZ3xZ3",    "Z3xZ3xZ3xZ2",
+          "Z3xZ3xZ3xZ4",    "Z4xZ4xZ4",          "Z2xZ2xS3",       "Z2xZ2xA4",          "Z2xZ2xZ2xS3", "Z2xS3xS3",
+          "Z2xZ2xS4",       "Z2xZ2xZ2xA4",       "S3xS3xZ3"})
         specs.push_back(s);
     return specs;
 }
@@ -56,7 +57,7 @@ void BM_SubgroupsOfS5WithNormality(benchmark::State& state) {
     Progress progress;
     GroupPtr g = MakeGroupFromSpec("S5");
     for (auto _ : state) {
-        SubgroupLogic logic;   // a fresh list: no cached result
+        SubgroupLogic logic;  // a fresh list: no cached result
         logic.FindAllSubgroups(g, progress);
         int normal = 0;
         for (int s = 1; s <= logic.SubgroupCount(); ++s) normal += IsNormalSubgroup(*g, *logic.Subgroup(s)) ? 1 : 0;

@@ -23,7 +23,8 @@ MultiplicationTable Shuffled(const MultiplicationTable& t, unsigned seed) {
     for (int a = 1; a <= t.n; ++a)
         for (int b = 1; b <= t.n; ++b)
             p[static_cast<std::size_t>(newOf[static_cast<std::size_t>(a)] - 1)]
-             [static_cast<std::size_t>(newOf[static_cast<std::size_t>(b)] - 1)] = newOf[static_cast<std::size_t>(t.Product(a, b))];
+             [static_cast<std::size_t>(newOf[static_cast<std::size_t>(b)] - 1)] =
+                 newOf[static_cast<std::size_t>(t.Product(a, b))];
     return MultiplicationTable::FromProducts(p);
 }
 
@@ -92,7 +93,8 @@ void BM_SummaryViewOrder16(benchmark::State& state) {
         SearchRun run(s);
         Progress progress;
         while (run.Start() && run.Run(progress) == SearchOutcome::Solution) run.SolutionShown();
-        for (int slot = 1; slot <= s.SolutionCount(); ++slot) out.push_back({s.Solution(slot), s.SolutionIsomorph(slot)});
+        for (int slot = 1; slot <= s.SolutionCount(); ++slot)
+            out.push_back({s.Solution(slot), s.SolutionIsomorph(slot)});
         return out;
     }();
     const std::string path = "/tmp/quorix_bench_summary16.html";

@@ -91,8 +91,9 @@ static void BM_WriteS5View(benchmark::State& state) {
     for (auto _ : state) {
         Workbench bench;
         GroupRegistrar registrar;
-        const ViewResult r = WriteGroupView(ViewKind::Symmetric, s5, path,
-                                            bench.MakeViewOptions(DefaultViewComponents(ViewKind::Symmetric), registrar));
+        const ViewResult r =
+            WriteGroupView(ViewKind::Symmetric, s5, path,
+                           bench.MakeViewOptions(DefaultViewComponents(ViewKind::Symmetric), registrar));
         benchmark::DoNotOptimize(r.anchor);
         state.PauseTiming();
         std::filesystem::remove(path);

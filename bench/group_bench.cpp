@@ -31,7 +31,7 @@ static void BM_ProductFast(benchmark::State& state) {
     auto g = MakeGroupFromSpec("S5");
     int k = 1;
     for (auto _ : state) {
-        k = g->mul(k, 37) ;
+        k = g->mul(k, 37);
         benchmark::DoNotOptimize(k);
     }
 }

@@ -26,7 +26,8 @@ GroupPtr tableOf(const Group& g) {
 GroupPtr evenPart(const GroupPtr& parent) {
     ElementSet members;
     for (int k = 1; k <= parent->order(); ++k)
-        if (MathFunctions::PermutationSign(parent->sourceName(parent->sourceOf(k))) == 1) members.set(static_cast<std::size_t>(k));
+        if (MathFunctions::PermutationSign(parent->sourceName(parent->sourceOf(k))) == 1)
+            members.set(static_cast<std::size_t>(k));
     auto g = Group::Create();
     g->GenerateSubgroup(parent, members);
     return g;
@@ -51,11 +52,21 @@ std::filesystem::path mixedRegister() {
         for (int i = 0; reg.Count() < 500; ++i) {
             const std::string n = std::to_string(i);
             switch (i % 8) {
-                case 0: reg.RegisterGroup(tableOf(*MakeGroupFromSpec(tables[i / 8 % 6])), "Group #" + n); break;
-                case 1: reg.RegisterGroup(MakeGroupFromSpec(i % 3 ? "S4" : "S5"), "Sym" + n); break;
-                case 2: reg.RegisterGroup(MakeGroupFromSpec("U" + std::to_string(3 + i % 60)), "U" + n); break;
-                case 3: reg.RegisterGroup(MakeGroupFromSpec(perms[i / 8 % 4]), "Perm" + std::to_string(i % 7) + "-" + n); break;
-                case 4: reg.RegisterGroup(evenPart(MakeGroupFromSpec(i % 3 ? "S4" : "S5")), "Subgroup-" + n); break;
+                case 0:
+                    reg.RegisterGroup(tableOf(*MakeGroupFromSpec(tables[i / 8 % 6])), "Group #" + n);
+                    break;
+                case 1:
+                    reg.RegisterGroup(MakeGroupFromSpec(i % 3 ? "S4" : "S5"), "Sym" + n);
+                    break;
+                case 2:
+                    reg.RegisterGroup(MakeGroupFromSpec("U" + std::to_string(3 + i % 60)), "U" + n);
+                    break;
+                case 3:
+                    reg.RegisterGroup(MakeGroupFromSpec(perms[i / 8 % 4]), "Perm" + std::to_string(i % 7) + "-" + n);
+                    break;
+                case 4:
+                    reg.RegisterGroup(evenPart(MakeGroupFromSpec(i % 3 ? "S4" : "S5")), "Subgroup-" + n);
+                    break;
                 case 5: {
                     auto s4 = MakeGroupFromSpec("S4");
                     auto a4 = evenPart(s4);
@@ -64,8 +75,12 @@ std::filesystem::path mixedRegister() {
                     reg.RegisterGroup(q, "Quotient" + n);
                     break;
                 }
-                case 6: reg.RegisterGroup(MakeGroupFromSpec("Z2xZ3xS3"), "DP" + n); break;
-                default: reg.RegisterGroup(MakeGroupFromSpec("Z" + std::to_string(1 + i % 120)), "Z" + n); break;
+                case 6:
+                    reg.RegisterGroup(MakeGroupFromSpec("Z2xZ3xS3"), "DP" + n);
+                    break;
+                default:
+                    reg.RegisterGroup(MakeGroupFromSpec("Z" + std::to_string(1 + i % 120)), "Z" + n);
+                    break;
             }
         }
         return d;
@@ -78,7 +93,8 @@ std::filesystem::path largestRegister() {
     static const std::filesystem::path dir = [] {
         auto d = benchDir("largest");
         GroupRegister reg(d);
-        for (int i = 0; i < 500; ++i) reg.RegisterGroup(MakeGroupFromSpec("perm:23451,21345"), "Perm5-" + std::to_string(i));
+        for (int i = 0; i < 500; ++i)
+            reg.RegisterGroup(MakeGroupFromSpec("perm:23451,21345"), "Perm5-" + std::to_string(i));
         return d;
     }();
     return dir;

@@ -25,9 +25,11 @@ namespace quorix {
 
 namespace {
 
+// clang-format off
 constexpr std::string_view kTables[] = {
 %s
 };
+// clang-format on
 
 }  // namespace
 

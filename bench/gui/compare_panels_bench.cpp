@@ -85,8 +85,6 @@ void FillAutomorphismPanel(benchmark::State& state) {
     }
     state.SetLabel(spec);
 }
-BENCHMARK(FillAutomorphismPanel)
-    ->DenseRange(0, static_cast<int>(std::size(kSmall)) - 1)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(FillAutomorphismPanel)->DenseRange(0, static_cast<int>(std::size(kSmall)) - 1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -13,14 +13,31 @@ TEST(FactsVerb, JsonLinePerGroupWithEveryKey) {
     auto objects = jsonLines(r.out);
     ASSERT_EQ(objects.size(), 4u);
     const auto& s4 = objects[0];
-    for (const char* key : {"id", "order", "abelian", "cyclic", "dihedral", "solvable", "element_orders", "subgroups", "normal",
-                            "subgroup_orders", "center", "commutator", "classes", "class_sizes", "subgroup_classes",
-                            "subgroup_class_sizes", "composition_factors", "aut", "inn", "isomorphic_to"})
+    for (const char* key : {"id",
+                            "order",
+                            "abelian",
+                            "cyclic",
+                            "dihedral",
+                            "solvable",
+                            "element_orders",
+                            "subgroups",
+                            "normal",
+                            "subgroup_orders",
+                            "center",
+                            "commutator",
+                            "classes",
+                            "class_sizes",
+                            "subgroup_classes",
+                            "subgroup_class_sizes",
+                            "composition_factors",
+                            "aut",
+                            "inn",
+                            "isomorphic_to"})
         EXPECT_TRUE(s4.contains(key)) << key;
     // The values are the engine's (tested with it); here their JSON forms.
     EXPECT_EQ(s4["id"], "S4");
     EXPECT_EQ(s4["element_orders"], nlohmann::json({{1, 1}, {2, 9}, {3, 8}, {4, 6}}));
-    EXPECT_TRUE(s4["aut"].is_null());   // beyond the automorphism limit
+    EXPECT_TRUE(s4["aut"].is_null());  // beyond the automorphism limit
     EXPECT_EQ(s4["isomorphic_to"], nlohmann::json({"S4"}));
     EXPECT_EQ(objects[1]["solvable"], false);
     EXPECT_EQ(objects[2]["isomorphic_to"], nlohmann::json({"S3", "Rows(S3)", "Columns(S3)"}));
@@ -43,7 +60,8 @@ TEST(AnalysisVerbs, SubgroupListWithClassesInPlainText) {
     // Exponents read as such, and the table's columns line up.
     EXPECT_NE(r.out.find("Subgroup ID       Order   Normal Subgroup?   Elements\n"
                          "Subgroup1-1(S3)   1       Yes(1)             {1}\n"),
-              std::string::npos) << r.out;
+              std::string::npos)
+        << r.out;
     EXPECT_NE(r.out.find("Subgroup3-1(S3)   3       Yes(2)             {1, A, A^2}\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("(1) This subgroup is the center of S3."), std::string::npos);
     EXPECT_NE(r.out.find("Subgroup Conjugacy Class Cl(Subgroup2-1) contains:"), std::string::npos);
@@ -72,7 +90,8 @@ TEST(AnalysisVerbs, ClassesSeriesAndQuotient) {
     ASSERT_EQ(quotient.exitCode, 0) << quotient.err;
     EXPECT_NE(quotient.out.find("NA = {A, A^3}"), std::string::npos) << quotient.out;
     const auto table = runTool("quotient S4 Subgroup4-3").out;
-    EXPECT_NE(table.find("G/N:\n        N     NA    NB    NAB   NBA   NABA\nN :     N     NA    NB"), std::string::npos) << table;
+    EXPECT_NE(table.find("G/N:\n        N     NA    NB    NAB   NBA   NABA\nN :     N     NA    NB"), std::string::npos)
+        << table;
 }
 
 TEST(AnalysisVerbs, QuotientRefusesUnknownAndNonNormalSubgroups) {

@@ -25,10 +25,27 @@ namespace fs = std::filesystem;
 bool OneLine(const std::string& err) { return !err.empty() && err.find('\n') == err.size() - 1; }
 
 TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
-    for (const char* args : {"", "nosuchverb", "search", "search 6 --nosuchoption", "facts", "search 0x10", "search ten",
-                             "search 0", "search 21", "search 6 --rules 1111", "search 6 --rules 11121",
-                             "search 6 --max-solutions 0", "search 6 --max-solutions -1", "summary 1e1", "summary 21",
-                             "group S9", "group Q8", "group Z2xS5xZ2", "group perm:1123", "facts S3 Q9", "compare S3 Q9"}) {
+    for (const char* args : {"",
+                             "nosuchverb",
+                             "search",
+                             "search 6 --nosuchoption",
+                             "facts",
+                             "search 0x10",
+                             "search ten",
+                             "search 0",
+                             "search 21",
+                             "search 6 --rules 1111",
+                             "search 6 --rules 11121",
+                             "search 6 --max-solutions 0",
+                             "search 6 --max-solutions -1",
+                             "summary 1e1",
+                             "summary 21",
+                             "group S9",
+                             "group Q8",
+                             "group Z2xS5xZ2",
+                             "group perm:1123",
+                             "facts S3 Q9",
+                             "compare S3 Q9"}) {
         const auto r = runTool(args);
         EXPECT_EQ(r.exitCode, 2) << args << ": " << r.err;
         EXPECT_TRUE(r.out.empty()) << args;
@@ -45,13 +62,13 @@ TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
 
 TEST(ToolUsage, LongOrManyFactoredDescriptionsAreRefusedAtOnce) {
     std::string product = "Z1";
-    for (int i = 0; i < 6; ++i) product += "xZ1";   // seven factors
+    for (int i = 0; i < 6; ++i) product += "xZ1";  // seven factors
     auto r = runTool("facts " + product);
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(OneLine(r.err)) << r.err;
     EXPECT_EQ(runTool("facts Z1xZ1xZ1xZ2xZ2xZ3").exitCode, 0);
 
-    for (int i = 0; i < 30000; ++i) product += "xZ1";   // 90 KB
+    for (int i = 0; i < 30000; ++i) product += "xZ1";  // 90 KB
     r = runTool("group " + product);
     EXPECT_EQ(r.exitCode, 2);
     EXPECT_TRUE(OneLine(r.err)) << r.err.substr(0, 200);
@@ -113,7 +130,8 @@ TEST(SearchVerbJobs, CtrlCStopsCleanlyWithWhatWasFound) {
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 130);
     std::ifstream o(out), e(err);
-    const std::string printed((std::istreambuf_iterator<char>(o)), {}), complained((std::istreambuf_iterator<char>(e)), {});
+    const std::string printed((std::istreambuf_iterator<char>(o)), {}),
+        complained((std::istreambuf_iterator<char>(e)), {});
     EXPECT_NE(printed.find("Group #16(1)\n"), std::string::npos) << printed.substr(0, 300);
     EXPECT_NE(printed.find(" (search halted)\n"), std::string::npos);
     EXPECT_EQ(complained, "Search halted.\n");

@@ -73,7 +73,8 @@ TEST(ViewVerb, AppendsDocumentsWithTheirAnchors) {
     ASSERT_EQ(second.exitCode, 0) << second.err;
     const std::string html = readFile(path);
     std::size_t docs = 0;
-    for (std::size_t p = html.find("<html><body>"); p != std::string::npos; p = html.find("<html><body>", p + 1)) ++docs;
+    for (std::size_t p = html.find("<html><body>"); p != std::string::npos; p = html.find("<html><body>", p + 1))
+        ++docs;
     EXPECT_EQ(docs, 2u);
     EXPECT_NE(html.find("is solvable."), std::string::npos);  // the default components include the series
 
@@ -94,7 +95,8 @@ TEST(SummaryVerb, WritesThePageAndPrintsItsAnchor) {
 TEST(ViewVerb, PreferencesGiveTheDefaultComponents) {
     TempDir dir;
     writeFile(dir.path() / "QuorixPreferences.bas",
-              "062011\r\nOGGOROR1ROR\r\n1011000\r\n0000000\r\n1011001\r\n1011001\r\n1011000\r\n1011000\r\n1011001\r\n1011001\r\n");
+              "062011\r\nOGGOROR1ROR\r\n1011000\r\n0000000\r\n1011001\r\n1011001\r\n1011000\r\n1011000\r\n1011001\r\n10"
+              "11001\r\n");
     const std::string path = (dir.path() / "v.html").string();
     ASSERT_EQ(runTool("view S3 -o " + path + " --preferences " + dir.path().string()).exitCode, 0);
     const std::string html = readFile(path);

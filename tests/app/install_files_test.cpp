@@ -24,7 +24,9 @@ TEST(InstallFiles, DesktopEntryAndMetainfoValidate) {
         checked = true;
     }
     if (HaveTool("appstreamcli")) {
-        EXPECT_EQ(ExitStatus("appstreamcli validate --no-net " QUORIX_BINARY_DIR "/src/app/org.quorix.Quorix.metainfo.xml"), 0);
+        EXPECT_EQ(
+            ExitStatus("appstreamcli validate --no-net " QUORIX_BINARY_DIR "/src/app/org.quorix.Quorix.metainfo.xml"),
+            0);
         checked = true;
     }
     if (!checked) GTEST_SKIP() << "neither desktop-file-validate nor appstreamcli is installed";

@@ -21,7 +21,8 @@ struct ToolResult {
 
 inline ToolResult runTool(const std::string& args) {
     static int counter = 0;
-    const std::string errFile = std::string(::testing::TempDir()) + "quorix_tool_err_" + std::to_string(getpid()) + "_" + std::to_string(++counter);
+    const std::string errFile = std::string(::testing::TempDir()) + "quorix_tool_err_" + std::to_string(getpid()) +
+                                "_" + std::to_string(++counter);
     const std::string cmd = std::string(QUORIX_REPORT_EXE) + " " + args + " 2>" + errFile;
     ToolResult r;
     FILE* p = popen(cmd.c_str(), "r");

@@ -10,7 +10,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace quorix::gui::grid;
     if (size == 0) return 0;
-    const int n = data[0] % 22 - 1;   // -1..20
+    const int n = data[0] % 22 - 1;  // -1..20
     for (std::size_t i = 1; i < size; ++i) {
         const auto code = FilterCodeKey(static_cast<char>(data[i]), n);
         if (!code) continue;

@@ -12,7 +12,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         const quorix::GroupPtr group = quorix::MakeGroupFromSpec(spec);
         if (!group || group->Order() < 1) std::abort();
-    } catch (const quorix::InvalidArgument&) {
-    }
+    } catch (const quorix::InvalidArgument&) {}
     return 0;
 }

@@ -15,7 +15,9 @@ GroupPtr tableCopy(const Group& g, const std::vector<int>& order) {
     const int n = g.order();
     std::vector<int> label(static_cast<std::size_t>(n) + 1);
     for (int t = 0; t < n; ++t) label[static_cast<std::size_t>(order[static_cast<std::size_t>(t)])] = t + 1;
-    auto nameOf = [&](int k) { return k == 1 ? std::string("e") : "g" + std::to_string(label[static_cast<std::size_t>(k)]); };
+    auto nameOf = [&](int k) {
+        return k == 1 ? std::string("e") : "g" + std::to_string(label[static_cast<std::size_t>(k)]);
+    };
     CayleyTable t(static_cast<std::size_t>(n), std::vector<std::string>(static_cast<std::size_t>(n)));
     for (int a = 0; a < n; ++a)
         for (int b = 0; b < n; ++b)
@@ -105,8 +107,7 @@ std::vector<NamedGroup> zoo(int maxOrder) {
         atoms.push_back("S" + std::to_string(d));
         atoms.push_back("A" + std::to_string(d));
     }
-    for (const char* s : {"Z2xZ2xZ2", "Z2xZ2xZ2xZ2", "Z2xS3xZ2", "perm:231564", "perm:23451,24135"})
-        atoms.push_back(s);
+    for (const char* s : {"Z2xZ2xZ2", "Z2xZ2xZ2xZ2", "Z2xS3xZ2", "perm:231564", "perm:23451,24135"}) atoms.push_back(s);
     for (const std::string& a : atoms) {
         auto g = spec(a);
         if (g->order() <= maxOrder) add(a, g);
@@ -151,7 +152,8 @@ std::string checkTableAxioms(int n, const std::function<int(int, int)>& product)
             c = pick(rng);
         }
         if (product(product(a, b), c) != product(a, product(b, c)))
-            return "not associative at (" + std::to_string(a) + ", " + std::to_string(b) + ", " + std::to_string(c) + ")";
+            return "not associative at (" + std::to_string(a) + ", " + std::to_string(b) + ", " + std::to_string(c) +
+                   ")";
     }
     return {};
 }

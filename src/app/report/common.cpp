@@ -48,7 +48,8 @@ GroupPtr resolveGroupSpec(RunContext& run, const std::string& spec, const std::o
     try {
         return MakeGroupFromSpec(spec);
     } catch (const InvalidArgument& e) {
-        if (registerDir) throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
+        if (registerDir)
+            throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
         throw UsageError(e.what());
     }
 }
@@ -60,7 +61,8 @@ GroupRegistrar registrarFor(RunContext& run, const std::optional<std::string>& r
 }
 
 void addSpecArgument(CLI::App* cmd, std::string& spec) {
-    cmd->add_option("SPEC", spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+    cmd->add_option("SPEC", spec,
+                    "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
         ->required();
 }
 

@@ -55,7 +55,7 @@ public:
 private:
     struct OpenRegister {
         std::unique_ptr<storage::GroupRegister> reg;
-        bool damaged = false;   // found damaged while read-only, not yet rebuilt
+        bool damaged = false;  // found damaged while read-only, not yet rebuilt
     };
 
     ConsoleHost host_;

@@ -12,9 +12,8 @@ namespace {
 using namespace quorix::report;
 
 constexpr VerbSetup kVerbs[] = {
-    setupAutomorphisms, setupClasses, setupCompare,   setupFacts,  setupGroup,   setupIdentify, setupLattice,
-    setupList,          setupQuotient, setupRings,    setupSearch, setupSeries,  setupSubgroups, setupSummary,
-    setupTable,         setupView,
+    setupAutomorphisms, setupClasses, setupCompare, setupFacts,  setupGroup,     setupIdentify, setupLattice, setupList,
+    setupQuotient,      setupRings,   setupSearch,  setupSeries, setupSubgroups, setupSummary,  setupTable,   setupView,
 };
 
 // A message on one line of stderr.
@@ -32,8 +31,9 @@ int main(int argc, char** argv) {
     RunContext run;
     run.arguments.assign(argv, argv + argc);
 
-    CLI::App app{"quorix-report: finds, builds and analyses finite groups without the desktop program.\n"
-                 "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID"};
+    CLI::App app{
+        "quorix-report: finds, builds and analyses finite groups without the desktop program.\n"
+        "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("quorix-report ") + QUORIX_VERSION);
     for (VerbSetup setup : kVerbs) setup(app, run);

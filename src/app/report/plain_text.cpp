@@ -33,7 +33,7 @@ std::string PlainName(std::string_view text) {
     // baseline alternation, which the panel texts do not keep exact around
     // subscripts and bold codes ("|%b|N|@1|/b| ... {1, A|2|}").
     std::string out;
-    std::size_t pendingSubscript = std::string::npos;   // where the last subscript's "_" went
+    std::size_t pendingSubscript = std::string::npos;  // where the last subscript's "_" went
     for (const std::string& seg : markup::SplitSegments(text)) {
         if (seg == "%b" || seg == "/b" || seg == "%i" || seg == "/i" || seg.empty()) continue;
         std::string piece;

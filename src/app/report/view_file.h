@@ -14,10 +14,10 @@ namespace quorix::report {
 
 struct ViewFileRequest {
     ViewKind kind = ViewKind::Summary;
-    std::optional<std::string> file;             // default: the kind's view file
+    std::optional<std::string> file;  // default: the kind's view file
     std::optional<std::string> components;
     std::optional<std::string> preferencesDir;
-    std::string printedBefore;                   // printed before "path#anchor"
+    std::string printedBefore;  // printed before "path#anchor"
 };
 
 using ViewWriterFunction = std::function<ViewResult(const std::string& path, const ViewOptions& options)>;

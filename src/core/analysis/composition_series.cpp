@@ -27,9 +27,7 @@ CompositionSeries BuildCompositionSeries(const GroupPtr& g, Progress& progress) 
     return s;
 }
 
-std::string SeriesTermID(int i, const std::string& groupId) {
-    return "N|@" + std::to_string(i) + "|(" + groupId + ")";
-}
+std::string SeriesTermID(int i, const std::string& groupId) { return "N|@" + std::to_string(i) + "|(" + groupId + ")"; }
 
 void CompositionSeriesState::Reset() {
     seriesGroup_.reset();

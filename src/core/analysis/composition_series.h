@@ -13,8 +13,8 @@
 namespace quorix {
 
 struct CompositionSeries {
-    std::vector<GroupPtr> terms;   // terms[0] = G, then N1 .. Nk
-    std::vector<int> factors;      // factors[0] = 0, factors[i] = |N(i-1)| / |Ni|
+    std::vector<GroupPtr> terms;  // terms[0] = G, then N1 .. Nk
+    std::vector<int> factors;     // factors[0] = 0, factors[i] = |N(i-1)| / |Ni|
     bool solvable = true;
     bool halted = false;
 

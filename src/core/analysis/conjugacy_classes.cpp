@@ -20,8 +20,8 @@ ElementSet Conjugate(const Group& g, const ElementSet& h, int x) {
 // first witness w = 1, 2, ... of G whose conjugate of the representative is
 // j. `conjugate(r, w)` gives that conjugate (0 for none in the list).
 template <class Member, class ConjugateFn, class InverseFn>
-void ClassesOf(int count, int witnesses, ConjugateFn conjugate, InverseFn inverse, Progress* progress,
-               const char* unit, std::vector<std::pair<int, std::vector<Member>>>& classes, bool& halted) {
+void ClassesOf(int count, int witnesses, ConjugateFn conjugate, InverseFn inverse, Progress* progress, const char* unit,
+               std::vector<std::pair<int, std::vector<Member>>>& classes, bool& halted) {
     std::vector<bool> processed(static_cast<std::size_t>(count) + 1, false);
     std::vector<int> witness(static_cast<std::size_t>(count) + 1, 0);
     int processedCount = 0;

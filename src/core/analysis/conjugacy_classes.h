@@ -18,7 +18,7 @@ struct ConjugateElement {
 
 struct ConjugacyClass {
     int representative = 0;
-    std::vector<ConjugateElement> members;   // ascending index
+    std::vector<ConjugateElement> members;  // ascending index
     int Size() const { return static_cast<int>(members.size()); }
 };
 
@@ -27,7 +27,7 @@ struct ConjugacyClasses {
     // reductive positions.
     bool sourceIndices = false;
     std::vector<ConjugacyClass> classes;
-    bool halted = false;   // the last class may be incomplete
+    bool halted = false;  // the last class may be incomplete
 };
 
 // Classes in the order of their representatives (the lowest index of each
@@ -39,13 +39,13 @@ ConjugacyClasses ComputeConjugacyClasses(const Group& g, bool originalNames, Pro
 // K = witnessInverse · H · witness, for list positions (1-based).
 struct ConjugateSubgroup {
     int subgroup = 0;
-    int witness = 0;          // a reductive position of G
+    int witness = 0;  // a reductive position of G
     int witnessInverse = 0;
 };
 
 struct SubgroupClass {
-    int representative = 0;   // list position
-    std::vector<ConjugateSubgroup> members;   // ascending list position
+    int representative = 0;                  // list position
+    std::vector<ConjugateSubgroup> members;  // ascending list position
     int Size() const { return static_cast<int>(members.size()); }
 };
 

@@ -73,23 +73,23 @@ std::vector<SubgroupRow> SubgroupRows(SubgroupLogic& logic, const std::vector<st
     return rows;
 }
 
-std::string CentreNote(const std::string& groupId) {
-    return "This subgroup is the center of |%b|" + groupId + "|/b|.";
-}
+std::string CentreNote(const std::string& groupId) { return "This subgroup is the center of |%b|" + groupId + "|/b|."; }
 
 std::string CommutatorNote(const std::string& groupId) {
     return "This subgroup is the commutator subgroup of |%b|" + groupId + "|/b|.";
 }
 
 std::vector<std::string> CentralizerAnswer(const Group& c) {
-    return {"Z(|%i|x|/i|) = |%b|" + c.GroupID() + "|/b|", "(" + std::to_string(c.order()) + " elements, as listed above)"};
+    return {"Z(|%i|x|/i|) = |%b|" + c.GroupID() + "|/b|",
+            "(" + std::to_string(c.order()) + " elements, as listed above)"};
 }
 
 std::vector<std::string> NormalizerAnswer(const Group& n) {
     return {"N(H) = |%b|" + n.GroupID() + "|/b|", "(" + std::to_string(n.order()) + " elements, as listed above)"};
 }
 
-std::vector<std::string> SubgroupPanelLines(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames) {
+std::vector<std::string> SubgroupPanelLines(SubgroupLogic& logic, const std::vector<std::string>& ids,
+                                            bool originalNames) {
     const Group& g = *logic.AnalysedGroup();
     const std::string& gid = g.GroupID();
     std::vector<std::string> lines{SubgroupsTitle(gid, logic.PartialList()),
@@ -120,7 +120,8 @@ std::vector<std::string> SubgroupPanelLines(SubgroupLogic& logic, const std::vec
         const int t = logic.NormalizerIndex(s);
         if (t == 0) continue;
         std::vector<std::string> answer = NormalizerAnswer(*logic.Subgroup(t));
-        lines.push_back("H = " + ShortSubgroupName(logic.Subgroup(s)->GroupID()) + ":  " + answer[0] + "  " + answer[1]);
+        lines.push_back("H = " + ShortSubgroupName(logic.Subgroup(s)->GroupID()) + ":  " + answer[0] + "  " +
+                        answer[1]);
     }
     return lines;
 }
@@ -221,7 +222,8 @@ std::string PermutationNoteText(int degree) {
 
 bool ShowsPermutations(const Group& g, bool originalNames) {
     const GenerationMethod m = g.MethodOfGeneration();
-    return originalNames && (m == GenerationMethod::Symmetric || m == GenerationMethod::Alternating || m == GenerationMethod::Permutational);
+    return originalNames && (m == GenerationMethod::Symmetric || m == GenerationMethod::Alternating ||
+                             m == GenerationMethod::Permutational);
 }
 
 std::string ClassesCaption(const std::string& groupId) { return markup::StripMarkup(groupId) + " Conjugacy Classes"; }
@@ -239,8 +241,9 @@ std::string ElementName(const Group& g, int index, bool sourceIndex) {
 std::string ClassMemberLine(const Group& g, const ConjugacyClass& cls, const ConjugateElement& m, bool sourceIndices) {
     const std::string gi = ElementName(g, m.witnessInverse, sourceIndices);
     const std::string w = ElementName(g, m.witness, sourceIndices);
-    return ElementName(g, m.element, sourceIndices) + " = " + gi + " |.| " + ElementName(g, cls.representative, sourceIndices) +
-           " |.| " + w + ", where " + gi + " is the inverse of " + w;
+    return ElementName(g, m.element, sourceIndices) + " = " + gi + " |.| " +
+           ElementName(g, cls.representative, sourceIndices) + " |.| " + w + ", where " + gi + " is the inverse of " +
+           w;
 }
 
 std::string CycleLine(const Group& g, int sourceIndex) {
@@ -248,14 +251,17 @@ std::string CycleLine(const Group& g, int sourceIndex) {
 }
 
 std::string PartitionText(const Group& g, int sourceIndex) {
-    return "partition " + std::to_string(g.sourceName(sourceIndex).size()) + " = " + CycleTypeText(g.sourceName(sourceIndex));
+    return "partition " + std::to_string(g.sourceName(sourceIndex).size()) + " = " +
+           CycleTypeText(g.sourceName(sourceIndex));
 }
 
 std::vector<std::string> ClassSummary(const std::string& groupId) {
-    return {"For G = |%b|" + groupId + "|/b|, the number of elements in each conjugate class Cl(|%i|x|/i|) is "
-                "o(G)/o(Z(|%i|x|/i|)), where",
-            "Z(|%i|x|/i|) is the centralizer subgroup of |%i|x|/i|.  (Centralizer subgroups can be determined through the ",
-            "Centralizer Subgroup Calculator on the Subgroups Panel.)"};
+    return {
+        "For G = |%b|" + groupId +
+            "|/b|, the number of elements in each conjugate class Cl(|%i|x|/i|) is "
+            "o(G)/o(Z(|%i|x|/i|)), where",
+        "Z(|%i|x|/i|) is the centralizer subgroup of |%i|x|/i|.  (Centralizer subgroups can be determined through the ",
+        "Centralizer Subgroup Calculator on the Subgroups Panel.)"};
 }
 
 EquationText ClassEquation(const Group& g, const ConjugacyClasses& classes) {
@@ -266,8 +272,12 @@ EquationText ClassEquation(const Group& g, const ConjugacyClasses& classes) {
         s2.push_back(std::to_string(n) + "/" + std::to_string(c.Size() ? n / c.Size() : 0));
         s3.push_back(std::to_string(c.Size()));
     }
-    return {"|%b|Class equation of G = " + g.GroupID() + "|/b|:", "o(G) ", std::to_string(n),
-            Join(s1, " + "), Join(s2, " + "), Join(s3, " + ")};
+    return {"|%b|Class equation of G = " + g.GroupID() + "|/b|:",
+            "o(G) ",
+            std::to_string(n),
+            Join(s1, " + "),
+            Join(s2, " + "),
+            Join(s3, " + ")};
 }
 
 std::vector<std::string> ClassesPanelLines(const Group& g, const ConjugacyClasses& classes) {
@@ -314,14 +324,15 @@ std::string SubgroupMemberLine(const Group& g, const std::string& member, const 
 }
 
 std::vector<std::string> SubgroupClassSummary(const std::string& groupId) {
-    return {"For G = |%b|" + groupId + "|/b|, the number of subgroups in each subgroup conjugate class Cl(H) is "
+    return {"For G = |%b|" + groupId +
+                "|/b|, the number of subgroups in each subgroup conjugate class Cl(H) is "
                 "o(G)/o(N(H)), where",
             "N(H) is the normalizer subgroup of subgroup H.  (Normalizer subgroups can be determined through the ",
             "Normalizer Subgroup Calculator on the Subgroups Panel.)"};
 }
 
 EquationText SubgroupCountingEquation(const Group& g, const std::vector<std::string>& names,
-                                                  const SubgroupClasses& classes) {
+                                      const SubgroupClasses& classes) {
     const int n = g.order();
     std::vector<std::string> s1, s2, s3;
     for (const SubgroupClass& c : classes.classes) {
@@ -329,8 +340,12 @@ EquationText SubgroupCountingEquation(const Group& g, const std::vector<std::str
         s2.push_back(std::to_string(n) + "/" + std::to_string(c.Size() ? n / c.Size() : 0));
         s3.push_back(std::to_string(c.Size()));
     }
-    return {"|%b|Number of subgroups for G = " + g.GroupID() + "|/b|:", "Number of subgroups ",
-            std::to_string(names.size()), Join(s1, " + "), Join(s2, " + "), Join(s3, " + ")};
+    return {"|%b|Number of subgroups for G = " + g.GroupID() + "|/b|:",
+            "Number of subgroups ",
+            std::to_string(names.size()),
+            Join(s1, " + "),
+            Join(s2, " + "),
+            Join(s3, " + ")};
 }
 
 std::vector<std::string> SubgroupClassesPanelLines(const Group& g, const std::vector<std::string>& names,
@@ -343,7 +358,8 @@ std::vector<std::string> SubgroupClassesPanelLines(const Group& g, const std::ve
         lines.push_back(SubgroupClassHeading(rep, false) +
                         NoteAt(notes, static_cast<std::size_t>(c.representative - 1)));
         for (const ConjugateSubgroup& m : c.members)
-            lines.push_back("   " + SubgroupMemberLine(g, names[static_cast<std::size_t>(m.subgroup - 1)], rep, m, originalNames));
+            lines.push_back(
+                "   " + SubgroupMemberLine(g, names[static_cast<std::size_t>(m.subgroup - 1)], rep, m, originalNames));
     }
     if (classes.halted) {
         lines.push_back(kSubgroupClassesHalted);

@@ -36,41 +36,42 @@ inline constexpr const char* kNormalizerCalculator = "|%b|Normalizer Subgroup Ca
 inline constexpr const char* kNormalizerPrompt = "For subgroup H = ";
 
 std::string SubgroupsLimitText(int limit);                 // "(limit of 60 subgroups)"
-std::string SubgroupsCaption(const std::string& groupId);   // plain
+std::string SubgroupsCaption(const std::string& groupId);  // plain
 std::string SubgroupsTitle(const std::string& groupId, bool partial);
 std::string SubgroupsIdColumnSample(const std::string& groupId);
-std::vector<std::string> SubgroupsHeadings();               // in print order
-inline constexpr const char* kSubgroupsNoteHeading = "Catalogue Name";   // over the notes, when shown
+std::vector<std::string> SubgroupsHeadings();                           // in print order
+inline constexpr const char* kSubgroupsNoteHeading = "Catalogue Name";  // over the notes, when shown
 
 struct SubgroupRow {
     std::string id;
     int order = 0;
     bool normal = false;
-    bool centre = false;       // shown as a raised "(1)"
-    bool commutator = false;   // shown as a raised "(2)"
+    bool centre = false;      // shown as a raised "(1)"
+    bool commutator = false;  // shown as a raised "(2)"
     std::string elements;
-    std::string note;          // catalogue note, "" when none
+    std::string note;  // catalogue note, "" when none
 };
 
 // Rows of the listed subgroups of `logic` (ids from NameAndRegister; notes,
 // when given, one per subgroup in list order).
 std::vector<SubgroupRow> SubgroupRows(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames,
                                       const std::vector<std::string>& notes = {});
-std::string CentreNote(const std::string& groupId);        // after "(1)"
-std::string CommutatorNote(const std::string& groupId);    // after "(2)"
-std::vector<std::string> CentralizerAnswer(const Group& centralizer);   // two lines
-std::vector<std::string> NormalizerAnswer(const Group& normalizer);     // two lines
+std::string CentreNote(const std::string& groupId);                    // after "(1)"
+std::string CommutatorNote(const std::string& groupId);                // after "(2)"
+std::vector<std::string> CentralizerAnswer(const Group& centralizer);  // two lines
+std::vector<std::string> NormalizerAnswer(const Group& normalizer);    // two lines
 
 // The whole list: title, headings, one line per row, notes; plus, for a
 // complete list, the centralizer of every element and the normalizer of
 // every subgroup.
-std::vector<std::string> SubgroupPanelLines(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames);
+std::vector<std::string> SubgroupPanelLines(SubgroupLogic& logic, const std::vector<std::string>& ids,
+                                            bool originalNames);
 
 // ---- quotient panel ---------------------------------------------------------
 // quotientNote follows "G/N" on the second line.
 std::vector<std::string> QuotientHeading(const Group& g, const Group& n, const QuotientListing& q, bool originalNames,
                                          const std::string& quotientNote = {});
-std::string CosetElementsText(const QuotientCoset& coset);   // "= {..}"
+std::string CosetElementsText(const QuotientCoset& coset);  // "= {..}"
 inline constexpr const char* kQuotientTableTitle = "|%b|G/N|/b|:";
 std::vector<std::string> QuotientPanelLines(const Group& g, const Group& n, const QuotientListing& q,
                                             bool originalNames, const std::string& quotientNote = {});
@@ -79,8 +80,8 @@ std::vector<std::string> QuotientPanelLines(const Group& g, const Group& n, cons
 inline constexpr const char* kSeriesEmptyForm = "Composition Series for group... ";
 std::string SeriesCaption(const std::string& groupId);
 std::string SeriesTitle(const std::string& groupId);
-std::string SeriesTopLine(const Group& g, bool originalNames);   // N0 = ...
-std::string OrderLine(int order);                                 // "Order:  n"
+std::string SeriesTopLine(const Group& g, bool originalNames);  // N0 = ...
+std::string OrderLine(int order);                               // "Order:  n"
 std::string SeriesTermLine(int i, const Group& term, const Group& g, bool originalNames);
 std::string CompositionFactorLine(int above, int below, int factor, const std::string& note = {});
 std::vector<std::string> SeriesConclusion(const std::string& groupId, bool allPrime);
@@ -97,12 +98,12 @@ inline constexpr const char* kSubgroupClassesHalted = "Subgroup conjugacy class 
 // The note that shows how permutations are abbreviated, for degree d.
 struct PermutationNote {
     std::string prefix = "NOTE:  Each permutation ";
-    std::string points;    // first d of "123456789ABCDEF"
-    std::string values;    // first d of "999999999999999"
-    std::string suffix;    // " is abbreviated as 99...9."
+    std::string points;  // first d of "123456789ABCDEF"
+    std::string values;  // first d of "999999999999999"
+    std::string suffix;  // " is abbreviated as 99...9."
 };
 PermutationNote MakePermutationNote(int degree);
-std::string PermutationNoteText(int degree);   // one line for plain output
+std::string PermutationNoteText(int degree);  // one line for plain output
 
 // True when members are shown with cycle notation: a symmetric, alternating
 // or permutation group in original names.
@@ -113,8 +114,8 @@ std::string ClassesTitle(const std::string& groupId);
 std::string ClassHeading(const std::string& representative, bool continued);
 std::string ElementName(const Group& g, int index, bool sourceIndex);
 std::string ClassMemberLine(const Group& g, const ConjugacyClass& cls, const ConjugateElement& m, bool sourceIndices);
-std::string CycleLine(const Group& g, int sourceIndex);        // "j = (12)"
-std::string PartitionText(const Group& g, int sourceIndex);    // "partition 3 = 1 + 2"
+std::string CycleLine(const Group& g, int sourceIndex);      // "j = (12)"
+std::string PartitionText(const Group& g, int sourceIndex);  // "partition 3 = 1 + 2"
 std::vector<std::string> ClassSummary(const std::string& groupId);
 // A class equation or subgroup counting equation: the heading, then three
 // sums. The first sum stands after left1 and "= "; the second after left2
@@ -138,7 +139,7 @@ std::string SubgroupMemberLine(const Group& g, const std::string& member, const 
                                const ConjugateSubgroup& m, bool originalNames);
 std::vector<std::string> SubgroupClassSummary(const std::string& groupId);
 EquationText SubgroupCountingEquation(const Group& g, const std::vector<std::string>& names,
-                                                  const SubgroupClasses& classes);
+                                      const SubgroupClasses& classes);
 // names: the short names (ID cut before "(") of the listed subgroups; notes,
 // when given, in the same order: a class heading ends with its
 // representative's note.

@@ -4,7 +4,7 @@ namespace quorix {
 
 namespace {
 
-constexpr std::size_t kCosetPrefixLength = 9;   // "|%b|N|/b|"
+constexpr std::size_t kCosetPrefixLength = 9;  // "|%b|N|/b|"
 const char* const kCosetPrefix = "|%b|N|/b|";
 
 }  // namespace

@@ -11,15 +11,15 @@
 namespace quorix {
 
 struct QuotientCoset {
-    std::string representative;   // "" for N itself; else a's name in the chosen naming
-    std::string name;             // "|%b|N|/b|" + representative
-    std::vector<std::string> elements;   // n·a for n in N's source order
+    std::string representative;         // "" for N itself; else a's name in the chosen naming
+    std::string name;                   // "|%b|N|/b|" + representative
+    std::vector<std::string> elements;  // n·a for n in N's source order
 };
 
 struct QuotientListing {
-    GroupPtr quotient;                        // Q = G/N, source order = coset order
-    std::vector<QuotientCoset> cosets;        // Q's elements in Q's source order
-    std::vector<std::vector<int>> table;      // table[i][j]: coset index (0-based) of coset i · coset j
+    GroupPtr quotient;                    // Q = G/N, source order = coset order
+    std::vector<QuotientCoset> cosets;    // Q's elements in Q's source order
+    std::vector<std::vector<int>> table;  // table[i][j]: coset index (0-based) of coset i · coset j
 };
 
 // Builds Q with GenerateQuotientGroup, registers it under its own ID, and

@@ -6,7 +6,6 @@
 #include <deque>
 #include <unordered_set>
 
-
 namespace quorix {
 
 namespace {
@@ -138,8 +137,7 @@ ElementSet CommutatorSet(const Group& g) {
     c.set(1);
     for (int a = 2; a <= n; ++a) {
         if (g.inv(a) < a) continue;
-        for (int b = 2; b <= n; ++b)
-            c.set(static_cast<std::size_t>(g.mul(g.mul(g.mul(a, b), g.inv(a)), g.inv(b))));
+        for (int b = 2; b <= n; ++b) c.set(static_cast<std::size_t>(g.mul(g.mul(g.mul(a, b), g.inv(a)), g.inv(b))));
     }
     return c;
 }

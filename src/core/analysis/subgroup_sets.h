@@ -43,9 +43,9 @@ ElementSet CommutatorSet(const Group& g);
 int SetSize(const ElementSet& s);
 
 struct SubgroupSetsResult {
-    std::vector<ElementSet> sets;   // in search order
-    bool halted = false;            // a stop was requested
-    bool limitReached = false;      // the list was cut at the limit
+    std::vector<ElementSet> sets;  // in search order
+    bool halted = false;           // a stop was requested
+    bool limitReached = false;     // the list was cut at the limit
 };
 
 // Every subgroup of g in search order; with limit > 0 only the first `limit`

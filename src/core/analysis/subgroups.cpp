@@ -90,8 +90,7 @@ void SubgroupLogic::Reset() {
 }
 
 const GroupPtr& SubgroupLogic::Subgroup(int s) const {
-    if (s < 1 || s > SubgroupCount())
-        throw InvalidArgument("Subgroup: no list entry " + std::to_string(s));
+    if (s < 1 || s > SubgroupCount()) throw InvalidArgument("Subgroup: no list entry " + std::to_string(s));
     return list_[static_cast<std::size_t>(s - 1)];
 }
 

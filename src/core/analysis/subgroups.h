@@ -75,7 +75,7 @@ public:
     // Relative to the analysed group.
     bool IsCenter(const Group& h);
     bool IsCommutatorSubgroup(const Group& h);
-    bool IsNormal(int s);   // list entry s (1-based), by membership
+    bool IsNormal(int s);  // list entry s (1-based), by membership
 
     // List position (1-based) of the centralizer of position x of the
     // analysed group / of the normalizer of list entry s; 0 when it is not in

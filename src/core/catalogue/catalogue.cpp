@@ -36,7 +36,7 @@ std::string Cyclic(int n) { return "Z|@" + std::to_string(n) + "|"; }
 // elements whose order divides each prime power).
 std::string AbelianName(const Group& g) {
     const int n = g.order();
-    std::map<int, std::vector<int>> parts;   // prime -> part sizes (exponents), descending
+    std::map<int, std::vector<int>> parts;  // prime -> part sizes (exponents), descending
     int rest = n;
     for (int p = 2; p <= rest; ++p) {
         if (rest % p != 0) continue;
@@ -59,14 +59,13 @@ std::string AbelianName(const Group& g) {
     }
     std::size_t factors = 0;
     for (const auto& [p, sizes] : parts) factors = std::max(factors, sizes.size());
-    std::vector<int> d(factors, 1);   // d[0] the largest factor
+    std::vector<int> d(factors, 1);  // d[0] the largest factor
     for (const auto& [p, sizes] : parts)
         for (std::size_t i = 0; i < sizes.size(); ++i)
             for (int k = 0; k < sizes[i]; ++k) d[i] *= p;
     if (d.empty()) return Cyclic(1);
     std::reverse(d.begin(), d.end());
-    if (d.size() >= 3 && d.front() == d.back())
-        return Cyclic(d.front()) + "^" + std::to_string(d.size()) + "|";
+    if (d.size() >= 3 && d.front() == d.back()) return Cyclic(d.front()) + "^" + std::to_string(d.size()) + "|";
     std::string name;
     for (std::size_t i = 0; i < d.size(); ++i) name += (i ? " x " : "") + Cyclic(d[i]);
     return name;
@@ -100,11 +99,13 @@ const std::vector<NonAbelian>& NonAbelianTable() {
         {{16, "Z|@4| ⋊ Z|@4|", "a and b of order 4, bab|-1| = a|-1|"}, "2:3,4:12", 3},
         {{16, "Z|@2|^2| ⋊ Z|@4|", "Z|@2| x Z|@2| extended by an element of order 4 acting as a swap"}, "2:7,4:8", 3},
         {{16, "D|@4| ∘ Z|@4|", "Pauli group: central product of D|@4| and Z|@4| (the Pauli matrices with ±1, ±i)"},
-         "2:7,4:8", 2},
+         "2:7,4:8",
+         2},
         {{18, "D|@9|", "dihedral group of order 18"}, "2:9,3:2,9:6", 0},
         {{18, "Z|@3| x S|@3|", "direct product of Z|@3| and S|@3|"}, "2:3,3:8,6:6", 0},
         {{18, "Z|@3|^2| ⋊ Z|@2|", "generalised dihedral group of Z|@3| x Z|@3| (an element of order 2 inverts)"},
-         "2:9,3:8", 0},
+         "2:9,3:8",
+         0},
         {{20, "D|@10|", "dihedral group of order 20, the symmetries of a decagon"}, "2:11,5:4,10:4", 0},
         {{20, "Dic|@5|", "dicyclic group of order 20, Z|@5| ⋊ Z|@4|"}, "2:1,4:10,5:4,10:4", 0},
         {{20, "Z|@5| ⋊ Z|@4|", "Frobenius group of order 20, the affine maps x -> ax + b mod 5"}, "2:5,4:10,5:4", 0},

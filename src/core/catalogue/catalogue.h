@@ -19,8 +19,8 @@ namespace quorix {
 
 struct CatalogueEntry {
     int order = 0;
-    int number = 0;      // 1-based solution number of the search of that order
-    std::string name;    // conventional name, markup
+    int number = 0;    // 1-based solution number of the search of that order
+    std::string name;  // conventional name, markup
     // "#16-7".
     std::string Label() const;
 };
@@ -28,7 +28,7 @@ struct CatalogueEntry {
 // One row of the table of names: the name and what the group is.
 struct CatalogueNameInfo {
     int order = 0;
-    const char* name = "";          // markup
+    const char* name = "";  // markup
     const char* description = "";
 };
 // The names of the non-abelian groups of order at most 20 (the abelian ones

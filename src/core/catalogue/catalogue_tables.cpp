@@ -10,6 +10,7 @@ namespace quorix {
 
 namespace {
 
+// clang-format off
 constexpr std::string_view kTables[] = {
     "1",  // Group #1-1
     "1aa1",  // Group #2-1
@@ -66,6 +67,7 @@ constexpr std::string_view kTables[] = {
     "1abcdefghijklmnopqrsabcd1hijklmnopqrsefgbcd1aklmnopqrsefghijcd1abnopqrsefghijklmd1abcqrsefghijklmnopehknq1gfajibmlcpodsrfrolige1sqdpncmkbjhagspmjf1erdqocnlbkiahhknqeajibmlcpodsr1gfifroljhage1sqdpncmkbjgspmiahf1erdqocnlbkknqehbmlcpodsr1gfajilifromkbjhage1sqdpncmjgsplbkiahf1erdqocnnqehkcpodsr1gfajibmlolifrpncmkbjhage1sqdpmjgsocnlbkiahf1erdqqehkndsr1gfajibmlcporolifsqdpncmkbjhage1spmjgrdqocnlbkiahf1e",  // Group #20-4
     "1abcdefghijklmnopqrsabcd1hijklmnopqrsefgbcd1aklmnopqrsefghijcd1abnopqrsefghijklmd1abcqrsefghijklmnopeqnkh1gfdsrcpobmlajiflrioge1mkbsqdjhapncgpjsmf1eocniahrdqlbkheqnkaji1gfdsrcpobmlioflrjhapncge1mkbsqdjsmgpiahrdqlbkf1eocnkheqnbmlaji1gfdsrcpolriofmkbsqdjhapncge1mgpjslbkf1eocniahrdqnkheqcpobmlaji1gfdsroflripncge1mkbsqdjhapjsmgocniahrdqlbkf1eqnkhedsrcpobmlaji1gfrioflsqdjhapncge1mkbsmgpjrdqlbkf1eocniah",  // Group #20-5
 };
+// clang-format on
 
 }  // namespace
 

@@ -37,7 +37,7 @@ struct AutomorphismList {
     int innerCount = 0;
     // representatives[k-1]: source name of the first z inducing the k-th inner one.
     std::vector<std::string> representatives;
-    bool markingFailed = false;   // an inner one was missing: the panel shows kAutomorphismMarkingError
+    bool markingFailed = false;  // an inner one was missing: the panel shows kAutomorphismMarkingError
 
     bool Complete() const { return static_cast<int>(entries.size()) <= kAutomorphismListLimit; }
     int Count() const { return static_cast<int>(entries.size()); }

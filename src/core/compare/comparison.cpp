@@ -84,7 +84,8 @@ ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, S
                               "|/b|:");
         if (k == kMaxIsomorphicSubgroupsShown) r.lines.push_back("(limit of 10 isomorphisms displayed)");
         if (k < kMaxIsomorphicSubgroupsShown)
-            r.lines.push_back("|%b|" + m.name + "|/b| = " + FormatSubgroupElements(*m.subgroup, *r.source, originalNames));
+            r.lines.push_back("|%b|" + m.name +
+                              "|/b| = " + FormatSubgroupElements(*m.subgroup, *r.source, originalNames));
     }
     if (r.listing.partial) r.lines.push_back("Search for subgroups of |%b|" + s + "|/b| was halted.");
     if (r.listing.Found() == 0) r.lines.push_back("No isomorphisms to subgroups of |%b|" + s + "|/b| were found.");

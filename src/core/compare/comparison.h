@@ -18,15 +18,15 @@ inline constexpr int kMaxIsomorphicSubgroupsShown = 10;
 inline constexpr const char* kCompareHaltedMessage = "Compare process halted.";
 
 struct IsomorphicSubgroup {
-    std::string name;      // "Subgroup4-2(G)"
+    std::string name;  // "Subgroup4-2(G)"
     GroupPtr subgroup;
-    std::string tag;       // the name, plus "!!" + mapping text above order 20
+    std::string tag;  // the name, plus "!!" + mapping text above order 20
 };
 
 struct SubgroupListing {
-    std::vector<std::string> names;            // every subgroup, in list order, all registered
-    std::vector<IsomorphicSubgroup> isomorphic; // every isomorphic one, in list order
-    bool partial = false;                       // the enumeration was cut short
+    std::vector<std::string> names;              // every subgroup, in list order, all registered
+    std::vector<IsomorphicSubgroup> isomorphic;  // every isomorphic one, in list order
+    bool partial = false;                        // the enumeration was cut short
     bool halted = false;
 
     int Found() const { return static_cast<int>(isomorphic.size()); }
@@ -41,11 +41,11 @@ SubgroupListing ListIsomorphicSubgroups(const GroupPtr& source, const GroupPtr& 
 struct ComparisonResult {
     bool equalOrders = false;
     bool isomorphic = false;
-    std::vector<int> isomorphism;      // image (group 2 source index) of each source index of group 1
-    int sourceSlot = 0, targetSlot = 0; // 1 or 2; different orders only
+    std::vector<int> isomorphism;        // image (group 2 source index) of each source index of group 1
+    int sourceSlot = 0, targetSlot = 0;  // 1 or 2; different orders only
     GroupPtr source, target;
     bool homomorphism = false;
-    std::string homomorphismText;      // mapping text of the first homomorphism
+    std::string homomorphismText;  // mapping text of the first homomorphism
     SubgroupListing listing;
     bool halted = false;
     // The panel's sentences in order, in markup (element sets in original or

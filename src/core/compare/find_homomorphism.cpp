@@ -2,8 +2,8 @@
 
 namespace quorix {
 
-bool FindHomomorphism(SharedHomomorphism& shared, const Group& a, const Group& b, std::string& mappingText,
-                      bool resume, Progress* progress) {
+bool FindHomomorphism(SharedHomomorphism& shared, const Group& a, const Group& b, std::string& mappingText, bool resume,
+                      Progress* progress) {
     HomomorphismSearch& s = shared.search;
     if (!resume || !s.Started() || !a.IsObject(shared.source) || !b.IsObject(shared.target)) {
         s.Start(MultiplicationTable::FromGroup(a), MultiplicationTable::FromGroup(b));

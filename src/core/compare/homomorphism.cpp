@@ -2,7 +2,6 @@
 
 #include <charconv>
 
-
 namespace quorix {
 
 MultiplicationTable MultiplicationTable::FromGroup(const Group& g) {

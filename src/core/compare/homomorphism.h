@@ -27,8 +27,8 @@ namespace quorix {
 // integer tables. Index 1 must be the identity.
 struct MultiplicationTable {
     int n = 0;
-    std::vector<std::uint8_t> mul;   // mul[a * (n + 1) + b] = a·b, 1-based
-    std::vector<int> order;          // order[a], 1-based; order[0] unused
+    std::vector<std::uint8_t> mul;  // mul[a * (n + 1) + b] = a·b, 1-based
+    std::vector<int> order;         // order[a], 1-based; order[0] unused
 
     int Product(int a, int b) const { return mul[static_cast<std::size_t>(a * (n + 1) + b)]; }
 
@@ -56,12 +56,12 @@ public:
     bool Started() const { return started_; }
 
 private:
-    bool Assign(int a, int b);        // closure after a -> b; false on contradiction
+    bool Assign(int a, int b);  // closure after a -> b; false on contradiction
     void UndoTo(std::size_t mark);
     bool FitsOrder(int a, int b) const;
     bool Viable() const;
-    bool Descend();                   // from k_, returns true at a complete mapping
-    bool TryNextCandidate(int k);     // next candidate for free position k
+    bool Descend();                // from k_, returns true at a complete mapping
+    bool TryNextCandidate(int k);  // next candidate for free position k
     int PreviousFree(int k) const;
     bool Poll();
     Progress* progress_ = nullptr;
@@ -70,14 +70,14 @@ private:
     bool equalOrders_ = false;
     bool started_ = false;
     bool exhausted_ = true;
-    std::vector<int> img_;            // 0 = not yet mapped
-    std::vector<int> uses_;           // uses_[b]: source elements mapped to b
+    std::vector<int> img_;   // 0 = not yet mapped
+    std::vector<int> uses_;  // uses_[b]: source elements mapped to b
     int distinctImages_ = 0;
-    std::vector<int> trail_;          // mapped source elements, in mapping order
-    std::size_t processed_ = 0;       // trail_[0..processed_) closed pairwise
-    std::vector<std::size_t> mark_;   // trail size before position k was tried
-    std::vector<int> candidate_;      // current trial image of free position k
-    std::vector<char> free_;          // position k was assigned by trial
+    std::vector<int> trail_;         // mapped source elements, in mapping order
+    std::size_t processed_ = 0;      // trail_[0..processed_) closed pairwise
+    std::vector<std::size_t> mark_;  // trail size before position k was tried
+    std::vector<int> candidate_;     // current trial image of free position k
+    std::vector<char> free_;         // position k was assigned by trial
     int k_ = 0;
     std::uint32_t polls_ = 0;
 };
@@ -88,15 +88,15 @@ private:
 struct SharedHomomorphism {
     HomomorphismSearch search;
     std::string mappingText;
-    Group::Identity source, target;   // the pair the search runs on
+    Group::Identity source, target;  // the pair the search runs on
 };
 
 // True when a homomorphism from a onto b exists beyond the previous one
 // (resume) or at all (fresh); mappingText is then set. A resumed call for a
 // different pair of groups starts afresh. A stop requested through
 // `progress` ends it with false.
-bool FindHomomorphism(SharedHomomorphism& shared, const Group& a, const Group& b, std::string& mappingText,
-                      bool resume, Progress* progress = nullptr);
+bool FindHomomorphism(SharedHomomorphism& shared, const Group& a, const Group& b, std::string& mappingText, bool resume,
+                      Progress* progress = nullptr);
 
 // Equal orders only. Orders up to 20 use the group's own isomorphism test
 // (leaving the mapping text alone); larger orders search, and the mapping

@@ -123,7 +123,8 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
             if (MathFunctions::EulerPhi(m) != n) continue;
             GroupPtr u = Group::Create();
             u->GenerateMultiplicative(m);
-            if (Isomorphic(g, *u)) add(NamedGroupKind::Multiplicative, u, {"  Multiplicative Integer Group"}, u->GroupID());
+            if (Isomorphic(g, *u))
+                add(NamedGroupKind::Multiplicative, u, {"  Multiplicative Integer Group"}, u->GroupID());
         }
     }
     if (!cyclic && room()) {
@@ -156,7 +157,8 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
     }
     if (n < 16 && room()) {
         GroupPtr r = GetPermutationGroup(g, "row", nameToCode);
-        add(NamedGroupKind::Rows, r, {"Permutation Group defined by", "rows of Cayley table"}, "Rows(" + g.GroupID() + ")");
+        add(NamedGroupKind::Rows, r, {"Permutation Group defined by", "rows of Cayley table"},
+            "Rows(" + g.GroupID() + ")");
     }
     if (n < 16 && room() && !abelian) {
         GroupPtr c = GetPermutationGroup(g, "column", nameToCode);

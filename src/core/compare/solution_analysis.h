@@ -49,9 +49,9 @@ GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
 // Runs the seven recognisers in order and registers each group listed.
 // nameToCode turns element names back into search codes for the row and
 // column groups (manual entry with renamed elements).
-std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& g, const GroupRegistrar& registrar,
-                                                  SolutionAnalysisCache& cache,
-                                                  const std::function<std::string(const std::string&)>& nameToCode = {});
+std::vector<NamedGroupEntry> RecogniseNamedGroups(
+    const GroupPtr& g, const GroupRegistrar& registrar, SolutionAnalysisCache& cache,
+    const std::function<std::string(const std::string&)>& nameToCode = {});
 
 // The symmetric / alternating group of a degree, kept in the cache.
 GroupPtr CachedSymmetricGroup(SolutionAnalysisCache& cache, int degree);

@@ -13,7 +13,9 @@ SubgroupListResult EngineStructure::FindAllSubgroups(const GroupPtr& g, Progress
     return r;
 }
 
-bool EngineStructure::IsNormalSubgroup(const GroupPtr& g, const GroupPtr& h) { return quorix::IsNormalSubgroup(*g, *h); }
+bool EngineStructure::IsNormalSubgroup(const GroupPtr& g, const GroupPtr& h) {
+    return quorix::IsNormalSubgroup(*g, *h);
+}
 
 bool EngineStructure::IsCenter(const GroupPtr& g, const GroupPtr& h, Progress& progress) {
     if (subgroups_.AnalysedGroup() != g) subgroups_.FindAllSubgroups(g, progress);
@@ -26,6 +28,8 @@ std::vector<GroupPtr> EngineStructure::CompositionSeries(const GroupPtr& g, Prog
     return series.terms;
 }
 
-std::string EngineStructure::CycleNotation(const std::string& permutation) { return quorix::CycleNotation(permutation); }
+std::string EngineStructure::CycleNotation(const std::string& permutation) {
+    return quorix::CycleNotation(permutation);
+}
 
 }  // namespace quorix

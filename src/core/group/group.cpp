@@ -250,12 +250,14 @@ void Group::GeneratePermutational(const std::vector<std::string>& permutations) 
     if (permutations.size() > static_cast<std::size_t>(kMaxGroupOrder)) Refuse("more than 120 permutations");
     if (permutations.empty()) Refuse("no permutations");
     const std::string& first = permutations[0];
-    if (first.empty() || first.size() > 15 || first != MathFunctions::IdentityPermutation(static_cast<int>(first.size())))
+    if (first.empty() || first.size() > 15 ||
+        first != MathFunctions::IdentityPermutation(static_cast<int>(first.size())))
         Refuse("the first permutation must be the identity");
     std::vector<std::string> names{""};
     for (const std::string& p : permutations) {
         if (p.empty()) break;
-        if (p.size() != first.size() || !MathFunctions::IsPermutationString(p)) Refuse("'" + p + "' is not a permutation of degree " + std::to_string(first.size()));
+        if (p.size() != first.size() || !MathFunctions::IsPermutationString(p))
+            Refuse("'" + p + "' is not a permutation of degree " + std::to_string(first.size()));
         names.push_back(p);
     }
     Guarded([&] {
@@ -274,7 +276,8 @@ void Group::CompletePermutations(std::vector<std::string> names) {
         const std::string& s = names[static_cast<std::size_t>(i)];
         index.emplace(PackPermutation(s), i);
         for (std::size_t c = 0; c < s.size(); ++c)
-            perm[static_cast<std::size_t>(i)][c] = static_cast<std::uint8_t>(MathFunctions::PermutationDigitValue(s[c]));
+            perm[static_cast<std::size_t>(i)][c] =
+                static_cast<std::uint8_t>(MathFunctions::PermutationDigitValue(s[c]));
     }
     const std::size_t d = names[1].size();
     std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
@@ -287,8 +290,8 @@ void Group::CompletePermutations(std::vector<std::string> names) {
             for (std::size_t i = 0; i < d; ++i) key = (key << 4) | q[static_cast<std::size_t>(p[i] - 1)];
             auto it = index.find(key);
             if (it == index.end())
-                Refuse("the permutations are not closed under composition (" + names[static_cast<std::size_t>(a)] + " . " +
-                       names[static_cast<std::size_t>(b)] + ")");
+                Refuse("the permutations are not closed under composition (" + names[static_cast<std::size_t>(a)] +
+                       " . " + names[static_cast<std::size_t>(b)] + ")");
             table[Cell(a, b)] = static_cast<std::uint8_t>(it->second);
         }
     }
@@ -356,7 +359,8 @@ void Group::GenerateSubgroup(const GroupPtr& parent, const ElementSet& members) 
     std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
     for (int a = 1; a <= n; ++a)
         for (int b = 1; b <= n; ++b) {
-            int r = subIndex[static_cast<std::size_t>(p.srcMul(parentSource[static_cast<std::size_t>(a)], parentSource[static_cast<std::size_t>(b)]))];
+            int r = subIndex[static_cast<std::size_t>(
+                p.srcMul(parentSource[static_cast<std::size_t>(a)], parentSource[static_cast<std::size_t>(b)]))];
             if (r == 0) Refuse("the chosen elements are not closed under the product");
             table[Cell(a, b)] = static_cast<std::uint8_t>(r);
         }
@@ -402,12 +406,13 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
         for (int q = 1; q <= G.order_; ++q)
             if (labels[static_cast<std::size_t>(q)] == 1) labels[static_cast<std::size_t>(G.mul(q, p))] = count;
     }
-    assert(count * N.order_ == G.order_);   // N is normal in G
+    assert(count * N.order_ == G.order_);  // N is normal in G
 
     std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
     for (int a = 1; a <= count; ++a)
         for (int b = 1; b <= count; ++b)
-            table[Cell(a, b)] = static_cast<std::uint8_t>(labels[static_cast<std::size_t>(G.mul(reps[static_cast<std::size_t>(a)], reps[static_cast<std::size_t>(b)]))]);
+            table[Cell(a, b)] = static_cast<std::uint8_t>(labels[static_cast<std::size_t>(
+                G.mul(reps[static_cast<std::size_t>(a)], reps[static_cast<std::size_t>(b)]))]);
 
     Guarded([&] {
         method_ = GenerationMethod::Quotient;
@@ -423,7 +428,8 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
 
 void Group::GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second) {
     RefuseIfGenerated();
-    if (!first || !second || !first->generated_ || !second->generated_) Refuse("direct product of an ungenerated group");
+    if (!first || !second || !first->generated_ || !second->generated_)
+        Refuse("direct product of an ungenerated group");
     const Group& A = *first;
     const Group& B = *second;
     if (A.order_ * B.order_ > kMaxGroupOrder) Refuse("Direct Product Group Order cannot exceed 120");
@@ -460,7 +466,8 @@ void Group::Generate(const CayleyTable& t) {
     if (n < 1) Refuse("the table's first row is empty");
     // Tables from the search name their elements with single characters: a
     // character look-up is much cheaper than hashing every cell.
-    const bool singleChars = std::all_of(names.begin() + 1, names.end(), [](const std::string& s) { return s.size() == 1; });
+    const bool singleChars =
+        std::all_of(names.begin() + 1, names.end(), [](const std::string& s) { return s.size() == 1; });
     std::array<int, 256> byChar{};
     std::unordered_map<std::string, int> index;
     for (int i = 1; i <= n; ++i) {
@@ -480,7 +487,9 @@ void Group::Generate(const CayleyTable& t) {
         if (static_cast<int>(row.size()) < n) Refuse("row " + std::to_string(a) + " of the table is short");
         for (int b = 1; b <= n; ++b) {
             const int v = lookup(row[static_cast<std::size_t>(b - 1)]);
-            if (v == 0) Refuse("cell (" + std::to_string(a) + ", " + std::to_string(b) + ") is not an element of the first row");
+            if (v == 0)
+                Refuse("cell (" + std::to_string(a) + ", " + std::to_string(b) +
+                       ") is not an element of the first row");
             table[Cell(a, b)] = static_cast<std::uint8_t>(v);
         }
     }
@@ -507,7 +516,9 @@ void Group::CompleteGeneration(std::vector<std::string> names, std::vector<std::
         int y = x, p = 1;
         while (y != 1) {
             y = table[Cell(y, x)];
-            if (++p > n) Refuse("the product table is not a group (element " + names[static_cast<std::size_t>(x)] + " has no finite order)");
+            if (++p > n)
+                Refuse("the product table is not a group (element " + names[static_cast<std::size_t>(x)] +
+                       " has no finite order)");
         }
         srcOrder[static_cast<std::size_t>(x)] = p;
     }
@@ -539,13 +550,19 @@ void Group::NameLetterProducts(int start, int& count) {
         for (int j = 2; j < start; ++j) {
             int prod = srcTable_[Cell(src(j), src(i))];
             if (mappedNames_[static_cast<std::size_t>(prod)].empty())
-                NameElement(prod, mappedNames_[static_cast<std::size_t>(src(j))] + mappedNames_[static_cast<std::size_t>(src(i))], count);
+                NameElement(
+                    prod,
+                    mappedNames_[static_cast<std::size_t>(src(j))] + mappedNames_[static_cast<std::size_t>(src(i))],
+                    count);
         }
     for (int i = start; i <= count; ++i)
         for (int j = 2; j < start; ++j) {
             int prod = srcTable_[Cell(src(i), src(j))];
             if (mappedNames_[static_cast<std::size_t>(prod)].empty())
-                NameElement(prod, mappedNames_[static_cast<std::size_t>(src(i))] + mappedNames_[static_cast<std::size_t>(src(j))], count);
+                NameElement(
+                    prod,
+                    mappedNames_[static_cast<std::size_t>(src(i))] + mappedNames_[static_cast<std::size_t>(src(j))],
+                    count);
         }
 }
 
@@ -646,9 +663,11 @@ void Group::BuildPositionTables() {
     for (int k1 = 1; k1 <= n; ++k1) {
         const int i1 = sourceOf_[static_cast<std::size_t>(k1)];
         posOrder_[static_cast<std::size_t>(k1)] = srcOrder_[static_cast<std::size_t>(i1)];
-        posInverse_[static_cast<std::size_t>(k1)] = positionOf_[static_cast<std::size_t>(srcInverse_[static_cast<std::size_t>(i1)])];
+        posInverse_[static_cast<std::size_t>(k1)] =
+            positionOf_[static_cast<std::size_t>(srcInverse_[static_cast<std::size_t>(i1)])];
         for (int k2 = 1; k2 <= n; ++k2)
-            posTable_[Cell(k1, k2)] = static_cast<std::uint8_t>(positionOf_[static_cast<std::size_t>(srcTable_[Cell(i1, sourceOf_[static_cast<std::size_t>(k2)])])]);
+            posTable_[Cell(k1, k2)] = static_cast<std::uint8_t>(
+                positionOf_[static_cast<std::size_t>(srcTable_[Cell(i1, sourceOf_[static_cast<std::size_t>(k2)])])]);
     }
     // Kept at the group's own size: a register of many small groups stays small.
     const int stride = n + 1;

@@ -85,9 +85,9 @@ public:
     std::string SourceProduct(int i1, int i2) const;
     int NumberOfComponents() const;
     int Suborder(int k) const;
-    int ElementIndex(const std::string& name) const;          // -1 if none
+    int ElementIndex(const std::string& name) const;  // -1 if none
     int ElementInverseIndex(int k) const;
-    int SourceElementIndex(const std::string& name) const;    // -1 if none
+    int SourceElementIndex(const std::string& name) const;  // -1 if none
     int SourceElementInverseIndex(int i) const;
 
     // ---- isomorphism (orders up to 20) ----------------------------------
@@ -122,8 +122,8 @@ public:
     bool Dihedral() const;
 
     // ---- derived-group references ---------------------------------------
-    const GroupPtr& Parent() const { return parent_; }           // subgroup: parent; quotient: G
-    const GroupPtr& NormalSubgroup() const { return normal_; }   // quotient: N
+    const GroupPtr& Parent() const { return parent_; }          // subgroup: parent; quotient: G
+    const GroupPtr& NormalSubgroup() const { return normal_; }  // quotient: N
     const GroupPtr& FirstFactor() const { return first_; }
     const GroupPtr& SecondFactor() const { return second_; }
     // Quotient only: for each reductive position p of G (1..|G|), the source
@@ -143,7 +143,9 @@ public:
     int mul(int k1, int k2) const { return posTable_[static_cast<std::size_t>(k1 * stride_ + k2)]; }
     int inv(int k) const { return posInverse_[static_cast<std::size_t>(k)]; }
     int elementOrder(int k) const { return posOrder_[static_cast<std::size_t>(k)]; }
-    const std::string& name(int k) const { return mappedNames_[static_cast<std::size_t>(sourceOf_[static_cast<std::size_t>(k)])]; }
+    const std::string& name(int k) const {
+        return mappedNames_[static_cast<std::size_t>(sourceOf_[static_cast<std::size_t>(k)])];
+    }
     // Source indices.
     int srcMul(int i1, int i2) const { return srcTable_[static_cast<std::size_t>(i1 * stride_ + i2)]; }
     int srcInv(int i) const { return srcInverse_[static_cast<std::size_t>(i)]; }
@@ -198,13 +200,13 @@ private:
     int lettersUsed_ = 0;
     std::shared_ptr<const char> identity_ = std::make_shared<const char>('g');
 
-    std::vector<std::string> sourceNames_;   // [source index]
-    std::vector<std::string> mappedNames_;   // [source index]
-    std::vector<int> sourceOf_;              // [position] -> source index
-    std::vector<int> positionOf_;            // [source index] -> position
-    int stride_ = kStride;                   // row length of the two tables
-    std::vector<std::uint8_t> srcTable_;     // [i1 * stride_ + i2] -> source index
-    std::vector<std::uint8_t> posTable_;     // [k1 * stride_ + k2] -> position
+    std::vector<std::string> sourceNames_;  // [source index]
+    std::vector<std::string> mappedNames_;  // [source index]
+    std::vector<int> sourceOf_;             // [position] -> source index
+    std::vector<int> positionOf_;           // [source index] -> position
+    int stride_ = kStride;                  // row length of the two tables
+    std::vector<std::uint8_t> srcTable_;    // [i1 * stride_ + i2] -> source index
+    std::vector<std::uint8_t> posTable_;    // [k1 * stride_ + k2] -> position
     std::vector<int> srcInverse_, posInverse_, srcOrder_, posOrder_;
     mutable bool nameMapsReady_ = false;
     mutable std::unordered_map<std::string, int> sourceIndexByName_;

@@ -29,7 +29,8 @@ void Group::PrepareSignatures() const {
     }
     for (int x = 1; x <= n; ++x)
         signature_[static_cast<std::size_t>(x)] = static_cast<std::uint32_t>(elementOrder(x)) |
-                                                  static_cast<std::uint32_t>(centralizer[static_cast<std::size_t>(x)]) << 8 |
+                                                  static_cast<std::uint32_t>(centralizer[static_cast<std::size_t>(x)])
+                                                      << 8 |
                                                   static_cast<std::uint32_t>(roots[static_cast<std::size_t>(x)]) << 16 |
                                                   static_cast<std::uint32_t>(elementOrder(mul(x, x))) << 24;
     sortedSignature_.assign(signature_.begin() + 1, signature_.end());
@@ -97,8 +98,10 @@ bool Group::FindIsomorphism(const Group& other) {
                 if (!used[static_cast<std::size_t>(forced)] &&
                     other.signature_[static_cast<std::size_t>(forced)] == signature_[static_cast<std::size_t>(d)]) {
                     fd = forced;
-                    if (consistent(d)) found = forced;
-                    else fd = 0;
+                    if (consistent(d))
+                        found = forced;
+                    else
+                        fd = 0;
                 }
             }
         } else {
@@ -134,8 +137,7 @@ bool Group::FindIsomorphism(const Group& other) {
 
 bool Group::IsIsomorphic(const Group& other) {
     RequireGenerated();
-    if (!other.generated_)
-        throw InvalidArgument("group " + other.id_ + " is not generated");
+    if (!other.generated_) throw InvalidArgument("group " + other.id_ + " is not generated");
     if (other.order_ != order_) return false;
     if (order_ > kMaxTableOrder) throw InvalidArgument("isomorphism test above order 20");
     return FindIsomorphism(other);

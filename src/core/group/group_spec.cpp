@@ -61,7 +61,8 @@ GroupPtr MakeAtom(std::string_view atom, std::string_view spec) {
             kind == 'S' ? g->GenerateSymmetric(n) : g->GenerateAlternating(n);
             return g;
         case 'Z':
-            if (n < 1 || n > kMaxGroupOrder) throw InvalidArgument("'" + std::string(atom) + "': the modulus must be in range 1-120");
+            if (n < 1 || n > kMaxGroupOrder)
+                throw InvalidArgument("'" + std::string(atom) + "': the modulus must be in range 1-120");
             g->GenerateAdditive(n);
             return g;
         case 'U':
@@ -71,7 +72,8 @@ GroupPtr MakeAtom(std::string_view atom, std::string_view spec) {
             g->GenerateMultiplicative(n);
             return g;
         default:
-            throw InvalidArgument("'" + std::string(atom) + "' is not a group (use S<d>, A<d>, Z<n>, U<n> or perm:...)");
+            throw InvalidArgument("'" + std::string(atom) +
+                                  "' is not a group (use S<d>, A<d>, Z<n>, U<n> or perm:...)");
     }
 }
 

@@ -103,7 +103,9 @@ int PermutationDigitValue(char c) {
 
 char PermutationDigitChar(int v) { return v > 9 ? static_cast<char>(v + 55) : static_cast<char>('0' + v); }
 
-std::string IdentityPermutation(int d) { return std::string(kPermutationDigits).substr(0, static_cast<std::size_t>(d)); }
+std::string IdentityPermutation(int d) {
+    return std::string(kPermutationDigits).substr(0, static_cast<std::size_t>(d));
+}
 
 bool IsPermutationString(const std::string& s) {
     const int d = static_cast<int>(s.size());
@@ -131,7 +133,8 @@ std::string ComposePermutations(const std::string& p, const std::string& q) {
 std::string ComputeNextPermutation(const std::string& s) {
     const int d = static_cast<int>(s.size());
     std::vector<int> v(static_cast<std::size_t>(d) + 1);
-    for (int i = 1; i <= d; ++i) v[static_cast<std::size_t>(i)] = PermutationDigitValue(s[static_cast<std::size_t>(i - 1)]);
+    for (int i = 1; i <= d; ++i)
+        v[static_cast<std::size_t>(i)] = PermutationDigitValue(s[static_cast<std::size_t>(i - 1)]);
     auto usedBefore = [&](int value, int k) {
         for (int i = 1; i < k; ++i)
             if (v[static_cast<std::size_t>(i)] == value) return true;

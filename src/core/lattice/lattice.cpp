@@ -62,9 +62,10 @@ std::vector<std::vector<int>> MaximalSubgroups(const std::vector<ElementSet>& se
 // (sweeping down) and below (sweeping up), a few times.
 void Layout(Lattice& lat) {
     std::vector<Node>& nodes = lat.nodes;
-    const int layers = nodes.empty() ? 0 : 1 + std::max_element(nodes.begin(), nodes.end(), [](const Node& a, const Node& b) {
-                                                   return a.layer < b.layer;
-                                               })->layer;
+    const int layers =
+        nodes.empty() ? 0 : 1 + std::max_element(nodes.begin(), nodes.end(), [](const Node& a, const Node& b) {
+                                    return a.layer < b.layer;
+                                })->layer;
     std::vector<std::vector<int>> up(nodes.size()), down(nodes.size());
     for (const auto& [a, b] : lat.edges) {
         down[static_cast<std::size_t>(a)].push_back(b);
@@ -77,7 +78,8 @@ void Layout(Lattice& lat) {
         for (std::size_t i = 0; i < nodes.size(); ++i)
             byClass[static_cast<std::size_t>(nodes[i].layer)][nodes[i].subgroupClass].push_back(static_cast<int>(i));
         for (int l = 0; l < layers; ++l)
-            for (auto& [c, members] : byClass[static_cast<std::size_t>(l)]) blocks[static_cast<std::size_t>(l)].push_back(members);
+            for (auto& [c, members] : byClass[static_cast<std::size_t>(l)])
+                blocks[static_cast<std::size_t>(l)].push_back(members);
     }
     std::vector<double> pos(nodes.size(), 0.0);
     auto place = [&](int l) {
@@ -129,11 +131,20 @@ std::string XmlEscape(std::string_view s) {
     std::string out;
     for (char c : s) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -152,7 +163,8 @@ std::string SvgText(const std::string& label) {
             case markup::Placement::Stacked:
                 out += "<tspan baseline-shift=\"super\" font-size=\"75%\">" + XmlEscape(t.text) + "</tspan>";
                 break;
-            default: out += XmlEscape(t.text);
+            default:
+                out += XmlEscape(t.text);
         }
     }
     return out;
@@ -190,7 +202,8 @@ Lattice BuildLattice(const Group& g, View view, Progress& progress) {
     }
     std::vector<int> classOf(static_cast<std::size_t>(count)), orders(static_cast<std::size_t>(count));
     for (std::size_t c = 0; c < classes.classes.size(); ++c)
-        for (const ConjugateSubgroup& m : classes.classes[c].members) classOf[static_cast<std::size_t>(m.subgroup - 1)] = static_cast<int>(c);
+        for (const ConjugateSubgroup& m : classes.classes[c].members)
+            classOf[static_cast<std::size_t>(m.subgroup - 1)] = static_cast<int>(c);
     for (int s = 0; s < count; ++s) orders[static_cast<std::size_t>(s)] = SetSize(sets[static_cast<std::size_t>(s)]);
     progress.Report("Maximal subgroups...");
     const std::vector<std::vector<int>> maximal = MaximalSubgroups(sets, orders, progress);
@@ -279,7 +292,8 @@ std::string ToSvg(const Lattice& lat, const Group& g, const std::string& title) 
     auto px = [](long twips) { return std::to_string(twips / 15); };
     std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     s += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + px(lat.width) + "\" height=\"" + px(lat.height + 400) +
-         "\" viewBox=\"0 0 " + px(lat.width) + " " + px(lat.height + 400) + "\" font-family=\"sans-serif\" font-size=\"11\">\n";
+         "\" viewBox=\"0 0 " + px(lat.width) + " " + px(lat.height + 400) +
+         "\" font-family=\"sans-serif\" font-size=\"11\">\n";
     s += "<title>" + XmlEscape(markup::PlainText(title)) + "</title>\n";
     s += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n<g stroke=\"rgb(90,90,90)\" stroke-width=\"1\">\n";
     for (const auto& [a, b] : lat.edges) {
@@ -290,13 +304,14 @@ std::string ToSvg(const Lattice& lat, const Group& g, const std::string& title) 
     s += "</g>\n";
     for (const Node& n : lat.nodes) {
         s += "<g><title>" + XmlEscape(Join(NodeElements(g, n))) + "</title>";
-        s += "<circle cx=\"" + px(n.x) + "\" cy=\"" + px(n.y) + "\" r=\"" + px(kNodeRadius) + "\" fill=\"" + Rgb(n.colour) +
-             "\" stroke=\"black\" stroke-width=\"" + (n.normal ? "2.5" : "1") + "\"/>";
-        s += "<text x=\"" + px(n.x) + "\" y=\"" + px(n.y + 60) + "\" text-anchor=\"middle\">" + std::to_string(n.order) +
+        s += "<circle cx=\"" + px(n.x) + "\" cy=\"" + px(n.y) + "\" r=\"" + px(kNodeRadius) + "\" fill=\"" +
+             Rgb(n.colour) + "\" stroke=\"black\" stroke-width=\"" + (n.normal ? "2.5" : "1") + "\"/>";
+        s += "<text x=\"" + px(n.x) + "\" y=\"" + px(n.y + 60) + "\" text-anchor=\"middle\">" +
+             std::to_string(n.order) +
              (lat.classesOnly && n.classSize > 1 ? " (" + std::to_string(n.classSize) + ")" : "") + "</text>";
         if (!n.name.empty())
-            s += "<text x=\"" + px(n.x) + "\" y=\"" + px(n.y + kNodeRadius + 200) + "\" text-anchor=\"middle\" font-size=\"10\">" +
-                 SvgText(n.name) + "</text>";
+            s += "<text x=\"" + px(n.x) + "\" y=\"" + px(n.y + kNodeRadius + 200) +
+                 "\" text-anchor=\"middle\" font-size=\"10\">" + SvgText(n.name) + "</text>";
         s += "</g>\n";
     }
     s += "</svg>\n";
@@ -309,14 +324,15 @@ std::string ToDot(const Lattice& lat, const Group& g, const std::string& title) 
         for (char c : t) q += (c == '"' || c == '\\') ? std::string("\\") + c : std::string(1, c);
         return q + "\"";
     };
-    std::string s = "graph lattice {\n  label=" + quote(markup::PlainText(title)) + ";\n  node [shape=circle, style=filled];\n";
+    std::string s =
+        "graph lattice {\n  label=" + quote(markup::PlainText(title)) + ";\n  node [shape=circle, style=filled];\n";
     for (std::size_t i = 0; i < lat.nodes.size(); ++i) {
         const Node& n = lat.nodes[i];
         const std::string label = std::to_string(n.order) + (n.name.empty() ? "" : "\\n" + markup::PlainText(n.name));
         char colour[8];
         std::snprintf(colour, sizeof colour, "#%02x%02x%02x", n.colour.red, n.colour.green, n.colour.blue);
-        s += "  n" + std::to_string(i) + " [label=\"" + label + "\", fillcolor=\"" + colour + "\", tooltip=" +
-             quote(Join(NodeElements(g, n))) + (n.normal ? ", penwidth=2.5" : "") + "];\n";
+        s += "  n" + std::to_string(i) + " [label=\"" + label + "\", fillcolor=\"" + colour +
+             "\", tooltip=" + quote(Join(NodeElements(g, n))) + (n.normal ? ", penwidth=2.5" : "") + "];\n";
     }
     for (const auto& [a, b] : lat.edges) s += "  n" + std::to_string(a) + " -- n" + std::to_string(b) + ";\n";
     return s + "}\n";

@@ -21,7 +21,7 @@ namespace quorix::lattice {
 inline constexpr int kClassesViewThreshold = 200;
 
 enum class View {
-    Automatic,     // classes only when there are more than kClassesViewThreshold subgroups
+    Automatic,  // classes only when there are more than kClassesViewThreshold subgroups
     Subgroups,
     ClassesOnly,
 };
@@ -37,16 +37,16 @@ inline constexpr long kLayerHeight = 1300;
 inline constexpr long kMargin = 700;
 
 struct Node {
-    ElementSet members;       // over the group's reductive positions (a class: its first member)
+    ElementSet members;  // over the group's reductive positions (a class: its first member)
     int order = 0;
     bool normal = false;
-    int subgroupClass = 0;    // 0-based class number (classes in subgroup-list order)
-    int classSize = 1;        // subgroups in the class
-    int layer = 0;            // 0 = the group itself
-    long x = 0, y = 0;        // centre
+    int subgroupClass = 0;  // 0-based class number (classes in subgroup-list order)
+    int classSize = 1;      // subgroups in the class
+    int layer = 0;          // 0 = the group itself
+    long x = 0, y = 0;      // centre
     Colour colour;
-    std::string catalogue;    // "#8-4" for subgroups of order <= 20 once named, else ""
-    std::string name;         // conventional name (markup), else ""
+    std::string catalogue;  // "#8-4" for subgroups of order <= 20 once named, else ""
+    std::string name;       // conventional name (markup), else ""
 };
 
 struct Lattice {
@@ -56,8 +56,8 @@ struct Lattice {
     bool classesOnly = false;
     int subgroupCount = 0;
     int classCount = 0;
-    long width = 0, height = 0;   // extent of the layout with its margins
-    bool halted = false;          // a stop was requested: nodes and edges are empty
+    long width = 0, height = 0;  // extent of the layout with its margins
+    bool halted = false;         // a stop was requested: nodes and edges are empty
 };
 
 // Builds the lattice of g (order at most 120, else InvalidArgument). Yields

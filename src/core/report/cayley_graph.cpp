@@ -123,10 +123,22 @@ private:
         if (fromNode && !label.empty()) {
             long lx = x, ly = y;
             switch (d) {
-                case 'E': lx = x + 100; ly = y - 250; break;
-                case 'W': lx = x - 250; ly = y - 250; break;
-                case 'N': lx = x + 100; ly = y - 250; break;
-                default: lx = x - 200; ly = y + 50; break;
+                case 'E':
+                    lx = x + 100;
+                    ly = y - 250;
+                    break;
+                case 'W':
+                    lx = x - 250;
+                    ly = y - 250;
+                    break;
+                case 'N':
+                    lx = x + 100;
+                    ly = y - 250;
+                    break;
+                default:
+                    lx = x - 200;
+                    ly = y + 50;
+                    break;
             }
             graph.labels.push_back({label, lx, ly, colour_});
         }
@@ -153,8 +165,8 @@ std::string FourDigits(long v) {
 
 }  // namespace
 
-CayleyGraph LayOutCayleyGraph(int kind, const std::vector<std::string>& names, int m, int k,
-                              const TextWidth& textWidth, Colour initial) {
+CayleyGraph LayOutCayleyGraph(int kind, const std::vector<std::string>& names, int m, int k, const TextWidth& textWidth,
+                              Colour initial) {
     Drawer d(names, textWidth, initial);
     const int n = d.Order();
     if (n == 0 || kind < 1 || kind > 3 || (kind == 3 && (m < 1 || k < 1 || m * k != n))) {

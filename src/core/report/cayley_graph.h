@@ -60,8 +60,8 @@ struct CayleyGraph {
     std::vector<Arrow> arrows;
     // The drawn pieces, in drawing order within each list.
     std::vector<Circle> circles;
-    std::vector<Line> lines;        // arrow segments and arrowhead strokes
-    std::vector<Label> labels;      // node names and arrow labels
+    std::vector<Line> lines;    // arrow segments and arrowhead strokes
+    std::vector<Label> labels;  // node names and arrow labels
     // Not empty when the kind has no layout: the text to show instead.
     std::string message;
 };
@@ -74,8 +74,8 @@ using TextWidth = std::function<double(const std::string&)>;
 // 3 direct product with factor orders m and k (m * k = names.size());
 // anything else gives the message only. `initial` is the colour of the first
 // circle, drawn before any colour is chosen.
-CayleyGraph LayOutCayleyGraph(int kind, const std::vector<std::string>& names, int m, int k,
-                              const TextWidth& textWidth, Colour initial = kWhite);
+CayleyGraph LayOutCayleyGraph(int kind, const std::vector<std::string>& names, int m, int k, const TextWidth& textWidth,
+                              Colour initial = kWhite);
 
 inline constexpr const char* kGraphNotImplemented = "Graph not yet implemented.";
 

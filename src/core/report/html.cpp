@@ -16,10 +16,17 @@ std::string Escaped(std::string_view text) {
     out.reserve(text.size());
     for (char c : text) {
         switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            default: out += c;
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += c;
         }
     }
     return out;
@@ -32,16 +39,30 @@ std::string MarkupToHtml(std::string_view text) {
     std::string out;
     for (const markup::Token& t : markup::Tokenize(text)) {
         switch (t.kind) {
-            case markup::TokenKind::BoldOn: out += "<b>"; break;
-            case markup::TokenKind::BoldOff: out += "</b>"; break;
-            case markup::TokenKind::ItalicOn: out += "<i>"; break;
-            case markup::TokenKind::ItalicOff: out += "</i>"; break;
+            case markup::TokenKind::BoldOn:
+                out += "<b>";
+                break;
+            case markup::TokenKind::BoldOff:
+                out += "</b>";
+                break;
+            case markup::TokenKind::ItalicOn:
+                out += "<i>";
+                break;
+            case markup::TokenKind::ItalicOff:
+                out += "</i>";
+                break;
             case markup::TokenKind::Text:
                 switch (t.placement) {
-                    case markup::Placement::Baseline: out += Escaped(t.text); break;
-                    case markup::Placement::Lowered: out += "<sub>" + Escaped(t.text) + "</sub>"; break;
+                    case markup::Placement::Baseline:
+                        out += Escaped(t.text);
+                        break;
+                    case markup::Placement::Lowered:
+                        out += "<sub>" + Escaped(t.text) + "</sub>";
+                        break;
                     case markup::Placement::Raised:
-                    case markup::Placement::Stacked: out += "<sup>" + Escaped(t.text) + "</sup>"; break;
+                    case markup::Placement::Stacked:
+                        out += "<sup>" + Escaped(t.text) + "</sup>";
+                        break;
                 }
                 break;
         }
@@ -68,12 +89,8 @@ ViewFile::ViewFile(const std::string& path) : out_(path, std::ios::app | std::io
     if (!out_) throw InvalidArgument("cannot write the view file " + path);
 }
 
-void ViewFile::WriteLine(std::string_view text) {
-    out_ << text << "\n";
-}
+void ViewFile::WriteLine(std::string_view text) { out_ << text << "\n"; }
 
-void ViewFile::Close() {
-    out_.close();
-}
+void ViewFile::Close() { out_.close(); }
 
 }  // namespace quorix

@@ -9,14 +9,22 @@ namespace quorix {
 
 std::string DefaultViewFileName(ViewKind kind) {
     switch (kind) {
-        case ViewKind::Summary: return "GroupSummary.html";
-        case ViewKind::Symmetric: return "SymmetricGroupView.html";
-        case ViewKind::Alternating: return "AlternatingGroupView.html";
-        case ViewKind::Permutation: return "PermutationGroupView.html";
-        case ViewKind::Additive: return "AdditiveGroupView.html";
-        case ViewKind::Multiplicative: return "MultiplicativeGroupView.html";
-        case ViewKind::DirectProduct: return "DirectProductGroupView.html";
-        case ViewKind::Automorphism: return "PermutationGroupView.html";
+        case ViewKind::Summary:
+            return "GroupSummary.html";
+        case ViewKind::Symmetric:
+            return "SymmetricGroupView.html";
+        case ViewKind::Alternating:
+            return "AlternatingGroupView.html";
+        case ViewKind::Permutation:
+            return "PermutationGroupView.html";
+        case ViewKind::Additive:
+            return "AdditiveGroupView.html";
+        case ViewKind::Multiplicative:
+            return "MultiplicativeGroupView.html";
+        case ViewKind::DirectProduct:
+            return "DirectProductGroupView.html";
+        case ViewKind::Automorphism:
+            return "PermutationGroupView.html";
     }
     return "GroupView.html";
 }
@@ -25,8 +33,10 @@ std::string DefaultViewComponents(ViewKind kind) {
     switch (kind) {
         case ViewKind::Summary:
         case ViewKind::Additive:
-        case ViewKind::Multiplicative: return "1011000";
-        default: return "1011001";
+        case ViewKind::Multiplicative:
+            return "1011000";
+        default:
+            return "1011001";
     }
 }
 
@@ -39,13 +49,26 @@ bool ViewKindOfGroup(const Group& g, ViewKind& kind) {
         return g.MethodOfGeneration() == GenerationMethod::Permutational;
     }
     switch (g.MethodOfGeneration()) {
-        case GenerationMethod::Symmetric: kind = ViewKind::Symmetric; return true;
-        case GenerationMethod::Additive: kind = ViewKind::Additive; return true;
-        case GenerationMethod::Multiplicative: kind = ViewKind::Multiplicative; return true;
-        case GenerationMethod::Alternating: kind = ViewKind::Alternating; return true;
-        case GenerationMethod::Permutational: kind = ViewKind::Permutation; return true;
-        case GenerationMethod::DirectProduct: kind = ViewKind::DirectProduct; return true;
-        default: return false;
+        case GenerationMethod::Symmetric:
+            kind = ViewKind::Symmetric;
+            return true;
+        case GenerationMethod::Additive:
+            kind = ViewKind::Additive;
+            return true;
+        case GenerationMethod::Multiplicative:
+            kind = ViewKind::Multiplicative;
+            return true;
+        case GenerationMethod::Alternating:
+            kind = ViewKind::Alternating;
+            return true;
+        case GenerationMethod::Permutational:
+            kind = ViewKind::Permutation;
+            return true;
+        case GenerationMethod::DirectProduct:
+            kind = ViewKind::DirectProduct;
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -126,7 +149,8 @@ public:
     void PermutationListing() {
         const Group& g = *group_;
         const int d = g.Degree();
-        const std::string points = std::string(MathFunctions::kPermutationDigits).substr(0, static_cast<std::size_t>(d));
+        const std::string points =
+            std::string(MathFunctions::kPermutationDigits).substr(0, static_cast<std::size_t>(d));
         Line("<center><table cellspacing='0' cellpadding='0'><tr>");
         Line("<td colspan='3'><b>Permutation&nbsp;&nbsp;</b>");
         Line("<td><b>&nbsp;&nbsp;&nbsp;&nbsp;Decomposition into Cycles</b>&nbsp;&nbsp;&nbsp;&nbsp;");
@@ -136,12 +160,15 @@ public:
         for (int i = 1; i <= g.order(); ++i) {
             const std::string& p = g.sourceName(i);
             const std::string cycles = options_.analysis ? options_.analysis->CycleNotation(p) : p;
-            Line("<tr valign='top'><td><span style='font-size:140%; '>(</span>"
-                 "<td align='center'><span style='font-size:70%; '>" + points + "<br>" + p + "</span>"
-                 "<td><span style='font-size:140%; '>)</span>"
-                 "<td align='center'>" + cycles +
-                 "<td align='center'>" + (MathFunctions::PermutationSign(p) == 1 ? "Even" : "Odd") +
-                 "<td align='center'>" + Str(g.srcOrder(i)) + "<td align='center'>" + MarkupToHtml(g.mappedName(i)));
+            Line(
+                "<tr valign='top'><td><span style='font-size:140%; '>(</span>"
+                "<td align='center'><span style='font-size:70%; '>" +
+                points + "<br>" + p +
+                "</span>"
+                "<td><span style='font-size:140%; '>)</span>"
+                "<td align='center'>" +
+                cycles + "<td align='center'>" + (MathFunctions::PermutationSign(p) == 1 ? "Even" : "Odd") +
+                "<td align='center'>" + Str(g.srcOrder(i)) + "<td align='center'>" + MarkupToHtml(g.mappedName(i)));
         }
         Line("</table></center><p>");
     }
@@ -201,13 +228,21 @@ public:
         for (const auto& e : entries) {
             const std::string name = "<b>" + MarkupToHtml(e.group->GroupID()) + "</b>&nbsp;&nbsp;";
             switch (e.kind) {
-                case NamedGroupKind::Symmetric: Line(in + name + "Symmetric Group<br>"); break;
-                case NamedGroupKind::Alternating: Line(in + name + "Alternating Group<br>"); break;
+                case NamedGroupKind::Symmetric:
+                    Line(in + name + "Symmetric Group<br>");
+                    break;
+                case NamedGroupKind::Alternating:
+                    Line(in + name + "Alternating Group<br>");
+                    break;
                 case NamedGroupKind::Additive:
                     Line(in + "<b>Z<sub>" + Str(group_->order()) + "</sub></b>&nbsp;&nbsp;Additive Integer Group<br>");
                     break;
-                case NamedGroupKind::Multiplicative: Line(in + name + "Multiplicative Integer Group<br>"); break;
-                case NamedGroupKind::DirectProduct: Line(in + name + "Direct Product Group<br>"); break;
+                case NamedGroupKind::Multiplicative:
+                    Line(in + name + "Multiplicative Integer Group<br>");
+                    break;
+                case NamedGroupKind::DirectProduct:
+                    Line(in + name + "Direct Product Group<br>");
+                    break;
                 case NamedGroupKind::Rows:
                     Line(in + name + "Permutation Group defined by rows of Cayley table<br>");
                     break;
@@ -235,11 +270,13 @@ public:
     bool Subgroups() {
         if (!LoadSubgroups()) return false;
         const Group& g = *group_;
-        Line("&nbsp;&nbsp;<b>" + (list_.partial ? "First " + Str(static_cast<int>(list_.subgroups.size())) + " " : std::string()) +
+        Line("&nbsp;&nbsp;<b>" +
+             (list_.partial ? "First " + Str(static_cast<int>(list_.subgroups.size())) + " " : std::string()) +
              "Subgroups:</b><br>");
         Line(std::string(kIndentTable) + kTableOpen);
-        Line("<tr><td align='center'><b>Subgroup ID</b><td align='center'><b>Order</b>"
-             "<td align='center'><b>Normal?</b><td align='center'><b>Elements</b>");
+        Line(
+            "<tr><td align='center'><b>Subgroup ID</b><td align='center'><b>Order</b>"
+            "<td align='center'><b>Normal?</b><td align='center'><b>Elements</b>");
         for (std::size_t i = 0; i < list_.subgroups.size(); ++i) {
             const GroupPtr& h = list_.subgroups[i];
             std::string normal = "No";
@@ -270,8 +307,8 @@ public:
             GroupPtr q = Group::Create();
             q->GenerateQuotientGroup(group_, h);
             options_.registrar.Register(q, q->GroupID());
-            Line("For <b>G</b> = " + bold_ + " and normal subgroup <b>N</b> = <b>" + MarkupToHtml(names_[i]) + "</b> = " +
-                 MarkupToHtml(FormatSubgroupElements(*h, g, false)) + ",<br>");
+            Line("For <b>G</b> = " + bold_ + " and normal subgroup <b>N</b> = <b>" + MarkupToHtml(names_[i]) +
+                 "</b> = " + MarkupToHtml(FormatSubgroupElements(*h, g, false)) + ",<br>");
             Line("&nbsp;&nbsp;&nbsp;&nbsp;quotient group <b>G/N</b> has order " + Str(q->order()) +
                  " and contains as elements the following right cosets of <b>N</b>:");
             Line("<table>");
@@ -294,10 +331,12 @@ public:
             Line("<tr><td><td colspan=3>");
             Line(kTableOpen);
             std::string head = "<tr valign='bottom'><td bgcolor='#e0e0e0'><b>G/N</b>";
-            for (int c = 1; c <= q->order(); ++c) head += "<td bgcolor='#e0e0e0'><b>" + MarkupToHtml(q->sourceName(c)) + "</b>";
+            for (int c = 1; c <= q->order(); ++c)
+                head += "<td bgcolor='#e0e0e0'><b>" + MarkupToHtml(q->sourceName(c)) + "</b>";
             Line(head);
             for (int a = 1; a <= q->order(); ++a) {
-                std::string row = "<tr valign='bottom'><td bgcolor='#e0e0e0'><b>" + MarkupToHtml(q->sourceName(a)) + "</b>";
+                std::string row =
+                    "<tr valign='bottom'><td bgcolor='#e0e0e0'><b>" + MarkupToHtml(q->sourceName(a)) + "</b>";
                 for (int b = 1; b <= q->order(); ++b) row += "<td>" + MarkupToHtml(q->sourceName(q->srcMul(a, b)));
                 Line(row);
             }
@@ -314,8 +353,9 @@ public:
         const Group& g = *group_;
         Line("&nbsp;&nbsp;<b>Composition Series:</b><br>");
         Line(std::string(kIndentTable) + kTableOpen);
-        Line("<tr><td valign='top'><b>N<sub>0</sub></b>&nbsp;=&nbsp;" + name_ + "<br>&nbsp;&nbsp;&nbsp;&nbsp;Order:&nbsp;&nbsp;" +
-             Str(g.order()) + "<td valign='top'>Elements:&nbsp;&nbsp;" + ElementSetHtml(g));
+        Line("<tr><td valign='top'><b>N<sub>0</sub></b>&nbsp;=&nbsp;" + name_ +
+             "<br>&nbsp;&nbsp;&nbsp;&nbsp;Order:&nbsp;&nbsp;" + Str(g.order()) +
+             "<td valign='top'>Elements:&nbsp;&nbsp;" + ElementSetHtml(g));
         bool allPrime = true;
         for (std::size_t i = 1; i < series.size(); ++i) {
             const GroupPtr& ni = series[i];
@@ -326,9 +366,11 @@ public:
             const int factor = below ? above / below : 0;
             const bool prime = MathFunctions::IsPrime(factor);
             allPrime = allPrime && prime;
-            Line("<tr><td valign='top'><b>N<sub>" + Str(static_cast<int>(i)) + "</sub></b>&nbsp(maximal&nbsp;normal"
-                 "&nbsp;subgroup&nbsp;of&nbsp;<b>N<sub>" + Str(static_cast<int>(i) - 1) + "</sub></b>)&nbsp;=&nbsp;" +
-                 MarkupToHtml(id) + "<br>&nbsp;&nbsp;&nbsp;&nbsp;Order:&nbsp;&nbsp;" + Str(below) +
+            Line("<tr><td valign='top'><b>N<sub>" + Str(static_cast<int>(i)) +
+                 "</sub></b>&nbsp(maximal&nbsp;normal"
+                 "&nbsp;subgroup&nbsp;of&nbsp;<b>N<sub>" +
+                 Str(static_cast<int>(i) - 1) + "</sub></b>)&nbsp;=&nbsp;" + MarkupToHtml(id) +
+                 "<br>&nbsp;&nbsp;&nbsp;&nbsp;Order:&nbsp;&nbsp;" + Str(below) +
                  "<br>&nbsp;&nbsp;&nbsp;&nbsp;Composition&nbsp;Factor:&nbsp;&nbsp;" + Str(above) + "/" + Str(below) +
                  "&nbsp;=&nbsp;" + Str(factor) + (prime ? "&nbsp;(prime)" : "&nbsp;(not&nbsp;prime)") +
                  "<td valign='top'>Elements:&nbsp;&nbsp;" + MarkupToHtml(FormatSubgroupElements(*ni, g, false)));
@@ -426,7 +468,8 @@ ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& p
             title = "<center><b>Automorphism Group</b> " + B + "<p></center>" + "This subgroup of <b>S<sub>" + d +
                     "</sub></b> has " + n + " elements.  Each element is an " +
                     (g->GroupID().rfind("Inn", 0) == 0 ? "inner " : "") + "automorphism of <b>" +
-                    MarkupToHtml(UnderlyingName(g->GroupID())) + "</b>, represented here as a permutation on its elements.<p>";
+                    MarkupToHtml(UnderlyingName(g->GroupID())) +
+                    "</b>, represented here as a permutation on its elements.<p>";
             break;
         case ViewKind::Multiplicative:
             title = "<center><b>Multiplicative Group of Integers Modulo " + m + " (" + B + ")</b></center><p>";
@@ -437,7 +480,8 @@ ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& p
         case ViewKind::DirectProduct:
             title = "<center><b>Direct Product Group " + B + "</b></center><p>";
             break;
-        case ViewKind::Summary: break;
+        case ViewKind::Summary:
+            break;
     }
     w.Begin(title);
     if (w.Wants(1)) {
@@ -451,10 +495,13 @@ ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& p
                 w.PermutationListing();
                 break;
             case ViewKind::Permutation:
-            case ViewKind::Automorphism: w.PermutationListing(); break;
+            case ViewKind::Automorphism:
+                w.PermutationListing();
+                break;
             case ViewKind::Multiplicative:
                 w.Line("<center>The elements are the " + n + " units of " + B +
-                       " (including only those elements in <b>Z<sub>" + m + "</sub></b> that have multiplicative inverses):<p>");
+                       " (including only those elements in <b>Z<sub>" + m +
+                       "</sub></b> that have multiplicative inverses):<p>");
                 w.ElementListing("Integer", false);
                 w.Line("</center>");
                 break;
@@ -468,7 +515,8 @@ ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& p
                 w.ElementListing("Ordered Pair/Tuple", true);
                 w.Line("</center>");
                 break;
-            case ViewKind::Summary: break;
+            case ViewKind::Summary:
+                break;
         }
     }
     const bool permutationKind = kind == ViewKind::Symmetric || kind == ViewKind::Alternating ||
@@ -479,7 +527,7 @@ ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& p
 }
 
 ViewResult WriteSummaryView(int order, const std::vector<SummarySolution>& solutions, const std::string& path,
-                      const ViewOptions& options) {
+                            const ViewOptions& options) {
     CheckOptions(options);
     ViewWriter w(path, options, true);
     w.Begin("<center><b>GROUPS OF ORDER " + std::to_string(order) + "</b></center><p>");

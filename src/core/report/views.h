@@ -20,7 +20,6 @@
 
 namespace quorix {
 
-
 inline constexpr const char* kViewHaltedMessage = "View File creation halted.";
 inline constexpr const char* kViewFileFilter = "*.html|*.html";
 
@@ -45,8 +44,8 @@ struct ViewOptions {
 };
 
 struct ViewResult {
-    bool complete = false;   // false: halted, the document ends "Operation halted."
-    std::string anchor;      // of the document written, for the browser to open at
+    bool complete = false;  // false: halted, the document ends "Operation halted."
+    std::string anchor;     // of the document written, for the browser to open at
 };
 
 // The family writers and the automorphism-group writer.
@@ -60,6 +59,6 @@ struct SummarySolution {
 };
 
 ViewResult WriteSummaryView(int order, const std::vector<SummarySolution>& solutions, const std::string& path,
-                      const ViewOptions& options);
+                            const ViewOptions& options);
 
 }  // namespace quorix

@@ -121,9 +121,7 @@ void CayleySearch::ClearInferences() {
         for (int j = 1; j <= n_; ++j) work_[Idx(i)][Idx(j)] = 0;
 }
 
-bool CayleySearch::IsInference(int i, int j) const {
-    return ReasonsStored() && Trial(i, j) == 0 && Work(i, j) != 0;
-}
+bool CayleySearch::IsInference(int i, int j) const { return ReasonsStored() && Trial(i, j) == 0 && Work(i, j) != 0; }
 
 void CayleySearch::ReadGrid(const std::function<std::string(int, int)>& cellText) {
     if (ReasonsStored()) ClearInferences();

@@ -248,9 +248,9 @@ private:
     friend class SearchRun;  // starts runs: the step flag, the yield pacing
 
     static std::size_t Idx(int i) { return static_cast<std::size_t>(i); }
-    int Weight(int i, int j) const;           // character code of work entry (i, j)
+    int Weight(int i, int j) const;  // character code of work entry (i, j)
     bool SameWork(int i1, int j1, int i2, int j2) const;
-    int IndexOfCharacter(int ch) const;       // CodeIndex of a one-character text
+    int IndexOfCharacter(int ch) const;  // CodeIndex of a one-character text
     int ValueIndex(int value) const { return value >= 1 && value <= n_ ? value : n_ + 1; }
     std::string Nm(int k) const { return ElementName(k); }
     void SetTrialCell(int i, int j, std::uint8_t value);
@@ -299,9 +299,9 @@ private:
     IncrementalFill fast_;
     bool fastConfigured_ = false;
     bool identityIntact_ = true;  // row 1 and column 1 of the trial table are the identity's
-    int firstChanged_ = 0;     // lowest visiting-order position written since
-    int searchedFilled_ = 0;   // non-empty searched cells of the trial table
-    int firstEmptyHint_ = 0;   // searched cells before this position are filled
+    int firstChanged_ = 0;        // lowest visiting-order position written since
+    int searchedFilled_ = 0;      // non-empty searched cells of the trial table
+    int firstEmptyHint_ = 0;      // searched cells before this position are filled
     FillEngine fillEngine_ = FillEngine::Automatic;
 };
 

@@ -87,7 +87,8 @@ void CayleySearch::CheckRows() {
                     ReportConflict("Element " + Nm(j) + "'s inverse is not unique");
                 else
                     AddInference(j, i, 1,
-                                 ReasonsStored() ? "Required by " + Nm(i) + Nm(j) + "=1 (uniqueness of inverses)" : std::string());
+                                 ReasonsStored() ? "Required by " + Nm(i) + Nm(j) + "=1 (uniqueness of inverses)"
+                                                 : std::string());
             }
             if (work_[Idx(i)][Idx(j)] != 0) {
                 sum += Weight(i, j);
@@ -130,7 +131,8 @@ void CayleySearch::CheckAssociativity() {
         for (int b = 2; b <= n_; ++b)
             for (int c = 2; c <= n_; ++c)
                 if (AssociateTriple(a, b, c)) {
-                    ReportConflict("(" + Nm(a) + Nm(b) + ")" + Nm(c) + " does not equal " + Nm(a) + "(" + Nm(b) + Nm(c) + ")");
+                    ReportConflict("(" + Nm(a) + Nm(b) + ")" + Nm(c) + " does not equal " + Nm(a) + "(" + Nm(b) +
+                                   Nm(c) + ")");
                     return;
                 }
 }
@@ -144,15 +146,15 @@ bool CayleySearch::AssociateTriple(int a, int b, int c) {
     if (abc > n) {
         if (a_bc <= n && ab <= n) {
             AddInference(ab, c, a_bc,
-                         ReasonsStored() ? "Required by (" + Nm(a) + Nm(b) + ")" + Nm(c) + " = " + Nm(a) + "(" + Nm(b) + Nm(c) +
-                                               ") (associativity)"
+                         ReasonsStored() ? "Required by (" + Nm(a) + Nm(b) + ")" + Nm(c) + " = " + Nm(a) + "(" + Nm(b) +
+                                               Nm(c) + ") (associativity)"
                                          : std::string());
         }
     } else if (a_bc > n) {
         if (bc <= n)
             AddInference(a, bc, abc,
-                         ReasonsStored() ? "Required by (" + Nm(a) + Nm(b) + ")" + Nm(c) + " = " + Nm(a) + "(" + Nm(b) + Nm(c) +
-                                               ") (associativity)"
+                         ReasonsStored() ? "Required by (" + Nm(a) + Nm(b) + ")" + Nm(c) + " = " + Nm(a) + "(" + Nm(b) +
+                                               Nm(c) + ") (associativity)"
                                          : std::string());
     } else if (abc != a_bc) {
         return true;
@@ -252,7 +254,8 @@ void CayleySearch::CheckSubgroupBlock(int k) {
                 gap = gap == 0 ? j : 999;
         }
         if (gap >= 1 && gap <= 998) {
-            AddInference(i, gap, IndexOfCharacter(b.codeSum - (sum + Weight(i, 1))), "Element must be included in subgroup row");
+            AddInference(i, gap, IndexOfCharacter(b.codeSum - (sum + Weight(i, 1))),
+                         "Element must be included in subgroup row");
             return;
         }
     }
@@ -266,7 +269,8 @@ void CayleySearch::CheckSubgroupBlock(int k) {
                 gap = gap == 0 ? i : 999;
         }
         if (gap >= 1 && gap <= 998)
-            AddInference(gap, j, IndexOfCharacter(b.codeSum - (sum + Weight(1, j))), "Element must be included in subgroup row");
+            AddInference(gap, j, IndexOfCharacter(b.codeSum - (sum + Weight(1, j))),
+                         "Element must be included in subgroup row");
     }
 }
 

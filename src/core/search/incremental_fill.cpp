@@ -27,7 +27,8 @@ void IncrementalFill::Configure(const Rules& rules) {
     valueRows_ = {};
     colPos_ = {};
     valueCols_ = {};
-    for (int r = 1; r <= n; ++r) rowEmpty_[static_cast<std::size_t>(r)] = colEmpty_[static_cast<std::size_t>(r)] = full_;
+    for (int r = 1; r <= n; ++r)
+        rowEmpty_[static_cast<std::size_t>(r)] = colEmpty_[static_cast<std::size_t>(r)] = full_;
     trail_.clear();
     queue_ = 0;
     dirtyColumns_ = 0;
@@ -61,7 +62,8 @@ void IncrementalFill::Configure(const Rules& rules) {
     bool ok = true;
     for (std::size_t k = 0; k < blockMask_.size() && ok; ++k)
         for (int x = 2; x <= n && ok; ++x)
-            if (blockMask_[k] & Bit(x)) ok = CheckBlockRow(static_cast<int>(k), x) && CheckBlockColumn(static_cast<int>(k), x);
+            if (blockMask_[k] & Bit(x))
+                ok = CheckBlockRow(static_cast<int>(k), x) && CheckBlockColumn(static_cast<int>(k), x);
     while (ok && queue_ < trail_.size()) {
         const std::uint16_t cell = trail_[queue_++];
         ok = Process(cell >> 5, cell & 31);
@@ -258,7 +260,8 @@ bool IncrementalFill::CheckBlockRow(int k, int r) {
     const std::uint32_t gaps = rowEmpty_[static_cast<std::size_t>(r)] & mask;
     if (!OneBit(gaps)) return true;
     std::uint32_t present = Bit(r);
-    for (std::uint32_t m = mask & ~gaps; m; m &= m - 1) present |= Bit(w_[static_cast<std::size_t>(r)][static_cast<std::size_t>(Single(m))]);
+    for (std::uint32_t m = mask & ~gaps; m; m &= m - 1)
+        present |= Bit(w_[static_cast<std::size_t>(r)][static_cast<std::size_t>(Single(m))]);
     const std::uint32_t missing = (mask | Bit(1)) & ~present;
     return OneBit(missing) && Assign(r, Single(gaps), Single(missing));
 }
@@ -268,7 +271,8 @@ bool IncrementalFill::CheckBlockColumn(int k, int c) {
     const std::uint32_t gaps = colEmpty_[static_cast<std::size_t>(c)] & mask;
     if (!OneBit(gaps)) return true;
     std::uint32_t present = Bit(c);
-    for (std::uint32_t m = mask & ~gaps; m; m &= m - 1) present |= Bit(w_[static_cast<std::size_t>(Single(m))][static_cast<std::size_t>(c)]);
+    for (std::uint32_t m = mask & ~gaps; m; m &= m - 1)
+        present |= Bit(w_[static_cast<std::size_t>(Single(m))][static_cast<std::size_t>(c)]);
     const std::uint32_t missing = (mask | Bit(1)) & ~present;
     return OneBit(missing) && Assign(Single(gaps), c, Single(missing));
 }

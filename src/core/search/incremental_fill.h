@@ -32,10 +32,10 @@ public:
     };
     struct Rules {
         int n = 1;
-        bool elementOrders = false;   // rule 0: orders divide n (and block orders with rule 3)
-        bool cyclicOnly = false;      // rule 2 after the cyclic group: no order above maxOrder
+        bool elementOrders = false;  // rule 0: orders divide n (and block orders with rule 3)
+        bool cyclicOnly = false;     // rule 2 after the cyclic group: no order above maxOrder
         int maxOrder = 0;
-        bool blocks = false;          // rule 3: subgroup blocks
+        bool blocks = false;  // rule 3: subgroup blocks
         std::vector<Block> blockList;
     };
 
@@ -62,25 +62,25 @@ private:
 
     Rules rules_;
     int n_ = 1;
-    std::uint32_t full_ = 0;                 // bits 1..n
+    std::uint32_t full_ = 0;  // bits 1..n
     Table w_{};
     std::array<std::uint32_t, kSize> rowHas_{}, colHas_{}, rowEmpty_{}, colEmpty_{};
     std::array<std::array<std::uint8_t, kSize + 1>, kSize> rowPos_{};  // [row][value] -> column
-    std::array<std::uint32_t, kSize + 1> valueRows_{};  // [value] -> rows that hold it
+    std::array<std::uint32_t, kSize + 1> valueRows_{};                 // [value] -> rows that hold it
     std::array<std::array<std::uint8_t, kSize + 1>, kSize> colPos_{};  // [column][value] -> row
-    std::array<std::uint32_t, kSize + 1> valueCols_{};  // [value] -> columns that hold it
-    std::vector<std::uint16_t> trail_;       // cells assigned, r * 32 + c
-    std::size_t queue_ = 0;                  // next trail entry to process
+    std::array<std::uint32_t, kSize + 1> valueCols_{};                 // [value] -> columns that hold it
+    std::vector<std::uint16_t> trail_;                                 // cells assigned, r * 32 + c
+    std::size_t queue_ = 0;                                            // next trail entry to process
     std::uint32_t dirtyColumns_ = 0;
     std::array<std::uint32_t, kSize> blockOfElement_{};  // bit k: element lies in block k
-    std::vector<std::uint32_t> blockMask_;   // elements of block k (without 1)
-    std::array<int, kSize> orderBound_{};    // block order of the first block holding x (0: none)
+    std::vector<std::uint32_t> blockMask_;               // elements of block k (without 1)
+    std::array<int, kSize> orderBound_{};                // block order of the first block holding x (0: none)
 
     // Per position: trail size before it was applied, filled cells before it.
     std::vector<std::size_t> mark_;
     std::vector<int> filledBefore_;
-    std::vector<std::uint16_t> cellOf_;      // position -> r * 32 + c
-    int valid_ = 0;                          // positions below are applied
+    std::vector<std::uint16_t> cellOf_;  // position -> r * 32 + c
+    int valid_ = 0;                      // positions below are applied
 };
 
 }  // namespace quorix

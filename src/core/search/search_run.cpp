@@ -45,8 +45,10 @@ SearchOutcome SearchRun::Run(Progress& progress) {
             case SearchOutcome::Duplicate:
                 if (search_.CurrentTraceMode() == TraceMode::Off && progress.Stopped()) return SearchOutcome::Halted;
                 break;
-            case SearchOutcome::Incomplete: break;
-            default: return outcome;
+            case SearchOutcome::Incomplete:
+                break;
+            default:
+                return outcome;
         }
     }
 }

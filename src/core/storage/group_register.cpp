@@ -84,7 +84,7 @@ bool ParseRecordHeader(std::string_view line, RecordHeader& header) {
     const std::size_t second = line.find("!!", first + 2);
     if (second == std::string_view::npos) return false;
     const std::size_t last = line.rfind("!!");
-    if (last == second) return false;   // fewer than four fields
+    if (last == second) return false;  // fewer than four fields
     RecordHeader h;
     if (!ParseInt(line.substr(0, first), h.method)) return false;
     if (!ParseInt(line.substr(first + 2, second - first - 2), h.order)) return false;
@@ -130,7 +130,7 @@ bool GroupRegister::RegisterGroup(const GroupPtr& group, const std::string& newI
     const int r = RegisterIndex(*group);
     if (r != -1) {
         GroupPtr& slot = groups_[static_cast<std::size_t>(r - 1)];
-        if (slot != group) inFile_.erase(slot.get());   // the file keeps the old record
+        if (slot != group) inFile_.erase(slot.get());  // the file keeps the old record
         slot = group;
         if (loading_) inFile_.insert(group.get());
         return hasId;
@@ -190,7 +190,8 @@ void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& ou
     const int position = group.GroupID().empty() ? -1 : RegisterIndex(group);
 
     std::vector<std::pair<GroupPtr, std::string>> refs;
-    if (method == GenerationMethod::Subgroup || method == GenerationMethod::Quotient) refs.emplace_back(group.Parent(), "");
+    if (method == GenerationMethod::Subgroup || method == GenerationMethod::Quotient)
+        refs.emplace_back(group.Parent(), "");
     if (method == GenerationMethod::Quotient) refs.emplace_back(group.NormalSubgroup(), "");
     if (method == GenerationMethod::DirectProduct) {
         refs.emplace_back(group.FirstFactor(), "");
@@ -223,9 +224,13 @@ void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& ou
             }
             break;
         case GenerationMethod::Symmetric:
-        case GenerationMethod::Alternating: out += std::to_string(group.Degree()) + "\n"; break;
+        case GenerationMethod::Alternating:
+            out += std::to_string(group.Degree()) + "\n";
+            break;
         case GenerationMethod::Additive:
-        case GenerationMethod::Multiplicative: out += std::to_string(group.Modulus()) + "\n"; break;
+        case GenerationMethod::Multiplicative:
+            out += std::to_string(group.Modulus()) + "\n";
+            break;
         case GenerationMethod::Permutational:
             for (int i = 1; i <= order; ++i) {
                 if (i > 1) out += ' ';
@@ -253,7 +258,8 @@ void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& ou
             out += referenceLine(refs[0]);
             out += referenceLine(refs[1]);
             break;
-        default: throw InvalidArgument("unknown generation method " + std::to_string(static_cast<int>(method)));
+        default:
+            throw InvalidArgument("unknown generation method " + std::to_string(static_cast<int>(method)));
     }
 }
 
@@ -277,7 +283,7 @@ GroupPtr GroupRegister::ReadGroup(const RecordHeader& header, const std::vector<
     } catch (const BadRecord&) {
         group = nullptr;
     } catch (const std::exception&) {
-        group = nullptr;   // a refused Generate call
+        group = nullptr;  // a refused Generate call
     }
     if (!group) readError_ = true;
     return group;
@@ -312,9 +318,15 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
             group->Generate(table);
             break;
         }
-        case GenerationMethod::Symmetric: group->GenerateSymmetric(ReadInt(nextLine())); break;
-        case GenerationMethod::Alternating: group->GenerateAlternating(ReadInt(nextLine())); break;
-        case GenerationMethod::Additive: group->GenerateAdditive(ReadInt(nextLine())); break;
+        case GenerationMethod::Symmetric:
+            group->GenerateSymmetric(ReadInt(nextLine()));
+            break;
+        case GenerationMethod::Alternating:
+            group->GenerateAlternating(ReadInt(nextLine()));
+            break;
+        case GenerationMethod::Additive:
+            group->GenerateAdditive(ReadInt(nextLine()));
+            break;
         case GenerationMethod::Multiplicative: {
             // Bounded to what the program builds before anything is computed.
             const int modulus = ReadInt(nextLine());
@@ -360,7 +372,8 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
             group->GenerateDirectProduct(first, second);
             break;
         }
-        default: throw BadRecord{};
+        default:
+            throw BadRecord{};
     }
     if (!group->IsGenerated() || group->order() != order) throw BadRecord{};
     return group;
@@ -372,7 +385,8 @@ void GroupRegister::NoteIdNumbers(const Group& group) {
         const std::size_t dash = id.find('-');
         return dash == std::string::npos ? 0 : LeadingNumber(std::string_view(id).substr(dash + 1));
     };
-    if (group.MethodOfGeneration() == GenerationMethod::Permutational && id.rfind("Perm", 0) == 0) lastPerm_ = numberAfterDash();
+    if (group.MethodOfGeneration() == GenerationMethod::Permutational && id.rfind("Perm", 0) == 0)
+        lastPerm_ = numberAfterDash();
     if (group.MethodOfGeneration() == GenerationMethod::CayleyTable && id.rfind("Manual", 0) == 0)
         lastManual_ = numberAfterDash();
 }
@@ -403,12 +417,15 @@ LoadReport GroupRegister::LoadGroupRegister() {
             CorruptionPath(report);
             return report;
         }
-        const bool selfContained = header.flag != "Y" && header.method >= static_cast<int>(GenerationMethod::CayleyTable) &&
+        const bool selfContained = header.flag != "Y" &&
+                                   header.method >= static_cast<int>(GenerationMethod::CayleyTable) &&
                                    header.method <= static_cast<int>(GenerationMethod::Permutational);
         std::string key;
         GroupPtr group;
         if (selfContained) {
-            const std::size_t bodyLines = header.method == static_cast<int>(GenerationMethod::CayleyTable) ? static_cast<std::size_t>(std::clamp(header.order, 0, kMaxTableOrder)) : 1;
+            const std::size_t bodyLines = header.method == static_cast<int>(GenerationMethod::CayleyTable)
+                                              ? static_cast<std::size_t>(std::clamp(header.order, 0, kMaxTableOrder))
+                                              : 1;
             for (std::size_t i = start; i <= start + bodyLines && i < lines->size(); ++i) key += (*lines)[i] + '\n';
             const auto it = repeated.find(key);
             if (it != repeated.end()) {

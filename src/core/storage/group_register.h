@@ -73,11 +73,11 @@ inline const char* DeleteAllQuestion(bool autosave) {
 
 // What LoadGroupRegister found and did, in the order it happened.
 struct LoadReport {
-    int emptyIds = 0;        // registered records without an ID (kRegisterErrorMessage each)
-    bool damaged = false;    // a damaged record ended the reading (kCorruptedMessage)
-    bool backedUp = false;   // the old file was stored as the backup (kBackupMessage)
-    bool rebuilt = false;    // the file was rewritten from the register (kRebuiltMessage)
-    std::optional<std::string> writeError;   // the backup or rebuild failed: why
+    int emptyIds = 0;                       // registered records without an ID (kRegisterErrorMessage each)
+    bool damaged = false;                   // a damaged record ended the reading (kCorruptedMessage)
+    bool backedUp = false;                  // the old file was stored as the backup (kBackupMessage)
+    bool rebuilt = false;                   // the file was rewritten from the register (kRebuiltMessage)
+    std::optional<std::string> writeError;  // the backup or rebuild failed: why
 
     bool Healthy() const { return !damaged; }
     // The texts the caller shows, in order.
@@ -89,7 +89,7 @@ struct RecordHeader {
     int method = 0;
     int order = 0;
     std::string id;
-    std::string flag;   // "Y" registered, anything else a dependency
+    std::string flag;  // "Y" registered, anything else a dependency
 };
 
 // Parses a header line; false when it has fewer than four fields or a

@@ -26,26 +26,32 @@ void RequireIndex(int index) {
 
 const char* TraceOptionName(TraceOption option) {
     switch (option) {
-        case TraceOption::TraceByStep: return "Trace by step";
-        case TraceOption::FastTrace: return "Fast trace";
-        case TraceOption::VeryFastTrace: return "Very fast trace";
-        case TraceOption::TraceOff: return "Trace off";
+        case TraceOption::TraceByStep:
+            return "Trace by step";
+        case TraceOption::FastTrace:
+            return "Fast trace";
+        case TraceOption::VeryFastTrace:
+            return "Very fast trace";
+        case TraceOption::TraceOff:
+            return "Trace off";
     }
     return "";
 }
 
 const std::array<const char*, 4>& TraceOptionItems() {
-    static const std::array<const char*, 4> items = {"Trace by step", "Fast trace", "Very fast trace",
-                                                     "Trace Off"};
+    static const std::array<const char*, 4> items = {"Trace by step", "Fast trace", "Very fast trace", "Trace Off"};
     return items;
 }
 
 std::pair<char, char> PanelDefaultLetters(PanelDefault panel) {
     switch (panel) {
         case PanelDefault::GroupDeletion:
-        case PanelDefault::GroupList: return {'G', 'A'};
-        case PanelDefault::CreateViews: return {'1', '0'};
-        default: return {'O', 'R'};
+        case PanelDefault::GroupList:
+            return {'G', 'A'};
+        case PanelDefault::CreateViews:
+            return {'1', '0'};
+        default:
+            return {'O', 'R'};
     }
 }
 
@@ -53,8 +59,7 @@ Preferences::Preferences() : strings_(Defaults()) {}
 
 const std::array<std::string, kPreferenceCount>& Preferences::Defaults() {
     static const std::array<std::string, kPreferenceCount> defaults = {
-        "062011", "OGGOROR1ROR", "1011000", "1011001", "1011001",
-        "1011001", "1011000",    "1011000", "1011001", "1011001",
+        "062011", "OGGOROR1ROR", "1011000", "1011001", "1011001", "1011001", "1011000", "1011000", "1011001", "1011001",
     };
     return defaults;
 }

@@ -55,8 +55,8 @@ const char* TraceOptionName(TraceOption option);
 const std::array<const char*, 4>& TraceOptionItems();
 
 // The eight HTML views, in the order of their strings (2..9).
-using quorix::ViewKind;
 using quorix::kViewKindCount;
+using quorix::ViewKind;
 
 // Components of a view, numbered as their check boxes (1..7).
 enum class ViewComponent : int {
@@ -94,7 +94,7 @@ std::pair<char, char> PanelDefaultLetters(PanelDefault panel);
 // What the main panel derives at start-up from the General System Defaults.
 struct StartupSettings {
     int searchOrder = 6;
-    std::optional<TraceOption> trace;   // none: leave the trace as it is
+    std::optional<TraceOption> trace;  // none: leave the trace as it is
     bool includeIsomorphs = false;
     bool scrollingEnabled = true;
     bool autosave = true;
@@ -148,17 +148,16 @@ private:
 
 // The state of the Preferences panel's controls.
 struct PreferencesForm {
-    std::string groupOrderText;   // as typed
-    int traceIndex = 2;           // 0..3
+    std::string groupOrderText;  // as typed
+    int traceIndex = 2;          // 0..3
     bool includeIsomorphs = false;
     bool scrollingEnabled = true;
     bool autosave = true;
-    std::array<char, kPanelDefaultCount> panelLetters{};   // one per PanelDefault, in order
+    std::array<char, kPanelDefaultCount> panelLetters{};  // one per PanelDefault, in order
     std::array<std::array<bool, kViewComponentCount>, kViewKindCount> views{};
 
     static PreferencesForm FromPreferences(const Preferences& prefs);
 };
-
 
 struct ApplyResult {
     bool accepted = false;        // false: order refused (kOrderMessage), nothing changed or saved

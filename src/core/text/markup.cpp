@@ -51,7 +51,7 @@ std::vector<Token> Tokenize(std::string_view text) {
                 piece.erase(0, 1);
             }
             if (!piece.empty()) {
-                Placement p = stacked ? Placement::Stacked
+                Placement p = stacked   ? Placement::Stacked
                               : lowered ? Placement::Lowered
                               : raised  ? Placement::Raised
                                         : Placement::Baseline;
@@ -71,10 +71,16 @@ std::string PlainText(std::string_view text) {
     for (const Token& t : Tokenize(text)) {
         if (t.kind != TokenKind::Text) continue;
         switch (t.placement) {
-            case Placement::Baseline: out += t.text; break;
+            case Placement::Baseline:
+                out += t.text;
+                break;
             case Placement::Raised:
-            case Placement::Stacked: out += "^" + t.text; break;
-            case Placement::Lowered: out += "_" + t.text; break;
+            case Placement::Stacked:
+                out += "^" + t.text;
+                break;
+            case Placement::Lowered:
+                out += "_" + t.text;
+                break;
         }
     }
     return out;

@@ -28,16 +28,16 @@ enum class TokenKind {
 
 enum class Placement {
     Baseline,
-    Raised,    // exponent: drawn 80 twips higher, advances x
-    Lowered,   // subscript: drawn 80 twips lower, advances x
-    Stacked,   // drawn raised at the start of the previous piece, does not advance x
+    Raised,   // exponent: drawn 80 twips higher, advances x
+    Lowered,  // subscript: drawn 80 twips lower, advances x
+    Stacked,  // drawn raised at the start of the previous piece, does not advance x
 };
 
 struct Token {
     TokenKind kind = TokenKind::Text;
-    std::string text;             // Text only: without its "@" or "^"
+    std::string text;  // Text only: without its "@" or "^"
     Placement placement = Placement::Baseline;
-    bool italic = false;          // italic state in force for a Text token
+    bool italic = false;  // italic state in force for a Text token
 };
 
 // Splits at "|" (segments numbered from 0; an empty text gives one empty segment).

@@ -47,12 +47,12 @@ private:
     // the normalizer calculator's list.
     void openOrganisedTable();
 
-    int position_ = 0;   // register position of the group
+    int position_ = 0;  // register position of the group
     bool halted_ = false;
     bool partial_ = false;
     std::vector<GroupPtr> subgroups_;
     std::vector<std::string> ids_;
-    std::vector<std::string> notes_;   // catalogue note of each subgroup, "" when none
+    std::vector<std::string> notes_;  // catalogue note of each subgroup, "" when none
     std::vector<analysis_text::SubgroupRow> rows_[2];
     bool rowsReady_[2] = {false, false};
     std::vector<QPushButton*> quotientButtons_;
@@ -61,7 +61,7 @@ private:
     QPushButton* cmdShowLattice_ = nullptr;
     QListWidget* lstElements_ = nullptr;
     QListWidget* lstSubgroups_ = nullptr;
-    int listsNaming_ = -1;   // naming the element list was filled in
+    int listsNaming_ = -1;  // naming the element list was filled in
 };
 
 // dlgShowQuotientGroup: G/N for the subgroup chosen on the subgroup panel.
@@ -78,9 +78,9 @@ protected:
 
 private:
     GroupPtr normal_;
-    std::string note_;   // catalogue note of G/N, "" when none
+    std::string note_;  // catalogue note of G/N, "" when none
     QuotientListing listing_;
-    long tableLine_ = 0;   // index of the table's title line
+    long tableLine_ = 0;  // index of the table's title line
 };
 
 // dlgShowCompositionSeries.
@@ -98,7 +98,7 @@ protected:
 
 private:
     CompositionSeries series_;
-    std::vector<std::string> factorNotes_;   // catalogue note of factor i (index 0 unused)
+    std::vector<std::string> factorNotes_;  // catalogue note of factor i (index 0 unused)
     bool ready_ = false;
     bool halted_ = false;
 };
@@ -135,7 +135,7 @@ protected:
 
 private:
     std::vector<std::string> names_;
-    std::vector<std::string> notes_;   // catalogue notes of the class representatives
+    std::vector<std::string> notes_;  // catalogue notes of the class representatives
     SubgroupClasses classes_;
     bool ready_ = false;
 };

@@ -40,7 +40,7 @@ struct MarkupStamp {
     long width = 0;
 
     MarkupStamp(PictureBox& box, const std::string& text) {
-        constexpr long kShift = 80;   // as the renderer raises and lowers
+        constexpr long kShift = 80;  // as the renderer raises and lowers
         bool bold = false;
         long x = 0, last = 0;
         for (const markup::Token& t : markup::Tokenize(text)) {
@@ -48,9 +48,9 @@ struct MarkupStamp {
             if (t.kind == markup::TokenKind::BoldOff) bold = false;
             if (t.kind != markup::TokenKind::Text) continue;
             const bool stacked = t.placement == markup::Placement::Stacked;
-            const long dy = t.placement == markup::Placement::Lowered ? kShift
+            const long dy = t.placement == markup::Placement::Lowered    ? kShift
                             : t.placement == markup::Placement::Baseline ? 0
-                                                                          : -kShift;
+                                                                         : -kShift;
             Piece p{QString::fromStdString(t.text), stacked ? last : x, dy, bold};
             last = p.dx;
             box.setFontBold(bold);
@@ -274,8 +274,8 @@ void RegisterAnalysisPanels(PanelRegistry& registry) {
     registry.add({QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"), PanelDefault::Subgroup,
                   QStringLiteral("&Analysis Tools/&Subgroups..."), QStringLiteral("mnuSubgroups"), false,
                   [](AppContext& c, QWidget* parent) -> Panel* { return new SubgroupsPanel(c, parent); }});
-    registry.add({QStringLiteral("dlgShowQuotientGroup"), QStringLiteral("Quotient Group"),
-                  PanelDefault::QuotientGroup, QString(), QString(), false,
+    registry.add({QStringLiteral("dlgShowQuotientGroup"), QStringLiteral("Quotient Group"), PanelDefault::QuotientGroup,
+                  QString(), QString(), false,
                   [](AppContext& c, QWidget* parent) -> Panel* { return new QuotientPanel(c, parent); }});
     registry.add({QStringLiteral("dlgShowCompositionSeries"), QStringLiteral("Composition Series"),
                   PanelDefault::CompositionSeries, QStringLiteral("&Analysis Tools/&Composition Series..."),

@@ -37,9 +37,7 @@ GroupRegistrar StructurePanel::registrar() {
     return storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
 }
 
-void StructurePanel::clearHalt() {
-    progress().ClearStop();
-}
+void StructurePanel::clearHalt() { progress().ClearStop(); }
 
 void StructurePanel::redraw() {
     refresh();

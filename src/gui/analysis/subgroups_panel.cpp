@@ -36,9 +36,11 @@ SubgroupsPanel::SubgroupsPanel(AppContext& context, QWidget* parent)
                                            QStringLiteral("Show Subgroup Conjugacy Classes"), 0, 0, 3300, 300);
     cmdShowSGConjugacyClasses_->hide();
     connect(cmdShowSGConjugacyClasses_, &QPushButton::clicked, this, [this] { openSubgroupClasses(); });
-    cmdOrganiseTable_ = addButton(QStringLiteral("cmdOrganiseTable"), QStringLiteral("Table by Cosets"), 0, 0, 1800, 300);
-    cmdOrganiseTable_->setToolTip(QStringLiteral("Shows the group's table organised by the cosets of the subgroup "
-                                                 "selected in the normalizer calculator."));
+    cmdOrganiseTable_ =
+        addButton(QStringLiteral("cmdOrganiseTable"), QStringLiteral("Table by Cosets"), 0, 0, 1800, 300);
+    cmdOrganiseTable_->setToolTip(
+        QStringLiteral("Shows the group's table organised by the cosets of the subgroup "
+                       "selected in the normalizer calculator."));
     cmdOrganiseTable_->hide();
     connect(cmdOrganiseTable_, &QPushButton::clicked, this, [this] { openOrganisedTable(); });
     if (!context.panels.find(QStringLiteral("dlgShowGroup"))) {
@@ -261,9 +263,11 @@ void SubgroupsPanel::drawCalculators(bool originalNames, long y) {
         QSignalBlocker blockE(lstElements_), blockS(lstSubgroups_);
         lstElements_->clear();
         for (int i = 1; i <= n; ++i)
-            lstElements_->addItem(QString::fromStdString(originalNames ? g.sourceName(i) : markup::StripMarkup(g.name(i))));
+            lstElements_->addItem(
+                QString::fromStdString(originalNames ? g.sourceName(i) : markup::StripMarkup(g.name(i))));
         lstSubgroups_->clear();
-        for (const GroupPtr& s : subgroups_) lstSubgroups_->addItem(QString::fromStdString(ShortSubgroupName(s->GroupID())));
+        for (const GroupPtr& s : subgroups_)
+            lstSubgroups_->addItem(QString::fromStdString(ShortSubgroupName(s->GroupID())));
         lstElements_->setCurrentRow(std::min(keepE, n - 1));
         lstSubgroups_->setCurrentRow(std::min(keepS, static_cast<int>(subgroups_.size()) - 1));
         listsNaming_ = naming;

@@ -19,8 +19,7 @@ QString helpPagePath() {
     return installedHelpPagePath();
 }
 
-BrowserPanel::BrowserPanel(AppContext& context, Kind kind, const QString& path, const QString& anchor,
-                           QWidget* parent)
+BrowserPanel::BrowserPanel(AppContext& context, Kind kind, const QString& path, const QString& anchor, QWidget* parent)
     : Panel(context, kind == Kind::Help ? QStringLiteral("dlgHelp") : QStringLiteral("dlgBrowser"),
             kind == Kind::Help ? QStringLiteral("QUORIX Help") : QStringLiteral("QUORIX View"), parent),
       path_(path),

@@ -22,8 +22,7 @@ class BrowserPanel : public Panel {
 public:
     enum class Kind { View, Help };
     // `anchor` without "#"; empty shows the top of the file.
-    BrowserPanel(AppContext& context, Kind kind, const QString& path, const QString& anchor,
-                 QWidget* parent = nullptr);
+    BrowserPanel(AppContext& context, Kind kind, const QString& path, const QString& anchor, QWidget* parent = nullptr);
 
     QTextBrowser* browser() const { return browser_; }
     QString path() const { return path_; }

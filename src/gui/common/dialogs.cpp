@@ -46,7 +46,8 @@ void DialogHooks::endProgram() const {
 QString programDirectory() { return QCoreApplication::applicationDirPath(); }
 
 QString installedHelpPagePath() {
-    return QDir::cleanPath(QDir(programDirectory()).absoluteFilePath(QStringLiteral("../share/quorix/QuorixHelp.html")));
+    return QDir::cleanPath(
+        QDir(programDirectory()).absoluteFilePath(QStringLiteral("../share/quorix/QuorixHelp.html")));
 }
 
 QString dataDirectory() {

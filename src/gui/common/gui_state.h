@@ -11,15 +11,15 @@ namespace quorix::gui {
 // What a mapping display (isomorphism, homomorphism, automorphism) shows:
 // set by the panel that opens it, read at each of its rebuilds.
 struct MappingDisplayInput {
-    GroupPtr group1, group2;   // the automorphism display uses group1 only
-    std::string code;          // automorphism code ("1324")
+    GroupPtr group1, group2;  // the automorphism display uses group1 only
+    std::string code;         // automorphism code ("1324")
 };
 
 struct GuiState {
     // Drag scrolling of picture boxes; the initial value comes from the
     // preferences at start-up.
     bool scrollingEnabled = true;
-    bool savedScrolling = true;    // kept while the processing indicator shows
+    bool savedScrolling = true;  // kept while the processing indicator shows
     bool dragging = false;
     long dragStartX = 0;
     long dragStartY = 0;

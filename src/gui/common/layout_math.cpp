@@ -12,8 +12,8 @@ long ResizedBoxExtent(long boxStart, long boxExtent, long panelExtent) {
     return boxExtent;
 }
 
-DragMove ClampDrag(long left, long top, long width, long height, long panelWidth, long panelHeight,
-                   long startX, long startY, long x, long y) {
+DragMove ClampDrag(long left, long top, long width, long height, long panelWidth, long panelHeight, long startX,
+                   long startY, long x, long y) {
     DragMove m;
     if (std::labs(x - startX) <= 10 && std::labs(y - startY) <= 10) return m;
     m.move = true;

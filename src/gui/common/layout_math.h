@@ -13,7 +13,7 @@ long GrownExtent(long current, long pos);
 long ResizedBoxExtent(long boxStart, long boxExtent, long panelExtent);
 
 struct DragMove {
-    bool move = false;   // the pointer has left the dead zone
+    bool move = false;  // the pointer has left the dead zone
     long dx = 0;
     long dy = 0;
 };
@@ -23,14 +23,14 @@ struct DragMove {
 // at (x, y). A move of 10 or less in both directions moves nothing; the box
 // never uncovers the panel at the right/bottom and never leaves 0 at the
 // left/top.
-DragMove ClampDrag(long left, long top, long width, long height, long panelWidth, long panelHeight,
-                   long startX, long startY, long x, long y);
+DragMove ClampDrag(long left, long top, long width, long height, long panelWidth, long panelHeight, long startX,
+                   long startY, long x, long y);
 
 // The message notice: its size and where its pieces go. The notice is the
 // text's width plus 1000 wide, at least 2600.
 struct NoticeLayout {
     long width = 0, height = 0;
-    long left = 0, top = 0;          // on the screen
+    long left = 0, top = 0;  // on the screen
     long textX = 0, textY = 0;
     long okLeft = 0, okTop = 0;
     long checkLeft = 0, checkTop = 0;

@@ -9,8 +9,8 @@
 namespace quorix::gui {
 
 namespace {
-constexpr long kShift = 80;        // raise and lowering of exponents and subscripts
-constexpr long kItalicGap = 65;    // gap added after italics when the font needs it
+constexpr long kShift = 80;      // raise and lowering of exponents and subscripts
+constexpr long kItalicGap = 65;  // gap added after italics when the font needs it
 constexpr long kBreakColumn = 29000;
 constexpr long kBreakLine = 300;
 }  // namespace
@@ -25,18 +25,25 @@ void PrintMarkup(PictureBox& box, std::string_view text, std::string_view breakT
 
     for (const markup::Token& tok : markup::Tokenize(prepared)) {
         switch (tok.kind) {
-            case markup::TokenKind::BoldOn: st.bold = true; continue;
-            case markup::TokenKind::BoldOff: st.bold = false; continue;
-            case markup::TokenKind::ItalicOn: continue;
+            case markup::TokenKind::BoldOn:
+                st.bold = true;
+                continue;
+            case markup::TokenKind::BoldOff:
+                st.bold = false;
+                continue;
+            case markup::TokenKind::ItalicOn:
+                continue;
             case markup::TokenKind::ItalicOff:
                 if (!st.italicCorrection) st.x += kItalicGap;
                 continue;
-            case markup::TokenKind::Text: break;
+            case markup::TokenKind::Text:
+                break;
         }
         box.setFontBold(st.bold);
         box.setFontItalic(tok.italic);
         box.setFontName(kPictureFontName);
-        if (tok.italic) st.italicCorrection = 2 * box.textWidth(QStringLiteral("f")) > box.textWidth(QStringLiteral("ff"));
+        if (tok.italic)
+            st.italicCorrection = 2 * box.textWidth(QStringLiteral("f")) > box.textWidth(QStringLiteral("ff"));
 
         const bool stacked = tok.placement == markup::Placement::Stacked;
         long y = line;

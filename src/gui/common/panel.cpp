@@ -77,8 +77,8 @@ void Panel::setClientSizeTw(long width, long height) {
     client_->resize(tw, th - menuH);
 }
 
-QPushButton* Panel::addButton(const QString& name, const QString& caption, long left, long top, long width,
-                              long height, QWidget* container) {
+QPushButton* Panel::addButton(const QString& name, const QString& caption, long left, long top, long width, long height,
+                              QWidget* container) {
     auto* b = addControl<QPushButton>(name, left, top, width, height, container);
     b->setText(caption);
     b->setAutoDefault(false);
@@ -116,8 +116,8 @@ QMenu* Panel::addFileMenu(const std::function<void(QMenu*)>& extra) {
     m->addSeparator();
     connect(addNamed(m, QStringLiteral("mnuExitScreen"), QStringLiteral("&Exit Screen")), &QAction::triggered, this,
             [this] { close(); });
-    connect(addNamed(m, QStringLiteral("mnuExitApplication"), QStringLiteral("Exit &Application")),
-            &QAction::triggered, this, [this] { exitApplication(); });
+    connect(addNamed(m, QStringLiteral("mnuExitApplication"), QStringLiteral("Exit &Application")), &QAction::triggered,
+            this, [this] { exitApplication(); });
     return m;
 }
 
@@ -229,8 +229,8 @@ void Panel::dragPicture(long x, long y) {
     GuiState& st = guiState();
     if (!st.dragging || !picBox_) return;
     const layout::DragMove m =
-        layout::ClampDrag(picBox_->leftTw(), picBox_->topTw(), picBox_->widthTw(), picBox_->heightTw(),
-                          clientWidthTw(), clientHeightTw(), st.dragStartX, st.dragStartY, x, y);
+        layout::ClampDrag(picBox_->leftTw(), picBox_->topTw(), picBox_->widthTw(), picBox_->heightTw(), clientWidthTw(),
+                          clientHeightTw(), st.dragStartX, st.dragStartY, x, y);
     if (m.move) moveControlsBy(m.dx, m.dy);
 }
 
@@ -267,11 +267,9 @@ QFrame* Panel::createProcessingFrame(long left, long top, long width, long heigh
     auto* label = addLabel(QStringLiteral("labelProcessing"), QStringLiteral("processing . . ."), 120, 120,
                            width - 1900, height - 240, frame);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    auto* halt = addButton(QStringLiteral("cmdHalt"), QStringLiteral("&Halt"), width - 1620, (height - 375) / 2,
-                           1500, 375, frame);
-    connect(halt, &QPushButton::clicked, this, [this] {
-        progress_.RequestStop();
-    });
+    auto* halt = addButton(QStringLiteral("cmdHalt"), QStringLiteral("&Halt"), width - 1620, (height - 375) / 2, 1500,
+                           375, frame);
+    connect(halt, &QPushButton::clicked, this, [this] { progress_.RequestStop(); });
     frame->hide();
     return frame;
 }
@@ -306,8 +304,9 @@ void Panel::hideProcessing() {
 bool Panel::savePicture() {
     if (!picBox_) return false;
     const QString proposed = objectName().startsWith(QStringLiteral("dlg")) ? objectName().mid(3) : objectName();
-    QString path = saveFileDialog(QStringLiteral("Save Picture As"),
-                                  QStringLiteral("PNG image (*.png);;SVG image (*.svg)"), proposed + QStringLiteral(".png"));
+    QString path =
+        saveFileDialog(QStringLiteral("Save Picture As"), QStringLiteral("PNG image (*.png);;SVG image (*.svg)"),
+                       proposed + QStringLiteral(".png"));
     if (path.isEmpty()) return false;
     const QString suffix = QFileInfo(path).suffix().toLower();
     if (suffix != QStringLiteral("png") && suffix != QStringLiteral("svg")) path += QStringLiteral(".png");
@@ -315,9 +314,8 @@ bool Panel::savePicture() {
         host().Message("There is no picture to save.");
         return false;
     }
-    const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
-                        ? picBox_->saveSvg(path, windowTitle())
-                        : picBox_->savePng(path);
+    const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? picBox_->saveSvg(path, windowTitle())
+                                                                               : picBox_->savePng(path);
     if (!ok) host().Message("The picture could not be written to " + path.toStdString() + ".");
     return ok;
 }

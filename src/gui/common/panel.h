@@ -137,7 +137,6 @@ public:
     // Opens a registered panel by name (see PanelRegistry::open).
     Panel* openPanel(const QString& name);
 
-
 signals:
     void closed();
 

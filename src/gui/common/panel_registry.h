@@ -22,15 +22,15 @@ class AppContext;
 class Panel;
 
 struct PanelEntry {
-    QString name;       // object name, also the help anchor ("dlgSubgroups")
-    QString caption;    // window caption
+    QString name;     // object name, also the help anchor ("dlgSubgroups")
+    QString caption;  // window caption
     // The Panel Defaults character the panel starts from, if any.
     std::optional<storage::PanelDefault> panelDefault;
     // Menu entry that opens the panel: "<menu title>/<entry caption>" and the
     // entry's object name; empty when no menu opens it directly.
     QString menuPath;
     QString menuAction;
-    bool modal = false;   // shown modally (and deleted afterwards)
+    bool modal = false;  // shown modally (and deleted afterwards)
     // Creates the panel; empty for a panel not available in this version.
     std::function<Panel*(AppContext&, QWidget* parent)> create;
 };

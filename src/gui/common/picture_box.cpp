@@ -14,8 +14,7 @@
 
 namespace quorix::gui {
 
-PictureBox::PictureBox(QWidget* parent)
-    : QWidget(parent), fontName_(kPictureFontName), fontSize_(kPictureFontSize) {
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent), fontName_(kPictureFontName), fontSize_(kPictureFontSize) {
     setAutoFillBackground(true);
     setMouseTracking(false);
 }
@@ -41,7 +40,9 @@ const PictureBox::FontEntry& PictureBox::fontEntry() const { return fonts_[stati
 
 QFont PictureBox::currentFont() const { return fontEntry().font; }
 
-double PictureBox::textWidth(const QString& text) const { return pxToTwips(fontEntry().metrics.horizontalAdvance(text)); }
+double PictureBox::textWidth(const QString& text) const {
+    return pxToTwips(fontEntry().metrics.horizontalAdvance(text));
+}
 
 double PictureBox::textHeight() const { return pxToTwips(fontEntry().metrics.height()); }
 
@@ -202,18 +203,15 @@ bool PictureBox::saveSvg(const QString& path, const QString& title) const {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {
-    if (onMouseDown)
-        onMouseDown(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
+    if (onMouseDown) onMouseDown(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* e) {
-    if (onMouseMove)
-        onMouseMove(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
+    if (onMouseMove) onMouseMove(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
-    if (onMouseUp)
-        onMouseUp(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
+    if (onMouseUp) onMouseUp(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
 }
 
 }  // namespace quorix::gui

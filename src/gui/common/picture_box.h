@@ -20,10 +20,10 @@ namespace quorix::gui {
 
 // Where the markup renderer prints next in a picture box, in twips.
 struct PrintState {
-    long x = 0;                    // where the next text starts
-    long y = 0;                    // top of the current line
-    bool bold = false;             // switched by "%b"/"/b", kept between calls
-    bool italicCorrection = false; // the italic font needs no gap after "/i"
+    long x = 0;                     // where the next text starts
+    long y = 0;                     // top of the current line
+    bool bold = false;              // switched by "%b"/"/b", kept between calls
+    bool italicCorrection = false;  // the italic font needs no gap after "/i"
 };
 
 class PictureBox : public QWidget {
@@ -71,10 +71,10 @@ public:
         enum Kind { Text, Line, Circle, Rect } kind = Text;
         QString text;
         QFont font;
-        int fontIndex = -1;   // Text: its font's entry in the box's font cache
+        int fontIndex = -1;  // Text: its font's entry in the box's font cache
         QColor color;
-        double x = 0, y = 0, x2 = 0, y2 = 0;   // Rect: x2, y2 are width and height
-        QRectF bounds;   // pixels, for clipping
+        double x = 0, y = 0, x2 = 0, y2 = 0;  // Rect: x2, y2 are width and height
+        QRectF bounds;                        // pixels, for clipping
     };
     const std::vector<Piece>& pieces() const { return pieces_; }
 

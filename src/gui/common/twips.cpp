@@ -23,9 +23,8 @@ double pxToTwips(double px) { return px * twipsPerPixel(); }
 void installFontSubstitutes() {
     const QStringList families = QFontDatabase::families();
     if (families.contains(kPictureFontName)) return;
-    QStringList candidates = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                              QStringLiteral("Arial"), QStringLiteral("Noto Sans"),
-                              QStringLiteral("FreeSans")};
+    QStringList candidates = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                              QStringLiteral("Noto Sans"), QStringLiteral("FreeSans")};
     for (const QString& c : candidates) {
         if (families.contains(c)) {
             QFont::insertSubstitution(kPictureFontName, c);

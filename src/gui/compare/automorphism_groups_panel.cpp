@@ -42,11 +42,11 @@ AutomorphismGroupsPanel::AutomorphismGroupsPanel(AppContext& context, QWidget* p
         const std::optional<int> chosen = chooseGroup();
         if (chosen) setGroup(*chosen);
     });
-    cmdGenerateAuto_ = addButton(QStringLiteral("cmdGenerateAuto"), QStringLiteral("Generate &Automorphism Group"), 0,
-                                 0, 3000);
+    cmdGenerateAuto_ =
+        addButton(QStringLiteral("cmdGenerateAuto"), QStringLiteral("Generate &Automorphism Group"), 0, 0, 3000);
     connect(cmdGenerateAuto_, &QPushButton::clicked, this, [this] { generate(AutomorphismKind::Auto); });
-    cmdGenerateInner_ = addButton(QStringLiteral("cmdGenerateInner"),
-                                  QStringLiteral("Generate &Inner Automorphism Group"), 0, 0, 3400);
+    cmdGenerateInner_ =
+        addButton(QStringLiteral("cmdGenerateInner"), QStringLiteral("Generate &Inner Automorphism Group"), 0, 0, 3400);
     connect(cmdGenerateInner_, &QPushButton::clicked, this, [this] { generate(AutomorphismKind::Inner); });
     chkCreateAutoView_ = addControl<QCheckBox>(QStringLiteral("chkCreateAutoView"), 0, 0, 1400, 300);
     chkCreateInnerView_ = addControl<QCheckBox>(QStringLiteral("chkCreateInnerView"), 0, 0, 1400, 300);
@@ -63,8 +63,8 @@ AutomorphismGroupsPanel::AutomorphismGroupsPanel(AppContext& context, QWidget* p
 
 void AutomorphismGroupsPanel::printHeader() {
     clearPanel();
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdGenerateAuto_, cmdGenerateInner_, chkCreateAutoView_,
-                                                      chkCreateInnerView_})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdGenerateAuto_, cmdGenerateInner_, chkCreateAutoView_, chkCreateInnerView_})
         w->hide();
     for (QPushButton* b : buttons_) b->hide();
     shown_.clear();
@@ -98,8 +98,8 @@ bool AutomorphismGroupsPanel::setGroup(int position) {
 QPushButton* AutomorphismGroupsPanel::showButton(int index) {
     while (static_cast<int>(buttons_.size()) <= index) {
         const int i = static_cast<int>(buttons_.size());
-        QPushButton* b = addButton(QStringLiteral("cmdShowAutomorphism_%1").arg(i),
-                                   QStringLiteral("Show Automorphism"), 0, 0, 1800, 330);
+        QPushButton* b = addButton(QStringLiteral("cmdShowAutomorphism_%1").arg(i), QStringLiteral("Show Automorphism"),
+                                   0, 0, 1800, 330);
         b->resize(std::max(b->width(), b->sizeHint().width()), b->height());
         connect(b, &QPushButton::clicked, this, [this, b] { showAutomorphism(b->property("tag").toString()); });
         buttons_.push_back(b);
@@ -135,8 +135,9 @@ void AutomorphismGroupsPanel::printList() {
                          " automorphisms of |%b|" + id + "|/b| are shown below.");
     ps.y += 250;
     ps.x = 120;
-    PrintMarkup(box, "Each automorphism corresponds to a permutation on the elements of the group.  Therefore the "
-                     "automorphisms are represented in QUORIX");
+    PrintMarkup(box,
+                "Each automorphism corresponds to a permutation on the elements of the group.  Therefore the "
+                "automorphisms are represented in QUORIX");
     ps.y += 250;
     ps.x = 120;
     PrintMarkup(box, "as permutations.");

@@ -56,13 +56,13 @@ CompareGroupsPanel::CompareGroupsPanel(AppContext& context, QWidget* parent)
     createPictureBox();
     createProcessingFrame(5200, 1000, 5000, 900);
     for (int i = 0; i < 2; ++i) {
-        cmdChooseGroup_[i] = addButton(QStringLiteral("cmdChooseGroup_%1").arg(i), QStringLiteral("Choose Group"), 0,
-                                       0, 1600);
+        cmdChooseGroup_[i] =
+            addButton(QStringLiteral("cmdChooseGroup_%1").arg(i), QStringLiteral("Choose Group"), 0, 0, 1600);
         connect(cmdChooseGroup_[i], &QPushButton::clicked, this, [this, i] { chooseSlot(i); });
     }
     for (int i = 0; i <= kMaxIsomorphicSubgroupsShown; ++i) {
-        cmdShowIsomorphism_[i] = addButton(QStringLiteral("cmdShowIsomorphism_%1").arg(i),
-                                           QStringLiteral("Show &Isomorphism"), 0, 0, 1900);
+        cmdShowIsomorphism_[i] =
+            addButton(QStringLiteral("cmdShowIsomorphism_%1").arg(i), QStringLiteral("Show &Isomorphism"), 0, 0, 1900);
         connect(cmdShowIsomorphism_[i], &QPushButton::clicked, this, [this, i] { showIsomorphism(i); });
     }
     cmdShowHomomorphism_ =
@@ -174,7 +174,7 @@ void CompareGroupsPanel::compare() {
     std::string note;
     if (result_.listing.Found() > 0 && !progress().Stopped())
         note = CatalogueNote(context().workbench.catalogue, *result_.target, progress());
-    if (!result_.halted) progress().ClearStop();   // a Halt during the naming only leaves the name out
+    if (!result_.halted) progress().ClearStop();  // a Halt during the naming only leaves the name out
     hideProcessing();
     running_ = false;
     if (closeRequested_) {
@@ -235,7 +235,7 @@ void CompareGroupsPanel::compare() {
                     ps.y += 800;
                 }
             }
-            while (next < lines.size()) {   // the halted and the none-found sentences
+            while (next < lines.size()) {  // the halted and the none-found sentences
                 print(300);
                 ps.y += 300;
             }
@@ -265,7 +265,7 @@ void CompareGroupsPanel::showIsomorphism(int index) {
         const std::string tag = cmdShowIsomorphism_[index]->property("tag").toString().toStdString();
         const std::size_t cut = tag.find("!!");
         GroupPtr sub = groupRegister().FindRegisteredGroup(tag.substr(0, cut));
-        if (!sub) sub = m.subgroup;   // deleted from the register meanwhile
+        if (!sub) sub = m.subgroup;  // deleted from the register meanwhile
         in.group1 = result_.target;
         in.group2 = sub;
         if (sub->Order() > kMaxTableOrder && cut != std::string::npos)
@@ -310,7 +310,7 @@ bool CompareGroupsPanel::nextHomomorphism() {
     }
     if (halted) {
         progress().ClearStop();
-        nextStarted_ = false;   // the search state is cut short; start over next time
+        nextStarted_ = false;  // the search state is cut short; start over next time
         host().Message(kCompareHaltedMessage);
         return false;
     }

@@ -127,7 +127,7 @@ private:
     bool original_[2] = {true, true};
     TableCalculator calc_[2];
     TableStyle style_;
-    GroupPtr organised_;   // the group style_.organiseBy belongs to
+    GroupPtr organised_;  // the group style_.organiseBy belongs to
     TableMenu tableMenu_;
     QPushButton* cmdOK_ = nullptr;
     QAction* mnuOriginal_[2] = {};
@@ -159,7 +159,7 @@ private:
 
     GroupPtr group_;
     AutomorphismList list_;
-    std::vector<QPushButton*> buttons_;   // created on demand, reused
+    std::vector<QPushButton*> buttons_;  // created on demand, reused
     std::vector<QPushButton*> shown_;
     QPushButton* cmdChooseGroup_ = nullptr;
     QPushButton* cmdGenerateAuto_ = nullptr;

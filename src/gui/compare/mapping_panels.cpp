@@ -31,18 +31,24 @@ void PrintDot(PictureBox& box) {
 
 QString PanelName(MappingPanel::Kind kind) {
     switch (kind) {
-        case MappingPanel::Kind::Isomorphism: return QStringLiteral("dlgShowIsomorphism");
-        case MappingPanel::Kind::Homomorphism: return QStringLiteral("dlgShowHomomorphism");
-        case MappingPanel::Kind::Automorphism: break;
+        case MappingPanel::Kind::Isomorphism:
+            return QStringLiteral("dlgShowIsomorphism");
+        case MappingPanel::Kind::Homomorphism:
+            return QStringLiteral("dlgShowHomomorphism");
+        case MappingPanel::Kind::Automorphism:
+            break;
     }
     return QStringLiteral("dlgShowAutomorphism");
 }
 
 QString Caption(MappingPanel::Kind kind) {
     switch (kind) {
-        case MappingPanel::Kind::Isomorphism: return QStringLiteral("Isomorphism");
-        case MappingPanel::Kind::Homomorphism: return QStringLiteral("Homomorphism");
-        case MappingPanel::Kind::Automorphism: break;
+        case MappingPanel::Kind::Isomorphism:
+            return QStringLiteral("Isomorphism");
+        case MappingPanel::Kind::Homomorphism:
+            return QStringLiteral("Homomorphism");
+        case MappingPanel::Kind::Automorphism:
+            break;
     }
     return QStringLiteral("Automorphism");
 }
@@ -95,7 +101,7 @@ MappingPanel::MappingPanel(AppContext& context, Kind kind, QWidget* parent)
     for (int g = 1; g <= tableCount(); ++g) {
         const QString suffix = kind_ == Kind::Automorphism ? QString() : QString::number(g);
         QMenu* menu = menuBar()->addMenu(kind_ == Kind::Automorphism ? QStringLiteral("&Names")
-                                                                      : QStringLiteral("Group &%1 Names").arg(g));
+                                                                     : QStringLiteral("Group &%1 Names").arg(g));
         menu->setObjectName(QStringLiteral("mnuNames") + suffix);
         mnuOriginal_[g - 1] = menu->addAction(QStringLiteral("&Original Element Names"));
         mnuOriginal_[g - 1]->setObjectName(QStringLiteral("mnuOriginal") + suffix);
@@ -206,9 +212,15 @@ void MappingPanel::readInputs() {
     if (!groups_[0] || !groups_[1]) return;
     const std::string& text = context().workbench.homomorphism.mappingText;
     switch (kind_) {
-        case Kind::Isomorphism: images_ = IsomorphismImages(*groups_[0], *groups_[1], text); break;
-        case Kind::Homomorphism: images_ = MappingImages(text); break;
-        case Kind::Automorphism: images_ = AutomorphismImages(code_); break;
+        case Kind::Isomorphism:
+            images_ = IsomorphismImages(*groups_[0], *groups_[1], text);
+            break;
+        case Kind::Homomorphism:
+            images_ = MappingImages(text);
+            break;
+        case Kind::Automorphism:
+            images_ = AutomorphismImages(code_);
+            break;
     }
     // A mapping that does not fit the groups (changed by another search) shows nothing.
     const int n = groups_[0]->order(), m = groups_[1]->order();
@@ -240,8 +252,8 @@ void MappingPanel::build() {
 
     // Header.
     if (kind_ == Kind::Automorphism) {
-        PrintMarkup(box, "Automorphism |%i|f|/i| is a one-to-one mapping of the elements of |%b|" + G1 +
-                             "|/b| onto itself,");
+        PrintMarkup(
+            box, "Automorphism |%i|f|/i| is a one-to-one mapping of the elements of |%b|" + G1 + "|/b| onto itself,");
         ps.x = 100;
         ps.y += 250;
         PrintMarkup(box, "obtained by applying the permutation ");
@@ -277,8 +289,8 @@ void MappingPanel::build() {
             ps.x = std::max(ps.x, columnX);
         }
         const int image = images_[static_cast<std::size_t>(i)];
-        PrintMarkup(box, "|%i|f|/i|(" + (original_[0] ? g1.sourceName(i) : g1.mappedName(i)) + ") = " +
-                             (original2 ? g2.sourceName(image) : g2.mappedName(image)));
+        PrintMarkup(box, "|%i|f|/i|(" + (original_[0] ? g1.sourceName(i) : g1.mappedName(i)) +
+                             ") = " + (original2 ? g2.sourceName(image) : g2.mappedName(image)));
         if (i <= first) widest = std::max(widest, ps.x);
     }
 

@@ -23,7 +23,8 @@ constexpr long kLineStep = 300;
 
 bool IsPermutationGroup(const Group& g) {
     const GenerationMethod m = g.MethodOfGeneration();
-    return m == GenerationMethod::Symmetric || m == GenerationMethod::Alternating || m == GenerationMethod::Permutational;
+    return m == GenerationMethod::Symmetric || m == GenerationMethod::Alternating ||
+           m == GenerationMethod::Permutational;
 }
 
 // "*Each permutation (123 over 999) is abbreviated as 999.", the two rows
@@ -135,8 +136,8 @@ long TableColumnWidth(PictureBox& box, const Group& g, bool originalNames) {
     box.setFontBold(true);
     double widest = 0;
     for (int i = 1; i <= g.order(); ++i)
-        widest = std::max(widest, box.textWidth(QString::fromStdString(
-                                      markup::StripMarkup(TableElementName(g, i, originalNames)))));
+        widest = std::max(
+            widest, box.textWidth(QString::fromStdString(markup::StripMarkup(TableElementName(g, i, originalNames)))));
     box.setFontBold(bold);
     return static_cast<long>(widest) + 300;
 }

@@ -68,8 +68,8 @@ struct TableMenu {
 
 struct PrintedTable {
     TableFormat format = TableFormat::RowAndColumn;
-    long right = 0;    // right edge reached, twips
-    long bottom = 0;   // lowest point reached, twips
+    long right = 0;   // right edge reached, twips
+    long bottom = 0;  // lowest point reached, twips
 };
 
 // The grid width rule of the Default format.

@@ -216,10 +216,12 @@ void ShowGroupPanel::draw() {
     if (sub) {
         ps.x = mapX;
         ps.y = y;
-        PrintMarkup(box, "*Element names assigned by this subgroup's reductive mapping may differ from the names on the");
+        PrintMarkup(box,
+                    "*Element names assigned by this subgroup's reductive mapping may differ from the names on the");
         ps.x = mapX;
         ps.y = y + 250;
-        PrintMarkup(box, "Subgroup List and Composition Series panels, which use the parent group's reductive mapping.");
+        PrintMarkup(box,
+                    "Subgroup List and Composition Series panels, which use the parent group's reductive mapping.");
         y += 500;
     }
     const long bottom = std::max(table.bottom, y) + 300;

@@ -44,12 +44,14 @@ DirectProductsPanel::DirectProductsPanel(AppContext& context, QWidget* parent)
                                  y - 10, 1600, 380);
         connect(choose, &QPushButton::clicked, this, [this, row] { chooseComponent(row); });
     }
-    addLabel(QStringLiteral("Label4"), QStringLiteral("NOTE:  The product of the component group orders cannot exceed 120."),
-             300, kRowTop + kRows * kRowHeight + 50, 8000, 280);
+    addLabel(QStringLiteral("Label4"),
+             QStringLiteral("NOTE:  The product of the component group orders cannot exceed 120."), 300,
+             kRowTop + kRows * kRowHeight + 50, 8000, 280);
     const long buttons = kRowTop + kRows * kRowHeight + 500;
-    auto* clear = addButton(QStringLiteral("cmdClearComponents"), QStringLiteral("Clear Components"), 300, buttons, 2000);
-    auto* compute = addButton(QStringLiteral("cmdCompute"), QStringLiteral("&Generate Direct Product Group"), 2500,
-                              buttons, 3300);
+    auto* clear =
+        addButton(QStringLiteral("cmdClearComponents"), QStringLiteral("Clear Components"), 300, buttons, 2000);
+    auto* compute =
+        addButton(QStringLiteral("cmdCompute"), QStringLiteral("&Generate Direct Product Group"), 2500, buttons, 3300);
     auto* exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 6000, buttons, 1500);
     compute->setDefault(true);
     addCreateViewBox(300, buttons + 550);
@@ -117,7 +119,7 @@ void DirectProductsPanel::redraw() {
 
 void DirectProductsPanel::compute() {
     struct Component {
-        int modulus = 0;   // 0: a chosen group
+        int modulus = 0;  // 0: a chosen group
         GroupPtr group;
         long order = 0;
     };

@@ -61,9 +61,7 @@ bool GeneratorPanel::generate(const std::function<void()>& build) {
     }
 }
 
-void GeneratorPanel::startJob() {
-    progress().ClearStop();
-}
+void GeneratorPanel::startJob() { progress().ClearStop(); }
 
 bool GeneratorPanel::haltedJob() {
     if (!progress().Stopped()) return false;
@@ -88,7 +86,7 @@ bool GeneratorPanel::writeView(const GroupPtr& group) {
     const QString proposed = QDir(QString::fromStdString(context().directory.string()))
                                  .filePath(QString::fromStdString(DefaultViewFileName(view_)));
     const QString path = saveFileDialog(windowTitle(), QStringLiteral("*.html (*.html)"), proposed);
-    if (path.isEmpty()) return false;   // no view: the notice tells what was registered
+    if (path.isEmpty()) return false;  // no view: the notice tells what was registered
     const std::string components = preferences().String(ViewComponentPreference(view_) - 1);
     startJob();
     const ViewOptions options = context().workbench.MakeViewOptions(components, registrar(), &progress());
@@ -122,17 +120,18 @@ void RegisterGeneratorPanels(PanelRegistry& registry) {
                       QStringLiteral("Special Groups/") + QString::fromLatin1(entry), QString::fromLatin1(action),
                       false, make});
     };
-    add("dlgSymmetricGroups", "Symmetric Group Analyzer", "&Symmetric Groups...", "mnuSymmetricGroups", [](AppContext& c, QWidget* parent) -> Panel* {
-        return new SingleNumberPanel(c, SingleNumberPanel::Family::Symmetric, parent);
-    });
+    add("dlgSymmetricGroups", "Symmetric Group Analyzer", "&Symmetric Groups...", "mnuSymmetricGroups",
+        [](AppContext& c, QWidget* parent) -> Panel* {
+            return new SingleNumberPanel(c, SingleNumberPanel::Family::Symmetric, parent);
+        });
     add("dlgAlternatingGroups", "Alternating Group Analyzer", "Alternating Groups...", "mnuAlternatingGroups",
         [](AppContext& c, QWidget* parent) -> Panel* {
-        return new SingleNumberPanel(c, SingleNumberPanel::Family::Alternating, parent);
-    });
+            return new SingleNumberPanel(c, SingleNumberPanel::Family::Alternating, parent);
+        });
     add("dlgAdditiveGroups", "Additive Integer Modulo n Group Analyzer", "Additive Integer Groups Modulo n...",
         "mnuAdditiveGroups", [](AppContext& c, QWidget* parent) -> Panel* {
-        return new SingleNumberPanel(c, SingleNumberPanel::Family::Additive, parent);
-    });
+            return new SingleNumberPanel(c, SingleNumberPanel::Family::Additive, parent);
+        });
     add("dlgMultiplicativeGroups", "Multiplicative Integer Modulo n Group Analyzer",
         "&Multiplicative Integer Groups Modulo n...", "mnuMultiplicativeGroups",
         [](AppContext& c, QWidget* parent) -> Panel* { return new MultiplicativePanel(c, parent); });

@@ -80,10 +80,10 @@ void MultiplicativePanel::offer(int index, int modulus, long y) {
 
 void MultiplicativePanel::compute() {
     const bool byModulus = optModulus_->isChecked();
-    const std::optional<int> n =
-        byModulus ? checkedNumber(txtParam_->text(), 2, 1000, "Modulus must be numeric.", "Modulus must be in range 1-1000.")
-                  : checkedNumber(txtParam_->text(), 1, 120, "Group order must be numeric.",
-                                  "Group order must be in range 1-120.");
+    const std::optional<int> n = byModulus ? checkedNumber(txtParam_->text(), 2, 1000, "Modulus must be numeric.",
+                                                           "Modulus must be in range 1-1000.")
+                                           : checkedNumber(txtParam_->text(), 1, 120, "Group order must be numeric.",
+                                                           "Group order must be in range 1-120.");
     if (!n) return;
     hideResults();
     drawPrompt();

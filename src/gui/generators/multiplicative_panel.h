@@ -16,7 +16,7 @@ namespace quorix::gui {
 class MultiplicativePanel : public GeneratorPanel {
     Q_OBJECT
 public:
-    static constexpr int kButtons = 21;   // 0: modulus mode, 1..20: order mode
+    static constexpr int kButtons = 21;  // 0: modulus mode, 1..20: order mode
 
     explicit MultiplicativePanel(AppContext& context, QWidget* parent = nullptr);
 

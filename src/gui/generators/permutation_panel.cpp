@@ -24,7 +24,7 @@ constexpr long kGridTop = 3000;
 constexpr long kGridLeft = 300;
 constexpr long kGridRight = 12200;
 constexpr long kCellHeight = 820;
-constexpr long kBoxOffset = 260;   // the box below its identity row
+constexpr long kBoxOffset = 260;  // the box below its identity row
 constexpr long kBoxHeight = 330;
 
 QFont fixedFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
@@ -69,8 +69,8 @@ PermutationPanel::PermutationPanel(AppContext& context, QWidget* parent)
     optOff_->setText(QStringLiteral("Use only the elements entered"));
     optOn_ = addControl<QRadioButton>(QStringLiteral("optAutoGenerateOn"), 300, 1050, 7600, 300);
     optOn_->setChecked(true);
-    auto* generate = addButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate Permutation Group"), 300, 1500,
-                               3300);
+    auto* generate =
+        addButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate Permutation Group"), 300, 1500, 3300);
     auto* clear = addButton(QStringLiteral("cmdClearElements"), QStringLiteral("Clear Elements"), 3800, 1500, 1800);
     addCreateViewBox(5900, 1530);
     createProcessingFrame(8100, 600, 4300);
@@ -101,8 +101,8 @@ void PermutationPanel::continueWithDegree() {
     if (!d) return;
     degree_ = *d;
     maximum_ = degree_ <= 4 ? static_cast<int>(MathFunctions::Factorial(degree_)) : kMaxGroupOrder;
-    optOn_->setText(QStringLiteral("Generate additional elements as necessary (up to maximum of %1 elements)")
-                        .arg(maximum_));
+    optOn_->setText(
+        QStringLiteral("Generate additional elements as necessary (up to maximum of %1 elements)").arg(maximum_));
     for (QLineEdit* b : boxes_) {
         b->hide();
         b->deleteLater();
@@ -123,8 +123,8 @@ void PermutationPanel::continueWithDegree() {
         boxes_.push_back(b);
     }
     boxes_[0]->setReadOnly(true);
-    for (const char* name : {"optAutoGenerateOff", "optAutoGenerateOn", "cmdGenerate", "cmdClearElements",
-                             "chkCreateView"})
+    for (const char* name :
+         {"optAutoGenerateOff", "optAutoGenerateOn", "cmdGenerate", "cmdClearElements", "chkCreateView"})
         client()->findChild<QWidget*>(QString::fromLatin1(name))->show();
     // From now on Enter in an element box generates instead of starting over.
     client()->findChild<QPushButton*>(QStringLiteral("cmdContinue"))->setDefault(false);
@@ -145,7 +145,8 @@ void PermutationPanel::clearElements() {
 QPoint PermutationPanel::cellOrigin(int index) const {
     const long cell = boxWidthTw(degree_) + 700;
     const long columns = std::max(1L, (kGridRight - kGridLeft) / cell);
-    return {static_cast<int>(kGridLeft + index % columns * cell), static_cast<int>(kGridTop + index / columns * kCellHeight)};
+    return {static_cast<int>(kGridLeft + index % columns * cell),
+            static_cast<int>(kGridTop + index / columns * kCellHeight)};
 }
 
 void PermutationPanel::layoutBoxes() {
@@ -167,8 +168,8 @@ void PermutationPanel::redraw() {
     ps.x = 300;
     ps.y = kHeaderTop + 350;
     ps.bold = true;
-    PrintMarkup(box, "Group ID:  Perm" + std::to_string(degree_) + "-" +
-                         std::to_string(groupRegister().LastPermNumber() + 1));
+    PrintMarkup(
+        box, "Group ID:  Perm" + std::to_string(degree_) + "-" + std::to_string(groupRegister().LastPermNumber() + 1));
     ps.bold = false;
     if (generatedNote_) {
         ps.x = 5000;
@@ -225,8 +226,7 @@ bool PermutationPanel::checkElements() {
         const QString t = boxes_[i]->text();
         if (t.isEmpty()) continue;
         bool valid = t.size() >= d;
-        for (int c = 0; valid && c < d; ++c)
-            valid = allowed.contains(t.at(c)) && t.left(c).indexOf(t.at(c)) < 0;
+        for (int c = 0; valid && c < d; ++c) valid = allowed.contains(t.at(c)) && t.left(c).indexOf(t.at(c)) < 0;
         if (!valid) {
             marked_[i] = true;
             redraw();
@@ -312,7 +312,8 @@ GroupPtr PermutationPanel::buildGroup() {
             showProductNotice(QStringLiteral("Maximum of %1 elements reached.").arg(maximum_), closed.left,
                               closed.right, closed.product, QStringLiteral("could not be written."));
             return nullptr;
-        case ClosureResult::Status::Closed: break;
+        case ClosureResult::Status::Closed:
+            break;
     }
     if (progress().StopRequested()) return nullptr;
     GroupPtr g = Group::Create();

@@ -44,8 +44,7 @@ private:
     GroupPtr buildGroup();
     bool checkElements();
     void removeDuplicates();
-    void showProductNotice(const QString& first, int left, int right, const std::string& product,
-                           const QString& last);
+    void showProductNotice(const QString& first, int left, int right, const std::string& product, const QString& last);
     // Top left of element box `index`'s cell (its identity row), in twips.
     QPoint cellOrigin(int index) const;
     void layoutBoxes();

@@ -13,10 +13,10 @@ struct FamilyText {
     const char* name;
     const char* caption;
     ViewKind view;
-    const char* input;      // object name of the text box
+    const char* input;  // object name of the text box
     const char* prompt;
-    const char* idPrefix;   // "Group ID:  S"
-    const char* button;     // object name and caption
+    const char* idPrefix;  // "Group ID:  S"
+    const char* button;    // object name and caption
     const char* buttonCaption;
     const char* notNumeric;
     const char* outOfRange;
@@ -32,8 +32,8 @@ const FamilyText& textOf(SingleNumberPanel::Family f) {
          "Enter degree (1-5) for the desired Alternating group:", "Group ID:  A", "cmdGenerate",
          "&Generate Alternating Group", "Degree must be numeric.", "Degree must be in range 1-5.", 5},
         {"dlgAdditiveGroups", "Additive Integer Modulo n Group Analyzer", ViewKind::Additive, "txtParam",
-         "Enter modulus (1-120):", "Group ID:  Z", "cmdCompute", "&Generate Additive Group",
-         "Modulus must be numeric.", "Modulus must be in range 1-120.", 120},
+         "Enter modulus (1-120):", "Group ID:  Z", "cmdCompute", "&Generate Additive Group", "Modulus must be numeric.",
+         "Modulus must be in range 1-120.", 120},
     };
     return kTexts[static_cast<int>(f)];
 }
@@ -74,9 +74,15 @@ void SingleNumberPanel::generateGroup() {
     GroupPtr g = Group::Create();
     const bool built = generate([&] {
         switch (family_) {
-            case Family::Symmetric: g->GenerateSymmetric(*n); break;
-            case Family::Alternating: g->GenerateAlternating(*n); break;
-            case Family::Additive: g->GenerateAdditive(*n); break;
+            case Family::Symmetric:
+                g->GenerateSymmetric(*n);
+                break;
+            case Family::Alternating:
+                g->GenerateAlternating(*n);
+                break;
+            case Family::Additive:
+                g->GenerateAdditive(*n);
+                break;
         }
     });
     if (built) registerAndPresent(g);

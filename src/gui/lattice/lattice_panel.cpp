@@ -76,8 +76,10 @@ LatticePanel::LatticePanel(AppContext& context, QWidget* parent)
     pictureBox()->onMouseDown = [this](long x, long y) { selectNode(nodeAt(x, y)); };
 
     const std::optional<int> selected = guiState().selectedGroup;
-    if (selected && *selected >= 1 && *selected <= groupRegister().Count()) showGroup(*selected);
-    else draw();
+    if (selected && *selected >= 1 && *selected <= groupRegister().Count())
+        showGroup(*selected);
+    else
+        draw();
 }
 
 void LatticePanel::showGroup(int position) {
@@ -93,7 +95,7 @@ void LatticePanel::build() {
     selected_ = -1;
     progress().ClearStop();
     showProcessing(QStringLiteral("Finding the subgroups..."));
-    const lattice::View view = !classesChosen_ ? lattice::View::Automatic
+    const lattice::View view = !classesChosen_            ? lattice::View::Automatic
                                : chkClasses_->isChecked() ? lattice::View::ClassesOnly
                                                           : lattice::View::Subgroups;
     lattice_ = lattice::BuildLattice(*group_, view, progress());
@@ -137,7 +139,7 @@ void LatticePanel::selectNode(int node) {
         QString text = QStringLiteral("Order %1").arg(n.order);
         if (!n.name.empty())
             text += QStringLiteral(", %1 %2").arg(QString::fromStdString(n.catalogue),
-                                                   QString::fromStdString(markup::PlainText(n.name)));
+                                                  QString::fromStdString(markup::PlainText(n.name)));
         text += n.normal ? QStringLiteral(", normal") : QStringLiteral(", %1 conjugates").arg(n.classSize);
         lblSelected_->setText(text);
         for (const std::string& e : lattice::NodeElements(*group_, n)) lstElements_->addItem(QString::fromStdString(e));
@@ -206,7 +208,8 @@ void LatticePanel::showSubgroupGroup() {
     h->GenerateSubgroup(group_, n.members);
     int index = 1;
     for (int s = 0; s < selected_; ++s) index += lattice_.nodes[static_cast<std::size_t>(s)].order == n.order ? 1 : 0;
-    const std::string id = "Lattice" + std::to_string(n.order) + "-" + std::to_string(index) + "(" + group_->GroupID() + ")";
+    const std::string id =
+        "Lattice" + std::to_string(n.order) + "-" + std::to_string(index) + "(" + group_->GroupID() + ")";
     h->SetGroupID(id);
     groupRegister().RegisterGroup(h, id);
     guiState().selectedGroup = groupRegister().RegisterIndex(id);

@@ -44,7 +44,7 @@ private:
     int position_ = 0;
     GroupPtr group_;
     lattice::Lattice lattice_;
-    bool classesChosen_ = false;   // the user toggled the view
+    bool classesChosen_ = false;  // the user toggled the view
     int selected_ = -1;
     double zoom_ = 1.0;
     QScrollArea* scroll_ = nullptr;

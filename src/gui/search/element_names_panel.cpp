@@ -10,7 +10,8 @@
 
 namespace quorix::gui {
 
-ElementNamesPanel::ElementNamesPanel(AppContext& context, CayleySearch& search, ElementNameState& state, QWidget* parent)
+ElementNamesPanel::ElementNamesPanel(AppContext& context, CayleySearch& search, ElementNameState& state,
+                                     QWidget* parent)
     : Panel(context, QStringLiteral("dlgChangeElementNames"), QStringLiteral("Element Names"), parent),
       search_(search),
       state_(state) {

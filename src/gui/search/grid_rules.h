@@ -5,16 +5,16 @@
 
 namespace quorix::gui::grid {
 
-inline constexpr int kGridSize = 20;            // cells per row of the control array
-inline constexpr long kGridTop = 1320;          // twips
+inline constexpr int kGridSize = 20;    // cells per row of the control array
+inline constexpr long kGridTop = 1320;  // twips
 inline constexpr long kRowPitch = 360;
 inline constexpr long kCellHeight = 315;
 
 struct Geometry {
     long cellWidth = 615;
-    int maxLength = 1;          // 0: no limit
-    long firstColumn = 480;     // left of column 1
-    long pitch = 720;           // column pitch
+    int maxLength = 1;       // 0: no limit
+    long firstColumn = 480;  // left of column 1
+    long pitch = 720;        // column pitch
 };
 
 // Outside manual entry a cell takes one character; in manual entry its width
@@ -36,6 +36,5 @@ int NextCellIndex(int index, int n);
 // as the small one; the result is the code when it is one of the first n
 // codes ("1", "a", ...), nothing otherwise.
 std::optional<char> FilterCodeKey(char key, int n);
-
 
 }  // namespace quorix::gui::grid

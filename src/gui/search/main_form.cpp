@@ -58,7 +58,9 @@ class CellValidator : public QValidator {
 public:
     CellValidator(std::function<bool()> editable, std::function<bool()> customNames, std::function<int()> order,
                   QObject* parent)
-        : QValidator(parent), editable_(std::move(editable)), customNames_(std::move(customNames)),
+        : QValidator(parent),
+          editable_(std::move(editable)),
+          customNames_(std::move(customNames)),
           order_(std::move(order)) {}
     State validate(QString& input, int&) const override {
         if (!editable_()) return Invalid;
@@ -96,7 +98,8 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 
 MainForm::MainForm(AppContext& context, QWidget* parent)
     : Panel(context, QStringLiteral("dlgMainForm"), QStringLiteral("QUORIX - Finite Group Workbench"), parent),
-      registrar_(std::make_unique<RegisterSolutions>(context)), run_(search_, registrar_.get()) {
+      registrar_(std::make_unique<RegisterSolutions>(context)),
+      run_(search_, registrar_.get()) {
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setSingleShot(true);
@@ -143,8 +146,7 @@ void MainForm::buildMenus() {
                 host().Message(e.what());
             }
         });
-        QAction* sel =
-            named(m, (std::string("mnuDeleteSelectedGroups") + suffix).c_str(), "Delete Selected Groups...");
+        QAction* sel = named(m, (std::string("mnuDeleteSelectedGroups") + suffix).c_str(), "Delete Selected Groups...");
         connect(sel, &QAction::triggered, this, [this] { openPanel(QStringLiteral("dlgDeleteList")); });
     };
 
@@ -184,7 +186,8 @@ void MainForm::buildMenus() {
     panelEntry(special, "mnuAlternatingGroups", "Alternating Groups...", "dlgAlternatingGroups");
     panelEntry(special, "mnuPermutationGroups", "&Other Permutation Groups...", "dlgPermutationGroups");
     panelEntry(special, "mnuAdditiveGroups", "Additive Integer Groups Modulo n...", "dlgAdditiveGroups");
-    panelEntry(special, "mnuMultiplicativeGroups", "&Multiplicative Integer Groups Modulo n...", "dlgMultiplicativeGroups");
+    panelEntry(special, "mnuMultiplicativeGroups", "&Multiplicative Integer Groups Modulo n...",
+               "dlgMultiplicativeGroups");
     panelEntry(special, "mnuDirectProducts", "&Direct Product Groups...", "dlgDirectProducts");
     panelEntry(special, "mnuAutomorphismGroups", "Automorphism Groups...", "dlgAutomorphismGroups");
 
@@ -212,8 +215,7 @@ void MainForm::buildControls() {
         QStringLiteral("Number of elements in the desired group (can be modified from the Options menu)"));
     chkIncludeIsomorphisms_ = addControl<QCheckBox>(QStringLiteral("chkIncludeIsomorphisms"), 2900, 120, 3600, 330);
     chkIncludeIsomorphisms_->setText(QStringLiteral("Include Isomorphic Equivalents"));
-    connect(chkIncludeIsomorphisms_, &QCheckBox::toggled, this,
-            [this](bool on) { search_.SetIncludeIsomorphs(on); });
+    connect(chkIncludeIsomorphisms_, &QCheckBox::toggled, this, [this](bool on) { search_.SetIncludeIsomorphs(on); });
 
     cmdGetNext_ = addButton(QStringLiteral("cmdGetNextSolution"), QStringLiteral("&Get Next Solution"), 480, 540, 2100);
     cmdCheck_ = addButton(QStringLiteral("cmdCheck"), QStringLiteral("&Check"), 2700, 540, 1200);
@@ -252,8 +254,7 @@ void MainForm::buildControls() {
         cell->setAlignment(Qt::AlignCenter);
         cell->installEventFilter(this);
         cell->setValidator(new CellValidator([this] { return cmdCheck_->isEnabled(); },
-                                             [this] { return names_.customNamesInUse; }, [this] { return n(); },
-                                             cell));
+                                             [this] { return names_.customNamesInUse; }, [this] { return n(); }, cell));
         cell->hide();
         connect(cell, &QLineEdit::textEdited, this, [this, index] {
             // Text that arrived other than by a key (a paste, a drop) edits the table too.
@@ -272,8 +273,8 @@ void MainForm::buildControls() {
     }
     // Shown while a Trace off search runs, over the check box (disabled then),
     // clear of the grid.
-    labelProcessing_ = addLabel(QStringLiteral("labelProcessing"), QStringLiteral("processing . . ."), 2900, 30,
-                                4500, 500);
+    labelProcessing_ =
+        addLabel(QStringLiteral("labelProcessing"), QStringLiteral("processing . . ."), 2900, 30, 4500, 500);
     labelProcessing_->setAlignment(Qt::AlignCenter);
     labelProcessing_->setFrameShape(QFrame::Box);
     labelProcessing_->setAutoFillBackground(true);
@@ -311,9 +312,10 @@ void MainForm::load() {
     setOrderCaption();
     // 5. Codes and names, all rules on.
     std::array<std::string, CayleySearch::kSize> codes{};
-    for (int k = 1; k <= CayleySearch::kMaxOrder; ++k) codes[static_cast<std::size_t>(k)] = CayleySearch::ElementCode(k);
+    for (int k = 1; k <= CayleySearch::kMaxOrder; ++k)
+        codes[static_cast<std::size_t>(k)] = CayleySearch::ElementCode(k);
     search_.SetElementNames(codes);
-    search_.SetElementNames(codes);   // prior names too
+    search_.SetElementNames(codes);  // prior names too
     names_ = ElementNameState{};
     for (int r = 0; r < CayleySearch::kRuleCount; ++r) search_.SetRuleEnabled(r, true);
     // 6.
@@ -567,7 +569,9 @@ void MainForm::timerTick() {
     timer_->stop();
     const SearchOutcome outcome = run_.Tick(progress());
     switch (outcome) {
-        case SearchOutcome::Exhausted: endOfSolutions(); return;
+        case SearchOutcome::Exhausted:
+            endOfSolutions();
+            return;
         case SearchOutcome::Halted:
             progress().ClearStop();
             cmdGetNext_->setEnabled(true);
@@ -704,8 +708,9 @@ void MainForm::changeGroupOrder() {
     if (inSearch_) return;
     stopTimedRun();
     const QString proposal = QString::fromStdString(preferences().String(storage::kGeneralDefaults).substr(0, 2));
-    const QString prompt = QStringLiteral("Enter desired order (i. e., number of elements) for group.  Must be in "
-                                          "range 1-20.");
+    const QString prompt = QStringLiteral(
+        "Enter desired order (i. e., number of elements) for group.  Must be in "
+        "range 1-20.");
     while (true) {
         const std::optional<QString> answer = inputBox(prompt, QStringLiteral("Change Group Order"), proposal);
         if (!answer || answer->trimmed().isEmpty()) return;
@@ -752,7 +757,8 @@ void MainForm::updateHint(QWidget* control) {
     if (control != cmdCheck_) return;
     // Typing into the grid follows Check.
     for (int index = 0; index < 400; ++index)
-        if (!red_[static_cast<std::size_t>(index)] && !cellAt(index)->isReadOnly()) cellAt(index)->setToolTip(cellHint());
+        if (!red_[static_cast<std::size_t>(index)] && !cellAt(index)->isReadOnly())
+            cellAt(index)->setToolTip(cellHint());
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
@@ -765,10 +771,16 @@ bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     if (it == cells_.end()) return Panel::eventFilter(watched, event);
     const int index = static_cast<int>(it - cells_.begin());
     switch (event->type()) {
-        case QEvent::KeyPress: return cellKeyPress(index, static_cast<QKeyEvent*>(event));
-        case QEvent::FocusIn: cellFocusIn(index); break;
-        case QEvent::FocusOut: cellFocusOut(index); break;
-        default: break;
+        case QEvent::KeyPress:
+            return cellKeyPress(index, static_cast<QKeyEvent*>(event));
+        case QEvent::FocusIn:
+            cellFocusIn(index);
+            break;
+        case QEvent::FocusOut:
+            cellFocusOut(index);
+            break;
+        default:
+            break;
     }
     return Panel::eventFilter(watched, event);
 }

@@ -118,7 +118,7 @@ private:
     QTimer* timer_ = nullptr;
     QAction* mnuSetElementNames_ = nullptr;
 
-    QPointer<QWidget> analysis_;   // the panel showing the newest solution
+    QPointer<QWidget> analysis_;  // the panel showing the newest solution
     bool cellEdited_ = false;
     QString cellTextOnFocus_;
     bool noticeSuppressed_ = false;

@@ -42,7 +42,8 @@ QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
 }  // namespace
 
 OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& search, QWidget* parent)
-    : Panel(context, QStringLiteral("dlgOptimizingRules"), QStringLiteral("Optimizing Rules"), parent), search_(search) {
+    : Panel(context, QStringLiteral("dlgOptimizingRules"), QStringLiteral("Optimizing Rules"), parent),
+      search_(search) {
     buildStandardMenus(false, false);
     setClientSizeTw(9000, 6900);
     addLabel(QStringLiteral("Label1"),
@@ -71,8 +72,8 @@ OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& se
              QStringLiteral("*  Not applied if \"Include Isomorphic Equivalents\" is checked."), 240, top + 100, 8500,
              300);
     addLabel(QStringLiteral("labelNote2"),
-             QStringLiteral("**  Applied only to automatic searches, not to manually entered groups."), 240,
-             top + 400, 8500, 300);
+             QStringLiteral("**  Applied only to automatic searches, not to manually entered groups."), 240, top + 400,
+             8500, 300);
     auto* ok = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 5400, top + 900);
     auto* exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 7200, top + 900);
     ok->setDefault(true);

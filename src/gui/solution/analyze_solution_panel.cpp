@@ -35,33 +35,34 @@ int HalfOrder(int n) {
 
 }  // namespace
 
-AnalyzeSolutionPanel::AnalyzeSolutionPanel(AppContext& context, GroupPtr solution, GroupPtr earlier,
-                                           QWidget* parent, const NameToCode& nameToCode)
+AnalyzeSolutionPanel::AnalyzeSolutionPanel(AppContext& context, GroupPtr solution, GroupPtr earlier, QWidget* parent,
+                                           const NameToCode& nameToCode)
     : Panel(context, QStringLiteral("dlgAnalyzeSolution"), QStringLiteral("Analysis"), parent),
       solution_(std::move(solution)),
       earlier_(std::move(earlier)) {
     buildStandardMenus(false, true);
     setClientSizeTw(9500, 7000);
     createPictureBox();
-    cmdShowIsomorphism_ = addButton(QStringLiteral("cmdShowIsomorphism"), QStringLiteral("Show &Isomorphism"), 0, 0, 1900);
+    cmdShowIsomorphism_ =
+        addButton(QStringLiteral("cmdShowIsomorphism"), QStringLiteral("Show &Isomorphism"), 0, 0, 1900);
     if (Available(context, QStringLiteral("dlgShowIsomorphism")))
         connect(cmdShowIsomorphism_, &QPushButton::clicked, this, [this] { showIsomorphism(earlier_); });
     else
         markUnavailable(cmdShowIsomorphism_, kNotAvailable);
     cmdSubgroups_ = panelButton(QStringLiteral("cmdSubgroups"), QStringLiteral("Show &Subgroups"),
                                 QStringLiteral("dlgSubgroups"), 2400);
-    cmdShowGraph_ = panelButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"),
-                                QStringLiteral("dlgGraph"), 2400);
-    cmdShowCompositionSeries_ = panelButton(QStringLiteral("cmdShowCompositionSeries"),
-                                            QStringLiteral("Show &Composition Series"),
-                                            QStringLiteral("dlgShowCompositionSeries"), 2400);
-    cmdFindAssociativeRings_ = panelButton(QStringLiteral("cmdFindAssociativeRings"),
-                                           QStringLiteral("Find Corresponding Associative &Rings"),
-                                           QStringLiteral("dlgAssociativeRings"), 3400);
+    cmdShowGraph_ =
+        panelButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), QStringLiteral("dlgGraph"), 2400);
+    cmdShowCompositionSeries_ =
+        panelButton(QStringLiteral("cmdShowCompositionSeries"), QStringLiteral("Show &Composition Series"),
+                    QStringLiteral("dlgShowCompositionSeries"), 2400);
+    cmdFindAssociativeRings_ =
+        panelButton(QStringLiteral("cmdFindAssociativeRings"), QStringLiteral("Find Corresponding Associative &Rings"),
+                    QStringLiteral("dlgAssociativeRings"), 3400);
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
-    for (QPushButton* b : {cmdShowIsomorphism_, cmdSubgroups_, cmdShowGraph_, cmdShowCompositionSeries_,
-                           cmdFindAssociativeRings_})
+    for (QPushButton* b :
+         {cmdShowIsomorphism_, cmdSubgroups_, cmdShowGraph_, cmdShowCompositionSeries_, cmdFindAssociativeRings_})
         b->hide();
     if (solution_) analyse(nameToCode);
 }
@@ -84,7 +85,7 @@ void AnalyzeSolutionPanel::markUnavailable(QPushButton* button, const QString& r
 
 void AnalyzeSolutionPanel::openForSolution(const QString& name) {
     const int position = groupRegister().RegisterIndex(*solution_);
-    if (position < 1) return;   // deleted from the register meanwhile
+    if (position < 1) return;  // deleted from the register meanwhile
     guiState().selectedGroup = position;
     openPanel(name);
 }
@@ -149,7 +150,8 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
 
     // Heading.
     if (earlier_) {
-        print(100, 100, "Analysis of " + g.GroupID() + "--isomorphically equivalent to " + earlier_->GroupID() + ":", true);
+        print(100, 100, "Analysis of " + g.GroupID() + "--isomorphically equivalent to " + earlier_->GroupID() + ":",
+              true);
         moveTw(cmdShowIsomorphism_, bl + ps.x + 300, bt + 50);
         cmdShowIsomorphism_->show();
     } else {
@@ -211,7 +213,7 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
     showProcessing(QStringLiteral("processing . . ."));
     solvable_ = IsSolvable(solution_, context().workbench.Structure(), context().workbench.namedGroups, progress());
     hideProcessing();
-    for (QPushButton* b : unavailable_) b->setEnabled(false);   // the indicator enabled every button
+    for (QPushButton* b : unavailable_) b->setEnabled(false);  // the indicator enabled every button
     progress().ClearStop();
     print(300, y, solvable_ ? "Solvable?  Yes" : "Solvable?  No");
     moveTw(cmdShowCompositionSeries_, bl + 2000, bt + y - 50);
@@ -283,8 +285,8 @@ QWidget* OpenSolutionAnalysis(MainForm& form, const GroupPtr& solution) {
 }
 
 void RegisterSolutionPanels(PanelRegistry& registry) {
-    registry.add({QStringLiteral("dlgAnalyzeSolution"), QStringLiteral("Analysis"), std::nullopt, QString(),
-                  QString(), false, [](AppContext& c, QWidget* parent) -> Panel* {
+    registry.add({QStringLiteral("dlgAnalyzeSolution"), QStringLiteral("Analysis"), std::nullopt, QString(), QString(),
+                  false, [](AppContext& c, QWidget* parent) -> Panel* {
                       GroupPtr g;
                       const std::optional<int> s = c.gui.selectedGroup;
                       if (s && *s >= 1 && *s <= c.groups.Count()) g = c.groups.At(*s);

@@ -125,7 +125,8 @@ void DeleteListPanel::moveToDeleteList(QListWidgetItem* item) {
     auto* moved = new QListWidgetItem(entryText(kUserFlag, base), deletes_);
     moved->setData(Qt::UserRole, base);
     if (derivedMoved && !guiState().doNotShowAgain)
-        ShowTwoLineNotice(context(), QStringLiteral("Groups derived from this group have also been added to the Delete List"),
+        ShowTwoLineNotice(context(),
+                          QStringLiteral("Groups derived from this group have also been added to the Delete List"),
                           QStringLiteral("and are flagged by asterisks."));
 }
 
@@ -169,9 +170,9 @@ void DeleteListPanel::deleteSelectedGroups() {
         return;
     }
     storage::GroupRegister& reg = groupRegister();
-    const std::string question =
-        reg.Autosave() ? "Do you really want to delete all of the groups in the Delete List permanently?"
-                       : "Do you really want to delete all of the groups in the Delete List?";
+    const std::string question = reg.Autosave()
+                                     ? "Do you really want to delete all of the groups in the Delete List permanently?"
+                                     : "Do you really want to delete all of the groups in the Delete List?";
     if (!host().AskYesNo(question, storage::kDeletionTitle)) return;
     cmdDelete_->setEnabled(false);
     cmdExit_->setEnabled(false);

@@ -23,7 +23,7 @@ namespace quorix::gui {
 
 namespace {
 
-constexpr long kListLeft = 350;   // the list lines up with the heading
+constexpr long kListLeft = 350;  // the list lines up with the heading
 constexpr int kNoteRole = GroupListPanel::kNoteRole;
 
 // Lays a markup note out from `origin` (on the baseline) in the font of fm:

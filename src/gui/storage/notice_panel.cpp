@@ -19,7 +19,7 @@ namespace quorix::gui {
 namespace {
 constexpr long kButtonWidth = 1215;
 constexpr long kButtonHeight = 375;
-constexpr long kCheckBoxWidth = 300;   // the box alone; its caption is a label beside it
+constexpr long kCheckBoxWidth = 300;  // the box alone; its caption is a label beside it
 
 // A click on the caption toggles the box, as on a check box's own text.
 class CaptionClicks : public QObject {

@@ -59,15 +59,21 @@ constexpr ViewTabSpec kViewTabs[8] = {
 
 const char* componentCaption(int view, int k) {
     switch (k) {
-        case 1: return "ElementListing/Mapping";
-        case 2: return "Cayley Table (original element names)";
-        case 3: return "Cayley Table (mapped element names)";
+        case 1:
+            return "ElementListing/Mapping";
+        case 2:
+            return "Cayley Table (original element names)";
+        case 3:
+            return "Cayley Table (mapped element names)";
         case 4:
             return view == 0 ? "Group Properties (including significant groups isomorphic to this one)"
                              : "Group Properties";
-        case 5: return "Subgroups";
-        case 6: return "Quotient Groups";
-        default: return "Composition Series";
+        case 5:
+            return "Subgroups";
+        case 6:
+            return "Quotient Groups";
+        default:
+            return "Composition Series";
     }
 }
 
@@ -103,8 +109,8 @@ PreferencesPanel::PreferencesPanel(AppContext& context, QWidget* parent)
     // One tab per view.
     for (int v = 0; v < 8; ++v) {
         auto* page = new QWidget;
-        auto* frame = addControl<QGroupBox>(QStringLiteral("fra") + QString::fromLatin1(kViewTabs[v].prefix), 200,
-                                            150, 8700, 4100, page);
+        auto* frame = addControl<QGroupBox>(QStringLiteral("fra") + QString::fromLatin1(kViewTabs[v].prefix), 200, 150,
+                                            8700, 4100, page);
         frame->setTitle(QString::fromLatin1(kViewTabs[v].frame));
         for (int k = 1; k <= 7; ++k) {
             auto* c = addControl<QCheckBox>(QString::fromLatin1(kViewTabs[v].prefix) + QString::number(k), 300,
@@ -135,10 +141,12 @@ PreferencesPanel::PreferencesPanel(AppContext& context, QWidget* parent)
                 // "Original Element Names" before "Reductive-Mapping Names",
                 // "Alphabetical sequence" before "Sequence generated".
                 const long firstLeft = spec.names ? 300 : 4400;
-                auto* a = addControl<QRadioButton>(QString::fromLatin1(spec.firstName), firstLeft, 420, 3900, 300, frame);
+                auto* a =
+                    addControl<QRadioButton>(QString::fromLatin1(spec.firstName), firstLeft, 420, 3900, 300, frame);
                 auto* b = addControl<QRadioButton>(QString::fromLatin1(spec.secondName), 4700 - firstLeft, 420, 3900,
                                                    300, frame);
-                a->setText(spec.names ? QStringLiteral("Original Element Names") : QStringLiteral("Sequence generated"));
+                a->setText(spec.names ? QStringLiteral("Original Element Names")
+                                      : QStringLiteral("Sequence generated"));
                 b->setText(spec.names ? QStringLiteral("Reductive-Mapping Names")
                                       : QStringLiteral("Alphabetical sequence"));
                 first_[idx] = a;

@@ -73,7 +73,8 @@ TEST(SubgroupConjugacyClasses, WitnessesConjugateAndClassesCountTheSubgroups) {
             for (const ConjugateSubgroup& m : k.members) {
                 ElementSet conj;
                 for (int e = 1; e <= g->order(); ++e)
-                    if (h.test(static_cast<std::size_t>(e))) conj.set(static_cast<std::size_t>(g->mul(g->mul(m.witnessInverse, e), m.witness)));
+                    if (h.test(static_cast<std::size_t>(e)))
+                        conj.set(static_cast<std::size_t>(g->mul(g->mul(m.witnessInverse, e), m.witness)));
                 EXPECT_EQ(conj, logic.Memberships()[static_cast<std::size_t>(m.subgroup - 1)]);
                 EXPECT_GE(m.subgroup, k.representative);
             }

@@ -86,7 +86,9 @@ TEST(ClassesPanelText, HaltStopsAfterTheCurrentMemberAndEndsWithTheHaltLine) {
     EXPECT_EQ(members, 5);
     std::vector<std::string> lines = ClassesPanelLines(*g, c);
     EXPECT_EQ(lines.back(), "Conjugacy class computation halted.");
-    EXPECT_EQ(std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.find("Class equation") != std::string::npos; }), 0);
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& l) { return l.find("Class equation") != std::string::npos; }),
+              0);
 }
 
 TEST(SubgroupClassesPanelText, CountingEquationOfTheSymmetricGroupOfDegreeThree) {

@@ -8,7 +8,8 @@ namespace {
 
 class Walk {
 public:
-    explicit Walk(const Group& g) : g_(g), n_(g.Order()), cyclic_(g.Cyclic()), member_(static_cast<std::size_t>(n_) + 1, true) {
+    explicit Walk(const Group& g)
+        : g_(g), n_(g.Order()), cyclic_(g.Cyclic()), member_(static_cast<std::size_t>(n_) + 1, true) {
         k_ = n_;
     }
 

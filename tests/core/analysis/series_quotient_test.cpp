@@ -55,7 +55,7 @@ TEST(CompositionSeries, StateCachesCompleteRunsOnly) {
     EXPECT_EQ(state.SeriesGroup(), nullptr);
     progress.ClearStop();
     progress.stopAtYield = -1;
-    EXPECT_FALSE(state.ComputeCompositionSeries(a5, progress));   // not solvable, now complete
+    EXPECT_FALSE(state.ComputeCompositionSeries(a5, progress));  // not solvable, now complete
     EXPECT_EQ(state.SeriesGroup(), a5);
 }
 
@@ -65,7 +65,9 @@ TEST(CompositionSeries, TermIdsAndDisplay) {
     state.ComputeCompositionSeries(spec("S3"), progress);
     std::vector<std::string> registered;
     GroupRegistrar registrar;
-    registrar.registerGroup = [&](const GroupPtr& g, const std::string& id) { registered.push_back(g->GroupID() + "=" + id); };
+    registrar.registerGroup = [&](const GroupPtr& g, const std::string& id) {
+        registered.push_back(g->GroupID() + "=" + id);
+    };
     EXPECT_EQ(state.NameAndRegister(registrar), (std::vector<std::string>{"N|@1|(S|@3|)", "N|@2|(S|@3|)"}));
     EXPECT_EQ(registered, (std::vector<std::string>{"N|@1|(S|@3|)=N|@1|(S|@3|)", "N|@2|(S|@3|)=N|@2|(S|@3|)"}));
     std::vector<std::string> lines = SeriesPanelLines(state.Series(), false);
@@ -132,7 +134,8 @@ TEST(Quotient, CosetsPartitionTheGroupAndTheTableIsTheQuotients) {
                         auto positionOf = [&](const std::string& e) {
                             return original ? g->positionOf(g->sourceIndexOfName(e)) : g->positionOfName(e);
                         };
-                        const int product = g->mul(positionOf(q.cosets[i].elements[0]), positionOf(q.cosets[j].elements[0]));
+                        const int product =
+                            g->mul(positionOf(q.cosets[i].elements[0]), positionOf(q.cosets[j].elements[0]));
                         const std::string name = original ? g->sourceName(g->sourceOf(product)) : g->name(product);
                         const auto& members = q.cosets[static_cast<std::size_t>(k)].elements;
                         EXPECT_NE(std::find(members.begin(), members.end(), name), members.end());
@@ -149,8 +152,11 @@ TEST(Quotient, ByTheTrivialSubgroupEveryCosetIsNamedByItsElement) {
     for (std::size_t i = 0; i < 6; ++i)
         EXPECT_EQ(trivial.cosets[i].name, "|%b|N|/b|" + (i == 0 ? std::string() : trivial.cosets[i].elements[0]));
     std::vector<std::string> lines = QuotientPanelLines(*g, *trivial.quotient->NormalSubgroup(), trivial, false);
-    EXPECT_EQ(lines[0], "For |%b|G|/b| = |%b|S|@3||/b| and normal subgroup |%b|Subgroup1-1(S|@3|)|/b| = |%b|N|/b| = {1},");
-    EXPECT_EQ(lines[1], "quotient group |%b|G/N|/b| has order 6 and contains as elements the following right cosets of |%b|N|/b|:");
+    EXPECT_EQ(lines[0],
+              "For |%b|G|/b| = |%b|S|@3||/b| and normal subgroup |%b|Subgroup1-1(S|@3|)|/b| = |%b|N|/b| = {1},");
+    EXPECT_EQ(
+        lines[1],
+        "quotient group |%b|G/N|/b| has order 6 and contains as elements the following right cosets of |%b|N|/b|:");
 }
 
 TEST(Quotient, RegistersTheQuotientUnderItsOwnId) {
@@ -161,7 +167,9 @@ TEST(Quotient, RegistersTheQuotientUnderItsOwnId) {
     logic.NameAndRegister({});
     std::vector<std::string> registered;
     GroupRegistrar registrar;
-    registrar.registerGroup = [&](const GroupPtr& q, const std::string& id) { registered.push_back(q->GroupID() + "|" + id); };
+    registrar.registerGroup = [&](const GroupPtr& q, const std::string& id) {
+        registered.push_back(q->GroupID() + "|" + id);
+    };
     BuildQuotientListing(g, logic.Subgroup(2), false, registrar);
     EXPECT_EQ(registered, (std::vector<std::string>{"Z|@6|/Subgroup2-1|"}));
 }

@@ -14,7 +14,8 @@ namespace {
 
 std::vector<std::string> ElementLists(const SubgroupLogic& logic, bool original = false) {
     std::vector<std::string> out;
-    for (const GroupPtr& h : logic.Subgroups()) out.push_back(FormatSubgroupElements(*h, *logic.AnalysedGroup(), original));
+    for (const GroupPtr& h : logic.Subgroups())
+        out.push_back(FormatSubgroupElements(*h, *logic.AnalysedGroup(), original));
     return out;
 }
 
@@ -77,9 +78,10 @@ TEST(SubgroupList, HaltThenKeepingGivesAPartialSortedList) {
     EXPECT_TRUE(logic.PartialList());
     EXPECT_GE(logic.SubgroupCount(), 1);
     EXPECT_LT(logic.SubgroupCount(), 30);
-    for (int s = 2; s <= logic.SubgroupCount(); ++s) EXPECT_LE(logic.Subgroup(s - 1)->order(), logic.Subgroup(s)->order());
+    for (int s = 2; s <= logic.SubgroupCount(); ++s)
+        EXPECT_LE(logic.Subgroup(s - 1)->order(), logic.Subgroup(s)->order());
     progress.stopAtYield = -1;
-    logic.FindAllSubgroups(g, progress);   // not cached: enumerated again, complete
+    logic.FindAllSubgroups(g, progress);  // not cached: enumerated again, complete
     EXPECT_EQ(logic.SubgroupCount(), 30);
 }
 
@@ -102,7 +104,9 @@ TEST(SubgroupList, IdsRestartTheirSequenceAtEveryOrderAndAreRegistered) {
     logic.FindAllSubgroups(spec("Z2xZ2"), progress);
     std::vector<std::pair<std::string, std::string>> registered;
     GroupRegistrar registrar;
-    registrar.registerGroup = [&](const GroupPtr& g, const std::string& id) { registered.emplace_back(g->GroupID(), id); };
+    registrar.registerGroup = [&](const GroupPtr& g, const std::string& id) {
+        registered.emplace_back(g->GroupID(), id);
+    };
     std::vector<std::string> ids = logic.NameAndRegister(registrar);
     EXPECT_EQ(ids, (std::vector<std::string>{"Subgroup1-1(Z|@2|xZ|@2|)", "Subgroup2-1(Z|@2|xZ|@2|)",
                                              "Subgroup2-2(Z|@2|xZ|@2|)", "Subgroup2-3(Z|@2|xZ|@2|)",
@@ -125,15 +129,14 @@ TEST(SubgroupList, CentralizersAndNormalizersComeFromTheList) {
             const int s = logic.CentralizerIndex(x);
             ASSERT_GE(s, 1);
             const ElementSet& c = logic.Memberships()[static_cast<std::size_t>(s - 1)];
-            for (int y = 1; y <= n; ++y)
-                EXPECT_EQ(c.test(static_cast<std::size_t>(y)), g->mul(x, y) == g->mul(y, x));
+            for (int y = 1; y <= n; ++y) EXPECT_EQ(c.test(static_cast<std::size_t>(y)), g->mul(x, y) == g->mul(y, x));
         }
         for (int s = 1; s <= logic.SubgroupCount(); ++s) {
             const int t = logic.NormalizerIndex(s);
             ASSERT_GE(t, 1);
             const ElementSet& h = logic.Memberships()[static_cast<std::size_t>(s - 1)];
             const ElementSet& nz = logic.Memberships()[static_cast<std::size_t>(t - 1)];
-            EXPECT_TRUE((h & ~nz).none());   // H lies in its normalizer
+            EXPECT_TRUE((h & ~nz).none());  // H lies in its normalizer
             for (int y = 1; y <= n; ++y) {
                 bool normalizes = true;
                 for (int e = 1; e <= n; ++e)
@@ -149,7 +152,7 @@ TEST(SubgroupList, CentralizersAndNormalizersComeFromTheList) {
 TEST(SubgroupList, CentralizerOrNormalizerMissingFromAPartialList) {
     TestProgress progress;
     SubgroupLogic logic;
-    logic.FindAllSubgroups(spec("S4"), progress, 1);   // the search meets the whole group first
+    logic.FindAllSubgroups(spec("S4"), progress, 1);  // the search meets the whole group first
     ASSERT_EQ(logic.SubgroupCount(), 1);
     EXPECT_EQ(logic.CentralizerIndex(1), 1);
     EXPECT_EQ(logic.CentralizerIndex(2), 0);
@@ -159,7 +162,7 @@ TEST(SubgroupList, CentralizerOrNormalizerMissingFromAPartialList) {
 
 TEST(SubgroupList, NormalityOfAGroupMadeElsewhere) {
     GroupPtr g = spec("S3");
-    GroupPtr z3 = spec("Z3");   // residues are not permutations of S3
+    GroupPtr z3 = spec("Z3");  // residues are not permutations of S3
     EXPECT_FALSE(IsNormalSubgroup(*g, *z3));
     EXPECT_TRUE(IsNormalSubgroup(*g, *g));
 }

@@ -33,7 +33,8 @@ TEST_F(CompareFixture, EqualOrders) {
     for (int x = 1; x <= 6; ++x)
         for (int y = 1; y <= 6; ++y)
             EXPECT_EQ(r.isomorphism[static_cast<std::size_t>(s3->srcMul(x, y) - 1)],
-                      d3->srcMul(r.isomorphism[static_cast<std::size_t>(x - 1)], r.isomorphism[static_cast<std::size_t>(y - 1)]));
+                      d3->srcMul(r.isomorphism[static_cast<std::size_t>(x - 1)],
+                                 r.isomorphism[static_cast<std::size_t>(y - 1)]));
     EXPECT_EQ(r.lines.back(), "|%b|S|@3||/b| is isomorphically equivalent to |%b|" + d3->GroupID() + "|/b|.");
 
     auto big = CompareGroups(spec("S4"), spec("Z2xA4"), analysis, shared, registrar, progress);
@@ -103,4 +104,3 @@ TEST_F(CompareFixture, HaltIsReported) {
 
 }  // namespace
 }  // namespace quorix
-

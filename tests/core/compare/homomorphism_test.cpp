@@ -16,7 +16,8 @@ using testing::spec;
 
 MultiplicationTable T(const GroupPtr& g) { return MultiplicationTable::FromGroup(*g); }
 
-std::vector<std::vector<int>> AllFast(const MultiplicationTable& a, const MultiplicationTable& b, std::size_t limit = 100000) {
+std::vector<std::vector<int>> AllFast(const MultiplicationTable& a, const MultiplicationTable& b,
+                                      std::size_t limit = 100000) {
     HomomorphismSearch s;
     s.Start(a, b);
     std::vector<std::vector<int>> out;
@@ -33,7 +34,8 @@ MultiplicationTable Relabel(const MultiplicationTable& t, unsigned seed) {
     auto at = [&](int i) { return newOf[static_cast<std::size_t>(i)]; };
     std::vector<std::vector<int>> p(static_cast<std::size_t>(t.n), std::vector<int>(static_cast<std::size_t>(t.n)));
     for (int a = 1; a <= t.n; ++a)
-        for (int b = 1; b <= t.n; ++b) p[static_cast<std::size_t>(at(a) - 1)][static_cast<std::size_t>(at(b) - 1)] = at(t.Product(a, b));
+        for (int b = 1; b <= t.n; ++b)
+            p[static_cast<std::size_t>(at(a) - 1)][static_cast<std::size_t>(at(b) - 1)] = at(t.Product(a, b));
     return MultiplicationTable::FromProducts(p);
 }
 

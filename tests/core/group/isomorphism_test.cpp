@@ -33,7 +33,8 @@ std::vector<int> literalFirstIsomorphism(const Group& a, const Group& b) {
         for (int i = 2; i <= depth && consistent; ++i)
             for (int j = 2; j <= depth; ++j) {
                 int p = own[i][j];
-                if (p <= depth && slot[static_cast<std::size_t>(p)] != oth[slot[static_cast<std::size_t>(i)]][slot[static_cast<std::size_t>(j)]]) {
+                if (p <= depth && slot[static_cast<std::size_t>(p)] !=
+                                      oth[slot[static_cast<std::size_t>(i)]][slot[static_cast<std::size_t>(j)]]) {
                     consistent = false;
                     break;
                 }
@@ -73,7 +74,8 @@ TEST(Isomorphism, SameAnswerAndSameFirstMappingAsTheLiteralEnumeration) {
     // Relabelled copies give isomorphic pairs whose first mapping is not the identity.
     const std::size_t base = groups.size();
     for (std::size_t i = 0; i < base; ++i)
-        if (groups[i].group->order() >= 4) groups.push_back({groups[i].label + "'", shuffledCopy(*groups[i].group, rng)});
+        if (groups[i].group->order() >= 4)
+            groups.push_back({groups[i].label + "'", shuffledCopy(*groups[i].group, rng)});
     int isomorphicPairs = 0, pairs = 0;
     for (const auto& [la, a] : groups)
         for (const auto& [lb, b] : groups) {

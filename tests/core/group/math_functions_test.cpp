@@ -47,7 +47,7 @@ TEST(MathFunctions, Permutations) {
     EXPECT_FALSE(IsPermutationString("113"));
     EXPECT_FALSE(IsPermutationString("14"));
     EXPECT_FALSE(IsPermutationString(""));
-    EXPECT_THROW(ComputeNextPermutation("21"), InvalidArgument);   // the last one has no successor
+    EXPECT_THROW(ComputeNextPermutation("21"), InvalidArgument);  // the last one has no successor
 }
 
 TEST(MathFunctions, SuccessorsEnumerateAllPermutationsInOrder) {

@@ -94,8 +94,10 @@ INSTANTIATE_TEST_SUITE_P(Zoo, EveryGroup, ::testing::Range<std::size_t>(0, allGr
 TEST(GroupInvariants, ZooCoversEveryFamily) {
     std::set<GenerationMethod> methods;
     for (const auto& [label, g] : allGroups()) methods.insert(g->MethodOfGeneration());
-    EXPECT_EQ(methods, (std::set<GenerationMethod>{GenerationMethod::CayleyTable, GenerationMethod::Symmetric, GenerationMethod::Additive, GenerationMethod::Multiplicative,
-                                      GenerationMethod::Alternating, GenerationMethod::Permutational, GenerationMethod::DirectProduct}));
+    EXPECT_EQ(methods, (std::set<GenerationMethod>{GenerationMethod::CayleyTable, GenerationMethod::Symmetric,
+                                                   GenerationMethod::Additive, GenerationMethod::Multiplicative,
+                                                   GenerationMethod::Alternating, GenerationMethod::Permutational,
+                                                   GenerationMethod::DirectProduct}));
     EXPECT_GT(allGroups().size(), 250u);
 }
 

@@ -68,7 +68,7 @@ TEST(Catalogue, StoredSolutionsAreTheSearchsOwnInItsOrderWithTheirOwnNames) {
             EXPECT_EQ(entry->number, static_cast<int>(s) + 1);
             EXPECT_EQ(entry->name, name);
         }
-        EXPECT_EQ(names.size(), solutions.size()) << n;   // the invariants tell the groups apart
+        EXPECT_EQ(names.size(), solutions.size()) << n;  // the invariants tell the groups apart
     }
 }
 
@@ -92,7 +92,7 @@ TEST(Catalogue, KnownConstructionsGetTheirNames) {
     EXPECT_EQ(name(spec("Z3xZ6")), "Z_3 x Z_6");
     EXPECT_EQ(name(spec("Z4xZ5")), "Z_20");
     EXPECT_EQ(name(spec("U5xZ4")), "Z_4 x Z_4");
-    EXPECT_EQ(name(spec("S4")), "-");   // larger groups have no entry
+    EXPECT_EQ(name(spec("S4")), "-");  // larger groups have no entry
 }
 
 lattice::Lattice Build(const GroupPtr& g, lattice::View view = lattice::View::Subgroups) {
@@ -110,15 +110,15 @@ TEST(Lattice, NodesClassesNormalSubgroupsAndEdgesOfSmallGroups) {
     const auto s4 = Build(spec("S4"));
     EXPECT_EQ(s4.nodes.size(), 30u);
     EXPECT_EQ(s4.classCount, 11);
-    EXPECT_EQ(NormalCount(s4), 4);   // 1, V4, A4, S4
+    EXPECT_EQ(NormalCount(s4), 4);        // 1, V4, A4, S4
     const auto q8 = Build(quaternion());  // one node per subgroup: the subgroup counts are the facts' tests
     EXPECT_EQ(NormalCount(q8), 6);
     EXPECT_EQ(q8.edges.size(), 7u);
     const auto s3 = Build(spec("S3"));
-    EXPECT_EQ(s3.edges.size(), 8u);   // S3 over Z3 and three Z2, each over 1
+    EXPECT_EQ(s3.edges.size(), 8u);  // S3 over Z3 and three Z2, each over 1
     EXPECT_EQ(Build(dihedral(4)).edges.size(), 15u);
-    const auto a4 = Build(spec("A4"));               // Z3 is maximal in A4 at index 4
-    EXPECT_EQ(a4.edges.size(), 5u + 3u + 4u + 3u);   // A4 over V4 and four Z3, V4 over three Z2
+    const auto a4 = Build(spec("A4"));              // Z3 is maximal in A4 at index 4
+    EXPECT_EQ(a4.edges.size(), 5u + 3u + 4u + 3u);  // A4 over V4 and four Z3, V4 over three Z2
     for (const auto& l : {s4, q8, s3, a4}) {
         for (const auto& [big, small] : l.edges) {
             EXPECT_GT(l.nodes[static_cast<std::size_t>(big)].order, l.nodes[static_cast<std::size_t>(small)].order);

@@ -127,9 +127,8 @@ TEST(CayleyGraphLayout, ArrowsLabelledBAreCyanOthersWhite) {
     }
     EXPECT_TRUE(sawCyan);
     for (const Label& l : g.labels) {
-        const bool isNode = std::any_of(g.nodes.begin(), g.nodes.end(), [&](const Node& n) {
-            return n.name == l.text && l.y == n.y - 50;
-        });
+        const bool isNode = std::any_of(g.nodes.begin(), g.nodes.end(),
+                                        [&](const Node& n) { return n.name == l.text && l.y == n.y - 50; });
         EXPECT_EQ(l.colour, isNode ? kBlack : (l.text == "B" ? kCyan : kWhite)) << l.text;
     }
 }

@@ -44,7 +44,9 @@ TEST(Anchor, FourteenDigits) {
 
 struct TempFile {
     std::string path;
-    explicit TempFile(const std::string& name) : path(std::string(QUORIX_BINARY_DIR) + "/" + name) { std::remove(path.c_str()); }
+    explicit TempFile(const std::string& name) : path(std::string(QUORIX_BINARY_DIR) + "/" + name) {
+        std::remove(path.c_str());
+    }
     ~TempFile() { std::remove(path.c_str()); }
     std::string Read() const {
         std::ifstream in(path);
@@ -94,7 +96,8 @@ TEST_F(ViewFixture, SymmetricViewOfS4WithEverySection) {
     ASSERT_TRUE(WriteGroupView(ViewKind::Symmetric, s4, f.path, Options("1111111")).complete);
     const std::string html = f.Read();
     ExpectWellFormed(html, 1);
-    EXPECT_NE(html.find("<center><b>Symmetric Group of Degree 4 (<b>S<sub>4</sub></b>)</b></center><p>"), std::string::npos);
+    EXPECT_NE(html.find("<center><b>Symmetric Group of Degree 4 (<b>S<sub>4</sub></b>)</b></center><p>"),
+              std::string::npos);
     EXPECT_NE(html.find("The elements are the 24 permutations:"), std::string::npos);
     EXPECT_NE(html.find("&nbsp;is abbreviated here as 9999."), std::string::npos);
     EXPECT_NE(html.find("Solvable?  Yes<br>"), std::string::npos);
@@ -136,7 +139,8 @@ TEST_F(ViewFixture, OtherFamilies) {
     ASSERT_TRUE(WriteGroupView(ViewKind::Multiplicative, testing::spec("U15"), f.path, Options("1011000")).complete);
     ASSERT_TRUE(WriteGroupView(ViewKind::DirectProduct, testing::spec("Z2xS3"), f.path, Options("1011001")).complete);
     ASSERT_TRUE(WriteGroupView(ViewKind::Alternating, testing::spec("A4"), f.path, Options("1011011")).complete);
-    ASSERT_TRUE(WriteGroupView(ViewKind::Permutation, testing::spec("perm:2134,1342"), f.path, Options("1011100")).complete);
+    ASSERT_TRUE(
+        WriteGroupView(ViewKind::Permutation, testing::spec("perm:2134,1342"), f.path, Options("1011100")).complete);
     const std::string html = f.Read();
     ExpectWellFormed(html, 4);
     EXPECT_NE(html.find("Multiplicative Group of Integers Modulo 15"), std::string::npos);
@@ -210,7 +214,9 @@ TEST(Recognisers, AbelianGroupsOfOrderFourAndSixteen) {
 
 // Counts the composition series asked of the engine.
 struct CountingStructure : StructureAnalysis {
-    SubgroupListResult FindAllSubgroups(const GroupPtr& g, Progress& p) override { return engine.FindAllSubgroups(g, p); }
+    SubgroupListResult FindAllSubgroups(const GroupPtr& g, Progress& p) override {
+        return engine.FindAllSubgroups(g, p);
+    }
     bool IsNormalSubgroup(const GroupPtr& g, const GroupPtr& h) override { return engine.IsNormalSubgroup(g, h); }
     bool IsCenter(const GroupPtr& g, const GroupPtr& h, Progress& p) override { return engine.IsCenter(g, h, p); }
     std::vector<GroupPtr> CompositionSeries(const GroupPtr& g, Progress& p) override {
@@ -267,14 +273,12 @@ TEST_F(ViewFixture, SummaryViewsOfOrdersFourAndEight) {
     EXPECT_NE(html.find("Permutation Group defined by columns of Cayley table<br>"), std::string::npos);
 }
 
-
 TEST_F(ViewFixture, AlternatingGroupOfDegreeFiveIsNotSolvable) {
     TempFile a("engine_a5.html");
     ASSERT_TRUE(WriteGroupView(ViewKind::Alternating, testing::spec("A5"), a.path, Options("0001001")).complete);
     EXPECT_NE(a.Read().find("Not&nbsp;all&nbsp;the&nbsp;Composition"), std::string::npos);
     EXPECT_NE(a.Read().find("Solvable?  No<br>"), std::string::npos);
 }
-
 
 // Search solutions carry the codes "1", "a", "b", ... as names; their row and
 // column groups read them as the symbols 1, 2, ..., 9, A, B, ...
@@ -301,7 +305,9 @@ TEST(PermutationGroups, RowAndColumnGroupsOfSearchSolutions) {
     // Renamed elements are read back through the name-to-code function.
     auto d3 = testing::dihedral(3);
     std::vector<std::string> codes{"1", "a", "b", "c", "d", "e"};
-    auto toCode = [&](const std::string& name) { return codes[static_cast<std::size_t>(d3->SourceElementIndex(name) - 1)]; };
+    auto toCode = [&](const std::string& name) {
+        return codes[static_cast<std::size_t>(d3->SourceElementIndex(name) - 1)];
+    };
     SolutionAnalysisCache cache;
     auto list = RecogniseNamedGroups(d3, GroupRegistrar{}, cache, toCode);
     ASSERT_EQ(list.size(), 3u);

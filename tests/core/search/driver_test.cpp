@@ -62,7 +62,8 @@ TEST(ElementCodes, ConversionsAndRenaming) {
     s.SetSearchOrder(4);
     EXPECT_EQ(CayleySearch::ElementCode(1), "1");
     EXPECT_EQ(CayleySearch::ElementCode(20), "s");
-    for (auto [code, index] : {std::pair{"1", 1}, {"c", 4}, {"d", 5}, {"?x", 5}}) EXPECT_EQ(s.CodeIndex(code), index) << code;
+    for (auto [code, index] : {std::pair{"1", 1}, {"c", 4}, {"d", 5}, {"?x", 5}})
+        EXPECT_EQ(s.CodeIndex(code), index) << code;
     for (auto [name, code] : {std::pair{"", ""}, {"b", "b"}, {"zz", "?zz"}}) {
         EXPECT_EQ(s.NameToCode(name), code);
         EXPECT_EQ(s.CodeToName(code), name);
@@ -77,7 +78,8 @@ TEST(ElementCodes, ConversionsAndRenaming) {
     EXPECT_EQ(s.PriorElementName(2), "a");
     EXPECT_EQ(s.NameToCode("r2"), "b");
     for (auto [code, name] : {std::pair{"b", "r2"}, {"1", "e"}}) EXPECT_EQ(s.CodeToName(code), name);
-    for (auto [from, to] : {std::pair{"a", "r"}, {"c", "c"}, {"nothing", "nothing"}, {"", ""}}) EXPECT_EQ(s.TranslateName(from), to);
+    for (auto [from, to] : {std::pair{"a", "r"}, {"c", "c"}, {"nothing", "nothing"}, {"", ""}})
+        EXPECT_EQ(s.TranslateName(from), to);
     names[2] = "s";
     s.SetElementNames(names);
     EXPECT_EQ(s.TranslateName("r"), "s");
@@ -179,7 +181,7 @@ TEST(SearchRun, TracesByStepAndTheTimedModesAndTakesAModeChosenMidRun) {
     ASSERT_TRUE(run.Start());
     EXPECT_EQ(run.Run(progress), SearchOutcome::Step);
     s.SetTraceMode(TraceMode::Timed);
-    EXPECT_EQ(run.Run(progress), SearchOutcome::Incomplete);   // the timer takes over
+    EXPECT_EQ(run.Run(progress), SearchOutcome::Incomplete);  // the timer takes over
     SearchOutcome o = SearchOutcome::Incomplete;
     int ticks = 0;
     while (o == SearchOutcome::Incomplete || o == SearchOutcome::Duplicate) {

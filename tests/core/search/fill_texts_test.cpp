@@ -153,7 +153,8 @@ TEST(RuleTexts, SubgroupClosure) {
     EXPECT_EQ(s.WorkText(3, 3), "a");
     bool subgroupReason = false;
     for (int i = 2; i <= 3; ++i)
-        for (int j = 2; j <= 3; ++j) subgroupReason = subgroupReason || s.Reason(i, j) == "Element must be included in subgroup row";
+        for (int j = 2; j <= 3; ++j)
+            subgroupReason = subgroupReason || s.Reason(i, j) == "Element must be included in subgroup row";
     EXPECT_TRUE(subgroupReason);
 }
 
@@ -165,7 +166,8 @@ TEST(RuleTexts, CyclicOnlyAfterTheCyclicGroup) {
     EXPECT_TRUE(s.CyclicFound());
     // The cyclic table again: every element has order 7; the last text stands.
     s.FillTable();
-    EXPECT_EQ(s.ConflictMessage(), "f has order 7, possible only in a cyclic group.  (Cyclic solution was already found.)");
+    EXPECT_EQ(s.ConflictMessage(),
+              "f has order 7, possible only in a cyclic group.  (Cyclic solution was already found.)");
     EXPECT_EQ(testing::getNextSolution(s), testing::RunResult::Exhausted);
     EXPECT_EQ(s.SolutionCount(), 1);
 }

@@ -30,17 +30,18 @@ TEST_P(SubgroupBlocks, BlocksAndRowTwoBound) {
         EXPECT_EQ(s.Block(k).order, b[2]) << "block " << k;
     }
     EXPECT_EQ(s.RowTwoSuccessor(1), 2);
-    for (int j = 2; j <= c.n; ++j) EXPECT_EQ(s.RowTwoSuccessor(j), c.successor[static_cast<std::size_t>(j - 2)]) << "j = " << j;
+    for (int j = 2; j <= c.n; ++j)
+        EXPECT_EQ(s.RowTwoSuccessor(j), c.successor[static_cast<std::size_t>(j - 2)]) << "j = " << j;
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Orders, SubgroupBlocks,
-    ::testing::Values(BlockCase{4, {{2, 2, 2}}, {2, 4, 4}},
-                      BlockCase{6, {{2, 3, 3}, {4, 4, 2}}, {3, 3, 5, 6, 6}},
-                      BlockCase{8, {{2, 2, 2}, {2, 4, 4}}, {2, 4, 4, 6, 7, 8, 8}},
-                      BlockCase{9, {{2, 3, 3}}, {3, 3, 5, 6, 7, 8, 9, 9}},
-                      BlockCase{12, {{2, 2, 2}, {2, 4, 4}, {5, 6, 3}}, {2, 4, 4, 7, 8, 9, 10, 11, 12, 12, 12}},
-                      BlockCase{16, {{2, 2, 2}, {2, 4, 4}, {2, 8, 8}}, {2, 4, 4, 6, 7, 8, 8, 10, 11, 12, 13, 14, 15, 16, 16}}),
+    ::testing::Values(
+        BlockCase{4, {{2, 2, 2}}, {2, 4, 4}}, BlockCase{6, {{2, 3, 3}, {4, 4, 2}}, {3, 3, 5, 6, 6}},
+        BlockCase{8, {{2, 2, 2}, {2, 4, 4}}, {2, 4, 4, 6, 7, 8, 8}},
+        BlockCase{9, {{2, 3, 3}}, {3, 3, 5, 6, 7, 8, 9, 9}},
+        BlockCase{12, {{2, 2, 2}, {2, 4, 4}, {5, 6, 3}}, {2, 4, 4, 7, 8, 9, 10, 11, 12, 12, 12}},
+        BlockCase{16, {{2, 2, 2}, {2, 4, 4}, {2, 8, 8}}, {2, 4, 4, 6, 7, 8, 8, 10, 11, 12, 13, 14, 15, 16, 16}}),
     [](const auto& info) { return "n" + std::to_string(info.param.n); });
 
 TEST(RulesInForce, DependOnOrderAndMode) {

@@ -42,10 +42,11 @@ TEST_P(GroupsOfOrder, DefaultSearchStoresOneGroupPerClass) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllOrders, GroupsOfOrder,
-                         ::testing::Values(std::pair{1, 1}, std::pair{2, 1}, std::pair{3, 1}, std::pair{4, 2}, std::pair{5, 1},
-                                           std::pair{6, 2}, std::pair{7, 1}, std::pair{8, 5}, std::pair{9, 2}, std::pair{10, 2},
-                                           std::pair{11, 1}, std::pair{12, 5}, std::pair{13, 1}, std::pair{14, 2}, std::pair{15, 1},
-                                           std::pair{16, 14}, std::pair{17, 1}, std::pair{18, 5}, std::pair{19, 1}, std::pair{20, 5}),
+                         ::testing::Values(std::pair{1, 1}, std::pair{2, 1}, std::pair{3, 1}, std::pair{4, 2},
+                                           std::pair{5, 1}, std::pair{6, 2}, std::pair{7, 1}, std::pair{8, 5},
+                                           std::pair{9, 2}, std::pair{10, 2}, std::pair{11, 1}, std::pair{12, 5},
+                                           std::pair{13, 1}, std::pair{14, 2}, std::pair{15, 1}, std::pair{16, 14},
+                                           std::pair{17, 1}, std::pair{18, 5}, std::pair{19, 1}, std::pair{20, 5}),
                          [](const auto& info) { return "n" + std::to_string(info.param.first); });
 
 class AllTables : public ::testing::TestWithParam<std::pair<int, int>> {};
@@ -64,7 +65,8 @@ TEST_P(AllTables, IncludingIsomorphsStoresEveryTableWithFixedIdentity) {
     // Each table points at the first earlier solution of its class.
     for (int k = 1; k <= expected; ++k) {
         const int iso = s.SolutionIsomorph(k);
-        EXPECT_EQ(run.ids[static_cast<std::size_t>(k - 1)], "Group #" + std::to_string(n) + "(" + std::to_string(k) + ")");
+        EXPECT_EQ(run.ids[static_cast<std::size_t>(k - 1)],
+                  "Group #" + std::to_string(n) + "(" + std::to_string(k) + ")");
         EXPECT_LT(iso, k);
         if (iso > 0) {
             EXPECT_EQ(s.SolutionIsomorph(iso), 0);
@@ -152,10 +154,11 @@ TEST_P(EngineAgreement, LiteralAndIncrementalSearchesAgree) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, EngineAgreement,
-                         ::testing::Values(EngineCase{6, "11111", false}, EngineCase{8, "00000", false}, EngineCase{8, "10011", false},
-                                           EngineCase{9, "01101", false}, EngineCase{10, "11111", false},
-                                           EngineCase{12, "11101", false}, EngineCase{15, "11111", false},
-                                           EngineCase{6, "11111", true}, EngineCase{7, "00100", false}));
+                         ::testing::Values(EngineCase{6, "11111", false}, EngineCase{8, "00000", false},
+                                           EngineCase{8, "10011", false}, EngineCase{9, "01101", false},
+                                           EngineCase{10, "11111", false}, EngineCase{12, "11101", false},
+                                           EngineCase{15, "11111", false}, EngineCase{6, "11111", true},
+                                           EngineCase{7, "00100", false}));
 
 }  // namespace
 }  // namespace quorix

@@ -53,10 +53,15 @@ inline RunResult getNextSolution(CayleySearch& s, SolutionRegistrar* registrar =
         if (!run.Start()) return RunResult::Exhausted;
         switch (run.Run(progress)) {
             case SearchOutcome::Solution:
-            case SearchOutcome::OverLimit: return RunResult::SolutionStored;
-            case SearchOutcome::Refused: continue;
-            case SearchOutcome::Halted: progress.ClearStop(); return RunResult::Halted;
-            default: return RunResult::Exhausted;
+            case SearchOutcome::OverLimit:
+                return RunResult::SolutionStored;
+            case SearchOutcome::Refused:
+                continue;
+            case SearchOutcome::Halted:
+                progress.ClearStop();
+                return RunResult::Halted;
+            default:
+                return RunResult::Exhausted;
         }
     }
 }

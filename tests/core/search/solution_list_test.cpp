@@ -22,7 +22,8 @@ public:
     int lastManual = 0;
 };
 
-const std::vector<std::string> kS3 = {"1 a b c d e", "a 1 d e b c", "b e 1 d c a", "c d e 1 a b", "d c a b e 1", "e b c a 1 d"};
+const std::vector<std::string> kS3 = {"1 a b c d e", "a 1 d e b c", "b e 1 d c a",
+                                      "c d e 1 a b", "d c a b e 1", "e b c a 1 d"};
 
 TEST(SolutionList, AutomaticIdsAndRegistration) {
     RecordingRegistrar reg;

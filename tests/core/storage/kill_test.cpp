@@ -44,8 +44,7 @@ constexpr int kGroupsPerRound = 12;
         _exit(2);
     }
     char byte = 0;
-    while (read(waitFd, &byte, 1) < 0) {
-    }
+    while (read(waitFd, &byte, 1) < 0) {}
     _exit(0);
 }
 

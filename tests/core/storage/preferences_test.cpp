@@ -50,8 +50,9 @@ TEST(Preferences, SaveWritesTenCrLfLinesAndLoadsBack) {
 TEST(Preferences, EmptyOrShortFilesGiveAllDefaults) {
     TempDir dir;
     const auto file = Preferences::FilePath(dir.path());
-    for (const std::string& text : {std::string(), std::string("153100\r\nRAARORO0RRO\r\n0000000\r\n1111111\r\n0000000\r\n"),
-                                    std::string("153100\n")}) {
+    for (const std::string& text :
+         {std::string(), std::string("153100\r\nRAARORO0RRO\r\n0000000\r\n1111111\r\n0000000\r\n"),
+          std::string("153100\n")}) {
         writeFile(file, text);
         Preferences prefs;
         prefs.SetString(kSummaryView, "1111111");
@@ -125,7 +126,7 @@ TEST(PreferencesApply, ViewChangeSavesWithoutRestartMessage) {
     TempDir dir;
     Preferences prefs;
     PreferencesForm form = PreferencesForm::FromPreferences(prefs);
-    form.views[static_cast<int>(ViewKind::Symmetric)][4] = true;   // Subgroups
+    form.views[static_cast<int>(ViewKind::Symmetric)][4] = true;  // Subgroups
     const ApplyResult r = ApplyPreferencesForm(form, prefs, dir.path());
     EXPECT_TRUE(r.accepted && r.saved);
     EXPECT_FALSE(r.generalChanged);

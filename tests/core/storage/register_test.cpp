@@ -44,9 +44,8 @@ GroupPtr subgroup(const GroupPtr& parent, Keep keep) {
 }
 
 GroupPtr evenPart(const GroupPtr& parent) {
-    return subgroup(parent, [&](int k) {
-        return MathFunctions::PermutationSign(parent->sourceName(parent->sourceOf(k))) == 1;
-    });
+    return subgroup(
+        parent, [&](int k) { return MathFunctions::PermutationSign(parent->sourceName(parent->sourceOf(k))) == 1; });
 }
 
 // A Cayley-table group whose element names are those of `g` (commas and all).
@@ -101,7 +100,7 @@ TEST_F(RegisterTest, EveryMethodSurvivesTheFile) {
     ASSERT_EQ(reg.Count(), static_cast<int>(groups.size()));
     EXPECT_EQ(reg.At(10)->GroupID(), "Z|@2|xZ|@3|xS|@3|");
     EXPECT_EQ(reg.At(9)->GroupID(), "D|@8|/Subgroup2-1");
-    const auto lines = fileLines();   // commas in table cells are escaped
+    const auto lines = fileLines();  // commas in table cells are escaped
     EXPECT_NE(std::find(lines.begin(), lines.end(), "0$%0 0$%1 1$%0 1$%1"), lines.end());
 
     for (int pass = 0; pass < 2; ++pass) {
@@ -160,7 +159,7 @@ TEST_F(RegisterTest, QuotientWritesItsGroupOnceForBothReferences) {
     EXPECT_EQ(lines[5].substr(0, 5), "7!!4!");
     EXPECT_EQ(lines[6], "--00001");
     EXPECT_EQ(lines[7], "--00002");
-    EXPECT_EQ(n->GroupID(), "--00002");   // an unnamed dependency takes its label
+    EXPECT_EQ(n->GroupID(), "--00002");  // an unnamed dependency takes its label
 }
 
 TEST_F(RegisterTest, ParentRegisteredAfterItsSubgroupSurvivesARewrite) {
@@ -220,7 +219,7 @@ TEST_F(RegisterTest, AutosaveOffNeitherReadsNorWrites) {
     EXPECT_EQ(off.Count(), 0);
     off.RegisterGroup(qt::spec("S3"));
     EXPECT_STREQ(DeleteAllQuestion(off.Autosave()), kDeleteAllQuestion);
-    EXPECT_FALSE(off.DeleteAllGroups());   // no backup
+    EXPECT_FALSE(off.DeleteAllGroups());  // no backup
     EXPECT_EQ(off.Count(), 0);
     EXPECT_EQ(readFile(reg.FilePath()), before);
     EXPECT_FALSE(std::filesystem::exists(reg.BackupPath()));
@@ -232,7 +231,7 @@ TEST_F(RegisterTest, DeleteAllBacksUpAndEmptiesTheFile) {
     const std::string before = readFile(reg.FilePath());
 
     EXPECT_STREQ(DeleteAllQuestion(reg.Autosave()), kDeleteAllQuestionAutosave);
-    EXPECT_TRUE(reg.DeleteAllGroups());   // backed up
+    EXPECT_TRUE(reg.DeleteAllGroups());  // backed up
     EXPECT_EQ(reg.Count(), 0);
     EXPECT_EQ(readFile(reg.FilePath()), "");
     EXPECT_EQ(readFile(reg.BackupPath()), before);
@@ -282,7 +281,7 @@ TEST_F(RegisterTest, FailedRewriteLeavesTheOldFile) {
 
 struct Damage {
     const char* what;
-    const char* thirdRecord;   // replaces the record of Z|@4|
+    const char* thirdRecord;  // replaces the record of Z|@4|
 };
 
 class DamagedRegister : public RegisterTest, public ::testing::WithParamInterface<Damage> {};
@@ -314,25 +313,22 @@ TEST_P(DamagedRegister, KeepsTheGroupsBeforeTheDamageAndRebuildsTheFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Storage, DamagedRegister,
-    ::testing::Values(Damage{"nonnumeric", "x!!4!!Z|@4|!!Y\n4\n"},
-                      Damage{"threefields", "2!!4!!Y\n4\n"},
-                      Damage{"badmodulus", "2!!4!!Z|@4|!!Y\nfour\n"},
-                      Damage{"refusedgenerate", "1!!5040!!S|@7|!!Y\n7\n"},
-                      Damage{"orderdisagrees", "2!!5!!Z|@4|!!Y\n4\n"},
-                      Damage{"unknownreference", "8!!10!!Z|@5|xS|@3|!!Y\nZ|@5|\nS|@3|\n"},
-                      Damage{"labelpastthelist", "6!!1!!Subgroup1-1(V)!!Y\n--00004\nTFFF\n"},
-                      Damage{"notclosed", "6!!2!!Subgroup2-2(V)!!Y\n--00001\nTFTT\n"},
-                      Damage{"nottable", "0!!2!!Manual2-1!!Y\na b\nb b\n"},
-                      Damage{"shorttable", "0!!2!!Manual2-1!!Y\na b\nb\n"},
-                      Damage{"notgroup", "5!!2!!Perm3-1!!Y\n123 231\n"},
-                      Damage{"notnormal", "7!!3!!S|@3|/X!!Y\nS|@3|\nSubgroup2-1(V)\n"},
-                      Damage{"truncated", "8!!12!!S|@3|xS|@3|!!Y\nS|@3|\n"},
-                      // Numbers beyond anything the program builds are refused
-                      // before they are used (a modulus of 2^31 - 1 once took minutes).
-                      Damage{"hugemodulus", "3!!1!!U!!Y\n2147483647\n"},
-                      Damage{"hugeorder", "5!!2147483647!!P!!Y\n1\n"},
-                      Damage{"beyondint", "2!!99999999999!!Z|@4|!!Y\n4\n"},
-                      Damage{"longpermutationline", "5!!2!!P!!Y\n12 21 12 21 12 21 12 21 12 21\n"}),
+    ::testing::Values(
+        Damage{"nonnumeric", "x!!4!!Z|@4|!!Y\n4\n"}, Damage{"threefields", "2!!4!!Y\n4\n"},
+        Damage{"badmodulus", "2!!4!!Z|@4|!!Y\nfour\n"}, Damage{"refusedgenerate", "1!!5040!!S|@7|!!Y\n7\n"},
+        Damage{"orderdisagrees", "2!!5!!Z|@4|!!Y\n4\n"},
+        Damage{"unknownreference", "8!!10!!Z|@5|xS|@3|!!Y\nZ|@5|\nS|@3|\n"},
+        Damage{"labelpastthelist", "6!!1!!Subgroup1-1(V)!!Y\n--00004\nTFFF\n"},
+        Damage{"notclosed", "6!!2!!Subgroup2-2(V)!!Y\n--00001\nTFTT\n"},
+        Damage{"nottable", "0!!2!!Manual2-1!!Y\na b\nb b\n"}, Damage{"shorttable", "0!!2!!Manual2-1!!Y\na b\nb\n"},
+        Damage{"notgroup", "5!!2!!Perm3-1!!Y\n123 231\n"},
+        Damage{"notnormal", "7!!3!!S|@3|/X!!Y\nS|@3|\nSubgroup2-1(V)\n"},
+        Damage{"truncated", "8!!12!!S|@3|xS|@3|!!Y\nS|@3|\n"},
+        // Numbers beyond anything the program builds are refused
+        // before they are used (a modulus of 2^31 - 1 once took minutes).
+        Damage{"hugemodulus", "3!!1!!U!!Y\n2147483647\n"}, Damage{"hugeorder", "5!!2147483647!!P!!Y\n1\n"},
+        Damage{"beyondint", "2!!99999999999!!Z|@4|!!Y\n4\n"},
+        Damage{"longpermutationline", "5!!2!!P!!Y\n12 21 12 21 12 21 12 21 12 21\n"}),
     [](const ::testing::TestParamInfo<Damage>& info) { return std::string(info.param.what); });
 
 TEST_F(RegisterTest, ReadOnlyRegisterReportsDamageButWritesNothing) {
@@ -388,7 +384,7 @@ TEST_F(RegisterTest, OwnWritesNeverLoseAGroupOfAHealthyFile) {
     ASSERT_TRUE(back.LoadGroupRegister().Healthy());
     ASSERT_EQ(back.Count(), 5);
     EXPECT_EQ(back.At(2)->GroupID(), "Manual1-1");
-    EXPECT_EQ(back.At(3)->order(), 6);   // the file keeps the replaced group
+    EXPECT_EQ(back.At(3)->order(), 6);  // the file keeps the replaced group
     for (int p : {1, 4, 5}) expectSameGroup(*reg.At(p), *back.At(p));
 }
 
@@ -421,7 +417,8 @@ TEST(DamagedRegisterSweep, AnyDamageLeavesAPrefixOfTheGroups) {
         for (const std::string& t : {text, text + lines[cut].substr(0, lines[cut].size() / 2)}) {
             const auto reg = load(t);
             ASSERT_LE(reg->Count(), static_cast<int>(originals.size()));
-            for (int p = 1; p <= reg->Count(); ++p) expectSameGroup(*originals[static_cast<std::size_t>(p - 1)], *reg->At(p));
+            for (int p = 1; p <= reg->Count(); ++p)
+                expectSameGroup(*originals[static_cast<std::size_t>(p - 1)], *reg->At(p));
         }
     }
     // Flipped characters may still read as other valid groups; whatever is

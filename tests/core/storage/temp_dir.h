@@ -14,8 +14,8 @@ class TempDir {
 public:
     TempDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name = std::string("quorix_storage_") + (info ? info->test_suite_name() : "x") + "_" +
-                           (info ? info->name() : "y");
+        std::string name =
+            std::string("quorix_storage_") + (info ? info->test_suite_name() : "x") + "_" + (info ? info->name() : "y");
         for (char& c : name)
             if (c == '/') c = '_';
         path_ = std::filesystem::path(::testing::TempDir()) / name;

@@ -67,7 +67,7 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     EXPECT_EQ(names.count("#4 Z2 x Z2"), 4);
     EXPECT_TRUE(text(p).contains("This subgroup is the center of"));
     EXPECT_TRUE(text(p).contains("This subgroup is the commutator subgroup of"));
-    EXPECT_EQ(text(p).count("elements, as listed above)"), 2);   // both calculators answer
+    EXPECT_EQ(text(p).count("elements, as listed above)"), 2);  // both calculators answer
     EXPECT_FALSE(p.findChild<QWidget*>("lstElements")->isHidden());
     EXPECT_EQ(ctx.groups.RegisterIndex("Subgroup4-1(S|@4|)") > 0, true);
     p.resize(1250, 1250);
@@ -76,8 +76,8 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     // The normal subgroup of order 4 is the second button (after the trivial one).
     int orderFour = -1;
     for (std::size_t i = 0; i < p.subgroups().size(); ++i)
-        if (p.subgroups()[i]->order() == 4 && !p.findChild<QPushButton*>(QStringLiteral("cmdShowQuotientGroup_%1").arg(i))
-                                                 ->isHidden())
+        if (p.subgroups()[i]->order() == 4 &&
+            !p.findChild<QPushButton*>(QStringLiteral("cmdShowQuotientGroup_%1").arg(i))->isHidden())
             orderFour = static_cast<int>(i);
     ASSERT_GE(orderFour, 0);
     p.findChild<QPushButton*>(QStringLiteral("cmdShowQuotientGroup_%1").arg(orderFour))->click();
@@ -107,7 +107,7 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     ASSERT_NE(sc, nullptr);
     EXPECT_EQ(sc->classes().classes.size(), 11u);
     EXPECT_TRUE(text(*sc).contains("Number of subgroups for G ="));
-    EXPECT_EQ(notes(*sc).size(), 10);   // one per class heading, none for S4's own class
+    EXPECT_EQ(notes(*sc).size(), 10);  // one per class heading, none for S4's own class
     quorix::testing::snapshot(*sc, QStringLiteral("dlgSubgroupConjugacyClasses-S4"));
     sc->setOriginalNames(!sc->originalNames());
     EXPECT_EQ(sc->classes().classes.size(), 11u);
@@ -120,7 +120,7 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     ctx.gui.selectedGroup = 1;
     {
         SubgroupsPanel p(ctx);
-            EXPECT_TRUE(p.partial());
+        EXPECT_TRUE(p.partial());
         EXPECT_EQ(host.messages, std::vector<std::string>{"Limit of 60 reached."});
         EXPECT_TRUE(text(p).contains("(partial list)"));
         EXPECT_TRUE(p.findChild<QWidget*>("cmdShowSGConjugacyClasses")->isHidden());

@@ -5,15 +5,15 @@
 using namespace quorix::gui::layout;
 
 TEST(LayoutMath, PanelGrowsToPrintPositionUntil31000) {
-    EXPECT_EQ(GrownExtent(5000, 3000), 5000);    // never shrinks
+    EXPECT_EQ(GrownExtent(5000, 3000), 5000);  // never shrinks
     EXPECT_EQ(GrownExtent(5000, 4500), 5500);
     EXPECT_EQ(GrownExtent(5000, 30999), 31999);
-    EXPECT_EQ(GrownExtent(5000, 31000), 5000);   // stops near the 16-bit limit
+    EXPECT_EQ(GrownExtent(5000, 31000), 5000);  // stops near the 16-bit limit
 }
 
 TEST(LayoutMath, ResizeWidensUncoveredBoxButNotBeyond20000) {
-    EXPECT_EQ(ResizedBoxExtent(0, 25000, 9000), 25000);     // still covers
-    EXPECT_EQ(ResizedBoxExtent(-3000, 10000, 9000), 12000); // left edge scrolled away
+    EXPECT_EQ(ResizedBoxExtent(0, 25000, 9000), 25000);      // still covers
+    EXPECT_EQ(ResizedBoxExtent(-3000, 10000, 9000), 12000);  // left edge scrolled away
     EXPECT_EQ(ResizedBoxExtent(0, 1000, 40000), 20000);
 }
 

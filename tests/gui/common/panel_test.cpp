@@ -231,7 +231,8 @@ TEST_F(PanelTest, BrowserShowsFileAtAnchorAndF3Closes) {
     QTest::keyClick(b->browser(), Qt::Key_F1);
     BrowserPanel* contents = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp" && bp->isVisible()) contents = bp;
+        if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp" && bp->isVisible())
+            contents = bp;
     ASSERT_NE(contents, nullptr);
     EXPECT_TRUE(contents->anchor().isEmpty());
     contents->close();
@@ -248,7 +249,8 @@ TEST_F(PanelTest, HelpOpensAtPanelSection) {
     p.action(QStringLiteral("mnuThisPanel"))->trigger();
     BrowserPanel* help = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp" && bp->isVisible()) help = bp;
+        if (auto* bp = qobject_cast<BrowserPanel*>(w); bp && bp->objectName() == "dlgHelp" && bp->isVisible())
+            help = bp;
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->anchor(), "dlgTest");
     EXPECT_TRUE(help->windowState() & Qt::WindowMaximized);
@@ -261,10 +263,9 @@ TEST_F(PanelTest, HelpPageHasASectionForEveryPanel) {
     QFile f(source);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(f.readAll());
-    for (const char* name :
-         {"dlgMainForm", "dlgOptimizingRules", "dlgChangeElementNames", "dlgPreferences", "dlgGroupList",
-          "dlgDeleteList", "dlgError", "dlgBrowser", "dlgHelp", "dlgAnalyzeSolution", "dlgSubgroups",
-          "dlgSymmetricGroups", "dlgCompareGroups", "dlgShowGroup", "dlgGraph"})
+    for (const char* name : {"dlgMainForm", "dlgOptimizingRules", "dlgChangeElementNames", "dlgPreferences",
+                             "dlgGroupList", "dlgDeleteList", "dlgError", "dlgBrowser", "dlgHelp", "dlgAnalyzeSolution",
+                             "dlgSubgroups", "dlgSymmetricGroups", "dlgCompareGroups", "dlgShowGroup", "dlgGraph"})
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(QString::fromLatin1(name)))) << name;
 
     BrowserPanel help(ctx, BrowserPanel::Kind::Help, source, QStringLiteral("dlgDeleteList"));
@@ -295,8 +296,13 @@ TEST_F(PanelTest, PanelsOpenByNameThroughTheRegistry) {
     p.action(QStringLiteral("mnuPreferences"))->trigger();
     EXPECT_EQ(modal, (std::vector<QString>{"dlgPreferences"}));
 
-    ctx.panels.add({QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"), quorix::storage::PanelDefault::Subgroup,
-                    QStringLiteral("&Analysis Tools/&Subgroups..."), QStringLiteral("mnuSubgroups"), false, {}});
+    ctx.panels.add({QStringLiteral("dlgSubgroups"),
+                    QStringLiteral("Subgroups"),
+                    quorix::storage::PanelDefault::Subgroup,
+                    QStringLiteral("&Analysis Tools/&Subgroups..."),
+                    QStringLiteral("mnuSubgroups"),
+                    false,
+                    {}});
     QMenu menu;
     QAction* later = ctx.panels.addMenuAction(&menu, QStringLiteral("dlgSubgroups"), ctx, &p);
     EXPECT_EQ(later->text(), "&Subgroups...");
@@ -324,9 +330,14 @@ protected:
 }  // namespace
 
 TEST_F(PanelTest, TextPanelStartsFromItsPanelDefaultAndPrintsAgainWhenToggled) {
-    ctx.panels.add({QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"),
-                    quorix::storage::PanelDefault::Subgroup, {}, {}, false, {}});
-    TwoLines reductive(ctx);   // the default: "R"
+    ctx.panels.add({QStringLiteral("dlgSubgroups"),
+                    QStringLiteral("Subgroups"),
+                    quorix::storage::PanelDefault::Subgroup,
+                    {},
+                    {},
+                    false,
+                    {}});
+    TwoLines reductive(ctx);  // the default: "R"
     EXPECT_FALSE(reductive.originalNames());
     EXPECT_EQ(reductive.pictureBox()->plainText(), "A end");
     reductive.findChild<QRadioButton*>(QStringLiteral("optOriginalNames"))->click();

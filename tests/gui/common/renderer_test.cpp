@@ -27,7 +27,7 @@ protected:
         box.setFontItalic(false);
         return w;
     }
-    PictureBox box;   // the test binary's main made the application first
+    PictureBox box;  // the test binary's main made the application first
 };
 
 }  // namespace
@@ -41,7 +41,7 @@ TEST_F(Renderer, BoldGroupNameThenPlainTextOnBaseline) {
     EXPECT_TRUE(p[0].font.bold());
     EXPECT_EQ(p[0].y, 1000);
     EXPECT_EQ(p[1].text, "3");
-    EXPECT_EQ(p[1].y, 1080);   // subscript lowered by 80
+    EXPECT_EQ(p[1].y, 1080);  // subscript lowered by 80
     EXPECT_TRUE(p[1].font.bold());
     EXPECT_EQ(p[2].text, " has order 6.");
     EXPECT_FALSE(p[2].font.bold());
@@ -74,7 +74,7 @@ TEST_F(Renderer, ExponentIsRaisedAndAdvances) {
     EXPECT_EQ(p[2].text, " ");
     EXPECT_EQ(p[2].y, 1000);
     EXPECT_EQ(p[3].text, ".");
-    EXPECT_EQ(p[3].y, 920);   // raised dot between two blanks
+    EXPECT_EQ(p[3].y, 920);  // raised dot between two blanks
     EXPECT_EQ(box.printState().x, 100 + width("A") + width("-1") + width(" ") + width(".") + width(" B"));
 }
 
@@ -119,7 +119,7 @@ TEST_F(Renderer, BreakTextStartsNewLineAfterCommaOnlyFromColumn29000) {
     EXPECT_EQ(p[0].text, "{1,");
     EXPECT_EQ(p[0].x, 29500);
     EXPECT_EQ(p[1].text, " A,");
-    EXPECT_EQ(p[1].x, 29500);   // the start x of the call
+    EXPECT_EQ(p[1].x, 29500);  // the start x of the call
     EXPECT_EQ(p[1].y, 1300);
     EXPECT_EQ(box.printState().y, 1600);
 }

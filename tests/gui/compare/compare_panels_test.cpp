@@ -46,8 +46,7 @@ protected:
                 c.listA->setCurrentRow(a);
                 c.listB->setCurrentRow(b);
                 emit c.listB->itemClicked(c.listB->item(b));
-                ASSERT_EQ(c.output->text().toStdString(),
-                          TableProductText(g, a + 1, b + 1, p.originalNames(index)));
+                ASSERT_EQ(c.output->text().toStdString(), TableProductText(g, a + 1, b + 1, p.originalNames(index)));
             }
     }
 };
@@ -106,7 +105,7 @@ TEST_F(Compare, HomomorphismsOntoTheSmallerGroupWithResume) {
     EXPECT_TRUE(text(p).contains("There does not exist any homomorphism from")) << text(p).toStdString();
     EXPECT_TRUE(p.homomorphismButton()->isHidden());
 
-    p.setSlot(1, 4);   // S3 vs S4: the larger one is the source
+    p.setSlot(1, 4);  // S3 vs S4: the larger one is the source
     p.setSlot(2, 3);
     ASSERT_TRUE(p.result().homomorphism);
     EXPECT_EQ(p.result().source, ctx.groups.At(3));
@@ -122,7 +121,7 @@ TEST_F(Compare, HomomorphismsOntoTheSmallerGroupWithResume) {
     ASSERT_TRUE(p.nextHomomorphism());
     d = display("dlgShowHomomorphism");
     ASSERT_NE(d, nullptr);
-    EXPECT_GT(d->images(), first);   // the next one in lexicographic order
+    EXPECT_GT(d->images(), first);  // the next one in lexicographic order
     d->close();
 }
 
@@ -132,7 +131,7 @@ TEST_F(Compare, IsomorphicSubgroupsAreListedUpToTen) {
     add("Z4", "Z|@4|");
     add("Z2xZ2xZ2xZ2", "E16");
     add("Z2", "Z|@2|");
-    add("perm:23451,21345", "S5'");   // S5 with its elements in another order
+    add("perm:23451,21345", "S5'");  // S5 with its elements in another order
     CompareGroupsPanel p(ctx);
     p.show();
     p.setSlot(1, 1);
@@ -164,7 +163,7 @@ TEST_F(Compare, HaltLeavesAUsablePanel) {
     add("S5", "S|@5|");
     add("Z2xA5", "Z|@2|xA|@5|");
     add("Z2", "Z|@2|");
-    add("perm:23451,21345", "S5'");   // S5 with its elements in another order
+    add("perm:23451,21345", "S5'");  // S5 with its elements in another order
     CompareGroupsPanel p(ctx);
     p.show();
     p.setSlot(1, 1);
@@ -203,9 +202,9 @@ TEST_F(Compare, AutomorphismListsAndGeneratedGroups) {
     ASSERT_TRUE(p.setGroup(1));
     std::vector<std::string> codes;
     for (const AutomorphismEntry& e : p.list().entries) codes.push_back(e.code);
-    EXPECT_EQ(codes, (std::vector<std::string>{"13524", "14253", "15432", "12345"}));   // outer first, then inner
+    EXPECT_EQ(codes, (std::vector<std::string>{"13524", "14253", "15432", "12345"}));  // outer first, then inner
     EXPECT_EQ(p.showButtons().size(), 4u);
-    p.showButtons()[1]->click();   // the first outer one, after the identity
+    p.showButtons()[1]->click();  // the first outer one, after the identity
     MappingPanel* d = display("dlgShowAutomorphism");
     ASSERT_NE(d, nullptr);
     EXPECT_EQ(d->images(), (std::vector<int>{0, 1, 3, 5, 2, 4}));
@@ -225,7 +224,7 @@ TEST_F(Compare, AutomorphismListsAndGeneratedGroups) {
     EXPECT_EQ(p.list().innerCount, 4);
     quorix::testing::snapshot(p, QStringLiteral("dlgAutomorphismGroups-Q8"));
 
-    ASSERT_TRUE(p.setGroup(6));   // order 15: images from the letters A to F
+    ASSERT_TRUE(p.setGroup(6));  // order 15: images from the letters A to F
     p.showButtons().back()->click();
     d = display("dlgShowAutomorphism");
     ASSERT_NE(d, nullptr);

@@ -35,7 +35,7 @@ TEST_F(ShowGroup, SmallGroupIsAGridAndS5ACalculatorWithRightProducts) {
         const QString text = p.pictureBox()->plainText();
         EXPECT_TRUE(text.contains("has 8 elements:"));
         EXPECT_TRUE(text.contains("REDUCTIVE MAPPING:"));
-        EXPECT_NE(p.graphKind(), 0);   // a direct product of two cyclic groups
+        EXPECT_NE(p.graphKind(), 0);  // a direct product of two cyclic groups
         QPushButton* graph = p.findChild<QPushButton*>("cmdShowGraph");
         EXPECT_FALSE(graph->isHidden());
         EXPECT_TRUE(graph->isEnabled());

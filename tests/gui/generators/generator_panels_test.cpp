@@ -97,7 +97,7 @@ TEST_F(GeneratorPanels, MultiplicativeByModulusAndByOrder) {
     EXPECT_EQ(host.messages.back(), "Modulus must be in range 1-1000.");
     p.input()->setText("1000");
     p.findChild<QPushButton*>("cmdCompute")->click();
-    EXPECT_TRUE(p.generateButton(0)->isHidden());   // phi(1000) = 400
+    EXPECT_TRUE(p.generateButton(0)->isHidden());  // phi(1000) = 400
     EXPECT_TRUE(p.pictureBox()->plainText().contains(")=400 elements."));
     quorix::testing::snapshot(p, "dlgMultiplicativeGroups-modulus");
 
@@ -157,7 +157,7 @@ TEST_F(GeneratorPanels, PermutationGroupRefusesBadOrIncompleteElements) {
     p.elementBoxes()[3]->setText("132");
     p.findChild<QPushButton*>("cmdGenerate")->click();
     EXPECT_EQ(host.messages.back(), "Duplicate Element #3 will be eliminated.");
-    EXPECT_EQ(p.elementBoxes()[2]->text(), "132");   // the gap closed
+    EXPECT_EQ(p.elementBoxes()[2]->text(), "132");  // the gap closed
     EXPECT_TRUE(noticeText.startsWith("Element")) << noticeText.toStdString();
     EXPECT_TRUE(noticeText.endsWith("is not among the elements.")) << noticeText.toStdString();
     EXPECT_TRUE(ctx.groups.Empty());
@@ -182,7 +182,7 @@ TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     p.modulusBox(2)->setText("61");
     compute->click();
     EXPECT_EQ(host.messages.back(), "All component orders must be in range 2-60.");
-    p.modulusBox(0)->setText("5");   // was "2"; restored below through the chooser
+    p.modulusBox(0)->setText("5");  // was "2"; restored below through the chooser
     script = [](QDialog& d) {
         auto& list = dynamic_cast<GroupListPanel&>(d);
         list.list()->setCurrentRow(0);
@@ -200,7 +200,7 @@ TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     EXPECT_EQ(ctx.groups.Count(), 1);
     p.progress().SetYield({});
     compute->click();
-    ASSERT_EQ(ctx.groups.Count(), 2);   // the intermediate product is not registered
+    ASSERT_EQ(ctx.groups.Count(), 2);  // the intermediate product is not registered
     EXPECT_EQ(lastId(), "Z|@2|xZ|@3|xZ|@2|xZ|@10|");
     closeResult(p);
 }

@@ -25,7 +25,7 @@ TEST_F(Graph, KindsAreChosenAndPaintedAndOthersGetTheNotice) {
         ctx.gui.selectedGroup = position;
         GraphPanel p(ctx);
         p.show();
-        EXPECT_EQ(p.choice().kind, position % 4);   // S4 has no layout
+        EXPECT_EQ(p.choice().kind, position % 4);  // S4 has no layout
         int circles = 0, lines = 0;
         for (const auto& piece : p.pictureBox()->pieces()) {
             circles += piece.kind == PictureBox::Piece::Circle;
@@ -36,11 +36,11 @@ TEST_F(Graph, KindsAreChosenAndPaintedAndOthersGetTheNotice) {
         if (position < 4) quorix::testing::snapshot(p, QString::fromLatin1(grabs[position - 1]));
     }
     EXPECT_EQ(host.messages, std::vector<std::string>{"Graph not yet implemented."});
-    EXPECT_EQ(ctx.groups.Count(), 4);   // choosing the layout registers nothing
+    EXPECT_EQ(ctx.groups.Count(), 4);  // choosing the layout registers nothing
 
     ctx.gui.selectedGroup = 1;
     Panel* show = ctx.panels.open("dlgShowGroup", ctx);
-    ctx.gui.selectedGroup = 2;   // changed elsewhere meanwhile
+    ctx.gui.selectedGroup = 2;  // changed elsewhere meanwhile
     show->findChild<QPushButton*>("cmdShowGraph")->click();
     GraphPanel* opened = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())

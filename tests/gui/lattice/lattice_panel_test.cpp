@@ -54,7 +54,7 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
     p.findChild<QPushButton*>("cmdOrganiseByIt")->click();
     EXPECT_EQ(ctx.gui.selectedGroup, 1);
     p.findChild<QPushButton*>("cmdShowGroup")->click();
-    EXPECT_EQ(ctx.groups.Count(), 3);   // the subgroup is registered for Show Group
+    EXPECT_EQ(ctx.groups.Count(), 3);  // the subgroup is registered for Show Group
     EXPECT_EQ(ctx.groups.At(3)->Order(), 4);
 
     p.findChild<QCheckBox*>("chkClasses")->setChecked(true);

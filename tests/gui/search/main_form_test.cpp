@@ -45,8 +45,8 @@ protected:
     void SetUp() override {
         quorix::testing::guiApp();
         RegisterAllPanels(ctx.panels);
-        ctx.dialogs.inputBox = [this](const QString&, const QString& title, const QString& proposal)
-            -> std::optional<QString> {
+        ctx.dialogs.inputBox = [this](const QString&, const QString& title,
+                                      const QString& proposal) -> std::optional<QString> {
             inputTitles.push_back(title);
             proposals.push_back(proposal);
             if (answers.empty()) return std::nullopt;
@@ -130,7 +130,7 @@ TEST_F(MainFormTest, MenusInTheirOrderWithUnbuiltPanelsDisabled) {
 TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
     setOrder(4);
     EXPECT_EQ(form->findChild<QLabel*>("labelGroupOrder")->text(), "Group order:  4");
-    EXPECT_EQ(proposals.back(), "06");   // the preference order is proposed
+    EXPECT_EQ(proposals.back(), "06");  // the preference order is proposed
     menu("mnuTraceOff");
     EXPECT_TRUE(form->action("mnuTraceOff")->isChecked());
 
@@ -241,7 +241,7 @@ TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_EQ(ctx.groups.Count(), 0);
     EXPECT_GT(form->search().EmptyCellCount(), 0);
-    EXPECT_FALSE(form->cell(2, 2)->text().isEmpty());   // the halted table is shown
+    EXPECT_FALSE(form->cell(2, 2)->text().isEmpty());  // the halted table is shown
 }
 
 TEST_F(MainFormTest, TypedKeysAreFilteredAndTheCursorMovesOn) {
@@ -259,7 +259,7 @@ TEST_F(MainFormTest, TypedKeysAreFilteredAndTheCursorMovesOn) {
     EXPECT_TRUE(c23->hasFocus());
     QTest::keyClick(c23, Qt::Key_1);
     EXPECT_EQ(c23->text(), "1");
-    EXPECT_TRUE(form->cell(3, 2)->hasFocus());   // from column n to the next row
+    EXPECT_TRUE(form->cell(3, 2)->hasFocus());  // from column n to the next row
 }
 
 TEST_F(MainFormTest, CheckReportsTheFirstFailureOrRegistersAManualGroup) {
@@ -311,7 +311,7 @@ TEST_F(MainFormTest, ChangeGroupOrderRejectsOutOfRangeAndNonNumericAnswers) {
     EXPECT_EQ(inputTitles.size(), 3u);
     EXPECT_EQ(inputTitles[0], "Change Group Order");
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Order must be an integer from 1 to 20.",
-                                                         "Order must be an integer from 1 to 20."}));
+                                                       "Order must be an integer from 1 to 20."}));
     EXPECT_EQ(form->search().SearchOrder(), 5);
     EXPECT_EQ(form->findChild<QLabel*>("labelGroupOrder")->text(), "Group order:  5");
     answers = {"20"};
@@ -345,7 +345,8 @@ TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
     EXPECT_TRUE(html.contains("GROUPS OF ORDER 4"));
     BrowserPanel* browser = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
-        if (auto* b = qobject_cast<BrowserPanel*>(w); b && b->objectName() == "dlgBrowser" && b->isVisible()) browser = b;
+        if (auto* b = qobject_cast<BrowserPanel*>(w); b && b->objectName() == "dlgBrowser" && b->isVisible())
+            browser = b;
     ASSERT_NE(browser, nullptr);
     EXPECT_EQ(browser->path(), path);
     EXPECT_EQ(browser->anchor().size(), 14);
@@ -383,7 +384,7 @@ TEST_F(MainFormTest, OptimizingRulesAskBeforeRestarting) {
     menu("mnuSetOptimizingRules");
     EXPECT_EQ(modalPanels, (std::vector<QString>{"dlgOptimizingRules"}));
     EXPECT_FALSE(form->search().RuleEnabled(2));
-    EXPECT_EQ(form->cell(2, 2)->text(), "");   // restarted
+    EXPECT_EQ(form->cell(2, 2)->text(), "");  // restarted
 }
 
 TEST_F(MainFormTest, ElementNamesRefuseDuplicatesAndDriveLongerCells) {
@@ -457,7 +458,7 @@ TEST_F(MainFormTest, CustomNamesAdvanceAtFullLengthAndRefuseUnknownNames) {
     c22->setFocus();
     QTest::keyClicks(c22, "RR");
     EXPECT_TRUE(form->cell(2, 3)->hasFocus());
-    EXPECT_EQ(c22->text(), "rr");   // spelled as the element's name
+    EXPECT_EQ(c22->text(), "rr");  // spelled as the element's name
     QLineEdit* c23 = form->cell(2, 3);
     QTest::keyClicks(c23, "x");
     form->cell(3, 2)->setFocus();
@@ -468,10 +469,14 @@ TEST_F(MainFormTest, CustomNamesAdvanceAtFullLengthAndRefuseUnknownNames) {
 
 TEST(GridRules, NextCellWrapsAndKeysAndOrderAnswersAreFiltered) {
     using grid::CellIndex;
-    for (auto [from, n, to] : {std::tuple{CellIndex(2, 2), 4, CellIndex(2, 3)}, {CellIndex(3, 5), 5, CellIndex(4, 2)},
-                               {CellIndex(5, 5), 5, CellIndex(2, 2)}, {CellIndex(20, 20), 20, 21}, {CellIndex(2, 2), 2, 21}})
+    for (auto [from, n, to] : {std::tuple{CellIndex(2, 2), 4, CellIndex(2, 3)},
+                               {CellIndex(3, 5), 5, CellIndex(4, 2)},
+                               {CellIndex(5, 5), 5, CellIndex(2, 2)},
+                               {CellIndex(20, 20), 20, 21},
+                               {CellIndex(2, 2), 2, 21}})
         EXPECT_EQ(grid::NextCellIndex(from, n), to) << from << " of " << n;
-    for (auto [key, n, out] : {std::tuple{'B', 3, 'b'}, {'1', 1, '1'}, {'c', 3, '\0'}, {'s', 20, 's'}, {'t', 20, '\0'}, {'?', 20, '\0'}})
+    for (auto [key, n, out] :
+         {std::tuple{'B', 3, 'b'}, {'1', 1, '1'}, {'c', 3, '\0'}, {'s', 20, 's'}, {'t', 20, '\0'}, {'?', 20, '\0'}})
         EXPECT_EQ(grid::FilterCodeKey(key, n).value_or('\0'), out) << key << " of " << n;
 }
 
@@ -526,7 +531,7 @@ TEST_F(MainFormTest, PastedTextPassesTheKeyFilter) {
 }
 
 TEST_F(MainFormTest, TheHundredAndFirstSolutionIsReportedOverTheLimit) {
-    setOrder(7);   // 120 labelled cyclic tables
+    setOrder(7);  // 120 labelled cyclic tables
     menu("mnuTraceOff");
     form->findChild<QCheckBox*>("chkIncludeIsomorphisms")->setChecked(true);
     button("cmdRefresh")->click();
@@ -560,7 +565,8 @@ TEST_F(MainFormTest, OrderTwentyScrollsOnAnEightHundredBySixHundredScreen) {
     QLineEdit* last = form->cell(20, 20);
     ASSERT_TRUE(scroll->widget()->isAncestorOf(last));
     scroll->ensureWidgetVisible(last);
-    EXPECT_TRUE(scroll->viewport()->rect().contains(QRect(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size())));
+    EXPECT_TRUE(
+        scroll->viewport()->rect().contains(QRect(last->mapTo(scroll->viewport(), QPoint(0, 0)), last->size())));
     EXPECT_LE(QRect(scroll->mapTo(form.get(), QPoint(0, 0)), scroll->size()).bottom(), form->height());
     quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-20-800x600"));
 }

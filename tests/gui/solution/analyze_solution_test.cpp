@@ -66,7 +66,7 @@ TEST_F(AnalyzeSolution, OrderFourIsCyclicOnceAndTheKleinGroupOnce) {
     startSearch(4);
     QStringList kinds;
     for (int i = 0; i < 2; ++i) {
-        AnalyzeSolutionPanel* p = next();   // the analysis before it has closed
+        AnalyzeSolutionPanel* p = next();  // the analysis before it has closed
         ASSERT_NE(p, nullptr);
         const bool cyclic = text(*p).contains("Cyclic?  Yes");
         EXPECT_EQ(lists(*p, NamedGroupKind::Additive), cyclic);
@@ -133,7 +133,7 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
     {
         AnalyzeSolutionPanel abelian(ctx, ctx.groups.At(1), nullptr);
         abelian.show();
-        EXPECT_FALSE(lists(abelian, NamedGroupKind::Columns));   // it would equal the row group
+        EXPECT_FALSE(lists(abelian, NamedGroupKind::Columns));  // it would equal the row group
         QPushButton* rings = abelian.findChild<QPushButton*>("cmdFindAssociativeRings");
         ASSERT_TRUE(!rings->isHidden() && rings->isEnabled());
         ctx.gui.selectedGroup = 3;
@@ -150,7 +150,7 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
     p.show();
     quorix::testing::snapshot(p, QStringLiteral("dlgAnalyzeSolution-8-dihedral"));
     for (const char* name : {"cmdSubgroups", "cmdShowCompositionSeries", "cmdShowGraph"}) {
-        ctx.gui.selectedGroup = 3;   // selected meanwhile by another panel
+        ctx.gui.selectedGroup = 3;  // selected meanwhile by another panel
         p.findChild<QPushButton*>(name)->click();
         EXPECT_EQ(ctx.gui.selectedGroup, 2) << name;
     }
@@ -173,6 +173,7 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
     ctx.dialogs.saveFile = [](const QString&, const QString&, const QString& proposed) { return proposed; };
     p.findChild<QPushButton*>("cmdShowGroupArray0")->click();
     bool browser = false;
-    for (QWidget* w : QApplication::topLevelWidgets()) browser = browser || (w->objectName() == "dlgBrowser" && w->isVisible());
+    for (QWidget* w : QApplication::topLevelWidgets())
+        browser = browser || (w->objectName() == "dlgBrowser" && w->isVisible());
     EXPECT_TRUE(browser);
 }

@@ -87,7 +87,7 @@ TEST_F(StoragePanels, ChooserReturnsTheChosenPositionOrNothing) {
         EXPECT_EQ(p.windowTitle(), "Choose Group");
         EXPECT_EQ(p.findChild<QPushButton*>("cmdOK")->text(), "&Cancel");
         EXPECT_TRUE(p.pictureBox()->plainText().startsWith("Choose a group:"));
-        EXPECT_EQ(texts(p.list()), (QStringList{"S3", "Z4", "A-first"}));   // sequence generated
+        EXPECT_EQ(texts(p.list()), (QStringList{"S3", "Z4", "A-first"}));  // sequence generated
         quorix::testing::snapshot(p, QStringLiteral("dlgGroupList-chooser"));
         p.findChild<QPushButton*>("cmdOK")->click();
     };
@@ -140,13 +140,13 @@ TEST_F(StoragePanels, EmptyRegisterGivesNoListAndNoChoice) {
 }
 
 TEST_F(StoragePanels, DeletingABaseGroupDragsItsDerivedGroupsAlong) {
-    add("S3", "S|@3|");                       // 1
-    add("Z2", "Z|@2|");                       // 2
-    add("S3xZ2", "S|@3|xZ|@2|");              // 3
-    add("Z3", "Subgroup3-1(S|@3|)");          // 4
-    add("Z4", "S|@30|");                      // 5: only begins alike
-    add("Z5", "Group #5-1");                  // 6
-    add("Z6", "Z|@6|");                       // 7
+    add("S3", "S|@3|");               // 1
+    add("Z2", "Z|@2|");               // 2
+    add("S3xZ2", "S|@3|xZ|@2|");      // 3
+    add("Z3", "Subgroup3-1(S|@3|)");  // 4
+    add("Z4", "S|@30|");              // 5: only begins alike
+    add("Z5", "Group #5-1");          // 6
+    add("Z6", "Z|@6|");               // 7
     int notices = 0;
     script = [&](QDialog& d) {
         auto& n = dynamic_cast<NoticePanel&>(d);
@@ -279,8 +279,9 @@ TEST_F(StoragePanels, PreferencesRefuseOrder21AndWriteNothing) {
     p.findChild<QComboBox*>("cboTraceOptions")->setCurrentIndex(3);
     p.findChild<QRadioButton*>("optGGLalphabeticalSequence")->setChecked(true);
     p.findChild<QPushButton*>("cmdApply")->click();
-    EXPECT_EQ(host.messages,
-              (std::vector<std::string>{"Changes to General System Defaults will take effect when QUORIX is restarted."}));
+    EXPECT_EQ(
+        host.messages,
+        (std::vector<std::string>{"Changes to General System Defaults will take effect when QUORIX is restarted."}));
     EXPECT_EQ(ctx.preferences.String(0), "123011");
     EXPECT_EQ(ctx.preferences.String(1), "OGAOROR1ROR");
     std::ifstream in(file);

@@ -70,7 +70,8 @@ nlohmann::json automorphismsJson(const Group& g, const AutomorphismList& l) {
 }  // namespace
 
 void setupAutomorphisms(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("automorphisms", "List the automorphisms of a group of order 15 or less, inner ones marked");
+    auto* cmd =
+        app.add_subcommand("automorphisms", "List the automorphisms of a group of order 15 or less, inner ones marked");
     struct Options {
         std::string spec;
         bool json = false;

@@ -48,7 +48,8 @@ nlohmann::json comparisonJson(const ComparisonResult& r, const GroupPtr& g1, con
 void printComparison(const ComparisonResult& r) {
     for (const std::string& line : r.lines) std::cout << PlainName(line) << "\n";
     if (r.equalOrders && r.isomorphic)
-        std::cout << "Mapping (image of each element of the first group, by index): " << MappingText(r.isomorphism) << "\n";
+        std::cout << "Mapping (image of each element of the first group, by index): " << MappingText(r.isomorphism)
+                  << "\n";
     if (!r.equalOrders && r.homomorphism)
         std::cout << "First homomorphism (image of each element of the larger group, by index): " << r.homomorphismText
                   << "\n";
@@ -57,14 +58,17 @@ void printComparison(const ComparisonResult& r) {
 }  // namespace
 
 void setupCompare(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("compare", "Compare two groups: isomorphism, homomorphism onto the smaller, isomorphic subgroups");
+    auto* cmd = app.add_subcommand(
+        "compare", "Compare two groups: isomorphism, homomorphism onto the smaller, isomorphic subgroups");
     struct Options {
         std::string spec1, spec2;
         bool json = false;
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC1", opts->spec1, "first group (S<d>, A<d>, Z<n>, U<n>, perm:..., products, or a registered ID)")->required();
+    cmd->add_option("SPEC1", opts->spec1,
+                    "first group (S<d>, A<d>, Z<n>, U<n>, perm:..., products, or a registered ID)")
+        ->required();
     cmd->add_option("SPEC2", opts->spec2, "second group")->required();
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     addRegisterOption(cmd, opts->registerDir);

@@ -60,7 +60,8 @@ std::string YesNo(bool b) { return b ? "yes" : "no"; }
 
 std::string PairsText(const std::vector<std::pair<int, int>>& pairs) {
     std::string s;
-    for (auto [value, count] : pairs) s += (s.empty() ? "" : ", ") + std::to_string(value) + " (x" + std::to_string(count) + ")";
+    for (auto [value, count] : pairs)
+        s += (s.empty() ? "" : ", ") + std::to_string(value) + " (x" + std::to_string(count) + ")";
     return s;
 }
 
@@ -73,8 +74,7 @@ std::string ListText(const std::vector<int>& values) {
 void PrintFacts(const GroupFacts& f, const std::string& displayName, const std::optional<CatalogueEntry>& entry) {
     std::cout << "Group " << displayName << " (ID " << f.id << ")\n";
     if (entry) std::cout << "  catalogue: " << entry->Label() << " " << markup::PlainText(entry->name) << "\n";
-    std::cout
-              << "  order: " << f.order << "\n"
+    std::cout << "  order: " << f.order << "\n"
               << "  abelian: " << YesNo(f.abelian) << "\n"
               << "  cyclic: " << YesNo(f.cyclic) << "\n"
               << "  dihedral: " << YesNo(f.dihedral) << (f.kleinFour ? " (Klein four-group)" : "") << "\n"
@@ -86,8 +86,10 @@ void PrintFacts(const GroupFacts& f, const std::string& displayName, const std::
               << "  centre order: " << f.center << "\n"
               << "  commutator subgroup order: " << f.commutator << "\n"
               << "  conjugacy classes: " << f.classes << " (sizes " << ListText(f.classSizes) << ")\n"
-              << "  subgroup conjugacy classes: " << f.subgroupClasses << " (sizes " << ListText(f.subgroupClassSizes) << ")\n"
-              << "  composition factors: " << (f.compositionFactors.empty() ? "none" : ListText(f.compositionFactors)) << "\n";
+              << "  subgroup conjugacy classes: " << f.subgroupClasses << " (sizes " << ListText(f.subgroupClassSizes)
+              << ")\n"
+              << "  composition factors: " << (f.compositionFactors.empty() ? "none" : ListText(f.compositionFactors))
+              << "\n";
 }
 
 }  // namespace
@@ -100,7 +102,8 @@ void setupFacts(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->specs, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+    cmd->add_option("SPEC", opts->specs,
+                    "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
         ->required();
     cmd->add_flag("--json", opts->json, "One JSON object per group per line");
     addRegisterOption(cmd, opts->registerDir);

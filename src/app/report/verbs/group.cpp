@@ -44,16 +44,19 @@ void printGroup(const Group& g) {
         wSource = std::max(wSource, g.sourceName(g.sourceOf(k)).size());
         wName = std::max(wName, PlainName(g.name(k)).size());
     }
-    std::cout << std::left << std::setw(static_cast<int>(wSource) + 2) << "original" << std::setw(static_cast<int>(wName) + 2)
-              << "name" << "order\n";
+    std::cout << std::left << std::setw(static_cast<int>(wSource) + 2) << "original"
+              << std::setw(static_cast<int>(wName) + 2) << "name"
+              << "order\n";
     for (int k = 1; k <= g.order(); ++k)
         std::cout << std::setw(static_cast<int>(wSource) + 2) << g.sourceName(g.sourceOf(k))
                   << std::setw(static_cast<int>(wName) + 2) << PlainName(g.name(k)) << g.elementOrder(k) << "\n";
     std::cout << "\nCayley table (row times column):\n";
     const int w = static_cast<int>(wName) + 1;
-    std::cout << std::setw(w) << "" << " |";
+    std::cout << std::setw(w) << ""
+              << " |";
     for (int j = 1; j <= g.order(); ++j) std::cout << std::setw(w) << PlainName(g.name(j));
-    std::cout << "\n" << std::string(static_cast<std::size_t>(w) + 2 + static_cast<std::size_t>(w * g.order()), '-') << "\n";
+    std::cout << "\n"
+              << std::string(static_cast<std::size_t>(w) + 2 + static_cast<std::size_t>(w * g.order()), '-') << "\n";
     for (int i = 1; i <= g.order(); ++i) {
         std::cout << std::setw(w) << PlainName(g.name(i)) << " |";
         for (int j = 1; j <= g.order(); ++j) std::cout << std::setw(w) << PlainName(g.name(g.mul(i, j)));
@@ -64,7 +67,8 @@ void printGroup(const Group& g) {
 }  // namespace
 
 void setupGroup(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("group", "Print a group: its elements (original and reductive names, orders) and Cayley table");
+    auto* cmd = app.add_subcommand(
+        "group", "Print a group: its elements (original and reductive names, orders) and Cayley table");
     struct Options {
         std::string spec;
         bool json = false;

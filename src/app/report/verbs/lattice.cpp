@@ -32,14 +32,16 @@ void WriteFile(const std::string& path, const std::string& text) {
 }  // namespace
 
 void setupIdentify(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("identify", "Catalogue number (#n-k of the search of order n) and name of groups of order up to 20");
+    auto* cmd = app.add_subcommand(
+        "identify", "Catalogue number (#n-k of the search of order n) and name of groups of order up to 20");
     struct Options {
         std::vector<std::string> specs;
         bool json = false;
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->specs, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+    cmd->add_option("SPEC", opts->specs,
+                    "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
         ->required();
     cmd->add_flag("--json", opts->json, "One JSON object per group per line");
     addRegisterOption(cmd, opts->registerDir);
@@ -69,7 +71,8 @@ void setupIdentify(CLI::App& app, RunContext& run) {
 }
 
 void setupLattice(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("lattice", "The subgroup lattice: subgroups, their maximal subgroups, classes of conjugates");
+    auto* cmd = app.add_subcommand("lattice",
+                                   "The subgroup lattice: subgroups, their maximal subgroups, classes of conjugates");
     struct Options {
         std::string spec;
         bool classes = false;
@@ -101,15 +104,16 @@ void setupLattice(CLI::App& app, RunContext& run) {
             nlohmann::json nodes = nlohmann::json::array(), edges = nlohmann::json::array();
             for (std::size_t i = 0; i < lat.nodes.size(); ++i) {
                 const lattice::Node& n = lat.nodes[i];
-                nlohmann::json j = {{"id", i},
-                                    {"order", n.order},
-                                    {"normal", n.normal},
-                                    {"class", n.subgroupClass},
-                                    {"name", n.name.empty() ? nlohmann::json() : nlohmann::json(markup::PlainText(n.name))},
-                                    {"catalogue", n.catalogue.empty() ? nlohmann::json() : nlohmann::json(n.catalogue)},
-                                    {"elements", lattice::NodeElements(*g, n)},
-                                    {"x", n.x},
-                                    {"y", n.y}};
+                nlohmann::json j = {
+                    {"id", i},
+                    {"order", n.order},
+                    {"normal", n.normal},
+                    {"class", n.subgroupClass},
+                    {"name", n.name.empty() ? nlohmann::json() : nlohmann::json(markup::PlainText(n.name))},
+                    {"catalogue", n.catalogue.empty() ? nlohmann::json() : nlohmann::json(n.catalogue)},
+                    {"elements", lattice::NodeElements(*g, n)},
+                    {"x", n.x},
+                    {"y", n.y}};
                 if (lat.classesOnly) j["class_size"] = n.classSize;
                 nodes.push_back(j);
             }
@@ -125,7 +129,8 @@ void setupLattice(CLI::App& app, RunContext& run) {
             return;
         }
         std::cout << "Subgroup lattice of " << PlainName(g->GroupID()) << ": " << lat.subgroupCount << " subgroups in "
-                  << lat.classCount << " classes of conjugates" << (lat.classesOnly ? " (one node per class)" : "") << "\n";
+                  << lat.classCount << " classes of conjugates" << (lat.classesOnly ? " (one node per class)" : "")
+                  << "\n";
         for (std::size_t i = 0; i < lat.nodes.size(); ++i) {
             const lattice::Node& n = lat.nodes[i];
             std::cout << "  " << i << ": order " << n.order;

@@ -20,7 +20,8 @@ namespace quorix::report {
 namespace {
 
 void printEntry(const Group& g) {
-    std::cout << PlainName(g.GroupID()) << '\t' << static_cast<int>(g.MethodOfGeneration()) << '\t' << g.order() << '\n';
+    std::cout << PlainName(g.GroupID()) << '\t' << static_cast<int>(g.MethodOfGeneration()) << '\t' << g.order()
+              << '\n';
 }
 
 }  // namespace

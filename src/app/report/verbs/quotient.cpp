@@ -45,7 +45,8 @@ void setupQuotient(CLI::App& app, RunContext& run) {
     };
     auto opts = std::make_shared<Options>();
     addSpecArgument(cmd, opts->spec);
-    cmd->add_option("SUBGROUP-ID", opts->subgroup, "A normal subgroup as listed by the subgroups verb, e.g. Subgroup3-1")
+    cmd->add_option("SUBGROUP-ID", opts->subgroup,
+                    "A normal subgroup as listed by the subgroups verb, e.g. Subgroup3-1")
         ->required();
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
     addRegisterOption(cmd, opts->registerDir);
@@ -63,11 +64,13 @@ void setupQuotient(CLI::App& app, RunContext& run) {
                 opts->subgroup == ShortSubgroupName(id))
                 chosen = static_cast<int>(s) + 1;
         }
-        if (chosen == 0) throw UsageError("'" + opts->subgroup + "' is not a subgroup ID of " + PlainName(g->GroupID()));
+        if (chosen == 0)
+            throw UsageError("'" + opts->subgroup + "' is not a subgroup ID of " + PlainName(g->GroupID()));
         if (!logic.IsNormal(chosen))
             throw UsageError("'" + opts->subgroup + "' is not a normal subgroup of " + PlainName(g->GroupID()));
         const GroupPtr& n = logic.Subgroup(chosen);
-        QuotientListing q = BuildQuotientListing(g, n, opts->original, registrarFor(run, opts->registerDir, opts->save));
+        QuotientListing q =
+            BuildQuotientListing(g, n, opts->original, registrarFor(run, opts->registerDir, opts->save));
         PrintPlainLines(QuotientLines(*g, *n, q, opts->original));
     });
 }

@@ -93,7 +93,8 @@ void runSearch(const SearchOptions& o, RunContext& run) {
     CayleySearch search;
     search.SetTraceMode(TraceMode::Off);
     search.SetIncludeIsomorphs(o.includeIsomorphs);
-    for (int k = 0; k < CayleySearch::kRuleCount; ++k) search.SetRuleEnabled(k, o.rules[static_cast<std::size_t>(k)] == '1');
+    for (int k = 0; k < CayleySearch::kRuleCount; ++k)
+        search.SetRuleEnabled(k, o.rules[static_cast<std::size_t>(k)] == '1');
     search.SetSearchOrder(o.order);
     search.ClearSolutions();
     search.ClearStats();
@@ -142,7 +143,8 @@ void runSearch(const SearchOptions& o, RunContext& run) {
 
     if (o.json) {
         nlohmann::json solutions = nlohmann::json::array();
-        for (const FoundSolution& f : found) solutions.push_back({{"id", f.id}, {"isomorph_of", f.isomorphOf}, {"table", f.table}});
+        for (const FoundSolution& f : found)
+            solutions.push_back({{"id", f.id}, {"isomorph_of", f.isomorphOf}, {"table", f.table}});
         nlohmann::json out = {{"order", o.order},
                               {"solutions", solutions},
                               {"stats",
@@ -167,7 +169,8 @@ void runSearch(const SearchOptions& o, RunContext& run) {
         std::cout << "\n";
     }
     std::cout << "Solutions: " << search.SolutionCount();
-    if (search.SolutionCount() > CayleySearch::kMaxSolutions) std::cout << " (the first " << CayleySearch::kMaxSolutions << " stored)";
+    if (search.SolutionCount() > CayleySearch::kMaxSolutions)
+        std::cout << " (the first " << CayleySearch::kMaxSolutions << " stored)";
     if (stop == Stop::MaxSolutions) std::cout << " (stopped at --max-solutions)";
     if (stop == Stop::Interrupted) std::cout << " (search halted)";
     std::cout << "\n";

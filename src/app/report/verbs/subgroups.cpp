@@ -38,7 +38,8 @@ std::vector<std::string> SubgroupListLines(SubgroupLogic& logic, const std::vect
 }  // namespace
 
 void setupSubgroups(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("subgroups", "List a group's subgroups with normality, centralizers and normalizers");
+    auto* cmd =
+        app.add_subcommand("subgroups", "List a group's subgroups with normality, centralizers and normalizers");
     struct Options {
         std::string spec;
         bool original = false;

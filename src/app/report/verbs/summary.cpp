@@ -32,7 +32,8 @@ public:
 }  // namespace
 
 void setupSummary(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("summary", "Find every group of order N and append the Summary View of the solutions");
+    auto* cmd =
+        app.add_subcommand("summary", "Find every group of order N and append the Summary View of the solutions");
     struct Options {
         int order = 0;
         std::optional<std::string> file;
@@ -43,7 +44,8 @@ void setupSummary(CLI::App& app, RunContext& run) {
     auto opts = std::make_shared<Options>();
     addDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to; default GroupSummary.html)");
-    cmd->add_option("--preferences", opts->preferencesDir, "Directory of the preferences file (its view components are the default)");
+    cmd->add_option("--preferences", opts->preferencesDir,
+                    "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components, "Seven 0/1 characters (default 1011000)");
     cmd->add_flag("--include-isomorphs", opts->includeIsomorphs, "Keep solutions isomorphic to earlier ones");
     cmd->callback([opts, &run] {
@@ -70,7 +72,8 @@ void setupSummary(CLI::App& app, RunContext& run) {
         }
         std::vector<SummarySolution> list;
         const int stored = std::min(search.SolutionCount(), CayleySearch::kMaxSolutions);
-        for (int slot = 1; slot <= stored; ++slot) list.push_back({search.Solution(slot), search.SolutionIsomorph(slot)});
+        for (int slot = 1; slot <= stored; ++slot)
+            list.push_back({search.Solution(slot), search.SolutionIsomorph(slot)});
 
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>(solutions.groups);
         GroupRegistrar registrar;

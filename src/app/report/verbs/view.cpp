@@ -20,7 +20,8 @@
 namespace quorix::report {
 
 void setupView(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("view", "Append the HTML view of a group (its family's view; Aut(SPEC)/Inn(SPEC) for automorphism groups)");
+    auto* cmd = app.add_subcommand(
+        "view", "Append the HTML view of a group (its family's view; Aut(SPEC)/Inn(SPEC) for automorphism groups)");
     struct Options {
         std::string spec;
         std::optional<std::string> file;
@@ -29,14 +30,18 @@ void setupView(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:..., products joined by x, Aut(SPEC), Inn(SPEC)")->required();
+    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:..., products joined by x, Aut(SPEC), Inn(SPEC)")
+        ->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to)");
-    cmd->add_option("--preferences", opts->preferencesDir, "Directory of the preferences file (its view components are the default)");
-    cmd->add_option("--components", opts->components, "Seven 0/1 characters: listing, tables, properties, subgroups, quotients, series");
+    cmd->add_option("--preferences", opts->preferencesDir,
+                    "Directory of the preferences file (its view components are the default)");
+    cmd->add_option("--components", opts->components,
+                    "Seven 0/1 characters: listing, tables, properties, subgroups, quotients, series");
     addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>();
-        GroupRegistrar registrar{[registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; }, nullptr};
+        GroupRegistrar registrar{[registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; },
+                                 nullptr};
 
         GroupPtr g;
         ViewKind kind = ViewKind::Permutation;
@@ -48,12 +53,14 @@ void setupView(CLI::App& app, RunContext& run) {
             AutomorphismList list = ComputeAutomorphisms(*base);
             if (aut && !list.Complete())
                 throw UsageError("Aut(" + PlainName(base->GroupID()) + ") has more than 120 elements");
-            g = GenerateAutomorphismGroup(*base, list, aut ? AutomorphismKind::Auto : AutomorphismKind::Inner, registrar);
+            g = GenerateAutomorphismGroup(*base, list, aut ? AutomorphismKind::Auto : AutomorphismKind::Inner,
+                                          registrar);
             kind = ViewKind::Automorphism;
         } else {
             g = resolveGroupSpec(run, spec, opts->registerDir);
             if (!ViewKindOfGroup(*g, kind))
-                throw UsageError("no view for " + PlainName(g->GroupID()) + ": views are written for symmetric, "
+                throw UsageError("no view for " + PlainName(g->GroupID()) +
+                                 ": views are written for symmetric, "
                                  "alternating, permutation, additive, multiplicative and direct product groups");
         }
         writeViewFile({kind, opts->file, opts->components, opts->preferencesDir, ""}, run, registrar,
