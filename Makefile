@@ -80,4 +80,5 @@ format:
 	clang-format -i $(FORMAT_FILES)
 
 format-check:
-	clang-format --dry-run -Werror $(FORMAT_FILES)
+	@clang-format --dry-run -Werror $(FORMAT_FILES)
+	@echo "format-check: $(words $(FORMAT_FILES)) files in the .clang-format layout"
