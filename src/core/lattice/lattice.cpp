@@ -127,49 +127,6 @@ void Layout(Lattice& lat) {
     lat.height = 2 * kMargin + (layers > 0 ? layers - 1 : 0) * kLayerHeight;
 }
 
-std::string XmlEscape(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
-// A markup label as SVG text with subscripts and exponents.
-std::string SvgText(const std::string& label) {
-    std::string out;
-    for (const markup::Token& t : markup::Tokenize(label)) {
-        if (t.kind != markup::TokenKind::Text) continue;
-        switch (t.placement) {
-            case markup::Placement::Lowered:
-                out += "<tspan baseline-shift=\"sub\" font-size=\"75%\">" + XmlEscape(t.text) + "</tspan>";
-                break;
-            case markup::Placement::Raised:
-            case markup::Placement::Stacked:
-                out += "<tspan baseline-shift=\"super\" font-size=\"75%\">" + XmlEscape(t.text) + "</tspan>";
-                break;
-            default:
-                out += XmlEscape(t.text);
-        }
-    }
-    return out;
-}
-
 std::string Rgb(const Colour& c) {
     return "rgb(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) + ")";
 }
@@ -294,7 +251,7 @@ std::string ToSvg(const Lattice& lat, const Group& g, const std::string& title) 
     s += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + px(lat.width) + "\" height=\"" + px(lat.height + 400) +
          "\" viewBox=\"0 0 " + px(lat.width) + " " + px(lat.height + 400) +
          "\" font-family=\"sans-serif\" font-size=\"11\">\n";
-    s += "<title>" + XmlEscape(markup::PlainText(title)) + "</title>\n";
+    s += "<title>" + markup::XmlEscape(markup::PlainText(title)) + "</title>\n";
     s += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n<g stroke=\"rgb(90,90,90)\" stroke-width=\"1\">\n";
     for (const auto& [a, b] : lat.edges) {
         const Node& p = lat.nodes[static_cast<std::size_t>(a)];
@@ -303,7 +260,7 @@ std::string ToSvg(const Lattice& lat, const Group& g, const std::string& title) 
     }
     s += "</g>\n";
     for (const Node& n : lat.nodes) {
-        s += "<g><title>" + XmlEscape(Join(NodeElements(g, n))) + "</title>";
+        s += "<g><title>" + markup::XmlEscape(Join(NodeElements(g, n))) + "</title>";
         s += "<circle cx=\"" + px(n.x) + "\" cy=\"" + px(n.y) + "\" r=\"" + px(kNodeRadius) + "\" fill=\"" +
              Rgb(n.colour) + "\" stroke=\"black\" stroke-width=\"" + (n.normal ? "2.5" : "1") + "\"/>";
         s += "<text x=\"" + px(n.x) + "\" y=\"" + px(n.y + 60) + "\" text-anchor=\"middle\">" +
@@ -311,7 +268,7 @@ std::string ToSvg(const Lattice& lat, const Group& g, const std::string& title) 
              (lat.classesOnly && n.classSize > 1 ? " (" + std::to_string(n.classSize) + ")" : "") + "</text>";
         if (!n.name.empty())
             s += "<text x=\"" + px(n.x) + "\" y=\"" + px(n.y + kNodeRadius + 200) +
-                 "\" text-anchor=\"middle\" font-size=\"10\">" + SvgText(n.name) + "</text>";
+                 "\" text-anchor=\"middle\" font-size=\"10\">" + markup::SvgText(n.name) + "</text>";
         s += "</g>\n";
     }
     s += "</svg>\n";

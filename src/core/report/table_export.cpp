@@ -27,29 +27,6 @@ double Luminance(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return 0.2126 * Linear(r) + 0.7152 * Linear(g) + 0.0722 * Linear(b);
 }
 
-std::string XmlEscape(std::string_view s) {
-    std::string out;
-    for (char c : s) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 std::string LatexEscape(std::string_view s) {
     std::string out;
     for (char c : s) {
@@ -79,27 +56,6 @@ std::string LatexEscape(std::string_view s) {
                 break;
             default:
                 out += c;
-        }
-    }
-    return out;
-}
-
-// A name as SVG text content: exponents and subscripts as shifted tspans.
-std::string MarkupToSvg(std::string_view text) {
-    std::string out;
-    for (const markup::Token& t : markup::Tokenize(text)) {
-        if (t.kind != markup::TokenKind::Text) continue;
-        switch (t.placement) {
-            case markup::Placement::Baseline:
-                out += XmlEscape(t.text);
-                break;
-            case markup::Placement::Lowered:
-                out += "<tspan baseline-shift=\"sub\" font-size=\"75%\">" + XmlEscape(t.text) + "</tspan>";
-                break;
-            case markup::Placement::Raised:
-            case markup::Placement::Stacked:
-                out += "<tspan baseline-shift=\"super\" font-size=\"75%\">" + XmlEscape(t.text) + "</tspan>";
-                break;
         }
     }
     return out;
@@ -258,7 +214,7 @@ std::string TableSvg(const Group& g, const TableLayout& layout, const std::strin
     out += "<rect x=\"0\" y=\"0\" width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) +
            "\" fill=\"white\"/>\n";
     out += "<text x=\"" + std::to_string(margin) + "\" y=\"" + std::to_string(margin + 18) +
-           "\" font-weight=\"bold\">" + XmlEscape(markup::PlainText(title)) + "</text>\n";
+           "\" font-weight=\"bold\">" + markup::XmlEscape(markup::PlainText(title)) + "</text>\n";
     auto cell = [&](int col, int row, int position, bool bold) {
         const int x = left + cellW * col, y = top + cellH * row;
         std::string fill = "none", ink = "000000";
@@ -272,7 +228,7 @@ std::string TableSvg(const Group& g, const TableLayout& layout, const std::strin
                    std::to_string(cellW) + "\" height=\"" + std::to_string(cellH) + "\" fill=\"" + fill + "\"/>\n";
         out += "<text x=\"" + std::to_string(x + cellW / 2) + "\" y=\"" + std::to_string(y + 17) +
                "\" text-anchor=\"middle\" fill=\"#" + ink + "\"" + (bold ? " font-weight=\"bold\"" : "") + ">" +
-               MarkupToSvg(layout.names[static_cast<std::size_t>(position)]) + "</text>\n";
+               markup::SvgText(layout.names[static_cast<std::size_t>(position)]) + "</text>\n";
     };
     for (int j = 0; j < n; ++j) cell(j + 1, 0, layout.columns[static_cast<std::size_t>(j)], true);
     for (int i = 0; i < n; ++i) {
@@ -297,7 +253,7 @@ std::string TableSvg(const Group& g, const TableLayout& layout, const std::strin
         }
     for (std::size_t c = 0; c < layout.caption.size(); ++c)
         out += "<text x=\"" + std::to_string(margin) + "\" y=\"" +
-               std::to_string(bottom + 18 + 20 * static_cast<int>(c)) + "\">" + XmlEscape(layout.caption[c]) +
+               std::to_string(bottom + 18 + 20 * static_cast<int>(c)) + "\">" + markup::XmlEscape(layout.caption[c]) +
                "</text>\n";
     out += "</svg>\n";
     return out;

@@ -94,4 +94,47 @@ std::string StripMarkup(std::string_view text) {
     return ReplaceAll(s, "@", "");
 }
 
+std::string XmlEscape(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string SvgText(std::string_view text) {
+    std::string out;
+    for (const Token& t : Tokenize(text)) {
+        if (t.kind != TokenKind::Text) continue;
+        switch (t.placement) {
+            case Placement::Baseline:
+                out += XmlEscape(t.text);
+                break;
+            case Placement::Lowered:
+                out += "<tspan baseline-shift=\"sub\" font-size=\"75%\">" + XmlEscape(t.text) + "</tspan>";
+                break;
+            case Placement::Raised:
+            case Placement::Stacked:
+                out += "<tspan baseline-shift=\"super\" font-size=\"75%\">" + XmlEscape(t.text) + "</tspan>";
+                break;
+        }
+    }
+    return out;
+}
+
 }  // namespace quorix::markup

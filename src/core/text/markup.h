@@ -62,6 +62,13 @@ std::string StripMarkup(std::string_view text);
 // "A^2B" and "Z|@8|^*|" reads "Z_8^*".
 std::string PlainText(std::string_view text);
 
+// Text for XML and SVG: &, <, > and " as entities.
+std::string XmlEscape(std::string_view text);
+
+// SVG text content: subscripts and exponents as shifted, smaller tspans,
+// bold and italic dropped, the rest escaped.
+std::string SvgText(std::string_view text);
+
 using text::ReplaceAll;
 
 }  // namespace quorix::markup
