@@ -16,11 +16,11 @@ SANITIZE_FUZZ_SECONDS ?= 15
 JOBS ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-# One build serves the sanitized tests and the fuzz targets: the libraries
-# carry the fuzzer's coverage hooks, which the tests ignore. The tests run
-# one process per test binary: a sanitized process is slow to start.
-SANITIZE_FLAGS = -O1 -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined \
-  -fno-omit-frame-pointer
+# One build serves the sanitized tests and the fuzz targets: the libraries the
+# fuzz targets read with carry the fuzzer's coverage hooks (added by CMake),
+# which the tests ignore. The tests run one process per test binary: a
+# sanitized process is slow to start.
+SANITIZE_FLAGS = -O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 

@@ -39,7 +39,6 @@ struct Program {
         context->groups.SetAutosave(false);
         RegisterAllPanels(context->panels);
         for (const char* spec : specs) context->groups.RegisterGroup(MakeGroupFromSpec(spec), spec);
-        context->gui.selectedGroup = 1;
         Progress progress;
         if (warm)
             for (int n = 1; n <= 20; ++n)
@@ -72,8 +71,11 @@ void Subgroups(benchmark::State& state) {
         state.PauseTiming();
         Program program(warm, {spec});
         state.ResumeTiming();
-        SubgroupsPanel panel(*program.context);
+        PanelInput input;
+        input.group = program.context->groups.At(1);
+        SubgroupsPanel panel(*program.context, input);
         panel.show();
+        quorix::bench::Settle(panel);
         benchmark::DoNotOptimize(panel.grab());
         state.PauseTiming();
         panel.close();

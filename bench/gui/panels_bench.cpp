@@ -13,6 +13,7 @@
 #include "core/analysis/subgroups.h"
 #include "core/group/group_spec.h"
 #include "core/host/host.h"
+#include "quiet_host.h"
 #include "gui/analysis/analysis_panels.h"
 #include "gui/common/app_context.h"
 #include "gui/display/show_group_panel.h"
@@ -27,21 +28,15 @@ using namespace quorix::gui;
 const char* const kSpecs[] = {"S4", "A5", "Z2xZ4", "S5", "Z120", "S3xZ20", "A4xZ10", "perm:23416785,58763214"};
 
 // Shows nothing and answers No.
-struct SilentHost : Host {
-    void Message(const std::string&) override {}
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
-
 struct Program {
     QTemporaryDir dir;
-    SilentHost host;
+    quorix::bench::QuietHost host;
     std::unique_ptr<AppContext> context;
     explicit Program(const char* spec) {
         context = std::make_unique<AppContext>(dir.path().toStdString(), host);
         context->groups.SetAutosave(false);
         RegisterAllPanels(context->panels);
         context->groups.RegisterGroup(MakeGroupFromSpec(spec), spec);
-        context->gui.selectedGroup = 1;
     }
 };
 
@@ -55,22 +50,24 @@ void OpenPanel(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         Program program(spec);
+        PanelInput input;
+        input.group = program.context->groups.At(1);
         if constexpr (std::is_same_v<P, QuotientPanel>) {
             // The quotient by a largest normal subgroup, as the subgroup
             // panel's button would choose it.
             Progress progress;
-            program.context->workbench.subgroups.SetCurrentSubgroup(
-                FindMaximalNormalSubgroup(program.context->groups.At(1), progress));
+            input.other = FindMaximalNormalSubgroup(input.group, progress);
         }
         if constexpr (std::is_same_v<P, QuotientByTrivial>) {
             Progress progress;
-            SubgroupLogic& logic = program.context->workbench.subgroups;
-            logic.FindAllSubgroups(program.context->groups.At(1), progress);
-            logic.SetCurrentSubgroup(logic.Subgroup(1));
+            SubgroupLogic logic;
+            logic.FindAllSubgroups(input.group, progress);
+            input.other = logic.Subgroup(1);
         }
         state.ResumeTiming();
-        std::conditional_t<std::is_same_v<P, QuotientByTrivial>, QuotientPanel, P> panel(*program.context);
+        std::conditional_t<std::is_same_v<P, QuotientByTrivial>, QuotientPanel, P> panel(*program.context, input);
         panel.show();
+        quorix::bench::Settle(panel);
         benchmark::DoNotOptimize(panel.grab());
         state.PauseTiming();
         panel.close();

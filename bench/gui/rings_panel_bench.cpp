@@ -27,11 +27,12 @@ void RingsPanelZ2xZ2(benchmark::State& state) {
     context.groups.SetAutosave(false);
     RegisterAllPanels(context.panels);
     context.groups.RegisterGroup(MakeGroupFromSpec("Z2xZ2"), "Z|@2|xZ|@2|");
-    context.gui.selectedGroup = 1;
+    PanelInput input;
+    input.group = context.groups.At(1);
     for (auto _ : state) {
-        RingsPanel panel(context);
+        RingsPanel panel(context, input);
         panel.show();
-        panel.findRings();
+        quorix::bench::Settle(panel);
         panel.showRing(7);
         benchmark::DoNotOptimize(panel.grab());
     }

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -112,20 +111,27 @@ TEST(SearchVerbJobs, MaxSolutionsEndsTheSearchEarly) {
 }
 
 TEST(SearchVerbJobs, CtrlCStopsCleanlyWithWhatWasFound) {
-    const std::string out = ::testing::TempDir() + "quorix_interrupt_out";
-    const std::string err = ::testing::TempDir() + "quorix_interrupt_err";
+    const quorix::testing::TempDir temp;
+    const std::string out = (temp.path() / "out").string(), err = (temp.path() / "err").string();
+    const fs::path registerFile = temp.path() / "QuorixObjects.bas";
     const pid_t child = fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
         signal(SIGINT, SIG_DFL);
         dup2(open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 1);
         dup2(open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), 2);
-        execl(QUORIX_REPORT_EXE, QUORIX_REPORT_EXE, "search", "16", "--include-isomorphs", static_cast<char*>(nullptr));
+        execl(QUORIX_REPORT_EXE, QUORIX_REPORT_EXE, "search", "16", "--include-isomorphs", "--register",
+              temp.path().c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
-    kill(child, SIGINT);
+    // Ctrl+C once the first solution is registered, while the search goes on.
+    std::error_code ec;
     int status = 0;
+    pid_t ended = 0;
+    while ((fs::file_size(registerFile, ec) == 0 || ec) && (ended = waitpid(child, &status, WNOHANG)) == 0)
+        std::this_thread::yield();
+    ASSERT_EQ(ended, 0) << "the search ended before its first solution was registered";
+    kill(child, SIGINT);
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 130);
@@ -135,8 +141,6 @@ TEST(SearchVerbJobs, CtrlCStopsCleanlyWithWhatWasFound) {
     EXPECT_NE(printed.find("Group #16(1)\n"), std::string::npos) << printed.substr(0, 300);
     EXPECT_NE(printed.find(" (search halted)\n"), std::string::npos);
     EXPECT_EQ(complained, "Search halted.\n");
-    fs::remove(out);
-    fs::remove(err);
 }
 
 TEST(SearchVerbJobs, ProgressOnlyWhenStderrIsATerminal) {

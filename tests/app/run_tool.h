@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,9 +21,10 @@ struct ToolResult {
 };
 
 inline ToolResult runTool(const std::string& args) {
-    static int counter = 0;
-    const std::string errFile = std::string(::testing::TempDir()) + "quorix_tool_err_" + std::to_string(getpid()) +
-                                "_" + std::to_string(++counter);
+    std::string errFile = std::string(::testing::TempDir()) + "quorix-tool-err-XXXXXX";
+    const int fd = mkstemp(errFile.data());
+    if (fd < 0) return {};
+    close(fd);
     const std::string cmd = std::string(QUORIX_REPORT_EXE) + " " + args + " 2>" + errFile;
     ToolResult r;
     FILE* p = popen(cmd.c_str(), "r");

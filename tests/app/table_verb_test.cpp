@@ -24,7 +24,8 @@ TEST(TableVerb, CosetsOfANormalSubgroupFormTheQuotientTable) {
 }
 
 TEST(TableVerb, SvgFileAndRefusedSubgroups) {
-    const std::string path = ::testing::TempDir() + "table_verb.svg";
+    const quorix::testing::TempDir temp;
+    const std::string path = (temp.path() / "table_verb.svg").string();
     auto r = runTool("table S3 --svg " + path);
     ASSERT_EQ(r.exitCode, 0) << r.err;
     const std::string svg = quorix::testing::readFile(path);
@@ -33,7 +34,7 @@ TEST(TableVerb, SvgFileAndRefusedSubgroups) {
     std::remove(path.c_str());
 
     // PNG pictures need Qt, which the sanitizer build leaves out.
-    const std::string png = ::testing::TempDir() + "table_verb.png";
+    const std::string png = (temp.path() / "table_verb.png").string();
     auto p = runTool("table S4 --colours --png " + png);
     if (p.err.find("desktop program") == std::string::npos) {
         ASSERT_EQ(p.exitCode, 0) << p.err;

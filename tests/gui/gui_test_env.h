@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QTest>
 #include <QTemporaryDir>
 #include <QWidget>
 #include <cstdlib>
@@ -17,6 +18,7 @@
 #include "core/group/group_spec.h"
 #include "gui/common/app_context.h"
 #include "gui/common/application.h"
+#include "gui/common/panel.h"
 #include "gui/panels.h"
 #include "support/fake_host.h"
 
@@ -47,6 +49,11 @@ inline void snapshot(QWidget& w, const QString& name) {
     w.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + QStringLiteral(".png")));
 }
 
+// Lets a panel's deferred start and its job run to their end.
+inline bool settle(gui::Panel& panel) {
+    return QTest::qWaitFor([&panel] { return !panel.startPending() && !panel.jobRunning(); }, 60000);
+}
+
 class GuiTest : public ::testing::Test {
 protected:
     GuiTest() {
@@ -60,6 +67,12 @@ protected:
 
     // Registers a group built from a spec ("S3", "Z2xZ4") under an ID.
     void add(const char* spec, const std::string& id) { ctx.groups.RegisterGroup(MakeGroupFromSpec(spec), id); }
+    // The input of a panel opened on the group at a register position.
+    gui::PanelInput on(int position) const {
+        gui::PanelInput input;
+        input.group = ctx.groups.At(position);
+        return input;
+    }
 
     QTemporaryDir dir;
     FakeHost host;

@@ -1,5 +1,7 @@
 // The desktop program: creates the context every panel shares, registers the
 // panels and opens the search panel.
+#include <QPointer>
+#include <QWidget>
 #include <cstring>
 #include <iostream>
 
@@ -19,7 +21,7 @@ int main(int argc, char** argv) {
     }
     quorix::gui::Application app(argc, argv);
     quorix::gui::QtHost host;
-    quorix::gui::AppContext context(quorix::gui::dataDirectory().toStdString(), host);
+    quorix::gui::AppContext context(quorix::gui::DataDirectory().toStdString(), host);
     quorix::gui::RegisterAllPanels(context.panels);
     app.setErrorReporter([&host](const QString& text) { host.Message(text.toStdString()); });
 
@@ -28,5 +30,10 @@ int main(int argc, char** argv) {
     main->setAnalysisOpener(quorix::gui::OpenSolutionAnalysis);
     main->show();
     const int rc = quorix::gui::Application::exec();
+    // The windows still open go before the context they refer to.
+    QList<QPointer<QWidget>> windows;
+    for (QWidget* w : quorix::gui::Application::topLevelWidgets()) windows << w;
+    for (const QPointer<QWidget>& w : windows)
+        if (w && !w->parent()) delete w.data();
     return rc;
 }

@@ -38,7 +38,7 @@ storage::GroupRegister& RunContext::openRegister(const std::string& dir, bool wr
     return *open.reg;
 }
 
-GroupPtr resolveGroupSpec(RunContext& run, const std::string& spec, const std::optional<std::string>& registerDir) {
+GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::optional<std::string>& registerDir) {
     if (registerDir) {
         const storage::GroupRegister& reg = run.openRegister(*registerDir);
         if (GroupPtr g = reg.FindRegisteredGroup(spec)) return g;
@@ -54,25 +54,25 @@ GroupPtr resolveGroupSpec(RunContext& run, const std::string& spec, const std::o
     }
 }
 
-GroupRegistrar registrarFor(RunContext& run, const std::optional<std::string>& registerDir, bool save) {
+GroupRegistrar RegistrarFor(RunContext& run, const std::optional<std::string>& registerDir, bool save) {
     if (!save) return {};
     if (!registerDir) throw UsageError("--save needs --register DIR");
     return storage::RegistrarOf(run.openRegister(*registerDir, true));
 }
 
-void addSpecArgument(CLI::App* cmd, std::string& spec) {
+void AddSpecArgument(CLI::App* cmd, std::string& spec) {
     cmd->add_option("SPEC", spec,
                     "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
         ->required();
 }
 
-void addRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
+void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
     cmd->add_option("--register", dir, "Directory of the group register file");
 }
 
 std::optional<int> ParseDecimal(std::string_view text) { return text::ParseDigits(text); }
 
-CLI::Option* addDecimalOption(CLI::App* cmd, const std::string& name, int& value, const std::string& description) {
+CLI::Option* AddDecimalOption(CLI::App* cmd, const std::string& name, int& value, const std::string& description) {
     auto* option = cmd->add_option_function<std::string>(
         name,
         [&value, name](const std::string& text) {

@@ -63,26 +63,26 @@ private:
 };
 
 // The SPEC argument every group verb takes (required).
-void addSpecArgument(CLI::App* cmd, std::string& spec);
+void AddSpecArgument(CLI::App* cmd, std::string& spec);
 // --register DIR: where the group register file lives.
-void addRegisterOption(CLI::App* cmd, std::optional<std::string>& dir);
+void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir);
 
 // A whole number written in decimal digits only ("010" is ten; signs, blanks,
 // "0x10" and numbers beyond int are refused).
 std::optional<int> ParseDecimal(std::string_view text);
 // An option or positional that takes such a number; anything else is a
 // usage error.
-CLI::Option* addDecimalOption(CLI::App* cmd, const std::string& name, int& value, const std::string& description);
+CLI::Option* AddDecimalOption(CLI::App* cmd, const std::string& name, int& value, const std::string& description);
 
 // A SPEC of the command line (see MakeGroupFromSpec) or, when a register
 // directory is given, the ID of a registered group (as written in the file,
 // with its markup stripped, or as the tool prints it). Throws UsageError for
 // anything else.
-GroupPtr resolveGroupSpec(RunContext& run, const std::string& spec, const std::optional<std::string>& registerDir);
+GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::optional<std::string>& registerDir);
 
 // With --save, the groups a verb derives (subgroups, series terms,
 // quotients) are registered in the --register directory, as the panels
 // register them; without it nothing is written.
-GroupRegistrar registrarFor(RunContext& run, const std::optional<std::string>& registerDir, bool save);
+GroupRegistrar RegistrarFor(RunContext& run, const std::optional<std::string>& registerDir, bool save);
 
 }  // namespace quorix::report

@@ -4,6 +4,7 @@
 
 #include <iostream>
 
+#include "core/group/errors.h"
 #include "report/common.h"
 #include "report/verb.h"
 
@@ -12,12 +13,12 @@ namespace {
 using namespace quorix::report;
 
 constexpr VerbSetup kVerbs[] = {
-    setupAutomorphisms, setupClasses, setupCompare, setupFacts,  setupGroup,     setupIdentify, setupLattice, setupList,
-    setupQuotient,      setupRings,   setupSearch,  setupSeries, setupSubgroups, setupSummary,  setupTable,   setupView,
+    SetupAutomorphisms, SetupClasses, SetupCompare, SetupFacts,  SetupGroup,     SetupIdentify, SetupLattice, SetupList,
+    SetupQuotient,      SetupRings,   SetupSearch,  SetupSeries, SetupSubgroups, SetupSummary,  SetupTable,   SetupView,
 };
 
 // A message on one line of stderr.
-int fail(const std::string& what, int code) {
+int Fail(const std::string& what, int code) {
     std::string line = what;
     for (char& c : line)
         if (c == '\n' || c == '\r') c = ' ';
@@ -45,11 +46,17 @@ int main(int argc, char** argv) {
     } catch (const CLI::ParseError& e) {
         // --help and --version end the run normally; anything else is a
         // usage error like those of the verbs.
-        code = e.get_exit_code() == 0 ? app.exit(e) : fail(e.what(), 2);
+        code = e.get_exit_code() == 0 ? app.exit(e) : Fail(e.what(), 2);
     } catch (const UsageError& e) {
-        code = fail(e.what(), 2);
+        code = Fail(e.what(), 2);
+    } catch (const quorix::InvalidArgument& e) {
+        code = Fail(e.what(), 2);
+    } catch (const quorix::ProgramError& e) {
+        // A fault of the program, not of the input (sysexits' EX_SOFTWARE).
+        code = Fail(std::string("program error (") + e.what() + ")", 70);
     } catch (const std::exception& e) {
-        code = fail(e.what(), 1);
+        // Files that cannot be read or written.
+        code = Fail(e.what(), 1);
     }
     return code;
 }

@@ -3,7 +3,7 @@
 // verbs/ and has a setup function, listed in main.cpp, that adds a CLI11
 // subcommand whose callback works through the run's context:
 //
-//   void setupFoo(CLI::App& app, RunContext& run) { auto* cmd = app.add_subcommand(...); ... }
+//   void SetupFoo(CLI::App& app, RunContext& run) { auto* cmd = app.add_subcommand(...); ... }
 //
 // A verb's callback reports bad input by throwing UsageError (one line on
 // stderr, exit code 2) and sets run.exitCode for other outcomes.
@@ -26,21 +26,21 @@ class RunContext;
 
 using VerbSetup = void (*)(CLI::App&, RunContext&);
 
-void setupAutomorphisms(CLI::App& app, RunContext& run);
-void setupClasses(CLI::App& app, RunContext& run);
-void setupCompare(CLI::App& app, RunContext& run);
-void setupFacts(CLI::App& app, RunContext& run);
-void setupGroup(CLI::App& app, RunContext& run);
-void setupIdentify(CLI::App& app, RunContext& run);
-void setupLattice(CLI::App& app, RunContext& run);
-void setupList(CLI::App& app, RunContext& run);
-void setupQuotient(CLI::App& app, RunContext& run);
-void setupRings(CLI::App& app, RunContext& run);
-void setupSearch(CLI::App& app, RunContext& run);
-void setupSeries(CLI::App& app, RunContext& run);
-void setupSubgroups(CLI::App& app, RunContext& run);
-void setupSummary(CLI::App& app, RunContext& run);
-void setupTable(CLI::App& app, RunContext& run);
-void setupView(CLI::App& app, RunContext& run);
+void SetupAutomorphisms(CLI::App& app, RunContext& run);
+void SetupClasses(CLI::App& app, RunContext& run);
+void SetupCompare(CLI::App& app, RunContext& run);
+void SetupFacts(CLI::App& app, RunContext& run);
+void SetupGroup(CLI::App& app, RunContext& run);
+void SetupIdentify(CLI::App& app, RunContext& run);
+void SetupLattice(CLI::App& app, RunContext& run);
+void SetupList(CLI::App& app, RunContext& run);
+void SetupQuotient(CLI::App& app, RunContext& run);
+void SetupRings(CLI::App& app, RunContext& run);
+void SetupSearch(CLI::App& app, RunContext& run);
+void SetupSeries(CLI::App& app, RunContext& run);
+void SetupSubgroups(CLI::App& app, RunContext& run);
+void SetupSummary(CLI::App& app, RunContext& run);
+void SetupTable(CLI::App& app, RunContext& run);
+void SetupView(CLI::App& app, RunContext& run);
 
 }  // namespace quorix::report

@@ -7,7 +7,7 @@
 
 namespace quorix::report {
 
-std::string viewComponents(const ViewFileRequest& request) {
+std::string ViewComponents(const ViewFileRequest& request) {
     std::string defaults = DefaultViewComponents(request.kind);
     if (request.preferencesDir) {
         storage::Preferences prefs;
@@ -20,9 +20,9 @@ std::string viewComponents(const ViewFileRequest& request) {
     return components;
 }
 
-void writeViewFile(const ViewFileRequest& request, RunContext& run, const GroupRegistrar& registrar,
+void WriteViewFile(const ViewFileRequest& request, RunContext& run, const GroupRegistrar& registrar,
                    const ViewWriterFunction& write) {
-    const std::string components = viewComponents(request);
+    const std::string components = ViewComponents(request);
     const std::string path = request.file.value_or(DefaultViewFileName(request.kind));
     ViewResult result;
     try {

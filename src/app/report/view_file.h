@@ -24,9 +24,9 @@ using ViewWriterFunction = std::function<ViewResult(const std::string& path, con
 
 // The component string the request asks for; UsageError when it is not
 // seven characters 0 or 1. Check it before any long work.
-std::string viewComponents(const ViewFileRequest& request);
+std::string ViewComponents(const ViewFileRequest& request);
 
-void writeViewFile(const ViewFileRequest& request, RunContext& run, const GroupRegistrar& registrar,
+void WriteViewFile(const ViewFileRequest& request, RunContext& run, const GroupRegistrar& registrar,
                    const ViewWriterFunction& write);
 
 }  // namespace quorix::report

@@ -6,7 +6,7 @@
 namespace quorix {
 
 CompositionSeries BuildCompositionSeries(const GroupPtr& g, Progress& progress) {
-    if (!g || !g->IsGenerated()) throw InvalidArgument("ComputeCompositionSeries: no generated group");
+    if (!g || !g->IsGenerated()) throw ProgramError("ComputeCompositionSeries: no generated group");
     CompositionSeries s;
     s.terms.push_back(g);
     s.factors.push_back(0);

@@ -21,7 +21,7 @@ std::vector<std::pair<int, int>> Histogram(const std::vector<int>& values) {
 }  // namespace
 
 GroupFacts ComputeGroupFacts(const GroupPtr& gp) {
-    if (!gp || !gp->IsGenerated()) throw InvalidArgument("ComputeGroupFacts: no generated group");
+    if (!gp || !gp->IsGenerated()) throw ProgramError("ComputeGroupFacts: no generated group");
     const Group& g = *gp;
     GroupFacts f;
     f.id = markup::StripMarkup(g.GroupID());

@@ -14,13 +14,13 @@ QuotientListing ListQuotient(const GroupPtr& q, bool originalNames) {
     out.quotient = q;
     const GroupPtr& g = q->Parent();
     const GroupPtr& n = q->NormalSubgroup();
-    if (!g || !n) throw InvalidArgument("ListQuotient: not a quotient group");
+    if (!g || !n) throw ProgramError("ListQuotient: not a quotient group");
 
     // N's elements as G's source indices and positions, in N's source order.
     std::vector<int> nSource, nPosition;
     for (int k = 1; k <= n->order(); ++k) {
         int si = g->sourceIndexOfName(n->sourceName(k));
-        if (si < 1) throw InvalidArgument("ListQuotient: N is not made of elements of G");
+        if (si < 1) throw ProgramError("ListQuotient: N is not made of elements of G");
         nSource.push_back(si);
         nPosition.push_back(g->positionOf(si));
     }
@@ -32,7 +32,7 @@ QuotientListing ListQuotient(const GroupPtr& q, bool originalNames) {
         int aPosition = 1;
         if (!rep.empty()) {
             aPosition = g->positionOfName(rep);
-            if (aPosition < 1) throw InvalidArgument("ListQuotient: unknown representative " + rep);
+            if (aPosition < 1) throw ProgramError("ListQuotient: unknown representative " + rep);
             c.representative = originalNames ? g->sourceName(g->sourceOf(aPosition)) : rep;
         }
         c.name = kCosetPrefix + c.representative;

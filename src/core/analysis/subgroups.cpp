@@ -18,7 +18,15 @@ std::string FormatSubgroupElements(const Group& h, const Group& g, bool original
     for (int k = 1; k <= h.order(); ++k) {
         if (k > 1) text += ", ";
         if (originalNames) {
-            text += h.sourceName(k);
+            // An element of a direct product is a tuple: "(123, 0)".
+            const std::string& name = h.sourceName(k);
+            if (name.find(',') == std::string::npos) {
+                text += name;
+            } else {
+                text += '(';
+                for (char c : name) text += c == ',' ? std::string(", ") : std::string(1, c);
+                text += ')';
+            }
         } else {
             int idx = g.sourceIndexOfName(h.sourceName(k));
             if (idx >= 1) text += g.mappedName(idx);
@@ -90,12 +98,12 @@ void SubgroupLogic::Reset() {
 }
 
 const GroupPtr& SubgroupLogic::Subgroup(int s) const {
-    if (s < 1 || s > SubgroupCount()) throw InvalidArgument("Subgroup: no list entry " + std::to_string(s));
+    if (s < 1 || s > SubgroupCount()) throw ProgramError("Subgroup: no list entry " + std::to_string(s));
     return list_[static_cast<std::size_t>(s - 1)];
 }
 
 SubgroupSearchOutcome SubgroupLogic::FindAllSubgroups(const GroupPtr& g, Progress& progress, int limit) {
-    if (!g || !g->IsGenerated()) throw InvalidArgument("FindAllSubgroups: no generated group");
+    if (!g || !g->IsGenerated()) throw ProgramError("FindAllSubgroups: no generated group");
     SubgroupSearchOutcome outcome;
     partial_ = false;
     if (cached_) {
@@ -168,7 +176,7 @@ bool SubgroupLogic::IsCommutatorSubgroup(const Group& h) {
 }
 
 bool SubgroupLogic::IsNormal(int s) {
-    if (s < 1 || s > SubgroupCount()) throw InvalidArgument("IsNormal: no list entry " + std::to_string(s));
+    if (s < 1 || s > SubgroupCount()) throw ProgramError("IsNormal: no list entry " + std::to_string(s));
     return IsNormalSet(*analysed_, members_[static_cast<std::size_t>(s - 1)], Generators());
 }
 
@@ -186,7 +194,7 @@ int SubgroupLogic::CentralizerIndex(int x) {
             if (g->mul(x, i) == g->mul(i, x)) c.set(static_cast<std::size_t>(i));
         return FindByMembership(c);
     }
-    throw InvalidArgument("CentralizerIndex: no element " + std::to_string(x));
+    throw ProgramError("CentralizerIndex: no element " + std::to_string(x));
 }
 
 int SubgroupLogic::NormalizerIndex(int s) {
@@ -206,7 +214,7 @@ int SubgroupLogic::NormalizerIndex(int s) {
         }
         return FindByMembership(normalizer);
     }
-    throw InvalidArgument("NormalizerIndex: no list entry " + std::to_string(s));
+    throw ProgramError("NormalizerIndex: no list entry " + std::to_string(s));
 }
 
 std::vector<std::string> SubgroupLogic::NameAndRegister(const GroupRegistrar& registrar) {
@@ -274,7 +282,7 @@ ElementSet FindMaximalNormalSubgroupSet(const Group& g, Progress& progress) {
 }
 
 GroupPtr FindMaximalNormalSubgroup(const GroupPtr& g, Progress& progress) {
-    if (!g || !g->IsGenerated()) throw InvalidArgument("FindMaximalNormalSubgroup: no generated group");
+    if (!g || !g->IsGenerated()) throw ProgramError("FindMaximalNormalSubgroup: no generated group");
     const ElementSet best = FindMaximalNormalSubgroupSet(*g, progress);
     if (best.none()) return nullptr;
     GroupPtr s = Group::Create();

@@ -1,8 +1,10 @@
 #include "core/compare/solution_analysis.h"
 
 #include <cassert>
+#include <functional>
 
 #include "core/compare/homomorphism.h"
+#include "core/group/group_spec.h"
 #include "core/group/math_functions.h"
 
 namespace quorix {
@@ -128,14 +130,28 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
         }
     }
     if (!cyclic && room()) {
-        // Factor lists from the divisors of n: pairs before triples, each
-        // ascending, the first product isomorphic to g listed.
+        // Factor lists from the divisors of n: pairs before triples before
+        // longer lists (up to six factors, as a product of Z2's has at
+        // most), each ascending, the first product isomorphic to g listed.
         std::vector<std::vector<int>> lists;
-        for (int a = 2; a * a <= n; ++a)
-            if (n % a == 0) lists.push_back({a, n / a});
-        for (int a = 2; a * a * a <= n; ++a)
-            for (int b = a; a * b * b <= n; ++b)
-                if (n % (a * b) == 0) lists.push_back({a, b, n / (a * b)});
+        std::vector<int> factors;
+        const std::function<void(int, int, std::size_t)> extend = [&](int rest, int least, std::size_t length) {
+            if (factors.size() + 1 == length) {
+                if (rest >= least) {
+                    factors.push_back(rest);
+                    lists.push_back(factors);
+                    factors.pop_back();
+                }
+                return;
+            }
+            for (int a = least; a * a <= rest; ++a)
+                if (rest % a == 0) {
+                    factors.push_back(a);
+                    extend(rest / a, a, length);
+                    factors.pop_back();
+                }
+        };
+        for (std::size_t length = 2; length <= kMaxSpecFactors; ++length) extend(n, 2, length);
         for (const auto& factors : lists) {
             GroupPtr product;
             for (int f : factors) {

@@ -701,7 +701,7 @@ std::pair<std::string, std::string> Group::SplitOrderedPair(const std::string& s
     int seen = 0;
     for (std::size_t i = 0; i < s.size(); ++i)
         if (s[i] == ',' && ++seen == c) return {s.substr(0, i), s.substr(i + 1)};
-    throw InvalidArgument("SplitOrderedPair: '" + s + "' is not an element of the product");
+    throw InvalidArgument("'" + s + "' is not an element of the direct product " + id_);
 }
 
 }  // namespace quorix

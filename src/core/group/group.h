@@ -133,8 +133,8 @@ public:
     const std::vector<int>& ParentSourceIndex() const { return parentSource_; }
 
     // Splits a direct product's source name at the comma that ends the first
-    // factor's part. Shows "Program error (SplitOrderedPair)" and returns two
-    // empty parts when there is no such comma.
+    // factor's part. Throws InvalidArgument, naming the text, when it is no
+    // element of this product.
     std::pair<std::string, std::string> SplitOrderedPair(const std::string& s) const;
 
     // ---- unchecked fast accessors (valid indices of a generated group) ----

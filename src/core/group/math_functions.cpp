@@ -1,6 +1,7 @@
 #include "core/group/math_functions.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "core/group/errors.h"
 
@@ -35,21 +36,12 @@ bool IsPrime(int n) {
     }
 }
 
-int Gcd(int a, int b) {
-    if (a < 0) a = -a;
-    if (b < 0) b = -b;
-    while (b != 0) {
-        int t = a % b;
-        a = b;
-        b = t;
-    }
-    return a;
-}
+int Gcd(int a, int b) { return std::gcd(a, b); }
 
 int MaxProperDivisor(int n) {
     for (int d = 2; d <= n; ++d)
         if (n % d == 0) return n / d;
-    throw InvalidArgument("MaxProperDivisor: no divisor of " + std::to_string(n));
+    throw ProgramError("MaxProperDivisor: no divisor of " + std::to_string(n));
 }
 
 std::vector<int> ProperDivisors(int n) {
@@ -124,59 +116,23 @@ std::string ComposePermutations(const std::string& p, const std::string& q) {
     for (std::size_t i = 0; i < p.size(); ++i) {
         int pi = PermutationDigitValue(p[i]);
         if (pi < 1 || static_cast<std::size_t>(pi) > q.size())
-            throw InvalidArgument("ComposePermutations: '" + p + "' and '" + q + "' do not compose");
+            throw InvalidArgument("the permutations '" + p + "' and '" + q + "' are not of one degree");
         r[i] = q[static_cast<std::size_t>(pi - 1)];
     }
     return r;
 }
 
 std::string ComputeNextPermutation(const std::string& s) {
-    const int d = static_cast<int>(s.size());
-    std::vector<int> v(static_cast<std::size_t>(d) + 1);
-    for (int i = 1; i <= d; ++i)
-        v[static_cast<std::size_t>(i)] = PermutationDigitValue(s[static_cast<std::size_t>(i - 1)]);
-    auto usedBefore = [&](int value, int k) {
-        for (int i = 1; i < k; ++i)
-            if (v[static_cast<std::size_t>(i)] == value) return true;
-        return false;
-    };
-    int k = d;
-    for (; k >= 1; --k) {
-        int found = 0;
-        for (int c = v[static_cast<std::size_t>(k)] + 1; c <= d; ++c)
-            if (!usedBefore(c, k)) {
-                found = c;
-                break;
-            }
-        if (found) {
-            v[static_cast<std::size_t>(k)] = found;
-            break;
-        }
-    }
-    if (k < 1) {
-        throw InvalidArgument("ComputeNextPermutation: '" + s + "' is the last permutation");
-    }
-    for (int i = k + 1; i <= d; ++i)
-        for (int c = 1; c <= d; ++c)
-            if (!usedBefore(c, i)) {
-                v[static_cast<std::size_t>(i)] = c;
-                break;
-            }
-    std::string out;
-    for (int i = 1; i <= d; ++i) out += PermutationDigitChar(v[static_cast<std::size_t>(i)]);
-    return out;
+    // The digits 1-9, A-F sort as their values do.
+    std::string next = s;
+    if (!std::next_permutation(next.begin(), next.end()))
+        throw ProgramError("ComputeNextPermutation: '" + s + "' is the last permutation");
+    return next;
 }
 
-void SortStrings(std::vector<std::string>& list) {
-    for (std::size_t i = 0; i < list.size(); ++i)
-        for (std::size_t j = i + 1; j < list.size(); ++j)
-            if (list[j] < list[i]) std::swap(list[i], list[j]);
-}
+// Equal keys are equal values here, so any sort gives the exchange sort's result.
+void SortStrings(std::vector<std::string>& list) { std::sort(list.begin(), list.end()); }
 
-void SortIntegers(std::vector<int>& list) {
-    for (std::size_t i = 0; i < list.size(); ++i)
-        for (std::size_t j = i + 1; j < list.size(); ++j)
-            if (list[j] < list[i]) std::swap(list[i], list[j]);
-}
+void SortIntegers(std::vector<int>& list) { std::sort(list.begin(), list.end()); }
 
 }  // namespace quorix::MathFunctions

@@ -16,7 +16,7 @@ int EulerPhi(int n);
 bool IsPrime(int n);
 int Gcd(int a, int b);
 
-// n divided by its smallest divisor >= 2. For n = 1 throws InvalidArgument
+// n divided by its smallest divisor >= 2. For n = 1 throws ProgramError
 // ("MaxProperDivisor: no divisor of 1").
 int MaxProperDivisor(int n);
 
@@ -33,15 +33,15 @@ std::vector<PrimePower> PrimeFactorization(int n);
 bool RelativelyPrime(int a, int b);
 int PermutationSign(const std::string& p);
 
-// The permutation that applies p first and then q.
+// The permutation that applies p first and then q; InvalidArgument when
+// they are not of one degree.
 std::string ComposePermutations(const std::string& p, const std::string& q);
 
-// Lexicographic successor of a one-line permutation. Past the last one shows
-// "Logic error in ComputeNextPermutation" and throws InvalidArgument.
+// Lexicographic successor of a one-line permutation. Past the last one
+// throws ProgramError.
 std::string ComputeNextPermutation(const std::string& s);
 
-// Exchange sorts as the program has always done them (stable results for
-// equal keys are therefore fixed); the lists are 0-based here.
+// Ascending sorts; the lists are 0-based here.
 void SortStrings(std::vector<std::string>& list);
 void SortIntegers(std::vector<int>& list);
 

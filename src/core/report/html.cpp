@@ -85,7 +85,8 @@ std::string AnchorNow() {
 
 std::string AnchorTag(const std::string& anchor) { return "<a name='" + anchor + "'>"; }
 
-ViewFile::ViewFile(const std::string& path) : out_(path, std::ios::app | std::ios::binary) {
+ViewFile::ViewFile(const std::string& path, bool replace)
+    : out_(path, (replace ? std::ios::trunc : std::ios::app) | std::ios::binary) {
     if (!out_) throw InvalidArgument("cannot write the view file " + path);
 }
 

@@ -27,7 +27,8 @@ std::string AnchorTag(const std::string& anchor);
 // file cannot be written.
 class ViewFile {
 public:
-    explicit ViewFile(const std::string& path);
+    // Appends to the file (creating it), or replaces it.
+    explicit ViewFile(const std::string& path, bool replace = false);
     void WriteLine(std::string_view text);
     void Close();
 

@@ -92,7 +92,7 @@ std::string ElementSetHtml(const Group& g) {
 class ViewWriter {
 public:
     ViewWriter(const std::string& path, const ViewOptions& options, bool summary = false)
-        : file_(path), options_(options), summary_(summary) {
+        : file_(path, options.replace), options_(options), summary_(summary) {
         components_ = options.components;
         components_.resize(7, '0');
     }
@@ -367,7 +367,7 @@ public:
             const bool prime = MathFunctions::IsPrime(factor);
             allPrime = allPrime && prime;
             Line("<tr><td valign='top'><b>N<sub>" + Str(static_cast<int>(i)) +
-                 "</sub></b>&nbsp(maximal&nbsp;normal"
+                 "</sub></b>&nbsp;(maximal&nbsp;normal"
                  "&nbsp;subgroup&nbsp;of&nbsp;<b>N<sub>" +
                  Str(static_cast<int>(i) - 1) + "</sub></b>)&nbsp;=&nbsp;" + MarkupToHtml(id) +
                  "<br>&nbsp;&nbsp;&nbsp;&nbsp;Order:&nbsp;&nbsp;" + Str(below) +

@@ -41,6 +41,9 @@ struct ViewOptions {
     StructureAnalysis* analysis = nullptr;         // needed by components 4 to 7
     SolutionAnalysisCache* namedGroups = nullptr;  // needed by component 4
     Progress* progress = nullptr;                  // none: the writer runs to the end
+    // The file's earlier views are kept and the new one added at its end,
+    // unless the user chose to replace the file.
+    bool replace = false;
 };
 
 struct ViewResult {

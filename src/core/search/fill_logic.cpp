@@ -38,7 +38,7 @@ void CayleySearch::ReportConflict(const std::string& text) {
 void CayleySearch::AddInference(int row, int column, int index, const std::string& reason) {
     std::uint8_t& cell = work_[Idx(row)][Idx(column)];
     // Only an entry holding a foreign text (manual entry) is written over.
-    if (cell != 0) messages_.push_back("Program error (addInference");
+    if (cell != 0) messages_.push_back("Program error (addInference)");
     cell = static_cast<std::uint8_t>(index);
     if (ReasonsStored()) reason_[Idx(row)][Idx(column)] = reason;
     inferenceMade_ = true;

@@ -2,12 +2,14 @@
 // The structure-analysis panels: subgroups, quotient, composition series,
 // conjugacy classes of elements and of subgroups.
 
+#include <memory>
 #include <vector>
 
 #include "core/analysis/composition_series.h"
 #include "core/analysis/conjugacy_classes.h"
 #include "core/analysis/panel_text.h"
 #include "core/analysis/quotient.h"
+#include "core/analysis/subgroups.h"
 #include "gui/analysis/structure_panel.h"
 
 class QListWidget;
@@ -22,7 +24,7 @@ class PanelRegistry;
 class SubgroupsPanel : public StructurePanel {
     Q_OBJECT
 public:
-    explicit SubgroupsPanel(AppContext& context, QWidget* parent = nullptr);
+    SubgroupsPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
     bool halted() const { return halted_; }
     bool partial() const { return partial_; }
     const std::vector<GroupPtr>& subgroups() const { return subgroups_; }
@@ -34,9 +36,6 @@ protected:
     std::string emptyFormText() const override { return analysis_text::kSubgroupsEmptyForm; }
 
 private:
-    // Makes the shared subgroup list this group's again when another caller
-    // replaced it.
-    void ensureList();
     const std::vector<analysis_text::SubgroupRow>& rows(bool originalNames);
     void drawList(bool originalNames);
     void drawCalculators(bool originalNames, long y);
@@ -47,7 +46,9 @@ private:
     // the normalizer calculator's list.
     void openOrganisedTable();
 
-    int position_ = 0;  // register position of the group
+    // The subgroup list of this panel's group (shared with the panels it
+    // opens on the list).
+    std::shared_ptr<SubgroupLogic> logic_;
     bool halted_ = false;
     bool partial_ = false;
     std::vector<GroupPtr> subgroups_;
@@ -68,7 +69,7 @@ private:
 class QuotientPanel : public StructurePanel {
     Q_OBJECT
 public:
-    explicit QuotientPanel(AppContext& context, QWidget* parent = nullptr);
+    QuotientPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
     const QuotientListing& listing() const { return listing_; }
 
 protected:
@@ -78,6 +79,7 @@ protected:
 
 private:
     GroupPtr normal_;
+    bool ready_ = false;
     std::string note_;  // catalogue note of G/N, "" when none
     QuotientListing listing_;
     long tableLine_ = 0;  // index of the table's title line
@@ -87,7 +89,7 @@ private:
 class SeriesPanel : public StructurePanel {
     Q_OBJECT
 public:
-    explicit SeriesPanel(AppContext& context, QWidget* parent = nullptr);
+    SeriesPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
     bool halted() const { return halted_; }
     const CompositionSeries& series() const { return series_; }
 
@@ -97,6 +99,7 @@ protected:
     std::string emptyFormText() const override { return analysis_text::kSeriesEmptyForm; }
 
 private:
+    CompositionSeriesState state_;
     CompositionSeries series_;
     std::vector<std::string> factorNotes_;  // catalogue note of factor i (index 0 unused)
     bool ready_ = false;
@@ -107,7 +110,7 @@ private:
 class ClassesPanel : public StructurePanel {
     Q_OBJECT
 public:
-    explicit ClassesPanel(AppContext& context, QWidget* parent = nullptr);
+    ClassesPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
     const ConjugacyClasses& classes() const { return classes_; }
 
 protected:
@@ -116,9 +119,12 @@ protected:
     std::string emptyFormText() const override { return analysis_text::kClassesEmptyForm; }
 
 private:
-    void compute(bool originalNames);
+    // Computes the classes in the naming asked for as the panel's job;
+    // false when it did not finish (a job already runs, or the panel closed).
+    bool compute(bool originalNames);
     ConjugacyClasses classes_;
     bool ready_ = false;
+    bool computing_ = false;
 };
 
 // dlgSubgroupConjugacyClasses: classes of the subgroup list of the group the
@@ -126,7 +132,7 @@ private:
 class SubgroupClassesPanel : public StructurePanel {
     Q_OBJECT
 public:
-    explicit SubgroupClassesPanel(AppContext& context, QWidget* parent = nullptr);
+    SubgroupClassesPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
     const SubgroupClasses& classes() const { return classes_; }
 
 protected:
@@ -134,6 +140,7 @@ protected:
     std::vector<std::string> lines(bool originalNames) override;
 
 private:
+    std::shared_ptr<SubgroupLogic> logic_;  // the subgroup panel's list, or one of its own
     std::vector<std::string> names_;
     std::vector<std::string> notes_;  // catalogue notes of the class representatives
     SubgroupClasses classes_;

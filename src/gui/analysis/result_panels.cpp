@@ -73,28 +73,29 @@ struct MarkupStamp {
 
 // ---- quotient ------------------------------------------------------------------
 
-QuotientPanel::QuotientPanel(AppContext& context, QWidget* parent)
-    : StructurePanel(context, QStringLiteral("dlgShowQuotientGroup"), QStringLiteral("Quotient Group"), false, parent) {
-    group_ = selectedEntry();
-    normal_ = context.workbench.subgroups.CurrentSubgroup();
-    analyse();
+QuotientPanel::QuotientPanel(AppContext& context, const PanelInput& input, QWidget* parent)
+    : StructurePanel(context, input, QStringLiteral("dlgShowQuotientGroup"), QStringLiteral("Quotient Group"), false,
+                     parent),
+      normal_(input.other) {
+    if (!group_) redraw();
 }
 
 void QuotientPanel::analyse() {
     note_.clear();
     if (group_ && normal_ && IsNormalSubgroup(*group_, *normal_)) {
-        clearHalt();
-        showProcessing();
+        Job job(*this);
+        if (!job) return;
         note_ = QuotientNote(context().workbench.catalogue, group_, normal_, progress());
-        hideProcessing();
-        clearHalt();
+        if (job.abandoned()) return;
     }
+    ready_ = true;
     redraw();
 }
 
 std::vector<std::string> QuotientPanel::lines(bool originalNames) {
     listing_ = {};
     if (!group_ || !normal_ || !IsNormalSubgroup(*group_, *normal_)) return {"No normal subgroup is selected."};
+    if (!ready_) return {};
     try {
         listing_ = BuildQuotientListing(group_, normal_, originalNames, registrar());
     } catch (const InvalidArgument& e) {
@@ -140,40 +141,37 @@ void QuotientPanel::drawMore(bool originalNames) {
 
 // ---- composition series ------------------------------------------------------------
 
-SeriesPanel::SeriesPanel(AppContext& context, QWidget* parent)
-    : StructurePanel(context, QStringLiteral("dlgShowCompositionSeries"), QStringLiteral("Composition Series"), true,
-                     parent) {
-    group_ = selectedEntry();
-    if (group_)
-        analyse();
-    else
-        redraw();
+SeriesPanel::SeriesPanel(AppContext& context, const PanelInput& input, QWidget* parent)
+    : StructurePanel(context, input, QStringLiteral("dlgShowCompositionSeries"), QStringLiteral("Composition Series"),
+                     true, parent) {
+    redraw();
 }
 
 void SeriesPanel::analyse() {
     setWindowTitle(Caption(at::SeriesCaption(group_->GroupID())));
     ready_ = halted_ = false;
-    clearHalt();
     redraw();
     factorNotes_.clear();
-    showProcessing();
-    CompositionSeriesState& state = context().workbench.series;
-    state.ComputeCompositionSeries(group_, progress());
-    if (progress().Stopped() || state.SeriesGroup() != group_) {
-        halted_ = true;
-    } else {
-        state.NameAndRegister(registrar());
-        series_ = state.Series();
-        ready_ = true;
-        // The factors are simple: those of order 20 or less are the cyclic
-        // groups of prime order. Halt leaves the rest without a name.
-        factorNotes_.assign(series_.terms.size(), std::string());
-        for (std::size_t i = 1; i < series_.terms.size() && !progress().Stopped(); ++i)
-            factorNotes_[i] =
-                QuotientNote(context().workbench.catalogue, series_.terms[i - 1], series_.terms[i], progress());
+    {
+        Job job(*this);
+        if (!job) return;
+        state_.ComputeCompositionSeries(group_, progress());
+        if (job.abandoned()) return;
+        if (progress().Stopped() || state_.SeriesGroup() != group_) {
+            halted_ = true;
+        } else {
+            state_.NameAndRegister(registrar());
+            series_ = state_.Series();
+            ready_ = true;
+            // The factors are simple: those of order 20 or less are the cyclic
+            // groups of prime order. Halt leaves the rest without a name.
+            factorNotes_.assign(series_.terms.size(), std::string());
+            for (std::size_t i = 1; i < series_.terms.size() && !progress().Stopped(); ++i)
+                factorNotes_[i] =
+                    QuotientNote(context().workbench.catalogue, series_.terms[i - 1], series_.terms[i], progress());
+        }
+        if (job.abandoned()) return;
     }
-    hideProcessing();
-    clearHalt();
     redraw();
 }
 
@@ -186,77 +184,76 @@ std::vector<std::string> SeriesPanel::lines(bool originalNames) {
 
 // ---- conjugacy classes ----------------------------------------------------------------
 
-ClassesPanel::ClassesPanel(AppContext& context, QWidget* parent)
-    : StructurePanel(context, QStringLiteral("dlgShowConjugacyClasses"), QStringLiteral("Conjugacy Classes"), true,
-                     parent) {
-    group_ = selectedEntry();
-    if (group_)
-        analyse();
-    else
-        redraw();
+ClassesPanel::ClassesPanel(AppContext& context, const PanelInput& input, QWidget* parent)
+    : StructurePanel(context, input, QStringLiteral("dlgShowConjugacyClasses"), QStringLiteral("Conjugacy Classes"),
+                     true, parent) {
+    redraw();
 }
 
 void ClassesPanel::analyse() {
     setWindowTitle(Caption(at::ClassesCaption(group_->GroupID())));
     ready_ = false;
+    computing_ = true;
     redraw();
+    computing_ = false;
+    if (compute(originalNames())) redraw();
 }
 
-void ClassesPanel::compute(bool originalNames) {
-    clearHalt();
-    showProcessing();
-    classes_ = ComputeConjugacyClasses(*group_, originalNames, progress());
-    hideProcessing();
-    clearHalt();
+bool ClassesPanel::compute(bool originalNames) {
+    Job job(*this);
+    if (!job) return false;
+    ConjugacyClasses classes = ComputeConjugacyClasses(*group_, originalNames, progress());
+    if (job.abandoned()) return false;
+    classes_ = std::move(classes);
     ready_ = true;
+    return true;
 }
 
 std::vector<std::string> ClassesPanel::lines(bool originalNames) {
     if (!group_) return {emptyFormText()};
+    if (computing_) return {};
     // The classes follow the index order of the naming, so a new naming
     // computes them again.
-    if (!ready_ || classes_.sourceIndices != originalNames) compute(originalNames);
+    if ((!ready_ || classes_.sourceIndices != originalNames) && !compute(originalNames)) return {};
     return BoldTitle(at::ClassesPanelLines(*group_, classes_));
 }
 
 // ---- subgroup conjugacy classes ------------------------------------------------------------
 
-SubgroupClassesPanel::SubgroupClassesPanel(AppContext& context, QWidget* parent)
-    : StructurePanel(context, QStringLiteral("dlgSubgroupConjugacyClasses"),
-                     QStringLiteral("Subgroup Conjugacy Classes"), false, parent) {
-    group_ = selectedEntry();
-    analyse();
+SubgroupClassesPanel::SubgroupClassesPanel(AppContext& context, const PanelInput& input, QWidget* parent)
+    : StructurePanel(context, input, QStringLiteral("dlgSubgroupConjugacyClasses"),
+                     QStringLiteral("Subgroup Conjugacy Classes"), false, parent),
+      logic_(input.subgroups ? input.subgroups : std::make_shared<SubgroupLogic>()) {
+    if (!group_) redraw();
 }
 
 void SubgroupClassesPanel::analyse() {
-    if (!group_) {
-        redraw();
-        return;
-    }
     setWindowTitle(Caption(at::SubgroupClassesCaption(group_->GroupID())));
-    SubgroupLogic& logic = context().workbench.subgroups;
-    clearHalt();
-    showProcessing();
-    // The subgroup panel leaves this group's complete list; anything else
-    // is enumerated again.
-    if (logic.AnalysedGroup() != group_ || logic.PartialList()) {
-        const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress());
-        if (outcome.halted) logic.KeepPartialList();
-        logic.NameAndRegister(registrar());
+    SubgroupLogic& logic = *logic_;
+    {
+        Job job(*this);
+        if (!job) return;
+        // The subgroup panel hands over this group's complete list; anything
+        // else is enumerated again.
+        if (logic.AnalysedGroup() != group_ || logic.PartialList()) {
+            const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress());
+            if (job.abandoned()) return;
+            if (outcome.halted) logic.KeepPartialList();
+            logic.NameAndRegister(registrar());
+        }
+        names_.clear();
+        for (const GroupPtr& h : logic.Subgroups()) names_.push_back(ShortSubgroupName(h->GroupID()));
+        classes_ = ComputeSubgroupConjugacyClasses(*group_, logic.Memberships(), progress());
+        // A class's heading names its representative: conjugates are isomorphic,
+        // so one note serves the class.
+        notes_.assign(names_.size(), std::string());
+        for (const SubgroupClass& c : classes_.classes) {
+            if (progress().Stopped()) break;
+            const std::size_t r = static_cast<std::size_t>(c.representative - 1);
+            notes_[r] = CatalogueNote(context().workbench.catalogue, *logic.Subgroup(c.representative), progress());
+        }
+        if (job.abandoned()) return;
     }
-    names_.clear();
-    for (const GroupPtr& h : logic.Subgroups()) names_.push_back(ShortSubgroupName(h->GroupID()));
-    classes_ = ComputeSubgroupConjugacyClasses(*group_, logic.Memberships(), progress());
-    // A class's heading names its representative: conjugates are isomorphic,
-    // so one note serves the class.
-    notes_.assign(names_.size(), std::string());
-    for (const SubgroupClass& c : classes_.classes) {
-        if (progress().Stopped()) break;
-        const std::size_t r = static_cast<std::size_t>(c.representative - 1);
-        notes_[r] = CatalogueNote(context().workbench.catalogue, *logic.Subgroup(c.representative), progress());
-    }
-    hideProcessing();
-    clearHalt();
     ready_ = true;
     redraw();
 }
@@ -273,21 +270,30 @@ void RegisterAnalysisPanels(PanelRegistry& registry) {
     using storage::PanelDefault;
     registry.add({QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"), PanelDefault::Subgroup,
                   QStringLiteral("&Analysis Tools/&Subgroups..."), QStringLiteral("mnuSubgroups"), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new SubgroupsPanel(c, parent); }});
+                  [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* {
+                      return new SubgroupsPanel(c, in, parent);
+                  },
+                  QString(), 30});
     registry.add({QStringLiteral("dlgShowQuotientGroup"), QStringLiteral("Quotient Group"), PanelDefault::QuotientGroup,
-                  QString(), QString(), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new QuotientPanel(c, parent); }});
-    registry.add({QStringLiteral("dlgShowCompositionSeries"), QStringLiteral("Composition Series"),
-                  PanelDefault::CompositionSeries, QStringLiteral("&Analysis Tools/&Composition Series..."),
-                  QStringLiteral("mnuCompositionSeries"), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new SeriesPanel(c, parent); }});
-    registry.add({QStringLiteral("dlgShowConjugacyClasses"), QStringLiteral("Conjugacy Classes"),
-                  PanelDefault::ConjugacyClass, QStringLiteral("&Analysis Tools/Conjugacy Classes..."),
-                  QStringLiteral("mnuConjugacyClasses"), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new ClassesPanel(c, parent); }});
+                  QString(), QString(), false, [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* {
+                      return new QuotientPanel(c, in, parent);
+                  }});
+    registry.add(
+        {QStringLiteral("dlgShowCompositionSeries"), QStringLiteral("Composition Series"),
+         PanelDefault::CompositionSeries, QStringLiteral("&Analysis Tools/&Composition Series..."),
+         QStringLiteral("mnuCompositionSeries"), false,
+         [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* { return new SeriesPanel(c, in, parent); },
+         QString(), 50});
+    registry.add(
+        {QStringLiteral("dlgShowConjugacyClasses"), QStringLiteral("Conjugacy Classes"), PanelDefault::ConjugacyClass,
+         QStringLiteral("&Analysis Tools/Conjugacy Classes..."), QStringLiteral("mnuConjugacyClasses"), false,
+         [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* { return new ClassesPanel(c, in, parent); },
+         QString(), 40});
     registry.add({QStringLiteral("dlgSubgroupConjugacyClasses"), QStringLiteral("Subgroup Conjugacy Classes"),
                   PanelDefault::SubgroupConjugacyClass, QString(), QString(), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new SubgroupClassesPanel(c, parent); }});
+                  [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* {
+                      return new SubgroupClassesPanel(c, in, parent);
+                  }});
 }
 
 }  // namespace quorix::gui

@@ -1,8 +1,6 @@
 #include "gui/analysis/structure_panel.h"
 
-#include <QGroupBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <exception>
 
 #include "core/storage/group_register.h"
@@ -11,38 +9,34 @@
 
 namespace quorix::gui {
 
-StructurePanel::StructurePanel(AppContext& context, const QString& name, const QString& caption, bool chooser,
-                               QWidget* parent)
-    : TextPanel(context, name, caption, parent) {
+StructurePanel::StructurePanel(AppContext& context, const PanelInput& input, const QString& name,
+                               const QString& caption, bool chooser, QWidget* parent)
+    : TextPanel(context, name, caption, parent), group_(input.group) {
     textTop_ = 1300;
-    createProcessingFrame(300, 100, 5200, 900);
+    // Right of Choose Group and OK, which stay visible (disabled) during a job.
+    createProcessingFrame(3600, 100, 5200, 900);
     if (chooser) {
         cmdChooseGroup_ = addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("&Choose Group"), 300, 300, 1600);
         connect(cmdChooseGroup_, &QPushButton::clicked, this, [this] { chooseAndAnalyse(); });
     }
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 2100, 300, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
-    // The base prints the lines again when the naming changes; the extras follow.
-    for (QRadioButton* option : namesFrame()->findChildren<QRadioButton*>())
-        connect(option, &QRadioButton::clicked, this, [this] { drawMore(originalNames()); });
+    if (group_) startWhenShown([this] { analyse(); });
 }
 
-GroupPtr StructurePanel::selectedEntry() const {
-    const std::optional<int> selected = guiState().selectedGroup;
-    if (!selected || *selected < 1 || *selected > groupRegister().Count()) return nullptr;
-    return groupRegister().At(*selected);
+void StructurePanel::openOnGroup(const QString& name, PanelInput input) {
+    if (!stillRegistered(group_)) return;
+    input.group = group_;
+    openPanel(name, input);
 }
 
 GroupRegistrar StructurePanel::registrar() {
     return storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
 }
 
-void StructurePanel::clearHalt() { progress().ClearStop(); }
+void StructurePanel::redraw() { refresh(); }
 
-void StructurePanel::redraw() {
-    refresh();
-    drawMore(originalNames());
-}
+void StructurePanel::afterPrint() { drawMore(originalNames()); }
 
 void StructurePanel::drawMore(bool) {
     if (group_ || !cmdChooseGroup_) {
@@ -63,7 +57,6 @@ void StructurePanel::chooseAndAnalyse() {
         close();
         return;
     }
-    guiState().selectedGroup = *chosen;
     group_ = groupRegister().At(*chosen);
     analyse();
 }

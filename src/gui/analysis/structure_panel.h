@@ -9,6 +9,7 @@
 
 #include "core/analysis/registrar.h"
 #include "core/group/group.h"
+#include "gui/common/panel_registry.h"
 #include "gui/common/text_panel.h"
 
 class QPushButton;
@@ -18,8 +19,10 @@ namespace quorix::gui {
 class StructurePanel : public TextPanel {
     Q_OBJECT
 public:
-    StructurePanel(AppContext& context, const QString& name, const QString& caption, bool chooser,
-                   QWidget* parent = nullptr);
+    // With a group in `input`, the panel computes once it is shown; without
+    // one it waits for Choose Group (when it has the button).
+    StructurePanel(AppContext& context, const PanelInput& input, const QString& name, const QString& caption,
+                   bool chooser, QWidget* parent = nullptr);
 
     const GroupPtr& group() const { return group_; }
     // Prints the panel again (lines, then the extras).
@@ -29,19 +32,19 @@ public:
     void chooseAndAnalyse();
 
 protected:
-    // The register entry at the selected group; null when none is selected.
-    GroupPtr selectedEntry() const;
     // Registers derived groups in the program's register.
     GroupRegistrar registrar();
     // Runs the panel's computation on group() (set before).
     virtual void analyse() = 0;
     // Draws after the lines; the default places the buttons.
     virtual void drawMore(bool originalNames);
+    void afterPrint() override;
     // The empty form's text ("... for group... "), printed on the first line
     // with Choose Group after it.
     virtual std::string emptyFormText() const { return {}; }
-    // Clears the stop of the panel's progress and the halt flag.
-    void clearHalt();
+    // Opens another panel on this panel's group, when the group is still
+    // registered (see Panel::stillRegistered).
+    void openOnGroup(const QString& name, PanelInput input);
 
     GroupPtr group_;
     QPushButton* cmdChooseGroup_ = nullptr;

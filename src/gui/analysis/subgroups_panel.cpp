@@ -30,8 +30,9 @@ void PrintAt(PictureBox& box, long x, long y, const std::string& text, bool bold
 
 }  // namespace
 
-SubgroupsPanel::SubgroupsPanel(AppContext& context, QWidget* parent)
-    : StructurePanel(context, QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"), true, parent) {
+SubgroupsPanel::SubgroupsPanel(AppContext& context, const PanelInput& input, QWidget* parent)
+    : StructurePanel(context, input, QStringLiteral("dlgSubgroups"), QStringLiteral("Subgroups"), true, parent),
+      logic_(std::make_shared<SubgroupLogic>()) {
     cmdShowSGConjugacyClasses_ = addButton(QStringLiteral("cmdShowSGConjugacyClasses"),
                                            QStringLiteral("Show Subgroup Conjugacy Classes"), 0, 0, 3300, 300);
     cmdShowSGConjugacyClasses_->hide();
@@ -53,10 +54,8 @@ SubgroupsPanel::SubgroupsPanel(AppContext& context, QWidget* parent)
         cmdShowLattice_->setEnabled(false);
         cmdShowLattice_->setToolTip(QStringLiteral("Not available in this version."));
     }
-    connect(cmdShowLattice_, &QPushButton::clicked, this, [this] {
-        guiState().selectedGroup = position_;
-        openPanel(QStringLiteral("dlgSubgroupLattice"));
-    });
+    connect(cmdShowLattice_, &QPushButton::clicked, this,
+            [this] { openOnGroup(QStringLiteral("dlgSubgroupLattice"), {}); });
     lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 0, 0, 1000, 1000);
     lstSubgroups_ = addControl<QListWidget>(QStringLiteral("lstSubgroups"), 0, 0, 1000, 1000);
     lstElements_->hide();
@@ -64,17 +63,10 @@ SubgroupsPanel::SubgroupsPanel(AppContext& context, QWidget* parent)
     for (QListWidget* list : {lstElements_, lstSubgroups_})
         connect(list, &QListWidget::currentRowChanged, this, [this] { redraw(); });
 
-    group_ = selectedEntry();
-    if (group_) {
-        position_ = *guiState().selectedGroup;
-        analyse();
-    } else {
-        redraw();
-    }
+    redraw();
 }
 
 void SubgroupsPanel::analyse() {
-    if (guiState().selectedGroup) position_ = *guiState().selectedGroup;
     setWindowTitle(QString::fromStdString(at::SubgroupsCaption(group_->GroupID())));
     halted_ = partial_ = false;
     subgroups_.clear();
@@ -84,46 +76,39 @@ void SubgroupsPanel::analyse() {
     listsNaming_ = -1;
     redraw();
 
-    SubgroupLogic& logic = context().workbench.subgroups;
-    clearHalt();
-    showProcessing(QString::fromLatin1(at::kSubgroupsFinding));
-    const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress(), kSubgroupPanelLimit);
-    if (outcome.limitReached) host().Message(LimitReachedMessage(kSubgroupPanelLimit));
-    if (outcome.halted) {
-        if (host().AskYesNo(KeepSubgroupsQuestion(logic.SubgroupCount()), kHaltingTitle))
-            logic.KeepPartialList();
-        else
-            halted_ = true;
-        clearHalt();
+    // A list of its own: another panel's work never replaces it.
+    logic_ = std::make_shared<SubgroupLogic>();
+    SubgroupLogic& logic = *logic_;
+    {
+        Job job(*this, QString::fromLatin1(at::kSubgroupsFinding));
+        if (!job) return;
+        const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress(), kSubgroupPanelLimit);
+        if (job.abandoned()) return;
+        if (outcome.limitReached) host().Message(LimitReachedMessage(kSubgroupPanelLimit));
+        if (outcome.halted) {
+            if (host().AskYesNo(KeepSubgroupsQuestion(logic.SubgroupCount()), kHaltingTitle))
+                logic.KeepPartialList();
+            else
+                halted_ = true;
+            resumeAfterHalt();
+        }
+        if (!halted_) {
+            progress().Report(at::kSubgroupsPreparing);
+            ids_ = logic.NameAndRegister(registrar());
+            subgroups_ = logic.Subgroups();
+            partial_ = logic.PartialList() || outcome.halted;
+            // The catalogue names of the small subgroups; Halt leaves the rest without.
+            notes_ = CatalogueNotes(context().workbench.catalogue, subgroups_, progress());
+        }
+        if (job.abandoned()) return;
     }
-    if (!halted_) {
-        progress().Report(at::kSubgroupsPreparing);
-        ids_ = logic.NameAndRegister(registrar());
-        subgroups_ = logic.Subgroups();
-        partial_ = logic.PartialList() || outcome.halted;
-        // The catalogue names of the small subgroups; Halt leaves the rest without.
-        notes_ = CatalogueNotes(context().workbench.catalogue, subgroups_, progress());
-        clearHalt();
-    }
-    hideProcessing();
     redraw();
-}
-
-void SubgroupsPanel::ensureList() {
-    SubgroupLogic& logic = context().workbench.subgroups;
-    if (partial_ || logic.AnalysedGroup() == group_) return;
-    clearHalt();
-    logic.FindAllSubgroups(group_, progress());
-    clearHalt();
-    logic.NameAndRegister(registrar());
-    subgroups_ = logic.Subgroups();
 }
 
 const std::vector<at::SubgroupRow>& SubgroupsPanel::rows(bool originalNames) {
     const int k = originalNames ? 1 : 0;
     if (!rowsReady_[k]) {
-        ensureList();
-        rows_[k] = at::SubgroupRows(context().workbench.subgroups, ids_, originalNames, notes_);
+        rows_[k] = at::SubgroupRows(*logic_, ids_, originalNames, notes_);
         rowsReady_[k] = true;
     }
     return rows_[k];
@@ -252,8 +237,7 @@ void SubgroupsPanel::drawList(bool originalNames) {
 void SubgroupsPanel::drawCalculators(bool originalNames, long y) {
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
-    SubgroupLogic& logic = context().workbench.subgroups;
-    ensureList();
+    SubgroupLogic& logic = *logic_;
     const Group& g = *group_;
     const int n = g.order();
     const int naming = originalNames ? 1 : 0;
@@ -334,27 +318,25 @@ void SubgroupsPanel::drawCalculators(bool originalNames, long y) {
 
 void SubgroupsPanel::openQuotient(int index) {
     if (index < 0 || index >= static_cast<int>(subgroups_.size())) return;
-    guiState().selectedGroup = position_;
-    context().workbench.subgroups.SetCurrentSubgroup(subgroups_[static_cast<std::size_t>(index)]);
-    openPanel(QStringLiteral("dlgShowQuotientGroup"));
+    PanelInput input;
+    input.other = subgroups_[static_cast<std::size_t>(index)];
+    openOnGroup(QStringLiteral("dlgShowQuotientGroup"), input);
 }
 
 void SubgroupsPanel::openOrganisedTable() {
     const int row = lstSubgroups_->currentRow();
-    if (row < 0 || row >= static_cast<int>(subgroups_.size())) return;
-    ensureList();
-    const std::vector<ElementSet>& members = context().workbench.subgroups.Memberships();
-    if (row >= static_cast<int>(members.size())) return;
-    guiState().selectedGroup = position_;
-    guiState().organiseBy = members[static_cast<std::size_t>(row)];
-    openPanel(QStringLiteral("dlgShowGroup"));
+    const std::vector<ElementSet>& members = logic_->Memberships();
+    if (row < 0 || row >= static_cast<int>(members.size())) return;
+    PanelInput input;
+    input.organiseBy = members[static_cast<std::size_t>(row)];
+    openOnGroup(QStringLiteral("dlgShowGroup"), input);
 }
 
 void SubgroupsPanel::openSubgroupClasses() {
     if (partial_ || halted_) return;
-    ensureList();
-    guiState().selectedGroup = position_;
-    openPanel(QStringLiteral("dlgSubgroupConjugacyClasses"));
+    PanelInput input;
+    input.subgroups = logic_;
+    openOnGroup(QStringLiteral("dlgSubgroupConjugacyClasses"), input);
 }
 
 }  // namespace quorix::gui

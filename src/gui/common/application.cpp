@@ -12,10 +12,12 @@ QString ProgramErrorText(const std::string& what) {
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("QUORIX"));
-    installFontSubstitutes();
+    InstallFontSubstitutes();
 }
 
 bool Application::notify(QObject* receiver, QEvent* event) {
+    // The panels report bad input and file failures themselves: what comes
+    // here is a ProgramError, or anything else no panel expected.
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& e) {

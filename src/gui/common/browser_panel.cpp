@@ -13,10 +13,10 @@
 
 namespace quorix::gui {
 
-QString helpPagePath() {
-    const QString beside = QDir(programDirectory()).filePath(QStringLiteral("pp/grp/QuorixHelp.html"));
-    if (QFileInfo::exists(beside) || !QFileInfo::exists(installedHelpPagePath())) return beside;
-    return installedHelpPagePath();
+QString HelpPagePath() {
+    const QString beside = QDir(ProgramDirectory()).filePath(QStringLiteral("pp/grp/QuorixHelp.html"));
+    if (QFileInfo::exists(beside) || !QFileInfo::exists(InstalledHelpPagePath())) return beside;
+    return InstalledHelpPagePath();
 }
 
 BrowserPanel::BrowserPanel(AppContext& context, Kind kind, const QString& path, const QString& anchor, QWidget* parent)

@@ -14,8 +14,8 @@ class QTextBrowser;
 namespace quorix::gui {
 
 // The help page beside the program (<program directory>/pp/grp/QuorixHelp.html),
-// else the installed one (installedHelpPagePath()); the first when neither exists.
-QString helpPagePath();
+// else the installed one (InstalledHelpPagePath()); the first when neither exists.
+QString HelpPagePath();
 
 class BrowserPanel : public Panel {
     Q_OBJECT

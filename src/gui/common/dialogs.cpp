@@ -43,16 +43,16 @@ void DialogHooks::endProgram() const {
     QCoreApplication::exit(0);
 }
 
-QString programDirectory() { return QCoreApplication::applicationDirPath(); }
+QString ProgramDirectory() { return QCoreApplication::applicationDirPath(); }
 
-QString installedHelpPagePath() {
+QString InstalledHelpPagePath() {
     return QDir::cleanPath(
-        QDir(programDirectory()).absoluteFilePath(QStringLiteral("../share/quorix/QuorixHelp.html")));
+        QDir(ProgramDirectory()).absoluteFilePath(QStringLiteral("../share/quorix/QuorixHelp.html")));
 }
 
-QString dataDirectory() {
-    const QString own = programDirectory();
-    const bool installed = QFileInfo::exists(installedHelpPagePath());
+QString DataDirectory() {
+    const QString own = ProgramDirectory();
+    const bool installed = QFileInfo::exists(InstalledHelpPagePath());
     if (!installed && QFileInfo(own).isWritable()) return own;
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     if (user.isEmpty() || !QDir().mkpath(user)) return own;

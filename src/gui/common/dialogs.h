@@ -32,17 +32,17 @@ struct DialogHooks {
 };
 
 // The program's own directory.
-QString programDirectory();
+QString ProgramDirectory();
 
 // Where the register, the preferences and the views live: the program's own
 // directory when the program runs from where it was built or unpacked and
 // may write there; the user's data directory (created when missing) when it
 // is installed (its help page under ../share/quorix/) or its directory is
 // not writable.
-QString dataDirectory();
+QString DataDirectory();
 
 // Where an installed program's help page is: <prefix>/share/quorix/QuorixHelp.html
 // for a program in <prefix>/bin.
-QString installedHelpPagePath();
+QString InstalledHelpPagePath();
 
 }  // namespace quorix::gui

@@ -14,11 +14,14 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QChildEvent>
 #include <QVBoxLayout>
 #include <cmath>
 
 #include "core/group/group.h"
 #include "core/host/host.h"
+#include "core/text/markup.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/layout_math.h"
 #include "gui/common/picture_box.h"
@@ -39,14 +42,23 @@ Panel::Panel(AppContext& context, const QString& name, const QString& caption, Q
     menuBar_ = new QMenuBar(this);
     menuBar_->setNativeMenuBar(false);
     layout_->setMenuBar(menuBar_);
-    client_ = new QWidget(this);
+    // The client area scrolls when the panel's content is larger than the
+    // window (which never grows past the screen): scroll bars and the wheel,
+    // beside the picture box's drag.
+    scroll_ = new QScrollArea(this);
+    scroll_->setObjectName(QStringLiteral("scrClient"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(false);
+    client_ = new QWidget;
     client_->setObjectName(QStringLiteral("client"));
+    scroll_->setWidget(client_);
+    client_->installEventFilter(this);
     progress_.SetYield([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
     progress_.SetReport([this](const std::string& text) {
         if (auto* label = findChild<QLabel*>(QStringLiteral("labelProcessing")))
             label->setText(QString::fromStdString(text));
     });
-    layout_->addWidget(client_);
+    layout_->addWidget(scroll_);
 }
 
 Panel::~Panel() = default;
@@ -54,19 +66,21 @@ Panel::~Panel() = default;
 // ---- layout ------------------------------------------------------------------
 
 void Panel::placeTw(QWidget* w, long left, long top, long width, long height) {
-    w->setGeometry(twipsToPx(left), twipsToPx(top), std::max(1, twipsToPx(width)), std::max(1, twipsToPx(height)));
+    w->setGeometry(TwipsToPx(left), TwipsToPx(top), std::max(1, TwipsToPx(width)), std::max(1, TwipsToPx(height)));
 }
 
-void Panel::moveTw(QWidget* w, long left, long top) { w->move(twipsToPx(left), twipsToPx(top)); }
+void Panel::moveTw(QWidget* w, long left, long top) { w->move(TwipsToPx(left), TwipsToPx(top)); }
 
-long Panel::clientWidthTw() const { return std::lround(pxToTwips(client_->width())); }
-long Panel::clientHeightTw() const { return std::lround(pxToTwips(client_->height())); }
+long Panel::clientWidthTw() const { return std::lround(PxToTwips(client_->width())); }
+long Panel::clientHeightTw() const { return std::lround(PxToTwips(client_->height())); }
 
 void Panel::setClientSizeTw(long width, long height) {
-    const int w = twipsToPx(width), h = twipsToPx(height);
+    const int w = TwipsToPx(width), h = TwipsToPx(height);
+    content_ = QSize(w, h);
     const int menuH = menuBar_->isVisible() || !menuBar_->actions().isEmpty() ? menuBar_->sizeHint().height() : 0;
     int tw = w, th = h + menuH;
     if (QScreen* s = screen()) {
+        // Never larger than the screen: what does not fit scrolls.
         const QRect avail = s->availableGeometry();
         tw = std::min(tw, avail.width());
         th = std::min(th, avail.height());
@@ -74,7 +88,47 @@ void Panel::setClientSizeTw(long width, long height) {
     resize(tw, th);
     // Without a window manager the layout settles only on the next event; set
     // the client size at once so that callers measure what they asked for.
-    client_->resize(tw, th - menuH);
+    scroll_->resize(tw, th - menuH);
+    fitClient();
+}
+
+void Panel::setContentScrolls(bool scrolls) {
+    contentScrolls_ = scrolls;
+    scroll_->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    scroll_->setVerticalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    fitClient();
+}
+
+void Panel::fitClient() {
+    fitPending_ = false;
+    const QSize view = scroll_->maximumViewportSize();
+    QSize size = content_.expandedTo(view);
+    if (contentScrolls_) {
+        // Every control, and what the picture box shows, stays in reach.
+        for (QWidget* w : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (w->isHidden()) continue;
+            const QRect r = w == picBox_ ? QRect(w->pos(), picBox_->pictureSize()) : w->geometry();
+            size = size.expandedTo(QSize(r.right() + 1, r.bottom() + 1));
+        }
+    } else {
+        size = view;
+    }
+    if (client_->size() != size) client_->resize(size);
+}
+
+bool Panel::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::ChildAdded) {
+        if (auto* w = qobject_cast<QWidget*>(static_cast<QChildEvent*>(event)->child())) w->installEventFilter(this);
+    } else if (watched != client_ && watched->parent() == client_) {
+        const QEvent::Type t = event->type();
+        if ((t == QEvent::Move || t == QEvent::Resize || t == QEvent::Show) && !fitPending_) {
+            // Once the panel has placed everything.
+            fitPending_ = true;
+            QMetaObject::invokeMethod(
+                this, [this] { fitClient(); }, Qt::QueuedConnection);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 QPushButton* Panel::addButton(const QString& name, const QString& caption, long left, long top, long width, long height,
@@ -97,7 +151,7 @@ QLabel* Panel::addLabel(const QString& name, const QString& caption, long left, 
 // ---- menus -------------------------------------------------------------------
 
 namespace {
-QAction* addNamed(QMenu* menu, const QString& name, const QString& caption) {
+QAction* AddNamed(QMenu* menu, const QString& name, const QString& caption) {
     QAction* a = menu->addAction(caption);
     a->setObjectName(name);
     return a;
@@ -107,16 +161,16 @@ QAction* addNamed(QMenu* menu, const QString& name, const QString& caption) {
 QMenu* Panel::addFileMenu(const std::function<void(QMenu*)>& extra) {
     QMenu* m = menuBar_->addMenu(QStringLiteral("&File"));
     m->setObjectName(QStringLiteral("mnuFile"));
-    connect(addNamed(m, QStringLiteral("mnuSaveScreen"), QStringLiteral("&Save screen to clipboard")),
+    connect(AddNamed(m, QStringLiteral("mnuSaveScreen"), QStringLiteral("&Save screen to clipboard")),
             &QAction::triggered, this, [this] { saveScreenToClipboard(); });
-    savePictureAction_ = addNamed(m, QStringLiteral("mnuSavePicture"), QStringLiteral("Save &Picture As..."));
+    savePictureAction_ = AddNamed(m, QStringLiteral("mnuSavePicture"), QStringLiteral("Save &Picture As..."));
     savePictureAction_->setVisible(picBox_ != nullptr);
     connect(savePictureAction_, &QAction::triggered, this, [this] { savePicture(); });
     if (extra) extra(m);
     m->addSeparator();
-    connect(addNamed(m, QStringLiteral("mnuExitScreen"), QStringLiteral("&Exit Screen")), &QAction::triggered, this,
+    connect(AddNamed(m, QStringLiteral("mnuExitScreen"), QStringLiteral("&Exit Screen")), &QAction::triggered, this,
             [this] { close(); });
-    connect(addNamed(m, QStringLiteral("mnuExitApplication"), QStringLiteral("Exit &Application")), &QAction::triggered,
+    connect(AddNamed(m, QStringLiteral("mnuExitApplication"), QStringLiteral("Exit &Application")), &QAction::triggered,
             this, [this] { exitApplication(); });
     return m;
 }
@@ -134,11 +188,11 @@ QAction* Panel::addPreferencesMenu() {
 QMenu* Panel::addScrollingMenu() {
     QMenu* m = menuBar_->addMenu(QStringLiteral("&Scrolling"));
     m->setObjectName(QStringLiteral("mnuScrolling"));
-    scrollingAction_ = addNamed(m, QStringLiteral("mnuEnableScrolling"), QStringLiteral("&Scrolling Enabled"));
+    scrollingAction_ = AddNamed(m, QStringLiteral("mnuEnableScrolling"), QStringLiteral("&Scrolling Enabled"));
     scrollingAction_->setCheckable(true);
     scrollingAction_->setChecked(guiState().scrollingEnabled);
     connect(scrollingAction_, &QAction::triggered, this, [this] { toggleScrolling(); });
-    connect(addNamed(m, QStringLiteral("mnuUndoScrolling"), QStringLiteral("&Undo Scrolling")), &QAction::triggered,
+    connect(AddNamed(m, QStringLiteral("mnuUndoScrolling"), QStringLiteral("&Undo Scrolling")), &QAction::triggered,
             this, [this] { undoScrolling(); });
     return m;
 }
@@ -146,12 +200,12 @@ QMenu* Panel::addScrollingMenu() {
 QMenu* Panel::addHelpMenu(bool mainScreen) {
     QMenu* m = menuBar_->addMenu(QStringLiteral("&Help"));
     m->setObjectName(QStringLiteral("mnuHelp"));
-    connect(addNamed(m, QStringLiteral("mnuAbout"), QStringLiteral("&About QUORIX...")), &QAction::triggered, this,
+    connect(AddNamed(m, QStringLiteral("mnuAbout"), QStringLiteral("&About QUORIX...")), &QAction::triggered, this,
             [this] { showAbout(); });
-    QAction* self = mainScreen ? addNamed(m, QStringLiteral("mnuThisScreen"), QStringLiteral("&This Screen..."))
-                               : addNamed(m, QStringLiteral("mnuThisPanel"), QStringLiteral("&This Panel..."));
+    QAction* self = mainScreen ? AddNamed(m, QStringLiteral("mnuThisScreen"), QStringLiteral("&This Screen..."))
+                               : AddNamed(m, QStringLiteral("mnuThisPanel"), QStringLiteral("&This Panel..."));
     connect(self, &QAction::triggered, this, [this] { showHelpForThisPanel(); });
-    connect(addNamed(m, QStringLiteral("mnuContents"), QStringLiteral("&Contents...")), &QAction::triggered, this,
+    connect(AddNamed(m, QStringLiteral("mnuContents"), QStringLiteral("&Contents...")), &QAction::triggered, this,
             [this] { showHelpContents(); });
     return m;
 }
@@ -212,7 +266,7 @@ QList<QWidget*> Panel::movableControls() const {
 }
 
 void Panel::moveControlsBy(long dx, long dy) {
-    const int px = twipsToPx(static_cast<double>(dx)), py = twipsToPx(static_cast<double>(dy));
+    const int px = TwipsToPx(static_cast<double>(dx)), py = TwipsToPx(static_cast<double>(dy));
     if (px == 0 && py == 0) return;
     for (QWidget* w : movableControls()) w->move(w->x() + px, w->y() + py);
 }
@@ -264,6 +318,8 @@ void Panel::undoScrolling() {
 QFrame* Panel::createProcessingFrame(long left, long top, long width, long height) {
     auto* frame = addControl<QFrame>(QStringLiteral("frameProcessing"), left, top, width, height);
     frame->setFrameShape(QFrame::Box);
+    // Opaque: nothing behind it shows through its text.
+    frame->setAutoFillBackground(true);
     auto* label = addLabel(QStringLiteral("labelProcessing"), QStringLiteral("processing . . ."), 120, 120,
                            width - 1900, height - 240, frame);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -274,29 +330,83 @@ QFrame* Panel::createProcessingFrame(long left, long top, long width, long heigh
     return frame;
 }
 
-void Panel::showProcessing(const QString& text) {
-    if (auto* label = findChild<QLabel*>(QStringLiteral("labelProcessing")))
-        label->setText(text.isEmpty() ? QStringLiteral("processing...") : text);
-    if (auto* frame = findChild<QFrame*>(QStringLiteral("frameProcessing"))) {
+Panel::Job::Job(Panel& panel, const QString& text, std::initializer_list<QWidget*> disable) : panel_(panel) {
+    if (panel.jobRunning_) return;
+    active_ = true;
+    panel.jobRunning_ = true;
+    panel.progress_.ClearStop();
+    auto keep = [this](QWidget* w) { saved_.push_back({w, w->isEnabled(), w->isVisible()}); };
+    auto* frame = panel.findChild<QFrame*>(QStringLiteral("frameProcessing"));
+    auto* label = panel.findChild<QLabel*>(QStringLiteral("labelProcessing"));
+    auto* halt = panel.findChild<QPushButton*>(QStringLiteral("cmdHalt"));
+    for (QWidget* w : std::initializer_list<QWidget*>{frame, label, halt})
+        if (w) keep(w);
+    for (QPushButton* b : panel.findChildren<QPushButton*>())
+        if (b->objectName().startsWith(QLatin1String("cmd")) && b != halt) {
+            keep(b);
+            b->setEnabled(false);
+        }
+    for (QWidget* w : disable)
+        if (w) {
+            keep(w);
+            w->setEnabled(false);
+        }
+    if (label) label->setText(text.isEmpty() ? QStringLiteral("processing . . .") : text);
+    if (frame) {
         frame->show();
         frame->raise();
+    } else if (label) {
+        label->show();
+        label->raise();
     }
-    for (QPushButton* b : findChildren<QPushButton*>())
-        if (b->objectName().startsWith(QLatin1String("cmd")) && b->objectName() != QLatin1String("cmdHalt"))
-            b->setEnabled(false);
-    GuiState& st = guiState();
-    st.savedScrolling = st.scrollingEnabled;
+    if (halt) {
+        halt->setEnabled(true);
+        halt->show();
+        halt->raise();
+    }
+    GuiState& st = panel.guiState();
+    scrolling_ = st.scrollingEnabled;
     st.scrollingEnabled = false;
-    repaint();
+    st.dragging = false;
+    panel.repaint();
 }
 
-void Panel::hideProcessing() {
-    if (auto* frame = findChild<QFrame*>(QStringLiteral("frameProcessing"))) frame->hide();
-    for (QPushButton* b : findChildren<QPushButton*>())
-        if (b->objectName().startsWith(QLatin1String("cmd")) && b->objectName() != QLatin1String("cmdHalt"))
-            b->setEnabled(true);
-    guiState().scrollingEnabled = guiState().savedScrolling;
-    repaint();
+Panel::Job::~Job() {
+    if (!active_) return;
+    // Restored in reverse, so that a widget kept twice ends as it began.
+    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+        if (it->widget) {
+            it->widget->setEnabled(it->enabled);
+            it->widget->setVisible(it->visible);
+        }
+    panel_.guiState().scrollingEnabled = scrolling_;
+    panel_.progress_.ClearStop();
+    panel_.jobRunning_ = false;
+    if (panel_.closing_) {
+        // The close the user asked for during the job, now that the engine
+        // has returned; queued, so that the caller's frame unwinds first.
+        QMetaObject::invokeMethod(
+            &panel_, [p = &panel_] { p->close(); }, Qt::QueuedConnection);
+    } else {
+        panel_.repaint();
+    }
+}
+
+void Panel::startWhenShown(std::function<void()> work) {
+    startPending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this, work = std::move(work)] {
+            // A panel closed before its start does not start.
+            if (!startPending_) return;
+            startPending_ = false;
+            work();
+        },
+        Qt::QueuedConnection);
+}
+
+void Panel::resumeAfterHalt() {
+    if (!closing_) progress_.ClearStop();
 }
 
 // ---- common routines -------------------------------------------------------------
@@ -366,7 +476,7 @@ void Panel::showHelpForThisPanel() { showHelp(panelName()); }
 void Panel::showHelpContents() { showHelp(QString()); }
 
 void Panel::showHelp(const QString& anchor) {
-    auto* help = new BrowserPanel(context(), BrowserPanel::Kind::Help, helpPagePath(), anchor);
+    auto* help = new BrowserPanel(context(), BrowserPanel::Kind::Help, HelpPagePath(), anchor);
     help->setAttribute(Qt::WA_DeleteOnClose);
     help->show();
 }
@@ -385,12 +495,25 @@ std::optional<int> Panel::chooseGroup() {
     return chooser(context(), this);
 }
 
-Panel* Panel::openPanel(const QString& name) { return context().panels.open(name, context(), this); }
+Panel* Panel::openPanel(const QString& name, const PanelInput& input) {
+    return context().panels.open(name, context(), this, input);
+}
+
+bool Panel::stillRegistered(const GroupPtr& group) const {
+    if (!group) return false;
+    // By its ID: a group registered again under the same ID (an equal
+    // group) still counts.
+    if (groupRegister().RegisterIndex(*group) >= 1) return true;
+    host().Message("The group " + markup::StripMarkup(group->GroupID()) +
+                   " is no longer in the register (it was deleted). Choose a group again.");
+    return false;
+}
 
 // ---- events --------------------------------------------------------------------
 
 void Panel::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
+    fitClient();
     resizePictureBox();
 }
 
@@ -404,6 +527,15 @@ void Panel::keyPressEvent(QKeyEvent* e) {
 }
 
 void Panel::closeEvent(QCloseEvent* e) {
+    if (jobRunning_) {
+        // The job is on the stack below this event: stop it; the job's end
+        // closes the panel once the engine has returned.
+        closing_ = true;
+        progress_.RequestStop();
+        e->ignore();
+        return;
+    }
+    startPending_ = false;
     emit closed();
     QDialog::closeEvent(e);
 }

@@ -10,7 +10,9 @@
 #include <QDialog>
 #include <QPointer>
 #include <functional>
+#include <initializer_list>
 #include <optional>
+#include <vector>
 
 #include "core/host/progress.h"
 #include "gui/common/app_context.h"
@@ -21,6 +23,7 @@ class QLabel;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QScrollArea;
 class QVBoxLayout;
 
 namespace quorix {
@@ -65,8 +68,12 @@ public:
     static void moveTw(QWidget* w, long left, long top);
     long clientWidthTw() const;
     long clientHeightTw() const;
-    // Resizes the window so that the client area gets this size.
+    // Resizes the window so that the client area gets this size; the window
+    // stops at the screen's edges and the client area scrolls.
     void setClientSizeTw(long width, long height);
+    // Off for a panel that scrolls inside itself (the main window's grid):
+    // the client area then always fits the window.
+    void setContentScrolls(bool scrolls);
     // Creates a control on the client area (or in `container`) with its name.
     template <class W>
     W* addControl(const QString& name, long left, long top, long width, long height, QWidget* container = nullptr) {
@@ -107,17 +114,64 @@ public:
     void applyScrollingState();
     void undoScrolling();
 
-    // ---- processing indicator ---------------------------------------------
-    // frameProcessing with labelProcessing and cmdHalt, hidden until used.
+    // ---- long work -----------------------------------------------------------
+    // frameProcessing with labelProcessing and cmdHalt, hidden until a job
+    // shows it.
     QFrame* createProcessingFrame(long left, long top, long width = 4500, long height = 1000);
-    void showProcessing(const QString& text = {});
-    void hideProcessing();
-    // Sets labelProcessing on the panel active on the screen, else on any
-    // panel that shows its processing indicator.
+
+    // The one lifecycle of a panel's long work, as a scope:
+    //
+    //     Job job(*this, "Finding subgroups...");
+    //     if (!job) return;                 // a job already runs
+    //     auto result = Engine(..., progress());
+    //     if (job.abandoned()) return;      // the panel was closed meanwhile
+    //
+    // While it lives, the processing indicator shows (the frame, or the
+    // label and cmdHalt of a panel without one), every other command button
+    // and the widgets named are disabled, drag scrolling is off, and the
+    // stop is clear when the job starts. At its end (also when the job
+    // throws) everything returns to how it was, the stop is cleared, and a
+    // close asked for during the job is carried out.
+    class Job {
+    public:
+        explicit Job(Panel& panel, const QString& text = {}, std::initializer_list<QWidget*> disable = {});
+        ~Job();
+        Job(const Job&) = delete;
+        Job& operator=(const Job&) = delete;
+        // False when the panel was already running a job: do nothing.
+        explicit operator bool() const { return active_; }
+        // The panel was closed (or the program is ending) during the job:
+        // the caller writes no result and asks the user nothing.
+        bool abandoned() const { return panel_.closing_; }
+
+    private:
+        Panel& panel_;
+        bool active_ = false;
+        struct Saved {
+            QPointer<QWidget> widget;
+            bool enabled;
+            bool visible;
+        };
+        std::vector<Saved> saved_;
+        bool scrolling_ = false;
+    };
+    bool jobRunning() const { return jobRunning_; }
+    // A close was asked for while a job runs: the job is stopping.
+    bool closing() const { return closing_; }
+    // Runs `work` once the panel is shown and Qt's event loop has had its
+    // turn (so that Halt can be reached while it runs); a panel that opens
+    // with a group starts its computation this way.
+    void startWhenShown(std::function<void()> work);
+    // A start asked for by startWhenShown has not run yet.
+    bool startPending() const { return startPending_; }
     // The stop flag and progress reports of the job this panel runs: its
     // yield points let Qt handle events, its reports set labelProcessing,
-    // and cmdHalt requests the stop. Clear it before starting a job.
+    // and cmdHalt requests the stop.
     Progress& progress() { return progress_; }
+    // Clears the stop after a halted step the job goes on from (the user
+    // chose to keep a partial result); a stop that comes from closing the
+    // panel stays.
+    void resumeAfterHalt();
 
     // ---- common routines ---------------------------------------------------
     void saveScreenToClipboard();
@@ -134,13 +188,17 @@ public:
     // The choose protocol: the group list modally in chooser mode; the
     // chosen register position, none when the user cancelled.
     std::optional<int> chooseGroup();
-    // Opens a registered panel by name (see PanelRegistry::open).
-    Panel* openPanel(const QString& name);
+    // Opens a registered panel by name with its input (see PanelRegistry::open).
+    Panel* openPanel(const QString& name, const PanelInput& input = {});
+    // True when `group` is still in the register; otherwise tells the user
+    // that it was deleted, and the caller does nothing with it.
+    bool stillRegistered(const GroupPtr& group) const;
 
 signals:
     void closed();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -153,11 +211,21 @@ private:
     AppContext& context_;
     QVBoxLayout* layout_ = nullptr;
     QMenuBar* menuBar_ = nullptr;
+    QScrollArea* scroll_ = nullptr;
     QWidget* client_ = nullptr;
+    // The client size the panel asked for; the client area grows past it
+    // to the window and to whatever it holds.
+    QSize content_;
+    bool contentScrolls_ = true;
+    bool fitPending_ = false;
+    void fitClient();
     PictureBox* picBox_ = nullptr;
     QAction* scrollingAction_ = nullptr;
     QAction* savePictureAction_ = nullptr;
     Progress progress_;
+    bool jobRunning_ = false;
+    bool closing_ = false;
+    bool startPending_ = false;
 };
 
 }  // namespace quorix::gui

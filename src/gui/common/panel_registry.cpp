@@ -1,7 +1,9 @@
 #include "gui/common/panel_registry.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
+#include <algorithm>
 
 #include "gui/common/app_context.h"
 #include "gui/common/panel.h"
@@ -30,10 +32,10 @@ QStringList PanelRegistry::panelsReading(storage::PanelDefault position) const {
     return out;
 }
 
-Panel* PanelRegistry::open(const QString& name, AppContext& context, QWidget* parent) const {
+Panel* PanelRegistry::open(const QString& name, AppContext& context, QWidget* parent, const PanelInput& input) const {
     const PanelEntry* e = find(name);
     if (!e || !e->create) return nullptr;
-    Panel* panel = e->create(context, e->modal ? parent : nullptr);
+    Panel* panel = e->create(context, input, e->modal ? parent : nullptr);
     if (e->modal) {
         context.dialogs.showModal(*panel);
         delete panel;
@@ -49,6 +51,7 @@ QAction* PanelRegistry::addMenuAction(QMenu* menu, const QString& name, AppConte
     Q_ASSERT(e);
     QAction* a = menu->addAction(e->menuPath.section(QLatin1Char('/'), 1));
     a->setObjectName(e->menuAction);
+    if (!e->shortcut.isEmpty()) a->setShortcut(QKeySequence(e->shortcut));
     if (!e->create) {
         a->setEnabled(false);
         a->setToolTip(QStringLiteral("Not available in this version."));
@@ -56,6 +59,16 @@ QAction* PanelRegistry::addMenuAction(QMenu* menu, const QString& name, AppConte
     }
     QObject::connect(a, &QAction::triggered, owner, [this, name, &context, owner] { open(name, context, owner); });
     return a;
+}
+
+std::vector<const PanelEntry*> PanelRegistry::menuEntries(const QString& menu) const {
+    std::vector<const PanelEntry*> out;
+    const QString prefix = menu + QLatin1Char('/');
+    for (const PanelEntry& e : entries_)
+        if (e.menuPath.startsWith(prefix)) out.push_back(&e);
+    std::stable_sort(out.begin(), out.end(),
+                     [](const PanelEntry* a, const PanelEntry* b) { return a->menuOrder < b->menuOrder; });
+    return out;
 }
 
 }  // namespace quorix::gui

@@ -28,7 +28,7 @@ int PictureBox::fontIndex() const {
     if (found != fonts_.end()) {
         lastFont_ = static_cast<int>(found - fonts_.begin());
     } else {
-        QFont font = makeFont(fontName_, fontSize_, bold_, italic_);
+        QFont font = MakeFont(fontName_, fontSize_, bold_, italic_);
         QFontMetricsF metrics(font, const_cast<PictureBox*>(this));
         fonts_.push_back(FontEntry{fontName_, fontSize_, bold_, italic_, font, metrics});
         lastFont_ = static_cast<int>(fonts_.size()) - 1;
@@ -41,10 +41,10 @@ const PictureBox::FontEntry& PictureBox::fontEntry() const { return fonts_[stati
 QFont PictureBox::currentFont() const { return fontEntry().font; }
 
 double PictureBox::textWidth(const QString& text) const {
-    return pxToTwips(fontEntry().metrics.horizontalAdvance(text));
+    return PxToTwips(fontEntry().metrics.horizontalAdvance(text));
 }
 
-double PictureBox::textHeight() const { return pxToTwips(fontEntry().metrics.height()); }
+double PictureBox::textHeight() const { return PxToTwips(fontEntry().metrics.height()); }
 
 void PictureBox::drawText(double x, double y, const QString& text) {
     Piece p;
@@ -56,7 +56,7 @@ void PictureBox::drawText(double x, double y, const QString& text) {
     p.color = fore_;
     p.x = x;
     p.y = y;
-    const double tpp = twipsPerPixel();
+    const double tpp = TwipsPerPixel();
     // Italic overhang and accents may reach a little beyond the advance.
     p.bounds = QRectF(x / tpp - 2, y / tpp - 2, f.metrics.horizontalAdvance(text) + 6, f.metrics.height() + 4);
     update(p.bounds.toAlignedRect());
@@ -71,7 +71,7 @@ void PictureBox::fillRect(double x, double y, double width, double height, const
     p.y = y;
     p.x2 = width;
     p.y2 = height;
-    const double tpp = twipsPerPixel();
+    const double tpp = TwipsPerPixel();
     p.bounds = QRectF(x / tpp, y / tpp, width / tpp, height / tpp).adjusted(-1, -1, 1, 1);
     update(p.bounds.toAlignedRect());
     pieces_.push_back(std::move(p));
@@ -85,7 +85,7 @@ void PictureBox::drawLine(double x1, double y1, double x2, double y2) {
     p.y = y1;
     p.x2 = x2;
     p.y2 = y2;
-    const double tpp = twipsPerPixel();
+    const double tpp = TwipsPerPixel();
     p.bounds = QRectF(QPointF(x1 / tpp, y1 / tpp), QPointF(x2 / tpp, y2 / tpp)).normalized().adjusted(-2, -2, 2, 2);
     update(p.bounds.toAlignedRect());
     pieces_.push_back(std::move(p));
@@ -98,7 +98,7 @@ void PictureBox::drawCircle(double cx, double cy, double radius) {
     p.x = cx;
     p.y = cy;
     p.x2 = radius;
-    const double tpp = twipsPerPixel();
+    const double tpp = TwipsPerPixel();
     const double r = radius / tpp + 2;
     p.bounds = QRectF(cx / tpp - r, cy / tpp - r, 2 * r, 2 * r);
     update(p.bounds.toAlignedRect());
@@ -110,13 +110,13 @@ void PictureBox::clear() {
     update();
 }
 
-long PictureBox::leftTw() const { return std::lround(pxToTwips(x())); }
-long PictureBox::topTw() const { return std::lround(pxToTwips(y())); }
-long PictureBox::widthTw() const { return std::lround(pxToTwips(width())); }
-long PictureBox::heightTw() const { return std::lround(pxToTwips(height())); }
+long PictureBox::leftTw() const { return std::lround(PxToTwips(x())); }
+long PictureBox::topTw() const { return std::lround(PxToTwips(y())); }
+long PictureBox::widthTw() const { return std::lround(PxToTwips(width())); }
+long PictureBox::heightTw() const { return std::lround(PxToTwips(height())); }
 
 void PictureBox::setGeometryTw(long left, long top, long width, long height) {
-    setGeometry(twipsToPx(left), twipsToPx(top), std::max(1, twipsToPx(width)), std::max(1, twipsToPx(height)));
+    setGeometry(TwipsToPx(left), TwipsToPx(top), std::max(1, TwipsToPx(width)), std::max(1, TwipsToPx(height)));
 }
 
 QString PictureBox::plainText(const QString& sep) const {
@@ -128,7 +128,7 @@ QString PictureBox::plainText(const QString& sep) const {
 
 void PictureBox::render(QPainter& painter, const QRectF& clip) const {
     painter.setRenderHint(QPainter::Antialiasing, true);
-    const double tpp = twipsPerPixel();
+    const double tpp = TwipsPerPixel();
     int font = -1;
     for (const Piece& p : pieces_) {
         if (!p.bounds.intersects(clip)) continue;
@@ -203,15 +203,15 @@ bool PictureBox::saveSvg(const QString& path, const QString& title) const {
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {
-    if (onMouseDown) onMouseDown(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
+    if (onMouseDown) onMouseDown(std::lround(PxToTwips(e->position().x())), std::lround(PxToTwips(e->position().y())));
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent* e) {
-    if (onMouseMove) onMouseMove(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
+    if (onMouseMove) onMouseMove(std::lround(PxToTwips(e->position().x())), std::lround(PxToTwips(e->position().y())));
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent* e) {
-    if (onMouseUp) onMouseUp(std::lround(pxToTwips(e->position().x())), std::lround(pxToTwips(e->position().y())));
+    if (onMouseUp) onMouseUp(std::lround(PxToTwips(e->position().x())), std::lround(PxToTwips(e->position().y())));
 }
 
 }  // namespace quorix::gui

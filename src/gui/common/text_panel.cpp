@@ -1,7 +1,9 @@
 #include "gui/common/text_panel.h"
 
-#include <QGroupBox>
-#include <QRadioButton>
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -10,26 +12,33 @@ namespace quorix::gui {
 
 TextPanel::TextPanel(AppContext& context, const QString& name, const QString& caption, QWidget* parent)
     : Panel(context, name, caption, parent) {
-    buildStandardMenus(true, true);
+    addFileMenu();
+    QMenu* format = menuBar()->addMenu(QStringLiteral("F&ormat"));
+    format->setObjectName(QStringLiteral("mnuFormat"));
+    auto* names = new QActionGroup(format);
+    mnuOriginal_ = format->addAction(QStringLiteral("&Original Element Names"));
+    mnuOriginal_->setObjectName(QStringLiteral("mnuOriginal"));
+    mnuReductive_ = format->addAction(QStringLiteral("&Reductive-Mapping Names"));
+    mnuReductive_->setObjectName(QStringLiteral("mnuReductive"));
+    for (QAction* a : {mnuOriginal_, mnuReductive_}) {
+        a->setCheckable(true);
+        names->addAction(a);
+        connect(a, &QAction::triggered, this, [this] { refresh(); });
+    }
+    addPreferencesMenu();
+    addScrollingMenu();
+    addHelpMenu();
     setClientSizeTw(9000, 6000);
     createPictureBox();
-    namesFrame_ = addControl<QGroupBox>(QStringLiteral("fraElementNames"), 5700, 100, 3100, 900);
-    namesFrame_->setTitle(QStringLiteral("Element Names"));
-    optOriginal_ = addControl<QRadioButton>(QStringLiteral("optOriginalNames"), 120, 260, 2900, 280, namesFrame_);
-    optOriginal_->setText(QStringLiteral("Original Element Names"));
-    optReductive_ = addControl<QRadioButton>(QStringLiteral("optReductiveNames"), 120, 560, 2900, 280, namesFrame_);
-    optReductive_->setText(QStringLiteral("Reductive-Mapping Names"));
     const PanelEntry* entry = context.panels.find(name);
     const bool reductive = entry && entry->panelDefault && preferences().ReductiveNames(*entry->panelDefault);
-    (reductive ? optReductive_ : optOriginal_)->setChecked(true);
-    connect(optOriginal_, &QRadioButton::clicked, this, [this] { refresh(); });
-    connect(optReductive_, &QRadioButton::clicked, this, [this] { refresh(); });
+    (reductive ? mnuReductive_ : mnuOriginal_)->setChecked(true);
 }
 
-bool TextPanel::originalNames() const { return optOriginal_->isChecked(); }
+bool TextPanel::originalNames() const { return mnuOriginal_->isChecked(); }
 
 void TextPanel::setOriginalNames(bool original) {
-    (original ? optOriginal_ : optReductive_)->setChecked(true);
+    (original ? mnuOriginal_ : mnuReductive_)->setChecked(true);
     refresh();
 }
 
@@ -46,6 +55,9 @@ void TextPanel::printLines(const std::vector<std::string>& text) {
     }
 }
 
-void TextPanel::refresh() { printLines(lines(originalNames())); }
+void TextPanel::refresh() {
+    printLines(lines(originalNames()));
+    afterPrint();
+}
 
 }  // namespace quorix::gui

@@ -7,7 +7,7 @@
 
 namespace quorix::gui {
 
-double twipsPerPixel() {
+double TwipsPerPixel() {
     double dpi = 96.0;
     if (QScreen* s = QGuiApplication::primaryScreen()) {
         double d = s->logicalDotsPerInchX();
@@ -16,11 +16,11 @@ double twipsPerPixel() {
     return 1440.0 / dpi;
 }
 
-int twipsToPx(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
+int TwipsToPx(double twips) { return static_cast<int>(std::lround(twips / TwipsPerPixel())); }
 
-double pxToTwips(double px) { return px * twipsPerPixel(); }
+double PxToTwips(double px) { return px * TwipsPerPixel(); }
 
-void installFontSubstitutes() {
+void InstallFontSubstitutes() {
     const QStringList families = QFontDatabase::families();
     if (families.contains(kPictureFontName)) return;
     QStringList candidates = {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
@@ -34,7 +34,7 @@ void installFontSubstitutes() {
     QFont::insertSubstitution(kPictureFontName, QStringLiteral("Sans Serif"));
 }
 
-QFont makeFont(const QString& family, double pointSize, bool bold, bool italic) {
+QFont MakeFont(const QString& family, double pointSize, bool bold, bool italic) {
     QFont f(family);
     f.setStyleHint(QFont::SansSerif);
     f.setPointSizeF(pointSize > 0 ? pointSize : kPictureFontSize);

@@ -8,22 +8,22 @@
 namespace quorix::gui {
 
 // Twips per logical pixel of the primary screen (15 at 96 DPI).
-double twipsPerPixel();
+double TwipsPerPixel();
 
-int twipsToPx(double twips);
-double pxToTwips(double px);
+int TwipsToPx(double twips);
+double PxToTwips(double px);
 
 // The family every picture box asks for. Where it is not installed a
-// comparable sans-serif font stands in (see installFontSubstitutes).
+// comparable sans-serif font stands in (see InstallFontSubstitutes).
 inline const QString kPictureFontName = QStringLiteral("MS Sans Serif");
 inline constexpr double kPictureFontSize = 8.25;
 
 // Registers a sans-serif stand-in for kPictureFontName; the application
 // does this once at start-up.
-void installFontSubstitutes();
+void InstallFontSubstitutes();
 
 // A font of the given family, size and style (substitutes apply once
 // installed).
-QFont makeFont(const QString& family, double pointSize, bool bold, bool italic);
+QFont MakeFont(const QString& family, double pointSize, bool bold, bool italic);
 
 }  // namespace quorix::gui

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/storage/text_file.h"
 #include "core/group/errors.h"
 #include "core/report/views.h"
 #include "core/storage/group_register.h"
@@ -119,7 +120,7 @@ void AutomorphismGroupsPanel::printAutomorphism(const std::string& code) {
     moveTw(b, box.leftTw() + left, box.topTw() + ps.y);
     b->show();
     shown_.push_back(b);
-    ps.x = left + static_cast<long>(pxToTwips(b->width()));
+    ps.x = left + static_cast<long>(PxToTwips(b->width()));
 }
 
 void AutomorphismGroupsPanel::printList() {
@@ -149,7 +150,7 @@ void AutomorphismGroupsPanel::printList() {
         const long start = ps.x;
         moveTw(generate, box.leftTw() + ps.x, box.topTw() + ps.y + 300);
         generate->show();
-        long x = ps.x + static_cast<long>(pxToTwips(generate->width())) + 150;
+        long x = ps.x + static_cast<long>(PxToTwips(generate->width())) + 150;
         moveTw(view, box.leftTw() + x, box.topTw() + ps.y + 350);
         view->show();
         const long end = x + 1400 + 300;
@@ -231,16 +232,26 @@ GroupPtr AutomorphismGroupsPanel::generate(AutomorphismKind kind) {
     }
     ViewKind viewKind = ViewKind::Permutation;
     ViewKindOfGroup(*built, viewKind);
-    progress().ClearStop();
-    const ViewOptions options = context().workbench.MakeViewOptions(
-        preferences().String(ViewComponentPreference(viewKind) - 1), registrar, &progress());
     ViewResult written{true, {}};
-    try {
-        written = WriteGroupView(viewKind, built, path.toStdString(), options);
-    } catch (const std::exception& e) {
-        // A view file that cannot be written.
-        host().Message(e.what());
-        return built;
+    {
+        Job job(*this);
+        if (!job) return built;
+        ViewOptions options = context().workbench.MakeViewOptions(
+            preferences().String(ViewComponentPreference(viewKind) - 1), registrar, &progress());
+        // The save dialog asked before an existing file is replaced.
+        options.replace = true;
+        try {
+            written = WriteGroupView(viewKind, built, path.toStdString(), options);
+        } catch (const InvalidArgument& e) {
+            // A view file that cannot be written.
+            host().Message(e.what());
+            return built;
+        } catch (const storage::StorageError& e) {
+            // A view file that cannot be written.
+            host().Message(e.what());
+            return built;
+        }
+        if (job.abandoned()) return built;
     }
     auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);
@@ -250,11 +261,11 @@ GroupPtr AutomorphismGroupsPanel::generate(AutomorphismKind kind) {
 
 void AutomorphismGroupsPanel::showAutomorphism(const QString& code) {
     if (!group_) return;
-    MappingDisplayInput& in = guiState().mapping;
-    in.group1 = group_;
-    in.group2 = group_;
-    in.code = code.toStdString();
-    openPanel(QStringLiteral("dlgShowAutomorphism"));
+    PanelInput in;
+    in.group = group_;
+    in.other = group_;
+    in.mapping = code.toStdString();
+    openPanel(QStringLiteral("dlgShowAutomorphism"), in);
     applyScrollingState();
 }
 

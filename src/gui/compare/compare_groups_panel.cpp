@@ -44,7 +44,7 @@ CompareGroupsPanel::CompareGroupsPanel(AppContext& context, QWidget* parent)
     for (QAction* a : {mnuOriginal_, mnuReductive_}) a->setCheckable(true);
     connect(mnuOriginal_, &QAction::triggered, this, [this] { setOriginalNames(true); });
     connect(mnuReductive_, &QAction::triggered, this, [this] {
-        if (running_) return syncMenus();
+        if (jobRunning()) return syncMenus();
         host().Message(kReductiveNote);
         setOriginalNames(false);
     });
@@ -88,14 +88,14 @@ void CompareGroupsPanel::syncMenus() {
 }
 
 void CompareGroupsPanel::setOriginalNames(bool original) {
-    if (running_) return syncMenus();
+    if (jobRunning()) return syncMenus();
     original_ = original;
     syncMenus();
     redisplay();
 }
 
 void CompareGroupsPanel::restart() {
-    if (running_) return;
+    if (jobRunning()) return;
     initPictureBox();
     slots_[0] = slots_[1] = nullptr;
     result_ = {};
@@ -144,7 +144,7 @@ void CompareGroupsPanel::chooseSlot(int index) {
 }
 
 void CompareGroupsPanel::setSlot(int slot, int position) {
-    if (running_ || slot < 1 || slot > 2 || position < 1 || position > groupRegister().Count()) return;
+    if (jobRunning() || slot < 1 || slot > 2 || position < 1 || position > groupRegister().Count()) return;
     slots_[slot - 1] = groupRegister().At(position);
     redisplay();
 }
@@ -163,23 +163,18 @@ void CompareGroupsPanel::compare() {
     const GroupRegistrar registrar =
         storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
 
-    running_ = true;
-    progress().ClearStop();
-    showProcessing(QStringLiteral(" "));
-    const GroupPtr g1 = slots_[0], g2 = slots_[1];
-    result_ = CompareGroups(g1, g2, context().workbench.Structure(), context().workbench.homomorphism, registrar,
-                            progress(), original_);
-    // The isomorphic subgroups are all isomorphic to the smaller group: its
-    // catalogue note follows each of them.
     std::string note;
-    if (result_.listing.Found() > 0 && !progress().Stopped())
-        note = CatalogueNote(context().workbench.catalogue, *result_.target, progress());
-    if (!result_.halted) progress().ClearStop();  // a Halt during the naming only leaves the name out
-    hideProcessing();
-    running_ = false;
-    if (closeRequested_) {
-        close();
-        return;
+    {
+        Job job(*this, QStringLiteral(" "));
+        if (!job) return;
+        const GroupPtr g1 = slots_[0], g2 = slots_[1];
+        result_ = CompareGroups(g1, g2, context().workbench.Structure(), context().workbench.homomorphism, registrar,
+                                progress(), original_);
+        // The isomorphic subgroups are all isomorphic to the smaller group: its
+        // catalogue note follows each of them.
+        if (result_.listing.Found() > 0 && !progress().Stopped())
+            note = CatalogueNote(context().workbench.catalogue, *result_.target, progress());
+        if (job.abandoned()) return;
     }
 
     const std::vector<std::string>& lines = result_.lines;
@@ -243,22 +238,18 @@ void CompareGroupsPanel::compare() {
     }
     const long needH = ps.y + 1200;
     if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
-    if (result_.halted) {
-        progress().ClearStop();
-        host().Message(kCompareHaltedMessage);
-    }
+    if (result_.halted) host().Message(kCompareHaltedMessage);
 }
 
 void CompareGroupsPanel::showIsomorphism(int index) {
-    MappingDisplayInput& in = guiState().mapping;
+    PanelInput in;
     if (index == 0) {
         if (!result_.isomorphic) return;
-        in.group1 = slots_[0];
-        in.group2 = slots_[1];
-        // Above the table limit the display reads the mapping text; this
-        // comparison's mapping, whatever else has searched since.
-        if (slots_[0]->Order() > kMaxTableOrder)
-            context().workbench.homomorphism.mappingText = JoinImages(result_.isomorphism);
+        in.group = slots_[0];
+        in.other = slots_[1];
+        // Above the table limit the display reads the mapping text: this
+        // comparison's mapping.
+        if (slots_[0]->Order() > kMaxTableOrder) in.mapping = JoinImages(result_.isomorphism);
     } else {
         if (index > result_.listing.Found()) return;
         const IsomorphicSubgroup& m = result_.listing.isomorphic[static_cast<std::size_t>(index - 1)];
@@ -266,50 +257,45 @@ void CompareGroupsPanel::showIsomorphism(int index) {
         const std::size_t cut = tag.find("!!");
         GroupPtr sub = groupRegister().FindRegisteredGroup(tag.substr(0, cut));
         if (!sub) sub = m.subgroup;  // deleted from the register meanwhile
-        in.group1 = result_.target;
-        in.group2 = sub;
-        if (sub->Order() > kMaxTableOrder && cut != std::string::npos)
-            context().workbench.homomorphism.mappingText = tag.substr(cut + 2);
+        in.group = result_.target;
+        in.other = sub;
+        if (sub->Order() > kMaxTableOrder && cut != std::string::npos) in.mapping = tag.substr(cut + 2);
     }
-    openPanel(QStringLiteral("dlgShowIsomorphism"));
+    openPanel(QStringLiteral("dlgShowIsomorphism"), in);
     applyScrollingState();
 }
 
 void CompareGroupsPanel::showHomomorphism() {
     if (!result_.homomorphism) return;
-    MappingDisplayInput& in = guiState().mapping;
-    in.group1 = result_.source;
-    in.group2 = result_.target;
-    context().workbench.homomorphism.mappingText = cmdShowHomomorphism_->property("tag").toString().toStdString();
-    openPanel(QStringLiteral("dlgShowHomomorphism"));
+    PanelInput in;
+    in.group = result_.source;
+    in.other = result_.target;
+    in.mapping = cmdShowHomomorphism_->property("tag").toString().toStdString();
+    openPanel(QStringLiteral("dlgShowHomomorphism"), in);
     applyScrollingState();
 }
 
 bool CompareGroupsPanel::nextHomomorphism() {
-    if (running_ || !result_.homomorphism || !result_.source || !result_.target) return false;
-    running_ = true;
-    progress().ClearStop();
-    showProcessing(QStringLiteral("checking for homomorphism..."));
+    if (!result_.homomorphism || !result_.source || !result_.target) return false;
     std::string text;
     bool found = false;
-    if (!nextStarted_) {
-        // Catch up with the mappings shown so far, then go one further.
-        found = FindHomomorphism(next_, *result_.source, *result_.target, text, false, &progress());
-        for (int i = 0; found && i < homomorphismsShown_; ++i)
+    bool halted = false;
+    {
+        Job job(*this, QStringLiteral("checking for homomorphism..."));
+        if (!job) return false;
+        if (!nextStarted_) {
+            // Catch up with the mappings shown so far, then go one further.
+            found = FindHomomorphism(next_, *result_.source, *result_.target, text, false, &progress());
+            for (int i = 0; found && i < homomorphismsShown_; ++i)
+                found = FindHomomorphism(next_, *result_.source, *result_.target, text, true, &progress());
+            nextStarted_ = true;
+        } else {
             found = FindHomomorphism(next_, *result_.source, *result_.target, text, true, &progress());
-        nextStarted_ = true;
-    } else {
-        found = FindHomomorphism(next_, *result_.source, *result_.target, text, true, &progress());
-    }
-    const bool halted = progress().Stopped();
-    hideProcessing();
-    running_ = false;
-    if (closeRequested_) {
-        close();
-        return false;
+        }
+        halted = progress().Stopped();
+        if (job.abandoned()) return false;
     }
     if (halted) {
-        progress().ClearStop();
         nextStarted_ = false;  // the search state is cut short; start over next time
         host().Message(kCompareHaltedMessage);
         return false;
@@ -324,17 +310,6 @@ bool CompareGroupsPanel::nextHomomorphism() {
     cmdShowHomomorphism_->setProperty("tag", QString::fromStdString(text));
     showHomomorphism();
     return true;
-}
-
-void CompareGroupsPanel::closeEvent(QCloseEvent* e) {
-    if (running_) {
-        // The comparison is on the stack below: stop it and close afterwards.
-        closeRequested_ = true;
-        progress().RequestStop();
-        e->ignore();
-        return;
-    }
-    Panel::closeEvent(e);
 }
 
 }  // namespace quorix::gui

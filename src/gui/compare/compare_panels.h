@@ -3,15 +3,11 @@
 // isomorphic subgroups), the three mapping displays and the automorphism
 // group analyzer.
 //
-// A mapping display reads its groups from GuiState::mapping and, where it
-// needs one, the mapping text from the workbench's shared homomorphism. An
-// opener sets both just before it opens the display by name:
-//   dlgShowIsomorphism  : mapping.group1, mapping.group2 (equal orders; above
-//                         order 20 also workbench.homomorphism.mappingText)
-//   dlgShowHomomorphism : mapping.group1 (source), mapping.group2 (target),
-//                         workbench.homomorphism.mappingText
-//   dlgShowAutomorphism : mapping.group1 and mapping.code
-// The display reads them again at each rebuild (menu change).
+// A mapping display gets its groups and mapping as its input when it opens:
+//   dlgShowIsomorphism  : group, other (equal orders; above order 20 also
+//                         mapping, the images joined by commas)
+//   dlgShowHomomorphism : group (source), other (target), mapping
+//   dlgShowAutomorphism : group and mapping (the automorphism's code)
 
 #include <QPointer>
 #include <string>
@@ -45,16 +41,13 @@ public:
     bool originalNames() const { return original_; }
     const GroupPtr& slot(int slot) const { return slots_[slot - 1]; }
     const ComparisonResult& result() const { return result_; }
-    bool running() const { return running_; }
+    bool running() const { return jobRunning(); }
     // cmdShowIsomorphism_0..10 and cmdShowHomomorphism.
     QPushButton* isomorphismButton(int index) const { return cmdShowIsomorphism_[index]; }
     QPushButton* homomorphismButton() const { return cmdShowHomomorphism_; }
     // Resumes the homomorphism search after the mapping shown; false (and
     // the Next button hidden) when there is none.
     bool nextHomomorphism();
-
-protected:
-    void closeEvent(QCloseEvent* e) override;
 
 private:
     void layoutHeader();
@@ -68,8 +61,6 @@ private:
 
     GroupPtr slots_[2];
     bool original_ = true;
-    bool running_ = false;
-    bool closeRequested_ = false;
     ComparisonResult result_;
     // The resumable search behind Next Homomorphism, apart from the shared
     // one that other searches restart.
@@ -91,7 +82,10 @@ class MappingPanel : public Panel {
     Q_OBJECT
 public:
     enum class Kind { Isomorphism, Homomorphism, Automorphism };
-    MappingPanel(AppContext& context, Kind kind, QWidget* parent = nullptr);
+    // input: group (the first group; the automorphism's group), other (the
+    // second group), mapping (the images joined by commas; the
+    // automorphism's code).
+    MappingPanel(AppContext& context, Kind kind, const PanelInput& input, QWidget* parent = nullptr);
 
     Kind kind() const { return kind_; }
     void setTableFormat(TableFormat format);
@@ -120,6 +114,7 @@ private:
     int tableCount() const { return kind_ == Kind::Automorphism ? 1 : 2; }
 
     Kind kind_;
+    PanelInput input_;
     GroupPtr groups_[2];
     std::string code_;
     std::vector<int> images_;

@@ -84,8 +84,8 @@ void PrintAutomorphismCode(PictureBox& box, const std::string& code) {
     ps.bold = bold;
 }
 
-MappingPanel::MappingPanel(AppContext& context, Kind kind, QWidget* parent)
-    : Panel(context, PanelName(kind), Caption(kind), parent), kind_(kind) {
+MappingPanel::MappingPanel(AppContext& context, Kind kind, const PanelInput& input, QWidget* parent)
+    : Panel(context, PanelName(kind), Caption(kind), parent), kind_(kind), input_(input) {
     addFileMenu();
     TableMenu::Handlers handlers;
     handlers.format = [this](TableFormat f) { setTableFormat(f); };
@@ -204,13 +204,12 @@ void MappingPanel::calculatorClicked(int index) {
 }
 
 void MappingPanel::readInputs() {
-    const MappingDisplayInput& in = guiState().mapping;
-    groups_[0] = in.group1;
-    groups_[1] = kind_ == Kind::Automorphism ? in.group1 : in.group2;
-    code_ = in.code;
+    groups_[0] = input_.group;
+    groups_[1] = kind_ == Kind::Automorphism ? input_.group : input_.other;
+    code_ = input_.mapping;
     images_.clear();
     if (!groups_[0] || !groups_[1]) return;
-    const std::string& text = context().workbench.homomorphism.mappingText;
+    const std::string& text = input_.mapping;
     switch (kind_) {
         case Kind::Isomorphism:
             images_ = IsomorphismImages(*groups_[0], *groups_[1], text);
@@ -263,11 +262,17 @@ void MappingPanel::build() {
         PrintMarkup(box, " to those elements:");
         ps.y += 250;
     } else {
-        PrintMarkup(box, std::string(kind_ == Kind::Isomorphism ? "Isomorphism" : "Homomorphism") +
-                             " |%i|f|/i| is a one-to-one mapping of the elements of |%b|" + G1 + "|/b| onto");
+        // A homomorphism onto a smaller group sends |G1|/|G2| elements to
+        // each image: as many as its kernel has.
+        const int m = g2.order(), perImage = m > 0 ? n / m : 1;
+        const std::string mapping = perImage == 1 ? "one-to-one" : std::to_string(perImage) + "-to-one";
+        PrintMarkup(box, std::string(kind_ == Kind::Isomorphism ? "Isomorphism" : "Homomorphism") + " |%i|f|/i| is a " +
+                             mapping + " mapping of the elements of |%b|" + G1 + "|/b| onto");
         ps.x = 100;
         ps.y += 250;
-        PrintMarkup(box, "the elements of |%b|" + G2 + "|/b|:");
+        PrintMarkup(
+            box, "the elements of |%b|" + G2 + "|/b|" +
+                     (perImage == 1 ? std::string(":") : " (its kernel has order " + std::to_string(perImage) + "):"));
     }
 
     // The mapping list, in one column up to 10 elements, else two.

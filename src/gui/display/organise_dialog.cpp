@@ -13,11 +13,12 @@ namespace quorix::gui {
 std::optional<ElementSet> ChooseOrganisingSubgroup(Panel& panel, const GroupPtr& g, bool originalNames) {
     if (!g) return std::nullopt;
     SubgroupLogic logic;
-    panel.progress().ClearStop();
-    panel.showProcessing(QStringLiteral("Finding subgroups..."));
-    const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(g, panel.progress());
-    panel.hideProcessing();
-    if (outcome.halted) return std::nullopt;
+    {
+        Panel::Job job(panel, QStringLiteral("Finding subgroups..."));
+        if (!job) return std::nullopt;
+        const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(g, panel.progress());
+        if (outcome.halted || job.abandoned()) return std::nullopt;
+    }
     const std::vector<std::string> ids = SubgroupIDs(logic.Subgroups(), g->GroupID());
 
     QDialog dialog(&panel);

@@ -31,13 +31,14 @@ int CayleyGraphKind(const GroupPtr& g, AppContext& context) {
     if (g->Dihedral() || g->order() == 4) return 2;
     if (g->order() <= kMaxTableOrder) {
         for (const NamedGroupEntry& e : RecogniseNamedGroups(g, GroupRegistrar{}, context.workbench.namedGroups))
-            if (e.kind == NamedGroupKind::DirectProduct) return 3;
+            // The direct-product layout draws two factors.
+            if (e.kind == NamedGroupKind::DirectProduct && e.group->NumberOfComponents() == 2) return 3;
     }
     return 0;
 }
 
-ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
-    : Panel(context, QStringLiteral("dlgShowGroup"), QStringLiteral("Show Group"), parent) {
+ShowGroupPanel::ShowGroupPanel(AppContext& context, const PanelInput& input, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgShowGroup"), QStringLiteral("Show Group"), parent), group_(input.group) {
     addFileMenu();
     TableMenu::Handlers handlers;
     handlers.format = [this](TableFormat f) { setTableFormat(f); };
@@ -73,10 +74,9 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
     }
     connect(cmdShowGraph_, &QPushButton::clicked, this, [this] {
         if (!group_) return;
-        const int position = groupRegister().RegisterIndex(*group_);
-        if (position < 1) return;
-        guiState().selectedGroup = position;
-        openPanel(QStringLiteral("dlgGraph"));
+        PanelInput in;
+        in.group = group_;
+        openPanel(QStringLiteral("dlgGraph"), in);
     });
     cmdShowGraph_->hide();
     cmdFindAssociativeRings_ =
@@ -89,23 +89,18 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
     }
     connect(cmdFindAssociativeRings_, &QPushButton::clicked, this, [this] {
         if (!group_) return;
-        const int position = groupRegister().RegisterIndex(*group_);
-        if (position < 1) return;
-        guiState().selectedGroup = position;
-        openPanel(QStringLiteral("dlgAssociativeRings"));
+        PanelInput in;
+        in.group = group_;
+        openPanel(QStringLiteral("dlgAssociativeRings"), in);
     });
     cmdFindAssociativeRings_->hide();
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
 
     original_ = !preferences().ReductiveNames(storage::PanelDefault::GroupDisplay);
-    const std::optional<int> selected = guiState().selectedGroup;
-    if (selected && *selected >= 1 && *selected <= groupRegister().Count()) group_ = groupRegister().At(*selected);
     // A panel that opened this one may ask for a table organised by the
     // cosets of one of the group's subgroups.
-    const std::optional<ElementSet> organise = guiState().organiseBy;
-    guiState().organiseBy.reset();
-    if (group_ && organise) setOrganiseBy(*organise, false);
+    if (group_ && input.organiseBy) setOrganiseBy(*input.organiseBy, false);
     if (group_) {
         setWindowTitle(QString::fromStdString(markup::StripMarkup(group_->GroupID())));
         reductiveNamesNote(*group_);
@@ -244,8 +239,9 @@ void ShowGroupPanel::draw() {
 
 void RegisterDisplayPanels(PanelRegistry& registry) {
     registry.add({QStringLiteral("dlgShowGroup"), QStringLiteral("Show Group"), storage::PanelDefault::GroupDisplay,
-                  QString(), QString(), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new ShowGroupPanel(c, parent); }});
+                  QString(), QString(), false, [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* {
+                      return new ShowGroupPanel(c, in, parent);
+                  }});
 }
 
 }  // namespace quorix::gui

@@ -21,7 +21,7 @@ class ShowGroupPanel : public Panel {
     Q_OBJECT
 public:
     // Shows the register entry at the selected group (empty when none).
-    ShowGroupPanel(AppContext& context, QWidget* parent = nullptr);
+    ShowGroupPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
 
     const GroupPtr& group() const { return group_; }
     TableFormat tableFormat() const { return format_; }

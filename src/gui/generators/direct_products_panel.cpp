@@ -152,10 +152,8 @@ void DirectProductsPanel::compute() {
         return;
     }
 
-    startJob();
-    showProcessing(QStringLiteral("processing . . ."));
     GroupPtr result;
-    const bool built = generate([&] {
+    const bool built = generateAsJob([&] {
         for (const Component& c : components) {
             if (progress().StopRequested()) return;
             GroupPtr next = c.group;
@@ -171,10 +169,9 @@ void DirectProductsPanel::compute() {
             p->GenerateDirectProduct(result, next);
             result = p;
         }
+        progress().StopRequested();
     });
-    progress().StopRequested();
-    hideProcessing();
-    if (!built || haltedJob()) return;
+    if (!built) return;
     registerAndPresent(result);
     redraw();
 }

@@ -6,6 +6,7 @@
 #include <exception>
 #include <limits>
 
+#include "core/storage/text_file.h"
 #include "core/storage/group_register.h"
 #include "core/storage/preferences.h"
 #include "gui/common/browser_panel.h"
@@ -61,13 +62,20 @@ bool GeneratorPanel::generate(const std::function<void()>& build) {
     }
 }
 
-void GeneratorPanel::startJob() { progress().ClearStop(); }
-
-bool GeneratorPanel::haltedJob() {
-    if (!progress().Stopped()) return false;
-    startJob();
-    host().Message("Generate process halted.");
-    return true;
+bool GeneratorPanel::generateAsJob(const std::function<void()>& build, std::initializer_list<QWidget*> disable) {
+    bool built = false, halted = false;
+    {
+        Job job(*this, QStringLiteral("processing . . ."), disable);
+        if (!job) return false;
+        built = generate(build);
+        halted = progress().Stopped();
+        if (job.abandoned()) return false;
+    }
+    if (halted) {
+        host().Message("Generate process halted.");
+        return false;
+    }
+    return built;
 }
 
 GroupRegistrar GeneratorPanel::registrar() {
@@ -88,24 +96,27 @@ bool GeneratorPanel::writeView(const GroupPtr& group) {
     const QString path = saveFileDialog(windowTitle(), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return false;  // no view: the notice tells what was registered
     const std::string components = preferences().String(ViewComponentPreference(view_) - 1);
-    startJob();
-    const ViewOptions options = context().workbench.MakeViewOptions(components, registrar(), &progress());
-    showProcessing(QStringLiteral("processing . . ."));
     ViewResult written{true, {}};
-    bool failed = false;
-    try {
-        written = WriteGroupView(view_, group, path.toStdString(), options);
-    } catch (const std::exception& e) {
-        // A view file that cannot be written (or an engine refusal).
-        host().Message(e.what());
-        failed = true;
+    {
+        Job job(*this, QStringLiteral("processing . . ."));
+        if (!job) return true;
+        ViewOptions options = context().workbench.MakeViewOptions(components, registrar(), &progress());
+        // The save dialog asked before an existing file is replaced.
+        options.replace = true;
+        try {
+            written = WriteGroupView(view_, group, path.toStdString(), options);
+        } catch (const InvalidArgument& e) {
+            // A view file that cannot be written (or an engine refusal).
+            host().Message(e.what());
+            return true;
+        } catch (const storage::StorageError& e) {
+            // A view file that cannot be written (or an engine refusal).
+            host().Message(e.what());
+            return true;
+        }
+        if (job.abandoned()) return true;
     }
-    hideProcessing();
-    if (failed) return true;
-    if (!written.complete) {
-        startJob();
-        host().Message(kViewHaltedMessage);
-    }
+    if (!written.complete) host().Message(kViewHaltedMessage);
     auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);
     browser->show();
@@ -114,31 +125,33 @@ bool GeneratorPanel::writeView(const GroupPtr& group) {
 }
 
 void RegisterGeneratorPanels(PanelRegistry& registry) {
-    const auto add = [&registry](const char* name, const char* caption, const char* entry, const char* action,
-                                 auto make) {
+    // In the menu's order.
+    int order = 0;
+    const auto add = [&registry, &order](const char* name, const char* caption, const char* entry, const char* action,
+                                         auto make) {
         registry.add({QString::fromLatin1(name), QString::fromLatin1(caption), storage::PanelDefault::CreateViews,
                       QStringLiteral("Special Groups/") + QString::fromLatin1(entry), QString::fromLatin1(action),
-                      false, make});
+                      false, make, QString(), order += 10});
     };
     add("dlgSymmetricGroups", "Symmetric Group Analyzer", "&Symmetric Groups...", "mnuSymmetricGroups",
-        [](AppContext& c, QWidget* parent) -> Panel* {
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* {
             return new SingleNumberPanel(c, SingleNumberPanel::Family::Symmetric, parent);
         });
     add("dlgAlternatingGroups", "Alternating Group Analyzer", "Alternating Groups...", "mnuAlternatingGroups",
-        [](AppContext& c, QWidget* parent) -> Panel* {
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* {
             return new SingleNumberPanel(c, SingleNumberPanel::Family::Alternating, parent);
         });
+    add("dlgPermutationGroups", "Permutation Group Analyzer", "&Other Permutation Groups...", "mnuPermutationGroups",
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new PermutationPanel(c, parent); });
     add("dlgAdditiveGroups", "Additive Integer Modulo n Group Analyzer", "Additive Integer Groups Modulo n...",
-        "mnuAdditiveGroups", [](AppContext& c, QWidget* parent) -> Panel* {
+        "mnuAdditiveGroups", [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* {
             return new SingleNumberPanel(c, SingleNumberPanel::Family::Additive, parent);
         });
     add("dlgMultiplicativeGroups", "Multiplicative Integer Modulo n Group Analyzer",
         "&Multiplicative Integer Groups Modulo n...", "mnuMultiplicativeGroups",
-        [](AppContext& c, QWidget* parent) -> Panel* { return new MultiplicativePanel(c, parent); });
-    add("dlgPermutationGroups", "Permutation Group Analyzer", "&Other Permutation Groups...", "mnuPermutationGroups",
-        [](AppContext& c, QWidget* parent) -> Panel* { return new PermutationPanel(c, parent); });
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new MultiplicativePanel(c, parent); });
     add("dlgDirectProducts", "Direct Product Group Analyzer", "&Direct Product Groups...", "mnuDirectProducts",
-        [](AppContext& c, QWidget* parent) -> Panel* { return new DirectProductsPanel(c, parent); });
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new DirectProductsPanel(c, parent); });
 }
 
 }  // namespace quorix::gui

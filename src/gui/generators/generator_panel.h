@@ -44,11 +44,11 @@ protected:
     // Runs `build` (a Generate call on a fresh group); an engine refusal is
     // shown and gives false.
     bool generate(const std::function<void()>& build);
-    // Clears the stop of this panel's job (and the program's halt flag).
-    void startJob();
-    // After generation: when Halt was pressed meanwhile, clears it, shows
-    // "Generate process halted." and returns true.
-    bool haltedJob();
+    // Runs `build` through generate() as the panel's job (the processing
+    // indicator with Halt; `disable` off meanwhile). False when it was
+    // refused, when Halt was pressed ("Generate process halted." shown),
+    // when a job already runs or when the panel was closed meanwhile.
+    bool generateAsJob(const std::function<void()>& build, std::initializer_list<QWidget*> disable = {});
     // Registers the group (under `id`, or its own ID when empty), then
     // writes its view when "Create View" is ticked, else (or when no file
     // was chosen) shows the group-generated notice.

@@ -136,14 +136,24 @@ void MultiplicativePanel::showOrder(int k) {
 }
 
 void MultiplicativePanel::generateGroup(int index) {
-    const int modulus = moduli_[static_cast<std::size_t>(index)];
+    int modulus = moduli_[static_cast<std::size_t>(index)];
     if (modulus == 0) return;
+    if (index == 0) {
+        // Button 0 builds the modulus as typed now, which may differ from
+        // the one last computed.
+        const std::optional<int> typed =
+            checkedNumber(txtParam_->text(), 2, 1000, "Modulus must be numeric.", "Modulus must be in range 1-1000.");
+        if (!typed) return;
+        if (*typed != modulus) {
+            hideResults();
+            drawPrompt();
+            showModulus(*typed);
+            if (moduli_[0] == 0) return;  // too many elements: the panel says so
+        }
+        modulus = *typed;
+    }
     GroupPtr g = Group::Create();
-    startJob();
-    showProcessing(QStringLiteral("processing . . ."));
-    const bool built = generate([&] { g->GenerateMultiplicative(modulus); });
-    hideProcessing();
-    if (built && !haltedJob()) registerAndPresent(g);
+    if (generateAsJob([&] { g->GenerateMultiplicative(modulus); })) registerAndPresent(g);
 }
 
 }  // namespace quorix::gui

@@ -30,7 +30,7 @@ constexpr long kBoxHeight = 330;
 QFont fixedFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
 
 // Width of one character of the element boxes, in twips.
-double charWidthTw() { return pxToTwips(QFontMetricsF(fixedFont()).horizontalAdvance(QLatin1Char('8'))); }
+double charWidthTw() { return PxToTwips(QFontMetricsF(fixedFont()).horizontalAdvance(QLatin1Char('8'))); }
 
 long boxWidthTw(int degree) { return static_cast<long>(charWidthTw() * degree) + 220; }
 
@@ -62,6 +62,7 @@ PermutationPanel::PermutationPanel(AppContext& context, QWidget* parent)
 
     addLabel(QStringLiteral("lblPrompt"), QStringLiteral("Enter degree (1-15):"), 300, 250, 1900, 300);
     txtParam_ = addControl<QLineEdit>(QStringLiteral("txtParam"), 2200, 200, 700, 360);
+    txtParam_->installEventFilter(this);
     auto* cont = addButton(QStringLiteral("cmdContinue"), QStringLiteral("&Continue"), 3100, 190, 1500);
     auto* exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 4800, 190, 1500);
     cont->setDefault(true);
@@ -200,12 +201,20 @@ void PermutationPanel::redraw() {
     }
     if (!boxes_.empty()) {
         const long bottom = cellOrigin(static_cast<int>(boxes_.size()) - 1).y() + kCellHeight + 200;
-        if (bottom > clientHeightTw()) setClientSizeTw(clientWidthTw(), std::min(bottom, 12000L));
+        // The panel scrolls where the boxes run past the screen.
+        if (bottom > clientHeightTw()) setClientSizeTw(clientWidthTw(), bottom);
     }
 }
 
 bool PermutationPanel::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress) return GeneratorPanel::eventFilter(watched, event);
+    if (watched == txtParam_) {
+        // Enter in the degree box means Continue, whatever the default button.
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter) return false;
+        continueWithDegree();
+        return true;
+    }
     auto* edit = qobject_cast<QLineEdit*>(watched);
     const QString text = static_cast<QKeyEvent*>(event)->text();
     if (!edit || text.isEmpty() || text.at(0) < QLatin1Char(' ') || text.at(0) == QChar(0x7f)) return false;
@@ -324,17 +333,27 @@ GroupPtr PermutationPanel::buildGroup() {
 
 void PermutationPanel::generateGroup() {
     if (boxes_.empty()) return;
-    startJob();
+    if (jobRunning()) return;
     marked_.assign(boxes_.size(), false);
     generatedNote_ = false;
     redraw();
-    showProcessing(QStringLiteral("processing . . ."));
-    // The boxes stay as checked while the job yields to the event loop.
-    for (QLineEdit* b : boxes_) b->setEnabled(false);
-    GroupPtr g = buildGroup();
-    for (QLineEdit* b : boxes_) b->setEnabled(true);
-    hideProcessing();
-    if (haltedJob() || !g) return;
+    GroupPtr g;
+    bool halted = false;
+    {
+        // The boxes stay as checked while the job yields to the event loop.
+        std::vector<QWidget*> boxes(boxes_.begin(), boxes_.end());
+        Job job(*this, QStringLiteral("processing . . ."));
+        for (QWidget* b : boxes) b->setEnabled(false);
+        g = buildGroup();
+        for (QWidget* b : boxes) b->setEnabled(true);
+        halted = progress().Stopped();
+        if (job.abandoned()) return;
+    }
+    if (halted) {
+        host().Message("Generate process halted.");
+        return;
+    }
+    if (!g) return;
     const int number = groupRegister().LastPermNumber() + 1;
     groupRegister().SetLastPermNumber(number);
     registerAndPresent(g, "Perm" + std::to_string(degree_) + "-" + std::to_string(number));

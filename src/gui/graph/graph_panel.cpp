@@ -34,16 +34,15 @@ GraphChoice ChooseCayleyGraph(const GroupPtr& g, AppContext& context) {
     return {};
 }
 
-GraphPanel::GraphPanel(AppContext& context, QWidget* parent)
-    : Panel(context, QStringLiteral("dlgGraph"), QStringLiteral("Graphic Representation"), parent) {
+GraphPanel::GraphPanel(AppContext& context, const PanelInput& input, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgGraph"), QStringLiteral("Graphic Representation"), parent),
+      group_(input.group) {
     buildStandardMenus(false, true);
     setClientSizeTw(9000, 6000);
     createPictureBox();
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
 
-    const std::optional<int> selected = guiState().selectedGroup;
-    if (selected && *selected >= 1 && *selected <= groupRegister().Count()) group_ = groupRegister().At(*selected);
     if (group_) {
         setWindowTitle(QString::fromStdString(markup::StripMarkup(group_->GroupID())) +
                        QStringLiteral(" Graphic Representation"));
@@ -98,8 +97,9 @@ void GraphPanel::draw() {
 
 void RegisterGraphPanels(PanelRegistry& registry) {
     registry.add({QStringLiteral("dlgGraph"), QStringLiteral("Graphic Representation"), std::nullopt, QString(),
-                  QString(), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new GraphPanel(c, parent); }});
+                  QString(), false, [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* {
+                      return new GraphPanel(c, in, parent);
+                  }});
 }
 
 }  // namespace quorix::gui

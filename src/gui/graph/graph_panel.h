@@ -25,7 +25,7 @@ class GraphPanel : public Panel {
     Q_OBJECT
 public:
     // Draws the register entry at the selected group (empty when none).
-    explicit GraphPanel(AppContext& context, QWidget* parent = nullptr);
+    GraphPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
 
     const GroupPtr& group() const { return group_; }
     const GraphChoice& choice() const { return choice_; }

@@ -28,7 +28,7 @@ QColor ToQColor(const lattice::Colour& c) { return QColor(c.red, c.green, c.blue
 
 }  // namespace
 
-LatticePanel::LatticePanel(AppContext& context, QWidget* parent)
+LatticePanel::LatticePanel(AppContext& context, const PanelInput& input, QWidget* parent)
     : Panel(context, QStringLiteral("dlgSubgroupLattice"), QStringLiteral("Subgroup Lattice"), parent) {
     buildStandardMenus(false, false);
     setClientSizeTw(11200, 9000);
@@ -42,12 +42,16 @@ LatticePanel::LatticePanel(AppContext& context, QWidget* parent)
     createProcessingFrame(8000, 0, 4500, 850);
 
     createPictureBox();
+    // The drawing scrolls and zooms inside its own area: it never resizes
+    // the window, and it shares the area's white.
+    pictureBox()->onPrinted = nullptr;
+    pictureBox()->setBackgroundRole(QPalette::Base);
     scroll_ = addControl<QScrollArea>(QStringLiteral("scrLattice"), 100, kToolbarHeight, 8200, 8000);
     scroll_->setWidget(pictureBox());
     scroll_->setWidgetResizable(false);
     scroll_->setBackgroundRole(QPalette::Base);
 
-    lblSelected_ = addLabel(QStringLiteral("lblSelected"), QStringLiteral("Click a subgroup."), 8400, kToolbarHeight,
+    lblSelected_ = addLabel(QStringLiteral("lblSelected"), QStringLiteral("Choose a group."), 8400, kToolbarHeight,
                             kSideWidth, 700);
     lblSelected_->setWordWrap(true);
     lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 8400, kToolbarHeight + 750, kSideWidth, 5800);
@@ -62,7 +66,7 @@ LatticePanel::LatticePanel(AppContext& context, QWidget* parent)
     }
 
     connect(cmdChooseGroup_, &QPushButton::clicked, this, [this] {
-        if (const std::optional<int> chosen = chooseGroup()) showGroup(*chosen);
+        if (const std::optional<int> chosen = chooseGroup()) showGroup(groupRegister().At(*chosen));
     });
     connect(chkClasses_, &QCheckBox::toggled, this, [this] {
         classesChosen_ = true;
@@ -75,33 +79,32 @@ LatticePanel::LatticePanel(AppContext& context, QWidget* parent)
     connect(cmdOrganise_, &QPushButton::clicked, this, [this] { organiseBySubgroup(); });
     pictureBox()->onMouseDown = [this](long x, long y) { selectNode(nodeAt(x, y)); };
 
-    const std::optional<int> selected = guiState().selectedGroup;
-    if (selected && *selected >= 1 && *selected <= groupRegister().Count())
-        showGroup(*selected);
-    else
-        draw();
+    draw();
+    if (input.group) startWhenShown([this, g = input.group] { showGroup(g); });
 }
 
-void LatticePanel::showGroup(int position) {
-    position_ = position;
-    group_ = groupRegister().At(position);
+void LatticePanel::showGroup(const GroupPtr& group) {
+    group_ = group;
     classesChosen_ = false;
-    setWindowTitle(QString::fromStdString(markup::PlainText(group_->GroupID())) + QStringLiteral(" Subgroup Lattice"));
+    setWindowTitle(QString::fromStdString(markup::StripMarkup(group_->GroupID())) +
+                   QStringLiteral(" Subgroup Lattice"));
     build();
 }
 
 void LatticePanel::build() {
     if (!group_) return;
     selected_ = -1;
-    progress().ClearStop();
-    showProcessing(QStringLiteral("Finding the subgroups..."));
-    const lattice::View view = !classesChosen_            ? lattice::View::Automatic
-                               : chkClasses_->isChecked() ? lattice::View::ClassesOnly
-                                                          : lattice::View::Subgroups;
-    lattice_ = lattice::BuildLattice(*group_, view, progress());
-    if (!lattice_.halted) lattice::NameNodes(lattice_, group_, context().workbench.catalogue, progress());
-    hideProcessing();
-    progress().ClearStop();
+    {
+        Job job(*this, QStringLiteral("Finding the subgroups..."), {chkClasses_});
+        if (!job) return;
+        const lattice::View view = !classesChosen_            ? lattice::View::Automatic
+                                   : chkClasses_->isChecked() ? lattice::View::ClassesOnly
+                                                              : lattice::View::Subgroups;
+        lattice::Lattice built = lattice::BuildLattice(*group_, view, progress());
+        if (!built.halted) lattice::NameNodes(built, group_, context().workbench.catalogue, progress());
+        if (job.abandoned()) return;
+        lattice_ = std::move(built);
+    }
     {
         const QSignalBlocker block(chkClasses_);
         chkClasses_->setChecked(lattice_.classesOnly);
@@ -139,14 +142,17 @@ void LatticePanel::selectNode(int node) {
         QString text = QStringLiteral("Order %1").arg(n.order);
         if (!n.name.empty())
             text += QStringLiteral(", %1 %2").arg(QString::fromStdString(n.catalogue),
-                                                  QString::fromStdString(markup::PlainText(n.name)));
+                                                  QString::fromStdString(markup::StripMarkup(n.name)));
         text += n.normal ? QStringLiteral(", normal") : QStringLiteral(", %1 conjugates").arg(n.classSize);
         lblSelected_->setText(text);
         for (const std::string& e : lattice::NodeElements(*group_, n)) lstElements_->addItem(QString::fromStdString(e));
     } else if (!lattice_.halted) {
-        lblSelected_->setText(group_ ? QStringLiteral("%1 subgroups in %2 classes. Click a subgroup.")
-                                           .arg(lattice_.subgroupCount)
-                                           .arg(lattice_.classCount)
+        const auto count = [](int n, const char* one, const char* many) {
+            return QStringLiteral("%1 %2").arg(n).arg(QString::fromLatin1(n == 1 ? one : many));
+        };
+        lblSelected_->setText(group_ ? QStringLiteral("%1 in %2. Click a subgroup.")
+                                           .arg(count(lattice_.subgroupCount, "subgroup", "subgroups"),
+                                                count(lattice_.classCount, "class", "classes"))
                                      : QStringLiteral("Choose a group."));
     }
     draw();
@@ -202,7 +208,7 @@ void LatticePanel::draw() {
 }
 
 void LatticePanel::showSubgroupGroup() {
-    if (selected_ < 0 || !group_) return;
+    if (selected_ < 0 || !stillRegistered(group_)) return;
     const lattice::Node& n = lattice_.nodes[static_cast<std::size_t>(selected_)];
     GroupPtr h = Group::Create();
     h->GenerateSubgroup(group_, n.members);
@@ -211,22 +217,27 @@ void LatticePanel::showSubgroupGroup() {
     const std::string id =
         "Lattice" + std::to_string(n.order) + "-" + std::to_string(index) + "(" + group_->GroupID() + ")";
     h->SetGroupID(id);
-    groupRegister().RegisterGroup(h, id);
-    guiState().selectedGroup = groupRegister().RegisterIndex(id);
-    openPanel(QStringLiteral("dlgShowGroup"));
+    // Shown, not registered: the subgroup panel registers subgroups by their
+    // own names, and a second copy would only crowd the group list.
+    PanelInput input;
+    input.group = h;
+    openPanel(QStringLiteral("dlgShowGroup"), input);
 }
 
 void LatticePanel::organiseBySubgroup() {
-    if (selected_ < 0 || !group_) return;
-    guiState().selectedGroup = position_;
-    guiState().organiseBy = lattice_.nodes[static_cast<std::size_t>(selected_)].members;
-    openPanel(QStringLiteral("dlgShowGroup"));
+    if (selected_ < 0 || !stillRegistered(group_)) return;
+    PanelInput input;
+    input.group = group_;
+    input.organiseBy = lattice_.nodes[static_cast<std::size_t>(selected_)].members;
+    openPanel(QStringLiteral("dlgShowGroup"), input);
 }
 
 void RegisterLatticePanels(PanelRegistry& registry) {
-    registry.add({QStringLiteral("dlgSubgroupLattice"), QStringLiteral("Subgroup Lattice"), std::nullopt,
-                  QStringLiteral("&Analysis Tools/Subgroup &Lattice..."), QStringLiteral("mnuSubgroupLattice"), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new LatticePanel(c, parent); }});
+    registry.add(
+        {QStringLiteral("dlgSubgroupLattice"), QStringLiteral("Subgroup Lattice"), std::nullopt,
+         QStringLiteral("&Analysis Tools/Subgroup &Lattice..."), QStringLiteral("mnuSubgroupLattice"), false,
+         [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* { return new LatticePanel(c, in, parent); },
+         QString(), 60});
 }
 
 }  // namespace quorix::gui

@@ -22,13 +22,13 @@ class LatticePanel : public Panel {
     Q_OBJECT
 public:
     // Shows the lattice of the selected group, if one is selected.
-    explicit LatticePanel(AppContext& context, QWidget* parent = nullptr);
+    LatticePanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
 
     const lattice::Lattice& layout() const { return lattice_; }
     int selectedNode() const { return selected_; }
     double zoom() const { return zoom_; }
     // Computes and draws the lattice of the register entry at `position`.
-    void showGroup(int position);
+    void showGroup(const GroupPtr& group);
     // Selects a node (-1: none), as a click on it does.
     void selectNode(int node);
     // The node whose circle holds the point (twips of the picture box), -1 if none.
@@ -41,7 +41,6 @@ private:
     void showSubgroupGroup();
     void organiseBySubgroup();
 
-    int position_ = 0;
     GroupPtr group_;
     lattice::Lattice lattice_;
     bool classesChosen_ = false;  // the user toggled the view

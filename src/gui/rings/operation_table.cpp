@@ -1,5 +1,7 @@
 #include "gui/rings/operation_table.h"
 
+#include <algorithm>
+
 #include "core/group/group.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -23,7 +25,7 @@ void Frame(PictureBox& box, long left, long top, long split, long right, long ru
 }  // namespace
 
 PrintedTable PrintOperationTable(PictureBox& box, const Group& g, const std::function<int(int, int)>& op,
-                                 const std::string& title) {
+                                 const std::function<std::string(int)>& name, const std::string& title) {
     PrintedTable out;
     const int n = g.order();
     PrintState& ps = box.printState();
@@ -32,7 +34,8 @@ PrintedTable PrintOperationTable(PictureBox& box, const Group& g, const std::fun
     PrintMarkup(box, title);
     ps.bold = false;
     const long titleRight = ps.x;
-    const long col = TableColumnWidth(box, g, false);
+    long col = TableColumnWidth(box, g, false);
+    for (int i = 1; i <= n; ++i) col = std::max(col, static_cast<long>(MarkupTextWidth(box, name(i))) + 300);
     const long top = y0 + kRowStep;
     for (int i = 0; i <= n; ++i)
         for (int j = 0; j <= n; ++j) {
@@ -40,7 +43,7 @@ PrintedTable PrintOperationTable(PictureBox& box, const Group& g, const std::fun
             ps.x = x0 + col * j;
             ps.y = top + kRowStep * i;
             const int shown = i == 0 ? j : j == 0 ? i : op(i, j);
-            PrintMarkup(box, TableElementName(g, shown, false));
+            PrintMarkup(box, name(shown));
         }
     const long right = x0 + col * (n + 1) - 100;
     const long bottom = top + kRowStep * (n + 1);

@@ -1,5 +1,8 @@
 #include "gui/rings/rings_panel.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
@@ -60,21 +63,29 @@ std::string EntryText(int number, const RingProperties& p) {
 
 }  // namespace
 
-RingsPanel::RingsPanel(AppContext& context, QWidget* parent)
-    : Panel(context, QStringLiteral("dlgAssociativeRings"), QStringLiteral("Associative Rings"), parent) {
-    buildStandardMenus(false, true);
+RingsPanel::RingsPanel(AppContext& context, const PanelInput& input, QWidget* parent)
+    : Panel(context, QStringLiteral("dlgAssociativeRings"), QStringLiteral("Associative Rings"), parent),
+      group_(input.group) {
+    addFileMenu();
+    QMenu* names = menuBar()->addMenu(QStringLiteral("&Names"));
+    names->setObjectName(QStringLiteral("mnuNames"));
+    mnuRingNames_ = names->addAction(QStringLiteral("&Ring Names (0 and 1)"));
+    mnuRingNames_->setObjectName(QStringLiteral("mnuRingNames"));
+    mnuGroupNames_ = names->addAction(QStringLiteral("&Group's Names"));
+    mnuGroupNames_->setObjectName(QStringLiteral("mnuGroupNames"));
+    for (QAction* a : {mnuRingNames_, mnuGroupNames_}) a->setCheckable(true);
+    mnuRingNames_->setChecked(true);
+    connect(mnuRingNames_, &QAction::triggered, this, [this] { setRingNames(true); });
+    connect(mnuGroupNames_, &QAction::triggered, this, [this] { setRingNames(false); });
+    addScrollingMenu();
+    addHelpMenu();
     setClientSizeTw(9000, 5000);
     createPictureBox();
     createProcessingFrame(300, 500, 5200, 900);
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
-    const std::optional<int> selected = guiState().selectedGroup;
-    if (selected && *selected >= 1 && *selected <= groupRegister().Count()) group_ = groupRegister().At(*selected);
-    // Closing the panel ends a search still running.
-    connect(this, &Panel::closed, this, [this] { progress().RequestStop(); });
     draw();
-    // Once the panel is on the screen, so that Halt can be pressed.
-    QTimer::singleShot(0, this, [this] { findRings(); });
+    startWhenShown([this] { findRings(); });
 }
 
 std::string RingsPanel::summary() const {
@@ -89,10 +100,13 @@ std::string RingsPanel::summary() const {
 void RingsPanel::findRings() {
     if (started_ || !group_ || !group_->Abelian() || group_->order() > kMaxRingOrder) return;
     started_ = true;
-    progress().ClearStop();
-    showProcessing(QStringLiteral("finding the rings . . ."));
-    list_ = FindAssociativeRings(*group_, progress());
-    hideProcessing();
+    {
+        Job job(*this, QStringLiteral("finding the rings . . ."));
+        if (!job) return;
+        RingList found = FindAssociativeRings(*group_, progress());
+        if (job.abandoned()) return;
+        list_ = std::move(found);
+    }
     finished_ = true;
     for (std::size_t i = 0; i < list_.rings.size(); ++i) {
         auto* b =
@@ -108,7 +122,32 @@ void RingsPanel::findRings() {
 void RingsPanel::showRing(int index) {
     if (index < 0 || index >= static_cast<int>(list_.rings.size())) return;
     shown_ = index;
+    // The one: the element e with e x = x e = x for every x.
+    const Ring& ring = list_.rings[static_cast<std::size_t>(index)];
+    const int n = group_->order();
+    one_ = 0;
+    for (int e = 1; e <= n && one_ == 0; ++e) {
+        bool one = true;
+        for (int x = 1; x <= n && one; ++x)
+            one = ring.table[static_cast<std::size_t>(e - 1)][static_cast<std::size_t>(x - 1)] == x &&
+                  ring.table[static_cast<std::size_t>(x - 1)][static_cast<std::size_t>(e - 1)] == x;
+        if (one) one_ = e;
+    }
     draw();
+}
+
+void RingsPanel::setRingNames(bool ringNames) {
+    ringNames_ = ringNames;
+    mnuRingNames_->setChecked(ringNames);
+    mnuGroupNames_->setChecked(!ringNames);
+    draw();
+}
+
+std::string RingsPanel::elementName(int a) const {
+    if (ringNames_ && a == 1) return "0";
+    // In the zero ring 0 = 1: the zero keeps its name.
+    if (ringNames_ && a == one_) return "1";
+    return group_->name(a);
 }
 
 void RingsPanel::draw() {
@@ -132,7 +171,12 @@ void RingsPanel::draw() {
         long right = ps.x;
         ps.x = kLeft;
         ps.y = kTop + 300;
-        PrintMarkup(box, "Elements carry the group's names: its identity " + group_->name(1) + " is the ring's zero.");
+        PrintMarkup(box,
+                    ringNames_
+                        ? std::string("In the tables 0 is the ring's zero (the group's identity " + group_->name(1) +
+                                      ") and 1 its one; the other elements keep the "
+                                      "group's names (Names menu).")
+                        : "Elements carry the group's names: its identity " + group_->name(1) + " is the ring's zero.");
         right = std::max(right, ps.x);
         long y = kTop + 800;
         // The ring asked for: its multiplication beside the addition, above the list.
@@ -140,10 +184,12 @@ void RingsPanel::draw() {
             const Ring& ring = list_.rings[static_cast<std::size_t>(shown_)];
             ps.x = kLeft + 100;
             ps.y = y;
-            const PrintedTable sum =
-                PrintCayleyTable(box, *group_, TableFormat::RowAndColumn, "Addition", false, nullptr);
+            const auto name = [this](int a) { return elementName(a); };
+            const Group& g = *group_;
+            const PrintedTable sum = PrintOperationTable(
+                box, g, [&g](int a, int b) { return g.mul(a, b); }, name, "Addition");
             // Beside the addition when both fit in the panel's width, else below it.
-            const long width = TableColumnWidth(box, *group_, false) * (group_->order() + 1);
+            const long width = sum.right - (kLeft + 100);
             const bool beside = sum.right + 600 + width <= std::max(clientWidthTw(), 9000L);
             ps.x = beside ? sum.right + 600 : kLeft + 100;
             ps.y = beside ? y : sum.bottom + 500;
@@ -152,7 +198,7 @@ void RingsPanel::draw() {
                 [&ring](int a, int b) {
                     return ring.table[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)];
                 },
-                "Multiplication of ring " + std::to_string(shown_ + 1));
+                name, "Multiplication of ring " + std::to_string(shown_ + 1));
             y = std::max(sum.bottom, product.bottom) + 500;
             right = std::max(right, product.right);
         }
@@ -175,8 +221,9 @@ void RingsPanel::draw() {
 
 void RegisterRingsPanels(PanelRegistry& registry) {
     registry.add({QStringLiteral("dlgAssociativeRings"), QStringLiteral("Associative Rings"), std::nullopt, QString(),
-                  QString(), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new RingsPanel(c, parent); }});
+                  QString(), false, [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* {
+                      return new RingsPanel(c, in, parent);
+                  }});
 }
 
 }  // namespace quorix::gui

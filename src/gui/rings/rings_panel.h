@@ -9,6 +9,7 @@
 #include "core/rings/rings.h"
 #include "gui/common/panel.h"
 
+class QAction;
 class QPushButton;
 
 namespace quorix::gui {
@@ -18,7 +19,7 @@ class PanelRegistry;
 class RingsPanel : public Panel {
     Q_OBJECT
 public:
-    explicit RingsPanel(AppContext& context, QWidget* parent = nullptr);
+    RingsPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
 
     const GroupPtr& group() const { return group_; }
     const RingList& rings() const { return list_; }
@@ -29,6 +30,10 @@ public:
     void showRing(int index);
     // Finds the rings (the panel starts it once it is shown).
     void findRings();
+    // Ring names (0 for the zero, 1 for the one) or the group's names.
+    void setRingNames(bool ringNames);
+    // The markup name of reductive position a in the ring shown.
+    std::string elementName(int a) const;
 
 private:
     void draw();
@@ -38,6 +43,10 @@ private:
     bool started_ = false;
     bool finished_ = false;
     int shown_ = -1;
+    int one_ = 0;  // position of the shown ring's one, 0 when it has none
+    bool ringNames_ = true;
+    QAction* mnuRingNames_ = nullptr;
+    QAction* mnuGroupNames_ = nullptr;
     std::vector<QPushButton*> ringButtons_;
     QPushButton* cmdOK_ = nullptr;
 };

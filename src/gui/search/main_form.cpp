@@ -16,6 +16,7 @@
 #include <QTimer>
 #include <QValidator>
 
+#include "core/storage/text_file.h"
 #include "core/compare/structure.h"
 #include "core/host/host.h"
 #include "core/group/table_order.h"
@@ -39,7 +40,9 @@ public:
     void RegisterSolution(const GroupPtr& group, const std::string& id) override {
         try {
             context_.groups.RegisterGroup(group, id);
-        } catch (const std::exception& e) {
+        } catch (const InvalidArgument& e) {
+            context_.host.Message(e.what());
+        } catch (const storage::StorageError& e) {
             context_.host.Message(e.what());
         }
     }
@@ -86,7 +89,7 @@ const char* const kHintIsomorphs = "Press Restart to change this option.";
 const char* const kHintNames = "Press Restart to rename the elements.";
 const char* const kHintSearch = "Press Restart to search from an empty table.";
 
-void setCellColor(QLineEdit* cell, bool red) {
+void SetCellColor(QLineEdit* cell, bool red) {
     QPalette pal = cell->palette();
     pal.setColor(QPalette::Text, red ? kDeducedColor : QColor(Qt::black));
     cell->setPalette(pal);
@@ -104,6 +107,8 @@ MainForm::MainForm(AppContext& context, QWidget* parent)
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setSingleShot(true);
     connect(timer_, &QTimer::timeout, this, [this] { timerTick(); });
+    // The grid scrolls inside the window.
+    setContentScrolls(false);
     buildMenus();
     buildControls();
     load();
@@ -121,18 +126,10 @@ void MainForm::buildMenus() {
         a->setObjectName(QString::fromLatin1(name));
         return a;
     };
-    // An entry that opens a registered panel; disabled, saying so, while the
-    // panel is not part of the program.
-    auto panelEntry = [this, &named](QMenu* m, const char* actionName, const char* caption, const char* panelName) {
-        QAction* a = named(m, actionName, caption);
-        const QString panel = QString::fromLatin1(panelName);
-        const PanelEntry* e = context().panels.find(panel);
-        if (e && e->create) {
-            connect(a, &QAction::triggered, this, [this, panel] { openPanel(panel); });
-        } else {
-            a->setEnabled(false);
-            a->setToolTip(QStringLiteral("Not available in this version."));
-        }
+    // The entries of a menu that open panels, from the panel registry.
+    auto panelEntries = [this](QMenu* m, const QString& menuPath) {
+        const PanelRegistry& panels = context().panels;
+        for (const PanelEntry* e : panels.menuEntries(menuPath)) panels.addMenuAction(m, e->name, context(), this);
     };
     auto deleteEntries = [&](QMenu* m, const char* suffix) {
         QAction* all = named(m, (std::string("mnuDeleteAllGroups") + suffix).c_str(), "Delete All Groups...");
@@ -142,7 +139,9 @@ void MainForm::buildMenus() {
             try {
                 if (reg.DeleteAllGroups()) host().Message(storage::kBackupMessage);
                 host().Message(storage::kAllDeletedMessage);
-            } catch (const std::exception& e) {
+            } catch (const InvalidArgument& e) {
+                host().Message(e.what());
+            } catch (const storage::StorageError& e) {
                 host().Message(e.what());
             }
         });
@@ -182,27 +181,14 @@ void MainForm::buildMenus() {
     QMenu* special = menuBar()->addMenu(QStringLiteral("Special Groups"));
     special->setObjectName(QStringLiteral("mnuSpecialGroups"));
     special->setToolTipsVisible(true);
-    panelEntry(special, "mnuSymmetricGroups", "&Symmetric Groups...", "dlgSymmetricGroups");
-    panelEntry(special, "mnuAlternatingGroups", "Alternating Groups...", "dlgAlternatingGroups");
-    panelEntry(special, "mnuPermutationGroups", "&Other Permutation Groups...", "dlgPermutationGroups");
-    panelEntry(special, "mnuAdditiveGroups", "Additive Integer Groups Modulo n...", "dlgAdditiveGroups");
-    panelEntry(special, "mnuMultiplicativeGroups", "&Multiplicative Integer Groups Modulo n...",
-               "dlgMultiplicativeGroups");
-    panelEntry(special, "mnuDirectProducts", "&Direct Product Groups...", "dlgDirectProducts");
-    panelEntry(special, "mnuAutomorphismGroups", "Automorphism Groups...", "dlgAutomorphismGroups");
+    panelEntries(special, QStringLiteral("Special Groups"));
 
     addPreferencesMenu();
 
     QMenu* tools = menuBar()->addMenu(QStringLiteral("&Analysis Tools"));
     tools->setObjectName(QStringLiteral("mnuAnalysisTools"));
     tools->setToolTipsVisible(true);
-    connect(named(tools, "mnuListGeneratedGroups", "&List Generated Groups..."), &QAction::triggered, this,
-            [this] { openPanel(QStringLiteral("dlgGroupList")); });
-    panelEntry(tools, "mnuCompareGroups", "Compare Groups...", "dlgCompareGroups");
-    panelEntry(tools, "mnuSubgroups", "&Subgroups...", "dlgSubgroups");
-    panelEntry(tools, "mnuConjugacyClasses", "Conjugacy Classes...", "dlgShowConjugacyClasses");
-    panelEntry(tools, "mnuCompositionSeries", "&Composition Series...", "dlgShowCompositionSeries");
-    panelEntry(tools, "mnuSubgroupLattice", "Subgroup &Lattice...", "dlgSubgroupLattice");
+    panelEntries(tools, QStringLiteral("&Analysis Tools"));
     tools->addSeparator();
     deleteEntries(tools, "2");
 
@@ -296,12 +282,13 @@ void MainForm::load() {
     }
     search_.SetIncludeIsomorphs(st.includeIsomorphs);
     guiState().scrollingEnabled = st.scrollingEnabled;
-    guiState().savedScrolling = st.scrollingEnabled;
     // 2. The register.
     ctx.groups.SetAutosave(st.autosave);
     try {
         for (const std::string& text : ctx.groups.LoadGroupRegister().Messages()) host().Message(text);
-    } catch (const std::exception& e) {
+    } catch (const InvalidArgument& e) {
+        host().Message(e.what());
+    } catch (const storage::StorageError& e) {
         host().Message(e.what());
     }
     // 3. Flags.
@@ -366,14 +353,15 @@ void MainForm::fitFrameToScreen() {
 
 void MainForm::placeGridScroll() {
     if (!gridScroll_) return;
-    const int top = twipsToPx(kGridAreaTop);
+    const int top = TwipsToPx(kGridAreaTop);
     gridScroll_->setGeometry(0, top, client()->width(), std::max(1, client()->height() - top));
 }
 
 void MainForm::closeEvent(QCloseEvent* e) {
     timer_->stop();
     Panel::closeEvent(e);
-    QCoreApplication::quit();
+    // During a Trace off search the close waits for the search to stop.
+    if (e->isAccepted()) QCoreApplication::quit();
 }
 
 // ---- grid ----------------------------------------------------------------------------------
@@ -393,7 +381,7 @@ void MainForm::layoutGrid(bool translate) {
             else
                 c->clear();
             red_[static_cast<std::size_t>(index)] = false;
-            setCellColor(c, false);
+            SetCellColor(c, false);
             c->setToolTip(cellHint());
             c->setVisible(i <= order && j <= order);
         }
@@ -412,7 +400,7 @@ void MainForm::layoutGrid(bool translate) {
     }
     const long right = grid::CellLeft(g, order) + g.cellWidth + 480;
     const long bottom = grid::CellTop(order) + grid::kCellHeight + 480;
-    gridArea_->resize(twipsToPx(right), twipsToPx(bottom - kGridAreaTop));
+    gridArea_->resize(TwipsToPx(right), TwipsToPx(bottom - kGridAreaTop));
     setClientSizeTw(std::max(8300L, right), std::max(4300L, bottom));
     fitFrameToScreen();
     placeGridScroll();
@@ -429,14 +417,14 @@ void MainForm::showTable() {
             if (reasons && search_.IsInference(i, j)) {
                 const std::string w = search_.WorkText(i, j);
                 c->setText(q(manual ? search_.CodeToName(w) : w));
-                setCellColor(c, true);
+                SetCellColor(c, true);
                 c->setToolTip(q(search_.Reason(i, j)));
                 red_[index] = true;
             } else {
                 const std::string t = search_.TrialText(i, j);
                 c->setText(q(manual ? search_.CodeToName(t) : t));
                 if (red_[index]) {
-                    setCellColor(c, false);
+                    SetCellColor(c, false);
                     c->setToolTip(cellHint());
                     red_[index] = false;
                 }
@@ -451,7 +439,7 @@ void MainForm::clearInferences() {
         if (!red_[static_cast<std::size_t>(index)]) continue;
         QLineEdit* c = cellAt(index);
         c->clear();
-        setCellColor(c, false);
+        SetCellColor(c, false);
         c->setToolTip(cellHint());
         red_[static_cast<std::size_t>(index)] = false;
     }
@@ -526,35 +514,33 @@ void MainForm::getNextSolution() {
         cmdHalt_->show();
         return;
     }
-    if (search_.CurrentTraceMode() == TraceMode::Off) {
-        cmdHalt_->show();
-        labelProcessing_->show();
-        labelProcessing_->raise();
-        repaint();
-    }
     SearchOutcome outcome;
     {
+        // Trace off runs on the stack with its yields as a job of the panel;
+        // the other modes come back after one step.
+        std::optional<Job> job;
+        if (search_.CurrentTraceMode() == TraceMode::Off) job.emplace(*this, QStringLiteral("processing . . ."));
         struct Running {
             bool& flag;
             explicit Running(bool& f) : flag(f) { flag = true; }
             ~Running() { flag = false; }
         } running(inSearch_);
         outcome = run_.Run(progress());
+        if (job && job->abandoned()) return;
     }
     if (outcome == SearchOutcome::Incomplete) {
         // A timed mode was chosen while the search yielded: its timer goes on.
-        labelProcessing_->hide();
+        cmdHalt_->show();
+        cmdHalt_->setEnabled(true);
         timer_->start();
         return;
     }
     if (outcome == SearchOutcome::Exhausted) {
         endOfSolutions();
         endProcessing();
-        progress().ClearStop();
         return;
     }
     endProcessing();
-    progress().ClearStop();
     showTable();
     showSolution(outcome);
 }
@@ -627,24 +613,27 @@ void MainForm::writeSummaryView() {
 
     const GroupRegistrar registrar =
         storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
-    progress().ClearStop();
-    const ViewOptions options =
-        context().workbench.MakeViewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
-    std::vector<SummarySolution> list;
-    const int stored = std::min(search_.SolutionCount(), CayleySearch::kMaxSolutions);
-    for (int slot = 1; slot <= stored; ++slot) list.push_back({search_.Solution(slot), search_.SolutionIsomorph(slot)});
-
-    labelProcessing_->setText(QStringLiteral("processing . . ."));
-    labelProcessing_->show();
-    labelProcessing_->raise();
-    repaint();
     ViewResult written{true, {}};
-    try {
-        written = WriteSummaryView(n(), list, path.toStdString(), options);
-    } catch (const std::exception& e) {
-        host().Message(e.what());
+    {
+        Job job(*this, QStringLiteral("processing . . ."));
+        if (!job) return;
+        ViewOptions options =
+            context().workbench.MakeViewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
+        // The save dialog asked before an existing file is replaced.
+        options.replace = true;
+        std::vector<SummarySolution> list;
+        const int stored = std::min(search_.SolutionCount(), CayleySearch::kMaxSolutions);
+        for (int slot = 1; slot <= stored; ++slot)
+            list.push_back({search_.Solution(slot), search_.SolutionIsomorph(slot)});
+        try {
+            written = WriteSummaryView(n(), list, path.toStdString(), options);
+        } catch (const InvalidArgument& e) {
+            host().Message(e.what());
+        } catch (const storage::StorageError& e) {
+            host().Message(e.what());
+        }
+        if (job.abandoned()) return;
     }
-    labelProcessing_->hide();
     if (!written.complete) host().Message(kViewHaltedMessage);
     auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);
@@ -810,7 +799,7 @@ void MainForm::beginManualEdit() {
 void MainForm::cellFocusIn(int index) {
     QLineEdit* c = cellAt(index);
     if (red_[static_cast<std::size_t>(index)]) {
-        setCellColor(c, false);
+        SetCellColor(c, false);
         c->setToolTip(cellHint());
         red_[static_cast<std::size_t>(index)] = false;
     }

@@ -24,7 +24,7 @@ const char* const kRuleCaptions[5] = {
 const char* const kRuleMarks[5] = {"", "", "*", "*   **", "*"};
 
 // The text broken at blanks into lines no wider than `width` pixels.
-QString wrapped(const QString& text, const QFontMetrics& metrics, int width) {
+QString Wrapped(const QString& text, const QFontMetrics& metrics, int width) {
     QStringList lines;
     QString line;
     for (const QString& word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -61,9 +61,9 @@ OptimizingRulesPanel::OptimizingRulesPanel(AppContext& context, CayleySearch& se
         // box), broken into lines that fit beside the box.
         auto* box = addControl<QCheckBox>(QStringLiteral("chkOptRule_%1").arg(k), 800, top, 7950, 600);
         box->setChecked(search_.RuleEnabled(k));
-        const int textWidth = twipsToPx(7950) - box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+        const int textWidth = TwipsToPx(7950) - box->style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
                               box->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) - 4;
-        box->setText(wrapped(QString::fromLatin1(kRuleCaptions[k]), box->fontMetrics(), textWidth));
+        box->setText(Wrapped(QString::fromLatin1(kRuleCaptions[k]), box->fontMetrics(), textWidth));
         box->setAccessibleName(QString::fromLatin1(kRuleCaptions[k]));
         boxes_[static_cast<std::size_t>(k)] = box;
         top += 700;

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "core/storage/text_file.h"
 #include "core/report/views.h"
 #include "core/storage/group_register.h"
 #include "core/text/markup.h"
@@ -64,7 +65,7 @@ AnalyzeSolutionPanel::AnalyzeSolutionPanel(AppContext& context, GroupPtr solutio
     for (QPushButton* b :
          {cmdShowIsomorphism_, cmdSubgroups_, cmdShowGraph_, cmdShowCompositionSeries_, cmdFindAssociativeRings_})
         b->hide();
-    if (solution_) analyse(nameToCode);
+    if (solution_) startWhenShown([this, nameToCode] { analyse(nameToCode); });
 }
 
 QPushButton* AnalyzeSolutionPanel::panelButton(const QString& name, const QString& caption, const QString& target,
@@ -84,18 +85,20 @@ void AnalyzeSolutionPanel::markUnavailable(QPushButton* button, const QString& r
 }
 
 void AnalyzeSolutionPanel::openForSolution(const QString& name) {
-    const int position = groupRegister().RegisterIndex(*solution_);
-    if (position < 1) return;  // deleted from the register meanwhile
-    guiState().selectedGroup = position;
-    openPanel(name);
+    if (!stillRegistered(solution_)) return;
+    PanelInput input;
+    input.group = solution_;
+    openPanel(name, input);
 }
 
 void AnalyzeSolutionPanel::showIsomorphism(const GroupPtr& other) {
-    // The isomorphism display reads its two groups from the shared state:
-    // this solution and the group it is isomorphic to.
-    if (!other) return;
-    guiState().mapping = {solution_, other, {}};
-    openForSolution(QStringLiteral("dlgShowIsomorphism"));
+    // From the group listed (or the earlier solution) to this solution, so
+    // that the rows of a row or column group are described.
+    if (!other || !stillRegistered(solution_)) return;
+    PanelInput input;
+    input.group = other;
+    input.other = solution_;
+    openPanel(QStringLiteral("dlgShowIsomorphism"), input);
 }
 
 void AnalyzeSolutionPanel::viewGroup(int index) {
@@ -108,25 +111,26 @@ void AnalyzeSolutionPanel::viewGroup(int index) {
     if (path.isEmpty()) return;
     const GroupRegistrar registrar =
         storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
-    progress().ClearStop();
-    const ViewOptions options = context().workbench.MakeViewOptions(
-        preferences().String(ViewComponentPreference(kind) - 1), registrar, &progress());
-    showProcessing(QStringLiteral("processing . . ."));
     ViewResult written{true, {}};
-    bool failed = false;
-    try {
-        written = WriteGroupView(kind, g, path.toStdString(), options);
-    } catch (const std::exception& e) {
-        host().Message(e.what());
-        failed = true;
+    {
+        Job job(*this, QStringLiteral("processing . . ."));
+        if (!job) return;
+        ViewOptions options = context().workbench.MakeViewOptions(
+            preferences().String(ViewComponentPreference(kind) - 1), registrar, &progress());
+        // The save dialog asked before an existing file is replaced.
+        options.replace = true;
+        try {
+            written = WriteGroupView(kind, g, path.toStdString(), options);
+        } catch (const InvalidArgument& e) {
+            host().Message(e.what());
+            return;
+        } catch (const storage::StorageError& e) {
+            host().Message(e.what());
+            return;
+        }
+        if (job.abandoned()) return;
     }
-    hideProcessing();
-    for (QPushButton* b : unavailable_) b->setEnabled(false);
-    if (failed) return;
-    if (!written.complete) {
-        progress().ClearStop();
-        host().Message(kViewHaltedMessage);
-    }
+    if (!written.complete) host().Message(kViewHaltedMessage);
     auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
     browser->setAttribute(Qt::WA_DeleteOnClose);
     browser->show();
@@ -209,12 +213,12 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
         print(300, y, dihedral ? "Dihedral?  Yes" : "Dihedral?  No");
     }
     y += 250;
-    progress().ClearStop();
-    showProcessing(QStringLiteral("processing . . ."));
-    solvable_ = IsSolvable(solution_, context().workbench.Structure(), context().workbench.namedGroups, progress());
-    hideProcessing();
-    for (QPushButton* b : unavailable_) b->setEnabled(false);  // the indicator enabled every button
-    progress().ClearStop();
+    {
+        Job job(*this, QStringLiteral("processing . . ."));
+        if (!job) return;
+        solvable_ = IsSolvable(solution_, context().workbench.Structure(), context().workbench.namedGroups, progress());
+        if (job.abandoned()) return;
+    }
     print(300, y, solvable_ ? "Solvable?  Yes" : "Solvable?  No");
     moveTw(cmdShowCompositionSeries_, bl + 2000, bt + y - 50);
     cmdShowCompositionSeries_->show();
@@ -286,11 +290,8 @@ QWidget* OpenSolutionAnalysis(MainForm& form, const GroupPtr& solution) {
 
 void RegisterSolutionPanels(PanelRegistry& registry) {
     registry.add({QStringLiteral("dlgAnalyzeSolution"), QStringLiteral("Analysis"), std::nullopt, QString(), QString(),
-                  false, [](AppContext& c, QWidget* parent) -> Panel* {
-                      GroupPtr g;
-                      const std::optional<int> s = c.gui.selectedGroup;
-                      if (s && *s >= 1 && *s <= c.groups.Count()) g = c.groups.At(*s);
-                      return new AnalyzeSolutionPanel(c, g, nullptr, parent);
+                  false, [](AppContext& c, const PanelInput& in, QWidget* parent) -> Panel* {
+                      return new AnalyzeSolutionPanel(c, in.group, nullptr, parent);
                   }});
 }
 

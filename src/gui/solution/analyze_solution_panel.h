@@ -36,7 +36,7 @@ public:
 
 private:
     void analyse(const NameToCode& nameToCode);
-    // Sets the selected group to the solution and opens the panel.
+    // Opens the panel on the solution, while it is still registered.
     void openForSolution(const QString& name);
     void viewGroup(int index);
     void showIsomorphism(const GroupPtr& other);

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "core/storage/text_file.h"
 #include "core/text/markup.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -124,10 +125,10 @@ void DeleteListPanel::moveToDeleteList(QListWidgetItem* item) {
     delete retain_->takeItem(retain_->row(item));
     auto* moved = new QListWidgetItem(entryText(kUserFlag, base), deletes_);
     moved->setData(Qt::UserRole, base);
-    if (derivedMoved && !guiState().doNotShowAgain)
-        ShowTwoLineNotice(context(),
-                          QStringLiteral("Groups derived from this group have also been added to the Delete List"),
-                          QStringLiteral("and are flagged by asterisks."));
+    if (derivedMoved && !guiState().derivedNoticeOff)
+        guiState().derivedNoticeOff = ShowTwoLineNotice(
+            context(), QStringLiteral("Groups derived from this group have also been added to the Delete List"),
+            QStringLiteral("and are flagged by asterisks."));
 }
 
 void DeleteListPanel::moveToRetainList(QListWidgetItem* item) {
@@ -181,7 +182,9 @@ void DeleteListPanel::deleteSelectedGroups() {
     for (int row = 0; row < deletes_->count(); ++row) positions.push_back(positionOf(deletes_->item(row)));
     try {
         if (reg.DeleteGroups(positions)) host().Message(storage::kBackupMessage);
-    } catch (const std::exception& e) {
+    } catch (const InvalidArgument& e) {
+        host().Message(e.what());
+    } catch (const storage::StorageError& e) {
         host().Message(e.what());
     }
     deletes_->clear();

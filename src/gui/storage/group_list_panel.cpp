@@ -136,12 +136,14 @@ void GroupListPanel::nameGroups() {
     if (missing.empty()) return;
     // The indicator's events may ask for a reload: the one running finishes.
     naming_ = true;
-    progress().ClearStop();
-    if (searching) showProcessing();
-    const std::vector<std::string> notes = CatalogueNotes(catalogue, missing, progress());
-    if (searching) hideProcessing();
-    progress().ClearStop();
-    naming_ = false;
+    std::vector<std::string> notes;
+    {
+        std::optional<Job> job;
+        if (searching) job.emplace(*this);
+        notes = CatalogueNotes(catalogue, missing, progress());
+        naming_ = false;
+        if (job && job->abandoned()) return;
+    }
     for (std::size_t i = 0; i < missing.size(); ++i)
         if (!notes[i].empty()) notes_[missing[i]] = notes[i];
 }
@@ -186,9 +188,9 @@ void GroupListPanel::reload() {
             item->setData(kNoteRole, QString::fromStdString(it->second));
             width += LayOutNote(list_->fontMetrics(), it->second);
         }
-        widest = std::max(widest, std::lround(pxToTwips(width)));
+        widest = std::max(widest, std::lround(PxToTwips(width)));
     }
-    const long rowH = std::lround(pxToTwips(list_->sizeHintForRow(0) > 0 ? list_->sizeHintForRow(0) : 16));
+    const long rowH = std::lround(PxToTwips(list_->sizeHintForRow(0) > 0 ? list_->sizeHintForRow(0) : 16));
     const long width = std::max(2000L, widest + 600);
     const long height = std::min<long>(static_cast<long>(positions.size()), 16) * rowH + 120;
     placeTw(list_, ps.x, ps.y, width, height);
@@ -236,8 +238,9 @@ void GroupListPanel::showGroup() {
     }
     QListWidgetItem* item = list_->currentItem();
     if (!item) return;
-    guiState().selectedGroup = item->data(Qt::UserRole).toInt();
-    openPanel(QStringLiteral("dlgShowGroup"));
+    PanelInput input;
+    input.group = groupRegister().At(item->data(Qt::UserRole).toInt());
+    openPanel(QStringLiteral("dlgShowGroup"), input);
 }
 
 std::optional<int> ChooseGroup(AppContext& context, QWidget* parent) {
@@ -250,18 +253,23 @@ void RegisterStoragePanels(PanelRegistry& registry) {
     using storage::PanelDefault;
     registry.add({QStringLiteral("dlgGroupList"), QStringLiteral("Generated Group List"), PanelDefault::GroupList,
                   QStringLiteral("&Analysis Tools/&List Generated Groups..."), QStringLiteral("mnuListGeneratedGroups"),
-                  false, [](AppContext& c, QWidget* parent) -> Panel* {
+                  false,
+                  [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* {
                       return new GroupListPanel(c, GroupListPanel::Mode::List, parent);
-                  }});
-    registry.add({QStringLiteral("dlgDeleteList"), QStringLiteral("Delete Selected Groups"),
-                  PanelDefault::GroupDeletion, QStringLiteral("&File/Delete Selected Groups..."),
-                  QStringLiteral("mnuDeleteSelectedGroups"), false,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new DeleteListPanel(c, parent); }});
-    registry.add({QStringLiteral("dlgPreferences"), QStringLiteral("Preferences"), std::nullopt,
-                  QStringLiteral("&Preferences"), QStringLiteral("mnuPreferences"), true,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new PreferencesPanel(c, parent); }});
+                  },
+                  QString(), 10});
+    registry.add(
+        {QStringLiteral("dlgDeleteList"), QStringLiteral("Delete Selected Groups"), PanelDefault::GroupDeletion,
+         QStringLiteral("&File/Delete Selected Groups..."), QStringLiteral("mnuDeleteSelectedGroups"), false,
+         [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new DeleteListPanel(c, parent); }});
+    registry.add(
+        {QStringLiteral("dlgPreferences"), QStringLiteral("Preferences"), std::nullopt, QStringLiteral("&Preferences"),
+         QStringLiteral("mnuPreferences"), true,
+         [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new PreferencesPanel(c, parent); }});
     registry.add({QStringLiteral("dlgError"), QStringLiteral("Error"), std::nullopt, QString(), QString(), true,
-                  [](AppContext& c, QWidget* parent) -> Panel* { return new NoticePanel(c, parent); }});
+                  [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* {
+                      return new NoticePanel(c, NoticePanel::Kind::Error, parent);
+                  }});
     registry.chooser = [](AppContext& c, QWidget* parent) { return ChooseGroup(c, parent); };
 }
 

@@ -35,13 +35,9 @@ private:
 };
 }  // namespace
 
-NoticePanel::NoticePanel(AppContext& context, QWidget* parent)
+NoticePanel::NoticePanel(AppContext& context, Kind kind, QWidget* parent)
     : Panel(context, QStringLiteral("dlgError"), QStringLiteral("Error"), parent) {
-    GuiState& st = guiState();
-    if (st.messageKind == "NotAnError") {
-        setWindowTitle(QStringLiteral("QUORIX"));
-        st.messageKind.clear();
-    }
+    if (kind == Kind::Notice) setWindowTitle(QStringLiteral("QUORIX"));
     createPictureBox(QStringLiteral("picbox"));
     // The notice keeps the size its routines give it.
     pictureBox()->onPrinted = nullptr;
@@ -56,7 +52,7 @@ NoticePanel::NoticePanel(AppContext& context, QWidget* parent)
     check_->hide();
     checkCaption_->hide();
     connect(ok_, &QPushButton::clicked, this, [this] {
-        guiState().doNotShowAgain = check_->isChecked();
+        doNotShowAgainChosen_ = check_->isChecked();
         accept();
         close();
     });
@@ -78,8 +74,7 @@ void NoticePanel::showDoNotShowAgain(long left, long top) {
 }
 
 NoticePanel* ShowGroupGeneratedNotice(AppContext& context, const Group& group) {
-    context.gui.messageKind = "NotAnError";
-    auto* notice = new NoticePanel(context);
+    auto* notice = new NoticePanel(context, NoticePanel::Kind::Notice);
     notice->setAttribute(Qt::WA_DeleteOnClose);
     PictureBox& box = *notice->picbox();
     notice->setPanelSizeTw(4000, 2500);
@@ -100,17 +95,16 @@ NoticePanel* ShowGroupGeneratedNotice(AppContext& context, const Group& group) {
 }
 
 bool ShowMessageNotice(AppContext& context, const QString& text) {
-    context.gui.messageKind = "NotAnError";
-    NoticePanel notice(context);
+    NoticePanel notice(context, NoticePanel::Kind::Notice);
     PictureBox& box = *notice.picbox();
     box.setFontBold(false);
     const long textWidth = std::lround(box.textWidth(text));
     QRect screen(0, 0, 1024, 768);
     if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->geometry();
-    const layout::NoticeLayout l = layout::LayoutMessageNotice(textWidth, std::lround(pxToTwips(screen.width())),
-                                                               std::lround(pxToTwips(screen.height())), kButtonWidth);
+    const layout::NoticeLayout l = layout::LayoutMessageNotice(textWidth, std::lround(PxToTwips(screen.width())),
+                                                               std::lround(PxToTwips(screen.height())), kButtonWidth);
     notice.setPanelSizeTw(l.width, l.height);
-    notice.move(twipsToPx(l.left), twipsToPx(l.top));
+    notice.move(TwipsToPx(l.left), TwipsToPx(l.top));
     PrintState& ps = box.printState();
     ps.bold = false;
     ps.x = l.textX;
@@ -118,14 +112,12 @@ bool ShowMessageNotice(AppContext& context, const QString& text) {
     PrintMarkup(box, text.toStdString());
     Panel::moveTw(notice.okButton(), l.okLeft, l.okTop);
     notice.showDoNotShowAgain(l.checkLeft, l.checkTop);
-    context.gui.doNotShowAgain = false;
     context.dialogs.showModal(notice);
-    return context.gui.doNotShowAgain;
+    return notice.doNotShowAgainChosen();
 }
 
 bool ShowTwoLineNotice(AppContext& context, const QString& first, const QString& second) {
-    context.gui.messageKind = "NotAnError";
-    NoticePanel notice(context);
+    NoticePanel notice(context, NoticePanel::Kind::Notice);
     PictureBox& box = *notice.picbox();
     notice.setPanelSizeTw(2600, 2500);
     PrintState& ps = box.printState();
@@ -141,9 +133,8 @@ bool ShowTwoLineNotice(AppContext& context, const QString& first, const QString&
     notice.setPanelSizeTw(width, 2500);
     Panel::moveTw(notice.okButton(), width / 2 - kButtonWidth / 2, 1300);
     notice.showDoNotShowAgain(100, 1850);
-    context.gui.doNotShowAgain = false;
     context.dialogs.showModal(notice);
-    return context.gui.doNotShowAgain;
+    return notice.doNotShowAgainChosen();
 }
 
 }  // namespace quorix::gui

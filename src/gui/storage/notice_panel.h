@@ -19,11 +19,16 @@ namespace quorix::gui {
 class NoticePanel : public Panel {
     Q_OBJECT
 public:
-    explicit NoticePanel(AppContext& context, QWidget* parent = nullptr);
+    // An error (caption "Error") or a notice that is not an error (caption
+    // "QUORIX").
+    enum class Kind { Error, Notice };
+    explicit NoticePanel(AppContext& context, Kind kind = Kind::Error, QWidget* parent = nullptr);
 
     PictureBox* picbox() const { return pictureBox(); }
     QPushButton* okButton() const { return ok_; }
     QCheckBox* doNotShowAgain() const { return check_; }
+    // The do-not-show-again box was ticked when OK closed the notice.
+    bool doNotShowAgainChosen() const { return doNotShowAgainChosen_; }
 
     // Sizes the panel (client area, twips) and the picture box with it.
     void setPanelSizeTw(long width, long height);
@@ -34,6 +39,7 @@ public:
 private:
     QPushButton* ok_ = nullptr;
     QCheckBox* check_ = nullptr;
+    bool doNotShowAgainChosen_ = false;
     QLabel* checkCaption_ = nullptr;
 };
 
@@ -42,7 +48,7 @@ NoticePanel* ShowGroupGeneratedNotice(AppContext& context, const Group& group);
 
 // A centred one-line notice with the do-not-show-again box, shown modally.
 // Returns the state of the box when OK was pressed (also kept in the
-// context's doNotShowAgain).
+// ticked).
 bool ShowMessageNotice(AppContext& context, const QString& text);
 
 // Two lines at y = 700 and 900, modal, with the do-not-show-again box.

@@ -57,7 +57,7 @@ constexpr ViewTabSpec kViewTabs[8] = {
     {"Automorphism View", "Automorphism Group View Output Components", "chkAut"},
 };
 
-const char* componentCaption(int view, int k) {
+const char* ComponentCaption(int view, int k) {
     switch (k) {
         case 1:
             return "ElementListing/Mapping";
@@ -115,7 +115,7 @@ PreferencesPanel::PreferencesPanel(AppContext& context, QWidget* parent)
         for (int k = 1; k <= 7; ++k) {
             auto* c = addControl<QCheckBox>(QString::fromLatin1(kViewTabs[v].prefix) + QString::number(k), 300,
                                             380 + (k - 1) * 480, 8200, 300, frame);
-            c->setText(QString::fromLatin1(componentCaption(v, k)));
+            c->setText(QString::fromLatin1(ComponentCaption(v, k)));
             views_[static_cast<std::size_t>(v)][static_cast<std::size_t>(k - 1)] = c;
         }
         tabs_->addTab(page, QString::fromLatin1(kViewTabs[v].tab));

@@ -29,6 +29,11 @@ TEST(SubgroupList, SymmetricGroupOfDegreeThreeInSortedOrder) {
                                                              "{1, A, A|2|, B, AB, A|2|B}"}));
     EXPECT_EQ(FormatSubgroupElements(*logic.Subgroup(5), *logic.AnalysedGroup(), true), "{123, 231, 312}");
     EXPECT_FALSE(logic.PartialList());
+    // Elements of a direct product read as tuples.
+    SubgroupLogic product;
+    product.FindAllSubgroups(spec("S3xZ2"), progress);
+    EXPECT_EQ(FormatSubgroupElements(*product.Subgroup(2), *product.AnalysedGroup(), true).rfind("{(123, 0), (", 0),
+              0u);
 }
 
 TEST(SubgroupList, SecondRequestForTheSameObjectIsFree) {
@@ -156,8 +161,8 @@ TEST(SubgroupList, CentralizerOrNormalizerMissingFromAPartialList) {
     ASSERT_EQ(logic.SubgroupCount(), 1);
     EXPECT_EQ(logic.CentralizerIndex(1), 1);
     EXPECT_EQ(logic.CentralizerIndex(2), 0);
-    EXPECT_THROW(logic.CentralizerIndex(99), InvalidArgument);
-    EXPECT_THROW(logic.NormalizerIndex(99), InvalidArgument);
+    EXPECT_THROW(logic.CentralizerIndex(99), ProgramError);
+    EXPECT_THROW(logic.NormalizerIndex(99), ProgramError);
 }
 
 TEST(SubgroupList, NormalityOfAGroupMadeElsewhere) {

@@ -29,7 +29,7 @@ TEST(MathFunctions, NumberTheory) {
     EXPECT_FALSE(RelativelyPrime(0, 2));
     EXPECT_EQ(MaxProperDivisor(12), 6);
     EXPECT_EQ(MaxProperDivisor(7), 1);
-    EXPECT_THROW(MaxProperDivisor(1), InvalidArgument);
+    EXPECT_THROW(MaxProperDivisor(1), ProgramError);
     EXPECT_EQ(Factorial(5), 120);
     EXPECT_EQ(Factorial(0), 1);
 }
@@ -47,7 +47,7 @@ TEST(MathFunctions, Permutations) {
     EXPECT_FALSE(IsPermutationString("113"));
     EXPECT_FALSE(IsPermutationString("14"));
     EXPECT_FALSE(IsPermutationString(""));
-    EXPECT_THROW(ComputeNextPermutation("21"), InvalidArgument);  // the last one has no successor
+    EXPECT_THROW(ComputeNextPermutation("21"), ProgramError);  // the last one has no successor
 }
 
 TEST(MathFunctions, SuccessorsEnumerateAllPermutationsInOrder) {

@@ -77,6 +77,11 @@ void ExpectWellFormed(const std::string& html, int documents) {
     }
     EXPECT_EQ(depth, 0);
     EXPECT_EQ(html.find('|'), std::string::npos);
+    // Every entity is closed ("&nbsp(" would show as text).
+    for (std::size_t p = html.find('&'); p != std::string::npos; p = html.find('&', p + 1)) {
+        const std::size_t end = html.find_first_of("; <", p);
+        ASSERT_TRUE(end != std::string::npos && html[end] == ';') << html.substr(p, 20);
+    }
 }
 
 struct ViewFixture : ::testing::Test {
@@ -132,6 +137,11 @@ TEST_F(ViewFixture, AppendingKeepsEarlierViewsAndEmptyComponentsGiveOnlyTheTitle
     bare.components = "1001000";
     EXPECT_THROW(WriteGroupView(ViewKind::Additive, z6, f.path, bare), InvalidArgument);
     EXPECT_EQ(f.Read(), html);
+    // Replacing (the user confirmed it) leaves only the new view.
+    ViewOptions replace = Options("0000000");
+    replace.replace = true;
+    ASSERT_TRUE(WriteGroupView(ViewKind::Additive, z6, f.path, replace).complete);
+    ExpectWellFormed(f.Read(), 1);
 }
 
 TEST_F(ViewFixture, OtherFamilies) {
@@ -210,6 +220,10 @@ TEST(Recognisers, AbelianGroupsOfOrderFourAndSixteen) {
     for (const auto& e : l16) EXPECT_NE(e.kind, NamedGroupKind::Rows);
     auto z2z8 = RecogniseNamedGroups(testing::spec("Z2xZ8"), r, cache);
     EXPECT_EQ(z2z8.back().group->GroupID(), "Z|@2|xZ|@8|");
+    // Four factors: Z2 x Z2 x Z2 x Z2 is named too.
+    auto elementary = RecogniseNamedGroups(testing::spec("Z2xZ2xZ2xZ2"), r, cache);
+    ASSERT_FALSE(elementary.empty());
+    EXPECT_EQ(elementary.back().group->GroupID(), "Z|@2|xZ|@2|xZ|@2|xZ|@2|");
 }
 
 // Counts the composition series asked of the engine.

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -12,15 +14,11 @@ namespace quorix::testing {
 
 class TempDir {
 public:
+    // A name of its own (mkdtemp): two runs of the tests never meet.
     TempDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        std::string name =
-            std::string("quorix_storage_") + (info ? info->test_suite_name() : "x") + "_" + (info ? info->name() : "y");
-        for (char& c : name)
-            if (c == '/') c = '_';
-        path_ = std::filesystem::path(::testing::TempDir()) / name;
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
+        std::string pattern = (std::filesystem::path(::testing::TempDir()) / "quorix-test-XXXXXX").string();
+        if (!mkdtemp(pattern.data())) ADD_FAILURE() << "no temporary directory under " << ::testing::TempDir();
+        path_ = pattern;
     }
     ~TempDir() {
         std::error_code ignored;

@@ -23,11 +23,26 @@ class AnalysisPanels : public quorix::testing::GuiTest {
 protected:
     AnalysisPanels() { ctx.groups.SetAutosave(false); }
 
+    // The panel of that name a button opened, once its work is done.
     template <class P>
     static P* openedPanel(const char* name) {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == QLatin1String(name) && w->isVisible()) return dynamic_cast<P*>(w);
+            if (w->objectName() == QLatin1String(name) && w->isVisible()) {
+                auto* p = dynamic_cast<P*>(w);
+                if (p) {
+                    EXPECT_TRUE(quorix::testing::settle(*p));
+                }
+                return p;
+            }
         return nullptr;
+    }
+    // A panel opened on the group at `position`, shown, its work done.
+    template <class P>
+    std::unique_ptr<P> opened(int position) {
+        auto p = std::make_unique<P>(ctx, on(position));
+        p->show();
+        EXPECT_TRUE(quorix::testing::settle(*p));
+        return p;
     }
     static int visibleButtons(const Panel& p, const QString& prefix) {
         int n = 0;
@@ -52,9 +67,8 @@ protected:
 
 TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     add("S4", "S|@4|");
-    ctx.gui.selectedGroup = 1;
-    SubgroupsPanel p(ctx);
-    p.show();
+    auto opened4 = opened<SubgroupsPanel>(1);
+    SubgroupsPanel& p = *opened4;
     ASSERT_EQ(p.subgroups().size(), 30u);
     EXPECT_FALSE(p.partial());
     // Normal: trivial, Klein four, A4, S4; centre trivial (1), commutator A4 (2).
@@ -96,7 +110,6 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     p.findChild<QPushButton*>("cmdOrganiseTable")->click();
     auto* table = openedPanel<ShowGroupPanel>("dlgShowGroup");
     ASSERT_NE(table, nullptr);
-    EXPECT_FALSE(ctx.gui.organiseBy.has_value());
     ASSERT_TRUE(table->tableStyle().organiseBy.has_value());
     EXPECT_EQ(table->tableStyle().organiseBy->count(), 4u);
     EXPECT_TRUE(text(*table).contains("the blocks form the table of the quotient group of order 6"));
@@ -117,9 +130,9 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
 TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     add("S5", "S|@5|");
     add("S3", "S|@3|");
-    ctx.gui.selectedGroup = 1;
     {
-        SubgroupsPanel p(ctx);
+        auto opened5 = opened<SubgroupsPanel>(1);
+        SubgroupsPanel& p = *opened5;
         EXPECT_TRUE(p.partial());
         EXPECT_EQ(host.messages, std::vector<std::string>{"Limit of 60 reached."});
         EXPECT_TRUE(text(p).contains("(partial list)"));
@@ -127,9 +140,7 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
         EXPECT_TRUE(p.findChild<QWidget*>("lstElements")->isHidden());
     }
     // Halt during the enumeration of the largest group: No, then Yes.
-    ctx.workbench.subgroups.Reset();
-    ctx.gui.selectedGroup.reset();
-    SubgroupsPanel p(ctx);
+    SubgroupsPanel p(ctx, {});
     p.show();
     EXPECT_TRUE(text(p).contains("(limit of 60 subgroups)"));
     quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-empty"));
@@ -175,7 +186,7 @@ TEST_F(AnalysisPanels, CancelledChoiceLeavesNothingAndSeriesAndClassesAreRight) 
     add("A5", "A|@5|");
     add("S5", "S|@5|");
     {
-        SeriesPanel p(ctx);
+        SeriesPanel p(ctx, {});
         p.show();
         EXPECT_TRUE(text(p).contains("Composition Series for group..."));
         quorix::testing::snapshot(p, QStringLiteral("dlgShowCompositionSeries-empty"));
@@ -184,26 +195,25 @@ TEST_F(AnalysisPanels, CancelledChoiceLeavesNothingAndSeriesAndClassesAreRight) 
         EXPECT_EQ(p.group(), nullptr);
         EXPECT_FALSE(p.isVisible());
     }
-    ctx.gui.selectedGroup = 1;
-    SeriesPanel s4(ctx);
+    auto opened4 = opened<SeriesPanel>(1);
+    SeriesPanel& s4 = *opened4;
     EXPECT_EQ(s4.series().factors, (std::vector<int>{0, 2, 3, 2, 2}));
     EXPECT_TRUE(text(s4).contains(" is solvable."));
     EXPECT_EQ(notes(s4), (QStringList{"#2 Z2", "#3 Z3", "#2 Z2", "#2 Z2"}));
     EXPECT_GT(ctx.groups.RegisterIndex("N|@1|(S|@4|)"), 0);
     quorix::testing::snapshot(s4, QStringLiteral("dlgShowCompositionSeries-S4"));
-    ctx.gui.selectedGroup = 2;
-    SeriesPanel a5(ctx);
+    auto opened5 = opened<SeriesPanel>(2);
+    SeriesPanel& a5 = *opened5;
     EXPECT_EQ(a5.series().factors, (std::vector<int>{0, 60}));
     EXPECT_TRUE(text(a5).contains(" is not solvable."));
     // The simple factor A5 (order 60) has no catalogue name; S5/A5 has.
-    ctx.gui.selectedGroup = 3;
-    SeriesPanel s5(ctx);
+    auto openedS5 = opened<SeriesPanel>(3);
+    SeriesPanel& s5 = *openedS5;
     EXPECT_EQ(s5.series().factors, (std::vector<int>{0, 2, 60}));
     EXPECT_EQ(notes(s5), QStringList{"#2 Z2"});
 
-    ctx.gui.selectedGroup = 1;
-    ClassesPanel c(ctx);
-    c.show();
+    auto openedClasses = opened<ClassesPanel>(1);
+    ClassesPanel& c = *openedClasses;
     for (bool original : {false, true}) {
         c.setOriginalNames(original);
         std::vector<int> sizes;
@@ -214,4 +224,33 @@ TEST_F(AnalysisPanels, CancelledChoiceLeavesNothingAndSeriesAndClassesAreRight) 
     EXPECT_TRUE(text(c).contains("Class equation of G"));
     EXPECT_TRUE(text(c).contains("abbreviated as 9999."));
     quorix::testing::snapshot(c, QStringLiteral("dlgShowConjugacyClasses-S4"));
+}
+
+TEST_F(AnalysisPanels, MenusOpenEmptyAndAPanelKeepsItsGroupThroughDeletions) {
+    add("Z2xZ4", "Z|@2|xZ|@4|");
+    add("Z2xZ2", "Z|@2|xZ|@2|");
+    auto opened2 = opened<SubgroupsPanel>(2);
+    SubgroupsPanel& p = *opened2;
+    // From the menu: no group, whatever another panel shows.
+    for (const char* name : {"dlgSubgroups", "dlgShowConjugacyClasses", "dlgShowCompositionSeries"}) {
+        auto* fresh = dynamic_cast<StructurePanel*>(ctx.panels.open(QString::fromLatin1(name), ctx));
+        ASSERT_NE(fresh, nullptr);
+        EXPECT_EQ(fresh->group(), nullptr) << name;
+        fresh->close();
+    }
+    // An earlier group deleted: the quotient is still of Z2 x Z2.
+    ASSERT_FALSE(ctx.groups.DeleteGroups({1}));
+    p.findChild<QPushButton*>("cmdShowQuotientGroup_1")->click();
+    auto* q = openedPanel<QuotientPanel>("dlgShowQuotientGroup");
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(q->group(), p.group());
+    EXPECT_TRUE(QString::fromStdString(q->listing().quotient->GroupID()).startsWith("Z|@2|xZ|@2|/"));
+    q->close();
+    // The group itself deleted: refused with a message, nothing opened.
+    ctx.groups.DeleteGroups({ctx.groups.RegisterIndex(*p.group())});
+    host.messages.clear();
+    p.findChild<QPushButton*>("cmdShowLattice")->click();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].find("no longer in the register"), std::string::npos);
+    EXPECT_EQ(openedPanel<Panel>("dlgSubgroupLattice"), nullptr);
 }

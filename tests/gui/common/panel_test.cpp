@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QRadioButton>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -73,7 +74,7 @@ TEST_F(PanelTest, DragMovesBoxAndButtonsAndUndoRestoresThem) {
     // Dragging up-left moves box and button together.
     p.dragPicture(1500, 1500);
     p.endDrag();
-    EXPECT_EQ(box->pos(), QPoint(twipsToPx(-1500), twipsToPx(-1500)));
+    EXPECT_EQ(box->pos(), QPoint(TwipsToPx(-1500), TwipsToPx(-1500)));
     EXPECT_EQ(b->pos() - buttonHome, box->pos());
     // Dragging right stops with the left edge at 0.
     p.beginDrag(100, 100);
@@ -109,35 +110,71 @@ TEST_F(PanelTest, PrintingGrowsThePanel) {
     EXPECT_GE(p.clientHeightTw(), 4990);
 }
 
-TEST_F(PanelTest, ProcessingIndicatorDisablesButtonsAndSuspendsScrolling) {
+TEST_F(PanelTest, JobShowsTheIndicatorRefusesReentryAndRestoresEverythingEvenWhenItThrows) {
     Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     QPushButton* choose = p.addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("Choose"), 100, 100);
-    p.createProcessingFrame(100, 600);
+    QPushButton* off = p.addButton(QStringLiteral("cmdOff"), QStringLiteral("Off"), 100, 500);
+    off->setEnabled(false);
+    QCheckBox* box = p.addControl<QCheckBox>(QStringLiteral("chkThing"), 100, 900, 1000, 300);
+    p.createProcessingFrame(100, 1300);
     ctx.gui.scrollingEnabled = true;
-    p.showProcessing();
-    EXPECT_FALSE(choose->isEnabled());
-    EXPECT_FALSE(ctx.gui.scrollingEnabled);
-    EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "processing...");
-    EXPECT_FALSE(p.findChild<QFrame*>("frameProcessing")->isHidden());
-    QPushButton* halt = p.findChild<QPushButton*>("cmdHalt");
-    EXPECT_TRUE(halt->isEnabled());
-    p.progress().ClearStop();
-    halt->click();
-    EXPECT_TRUE(p.progress().Stopped());
-    p.progress().Report("determining subgroups...");
-    EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "determining subgroups...");
-    p.hideProcessing();
-    EXPECT_TRUE(choose->isEnabled());
+    {
+        Panel::Job job(p, QStringLiteral("determining subgroups..."), {box});
+        ASSERT_TRUE(job);
+        EXPECT_FALSE(choose->isEnabled() || box->isEnabled());
+        EXPECT_FALSE(ctx.gui.scrollingEnabled);
+        EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "determining subgroups...");
+        EXPECT_FALSE(p.findChild<QFrame*>("frameProcessing")->isHidden());
+        p.findChild<QPushButton*>("cmdHalt")->click();
+        EXPECT_TRUE(p.progress().Stopped());
+        p.progress().Report("5 subgroups found...");
+        EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "5 subgroups found...");
+        Panel::Job again(p);
+        EXPECT_FALSE(again);  // one job at a time
+    }
+    EXPECT_TRUE(choose->isEnabled() && box->isEnabled());
+    EXPECT_FALSE(off->isEnabled());  // as it was before the job
     EXPECT_TRUE(ctx.gui.scrollingEnabled);
+    EXPECT_FALSE(p.progress().Stopped());
+    EXPECT_FALSE(p.jobRunning());
     EXPECT_TRUE(p.findChild<QFrame*>("frameProcessing")->isHidden());
 
-    // Without a processing frame the buttons still follow.
-    Panel plain(ctx, QStringLiteral("dlgPlain"), QStringLiteral("Plain"));
-    QPushButton* ok = plain.addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 100, 100);
-    plain.showProcessing(QStringLiteral("x"));
-    EXPECT_FALSE(ok->isEnabled());
-    plain.hideProcessing();
-    EXPECT_TRUE(ok->isEnabled());
+    const auto failingJob = [&p] {
+        Panel::Job job(p);
+        throw quorix::InvalidArgument("bad input");
+    };
+    EXPECT_THROW(failingJob(), quorix::InvalidArgument);
+    EXPECT_TRUE(choose->isEnabled() && !p.jobRunning());
+}
+
+TEST_F(PanelTest, ClosingDuringAJobStopsItAndClosesWhenTheEngineHasReturned) {
+    QPointer<Panel> p = new Panel(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    p->setAttribute(Qt::WA_DeleteOnClose);
+    p->createProcessingFrame(100, 600);
+    p->show();
+    bool ran = false;
+    p->startWhenShown([&] {
+        Panel::Job job(*p);
+        // The engine's loop: yields until a stop is asked for.
+        QMetaObject::invokeMethod(
+            p, [&] { p->close(); }, Qt::QueuedConnection);
+        while (!p->progress().StopRequested()) {}
+        ran = true;
+        EXPECT_TRUE(job.abandoned());
+        EXPECT_TRUE(p->isVisible());  // still there while the job is on the stack
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return p.isNull(); }, 5000));
+    EXPECT_TRUE(ran);
+
+    // A panel closed before its start never starts.
+    auto* q = new Panel(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
+    q->setAttribute(Qt::WA_DeleteOnClose);
+    q->show();
+    bool started = false;
+    q->startWhenShown([&] { started = true; });
+    q->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(started);
 }
 
 TEST_F(PanelTest, SaveScreenPutsImageWithoutButtonsOnClipboard) {
@@ -179,7 +216,6 @@ TEST_F(PanelTest, MessageNoticeOffersDoNotShowAgain) {
     EXPECT_EQ(seenCaption, "QUORIX");
     const long textWidth = std::lround(PictureBox().textWidth(QStringLiteral("No errors found.")));
     EXPECT_NEAR(seenWidth, std::max(2600L, textWidth + 1000), 15);
-    EXPECT_TRUE(ctx.gui.messageKind.empty());
 
     // A short text still gets a notice at least 2600 wide with the text centred.
     script = [&](QDialog& d) {
@@ -340,7 +376,7 @@ TEST_F(PanelTest, TextPanelStartsFromItsPanelDefaultAndPrintsAgainWhenToggled) {
     TwoLines reductive(ctx);  // the default: "R"
     EXPECT_FALSE(reductive.originalNames());
     EXPECT_EQ(reductive.pictureBox()->plainText(), "A end");
-    reductive.findChild<QRadioButton*>(QStringLiteral("optOriginalNames"))->click();
+    reductive.findChild<QAction*>(QStringLiteral("mnuOriginal"))->trigger();
     EXPECT_EQ(reductive.pictureBox()->plainText(), "(12) end");
     EXPECT_EQ(reductive.pictureBox()->pieces().back().y, 350 + 2 * 300);
 

@@ -26,9 +26,8 @@ protected:
 TEST_F(ShowGroup, SmallGroupIsAGridAndS5ACalculatorWithRightProducts) {
     add("Z2xZ4", "Z|@2|xZ|@4|");
     add("S5", "S|@5|");
-    ctx.gui.selectedGroup = 1;
     {
-        ShowGroupPanel p(ctx);
+        ShowGroupPanel p(ctx, on(1));
         p.show();
         EXPECT_EQ(p.drawnFormat(), TableFormat::RowAndColumn);
         EXPECT_TRUE(p.calculator().listA->isHidden());
@@ -46,8 +45,7 @@ TEST_F(ShowGroup, SmallGroupIsAGridAndS5ACalculatorWithRightProducts) {
         EXPECT_TRUE(p.calculator().listA->isHidden());
         EXPECT_TRUE(p.findChild<QLineEdit*>("txtOut")->isHidden());
     }
-    ctx.gui.selectedGroup = 2;
-    ShowGroupPanel p(ctx);
+    ShowGroupPanel p(ctx, on(2));
     p.show();
     EXPECT_EQ(p.drawnFormat(), TableFormat::Calculator);
     EXPECT_EQ(p.graphKind(), 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QScrollArea>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
@@ -46,11 +47,10 @@ TEST_F(TableStyles, ColouredS4ByItsNormalKleinSubgroupAndByAPickedOne) {
         if (logic.Subgroup(s)->order() == 2 && twoCycle == 0) twoCycle = s;
     }
     ASSERT_GT(klein, 0);
-    ctx.gui.selectedGroup = 1;
-    ctx.gui.organiseBy = logic.Memberships()[static_cast<std::size_t>(klein - 1)];
-    ShowGroupPanel p(ctx);
+    PanelInput input = on(1);
+    input.organiseBy = logic.Memberships()[static_cast<std::size_t>(klein - 1)];
+    ShowGroupPanel p(ctx, input);
     p.show();
-    EXPECT_FALSE(ctx.gui.organiseBy.has_value());
     EXPECT_EQ(p.drawnFormat(), TableFormat::RowAndColumn);
     EXPECT_TRUE(p.pictureBox()->plainText().contains("the blocks form the table of the quotient group of order 6"));
     EXPECT_EQ(pieces(p, PictureBox::Piece::Rect), 0);
@@ -88,8 +88,7 @@ TEST_F(TableStyles, ColouredS4ByItsNormalKleinSubgroupAndByAPickedOne) {
 
 TEST_F(TableStyles, SavePictureWritesTheWholePictureAsPngAndSvg) {
     add("S4", "S|@4|");
-    ctx.gui.selectedGroup = 1;
-    ShowGroupPanel p(ctx);
+    ShowGroupPanel p(ctx, on(1));
     p.setTableFormat(TableFormat::RowAndColumn);
     p.setColours(true);
     p.show();
@@ -104,8 +103,10 @@ TEST_F(TableStyles, SavePictureWritesTheWholePictureAsPngAndSvg) {
     const QImage png(dir.filePath(QStringLiteral("table.png")));
     ASSERT_FALSE(png.isNull());
     EXPECT_EQ(png.size(), p.pictureBox()->pictureSize());
-    EXPECT_GT(png.height(), p.client()->height());
-    EXPECT_GT(png.width(), p.client()->width());
+    // More than the window shows.
+    const QWidget* view = p.findChild<QScrollArea*>(QStringLiteral("scrClient"))->viewport();
+    EXPECT_GT(png.height(), view->height());
+    EXPECT_GT(png.width(), view->width());
 
     answer = dir.filePath(QStringLiteral("table.svg"));
     p.findChild<QAction*>("mnuSavePicture")->trigger();

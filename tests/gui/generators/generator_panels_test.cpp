@@ -100,6 +100,13 @@ TEST_F(GeneratorPanels, MultiplicativeByModulusAndByOrder) {
     EXPECT_TRUE(p.generateButton(0)->isHidden());  // phi(1000) = 400
     EXPECT_TRUE(p.pictureBox()->plainText().contains(")=400 elements."));
     quorix::testing::snapshot(p, "dlgMultiplicativeGroups-modulus");
+    // Button 0 builds the modulus typed, not the one computed last.
+    p.input()->setText("7");
+    p.findChild<QPushButton*>("cmdCompute")->click();
+    p.input()->setText("9");
+    p.generateButton(0)->click();
+    EXPECT_EQ(lastId(), "Z|@9|^*|");
+    closeResult(p);
 
     p.orderOption()->click();
     p.input()->setText("3");
@@ -139,6 +146,11 @@ TEST_F(GeneratorPanels, PermutationGroupAutoGeneratesMissingProducts) {
     EXPECT_EQ(ctx.groups.LastPermNumber(), 5);
     quorix::testing::snapshot(p, "dlgPermutationGroups");
     closeResult(p);
+    // Enter in the degree box starts over with the new degree; it registers nothing.
+    p.degreeBox()->setText("4");
+    QTest::keyClick(p.degreeBox(), Qt::Key_Return);
+    EXPECT_EQ(p.elementBoxes().size(), 24u);
+    EXPECT_EQ(lastId(), "Perm3-5");
 }
 
 TEST_F(GeneratorPanels, PermutationGroupRefusesBadOrIncompleteElements) {

@@ -22,8 +22,7 @@ TEST_F(Graph, KindsAreChosenAndPaintedAndOthersGetTheNotice) {
     add("S4", "S|@4|");
     const char* grabs[] = {"dlgGraph-Z8", "dlgGraph-D10", "dlgGraph-Z2xZ6"};
     for (int position = 1; position <= 4; ++position) {
-        ctx.gui.selectedGroup = position;
-        GraphPanel p(ctx);
+        GraphPanel p(ctx, on(position));
         p.show();
         EXPECT_EQ(p.choice().kind, position % 4);  // S4 has no layout
         int circles = 0, lines = 0;
@@ -38,9 +37,7 @@ TEST_F(Graph, KindsAreChosenAndPaintedAndOthersGetTheNotice) {
     EXPECT_EQ(host.messages, std::vector<std::string>{"Graph not yet implemented."});
     EXPECT_EQ(ctx.groups.Count(), 4);  // choosing the layout registers nothing
 
-    ctx.gui.selectedGroup = 1;
-    Panel* show = ctx.panels.open("dlgShowGroup", ctx);
-    ctx.gui.selectedGroup = 2;  // changed elsewhere meanwhile
+    Panel* show = ctx.panels.open("dlgShowGroup", ctx, nullptr, on(1));
     show->findChild<QPushButton*>("cmdShowGraph")->click();
     GraphPanel* opened = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())

@@ -2,6 +2,7 @@
 // summary line, one entry per ring and a ring's tables on request.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -30,17 +31,14 @@ protected:
 TEST_F(RingsPanelTest, GroupDisplayOpensTheRingsOfAnAbelianGroup) {
     add("Z2xZ2", "Z|@2|xZ|@2|");
     add("S3", "S|@3|");
-    ctx.gui.selectedGroup = 2;
     {
-        ShowGroupPanel nonAbelian(ctx);
+        ShowGroupPanel nonAbelian(ctx, on(2));
         EXPECT_TRUE(nonAbelian.findChild<QPushButton*>("cmdFindAssociativeRings")->isHidden());
     }
-    ctx.gui.selectedGroup = 1;
-    ShowGroupPanel display(ctx);
+    ShowGroupPanel display(ctx, on(1));
     display.show();
     QPushButton* open = display.findChild<QPushButton*>("cmdFindAssociativeRings");
     ASSERT_FALSE(open->isHidden());
-    ctx.gui.selectedGroup = 2;  // the button selects its own group
     open->click();
     RingsPanel* rings = nullptr;
     for (QWidget* w : QApplication::topLevelWidgets())
@@ -57,5 +55,12 @@ TEST_F(RingsPanelTest, GroupDisplayOpensTheRingsOfAnAbelianGroup) {
     while (!rings->rings().rings[static_cast<std::size_t>(field)].properties.field) ++field;
     rings->findChild<QPushButton*>(QStringLiteral("cmdShowRing%1").arg(field + 1))->click();
     EXPECT_TRUE(rings->pictureBox()->plainText().contains(QStringLiteral("Multiplication of ring %1").arg(field + 1)));
+    // The zero reads 0 and the one 1; the group's names on request.
+    EXPECT_EQ(rings->elementName(1), "0");
+    int ones = 0;
+    for (int a = 2; a <= 4; ++a) ones += rings->elementName(a) == "1";
+    EXPECT_EQ(ones, 1);
+    rings->findChild<QAction*>("mnuGroupNames")->trigger();
+    EXPECT_EQ(rings->elementName(1), "1");
     quorix::testing::snapshot(*rings, QStringLiteral("dlgAssociativeRings-Z2xZ2-field"));
 }

@@ -114,8 +114,8 @@ TEST_F(MainFormTest, StartsWithDefaultsWhenThereIsNoPreferenceFile) {
 
     // Grid pitches: 720 twips between columns, 360 between rows.
     const QPoint a = form->cell(2, 2)->pos(), b = form->cell(3, 3)->pos();
-    EXPECT_EQ(b.x() - a.x(), twipsToPx(720));
-    EXPECT_EQ(b.y() - a.y(), twipsToPx(360));
+    EXPECT_EQ(b.x() - a.x(), TwipsToPx(720));
+    EXPECT_EQ(b.y() - a.y(), TwipsToPx(360));
 }
 
 TEST_F(MainFormTest, MenusInTheirOrderWithUnbuiltPanelsDisabled) {
@@ -206,7 +206,7 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
     setOrder(8);
     menu("mnuFastTrace");
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
-    QTest::qWait(150);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->search().EmptyCellCount() < 49; }));
     QTest::mouseClick(button("cmdHalt"), Qt::LeftButton);
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     // The next tick sees the request, clears it and stops the timer.
@@ -410,8 +410,8 @@ TEST_F(MainFormTest, ElementNamesRefuseDuplicatesAndDriveLongerCells) {
     EXPECT_EQ(form->findChild<QLabel*>("labelColumn_2")->text(), "rr");
     // Cells are wider: 200 * 2 + 15 < 615, so the pitch stays 720; the first
     // column moves to max(520, 255) + 225.
-    EXPECT_EQ(form->cell(2, 2)->x() - form->cell(2, 1)->x(), twipsToPx(720));
-    EXPECT_EQ(form->cell(1, 1)->x(), twipsToPx(745));
+    EXPECT_EQ(form->cell(2, 2)->x() - form->cell(2, 1)->x(), TwipsToPx(720));
+    EXPECT_EQ(form->cell(1, 1)->x(), TwipsToPx(745));
     quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-names"));
 }
 
@@ -484,11 +484,11 @@ TEST_F(MainFormTest, ControlsThatResetTheTableFirstStopATimedRun) {
     setOrder(8);
     menu("mnuFastTrace");
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
-    QTest::qWait(250);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->search().EmptyCellCount() < 49; }));
     QTest::mouseClick(button("cmdRefresh"), Qt::LeftButton);
     EXPECT_FALSE(form->timer()->isActive());
     EXPECT_TRUE(button("cmdHalt")->isHidden());
-    QTest::qWait(300);
+    QCoreApplication::processEvents();  // no tick is left to come
     EXPECT_EQ(ctx.groups.Count(), 0);
     EXPECT_EQ(form->cell(2, 2)->text(), "");
     EXPECT_EQ(form->search().EmptyCellCount(), 49);

@@ -6,12 +6,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QElapsedTimer>
 #include <QPushButton>
-#include <cstdio>
 
+#include "gui/analysis/structure_panel.h"
 #include "gui/common/picture_box.h"
 #include "gui/graph/graph_panel.h"
+#include "gui/rings/rings_panel.h"
 #include "gui/gui_test_env.h"
 #include "gui/search/main_form.h"
 #include "gui/solution/analyze_solution_panel.h"
@@ -49,7 +49,9 @@ protected:
         std::vector<AnalyzeSolutionPanel*> shown;
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* p = qobject_cast<AnalyzeSolutionPanel*>(w); p && p->isVisible()) shown.push_back(p);
-        return shown.size() == 1 ? shown[0] : nullptr;
+        if (shown.size() != 1) return nullptr;
+        EXPECT_TRUE(quorix::testing::settle(*shown[0]));
+        return shown[0];
     }
     static QString text(const Panel& p) { return p.pictureBox()->plainText(); }
     static bool lists(const AnalyzeSolutionPanel& p, NamedGroupKind kind) {
@@ -106,24 +108,12 @@ TEST_F(AnalyzeSolution, OrderSixNamesTheIsomorphAndListsS3WithRowAndColumnGroups
 
 TEST_F(AnalyzeSolution, OrderSixteenListsNoRowOrColumnGroups) {
     startSearch(16);
-    qint64 slowestAnalysis = 0;
-    form->setAnalysisOpener([&slowestAnalysis](MainForm& f, const GroupPtr& g) {
-        QElapsedTimer t;
-        t.start();
-        QWidget* w = OpenSolutionAnalysis(f, g);
-        slowestAnalysis = std::max(slowestAnalysis, t.elapsed());
-        return w;
-    });
-    QElapsedTimer clock;
-    clock.start();
     int solutions = 0;
     while (AnalyzeSolutionPanel* p = next()) {
         EXPECT_FALSE(lists(*p, NamedGroupKind::Rows) || lists(*p, NamedGroupKind::Columns));
         if (++solutions == 5) quorix::testing::snapshot(*p, QStringLiteral("dlgAnalyzeSolution-16"));
     }
     EXPECT_EQ(solutions, 14);
-    std::printf("order 16 in Trace off with its analyses: %lld ms, slowest analysis %lld ms\n",
-                static_cast<long long>(clock.elapsed()), static_cast<long long>(slowestAnalysis));
 }
 
 TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
@@ -133,27 +123,27 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
     {
         AnalyzeSolutionPanel abelian(ctx, ctx.groups.At(1), nullptr);
         abelian.show();
+        ASSERT_TRUE(quorix::testing::settle(abelian));
         EXPECT_FALSE(lists(abelian, NamedGroupKind::Columns));  // it would equal the row group
         QPushButton* rings = abelian.findChild<QPushButton*>("cmdFindAssociativeRings");
         ASSERT_TRUE(!rings->isHidden() && rings->isEnabled());
-        ctx.gui.selectedGroup = 3;
         rings->click();
-        EXPECT_EQ(ctx.gui.selectedGroup, 1);
         bool opened = false;
         for (QWidget* w : QApplication::topLevelWidgets())
-            opened = opened || (w->objectName() == "dlgAssociativeRings" && w->isVisible());
+            if (auto* r = qobject_cast<RingsPanel*>(w); r && r->isVisible()) {
+                opened = true;
+                EXPECT_EQ(r->group(), abelian.solution());
+            }
         EXPECT_TRUE(opened);
         quorix::testing::snapshot(abelian, QStringLiteral("dlgAnalyzeSolution-8-abelian"));
     }
     const GroupPtr d4 = ctx.groups.At(2);
     AnalyzeSolutionPanel p(ctx, d4, nullptr);
     p.show();
+    ASSERT_TRUE(quorix::testing::settle(p));
     quorix::testing::snapshot(p, QStringLiteral("dlgAnalyzeSolution-8-dihedral"));
-    for (const char* name : {"cmdSubgroups", "cmdShowCompositionSeries", "cmdShowGraph"}) {
-        ctx.gui.selectedGroup = 3;  // selected meanwhile by another panel
+    for (const char* name : {"cmdSubgroups", "cmdShowCompositionSeries", "cmdShowGraph"})
         p.findChild<QPushButton*>(name)->click();
-        EXPECT_EQ(ctx.gui.selectedGroup, 2) << name;
-    }
     int opened = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
         const QString n = w->objectName();
@@ -161,6 +151,9 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
         ++opened;
         if (auto* graph = qobject_cast<GraphPanel*>(w)) {
             EXPECT_EQ(graph->group(), d4);
+        }
+        if (auto* s = qobject_cast<StructurePanel*>(w)) {
+            EXPECT_EQ(s->group(), d4);
         }
     }
     EXPECT_EQ(opened, 3);

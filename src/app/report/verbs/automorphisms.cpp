@@ -19,7 +19,7 @@ namespace quorix::report {
 
 namespace {
 
-void printAutomorphisms(const Group& g, const AutomorphismList& l) {
+void PrintAutomorphisms(const Group& g, const AutomorphismList& l) {
     const std::string id = PlainName(g.GroupID());
     const std::string symbols = SymbolRow(g.order());
     if (l.Complete())
@@ -69,7 +69,7 @@ nlohmann::json automorphismsJson(const Group& g, const AutomorphismList& l) {
 
 }  // namespace
 
-void setupAutomorphisms(CLI::App& app, RunContext& run) {
+void SetupAutomorphisms(CLI::App& app, RunContext& run) {
     auto* cmd =
         app.add_subcommand("automorphisms", "List the automorphisms of a group of order 15 or less, inner ones marked");
     struct Options {
@@ -78,17 +78,17 @@ void setupAutomorphisms(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    addSpecArgument(cmd, opts->spec);
+    AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
-        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+        GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         if (g->Order() > kAutomorphismOrderLimit) throw UsageError(kAutomorphismOrderMessage);
         AutomorphismList l = ComputeAutomorphisms(*g);
         if (opts->json)
             PrintJson(automorphismsJson(*g, l));
         else
-            printAutomorphisms(*g, l);
+            PrintAutomorphisms(*g, l);
     });
 }
 

@@ -11,7 +11,7 @@
 
 namespace quorix::report {
 
-void setupClasses(CLI::App& app, RunContext& run) {
+void SetupClasses(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("classes", "Conjugacy classes with conjugating witnesses and the class equation");
     struct Options {
         std::string spec;
@@ -19,12 +19,12 @@ void setupClasses(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    addSpecArgument(cmd, opts->spec);
+    AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--original", opts->original,
                   "Original element names in their own order (permutations also in cycle notation)");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
-        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+        GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         Progress progress;
         PrintPlainLines(analysis_text::ClassesPanelLines(*g, ComputeConjugacyClasses(*g, opts->original, progress)));
     });

@@ -45,7 +45,7 @@ nlohmann::json comparisonJson(const ComparisonResult& r, const GroupPtr& g1, con
     return j;
 }
 
-void printComparison(const ComparisonResult& r) {
+void PrintComparison(const ComparisonResult& r) {
     for (const std::string& line : r.lines) std::cout << PlainName(line) << "\n";
     if (r.equalOrders && r.isomorphic)
         std::cout << "Mapping (image of each element of the first group, by index): " << MappingText(r.isomorphism)
@@ -57,7 +57,7 @@ void printComparison(const ComparisonResult& r) {
 
 }  // namespace
 
-void setupCompare(CLI::App& app, RunContext& run) {
+void SetupCompare(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand(
         "compare", "Compare two groups: isomorphism, homomorphism onto the smaller, isomorphic subgroups");
     struct Options {
@@ -71,10 +71,10 @@ void setupCompare(CLI::App& app, RunContext& run) {
         ->required();
     cmd->add_option("SPEC2", opts->spec2, "second group")->required();
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
-        GroupPtr g1 = resolveGroupSpec(run, opts->spec1, opts->registerDir);
-        GroupPtr g2 = resolveGroupSpec(run, opts->spec2, opts->registerDir);
+        GroupPtr g1 = ResolveGroupSpec(run, opts->spec1, opts->registerDir);
+        GroupPtr g2 = ResolveGroupSpec(run, opts->spec2, opts->registerDir);
         // The subgroups the comparison registers live for this run only.
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>();
         GroupRegistrar registrar{[registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; },
@@ -93,7 +93,7 @@ void setupCompare(CLI::App& app, RunContext& run) {
         if (opts->json)
             PrintJson(comparisonJson(r, g1, g2));
         else
-            printComparison(r);
+            PrintComparison(r);
     });
 }
 

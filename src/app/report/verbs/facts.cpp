@@ -94,7 +94,7 @@ void PrintFacts(const GroupFacts& f, const std::string& displayName, const std::
 
 }  // namespace
 
-void setupFacts(CLI::App& app, RunContext& run) {
+void SetupFacts(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("facts", "Structure of groups: orders, subgroups, classes, composition factors");
     struct Options {
         std::vector<std::string> specs;
@@ -106,10 +106,10 @@ void setupFacts(CLI::App& app, RunContext& run) {
                     "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
         ->required();
     cmd->add_flag("--json", opts->json, "One JSON object per group per line");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
         std::vector<GroupPtr> groups;
-        for (const std::string& s : opts->specs) groups.push_back(resolveGroupSpec(run, s, opts->registerDir));
+        for (const std::string& s : opts->specs) groups.push_back(ResolveGroupSpec(run, s, opts->registerDir));
         bool first = true;
 
         for (const GroupPtr& g : groups) {

@@ -36,7 +36,7 @@ nlohmann::json groupJson(const Group& g) {
             {"table", table}};
 }
 
-void printGroup(const Group& g) {
+void PrintGroup(const Group& g) {
     std::cout << "Group " << PlainName(g.GroupID()) << " (ID " << markup::StripMarkup(g.GroupID()) << "), order "
               << g.order() << "\n\n";
     std::size_t wSource = 8, wName = 4;
@@ -66,7 +66,7 @@ void printGroup(const Group& g) {
 
 }  // namespace
 
-void setupGroup(CLI::App& app, RunContext& run) {
+void SetupGroup(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand(
         "group", "Print a group: its elements (original and reductive names, orders) and Cayley table");
     struct Options {
@@ -75,15 +75,15 @@ void setupGroup(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    addSpecArgument(cmd, opts->spec);
+    AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
-        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+        GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         if (opts->json)
             PrintJson(groupJson(*g));
         else
-            printGroup(*g);
+            PrintGroup(*g);
     });
 }
 

@@ -31,7 +31,7 @@ void WriteFile(const std::string& path, const std::string& text) {
 
 }  // namespace
 
-void setupIdentify(CLI::App& app, RunContext& run) {
+void SetupIdentify(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand(
         "identify", "Catalogue number (#n-k of the search of order n) and name of groups of order up to 20");
     struct Options {
@@ -44,10 +44,10 @@ void setupIdentify(CLI::App& app, RunContext& run) {
                     "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
         ->required();
     cmd->add_flag("--json", opts->json, "One JSON object per group per line");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
         std::vector<GroupPtr> groups;
-        for (const std::string& s : opts->specs) groups.push_back(resolveGroupSpec(run, s, opts->registerDir));
+        for (const std::string& s : opts->specs) groups.push_back(ResolveGroupSpec(run, s, opts->registerDir));
         Progress progress;
         InterruptWatch interrupt(progress);
         for (const GroupPtr& g : groups) {
@@ -70,7 +70,7 @@ void setupIdentify(CLI::App& app, RunContext& run) {
     });
 }
 
-void setupLattice(CLI::App& app, RunContext& run) {
+void SetupLattice(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("lattice",
                                    "The subgroup lattice: subgroups, their maximal subgroups, classes of conjugates");
     struct Options {
@@ -80,14 +80,14 @@ void setupLattice(CLI::App& app, RunContext& run) {
         std::optional<std::string> dot, svg, registerDir;
     };
     auto opts = std::make_shared<Options>();
-    addSpecArgument(cmd, opts->spec);
+    AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--classes", opts->classes, "One node per class of conjugate subgroups");
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     cmd->add_option("--dot", opts->dot, "Write the lattice as a Graphviz graph to FILE")->type_name("FILE");
     cmd->add_option("--svg", opts->svg, "Write the lattice as an SVG picture to FILE")->type_name("FILE");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
-        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+        GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         Progress progress;
         InterruptWatch interrupt(progress);
         lattice::Lattice lat =

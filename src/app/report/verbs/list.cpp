@@ -19,14 +19,14 @@ namespace quorix::report {
 
 namespace {
 
-void printEntry(const Group& g) {
+void PrintEntry(const Group& g) {
     std::cout << PlainName(g.GroupID()) << '\t' << static_cast<int>(g.MethodOfGeneration()) << '\t' << g.order()
               << '\n';
 }
 
 }  // namespace
 
-void setupList(CLI::App& app, RunContext& run) {
+void SetupList(CLI::App& app, RunContext& run) {
     struct Options {
         std::string dir;
         std::vector<std::string> groups;
@@ -38,10 +38,10 @@ void setupList(CLI::App& app, RunContext& run) {
     cmd->callback([opt, &run] {
         const storage::GroupRegister& reg = run.openRegister(opt->dir);
         if (opt->groups.empty()) {
-            for (const GroupPtr& g : reg.Groups()) printEntry(*g);
+            for (const GroupPtr& g : reg.Groups()) PrintEntry(*g);
             return;
         }
-        for (const std::string& s : opt->groups) printEntry(*resolveGroupSpec(run, s, opt->dir));
+        for (const std::string& s : opt->groups) PrintEntry(*ResolveGroupSpec(run, s, opt->dir));
     });
 }
 

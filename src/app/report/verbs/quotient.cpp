@@ -34,7 +34,7 @@ std::vector<std::string> QuotientLines(const Group& g, const Group& n, const Quo
 
 }  // namespace
 
-void setupQuotient(CLI::App& app, RunContext& run) {
+void SetupQuotient(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("quotient", "Quotient group by a normal subgroup: cosets and table");
     struct Options {
         std::string spec;
@@ -44,15 +44,15 @@ void setupQuotient(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    addSpecArgument(cmd, opts->spec);
+    AddSpecArgument(cmd, opts->spec);
     cmd->add_option("SUBGROUP-ID", opts->subgroup,
                     "A normal subgroup as listed by the subgroups verb, e.g. Subgroup3-1")
         ->required();
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
     cmd->callback([opts, &run] {
-        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+        GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         SubgroupLogic logic;
         Progress progress;
         logic.FindAllSubgroups(g, progress);
@@ -70,7 +70,7 @@ void setupQuotient(CLI::App& app, RunContext& run) {
             throw UsageError("'" + opts->subgroup + "' is not a normal subgroup of " + PlainName(g->GroupID()));
         const GroupPtr& n = logic.Subgroup(chosen);
         QuotientListing q =
-            BuildQuotientListing(g, n, opts->original, registrarFor(run, opts->registerDir, opts->save));
+            BuildQuotientListing(g, n, opts->original, RegistrarFor(run, opts->registerDir, opts->save));
         PrintPlainLines(QuotientLines(*g, *n, q, opts->original));
     });
 }

@@ -107,7 +107,7 @@ nlohmann::json ringsJson(const std::vector<GroupRings>& all) {
 
 }  // namespace
 
-void setupRings(CLI::App& app, RunContext& run) {
+void SetupRings(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand(
         "rings",
         "List the associative rings on an abelian group (or on every abelian group of order N), order 20 or less");
@@ -120,10 +120,10 @@ void setupRings(CLI::App& app, RunContext& run) {
     auto opts = std::make_shared<Options>();
     auto* spec = cmd->add_option(
         "SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID");
-    auto* order = addDecimalOption(cmd, "--order", opts->order, "Every abelian group of this order instead of SPEC");
+    auto* order = AddDecimalOption(cmd, "--order", opts->order, "Every abelian group of this order instead of SPEC");
     spec->excludes(order);
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, order, &run] {
         std::vector<GroupPtr> groups;
         if (order->count() > 0) {
@@ -132,7 +132,7 @@ void setupRings(CLI::App& app, RunContext& run) {
             groups = AbelianGroupsOfOrder(opts->order);
         } else {
             if (opts->spec.empty()) throw UsageError("rings needs a SPEC or --order N");
-            GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+            GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
             if (!g->Abelian())
                 throw UsageError("rings needs an abelian group; " + PlainName(g->GroupID()) + " is not abelian");
             if (g->Order() > kMaxRingOrder)

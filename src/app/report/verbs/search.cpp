@@ -82,7 +82,7 @@ private:
     std::chrono::steady_clock::time_point last_;
 };
 
-void runSearch(const SearchOptions& o, RunContext& run) {
+void RunSearch(const SearchOptions& o, RunContext& run) {
     if (o.order < 1 || o.order > CayleySearch::kMaxOrder) throw UsageError(kOrderMessage);
     if (o.rules.size() != CayleySearch::kRuleCount || o.rules.find_first_not_of("01") != std::string::npos)
         throw UsageError("--rules takes five digits 0 or 1 (rules 0 to 4), for example 11011");
@@ -184,21 +184,21 @@ void runSearch(const SearchOptions& o, RunContext& run) {
 
 }  // namespace
 
-void setupSearch(CLI::App& app, RunContext& run) {
+void SetupSearch(CLI::App& app, RunContext& run) {
     auto opts = std::make_shared<SearchOptions>();
     auto maxSolutions = std::make_shared<int>(0);
     auto* cmd = app.add_subcommand("search", "Find the groups of order N by the Cayley-table search (Trace off)");
-    addDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
+    AddDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
     cmd->add_flag("--include-isomorphs", opts->includeIsomorphs, "Keep tables isomorphic to earlier solutions");
     cmd->add_option("--rules", opts->rules, "Optimizing rules 0..4 on (1) or off (0), default 11111");
     cmd->add_option("--register", opts->registerDir, "Register the solutions in the group register of DIR");
-    auto* max = addDecimalOption(cmd, "--max-solutions", *maxSolutions, "Stop after K solutions");
+    auto* max = AddDecimalOption(cmd, "--max-solutions", *maxSolutions, "Stop after K solutions");
     max->type_name("K");
     cmd->add_flag("--stats", opts->stats, "Print trials, fills, complete tables and time");
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     cmd->callback([opts, maxSolutions, max, &run] {
         if (max->count() > 0) opts->maxSolutions = *maxSolutions;
-        runSearch(*opts, run);
+        RunSearch(*opts, run);
     });
 }
 

@@ -11,7 +11,7 @@
 
 namespace quorix::report {
 
-void setupSeries(CLI::App& app, RunContext& run) {
+void SetupSeries(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("series", "Composition series, composition factors and solvability");
     struct Options {
         std::string spec;
@@ -20,16 +20,16 @@ void setupSeries(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    addSpecArgument(cmd, opts->spec);
+    AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
     cmd->callback([opts, &run] {
-        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+        GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         CompositionSeriesState state;
         Progress progress;
         state.ComputeCompositionSeries(g, progress);
-        state.NameAndRegister(registrarFor(run, opts->registerDir, opts->save));
+        state.NameAndRegister(RegistrarFor(run, opts->registerDir, opts->save));
         PrintPlainLines(analysis_text::SeriesPanelLines(state.Series(), opts->original));
     });
 }

@@ -37,7 +37,7 @@ std::vector<std::string> SubgroupListLines(SubgroupLogic& logic, const std::vect
 
 }  // namespace
 
-void setupSubgroups(CLI::App& app, RunContext& run) {
+void SetupSubgroups(CLI::App& app, RunContext& run) {
     auto* cmd =
         app.add_subcommand("subgroups", "List a group's subgroups with normality, centralizers and normalizers");
     struct Options {
@@ -49,19 +49,19 @@ void setupSubgroups(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    addSpecArgument(cmd, opts->spec);
+    AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
     cmd->add_flag("--no-limit", opts->noLimit, "List every subgroup (the panel stops at 60)");
     cmd->add_flag("--classes", opts->classes, "Also print the subgroup conjugacy classes (complete lists only)");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->add_flag("--save", opts->save, "Register the derived groups in the --register directory");
     cmd->callback([opts, &run] {
-        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+        GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         SubgroupLogic logic;
         Progress progress;
         if (logic.FindAllSubgroups(g, progress, opts->noLimit ? 0 : kSubgroupPanelLimit).limitReached)
             std::cerr << LimitReachedMessage(kSubgroupPanelLimit) << "\n";
-        std::vector<std::string> ids = logic.NameAndRegister(registrarFor(run, opts->registerDir, opts->save));
+        std::vector<std::string> ids = logic.NameAndRegister(RegistrarFor(run, opts->registerDir, opts->save));
         PrintPlainLines(SubgroupListLines(logic, ids, opts->original));
         if (!opts->classes) return;
         if (logic.PartialList()) {

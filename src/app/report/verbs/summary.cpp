@@ -31,7 +31,7 @@ public:
 
 }  // namespace
 
-void setupSummary(CLI::App& app, RunContext& run) {
+void SetupSummary(CLI::App& app, RunContext& run) {
     auto* cmd =
         app.add_subcommand("summary", "Find every group of order N and append the Summary View of the solutions");
     struct Options {
@@ -42,7 +42,7 @@ void setupSummary(CLI::App& app, RunContext& run) {
         bool includeIsomorphs = false;
     };
     auto opts = std::make_shared<Options>();
-    addDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
+    AddDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to; default GroupSummary.html)");
     cmd->add_option("--preferences", opts->preferencesDir,
                     "Directory of the preferences file (its view components are the default)");
@@ -51,7 +51,7 @@ void setupSummary(CLI::App& app, RunContext& run) {
     cmd->callback([opts, &run] {
         if (opts->order < 1 || opts->order > CayleySearch::kMaxOrder) throw UsageError(kOrderMessage);
         ViewFileRequest request{ViewKind::Summary, opts->file, opts->components, opts->preferencesDir, ""};
-        viewComponents(request);
+        ViewComponents(request);
         MemorySolutions solutions;
         CayleySearch search;
         search.SetIncludeIsomorphs(opts->includeIsomorphs);
@@ -79,7 +79,7 @@ void setupSummary(CLI::App& app, RunContext& run) {
         GroupRegistrar registrar;
         registrar.registerGroup = [registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; };
         request.printedBefore = std::to_string(search.SolutionCount()) + " solution(s); ";
-        writeViewFile(request, run, registrar, [&](const std::string& path, const ViewOptions& options) {
+        WriteViewFile(request, run, registrar, [&](const std::string& path, const ViewOptions& options) {
             return WriteSummaryView(opts->order, list, path, options);
         });
     });

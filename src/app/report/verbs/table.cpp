@@ -119,7 +119,7 @@ nlohmann::json TableJson(const Group& g, const TableLayout& layout) {
 
 }  // namespace
 
-void setupTable(CLI::App& app, RunContext& run) {
+void SetupTable(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand("table", "A group's Cayley table: plain, LaTeX or SVG, coloured or by cosets");
     struct Options {
         std::string spec;
@@ -133,7 +133,7 @@ void setupTable(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    addSpecArgument(cmd, opts->spec);
+    AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--latex", opts->latex, "Print the table as a LaTeX tabular");
     cmd->add_option("--svg", opts->svg, "Write the table as an SVG picture to FILE")->type_name("FILE");
     cmd->add_option("--png", opts->png, "Write the table as a PNG picture to FILE")->type_name("FILE");
@@ -144,11 +144,11 @@ void setupTable(CLI::App& app, RunContext& run) {
         ->type_name("SUBGROUP");
     cmd->add_flag("--original", opts->original, "Original element names in their original order");
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
         if (opts->latex && opts->json) throw UsageError("--latex and --json exclude each other");
         if (!opts->png.empty() && !PngAvailable()) throw UsageError(RunDrawingBuild(run.arguments));
-        GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
+        GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         TableOptions options;
         options.originalNames = opts->original;
         options.colours = opts->colours;

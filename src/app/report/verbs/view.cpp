@@ -19,7 +19,7 @@
 
 namespace quorix::report {
 
-void setupView(CLI::App& app, RunContext& run) {
+void SetupView(CLI::App& app, RunContext& run) {
     auto* cmd = app.add_subcommand(
         "view", "Append the HTML view of a group (its family's view; Aut(SPEC)/Inn(SPEC) for automorphism groups)");
     struct Options {
@@ -37,7 +37,7 @@ void setupView(CLI::App& app, RunContext& run) {
                     "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components,
                     "Seven 0/1 characters: listing, tables, properties, subgroups, quotients, series");
-    addRegisterOption(cmd, opts->registerDir);
+    AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
         auto registered = std::make_shared<std::map<std::string, GroupPtr>>();
         GroupRegistrar registrar{[registered](const GroupPtr& g, const std::string& id) { (*registered)[id] = g; },
@@ -48,7 +48,7 @@ void setupView(CLI::App& app, RunContext& run) {
         const std::string& spec = opts->spec;
         const bool aut = spec.rfind("Aut(", 0) == 0, inn = spec.rfind("Inn(", 0) == 0;
         if ((aut || inn) && spec.size() > 5 && spec.back() == ')') {
-            GroupPtr base = resolveGroupSpec(run, spec.substr(4, spec.size() - 5), opts->registerDir);
+            GroupPtr base = ResolveGroupSpec(run, spec.substr(4, spec.size() - 5), opts->registerDir);
             if (base->Order() > kAutomorphismOrderLimit) throw UsageError(kAutomorphismOrderMessage);
             AutomorphismList list = ComputeAutomorphisms(*base);
             if (aut && !list.Complete())
@@ -57,13 +57,13 @@ void setupView(CLI::App& app, RunContext& run) {
                                           registrar);
             kind = ViewKind::Automorphism;
         } else {
-            g = resolveGroupSpec(run, spec, opts->registerDir);
+            g = ResolveGroupSpec(run, spec, opts->registerDir);
             if (!ViewKindOfGroup(*g, kind))
                 throw UsageError("no view for " + PlainName(g->GroupID()) +
                                  ": views are written for symmetric, "
                                  "alternating, permutation, additive, multiplicative and direct product groups");
         }
-        writeViewFile({kind, opts->file, opts->components, opts->preferencesDir, ""}, run, registrar,
+        WriteViewFile({kind, opts->file, opts->components, opts->preferencesDir, ""}, run, registrar,
                       [&](const std::string& path, const ViewOptions& options) {
                           return WriteGroupView(kind, g, path, options);
                       });
