@@ -60,7 +60,7 @@ TEST_F(RingsPanelTest, GroupDisplayOpensTheRingsOfAnAbelianGroup) {
     int ones = 0;
     for (int a = 2; a <= 4; ++a) ones += rings->elementName(a) == "1";
     EXPECT_EQ(ones, 1);
+    quorix::testing::snapshot(*rings, QStringLiteral("dlgAssociativeRings-Z2xZ2-field"));
     rings->findChild<QAction*>("mnuGroupNames")->trigger();
     EXPECT_EQ(rings->elementName(1), "1");
-    quorix::testing::snapshot(*rings, QStringLiteral("dlgAssociativeRings-Z2xZ2-field"));
 }
