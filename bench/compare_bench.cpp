@@ -76,7 +76,7 @@ BENCHMARK(BM_AllAutomorphismsS5)->Unit(benchmark::kMillisecond);
 
 #include <cstdio>
 
-#include "core/report/views.h"
+#include "core/display/views.h"
 #include "core/workbench/workbench.h"
 #include "core/search/cayley_search.h"
 #include "core/search/search_run.h"

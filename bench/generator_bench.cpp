@@ -7,7 +7,7 @@
 
 #include "core/group/group.h"
 #include "core/group/permutation_closure.h"
-#include "core/report/views.h"
+#include "core/display/views.h"
 #include "core/storage/group_register.h"
 #include "core/workbench/workbench.h"
 

@@ -80,11 +80,6 @@ std::string ShortSubgroupName(const std::string& id) {
     return cut == std::string::npos ? id : id.substr(0, cut);
 }
 
-std::string LimitReachedMessage(int limit) { return "Limit of " + std::to_string(limit) + " reached."; }
-
-std::string KeepSubgroupsQuestion(int found) {
-    return "Do you wish to continue with the " + std::to_string(found) + " subgroups found so far?";
-}
 
 // ---- SubgroupLogic ----------------------------------------------------------
 

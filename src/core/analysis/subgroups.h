@@ -37,17 +37,13 @@ std::vector<std::string> SubgroupIDs(const std::vector<GroupPtr>& list, const st
 // An ID cut before its first "(" ("Subgroup4-2(S|@4|)" -> "Subgroup4-2").
 std::string ShortSubgroupName(const std::string& id);
 
-// "Limit of 60 reached."
-std::string LimitReachedMessage(int limit);
-// The question after a halted subgroup search, with its title "Halting...".
-std::string KeepSubgroupsQuestion(int found);
-inline constexpr const char* kHaltingTitle = "Halting...";
 
 struct SubgroupSearchOutcome {
-    // The list was cut at the limit (it is partial; show LimitReachedMessage).
+    // The list was cut at the limit (it is partial; the panel says so).
     bool limitReached = false;
     // A stop was requested: the list holds the subgroups found so far,
-    // unsorted. Ask KeepSubgroupsQuestion; on Yes call KeepPartialList.
+    // unsorted. The panel asks whether to keep them; on Yes call
+    // KeepPartialList.
     bool halted = false;
 };
 

@@ -155,10 +155,10 @@ bool Preferences::ReductiveNames(PanelDefault panel) const { return PanelLetter(
 bool Preferences::SequenceGenerated(PanelDefault panel) const { return PanelLetter(panel) == 'G'; }
 bool Preferences::CreateViews() const { return PanelLetter(PanelDefault::CreateViews) == '1'; }
 
-bool Preferences::ViewIncludes(ViewKind view, ViewComponent component) const {
-    const int v = static_cast<int>(view);
+bool Preferences::ViewIncludes(int view, ViewComponent component) const {
+    const int v = view;
     const int c = static_cast<int>(component);
-    if (v < 0 || v >= kViewKindCount || c < 1 || c > kViewComponentCount)
+    if (v < 0 || v >= kViewCount || c < 1 || c > kViewComponentCount)
         throw InvalidArgument("view component out of range");
     return strings_[static_cast<std::size_t>(kSummaryView + v)][static_cast<std::size_t>(c - 1)] == '1';
 }
@@ -172,10 +172,10 @@ PreferencesForm PreferencesForm::FromPreferences(const Preferences& prefs) {
     form.autosave = prefs.Autosave();
     for (int p = 1; p <= kPanelDefaultCount; ++p)
         form.panelLetters[static_cast<std::size_t>(p - 1)] = prefs.PanelLetter(static_cast<PanelDefault>(p));
-    for (int v = 0; v < kViewKindCount; ++v)
+    for (int v = 0; v < kViewCount; ++v)
         for (int c = 1; c <= kViewComponentCount; ++c)
             form.views[static_cast<std::size_t>(v)][static_cast<std::size_t>(c - 1)] =
-                prefs.ViewIncludes(static_cast<ViewKind>(v), static_cast<ViewComponent>(c));
+                prefs.ViewIncludes(v, static_cast<ViewComponent>(c));
     return form;
 }
 
@@ -195,7 +195,7 @@ ApplyResult ApplyPreferencesForm(const PreferencesForm& form, Preferences& prefs
     general += form.scrollingEnabled ? '1' : '0';
     general += form.autosave ? '1' : '0';
     strings[kPanelDefaults] = std::string(form.panelLetters.begin(), form.panelLetters.end());
-    for (int v = 0; v < kViewKindCount; ++v)
+    for (int v = 0; v < kViewCount; ++v)
         for (bool included : form.views[static_cast<std::size_t>(v)])
             strings[static_cast<std::size_t>(kSummaryView + v)] += included ? '1' : '0';
     for (int i = 0; i < kPreferenceCount; ++i)

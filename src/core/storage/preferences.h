@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "core/group/table_order.h"
-#include "core/group/view_kind.h"
 
 namespace quorix::storage {
 
@@ -54,9 +53,10 @@ const char* TraceOptionName(TraceOption option);
 // capitalised there).
 const std::array<const char*, 4>& TraceOptionItems();
 
-// The eight HTML views, in the order of their strings (2..9).
-using quorix::kViewKindCount;
-using quorix::ViewKind;
+// The eight HTML views, in the order of their component strings (2..9):
+// summary, symmetric, alternating, permutation, additive, multiplicative,
+// direct product, automorphism.
+inline constexpr int kViewCount = 8;
 
 // Components of a view, numbered as their check boxes (1..7).
 enum class ViewComponent : int {
@@ -138,7 +138,8 @@ public:
     bool CreateViews() const;
 
     // ---- View components ------------------------------------------------
-    bool ViewIncludes(ViewKind view, ViewComponent component) const;
+    // view: 0..kViewCount-1, in the order above.
+    bool ViewIncludes(int view, ViewComponent component) const;
 
     bool operator==(const Preferences& other) const = default;
 
@@ -154,7 +155,7 @@ struct PreferencesForm {
     bool scrollingEnabled = true;
     bool autosave = true;
     std::array<char, kPanelDefaultCount> panelLetters{};  // one per PanelDefault, in order
-    std::array<std::array<bool, kViewComponentCount>, kViewKindCount> views{};
+    std::array<std::array<bool, kViewComponentCount>, kViewCount> views{};
 
     static PreferencesForm FromPreferences(const Preferences& prefs);
 };

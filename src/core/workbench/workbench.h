@@ -14,7 +14,7 @@
 #include "core/compare/homomorphism.h"
 #include "core/compare/solution_analysis.h"
 #include "core/compare/structure.h"
-#include "core/report/views.h"
+#include "core/display/views.h"
 
 namespace quorix {
 

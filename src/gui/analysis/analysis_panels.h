@@ -7,7 +7,7 @@
 
 #include "core/analysis/composition_series.h"
 #include "core/analysis/conjugacy_classes.h"
-#include "core/analysis/panel_text.h"
+#include "core/display/panel_text.h"
 #include "core/analysis/quotient.h"
 #include "core/analysis/subgroups.h"
 #include "gui/analysis/structure_panel.h"

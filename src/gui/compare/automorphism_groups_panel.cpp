@@ -6,7 +6,7 @@
 
 #include "core/storage/text_file.h"
 #include "core/group/errors.h"
-#include "core/report/views.h"
+#include "core/display/views.h"
 #include "core/storage/group_register.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/markup_renderer.h"

@@ -7,9 +7,9 @@
 #include <QMenuBar>
 #include <algorithm>
 
-#include "core/analysis/panel_text.h"
+#include "core/display/panel_text.h"
 #include "core/group/group.h"
-#include "core/report/table_export.h"
+#include "core/display/table_export.h"
 #include "core/text/markup.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/panel.h"

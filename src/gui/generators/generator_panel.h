@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "core/report/views.h"
+#include "core/display/views.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/panel.h"
 #include "gui/storage/notice_panel.h"

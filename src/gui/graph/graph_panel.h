@@ -1,9 +1,9 @@
 #pragma once
 // dlgGraph: the Cayley graph of the selected group, drawn in the picture box
-// from the layout of core/report/cayley_graph.h.
+// from the layout of core/display/cayley_graph.h.
 
 #include "core/group/group.h"
-#include "core/report/cayley_graph.h"
+#include "core/display/cayley_graph.h"
 #include "gui/common/panel.h"
 
 class QPushButton;

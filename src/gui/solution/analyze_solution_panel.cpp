@@ -6,7 +6,7 @@
 #include <exception>
 
 #include "core/storage/text_file.h"
-#include "core/report/views.h"
+#include "core/display/views.h"
 #include "core/storage/group_register.h"
 #include "core/text/markup.h"
 #include "gui/common/app_context.h"

@@ -5,7 +5,7 @@
 #include <set>
 
 #include "core/analysis/composition_series.h"
-#include "core/analysis/panel_text.h"
+#include "core/display/panel_text.h"
 #include "core/analysis/quotient.h"
 #include "core/analysis/subgroups.h"
 #include "support/test_progress.h"

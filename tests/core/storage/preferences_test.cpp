@@ -44,7 +44,7 @@ TEST(Preferences, SaveWritesTenCrLfLinesAndLoadsBack) {
     EXPECT_FALSE(back.Autosave());
     EXPECT_FALSE(back.SequenceGenerated(PanelDefault::GroupDeletion));
     EXPECT_FALSE(back.CreateViews());
-    EXPECT_TRUE(back.ViewIncludes(ViewKind::DirectProduct, ViewComponent::CayleyTableOriginal));
+    EXPECT_TRUE(back.ViewIncludes(6, ViewComponent::CayleyTableOriginal));
 }
 
 TEST(Preferences, EmptyOrShortFilesGiveAllDefaults) {
@@ -126,7 +126,7 @@ TEST(PreferencesApply, ViewChangeSavesWithoutRestartMessage) {
     TempDir dir;
     Preferences prefs;
     PreferencesForm form = PreferencesForm::FromPreferences(prefs);
-    form.views[static_cast<int>(ViewKind::Symmetric)][4] = true;  // Subgroups
+    form.views[1][4] = true;  // the symmetric view's subgroups
     const ApplyResult r = ApplyPreferencesForm(form, prefs, dir.path());
     EXPECT_TRUE(r.accepted && r.saved);
     EXPECT_FALSE(r.generalChanged);

@@ -1,0 +1,88 @@
+#include "cli/common.h"
+
+#include <CLI/CLI.hpp>
+
+#include <charconv>
+#include <iostream>
+
+#include "core/group/group_spec.h"
+#include "core/text/markup.h"
+#include "core/text/text.h"
+#include "cli/plain_text.h"
+#include "cli/verb.h"
+
+namespace quorix::cli {
+
+void RunContext::show(const std::string& text) const { std::cerr << text << "\n"; }
+
+storage::GroupRegister& RunContext::openRegister(const std::string& dir, bool writable) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(dir, ec)) throw UsageError("register directory '" + dir + "' does not exist");
+    const std::filesystem::path key = std::filesystem::weakly_canonical(dir, ec);
+    OpenRegister& open = registers_[ec ? std::filesystem::path(dir) : key];
+    if (!open.reg) {
+        open.reg = std::make_unique<storage::GroupRegister>(dir);
+        open.reg->SetReadOnly(!writable);
+        const storage::LoadReport report = open.reg->LoadGroupRegister();
+        for (const std::string& text : report.Messages()) show(text);
+        open.damaged = report.damaged && !writable;
+    } else if (writable && open.reg->ReadOnly()) {
+        open.reg->SetReadOnly(false);
+        if (open.damaged) {
+            if (open.reg->BackupRegisterFile()) show(storage::kBackupMessage);
+            open.reg->RewriteRegisterFile();
+            show(storage::kRebuiltMessage);
+            open.damaged = false;
+        }
+    }
+    return *open.reg;
+}
+
+GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::optional<std::string>& registerDir) {
+    if (registerDir) {
+        const storage::GroupRegister& reg = run.openRegister(*registerDir);
+        if (GroupPtr g = reg.FindRegisteredGroup(spec)) return g;
+        for (const GroupPtr& g : reg.Groups())
+            if (markup::StripMarkup(g->GroupID()) == spec || PlainName(g->GroupID()) == spec) return g;
+    }
+    try {
+        return MakeGroupFromSpec(spec);
+    } catch (const InvalidArgument& e) {
+        if (registerDir)
+            throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
+        throw UsageError(e.what());
+    }
+}
+
+GroupRegistrar RegistrarFor(RunContext& run, const std::optional<std::string>& registerDir, bool save) {
+    if (!save) return {};
+    if (!registerDir) throw UsageError("--save needs --register DIR");
+    return storage::RegistrarOf(run.openRegister(*registerDir, true));
+}
+
+void AddSpecArgument(CLI::App* cmd, std::string& spec) {
+    cmd->add_option("SPEC", spec,
+                    "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+        ->required();
+}
+
+void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
+    cmd->add_option("--register", dir, "Directory of the group register file");
+}
+
+std::optional<int> ParseDecimal(std::string_view text) { return text::ParseDigits(text); }
+
+CLI::Option* AddDecimalOption(CLI::App* cmd, const std::string& name, int& value, const std::string& description) {
+    auto* option = cmd->add_option_function<std::string>(
+        name,
+        [&value, name](const std::string& text) {
+            const std::optional<int> v = ParseDecimal(text);
+            if (!v) throw CLI::ValidationError(name, "'" + text + "' is not a whole number in decimal digits");
+            value = *v;
+        },
+        description);
+    option->type_name("INT");
+    return option;
+}
+
+}  // namespace quorix::cli

@@ -1,0 +1,97 @@
+#include "core/display/html.h"
+
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+
+#include "core/group/errors.h"
+#include "core/text/markup.h"
+
+namespace quorix {
+
+namespace {
+
+std::string Escaped(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string MarkupToHtml(std::string_view text) {
+    // The placements the picture box draws: a subscript ends a raised run.
+    std::string out;
+    for (const markup::Token& t : markup::Tokenize(text)) {
+        switch (t.kind) {
+            case markup::TokenKind::BoldOn:
+                out += "<b>";
+                break;
+            case markup::TokenKind::BoldOff:
+                out += "</b>";
+                break;
+            case markup::TokenKind::ItalicOn:
+                out += "<i>";
+                break;
+            case markup::TokenKind::ItalicOff:
+                out += "</i>";
+                break;
+            case markup::TokenKind::Text:
+                switch (t.placement) {
+                    case markup::Placement::Baseline:
+                        out += Escaped(t.text);
+                        break;
+                    case markup::Placement::Lowered:
+                        out += "<sub>" + Escaped(t.text) + "</sub>";
+                        break;
+                    case markup::Placement::Raised:
+                    case markup::Placement::Stacked:
+                        out += "<sup>" + Escaped(t.text) + "</sup>";
+                        break;
+                }
+                break;
+        }
+    }
+    return out;
+}
+
+std::string AnchorFor(int year, int month, int day, int hour, int minute, int second) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d%02d%02d%02d%02d%02d", year, month, day, hour, minute, second);
+    return buf;
+}
+
+std::string AnchorNow() {
+    const std::time_t t = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return AnchorFor(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour, tm.tm_min, tm.tm_sec);
+}
+
+std::string AnchorTag(const std::string& anchor) { return "<a name='" + anchor + "'>"; }
+
+ViewFile::ViewFile(const std::string& path, bool replace)
+    : out_(path, (replace ? std::ios::trunc : std::ios::app) | std::ios::binary) {
+    if (!out_) throw InvalidArgument("cannot write the view file " + path);
+}
+
+void ViewFile::WriteLine(std::string_view text) { out_ << text << "\n"; }
+
+void ViewFile::Close() { out_.close(); }
+
+}  // namespace quorix
