@@ -80,7 +80,6 @@ std::string ShortSubgroupName(const std::string& id) {
     return cut == std::string::npos ? id : id.substr(0, cut);
 }
 
-
 // ---- SubgroupLogic ----------------------------------------------------------
 
 void SubgroupLogic::Reset() {

@@ -37,7 +37,6 @@ std::vector<std::string> SubgroupIDs(const std::vector<GroupPtr>& list, const st
 // An ID cut before its first "(" ("Subgroup4-2(S|@4|)" -> "Subgroup4-2").
 std::string ShortSubgroupName(const std::string& id);
 
-
 struct SubgroupSearchOutcome {
     // The list was cut at the limit (it is partial; the panel says so).
     bool limitReached = false;
