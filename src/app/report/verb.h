@@ -27,6 +27,7 @@ class RunContext;
 using VerbSetup = void (*)(CLI::App&, RunContext&);
 
 void setupAutomorphisms(CLI::App& app, RunContext& run);
+void setupCharacters(CLI::App& app, RunContext& run);
 void setupClasses(CLI::App& app, RunContext& run);
 void setupCompare(CLI::App& app, RunContext& run);
 void setupFacts(CLI::App& app, RunContext& run);
@@ -40,6 +41,7 @@ void setupSearch(CLI::App& app, RunContext& run);
 void setupSeries(CLI::App& app, RunContext& run);
 void setupSubgroups(CLI::App& app, RunContext& run);
 void setupSummary(CLI::App& app, RunContext& run);
+void setupSylow(CLI::App& app, RunContext& run);
 void setupTable(CLI::App& app, RunContext& run);
 void setupView(CLI::App& app, RunContext& run);
 

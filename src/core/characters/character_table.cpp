@@ -529,3 +529,23 @@ std::vector<std::string> CharacterLegend(const CharacterTable& table) {
 }
 
 }  // namespace quorix
+
+namespace quorix {
+
+std::vector<std::string> CharacterCheckLines(const CharacterTable& table) {
+    std::string squares;
+    for (const Character& chi : table.characters)
+        squares += (squares.empty() ? "" : " + ") + std::to_string(chi.degree) + "²";
+    const CharacterChecks& c = table.checks;
+    const bool sumHolds = c.sumOfSquaredDegrees == table.groupOrder;
+    return {"Sum of squared degrees: " + squares + " = " + std::to_string(c.sumOfSquaredDegrees) +
+                (sumHolds ? " = |G|" : " ≠ |G| = " + std::to_string(table.groupOrder)),
+            std::string("Row orthogonality Σ |C|·χ(g)·conj(ψ(g)) = |G|·δ(χ,ψ): ") +
+                (c.rowOrthogonality ? "holds" : "FAILS"),
+            std::string("Column orthogonality Σ χ(g)·conj(χ(h)) = |C_G(g)|·δ(g,h): ") +
+                (c.columnOrthogonality ? "holds" : "FAILS")};
+}
+
+std::string IndicatorText(int indicator) { return indicator > 0 ? "+" : (indicator < 0 ? "-" : "0"); }
+
+}  // namespace quorix

@@ -64,3 +64,14 @@ CharacterTable ComputeCharacterTable(const Group& g, Progress& progress);
 std::vector<std::string> CharacterLegend(const CharacterTable& table);
 
 }  // namespace quorix
+
+namespace quorix {
+
+// The checks as sentences: "1² + 1² + 2² = 6 = |G|", "rows orthogonal: yes",
+// "columns orthogonal: yes".
+std::vector<std::string> CharacterCheckLines(const CharacterTable& table);
+
+// "+", "0", "-".
+std::string IndicatorText(int indicator);
+
+}  // namespace quorix

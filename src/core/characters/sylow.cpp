@@ -96,3 +96,14 @@ std::string ElementSetText(const Group& g, const ElementSet& members) {
 }
 
 }  // namespace quorix
+
+namespace quorix {
+
+std::string SylowCountText(const SylowSubgroups& s, int groupOrder) {
+    const std::string count = std::to_string(s.count);
+    return "n_" + std::to_string(s.prime) + " = " + count + " ≡ " + std::to_string(s.count % s.prime) + " (mod " +
+           std::to_string(s.prime) + "), and " + count + " divides " + std::to_string(groupOrder) + "/" +
+           std::to_string(s.order) + " = " + std::to_string(groupOrder / s.order);
+}
+
+}  // namespace quorix

@@ -40,3 +40,10 @@ std::string SubgroupCatalogueNote(Catalogue& catalogue, const GroupPtr& g, const
 std::string ElementSetText(const Group& g, const ElementSet& members);
 
 }  // namespace quorix
+
+namespace quorix {
+
+// "n_2 = 3 ≡ 1 (mod 2), and 3 divides 24/8 = 3".
+std::string SylowCountText(const SylowSubgroups& s, int groupOrder);
+
+}  // namespace quorix
