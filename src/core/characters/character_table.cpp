@@ -269,22 +269,33 @@ struct Row {
     Vec modular;
 };
 
-// Exact check of Σ_t h_t·x_t·conj(y_t) == expected over exponent lists
-// (ζ_e exponent, multiplicity).
-using Terms = std::vector<std::pair<int, int>>;
+// One value as (ζ_e exponent, multiplicity) terms.
+struct Term {
+    int exponent = 0;
+    int count = 0;
+};
 
-bool SumEquals(const std::vector<const Terms*>& xs, const std::vector<const Terms*>& ys,
-               const std::vector<int>& weights, int e, const std::vector<std::int64_t>& phi, std::int64_t expected,
-               std::vector<std::int64_t>& acc) {
-    std::fill(acc.begin(), acc.end(), 0);
-    for (std::size_t t = 0; t < xs.size(); ++t)
-        for (auto [a, ma] : *xs[t])
-            for (auto [b, mb] : *ys[t])
-                acc[static_cast<std::size_t>((a - b + e) % e)] += static_cast<std::int64_t>(weights[t]) * ma * mb;
-    const std::vector<std::int64_t> r = ReduceCyclotomic(acc, phi);
-    if (r[0] != expected) return false;
-    for (std::size_t i = 1; i < r.size(); ++i)
-        if (r[i] != 0) return false;
+// Exact check of Σ_t w_t·x_t·conj(y_t) == expected in Q(ζ_e): the sum is
+// gathered over the exponents of ζ_e and reduced modulo Φ_e. terms(t, side)
+// gives the terms of x_t (side 0) or y_t (side 1).
+template <class TermsOf, class Weight>
+bool SumEquals(std::size_t count, TermsOf terms, Weight weight, int e, const std::vector<std::int64_t>& phi,
+               std::int64_t expected, std::vector<std::int64_t>& acc) {
+    acc.assign(static_cast<std::size_t>(e), 0);
+    for (std::size_t t = 0; t < count; ++t) {
+        const std::int64_t w = weight(t);
+        const auto [xs, xEnd] = terms(t, 0);
+        const auto [ys, yEnd] = terms(t, 1);
+        for (const Term* x = xs; x != xEnd; ++x)
+            for (const Term* y = ys; y != yEnd; ++y) {
+                const int d = x->exponent - y->exponent;
+                acc[static_cast<std::size_t>(d < 0 ? d + e : d)] += w * x->count * y->count;
+            }
+    }
+    ReduceCyclotomicInPlace(acc, phi);
+    if (acc[0] != expected) return false;
+    for (std::size_t i = 1; i + 1 < phi.size(); ++i)
+        if (acc[i] != 0) return false;
     return true;
 }
 
@@ -293,7 +304,9 @@ CharacterChecks Check(const CharacterTable& table) {
     const int e = table.exponent;
     const std::vector<std::int64_t> phi = CyclotomicPolynomial(e);
     const std::size_t k = table.classes.size();
-    std::vector<std::vector<Terms>> terms(k, std::vector<Terms>(k));
+    // The terms of value (c, j) are pool[start[c*k+j] .. start[c*k+j+1]).
+    std::vector<Term> pool;
+    std::vector<std::size_t> start{0};
     for (std::size_t c = 0; c < k; ++c) {
         const Character& chi = table.characters[c];
         checks.sumOfSquaredDegrees += chi.degree * chi.degree;
@@ -302,33 +315,26 @@ CharacterChecks Check(const CharacterTable& table) {
             const int step = e / v.Conductor();
             for (int r = 0; r < v.Conductor(); ++r)
                 if (v.Counts()[static_cast<std::size_t>(r)] != 0)
-                    terms[c][j].emplace_back(r * step, v.Counts()[static_cast<std::size_t>(r)]);
+                    pool.push_back({r * step, v.Counts()[static_cast<std::size_t>(r)]});
+            start.push_back(pool.size());
         }
     }
-    std::vector<std::int64_t> acc(static_cast<std::size_t>(e), 0);
-    std::vector<int> sizes, ones(k, 1);
-    for (const CharacterClass& cls : table.classes) sizes.push_back(cls.size);
+    auto range = [&](std::size_t c, std::size_t j) {
+        return std::pair<const Term*, const Term*>(pool.data() + start[c * k + j], pool.data() + start[c * k + j + 1]);
+    };
+    std::vector<std::int64_t> acc;
     checks.rowOrthogonality = true;
     for (std::size_t a = 0; a < k && checks.rowOrthogonality; ++a)
-        for (std::size_t b = a; b < k && checks.rowOrthogonality; ++b) {
-            std::vector<const Terms*> xs, ys;
-            for (std::size_t j = 0; j < k; ++j) {
-                xs.push_back(&terms[a][j]);
-                ys.push_back(&terms[b][j]);
-            }
-            checks.rowOrthogonality = SumEquals(xs, ys, sizes, e, phi, a == b ? table.groupOrder : 0, acc);
-        }
+        for (std::size_t b = a; b < k && checks.rowOrthogonality; ++b)
+            checks.rowOrthogonality = SumEquals(
+                k, [&](std::size_t j, int side) { return range(side == 0 ? a : b, j); },
+                [&](std::size_t j) { return table.classes[j].size; }, e, phi, a == b ? table.groupOrder : 0, acc);
     checks.columnOrthogonality = true;
     for (std::size_t j = 0; j < k && checks.columnOrthogonality; ++j)
-        for (std::size_t l = j; l < k && checks.columnOrthogonality; ++l) {
-            std::vector<const Terms*> xs, ys;
-            for (std::size_t c = 0; c < k; ++c) {
-                xs.push_back(&terms[c][j]);
-                ys.push_back(&terms[c][l]);
-            }
-            checks.columnOrthogonality =
-                SumEquals(xs, ys, ones, e, phi, j == l ? table.classes[j].centralizerOrder : 0, acc);
-        }
+        for (std::size_t l = j; l < k && checks.columnOrthogonality; ++l)
+            checks.columnOrthogonality = SumEquals(
+                k, [&](std::size_t c, int side) { return range(c, side == 0 ? j : l); }, [](std::size_t) { return 1; },
+                e, phi, j == l ? table.classes[j].centralizerOrder : 0, acc);
     return checks;
 }
 
@@ -533,9 +539,21 @@ std::vector<std::string> CharacterLegend(const CharacterTable& table) {
 namespace quorix {
 
 std::vector<std::string> CharacterCheckLines(const CharacterTable& table) {
+    // "2·1² + 1·2²" as "1² + 1² + 2²" up to five terms, with counts beyond.
     std::string squares;
+    std::vector<std::pair<int, int>> byDegree;  // degree, count
     for (const Character& chi : table.characters)
-        squares += (squares.empty() ? "" : " + ") + std::to_string(chi.degree) + "²";
+        if (!byDegree.empty() && byDegree.back().first == chi.degree)
+            ++byDegree.back().second;
+        else
+            byDegree.emplace_back(chi.degree, 1);
+    for (auto [degree, count] : byDegree) {
+        const std::string term = std::to_string(degree) + "²";
+        if (table.characters.size() <= 5)
+            for (int i = 0; i < count; ++i) squares += (squares.empty() ? "" : " + ") + term;
+        else
+            squares += (squares.empty() ? "" : " + ") + (count > 1 ? std::to_string(count) + "·" : "") + term;
+    }
     const CharacterChecks& c = table.checks;
     const bool sumHolds = c.sumOfSquaredDegrees == table.groupOrder;
     return {"Sum of squared degrees: " + squares + " = " + std::to_string(c.sumOfSquaredDegrees) +

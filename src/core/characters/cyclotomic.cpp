@@ -69,21 +69,43 @@ std::vector<std::int64_t> CyclotomicPolynomial(int n) {
     return p;
 }
 
-std::vector<std::int64_t> ReduceCyclotomic(std::vector<std::int64_t> v, const std::vector<std::int64_t>& phi) {
+void ReduceCyclotomicInPlace(std::vector<std::int64_t>& v, const std::vector<std::int64_t>& phi) {
     const std::size_t deg = phi.size() - 1;
+    // Φ_n has few nonzero coefficients: subtract only those.
+    std::size_t terms[128];
+    std::size_t count = 0;
+    for (std::size_t t = 0; t < deg && count < 128; ++t)
+        if (phi[t] != 0) terms[count++] = t;
+    assert(count < 128);
     for (std::size_t i = v.size(); i-- > deg;) {
         const std::int64_t c = v[i];
         if (c == 0) continue;
-        for (std::size_t t = 0; t < deg; ++t)
-            if (phi[t] != 0) v[i - deg + t] -= c * phi[t];
+        for (std::size_t u = 0; u < count; ++u) v[i - deg + terms[u]] -= c * phi[terms[u]];
         v[i] = 0;
     }
-    v.resize(deg, 0);
+    if (v.size() < deg) v.resize(deg, 0);
+}
+
+std::vector<std::int64_t> ReduceCyclotomic(std::vector<std::int64_t> v, const std::vector<std::int64_t>& phi) {
+    ReduceCyclotomicInPlace(v, phi);
+    v.resize(phi.size() - 1, 0);
     return v;
 }
 
 Cyclotomic::Cyclotomic(int n, std::vector<int> counts) : n_(n), counts_(std::move(counts)) {
     assert(n_ >= 1 && static_cast<int>(counts_.size()) == n_);
+    if (std::accumulate(counts_.begin(), counts_.end(), 0) == 1) {
+        // One root ζ_n^r: of order n / gcd(n, r).
+        int r = 0;
+        while (counts_[static_cast<std::size_t>(r)] == 0) ++r;
+        const int g = std::gcd(n_, r);
+        if (g > 1) {
+            n_ /= g;
+            counts_.assign(static_cast<std::size_t>(n_), 0);
+            counts_[static_cast<std::size_t>(r / g)] = 1;
+        }
+        return;
+    }
     // Take out the full sets ζ^a, ζ^(a+n/q), ... of every prime q | n.
     for (bool changed = true; changed;) {
         changed = false;

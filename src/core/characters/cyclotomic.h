@@ -15,6 +15,9 @@ std::vector<std::int64_t> CyclotomicPolynomial(int n);
 // v (coefficients over 1, ζ_n, ζ_n^2, ...) reduced modulo Φ_n: the unique
 // form of degree below φ(n). `phi` is the polynomial of CyclotomicPolynomial(n).
 std::vector<std::int64_t> ReduceCyclotomic(std::vector<std::int64_t> v, const std::vector<std::int64_t>& phi);
+// The same on v's own storage: the first φ(n) entries hold the result, the
+// rest are zero.
+void ReduceCyclotomicInPlace(std::vector<std::int64_t>& v, const std::vector<std::int64_t>& phi);
 
 // Σ counts[r] ζ_n^r. Built values are normalised: full sets of conjugate
 // q-th roots (whose sum is 0) are taken out and n is made as small as the

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "core/characters/character_table.h"
+#include "core/characters/character_text.h"
 #include "core/characters/sylow.h"
 #include "support/groups.h"
 
@@ -129,6 +130,21 @@ TEST(CharacterTableTest, ChecksPassOverTheZoo) {
             EXPECT_EQ(entry.group->order() % chi.degree, 0);
         }
     }
+}
+
+TEST(CharacterTextTest, UnicodeLatexAndNormalSubgroups) {
+    EXPECT_EQ(ValueUnicode("ζ_7+ζ_7^12"), "ζ₇+ζ₇¹²");
+    EXPECT_EQ(ValueLatex("(-1+√5)/2"), "\\frac{-1+\\sqrt{5}}{2}");
+    EXPECT_EQ(ValueLatex("ζ_8^3"), "\\zeta_{8}^{3}");
+    const GroupPtr s4 = spec("S4");
+    const CharacterTable t = TableOf(*s4);
+    const std::string latex = CharacterTableLatex(t, {"1", "a", "b", "c", "d"});
+    EXPECT_NE(latex.find("$\\chi_{5}$ & $3$ & $-1$ & $-1$ & $0$ & $1$ \\\\"), std::string::npos);
+    std::vector<ElementSet> classes;
+    for (const CharacterClass& c : t.classes) classes.push_back(c.members);
+    std::vector<std::size_t> orders;
+    for (const ElementSet& n : NormalSubgroupsFromClasses(*s4, classes, 60)) orders.push_back(n.count());
+    EXPECT_EQ(orders, (std::vector<std::size_t>{1, 4, 12, 24}));
 }
 
 TEST(CharacterTableTest, HaltedBeforeTheEnd) {
