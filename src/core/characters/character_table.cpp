@@ -267,6 +267,7 @@ std::vector<std::vector<int>> AbelianCharacters(const Group& g, int e) {
 struct Row {
     Character character;
     Vec modular;
+    std::vector<int> key;  // for the order of the rows
 };
 
 // One value as (ζ_e exponent, multiplicity) terms.
@@ -503,10 +504,20 @@ CharacterTable ComputeCharacterTable(const Group& g, Progress& progress) {
         }
         chi.kernelOrder = static_cast<int>(chi.kernel.count());
     }
+    // Among characters of one degree and kernel order, the one whose values
+    // start with the lower powers of ζ_e comes first (ζ_5 before ζ_5^4).
+    for (Row& row : rows)
+        for (const Cyclotomic& v : row.character.values) {
+            int least = e;
+            for (int r = 0; r < v.Conductor(); ++r)
+                if (v.Counts()[static_cast<std::size_t>(r)] != 0) least = std::min(least, r * (e / v.Conductor()));
+            row.key.push_back(least);
+        }
     std::sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) {
         if (a.character.degree != b.character.degree) return a.character.degree < b.character.degree;
         if (a.character.kernelOrder != b.character.kernelOrder)
             return a.character.kernelOrder > b.character.kernelOrder;
+        if (a.key != b.key) return a.key < b.key;
         return a.modular < b.modular;
     });
     for (Row& row : rows) table.characters.push_back(std::move(row.character));

@@ -10,6 +10,7 @@
 #include "core/analysis/quotient.h"
 #include "gui/analysis/structure_panel.h"
 
+class QComboBox;
 class QListWidget;
 
 namespace quorix::gui {
@@ -110,15 +111,27 @@ public:
     explicit ClassesPanel(AppContext& context, QWidget* parent = nullptr);
     const ConjugacyClasses& classes() const { return classes_; }
 
+    // The class equation picture above the classes: one block per class, a
+    // square per element, the centre's classes apart; the normal subgroup
+    // chosen in cboNormalSubgroup (0: none) is coloured as a union of classes.
+    const std::vector<ElementSet>& normalSubgroups() const { return normals_; }
+    void markNormalSubgroup(int index);
+
 protected:
     void analyse() override;
     std::vector<std::string> lines(bool originalNames) override;
+    void drawMore(bool originalNames) override;
     std::string emptyFormText() const override { return analysis_text::kClassesEmptyForm; }
 
 private:
     void compute(bool originalNames);
+    // Lays out (draw false: only measures) the picture from `top`; returns its height.
+    long classEquationPicture(long top, bool draw);
     ConjugacyClasses classes_;
     bool ready_ = false;
+    std::vector<ElementSet> classSets_;  // each class over positions
+    std::vector<ElementSet> normals_;    // positions
+    QComboBox* cboNormalSubgroup_ = nullptr;
 };
 
 // dlgSubgroupConjugacyClasses: classes of the subgroup list of the group the

@@ -95,6 +95,27 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, QWidget* parent)
         openPanel(QStringLiteral("dlgAssociativeRings"));
     });
     cmdFindAssociativeRings_->hide();
+    // The character table and the Sylow subgroups of the group shown.
+    auto analysisButton = [this, &context](const char* name, const char* caption, const char* panel) {
+        QPushButton* b = addButton(QString::fromLatin1(name), QString::fromLatin1(caption), 0, 0, 2000);
+        const QString panelName = QString::fromLatin1(panel);
+        const PanelEntry* entry = context.panels.find(panelName);
+        if (!entry || !entry->create) {
+            b->setEnabled(false);
+            b->setToolTip(QStringLiteral("Not available in this version."));
+        }
+        connect(b, &QPushButton::clicked, this, [this, panelName] {
+            if (!group_) return;
+            const int position = groupRegister().RegisterIndex(*group_);
+            if (position < 1) return;
+            guiState().selectedGroup = position;
+            openPanel(panelName);
+        });
+        b->hide();
+        return b;
+    };
+    cmdCharacterTable_ = analysisButton("cmdCharacterTable", "Character &Table", "dlgCharacterTable");
+    cmdSylowSubgroups_ = analysisButton("cmdSylowSubgroups", "S&ylow Subgroups", "dlgSylowSubgroups");
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
 
@@ -235,6 +256,11 @@ void ShowGroupPanel::draw() {
     cmdFindAssociativeRings_->setVisible(rings);
     if (rings) {
         moveTw(cmdFindAssociativeRings_, box.leftTw() + bx, box.topTw() + bottom);
+        bx += 2200;
+    }
+    for (QPushButton* b : {cmdCharacterTable_, cmdSylowSubgroups_}) {
+        b->show();
+        moveTw(b, box.leftTw() + bx, box.topTw() + bottom);
         bx += 2200;
     }
     moveTw(cmdOK_, box.leftTw() + bx, box.topTw() + bottom);

@@ -203,6 +203,8 @@ void MainForm::buildMenus() {
     panelEntry(tools, "mnuConjugacyClasses", "Conjugacy Classes...", "dlgShowConjugacyClasses");
     panelEntry(tools, "mnuCompositionSeries", "&Composition Series...", "dlgShowCompositionSeries");
     panelEntry(tools, "mnuSubgroupLattice", "Subgroup &Lattice...", "dlgSubgroupLattice");
+    panelEntry(tools, "mnuCharacterTable", "Character &Table...", "dlgCharacterTable");
+    panelEntry(tools, "mnuSylowSubgroups", "S&ylow Subgroups...", "dlgSylowSubgroups");
     tools->addSeparator();
     deleteEntries(tools, "2");
 

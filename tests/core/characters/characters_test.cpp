@@ -117,17 +117,31 @@ TEST(CharacterTableTest, AlternatingGroupsAndS4) {
     EXPECT_EQ(legend, (std::vector<std::string>{"√d = the positive square root of d"}));
 }
 
-TEST(CharacterTableTest, ChecksPassOverTheZoo) {
+TEST(CharacterTableTest, ChecksAndSylowCountsOverTheZoo) {
     for (const testing::NamedGroup& entry : testing::zoo(120)) {
         const CharacterTable t = TableOf(*entry.group);
         SCOPED_TRACE(entry.label);
         EXPECT_TRUE(t.checks.Pass(entry.group->order()));
         EXPECT_EQ(t.characters[0].kernelOrder, entry.group->order());
+        // Σ ν(χ)·χ(1) counts the square roots of 1; the kernels meet in {1}.
+        const Group& g = *entry.group;
+        int roots = 0, weighted = 0;
+        for (int x = 1; x <= g.order(); ++x) roots += g.mul(x, x) == 1;
+        ElementSet kernels;
+        kernels.set();
         for (const Character& chi : t.characters) {
-            // An indicator of -1 needs a real, irrational-free degree > 1 or
-            // a real character; a rational one is real.
+            weighted += chi.indicator * chi.degree;
+            kernels &= chi.kernel;
             EXPECT_TRUE(!chi.rational || chi.real);
-            EXPECT_EQ(entry.group->order() % chi.degree, 0);
+            EXPECT_EQ(g.order() % chi.degree, 0);
+        }
+        EXPECT_EQ(weighted, roots);
+        EXPECT_EQ(kernels.count(), 1u);
+        for (const SylowSubgroups& s : ComputeSylowSubgroups(g)) {
+            EXPECT_EQ(static_cast<int>(s.subgroup.count()), s.order);
+            EXPECT_EQ(s.count % s.prime, 1);
+            EXPECT_EQ(g.order() / s.order % s.count, 0);
+            EXPECT_NE(s.order % s.prime == 0 ? g.order() / s.order % s.prime : 0, 0);
         }
     }
 }

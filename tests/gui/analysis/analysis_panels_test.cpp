@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -214,4 +215,39 @@ TEST_F(AnalysisPanels, CancelledChoiceLeavesNothingAndSeriesAndClassesAreRight) 
     EXPECT_TRUE(text(c).contains("Class equation of G"));
     EXPECT_TRUE(text(c).contains("abbreviated as 9999."));
     quorix::testing::snapshot(c, QStringLiteral("dlgShowConjugacyClasses-S4"));
+}
+
+TEST_F(AnalysisPanels, ClassEquationPictureMarksANormalSubgroup) {
+    add("A5", "A|@5|");
+    add("S4", "S|@4|");
+    auto squares = [](const Panel& p, const QColor& colour) {
+        int n = 0;
+        for (const auto& piece : p.pictureBox()->pieces())
+            n += piece.kind == PictureBox::Piece::Rect && piece.color == colour;
+        return n;
+    };
+    const QColor marked(235, 145, 40);
+    ctx.gui.selectedGroup = 1;
+    ClassesPanel a5(ctx);
+    a5.show();
+    // Simple: only the trivial subgroup and the whole group are unions of classes.
+    ASSERT_EQ(a5.normalSubgroups().size(), 2u);
+    EXPECT_TRUE(text(a5).contains("60 = 1 + "));
+    EXPECT_TRUE(text(a5).contains("(centre: 1)"));
+    int rects = 0;
+    for (const auto& piece : a5.pictureBox()->pieces()) rects += piece.kind == PictureBox::Piece::Rect;
+    EXPECT_EQ(rects, 60);
+    quorix::testing::snapshot(a5, QStringLiteral("dlgShowConjugacyClasses-A5-picture"));
+
+    ctx.gui.selectedGroup = 2;
+    ClassesPanel s4(ctx);
+    s4.show();
+    ASSERT_EQ(s4.normalSubgroups().size(), 4u);
+    s4.markNormalSubgroup(2);  // V4 = 1 + 3
+    EXPECT_EQ(squares(s4, marked), 4);
+    EXPECT_TRUE(text(s4).contains("Normal subgroup of order 4 = 1 + 3"));
+    // The other naming (another index order) keeps the mark.
+    s4.findChild<QRadioButton*>(s4.originalNames() ? "optReductiveNames" : "optOriginalNames")->click();
+    EXPECT_EQ(squares(s4, marked), 4);
+    quorix::testing::snapshot(s4, QStringLiteral("dlgShowConjugacyClasses-S4-V4"));
 }
