@@ -18,11 +18,11 @@ namespace quorix::report {
 
 namespace {
 
-std::string ElementName(const Group& g, int position, bool original) {
+std::string ClassElementName(const Group& g, int position, bool original) {
     return PlainName(original ? g.sourceName(g.sourceOf(position)) : g.name(position));
 }
 
-std::string YesNo(bool b) { return b ? "yes" : "no"; }
+std::string CharacterYesNo(bool b) { return b ? "yes" : "no"; }
 
 // "4 = 1a+2b": the kernel's order and the classes it is made of.
 std::string KernelText(const CharacterTable& t, const Character& chi) {
@@ -32,11 +32,11 @@ std::string KernelText(const CharacterTable& t, const Character& chi) {
     return std::to_string(chi.kernelOrder) + " = " + classes;
 }
 
-nlohmann::json TableJson(const Group& g, const CharacterTable& t, bool original) {
+nlohmann::json CharacterTableJson(const Group& g, const CharacterTable& t, bool original) {
     nlohmann::json classes = nlohmann::json::array();
     for (const CharacterClass& cls : t.classes)
         classes.push_back({{"label", cls.label},
-                           {"representative", ElementName(g, cls.representative, original)},
+                           {"representative", ClassElementName(g, cls.representative, original)},
                            {"size", cls.size},
                            {"order", cls.elementOrder},
                            {"centralizer", cls.centralizerOrder}});
@@ -47,7 +47,7 @@ nlohmann::json TableJson(const Group& g, const CharacterTable& t, bool original)
             values.push_back({{"exact", v.Text()}, {"re", v.Real()}, {"im", v.Imag()}});
         nlohmann::json kernel = nlohmann::json::array();
         for (int x = 1; x <= g.order(); ++x)
-            if (chi.kernel.test(static_cast<std::size_t>(x))) kernel.push_back(ElementName(g, x, original));
+            if (chi.kernel.test(static_cast<std::size_t>(x))) kernel.push_back(ClassElementName(g, x, original));
         characters.push_back({{"degree", chi.degree},
                               {"indicator", chi.indicator},
                               {"kernel_order", chi.kernelOrder},
@@ -67,14 +67,14 @@ nlohmann::json TableJson(const Group& g, const CharacterTable& t, bool original)
               {"column_orthogonality", t.checks.columnOrthogonality}}}};
 }
 
-void PrintTable(const Group& g, const CharacterTable& t, bool original) {
+void PrintCharacterTable(const Group& g, const CharacterTable& t, bool original) {
     std::cout << "Character table of " << PlainName(g.GroupID()) << " (order " << t.groupOrder << ", "
               << t.classes.size() << " classes)\n\n";
     std::vector<std::vector<std::string>> head{
         {"class"}, {"representative"}, {"size"}, {"element order"}, {"centralizer"}};
     for (const CharacterClass& cls : t.classes) {
         head[0].push_back(cls.label);
-        head[1].push_back(ElementName(g, cls.representative, original));
+        head[1].push_back(ClassElementName(g, cls.representative, original));
         head[2].push_back(std::to_string(cls.size));
         head[3].push_back(std::to_string(cls.elementOrder));
         head[4].push_back(std::to_string(cls.centralizerOrder));
@@ -89,7 +89,7 @@ void PrintTable(const Group& g, const CharacterTable& t, bool original) {
         std::vector<std::string> row{"χ_" + std::to_string(c + 1)};
         for (const Cyclotomic& v : chi.values) row.push_back(v.Text());
         row.insert(row.end(), {std::to_string(chi.degree), IndicatorText(chi.indicator), KernelText(t, chi),
-                               YesNo(chi.real), YesNo(chi.rational)});
+                               CharacterYesNo(chi.real), CharacterYesNo(chi.rational)});
         rows.push_back(std::move(row));
     }
     PrintPlainLines(AlignColumns(rows));
@@ -122,9 +122,9 @@ void setupCharacters(CLI::App& app, RunContext& run) {
         Progress progress;
         const CharacterTable t = ComputeCharacterTable(*g, progress);
         if (opts->json)
-            PrintJson(TableJson(*g, t, opts->original));
+            PrintJson(CharacterTableJson(*g, t, opts->original));
         else
-            PrintTable(*g, t, opts->original);
+            PrintCharacterTable(*g, t, opts->original);
         if (!t.checks.Pass(t.groupOrder)) run.exitCode = 1;
     });
 }

@@ -17,7 +17,7 @@ namespace quorix::report {
 
 namespace {
 
-std::vector<std::string> Names(const Group& g, const ElementSet& members, bool original) {
+std::vector<std::string> SylowElementNames(const Group& g, const ElementSet& members, bool original) {
     std::vector<std::string> names;
     for (int x = 1; x <= g.order(); ++x)
         if (members.test(static_cast<std::size_t>(x)))
@@ -25,7 +25,7 @@ std::vector<std::string> Names(const Group& g, const ElementSet& members, bool o
     return names;
 }
 
-std::string SetText(const std::vector<std::string>& names) {
+std::string SylowSetText(const std::vector<std::string>& names) {
     std::string text;
     for (const std::string& n : names) text += (text.empty() ? "" : ", ") + n;
     return "{" + text + "}";
@@ -58,7 +58,7 @@ void setupSylow(CLI::App& app, RunContext& run) {
         for (const SylowSubgroups& s : all) {
             // " [#8-3 D4]".
             const std::string note = PlainName(SubgroupCatalogueNote(run.workbench.catalogue, g, s.subgroup, progress));
-            const std::vector<std::string> elements = Names(*g, s.subgroup, opts->original);
+            const std::vector<std::string> elements = SylowElementNames(*g, s.subgroup, opts->original);
             if (opts->json) {
                 nlohmann::json j = {
                     {"p", s.prime},
@@ -70,7 +70,8 @@ void setupSylow(CLI::App& app, RunContext& run) {
                     {"catalogue", note.empty() ? nlohmann::json() : nlohmann::json(note.substr(2, note.size() - 3))}};
                 if (opts->all) {
                     j["conjugates"] = nlohmann::json::array();
-                    for (const ElementSet& c : s.conjugates) j["conjugates"].push_back(Names(*g, c, opts->original));
+                    for (const ElementSet& c : s.conjugates)
+                        j["conjugates"].push_back(SylowElementNames(*g, c, opts->original));
                 }
                 list.push_back(std::move(j));
                 continue;
@@ -78,9 +79,10 @@ void setupSylow(CLI::App& app, RunContext& run) {
             std::cout << "\np = " << s.prime << ": order " << s.prime << "^" << s.exponent << " = " << s.order << ", "
                       << (s.normal ? "normal" : "not normal") << ", normalizer of order " << s.normalizerOrder << "\n"
                       << "  " << SylowCountText(s, g->order()) << "\n"
-                      << "  one of them: " << SetText(elements) << note << "\n";
+                      << "  one of them: " << SylowSetText(elements) << note << "\n";
             for (std::size_t i = 0; i < s.conjugates.size(); ++i)
-                std::cout << "  " << (i + 1) << ". " << SetText(Names(*g, s.conjugates[i], opts->original)) << "\n";
+                std::cout << "  " << (i + 1) << ". "
+                          << SylowSetText(SylowElementNames(*g, s.conjugates[i], opts->original)) << "\n";
         }
         if (opts->json) PrintJson(list);
     });
