@@ -265,7 +265,9 @@ void ShowGroupPanel::draw() {
     }
     moveTw(cmdOK_, box.leftTw() + bx, box.topTw() + bottom);
     const long needH = bottom + 700;
-    if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
+    const long needW = box.leftTw() + bx + 1400;  // the row of buttons
+    if (clientHeightTw() < needH || clientWidthTw() < needW)
+        setClientSizeTw(std::max(clientWidthTw(), needW), std::max(clientHeightTw(), needH));
 }
 
 void RegisterDisplayPanels(PanelRegistry& registry) {
