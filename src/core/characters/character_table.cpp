@@ -537,9 +537,7 @@ std::vector<std::string> CharacterLegend(const CharacterTable& table) {
             root = root || text.find("√") != std::string::npos;
         }
     std::vector<std::string> lines;
-    for (int z : zetas)
-        lines.push_back("ζ_" + std::to_string(z) + " = e^(2πi/" + std::to_string(z) + "), a primitive " +
-                        std::to_string(z) + "th root of unity");
+    for (int z : zetas) lines.push_back("ζ_" + std::to_string(z) + " = e^(2πi/" + std::to_string(z) + ")");
     if (imaginary) lines.push_back("i = √-1");
     if (root) lines.push_back("√d = the positive square root of d");
     return lines;

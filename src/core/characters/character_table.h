@@ -59,7 +59,7 @@ struct CharacterTable {
 // Reports "<done> of <classes> classes split..." and stops when asked.
 CharacterTable ComputeCharacterTable(const Group& g, Progress& progress);
 
-// The legend of the symbols the table's values use ("ζ_n = e^(2πi/n)",
+// The legend of the symbols the table's values use ("ζ_7 = e^(2πi/7)",
 // "i = √-1", "√d: the positive square root of d"), one line each.
 std::vector<std::string> CharacterLegend(const CharacterTable& table);
 
