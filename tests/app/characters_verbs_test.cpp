@@ -32,6 +32,8 @@ TEST(CharactersVerbTest, PlainTableWithLegendAndChecks) {
     EXPECT_NE(r.out.find("ζ_8 = e^(2πi/8)"), std::string::npos);
     EXPECT_NE(r.out.find("= 8 = |G|"), std::string::npos);
     EXPECT_NE(r.out.find("Row orthogonality"), std::string::npos);
+    const ToolResult latex = runTool("characters S3 --latex");
+    EXPECT_NE(latex.out.find("$\\chi_{3}$ & $2$ & $0$ & $-1$ \\\\"), std::string::npos);
 }
 
 TEST(SylowVerbTest, OneObjectPerPrime) {

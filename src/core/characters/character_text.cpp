@@ -94,8 +94,17 @@ std::string CharacterTableLatex(const CharacterTable& table, const std::vector<s
         row("$\\chi_{" + std::to_string(c + 1) + "}$",
             [&](std::size_t j) { return "$" + ValueLatex(table.characters[c].values[j].Text()) + "$"; });
     latex += "\\end{tabular}\n";
-    const std::vector<std::string> legend = CharacterLegend(table);
-    for (const std::string& line : legend) latex += "\n" + ValueLatex(ReplaceAll(line, "π", "\\pi ")) + "\n";
+    // The legend's lines, in math mode where they are formulas.
+    for (const std::string& line : CharacterLegend(table)) {
+        if (line.starts_with("ζ_")) {
+            const std::string n = line.substr(std::string("ζ_").size(), line.find(' ') - std::string("ζ_").size());
+            latex += "\n$\\zeta_{" + n + "} = e^{2\\pi i/" + n + "}$\n";
+        } else if (line.starts_with("i = ")) {
+            latex += "\n$i = \\sqrt{-1}$\n";
+        } else {
+            latex += "\n$\\sqrt{d}$ = the positive square root of $d$\n";
+        }
+    }
     return latex;
 }
 

@@ -1,4 +1,4 @@
-// quorix-report characters SPEC [--original] [--json]: the character table,
+// quorix-report characters SPEC [--original] [--json | --latex]: the character table,
 // exact, with degrees, Frobenius–Schur indicators, kernels, real and rational
 // characters, the legend of its symbols and the table's own checks.
 
@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "core/characters/character_table.h"
+#include "core/characters/character_text.h"
 #include "core/text/markup.h"
 #include "report/common.h"
 #include "report/json_output.h"
@@ -110,21 +111,29 @@ void setupCharacters(CLI::App& app, RunContext& run) {
         std::string spec;
         bool original = false;
         bool json = false;
+        bool latex = false;
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
     addSpecArgument(cmd, opts->spec);
     cmd->add_flag("--original", opts->original, "Original element names instead of reductive-mapping names");
     cmd->add_flag("--json", opts->json, "One JSON object");
+    cmd->add_flag("--latex", opts->latex, "The table as a LaTeX tabular, with the legend");
     addRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
         GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
         Progress progress;
         const CharacterTable t = ComputeCharacterTable(*g, progress);
-        if (opts->json)
+        if (opts->json) {
             PrintJson(CharacterTableJson(*g, t, opts->original));
-        else
+        } else if (opts->latex) {
+            std::vector<std::string> representatives;
+            for (const CharacterClass& cls : t.classes)
+                representatives.push_back(ClassElementName(*g, cls.representative, opts->original));
+            std::cout << CharacterTableLatex(t, representatives);
+        } else {
             PrintCharacterTable(*g, t, opts->original);
+        }
         if (!t.checks.Pass(t.groupOrder)) run.exitCode = 1;
     });
 }
