@@ -1,6 +1,7 @@
 #include "gui/panels.h"
 
 #include "gui/analysis/analysis_panels.h"
+#include "gui/characters/characters_panels.h"
 #include "gui/common/panel_registry.h"
 #include "gui/compare/compare_panels.h"
 #include "gui/display/show_group_panel.h"
@@ -18,6 +19,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterGeneratorPanels(registry);
     RegisterDisplayPanels(registry);
     RegisterAnalysisPanels(registry);
+    RegisterCharactersPanels(registry);
     RegisterComparePanels(registry);
     RegisterGraphPanels(registry);
     RegisterLatticePanels(registry);

@@ -63,17 +63,21 @@ void PrintPlainLines(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> AlignColumns(const std::vector<std::vector<std::string>>& rows, std::size_t gap) {
+    // Widths in characters: UTF-8 continuation bytes take no column.
+    auto width = [](const std::string& s) {
+        return static_cast<std::size_t>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+    };
     std::vector<std::size_t> widths;
     for (const auto& row : rows) {
         if (widths.size() < row.size()) widths.resize(row.size(), 0);
-        for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], row[c].size());
+        for (std::size_t c = 0; c < row.size(); ++c) widths[c] = std::max(widths[c], width(row[c]));
     }
     std::vector<std::string> lines;
     for (const auto& row : rows) {
         std::string line;
         for (std::size_t c = 0; c < row.size(); ++c) {
             line += row[c];
-            if (c + 1 < row.size()) line += std::string(widths[c] - row[c].size() + gap, ' ');
+            if (c + 1 < row.size()) line += std::string(widths[c] - width(row[c]) + gap, ' ');
         }
         line.erase(line.find_last_not_of(' ') + 1);
         lines.push_back(std::move(line));

@@ -27,6 +27,7 @@ class RunContext;
 using VerbSetup = void (*)(CLI::App&, RunContext&);
 
 void SetupAutomorphisms(CLI::App& app, RunContext& run);
+void SetupCharacters(CLI::App& app, RunContext& run);
 void SetupClasses(CLI::App& app, RunContext& run);
 void SetupCompare(CLI::App& app, RunContext& run);
 void SetupFacts(CLI::App& app, RunContext& run);
@@ -40,6 +41,7 @@ void SetupSearch(CLI::App& app, RunContext& run);
 void SetupSeries(CLI::App& app, RunContext& run);
 void SetupSubgroups(CLI::App& app, RunContext& run);
 void SetupSummary(CLI::App& app, RunContext& run);
+void SetupSylow(CLI::App& app, RunContext& run);
 void SetupTable(CLI::App& app, RunContext& run);
 void SetupView(CLI::App& app, RunContext& run);
 

@@ -12,6 +12,7 @@
 #include "core/analysis/subgroups.h"
 #include "gui/analysis/structure_panel.h"
 
+class QComboBox;
 class QListWidget;
 
 namespace quorix::gui {
@@ -113,18 +114,30 @@ public:
     ClassesPanel(AppContext& context, const PanelInput& input, QWidget* parent = nullptr);
     const ConjugacyClasses& classes() const { return classes_; }
 
+    // The class equation picture above the classes: one block per class, a
+    // square per element, the centre's classes apart; the normal subgroup
+    // chosen in cboNormalSubgroup (0: none) is coloured as a union of classes.
+    const std::vector<ElementSet>& normalSubgroups() const { return normals_; }
+    void markNormalSubgroup(int index);
+
 protected:
     void analyse() override;
     std::vector<std::string> lines(bool originalNames) override;
+    void drawMore(bool originalNames) override;
     std::string emptyFormText() const override { return analysis_text::kClassesEmptyForm; }
 
 private:
     // Computes the classes in the naming asked for as the panel's job;
     // false when it did not finish (a job already runs, or the panel closed).
     bool compute(bool originalNames);
+    // Lays out (draw false: only measures) the picture from `top`; returns its height.
+    long classEquationPicture(long top, bool draw);
     ConjugacyClasses classes_;
     bool ready_ = false;
     bool computing_ = false;
+    std::vector<ElementSet> classSets_;  // each class over positions
+    std::vector<ElementSet> normals_;    // positions
+    QComboBox* cboNormalSubgroup_ = nullptr;
 };
 
 // dlgSubgroupConjugacyClasses: classes of the subgroup list of the group the

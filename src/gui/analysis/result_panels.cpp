@@ -1,11 +1,13 @@
 // The quotient, composition-series and conjugacy-class panels, and the
 // registration of this folder's panels.
+#include <QComboBox>
 #include <QPushButton>
 #include <algorithm>
 #include <cmath>
 
 #include "core/analysis/subgroups.h"
 #include "core/catalogue/catalogue.h"
+#include "core/characters/character_text.h"
 #include "core/group/errors.h"
 #include "core/text/markup.h"
 #include "gui/analysis/analysis_panels.h"
@@ -20,6 +22,9 @@ namespace at = analysis_text;
 namespace {
 
 QString Caption(const std::string& text) { return QString::fromStdString(text); }
+
+// The class equation picture starts below the list of normal subgroups.
+constexpr long kPictureOffset = 550;
 
 // The panel's title (its first line) in bold.
 std::vector<std::string> BoldTitle(std::vector<std::string> lines) {
@@ -187,6 +192,10 @@ std::vector<std::string> SeriesPanel::lines(bool originalNames) {
 ClassesPanel::ClassesPanel(AppContext& context, const PanelInput& input, QWidget* parent)
     : StructurePanel(context, input, QStringLiteral("dlgShowConjugacyClasses"), QStringLiteral("Conjugacy Classes"),
                      true, parent) {
+    cboNormalSubgroup_ = addControl<QComboBox>(QStringLiteral("cboNormalSubgroup"), 300, 1250, 5400, 360);
+    cboNormalSubgroup_->setToolTip(QStringLiteral("Colour a normal subgroup as a union of classes in the picture"));
+    cboNormalSubgroup_->hide();
+    connect(cboNormalSubgroup_, &QComboBox::activated, this, [this](int index) { markNormalSubgroup(index); });
     redraw();
 }
 
@@ -206,16 +215,150 @@ bool ClassesPanel::compute(bool originalNames) {
     if (job.abandoned()) return false;
     classes_ = std::move(classes);
     ready_ = true;
+    // The subgroup marked stays marked in the other naming.
+    const int marked = cboNormalSubgroup_->currentIndex();
+    const ElementSet previous = marked >= 1 ? normals_[static_cast<std::size_t>(marked - 1)] : ElementSet{};
+    classSets_.clear();
+    normals_.clear();
+    if (classes_.halted) return true;
+    for (const ConjugacyClass& c : classes_.classes) {
+        ElementSet set;
+        for (const ConjugateElement& m : c.members)
+            set.set(static_cast<std::size_t>(originalNames ? group_->positionOf(m.element) : m.element));
+        classSets_.push_back(set);
+    }
+    normals_ = NormalSubgroupsFromClasses(*group_, classSets_, kSubgroupPanelLimit);
+    const QSignalBlocker block(cboNormalSubgroup_);
+    cboNormalSubgroup_->clear();
+    cboNormalSubgroup_->addItem(QStringLiteral("Mark a normal subgroup..."));
+    for (const ElementSet& n : normals_) {
+        QString sizes;
+        for (const ElementSet& c : classSets_)
+            if ((c & n) == c)
+                sizes += (sizes.isEmpty() ? QString() : QStringLiteral(" + ")) + QString::number(c.count());
+        cboNormalSubgroup_->addItem(QStringLiteral("Normal subgroup of order %1 = %2").arg(n.count()).arg(sizes));
+        if (marked >= 1 && n == previous) cboNormalSubgroup_->setCurrentIndex(cboNormalSubgroup_->count() - 1);
+    }
     return true;
 }
 
 std::vector<std::string> ClassesPanel::lines(bool originalNames) {
+    textTop_ = 1300;
     if (!group_) return {emptyFormText()};
     if (computing_) return {};
     // The classes follow the index order of the naming, so a new naming
     // computes them again.
     if ((!ready_ || classes_.sourceIndices != originalNames) && !compute(originalNames)) return {};
+    if (!classSets_.empty()) textTop_ += kPictureOffset + classEquationPicture(textTop_ + kPictureOffset, false) + 300;
     return BoldTitle(at::ClassesPanelLines(*group_, classes_));
+}
+
+void ClassesPanel::markNormalSubgroup(int index) {
+    if (index < 0 || index > static_cast<int>(normals_.size())) return;
+    if (cboNormalSubgroup_->currentIndex() != index) cboNormalSubgroup_->setCurrentIndex(index);
+    redraw();
+}
+
+void ClassesPanel::drawMore(bool originalNames) {
+    StructurePanel::drawMore(originalNames);
+    cboNormalSubgroup_->setVisible(!classSets_.empty());
+    if (!classSets_.empty()) classEquationPicture(1300 + kPictureOffset, true);
+}
+
+long ClassesPanel::classEquationPicture(long top, bool draw) {
+    PictureBox& box = *pictureBox();
+    const Group& g = *group_;
+    const int n = g.order();
+    const long cell = n <= 24 ? 240 : (n <= 60 ? 180 : 150);
+    const long maxRight = 10800, left = 300, gap = 250;
+    const int marked = cboNormalSubgroup_->currentIndex();
+    const ElementSet normal = marked >= 1 ? normals_[static_cast<std::size_t>(marked - 1)] : ElementSet{};
+    const QColor centreColour(90, 165, 90), classColour(110, 150, 205), markedColour(235, 145, 40);
+    const double fontSize = box.fontSize();
+    long y = top;
+    if (draw) {
+        box.setFontBold(true);
+        box.drawText(left, y, QStringLiteral("The class equation: a block per class, a square per element"));
+        box.setFontBold(false);
+    }
+    y += 350;
+    // The centre's classes first, framed apart, then the others.
+    std::vector<std::size_t> order;
+    for (int pass = 0; pass < 2; ++pass)
+        for (std::size_t c = 0; c < classSets_.size(); ++c)
+            if ((classSets_[c].count() == 1) == (pass == 0)) order.push_back(c);
+    long x = left, rowTop = y, rowBottom = y, centreRight = left;
+    const long labelHeight = 520;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        const std::size_t c = order[i];
+        const long size = static_cast<long>(classSets_[c].count());
+        const long cols = static_cast<long>(std::ceil(std::sqrt(static_cast<double>(size))));
+        const long rows = (size + cols - 1) / cols;
+        const std::string name = "Cl(" +
+                                 (classes_.sourceIndices ? g.sourceName(classes_.classes[c].representative)
+                                                         : g.name(classes_.classes[c].representative)) +
+                                 ")";
+        box.setFontSize(fontSize * 0.85);
+        const long labelWidth = MarkupTextWidth(box, name);
+        const long slot = std::max(cols * cell, labelWidth);
+        const bool firstOutside = size > 1 && (i == 0 || classSets_[order[i - 1]].count() == 1);
+        if (firstOutside && i > 0) x += 2 * gap;  // the centre apart
+        if (x + slot > maxRight && x > left) {
+            x = left;
+            rowTop = rowBottom + gap;
+        }
+        if (draw) {
+            const bool inNormal = marked >= 1 && (classSets_[c] & normal) == classSets_[c];
+            const QColor fill = inNormal ? markedColour : (size == 1 ? centreColour : classColour);
+            const long bx = x + (slot - cols * cell) / 2;
+            for (long e = 0; e < size; ++e)
+                box.fillRect(bx + (e % cols) * cell + 15, rowTop + (e / cols) * cell + 15, cell - 30, cell - 30, fill);
+            const QString count = QString::number(size);
+            box.drawText(x + (slot - box.textWidth(count)) / 2.0, rowTop + rows * cell + 20, count);
+            PrintState& ps = box.printState();
+            ps.x = x + (slot - labelWidth) / 2;
+            ps.y = rowTop + rows * cell + 250;
+            PrintMarkup(box, name);
+        }
+        box.setFontSize(fontSize);
+        if (size == 1) centreRight = x + slot;
+        rowBottom = std::max(rowBottom, rowTop + rows * cell + labelHeight);
+        x += slot + gap;
+    }
+    if (draw && order.size() > 0 && classSets_[order[0]].count() == 1) {
+        // A frame around the centre's classes (they lead the first row).
+        const long frameBottom = y + cell + labelHeight;
+        box.setForeColor(centreColour.darker());
+        box.drawLine(left - 80, y - 80, centreRight + 80, y - 80);
+        box.drawLine(left - 80, frameBottom, centreRight + 80, frameBottom);
+        box.drawLine(left - 80, y - 80, left - 80, frameBottom);
+        box.drawLine(centreRight + 80, y - 80, centreRight + 80, frameBottom);
+        box.drawText(left - 40, frameBottom + 20, QStringLiteral("Z(G)"));
+        box.setForeColor(Qt::black);
+    }
+    y = rowBottom + 300;
+    if (draw) {
+        QString sum;
+        int centre = 0;
+        for (std::size_t c : order) {
+            centre += classSets_[c].count() == 1;
+            sum += (sum.isEmpty() ? QString() : QStringLiteral(" + ")) + QString::number(classSets_[c].count());
+        }
+        box.drawText(left, y,
+                     QStringLiteral("o(G) = o(Z(G)) + the sizes of the other classes:   %1 = %2   (centre: %3)")
+                         .arg(n)
+                         .arg(sum)
+                         .arg(centre));
+        if (marked >= 1) {
+            box.setForeColor(markedColour.darker());
+            box.drawText(left, y + 280,
+                         QStringLiteral("%1: a union of classes whose order divides %2.")
+                             .arg(cboNormalSubgroup_->currentText())
+                             .arg(n));
+            box.setForeColor(Qt::black);
+        }
+    }
+    return y + 600 - top;
 }
 
 // ---- subgroup conjugacy classes ------------------------------------------------------------

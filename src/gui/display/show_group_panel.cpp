@@ -94,6 +94,26 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, const PanelInput& input, QWi
         openPanel(QStringLiteral("dlgAssociativeRings"), in);
     });
     cmdFindAssociativeRings_->hide();
+    // The character table and the Sylow subgroups of the group shown.
+    auto analysisButton = [this, &context](const char* name, const char* caption, const char* panel) {
+        QPushButton* b = addButton(QString::fromLatin1(name), QString::fromLatin1(caption), 0, 0, 2000);
+        const QString panelName = QString::fromLatin1(panel);
+        const PanelEntry* entry = context.panels.find(panelName);
+        if (!entry || !entry->create) {
+            b->setEnabled(false);
+            b->setToolTip(QStringLiteral("Not available in this version."));
+        }
+        connect(b, &QPushButton::clicked, this, [this, panelName] {
+            if (!group_) return;
+            PanelInput in;
+            in.group = group_;
+            openPanel(panelName, in);
+        });
+        b->hide();
+        return b;
+    };
+    cmdCharacterTable_ = analysisButton("cmdCharacterTable", "Character &Table", "dlgCharacterTable");
+    cmdSylowSubgroups_ = analysisButton("cmdSylowSubgroups", "S&ylow Subgroups", "dlgSylowSubgroups");
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("&OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
 
@@ -232,9 +252,16 @@ void ShowGroupPanel::draw() {
         moveTw(cmdFindAssociativeRings_, box.leftTw() + bx, box.topTw() + bottom);
         bx += 2200;
     }
+    for (QPushButton* b : {cmdCharacterTable_, cmdSylowSubgroups_}) {
+        b->show();
+        moveTw(b, box.leftTw() + bx, box.topTw() + bottom);
+        bx += 2200;
+    }
     moveTw(cmdOK_, box.leftTw() + bx, box.topTw() + bottom);
     const long needH = bottom + 700;
-    if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
+    const long needW = box.leftTw() + bx + 1400;  // the row of buttons
+    if (clientHeightTw() < needH || clientWidthTw() < needW)
+        setClientSizeTw(std::max(clientWidthTw(), needW), std::max(clientHeightTw(), needH));
 }
 
 void RegisterDisplayPanels(PanelRegistry& registry) {

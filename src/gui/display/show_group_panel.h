@@ -56,6 +56,8 @@ private:
     TableMenu tableMenu_;
     QPushButton* cmdShowGraph_ = nullptr;
     QPushButton* cmdFindAssociativeRings_ = nullptr;
+    QPushButton* cmdCharacterTable_ = nullptr;
+    QPushButton* cmdSylowSubgroups_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
     QAction* mnuOriginal_ = nullptr;
     QAction* mnuReductive_ = nullptr;

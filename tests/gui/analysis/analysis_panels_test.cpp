@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
 
@@ -253,4 +254,37 @@ TEST_F(AnalysisPanels, MenusOpenEmptyAndAPanelKeepsItsGroupThroughDeletions) {
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_NE(host.messages[0].find("no longer in the register"), std::string::npos);
     EXPECT_EQ(openedPanel<Panel>("dlgSubgroupLattice"), nullptr);
+}
+
+TEST_F(AnalysisPanels, ClassEquationPictureMarksANormalSubgroup) {
+    add("A5", "A|@5|");
+    add("S4", "S|@4|");
+    auto squares = [](const Panel& p, const QColor& colour) {
+        int n = 0;
+        for (const auto& piece : p.pictureBox()->pieces())
+            n += piece.kind == PictureBox::Piece::Rect && piece.color == colour;
+        return n;
+    };
+    const QColor marked(235, 145, 40);
+    auto openedA5 = opened<ClassesPanel>(1);
+    ClassesPanel& a5 = *openedA5;
+    // Simple: only the trivial subgroup and the whole group are unions of classes.
+    ASSERT_EQ(a5.normalSubgroups().size(), 2u);
+    EXPECT_TRUE(text(a5).contains("60 = 1 + "));
+    EXPECT_TRUE(text(a5).contains("(centre: 1)"));
+    int rects = 0;
+    for (const auto& piece : a5.pictureBox()->pieces()) rects += piece.kind == PictureBox::Piece::Rect;
+    EXPECT_EQ(rects, 60);
+    quorix::testing::snapshot(a5, QStringLiteral("dlgShowConjugacyClasses-A5-picture"));
+
+    auto openedS4 = opened<ClassesPanel>(2);
+    ClassesPanel& s4 = *openedS4;
+    ASSERT_EQ(s4.normalSubgroups().size(), 4u);
+    s4.markNormalSubgroup(2);  // V4 = 1 + 3
+    EXPECT_EQ(squares(s4, marked), 4);
+    EXPECT_TRUE(text(s4).contains("Normal subgroup of order 4 = 1 + 3"));
+    // The other naming (another index order) keeps the mark.
+    s4.setOriginalNames(!s4.originalNames());
+    EXPECT_EQ(squares(s4, marked), 4);
+    quorix::testing::snapshot(s4, QStringLiteral("dlgShowConjugacyClasses-S4-V4"));
 }
