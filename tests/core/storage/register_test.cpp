@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/group/math_functions.h"
+#include "core/presentation/presented_group.h"
 #include "core/storage/group_register.h"
 #include "core/storage/text_file.h"
 #include "support/groups.h"
@@ -58,7 +59,7 @@ GroupPtr tableOf(const Group& g) {
     return copy;
 }
 
-// One group for each of the nine methods, derived ones built on groups
+// One group for each of the ten methods, derived ones built on groups
 // that are not registered themselves.
 std::vector<std::pair<GroupPtr, std::string>> everyMethod() {
     std::vector<std::pair<GroupPtr, std::string>> out;
@@ -83,6 +84,10 @@ std::vector<std::pair<GroupPtr, std::string>> everyMethod() {
         out.emplace_back(q, "");
     }
     out.emplace_back(qt::spec("Z2xZ3xS3"), "");
+    // Described groups, one only as a product's factor.
+    out.emplace_back(qt::spec("D4xZ2"), "");
+    out.emplace_back(qt::spec("PGL(2,5)"), "");
+    out.emplace_back(MakeGroupFromDescription("<a, b | a^7 = b^3 = 1, b a b^-1 = a^2>"), "Pres21-1");
     return out;
 }
 
@@ -102,6 +107,13 @@ TEST_F(RegisterTest, EveryMethodSurvivesTheFile) {
     EXPECT_EQ(reg.At(9)->GroupID(), "D|@8|/Subgroup2-1");
     const auto lines = fileLines();  // commas in table cells are escaped
     EXPECT_NE(std::find(lines.begin(), lines.end(), "0$%0 0$%1 1$%0 1$%1"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "<a,b|a^7=b^3=1,bab^-1=a^2>"), lines.end());
+    for (const std::string& line : lines) {
+        RecordHeader h;
+        if (ParseRecordHeader(line, h) && h.method == static_cast<int>(GenerationMethod::Described)) {
+            EXPECT_EQ(h.id.find_first_of(", !"), std::string::npos) << line;
+        }
+    }
 
     for (int pass = 0; pass < 2; ++pass) {
         GroupRegister back(dir.path());
