@@ -11,8 +11,10 @@
 #include "gui/common/browser_panel.h"
 #include "gui/common/panel_registry.h"
 #include "gui/generators/direct_products_panel.h"
+#include "gui/generators/matrix_groups_panel.h"
 #include "gui/generators/multiplicative_panel.h"
 #include "gui/generators/permutation_panel.h"
+#include "gui/generators/presentation_panel.h"
 #include "gui/generators/single_number_panel.h"
 #include "gui/storage/notice_panel.h"
 
@@ -83,8 +85,9 @@ void GeneratorPanel::registerAndPresent(const GroupPtr& group, const std::string
 }
 
 bool GeneratorPanel::writeView(const GroupPtr& group) {
-    const QString proposed = QDir(QString::fromStdString(context().directory.string()))
-                                 .filePath(QString::fromStdString(DefaultViewFileName(view_)));
+    const QString proposed =
+        QDir(QString::fromStdString(context().directory.string()))
+            .filePath(QString::fromStdString(viewFileName_.empty() ? DefaultViewFileName(view_) : viewFileName_));
     const QString path = saveFileDialog(windowTitle(), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return false;  // no view: the notice tells what was registered
     const std::string components = preferences().String(ViewComponentPreference(view_) - 1);
@@ -139,6 +142,19 @@ void RegisterGeneratorPanels(PanelRegistry& registry) {
         [](AppContext& c, QWidget* parent) -> Panel* { return new PermutationPanel(c, parent); });
     add("dlgDirectProducts", "Direct Product Group Analyzer", "&Direct Product Groups...", "mnuDirectProducts",
         [](AppContext& c, QWidget* parent) -> Panel* { return new DirectProductsPanel(c, parent); });
+    add("dlgDihedralGroups", "Dihedral Group Analyzer", "D&ihedral Groups...", "mnuDihedralGroups",
+        [](AppContext& c, QWidget* parent) -> Panel* {
+            return new SingleNumberPanel(c, SingleNumberPanel::Family::Dihedral, parent);
+        });
+    add("dlgDicyclicGroups", "Dicyclic Group Analyzer", "Di&cyclic Groups...", "mnuDicyclicGroups",
+        [](AppContext& c, QWidget* parent) -> Panel* {
+            return new SingleNumberPanel(c, SingleNumberPanel::Family::Dicyclic, parent);
+        });
+    add("dlgMatrixGroups", "Matrix Group Analyzer", "Ma&trix Groups...", "mnuMatrixGroups",
+        [](AppContext& c, QWidget* parent) -> Panel* { return new MatrixGroupsPanel(c, parent); });
+    add("dlgPresentationGroups", "Group from Generators and Relations", "Group from &Generators and Relations...",
+        "mnuPresentationGroups",
+        [](AppContext& c, QWidget* parent) -> Panel* { return new PresentationPanel(c, parent); });
 }
 
 }  // namespace quorix::gui

@@ -54,12 +54,15 @@ protected:
     // was chosen) shows the group-generated notice.
     void registerAndPresent(const GroupPtr& group, const std::string& id = {});
     GroupRegistrar registrar();
+    // The proposed view file name, when not the view kind's own.
+    void setViewFileName(const std::string& name) { viewFileName_ = name; }
 
 private:
     // False when the user cancelled the save dialog.
     bool writeView(const GroupPtr& group);
 
     ViewKind view_;
+    std::string viewFileName_;
     QCheckBox* chkCreateView_ = nullptr;
     QPointer<BrowserPanel> browser_;
     QPointer<NoticePanel> notice_;

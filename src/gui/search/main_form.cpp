@@ -189,6 +189,10 @@ void MainForm::buildMenus() {
     panelEntry(special, "mnuMultiplicativeGroups", "&Multiplicative Integer Groups Modulo n...",
                "dlgMultiplicativeGroups");
     panelEntry(special, "mnuDirectProducts", "&Direct Product Groups...", "dlgDirectProducts");
+    panelEntry(special, "mnuDihedralGroups", "D&ihedral Groups...", "dlgDihedralGroups");
+    panelEntry(special, "mnuDicyclicGroups", "Di&cyclic Groups...", "dlgDicyclicGroups");
+    panelEntry(special, "mnuMatrixGroups", "Ma&trix Groups...", "dlgMatrixGroups");
+    panelEntry(special, "mnuPresentationGroups", "Group from &Generators and Relations...", "dlgPresentationGroups");
     panelEntry(special, "mnuAutomorphismGroups", "Automorphism Groups...", "dlgAutomorphismGroups");
 
     addPreferencesMenu();
