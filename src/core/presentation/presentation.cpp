@@ -94,9 +94,13 @@ private:
     }
 
     [[noreturn]] void Fail(const std::string& what) const {
-        std::string at = pos_ < text_.size()
-                             ? "character " + std::to_string(pos_ + 1) + " ('" + std::string(1, text_[pos_]) + "')"
-                             : "the end";
+        std::string at = "the end";
+        if (pos_ < text_.size()) {
+            const unsigned char c = static_cast<unsigned char>(text_[pos_]);
+            at = "character " + std::to_string(pos_ + 1) +
+                 (c < 0x20 || c >= 0x7f ? " (a symbol that is not allowed: use letters, digits and ^ ( ) [ ] , = * |)"
+                                        : " ('" + std::string(1, text_[pos_]) + "')");
+        }
         throw InvalidArgument("The presentation has an error at " + at + ": " + what + ".");
     }
 

@@ -456,5 +456,16 @@ TEST_F(RegisterTest, RebuiltFileKeepsAGroupWithoutAnId) {
     for (int p = 1; p <= reg.Count(); ++p) expectSameGroup(*reg.At(p), *again.At(p));
 }
 
+TEST_F(RegisterTest, DescribedRecordsAreRebuiltFromTheirDescription) {
+    writeFile(reg.FilePath(),
+              "9!!8!!D|@4|!!Y\nD4\n9!!6!!Pres6-1!!Y\n<a,b|a^3,b^2,(ab)^2>\n9!!8!!X!!Y\n<a|a^9>\n9!!8!!Y!!Y\nQ8\n");
+    const LoadReport report = reg.LoadGroupRegister();
+    EXPECT_TRUE(report.damaged);  // <a|a^9> has 9 elements, not 8
+    ASSERT_EQ(reg.Count(), 2);
+    EXPECT_EQ(reg.At(1)->Description(), "D4");
+    EXPECT_EQ(reg.At(2)->GroupID(), "Pres6-1");
+    EXPECT_EQ(reg.At(2)->SourceElement(2), "a");
+}
+
 }  // namespace
 }  // namespace quorix::storage
