@@ -43,7 +43,6 @@ MatrixGroupsPanel::MatrixGroupsPanel(AppContext& context, QWidget* parent)
     for (const KindText& k : kKinds) {
         auto* b = addControl<QRadioButton>(QString::fromLatin1(k.name), 500, top, 6400, 330);
         b->setText(QString::fromLatin1(k.caption));
-        connect(b, &QRadioButton::toggled, this, [this] { showOrder(); });
         options_[static_cast<std::size_t>(k.kind)] = b;
         top += 380;
     }
@@ -52,6 +51,7 @@ MatrixGroupsPanel::MatrixGroupsPanel(AppContext& context, QWidget* parent)
     txtPrime_ = addControl<QLineEdit>(QStringLiteral("txtPrime"), 3400, 2240, 800, 360);
     connect(txtPrime_, &QLineEdit::textChanged, this, [this] { showOrder(); });
     lblOrder_ = addLabel(QStringLiteral("lblOrder"), QString(), 300, 2800, 6600, 300);
+    for (QRadioButton* b : options_) connect(b, &QRadioButton::toggled, this, [this] { showOrder(); });
 
     addCreateViewBox(300, 3300);
     generate_ = addButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate Matrix Group"), 300, 3850, 3200);
