@@ -35,9 +35,8 @@ PresentationPanel::PresentationPanel(AppContext& context, QWidget* parent)
     txtPresentation_ = addControl<QLineEdit>(QStringLiteral("txtPresentation"), 300, 600, 9300, 380);
     txtPresentation_->setPlaceholderText(QStringLiteral("<a,b | a^4, b^2, (ab)^2>"));
     addLabel(QStringLiteral("lblExamples"),
-             QStringLiteral("For example   <a,b | a^4, b^2, (ab)^2>     <a,b | a^7 = b^3 = 1, bab^-1 = a^2>     "
-                            "<x,y | x^2, y^3, (xy)^5>"),
-             300, 1080, 9300, 300);
+             QStringLiteral("For example   <a,b | a^4, b^2, (ab)^2>      <a,b | a^7 = b^3 = 1, bab^-1 = a^2>"), 300,
+             1080, 9300, 300);
     addLabel(QStringLiteral("lblSyntax"),
              QStringLiteral("Generators are single letters; a^-1 is the inverse of a, [a,b] = a^-1 b^-1 a b; "
                             "blanks are ignored."),
