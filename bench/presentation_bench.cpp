@@ -41,13 +41,12 @@ BENCHMARK(BM_PresentationA5)->Unit(benchmark::kMicrosecond);
 static void BM_PresentationSet(benchmark::State& state) {
     Progress quiet;
     const char* text = kPresentations[state.range(0)];
-    int order = 0;
+    state.SetLabel(std::string(text) + " -> order " +
+                   std::to_string(MakeGroupFromPresentation(text, quiet).group->order()));
     for (auto _ : state) {
         PresentedGroup r = MakeGroupFromPresentation(text, quiet);
-        order = r.group->order();
-        benchmark::DoNotOptimize(order);
+        benchmark::DoNotOptimize(r.group->order());
     }
-    state.SetLabel(std::string(text) + " -> " + std::to_string(order));
 }
 BENCHMARK(BM_PresentationSet)
     ->DenseRange(0, static_cast<int>(std::size(kPresentations)) - 1)
