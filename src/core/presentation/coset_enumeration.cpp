@@ -43,8 +43,14 @@ public:
                         if (!Live(d)) break;
                         ScanAndFill(d, r, false);
                     }
+                const int before = c;
                 c = Pack(c);
-                if (count_ > limit_ - limit_ / 10) return Finish(result, CosetEnumeration::Status::LimitReached);
+                // Give up when packing leaves little room, or when the same
+                // coset fills the table again (a scan longer than the room).
+                fullRepeats_ = before == lastFull_ ? fullRepeats_ + 1 : 0;
+                lastFull_ = c;
+                if (count_ > limit_ - limit_ / 10 || fullRepeats_ > 2)
+                    return Finish(result, CosetEnumeration::Status::LimitReached);
                 --c;  // scan the same coset again
                 continue;
             }
@@ -189,6 +195,8 @@ private:
     std::vector<int> queue_;
     int count_ = 0;
     long defined_ = 0;
+    int lastFull_ = -1;  // the coset whose scan last filled the table (packed number)
+    int fullRepeats_ = 0;
 };
 
 }  // namespace

@@ -121,6 +121,9 @@ TEST(Presentation, InfiniteAndLargeGroupsAreRefusedWithOneSentence) {
               "The presentation defines an infinite group or one with more than 120 elements (coset enumeration "
               "passed 20,000 cosets).");
     EXPECT_EQ(Error("<a,b | a^2, b^3>").substr(0, 40), "The presentation defines an infinite gro");
+    // Long relators: a single scan needs more cosets than the table holds.
+    EXPECT_EQ(Error("<a,b | a^9000, b^9000, [a,b]>").substr(0, 40), "The presentation defines an infinite gro");
+    EXPECT_EQ(Error("<a | a^9000>"), "The presentation defines a group of order 9000, more than 120 elements.");
 }
 
 TEST(Presentation, HaltStopsTheEnumeration) {
