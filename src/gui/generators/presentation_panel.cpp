@@ -121,7 +121,9 @@ void PresentationPanel::drawResult(const Group& g, std::optional<int> expected) 
     if (expected && *expected != g.order()) {
         box.setForeColor(QColor(200, 0, 0));
         PrintMarkup(box, "   (you expected " + std::to_string(*expected) + ": " +
-                             (g.order() > *expected ? "is a relation missing?" : "is a relation too strong?") + ")");
+                             (g.order() > *expected ? "is a relation missing or mistyped?"
+                                                    : "is a relation too strong or mistyped?") +
+                             ")");
         box.setForeColor(Qt::black);
     } else if (expected) {
         PrintMarkup(box, "   (as expected)");

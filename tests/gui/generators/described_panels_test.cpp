@@ -92,6 +92,7 @@ TEST_F(DescribedPanels, PresentationPanelShowsTheOrderAndRefusesBadInput) {
     p.expectedOrderBox()->setText("6");
     p.generateButton()->click();
     EXPECT_EQ(lastId(), "Pres24-1");
+    quorix::testing::snapshot(p, "dlgPresentationGroups-unexpected");
     EXPECT_NE(p.pictureBox()->plainText().indexOf("you expected 6"), -1) << p.pictureBox()->plainText().toStdString();
     closeNotice(p);
     p.presentationBox()->setText("<a,b | a^4, b^2, (ab)^2>");
