@@ -110,7 +110,7 @@ GroupPtr MakeGroupFromSpec(std::string_view spec) {
     if (spec.size() > kMaxSpecLength)
         throw InvalidArgument("a group description may not be longer than " + std::to_string(kMaxSpecLength) +
                               " characters");
-    if (spec.find('<') != std::string_view::npos || spec.find('|') != std::string_view::npos)
+    if (spec.find('<') != std::string_view::npos)
         throw InvalidArgument("'" + std::string(spec) +
                               "': a presentation <generators | relations> must be the whole description");
     // Factors are separated by "x"; no other factor holds an "x".
