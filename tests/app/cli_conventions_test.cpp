@@ -40,7 +40,7 @@ TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
                              "summary 1e1",
                              "summary 21",
                              "group S9",
-                             "group Q8",
+                             "group Q9",
                              "group Z2xS5xZ2",
                              "group perm:1123",
                              "facts S3 Q9",

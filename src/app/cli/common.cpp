@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "core/group/group_spec.h"
+#include "core/presentation/presented_group.h"
 #include "core/text/markup.h"
 #include "core/text/text.h"
 #include "cli/plain_text.h"
@@ -46,7 +47,7 @@ GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::o
             if (markup::StripMarkup(g->GroupID()) == spec || PlainName(g->GroupID()) == spec) return g;
     }
     try {
-        return MakeGroupFromSpec(spec);
+        return MakeGroupFromDescription(spec);
     } catch (const InvalidArgument& e) {
         if (registerDir)
             throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
@@ -62,7 +63,9 @@ GroupRegistrar RegistrarFor(RunContext& run, const std::optional<std::string>& r
 
 void AddSpecArgument(CLI::App* cmd, std::string& spec) {
     cmd->add_option("SPEC", spec,
-                    "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
+                    "S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), SL(2,p), PSL(2,p), PGL(2,p), "
+                    "perm:<p1>,<p2>,..., products joined by x, a presentation '<a,b | a^2, b^3, (ab)^5>' "
+                    "(quote it in the shell), or a registered ID")
         ->required();
 }
 

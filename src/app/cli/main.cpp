@@ -35,7 +35,11 @@ int main(int argc, char** argv) {
 
     CLI::App app{
         "quorix-report: finds, builds and analyses finite groups without the desktop program.\n"
-        "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID"};
+        "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID\n"
+        "A SPEC is S<d>, A<d>, Z<n>, U<n>, D<n> (dihedral, order 2n), Dic<n> (dicyclic, order 4n), Q8,\n"
+        "GL(2,p), SL(2,p), PSL(2,p), PGL(2,p), perm:<p1>,<p2>,..., a direct product joined by x (D4xZ2),\n"
+        "or a presentation such as '<a,b | a^2, b^3, (ab)^5>' or '<a,b | a^7 = b^3 = 1, bab^-1 = a^2>'\n"
+        "(single-letter generators; quote a presentation in the shell: it holds <, >, | and blanks)"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("quorix-report ") + QUORIX_VERSION);
     for (VerbSetup setup : kVerbs) setup(app, run);

@@ -4,6 +4,7 @@
 #include "core/compare/solution_analysis.h"
 #include "core/group/math_functions.h"
 #include "core/display/html.h"
+#include "core/text/markup.h"
 
 namespace quorix {
 
@@ -65,6 +66,7 @@ bool ViewKindOfGroup(const Group& g, ViewKind& kind) {
             kind = ViewKind::Permutation;
             return true;
         case GenerationMethod::DirectProduct:
+        case GenerationMethod::Described:  // shares the special groups' view settings
             kind = ViewKind::DirectProduct;
             return true;
         default:
@@ -483,6 +485,10 @@ ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& p
         case ViewKind::Summary:
             break;
     }
+    const bool described = g->MethodOfGeneration() == GenerationMethod::Described;
+    if (described)
+        title =
+            "<center><b>Group</b> " + B + " given by <b>" + markup::XmlEscape(g->Description()) + "</b></center><p>";
     w.Begin(title);
     if (w.Wants(1)) {
         switch (kind) {
@@ -512,7 +518,7 @@ ViewResult WriteGroupView(ViewKind kind, const GroupPtr& g, const std::string& p
                 break;
             case ViewKind::DirectProduct:
                 w.Line("<center>" + B + " has " + n + " elements:<p>");
-                w.ElementListing("Ordered Pair/Tuple", true);
+                w.ElementListing(described ? "Element" : "Ordered Pair/Tuple", !described);
                 w.Line("</center>");
                 break;
             case ViewKind::Summary:

@@ -185,6 +185,7 @@ void Group::Guarded(F&& build) {
         // A refused generation leaves the group as it was: empty.
         method_ = GenerationMethod::CayleyTable;
         order_ = modulus_ = degree_ = lettersUsed_ = 0;
+        description_.clear();
         naming_ = false;
         sourceNames_.clear();
         mappedNames_.clear();
@@ -496,6 +497,33 @@ void Group::Generate(const CayleyTable& t) {
     Guarded([&] {
         method_ = GenerationMethod::CayleyTable;
         CompleteGeneration(std::move(names), std::move(table));
+    });
+}
+
+void Group::GenerateDescribed(const std::string& id, const std::string& description,
+                              const std::vector<std::string>& names, const std::vector<int>& products) {
+    RefuseIfGenerated();
+    const int n = static_cast<int>(names.size());
+    if (n < 1 || n > kMaxGroupOrder) Refuse("a group needs 1..120 elements");
+    if (products.size() != static_cast<std::size_t>(n * n)) Refuse("the product table does not fit the names");
+    std::vector<std::string> sourceNames{""};
+    sourceNames.insert(sourceNames.end(), names.begin(), names.end());
+    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    for (int a = 0; a < n; ++a) {
+        std::vector<bool> seen(static_cast<std::size_t>(n), false);
+        for (int b = 0; b < n; ++b) {
+            const int v = products[static_cast<std::size_t>(a * n + b)];
+            if (v < 0 || v >= n || seen[static_cast<std::size_t>(v)])
+                Refuse("the product table of " + description + " is not a group table");
+            seen[static_cast<std::size_t>(v)] = true;
+            table[Cell(a + 1, b + 1)] = static_cast<std::uint8_t>(v + 1);
+        }
+    }
+    Guarded([&] {
+        method_ = GenerationMethod::Described;
+        description_ = description;
+        id_ = id;
+        CompleteGeneration(std::move(sourceNames), std::move(table));
     });
 }
 

@@ -48,6 +48,9 @@ enum class GenerationMethod : int {
     Subgroup = 6,
     Quotient = 7,
     DirectProduct = 8,
+    // A group built from its description (dihedral, dicyclic, matrix groups,
+    // presentations): the register stores the description and rebuilds it.
+    Described = 9,
 };
 
 // A set of elements by index (bit k for index k, 1..120; bit 0 unused).
@@ -73,6 +76,9 @@ public:
     int Modulus() const { return modulus_; }
     int Degree() const { return degree_; }
     bool IsGenerated() const { return generated_; }
+    // The description a Described group was built from ("D4", "GL(2,3)",
+    // "<a,b|a^2,b^3,(ab)^5>"); empty for every other method.
+    const std::string& Description() const { return description_; }
 
     // ---- element names and lookups (checked) ----------------------------
     std::string SourceElement(int i) const;
@@ -115,6 +121,12 @@ public:
     void GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& n);
     void GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second);
     void Generate(const CayleyTable& table);
+    // A group of up to 120 elements from its multiplication table:
+    // names[0] is the identity, products[a * n + b] the 0-based index of the
+    // product of elements a and b. Refuses a table that is not a group
+    // with the identity first, or more than 120 elements.
+    void GenerateDescribed(const std::string& id, const std::string& description, const std::vector<std::string>& names,
+                           const std::vector<int>& products);
 
     // ---- properties -----------------------------------------------------
     bool Abelian() const;
@@ -191,6 +203,7 @@ private:
     void PrepareDefinitions() const;
 
     std::string id_;
+    std::string description_;
     GenerationMethod method_ = GenerationMethod::CayleyTable;
     int order_ = 0;
     int modulus_ = 0;

@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/group/families.h"
 #include "core/group/math_functions.h"
 #include "core/group/permutation_closure.h"
 #include "core/text/text.h"
@@ -48,10 +49,33 @@ GroupPtr MakePermutationGroup(std::string_view list, std::string_view spec) {
     return g;
 }
 
+// "GL(2,3)", "PSL(2,5)": the matrix groups of degree 2 over Z_p.
+GroupPtr MakeMatrixAtom(std::string_view atom) {
+    for (MatrixGroupKind kind :
+         {MatrixGroupKind::PSL, MatrixGroupKind::PGL, MatrixGroupKind::GL, MatrixGroupKind::SL}) {
+        const std::string prefix = std::string(MatrixGroupName(kind)) + "(2,";
+        if (atom.substr(0, prefix.size()) != prefix) continue;
+        if (atom.back() != ')')
+            throw InvalidArgument("'" + std::string(atom) + "' must read " + MatrixGroupName(kind) + "(2,p)");
+        const std::optional<int> p = text::ParseInteger(atom.substr(prefix.size(), atom.size() - prefix.size() - 1));
+        if (!p)
+            throw InvalidArgument("'" + std::string(atom) + "' needs a prime p in " + MatrixGroupName(kind) + "(2,p)");
+        return MakeMatrixGroup(kind, *p);
+    }
+    return nullptr;
+}
+
 GroupPtr MakeAtom(std::string_view atom, std::string_view spec) {
     if (atom.empty()) throw InvalidArgument("'" + std::string(spec) + "' has an empty factor");
     if (atom.substr(0, 5) == "perm:") return MakePermutationGroup(atom.substr(5), spec);
+    if (GroupPtr matrix = MakeMatrixAtom(atom)) return matrix;
+    if (atom == "Q8") return MakeQuaternionGroup();
+    if (atom.substr(0, 3) == "Dic") return MakeDicyclicGroup(ParseNumber(atom.substr(3), atom));
     const char kind = atom[0];
+    if (std::string_view("SAZUD").find(kind) == std::string_view::npos)
+        throw InvalidArgument("'" + std::string(atom) +
+                              "' is not a group (use S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), SL(2,p), "
+                              "PSL(2,p), PGL(2,p) or perm:...)");
     const int n = ParseNumber(atom.substr(1), atom);
     auto g = Group::Create();
     switch (kind) {
@@ -71,9 +95,12 @@ GroupPtr MakeAtom(std::string_view atom, std::string_view spec) {
                                       std::to_string(kMaxUnitsModulus) + " with at most 120 units");
             g->GenerateMultiplicative(n);
             return g;
+        case 'D':
+            return MakeDihedralGroup(n);
         default:
             throw InvalidArgument("'" + std::string(atom) +
-                                  "' is not a group (use S<d>, A<d>, Z<n>, U<n> or perm:...)");
+                                  "' is not a group (use S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), SL(2,p), "
+                                  "PSL(2,p), PGL(2,p) or perm:...)");
     }
 }
 
@@ -83,7 +110,10 @@ GroupPtr MakeGroupFromSpec(std::string_view spec) {
     if (spec.size() > kMaxSpecLength)
         throw InvalidArgument("a group description may not be longer than " + std::to_string(kMaxSpecLength) +
                               " characters");
-    // Factors are separated by "x"; a perm: factor holds no "x".
+    if (spec.find('<') != std::string_view::npos)
+        throw InvalidArgument("'" + std::string(spec) +
+                              "': a presentation <generators | relations> must be the whole description");
+    // Factors are separated by "x"; no other factor holds an "x".
     std::vector<std::string_view> atoms;
     std::size_t start = 0;
     while (true) {

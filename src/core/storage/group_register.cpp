@@ -8,6 +8,7 @@
 #include "core/group/group_spec.h"
 #include "core/group/math_functions.h"
 #include "core/group/predicates.h"
+#include "core/presentation/presented_group.h"
 #include "core/storage/text_file.h"
 #include "core/text/text.h"
 
@@ -258,6 +259,9 @@ void GroupRegister::WriteRecord(const Group& group, bool nested, std::string& ou
             out += referenceLine(refs[0]);
             out += referenceLine(refs[1]);
             break;
+        case GenerationMethod::Described:
+            out += group.Description() + "\n";
+            break;
         default:
             throw InvalidArgument("unknown generation method " + std::to_string(static_cast<int>(method)));
     }
@@ -370,6 +374,13 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
             GroupPtr second = reference();
             if (first->order() * second->order() > kMaxGroupOrder) throw BadRecord{};
             group->GenerateDirectProduct(first, second);
+            break;
+        }
+        case GenerationMethod::Described: {
+            const std::string& description = nextLine();
+            if (description.size() > kMaxSpecLength) throw BadRecord{};
+            group = MakeGroupFromDescription(description);
+            if (!group || group->MethodOfGeneration() != GenerationMethod::Described) throw BadRecord{};
             break;
         }
         default:

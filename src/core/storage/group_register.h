@@ -22,6 +22,9 @@
 //                      parent's reductive positions
 //   7 quotient         references of G and N
 //   8 direct product   references of the two factors
+//   9 described        the group's description (a SPEC such as "D4" or
+//                      "GL(2,3)", or a presentation without blanks), from
+//                      which it is rebuilt
 // A reference is the ID of a group registered earlier in the file or the
 // label of a dependency record that precedes it. A group already stored as
 // a dependency is referred to by its label again rather than stored twice.

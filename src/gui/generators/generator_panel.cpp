@@ -12,8 +12,10 @@
 #include "gui/common/browser_panel.h"
 #include "gui/common/panel_registry.h"
 #include "gui/generators/direct_products_panel.h"
+#include "gui/generators/matrix_groups_panel.h"
 #include "gui/generators/multiplicative_panel.h"
 #include "gui/generators/permutation_panel.h"
+#include "gui/generators/presentation_panel.h"
 #include "gui/generators/single_number_panel.h"
 #include "gui/storage/notice_panel.h"
 
@@ -62,10 +64,11 @@ bool GeneratorPanel::generate(const std::function<void()>& build) {
     }
 }
 
-bool GeneratorPanel::generateAsJob(const std::function<void()>& build, std::initializer_list<QWidget*> disable) {
+bool GeneratorPanel::generateAsJob(const std::function<void()>& build, std::initializer_list<QWidget*> disable,
+                                   const QString& text) {
     bool built = false, halted = false;
     {
-        Job job(*this, QStringLiteral("processing . . ."), disable);
+        Job job(*this, text, disable);
         if (!job) return false;
         built = generate(build);
         halted = progress().Stopped();
@@ -91,8 +94,9 @@ void GeneratorPanel::registerAndPresent(const GroupPtr& group, const std::string
 }
 
 bool GeneratorPanel::writeView(const GroupPtr& group) {
-    const QString proposed = QDir(QString::fromStdString(context().directory.string()))
-                                 .filePath(QString::fromStdString(DefaultViewFileName(view_)));
+    const QString proposed =
+        QDir(QString::fromStdString(context().directory.string()))
+            .filePath(QString::fromStdString(viewFileName_.empty() ? DefaultViewFileName(view_) : viewFileName_));
     const QString path = saveFileDialog(windowTitle(), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return false;  // no view: the notice tells what was registered
     const std::string components = preferences().String(ViewComponentPreference(view_) - 1);
@@ -152,6 +156,19 @@ void RegisterGeneratorPanels(PanelRegistry& registry) {
         [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new MultiplicativePanel(c, parent); });
     add("dlgDirectProducts", "Direct Product Group Analyzer", "&Direct Product Groups...", "mnuDirectProducts",
         [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new DirectProductsPanel(c, parent); });
+    add("dlgDihedralGroups", "Dihedral Group Analyzer", "D&ihedral Groups...", "mnuDihedralGroups",
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* {
+            return new SingleNumberPanel(c, SingleNumberPanel::Family::Dihedral, parent);
+        });
+    add("dlgDicyclicGroups", "Dicyclic Group Analyzer", "Di&cyclic Groups...", "mnuDicyclicGroups",
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* {
+            return new SingleNumberPanel(c, SingleNumberPanel::Family::Dicyclic, parent);
+        });
+    add("dlgMatrixGroups", "Matrix Group Analyzer", "Ma&trix Groups...", "mnuMatrixGroups",
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new MatrixGroupsPanel(c, parent); });
+    add("dlgPresentationGroups", "Group from Generators and Relations", "Group from &Generators and Relations...",
+        "mnuPresentationGroups",
+        [](AppContext& c, const PanelInput&, QWidget* parent) -> Panel* { return new PresentationPanel(c, parent); });
 }
 
 }  // namespace quorix::gui

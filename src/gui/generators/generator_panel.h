@@ -48,18 +48,22 @@ protected:
     // indicator with Halt; `disable` off meanwhile). False when it was
     // refused, when Halt was pressed ("Generate process halted." shown),
     // when a job already runs or when the panel was closed meanwhile.
-    bool generateAsJob(const std::function<void()>& build, std::initializer_list<QWidget*> disable = {});
+    bool generateAsJob(const std::function<void()>& build, std::initializer_list<QWidget*> disable = {},
+                       const QString& text = QStringLiteral("processing . . ."));
     // Registers the group (under `id`, or its own ID when empty), then
     // writes its view when "Create View" is ticked, else (or when no file
     // was chosen) shows the group-generated notice.
     void registerAndPresent(const GroupPtr& group, const std::string& id = {});
     GroupRegistrar registrar();
+    // The proposed view file name, when not the view kind's own.
+    void setViewFileName(const std::string& name) { viewFileName_ = name; }
 
 private:
     // False when the user cancelled the save dialog.
     bool writeView(const GroupPtr& group);
 
     ViewKind view_;
+    std::string viewFileName_;
     QCheckBox* chkCreateView_ = nullptr;
     QPointer<BrowserPanel> browser_;
     QPointer<NoticePanel> notice_;

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/group/families.h"
+
 namespace quorix::gui {
 
 namespace {
@@ -21,6 +23,8 @@ struct FamilyText {
     const char* notNumeric;
     const char* outOfRange;
     int high;
+    int low = 1;
+    const char* viewFile = nullptr;  // the view kind's own when null
 };
 
 const FamilyText& textOf(SingleNumberPanel::Family f) {
@@ -34,6 +38,13 @@ const FamilyText& textOf(SingleNumberPanel::Family f) {
         {"dlgAdditiveGroups", "Additive Integer Modulo n Group Analyzer", ViewKind::Additive, "txtParam",
          "Enter modulus (1-120):", "Group ID:  Z", "cmdCompute", "&Generate Additive Group", "Modulus must be numeric.",
          "Modulus must be in range 1-120.", 120},
+        {"dlgDihedralGroups", "Dihedral Group Analyzer", ViewKind::DirectProduct, "txtParam",
+         "Enter n (1-60) for the symmetries of the n-gon:", "Group ID:  D", "cmdGenerate", "&Generate Dihedral Group",
+         "n must be numeric.", "n must be in range 1-60.", kMaxDihedralN, 1, "DihedralGroupView.html"},
+        {"dlgDicyclicGroups", "Dicyclic Group Analyzer", ViewKind::DirectProduct, "txtParam",
+         "Enter n (2-30) for the dicyclic group of order 4n:", "Group ID:  Dic", "cmdGenerate",
+         "&Generate Dicyclic Group", "n must be numeric.", "n must be in range 2-30.", kMaxDicyclicN, 2,
+         "DicyclicGroupView.html"},
     };
     return kTexts[static_cast<int>(f)];
 }
@@ -45,6 +56,7 @@ SingleNumberPanel::SingleNumberPanel(AppContext& context, Family family, QWidget
                      textOf(family).view, parent),
       family_(family) {
     const FamilyText& t = textOf(family);
+    if (t.viewFile) setViewFileName(t.viewFile);
     buildStandardMenus(true, false);
     const bool halt = family != Family::Alternating;
     setClientSizeTw(6600, halt ? 4100 : 3000);
@@ -69,7 +81,7 @@ SingleNumberPanel::SingleNumberPanel(AppContext& context, Family family, QWidget
 
 void SingleNumberPanel::generateGroup() {
     const FamilyText& t = textOf(family_);
-    const std::optional<int> n = checkedNumber(input_->text(), 1, t.high, t.notNumeric, t.outOfRange);
+    const std::optional<int> n = checkedNumber(input_->text(), t.low, t.high, t.notNumeric, t.outOfRange);
     if (!n) return;
     GroupPtr g = Group::Create();
     const bool built = generate([&] {
@@ -82,6 +94,12 @@ void SingleNumberPanel::generateGroup() {
                 break;
             case Family::Additive:
                 g->GenerateAdditive(*n);
+                break;
+            case Family::Dihedral:
+                g = MakeDihedralGroup(*n);
+                break;
+            case Family::Dicyclic:
+                g = MakeDicyclicGroup(*n);
                 break;
         }
     });

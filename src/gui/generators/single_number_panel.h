@@ -1,7 +1,8 @@
 #pragma once
-// dlgSymmetricGroups, dlgAlternatingGroups and dlgAdditiveGroups: one typed
-// number (degree or modulus), the group's ID shown as it is typed, and the
-// button that generates and registers the group.
+// dlgSymmetricGroups, dlgAlternatingGroups, dlgAdditiveGroups,
+// dlgDihedralGroups and dlgDicyclicGroups: one typed number (degree,
+// modulus or n), the group's ID shown as it is typed, and the button that
+// generates and registers the group.
 
 #include "gui/generators/generator_panel.h"
 
@@ -14,7 +15,7 @@ namespace quorix::gui {
 class SingleNumberPanel : public GeneratorPanel {
     Q_OBJECT
 public:
-    enum class Family { Symmetric, Alternating, Additive };
+    enum class Family { Symmetric, Alternating, Additive, Dihedral, Dicyclic };
     SingleNumberPanel(AppContext& context, Family family, QWidget* parent = nullptr);
 
     QLineEdit* input() const { return input_; }

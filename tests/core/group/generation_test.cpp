@@ -161,7 +161,7 @@ TEST(GroupSpec, DescriptionsAndTheirErrors) {
     EXPECT_EQ(MakeGroupFromSpec("perm:2341,2143")->Order(), 8);
     EXPECT_EQ(MakeGroupFromSpec("perm:23451,21345")->Order(), 120);
     for (const char* bad :
-         {"", "Q8", "S6", "Z0", "Z121", "U1", "Zx", "Z2x", "perm:", "perm:1123", "perm:12,123", "S5xZ2", "Sabc"})
+         {"", "Q9", "S6", "Z0", "Z121", "U1", "Zx", "Z2x", "perm:", "perm:1123", "perm:12,123", "S5xZ2", "Sabc"})
         EXPECT_THROW(MakeGroupFromSpec(bad), InvalidArgument) << bad;
 }
 

@@ -5,6 +5,7 @@
 #include <random>
 
 #include "core/group/math_functions.h"
+#include "core/presentation/presented_group.h"
 #include "core/storage/group_register.h"
 #include "core/storage/text_file.h"
 #include "support/groups.h"
@@ -58,7 +59,7 @@ GroupPtr tableOf(const Group& g) {
     return copy;
 }
 
-// One group for each of the nine methods, derived ones built on groups
+// One group for each of the ten methods, derived ones built on groups
 // that are not registered themselves.
 std::vector<std::pair<GroupPtr, std::string>> everyMethod() {
     std::vector<std::pair<GroupPtr, std::string>> out;
@@ -83,6 +84,10 @@ std::vector<std::pair<GroupPtr, std::string>> everyMethod() {
         out.emplace_back(q, "");
     }
     out.emplace_back(qt::spec("Z2xZ3xS3"), "");
+    // Described groups, one only as a product's factor.
+    out.emplace_back(qt::spec("D4xZ2"), "");
+    out.emplace_back(qt::spec("PGL(2,5)"), "");
+    out.emplace_back(MakeGroupFromDescription("<a, b | a^7 = b^3 = 1, b a b^-1 = a^2>"), "Pres21-1");
     return out;
 }
 
@@ -102,6 +107,13 @@ TEST_F(RegisterTest, EveryMethodSurvivesTheFile) {
     EXPECT_EQ(reg.At(9)->GroupID(), "D|@8|/Subgroup2-1");
     const auto lines = fileLines();  // commas in table cells are escaped
     EXPECT_NE(std::find(lines.begin(), lines.end(), "0$%0 0$%1 1$%0 1$%1"), lines.end());
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "<a,b|a^7=b^3=1,bab^-1=a^2>"), lines.end());
+    for (const std::string& line : lines) {
+        RecordHeader h;
+        if (ParseRecordHeader(line, h) && h.method == static_cast<int>(GenerationMethod::Described)) {
+            EXPECT_EQ(h.id.find_first_of(", !"), std::string::npos) << line;
+        }
+    }
 
     for (int pass = 0; pass < 2; ++pass) {
         GroupRegister back(dir.path());
@@ -442,6 +454,17 @@ TEST_F(RegisterTest, RebuiltFileKeepsAGroupWithoutAnId) {
     EXPECT_FALSE(again.LoadGroupRegister().damaged);
     ASSERT_EQ(again.Count(), reg.Count());
     for (int p = 1; p <= reg.Count(); ++p) expectSameGroup(*reg.At(p), *again.At(p));
+}
+
+TEST_F(RegisterTest, DescribedRecordsAreRebuiltFromTheirDescription) {
+    writeFile(reg.FilePath(),
+              "9!!8!!D|@4|!!Y\nD4\n9!!6!!Pres6-1!!Y\n<a,b|a^3,b^2,(ab)^2>\n9!!8!!X!!Y\n<a|a^9>\n9!!8!!Y!!Y\nQ8\n");
+    const LoadReport report = reg.LoadGroupRegister();
+    EXPECT_TRUE(report.damaged);  // <a|a^9> has 9 elements, not 8
+    ASSERT_EQ(reg.Count(), 2);
+    EXPECT_EQ(reg.At(1)->Description(), "D4");
+    EXPECT_EQ(reg.At(2)->GroupID(), "Pres6-1");
+    EXPECT_EQ(reg.At(2)->SourceElement(2), "a");
 }
 
 }  // namespace

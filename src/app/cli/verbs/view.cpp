@@ -30,7 +30,9 @@ void SetupView(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:..., products joined by x, Aut(SPEC), Inn(SPEC)")
+    cmd->add_option("SPEC", opts->spec,
+                    "S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), ..., perm:..., products joined by x, "
+                    "a presentation '<a,b | ...>', Aut(SPEC), Inn(SPEC)")
         ->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to)");
     cmd->add_option("--preferences", opts->preferencesDir,
@@ -62,6 +64,8 @@ void SetupView(CLI::App& app, RunContext& run) {
                 throw UsageError("no view for " + PlainName(g->GroupID()) +
                                  ": views are written for symmetric, "
                                  "alternating, permutation, additive, multiplicative and direct product groups");
+            if (g->MethodOfGeneration() == GenerationMethod::Described && !opts->file)
+                opts->file = "SpecialGroupView.html";
         }
         WriteViewFile({kind, opts->file, opts->components, opts->preferencesDir, ""}, run, registrar,
                       [&](const std::string& path, const ViewOptions& options) {

@@ -1,0 +1,136 @@
+#include "gui/generators/presentation_panel.h"
+
+#include <QCheckBox>
+#include <QColor>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/presentation/presented_group.h"
+#include "core/storage/group_register.h"
+#include "gui/common/markup_renderer.h"
+#include "gui/common/picture_box.h"
+
+namespace quorix::gui {
+
+namespace {
+
+constexpr long kResultTop = 3000;
+constexpr long kLineHeight = 330;
+constexpr long kColumnWidth = 1150;
+constexpr int kColumns = 8;
+
+}  // namespace
+
+PresentationPanel::PresentationPanel(AppContext& context, QWidget* parent)
+    : GeneratorPanel(context, QStringLiteral("dlgPresentationGroups"),
+                     QStringLiteral("Group from Generators and Relations"), ViewKind::DirectProduct, parent) {
+    setViewFileName("PresentationGroupView.html");
+    buildStandardMenus(true, true);
+    setClientSizeTw(9900, 4400);
+    createPictureBox();
+
+    addLabel(QStringLiteral("lblPrompt"), QStringLiteral("Enter a presentation  < generators | relations > :"), 300,
+             250, 9000, 300);
+    txtPresentation_ = addControl<QLineEdit>(QStringLiteral("txtPresentation"), 300, 600, 9300, 380);
+    txtPresentation_->setPlaceholderText(QStringLiteral("<a,b | a^4, b^2, (ab)^2>"));
+    addLabel(QStringLiteral("lblExamples"),
+             QStringLiteral("For example   <a,b | a^4, b^2, (ab)^2>      <a,b | a^7 = b^3 = 1, bab^-1 = a^2>"), 300,
+             1080, 9300, 300);
+    addLabel(QStringLiteral("lblSyntax"),
+             QStringLiteral("Generators are single letters; a^-1 is the inverse of a, [a,b] = a^-1 b^-1 a b; "
+                            "blanks are ignored."),
+             300, 1380, 9300, 300);
+    addLabel(QStringLiteral("lblExpected"), QStringLiteral("Expected order (optional):"), 300, 1900, 2600, 300);
+    txtExpectedOrder_ = addControl<QLineEdit>(QStringLiteral("txtExpectedOrder"), 2900, 1840, 800, 360);
+    addCreateViewBox(4200, 1900);
+    generate_ = addButton(QStringLiteral("cmdGenerate"), QStringLiteral("&Generate Group"), 300, 2400, 2600);
+    generate_->setDefault(true);
+    auto* exit = addButton(QStringLiteral("cmdExit"), QStringLiteral("E&xit"), 3100, 2400, 1500);
+    connect(generate_, &QPushButton::clicked, this, [this] { generateGroup(); });
+    connect(exit, &QPushButton::clicked, this, [this] { close(); });
+    createProcessingFrame(5100, 2250, 4500, 700);
+    drawPrompt();
+    txtPresentation_->setFocus();
+}
+
+void PresentationPanel::drawPrompt() {
+    clearPanel();
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    ps.x = 300;
+    ps.y = kResultTop + 100;
+    ps.bold = false;
+    PrintMarkup(box, "The order of the group and its elements appear here.");
+}
+
+GroupPtr PresentationPanel::enumerate(const std::string& text) {
+    GroupPtr g;
+    bool halted = false;
+    const bool built = generateAsJob(
+        [&] {
+            PresentedGroup r = MakeGroupFromPresentation(text, progress());
+            g = r.group;
+            halted = r.halted;
+        },
+        {txtPresentation_}, QStringLiteral("coset enumeration . . ."));
+    if (!built || halted) return nullptr;
+    return g;
+}
+
+void PresentationPanel::generateGroup() {
+    const std::string text = txtPresentation_->text().trimmed().toStdString();
+    if (text.empty()) {
+        host().Message("Enter a presentation such as <a,b | a^4, b^2, (ab)^2>.");
+        return;
+    }
+    std::optional<int> expected;
+    if (!txtExpectedOrder_->text().trimmed().isEmpty()) {
+        expected = checkedNumber(txtExpectedOrder_->text(), 1, kMaxGroupOrder, "Expected order must be numeric.",
+                                 "Expected order must be in range 1-120.");
+        if (!expected) return;
+    }
+    if (!IsPresentation(text)) {
+        host().Message("A presentation starts with '<', as in <a,b | a^4, b^2, (ab)^2>.");
+        return;
+    }
+    const GroupPtr g = enumerate(text);
+    if (!g) return;
+    drawResult(*g, expected);
+    const std::string prefix = "Pres" + std::to_string(g->order()) + "-";
+    int number = 1;
+    while (groupRegister().RegisterIndex(prefix + std::to_string(number)) >= 0) ++number;
+    registerAndPresent(g, prefix + std::to_string(number));
+}
+
+void PresentationPanel::drawResult(const Group& g, std::optional<int> expected) {
+    clearPanel();
+    PictureBox& box = *pictureBox();
+    PrintState& ps = box.printState();
+    ps.x = 300;
+    ps.y = kResultTop + 100;
+    ps.bold = true;
+    PrintMarkup(box, "Order " + std::to_string(g.order()));
+    ps.bold = false;
+    if (expected && *expected != g.order()) {
+        box.setForeColor(QColor(200, 0, 0));
+        PrintMarkup(box, "   (you expected " + std::to_string(*expected) + ": " +
+                             (g.order() > *expected ? "is a relation missing or mistyped?"
+                                                    : "is a relation too strong or mistyped?") +
+                             ")");
+        box.setForeColor(Qt::black);
+    } else if (expected) {
+        PrintMarkup(box, "   (as expected)");
+    }
+    ps.x = 300;
+    ps.y += kLineHeight + 90;
+    PrintMarkup(box, "Elements, each as its shortest word in the generators:");
+    for (int i = 1; i <= g.order(); ++i) {
+        const int slot = i - 1;
+        if (slot % kColumns == 0) ps.y += kLineHeight + 60;
+        ps.x = 500 + (slot % kColumns) * kColumnWidth;
+        PrintMarkup(box, g.sourceName(i));
+    }
+}
+
+}  // namespace quorix::gui
