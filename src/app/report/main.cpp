@@ -12,8 +12,9 @@ namespace {
 using namespace quorix::report;
 
 constexpr VerbSetup kVerbs[] = {
-    setupAutomorphisms, setupClasses, setupCompare, setupFacts,  setupGroup,     setupIdentify, setupLattice, setupList,
-    setupQuotient,      setupRings,   setupSearch,  setupSeries, setupSubgroups, setupSummary,  setupTable,   setupView,
+    setupAutomorphisms, setupClasses,  setupCompare,   setupCycleGraph, setupDiagram,  setupFacts,
+    setupGroup,         setupIdentify, setupLattice,   setupList,       setupQuotient, setupRings,
+    setupSearch,        setupSeries,   setupSubgroups, setupSummary,    setupTable,    setupView,
 };
 
 // A message on one line of stderr.

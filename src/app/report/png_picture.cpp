@@ -67,6 +67,10 @@ std::string WriteTablePng(const Group&, const std::string&, bool, bool, const st
     return "PNG pictures need the build with the desktop program";
 }
 
+std::string WritePicturePng(const diagram::Picture&, const std::string&) {
+    return "PNG pictures need the build with the desktop program";
+}
+
 #endif
 
 }  // namespace quorix::report

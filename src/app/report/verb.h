@@ -29,6 +29,8 @@ using VerbSetup = void (*)(CLI::App&, RunContext&);
 void setupAutomorphisms(CLI::App& app, RunContext& run);
 void setupClasses(CLI::App& app, RunContext& run);
 void setupCompare(CLI::App& app, RunContext& run);
+void setupCycleGraph(CLI::App& app, RunContext& run);
+void setupDiagram(CLI::App& app, RunContext& run);
 void setupFacts(CLI::App& app, RunContext& run);
 void setupGroup(CLI::App& app, RunContext& run);
 void setupIdentify(CLI::App& app, RunContext& run);
