@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 
 #include "gui/common/picture_box.h"
+#include "gui/diagram/diagram_scene.h"
 #include "gui/display/cayley_table.h"
 #endif
 
@@ -55,6 +56,17 @@ std::string WriteTablePng(const Group& g, const std::string& title, bool origina
     style.organiseBy = organiseBy;
     gui::PrintCayleyTable(box, g, gui::TableFormat::RowAndColumn, title, originalNames, nullptr, style);
     if (!box.savePng(QString::fromStdString(file))) return "cannot write " + file;
+    return {};
+}
+
+std::string WritePicturePng(const diagram::Picture& picture, const std::string& file) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.warning=false"));
+    int argc = 1;
+    char name[] = "quorix-report";
+    char* argv[] = {name, nullptr};
+    const QApplication app(argc, argv);
+    if (!gui::SavePicturePng(picture, QString::fromStdString(file))) return "cannot write " + file;
     return {};
 }
 

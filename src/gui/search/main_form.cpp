@@ -203,6 +203,8 @@ void MainForm::buildMenus() {
     panelEntry(tools, "mnuConjugacyClasses", "Conjugacy Classes...", "dlgShowConjugacyClasses");
     panelEntry(tools, "mnuCompositionSeries", "&Composition Series...", "dlgShowCompositionSeries");
     panelEntry(tools, "mnuSubgroupLattice", "Subgroup &Lattice...", "dlgSubgroupLattice");
+    panelEntry(tools, "mnuCayleyDiagram", "Cayley &Diagram...", "dlgCayleyDiagram");
+    panelEntry(tools, "mnuCycleGraph", "C&ycle Graph...", "dlgCycleGraph");
     tools->addSeparator();
     deleteEntries(tools, "2");
 
