@@ -55,7 +55,7 @@ void ShapeFamily(Family& f, double spacing) {
     std::map<int, double> angle;
     for (int t = 0; t < k; ++t)
         angle[first[static_cast<std::size_t>(t * d0)]] = -std::numbers::pi / 2 + 2 * std::numbers::pi * t / k;
-    double rho = std::max(spacing * 0.8, (count - 1) / 2.0 * spacing + spacing);
+    double rho = std::max(spacing * 0.8, (count - 1) / 2.0 * spacing * 1.15 + spacing);
     for (int attempt = 0; attempt < 200; ++attempt, rho *= 1.08) {
         f.elements.clear();
         f.points.clear();
@@ -68,7 +68,7 @@ void ShapeFamily(Family& f, double spacing) {
         for (int s = 0; s < count; ++s) {
             const std::vector<int>& cycle = f.cycles[static_cast<std::size_t>(s)];
             const int m = static_cast<int>(cycle.size()), d = m / k;
-            const double radius = rho + (s - (count - 1) / 2.0) * spacing;
+            const double radius = rho + (s - (count - 1) / 2.0) * spacing * 1.15;
             for (int t = 0; t < k; ++t) {
                 const double from = angle.at(cycle[static_cast<std::size_t>(t * d)]);
                 const double to = angle.at(cycle[static_cast<std::size_t>(((t + 1) * d) % m)]);
@@ -180,7 +180,8 @@ CycleGraph BuildCycleGraph(const Group& g, bool originalNames) {
             start += sector;
             double half = 0;
             for (const Point& q : f.points) half = std::max(half, std::abs(q.x));
-            const double spread = std::min(sector, 2 * std::numbers::pi / 3) / 2 * 0.8;
+            // Half the sector's width for the petal, the rest keeps it from its neighbours.
+            const double spread = std::min(sector, 2 * std::numbers::pi / 3) / 2 * 0.5;
             std::vector<std::size_t> own;
             for (std::size_t i = 0; i < f.elements.size(); ++i)
                 if (!placed[static_cast<std::size_t>(f.elements[i])]) own.push_back(i);
