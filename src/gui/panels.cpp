@@ -6,6 +6,7 @@
 #include "gui/compare/compare_panels.h"
 #include "gui/display/show_group_panel.h"
 #include "gui/generators/generator_panel.h"
+#include "gui/diagram/diagram_panels.h"
 #include "gui/graph/graph_panel.h"
 #include "gui/rings/rings_panel.h"
 #include "gui/lattice/lattice_panel.h"
@@ -22,6 +23,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterCharactersPanels(registry);
     RegisterComparePanels(registry);
     RegisterGraphPanels(registry);
+    RegisterDiagramPanels(registry);
     RegisterLatticePanels(registry);
     RegisterSolutionPanels(registry);
     RegisterRingsPanels(registry);

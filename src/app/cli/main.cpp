@@ -13,9 +13,9 @@ namespace {
 using namespace quorix::cli;
 
 constexpr VerbSetup kVerbs[] = {
-    SetupAutomorphisms, SetupCharacters, SetupClasses, SetupCompare,  SetupFacts, SetupGroup,
-    SetupIdentify,      SetupLattice,    SetupList,    SetupQuotient, SetupRings, SetupSearch,
-    SetupSeries,        SetupSubgroups,  SetupSummary, SetupSylow,    SetupTable, SetupView,
+    SetupAutomorphisms, SetupCharacters, SetupClasses, SetupCompare, SetupCycleGraph, SetupDiagram, SetupFacts,
+    SetupGroup,         SetupIdentify,   SetupLattice, SetupList,    SetupQuotient,   SetupRings,   SetupSearch,
+    SetupSeries,        SetupSubgroups,  SetupSummary, SetupSylow,   SetupTable,      SetupView,
 };
 
 // A message on one line of stderr.

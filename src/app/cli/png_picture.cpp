@@ -10,6 +10,7 @@
 #include <QLoggingCategory>
 
 #include "gui/common/picture_box.h"
+#include "gui/diagram/diagram_scene.h"
 #include "gui/display/cayley_table.h"
 #endif
 
@@ -58,12 +59,27 @@ std::string WriteTablePng(const Group& g, const std::string& title, bool origina
     return {};
 }
 
+std::string WritePicturePng(const diagram::Picture& picture, const std::string& file) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QLoggingCategory::setFilterRules(QStringLiteral("*.debug=false\n*.warning=false"));
+    int argc = 1;
+    char name[] = "quorix-report";
+    char* argv[] = {name, nullptr};
+    const QApplication app(argc, argv);
+    if (!gui::SavePicturePng(picture, QString::fromStdString(file))) return "cannot write " + file;
+    return {};
+}
+
 #else
 
 bool PngAvailable() { return false; }
 
 std::string WriteTablePng(const Group&, const std::string&, bool, bool, const std::optional<ElementSet>&,
                           const std::string&) {
+    return "PNG pictures need the build with the desktop program";
+}
+
+std::string WritePicturePng(const diagram::Picture&, const std::string&) {
     return "PNG pictures need the build with the desktop program";
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/diagram/picture.h"
 #include "core/group/group.h"
 
 namespace quorix::cli {
@@ -26,5 +27,9 @@ std::string RunDrawingBuild(const std::vector<std::string>& arguments);
 // it failed. Only in the drawing build.
 std::string WriteTablePng(const Group& g, const std::string& title, bool originalNames, bool colours,
                           const std::optional<ElementSet>& organiseBy, const std::string& file);
+
+// Draws a diagram picture as the desktop program shows it and writes it to
+// file; "" on success, otherwise why it failed. Only in the drawing build.
+std::string WritePicturePng(const diagram::Picture& picture, const std::string& file);
 
 }  // namespace quorix::cli

@@ -30,6 +30,8 @@ void SetupAutomorphisms(CLI::App& app, RunContext& run);
 void SetupCharacters(CLI::App& app, RunContext& run);
 void SetupClasses(CLI::App& app, RunContext& run);
 void SetupCompare(CLI::App& app, RunContext& run);
+void SetupCycleGraph(CLI::App& app, RunContext& run);
+void SetupDiagram(CLI::App& app, RunContext& run);
 void SetupFacts(CLI::App& app, RunContext& run);
 void SetupGroup(CLI::App& app, RunContext& run);
 void SetupIdentify(CLI::App& app, RunContext& run);

@@ -198,6 +198,52 @@ std::string TableLatex(const Group& g, const TableLayout& layout) {
     return out;
 }
 
+std::string TableTikz(const Group& g, const TableLayout& layout) {
+    std::size_t longest = 1;
+    for (std::size_t k = 1; k < layout.names.size(); ++k)
+        longest = std::max(longest, markup::StripMarkup(layout.names[k]).size());
+    const int n = static_cast<int>(layout.rows.size());
+    // Cells of 0.25 cm per character, the whole table at most 16 cm wide.
+    const double cellW = std::min(0.25 * static_cast<double>(longest) + 0.35, 16.0 / (n + 1));
+    const double cellH = std::min(0.55, cellW);
+    auto num = [](double v) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.3f", v);
+        return std::string(buf);
+    };
+    const char* font = cellW < 0.45 ? "\\tiny" : (cellW < 0.7 ? "\\scriptsize" : "\\small");
+    std::string out = "% Needs \\usepackage{tikz}.\n\\begin{tikzpicture}[cell/.style={minimum width=" + num(cellW) +
+                      "cm, minimum height=" + num(cellH) + "cm, inner sep=0pt, font=" + font + "}]\n";
+    auto cell = [&](int col, int row, int position, bool head) {
+        std::string style = "cell";
+        if (!layout.colours.empty())
+            style += ", fill={rgb,255:red," + std::to_string(layout.colours[static_cast<std::size_t>(position)].red) +
+                     ";green," + std::to_string(layout.colours[static_cast<std::size_t>(position)].green) + ";blue," +
+                     std::to_string(layout.colours[static_cast<std::size_t>(position)].blue) + "}";
+        out += "\\node[" + style + "] at (" + num((col + 0.5) * cellW) + ", " + num(-(row + 0.5) * cellH) + ") {$" +
+               (head ? "\\mathbf{" : "{") + MarkupToLatex(layout.names[static_cast<std::size_t>(position)]) + "}$};\n";
+    };
+    out += "\\node[cell] at (" + num(0.5 * cellW) + ", " + num(-0.5 * cellH) + ") {$\\cdot$};\n";
+    for (int j = 0; j < n; ++j) cell(j + 1, 0, layout.columns[static_cast<std::size_t>(j)], true);
+    for (int i = 0; i < n; ++i) {
+        const int r = layout.rows[static_cast<std::size_t>(i)];
+        cell(0, i + 1, r, true);
+        for (int j = 0; j < n; ++j) cell(j + 1, i + 1, g.mul(r, layout.columns[static_cast<std::size_t>(j)]), false);
+    }
+    const std::string right = num((n + 1) * cellW), bottom = num(-(n + 1) * cellH);
+    out += "\\draw (0, 0) rectangle (" + right + ", " + bottom + ");\n";
+    out += "\\draw (" + num(cellW) + ", 0) -- (" + num(cellW) + ", " + bottom + ");\n";
+    out += "\\draw (0, " + num(-cellH) + ") -- (" + right + ", " + num(-cellH) + ");\n";
+    for (int i = 0; i < n; ++i)
+        if (BlockEnd(layout, static_cast<std::size_t>(i))) {
+            out += "\\draw[very thick] (" + num((i + 2) * cellW) + ", 0) -- (" + num((i + 2) * cellW) + ", " + bottom +
+                   ");\n";
+            out += "\\draw[very thick] (0, " + num(-(i + 2) * cellH) + ") -- (" + right + ", " + num(-(i + 2) * cellH) +
+                   ");\n";
+        }
+    return out + "\\end{tikzpicture}\n";
+}
+
 std::string TableSvg(const Group& g, const TableLayout& layout, const std::string& title) {
     std::size_t longest = 1;
     for (std::size_t k = 1; k < layout.names.size(); ++k)

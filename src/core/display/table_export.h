@@ -67,6 +67,10 @@ std::string MarkupToLatex(std::string_view text);
 // (xcolor with the table option).
 std::string TableLatex(const Group& g, const TableLayout& layout);
 
+// The table as a tikzpicture: one cell per product, coloured cells filled,
+// thick rules between coset blocks.
+std::string TableTikz(const Group& g, const TableLayout& layout);
+
 // A standalone SVG picture of the table with `title` above it.
 std::string TableSvg(const Group& g, const TableLayout& layout, const std::string& title);
 

@@ -1,6 +1,7 @@
 #include "core/lattice/lattice.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <numeric>
 #include <set>
@@ -293,6 +294,31 @@ std::string ToDot(const Lattice& lat, const Group& g, const std::string& title) 
     }
     for (const auto& [a, b] : lat.edges) s += "  n" + std::to_string(a) + " -- n" + std::to_string(b) + ";\n";
     return s + "}\n";
+}
+
+std::string ToTikz(const Lattice& lat, const std::string& title) {
+    // Twips to centimetres (567 to the centimetre), no wider than 16 cm.
+    const double unit = std::min(1.0 / 567, 16.0 / static_cast<double>(std::max(1L, lat.width)));
+    auto cm = [unit](long twips) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.3f", static_cast<double>(twips) * unit);
+        return std::string(buf);
+    };
+    std::string s = "% Needs \\usepackage{tikz}.\n% " + markup::PlainText(title) + "\n";
+    s += "\\begin{tikzpicture}[subgroup/.style={circle, draw, inner sep=0pt, minimum size=" + cm(2 * kNodeRadius) +
+         "cm, font=\\scriptsize}]\n";
+    for (std::size_t i = 0; i < lat.nodes.size(); ++i) {
+        const Node& n = lat.nodes[i];
+        std::string label = std::to_string(n.order);
+        if (lat.classesOnly && n.classSize > 1) label += " (" + std::to_string(n.classSize) + ")";
+        s += "\\node[subgroup" + std::string(n.normal ? ", very thick" : "") + ", fill={rgb,255:red," +
+             std::to_string(n.colour.red) + ";green," + std::to_string(n.colour.green) + ";blue," +
+             std::to_string(n.colour.blue) + "}] (s" + std::to_string(i) + ") at (" + cm(n.x) + ", " + cm(-n.y) +
+             ") {" + label + "};\n";
+    }
+    for (const auto& [a, b] : lat.edges)
+        s += "\\draw[gray] (s" + std::to_string(a) + ") -- (s" + std::to_string(b) + ");\n";
+    return s + "\\end{tikzpicture}\n";
 }
 
 }  // namespace quorix::lattice

@@ -79,5 +79,7 @@ std::vector<std::string> NodeElements(const Group& g, const Node& node);
 // graph; every node carries its elements as a tooltip / attribute.
 std::string ToSvg(const Lattice& lattice, const Group& g, const std::string& title);
 std::string ToDot(const Lattice& lattice, const Group& g, const std::string& title);
+// The lattice as a tikzpicture at most 16 cm wide, for LaTeX notes.
+std::string ToTikz(const Lattice& lattice, const std::string& title);
 
 }  // namespace quorix::lattice

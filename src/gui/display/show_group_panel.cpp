@@ -15,6 +15,7 @@
 #include "core/text/markup.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
+#include "gui/diagram/diagram_panels.h"
 #include "gui/display/organise_dialog.h"
 
 namespace quorix::gui {
@@ -74,11 +75,20 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, const PanelInput& input, QWi
     }
     connect(cmdShowGraph_, &QPushButton::clicked, this, [this] {
         if (!group_) return;
+        if (graphKind_ == 0) {  // no fixed layout for this group: its Cayley diagram
+            OpenCayleyDiagram(this->context(), group_, this);
+            return;
+        }
         PanelInput in;
         in.group = group_;
         openPanel(QStringLiteral("dlgGraph"), in);
     });
     cmdShowGraph_->hide();
+    cmdCayleyDiagram_ = addButton(QStringLiteral("cmdCayleyDiagram"), QStringLiteral("Cayley &Diagram"), 0, 0, 1600);
+    connect(cmdCayleyDiagram_, &QPushButton::clicked, this, [this] {
+        if (group_) OpenCayleyDiagram(this->context(), group_, this);
+    });
+    cmdCayleyDiagram_->hide();
     cmdFindAssociativeRings_ =
         addButton(QStringLiteral("cmdFindAssociativeRings"), QStringLiteral("Associative &Rings"), 0, 0, 2000);
     const PanelEntry* ringsEntry = context.panels.find(QStringLiteral("dlgAssociativeRings"));
@@ -240,11 +250,11 @@ void ShowGroupPanel::draw() {
         y += 500;
     }
     const long bottom = std::max(table.bottom, y) + 300;
-    cmdShowGraph_->setVisible(graphKind_ != 0);
     long bx = 200;
-    if (graphKind_ != 0) {
-        moveTw(cmdShowGraph_, box.leftTw() + bx, box.topTw() + bottom);
-        bx += 1700;
+    for (QPushButton* b : {cmdShowGraph_, cmdCayleyDiagram_}) {
+        b->setVisible(true);
+        moveTw(b, box.leftTw() + bx, box.topTw() + bottom);
+        bx += b == cmdShowGraph_ ? 1700 : 1800;
     }
     const bool rings = g.Abelian() && g.order() <= kMaxRingOrder;
     cmdFindAssociativeRings_->setVisible(rings);

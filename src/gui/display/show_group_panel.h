@@ -55,6 +55,7 @@ private:
     TableStyle style_;
     TableMenu tableMenu_;
     QPushButton* cmdShowGraph_ = nullptr;
+    QPushButton* cmdCayleyDiagram_ = nullptr;
     QPushButton* cmdFindAssociativeRings_ = nullptr;
     QPushButton* cmdCharacterTable_ = nullptr;
     QPushButton* cmdSylowSubgroups_ = nullptr;

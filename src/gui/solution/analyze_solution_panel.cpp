@@ -14,6 +14,7 @@
 #include "gui/common/markup_renderer.h"
 #include "gui/common/panel_registry.h"
 #include "gui/common/picture_box.h"
+#include "gui/diagram/diagram_panels.h"
 #include "gui/search/main_form.h"
 
 namespace quorix::gui {
@@ -52,8 +53,18 @@ AnalyzeSolutionPanel::AnalyzeSolutionPanel(AppContext& context, GroupPtr solutio
         markUnavailable(cmdShowIsomorphism_, kNotAvailable);
     cmdSubgroups_ = panelButton(QStringLiteral("cmdSubgroups"), QStringLiteral("Show &Subgroups"),
                                 QStringLiteral("dlgSubgroups"), 2400);
-    cmdShowGraph_ =
-        panelButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), QStringLiteral("dlgGraph"), 2400);
+    cmdShowGraph_ = addButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), 0, 0, 2400);
+    // The fixed layouts where the group has one, its Cayley diagram otherwise.
+    connect(cmdShowGraph_, &QPushButton::clicked, this, [this] {
+        if (graphKind_ != 0 && Available(this->context(), QStringLiteral("dlgGraph")))
+            openForSolution(QStringLiteral("dlgGraph"));
+        else if (solution_)
+            OpenCayleyDiagram(this->context(), solution_, this);
+    });
+    cmdCayleyDiagram_ = addButton(QStringLiteral("cmdCayleyDiagram"), QStringLiteral("Cayley &Diagram"), 0, 0, 2400);
+    connect(cmdCayleyDiagram_, &QPushButton::clicked, this, [this] {
+        if (solution_) OpenCayleyDiagram(this->context(), solution_, this);
+    });
     cmdShowCompositionSeries_ =
         panelButton(QStringLiteral("cmdShowCompositionSeries"), QStringLiteral("Show &Composition Series"),
                     QStringLiteral("dlgShowCompositionSeries"), 2400);
@@ -62,8 +73,8 @@ AnalyzeSolutionPanel::AnalyzeSolutionPanel(AppContext& context, GroupPtr solutio
                     QStringLiteral("dlgAssociativeRings"), 3400);
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 0, 0, 1200);
     connect(cmdOK_, &QPushButton::clicked, this, [this] { close(); });
-    for (QPushButton* b :
-         {cmdShowIsomorphism_, cmdSubgroups_, cmdShowGraph_, cmdShowCompositionSeries_, cmdFindAssociativeRings_})
+    for (QPushButton* b : {cmdShowIsomorphism_, cmdSubgroups_, cmdShowGraph_, cmdCayleyDiagram_,
+                           cmdShowCompositionSeries_, cmdFindAssociativeRings_})
         b->hide();
     if (solution_) startWhenShown([this, nameToCode] { analyse(nameToCode); });
 }
@@ -231,10 +242,10 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
     const GroupRegistrar registrar =
         storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
     named_ = RecogniseNamedGroups(solution_, registrar, context().workbench.namedGroups, nameToCode);
-    if (graphKind_ != 0) {
-        moveTw(cmdShowGraph_, bl + 6000, bt + propertiesTop + 650);
-        cmdShowGraph_->show();
-    }
+    moveTw(cmdShowGraph_, bl + 6000, bt + propertiesTop + 650);
+    cmdShowGraph_->show();
+    moveTw(cmdCayleyDiagram_, bl + 6000, bt + propertiesTop + 1100);
+    cmdCayleyDiagram_->show();
     const bool isoAvailable = Available(context(), QStringLiteral("dlgShowIsomorphism"));
     if (!named_.empty()) {
         y += 400;

@@ -52,6 +52,7 @@ private:
     QPushButton* cmdShowIsomorphism_ = nullptr;
     QPushButton* cmdSubgroups_ = nullptr;
     QPushButton* cmdShowGraph_ = nullptr;
+    QPushButton* cmdCayleyDiagram_ = nullptr;
     QPushButton* cmdShowCompositionSeries_ = nullptr;
     QPushButton* cmdFindAssociativeRings_ = nullptr;
     QPushButton* cmdOK_ = nullptr;

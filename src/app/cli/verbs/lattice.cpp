@@ -1,7 +1,7 @@
 // quorix-report identify SPEC... [--json]: the catalogue number and name of
 // groups of order at most 20.
-// quorix-report lattice SPEC [--classes] [--json] [--dot FILE] [--svg FILE]:
-// the subgroup lattice, as text, JSON, a Graphviz graph or an SVG picture.
+// quorix-report lattice SPEC [--classes] [--json] [--dot FILE] [--svg FILE] [--tikz]:
+// the subgroup lattice, as text, JSON, a Graphviz graph, an SVG or a TikZ picture.
 
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
@@ -77,6 +77,7 @@ void SetupLattice(CLI::App& app, RunContext& run) {
         std::string spec;
         bool classes = false;
         bool json = false;
+        bool tikz = false;
         std::optional<std::string> dot, svg, registerDir;
     };
     auto opts = std::make_shared<Options>();
@@ -85,8 +86,10 @@ void SetupLattice(CLI::App& app, RunContext& run) {
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     cmd->add_option("--dot", opts->dot, "Write the lattice as a Graphviz graph to FILE")->type_name("FILE");
     cmd->add_option("--svg", opts->svg, "Write the lattice as an SVG picture to FILE")->type_name("FILE");
+    cmd->add_flag("--tikz", opts->tikz, "Print the lattice as a TikZ picture for LaTeX");
     AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
+        if (opts->tikz && opts->json) throw UsageError("--tikz and --json exclude each other");
         GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         Progress progress;
         InterruptWatch interrupt(progress);
@@ -100,6 +103,10 @@ void SetupLattice(CLI::App& app, RunContext& run) {
         }
         if (opts->dot) WriteFile(*opts->dot, lattice::ToDot(lat, *g, g->GroupID()));
         if (opts->svg) WriteFile(*opts->svg, lattice::ToSvg(lat, *g, g->GroupID()));
+        if (opts->tikz) {
+            std::cout << lattice::ToTikz(lat, g->GroupID());
+            return;
+        }
         if (opts->json) {
             nlohmann::json nodes = nlohmann::json::array(), edges = nlohmann::json::array();
             for (std::size_t i = 0; i < lat.nodes.size(); ++i) {

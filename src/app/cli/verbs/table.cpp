@@ -1,4 +1,4 @@
-// quorix-report table SPEC [--latex] [--svg FILE] [--png FILE] [--colours]
+// quorix-report table SPEC [--latex] [--tikz] [--svg FILE] [--png FILE] [--colours]
 // [--by SUBGROUP] [--original] [--json]: a group's Cayley table, plain by
 // default, as a LaTeX tabular or as an SVG or PNG picture; --by orders rows by the left and columns by
 // the right cosets of a subgroup.
@@ -124,6 +124,7 @@ void SetupTable(CLI::App& app, RunContext& run) {
     struct Options {
         std::string spec;
         bool latex = false;
+        bool tikz = false;
         bool json = false;
         bool colours = false;
         bool original = false;
@@ -135,6 +136,7 @@ void SetupTable(CLI::App& app, RunContext& run) {
     auto opts = std::make_shared<Options>();
     AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--latex", opts->latex, "Print the table as a LaTeX tabular");
+    cmd->add_flag("--tikz", opts->tikz, "Print the table as a TikZ picture for LaTeX");
     cmd->add_option("--svg", opts->svg, "Write the table as an SVG picture to FILE")->type_name("FILE");
     cmd->add_option("--png", opts->png, "Write the table as a PNG picture to FILE")->type_name("FILE");
     cmd->add_flag("--colours,--colors", opts->colours, "Give every element its own colour");
@@ -146,7 +148,8 @@ void SetupTable(CLI::App& app, RunContext& run) {
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
-        if (opts->latex && opts->json) throw UsageError("--latex and --json exclude each other");
+        if (static_cast<int>(opts->latex) + static_cast<int>(opts->json) + static_cast<int>(opts->tikz) > 1)
+            throw UsageError("--latex, --tikz and --json exclude each other");
         if (!opts->png.empty() && !PngAvailable()) throw UsageError(RunDrawingBuild(run.arguments));
         GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         TableOptions options;
@@ -168,6 +171,8 @@ void SetupTable(CLI::App& app, RunContext& run) {
             PrintJson(TableJson(*g, layout));
         else if (opts->latex)
             std::cout << TableLatex(*g, layout);
+        else if (opts->tikz)
+            std::cout << TableTikz(*g, layout);
         else if (opts->svg.empty() && opts->png.empty())
             for (const std::string& line : PlainTable(*g, layout)) std::cout << line << "\n";
     });

@@ -1,0 +1,138 @@
+// The Cayley diagram and cycle graph panels: generators ticked in order,
+// layouts, element and coset colouring, dragging, saving, and Show Graph
+// falling back to the diagram.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/group/group_spec.h"
+#include "gui/diagram/diagram_panels.h"
+#include "gui/diagram/diagram_scene.h"
+#include "gui/display/show_group_panel.h"
+#include "gui/gui_test_env.h"
+
+using namespace quorix;
+using namespace quorix::gui;
+
+class DiagramGui : public quorix::testing::GuiTest {};
+
+namespace {
+
+GroupPtr Named(const char* spec, const char* id) {
+    GroupPtr g = MakeGroupFromSpec(spec);
+    g->SetGroupID(id);
+    return g;
+}
+
+QListWidgetItem* GeneratorItem(QListWidget* list, int position) {
+    for (int i = 0; i < list->count(); ++i)
+        if (list->item(i)->data(Qt::UserRole).toInt() == position) return list->item(i);
+    return nullptr;
+}
+
+}  // namespace
+
+TEST_F(DiagramGui, GeneratorsLayoutsSelectionCosetsAndSaving) {
+    CayleyDiagramPanel p(ctx, Named("S4", "S|@4|"));
+    p.show();
+    const Group& g = *p.group();
+    ASSERT_EQ(p.generators().size(), 2u);
+    EXPECT_EQ(p.scene().nodeCount(), 24);
+    quorix::testing::snapshot(p, QStringLiteral("dlgCayleyDiagram-S4"));
+
+    // Ticking a third generator appends it; unticking the first leaves a
+    // subgroup, and the note says so.
+    auto* list = p.findChild<QListWidget*>("lstGenerators");
+    int transposition = 0;
+    for (const char* t : {"1324", "2134", "1243"}) {
+        const int k = g.positionOf(g.SourceElementIndex(t));
+        if (std::find(p.generators().begin(), p.generators().end(), k) == p.generators().end()) transposition = k;
+    }
+    GeneratorItem(list, transposition)->setCheckState(Qt::Checked);
+    ASSERT_EQ(p.generators().size(), 3u);
+    EXPECT_EQ(p.generators().back(), transposition);
+    EXPECT_TRUE(p.diagram().generatesGroup);
+    quorix::testing::snapshot(p, QStringLiteral("dlgCayleyDiagram-S4-three"));
+    const std::vector<int> three = p.generators();
+    for (int k : {three[1], three[2]}) GeneratorItem(list, k)->setCheckState(Qt::Unchecked);
+    EXPECT_EQ(p.generators().size(), 1u);
+    EXPECT_FALSE(p.diagram().generatesGroup);
+    EXPECT_TRUE(p.findChild<QLabel*>("lblNote")->text().contains(QStringLiteral("left cosets")));
+    p.setGenerators(three);
+
+    p.findChild<QComboBox*>("cboLayout")->setCurrentIndex(2);
+    EXPECT_EQ(p.scene().nodeCount(), 24);
+
+    // An element picked in the list is outlined; a click on a node picks it.
+    p.findChild<QListWidget*>("lstElements")->setCurrentRow(5);
+    EXPECT_EQ(p.scene().highlighted(), 5);
+    p.scene().onNodeClicked(7);
+    EXPECT_EQ(p.scene().highlighted(), 7);
+    EXPECT_EQ(p.findChild<QListWidget*>("lstElements")->currentRow(), 7);
+
+    // Colouring by the left cosets of a subgroup of order 3: x and xh share a colour.
+    int index = -1;
+    for (std::size_t s = 0; s < p.subgroups().size(); ++s)
+        if (p.subgroups()[s].count() == 3) index = static_cast<int>(s);
+    ASSERT_GE(index, 0);
+    p.findChild<QComboBox*>("cboSubgroup")->setCurrentIndex(index + 1);
+    const ElementSet& h = p.subgroups()[static_cast<std::size_t>(index)];
+    int distinct = 0;
+    for (int x = 1; x <= 24; ++x)
+        for (int k = 1; k <= 24; ++k)
+            if (h.test(static_cast<std::size_t>(k))) {
+                EXPECT_EQ(p.scene().nodeFill(x - 1), p.scene().nodeFill(g.mul(x, k) - 1));
+                distinct += p.scene().nodeFill(x - 1) != p.scene().nodeFill(0);
+            }
+    EXPECT_GT(distinct, 0);
+    quorix::testing::snapshot(p, QStringLiteral("dlgCayleyDiagram-S4-cosets"));
+
+    // A dragged node keeps its place in what is saved.
+    p.scene().moveNode(0, QPointF(40, 60));
+    EXPECT_EQ(p.scene().picture().nodes[0].at.x, 40);
+    std::string dir = std::string(::testing::TempDir()) + "quorix_diagram_gui_XXXXXX";
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    const QString base = QString::fromStdString(dir) + QStringLiteral("/s4");
+    ASSERT_TRUE(p.saveDiagram(base + QStringLiteral(".png")));
+    EXPECT_FALSE(QImage(base + QStringLiteral(".png")).isNull());
+    ASSERT_TRUE(p.saveDiagram(base + QStringLiteral(".svg")));
+    ASSERT_TRUE(p.saveDiagram(base + QStringLiteral(".tex")));
+    EXPECT_TRUE(p.tikz().contains(QStringLiteral("\\begin{tikzpicture}")));
+    EXPECT_FALSE(p.saveDiagram(QString::fromStdString(dir) + QStringLiteral("/missing/s4.svg")));
+    EXPECT_EQ(host.messages.size(), 1u);
+    std::filesystem::remove_all(dir);
+}
+
+TEST_F(DiagramGui, CycleGraphAndTheMenuEntries) {
+    CycleGraphPanel c(ctx, Named("Z2xZ6", "Z|@2| x Z|@6|"));
+    c.show();
+    EXPECT_EQ(c.graph().cycles.size(), 3u);
+    EXPECT_EQ(c.scene().nodeCount(), 12);
+    quorix::testing::snapshot(c, QStringLiteral("dlgCycleGraph-Z2xZ6"));
+    for (const char* name : {"dlgCayleyDiagram", "dlgCycleGraph"}) {
+        const PanelEntry* e = ctx.panels.find(QString::fromLatin1(name));
+        ASSERT_TRUE(e && e->create) << name;
+        EXPECT_TRUE(e->menuPath.startsWith(QStringLiteral("&Analysis Tools/"))) << name;
+    }
+}
+
+TEST_F(DiagramGui, ShowGraphOpensTheDiagramWhereNoFixedLayoutFits) {
+    add("S4", "S|@4|");
+    ShowGroupPanel show(ctx, on(1));
+    show.show();
+    show.findChild<QPushButton*>("cmdShowGraph")->click();
+    CayleyDiagramPanel* opened = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* d = qobject_cast<CayleyDiagramPanel*>(w)) opened = d;
+    ASSERT_NE(opened, nullptr);
+    EXPECT_EQ(opened->group()->order(), 24);
+    opened->close();
+}
