@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "core/group/errors.h"
+#include "core/text/file_io.h"
 #include "core/text/markup.h"
 
 namespace quorix {
@@ -85,12 +86,16 @@ std::string AnchorNow() {
 
 std::string AnchorTag(const std::string& anchor) { return "<a name='" + anchor + "'>"; }
 
-ViewFile::ViewFile(const std::string& path) : out_(path, std::ios::app | std::ios::binary) {
-    if (!out_) throw InvalidArgument("cannot write the view file " + path);
+ViewFile::ViewFile(const std::string& path) : path_(path) { text::CheckWritableTarget(path_); }
+
+void ViewFile::WriteLine(std::string_view line) {
+    text_ += line;
+    text_ += '\n';
 }
 
-void ViewFile::WriteLine(std::string_view text) { out_ << text << "\n"; }
-
-void ViewFile::Close() { out_.close(); }
+void ViewFile::Close() {
+    text::AppendFileAtomically(path_, text_);
+    text_.clear();
+}
 
 }  // namespace quorix

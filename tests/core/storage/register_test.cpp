@@ -7,6 +7,7 @@
 #include "core/group/math_functions.h"
 #include "core/storage/group_register.h"
 #include "core/storage/text_file.h"
+#include "support/file_size_limit.h"
 #include "support/groups.h"
 #include "temp_dir.h"
 
@@ -206,7 +207,7 @@ TEST_F(RegisterTest, AdapterReportsEmptyIdsAndWriteFailures) {
     std::filesystem::create_directory(reg.FilePath());
     registrar.Register(qt::spec("Z5"), "");
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_NE(shown[1].find("cannot append"), std::string::npos) << shown[1];
+    EXPECT_NE(shown[1].find("not a regular file"), std::string::npos) << shown[1];
     EXPECT_THROW(RegistrarOf(reg).Register(qt::spec("Z6"), ""), StorageError);
     EXPECT_EQ(reg.Count(), 4);
 }
@@ -271,10 +272,16 @@ TEST_F(RegisterTest, FailedRewriteLeavesTheOldFile) {
     reg.RegisterGroup(evenPart(qt::spec("S4")), "Subgroup12-1(S|@4|)");
     const std::string before = readFile(reg.FilePath());
     const auto dependencies = reg.Dependencies();
-    std::filesystem::create_directory(reg.FilePath().string() + ".tmp");
-    EXPECT_THROW(reg.RewriteRegisterFile(), StorageError);
+    {
+        const qt::FileSizeLimit fullDisk(before.size() / 2);
+        EXPECT_THROW(reg.RewriteRegisterFile(), StorageError);
+        // An append that does not fit is cut off again.
+        EXPECT_THROW(reg.RegisterGroup(qt::spec("S4")), StorageError);
+    }
     EXPECT_EQ(readFile(reg.FilePath()), before);
     EXPECT_EQ(reg.Dependencies(), dependencies);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 // ---- damaged files ----------------------------------------------------------
@@ -302,7 +309,7 @@ TEST_P(DamagedRegister, KeepsTheGroupsBeforeTheDamageAndRebuildsTheFile) {
     EXPECT_EQ(reg.At(2)->GroupID(), "Subgroup2-1(V)");
     EXPECT_EQ(reg.At(2)->Parent()->order(), 4);
     EXPECT_FALSE(reg.Loading());
-    EXPECT_EQ(report.Messages(), (std::vector<std::string>{kCorruptedMessage, kBackupMessage, kRebuiltMessage}));
+    EXPECT_EQ(report.Messages(), (std::vector<std::string>{kCorruptedMessage, BackupMessage(8), kRebuiltMessage}));
     EXPECT_EQ(readFile(reg.BackupPath()), original);
 
     GroupRegister back(dir.path());
@@ -335,7 +342,7 @@ TEST_F(RegisterTest, ReadOnlyRegisterReportsDamageButWritesNothing) {
     const std::string original = "2!!4!!Z|@4|!!Y\n4\n??\n";
     writeFile(reg.FilePath(), original);
     reg.SetReadOnly(true);
-    EXPECT_EQ(reg.LoadGroupRegister().Messages(), std::vector<std::string>{kCorruptedMessage});
+    EXPECT_EQ(reg.LoadGroupRegister().Messages(), std::vector<std::string>{DamagedReadOnlyMessage(3)});
     EXPECT_EQ(reg.Count(), 1);
     reg.RegisterGroup(qt::spec("Z5"));
     reg.DeleteGroups({1});

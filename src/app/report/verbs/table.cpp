@@ -6,11 +6,11 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
 #include <iostream>
 
 #include "core/analysis/subgroups.h"
 #include "core/report/table_export.h"
+#include "core/text/file_io.h"
 #include "core/text/markup.h"
 #include "report/common.h"
 #include "report/json_output.h"
@@ -154,15 +154,11 @@ void setupTable(CLI::App& app, RunContext& run) {
         options.colours = opts->colours;
         if (!opts->by.empty()) options.organiseBy = ResolveSubgroup(g, opts->by);
         const TableLayout layout = MakeTableLayout(*g, options);
-        if (!opts->svg.empty()) {
-            std::ofstream out(opts->svg, std::ios::binary);
-            out << TableSvg(*g, layout, g->GroupID());
-            if (!out) throw UsageError("cannot write " + opts->svg);
-        }
+        if (!opts->svg.empty()) text::WriteFileAtomically(opts->svg, TableSvg(*g, layout, g->GroupID()));
         if (!opts->png.empty()) {
             const std::string error =
                 WriteTablePng(*g, g->GroupID(), options.originalNames, options.colours, options.organiseBy, opts->png);
-            if (!error.empty()) throw UsageError(error);
+            if (!error.empty()) throw text::FileError(error);
         }
         if (opts->json)
             PrintJson(TableJson(*g, layout));
