@@ -25,9 +25,10 @@ storage::GroupRegister& RunContext::openRegister(const std::string& dir, bool wr
         open.reg->SetReadOnly(!writable);
         open.reg->SetLockWaitNotice([this] { show(storage::kRegisterWaitMessage); });
         const storage::LoadReport report = open.reg->LoadGroupRegister();
+        // A file that cannot be read at all ends the run with its one message.
+        if (!report.fileProblem.empty()) throw storage::StorageError(report.Messages().back());
         for (const std::string& text : report.Messages()) show(text);
-        if (!report.fileProblem.empty()) throw storage::StorageError(report.fileProblem);
-        if (report.writeError) throw storage::StorageError(*report.writeError);
+        if (report.writeError) exitCode = 1;
         open.damagedLine = report.damaged && !writable ? report.damagedLine : 0;
     } else if (writable && open.reg->ReadOnly()) {
         open.reg->SetReadOnly(false);

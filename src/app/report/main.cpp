@@ -36,6 +36,8 @@ int main(int argc, char** argv) {
         "Put -- before a SPEC or ID that begins with \"-\": quorix-report group --register DIR -- -ID"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("quorix-report ") + QUORIX_VERSION);
+    // A flag takes no value: "--original=2" is refused, not read as on.
+    app.option_defaults()->disable_flag_override();
     for (VerbSetup setup : kVerbs) setup(app, run);
 
     int code = 0;

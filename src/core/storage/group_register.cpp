@@ -589,7 +589,8 @@ bool GroupRegister::BackupRegisterFile() {
         std::error_code ignored;
         std::filesystem::rename(BackupPath(g), BackupPath(g + 1), ignored);
     }
-    ReplaceFile(BackupPath(), file.text);
+    // As private as the register itself.
+    text::WriteFileAtomically(BackupPath(), file.text, text::PermissionsOf(FilePath()));
     return true;
 }
 

@@ -108,7 +108,7 @@ bool Preferences::Load(const std::filesystem::path& directory) {
     problem_.clear();
     const text::FileText file = text::ReadFileChecked(FilePath(directory), kMaxPreferencesFileBytes);
     if (!file.Ok()) {
-        if (file.status != text::ReadStatus::Missing) problem_ = file.problem + ": the default preferences are used.";
+        if (file.status != text::ReadStatus::Missing) problem_ = file.problem;
         return false;
     }
     const std::optional<std::vector<std::string>> lines = SplitLines(file.text);

@@ -4,6 +4,7 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
 namespace quorix::storage {
@@ -42,12 +43,21 @@ void AppendLinesToFile(const fs::path& file, const std::string& text) {
 }
 
 FileLock::FileLock(const fs::path& lockFile, Mode mode, const std::function<void()>& onWait) {
-    fd_ = ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd_ < 0 && mode == Mode::Shared) fd_ = ::open(lockFile.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    // A reader creates nothing: without a lock file no writer has been here.
+    fd_ = mode == Mode::Exclusive
+              ? ::open(lockFile.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666)
+              : ::open(lockFile.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd_ < 0) return;
     const int operation = mode == Mode::Exclusive ? LOCK_EX : LOCK_SH;
-    if (::flock(fd_, operation | LOCK_NB) == 0) return;
-    if (errno == EWOULDBLOCK && onWait) onWait();
+    // Writers hold the lock for moments: a short wait is not worth a word.
+    // Tries come often at first, then every 5 ms, for 0.3 s in all.
+    for (useconds_t pause = 100, waited = 0; waited < 300000;
+         waited += pause, pause = std::min<useconds_t>(pause * 2, 5000)) {
+        if (::flock(fd_, operation | LOCK_NB) == 0) return;
+        if (errno != EWOULDBLOCK && errno != EINTR) break;
+        ::usleep(pause);
+    }
+    if (onWait) onWait();
     while (::flock(fd_, operation) != 0) {
         if (errno != EINTR) {
             ::close(fd_);

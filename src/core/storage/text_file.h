@@ -47,8 +47,8 @@ void AppendLinesToFile(const std::filesystem::path& file, const std::string& tex
 // An advisory lock on a lock file beside the data files, held from
 // construction to destruction. Exclusive for a read-modify-write, shared
 // for reading. The system drops the lock of a program that ends, killed or
-// not, so a stale lock cannot block. When another program holds the lock,
-// `onWait` is called once before waiting for it. Without a lock file (a
+// not, so a stale lock cannot block. When another program holds the lock
+// for more than a moment (0.3 s), `onWait` is called once before waiting on. Without a lock file (a
 // directory that cannot be written) the lock is not taken and reading
 // goes on.
 class FileLock {

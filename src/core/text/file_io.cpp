@@ -146,11 +146,16 @@ void CheckWritableTarget(const fs::path& file) {
     if (!fs::is_directory(dir, ec)) throw FileError("cannot write " + file.string() + ": no such directory");
 }
 
-void WriteFileAtomically(const fs::path& file, std::string_view text) {
+int PermissionsOf(const fs::path& file) {
+    struct stat st {};
+    if (::stat(file.c_str(), &st) != 0) return -1;
+    return static_cast<int>(st.st_mode & 07777);
+}
+
+void WriteFileAtomically(const fs::path& file, std::string_view text, int mode) {
     CheckWritableTarget(file);
     const fs::path target = WriteTarget(file);
-    struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
+    if (mode < 0) mode = PermissionsOf(target);
 
     // A fresh name beside the file, created exclusively: an existing name,
     // a link among them, is never opened.
@@ -171,7 +176,7 @@ void WriteFileAtomically(const fs::path& file, std::string_view text) {
     auto cleanUp = [&temp] { ::unlink(temp.c_str()); };
 
     int error = WriteAll(fd.get(), text);
-    if (error == 0 && existed && ::fchmod(fd.get(), old.st_mode & 07777) != 0) error = errno;
+    if (error == 0 && mode >= 0 && ::fchmod(fd.get(), static_cast<mode_t>(mode)) != 0) error = errno;
     if (error == 0 && ::fsync(fd.get()) != 0) error = errno;
     if (const int closeError = fd.Close(); error == 0) error = closeError;
     if (error != 0) {

@@ -72,8 +72,13 @@ void CheckWritableTarget(const std::filesystem::path& file);
 
 // Replaces the file's contents by `text`, creating it when missing (as
 // described above). A link named `file` is followed: the file it points to
-// is replaced. Throws FileError.
-void WriteFileAtomically(const std::filesystem::path& file, std::string_view text);
+// is replaced. The new file gets `mode` (permission bits) when it is not
+// negative, else those of the file it replaces, else the default for a new
+// file. Throws FileError.
+void WriteFileAtomically(const std::filesystem::path& file, std::string_view text, int mode = -1);
+
+// The permission bits of a file; -1 when it does not exist.
+int PermissionsOf(const std::filesystem::path& file);
 
 // Adds `text` at the end of the file the same way: the old contents and the
 // text are written to a fresh file that then replaces the old one. For files

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cctype>
 #include <memory>
 #include <random>
 
@@ -350,11 +353,94 @@ TEST_F(RegisterTest, ReadOnlyRegisterReportsDamageButWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(reg.BackupPath()));
 }
 
-TEST_F(RegisterTest, CrLfFilesAndHeadersWithBlanksAreRead) {
-    writeFile(reg.FilePath(), "2!!4!!Z|@4|!!Y\r\n4\r\n1 !! 6 !!S|@3|!! Y\r\n 3 \r\n");
-    EXPECT_TRUE(reg.LoadGroupRegister().Healthy());
-    ASSERT_EQ(reg.Count(), 2);
-    EXPECT_EQ(reg.At(2)->GroupID(), "S|@3|");
+// Byte-order marks, any line end and blank lines between records are read
+// as the writer meant them; what is written afterwards is in "\n" lines.
+TEST_F(RegisterTest, ForeignLineEndsMarksAndBlankLinesAreRead) {
+    const std::string records[] = {"2!!4!!Z|@4|!!Y",
+                                   "4",
+                                   "1 !! 6 !!S|@3|!! Y",
+                                   " 3 ",
+                                   "5!!4!!!!N",
+                                   "1234 2143 3412 4321",
+                                   "6!!2!!Subgroup2-1(V)!!Y",
+                                   "--00001",
+                                   "TTFF"};
+    auto join = [&](const std::string& end, bool blanks) {
+        std::string text;
+        for (const std::string& line : records)
+            text += (blanks && std::isdigit(static_cast<unsigned char>(line[0])) && line.find("!!") != std::string::npos
+                         ? end + " \t" + end
+                         : "") +
+                    line + end;
+        return text;
+    };
+    for (const std::string& text : {join("\r\n", false), join("\r", false), "\xEF\xBB\xBF" + join("\n", false),
+                                    join("\n", true), "\xEF\xBB\xBF" + join("\r\n", true), join("\r", true)}) {
+        writeFile(reg.FilePath(), text);
+        const LoadReport report = reg.LoadGroupRegister();
+        ASSERT_TRUE(report.Healthy()) << ::testing::PrintToString(text) << report.damagedLine;
+        ASSERT_EQ(reg.Count(), 3);
+        EXPECT_EQ(reg.At(2)->GroupID(), "S|@3|");
+        EXPECT_EQ(reg.At(3)->Parent()->order(), 4);
+        reg.RegisterGroup(qt::spec("Z5"));
+        EXPECT_EQ(readFile(reg.FilePath()).substr(text.size()), std::string("2!!5!!Z|@5|!!Y\n5\n"));
+        reg.DeleteGroups({1});
+        const std::string rebuilt = readFile(reg.FilePath());
+        EXPECT_EQ(rebuilt.find_first_of("\r\xEF"), std::string::npos);
+        GroupRegister back(dir.path());
+        EXPECT_TRUE(back.LoadGroupRegister().Healthy());
+        EXPECT_EQ(back.Count(), 3);
+    }
+}
+
+// A backup never replaces the one before: older ones move a generation
+// down, and the damage message says where the unreadable part begins.
+TEST_F(RegisterTest, BackupsKeepEarlierGenerationsWithTheirPermissions) {
+    std::vector<std::string> damaged;
+    for (int i = 0; i < kRegisterBackupGenerations + 1; ++i) {
+        damaged.push_back("2!!5!!Z|@5|!!Y\n5\n2!!" + std::to_string(i) + "!!x!!Y\n");
+        writeFile(reg.FilePath(), damaged.back());
+        std::filesystem::permissions(reg.FilePath(),
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        const LoadReport report = reg.LoadGroupRegister();
+        EXPECT_EQ(report.damagedLine, 3);
+        EXPECT_EQ(report.Messages()[1], BackupMessage(3));
+        EXPECT_NE(BackupMessage(3).find("line 3"), std::string::npos);
+    }
+    for (int g = 0; g < kRegisterBackupGenerations; ++g) {
+        EXPECT_EQ(readFile(reg.BackupPath(g)), damaged[damaged.size() - 1 - static_cast<std::size_t>(g)]) << g;
+        EXPECT_EQ(text::PermissionsOf(reg.BackupPath(g)), 0600) << g;
+    }
+    EXPECT_FALSE(std::filesystem::exists(reg.BackupPath(kRegisterBackupGenerations)));
+    EXPECT_EQ(text::PermissionsOf(reg.FilePath()), 0600);
+    EXPECT_EQ(readFile(reg.FilePath()), "2!!5!!Z|@5|!!Y\n5\n");
+}
+
+// Only a regular file of sane size is read; anything else is reported once,
+// left alone, and not written to, and the groups registered meanwhile are
+// kept in memory.
+TEST_F(RegisterTest, NoRegularFileOrAHugeOneIsReportedAndLeftAlone) {
+    const auto fifo = dir.path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.path() / "zero");
+    for (const std::string kind : {"fifo", "zero", "directory", "huge"}) {
+        std::filesystem::remove_all(reg.FilePath());
+        if (kind == "directory")
+            std::filesystem::create_directory(reg.FilePath());
+        else if (kind == "huge") {
+            writeFile(reg.FilePath(), "1!!6!!S|@3|!!Y\n3\n");
+            std::filesystem::resize_file(reg.FilePath(), kMaxRegisterFileBytes + 1);
+        } else
+            std::filesystem::create_symlink(dir.path() / kind, reg.FilePath());
+        const LoadReport report = reg.LoadGroupRegister();
+        ASSERT_EQ(report.Messages().size(), 1u) << kind;
+        EXPECT_NE(report.Messages()[0].find("nothing was changed"), std::string::npos) << report.Messages()[0];
+        EXPECT_EQ(reg.Count(), 0);
+        EXPECT_THROW(reg.RegisterGroup(qt::spec("Z5")), StorageError) << kind;
+        EXPECT_EQ(reg.Count(), 1);
+        EXPECT_FALSE(std::filesystem::exists(reg.BackupPath()));
+    }
+    EXPECT_EQ(std::filesystem::file_size(reg.FilePath()), kMaxRegisterFileBytes + 1);
 }
 
 // A file of many records is read in time proportional to its size: repeated

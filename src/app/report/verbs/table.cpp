@@ -145,7 +145,9 @@ void setupTable(CLI::App& app, RunContext& run) {
     cmd->add_flag("--original", opts->original, "Original element names in their original order");
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     addRegisterOption(cmd, opts->registerDir);
-    cmd->callback([opts, &run] {
+    cmd->callback([opts, cmd, &run] {
+        if (cmd->count("--by") != 0 && opts->by.empty())
+            throw UsageError("--by needs a subgroup: an ID or element names separated by commas");
         if (opts->latex && opts->json) throw UsageError("--latex and --json exclude each other");
         if (!opts->png.empty() && !PngAvailable()) throw UsageError(RunDrawingBuild(run.arguments));
         GroupPtr g = resolveGroupSpec(run, opts->spec, opts->registerDir);
