@@ -69,6 +69,7 @@ TEST(HostileFiles, FailedWritesAreOneMessageAndKeepTheOldFile) {
         EXPECT_EQ(r.out, "") << verb;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
+    EXPECT_EQ(shell("$Q table S3 --latex >/dev/full 2>/dev/null"), 1);  // standard output too
     // A full disk: the view does not fit, the file keeps what it held.
     const fs::path view = temp.path() / "view.html";
     writeFile(view, "<html>earlier view</html>\n");

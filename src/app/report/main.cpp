@@ -53,5 +53,9 @@ int main(int argc, char** argv) {
     } catch (const std::exception& e) {
         code = fail(e.what(), 1);
     }
+    // Output that did not reach its file (a full disk, a closed pipe) is a
+    // failure too.
+    std::cout.flush();
+    if (!std::cout && code == 0) code = fail("cannot write the output", 1);
     return code;
 }
