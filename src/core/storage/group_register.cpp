@@ -484,8 +484,8 @@ void GroupRegister::CatchUp() {
     }
     if (!file.Ok()) {
         // Replaced by something that cannot be read: the register stays,
-        // and nothing is written until the file is readable again.
-        if (fileProblem_ != file.problem) notices_.push_back(file.problem);
+        // and nothing is written (the writer says why) until the file is
+        // readable again.
         fileProblem_ = file.problem;
         return;
     }
@@ -603,6 +603,8 @@ void GroupRegister::RewriteRegisterFile() {
 
 void GroupRegister::Rewrite() {
     if (readOnly_) return;
+    // A file that could not be read is not replaced by what little is known.
+    if (!fileProblem_.empty()) throw StorageError(fileProblem_ + ": the file was not rewritten");
     std::vector<GroupPtr> oldDependencies;
     oldDependencies.swap(dependencies_);
     std::unordered_set<const Group*> oldInFile;
@@ -621,7 +623,6 @@ void GroupRegister::Rewrite() {
         inFile_.swap(oldInFile);
         throw;
     }
-    fileProblem_.clear();
     known_ = text::IdentityOf(FilePath());
 }
 
@@ -682,6 +683,7 @@ GroupRegistrar RegistrarOf(GroupRegister& reg, std::function<void(const std::str
         } catch (const StorageError& e) {
             report(e.what());
         }
+        for (const std::string& text : reg.TakeNotices()) report(text);
     };
     registrar.findGroup = [&reg](const std::string& id) { return reg.FindRegisteredGroup(id); };
     return registrar;

@@ -265,9 +265,9 @@ private:
 
 // The register's adapter for the engine: registers in `reg` and finds its
 // groups. When `report` is set it receives the texts the caller shows:
-// kRegisterErrorMessage for a group without an ID, and the message of a
-// write failure, which is then not thrown; without it write failures throw
-// StorageError.
+// kRegisterErrorMessage for a group without an ID, the message of a write
+// failure, which is then not thrown, and the register's notices; without it
+// write failures throw StorageError.
 GroupRegistrar RegistrarOf(GroupRegister& reg, std::function<void(const std::string&)> report = {});
 
 }  // namespace quorix::storage

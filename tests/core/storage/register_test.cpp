@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <memory>
 #include <random>
 
@@ -391,6 +392,34 @@ TEST_F(RegisterTest, ForeignLineEndsMarksAndBlankLinesAreRead) {
         EXPECT_TRUE(back.LoadGroupRegister().Healthy());
         EXPECT_EQ(back.Count(), 3);
     }
+}
+
+// Two programs on one directory: each takes in what the other appended
+// before it writes, so its labels point at its own records; damage the
+// other left behind is found, reported and rebuilt around.
+TEST_F(RegisterTest, WritersTakeInWhatOthersAppended) {
+    GroupRegister other(dir.path());
+    reg.LoadGroupRegister();
+    other.LoadGroupRegister();
+    reg.RegisterGroup(evenPart(qt::spec("S4")), "Subgroup12-1(S|@4|)");
+    other.RegisterGroup(evenPart(qt::spec("S3")), "Subgroup3-1(S|@3|)");
+    EXPECT_EQ(other.Count(), 2);
+    EXPECT_EQ(other.Dependencies().size(), 2u);
+
+    { std::ofstream(reg.FilePath(), std::ios::app) << "2!!5!!Z|@5|!!Y\n5\n9!!1!!bad!!Y\n"; }
+    std::vector<std::string> shown;
+    RegistrarOf(reg, [&](const std::string& text) { shown.push_back(text); }).Register(qt::spec("Z7"), "");
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown[0], kCorruptedMessage);
+    EXPECT_EQ(shown[1], BackupMessage(13));
+
+    GroupRegister back(dir.path());
+    ASSERT_TRUE(back.LoadGroupRegister().Healthy());
+    ASSERT_EQ(back.Count(), 4);
+    expectSameGroup(*reg.At(1), *back.At(1));
+    expectSameGroup(*other.At(2), *back.At(2));
+    EXPECT_EQ(back.At(3)->GroupID(), "Z|@5|");
+    EXPECT_EQ(back.At(4)->GroupID(), "Z|@7|");
 }
 
 // A backup never replaces the one before: older ones move a generation
