@@ -44,13 +44,19 @@ TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
                              "group Z2xS5xZ2",
                              "group perm:1123",
                              "facts S3 Q9",
-                             "compare S3 Q9"}) {
+                             "compare S3 Q9",
+                             "table S3 --by ''",
+                             "table S3 --original=2",
+                             "view S3 --preferences /nonexistent-quorix-dir"}) {
         const auto r = runTool(args);
         EXPECT_EQ(r.exitCode, 2) << args << ": " << r.err;
         EXPECT_TRUE(r.out.empty()) << args;
         EXPECT_TRUE(OneLine(r.err)) << args << ": " << r.err;
         EXPECT_EQ(r.err.rfind("quorix-report: ", 0), 0u) << r.err;
     }
+    // The message names the real problem.
+    EXPECT_NE(runTool("view 'Aut('").err.find("closing parenthesis"), std::string::npos);
+    EXPECT_NE(runTool("group 'perm:1\xC3\xA9'").err.find("holds '\xC3\xA9'"), std::string::npos);
     // Decimal only: a leading zero is not octal.
     const auto ten = runTool("search 010 --json");
     ASSERT_EQ(ten.exitCode, 0) << ten.err;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <string>
@@ -30,6 +31,19 @@ TEST(InstallFiles, DesktopEntryAndMetainfoValidate) {
         checked = true;
     }
     if (!checked) GTEST_SKIP() << "neither desktop-file-validate nor appstreamcli is installed";
+}
+
+// What a package needs besides the programs: the man page gzipped, the
+// copyright file where the packaging tools look for it.
+TEST(InstallFiles, ManPageIsGzippedAndTheCopyrightIsInstalled) {
+    char pattern[] = "/tmp/quorix-install-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string prefix = pattern;
+    ASSERT_EQ(ExitStatus("cmake --install " QUORIX_BINARY_DIR " --prefix " + prefix), 0);
+    EXPECT_EQ(ExitStatus("gzip -t " + prefix + "/share/man/man1/quorix-report.1.gz"), 0);
+    EXPECT_NE(ExitStatus("test -e " + prefix + "/share/man/man1/quorix-report.1"), 0);
+    EXPECT_EQ(ExitStatus("grep -q '^Format: ' " + prefix + "/share/doc/quorix/copyright"), 0);
+    std::system(("rm -rf " + prefix).c_str());
 }
 
 }  // namespace

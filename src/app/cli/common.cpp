@@ -24,16 +24,21 @@ storage::GroupRegister& RunContext::openRegister(const std::string& dir, bool wr
     if (!open.reg) {
         open.reg = std::make_unique<storage::GroupRegister>(dir);
         open.reg->SetReadOnly(!writable);
+        open.reg->SetLockWaitNotice([this] { show(storage::kRegisterWaitMessage); });
         const storage::LoadReport report = open.reg->LoadGroupRegister();
+        // A file that cannot be read at all ends the run with its one message.
+        if (!report.fileProblem.empty()) throw storage::StorageError(report.Messages().back());
         for (const std::string& text : report.Messages()) show(text);
-        open.damaged = report.damaged && !writable;
+        if (report.writeError) exitCode = 1;
+        open.damagedLine = report.damaged && !writable ? report.damagedLine : 0;
     } else if (writable && open.reg->ReadOnly()) {
         open.reg->SetReadOnly(false);
-        if (open.damaged) {
-            if (open.reg->BackupRegisterFile()) show(storage::kBackupMessage);
+        if (open.damagedLine > 0) {
+            show(storage::kCorruptedMessage);
+            if (open.reg->BackupRegisterFile()) show(storage::BackupMessage(open.damagedLine));
             open.reg->RewriteRegisterFile();
             show(storage::kRebuiltMessage);
-            open.damaged = false;
+            open.damagedLine = 0;
         }
     }
     return *open.reg;
@@ -58,7 +63,15 @@ GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::o
 GroupRegistrar RegistrarFor(RunContext& run, const std::optional<std::string>& registerDir, bool save) {
     if (!save) return {};
     if (!registerDir) throw UsageError("--save needs --register DIR");
-    return storage::RegistrarOf(run.openRegister(*registerDir, true));
+    storage::GroupRegister& reg = run.openRegister(*registerDir, true);
+    GroupRegistrar registrar = storage::RegistrarOf(reg);
+    // Write failures end the run; what the register learnt about the file
+    // on the way is shown.
+    registrar.registerGroup = [&reg, &run, next = registrar.registerGroup](const GroupPtr& g, const std::string& id) {
+        next(g, id);
+        for (const std::string& text : reg.TakeNotices()) run.show(text);
+    };
+    return registrar;
 }
 
 void AddSpecArgument(CLI::App* cmd, std::string& spec) {

@@ -46,7 +46,8 @@ public:
     // (a verb that registers groups asks for that); a damaged file found
     // while read-only is reported and left alone, and rebuilt once the
     // register turns writable. Throws UsageError when `dir` is not a
-    // directory.
+    // directory, StorageError when its file cannot be read (no regular
+    // file, too large) or its rebuild fails.
     storage::GroupRegister& openRegister(const std::string& dir, bool writable = false);
 
     // The engine state the verbs of this run share.
@@ -55,7 +56,7 @@ public:
 private:
     struct OpenRegister {
         std::unique_ptr<storage::GroupRegister> reg;
-        bool damaged = false;  // found damaged while read-only, not yet rebuilt
+        int damagedLine = 0;  // found damaged from this line while read-only, not yet rebuilt
     };
 
     ConsoleHost host_;

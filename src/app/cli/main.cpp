@@ -42,6 +42,8 @@ int main(int argc, char** argv) {
         "(single-letter generators; quote a presentation in the shell: it holds <, >, | and blanks)"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("quorix-report ") + QUORIX_VERSION);
+    // A flag takes no value: "--original=2" is refused, not read as on.
+    app.option_defaults()->disable_flag_override();
     for (VerbSetup setup : kVerbs) setup(app, run);
 
     int code = 0;
@@ -63,5 +65,9 @@ int main(int argc, char** argv) {
         // Files that cannot be read or written.
         code = Fail(e.what(), 1);
     }
+    // Output that did not reach its file (a full disk, a closed pipe) is a
+    // failure too.
+    std::cout.flush();
+    if (!std::cout && code == 0) code = Fail("cannot write the output", 1);
     return code;
 }

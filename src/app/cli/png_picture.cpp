@@ -55,7 +55,8 @@ std::string WriteTablePng(const Group& g, const std::string& title, bool origina
     style.colours = colours;
     style.organiseBy = organiseBy;
     gui::PrintCayleyTable(box, g, gui::TableFormat::RowAndColumn, title, originalNames, nullptr, style);
-    if (!box.savePng(QString::fromStdString(file))) return "cannot write " + file;
+    std::string error;
+    if (!box.savePng(QString::fromStdString(file), &error)) return error.empty() ? "cannot write " + file : error;
     return {};
 }
 

@@ -1,8 +1,10 @@
 #include "cli/view_file.h"
 
+#include <filesystem>
 #include <iostream>
 
 #include "core/storage/preferences.h"
+#include "core/storage/text_file.h"
 #include "cli/verb.h"
 
 namespace quorix::cli {
@@ -10,8 +12,12 @@ namespace quorix::cli {
 std::string ViewComponents(const ViewFileRequest& request) {
     std::string defaults = DefaultViewComponents(request.kind);
     if (request.preferencesDir) {
+        std::error_code ec;
+        if (!std::filesystem::is_directory(*request.preferencesDir, ec))
+            throw UsageError("preferences directory '" + *request.preferencesDir + "' does not exist");
         storage::Preferences prefs;
         prefs.Load(*request.preferencesDir);
+        if (!prefs.LoadProblem().empty()) throw storage::StorageError(prefs.LoadProblem());
         defaults = prefs.String(ViewComponentPreference(request.kind) - 1);
     }
     const std::string components = request.components.value_or(defaults);

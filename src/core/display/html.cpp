@@ -5,6 +5,7 @@
 #include <ctime>
 
 #include "core/group/errors.h"
+#include "core/text/file_io.h"
 #include "core/text/markup.h"
 
 namespace quorix {
@@ -85,13 +86,21 @@ std::string AnchorNow() {
 
 std::string AnchorTag(const std::string& anchor) { return "<a name='" + anchor + "'>"; }
 
-ViewFile::ViewFile(const std::string& path, bool replace)
-    : out_(path, (replace ? std::ios::trunc : std::ios::app) | std::ios::binary) {
-    if (!out_) throw InvalidArgument("cannot write the view file " + path);
+ViewFile::ViewFile(const std::string& path, bool replace) : path_(path), replace_(replace) {
+    text::CheckWritableTarget(path_);
 }
 
-void ViewFile::WriteLine(std::string_view text) { out_ << text << "\n"; }
+void ViewFile::WriteLine(std::string_view line) {
+    text_ += line;
+    text_ += '\n';
+}
 
-void ViewFile::Close() { out_.close(); }
+void ViewFile::Close() {
+    if (replace_)
+        text::WriteFileAtomically(path_, text_);
+    else
+        text::AppendFileAtomically(path_, text_);
+    text_.clear();
+}
 
 }  // namespace quorix

@@ -2,7 +2,6 @@
 // HTML building blocks of the view files: markup conversion, the anchor of
 // a view, and the line writer over a file opened for appending.
 
-#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -23,17 +22,21 @@ std::string AnchorFor(int year, int month, int day, int hour, int minute, int se
 // "<a name='" + anchor + "'>".
 std::string AnchorTag(const std::string& anchor);
 
-// Appends lines to a view file. Opening fails with InvalidArgument when the
-// file cannot be written.
+// Appends one document to a view file. The lines are gathered and written
+// by Close() in one checked write that leaves the old file intact when it
+// fails (text::FileError). The constructor refuses (FileError) a path that
+// cannot be written, before any work.
 class ViewFile {
 public:
     // Appends to the file (creating it), or replaces it.
     explicit ViewFile(const std::string& path, bool replace = false);
-    void WriteLine(std::string_view text);
+    void WriteLine(std::string_view line);
     void Close();
 
 private:
-    std::ofstream out_;
+    std::string path_;
+    std::string text_;
+    bool replace_ = false;
 };
 
 }  // namespace quorix

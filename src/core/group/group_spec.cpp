@@ -31,6 +31,16 @@ GroupPtr MakePermutationGroup(std::string_view list, std::string_view spec) {
         start = comma + 1;
     }
     if (gens.empty()) throw InvalidArgument("'" + std::string(spec) + "' lists no permutation");
+    for (const std::string& g : gens) {
+        // A character that is no digit of the notation is named as typed
+        // (all bytes of a UTF-8 character), not counted into a degree.
+        const std::size_t bad = g.find_first_not_of("123456789ABCDEF");
+        if (bad == std::string::npos) continue;
+        std::size_t end = bad + 1;
+        while (end < g.size() && (static_cast<unsigned char>(g[end]) & 0xC0) == 0x80) ++end;
+        throw InvalidArgument("'" + g + "' holds '" + g.substr(bad, end - bad) +
+                              "', which is no digit of one-line notation (1-9, A-F)");
+    }
     const std::size_t d = gens[0].size();
     for (const std::string& g : gens)
         if (g.size() != d || !MathFunctions::IsPermutationString(g))

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <unordered_set>
 
 #include "core/group/errors.h"
@@ -70,10 +71,23 @@ int LeadingNumber(std::string_view s) {
 
 }  // namespace
 
+std::string BackupMessage(int damagedLine) {
+    if (damagedLine <= 0) return kBackupMessage;
+    return std::string("Old file stored as ") + kRegisterBackupFileName + ", unreadable from line " +
+           std::to_string(damagedLine) + " on; earlier backups are kept as QuorixObjectsBackup-1.bas to -" +
+           std::to_string(kRegisterBackupGenerations - 1) + ".bas.";
+}
+
+std::string DamagedReadOnlyMessage(int damagedLine) {
+    return std::string("File ") + kRegisterFileName + " is damaged from line " + std::to_string(damagedLine) +
+           " on: the groups before it were read, and nothing was changed.";
+}
+
 std::vector<std::string> LoadReport::Messages() const {
     std::vector<std::string> texts(static_cast<std::size_t>(emptyIds), kRegisterErrorMessage);
-    if (damaged) texts.emplace_back(kCorruptedMessage);
-    if (backedUp) texts.emplace_back(kBackupMessage);
+    if (!fileProblem.empty()) texts.push_back(fileProblem + ": no groups were read, and nothing was changed.");
+    if (damaged) texts.push_back(readOnly ? DamagedReadOnlyMessage(damagedLine) : kCorruptedMessage);
+    if (backedUp) texts.push_back(BackupMessage(damagedLine));
     if (writeError) texts.push_back(*writeError);
     if (rebuilt) texts.emplace_back(kRebuiltMessage);
     return texts;
@@ -98,6 +112,27 @@ bool ParseRecordHeader(std::string_view line, RecordHeader& header) {
 
 GroupRegister::GroupRegister(std::filesystem::path directory, bool autosave)
     : directory_(std::move(directory)), autosave_(autosave) {}
+
+// The register's lock for the span of one operation; nested operations
+// (a deletion's backup and rewrite) share the outermost one.
+class GroupRegister::Locked {
+public:
+    Locked(GroupRegister& reg, FileLock::Mode mode) : reg_(reg) {
+        if (reg_.lockDepth_++ == 0) lock_.emplace(reg_.LockPath(), mode, reg_.lockWaitNotice_);
+    }
+    ~Locked() { --reg_.lockDepth_; }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+
+private:
+    GroupRegister& reg_;
+    std::optional<FileLock> lock_;
+};
+
+std::filesystem::path GroupRegister::BackupPath(int generation) const {
+    if (generation <= 0) return directory_ / kRegisterBackupFileName;
+    return directory_ / ("QuorixObjectsBackup-" + std::to_string(generation) + ".bas");
+}
 
 const GroupPtr& GroupRegister::At(int position) const {
     if (position < 1 || position > Count())
@@ -128,6 +163,14 @@ bool GroupRegister::RegisterGroup(const GroupPtr& group, const std::string& newI
     if (!group) throw InvalidArgument("no group to register");
     if (!newId.empty()) group->SetGroupID(newId);
     const bool hasId = !group->GroupID().empty();
+    const bool persist = autosave_ && !loading_ && !readOnly_;
+    // A writer first takes in what others wrote, so that the register and
+    // the labels it writes match the file.
+    std::optional<Locked> lock;
+    if (persist) {
+        lock.emplace(*this, FileLock::Mode::Exclusive);
+        CatchUp();
+    }
     const int r = RegisterIndex(*group);
     if (r != -1) {
         GroupPtr& slot = groups_[static_cast<std::size_t>(r - 1)];
@@ -141,17 +184,21 @@ bool GroupRegister::RegisterGroup(const GroupPtr& group, const std::string& newI
         inFile_.insert(group.get());
         loadIndex_.emplace(group->GroupID(), Count());
     }
-    if (!autosave_ || loading_ || readOnly_) return hasId;
+    if (!persist) return hasId;
+    if (!fileProblem_.empty()) throw StorageError(fileProblem_ + ": the group was not stored");
 
     const std::size_t dependencyCount = dependencies_.size();
     try {
-        AppendLinesToFile(FilePath(), WriteGroup(*group));
+        const std::string records = WriteGroup(*group);
+        AppendLinesToFile(FilePath(), records);
+        knownLines_ += static_cast<int>(std::count(records.begin(), records.end(), '\n'));
     } catch (const std::exception&) {
         // The file did not get the dependency records either.
         dependencies_.resize(dependencyCount);
         throw;
     }
     inFile_.insert(group.get());
+    known_ = text::IdentityOf(FilePath());
     return hasId;
 }
 
@@ -407,27 +454,89 @@ LoadReport GroupRegister::LoadGroupRegister() {
     groups_.clear();
     inFile_.clear();
     if (!autosave_) return report;
+    const Locked lock(*this, readOnly_ ? FileLock::Mode::Shared : FileLock::Mode::Exclusive);
+    ReadWholeFile(report);
+    return report;
+}
+
+void GroupRegister::ReadWholeFile(LoadReport& report) {
+    groups_.clear();
+    inFile_.clear();
     dependencies_.clear();
-    loadIndex_.clear();
+    fileProblem_.clear();
+    known_ = {};
+    knownLines_ = 0;
+    report.readOnly = readOnly_;
+    const text::FileText file = text::ReadFileChecked(FilePath(), kMaxRegisterFileBytes);
+    if (file.status == text::ReadStatus::Missing) return;
+    if (!file.Ok()) {
+        fileProblem_ = report.fileProblem = file.problem;
+        return;
+    }
+    known_ = file.identity;
+    ReadRecords(SplitLines(file.text), report);
+}
+
+void GroupRegister::CatchUp() {
+    const text::FileIdentity now = text::IdentityOf(FilePath());
+    if (fileProblem_.empty() && now == known_) return;
+    LoadReport report;
+    report.readOnly = readOnly_;
+    const bool appended = fileProblem_.empty() && now.SameFile(known_) && now.size > known_.size;
+    const text::FileText file = text::ReadFileChecked(FilePath(), kMaxRegisterFileBytes, appended ? known_.size : 0);
+    if (file.status == text::ReadStatus::Missing) {
+        // Removed: the register stays, and nothing of it is in a file.
+        dependencies_.clear();
+        inFile_.clear();
+        fileProblem_.clear();
+        known_ = {};
+        knownLines_ = 0;
+        return;
+    }
+    if (!file.Ok()) {
+        // Replaced by something that cannot be read: the register stays,
+        // and nothing is written (the writer says why) until the file is
+        // readable again.
+        fileProblem_ = file.problem;
+        return;
+    }
+    if (!appended) {
+        // Replaced by another program (a rewrite or a deletion): the file
+        // holds the register now.
+        groups_.clear();
+        inFile_.clear();
+        dependencies_.clear();
+        knownLines_ = 0;
+    }
+    fileProblem_.clear();
+    known_ = file.identity;
+    ReadRecords(SplitLines(file.text), report);
+    for (std::string& text : report.Messages()) notices_.push_back(std::move(text));
+}
+
+bool GroupRegister::ReadRecords(const std::vector<std::string>& lines, LoadReport& report) {
     loading_ = true;
     readError_ = false;
-
-    const auto lines = ReadLines(FilePath());
-    if (!lines) {
-        loading_ = false;
-        return report;
-    }
+    loadIndex_.clear();
+    for (std::size_t p = 0; p < groups_.size(); ++p) loadIndex_.emplace(groups_[p]->GroupID(), static_cast<int>(p) + 1);
+    const int firstLine = knownLines_;
+    auto damaged = [&](std::size_t line) {
+        CorruptionPath(report, firstLine + static_cast<int>(line) + 1);
+        return false;
+    };
     // A dependency record of a group built from its own description alone
     // that repeats an earlier one stands for the same group.
     std::unordered_map<std::string, GroupPtr> repeated;
     std::size_t next = 0;
-    while (next < lines->size()) {
+    while (next < lines.size()) {
+        // Blank lines between records carry nothing.
+        if (TrimBlanks(lines[next]).empty()) {
+            ++next;
+            continue;
+        }
         RecordHeader header;
         const std::size_t start = next;
-        if (!ParseRecordHeader((*lines)[next++], header)) {
-            CorruptionPath(report);
-            return report;
-        }
+        if (!ParseRecordHeader(lines[next++], header)) return damaged(start);
         const bool selfContained = header.flag != "Y" &&
                                    header.method >= static_cast<int>(GenerationMethod::CayleyTable) &&
                                    header.method <= static_cast<int>(GenerationMethod::Permutational);
@@ -437,7 +546,7 @@ LoadReport GroupRegister::LoadGroupRegister() {
             const std::size_t bodyLines = header.method == static_cast<int>(GenerationMethod::CayleyTable)
                                               ? static_cast<std::size_t>(std::clamp(header.order, 0, kMaxTableOrder))
                                               : 1;
-            for (std::size_t i = start; i <= start + bodyLines && i < lines->size(); ++i) key += (*lines)[i] + '\n';
+            for (std::size_t i = start; i <= start + bodyLines && i < lines.size(); ++i) key += lines[i] + '\n';
             const auto it = repeated.find(key);
             if (it != repeated.end()) {
                 group = it->second;
@@ -445,37 +554,34 @@ LoadReport GroupRegister::LoadGroupRegister() {
             }
         }
         if (!group) {
-            group = ReadGroup(header, *lines, next);
-            if (readError_ || !group) {
-                CorruptionPath(report);
-                return report;
-            }
+            group = ReadGroup(header, lines, next);
+            if (readError_ || !group) return damaged(start);
             if (selfContained) repeated.emplace(std::move(key), group);
         }
         // Positions and labels are numbered to 32767 (16 bits).
-        if (Count() == kMaxRegisterCount || dependencies_.size() == static_cast<std::size_t>(kMaxRegisterCount)) {
-            CorruptionPath(report);
-            return report;
-        }
+        if (Count() == kMaxRegisterCount || dependencies_.size() == static_cast<std::size_t>(kMaxRegisterCount))
+            return damaged(start);
         if (header.flag != "Y")
             dependencies_.push_back(group);
         else if (!RegisterGroup(group, header.id))
             ++report.emptyIds;
         NoteIdNumbers(*group);
     }
+    knownLines_ += static_cast<int>(lines.size());
     loading_ = false;
     loadIndex_.clear();
-    return report;
+    return true;
 }
 
-void GroupRegister::CorruptionPath(LoadReport& report) {
+void GroupRegister::CorruptionPath(LoadReport& report, int damagedLine) {
     loading_ = false;
     loadIndex_.clear();
     report.damaged = true;
+    report.damagedLine = damagedLine;
     if (readOnly_) return;
     try {
         report.backedUp = BackupRegisterFile();
-        RewriteRegisterFile();
+        Rewrite();
         report.rebuilt = true;
     } catch (const StorageError& e) {
         report.writeError = e.what();
@@ -484,14 +590,32 @@ void GroupRegister::CorruptionPath(LoadReport& report) {
 
 bool GroupRegister::BackupRegisterFile() {
     if (readOnly_) return false;
-    const auto text = ReadFileText(FilePath());
-    if (!text) return false;
-    ReplaceFile(BackupPath(), *text);
+    const Locked lock(*this, FileLock::Mode::Exclusive);
+    const text::FileText file = text::ReadFileChecked(FilePath(), kMaxRegisterFileBytes);
+    if (file.status == text::ReadStatus::Missing) return false;
+    if (!file.Ok()) throw StorageError(file.problem);
+    // The older backups move one generation down, the oldest is dropped:
+    // a backup is never the only copy of what a damaged file held.
+    for (int g = kRegisterBackupGenerations - 2; g >= 0; --g) {
+        std::error_code ignored;
+        std::filesystem::rename(BackupPath(g), BackupPath(g + 1), ignored);
+    }
+    // As private as the register itself.
+    text::WriteFileAtomically(BackupPath(), file.text, text::PermissionsOf(FilePath()));
     return true;
 }
 
 void GroupRegister::RewriteRegisterFile() {
     if (readOnly_) return;
+    const Locked lock(*this, FileLock::Mode::Exclusive);
+    CatchUp();
+    Rewrite();
+}
+
+void GroupRegister::Rewrite() {
+    if (readOnly_) return;
+    // A file that could not be read is not replaced by what little is known.
+    if (!fileProblem_.empty()) throw StorageError(fileProblem_ + ": the file was not rewritten");
     std::vector<GroupPtr> oldDependencies;
     oldDependencies.swap(dependencies_);
     std::unordered_set<const Group*> oldInFile;
@@ -503,37 +627,57 @@ void GroupRegister::RewriteRegisterFile() {
             inFile_.insert(g.get());
         }
         ReplaceFile(FilePath(), text);
+        knownLines_ = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
     } catch (const std::exception&) {
         // The old file stays, and with it its labels.
         dependencies_.swap(oldDependencies);
         inFile_.swap(oldInFile);
         throw;
     }
+    known_ = text::IdentityOf(FilePath());
 }
 
 bool GroupRegister::DeleteAllGroups() {
     const bool persist = autosave_ && !readOnly_;
+    std::optional<Locked> lock;
+    if (persist) lock.emplace(*this, FileLock::Mode::Exclusive);
     const bool backedUp = persist && BackupRegisterFile();
     groups_.clear();
     inFile_.clear();
-    if (persist) RewriteRegisterFile();
+    if (persist) Rewrite();
     return backedUp;
 }
 
 bool GroupRegister::DeleteGroups(std::vector<int> positions) {
     for (int p : positions)
         if (p < 1 || p > Count()) throw InvalidArgument("register position out of range: " + std::to_string(p));
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
     if (positions.empty()) return false;
+    // The chosen groups by identity: taking in what other programs wrote
+    // may move them.
+    std::unordered_set<const Group*> chosen;
+    std::unordered_set<std::string> chosenIds;
+    for (int p : positions) {
+        const GroupPtr& g = groups_[static_cast<std::size_t>(p - 1)];
+        chosen.insert(g.get());
+        if (!g->GroupID().empty()) chosenIds.insert(g->GroupID());
+    }
 
     const bool persist = autosave_ && !readOnly_;
-    const bool backedUp = persist && BackupRegisterFile();
-    for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
-        inFile_.erase(groups_[static_cast<std::size_t>(*it - 1)].get());
-        groups_.erase(groups_.begin() + (*it - 1));
+    std::optional<Locked> lock;
+    if (persist) {
+        lock.emplace(*this, FileLock::Mode::Exclusive);
+        CatchUp();
     }
-    if (persist) RewriteRegisterFile();
+    const bool backedUp = persist && BackupRegisterFile();
+    std::vector<GroupPtr> kept;
+    for (const GroupPtr& g : groups_) {
+        if (chosen.count(g.get()) != 0 || chosenIds.count(g->GroupID()) != 0)
+            inFile_.erase(g.get());
+        else
+            kept.push_back(g);
+    }
+    groups_.swap(kept);
+    if (persist) Rewrite();
     return backedUp;
 }
 
@@ -550,6 +694,7 @@ GroupRegistrar RegistrarOf(GroupRegister& reg, std::function<void(const std::str
         } catch (const StorageError& e) {
             report(e.what());
         }
+        for (const std::string& text : reg.TakeNotices()) report(text);
     };
     registrar.findGroup = [&reg](const std::string& id) { return reg.FindRegisteredGroup(id); };
     return registrar;

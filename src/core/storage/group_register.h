@@ -29,10 +29,20 @@
 // label of a dependency record that precedes it. A group already stored as
 // a dependency is referred to by its label again rather than stored twice.
 //
+// Reading is tolerant where the intent is plain: a UTF-8 byte-order mark is
+// skipped, "\r\n" and a lone "\r" end lines as "\n" does, and blank lines
+// between records are skipped. Writing always uses "\n" and no mark.
+//
 // Every file operation opens, reads or writes and closes in one go. A
-// rewrite or backup replaces the file through a temporary file and a rename;
-// registering a group appends its records in one write, on a line of their
-// own also when the file's last line has no line end.
+// rewrite or backup replaces the file through a fresh temporary file and a
+// rename; registering a group appends its records in one write, on a line
+// of their own also when the file's last line has no line end. Only a
+// regular file of at most kMaxRegisterFileBytes is read.
+//
+// Several programs may share one directory: every read-modify-write holds an
+// advisory lock on kRegisterLockFileName, and a writer first reads what
+// others appended or rewrote since it last looked, so that its labels and
+// references point at the records the file really holds.
 //
 // The register shows nothing and asks nothing: loading returns a LoadReport,
 // backups and deletions say whether a backup was made, and the caller shows
@@ -45,10 +55,12 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 #include "core/group/group.h"
 #include "core/group/registrar.h"
+#include "core/storage/text_file.h"
 
 namespace quorix::storage {
 
@@ -56,6 +68,12 @@ inline constexpr const char* kRegisterFileName = "QuorixObjects.bas";
 // The most groups a file may hold registered, and as dependencies.
 inline constexpr int kMaxRegisterCount = 32767;
 inline constexpr const char* kRegisterBackupFileName = "QuorixObjectsBackup.bas";
+// Backups are kept in generations: the newest under kRegisterBackupFileName,
+// the older ones as QuorixObjectsBackup-1.bas (the one before) and on.
+inline constexpr int kRegisterBackupGenerations = 5;
+inline constexpr const char* kRegisterLockFileName = "QuorixObjects.bas.lock";
+inline constexpr const char* kRegisterWaitMessage =
+    "Waiting for another program to finish writing QuorixObjects.bas...";
 
 inline constexpr const char* kCorruptedMessage =
     "File QuorixObjects.bas file appears to have  been corrupted.  Some groups may have  been lost.  "
@@ -74,11 +92,20 @@ inline const char* DeleteAllQuestion(bool autosave) {
     return autosave ? kDeleteAllQuestionAutosave : kDeleteAllQuestion;
 }
 
+// The backup message, saying where the unreadable part begins when the
+// backup holds a damaged file (damagedLine > 0, 1-based).
+std::string BackupMessage(int damagedLine = 0);
+// What a reader that writes nothing says about a damaged file.
+std::string DamagedReadOnlyMessage(int damagedLine);
+
 // What LoadGroupRegister found and did, in the order it happened.
 struct LoadReport {
     int emptyIds = 0;                       // registered records without an ID (kRegisterErrorMessage each)
+    std::string fileProblem;                // the file is no regular file, too large or unreadable: not read
     bool damaged = false;                   // a damaged record ended the reading (kCorruptedMessage)
-    bool backedUp = false;                  // the old file was stored as the backup (kBackupMessage)
+    int damagedLine = 0;                    // the line it began on (1-based)
+    bool readOnly = false;                  // nothing was written (DamagedReadOnlyMessage)
+    bool backedUp = false;                  // the old file was stored as the backup (BackupMessage)
     bool rebuilt = false;                   // the file was rewritten from the register (kRebuiltMessage)
     std::optional<std::string> writeError;  // the backup or rebuild failed: why
 
@@ -109,7 +136,16 @@ public:
 
     const std::filesystem::path& Directory() const { return directory_; }
     std::filesystem::path FilePath() const { return directory_ / kRegisterFileName; }
-    std::filesystem::path BackupPath() const { return directory_ / kRegisterBackupFileName; }
+    // The backup of the given generation: 0 the newest, 1 the one before...
+    std::filesystem::path BackupPath(int generation = 0) const;
+    std::filesystem::path LockPath() const { return directory_ / kRegisterLockFileName; }
+
+    // Called (on the thread that writes) when another program holds the lock
+    // and this one starts waiting for it; the caller shows kRegisterWaitMessage.
+    void SetLockWaitNotice(std::function<void()> notice) { lockWaitNotice_ = std::move(notice); }
+    // Texts about the file found while writing (damage appended by another
+    // program, with its rebuild), for the caller to show; emptied here.
+    std::vector<std::string> TakeNotices() { return std::exchange(notices_, {}); }
 
     // The "Autosave Generated Groups" preference: off, no file is read or written.
     bool Autosave() const { return autosave_; }
@@ -144,9 +180,11 @@ public:
 
     // ---- the file -------------------------------------------------------
     // Start-up load. Empties the register; with autosave on reads the file
-    // (a missing file is not reported). A damaged record ends the reading:
-    // the groups read before it stay registered and, unless read-only, the
-    // old file is kept as the backup and the file is rewritten from the
+    // (a missing file is not reported; one that is no regular file or too
+    // large is reported, left alone and not written to). A damaged record
+    // ends the reading: the groups read before it stay registered and,
+    // unless read-only, the old file is kept as the newest backup (older
+    // backups move one generation down) and the file is rewritten from the
     // register. Every number in the file is bounded before it is used, so
     // a damaged file is rejected in time proportional to its size.
     LoadReport LoadGroupRegister();
@@ -155,7 +193,8 @@ public:
     // no register file or the register is read-only. Throws StorageError.
     bool BackupRegisterFile();
     // Rewrites the register file from the register (empties the dependency
-    // list first). Throws StorageError; the old file then stays.
+    // list first), after taking in what other programs appended. Throws
+    // StorageError; the old file then stays.
     void RewriteRegisterFile();
     // Empties the register, with backup and rewrite when autosave is on; the
     // caller has asked DeleteAllQuestion first and shows kAllDeletedMessage.
@@ -189,11 +228,16 @@ public:
     void SetLastManualNumber(int n) { lastManual_ = n; }
 
 private:
+    class Locked;
+    void ReadWholeFile(LoadReport& report);
+    bool ReadRecords(const std::vector<std::string>& lines, LoadReport& report);
+    void CatchUp();
+    void Rewrite();
     void WriteRecord(const Group& group, bool nested, std::string& out);
     std::string WriteReferencedGroup(const GroupPtr& referenced, int writerPosition, std::string& out);
     GroupPtr ReadRecordBody(const RecordHeader& header, const std::vector<std::string>& lines, std::size_t& next);
     GroupPtr ResolveReference(const std::string& line) const;
-    void CorruptionPath(LoadReport& report);
+    void CorruptionPath(LoadReport& report, int damagedLine);
     void NoteIdNumbers(const Group& group);
 
     std::filesystem::path directory_;
@@ -210,15 +254,23 @@ private:
     std::unordered_map<std::string, int> loadIndex_;
     bool loading_ = false;
     bool readError_ = false;
+    // The file as this register last read or wrote it; lines read so far.
+    text::FileIdentity known_;
+    int knownLines_ = 0;
+    // Why the file could not be read at all; nothing is written then.
+    std::string fileProblem_;
+    int lockDepth_ = 0;
+    std::function<void()> lockWaitNotice_;
+    std::vector<std::string> notices_;
     int lastPerm_ = 0;
     int lastManual_ = 0;
 };
 
 // The register's adapter for the engine: registers in `reg` and finds its
 // groups. When `report` is set it receives the texts the caller shows:
-// kRegisterErrorMessage for a group without an ID, and the message of a
-// write failure, which is then not thrown; without it write failures throw
-// StorageError.
+// kRegisterErrorMessage for a group without an ID, the message of a write
+// failure, which is then not thrown, and the register's notices; without it
+// write failures throw StorageError.
 GroupRegistrar RegistrarOf(GroupRegister& reg, std::function<void(const std::string&)> report = {});
 
 }  // namespace quorix::storage

@@ -105,7 +105,13 @@ void Preferences::SetString(int index, const std::string& value) {
 
 bool Preferences::Load(const std::filesystem::path& directory) {
     strings_ = Defaults();
-    const auto lines = ReadLines(FilePath(directory));
+    problem_.clear();
+    const text::FileText file = text::ReadFileChecked(FilePath(directory), kMaxPreferencesFileBytes);
+    if (!file.Ok()) {
+        if (file.status != text::ReadStatus::Missing) problem_ = file.problem;
+        return false;
+    }
+    const std::optional<std::vector<std::string>> lines = SplitLines(file.text);
     if (!lines || lines->size() < static_cast<std::size_t>(kPreferenceCount)) return false;
     for (int i = 0; i < kPreferenceCount; ++i) {
         const std::string_view value = Trim((*lines)[static_cast<std::size_t>(i)]);
@@ -117,6 +123,7 @@ bool Preferences::Load(const std::filesystem::path& directory) {
 void Preferences::Save(const std::filesystem::path& directory) const {
     std::string text;
     for (const std::string& s : strings_) text += s + "\r\n";
+    const FileLock lock(directory / kPreferencesLockFileName, FileLock::Mode::Exclusive);
     ReplaceFile(FilePath(directory), text);
 }
 

@@ -24,6 +24,7 @@
 namespace quorix::storage {
 
 inline constexpr const char* kPreferencesFileName = "QuorixPreferences.bas";
+inline constexpr const char* kPreferencesLockFileName = "QuorixPreferences.bas.lock";
 inline constexpr const char* kRestartMessage =
     "Changes to General System Defaults will take effect when QUORIX is restarted.";
 
@@ -116,9 +117,15 @@ public:
 
     // Reads the file of `directory`. Returns true when all ten strings came
     // from the file (each malformed one still replaced by its default);
-    // false when the defaults were taken for all ten. Never reports.
+    // false when the defaults were taken for all ten. A file that is no
+    // regular file, is larger than kMaxPreferencesFileBytes or cannot be
+    // read is not read; LoadProblem() then says so.
     bool Load(const std::filesystem::path& directory);
-    // Writes the ten strings, replacing the file. Throws StorageError.
+    // Why the last Load could not read an existing file, for the caller to
+    // show; empty when it could (or there was no file).
+    const std::string& LoadProblem() const { return problem_; }
+    // Writes the ten strings, replacing the file under the preferences lock.
+    // Throws StorageError.
     void Save(const std::filesystem::path& directory) const;
 
     // ---- General System Defaults --------------------------------------
@@ -145,6 +152,7 @@ public:
 
 private:
     std::array<std::string, kPreferenceCount> strings_;
+    std::string problem_;
 };
 
 // The state of the Preferences panel's controls.

@@ -424,9 +424,11 @@ bool Panel::savePicture() {
         host().Message("There is no picture to save.");
         return false;
     }
-    const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive) ? picBox_->saveSvg(path, windowTitle())
-                                                                               : picBox_->savePng(path);
-    if (!ok) host().Message("The picture could not be written to " + path.toStdString() + ".");
+    std::string error;
+    const bool ok = path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)
+                        ? picBox_->saveSvg(path, windowTitle(), &error)
+                        : picBox_->savePng(path, &error);
+    if (!ok) host().Message(error.empty() ? "The picture could not be written to " + path.toStdString() + "." : error);
     return ok;
 }
 

@@ -1,6 +1,6 @@
 #include "gui/common/picture_box.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QMouseEvent>
@@ -9,6 +9,10 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <string>
+#include <string_view>
+
+#include "core/text/file_io.h"
 
 #include "gui/common/twips.h"
 
@@ -171,7 +175,22 @@ QSize PictureBox::pictureSize() const {
             static_cast<int>(std::ceil(std::max(0.0, all.bottom()))) + 10};
 }
 
-bool PictureBox::savePng(const QString& path) const {
+namespace {
+
+// Writes a picture's bytes through the engine's checked writer.
+bool WritePicture(const QString& path, const QByteArray& bytes, std::string* error) {
+    try {
+        text::WriteFileAtomically(path.toStdString(), std::string_view(bytes.constData(), bytes.size()));
+        return true;
+    } catch (const text::FileError& e) {
+        if (error) *error = e.what();
+        return false;
+    }
+}
+
+}  // namespace
+
+bool PictureBox::savePng(const QString& path, std::string* error) const {
     const QSize size = pictureSize();
     if (size.isEmpty()) return false;
     QImage image(size, QImage::Format_ARGB32);
@@ -180,18 +199,21 @@ bool PictureBox::savePng(const QString& path) const {
         QPainter painter(&image);
         render(painter, QRectF(QPointF(0, 0), size));
     }
-    return image.save(path, "PNG");
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return false;
+    return WritePicture(path, bytes, error);
 }
 
-bool PictureBox::saveSvg(const QString& path, const QString& title) const {
+bool PictureBox::saveSvg(const QString& path, const QString& title, std::string* error) const {
     const QSize size = pictureSize();
     if (size.isEmpty()) return false;
-    {
-        QFile probe(path);
-        if (!probe.open(QIODevice::WriteOnly)) return false;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setFileName(path);
+    svg.setOutputDevice(&buffer);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
     svg.setTitle(title);
@@ -199,7 +221,8 @@ bool PictureBox::saveSvg(const QString& path, const QString& title) const {
     if (!painter.begin(&svg)) return false;
     painter.fillRect(QRectF(QPointF(0, 0), size), Qt::white);
     render(painter, QRectF(QPointF(0, 0), size));
-    return painter.end();
+    if (!painter.end()) return false;
+    return WritePicture(path, bytes, error);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
 class QPainter;
@@ -84,9 +85,11 @@ public:
     // Paints the pieces that meet `clip` (pixels) with `painter`.
     void render(QPainter& painter, const QRectF& clip) const;
     // The whole picture on a white background, at its full size, as a PNG
-    // or SVG file; false when the file cannot be written.
-    bool savePng(const QString& path) const;
-    bool saveSvg(const QString& path, const QString& title) const;
+    // or SVG file, replacing the file only once the whole picture is written;
+    // false when there is no picture or the file cannot be written (then
+    // `error`, when given, says why).
+    bool savePng(const QString& path, std::string* error = nullptr) const;
+    bool saveSvg(const QString& path, const QString& title, std::string* error = nullptr) const;
     // All drawn text in drawing order, joined by `sep` (for tests and copying).
     QString plainText(const QString& sep = QStringLiteral(" ")) const;
 

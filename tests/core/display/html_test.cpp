@@ -12,6 +12,7 @@
 #include "core/display/views.h"
 #include "core/search/cayley_search.h"
 #include "core/search/search_run.h"
+#include "core/text/file_io.h"
 #include "core/compare/structure.h"
 #include "core/workbench/workbench.h"
 #include "support/test_progress.h"
@@ -132,7 +133,7 @@ TEST_F(ViewFixture, AppendingKeepsEarlierViewsAndEmptyComponentsGiveOnlyTheTitle
     ExpectWellFormed(html, 2);
     EXPECT_NE(html.find("<td><b>Integer&nbsp;&nbsp;</b>"), std::string::npos);
     // An unwritable path is refused before anything happens.
-    EXPECT_THROW(WriteGroupView(ViewKind::Additive, z6, "/nonexistent/dir/x.html", Options("1")), InvalidArgument);
+    EXPECT_THROW(WriteGroupView(ViewKind::Additive, z6, "/nonexistent/dir/x.html", Options("1")), text::FileError);
     ViewOptions bare;
     bare.components = "1001000";
     EXPECT_THROW(WriteGroupView(ViewKind::Additive, z6, f.path, bare), InvalidArgument);

@@ -159,7 +159,7 @@ TEST(PreferencesApply, GeneralChangeIsFormattedAndAnnounced) {
 
 TEST(PreferencesApply, WriteFailureKeepsTheNewSettingsInMemory) {
     TempDir dir;
-    std::filesystem::create_directory(Preferences::FilePath(dir.path()).string() + ".tmp");
+    std::filesystem::create_directory(Preferences::FilePath(dir.path()));
     Preferences prefs;
     PreferencesForm form = PreferencesForm::FromPreferences(prefs);
     form.scrollingEnabled = false;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
+#include <cctype>
+#include <fstream>
 #include <memory>
 #include <random>
 
@@ -8,6 +12,7 @@
 #include "core/presentation/presented_group.h"
 #include "core/storage/group_register.h"
 #include "core/storage/text_file.h"
+#include "support/file_size_limit.h"
 #include "support/groups.h"
 #include "temp_dir.h"
 
@@ -218,7 +223,7 @@ TEST_F(RegisterTest, AdapterReportsEmptyIdsAndWriteFailures) {
     std::filesystem::create_directory(reg.FilePath());
     registrar.Register(qt::spec("Z5"), "");
     ASSERT_EQ(shown.size(), 2u);
-    EXPECT_NE(shown[1].find("cannot append"), std::string::npos) << shown[1];
+    EXPECT_NE(shown[1].find("not a regular file"), std::string::npos) << shown[1];
     EXPECT_THROW(RegistrarOf(reg).Register(qt::spec("Z6"), ""), StorageError);
     EXPECT_EQ(reg.Count(), 4);
 }
@@ -283,10 +288,16 @@ TEST_F(RegisterTest, FailedRewriteLeavesTheOldFile) {
     reg.RegisterGroup(evenPart(qt::spec("S4")), "Subgroup12-1(S|@4|)");
     const std::string before = readFile(reg.FilePath());
     const auto dependencies = reg.Dependencies();
-    std::filesystem::create_directory(reg.FilePath().string() + ".tmp");
-    EXPECT_THROW(reg.RewriteRegisterFile(), StorageError);
+    {
+        const qt::FileSizeLimit fullDisk(before.size() / 2);
+        EXPECT_THROW(reg.RewriteRegisterFile(), StorageError);
+        // An append that does not fit is cut off again.
+        EXPECT_THROW(reg.RegisterGroup(qt::spec("S4")), StorageError);
+    }
     EXPECT_EQ(readFile(reg.FilePath()), before);
     EXPECT_EQ(reg.Dependencies(), dependencies);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_EQ(entry.path().filename().string().find(".tmp"), std::string::npos) << entry.path();
 }
 
 // ---- damaged files ----------------------------------------------------------
@@ -314,7 +325,7 @@ TEST_P(DamagedRegister, KeepsTheGroupsBeforeTheDamageAndRebuildsTheFile) {
     EXPECT_EQ(reg.At(2)->GroupID(), "Subgroup2-1(V)");
     EXPECT_EQ(reg.At(2)->Parent()->order(), 4);
     EXPECT_FALSE(reg.Loading());
-    EXPECT_EQ(report.Messages(), (std::vector<std::string>{kCorruptedMessage, kBackupMessage, kRebuiltMessage}));
+    EXPECT_EQ(report.Messages(), (std::vector<std::string>{kCorruptedMessage, BackupMessage(8), kRebuiltMessage}));
     EXPECT_EQ(readFile(reg.BackupPath()), original);
 
     GroupRegister back(dir.path());
@@ -347,7 +358,7 @@ TEST_F(RegisterTest, ReadOnlyRegisterReportsDamageButWritesNothing) {
     const std::string original = "2!!4!!Z|@4|!!Y\n4\n??\n";
     writeFile(reg.FilePath(), original);
     reg.SetReadOnly(true);
-    EXPECT_EQ(reg.LoadGroupRegister().Messages(), std::vector<std::string>{kCorruptedMessage});
+    EXPECT_EQ(reg.LoadGroupRegister().Messages(), std::vector<std::string>{DamagedReadOnlyMessage(3)});
     EXPECT_EQ(reg.Count(), 1);
     reg.RegisterGroup(qt::spec("Z5"));
     reg.DeleteGroups({1});
@@ -355,11 +366,122 @@ TEST_F(RegisterTest, ReadOnlyRegisterReportsDamageButWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(reg.BackupPath()));
 }
 
-TEST_F(RegisterTest, CrLfFilesAndHeadersWithBlanksAreRead) {
-    writeFile(reg.FilePath(), "2!!4!!Z|@4|!!Y\r\n4\r\n1 !! 6 !!S|@3|!! Y\r\n 3 \r\n");
-    EXPECT_TRUE(reg.LoadGroupRegister().Healthy());
-    ASSERT_EQ(reg.Count(), 2);
-    EXPECT_EQ(reg.At(2)->GroupID(), "S|@3|");
+// Byte-order marks, any line end and blank lines between records are read
+// as the writer meant them; what is written afterwards is in "\n" lines.
+TEST_F(RegisterTest, ForeignLineEndsMarksAndBlankLinesAreRead) {
+    const std::string records[] = {"2!!4!!Z|@4|!!Y",
+                                   "4",
+                                   "1 !! 6 !!S|@3|!! Y",
+                                   " 3 ",
+                                   "5!!4!!!!N",
+                                   "1234 2143 3412 4321",
+                                   "6!!2!!Subgroup2-1(V)!!Y",
+                                   "--00001",
+                                   "TTFF"};
+    auto join = [&](const std::string& end, bool blanks) {
+        std::string text;
+        for (const std::string& line : records)
+            text += (blanks && std::isdigit(static_cast<unsigned char>(line[0])) && line.find("!!") != std::string::npos
+                         ? end + " \t" + end
+                         : "") +
+                    line + end;
+        return text;
+    };
+    for (const std::string& text : {join("\r\n", false), join("\r", false), "\xEF\xBB\xBF" + join("\n", false),
+                                    join("\n", true), "\xEF\xBB\xBF" + join("\r\n", true), join("\r", true)}) {
+        writeFile(reg.FilePath(), text);
+        const LoadReport report = reg.LoadGroupRegister();
+        ASSERT_TRUE(report.Healthy()) << ::testing::PrintToString(text) << report.damagedLine;
+        ASSERT_EQ(reg.Count(), 3);
+        EXPECT_EQ(reg.At(2)->GroupID(), "S|@3|");
+        EXPECT_EQ(reg.At(3)->Parent()->order(), 4);
+        reg.RegisterGroup(qt::spec("Z5"));
+        EXPECT_EQ(readFile(reg.FilePath()).substr(text.size()), std::string("2!!5!!Z|@5|!!Y\n5\n"));
+        reg.DeleteGroups({1});
+        const std::string rebuilt = readFile(reg.FilePath());
+        EXPECT_EQ(rebuilt.find_first_of("\r\xEF"), std::string::npos);
+        GroupRegister back(dir.path());
+        EXPECT_TRUE(back.LoadGroupRegister().Healthy());
+        EXPECT_EQ(back.Count(), 3);
+    }
+}
+
+// Two programs on one directory: each takes in what the other appended
+// before it writes, so its labels point at its own records; damage the
+// other left behind is found, reported and rebuilt around.
+TEST_F(RegisterTest, WritersTakeInWhatOthersAppended) {
+    GroupRegister other(dir.path());
+    reg.LoadGroupRegister();
+    other.LoadGroupRegister();
+    reg.RegisterGroup(evenPart(qt::spec("S4")), "Subgroup12-1(S|@4|)");
+    other.RegisterGroup(evenPart(qt::spec("S3")), "Subgroup3-1(S|@3|)");
+    EXPECT_EQ(other.Count(), 2);
+    EXPECT_EQ(other.Dependencies().size(), 2u);
+
+    { std::ofstream(reg.FilePath(), std::ios::app) << "2!!5!!Z|@5|!!Y\n5\n9!!1!!bad!!Y\n"; }
+    std::vector<std::string> shown;
+    RegistrarOf(reg, [&](const std::string& text) { shown.push_back(text); }).Register(qt::spec("Z7"), "");
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown[0], kCorruptedMessage);
+    EXPECT_EQ(shown[1], BackupMessage(13));
+
+    GroupRegister back(dir.path());
+    ASSERT_TRUE(back.LoadGroupRegister().Healthy());
+    ASSERT_EQ(back.Count(), 4);
+    expectSameGroup(*reg.At(1), *back.At(1));
+    expectSameGroup(*other.At(2), *back.At(2));
+    EXPECT_EQ(back.At(3)->GroupID(), "Z|@5|");
+    EXPECT_EQ(back.At(4)->GroupID(), "Z|@7|");
+}
+
+// A backup never replaces the one before: older ones move a generation
+// down, and the damage message says where the unreadable part begins.
+TEST_F(RegisterTest, BackupsKeepEarlierGenerationsWithTheirPermissions) {
+    std::vector<std::string> damaged;
+    for (int i = 0; i < kRegisterBackupGenerations + 1; ++i) {
+        damaged.push_back("2!!5!!Z|@5|!!Y\n5\n2!!" + std::to_string(i) + "!!x!!Y\n");
+        writeFile(reg.FilePath(), damaged.back());
+        std::filesystem::permissions(reg.FilePath(),
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        const LoadReport report = reg.LoadGroupRegister();
+        EXPECT_EQ(report.damagedLine, 3);
+        EXPECT_EQ(report.Messages()[1], BackupMessage(3));
+        EXPECT_NE(BackupMessage(3).find("line 3"), std::string::npos);
+    }
+    for (int g = 0; g < kRegisterBackupGenerations; ++g) {
+        EXPECT_EQ(readFile(reg.BackupPath(g)), damaged[damaged.size() - 1 - static_cast<std::size_t>(g)]) << g;
+        EXPECT_EQ(text::PermissionsOf(reg.BackupPath(g)), 0600) << g;
+    }
+    EXPECT_FALSE(std::filesystem::exists(reg.BackupPath(kRegisterBackupGenerations)));
+    EXPECT_EQ(text::PermissionsOf(reg.FilePath()), 0600);
+    EXPECT_EQ(readFile(reg.FilePath()), "2!!5!!Z|@5|!!Y\n5\n");
+}
+
+// Only a regular file of sane size is read; anything else is reported once,
+// left alone, and not written to, and the groups registered meanwhile are
+// kept in memory.
+TEST_F(RegisterTest, NoRegularFileOrAHugeOneIsReportedAndLeftAlone) {
+    const auto fifo = dir.path() / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.path() / "zero");
+    for (const std::string kind : {"fifo", "zero", "directory", "huge"}) {
+        std::filesystem::remove_all(reg.FilePath());
+        if (kind == "directory")
+            std::filesystem::create_directory(reg.FilePath());
+        else if (kind == "huge") {
+            writeFile(reg.FilePath(), "1!!6!!S|@3|!!Y\n3\n");
+            std::filesystem::resize_file(reg.FilePath(), kMaxRegisterFileBytes + 1);
+        } else
+            std::filesystem::create_symlink(dir.path() / kind, reg.FilePath());
+        const LoadReport report = reg.LoadGroupRegister();
+        ASSERT_EQ(report.Messages().size(), 1u) << kind;
+        EXPECT_NE(report.Messages()[0].find("nothing was changed"), std::string::npos) << report.Messages()[0];
+        EXPECT_EQ(reg.Count(), 0);
+        EXPECT_THROW(reg.RegisterGroup(qt::spec("Z5")), StorageError) << kind;
+        EXPECT_EQ(reg.Count(), 1);
+        EXPECT_FALSE(std::filesystem::exists(reg.BackupPath()));
+    }
+    EXPECT_EQ(std::filesystem::file_size(reg.FilePath()), kMaxRegisterFileBytes + 1);
 }
 
 // A file of many records is read in time proportional to its size: repeated

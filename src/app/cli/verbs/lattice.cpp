@@ -6,11 +6,11 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
 #include <iostream>
 
 #include "core/catalogue/catalogue.h"
 #include "core/lattice/lattice.h"
+#include "core/text/file_io.h"
 #include "core/text/markup.h"
 #include "cli/common.h"
 #include "cli/interrupt.h"
@@ -22,12 +22,7 @@ namespace quorix::cli {
 
 namespace {
 
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    out.close();
-    if (!out) throw UsageError("cannot write " + path);
-}
+void WriteFile(const std::string& path, const std::string& text) { text::WriteFileAtomically(path, text); }
 
 }  // namespace
 

@@ -6,11 +6,11 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
 #include <iostream>
 
 #include "core/analysis/subgroups.h"
 #include "core/display/table_export.h"
+#include "core/text/file_io.h"
 #include "core/text/markup.h"
 #include "cli/common.h"
 #include "cli/json_output.h"
@@ -147,7 +147,9 @@ void SetupTable(CLI::App& app, RunContext& run) {
     cmd->add_flag("--original", opts->original, "Original element names in their original order");
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     AddRegisterOption(cmd, opts->registerDir);
-    cmd->callback([opts, &run] {
+    cmd->callback([opts, cmd, &run] {
+        if (cmd->count("--by") != 0 && opts->by.empty())
+            throw UsageError("--by needs a subgroup: an ID or element names separated by commas");
         if (static_cast<int>(opts->latex) + static_cast<int>(opts->json) + static_cast<int>(opts->tikz) > 1)
             throw UsageError("--latex, --tikz and --json exclude each other");
         if (!opts->png.empty() && !PngAvailable()) throw UsageError(RunDrawingBuild(run.arguments));
@@ -157,15 +159,11 @@ void SetupTable(CLI::App& app, RunContext& run) {
         options.colours = opts->colours;
         if (!opts->by.empty()) options.organiseBy = ResolveSubgroup(g, opts->by);
         const TableLayout layout = MakeTableLayout(*g, options);
-        if (!opts->svg.empty()) {
-            std::ofstream out(opts->svg, std::ios::binary);
-            out << TableSvg(*g, layout, g->GroupID());
-            if (!out) throw UsageError("cannot write " + opts->svg);
-        }
+        if (!opts->svg.empty()) text::WriteFileAtomically(opts->svg, TableSvg(*g, layout, g->GroupID()));
         if (!opts->png.empty()) {
             const std::string error =
                 WriteTablePng(*g, g->GroupID(), options.originalNames, options.colours, options.organiseBy, opts->png);
-            if (!error.empty()) throw UsageError(error);
+            if (!error.empty()) throw text::FileError(error);
         }
         if (opts->json)
             PrintJson(TableJson(*g, layout));

@@ -49,7 +49,10 @@ void SetupView(CLI::App& app, RunContext& run) {
         ViewKind kind = ViewKind::Permutation;
         const std::string& spec = opts->spec;
         const bool aut = spec.rfind("Aut(", 0) == 0, inn = spec.rfind("Inn(", 0) == 0;
-        if ((aut || inn) && spec.size() > 5 && spec.back() == ')') {
+        if ((aut || inn) && (spec.size() <= 5 || spec.back() != ')'))
+            throw UsageError("'" + spec + "' needs a group and a closing parenthesis, as in " + spec.substr(0, 4) +
+                             "S3)");
+        if (aut || inn) {
             GroupPtr base = ResolveGroupSpec(run, spec.substr(4, spec.size() - 5), opts->registerDir);
             if (base->Order() > kAutomorphismOrderLimit) throw UsageError(kAutomorphismOrderMessage);
             AutomorphismList list = ComputeAutomorphisms(*base);
