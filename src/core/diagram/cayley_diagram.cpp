@@ -112,7 +112,10 @@ Placed NextLevel(const Group& g, const Placed& inner, int generator, int level, 
     }
     const int m = static_cast<int>(blocks.size());
     if (m == 1) return inner;
-    const auto [w, h] = Extent(inner);
+    // Plain names: lambdas below use them (a structured binding cannot be
+    // captured everywhere yet).
+    const auto extent = Extent(inner);
+    const double w = extent.first, h = extent.second;
     const double radius = Radius(inner);
     std::vector<Point> centres(static_cast<std::size_t>(m));
     std::vector<double> turns(static_cast<std::size_t>(m), 0.0);
