@@ -74,13 +74,7 @@ GroupRegistrar RegistrarFor(RunContext& run, const std::optional<std::string>& r
     return registrar;
 }
 
-void AddSpecArgument(CLI::App* cmd, std::string& spec) {
-    cmd->add_option("SPEC", spec,
-                    "S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), SL(2,p), PSL(2,p), PGL(2,p), "
-                    "perm:<p1>,<p2>,..., products joined by x, a presentation '<a,b | a^2, b^3, (ab)^5>' "
-                    "(quote it in the shell), or a registered ID")
-        ->required();
-}
+void AddSpecArgument(CLI::App* cmd, std::string& spec) { cmd->add_option("SPEC", spec, kSpecHelp)->required(); }
 
 void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
     cmd->add_option("--register", dir, "Directory of the group register file");

@@ -64,6 +64,10 @@ private:
 };
 
 // The SPEC argument every group verb takes (required).
+// What a SPEC may be, for the help of every verb that takes one.
+inline constexpr const char* kSpecHelp =
+    "S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), SL(2,p), PSL(2,p), PGL(2,p), perm:<p1>,<p2>,..., "
+    "products joined by x, a presentation '<a,b | a^2, b^3, (ab)^5>' (quote it in the shell), or a registered ID";
 void AddSpecArgument(CLI::App* cmd, std::string& spec);
 // --register DIR: where the group register file lives.
 void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir);

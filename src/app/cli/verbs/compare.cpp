@@ -66,10 +66,8 @@ void SetupCompare(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC1", opts->spec1,
-                    "first group (S<d>, A<d>, Z<n>, U<n>, perm:..., products, or a registered ID)")
-        ->required();
-    cmd->add_option("SPEC2", opts->spec2, "second group")->required();
+    cmd->add_option("SPEC1", opts->spec1, std::string("first group: ") + kSpecHelp)->required();
+    cmd->add_option("SPEC2", opts->spec2, "second group, as SPEC1")->required();
     cmd->add_flag("--json", opts->json, "Print one JSON object");
     AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {

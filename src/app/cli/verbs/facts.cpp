@@ -102,9 +102,7 @@ void SetupFacts(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->specs,
-                    "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID")
-        ->required();
+    cmd->add_option("SPEC", opts->specs, kSpecHelp)->required();
     cmd->add_flag("--json", opts->json, "One JSON object per group per line");
     AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {

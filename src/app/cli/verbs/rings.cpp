@@ -118,8 +118,7 @@ void SetupRings(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    auto* spec = cmd->add_option(
-        "SPEC", opts->spec, "S<d>, A<d>, Z<n>, U<n>, perm:<p1>,<p2>,..., products joined by x, or a registered ID");
+    auto* spec = cmd->add_option("SPEC", opts->spec, kSpecHelp);
     auto* order = AddDecimalOption(cmd, "--order", opts->order, "Every abelian group of this order instead of SPEC");
     spec->excludes(order);
     cmd->add_flag("--json", opts->json, "Print one JSON object");

@@ -30,10 +30,7 @@ void SetupView(CLI::App& app, RunContext& run) {
         std::optional<std::string> registerDir;
     };
     auto opts = std::make_shared<Options>();
-    cmd->add_option("SPEC", opts->spec,
-                    "S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), ..., perm:..., products joined by x, "
-                    "a presentation '<a,b | ...>', Aut(SPEC), Inn(SPEC)")
-        ->required();
+    cmd->add_option("SPEC", opts->spec, std::string(kSpecHelp) + ", or Aut(SPEC), Inn(SPEC)")->required();
     cmd->add_option("-o,--output", opts->file, "View file (appended to)");
     cmd->add_option("--preferences", opts->preferencesDir,
                     "Directory of the preferences file (its view components are the default)");
