@@ -335,7 +335,9 @@ Panel::Job::Job(Panel& panel, const QString& text, std::initializer_list<QWidget
     active_ = true;
     panel.jobRunning_ = true;
     panel.progress_.ClearStop();
-    auto keep = [this](QWidget* w) { saved_.push_back({w, w->isEnabled(), w->isVisible()}); };
+    // Shown or hidden by the panel itself (isVisible() is false for every
+    // widget of a window not on the screen yet).
+    auto keep = [this](QWidget* w) { saved_.push_back({w, w->isEnabled(), !w->isHidden()}); };
     auto* frame = panel.findChild<QFrame*>(QStringLiteral("frameProcessing"));
     auto* label = panel.findChild<QLabel*>(QStringLiteral("labelProcessing"));
     auto* halt = panel.findChild<QPushButton*>(QStringLiteral("cmdHalt"));

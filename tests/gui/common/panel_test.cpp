@@ -133,7 +133,8 @@ TEST_F(PanelTest, JobShowsTheIndicatorRefusesReentryAndRestoresEverythingEvenWhe
         EXPECT_FALSE(again);  // one job at a time
     }
     EXPECT_TRUE(choose->isEnabled() && box->isEnabled());
-    EXPECT_FALSE(off->isEnabled());  // as it was before the job
+    EXPECT_FALSE(choose->isHidden());  // the panel was never on the screen: still not hidden
+    EXPECT_FALSE(off->isEnabled());    // as it was before the job
     EXPECT_TRUE(ctx.gui.scrollingEnabled);
     EXPECT_FALSE(p.progress().Stopped());
     EXPECT_FALSE(p.jobRunning());
