@@ -92,7 +92,6 @@ QPushButton* AnalyzeSolutionPanel::panelButton(const QString& name, const QStrin
 void AnalyzeSolutionPanel::markUnavailable(QPushButton* button, const QString& reason) {
     button->setEnabled(false);
     button->setToolTip(reason);
-    unavailable_.push_back(button);
 }
 
 void AnalyzeSolutionPanel::openForSolution(const QString& name) {

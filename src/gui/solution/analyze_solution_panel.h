@@ -40,7 +40,7 @@ private:
     void openForSolution(const QString& name);
     void viewGroup(int index);
     void showIsomorphism(const GroupPtr& other);
-    // Disabled with a tool tip saying why (kept so after the processing indicator).
+    // Disabled with a tool tip saying why (a job puts it back as it was).
     void markUnavailable(QPushButton* button, const QString& reason);
     QPushButton* panelButton(const QString& name, const QString& caption, const QString& target, long width);
 
@@ -56,7 +56,6 @@ private:
     QPushButton* cmdShowCompositionSeries_ = nullptr;
     QPushButton* cmdFindAssociativeRings_ = nullptr;
     QPushButton* cmdOK_ = nullptr;
-    std::vector<QPushButton*> unavailable_;
 };
 
 // The main window's analysis opener: a modeless analysis of the newest
