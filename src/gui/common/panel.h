@@ -156,8 +156,6 @@ public:
         bool scrolling_ = false;
     };
     bool jobRunning() const { return jobRunning_; }
-    // A close was asked for while a job runs: the job is stopping.
-    bool closing() const { return closing_; }
     // Runs `work` once the panel is shown and Qt's event loop has had its
     // turn (so that Halt can be reached while it runs); a panel that opens
     // with a group starts its computation this way.

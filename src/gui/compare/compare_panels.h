@@ -41,7 +41,6 @@ public:
     bool originalNames() const { return original_; }
     const GroupPtr& slot(int slot) const { return slots_[slot - 1]; }
     const ComparisonResult& result() const { return result_; }
-    bool running() const { return jobRunning(); }
     // cmdShowIsomorphism_0..10 and cmdShowHomomorphism.
     QPushButton* isomorphismButton(int index) const { return cmdShowIsomorphism_[index]; }
     QPushButton* homomorphismButton() const { return cmdShowHomomorphism_; }
