@@ -271,7 +271,7 @@ struct Row {
 };
 
 // One value as (ζ_e exponent, multiplicity) terms.
-struct Term {
+struct CyclotomicTerm {
     int exponent = 0;
     int count = 0;
 };
@@ -287,8 +287,8 @@ bool SumEquals(std::size_t count, TermsOf terms, Weight weight, int e, const std
         const std::int64_t w = weight(t);
         const auto [xs, xEnd] = terms(t, 0);
         const auto [ys, yEnd] = terms(t, 1);
-        for (const Term* x = xs; x != xEnd; ++x)
-            for (const Term* y = ys; y != yEnd; ++y) {
+        for (const CyclotomicTerm* x = xs; x != xEnd; ++x)
+            for (const CyclotomicTerm* y = ys; y != yEnd; ++y) {
                 const int d = x->exponent - y->exponent;
                 acc[static_cast<std::size_t>(d < 0 ? d + e : d)] += w * x->count * y->count;
             }
@@ -306,7 +306,7 @@ CharacterChecks Check(const CharacterTable& table) {
     const std::vector<std::int64_t> phi = CyclotomicPolynomial(e);
     const std::size_t k = table.classes.size();
     // The terms of value (c, j) are pool[start[c*k+j] .. start[c*k+j+1]).
-    std::vector<Term> pool;
+    std::vector<CyclotomicTerm> pool;
     std::vector<std::size_t> start{0};
     for (std::size_t c = 0; c < k; ++c) {
         const Character& chi = table.characters[c];
@@ -321,7 +321,7 @@ CharacterChecks Check(const CharacterTable& table) {
         }
     }
     auto range = [&](std::size_t c, std::size_t j) {
-        return std::pair<const Term*, const Term*>(pool.data() + start[c * k + j], pool.data() + start[c * k + j + 1]);
+        return std::pair<const CyclotomicTerm*, const CyclotomicTerm*>(pool.data() + start[c * k + j], pool.data() + start[c * k + j + 1]);
     };
     std::vector<std::int64_t> acc;
     checks.rowOrthogonality = true;

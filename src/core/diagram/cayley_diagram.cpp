@@ -245,8 +245,6 @@ void Relax(const Group& g, const std::vector<int>& generators, Placed& p, double
     Recentre(p);
 }
 
-Rgb ToRgb(const TableColour& c) { return {c.red, c.green, c.blue}; }
-
 }  // namespace
 
 Layout ParseLayout(const std::string& text) {

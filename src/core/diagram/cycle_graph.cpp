@@ -82,8 +82,6 @@ void ShapeFamily(Family& f, double spacing) {
     }
 }
 
-Rgb ToRgb(const TableColour& c) { return {c.red, c.green, c.blue}; }
-
 }  // namespace
 
 std::vector<ElementSet> MaximalCyclicSubgroups(const Group& g) {

@@ -116,6 +116,8 @@ Cut CutToRims(const Picture& p, const PictureEdge& e, double gapAtEnd) {
 
 }  // namespace
 
+Rgb ToRgb(const TableColour& colour) { return {colour.red, colour.green, colour.blue}; }
+
 Rgb GeneratorColour(int index) {
     static constexpr Rgb kColours[] = {
         {214, 39, 40}, {31, 119, 180},  {44, 160, 44},  {255, 127, 14}, {148, 103, 189},

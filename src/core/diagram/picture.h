@@ -10,6 +10,10 @@
 #include <string>
 #include <vector>
 
+namespace quorix {
+struct TableColour;
+}
+
 namespace quorix::diagram {
 
 struct Rgb {
@@ -57,6 +61,8 @@ struct Picture {
 
 // Strong, well distinguished colours for edges, one per generator.
 Rgb GeneratorColour(int index);
+// An element's colour in the Cayley table, for a node.
+Rgb ToRgb(const TableColour& colour);
 
 // The radius a node needs for the longest of these labels.
 double NodeRadiusFor(const std::vector<std::string>& labels);

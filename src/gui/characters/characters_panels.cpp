@@ -18,9 +18,9 @@ namespace quorix::gui {
 
 namespace {
 
-constexpr long kToolbarHeight = 900;
-constexpr long kLeft = 200;
-constexpr long kRowStep = 330;
+constexpr long kCharacterToolbarHeight = 900;
+constexpr long kCharacterLeft = 200;
+constexpr long kCharacterRowStep = 330;
 constexpr long kColumnGap = 400;
 const QColor kSelection(255, 240, 170);
 const QColor kPass(0, 120, 0);
@@ -68,7 +68,7 @@ CharacterTablePanel::CharacterTablePanel(AppContext& context, GroupPtr group, QW
     cmdShowKernel_->setToolTip(QStringLiteral("Click a character, then show its kernel in the group display"));
 
     createPictureBox();
-    scroll_ = addControl<QScrollArea>(QStringLiteral("scrTable"), 100, kToolbarHeight, 11800, 7600);
+    scroll_ = addControl<QScrollArea>(QStringLiteral("scrTable"), 100, kCharacterToolbarHeight, 11800, 7600);
     scroll_->setWidget(pictureBox());
     scroll_->setWidgetResizable(false);
     scroll_->setBackgroundRole(QPalette::Base);
@@ -100,7 +100,7 @@ void CharacterTablePanel::showGroup(const GroupPtr& g) {
 
 int CharacterTablePanel::characterAt(long, long y) const {
     if (y < rowsTop_ || y >= rowsBottom_) return -1;
-    return static_cast<int>((y - rowsTop_) / kRowStep);
+    return static_cast<int>((y - rowsTop_) / kCharacterRowStep);
 }
 
 void CharacterTablePanel::selectCharacter(int index) {
@@ -126,21 +126,21 @@ void CharacterTablePanel::draw() {
     const double size = box.fontSize();
     PrintState& ps = box.printState();
     if (!group_ || table_.halted) {
-        box.drawText(kLeft, 200, group_ ? QStringLiteral("Calculation halted.") : QStringLiteral("Choose a group."));
+        box.drawText(kCharacterLeft, 200, group_ ? QStringLiteral("Calculation halted.") : QStringLiteral("Choose a group."));
         box.setFixedSize(600, 200);
         box.update();
         return;
     }
     long y = 150;
     box.setFontSize(size * 1.3);
-    ps.x = kLeft;
+    ps.x = kCharacterLeft;
     ps.y = y;
     ps.bold = true;
     PrintMarkup(box, "Character table of " + group_->GroupID());
     ps.bold = false;
     box.setFontSize(size);
     y += 450;
-    box.drawText(kLeft, y,
+    box.drawText(kCharacterLeft, y,
                  QStringLiteral("|G| = %1, %2 classes by element order and size; characters by degree")
                      .arg(table_.groupOrder)
                      .arg(table_.classes.size()));
@@ -199,7 +199,7 @@ void CharacterTablePanel::draw() {
             w = std::max(w, static_cast<long>(box.textWidth(extraCell(c, e))));
         extraWidths.push_back(w + kColumnGap);
     }
-    const long valuesLeft = kLeft + headWidth + kColumnGap;
+    const long valuesLeft = kCharacterLeft + headWidth + kColumnGap;
     long extrasLeft = valuesLeft;
     for (long w : widths) extrasLeft += w;
     extrasLeft += kColumnGap / 2;
@@ -210,9 +210,9 @@ void CharacterTablePanel::draw() {
     };
 
     const long tableTop = y;
-    for (std::size_t row = 0; row < heads.size(); ++row, y += kRowStep) {
+    for (std::size_t row = 0; row < heads.size(); ++row, y += kCharacterRowStep) {
         box.setFontBold(row == 0);
-        box.drawText(kLeft, y, heads[row]);
+        box.drawText(kCharacterLeft, y, heads[row]);
         long x = valuesLeft;
         for (std::size_t j = 0; j < k; x += widths[j], ++j) {
             if (row == 1) {
@@ -231,13 +231,13 @@ void CharacterTablePanel::draw() {
     for (std::size_t e = 0; e < extraHeads.size(); x += extraWidths[e], ++e)
         centred(x, extraWidths[e], extraHeads[e], tableTop);
     box.setFontBold(false);
-    box.drawLine(kLeft, y + 20, right, y + 20);
+    box.drawLine(kCharacterLeft, y + 20, right, y + 20);
     y += 80;
     rowsTop_ = y;
-    for (std::size_t c = 0; c < values.size(); ++c, y += kRowStep) {
+    for (std::size_t c = 0; c < values.size(); ++c, y += kCharacterRowStep) {
         if (static_cast<int>(c) == selected_)
-            box.fillRect(kLeft - 60, y - 20, right - kLeft + 120, kRowStep, kSelection);
-        box.drawText(kLeft, y, QStringLiteral("χ") + Q(ValueUnicode("_" + std::to_string(c + 1))));
+            box.fillRect(kCharacterLeft - 60, y - 20, right - kCharacterLeft + 120, kCharacterRowStep, kSelection);
+        box.drawText(kCharacterLeft, y, QStringLiteral("χ") + Q(ValueUnicode("_" + std::to_string(c + 1))));
         x = valuesLeft;
         for (std::size_t j = 0; j < k; x += widths[j], ++j) centred(x, widths[j], values[c][j], y);
         x = extrasLeft;
@@ -250,17 +250,17 @@ void CharacterTablePanel::draw() {
 
     y += 300;
     box.setFontBold(true);
-    box.drawText(kLeft, y, QStringLiteral("Legend"));
+    box.drawText(kCharacterLeft, y, QStringLiteral("Legend"));
     box.setFontBold(false);
     y += 300;
     for (const std::string& line : CharacterLegend(table_)) {
-        box.drawText(kLeft + 200, y, Q(ValueUnicode(line)));
+        box.drawText(kCharacterLeft + 200, y, Q(ValueUnicode(line)));
         y += 280;
     }
-    box.drawText(kLeft + 200, y, QStringLiteral("ν = Frobenius–Schur indicator (+ real, 0 not real, − quaternionic)"));
+    box.drawText(kCharacterLeft + 200, y, QStringLiteral("ν = Frobenius–Schur indicator (+ real, 0 not real, − quaternionic)"));
     y += 380;
     box.setFontBold(true);
-    box.drawText(kLeft, y, QStringLiteral("Checks"));
+    box.drawText(kCharacterLeft, y, QStringLiteral("Checks"));
     box.setFontBold(false);
     y += 300;
     const std::vector<std::string> checks = CharacterCheckLines(table_);
@@ -268,7 +268,7 @@ void CharacterTablePanel::draw() {
                          table_.checks.columnOrthogonality};
     for (std::size_t i = 0; i < checks.size(); ++i, y += 280) {
         box.setForeColor(pass[i] ? kPass : kFail);
-        box.drawText(kLeft + 200, y, (pass[i] ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + Q(checks[i]));
+        box.drawText(kCharacterLeft + 200, y, (pass[i] ? QStringLiteral("✓ ") : QStringLiteral("✗ ")) + Q(checks[i]));
     }
     box.setForeColor(Qt::black);
     const QSize picture = box.pictureSize();

@@ -22,7 +22,7 @@ namespace quorix::gui {
 namespace {
 
 constexpr long kSideLeft = 9400;
-constexpr long kSideWidth = 3000;
+constexpr long kDiagramSideWidth = 3000;
 
 QString Plain(const std::string& markup) { return QString::fromStdString(markup::PlainText(markup)); }
 
@@ -97,21 +97,21 @@ CayleyDiagramPanel::CayleyDiagramPanel(AppContext& context, GroupPtr group, QWid
     cboLayout_->addItems({QStringLiteral("Rings"), QStringLiteral("Grid"), QStringLiteral("Force")});
     createProcessingFrame(7700, 0, 4800, 550);
 
-    addLabel(QStringLiteral("lblGenerators"), QStringLiteral("Generators (in order):"), kSideLeft, kTop, kSideWidth,
+    addLabel(QStringLiteral("lblGenerators"), QStringLiteral("Generators (in order):"), kSideLeft, kTop, kDiagramSideWidth,
              300);
-    lstGenerators_ = addControl<QListWidget>(QStringLiteral("lstGenerators"), kSideLeft, kTop + 300, kSideWidth, 2400);
+    lstGenerators_ = addControl<QListWidget>(QStringLiteral("lstGenerators"), kSideLeft, kTop + 300, kDiagramSideWidth, 2400);
     lstGenerators_->setToolTip(QStringLiteral("Tick the generators; the first one's cycles are the circles"));
-    addLabel(QStringLiteral("lblElements"), QStringLiteral("Element:"), kSideLeft, kTop + 2800, kSideWidth, 300);
-    lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), kSideLeft, kTop + 3100, kSideWidth, 2000);
-    addLabel(QStringLiteral("lblSubgroup"), QStringLiteral("Colour by cosets of:"), kSideLeft, kTop + 5200, kSideWidth,
+    addLabel(QStringLiteral("lblElements"), QStringLiteral("Element:"), kSideLeft, kTop + 2800, kDiagramSideWidth, 300);
+    lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), kSideLeft, kTop + 3100, kDiagramSideWidth, 2000);
+    addLabel(QStringLiteral("lblSubgroup"), QStringLiteral("Colour by cosets of:"), kSideLeft, kTop + 5200, kDiagramSideWidth,
              300);
-    cboSubgroup_ = addControl<QComboBox>(QStringLiteral("cboSubgroup"), kSideLeft, kTop + 5500, kSideWidth, 360);
+    cboSubgroup_ = addControl<QComboBox>(QStringLiteral("cboSubgroup"), kSideLeft, kTop + 5500, kDiagramSideWidth, 360);
     optLeft_ = addControl<QRadioButton>(QStringLiteral("optLeftCosets"), kSideLeft, kTop + 5950, 1400, 300);
     optLeft_->setText(QStringLiteral("Left gH"));
     optLeft_->setChecked(true);
     optRight_ = addControl<QRadioButton>(QStringLiteral("optRightCosets"), kSideLeft + 1500, kTop + 5950, 1400, 300);
     optRight_->setText(QStringLiteral("Right Hg"));
-    lblNote_ = addLabel(QStringLiteral("lblNote"), QString(), kSideLeft, kTop + 6400, kSideWidth, 1800);
+    lblNote_ = addLabel(QStringLiteral("lblNote"), QString(), kSideLeft, kTop + 6400, kDiagramSideWidth, 1800);
     lblNote_->setWordWrap(true);
     lblNote_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
@@ -257,7 +257,7 @@ void CayleyDiagramPanel::colourByCosets(int index, bool left) {
 
 CycleGraphPanel::CycleGraphPanel(AppContext& context, GroupPtr group, QWidget* parent)
     : DiagramPanelBase(context, QStringLiteral("dlgCycleGraph"), QStringLiteral("Cycle Graph"), parent) {
-    lblNote_ = addLabel(QStringLiteral("lblNote"), QString(), kSideLeft, kTop, kSideWidth, 3000);
+    lblNote_ = addLabel(QStringLiteral("lblNote"), QString(), kSideLeft, kTop, kDiagramSideWidth, 3000);
     lblNote_->setWordWrap(true);
     lblNote_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     if (group) showGroup(group);

@@ -15,8 +15,8 @@ namespace quorix::gui {
 
 namespace {
 
-constexpr long kResultTop = 3000;
-constexpr long kLineHeight = 330;
+constexpr long kPresentationTop = 3000;
+constexpr long kPresentationLine = 330;
 constexpr long kColumnWidth = 1150;
 constexpr int kColumns = 8;
 
@@ -59,7 +59,7 @@ void PresentationPanel::drawPrompt() {
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
     ps.x = 300;
-    ps.y = kResultTop + 100;
+    ps.y = kPresentationTop + 100;
     ps.bold = false;
     PrintMarkup(box, "The order of the group and its elements appear here.");
 }
@@ -108,7 +108,7 @@ void PresentationPanel::drawResult(const Group& g, std::optional<int> expected) 
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
     ps.x = 300;
-    ps.y = kResultTop + 100;
+    ps.y = kPresentationTop + 100;
     ps.bold = true;
     PrintMarkup(box, "Order " + std::to_string(g.order()));
     ps.bold = false;
@@ -123,11 +123,11 @@ void PresentationPanel::drawResult(const Group& g, std::optional<int> expected) 
         PrintMarkup(box, "   (as expected)");
     }
     ps.x = 300;
-    ps.y += kLineHeight + 90;
+    ps.y += kPresentationLine + 90;
     PrintMarkup(box, "Elements, each as its shortest word in the generators:");
     for (int i = 1; i <= g.order(); ++i) {
         const int slot = i - 1;
-        if (slot % kColumns == 0) ps.y += kLineHeight + 60;
+        if (slot % kColumns == 0) ps.y += kPresentationLine + 60;
         ps.x = 500 + (slot % kColumns) * kColumnWidth;
         PrintMarkup(box, g.sourceName(i));
     }

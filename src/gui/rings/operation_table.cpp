@@ -10,7 +10,7 @@ namespace quorix::gui {
 
 namespace {
 
-constexpr long kRowStep = 300;
+constexpr long kRingRowStep = 300;
 
 void Frame(PictureBox& box, long left, long top, long split, long right, long rule, long bottom) {
     const auto d = [](long v) { return static_cast<double>(v); };
@@ -36,22 +36,22 @@ PrintedTable PrintOperationTable(PictureBox& box, const Group& g, const std::fun
     const long titleRight = ps.x;
     long col = TableColumnWidth(box, g, false);
     for (int i = 1; i <= n; ++i) col = std::max(col, static_cast<long>(MarkupTextWidth(box, name(i))) + 300);
-    const long top = y0 + kRowStep;
+    const long top = y0 + kRingRowStep;
     for (int i = 0; i <= n; ++i)
         for (int j = 0; j <= n; ++j) {
             if (i == 0 && j == 0) continue;
             ps.x = x0 + col * j;
-            ps.y = top + kRowStep * i;
+            ps.y = top + kRingRowStep * i;
             const int shown = i == 0 ? j : j == 0 ? i : op(i, j);
             PrintMarkup(box, name(shown));
         }
     const long right = x0 + col * (n + 1) - 100;
-    const long bottom = top + kRowStep * (n + 1);
-    Frame(box, x0 - 80, top - 20, x0 + col - 120, right, top + kRowStep - 20, bottom);
+    const long bottom = top + kRingRowStep * (n + 1);
+    Frame(box, x0 - 80, top - 20, x0 + col - 120, right, top + kRingRowStep - 20, bottom);
     out.right = std::max(titleRight, right);
     out.bottom = bottom;
     ps.x = x0;
-    ps.y = bottom + kRowStep;
+    ps.y = bottom + kRingRowStep;
     return out;
 }
 

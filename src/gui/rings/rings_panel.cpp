@@ -18,10 +18,10 @@ namespace quorix::gui {
 
 namespace {
 
-constexpr long kLeft = 100;
+constexpr long kRingLeft = 100;
 constexpr long kTop = 100;
 constexpr long kEntryStep = 420;
-constexpr long kButtonWidth = 900;
+constexpr long kRingButtonWidth = 900;
 
 std::string Count(int n, const std::string& one, const std::string& many) {
     return std::to_string(n) + " " + (n == 1 ? one : many);
@@ -110,7 +110,7 @@ void RingsPanel::findRings() {
     finished_ = true;
     for (std::size_t i = 0; i < list_.rings.size(); ++i) {
         auto* b =
-            addButton(QStringLiteral("cmdShowRing%1").arg(i + 1), QStringLiteral("Table"), 0, 0, kButtonWidth, 330);
+            addButton(QStringLiteral("cmdShowRing%1").arg(i + 1), QStringLiteral("Table"), 0, 0, kRingButtonWidth, 330);
         b->setToolTip(QStringLiteral("Show the multiplication table of ring %1").arg(i + 1));
         connect(b, &QPushButton::clicked, this, [this, i] { showRing(static_cast<int>(i)); });
         b->show();
@@ -155,7 +155,7 @@ void RingsPanel::draw() {
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
     ps.bold = false;
-    ps.x = kLeft;
+    ps.x = kRingLeft;
     ps.y = kTop;
     long bottom = kTop + 300;
     if (!group_) {
@@ -169,7 +169,7 @@ void RingsPanel::draw() {
     } else {
         PrintMarkup(box, summary());
         long right = ps.x;
-        ps.x = kLeft;
+        ps.x = kRingLeft;
         ps.y = kTop + 300;
         PrintMarkup(box,
                     ringNames_
@@ -182,16 +182,16 @@ void RingsPanel::draw() {
         // The ring asked for: its multiplication beside the addition, above the list.
         if (shown_ >= 0) {
             const Ring& ring = list_.rings[static_cast<std::size_t>(shown_)];
-            ps.x = kLeft + 100;
+            ps.x = kRingLeft + 100;
             ps.y = y;
             const auto name = [this](int a) { return elementName(a); };
             const Group& g = *group_;
             const PrintedTable sum = PrintOperationTable(
                 box, g, [&g](int a, int b) { return g.mul(a, b); }, name, "Addition");
             // Beside the addition when both fit in the panel's width, else below it.
-            const long width = sum.right - (kLeft + 100);
+            const long width = sum.right - (kRingLeft + 100);
             const bool beside = sum.right + 600 + width <= std::max(clientWidthTw(), 9000L);
-            ps.x = beside ? sum.right + 600 : kLeft + 100;
+            ps.x = beside ? sum.right + 600 : kRingLeft + 100;
             ps.y = beside ? y : sum.bottom + 500;
             const PrintedTable product = PrintOperationTable(
                 box, *group_,
@@ -203,8 +203,8 @@ void RingsPanel::draw() {
             right = std::max(right, product.right);
         }
         for (std::size_t i = 0; i < list_.rings.size(); ++i) {
-            moveTw(ringButtons_[i], box.leftTw() + kLeft, box.topTw() + y - 40);
-            ps.x = kLeft + kButtonWidth + 150;
+            moveTw(ringButtons_[i], box.leftTw() + kRingLeft, box.topTw() + y - 40);
+            ps.x = kRingLeft + kRingButtonWidth + 150;
             ps.y = y;
             PrintMarkup(box, EntryText(static_cast<int>(i) + 1, list_.rings[i].properties));
             right = std::max(right, ps.x);
@@ -214,7 +214,7 @@ void RingsPanel::draw() {
         const long needW = right + 300;
         if (clientWidthTw() < needW) setClientSizeTw(needW, clientHeightTw());
     }
-    moveTw(cmdOK_, box.leftTw() + kLeft, box.topTw() + bottom + 200);
+    moveTw(cmdOK_, box.leftTw() + kRingLeft, box.topTw() + bottom + 200);
     const long needH = bottom + 800;
     if (clientHeightTw() < needH) setClientSizeTw(clientWidthTw(), needH);
 }

@@ -21,7 +21,7 @@
 namespace quorix::storage {
 namespace {
 
-constexpr int kRounds = 30;
+constexpr int kKillRounds = 30;
 constexpr int kGroupsPerRound = 12;
 
 // The child: loads the register as the program does at start-up, then
@@ -74,7 +74,7 @@ TEST(RegisterKill, NothingRegisteredIsLostWhenTheWriterIsKilled) {
     std::vector<std::string> confirmed;
     int damagedLoads = 0;
 
-    for (int round = 0; round < kRounds; ++round) {
+    for (int round = 0; round < kKillRounds; ++round) {
         int confirmPipe[2];
         int waitPipe[2];
         ASSERT_EQ(pipe(confirmPipe), 0);
