@@ -12,9 +12,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QScrollArea>
 #include <QTimer>
-#include <QValidator>
 
 #include "core/storage/text_file.h"
 #include "core/compare/structure.h"
@@ -53,47 +51,12 @@ private:
     AppContext& context_;
 };
 
-// Whatever way text reaches a cell (typing, paste, drag and drop, input
-// methods) passes here: while element codes are in use only one of the first
-// n codes is accepted (a capital letter counts as the small one), and nothing
-// while a search keeps the grid.
-class CellValidator : public QValidator {
-public:
-    CellValidator(std::function<bool()> editable, std::function<bool()> customNames, std::function<int()> order,
-                  QObject* parent)
-        : QValidator(parent),
-          editable_(std::move(editable)),
-          customNames_(std::move(customNames)),
-          order_(std::move(order)) {}
-    State validate(QString& input, int&) const override {
-        if (!editable_()) return Invalid;
-        if (customNames_() || input.isEmpty()) return Acceptable;
-        if (input.size() != 1 || input.at(0).unicode() > 127) return Invalid;
-        const std::optional<char> code = grid::FilterCodeKey(input.at(0).toLatin1(), order_());
-        if (!code) return Invalid;
-        input = QString(QChar::fromLatin1(*code));
-        return Acceptable;
-    }
-
-private:
-    std::function<bool()> editable_, customNames_;
-    std::function<int()> order_;
-};
-
-const QColor kDeducedColor(255, 0, 0);
-
 // Why a control is disabled: the rules that disable them after a search step
 // or a solution (and Get Next Solution after typing) name the way back.
 const char* const kHintEnterByHand = "Press Restart to enter a table by hand.";
 const char* const kHintIsomorphs = "Press Restart to change this option.";
 const char* const kHintNames = "Press Restart to rename the elements.";
 const char* const kHintSearch = "Press Restart to search from an empty table.";
-
-void SetCellColor(QLineEdit* cell, bool red) {
-    QPalette pal = cell->palette();
-    pal.setColor(QPalette::Text, red ? kDeducedColor : QColor(Qt::black));
-    cell->setPalette(pal);
-}
 
 QString q(const std::string& s) { return QString::fromStdString(s); }
 
@@ -114,9 +77,12 @@ MainForm::MainForm(AppContext& context, QWidget* parent)
     load();
 }
 
-MainForm::~MainForm() = default;
-
-QLineEdit* MainForm::cell(int row, int column) const { return cellAt(grid::CellIndex(row, column)); }
+MainForm::~MainForm() {
+    // The grid's handlers call into this window: the grid goes first, while
+    // everything they touch is still there.
+    delete grid_;
+    grid_ = nullptr;
+}
 
 // ---- construction -------------------------------------------------------------------
 
@@ -219,44 +185,19 @@ void MainForm::buildControls() {
 
     // The grid and its headings scroll below the buttons, so that every order
     // fits a small screen; positions inside keep the twip layout.
-    gridScroll_ = addControl<QScrollArea>(QStringLiteral("gridScroll"), 0, kGridAreaTop, 8300, 3400);
-    gridScroll_->setFrameShape(QFrame::NoFrame);
-    gridArea_ = new QWidget;
-    gridArea_->setObjectName(QStringLiteral("gridArea"));
-    gridScroll_->setWidget(gridArea_);
-    for (int k = 0; k < 20; ++k) {
-        auto* r = addLabel(QStringLiteral("labelRow_%1").arg(k), QString(), 0, 0, 400, 300, gridArea_);
-        r->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        r->setWordWrap(false);
-        rowLabels_[static_cast<std::size_t>(k)] = r;
-        auto* c = addLabel(QStringLiteral("labelColumn_%1").arg(k), QString(), 0, 0, 615, 300, gridArea_);
-        c->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
-        c->setWordWrap(false);
-        columnLabels_[static_cast<std::size_t>(k)] = c;
-    }
-    for (int index = 0; index < 400; ++index) {
-        auto* cell =
-            addControl<QLineEdit>(QStringLiteral("Text1_%1").arg(index), 0, 0, 615, grid::kCellHeight, gridArea_);
-        cell->setAlignment(Qt::AlignCenter);
-        cell->installEventFilter(this);
-        cell->setValidator(new CellValidator([this] { return cmdCheck_->isEnabled(); },
-                                             [this] { return names_.customNamesInUse; }, [this] { return n(); }, cell));
-        cell->hide();
-        connect(cell, &QLineEdit::textEdited, this, [this, index] {
-            // Text that arrived other than by a key (a paste, a drop) edits the table too.
-            if (!cellEdited_) beginManualEdit();
-            cellTextChanged(index);
-        });
-        cells_[static_cast<std::size_t>(index)] = cell;
-    }
-    // Row 1 and column 1 hold the identity's row and column.
-    for (int k = 0; k < 20; ++k) {
-        for (QLineEdit* fixed : {cell(1, k + 1), cell(k + 1, 1)}) {
-            fixed->setReadOnly(true);
-            fixed->setFocusPolicy(Qt::NoFocus);
-            fixed->setStyleSheet(QStringLiteral("QLineEdit { background: palette(window); }"));
-        }
-    }
+    CayleyGrid::Handlers cells;
+    cells.keyPress = [this](int index, QKeyEvent* e) { return cellKeyPress(index, e); };
+    cells.focusIn = [this](int index) { cellFocusIn(index); };
+    cells.focusOut = [this](int index) { cellFocusOut(index); };
+    cells.edited = [this](int index) {
+        // Text that arrived other than by a key (a paste, a drop) edits the table too.
+        if (!cellEdited_) beginManualEdit();
+        cellTextChanged(index);
+    };
+    cells.editable = [this] { return cmdCheck_->isEnabled(); };
+    cells.customNames = [this] { return names_.customNamesInUse; };
+    cells.order = [this] { return n(); };
+    grid_ = new CayleyGrid(std::move(cells), kGridAreaTop, client());
     // Shown while a Trace off search runs, over the check box (disabled then),
     // clear of the grid.
     labelProcessing_ =
@@ -352,9 +293,9 @@ void MainForm::fitFrameToScreen() {
 }
 
 void MainForm::placeGridScroll() {
-    if (!gridScroll_) return;
+    if (!grid_) return;
     const int top = TwipsToPx(kGridAreaTop);
-    gridScroll_->setGeometry(0, top, client()->width(), std::max(1, client()->height() - top));
+    grid_->setGeometry(0, top, client()->width(), std::max(1, client()->height() - top));
 }
 
 void MainForm::closeEvent(QCloseEvent* e) {
@@ -369,38 +310,18 @@ void MainForm::closeEvent(QCloseEvent* e) {
 void MainForm::layoutGrid(bool translate) {
     const bool manual = search_.ManualEntry();
     const grid::Geometry g = grid::ComputeGeometry(manual, names_.longestNameLength);
-    const int order = n();
-    for (int i = 1; i <= grid::kGridSize; ++i) {
-        for (int j = 1; j <= grid::kGridSize; ++j) {
-            QLineEdit* c = cell(i, j);
-            const int index = grid::CellIndex(i, j);
-            placeTw(c, grid::CellLeft(g, j), grid::CellTop(i) - kGridAreaTop, g.cellWidth, grid::kCellHeight);
-            c->setMaxLength(manual && g.maxLength == 0 ? 32767 : g.maxLength);
-            if (translate)
-                c->setText(q(search_.TranslateName(c->text().toStdString())));
-            else
-                c->clear();
-            red_[static_cast<std::size_t>(index)] = false;
-            SetCellColor(c, false);
-            c->setToolTip(cellHint());
-            c->setVisible(i <= order && j <= order);
-        }
+    std::array<QString, grid::kGridSize> headings;
+    for (int k = 0; k < grid::kGridSize; ++k)
+        headings[static_cast<std::size_t>(k)] =
+            manual ? q(search_.ElementName(k + 1)) : q(CayleySearch::ElementCode(k + 1));
+    for (int index = 0; index < CayleyGrid::kCellCount; ++index) {
+        QLineEdit* c = cellAt(index);
+        if (translate)
+            c->setText(q(search_.TranslateName(c->text().toStdString())));
+        else
+            c->clear();
     }
-    for (int k = 0; k < grid::kGridSize; ++k) {
-        QLabel* r = rowLabels_[static_cast<std::size_t>(k)];
-        QLabel* c = columnLabels_[static_cast<std::size_t>(k)];
-        const QString name = manual ? q(search_.ElementName(k + 1)) : q(CayleySearch::ElementCode(k + 1));
-        r->setText(name);
-        c->setText(name);
-        placeTw(r, 0, grid::CellTop(k + 1) - kGridAreaTop, g.firstColumn - 120, grid::kCellHeight);
-        placeTw(c, grid::CellLeft(g, k + 1), grid::kGridTop - grid::kRowPitch - kGridAreaTop, g.cellWidth,
-                grid::kCellHeight);
-        r->setVisible(k < order);
-        c->setVisible(k < order);
-    }
-    const long right = grid::CellLeft(g, order) + g.cellWidth + 480;
-    const long bottom = grid::CellTop(order) + grid::kCellHeight + 480;
-    gridArea_->resize(TwipsToPx(right), TwipsToPx(bottom - kGridAreaTop));
+    const auto [right, bottom] = grid_->arrange(g, n(), manual, headings, cellHint());
     setClientSizeTw(std::max(8300L, right), std::max(4300L, bottom));
     fitFrameToScreen();
     placeGridScroll();
@@ -412,22 +333,13 @@ void MainForm::showTable() {
     const bool reasons = search_.ReasonsStored();
     for (int i = 1; i <= order; ++i) {
         for (int j = 1; j <= order; ++j) {
-            QLineEdit* c = cell(i, j);
-            const auto index = static_cast<std::size_t>(grid::CellIndex(i, j));
+            const int index = grid::CellIndex(i, j);
             if (reasons && search_.IsInference(i, j)) {
                 const std::string w = search_.WorkText(i, j);
-                c->setText(q(manual ? search_.CodeToName(w) : w));
-                SetCellColor(c, true);
-                c->setToolTip(q(search_.Reason(i, j)));
-                red_[index] = true;
+                grid_->showDeduced(index, q(manual ? search_.CodeToName(w) : w), q(search_.Reason(i, j)));
             } else {
                 const std::string t = search_.TrialText(i, j);
-                c->setText(q(manual ? search_.CodeToName(t) : t));
-                if (red_[index]) {
-                    SetCellColor(c, false);
-                    c->setToolTip(cellHint());
-                    red_[index] = false;
-                }
+                grid_->showPlain(index, q(manual ? search_.CodeToName(t) : t), cellHint());
             }
         }
     }
@@ -435,14 +347,7 @@ void MainForm::showTable() {
 
 void MainForm::clearInferences() {
     search_.ClearInferences();
-    for (int index = 0; index < 400; ++index) {
-        if (!red_[static_cast<std::size_t>(index)]) continue;
-        QLineEdit* c = cellAt(index);
-        c->clear();
-        SetCellColor(c, false);
-        c->setToolTip(cellHint());
-        red_[static_cast<std::size_t>(index)] = false;
-    }
+    grid_->clearDeduced(cellHint());
 }
 
 void MainForm::resetTable() {
@@ -745,32 +650,13 @@ void MainForm::updateHint(QWidget* control) {
     control->setToolTip(control->isEnabled() ? QString() : QString::fromLatin1(hint));
     if (control != cmdCheck_) return;
     // Typing into the grid follows Check.
-    for (int index = 0; index < 400; ++index)
-        if (!red_[static_cast<std::size_t>(index)] && !cellAt(index)->isReadOnly())
-            cellAt(index)->setToolTip(cellHint());
+    grid_->setHint(cellHint());
 }
 
 bool MainForm::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::EnabledChange &&
         (watched == cmdCheck_ || watched == cmdGetNext_ || watched == chkIncludeIsomorphisms_))
         updateHint(static_cast<QWidget*>(watched));
-    auto* c = qobject_cast<QLineEdit*>(watched);
-    if (!c) return Panel::eventFilter(watched, event);
-    const auto it = std::find(cells_.begin(), cells_.end(), c);
-    if (it == cells_.end()) return Panel::eventFilter(watched, event);
-    const int index = static_cast<int>(it - cells_.begin());
-    switch (event->type()) {
-        case QEvent::KeyPress:
-            return cellKeyPress(index, static_cast<QKeyEvent*>(event));
-        case QEvent::FocusIn:
-            cellFocusIn(index);
-            break;
-        case QEvent::FocusOut:
-            cellFocusOut(index);
-            break;
-        default:
-            break;
-    }
     return Panel::eventFilter(watched, event);
 }
 
@@ -798,11 +684,7 @@ void MainForm::beginManualEdit() {
 
 void MainForm::cellFocusIn(int index) {
     QLineEdit* c = cellAt(index);
-    if (red_[static_cast<std::size_t>(index)]) {
-        SetCellColor(c, false);
-        c->setToolTip(cellHint());
-        red_[static_cast<std::size_t>(index)] = false;
-    }
+    grid_->unmark(index, cellHint());
     cellTextOnFocus_ = c->text();
     QTimer::singleShot(0, c, [c] { c->selectAll(); });
 }
@@ -812,8 +694,8 @@ void MainForm::cellTextChanged(int index) {
     if (cellAt(index)->text().size() == names_.longestNameLength) focusCell(grid::NextCellIndex(index, n()));
 }
 
-bool MainForm::cellFocusOut(int index) {
-    if (!cellEdited_ || refocusing_) return true;
+void MainForm::cellFocusOut(int index) {
+    if (!cellEdited_ || refocusing_) return;
     cellEdited_ = false;
     QLineEdit* c = cellAt(index);
     if (names_.customNamesInUse && search_.ManualEntry()) {
@@ -830,13 +712,12 @@ bool MainForm::cellFocusOut(int index) {
                     refocusing_ = false;
                 });
                 cellEdited_ = true;
-                return false;
+                return;
             }
             c->setText(q(search_.ElementName(found)));
         }
     }
     if (c->text() != cellTextOnFocus_) clearInferences();
-    return true;
 }
 
 }  // namespace quorix::gui

@@ -1,8 +1,8 @@
 #pragma once
 // dlgMainForm: the main window, where the search for all groups of order n
-// runs. The grid of 20 x 20 text boxes shows the Cayley table; the search is
-// stepped or run in one of four trace modes, a table can be typed and
-// checked, and every other panel is reached through the menus.
+// runs. Its grid (CayleyGrid) shows the Cayley table; the search is stepped
+// or run in one of four trace modes, a table can be typed and checked, and
+// every other panel is reached through the menus.
 
 #include <QPointer>
 #include <array>
@@ -12,13 +12,13 @@
 #include "core/search/cayley_search.h"
 #include "core/search/search_run.h"
 #include "gui/common/panel.h"
+#include "gui/search/cayley_grid.h"
 #include "gui/search/element_names_panel.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QScrollArea;
 class QTimer;
 
 namespace quorix::gui {
@@ -30,8 +30,8 @@ public:
     ~MainForm() override;
 
     CayleySearch& search() { return search_; }
-    QLineEdit* cell(int row, int column) const;
-    QLineEdit* cellAt(int index) const { return cells_[static_cast<std::size_t>(index)]; }
+    QLineEdit* cell(int row, int column) const { return grid_->cell(row, column); }
+    QLineEdit* cellAt(int index) const { return grid_->cellAt(index); }
     QTimer* timer() const { return timer_; }
     const ElementNameState& nameState() const { return names_; }
     bool noticeSuppressed() const { return noticeSuppressed_; }
@@ -93,7 +93,7 @@ private:
     QString cellHint() const;
     void updateHint(QWidget* control);
     void cellFocusIn(int index);
-    bool cellFocusOut(int index);
+    void cellFocusOut(int index);
     void cellTextChanged(int index);
 
     CayleySearch search_;
@@ -101,12 +101,7 @@ private:
     SearchRun run_;
     AnalysisOpener analysisOpener_;
     ElementNameState names_;
-    std::array<QLineEdit*, 400> cells_{};
-    std::array<bool, 400> red_{};
-    std::array<QLabel*, 20> rowLabels_{};
-    std::array<QLabel*, 20> columnLabels_{};
-    QScrollArea* gridScroll_ = nullptr;
-    QWidget* gridArea_ = nullptr;
+    CayleyGrid* grid_ = nullptr;
     QLabel* labelGroupOrder_ = nullptr;
     QLabel* labelProcessing_ = nullptr;
     QPushButton* cmdGetNext_ = nullptr;
