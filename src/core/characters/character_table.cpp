@@ -321,7 +321,8 @@ CharacterChecks Check(const CharacterTable& table) {
         }
     }
     auto range = [&](std::size_t c, std::size_t j) {
-        return std::pair<const CyclotomicTerm*, const CyclotomicTerm*>(pool.data() + start[c * k + j], pool.data() + start[c * k + j + 1]);
+        return std::pair<const CyclotomicTerm*, const CyclotomicTerm*>(pool.data() + start[c * k + j],
+                                                                       pool.data() + start[c * k + j + 1]);
     };
     std::vector<std::int64_t> acc;
     checks.rowOrthogonality = true;

@@ -126,7 +126,8 @@ void CharacterTablePanel::draw() {
     const double size = box.fontSize();
     PrintState& ps = box.printState();
     if (!group_ || table_.halted) {
-        box.drawText(kCharacterLeft, 200, group_ ? QStringLiteral("Calculation halted.") : QStringLiteral("Choose a group."));
+        box.drawText(kCharacterLeft, 200,
+                     group_ ? QStringLiteral("Calculation halted.") : QStringLiteral("Choose a group."));
         box.setFixedSize(600, 200);
         box.update();
         return;
@@ -257,7 +258,8 @@ void CharacterTablePanel::draw() {
         box.drawText(kCharacterLeft + 200, y, Q(ValueUnicode(line)));
         y += 280;
     }
-    box.drawText(kCharacterLeft + 200, y, QStringLiteral("ν = Frobenius–Schur indicator (+ real, 0 not real, − quaternionic)"));
+    box.drawText(kCharacterLeft + 200, y,
+                 QStringLiteral("ν = Frobenius–Schur indicator (+ real, 0 not real, − quaternionic)"));
     y += 380;
     box.setFontBold(true);
     box.drawText(kCharacterLeft, y, QStringLiteral("Checks"));

@@ -97,14 +97,16 @@ CayleyDiagramPanel::CayleyDiagramPanel(AppContext& context, GroupPtr group, QWid
     cboLayout_->addItems({QStringLiteral("Rings"), QStringLiteral("Grid"), QStringLiteral("Force")});
     createProcessingFrame(7700, 0, 4800, 550);
 
-    addLabel(QStringLiteral("lblGenerators"), QStringLiteral("Generators (in order):"), kSideLeft, kTop, kDiagramSideWidth,
-             300);
-    lstGenerators_ = addControl<QListWidget>(QStringLiteral("lstGenerators"), kSideLeft, kTop + 300, kDiagramSideWidth, 2400);
+    addLabel(QStringLiteral("lblGenerators"), QStringLiteral("Generators (in order):"), kSideLeft, kTop,
+             kDiagramSideWidth, 300);
+    lstGenerators_ =
+        addControl<QListWidget>(QStringLiteral("lstGenerators"), kSideLeft, kTop + 300, kDiagramSideWidth, 2400);
     lstGenerators_->setToolTip(QStringLiteral("Tick the generators; the first one's cycles are the circles"));
     addLabel(QStringLiteral("lblElements"), QStringLiteral("Element:"), kSideLeft, kTop + 2800, kDiagramSideWidth, 300);
-    lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), kSideLeft, kTop + 3100, kDiagramSideWidth, 2000);
-    addLabel(QStringLiteral("lblSubgroup"), QStringLiteral("Colour by cosets of:"), kSideLeft, kTop + 5200, kDiagramSideWidth,
-             300);
+    lstElements_ =
+        addControl<QListWidget>(QStringLiteral("lstElements"), kSideLeft, kTop + 3100, kDiagramSideWidth, 2000);
+    addLabel(QStringLiteral("lblSubgroup"), QStringLiteral("Colour by cosets of:"), kSideLeft, kTop + 5200,
+             kDiagramSideWidth, 300);
     cboSubgroup_ = addControl<QComboBox>(QStringLiteral("cboSubgroup"), kSideLeft, kTop + 5500, kDiagramSideWidth, 360);
     optLeft_ = addControl<QRadioButton>(QStringLiteral("optLeftCosets"), kSideLeft, kTop + 5950, 1400, 300);
     optLeft_->setText(QStringLiteral("Left gH"));
