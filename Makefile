@@ -5,14 +5,14 @@
 #   make sanitize   build of the engine, the command-line tool, their tests
 #                   and the fuzz targets (clang, -O1, AddressSanitizer and
 #                   UndefinedBehaviorSanitizer), running the tests, then every
-#                   fuzz target for 15 s
+#                   fuzz target for 10 s
 #   make fuzz       every fuzz target for FUZZ_SECONDS (60) each
 #   make package    a .deb of the desktop program and the command-line tool
 # CMAKE_ARGS are passed to every configuration (CI: -DQUORIX_WERROR=ON).
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_SECONDS ?= 60
-SANITIZE_FUZZ_SECONDS ?= 15
+SANITIZE_FUZZ_SECONDS ?= 10
 JOBS ?= $(shell nproc)
 CMAKE_ARGS ?=
 
