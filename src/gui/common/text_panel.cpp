@@ -59,13 +59,13 @@ std::vector<TextItem> TextPanel::layout(bool originalNames) {
 
 namespace {
 
-// The "=" column of the run of Equals items that starts at `first`: right
-// of the widest left part, a space apart.
+// The "=" column of the run of Equals items that starts at `first`: a
+// little right of the widest left part.
 long EqualsColumn(PictureBox& box, const std::vector<TextItem>& items, std::size_t first, long left) {
     long column = 0;
     for (std::size_t i = first; i < items.size() && items[i].kind == TextItem::Kind::Equals; ++i)
         column = std::max(column, left + items[i].x + MarkupAdvance(box, items[i].text));
-    return column + std::lround(box.textWidth(QStringLiteral(" ")));
+    return column + 150;
 }
 
 }  // namespace
@@ -81,7 +81,7 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
     long y = textTop_, left = textLeft_, lastEnd = textLeft_, equals = 0;
     // The flow of columns: its top, the lowest line and the rightmost x reached.
     bool flowing = false;
-    long top = 0, lowest = 0, rightmost = 0;
+    long top = 0, lowest = 0, rightmost = 0, gap = 0;
     int columns = 0;
     const auto print = [&](long x, const std::string& text, const std::string& breakText = {}) {
         ps.x = x;
@@ -95,11 +95,11 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
         if (i > 0) y += it.below;
         if (flowing && it.heading && y > top + kColumnDepth) {
             left = rightmost + 1000;
-            y = top;
+            y = top + gap;
             ++columns;
         } else if (flowing && !it.continued.empty() && y > top + kColumnDepth + 1000) {
             left = rightmost + 1000;
-            y = top;
+            y = top + gap;
             ++columns;
             rightmost = std::max(rightmost, print(left, it.continued));
             y += it.below;
@@ -157,6 +157,8 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
             case Kind::Columns:
                 flowing = true;
                 top = lowest = y;
+                // A new column starts as far below the top as the first one.
+                gap = i + 1 < items.size() ? items[i + 1].below : 0;
                 rightmost = left;
                 columns = 1;
                 break;

@@ -341,6 +341,12 @@ TEST_F(AnalysisPanels, SeriesAndQuotientLayOutTitlesColumnsAndLongLists) {
     ASSERT_EQ(equals.size(), 60u);
     for (const Piece* e : equals) EXPECT_EQ(e->x, equals[0]->x);
     quorix::testing::snapshot(*q, QStringLiteral("dlgShowQuotientGroup-A5-trivial"));
+    // The table reaches far right and down; all of it is drawn, within reach.
+    const PictureBox& box = *q->pictureBox();
+    EXPECT_GT(box.pictureSize().width(), 3000);
+    EXPECT_GE(box.width(), box.pictureSize().width());
+    EXPECT_GE(box.height(), box.pictureSize().height());
+    EXPECT_GE(box.parentWidget()->width(), box.pictureSize().width());
     SavePicture(*q, "dlgShowQuotientGroup-A5-trivial-picture");
     q->close();
 }
