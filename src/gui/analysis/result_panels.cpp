@@ -337,7 +337,7 @@ std::vector<TextItem> ClassesPanel::layout(bool originalNames) {
     const bool permutations = at::ShowsPermutations(g, source);
     std::vector<TextItem> items{ResultTitle(at::ClassesTitle(g.GroupID()))};
     if (permutations) AddPermutationNote(items, g.Degree());
-    items.push_back(TextItem{.kind = ItemKind::Columns, .below = 300});
+    items.push_back(TextItem{.kind = ItemKind::Columns, .below = 400});
     for (const ConjugacyClass& c : classes_.classes) {
         const std::string rep = at::ElementName(g, c.representative, source);
         items.push_back(TextItem{.text = at::ClassHeading(rep, false), .below = 100, .heading = true});
@@ -509,7 +509,7 @@ std::vector<TextItem> SubgroupClassesPanel::layout(bool originalNames) {
     const Group& g = *group_;
     std::vector<TextItem> items{ResultTitle(at::SubgroupClassesTitle(g.GroupID()))};
     if (at::ShowsPermutations(g, originalNames)) AddPermutationNote(items, g.Degree());
-    items.push_back(TextItem{.kind = ItemKind::Columns, .below = 300});
+    items.push_back(TextItem{.kind = ItemKind::Columns, .below = 400});
     for (const SubgroupClass& c : classes_.classes) {
         const auto r = static_cast<std::size_t>(c.representative - 1);
         const std::string& rep = names_[r];
