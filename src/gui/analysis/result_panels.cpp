@@ -199,7 +199,11 @@ void QuotientPanel::drawMore(bool originalNames) {
                  static_cast<double>(y0 + lineStep_ - 20));
     box.drawLine(static_cast<double>(x0 + col - 120), static_cast<double>(y0), static_cast<double>(x0 + col - 120),
                  bottom);
-    if (box.onPrinted) box.onPrinted(static_cast<long>(right), static_cast<long>(bottom));
+    // The panel grows as far as it may; a larger table scrolls.
+    constexpr long kGrowthLimit = 30000;
+    if (box.onPrinted)
+        box.onPrinted(std::min(static_cast<long>(right), kGrowthLimit),
+                      std::min(static_cast<long>(bottom), kGrowthLimit));
 }
 
 // ---- composition series ------------------------------------------------------------
