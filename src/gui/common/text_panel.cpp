@@ -167,9 +167,10 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
                 left = textLeft_;
                 y = lowest;
                 if (columns > 1) {
+                    // A rule under all the columns.
                     y += 250;
-                    box.drawLine(static_cast<double>(left), static_cast<double>(y),
-                                 static_cast<double>(left + it.width), static_cast<double>(y));
+                    box.drawLine(static_cast<double>(left), static_cast<double>(y), static_cast<double>(rightmost),
+                                 static_cast<double>(y));
                 }
                 at = {left, y, left};
                 break;

@@ -29,12 +29,14 @@ struct TextItem {
         Equals,     // `text`, then "= " and `right` in the run's "=" column
         TwoRow,     // `text`, "(" `upper` over `lower` ")", then `right`
         Columns,    // the items up to ColumnsEnd flow in columns
-        ColumnsEnd  // back below the lowest line of all columns
+        ColumnsEnd  // back below the lowest line of all columns (ruled off when more than one)
     };
     Kind kind = Kind::Line;
     std::string text;  // markup
     long x = 0;        // from the left edge of the text (or of the column)
-    long below = 300;  // from the previous line's top; 0: on the same line
+    // From the previous line's top (0: on the same line); the first item
+    // stands at the top of the text.
+    long below = 300;
     // On the same line: at least this far right of where the previous item
     // ended (-1: at x whatever came before).
     long after = -1;
