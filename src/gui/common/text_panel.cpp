@@ -9,6 +9,7 @@
 
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
 
 namespace quorix::gui {
 
@@ -92,6 +93,7 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
     };
     for (std::size_t i = 0; i < items.size(); ++i) {
         const TextItem& it = items[i];
+        const std::size_t drawn = box.pieces().size();
         if (i > 0) y += it.below;
         if (flowing && it.heading && y > top + kColumnDepth) {
             left = rightmost + 1000;
@@ -181,6 +183,13 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
         }
         lastEnd = at.endX;
         placements_.push_back(at);
+        if (it.breakText.empty() || !box.onPrinted) continue;
+        // A broken line reached further right than where it ended: the panel
+        // grows to show its widest part.
+        double reach = 0;
+        for (std::size_t k = drawn; k < box.pieces().size(); ++k)
+            reach = std::max(reach, box.pieces()[k].bounds.right());
+        box.onPrinted(std::lround(PxToTwips(reach)), y);
     }
 }
 

@@ -331,6 +331,10 @@ TEST_F(AnalysisPanels, SeriesAndQuotientLayOutTitlesColumnsAndLongLists) {
     for (const Piece& piece : s5.pictureBox()->pieces()) right = std::max(right, PxToTwips(piece.bounds.right()));
     EXPECT_LT(right, 30500);
     EXPECT_GT(orders[1]->y - orders[0]->y, 900);
+    quorix::testing::snapshot(*opened5, QStringLiteral("dlgShowCompositionSeries-S5"));
+    // The widest line is drawn whole once the panel has settled.
+    QCoreApplication::processEvents();
+    EXPECT_GE(s5.pictureBox()->width(), s5.pictureBox()->pictureSize().width());
 
     // A5 by its trivial subgroup: sixty cosets, their "=" in one column.
     auto list = opened<SubgroupsPanel>(2);
