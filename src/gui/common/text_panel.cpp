@@ -45,12 +45,6 @@ void TextPanel::setOriginalNames(bool original) {
     refresh();
 }
 
-void TextPanel::printLines(const std::vector<std::string>& text) {
-    std::vector<TextItem> items;
-    for (const std::string& line : text) items.push_back(TextItem{.text = line, .below = lineStep_});
-    printItems(items);
-}
-
 std::vector<TextItem> TextPanel::layout(bool originalNames) {
     std::vector<TextItem> items;
     for (std::string& line : lines(originalNames))

@@ -64,9 +64,6 @@ public:
     // As the Format menu would: sets the naming and prints again.
     void setOriginalNames(bool original);
 
-    // Clears the picture box and prints the lines top down, one line step
-    // apart; an empty line leaves a gap of one step.
-    void printLines(const std::vector<std::string>& lines);
     // Clears the picture box and prints the items in order.
     void printItems(const std::vector<TextItem>& items);
     // Where each item of the last printItems went, in the items' order.
@@ -75,8 +72,8 @@ public:
     void refresh();
 
     // Columns of a class flow: a heading past this depth below the top of
-    // the flow, or any other line of a class past kColumnDepth + 1000,
-    // starts the next column.
+    // the flow, or a line with `continued` past kColumnDepth + 1000, starts
+    // the next column.
     static constexpr long kColumnDepth = 18000;
 
 protected:
