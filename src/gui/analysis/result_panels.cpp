@@ -54,16 +54,13 @@ void AddPermutationNote(std::vector<TextItem>& items, int degree) {
 // "=" in one column, the sums wrapped at their blanks.
 void AddEquation(std::vector<TextItem>& items, const at::EquationText& e) {
     items.push_back(ResultLine(e.heading, 0, 400));
-    const long below[] = {300, 250, 250};
-    const std::string* left[] = {&e.left1, &e.left2, nullptr};
-    const std::string* sum[] = {&e.sum1, &e.sum2, &e.sum3};
-    for (int i = 0; i < 3; ++i)
-        items.push_back(TextItem{.kind = ItemKind::Equals,
-                                 .text = left[i] ? *left[i] : std::string(),
-                                 .x = 400,
-                                 .below = below[i],
-                                 .breakText = " ",
-                                 .right = *sum[i]});
+    const auto row = [&items](const std::string& left, const std::string& sum, long below) {
+        items.push_back(
+            TextItem{.kind = ItemKind::Equals, .text = left, .x = 400, .below = below, .breakText = " ", .right = sum});
+    };
+    row(e.left1, e.sum1, 300);
+    row(e.left2, e.sum2, 250);
+    row({}, e.sum3, 250);
 }
 
 // The end of a flow of classes: the summary below the lowest line, or the
@@ -168,7 +165,7 @@ std::vector<TextItem> QuotientPanel::layout(bool originalNames) {
                                  .x = 500,
                                  .below = 350,
                                  .breakText = ",",
-                                 .right = at::CosetElementsText(c).substr(2)});
+                                 .right = at::CosetElementsText(c).substr(2)});  // without its "= "
     items.push_back(ResultLine(at::kQuotientTableTitle, 1400, 600));
     return items;
 }
