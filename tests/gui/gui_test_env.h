@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QCoreApplication>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -46,6 +47,8 @@ inline gui::Application& guiApp() {
 inline void snapshot(QWidget& w, const QString& name) {
     const char* dir = std::getenv("QUORIX_GRAB_DIR");
     if (!dir || !*dir) return;
+    // What the window shows once it has settled (scroll bars included).
+    QCoreApplication::processEvents();
     w.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + QStringLiteral(".png")));
 }
 

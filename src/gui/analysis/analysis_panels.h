@@ -75,7 +75,7 @@ public:
 
 protected:
     void analyse() override;
-    std::vector<std::string> lines(bool originalNames) override;
+    std::vector<TextItem> layout(bool originalNames) override;
     void drawMore(bool originalNames) override;
 
 private:
@@ -83,7 +83,6 @@ private:
     bool ready_ = false;
     std::string note_;  // catalogue note of G/N, "" when none
     QuotientListing listing_;
-    long tableLine_ = 0;  // index of the table's title line
 };
 
 // dlgShowCompositionSeries.
@@ -96,7 +95,7 @@ public:
 
 protected:
     void analyse() override;
-    std::vector<std::string> lines(bool originalNames) override;
+    std::vector<TextItem> layout(bool originalNames) override;
     std::string emptyFormText() const override { return analysis_text::kSeriesEmptyForm; }
 
 private:
@@ -122,7 +121,7 @@ public:
 
 protected:
     void analyse() override;
-    std::vector<std::string> lines(bool originalNames) override;
+    std::vector<TextItem> layout(bool originalNames) override;
     void drawMore(bool originalNames) override;
     std::string emptyFormText() const override { return analysis_text::kClassesEmptyForm; }
 
@@ -150,7 +149,7 @@ public:
 
 protected:
     void analyse() override;
-    std::vector<std::string> lines(bool originalNames) override;
+    std::vector<TextItem> layout(bool originalNames) override;
 
 private:
     std::shared_ptr<SubgroupLogic> logic_;  // the subgroup panel's list, or one of its own

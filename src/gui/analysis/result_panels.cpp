@@ -9,6 +9,7 @@
 #include "core/catalogue/catalogue.h"
 #include "core/characters/character_text.h"
 #include "core/group/errors.h"
+#include "core/group/math_functions.h"
 #include "core/text/markup.h"
 #include "gui/analysis/analysis_panels.h"
 #include "gui/common/markup_renderer.h"
@@ -26,10 +27,56 @@ QString Caption(const std::string& text) { return QString::fromStdString(text); 
 // The class equation picture starts below the list of normal subgroups.
 constexpr long kPictureOffset = 550;
 
-// The panel's title (its first line) in bold.
-std::vector<std::string> BoldTitle(std::vector<std::string> lines) {
-    if (!lines.empty()) lines.front() = "|%b|" + lines.front() + "|/b|";
-    return lines;
+using ItemKind = TextItem::Kind;
+
+// A line of a panel's text `below` the previous one, `x` right of the margin.
+TextItem ResultLine(std::string text, long x = 0, long below = 300, std::string breakText = {}) {
+    return TextItem{.text = std::move(text), .x = x, .below = below, .breakText = std::move(breakText)};
+}
+
+// The panel's title: bold, larger.
+TextItem ResultTitle(std::string text) { return TextItem{.kind = ItemKind::Title, .text = std::move(text)}; }
+
+// How a permutation is abbreviated: the two-row form of points over values,
+// then its row of values.
+void AddPermutationNote(std::vector<TextItem>& items, int degree) {
+    const at::PermutationNote note = at::MakePermutationNote(degree);
+    items.push_back(TextItem{.kind = ItemKind::TwoRow,
+                             .text = note.prefix,
+                             .x = 300,
+                             .below = 500,
+                             .right = note.suffix,
+                             .upper = note.points,
+                             .lower = note.values});
+}
+
+// Heading and the three sums of a class equation or counting equation, the
+// "=" in one column, the sums wrapped at their blanks.
+void AddEquation(std::vector<TextItem>& items, const at::EquationText& e) {
+    items.push_back(ResultLine(e.heading, 0, 400));
+    const auto row = [&items](const std::string& left, const std::string& sum, long below) {
+        items.push_back(
+            TextItem{.kind = ItemKind::Equals, .text = left, .x = 400, .below = below, .breakText = " ", .right = sum});
+    };
+    row(e.left1, e.sum1, 300);
+    row(e.left2, e.sum2, 250);
+    row({}, e.sum3, 250);
+}
+
+// The end of a flow of classes: the summary below the lowest line, or the
+// halt message.
+void AddClassesEnd(std::vector<TextItem>& items, bool halted, const char* haltedText,
+                   const std::vector<std::string>& summary) {
+    items.push_back(TextItem{.kind = ItemKind::ColumnsEnd, .below = 0});
+    if (halted) {
+        items.push_back(ResultLine(haltedText, 0, 250));
+        return;
+    }
+    long below = 450;
+    for (const std::string& line : summary) {
+        items.push_back(ResultLine(line, 0, below));
+        below = 250;
+    }
 }
 
 // A markup text laid out once (pieces with their offsets, boldness and
@@ -97,9 +144,10 @@ void QuotientPanel::analyse() {
     redraw();
 }
 
-std::vector<std::string> QuotientPanel::lines(bool originalNames) {
+std::vector<TextItem> QuotientPanel::layout(bool originalNames) {
     listing_ = {};
-    if (!group_ || !normal_ || !IsNormalSubgroup(*group_, *normal_)) return {"No normal subgroup is selected."};
+    if (!group_ || !normal_ || !IsNormalSubgroup(*group_, *normal_))
+        return {ResultLine("No normal subgroup is selected.")};
     if (!ready_) return {};
     try {
         listing_ = BuildQuotientListing(group_, normal_, originalNames, registrar());
@@ -108,20 +156,27 @@ std::vector<std::string> QuotientPanel::lines(bool originalNames) {
         return {};
     }
     setWindowTitle(Caption(markup::StripMarkup(listing_.quotient->GroupID()) + " Quotient Group"));
-    std::vector<std::string> out = at::QuotientHeading(*group_, *normal_, listing_, originalNames, note_);
-    for (const QuotientCoset& c : listing_.cosets) out.push_back("      " + c.name + "  " + at::CosetElementsText(c));
-    out.emplace_back();
-    tableLine_ = static_cast<long>(out.size());
-    out.emplace_back(std::string("          ") + at::kQuotientTableTitle);
-    return out;
+    const std::vector<std::string> heading = at::QuotientHeading(*group_, *normal_, listing_, originalNames, note_);
+    std::vector<TextItem> items{ResultLine(heading[0], 0, 0, ","), ResultLine(heading[1], 250, 350, ",")};
+    // The cosets' names, then "=" and their elements in one column.
+    for (const QuotientCoset& c : listing_.cosets)
+        items.push_back(TextItem{.kind = ItemKind::Equals,
+                                 .text = c.name,
+                                 .x = 500,
+                                 .below = 350,
+                                 .breakText = ",",
+                                 .right = at::CosetElementsText(c).substr(2)});  // without its "= "
+    items.push_back(ResultLine(at::kQuotientTableTitle, 1400, 600));
+    return items;
 }
 
 void QuotientPanel::drawMore(bool originalNames) {
     StructurePanel::drawMore(originalNames);
     if (!listing_.quotient) return;
     PictureBox& box = *pictureBox();
-    const long y0 = textTop_ + lineStep_ * tableLine_;
-    const long x0 = textLeft_ + MarkupTextWidth(box, std::string("          ") + at::kQuotientTableTitle) + 300;
+    // The table starts on its title's line, right of the title.
+    const long y0 = placements().back().y;
+    const long x0 = placements().back().endX + 300;
     const std::size_t n = listing_.cosets.size();
     std::vector<MarkupStamp> names;
     names.reserve(n);
@@ -141,7 +196,11 @@ void QuotientPanel::drawMore(bool originalNames) {
                  static_cast<double>(y0 + lineStep_ - 20));
     box.drawLine(static_cast<double>(x0 + col - 120), static_cast<double>(y0), static_cast<double>(x0 + col - 120),
                  bottom);
-    if (box.onPrinted) box.onPrinted(static_cast<long>(right), static_cast<long>(bottom));
+    // The panel grows as far as it may; a larger table scrolls.
+    constexpr long kGrowthLimit = 30000;
+    if (box.onPrinted)
+        box.onPrinted(std::min(static_cast<long>(right), kGrowthLimit),
+                      std::min(static_cast<long>(bottom), kGrowthLimit));
 }
 
 // ---- composition series ------------------------------------------------------------
@@ -180,11 +239,35 @@ void SeriesPanel::analyse() {
     redraw();
 }
 
-std::vector<std::string> SeriesPanel::lines(bool originalNames) {
-    if (!group_) return {emptyFormText()};
-    if (halted_) return {at::kCalculationHalted};
+std::vector<TextItem> SeriesPanel::layout(bool originalNames) {
+    if (!group_) return {ResultLine(emptyFormText())};
+    if (halted_) return {ResultLine(at::kCalculationHalted)};
     if (!ready_) return {};
-    return BoldTitle(at::SeriesPanelLines(series_, originalNames, factorNotes_));
+    const Group& g = *series_.terms[0];
+    std::vector<TextItem> items{ResultTitle(at::SeriesTitle(g.GroupID())),
+                                ResultLine(at::SeriesTopLine(g, originalNames), 0, 550, ","),
+                                ResultLine(at::OrderLine(g.order()), 900, 250)};
+    bool allPrime = true;
+    for (int i = 1; i <= series_.Length(); ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        const Group& term = *series_.terms[k];
+        const int factor = series_.factors[k];
+        allPrime = allPrime && MathFunctions::IsPrime(factor);
+        items.push_back(ResultLine(at::SeriesTermLine(i, term, g, originalNames), 0, 400, ","));
+        items.push_back(ResultLine(at::OrderLine(term.order()), 900, 250));
+        items.push_back(
+            TextItem{.text = at::CompositionFactorLine(series_.terms[k - 1]->order(), term.order(), factor,
+                                                       k < factorNotes_.size() ? factorNotes_[k] : std::string()),
+                     .x = 2400,
+                     .below = 0,
+                     .after = 300});
+    }
+    long below = 400;
+    for (std::string& line : at::SeriesConclusion(g.GroupID(), allPrime)) {
+        items.push_back(ResultLine(std::move(line), 0, below));
+        below = 250;
+    }
+    return items;
 }
 
 // ---- conjugacy classes ----------------------------------------------------------------
@@ -242,15 +325,35 @@ bool ClassesPanel::compute(bool originalNames) {
     return true;
 }
 
-std::vector<std::string> ClassesPanel::lines(bool originalNames) {
+std::vector<TextItem> ClassesPanel::layout(bool originalNames) {
     textTop_ = 1300;
-    if (!group_) return {emptyFormText()};
+    if (!group_) return {ResultLine(emptyFormText())};
     if (computing_) return {};
     // The classes follow the index order of the naming, so a new naming
     // computes them again.
     if ((!ready_ || classes_.sourceIndices != originalNames) && !compute(originalNames)) return {};
     if (!classSets_.empty()) textTop_ += kPictureOffset + classEquationPicture(textTop_ + kPictureOffset, false) + 300;
-    return BoldTitle(at::ClassesPanelLines(*group_, classes_));
+    const Group& g = *group_;
+    const bool source = classes_.sourceIndices;
+    const bool permutations = at::ShowsPermutations(g, source);
+    std::vector<TextItem> items{ResultTitle(at::ClassesTitle(g.GroupID()))};
+    if (permutations) AddPermutationNote(items, g.Degree());
+    items.push_back(TextItem{.kind = ItemKind::Columns, .below = 400});
+    for (const ConjugacyClass& c : classes_.classes) {
+        const std::string rep = at::ElementName(g, c.representative, source);
+        items.push_back(TextItem{.text = at::ClassHeading(rep, false), .below = 100, .heading = true});
+        for (const ConjugateElement& m : c.members) {
+            items.push_back(TextItem{
+                .text = at::ClassMemberLine(g, c, m, source), .x = 300, .continued = at::ClassHeading(rep, true)});
+            if (!permutations) continue;
+            items.push_back(ResultLine(at::CycleLine(g, m.element), 300));
+            items.push_back(TextItem{.text = at::PartitionText(g, m.element), .x = 2900, .below = 0, .after = 500});
+        }
+        items.push_back(TextItem{.kind = ItemKind::Rule});
+    }
+    AddClassesEnd(items, classes_.halted, at::kClassesHalted, at::ClassSummary(g.GroupID()));
+    if (!classes_.halted) AddEquation(items, at::ClassEquation(g, classes_));
+    return items;
 }
 
 void ClassesPanel::markNormalSubgroup(int index) {
@@ -401,10 +504,29 @@ void SubgroupClassesPanel::analyse() {
     redraw();
 }
 
-std::vector<std::string> SubgroupClassesPanel::lines(bool originalNames) {
-    if (!group_) return {"No group is selected."};
+std::vector<TextItem> SubgroupClassesPanel::layout(bool originalNames) {
+    if (!group_) return {ResultLine("No group is selected.")};
     if (!ready_) return {};
-    return BoldTitle(at::SubgroupClassesPanelLines(*group_, names_, classes_, originalNames, notes_));
+    const Group& g = *group_;
+    std::vector<TextItem> items{ResultTitle(at::SubgroupClassesTitle(g.GroupID()))};
+    if (at::ShowsPermutations(g, originalNames)) AddPermutationNote(items, g.Degree());
+    items.push_back(TextItem{.kind = ItemKind::Columns, .below = 400});
+    for (const SubgroupClass& c : classes_.classes) {
+        const auto r = static_cast<std::size_t>(c.representative - 1);
+        const std::string& rep = names_[r];
+        items.push_back(TextItem{.text = at::SubgroupClassHeading(rep, false) + (r < notes_.size() ? notes_[r] : ""),
+                                 .below = 100,
+                                 .heading = true});
+        for (const ConjugateSubgroup& m : c.members)
+            items.push_back(TextItem{.text = at::SubgroupMemberLine(g, names_[static_cast<std::size_t>(m.subgroup - 1)],
+                                                                    rep, m, originalNames),
+                                     .x = 300,
+                                     .continued = at::SubgroupClassHeading(rep, true)});
+        items.push_back(TextItem{.kind = ItemKind::Rule});
+    }
+    AddClassesEnd(items, classes_.halted, at::kSubgroupClassesHalted, at::SubgroupClassSummary(g.GroupID()));
+    if (!classes_.halted) AddEquation(items, at::SubgroupCountingEquation(g, names_, classes_));
+    return items;
 }
 
 // ---- registration -------------------------------------------------------------------------

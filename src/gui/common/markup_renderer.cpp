@@ -70,6 +70,27 @@ void PrintMarkup(PictureBox& box, std::string_view text, std::string_view breakT
     if (box.onPrinted) box.onPrinted(st.x, st.y);
 }
 
+long MarkupAdvance(PictureBox& box, std::string_view text) {
+    const bool wasBold = box.fontBold(), wasItalic = box.fontItalic();
+    bool bold = false;
+    long x = 0;
+    for (const markup::Token& tok : markup::Tokenize(text)) {
+        if (tok.kind == markup::TokenKind::BoldOn) bold = true;
+        if (tok.kind == markup::TokenKind::BoldOff) bold = false;
+        if (tok.kind == markup::TokenKind::ItalicOff) {
+            box.setFontItalic(true);
+            if (2 * box.textWidth(QStringLiteral("f")) <= box.textWidth(QStringLiteral("ff"))) x += kItalicGap;
+        }
+        if (tok.kind != markup::TokenKind::Text || tok.placement == markup::Placement::Stacked) continue;
+        box.setFontBold(bold);
+        box.setFontItalic(tok.italic);
+        x += std::lround(box.textWidth(QString::fromStdString(tok.text)));
+    }
+    box.setFontBold(wasBold);
+    box.setFontItalic(wasItalic);
+    return x;
+}
+
 int MarkupTextWidth(PictureBox& box, std::string_view text) {
     double total = 0;
     for (const std::string& seg : markup::SplitSegments(text))

@@ -14,6 +14,10 @@ class PictureBox;
 // grows to show what was printed.
 void PrintMarkup(PictureBox& box, std::string_view text, std::string_view breakText = {});
 
+// How far PrintMarkup would advance x for the text, bold off at its start,
+// in the box's current font size.
+long MarkupAdvance(PictureBox& box, std::string_view text);
+
 // Sum of the widths of all non-empty segments, codes included, in the box's
 // current font.
 int MarkupTextWidth(PictureBox& box, std::string_view text);

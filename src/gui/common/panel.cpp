@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QChildEvent>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/group/group.h"
@@ -248,8 +249,12 @@ void Panel::initPictureBox() {
 
 void Panel::resizePictureBox() {
     if (!picBox_) return;
-    const long w = layout::ResizedBoxExtent(picBox_->leftTw(), picBox_->widthTw(), clientWidthTw());
-    const long h = layout::ResizedBoxExtent(picBox_->topTw(), picBox_->heightTw(), clientHeightTw());
+    // Never smaller than what it shows.
+    const QSize picture = picBox_->pictureSize();
+    const long w = std::max(layout::ResizedBoxExtent(picBox_->leftTw(), picBox_->widthTw(), clientWidthTw()),
+                            std::lround(PxToTwips(picture.width())));
+    const long h = std::max(layout::ResizedBoxExtent(picBox_->topTw(), picBox_->heightTw(), clientHeightTw()),
+                            std::lround(PxToTwips(picture.height())));
     if (w != picBox_->widthTw() || h != picBox_->heightTw())
         picBox_->setGeometryTw(picBox_->leftTw(), picBox_->topTw(), w, h);
 }

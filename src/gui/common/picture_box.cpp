@@ -63,8 +63,7 @@ void PictureBox::drawText(double x, double y, const QString& text) {
     const double tpp = TwipsPerPixel();
     // Italic overhang and accents may reach a little beyond the advance.
     p.bounds = QRectF(x / tpp - 2, y / tpp - 2, f.metrics.horizontalAdvance(text) + 6, f.metrics.height() + 4);
-    update(p.bounds.toAlignedRect());
-    pieces_.push_back(std::move(p));
+    keep(p);
 }
 
 void PictureBox::fillRect(double x, double y, double width, double height, const QColor& fill) {
@@ -77,8 +76,7 @@ void PictureBox::fillRect(double x, double y, double width, double height, const
     p.y2 = height;
     const double tpp = TwipsPerPixel();
     p.bounds = QRectF(x / tpp, y / tpp, width / tpp, height / tpp).adjusted(-1, -1, 1, 1);
-    update(p.bounds.toAlignedRect());
-    pieces_.push_back(std::move(p));
+    keep(p);
 }
 
 void PictureBox::drawLine(double x1, double y1, double x2, double y2) {
@@ -91,8 +89,7 @@ void PictureBox::drawLine(double x1, double y1, double x2, double y2) {
     p.y2 = y2;
     const double tpp = TwipsPerPixel();
     p.bounds = QRectF(QPointF(x1 / tpp, y1 / tpp), QPointF(x2 / tpp, y2 / tpp)).normalized().adjusted(-2, -2, 2, 2);
-    update(p.bounds.toAlignedRect());
-    pieces_.push_back(std::move(p));
+    keep(p);
 }
 
 void PictureBox::drawCircle(double cx, double cy, double radius) {
@@ -105,6 +102,14 @@ void PictureBox::drawCircle(double cx, double cy, double radius) {
     const double tpp = TwipsPerPixel();
     const double r = radius / tpp + 2;
     p.bounds = QRectF(cx / tpp - r, cy / tpp - r, 2 * r, 2 * r);
+    keep(p);
+}
+
+void PictureBox::keep(Piece& p) {
+    // The box grows to hold what is drawn, so that nothing lies beyond it.
+    const int w = std::max(width(), static_cast<int>(std::ceil(p.bounds.right())) + 10);
+    const int h = std::max(height(), static_cast<int>(std::ceil(p.bounds.bottom())) + 10);
+    if (w != width() || h != height()) resize(w, h);
     update(p.bounds.toAlignedRect());
     pieces_.push_back(std::move(p));
 }

@@ -115,6 +115,8 @@ private:
         QFontMetricsF metrics;
     };
     const FontEntry& fontEntry() const;
+    // Stores a drawn piece and repaints it.
+    void keep(Piece& p);
     int fontIndex() const;
 
     mutable std::vector<FontEntry> fonts_;

@@ -121,6 +121,8 @@ void AutomorphismGroupsPanel::printAutomorphism(const std::string& code) {
     b->show();
     shown_.push_back(b);
     ps.x = left + static_cast<long>(PxToTwips(b->width()));
+    // The panel grows to hold the button as it does for text.
+    if (box.onPrinted) box.onPrinted(ps.x, ps.y + static_cast<long>(PxToTwips(b->height())));
 }
 
 void AutomorphismGroupsPanel::printList() {
@@ -154,6 +156,7 @@ void AutomorphismGroupsPanel::printList() {
         moveTw(view, box.leftTw() + x, box.topTw() + ps.y + 350);
         view->show();
         const long end = x + 1400 + 300;
+        if (box.onPrinted) box.onPrinted(end, ps.y + 300 + static_cast<long>(PxToTwips(generate->height())));
         ps.x = start;
         PrintMarkup(box, "Group ID:  " + kind + "(" + id + ")");
         ps.x = ps.x + 500 > end ? ps.x + 500 : end;

@@ -8,9 +8,11 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <algorithm>
+#include <set>
 
 #include "gui/analysis/analysis_panels.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
 #include "gui/display/show_group_panel.h"
 #include "gui/gui_test_env.h"
 #include "gui/storage/group_list_panel.h"
@@ -287,4 +289,97 @@ TEST_F(AnalysisPanels, ClassEquationPictureMarksANormalSubgroup) {
     s4.setOriginalNames(!s4.originalNames());
     EXPECT_EQ(squares(s4, marked), 4);
     quorix::testing::snapshot(s4, QStringLiteral("dlgShowConjugacyClasses-S4-V4"));
+}
+
+namespace {
+
+using Piece = PictureBox::Piece;
+
+std::vector<const Piece*> TextPieces(const Panel& p, const QString& prefix) {
+    std::vector<const Piece*> out;
+    for (const Piece& piece : p.pictureBox()->pieces())
+        if (piece.kind == Piece::Text && piece.text.startsWith(prefix)) out.push_back(&piece);
+    return out;
+}
+
+// The whole picture, beyond the window, beside the snapshots.
+void SavePicture(const Panel& p, const char* name) {
+    const QString dir = qEnvironmentVariable("QUORIX_GRAB_DIR");
+    if (!dir.isEmpty()) p.pictureBox()->savePng(QDir(dir).filePath(QString::fromLatin1(name) + ".png"));
+}
+
+}  // namespace
+
+TEST_F(AnalysisPanels, SeriesAndQuotientLayOutTitlesColumnsAndLongLists) {
+    add("S5", "S|@5|");
+    add("A5", "A|@5|");
+    auto opened5 = opened<SeriesPanel>(1);
+    const SeriesPanel& s5 = *opened5;
+    const Piece& title = s5.pictureBox()->pieces().front();
+    EXPECT_NEAR(title.font.pointSizeF(), 1.5 * kPictureFontSize, 0.01);
+    // Every "Order:" in one column, each factor on its line further right.
+    const auto orders = TextPieces(s5, "Order:"), factors = TextPieces(s5, "Composition Factor:");
+    ASSERT_EQ(orders.size(), 3u);
+    ASSERT_EQ(factors.size(), 2u);
+    for (const Piece* o : orders) EXPECT_EQ(o->x, orders[0]->x);
+    for (std::size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(factors[i]->y, orders[i + 1]->y);
+        EXPECT_GT(factors[i]->x, orders[0]->x + 1000);
+    }
+    // A5's sixty elements wrap after a comma instead of running on.
+    double right = 0;
+    for (const Piece& piece : s5.pictureBox()->pieces()) right = std::max(right, PxToTwips(piece.bounds.right()));
+    EXPECT_LT(right, 30500);
+    EXPECT_GT(orders[1]->y - orders[0]->y, 900);
+    quorix::testing::snapshot(*opened5, QStringLiteral("dlgShowCompositionSeries-S5"));
+    // The widest line is drawn whole once the panel has settled.
+    QCoreApplication::processEvents();
+    EXPECT_GE(s5.pictureBox()->width(), s5.pictureBox()->pictureSize().width());
+
+    // A5 by its trivial subgroup: sixty cosets, their "=" in one column.
+    auto list = opened<SubgroupsPanel>(2);
+    list->findChild<QPushButton*>("cmdShowQuotientGroup_0")->click();
+    auto* q = openedPanel<QuotientPanel>("dlgShowQuotientGroup");
+    ASSERT_NE(q, nullptr);
+    const auto equals = TextPieces(*q, "= ");
+    ASSERT_EQ(equals.size(), 60u);
+    for (const Piece* e : equals) EXPECT_EQ(e->x, equals[0]->x);
+    quorix::testing::snapshot(*q, QStringLiteral("dlgShowQuotientGroup-A5-trivial"));
+    // The table reaches far right and down; all of it is drawn, within reach.
+    const PictureBox& box = *q->pictureBox();
+    EXPECT_GT(box.pictureSize().width(), 3000);
+    EXPECT_GE(box.width(), box.pictureSize().width());
+    EXPECT_GE(box.height(), box.pictureSize().height());
+    EXPECT_GE(box.parentWidget()->width(), box.pictureSize().width());
+    SavePicture(*q, "dlgShowQuotientGroup-A5-trivial-picture");
+    q->close();
+}
+
+TEST_F(AnalysisPanels, S5ClassesFlowInColumnsWithRulesTheNoteAndOneEqualsColumn) {
+    add("S5", "S|@5|");
+    auto opened5 = opened<ClassesPanel>(1);
+    ClassesPanel& c = *opened5;
+    c.setOriginalNames(true);
+    // The note writes a permutation as points over values.
+    EXPECT_FALSE(text(c).contains(" over "));
+    const auto points = TextPieces(c, "12345"), values = TextPieces(c, "99999");
+    ASSERT_FALSE(points.empty());
+    ASSERT_FALSE(values.empty());
+    EXPECT_EQ(points[0]->x, values[0]->x);
+    EXPECT_GT(values[0]->y, points[0]->y);
+    // 120 members take several columns; a class cut by a column goes on under
+    // its heading again.
+    std::set<double> columns;
+    for (const Piece* h : TextPieces(c, "Conjugacy Class Cl(")) columns.insert(h->x);
+    EXPECT_GE(columns.size(), 3u);
+    EXPECT_TRUE(text(c).contains(")--continued"));
+    int rules = 0;
+    for (const Piece& piece : c.pictureBox()->pieces())
+        rules += piece.kind == Piece::Line && piece.y == piece.y2 && piece.x2 - piece.x == 5000;
+    EXPECT_GE(rules, 7);  // one under each class
+    const auto equals = TextPieces(c, "= ");
+    ASSERT_EQ(equals.size(), 3u);
+    EXPECT_TRUE(equals[0]->x == equals[1]->x && equals[1]->x == equals[2]->x);
+    quorix::testing::snapshot(c, QStringLiteral("dlgShowConjugacyClasses-S5"));
+    SavePicture(c, "dlgShowConjugacyClasses-S5-picture");
 }

@@ -219,6 +219,7 @@ TEST_F(Compare, AutomorphismListsAndGeneratedGroups) {
     EXPECT_TRUE(text(p).contains("The first 120 automorphisms"));
     EXPECT_TRUE(p.findChild<QPushButton*>("cmdGenerateAuto")->isHidden());
     EXPECT_EQ(p.showButtons().size(), 121u);
+    quorix::testing::snapshot(p, QStringLiteral("dlgAutomorphismGroups-Z2xZ2xZ2"));
 
     ASSERT_TRUE(p.setGroup(3));
     EXPECT_EQ(p.list().Count(), 24);
@@ -226,6 +227,10 @@ TEST_F(Compare, AutomorphismListsAndGeneratedGroups) {
     quorix::testing::snapshot(p, QStringLiteral("dlgAutomorphismGroups-Q8"));
 
     ASSERT_TRUE(p.setGroup(6));  // order 15: images from the letters A to F
+    // Three Show Automorphism buttons to a row: the panel grows to hold the third.
+    for (QPushButton* b : p.showButtons())
+        EXPECT_LE(b->geometry().right(), b->parentWidget()->width()) << b->objectName().toStdString();
+    quorix::testing::snapshot(p, QStringLiteral("dlgAutomorphismGroups-Z15"));
     p.showButtons().back()->click();
     d = display("dlgShowAutomorphism");
     ASSERT_NE(d, nullptr);

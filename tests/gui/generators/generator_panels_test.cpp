@@ -151,6 +151,10 @@ TEST_F(GeneratorPanels, PermutationGroupAutoGeneratesMissingProducts) {
     QTest::keyClick(p.degreeBox(), Qt::Key_Return);
     EXPECT_EQ(p.elementBoxes().size(), 24u);
     EXPECT_EQ(lastId(), "Perm3-5");
+    p.degreeBox()->setText("5");
+    QTest::keyClick(p.degreeBox(), Qt::Key_Return);
+    EXPECT_EQ(p.elementBoxes().size(), 120u);
+    quorix::testing::snapshot(p, "dlgPermutationGroups-5");
 }
 
 TEST_F(GeneratorPanels, PermutationGroupRefusesBadOrIncompleteElements) {

@@ -64,3 +64,18 @@ TEST_F(RingsPanelTest, GroupDisplayOpensTheRingsOfAnAbelianGroup) {
     rings->findChild<QAction*>("mnuGroupNames")->trigger();
     EXPECT_EQ(rings->elementName(1), "1");
 }
+
+TEST_F(RingsPanelTest, ALongListStaysWithinReach) {
+    add("Z2xZ2xZ2xZ2", "Z|@2|xZ|@2|xZ|@2|xZ|@2|");
+    RingsPanel rings(ctx, on(1));
+    rings.show();
+    QTRY_VERIFY_WITH_TIMEOUT(rings.finished(), 600000);
+    EXPECT_EQ(rings.rings().rings.size(), 120u);
+    // The last ring's button and line lie inside the scrolled client.
+    QCoreApplication::processEvents();
+    const QWidget* last = rings.findChild<QPushButton*>(QStringLiteral("cmdShowRing120"));
+    ASSERT_NE(last, nullptr);
+    EXPECT_LE(last->geometry().bottom(), last->parentWidget()->height());
+    EXPECT_GE(rings.pictureBox()->height(), rings.pictureBox()->pictureSize().height());
+    quorix::testing::snapshot(rings, QStringLiteral("dlgAssociativeRings-Z2xZ2xZ2xZ2"));
+}
