@@ -38,7 +38,7 @@ struct Colour {
 // kLabelCharWidth twips a character).
 inline constexpr long kBoxHeight = 600;
 inline constexpr long kMinBoxWidth = 600;
-inline constexpr long kLabelCharWidth = 100;
+inline constexpr long kLabelCharWidth = 130;
 inline constexpr long kLayerGap = 700;  // free space between the boxes of two layers
 inline constexpr long kMargin = 400;
 

@@ -134,6 +134,43 @@ void SortByBarycentre(Blocks& layer, const std::vector<std::vector<int>>& neighb
         for (int p : b) position[static_cast<std::size_t>(p)] = i++;
 }
 
+// Crossings between the edges of block a and those of block b towards one
+// neighbouring layer, with a to the left of b.
+std::int64_t PairCrossings(const std::vector<int>& a, const std::vector<int>& b,
+                           const std::vector<std::vector<int>>& neighbours, const std::vector<int>& position) {
+    std::int64_t crossings = 0;
+    for (int p : a)
+        for (int q : b)
+            for (int u : neighbours[static_cast<std::size_t>(p)])
+                for (int v : neighbours[static_cast<std::size_t>(q)])
+                    crossings += position[static_cast<std::size_t>(u)] > position[static_cast<std::size_t>(v)] ? 1 : 0;
+    return crossings;
+}
+
+// Swaps neighbouring blocks of a layer while that removes crossings with the
+// layers above and below (a few passes over every layer).
+void SwapNeighbours(std::vector<Blocks>& layers, std::vector<int>& position, const Places& places) {
+    for (int pass = 0; pass < 4; ++pass) {
+        bool improved = false;
+        for (Blocks& layer : layers)
+            for (std::size_t i = 0; i + 1 < layer.size(); ++i) {
+                const auto& a = layer[i];
+                const auto& b = layer[i + 1];
+                const std::int64_t now =
+                    PairCrossings(a, b, places.up, position) + PairCrossings(a, b, places.down, position);
+                const std::int64_t swapped =
+                    PairCrossings(b, a, places.up, position) + PairCrossings(b, a, places.down, position);
+                if (swapped >= now) continue;
+                std::swap(layer[i], layer[i + 1]);
+                int k = 0;
+                for (const auto& block : layer)
+                    for (int p : block) position[static_cast<std::size_t>(p)] = k++;
+                improved = true;
+            }
+        if (!improved) return;
+    }
+}
+
 // Moves the places of one layer (in their order) as close to the wanted
 // positions as the distances allow: minimises the weighted squared
 // distance subject to x[i+1] - x[i] >= gap[i]. With y[i] = x[i] - (sum of
@@ -228,6 +265,8 @@ void LayOut(Lattice& lat) {
         const std::int64_t crossings = TotalCrossings(layers, position, places);
         if (crossings < fewest) fewest = crossings, best = layers;
     }
+    TotalCrossings(best, position, places);
+    SwapNeighbours(best, position, places);
 
     // The positions: packed and centred, then pulled towards the neighbours.
     std::vector<std::vector<int>> order;

@@ -112,9 +112,11 @@ void LatticePanel::build() {
     }
     if (lattice_.halted) lblSelected_->setText(QStringLiteral("Halted."));
     selectNode(-1);
-    // The group sits at the top centre: start there.
+    // Start at the top with the group's box in the middle.
     QScrollBar* h = scroll_->horizontalScrollBar();
     h->setValue((h->maximum() + h->minimum()) / 2);
+    for (const lattice::Node& n : lattice_.nodes)
+        if (n.layer == 0) h->setValue(TwipsToPx(n.x * zoom_) - scroll_->viewport()->width() / 2);
     scroll_->verticalScrollBar()->setValue(0);
 }
 
