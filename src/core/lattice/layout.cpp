@@ -99,13 +99,18 @@ std::int64_t Crossings(const std::vector<int>& upper, int lowerSize, const std::
     return crossings;
 }
 
-std::int64_t TotalCrossings(const std::vector<Blocks>& layers, std::vector<int>& position, const Places& places) {
-    std::vector<std::vector<int>> flat;
+// Sets every place's index in its layer.
+void NumberPlaces(const std::vector<Blocks>& layers, std::vector<int>& position) {
     for (const Blocks& l : layers) {
-        flat.push_back(Flatten(l));
-        for (std::size_t i = 0; i < flat.back().size(); ++i)
-            position[static_cast<std::size_t>(flat.back()[i])] = static_cast<int>(i);
+        int i = 0;
+        for (const auto& b : l)
+            for (int p : b) position[static_cast<std::size_t>(p)] = i++;
     }
+}
+
+std::int64_t TotalCrossings(const std::vector<Blocks>& layers, const std::vector<int>& position, const Places& places) {
+    std::vector<std::vector<int>> flat;
+    for (const Blocks& l : layers) flat.push_back(Flatten(l));
     std::int64_t total = 0;
     for (std::size_t l = 0; l + 1 < flat.size(); ++l)
         total += Crossings(flat[l], static_cast<int>(flat[l + 1].size()), position, places);
@@ -256,6 +261,7 @@ void LayOut(Lattice& lat) {
             layers[static_cast<std::size_t>(places.layer[p])].push_back({static_cast<int>(p)});
     }
     std::vector<int> position(placeCount, 0);
+    NumberPlaces(layers, position);
     std::vector<Blocks> best = layers;
     std::int64_t fewest = TotalCrossings(layers, position, places);
     for (int round = 0; round < kOrderingRounds && fewest > 0; ++round) {
@@ -265,7 +271,7 @@ void LayOut(Lattice& lat) {
         const std::int64_t crossings = TotalCrossings(layers, position, places);
         if (crossings < fewest) fewest = crossings, best = layers;
     }
-    TotalCrossings(best, position, places);
+    NumberPlaces(best, position);
     SwapNeighbours(best, position, places);
 
     // The positions: packed and centred, then pulled towards the neighbours.
