@@ -50,6 +50,7 @@ LatticePanel::LatticePanel(AppContext& context, const PanelInput& input, QWidget
     scroll_ = addControl<QScrollArea>(QStringLiteral("scrLattice"), 100, kToolbarHeight, 8200, 8000);
     scroll_->setWidget(pictureBox());
     scroll_->setWidgetResizable(false);
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // a narrow lattice stands in the middle
     scroll_->setBackgroundRole(QPalette::Base);
 
     lblSelected_ = addLabel(QStringLiteral("lblSelected"), QStringLiteral("Choose a group."), 8400, kToolbarHeight,

@@ -75,4 +75,5 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
     p.findChild<QCheckBox*>("chkClasses")->setChecked(true);
     EXPECT_EQ(p.layout().nodes.size(), 11u);
     EXPECT_EQ(p.selectedNode(), -1);
+    quorix::testing::snapshot(p, QStringLiteral("dlgSubgroupLattice-S4-classes"));
 }
