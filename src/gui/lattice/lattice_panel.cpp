@@ -173,6 +173,17 @@ void DrawOutline(PictureBox& box, double left, double top, double width, double 
     box.drawLine(l, b, l, t);
 }
 
+// How far a name's exponents rise above its line and its subscripts drop
+// below it (twips).
+std::pair<double, double> ShiftRoom(const std::string& name) {
+    double above = 0, below = 0;
+    for (const markup::Token& t : markup::Tokenize(name)) {
+        if (t.placement == markup::Placement::Raised || t.placement == markup::Placement::Stacked) above = kMarkupShift;
+        if (t.placement == markup::Placement::Lowered) below = kMarkupShift;
+    }
+    return {above, below};
+}
+
 }  // namespace
 
 void LatticePanel::draw() {
@@ -207,20 +218,28 @@ void LatticePanel::draw() {
         box.setFontBold(n.normal);
         box.setFontSize(size * z);
         while (box.fontSize() > 3 && box.textWidth(orderText) > w - 2 * padding) box.setFontSize(box.fontSize() - 0.25);
+        const double orderSize = box.fontSize();
         const double orderHeight = box.textHeight();
         if (n.name.empty()) {
             box.drawText(n.x * z - box.textWidth(orderText) / 2, n.y * z - orderHeight / 2, orderText);
         } else {
-            box.drawText(n.x * z - box.textWidth(orderText) / 2, n.y * z - orderHeight, orderText);
             box.setFontBold(false);
             box.setFontSize(size * z * 0.9);
             while (box.fontSize() > 3 && MarkupTextWidth(box, n.name) > w - 2 * padding)
                 box.setFontSize(box.fontSize() - 0.25);
+            // The two lines in the middle of the box, with room for the
+            // name's exponents above it and its subscripts below.
+            const auto [above, below] = ShiftRoom(n.name);
+            const double nameHeight = above + box.textHeight() + below;
+            const double orderTop = n.y * z - (orderHeight + nameHeight) / 2;
             PrintState& ps = box.printState();
             ps.x = static_cast<long>(n.x * z - MarkupTextWidth(box, n.name) / 2.0);
-            ps.y = static_cast<long>(n.y * z);
+            ps.y = static_cast<long>(orderTop + orderHeight + above);
             ps.bold = false;
             PrintMarkup(box, n.name);
+            box.setFontBold(n.normal);
+            box.setFontSize(orderSize);
+            box.drawText(n.x * z - box.textWidth(orderText) / 2, orderTop, orderText);
         }
         box.setFontBold(false);
         box.setFontSize(size);
