@@ -32,5 +32,6 @@ TEST(LatticeVerb, JsonNodesEdgesAndFiles) {
     std::size_t lines = 0;
     for (auto at = picture.find("<polyline"); at != std::string::npos; at = picture.find("<polyline", at + 1)) ++lines;
     EXPECT_EQ(lines, j["edges"].size());
+    EXPECT_EQ(j["routes"].size(), j["edges"].size());
     EXPECT_EQ(nlohmann::json::parse(runTool("lattice S4 --classes --json").out)["nodes"].size(), 11u);
 }
