@@ -27,6 +27,11 @@ TEST(LatticeVerb, JsonNodesEdgesAndFiles) {
     EXPECT_EQ(j["nodes"][0]["elements"].size(), 24u);
     for (const auto& e : j["edges"])
         EXPECT_GT(j["nodes"][e[0].get<int>()]["order"].get<int>(), j["nodes"][e[1].get<int>()]["order"].get<int>());
-    EXPECT_NE(quorix::testing::readFile(svg).find("<svg"), std::string::npos);
+    // One line per edge, bent where it skips layers.
+    const std::string picture = quorix::testing::readFile(svg);
+    std::size_t lines = 0;
+    for (auto at = picture.find("<polyline"); at != std::string::npos; at = picture.find("<polyline", at + 1)) ++lines;
+    EXPECT_EQ(lines, j["edges"].size());
+    EXPECT_EQ(j["routes"].size(), j["edges"].size());
     EXPECT_EQ(nlohmann::json::parse(runTool("lattice S4 --classes --json").out)["nodes"].size(), 11u);
 }

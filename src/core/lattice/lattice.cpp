@@ -58,76 +58,6 @@ std::vector<std::vector<int>> MaximalSubgroups(const std::vector<ElementSet>& se
     return maximal;
 }
 
-// Orders the nodes of each layer: blocks of one class stay together; blocks
-// are sorted by the mean position of their neighbours in the layers above
-// (sweeping down) and below (sweeping up), a few times.
-void Layout(Lattice& lat) {
-    std::vector<Node>& nodes = lat.nodes;
-    const int layers =
-        nodes.empty() ? 0 : 1 + std::max_element(nodes.begin(), nodes.end(), [](const Node& a, const Node& b) {
-                                    return a.layer < b.layer;
-                                })->layer;
-    std::vector<std::vector<int>> up(nodes.size()), down(nodes.size());
-    for (const auto& [a, b] : lat.edges) {
-        down[static_cast<std::size_t>(a)].push_back(b);
-        up[static_cast<std::size_t>(b)].push_back(a);
-    }
-    // Blocks per layer, in class order to start with.
-    std::vector<std::vector<std::vector<int>>> blocks(static_cast<std::size_t>(layers));
-    {
-        std::vector<std::map<int, std::vector<int>>> byClass(static_cast<std::size_t>(layers));
-        for (std::size_t i = 0; i < nodes.size(); ++i)
-            byClass[static_cast<std::size_t>(nodes[i].layer)][nodes[i].subgroupClass].push_back(static_cast<int>(i));
-        for (int l = 0; l < layers; ++l)
-            for (auto& [c, members] : byClass[static_cast<std::size_t>(l)])
-                blocks[static_cast<std::size_t>(l)].push_back(members);
-    }
-    std::vector<double> pos(nodes.size(), 0.0);
-    auto place = [&](int l) {
-        const auto& layer = blocks[static_cast<std::size_t>(l)];
-        int width = 0;
-        for (const auto& b : layer) width += static_cast<int>(b.size());
-        double p = -(width - 1) / 2.0;
-        for (const auto& b : layer)
-            for (int n : b) pos[static_cast<std::size_t>(n)] = p++;
-    };
-    for (int l = 0; l < layers; ++l) place(l);
-    auto sweep = [&](int l, const std::vector<std::vector<int>>& neighbours) {
-        auto& layer = blocks[static_cast<std::size_t>(l)];
-        std::vector<std::pair<double, std::size_t>> keys;
-        for (std::size_t b = 0; b < layer.size(); ++b) {
-            double sum = 0, own = 0;
-            int count = 0;
-            for (int n : layer[b]) {
-                own += pos[static_cast<std::size_t>(n)];
-                for (int m : neighbours[static_cast<std::size_t>(n)]) sum += pos[static_cast<std::size_t>(m)], ++count;
-            }
-            keys.emplace_back(count ? sum / count : own / static_cast<double>(layer[b].size()), b);
-        }
-        std::stable_sort(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-        std::vector<std::vector<int>> sorted;
-        for (const auto& k : keys) sorted.push_back(std::move(layer[k.second]));
-        layer = std::move(sorted);
-        place(l);
-    };
-    for (int round = 0; round < 4; ++round) {
-        for (int l = 1; l < layers; ++l) sweep(l, up);
-        for (int l = layers - 2; l >= 0; --l) sweep(l, down);
-    }
-    double widest = 1;
-    for (const auto& layer : blocks) {
-        double width = 0;
-        for (const auto& b : layer) width += static_cast<double>(b.size());
-        widest = std::max(widest, width);
-    }
-    for (std::size_t i = 0; i < nodes.size(); ++i) {
-        nodes[i].x = kMargin + static_cast<long>((pos[i] + (widest - 1) / 2.0) * kColumnWidth) + kColumnWidth / 2;
-        nodes[i].y = kMargin + nodes[i].layer * kLayerHeight;
-    }
-    lat.width = 2 * kMargin + static_cast<long>(widest) * kColumnWidth;
-    lat.height = 2 * kMargin + (layers > 0 ? layers - 1 : 0) * kLayerHeight;
-}
-
 std::string Rgb(const Colour& c) {
     return "rgb(" + std::to_string(c.red) + "," + std::to_string(c.green) + "," + std::to_string(c.blue) + ")";
 }
@@ -210,7 +140,7 @@ Lattice BuildLattice(const Group& g, View view, Progress& progress) {
             for (int h : maximal[static_cast<std::size_t>(k)]) lat.edges.emplace_back(k, h);
         std::sort(lat.edges.begin(), lat.edges.end());
     }
-    Layout(lat);
+    LayOut(lat);
     return lat;
 }
 
@@ -229,6 +159,7 @@ void NameNodes(Lattice& lattice, const GroupPtr& g, Catalogue& catalogue, Progre
             n.name = it->second->name;
         }
     }
+    LayOut(lattice);
 }
 
 std::string NodeLabel(const Node& node) {
@@ -247,29 +178,38 @@ std::vector<std::string> NodeElements(const Group& g, const Node& node) {
 
 std::string ToSvg(const Lattice& lat, const Group& g, const std::string& title) {
     // 15 twips to the pixel.
-    auto px = [](long twips) { return std::to_string(twips / 15); };
+    auto px = [](long twips) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%.1f", static_cast<double>(twips) / 15);
+        std::string t = buf;
+        return t.ends_with(".0") ? t.substr(0, t.size() - 2) : t;
+    };
     std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    s += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + px(lat.width) + "\" height=\"" + px(lat.height + 400) +
-         "\" viewBox=\"0 0 " + px(lat.width) + " " + px(lat.height + 400) +
+    s += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + px(lat.width) + "\" height=\"" + px(lat.height) +
+         "\" viewBox=\"0 0 " + px(lat.width) + " " + px(lat.height) +
          "\" font-family=\"sans-serif\" font-size=\"11\">\n";
     s += "<title>" + markup::XmlEscape(markup::PlainText(title)) + "</title>\n";
-    s += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n<g stroke=\"rgb(90,90,90)\" stroke-width=\"1\">\n";
-    for (const auto& [a, b] : lat.edges) {
-        const Node& p = lat.nodes[static_cast<std::size_t>(a)];
-        const Node& q = lat.nodes[static_cast<std::size_t>(b)];
-        s += "<line x1=\"" + px(p.x) + "\" y1=\"" + px(p.y) + "\" x2=\"" + px(q.x) + "\" y2=\"" + px(q.y) + "\"/>\n";
+    s += "<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+    s += "<g stroke=\"rgb(90,90,90)\" stroke-width=\"1\" fill=\"none\">\n";
+    for (const std::vector<Point>& route : lat.routes) {
+        s += "<polyline points=\"";
+        for (std::size_t i = 0; i < route.size(); ++i) s += (i ? " " : "") + px(route[i].x) + "," + px(route[i].y);
+        s += "\"/>\n";
     }
     s += "</g>\n";
     for (const Node& n : lat.nodes) {
+        const long top = n.y - n.height / 2;
         s += "<g><title>" + markup::XmlEscape(Join(NodeElements(g, n))) + "</title>";
-        s += "<circle cx=\"" + px(n.x) + "\" cy=\"" + px(n.y) + "\" r=\"" + px(kNodeRadius) + "\" fill=\"" +
-             Rgb(n.colour) + "\" stroke=\"black\" stroke-width=\"" + (n.normal ? "2.5" : "1") + "\"/>";
-        s += "<text x=\"" + px(n.x) + "\" y=\"" + px(n.y + 60) + "\" text-anchor=\"middle\">" +
-             std::to_string(n.order) +
-             (lat.classesOnly && n.classSize > 1 ? " (" + std::to_string(n.classSize) + ")" : "") + "</text>";
+        s += "<rect x=\"" + px(n.x - n.width / 2) + "\" y=\"" + px(top) + "\" width=\"" + px(n.width) + "\" height=\"" +
+             px(n.height) + "\" rx=\"4\" fill=\"" + Rgb(n.colour) + "\" stroke=\"black\" stroke-width=\"" +
+             (n.normal ? "2.5" : "1") + "\"/>";
+        // Two lines (order, name) or the order alone in the middle.
+        const long orderBase = n.name.empty() ? n.y + 60 : top + 240;
+        s += "<text x=\"" + px(n.x) + "\" y=\"" + px(orderBase) + "\" text-anchor=\"middle\"" +
+             (n.normal ? " font-weight=\"bold\"" : "") + ">" + OrderText(lat, n) + "</text>";
         if (!n.name.empty())
-            s += "<text x=\"" + px(n.x) + "\" y=\"" + px(n.y + kNodeRadius + 200) +
-                 "\" text-anchor=\"middle\" font-size=\"10\">" + markup::SvgText(n.name) + "</text>";
+            s += "<text x=\"" + px(n.x) + "\" y=\"" + px(top + 465) + "\" text-anchor=\"middle\" font-size=\"10\">" +
+                 markup::SvgText(n.name) + "</text>";
         s += "</g>\n";
     }
     s += "</svg>\n";
@@ -305,19 +245,22 @@ std::string ToTikz(const Lattice& lat, const std::string& title) {
         return std::string(buf);
     };
     std::string s = "% Needs \\usepackage{tikz}.\n% " + markup::PlainText(title) + "\n";
-    s += "\\begin{tikzpicture}[subgroup/.style={circle, draw, inner sep=0pt, minimum size=" + cm(2 * kNodeRadius) +
-         "cm, font=\\scriptsize}]\n";
+    s += "\\begin{tikzpicture}[subgroup/.style={rectangle, rounded corners=1pt, draw, inner sep=0pt, minimum height=" +
+         cm(kBoxHeight) + "cm, font=\\scriptsize}]\n";
+    // The lines first: the boxes cover their ends.
+    for (const std::vector<Point>& route : lat.routes) {
+        s += "\\draw[gray] ";
+        for (std::size_t i = 0; i < route.size(); ++i)
+            s += (i ? " -- (" : "(") + cm(route[i].x) + ", " + cm(-route[i].y) + ")";
+        s += ";\n";
+    }
     for (std::size_t i = 0; i < lat.nodes.size(); ++i) {
         const Node& n = lat.nodes[i];
-        std::string label = std::to_string(n.order);
-        if (lat.classesOnly && n.classSize > 1) label += " (" + std::to_string(n.classSize) + ")";
-        s += "\\node[subgroup" + std::string(n.normal ? ", very thick" : "") + ", fill={rgb,255:red," +
-             std::to_string(n.colour.red) + ";green," + std::to_string(n.colour.green) + ";blue," +
-             std::to_string(n.colour.blue) + "}] (s" + std::to_string(i) + ") at (" + cm(n.x) + ", " + cm(-n.y) +
-             ") {" + label + "};\n";
+        s += "\\node[subgroup" + std::string(n.normal ? ", very thick" : "") + ", minimum width=" + cm(n.width) +
+             "cm, fill={rgb,255:red," + std::to_string(n.colour.red) + ";green," + std::to_string(n.colour.green) +
+             ";blue," + std::to_string(n.colour.blue) + "}] (s" + std::to_string(i) + ") at (" + cm(n.x) + ", " +
+             cm(-n.y) + ") {" + OrderText(lat, n) + "};\n";
     }
-    for (const auto& [a, b] : lat.edges)
-        s += "\\draw[gray] (s" + std::to_string(a) + ") -- (s" + std::to_string(b) + ");\n";
     return s + "\\end{tikzpicture}\n";
 }
 

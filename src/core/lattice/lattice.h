@@ -3,9 +3,12 @@
 // subgroup (or, in the classes view, one per class of conjugate subgroups),
 // an edge from each subgroup to each of its maximal subgroups, and a layout
 // as plain numbers that the caller paints: one layer per subgroup order
-// (the group on top, the trivial subgroup at the bottom), the order in each
-// layer chosen by barycentre sweeps to reduce crossings, conjugate subgroups
-// side by side in one colour. Positions are in twips, y growing downwards.
+// (the group on top, the trivial subgroup at the bottom), each node a box
+// that holds its order and name, conjugate subgroups side by side in one
+// colour. An edge that skips layers bends through free places in the layers
+// between, so that no edge meets a box other than its own two ends; the
+// order in each layer is chosen by barycentre sweeps to reduce crossings.
+// Positions are in twips, y growing downwards.
 
 #include <string>
 #include <utility>
@@ -31,10 +34,18 @@ struct Colour {
     friend bool operator==(const Colour&, const Colour&) = default;
 };
 
-inline constexpr long kNodeRadius = 300;
-inline constexpr long kColumnWidth = 1100;
-inline constexpr long kLayerHeight = 1300;
-inline constexpr long kMargin = 700;
+// Every box has the same height; its width fits its label (at most about
+// kLabelCharWidth twips a character).
+inline constexpr long kBoxHeight = 600;
+inline constexpr long kMinBoxWidth = 600;
+inline constexpr long kLabelCharWidth = 130;
+inline constexpr long kLayerGap = 700;  // free space between the boxes of two layers
+inline constexpr long kMargin = 400;
+
+struct Point {
+    long x = 0, y = 0;
+    friend bool operator==(const Point&, const Point&) = default;
+};
 
 struct Node {
     ElementSet members;  // over the group's reductive positions (a class: its first member)
@@ -43,7 +54,8 @@ struct Node {
     int subgroupClass = 0;  // 0-based class number (classes in subgroup-list order)
     int classSize = 1;      // subgroups in the class
     int layer = 0;          // 0 = the group itself
-    long x = 0, y = 0;      // centre
+    long x = 0, y = 0;      // centre of the box
+    long width = kMinBoxWidth, height = kBoxHeight;
     Colour colour;
     std::string catalogue;  // "#8-4" for subgroups of order <= 20 once named, else ""
     std::string name;       // conventional name (markup), else ""
@@ -53,6 +65,9 @@ struct Lattice {
     std::vector<Node> nodes;
     // Node indices (larger subgroup first, its maximal subgroup second).
     std::vector<std::pair<int, int>> edges;
+    // For each edge, the line to draw: from the bottom middle of the larger
+    // subgroup's box through its bends to the top middle of the other's.
+    std::vector<std::vector<Point>> routes;
     bool classesOnly = false;
     int subgroupCount = 0;
     int classCount = 0;
@@ -66,11 +81,19 @@ struct Lattice {
 Lattice BuildLattice(const Group& g, View view, Progress& progress);
 
 // Names the nodes of order at most 20 through the catalogue (one
-// identification per class). g must be the group the lattice was built for.
+// identification per class) and lays the lattice out again with room for the
+// names. g must be the group the lattice was built for.
 void NameNodes(Lattice& lattice, const GroupPtr& g, Catalogue& catalogue, Progress& progress);
+
+// Sets the boxes, positions, routes and extent from the nodes' layers,
+// classes and labels (BuildLattice and NameNodes call it). Deterministic.
+void LayOut(Lattice& lattice);
 
 // The node's label: its order and, when known, its conventional name.
 std::string NodeLabel(const Node& node);
+// The first line in the node's box: the order, in the classes view with the
+// number of conjugates ("12 (3)").
+std::string OrderText(const Lattice& lattice, const Node& node);
 
 // The node's elements in g's original names (plain text), ascending source index.
 std::vector<std::string> NodeElements(const Group& g, const Node& node);

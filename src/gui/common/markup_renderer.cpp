@@ -9,7 +9,6 @@
 namespace quorix::gui {
 
 namespace {
-constexpr long kShift = 80;      // raise and lowering of exponents and subscripts
 constexpr long kItalicGap = 65;  // gap added after italics when the font needs it
 constexpr long kBreakColumn = 29000;
 constexpr long kBreakLine = 300;
@@ -47,8 +46,8 @@ void PrintMarkup(PictureBox& box, std::string_view text, std::string_view breakT
 
         const bool stacked = tok.placement == markup::Placement::Stacked;
         long y = line;
-        if (tok.placement == markup::Placement::Raised || stacked) y = line - kShift;
-        if (tok.placement == markup::Placement::Lowered) y = line + kShift;
+        if (tok.placement == markup::Placement::Raised || stacked) y = line - kMarkupShift;
+        if (tok.placement == markup::Placement::Lowered) y = line + kMarkupShift;
         long drawX = stacked ? lastPieceStart : st.x;
         lastPieceStart = drawX;
 

@@ -8,6 +8,9 @@ namespace quorix::gui {
 
 class PictureBox;
 
+// How far exponents are drawn above the line and subscripts below it (twips).
+inline constexpr long kMarkupShift = 80;
+
 // Draws one markup text at the print position and advances x. When breakText
 // is not empty a piece that contains it is broken after it once x has passed
 // 29000, continuing 300 lower at the start x. The panel holding the box then

@@ -137,26 +137,32 @@ CayleyDiagramPanel::CayleyDiagramPanel(AppContext& context, GroupPtr group, QWid
     connect(optLeft_, &QRadioButton::toggled, this,
             [this](bool left) { colourByCosets(cboSubgroup_->currentIndex() - 1, left); });
     scene_->onNodeClicked = [this](int node) { selectElement(node + 1); };
-    if (group) showGroup(group);
+    // The subgroups are a job with Halt: it starts once the panel is on the screen.
+    group_ = group;
+    if (group) startWhenShown([this, group] { showGroup(group); });
 }
 
 void CayleyDiagramPanel::showGroup(const GroupPtr& group) {
     group_ = group;
     setWindowTitle(Plain(group_->GroupID()) + QStringLiteral(" Cayley Diagram"));
     generators_ = diagram::SmallGeneratingSet(*group_);
-    findSubgroups();
+    subgroups_.clear();
     fillLists();
     rebuild();
+    findSubgroups();
 }
 
 void CayleyDiagramPanel::findSubgroups() {
-    // The list behind "Colour by cosets of": one job, with Halt.
-    subgroups_.clear();
+    // The list behind "Colour by cosets of", found while the diagram is
+    // already shown: one job, with Halt.
     Job job(*this, QStringLiteral("Finding the subgroups..."));
     if (!job) return;
+    const GroupPtr group = group_;
     SubgroupLogic logic;
-    const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress());
-    if (!outcome.halted && !job.abandoned()) subgroups_ = logic.Memberships();
+    const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group, progress());
+    if (outcome.halted || job.abandoned() || group != group_) return;
+    subgroups_ = logic.Memberships();
+    fillSubgroupList();
 }
 
 void CayleyDiagramPanel::fillLists() {
@@ -176,6 +182,11 @@ void CayleyDiagramPanel::fillLists() {
         item->setCheckState(std::find(generators_.begin(), generators_.end(), k) != generators_.end() ? Qt::Checked
                                                                                                       : Qt::Unchecked);
     }
+    filling_ = false;
+}
+
+void CayleyDiagramPanel::fillSubgroupList() {
+    filling_ = true;
     for (const ElementSet& h : subgroups_) {
         QStringList names;
         for (int k = 1; k <= group_->order() && names.size() < 6; ++k)

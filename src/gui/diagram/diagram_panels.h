@@ -71,6 +71,7 @@ public:
 private:
     void rebuild();
     void fillLists();
+    void fillSubgroupList();
     void findSubgroups();
 
     std::vector<int> generators_;

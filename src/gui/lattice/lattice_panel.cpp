@@ -15,6 +15,7 @@
 #include "gui/common/markup_renderer.h"
 #include "gui/common/panel_registry.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
 
 namespace quorix::gui {
 
@@ -49,6 +50,7 @@ LatticePanel::LatticePanel(AppContext& context, const PanelInput& input, QWidget
     scroll_ = addControl<QScrollArea>(QStringLiteral("scrLattice"), 100, kToolbarHeight, 8200, 8000);
     scroll_->setWidget(pictureBox());
     scroll_->setWidgetResizable(false);
+    scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // a narrow lattice stands in the middle
     scroll_->setBackgroundRole(QPalette::Base);
 
     lblSelected_ = addLabel(QStringLiteral("lblSelected"), QStringLiteral("Choose a group."), 8400, kToolbarHeight,
@@ -111,9 +113,11 @@ void LatticePanel::build() {
     }
     if (lattice_.halted) lblSelected_->setText(QStringLiteral("Halted."));
     selectNode(-1);
-    // The group sits at the top centre: start there.
+    // Start at the top with the group's box in the middle.
     QScrollBar* h = scroll_->horizontalScrollBar();
     h->setValue((h->maximum() + h->minimum()) / 2);
+    for (const lattice::Node& n : lattice_.nodes)
+        if (n.layer == 0) h->setValue(TwipsToPx(n.x * zoom_) - scroll_->viewport()->width() / 2);
     scroll_->verticalScrollBar()->setValue(0);
 }
 
@@ -125,8 +129,8 @@ void LatticePanel::setZoom(double zoom) {
 int LatticePanel::nodeAt(long x, long y) const {
     for (std::size_t i = 0; i < lattice_.nodes.size(); ++i) {
         const lattice::Node& n = lattice_.nodes[i];
-        const double dx = x - n.x * zoom_, dy = y - n.y * zoom_;
-        if (std::hypot(dx, dy) <= lattice::kNodeRadius * zoom_) return static_cast<int>(i);
+        if (std::abs(x - n.x * zoom_) <= n.width * zoom_ / 2 && std::abs(y - n.y * zoom_) <= n.height * zoom_ / 2)
+            return static_cast<int>(i);
     }
     return -1;
 }
@@ -158,52 +162,88 @@ void LatticePanel::selectNode(int node) {
     draw();
 }
 
+namespace {
+
+// The outline of a rectangle, `inset` twips inside the given one.
+void DrawOutline(PictureBox& box, double left, double top, double width, double height, double inset) {
+    const double l = left + inset, t = top + inset, r = left + width - inset, b = top + height - inset;
+    box.drawLine(l, t, r, t);
+    box.drawLine(r, t, r, b);
+    box.drawLine(r, b, l, b);
+    box.drawLine(l, b, l, t);
+}
+
+// How far a name's exponents rise above its line and its subscripts drop
+// below it (twips).
+std::pair<double, double> ShiftRoom(const std::string& name) {
+    double above = 0, below = 0;
+    for (const markup::Token& t : markup::Tokenize(name)) {
+        if (t.placement == markup::Placement::Raised || t.placement == markup::Placement::Stacked) above = kMarkupShift;
+        if (t.placement == markup::Placement::Lowered) below = kMarkupShift;
+    }
+    return {above, below};
+}
+
+}  // namespace
+
 void LatticePanel::draw() {
     PictureBox& box = *pictureBox();
     box.clear();
     box.printState() = PrintState{};
     const double z = zoom_;
-    box.setFixedSize(std::max(200, static_cast<int>(lattice_.width * z / 15) + 20),
-                     std::max(200, static_cast<int>((lattice_.height + 600) * z / 15) + 20));
+    box.setFixedSize(std::max(200, TwipsToPx(lattice_.width * z) + 2),
+                     std::max(200, TwipsToPx(lattice_.height * z) + 2));
     const double size = box.fontSize();
     box.setForeColor(QColor(110, 110, 110));
-    for (const auto& [a, b] : lattice_.edges) {
-        const lattice::Node& p = lattice_.nodes[static_cast<std::size_t>(a)];
-        const lattice::Node& q = lattice_.nodes[static_cast<std::size_t>(b)];
-        box.drawLine(p.x * z, p.y * z, q.x * z, q.y * z);
-    }
+    for (const std::vector<lattice::Point>& route : lattice_.routes)
+        for (std::size_t i = 0; i + 1 < route.size(); ++i)
+            box.drawLine(route[i].x * z, route[i].y * z, route[i + 1].x * z, route[i + 1].y * z);
+    // Each box holds its order and, below it, its name; the font follows the
+    // zoom and shrinks further where a label would not fit its box.
+    const double padding = 60 * z;
     for (std::size_t i = 0; i < lattice_.nodes.size(); ++i) {
         const lattice::Node& n = lattice_.nodes[i];
-        const double r = lattice::kNodeRadius * z;
-        // Filled in the class colour by rings one pixel apart.
-        box.setForeColor(ToQColor(n.colour));
-        for (double ring = r - 15; ring > 0; ring -= 15) box.drawCircle(n.x * z, n.y * z, ring);
+        const double w = n.width * z, h = n.height * z;
+        const double left = n.x * z - w / 2, top = n.y * z - h / 2;
+        box.fillRect(left, top, w, h, ToQColor(n.colour));
         box.setForeColor(Qt::black);
-        box.drawCircle(n.x * z, n.y * z, r);
-        if (n.normal) box.drawCircle(n.x * z, n.y * z, r - 45);
+        DrawOutline(box, left, top, w, h, 0);
+        if (n.normal) DrawOutline(box, left, top, w, h, 30 * z);
         if (static_cast<int>(i) == selected_) {
             box.setForeColor(kSelectionColour);
-            for (double ring = r + 40; ring < r + 100; ring += 15) box.drawCircle(n.x * z, n.y * z, ring);
+            for (double ring = 30; ring <= 75; ring += 15) DrawOutline(box, left, top, w, h, -ring);
             box.setForeColor(Qt::black);
         }
-        box.setFontSize(size * std::clamp(z, 0.6, 1.5));
+        const QString orderText = QString::fromStdString(lattice::OrderText(lattice_, n));
         box.setFontBold(n.normal);
-        std::string order = std::to_string(n.order);
-        if (lattice_.classesOnly && n.classSize > 1) order += "(" + std::to_string(n.classSize) + ")";
-        const QString orderText = QString::fromStdString(order);
-        box.drawText(n.x * z - box.textWidth(orderText) / 2, n.y * z - box.textHeight() / 2, orderText);
-        box.setFontBold(false);
-        if (!n.name.empty()) {
-            box.setFontSize(size * std::clamp(z * 0.85, 0.5, 1.3));
+        box.setFontSize(size * z);
+        while (box.fontSize() > 3 && box.textWidth(orderText) > w - 2 * padding) box.setFontSize(box.fontSize() - 0.25);
+        const double orderSize = box.fontSize();
+        const double orderHeight = box.textHeight();
+        if (n.name.empty()) {
+            box.drawText(n.x * z - box.textWidth(orderText) / 2, n.y * z - orderHeight / 2, orderText);
+        } else {
+            box.setFontBold(false);
+            box.setFontSize(size * z * 0.9);
+            while (box.fontSize() > 3 && MarkupTextWidth(box, n.name) > w - 2 * padding)
+                box.setFontSize(box.fontSize() - 0.25);
+            // The two lines in the middle of the box, with room for the
+            // name's exponents above it and its subscripts below.
+            const auto [above, below] = ShiftRoom(n.name);
+            const double nameHeight = above + box.textHeight() + below;
+            const double orderTop = n.y * z - (orderHeight + nameHeight) / 2;
             PrintState& ps = box.printState();
             ps.x = static_cast<long>(n.x * z - MarkupTextWidth(box, n.name) / 2.0);
-            ps.y = static_cast<long>(n.y * z + r + 20);
+            ps.y = static_cast<long>(orderTop + orderHeight + above);
             ps.bold = false;
             PrintMarkup(box, n.name);
+            box.setFontBold(n.normal);
+            box.setFontSize(orderSize);
+            box.drawText(n.x * z - box.textWidth(orderText) / 2, orderTop, orderText);
         }
+        box.setFontBold(false);
         box.setFontSize(size);
     }
-    box.setFontSize(size);
     box.update();
 }
 

@@ -134,7 +134,8 @@ TEST(Lattice, ClassesViewIsTheDefaultForManySubgroupsAndConjugatesSitSideBySide)
     const auto c26 = Build(spec("Z2xZ2xZ2xZ2xZ2xZ2"), lattice::View::Automatic);
     EXPECT_TRUE(c26.classesOnly);
     EXPECT_EQ(c26.subgroupCount, 2825);
-    // In S4 the three Z4 are one class: same layer, neighbouring columns, one colour.
+    // In S4 the three Z4 (and the three D8, ...) are one class: one colour,
+    // no other box or bend between them.
     const auto full = Build(spec("S4"));
     std::map<int, std::vector<const lattice::Node*>> byClass;
     for (const auto& n : full.nodes) byClass[n.subgroupClass].push_back(&n);
@@ -144,7 +145,84 @@ TEST(Lattice, ClassesViewIsTheDefaultForManySubgroupsAndConjugatesSitSideBySide)
             lo = std::min(lo, m->x), hi = std::max(hi, m->x);
             EXPECT_EQ(m->colour, members.front()->colour);
         }
-        EXPECT_EQ(hi - lo, static_cast<long>(members.size() - 1) * lattice::kColumnWidth);
+        for (const auto& n : full.nodes)
+            if (n.layer == members.front()->layer && n.subgroupClass != c) {
+                EXPECT_TRUE(n.x < lo || n.x > hi);
+            }
+        for (const auto& route : full.routes)  // the bends in the layer
+            for (std::size_t i = 1; i + 1 < route.size(); ++i) {
+                const auto& p = route[i];
+                if (std::abs(p.y - members.front()->y) <= lattice::kBoxHeight / 2) {
+                    EXPECT_TRUE(p.x < lo || p.x > hi);
+                }
+            }
+    }
+}
+
+// Whether the segment pq meets the closed box (clipping the segment's
+// parameter interval against the four sides).
+bool SegmentMeetsBox(lattice::Point p, lattice::Point q, const lattice::Node& box) {
+    double t0 = 0, t1 = 1;
+    const double dx = static_cast<double>(q.x - p.x), dy = static_cast<double>(q.y - p.y);
+    const double left = static_cast<double>(box.x - box.width / 2), right = static_cast<double>(box.x + box.width / 2);
+    const double top = static_cast<double>(box.y - box.height / 2),
+                 bottom = static_cast<double>(box.y + box.height / 2);
+    const double px = static_cast<double>(p.x), py = static_cast<double>(p.y);
+    for (const auto& [d, room] : {std::pair{-dx, px - left}, {dx, right - px}, {-dy, py - top}, {dy, bottom - py}}) {
+        if (d == 0) {
+            if (room < 0) return false;
+        } else if (d < 0) {
+            t0 = std::max(t0, room / d);
+        } else {
+            t1 = std::min(t1, room / d);
+        }
+    }
+    return t0 <= t1;
+}
+
+// Every line of the drawing runs from its larger subgroup's box to the
+// other's and meets no other box (the labels are inside the boxes); boxes
+// of a layer do not touch; everything lies inside the extent.
+TEST(Lattice, NoEdgeMeetsABoxOrLabelOtherThanItsEnds) {
+    Catalogue catalogue;
+    TestProgress progress;
+    const std::vector<std::pair<GroupPtr, lattice::View>> cases = {
+        {spec("S4"), lattice::View::Subgroups},       {dihedral(4), lattice::View::Subgroups},
+        {spec("Z2xZ2xZ2"), lattice::View::Subgroups}, {quaternion(), lattice::View::Subgroups},
+        {spec("A4"), lattice::View::Subgroups},       {spec("Z2xZ2xZ2xZ2"), lattice::View::Subgroups},
+        {spec("S5"), lattice::View::Subgroups},       {spec("S5"), lattice::View::ClassesOnly},
+        {spec("S4"), lattice::View::ClassesOnly},     {spec("Z2"), lattice::View::Subgroups},
+    };
+    for (const auto& [g, view] : cases) {
+        auto l = lattice::BuildLattice(*g, view, progress);
+        lattice::NameNodes(l, g, catalogue, progress);
+        const std::string what = g->GroupID() + (l.classesOnly ? " classes" : "");
+        ASSERT_EQ(l.routes.size(), l.edges.size()) << what;
+        for (std::size_t e = 0; e < l.edges.size(); ++e) {
+            const auto [a, b] = l.edges[e];
+            const auto& route = l.routes[e];
+            const auto& from = l.nodes[static_cast<std::size_t>(a)];
+            const auto& to = l.nodes[static_cast<std::size_t>(b)];
+            ASSERT_GE(route.size(), 2u);
+            EXPECT_EQ(route.front(), (lattice::Point{from.x, from.y + from.height / 2})) << what;
+            EXPECT_EQ(route.back(), (lattice::Point{to.x, to.y - to.height / 2})) << what;
+            for (std::size_t i = 0; i + 1 < route.size(); ++i)
+                for (std::size_t n = 0; n < l.nodes.size(); ++n)
+                    if (n != static_cast<std::size_t>(a) && n != static_cast<std::size_t>(b)) {
+                        ASSERT_FALSE(SegmentMeetsBox(route[i], route[i + 1], l.nodes[n]))
+                            << what << ": edge " << a << "-" << b << " meets node " << n;
+                    }
+        }
+        for (std::size_t m = 0; m < l.nodes.size(); ++m) {
+            const auto& p = l.nodes[m];
+            EXPECT_GE(p.x - p.width / 2, 0);
+            EXPECT_LE(p.x + p.width / 2, l.width);
+            EXPECT_LE(p.y + p.height / 2, l.height);
+            for (std::size_t n = m + 1; n < l.nodes.size(); ++n)
+                if (l.nodes[n].layer == p.layer) {
+                    EXPECT_GT(std::abs(l.nodes[n].x - p.x), (l.nodes[n].width + p.width) / 2) << what;
+                }
+        }
     }
 }
 

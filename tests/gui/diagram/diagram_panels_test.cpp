@@ -43,6 +43,7 @@ QListWidgetItem* GeneratorItem(QListWidget* list, int position) {
 TEST_F(DiagramGui, GeneratorsLayoutsSelectionCosetsAndSaving) {
     CayleyDiagramPanel p(ctx, Named("S4", "S|@4|"));
     p.show();
+    ASSERT_TRUE(quorix::testing::settle(p));
     const Group& g = *p.group();
     ASSERT_EQ(p.generators().size(), 2u);
     EXPECT_EQ(p.scene().nodeCount(), 24);
@@ -109,6 +110,28 @@ TEST_F(DiagramGui, GeneratorsLayoutsSelectionCosetsAndSaving) {
     EXPECT_FALSE(p.saveDiagram(QString::fromStdString(dir) + QStringLiteral("/missing/s4.svg")));
     EXPECT_EQ(host.messages.size(), 1u);
     std::filesystem::remove_all(dir);
+}
+
+TEST_F(DiagramGui, SubgroupsAreFoundOnceShownAndHaltKeepsTheDiagram) {
+    CayleyDiagramPanel p(ctx, Named("S5", "S|@5|"));
+    auto* subgroups = p.findChild<QComboBox*>("cboSubgroup");
+    EXPECT_TRUE(p.startPending());
+    EXPECT_EQ(subgroups->count(), 0);
+    bool halted = false;
+    p.progress().SetYield([&] {
+        QCoreApplication::processEvents();
+        auto* halt = p.findChild<QPushButton*>("cmdHalt");
+        if (!halted && halt->isVisible()) {
+            halted = true;
+            halt->click();
+        }
+    });
+    p.show();
+    ASSERT_TRUE(quorix::testing::settle(p));
+    EXPECT_TRUE(halted);
+    EXPECT_EQ(p.scene().nodeCount(), 120);
+    EXPECT_TRUE(p.subgroups().empty());
+    EXPECT_EQ(subgroups->count(), 1);  // "(none: element colours)"
 }
 
 TEST_F(DiagramGui, CycleGraphAndTheMenuEntries) {

@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <set>
+#include <tuple>
 
 #include "gui/common/picture_box.h"
 #include "gui/lattice/lattice_panel.h"
@@ -21,22 +23,30 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
     ctx.groups.SetAutosave(false);
     add("S4", "S|@4|");
     add("S5", "S|@5|");
-    {
-        LatticePanel s5(ctx, on(2));
-        s5.show();
-        ASSERT_TRUE(quorix::testing::settle(s5));
-        EXPECT_EQ(s5.layout().nodes.size(), 156u);
-        quorix::testing::snapshot(s5, QStringLiteral("dlgSubgroupLattice-S5"));
+    add("Z2xZ2xZ2", "Z|@2|^3");
+    for (const auto& [position, name, nodes] : {std::tuple{2, "S5", 156u}, {3, "Z2xZ2xZ2", 16u}}) {
+        LatticePanel other(ctx, on(position));
+        other.show();
+        ASSERT_TRUE(quorix::testing::settle(other));
+        EXPECT_EQ(other.layout().nodes.size(), nodes);
+        quorix::testing::snapshot(other, QStringLiteral("dlgSubgroupLattice-") + QLatin1String(name));
     }
     LatticePanel p(ctx, on(1));
     p.show();
     ASSERT_TRUE(quorix::testing::settle(p));
     ASSERT_EQ(p.layout().nodes.size(), 30u);
-    int circles = 0;
-    for (const auto& piece : p.pictureBox()->pieces()) circles += piece.kind == PictureBox::Piece::Circle;
-    EXPECT_GE(circles, 30);
+    int boxes = 0;
+    for (const auto& piece : p.pictureBox()->pieces()) boxes += piece.kind == PictureBox::Piece::Rect;
+    EXPECT_EQ(boxes, 30);
+    // The lines are the layout's routes, bends and all.
+    std::set<std::tuple<double, double, double, double>> lines;
+    for (const auto& piece : p.pictureBox()->pieces())
+        if (piece.kind == PictureBox::Piece::Line) lines.emplace(piece.x, piece.y, piece.x2, piece.y2);
+    for (const auto& route : p.layout().routes)
+        for (std::size_t i = 0; i + 1 < route.size(); ++i)
+            EXPECT_TRUE(lines.count({route[i].x, route[i].y, route[i + 1].x, route[i + 1].y}));
 
-    // A click on the trivial subgroup's circle selects it.
+    // A click on the trivial subgroup's box selects it.
     int trivial = 0;
     for (std::size_t i = 0; i < p.layout().nodes.size(); ++i)
         if (p.layout().nodes[i].order == 1) trivial = static_cast<int>(i);
@@ -55,7 +65,7 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
 
     p.findChild<QPushButton*>("cmdOrganiseByIt")->click();
     p.findChild<QPushButton*>("cmdShowGroup")->click();
-    EXPECT_EQ(ctx.groups.Count(), 2);  // shown, not registered a second time
+    EXPECT_EQ(ctx.groups.Count(), 3);  // shown, not registered a second time
     bool subgroupShown = false;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* show = qobject_cast<ShowGroupPanel*>(w); show && show->isVisible() && show->group())
@@ -65,4 +75,5 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
     p.findChild<QCheckBox*>("chkClasses")->setChecked(true);
     EXPECT_EQ(p.layout().nodes.size(), 11u);
     EXPECT_EQ(p.selectedNode(), -1);
+    quorix::testing::snapshot(p, QStringLiteral("dlgSubgroupLattice-S4-classes"));
 }

@@ -113,18 +113,28 @@ void SetupLattice(CLI::App& app, RunContext& run) {
                     {"catalogue", n.catalogue.empty() ? nlohmann::json() : nlohmann::json(n.catalogue)},
                     {"elements", lattice::NodeElements(*g, n)},
                     {"x", n.x},
-                    {"y", n.y}};
+                    {"y", n.y},
+                    {"width", n.width},
+                    {"height", n.height}};
                 if (lat.classesOnly) j["class_size"] = n.classSize;
                 nodes.push_back(j);
             }
             for (const auto& [a, b] : lat.edges) edges.push_back({a, b});
+            // Each edge's line as drawn, in twips: [[x, y], ...].
+            nlohmann::json routes = nlohmann::json::array();
+            for (const std::vector<lattice::Point>& route : lat.routes) {
+                nlohmann::json points = nlohmann::json::array();
+                for (const lattice::Point& p : route) points.push_back({p.x, p.y});
+                routes.push_back(points);
+            }
             PrintJson({{"id", PlainName(g->GroupID())},
                        {"order", g->Order()},
                        {"classes_only", lat.classesOnly},
                        {"subgroups", lat.subgroupCount},
                        {"subgroup_classes", lat.classCount},
                        {"nodes", nodes},
-                       {"edges", edges}},
+                       {"edges", edges},
+                       {"routes", routes}},
                       2);
             return;
         }
