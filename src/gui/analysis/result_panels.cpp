@@ -51,16 +51,23 @@ void AddPermutationNote(std::vector<TextItem>& items, int degree) {
 }
 
 // Heading and the three sums of a class equation or counting equation, the
-// "=" in one column, the sums wrapped at their blanks.
-void AddEquation(std::vector<TextItem>& items, const at::EquationText& e) {
+// "=" in one column, the sums wrapped at their blanks. The number on the
+// second line starts under the first line's words, or (numberBeforeEquals)
+// stands right before its "=".
+void AddEquation(std::vector<TextItem>& items, const at::EquationText& e, bool numberBeforeEquals) {
     items.push_back(ResultLine(e.heading, 0, 400));
-    const auto row = [&items](const std::string& left, const std::string& sum, long below) {
-        items.push_back(
-            TextItem{.kind = ItemKind::Equals, .text = left, .x = 400, .below = below, .breakText = " ", .right = sum});
+    const auto row = [&items](const std::string& left, const std::string& sum, long below, bool alignRight) {
+        items.push_back(TextItem{.kind = ItemKind::Equals,
+                                 .text = left,
+                                 .x = 400,
+                                 .below = below,
+                                 .breakText = " ",
+                                 .right = sum,
+                                 .alignRight = alignRight});
     };
-    row(e.left1, e.sum1, 300);
-    row(e.left2, e.sum2, 250);
-    row({}, e.sum3, 250);
+    row(e.left1, e.sum1, 300, false);
+    row(e.left2, e.sum2, 250, numberBeforeEquals);
+    row({}, e.sum3, 250, false);
 }
 
 // The end of a flow of classes: the summary below the lowest line, or the
@@ -352,7 +359,7 @@ std::vector<TextItem> ClassesPanel::layout(bool originalNames) {
         items.push_back(TextItem{.kind = ItemKind::Rule});
     }
     AddClassesEnd(items, classes_.halted, at::kClassesHalted, at::ClassSummary(g.GroupID()));
-    if (!classes_.halted) AddEquation(items, at::ClassEquation(g, classes_));
+    if (!classes_.halted) AddEquation(items, at::ClassEquation(g, classes_), false);
     return items;
 }
 
@@ -525,7 +532,7 @@ std::vector<TextItem> SubgroupClassesPanel::layout(bool originalNames) {
         items.push_back(TextItem{.kind = ItemKind::Rule});
     }
     AddClassesEnd(items, classes_.halted, at::kSubgroupClassesHalted, at::SubgroupClassSummary(g.GroupID()));
-    if (!classes_.halted) AddEquation(items, at::SubgroupCountingEquation(g, names_, classes_));
+    if (!classes_.halted) AddEquation(items, at::SubgroupCountingEquation(g, names_, classes_), true);
     return items;
 }
 

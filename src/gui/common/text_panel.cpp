@@ -122,7 +122,7 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
                 break;
             case Kind::Equals: {
                 if (i == 0 || items[i - 1].kind != Kind::Equals) equals = EqualsColumn(box, items, i, left);
-                print(x, it.text);
+                print(it.alignRight ? equals - MarkupAdvance(box, " " + it.text) : x, it.text);
                 const long sum = print(equals, "= ");
                 at.endX = print(sum, it.right, it.breakText);
                 break;

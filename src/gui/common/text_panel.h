@@ -43,6 +43,9 @@ struct TextItem {
     std::string breakText;  // a piece is broken after it once past the break column
     std::string right, upper, lower;
     long width = 5000;  // Rule
+    // Equals: the left part ends a blank before the "=" column instead of
+    // starting at x.
+    bool alignRight = false;
     // In columns: a heading starts a new column when it would come too low;
     // a line with `continued` does so a little lower and repeats that heading
     // at the top of the new column.

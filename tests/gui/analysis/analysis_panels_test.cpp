@@ -123,6 +123,19 @@ TEST_F(AnalysisPanels, S4SubgroupsAndThePanelsTheirButtonsOpen) {
     ASSERT_NE(sc, nullptr);
     EXPECT_EQ(sc->classes().classes.size(), 11u);
     EXPECT_TRUE(text(*sc).contains("Number of subgroups for G ="));
+    // The count of 30 subgroups stands right before its "=", far right of
+    // where "Number of subgroups" starts.
+    const PictureBox::Piece *count = nullptr, *words = nullptr;
+    for (const PictureBox::Piece& piece : sc->pictureBox()->pieces()) {
+        if (piece.text == "30") count = &piece;
+        if (piece.text == "Number of subgroups ") words = &piece;
+    }
+    ASSERT_TRUE(count && words);
+    for (const PictureBox::Piece& piece : sc->pictureBox()->pieces())
+        if (piece.text == "= " && piece.y == count->y) {
+            EXPECT_NEAR(piece.x - count->x, 250, 150);
+        }
+    EXPECT_GT(count->x, words->x + 1000);
     EXPECT_EQ(notes(*sc).size(), 10);  // one per class heading, none for S4's own class
     quorix::testing::snapshot(*sc, QStringLiteral("dlgSubgroupConjugacyClasses-S4"));
     sc->setOriginalNames(!sc->originalNames());
