@@ -47,8 +47,9 @@ protected:
 };
 
 TEST_F(CloseDuringJob, PanelsThatStartOnAGroup) {
-    for (const char* name : {"dlgSubgroups", "dlgShowCompositionSeries", "dlgShowConjugacyClasses",
-                             "dlgSubgroupConjugacyClasses", "dlgSubgroupLattice", "dlgAnalyzeSolution"})
+    for (const char* name :
+         {"dlgSubgroups", "dlgShowCompositionSeries", "dlgShowConjugacyClasses", "dlgSubgroupConjugacyClasses",
+          "dlgSubgroupLattice", "dlgAnalyzeSolution", "dlgCharacterTable", "dlgSylowSubgroups", "dlgCayleyDiagram"})
         closeWhileWorking(ctx.panels.open(QString::fromLatin1(name), ctx, nullptr, on(1)));
     closeWhileWorking(
         ctx.panels.open(QStringLiteral("dlgShowQuotientGroup"), ctx, nullptr, onWith(1, ctx.groups.At(2))));
@@ -77,6 +78,13 @@ TEST_F(CloseDuringJob, PanelsThatStartFromAButton) {
     perm->findChild<QLineEdit*>(QStringLiteral("txtElement1"))->setText(QStringLiteral("23451"));
     perm->findChild<QLineEdit*>(QStringLiteral("txtElement2"))->setText(QStringLiteral("21345"));
     closeWhileWorking(perm, [perm] { perm->findChild<QPushButton*>(QStringLiteral("cmdGenerate"))->click(); });
+
+    Panel* presented = ctx.panels.open(QStringLiteral("dlgPresentationGroups"), ctx);
+    ASSERT_NE(presented, nullptr);
+    presented->findChild<QLineEdit*>(QStringLiteral("txtPresentation"))
+        ->setText(QStringLiteral("<a,b | a^2, b^3>"));  // infinite: enumerates until stopped
+    closeWhileWorking(presented,
+                      [presented] { presented->findChild<QPushButton*>(QStringLiteral("cmdGenerate"))->click(); });
     EXPECT_EQ(ctx.groups.Count(), 3);  // nothing generated was registered
 }
 
