@@ -21,7 +21,7 @@
 namespace quorix::lattice {
 
 // A group with more subgroups than this opens in the classes view.
-inline constexpr int kClassesViewThreshold = 200;
+inline constexpr int kClassesViewThreshold = 100;
 
 enum class View {
     Automatic,  // classes only when there are more than kClassesViewThreshold subgroups

@@ -24,7 +24,7 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
     add("S4", "S|@4|");
     add("S5", "S|@5|");
     add("Z2xZ2xZ2", "Z|@2|^3");
-    for (const auto& [position, name, nodes] : {std::tuple{2, "S5", 156u}, {3, "Z2xZ2xZ2", 16u}}) {
+    for (const auto& [position, name, nodes] : {std::tuple{2, "S5", 19u}, {3, "Z2xZ2xZ2", 16u}}) {
         LatticePanel other(ctx, on(position));
         other.show();
         ASSERT_TRUE(quorix::testing::settle(other));
