@@ -68,6 +68,8 @@ CharacterTablePanel::CharacterTablePanel(AppContext& context, GroupPtr group, QW
     cmdShowKernel_->setToolTip(QStringLiteral("Click a character, then show its kernel in the group display"));
 
     createPictureBox();
+    // The table shares its area's white instead of standing in a grey block.
+    pictureBox()->setBackgroundRole(QPalette::Base);
     scroll_ = addControl<QScrollArea>(QStringLiteral("scrTable"), 100, kCharacterToolbarHeight, 11800, 7600);
     scroll_->setWidget(pictureBox());
     scroll_->setWidgetResizable(false);
@@ -318,6 +320,13 @@ void SylowPanel::analyse() {
         notes_ = std::move(notes);
     }
     redraw();
+}
+
+// The title at the size of the other analysis panels' titles.
+std::vector<TextItem> SylowPanel::layout(bool originalNames) {
+    std::vector<TextItem> items = TextPanel::layout(originalNames);
+    if (group_ && !items.empty()) items.front().kind = TextItem::Kind::Title;
+    return items;
 }
 
 std::vector<std::string> SylowPanel::lines(bool originalNames) {

@@ -60,6 +60,7 @@ public:
 protected:
     void analyse() override;
     std::vector<std::string> lines(bool originalNames) override;
+    std::vector<TextItem> layout(bool originalNames) override;
     void drawMore(bool originalNames) override;
     std::string emptyFormText() const override { return "Sylow Subgroups for group... "; }
 
