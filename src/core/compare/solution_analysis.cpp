@@ -129,7 +129,9 @@ std::vector<NamedGroupEntry> RecogniseNamedGroups(const GroupPtr& gp, const Grou
                 add(NamedGroupKind::Multiplicative, u, {"  Multiplicative Integer Group"}, u->GroupID());
         }
     }
-    if (!cyclic && room()) {
+    // A product of cyclic groups is abelian: a group that is not has none
+    // to compare with (above order 20 each refusal would be a search).
+    if (abelian && !cyclic && room()) {
         // Factor lists from the divisors of n: pairs before triples before
         // longer lists (up to six factors, as a product of Z2's has at
         // most), each ascending, the first product isomorphic to g listed.

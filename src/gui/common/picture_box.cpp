@@ -110,7 +110,8 @@ void PictureBox::keep(Piece& p) {
     const int w = std::max(width(), static_cast<int>(std::ceil(p.bounds.right())) + 10);
     const int h = std::max(height(), static_cast<int>(std::ceil(p.bounds.bottom())) + 10);
     if (w != width() || h != height()) resize(w, h);
-    update(p.bounds.toAlignedRect());
+    dirty_ = dirty_.united(p.bounds.toAlignedRect());
+    update(dirty_);
     pieces_.push_back(std::move(p));
 }
 
@@ -168,6 +169,7 @@ void PictureBox::render(QPainter& painter, const QRectF& clip) const {
 }
 
 void PictureBox::paintEvent(QPaintEvent* e) {
+    dirty_ = QRect();
     QPainter painter(this);
     render(painter, QRectF(e->rect()));
 }

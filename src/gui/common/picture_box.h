@@ -127,6 +127,10 @@ private:
     bool italic_ = false;
     QColor fore_ = Qt::black;
     std::vector<Piece> pieces_;
+    // What was drawn since the last paint, as one rectangle: a region of
+    // thousands of separate cells (a large table) costs more to build than
+    // the paint it saves.
+    QRect dirty_;
     PrintState print_;
 };
 
