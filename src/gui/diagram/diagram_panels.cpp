@@ -21,8 +21,8 @@ namespace quorix::gui {
 
 namespace {
 
-constexpr long kSideLeft = 9400;
-constexpr long kDiagramSideWidth = 3000;
+constexpr long kSideLeft = 8900;
+constexpr long kDiagramSideWidth = 2800;
 
 QString Plain(const std::string& markup) { return QString::fromStdString(markup::PlainText(markup)); }
 
@@ -56,13 +56,14 @@ DiagramPanelBase::DiagramPanelBase(AppContext& context, const QString& name, con
         });
     });
     addHelpMenu();
-    setClientSizeTw(12600, 9000);
+    // 787 x 560 pixels: the whole panel fits an 800 x 600 screen.
+    setClientSizeTw(11800, 8400);
     QPushButton* choose = addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("&Choose Group"), 100, 100, 1600);
     QPushButton* zoomIn = addButton(QStringLiteral("cmdZoomIn"), QStringLiteral("Zoom &In"), 1800, 100, 1100);
     QPushButton* zoomOut = addButton(QStringLiteral("cmdZoomOut"), QStringLiteral("Zoom &Out"), 3000, 100, 1100);
     QPushButton* ok = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 4200, 100, 900);
     scene_ = new DiagramScene(this);
-    view_ = addControl<DiagramView>(QStringLiteral("picDiagram"), 100, kTop, kSideLeft - 200, 8300);
+    view_ = addControl<DiagramView>(QStringLiteral("picDiagram"), 100, kTop, kSideLeft - 200, 7700);
     view_->setScene(scene_);
     connect(choose, &QPushButton::clicked, this, [this] {
         if (const std::optional<int> chosen = chooseGroup()) showGroup(groupRegister().At(*chosen));
@@ -95,25 +96,25 @@ CayleyDiagramPanel::CayleyDiagramPanel(AppContext& context, GroupPtr group, QWid
     addLabel(QStringLiteral("lblLayout"), QStringLiteral("Layout:"), 5300, 160, 700, 300);
     cboLayout_ = addControl<QComboBox>(QStringLiteral("cboLayout"), 6000, 100, 1500, 360);
     cboLayout_->addItems({QStringLiteral("Rings"), QStringLiteral("Grid"), QStringLiteral("Force")});
-    createProcessingFrame(7700, 0, 4800, 550);
+    createProcessingFrame(7500, 0, 4200, 550);
 
     addLabel(QStringLiteral("lblGenerators"), QStringLiteral("Generators (in order):"), kSideLeft, kTop,
              kDiagramSideWidth, 300);
     lstGenerators_ =
-        addControl<QListWidget>(QStringLiteral("lstGenerators"), kSideLeft, kTop + 300, kDiagramSideWidth, 2400);
+        addControl<QListWidget>(QStringLiteral("lstGenerators"), kSideLeft, kTop + 300, kDiagramSideWidth, 2100);
     lstGenerators_->setToolTip(QStringLiteral("Tick the generators; the first one's cycles are the circles"));
-    addLabel(QStringLiteral("lblElements"), QStringLiteral("Element:"), kSideLeft, kTop + 2800, kDiagramSideWidth, 300);
+    addLabel(QStringLiteral("lblElements"), QStringLiteral("Element:"), kSideLeft, kTop + 2500, kDiagramSideWidth, 300);
     lstElements_ =
-        addControl<QListWidget>(QStringLiteral("lstElements"), kSideLeft, kTop + 3100, kDiagramSideWidth, 2000);
-    addLabel(QStringLiteral("lblSubgroup"), QStringLiteral("Colour by cosets of:"), kSideLeft, kTop + 5200,
+        addControl<QListWidget>(QStringLiteral("lstElements"), kSideLeft, kTop + 2800, kDiagramSideWidth, 1700);
+    addLabel(QStringLiteral("lblSubgroup"), QStringLiteral("Colour by cosets of:"), kSideLeft, kTop + 4600,
              kDiagramSideWidth, 300);
-    cboSubgroup_ = addControl<QComboBox>(QStringLiteral("cboSubgroup"), kSideLeft, kTop + 5500, kDiagramSideWidth, 360);
-    optLeft_ = addControl<QRadioButton>(QStringLiteral("optLeftCosets"), kSideLeft, kTop + 5950, 1400, 300);
+    cboSubgroup_ = addControl<QComboBox>(QStringLiteral("cboSubgroup"), kSideLeft, kTop + 4900, kDiagramSideWidth, 360);
+    optLeft_ = addControl<QRadioButton>(QStringLiteral("optLeftCosets"), kSideLeft, kTop + 5350, 1300, 300);
     optLeft_->setText(QStringLiteral("Left gH"));
     optLeft_->setChecked(true);
-    optRight_ = addControl<QRadioButton>(QStringLiteral("optRightCosets"), kSideLeft + 1500, kTop + 5950, 1400, 300);
+    optRight_ = addControl<QRadioButton>(QStringLiteral("optRightCosets"), kSideLeft + 1400, kTop + 5350, 1400, 300);
     optRight_->setText(QStringLiteral("Right Hg"));
-    lblNote_ = addLabel(QStringLiteral("lblNote"), QString(), kSideLeft, kTop + 6400, kDiagramSideWidth, 1800);
+    lblNote_ = addLabel(QStringLiteral("lblNote"), QString(), kSideLeft, kTop + 5800, kDiagramSideWidth, 1900);
     lblNote_->setWordWrap(true);
     lblNote_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
 
