@@ -214,6 +214,8 @@ void MainForm::load() {
     AppContext& ctx = context();
     // 1. Preferences and the start-up defaults.
     ctx.preferences.Load(ctx.directory);
+    if (!ctx.preferences.LoadProblem().empty())
+        host().Message("The preferences were not read (" + ctx.preferences.LoadProblem() + "); the defaults are used.");
     const storage::StartupSettings st = ctx.preferences.DecodeStartup();
     search_.SetSearchOrder(st.searchOrder);
     if (st.trace) setupTrace(QString::fromLatin1(storage::TraceOptionName(*st.trace)));

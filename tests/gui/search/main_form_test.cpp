@@ -165,6 +165,21 @@ TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
     EXPECT_TRUE(button("cmdCheck")->isDefault());
 }
 
+TEST(MainFormStart, UnreadablePreferencesAreSaidAndTheDefaultsUsed) {
+    quorix::testing::guiApp();
+    QTemporaryDir dir;
+    FakeHost host;
+    AppContext ctx{dir.path().toStdString(), host};
+    RegisterAllPanels(ctx.panels);
+    // A folder where the preferences file belongs cannot be read as one.
+    ASSERT_TRUE(QDir(dir.path()).mkdir("QuorixPreferences.bas"));
+    MainForm form(ctx);
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_TRUE(host.messages[0].starts_with("The preferences were not read ("));
+    EXPECT_TRUE(host.messages[0].ends_with("is not a regular file); the defaults are used."));
+    EXPECT_EQ(form.search().SearchOrder(), 6);
+}
+
 TEST_F(MainFormTest, TraceByStepShowsDeducedCellsInRedWithReasons) {
     setOrder(4);
     menu("mnuTraceByStep");
