@@ -24,6 +24,7 @@ public:
         CosetEnumeration result;
         result.columns = columns_;
         for (int c = 0; c < count_; ++c) {
+            if (scanned_ > kScanLimit) return Finish(result, CosetEnumeration::Status::ScanLimitReached);
             if (!Live(c)) continue;
             bool full = false;
             for (const Word& r : relators_) {
@@ -38,7 +39,7 @@ public:
             if (full) {
                 if (progress_.StopRequested()) return Finish(result, CosetEnumeration::Status::Halted);
                 // Look ahead: close what the relators force, then pack.
-                for (int d = 0; d < count_; ++d)
+                for (int d = 0; d < count_ && scanned_ <= kScanLimit; ++d)
                     for (const Word& r : relators_) {
                         if (!Live(d)) break;
                         ScanAndFill(d, r, false);
@@ -74,6 +75,7 @@ private:
         for (int c = 0; c < count_; ++c) live += Live(c) ? 1 : 0;
         result.cosets = live;
         result.defined = defined_;
+        result.scanned = scanned_;
         return result;
     }
 
@@ -94,6 +96,7 @@ private:
     // was needed but the table is full.
     bool ScanAndFill(int c, const Word& r, bool define) {
         const int n = static_cast<int>(r.size());
+        scanned_ += n;
         int f = c, b = c, i = 0, j = n - 1;
         for (;;) {
             while (i <= j && At(f, r[static_cast<std::size_t>(i)]) >= 0) f = At(f, r[static_cast<std::size_t>(i++)]);
@@ -195,6 +198,7 @@ private:
     std::vector<int> queue_;
     int count_ = 0;
     long defined_ = 0;
+    long long scanned_ = 0;
     int lastFull_ = -1;  // the coset whose scan last filled the table (packed number)
     int fullRepeats_ = 0;
 };

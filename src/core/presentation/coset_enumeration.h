@@ -19,12 +19,20 @@ namespace quorix {
 // Enough for every group of at most 120 elements the program is given, small
 // enough to refuse an infinite group in a few milliseconds.
 inline constexpr int kCosetLimit = 20000;
+// Letters of relators scanned before the enumeration gives up. A group of
+// at most 120 elements needs some thousands (Z9000 needs 81 million); an
+// infinite group with long relators (a^777, ...) would otherwise fill and
+// pack a table of kCosetLimit cosets again and again for minutes.
+inline constexpr long long kScanLimit = 100'000'000;
 
 struct CosetEnumeration {
-    enum class Status { Complete, LimitReached, Halted };
+    // LimitReached: the table stayed full of kCosetLimit cosets;
+    // ScanLimitReached: kScanLimit letters were scanned.
+    enum class Status { Complete, LimitReached, ScanLimitReached, Halted };
     Status status = Status::Complete;
-    int cosets = 0;    // Complete: the index (the group's order); else the live cosets at the end
-    long defined = 0;  // cosets defined in all
+    int cosets = 0;         // Complete: the index (the group's order); else the live cosets at the end
+    long defined = 0;       // cosets defined in all
+    long long scanned = 0;  // relator letters scanned in all (an upper bound)
     // Complete: table[c * columns + letter] is the coset c.letter (0-based,
     // coset 0 the subgroup, columns = 2 * generators).
     std::vector<int> table;

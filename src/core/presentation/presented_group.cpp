@@ -10,7 +10,7 @@ namespace quorix {
 
 namespace {
 
-std::string Thousands(long n) {
+std::string Thousands(long long n) {
     std::string digits = std::to_string(n);
     for (int i = static_cast<int>(digits.size()) - 3; i > 0; i -= 3) digits.insert(static_cast<std::size_t>(i), ",");
     return digits;
@@ -39,6 +39,11 @@ PresentedGroup MakeGroupFromPresentation(std::string_view text, Progress& progre
             "The presentation defines an infinite group or one with more than 120 elements "
             "(coset enumeration passed " +
             Thousands(kCosetLimit) + " cosets).");
+    if (e.status == CosetEnumeration::Status::ScanLimitReached)
+        throw InvalidArgument(
+            "The presentation defines an infinite group or one with more than 120 elements "
+            "(coset enumeration did not close within " +
+            Thousands(kScanLimit) + " relator letters).");
     if (e.cosets > kMaxGroupOrder)
         throw InvalidArgument("The presentation defines a group of order " + std::to_string(e.cosets) +
                               ", more than 120 elements.");

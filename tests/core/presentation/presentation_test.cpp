@@ -124,6 +124,10 @@ TEST(Presentation, InfiniteAndLargeGroupsAreRefusedWithOneSentence) {
     // Long relators: a single scan needs more cosets than the table holds.
     EXPECT_EQ(Error("<a,b | a^9000, b^9000, [a,b]>").substr(0, 40), "The presentation defines an infinite gro");
     EXPECT_EQ(Error("<a | a^9000>"), "The presentation defines a group of order 9000, more than 120 elements.");
+    // Z3 * Z3 with a long relator refilled its full table for minutes.
+    EXPECT_EQ(Error("<a,b|a^705 a^72,b^3,(a)a^2>"),
+              "The presentation defines an infinite group or one with more than 120 elements (coset enumeration "
+              "did not close within 100,000,000 relator letters).");
 }
 
 TEST(Presentation, HaltStopsTheEnumeration) {
