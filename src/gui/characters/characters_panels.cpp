@@ -67,13 +67,7 @@ CharacterTablePanel::CharacterTablePanel(AppContext& context, GroupPtr group, QW
     createProcessingFrame(7500, 0, 4400, 850);
     cmdShowKernel_->setToolTip(QStringLiteral("Click a character, then show its kernel in the group display"));
 
-    createPictureBox();
-    // The table shares its area's white instead of standing in a grey block.
-    pictureBox()->setBackgroundRole(QPalette::Base);
-    scroll_ = addControl<QScrollArea>(QStringLiteral("scrTable"), 100, kCharacterToolbarHeight, 11800, 7600);
-    scroll_->setWidget(pictureBox());
-    scroll_->setWidgetResizable(false);
-    scroll_->setBackgroundRole(QPalette::Base);
+    scroll_ = createScrolledPictureBox(QStringLiteral("scrTable"), 100, kCharacterToolbarHeight, 11800, 7600);
 
     connect(cmdChooseGroup_, &QPushButton::clicked, this, [this] {
         if (const std::optional<int> chosen = chooseGroup()) showGroup(groupRegister().At(*chosen));

@@ -239,6 +239,16 @@ PictureBox* Panel::createPictureBox(const QString& name) {
     return picBox_;
 }
 
+QScrollArea* Panel::createScrolledPictureBox(const QString& areaName, long left, long top, long width, long height) {
+    PictureBox* box = createPictureBox();
+    box->setBackgroundRole(QPalette::Base);
+    auto* area = addControl<QScrollArea>(areaName, left, top, width, height);
+    area->setWidget(box);
+    area->setWidgetResizable(false);
+    area->setBackgroundRole(QPalette::Base);
+    return area;
+}
+
 void Panel::initPictureBox() {
     if (!picBox_) return;
     picBox_->setGeometryTw(0, 0, clientWidthTw() + 20000, clientHeightTw() + 20000);

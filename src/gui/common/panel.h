@@ -103,6 +103,10 @@ public:
 
     // ---- picture box and drag scrolling -----------------------------------
     PictureBox* createPictureBox(const QString& name = QStringLiteral("picBox"));
+    // The picture box in a scroll area of its own (named `areaName`, placed
+    // in twips), the two on the area's white: for a drawing that scrolls
+    // inside the panel instead of with it.
+    QScrollArea* createScrolledPictureBox(const QString& areaName, long left, long top, long width, long height);
     PictureBox* pictureBox() const { return picBox_; }
     void initPictureBox();
     void resizePictureBox();

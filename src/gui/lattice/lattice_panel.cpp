@@ -42,16 +42,11 @@ LatticePanel::LatticePanel(AppContext& context, const PanelInput& input, QWidget
     cmdOK_ = addButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), 6800, 100, 1000);
     createProcessingFrame(8000, 0, 4500, 850);
 
-    createPictureBox();
     // The drawing scrolls and zooms inside its own area: it never resizes
-    // the window, and it shares the area's white.
+    // the window.
+    scroll_ = createScrolledPictureBox(QStringLiteral("scrLattice"), 100, kToolbarHeight, 8200, 8000);
     pictureBox()->onPrinted = nullptr;
-    pictureBox()->setBackgroundRole(QPalette::Base);
-    scroll_ = addControl<QScrollArea>(QStringLiteral("scrLattice"), 100, kToolbarHeight, 8200, 8000);
-    scroll_->setWidget(pictureBox());
-    scroll_->setWidgetResizable(false);
     scroll_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);  // a narrow lattice stands in the middle
-    scroll_->setBackgroundRole(QPalette::Base);
 
     lblSelected_ = addLabel(QStringLiteral("lblSelected"), QStringLiteral("Choose a group."), 8400, kToolbarHeight,
                             kSideWidth, 700);
