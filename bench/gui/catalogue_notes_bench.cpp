@@ -23,22 +23,15 @@ namespace {
 using namespace quorix;
 using namespace quorix::gui;
 
-using quorix::bench::QuietHost;
-
 // Groups of order up to 20 but 16, and two larger ones.
 const char* const kRegister[] = {"Z2",  "Z3",  "Z4",    "Z2xZ2", "Z5",  "S3",  "Z6",     "Z7",    "Z8",  "Z2xZ4",
                                  "U15", "Z9",  "Z3xZ3", "Z10",   "Z11", "A4",  "Z12",    "Z2xZ6", "Z13", "Z14",
                                  "Z15", "Z17", "Z18",   "S3xZ3", "Z19", "Z20", "Z2xZ10", "S4",    "S5"};
 
-struct Program {
-    QTemporaryDir dir;
-    QuietHost host;
-    std::unique_ptr<AppContext> context;
-    Program(bool warm, const std::vector<const char*>& specs) {
-        context = std::make_unique<AppContext>(dir.path().toStdString(), host);
-        context->groups.SetAutosave(false);
-        RegisterAllPanels(context->panels);
-        for (const char* spec : specs) context->groups.RegisterGroup(MakeGroupFromSpec(spec), spec);
+// A fresh program; "warm": its catalogue has searched the orders of the
+// register but 16.
+struct WarmableProgram : quorix::bench::BenchProgram {
+    WarmableProgram(bool warm, const std::vector<const char*>& specs) : BenchProgram(specs) {
         Progress progress;
         if (warm)
             for (int n = 1; n <= 20; ++n)
@@ -51,7 +44,7 @@ void GroupList(benchmark::State& state) {
     const std::vector<const char*> specs(std::begin(kRegister), std::end(kRegister));
     for (auto _ : state) {
         state.PauseTiming();
-        Program program(warm, specs);
+        WarmableProgram program(warm, specs);
         state.ResumeTiming();
         GroupListPanel panel(*program.context);
         panel.show();
@@ -69,7 +62,7 @@ void Subgroups(benchmark::State& state) {
     const char* spec = state.range(0) == 0 ? "S4" : "S5";
     for (auto _ : state) {
         state.PauseTiming();
-        Program program(warm, {spec});
+        WarmableProgram program(warm, {spec});
         state.ResumeTiming();
         PanelInput input;
         input.group = program.context->groups.At(1);

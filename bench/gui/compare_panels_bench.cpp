@@ -21,20 +21,6 @@ namespace {
 using namespace quorix;
 using namespace quorix::gui;
 
-using quorix::bench::QuietHost;
-
-struct Program {
-    QTemporaryDir dir;
-    QuietHost host;
-    std::unique_ptr<AppContext> context;
-    explicit Program(std::initializer_list<const char*> specs) {
-        context = std::make_unique<AppContext>(dir.path().toStdString(), host);
-        context->groups.SetAutosave(false);
-        RegisterAllPanels(context->panels);
-        for (const char* spec : specs) context->groups.RegisterGroup(MakeGroupFromSpec(spec), spec);
-    }
-};
-
 Panel* VisiblePanel(const char* name) {
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->objectName() == QLatin1String(name) && w->isVisible()) return qobject_cast<Panel*>(w);
@@ -46,7 +32,7 @@ Panel* VisiblePanel(const char* name) {
 void CompareRelabelledS5(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
-        Program program({"S5", "perm:23451,21345"});
+        quorix::bench::BenchProgram program({"S5", "perm:23451,21345"});
         state.ResumeTiming();
         CompareGroupsPanel panel(*program.context);
         panel.show();
@@ -73,7 +59,7 @@ void FillAutomorphismPanel(benchmark::State& state) {
     const char* spec = kSmall[state.range(0)];
     for (auto _ : state) {
         state.PauseTiming();
-        Program program({spec});
+        quorix::bench::BenchProgram program({spec});
         state.ResumeTiming();
         AutomorphismGroupsPanel panel(*program.context);
         panel.show();

@@ -27,19 +27,6 @@ using namespace quorix::gui;
 // The last one is the quaternion group, as permutations of its 8 elements.
 const char* const kSpecs[] = {"S4", "A5", "Z2xZ4", "S5", "Z120", "S3xZ20", "A4xZ10", "perm:23416785,58763214"};
 
-// Shows nothing and answers No.
-struct Program {
-    QTemporaryDir dir;
-    quorix::bench::QuietHost host;
-    std::unique_ptr<AppContext> context;
-    explicit Program(const char* spec) {
-        context = std::make_unique<AppContext>(dir.path().toStdString(), host);
-        context->groups.SetAutosave(false);
-        RegisterAllPanels(context->panels);
-        context->groups.RegisterGroup(MakeGroupFromSpec(spec), spec);
-    }
-};
-
 // The quotient by the trivial subgroup: the largest table of the quotient
 // panel (|G| x |G| cosets).
 struct QuotientByTrivial {};
@@ -49,7 +36,7 @@ void OpenPanel(benchmark::State& state) {
     const char* spec = kSpecs[state.range(0)];
     for (auto _ : state) {
         state.PauseTiming();
-        Program program(spec);
+        quorix::bench::BenchProgram program({spec});
         PanelInput input;
         input.group = program.context->groups.At(1);
         if constexpr (std::is_same_v<P, QuotientPanel>) {
