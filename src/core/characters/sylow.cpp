@@ -38,8 +38,9 @@ ElementSet Conjugate(const Group& g, const ElementSet& h, int x) {
 
 }  // namespace
 
-std::vector<SylowSubgroups> ComputeSylowSubgroups(const Group& g, bool allConjugates) {
-    std::vector<SylowSubgroups> result;
+SylowResult ComputeSylowSubgroups(const Group& g, Progress& progress, bool allConjugates) {
+    SylowResult result;
+    auto stop = [&] { return result.halted = progress.StopRequested(); };
     const int n = g.order();
     int rest = n;
     for (int p = 2; p <= rest; ++p) {
@@ -57,6 +58,7 @@ std::vector<SylowSubgroups> ComputeSylowSubgroups(const Group& g, bool allConjug
         std::vector<int> generators;
         s.subgroup.set(1);
         for (int x = 2; x <= n && static_cast<int>(s.subgroup.count()) < s.order; ++x) {
+            if (x % 16 == 0 && stop()) return result;
             if (s.subgroup.test(static_cast<std::size_t>(x)) || !IsPowerOf(g.elementOrder(x), p)) continue;
             generators.push_back(x);
             const ElementSet grown = Closure(g, generators, s.order);
@@ -65,17 +67,19 @@ std::vector<SylowSubgroups> ComputeSylowSubgroups(const Group& g, bool allConjug
             else
                 generators.pop_back();
         }
+        if (stop()) return result;
         for (int x = 1; x <= n; ++x) s.normalizerOrder += Conjugate(g, s.subgroup, x) == s.subgroup;
         s.count = n / s.normalizerOrder;
         s.normal = s.count == 1;
         if (allConjugates) {
             std::unordered_set<ElementSet> seen;
             for (int x = 1; x <= n && static_cast<int>(s.conjugates.size()) < s.count; ++x) {
+                if (x % 16 == 0 && stop()) return result;
                 ElementSet c = Conjugate(g, s.subgroup, x);
                 if (seen.insert(c).second) s.conjugates.push_back(c);
             }
         }
-        result.push_back(std::move(s));
+        result.primes.push_back(std::move(s));
     }
     return result;
 }

@@ -28,8 +28,14 @@ struct SylowSubgroups {
     std::vector<ElementSet> conjugates;
 };
 
-// One entry per prime divisor of |G|, ascending; the trivial group has none.
-std::vector<SylowSubgroups> ComputeSylowSubgroups(const Group& g, bool allConjugates = false);
+struct SylowResult {
+    std::vector<SylowSubgroups> primes;  // one entry per prime divisor of |G|, ascending; none for {1}
+    bool halted = false;                 // a stop was requested: the primes done so far
+};
+
+// The Sylow subgroups of every prime; a stop requested through `progress`
+// ends it between two steps with the primes finished before.
+SylowResult ComputeSylowSubgroups(const Group& g, Progress& progress, bool allConjugates = false);
 
 // The catalogue note (" [#8-4 Q|@8|]") of a subgroup of g given by its
 // positions, "" when it is larger than 20.

@@ -5,6 +5,7 @@
 // analysis engine's implementation (EngineStructure, kept in their
 // workbench); tests may pass their own.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,13 @@ public:
     virtual std::string CycleNotation(const std::string& permutation) = 0;
 };
 
-// The analysis engine behind the interface: the subgroup list it is given,
-// maximal normal subgroups, cycle notation. A halted subgroup search lists
-// nothing.
+// The analysis engine behind the interface: a subgroup list (its own, or
+// one it is given), maximal normal subgroups, cycle notation. A halted
+// subgroup search lists nothing. Each job makes its own: a job that yields
+// inside a subgroup search must not find its list refilled by another job.
 class EngineStructure final : public StructureAnalysis {
 public:
+    EngineStructure() : owned_(std::make_unique<SubgroupLogic>()), subgroups_(*owned_) {}
     explicit EngineStructure(SubgroupLogic& subgroups) : subgroups_(subgroups) {}
     SubgroupListResult FindAllSubgroups(const GroupPtr& g, Progress& progress) override;
     bool IsNormalSubgroup(const GroupPtr& g, const GroupPtr& h) override;
@@ -45,6 +48,7 @@ public:
     std::string CycleNotation(const std::string& permutation) override;
 
 private:
+    std::unique_ptr<SubgroupLogic> owned_;
     SubgroupLogic& subgroups_;
 };
 

@@ -9,6 +9,7 @@
 // with "Operation halted." and the result says so (the caller shows
 // kViewHaltedMessage).
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -38,9 +39,10 @@ bool ViewKindOfGroup(const Group& g, ViewKind& kind);
 struct ViewOptions {
     std::string components = "1011001";
     GroupRegistrar registrar;
-    StructureAnalysis* analysis = nullptr;         // needed by components 4 to 7
-    SolutionAnalysisCache* namedGroups = nullptr;  // needed by component 4
-    Progress* progress = nullptr;                  // none: the writer runs to the end
+    StructureAnalysis* analysis = nullptr;           // needed by components 4 to 7
+    std::shared_ptr<StructureAnalysis> ownAnalysis;  // keeps `analysis` alive where the options own it
+    SolutionAnalysisCache* namedGroups = nullptr;    // needed by component 4
+    Progress* progress = nullptr;                    // none: the writer runs to the end
     // The file's earlier views are kept and the new one added at its end,
     // unless the user chose to replace the file.
     bool replace = false;

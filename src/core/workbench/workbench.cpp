@@ -8,7 +8,8 @@ ViewOptions Workbench::MakeViewOptions(std::string components, GroupRegistrar re
     ViewOptions o;
     o.components = std::move(components);
     o.registrar = std::move(registrar);
-    o.analysis = &structure_;
+    o.ownAnalysis = std::make_shared<EngineStructure>();
+    o.analysis = o.ownAnalysis.get();
     o.namedGroups = &namedGroups;
     o.progress = progress;
     return o;

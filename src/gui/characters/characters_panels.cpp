@@ -305,12 +305,13 @@ void SylowPanel::analyse() {
     {
         Job job(*this, QStringLiteral("Finding the Sylow subgroups..."), {chkAllConjugates_});
         if (!job) return;
-        std::vector<SylowSubgroups> sylow = ComputeSylowSubgroups(*group_, chkAllConjugates_->isChecked());
+        SylowResult sylow = ComputeSylowSubgroups(*group_, progress(), chkAllConjugates_->isChecked());
         std::vector<std::string> notes;
-        for (const SylowSubgroups& s : sylow)
+        for (const SylowSubgroups& s : sylow.primes)
             notes.push_back(SubgroupCatalogueNote(context().workbench.catalogue, group_, s.subgroup, progress()));
         if (job.abandoned()) return;
-        sylow_ = std::move(sylow);
+        // Halted: the primes finished before the stop are shown.
+        sylow_ = std::move(sylow.primes);
         notes_ = std::move(notes);
     }
     redraw();

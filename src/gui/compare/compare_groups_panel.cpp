@@ -168,8 +168,10 @@ void CompareGroupsPanel::compare() {
         Job job(*this, QStringLiteral(" "));
         if (!job) return;
         const GroupPtr g1 = slots_[0], g2 = slots_[1];
-        result_ = CompareGroups(g1, g2, context().workbench.Structure(), context().workbench.homomorphism, registrar,
-                                progress(), original_);
+        // The job's own subgroup list and search: another panel's job that
+        // runs while this one yields works on its own.
+        EngineStructure structure;
+        result_ = CompareGroups(g1, g2, structure, homomorphism_, registrar, progress(), original_);
         // The isomorphic subgroups are all isomorphic to the smaller group: its
         // catalogue note follows each of them.
         if (result_.listing.Found() > 0 && !progress().Stopped())

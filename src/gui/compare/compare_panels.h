@@ -61,8 +61,10 @@ private:
     GroupPtr slots_[2];
     bool original_ = true;
     ComparisonResult result_;
-    // The resumable search behind Next Homomorphism, apart from the shared
-    // one that other searches restart.
+    // The comparison's search, whose mapping text the displays show.
+    SharedHomomorphism homomorphism_;
+    // The resumable search behind Next Homomorphism, apart from the
+    // comparison's, which each comparison restarts.
     SharedHomomorphism next_;
     bool nextStarted_ = false;
     int homomorphismsShown_ = 1;

@@ -226,7 +226,8 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
     {
         Job job(*this, QStringLiteral("processing . . ."));
         if (!job) return;
-        solvable_ = IsSolvable(solution_, context().workbench.Structure(), context().workbench.namedGroups, progress());
+        EngineStructure structure;
+        solvable_ = IsSolvable(solution_, structure, context().workbench.namedGroups, progress());
         if (job.abandoned()) return;
     }
     print(300, y, solvable_ ? "Solvable?  Yes" : "Solvable?  No");

@@ -30,6 +30,11 @@ std::vector<std::vector<std::string>> Texts(const CharacterTable& t) {
     return rows;
 }
 
+std::vector<SylowSubgroups> Sylow(const Group& g, bool all = false) {
+    Progress progress;
+    return ComputeSylowSubgroups(g, progress, all).primes;
+}
+
 std::vector<int> Degrees(const CharacterTable& t) {
     std::vector<int> d;
     for (const Character& chi : t.characters) d.push_back(chi.degree);
@@ -137,7 +142,7 @@ TEST(CharacterTableTest, ChecksAndSylowCountsOverTheZoo) {
         }
         EXPECT_EQ(weighted, roots);
         EXPECT_EQ(kernels.count(), 1u);
-        for (const SylowSubgroups& s : ComputeSylowSubgroups(g)) {
+        for (const SylowSubgroups& s : Sylow(g)) {
             EXPECT_EQ(static_cast<int>(s.subgroup.count()), s.order);
             EXPECT_EQ(s.count % s.prime, 1);
             EXPECT_EQ(g.order() / s.order % s.count, 0);
@@ -171,7 +176,7 @@ TEST(CharacterTableTest, HaltedBeforeTheEnd) {
 
 TEST(SylowTest, CountsOfS4AndA5) {
     std::map<int, int> counts;
-    for (const SylowSubgroups& s : ComputeSylowSubgroups(*spec("S4"), true)) {
+    for (const SylowSubgroups& s : Sylow(*spec("S4"), true)) {
         counts[s.prime] = s.count;
         EXPECT_EQ(static_cast<int>(s.subgroup.count()), s.order);
         EXPECT_EQ(static_cast<int>(s.conjugates.size()), s.count);
@@ -179,17 +184,23 @@ TEST(SylowTest, CountsOfS4AndA5) {
     }
     EXPECT_EQ(counts, (std::map<int, int>{{2, 3}, {3, 4}}));
     counts.clear();
-    for (const SylowSubgroups& s : ComputeSylowSubgroups(*spec("A5"))) counts[s.prime] = s.count;
+    for (const SylowSubgroups& s : Sylow(*spec("A5"))) counts[s.prime] = s.count;
     EXPECT_EQ(counts, (std::map<int, int>{{2, 5}, {3, 10}, {5, 6}}));
-    EXPECT_TRUE(ComputeSylowSubgroups(*spec("Z1")).empty());
+    EXPECT_TRUE(Sylow(*spec("Z1")).empty());
+    // A stop ends it at once with the primes done before.
+    Progress stopped;
+    stopped.RequestStop();
+    const SylowResult halted = ComputeSylowSubgroups(*spec("A5"), stopped);
+    EXPECT_TRUE(halted.halted);
+    EXPECT_TRUE(halted.primes.empty());
 }
 
 TEST(SylowTest, NormalInAbelianGroupsAndNamed) {
-    for (const SylowSubgroups& s : ComputeSylowSubgroups(*spec("Z2xZ6"))) EXPECT_TRUE(s.normal);
+    for (const SylowSubgroups& s : Sylow(*spec("Z2xZ6"))) EXPECT_TRUE(s.normal);
     const GroupPtr s4 = spec("S4");
     Catalogue catalogue;
     Progress progress;
-    const SylowSubgroups two = ComputeSylowSubgroups(*s4)[0];
+    const SylowSubgroups two = Sylow(*s4)[0];
     EXPECT_NE(SubgroupCatalogueNote(catalogue, s4, two.subgroup, progress).find("D"), std::string::npos);
 }
 

@@ -1,6 +1,9 @@
-// The workbench: what one panel computes, the next one finds.
+// The workbench and the state of a job: what one job works on is its own, so
+// that a job that runs while another yields leaves the other's work alone.
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 #include "core/compare/comparison.h"
 #include "core/workbench/workbench.h"
@@ -9,26 +12,57 @@
 namespace quorix::testing {
 namespace {
 
-TEST(Workbench, StructureAnalysisAndPanelsShareOneSubgroupList) {
-    Workbench bench;
-    Progress progress;
-    GroupPtr g = spec("S4");
-    const SubgroupListResult r = bench.Structure().FindAllSubgroups(g, progress);
-    EXPECT_EQ(r.subgroups.size(), 30u);
-    EXPECT_EQ(bench.subgroups.AnalysedGroup(), g);
-    // The list the panel asks for next is answered from the cache.
-    EXPECT_FALSE(bench.subgroups.FindAllSubgroups(g, progress).halted);
-    EXPECT_EQ(bench.subgroups.Subgroup(1), r.subgroups.front());
-    EXPECT_TRUE(bench.Structure().IsCenter(g, bench.subgroups.Subgroup(1), progress));
+ComparisonResult Compare(const GroupPtr& a, const GroupPtr& b, Progress& progress) {
+    EngineStructure structure;
+    SharedHomomorphism homomorphism;
+    return CompareGroups(a, b, structure, homomorphism, {}, progress);
+}
+
+// The isomorphic subgroups, then every subgroup listed.
+std::vector<std::string> Found(const ComparisonResult& r) {
+    std::vector<std::string> ids;
+    for (const IsomorphicSubgroup& s : r.listing.isomorphic) ids.push_back(s.name);
+    ids.insert(ids.end(), r.listing.names.begin(), r.listing.names.end());
+    return ids;
+}
+
+// A comparison of S5 and S4 lists S5's subgroups; at the first yield of that
+// listing a second comparison (A5 and Z5, which lists A5's) runs to its end,
+// as another panel's job would while the first one waits for Qt's events.
+TEST(Workbench, InterleavedComparisonsGiveWhatEachGivesAlone) {
+    Progress quiet;
+    const GroupPtr s5 = spec("S5"), s4 = spec("S4"), a5 = spec("A5"), z5 = spec("Z5");
+    const ComparisonResult aloneOuter = Compare(s5, s4, quiet);
+    const ComparisonResult aloneInner = Compare(a5, z5, quiet);
+    ASSERT_EQ(aloneOuter.listing.Found(), 5);
+    ASSERT_EQ(aloneInner.listing.Found(), 6);
+
+    std::optional<ComparisonResult> inner;
+    bool listing = false;
+    Progress outerProgress(
+        [&] {
+            if (!listing || inner) return;
+            inner.emplace();
+            Progress innerProgress;
+            *inner = Compare(a5, z5, innerProgress);
+        },
+        [&](const std::string& text) { listing = text == "checking for isomorphisms onto subgroups..."; });
+    const ComparisonResult outer = Compare(s5, s4, outerProgress);
+    ASSERT_TRUE(inner.has_value());
+    EXPECT_EQ(Found(outer), Found(aloneOuter));
+    EXPECT_EQ(outer.lines, aloneOuter.lines);
+    EXPECT_EQ(Found(*inner), Found(aloneInner));
+    EXPECT_EQ(inner->lines, aloneInner.lines);
 }
 
 TEST(Workbench, ComparisonLeavesItsMappingForTheDisplays) {
-    Workbench bench;
     Progress progress;
+    EngineStructure structure;
+    SharedHomomorphism homomorphism;
     GroupPtr s5 = spec("S5"), other = spec("perm:21345,23451");
-    const ComparisonResult r = CompareGroups(s5, other, bench.Structure(), bench.homomorphism, {}, progress);
+    const ComparisonResult r = CompareGroups(s5, other, structure, homomorphism, {}, progress);
     ASSERT_TRUE(r.isomorphic);
-    EXPECT_EQ(ParseMappingText(bench.homomorphism.mappingText), r.isomorphism);
+    EXPECT_EQ(ParseMappingText(homomorphism.mappingText), r.isomorphism);
 }
 
 }  // namespace

@@ -80,9 +80,10 @@ void SetupCompare(CLI::App& app, RunContext& run) {
                                      auto it = registered->find(id);
                                      return it == registered->end() ? nullptr : it->second;
                                  }};
-        Workbench bench;
         Progress progress;
-        ComparisonResult r = CompareGroups(g1, g2, bench.Structure(), bench.homomorphism, registrar, progress);
+        EngineStructure structure;
+        SharedHomomorphism homomorphism;
+        ComparisonResult r = CompareGroups(g1, g2, structure, homomorphism, registrar, progress);
         if (r.halted) {
             std::cerr << kCompareHaltedMessage << "\n";
             run.exitCode = 1;

@@ -9,6 +9,7 @@
 
 #include "core/characters/sylow.h"
 #include "cli/common.h"
+#include "cli/interrupt.h"
 #include "cli/json_output.h"
 #include "cli/verb.h"
 #include "cli/verbs/analysis_common.h"
@@ -51,7 +52,14 @@ void SetupSylow(CLI::App& app, RunContext& run) {
     cmd->callback([opts, &run] {
         GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         Progress progress;
-        const std::vector<SylowSubgroups> all = ComputeSylowSubgroups(*g, opts->all);
+        InterruptWatch interrupt(progress);
+        const SylowResult result = ComputeSylowSubgroups(*g, progress, opts->all);
+        if (result.halted) {
+            std::cerr << "Sylow subgroups halted.\n";
+            run.exitCode = 130;
+            return;
+        }
+        const std::vector<SylowSubgroups>& all = result.primes;
         nlohmann::json list = nlohmann::json::array();
         if (!opts->json)
             std::cout << "Sylow subgroups of " << PlainName(g->GroupID()) << " (order " << g->order() << ")\n";
