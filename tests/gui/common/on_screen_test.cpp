@@ -9,8 +9,13 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QFile>
 #include <QWheelEvent>
 
+#include "gui/common/browser_panel.h"
 #include "gui/common/panel.h"
 #include "gui/common/picture_box.h"
 #include "gui/compare/compare_panels.h"
@@ -137,4 +142,37 @@ TEST_F(OnScreen, PictureAreasFollowTheirWindow) {
         EXPECT_GT(lattice->findChild<QWidget*>(QString::fromLatin1(name))->x(), area->geometry().right()) << name;
     }
     EXPECT_GT(lattice->findChild<QWidget*>(QStringLiteral("cmdOrganiseByIt"))->y(), 850);
+}
+
+TEST_F(OnScreen, ASecondWindowOfAPanelStandsClearOfTheFirst) {
+    Panel* first = ctx.panels.open(QStringLiteral("dlgAutomorphismGroups"), ctx);
+    Panel* second = ctx.panels.open(QStringLiteral("dlgAutomorphismGroups"), ctx);
+    ASSERT_TRUE(first && second);
+    QCoreApplication::processEvents();
+    EXPECT_NE(first->pos(), second->pos());
+    EXPECT_TRUE(second->screen()->availableGeometry().contains(second->frameGeometry()));
+}
+
+TEST_F(OnScreen, HelpStartsAtTheSectionHeadingAndHasTheSectionsAskedFor) {
+    const QString source = QStringLiteral(QUORIX_SOURCE_DIR "/src/app/quorix/help/QuorixHelp.html");
+    QFile f(source);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(f.readAll());
+    // Each section once, and reachable from the contents.
+    for (const char* name : {"permutations", "limits", "names", "derived"}) {
+        EXPECT_EQ(html.count(QStringLiteral("name=\"%1\"").arg(QString::fromLatin1(name))), 1) << name;
+        EXPECT_TRUE(html.contains(QStringLiteral("href=\"#%1\"").arg(QString::fromLatin1(name)))) << name;
+    }
+    for (const char* name : {"dlgSubgroups", "limits"}) {
+        auto* help = new BrowserPanel(ctx, BrowserPanel::Kind::Help, source, QString::fromLatin1(name));
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help->show();
+        QCoreApplication::processEvents();
+        // The first line the window shows is the section's heading.
+        QTextBrowser* b = help->browser();
+        const QString top = b->cursorForPosition(QPoint(8, 8)).block().text();
+        EXPECT_TRUE(top == QLatin1String("Subgroups") || top.startsWith(QLatin1String("Limits of the lists")))
+            << name << ": " << top.toStdString();
+        help->close();
+    }
 }
