@@ -98,6 +98,13 @@ void Panel::setClientSizeTw(long width, long height) {
 }
 
 long Panel::visibleWidthTw() const { return std::lround(PxToTwips(scroll_->maximumViewportSize().width())); }
+long Panel::screenClientWidthTw() const {
+    QScreen* s = screen();
+    if (!s) return clientWidthTw();
+    const QMargins m = frameExtent();
+    return std::lround(PxToTwips(s->availableGeometry().width() - m.left() - m.right()));
+}
+
 long Panel::visibleHeightTw() const { return std::lround(PxToTwips(scroll_->maximumViewportSize().height())); }
 
 QMargins Panel::frameExtent() const {

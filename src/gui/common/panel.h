@@ -74,6 +74,8 @@ public:
     // The part of the client area the window shows (without scroll bars).
     long visibleWidthTw() const;
     long visibleHeightTw() const;
+    // The widest client area the screen holds (with the window's frame).
+    long screenClientWidthTw() const;
     // Keeps the window with its frame inside the screen's available area:
     // no larger than it, and moved (the title bar first) where it stands out.
     // Every resize through setClientSizeTw and every show does this.

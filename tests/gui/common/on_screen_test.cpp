@@ -176,3 +176,20 @@ TEST_F(OnScreen, HelpStartsAtTheSectionHeadingAndHasTheSectionsAskedFor) {
         help->close();
     }
 }
+
+TEST_F(OnScreen, LongLinesWrapAtTheScreensEdge) {
+    add("S5", "S5");
+    Panel* series = open("dlgShowCompositionSeries", 1);
+    ASSERT_NE(series, nullptr);
+    double right = 0;
+    for (const PictureBox::Piece& piece : series->pictureBox()->pieces()) right = std::max(right, piece.bounds.right());
+    // S5's 120 elements break after a comma before the window's edge: the
+    // window shows every line whole, without scrolling sideways.
+    const int inside =
+        series->screen()->availableGeometry().width() - (series->frameGeometry().width() - series->width());
+    EXPECT_LT(right, inside);
+    EXPECT_GT(right, inside / 2);  // and the lines use the width there is
+    EXPECT_LE(series->client()->width(),
+              series->findChild<QScrollArea*>(QStringLiteral("scrClient"))->viewport()->width());
+    quorix::testing::snapshot(*series, QStringLiteral("dlgShowCompositionSeries-S5-on-screen"));
+}
