@@ -10,7 +10,7 @@
 namespace quorix::gui {
 
 namespace {
-constexpr int kMargin = 8;
+constexpr int kNoteMargin = 8;
 }
 
 PartialResultNote::PartialResultNote(QWidget* parent) : QFrame(parent) {
@@ -36,19 +36,19 @@ void PartialResultNote::showNote(const QString& text, long widthTw) {
 
 void PartialResultNote::fit() {
     // The wrapped text, then the offers in a row under it.
-    const int inner = width() - 2 * kMargin;
+    const int inner = width() - 2 * kNoteMargin;
     const int textHeight =
         label_->fontMetrics().boundingRect(QRect(0, 0, inner, 100000), Qt::TextWordWrap, label_->text()).height();
-    label_->setGeometry(kMargin, kMargin, inner, textHeight);
-    int x = kMargin, rowHeight = 0;
-    const int y = kMargin + textHeight + 6;
+    label_->setGeometry(kNoteMargin, kNoteMargin, inner, textHeight);
+    int x = kNoteMargin, rowHeight = 0;
+    const int y = kNoteMargin + textHeight + 6;
     for (QPushButton* b : offers_) {
         const QSize hint = b->sizeHint();
         b->setGeometry(x, y, hint.width(), hint.height());
         x += hint.width() + 8;
         rowHeight = std::max(rowHeight, hint.height());
     }
-    resize(width(), y + rowHeight + kMargin);
+    resize(width(), y + rowHeight + kNoteMargin);
 }
 
 QPushButton* PartialResultNote::addOffer(const QString& name, const QString& caption, std::function<void()> action) {

@@ -19,8 +19,8 @@ namespace {
 constexpr long kPresentationTop = 3000;
 constexpr long kPresentationLine = 330;
 constexpr long kColumnWidth = 1150;
-constexpr long kColumnGap = 300;
-constexpr long kGridLeft = 500;
+constexpr long kWordGap = 300;
+constexpr long kWordsLeft = 500;
 
 }  // namespace
 
@@ -139,14 +139,14 @@ void PresentationPanel::drawResult(const Group& g, std::optional<int> expected) 
     PrintMarkup(box, "Elements, each as its shortest word in the generators:");
     // Columns as wide as the longest word, as many as the visible width holds.
     long column = kColumnWidth;
-    for (int i = 1; i <= g.order(); ++i) column = std::max(column, MarkupTextWidth(box, g.sourceName(i)) + kColumnGap);
+    for (int i = 1; i <= g.order(); ++i) column = std::max(column, MarkupTextWidth(box, g.sourceName(i)) + kWordGap);
     // Room for a vertical scroll bar, which a long list brings.
     const long visible = visibleWidthTw() - 300;
-    const int columns = static_cast<int>(std::max(1L, (visible - kGridLeft - 200) / column));
+    const int columns = static_cast<int>(std::max(1L, (visible - kWordsLeft - 200) / column));
     for (int i = 1; i <= g.order(); ++i) {
         const int slot = i - 1;
         if (slot % columns == 0) ps.y += kPresentationLine + 60;
-        ps.x = kGridLeft + (slot % columns) * column;
+        ps.x = kWordsLeft + (slot % columns) * column;
         PrintMarkup(box, g.sourceName(i));
     }
 }
