@@ -1,5 +1,8 @@
 #include "core/display/panel_text.h"
 
+#include <algorithm>
+#include <functional>
+
 #include "core/analysis/cycle_notation.h"
 #include "core/group/math_functions.h"
 #include "core/text/markup.h"
@@ -54,6 +57,27 @@ std::string SubgroupsCaption(const std::string& groupId) { return markup::StripM
 
 std::string SubgroupsTitle(const std::string& groupId, bool partial) {
     return "Subgroups of " + groupId + (partial ? " (partial list)" : "") + ":";
+}
+
+std::string SubgroupsPartialNote(const std::vector<int>& listedOrders, bool limitReached, int limit) {
+    const int n = static_cast<int>(listedOrders.size());
+    std::string text =
+        limitReached
+            ? "Limit of " + std::to_string(limit) + " reached: this partial list holds the first " + std::to_string(n) +
+                  " subgroups the search found."
+            : "Halted: this partial list holds the " + std::to_string(n) + " subgroups found before Halt was pressed.";
+    text += " The search meets large subgroups first, so most small ones are missing";
+    if (std::find(listedOrders.begin(), listedOrders.end(), 1) == listedOrders.end()) text += " (even {1})";
+    text += ". Listed, by order:";
+    std::vector<int> orders = listedOrders;
+    std::sort(orders.begin(), orders.end(), std::greater<>());
+    for (std::size_t i = 0; i < orders.size();) {
+        std::size_t j = i;
+        while (j < orders.size() && orders[j] == orders[i]) ++j;
+        text += (i == 0 ? " " : ", ") + std::to_string(orders[i]) + " (" + std::to_string(j - i) + ")";
+        i = j;
+    }
+    return text + ". Show All Subgroups lists every subgroup; Show Lattice draws them all.";
 }
 
 std::string SubgroupsIdColumnSample(const std::string& groupId) { return "Subgroup99-999(" + groupId + ")"; }

@@ -66,6 +66,12 @@ struct SubgroupRow {
 // when given, one per subgroup in list order).
 std::vector<SubgroupRow> SubgroupRows(SubgroupLogic& logic, const std::vector<std::string>& ids, bool originalNames,
                                       const std::vector<std::string>& notes = {});
+// What a partial subgroup list holds (plain text, for the note under its
+// title): why it was cut (the limit, else a halt), how many subgroups of
+// each order it lists, and whether the trivial subgroup is among them.
+std::string SubgroupsPartialNote(const std::vector<int>& listedOrders, bool limitReached, int limit);
+inline constexpr const char* kSubgroupsShowAll = "Show &All Subgroups";
+inline constexpr const char* kSubgroupsShowLattice = "Show &Lattice";
 std::string CentreNote(const std::string& groupId);                    // after "(1)"
 std::string CommutatorNote(const std::string& groupId);                // after "(2)"
 std::vector<std::string> CentralizerAnswer(const Group& centralizer);  // two lines

@@ -209,7 +209,9 @@ public:
     // ---- properties -------------------------------------------------------
     void Properties(const std::vector<NamedGroupEntry>* isomorphisms) {
         Group& g = *group_;
-        Line("&nbsp;&nbsp;<b>Properties of " + std::string(summary_ ? "Group " : "") + name_ + ":</b><br>");
+        // "Group" once: the search's solutions are called "Group #8-1" already.
+        const bool named = name_.rfind("Group", 0) == 0;
+        Line("&nbsp;&nbsp;<b>Properties of " + std::string(summary_ && !named ? "Group " : "") + name_ + ":</b><br>");
         const std::string in = "&nbsp;&nbsp;&nbsp;&nbsp;";
         std::string line;
         line += in + "Abelian?  " + (g.Abelian() ? "Yes<br>" : "No<br>");

@@ -18,6 +18,7 @@ class QListWidget;
 namespace quorix::gui {
 
 class PanelRegistry;
+class PartialResultNote;
 
 // dlgSubgroups: the sorted subgroup list with normality, centre and
 // commutator notes, the quotient buttons, the subgroup-class button and the
@@ -29,6 +30,8 @@ public:
     bool halted() const { return halted_; }
     bool partial() const { return partial_; }
     const std::vector<GroupPtr>& subgroups() const { return subgroups_; }
+    // Lists the chosen group again without the panel's limit.
+    void showAllSubgroups();
 
 protected:
     void analyse() override;
@@ -52,6 +55,9 @@ private:
     std::shared_ptr<SubgroupLogic> logic_;
     bool halted_ = false;
     bool partial_ = false;
+    bool limitReached_ = false;
+    bool wholeList_ = false;  // the next listing has no limit
+    PartialResultNote* partialNote_ = nullptr;
     std::vector<GroupPtr> subgroups_;
     std::vector<std::string> ids_;
     std::vector<std::string> notes_;  // catalogue note of each subgroup, "" when none

@@ -1,6 +1,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <algorithm>
+#include <cmath>
 
 #include "core/analysis/subgroups.h"
 #include "core/catalogue/catalogue.h"
@@ -8,7 +9,9 @@
 #include "gui/analysis/analysis_panels.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/panel_registry.h"
+#include "gui/common/partial_result.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
 
 namespace quorix::gui {
 
@@ -56,6 +59,7 @@ SubgroupsPanel::SubgroupsPanel(AppContext& context, const PanelInput& input, QWi
     }
     connect(cmdShowLattice_, &QPushButton::clicked, this,
             [this] { openOnGroup(QStringLiteral("dlgSubgroupLattice"), {}); });
+    partialNote_ = new PartialResultNote(client());
     lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 0, 0, 1000, 1000);
     lstSubgroups_ = addControl<QListWidget>(QStringLiteral("lstSubgroups"), 0, 0, 1000, 1000);
     lstElements_->hide();
@@ -68,7 +72,9 @@ SubgroupsPanel::SubgroupsPanel(AppContext& context, const PanelInput& input, QWi
 
 void SubgroupsPanel::analyse() {
     setWindowTitle(QString::fromStdString(at::SubgroupsCaption(group_->GroupID())));
-    halted_ = partial_ = false;
+    halted_ = partial_ = limitReached_ = false;
+    const int limit = wholeList_ ? 0 : kSubgroupPanelLimit;
+    wholeList_ = false;
     subgroups_.clear();
     ids_.clear();
     notes_.clear();
@@ -82,8 +88,9 @@ void SubgroupsPanel::analyse() {
     {
         Job job(*this, QString::fromLatin1(at::kSubgroupsFinding));
         if (!job) return;
-        const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress(), kSubgroupPanelLimit);
+        const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress(), limit);
         if (job.abandoned()) return;
+        limitReached_ = outcome.limitReached;
         if (outcome.limitReached) host().Message(LimitReachedMessage(kSubgroupPanelLimit));
         if (outcome.halted) {
             if (host().AskYesNo(KeepSubgroupsQuestion(logic.SubgroupCount()), kHaltingTitle))
@@ -132,8 +139,15 @@ QPushButton* SubgroupsPanel::quotientButton(int index) {
     return quotientButtons_[static_cast<std::size_t>(index)];
 }
 
+void SubgroupsPanel::showAllSubgroups() {
+    if (!group_ || jobRunning() || !stillRegistered(group_)) return;
+    wholeList_ = true;
+    analyse();
+}
+
 void SubgroupsPanel::drawMore(bool originalNames) {
     StructurePanel::drawMore(originalNames);
+    partialNote_->hide();
     for (QPushButton* b : quotientButtons_) b->hide();
     cmdShowSGConjugacyClasses_->hide();
     cmdOrganiseTable_->hide();
@@ -171,6 +185,23 @@ void SubgroupsPanel::drawList(bool originalNames) {
         moveTw(cmdShowLattice_, box.leftTw() + ps.x + 1500 + 3500, box.topTw() + kTitleY);
         cmdShowLattice_->show();
     }
+    // A partial list says what it holds and offers the whole one.
+    long top = kTitleY;
+    if (partial_) {
+        std::vector<int> orders;
+        for (const GroupPtr& s : subgroups_) orders.push_back(s->order());
+        partialNote_->showNote(
+            QString::fromStdString(at::SubgroupsPartialNote(orders, limitReached_, kSubgroupPanelLimit)), 9000);
+        partialNote_->addOffer(QStringLiteral("cmdShowAllSubgroups"), QString::fromLatin1(at::kSubgroupsShowAll),
+                               [this] { showAllSubgroups(); });
+        QPushButton* lattice = partialNote_->addOffer(
+            QStringLiteral("cmdPartialShowLattice"), QString::fromLatin1(at::kSubgroupsShowLattice),
+            [this] { openOnGroup(QStringLiteral("dlgSubgroupLattice"), {}); });
+        lattice->setEnabled(cmdShowLattice_->isEnabled());
+        moveTw(partialNote_, box.leftTw() + 50, box.topTw() + kTitleY + 450);
+        partialNote_->raise();
+        top += std::lround(PxToTwips(partialNote_->height())) + 300;
+    }
     const std::vector<at::SubgroupRow>& list = rows(originalNames);
     // The catalogue names, when any subgroup has one, stand in a column
     // before the elements.
@@ -187,15 +218,15 @@ void SubgroupsPanel::drawList(bool originalNames) {
     }
 
     const std::vector<std::string> h = at::SubgroupsHeadings();
-    PrintAt(box, 250, kTitleY + 750, h[0], true);
-    PrintAt(box, b + 200, kTitleY + 500, h[1], true);
-    PrintAt(box, b + 1400, kTitleY + 500, h[2], true);
-    PrintAt(box, b + 350, kTitleY + 750, h[3], true);
-    PrintAt(box, b + 1250, kTitleY + 750, h[4], true);
-    if (noteWidth > 0) PrintAt(box, notesX + 50, kTitleY + 750, at::kSubgroupsNoteHeading, true);
-    PrintAt(box, elementsX + 500, kTitleY + 750, h[5], true);
+    PrintAt(box, 250, top + 750, h[0], true);
+    PrintAt(box, b + 200, top + 500, h[1], true);
+    PrintAt(box, b + 1400, top + 500, h[2], true);
+    PrintAt(box, b + 350, top + 750, h[3], true);
+    PrintAt(box, b + 1250, top + 750, h[4], true);
+    if (noteWidth > 0) PrintAt(box, notesX + 50, top + 750, at::kSubgroupsNoteHeading, true);
+    PrintAt(box, elementsX + 500, top + 750, h[5], true);
 
-    long y = kTitleY + 1050;
+    long y = top + 1050;
     bool centre = false, commutator = false;
     for (std::size_t i = 0; i < list.size(); ++i, y += kRowStep) {
         const at::SubgroupRow& r = list[i];

@@ -68,6 +68,7 @@ CharacterTablePanel::CharacterTablePanel(AppContext& context, GroupPtr group, QW
     cmdShowKernel_->setToolTip(QStringLiteral("Click a character, then show its kernel in the group display"));
 
     scroll_ = createScrolledPictureBox(QStringLiteral("scrTable"), 100, kCharacterToolbarHeight, 11800, 7600);
+    followWindow(scroll_, FollowWidth | FollowHeight);
 
     connect(cmdChooseGroup_, &QPushButton::clicked, this, [this] {
         if (const std::optional<int> chosen = chooseGroup()) showGroup(groupRegister().At(*chosen));
@@ -92,6 +93,8 @@ void CharacterTablePanel::showGroup(const GroupPtr& g) {
     }
     setWindowTitle(Q(markup::StripMarkup(group_->GroupID())) + QStringLiteral(" Character Table"));
     selectCharacter(-1);
+    // The whole table where the screen has room for it.
+    growToShow(scroll_);
 }
 
 int CharacterTablePanel::characterAt(long, long y) const {

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QUrl>
@@ -45,7 +46,17 @@ BrowserPanel::BrowserPanel(AppContext& context, Kind kind, const QString& path, 
     } else {
         if (!anchor.isEmpty()) url.setFragment(anchor);
         browser_->setSource(url);
-        if (!anchor.isEmpty()) browser_->scrollToAnchor(anchor);
+        if (!anchor.isEmpty()) {
+            browser_->scrollToAnchor(anchor);
+            // The page is laid out again when the window takes its size (it
+            // opens maximised): the section's heading stays at the top until
+            // the user scrolls or follows a link.
+            QScrollBar* bar = browser_->verticalScrollBar();
+            auto keep = connect(bar, &QScrollBar::rangeChanged, this, [this] { browser_->scrollToAnchor(anchor_); });
+            const auto release = [this, keep] { disconnect(keep); };
+            connect(bar, &QScrollBar::actionTriggered, this, release);
+            connect(browser_, &QTextBrowser::anchorClicked, this, release);
+        }
     }
 
     auto key = [this](int k, auto fn) {

@@ -10,7 +10,6 @@ namespace quorix::gui {
 
 namespace {
 constexpr long kItalicGap = 65;  // gap added after italics when the font needs it
-constexpr long kBreakColumn = 29000;
 constexpr long kBreakLine = 300;
 }  // namespace
 
@@ -52,7 +51,7 @@ void PrintMarkup(PictureBox& box, std::string_view text, std::string_view breakT
         lastPieceStart = drawX;
 
         QString piece = QString::fromStdString(tok.text);
-        if (!brk.isEmpty() && st.x > kBreakColumn && piece.contains(brk)) {
+        if (!brk.isEmpty() && st.x > st.breakColumn && piece.contains(brk)) {
             const int cut = static_cast<int>(piece.indexOf(brk)) + 1;
             box.drawText(static_cast<double>(drawX), static_cast<double>(y), piece.left(cut));
             piece = piece.mid(cut);

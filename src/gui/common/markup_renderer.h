@@ -13,7 +13,8 @@ inline constexpr long kMarkupShift = 80;
 
 // Draws one markup text at the print position and advances x. When breakText
 // is not empty a piece that contains it is broken after it once x has passed
-// 29000, continuing 300 lower at the start x. The panel holding the box then
+// the print state's break column (29000 unless the panel sets it to its
+// screen's width), continuing 300 lower at the start x. The panel holding the box then
 // grows to show what was printed.
 void PrintMarkup(PictureBox& box, std::string_view text, std::string_view breakText = {});
 

@@ -17,6 +17,7 @@
 #include <QScrollArea>
 #include <QChildEvent>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 
@@ -81,16 +82,112 @@ void Panel::setClientSizeTw(long width, long height) {
     const int menuH = menuBar_->isVisible() || !menuBar_->actions().isEmpty() ? menuBar_->sizeHint().height() : 0;
     int tw = w, th = h + menuH;
     if (QScreen* s = screen()) {
-        // Never larger than the screen: what does not fit scrolls.
+        // Never larger than the screen with the frame: what does not fit scrolls.
         const QRect avail = s->availableGeometry();
-        tw = std::min(tw, avail.width());
-        th = std::min(th, avail.height());
+        const QMargins m = frameExtent();
+        tw = std::min(tw, avail.width() - m.left() - m.right());
+        th = std::min(th, avail.height() - m.top() - m.bottom());
     }
     resize(tw, th);
     // Without a window manager the layout settles only on the next event; set
     // the client size at once so that callers measure what they asked for.
     scroll_->resize(tw, th - menuH);
+    placeFollowers();
     fitClient();
+    keepOnScreen();
+}
+
+long Panel::visibleWidthTw() const { return std::lround(PxToTwips(scroll_->maximumViewportSize().width())); }
+long Panel::screenClientWidthTw() const {
+    QScreen* s = screen();
+    if (!s) return clientWidthTw();
+    const QMargins m = frameExtent();
+    return std::lround(PxToTwips(s->availableGeometry().width() - m.left() - m.right()));
+}
+
+long Panel::visibleHeightTw() const { return std::lround(PxToTwips(scroll_->maximumViewportSize().height())); }
+
+QMargins Panel::frameExtent() const {
+    QMargins m;
+    if (QWindow* w = windowHandle()) m = w->frameMargins();
+    if (m.isNull() && isVisible()) {
+        const QRect inner = geometry(), outer = frameGeometry();
+        m = QMargins(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
+                     outer.bottom() - inner.bottom());
+    }
+    return m;
+}
+
+void Panel::keepOnScreen() {
+    if (!isWindow() || isMaximized() || isFullScreen()) return;
+    QScreen* s = screen();
+    if (!s) return;
+    const QRect avail = s->availableGeometry();
+    const QMargins m = frameExtent();
+    const int w = std::min(width(), avail.width() - m.left() - m.right());
+    const int h = std::min(height(), avail.height() - m.top() - m.bottom());
+    if (w != width() || h != height()) resize(w, h);
+    // Only a window on the screen has a place to keep; one not shown yet is
+    // placed when it is shown.
+    if (!isVisible()) return;
+    QRect frame(pos(), QSize(w + m.left() + m.right(), h + m.top() + m.bottom()));
+    if (frame.right() > avail.right()) frame.moveRight(avail.right());
+    if (frame.bottom() > avail.bottom()) frame.moveBottom(avail.bottom());
+    // Left and top last: the title bar stays in reach whatever happens.
+    if (frame.left() < avail.left()) frame.moveLeft(avail.left());
+    if (frame.top() < avail.top()) frame.moveTop(avail.top());
+    if (frame.topLeft() != pos()) move(frame.topLeft());
+}
+
+void Panel::standClearOfTwin() {
+    constexpr int kStep = 32;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || !w->isVisible() || w->objectName() != objectName() || !qobject_cast<Panel*>(w)) continue;
+        if (w->pos() != pos()) continue;
+        // Down and right of the other, or up and left where the screen ends.
+        const QPoint from = pos();
+        move(from + QPoint(kStep, kStep));
+        keepOnScreen();
+        if (pos() == from) move(from - QPoint(kStep, kStep));
+        keepOnScreen();
+        return;
+    }
+}
+
+void Panel::followWindow(QWidget* control, int follow) {
+    if (!control) return;
+    if (followers_.empty()) followBase_ = content_;
+    followers_.push_back({control, control->geometry(), follow});
+    placeFollowers();
+}
+
+void Panel::placeFollowers() {
+    if (followers_.empty()) return;
+    const QSize view = scroll_->maximumViewportSize();
+    const int dx = view.width() - followBase_.width(), dy = view.height() - followBase_.height();
+    for (const Follower& f : followers_) {
+        if (!f.widget) continue;
+        QRect r = f.home;
+        // A control that shrinks keeps at least half its size.
+        const int grow = f.follow & FollowWidth ? std::max(dx, -r.width() / 2) : 0;
+        const int tall = f.follow & FollowHeight ? std::max(dy, -r.height() / 2) : 0;
+        r.setWidth(r.width() + grow);
+        r.setHeight(r.height() + tall);
+        // What stands right of or below a control that follows the window moves with its edge.
+        if (f.follow & FollowRight) r.moveLeft(r.left() + std::max(dx, -f.home.left() / 2));
+        if (f.follow & FollowBottom) r.moveTop(r.top() + std::max(dy, -f.home.top() / 2));
+        if (r != f.widget->geometry()) f.widget->setGeometry(r);
+    }
+}
+
+void Panel::growToShow(QScrollArea* area) {
+    if (!area || !area->widget()) return;
+    const QSize want = area->widget()->size(), view = area->viewport()->size();
+    const int dx = std::max(0, want.width() - view.width()), dy = std::max(0, want.height() - view.height());
+    if (dx == 0 && dy == 0) return;
+    const QSize now = scroll_->maximumViewportSize();
+    setClientSizeTw(std::lround(PxToTwips(std::max(now.width(), content_.width()) + dx)),
+                    std::lround(PxToTwips(std::max(now.height(), content_.height()) + dy)));
 }
 
 void Panel::setContentScrolls(bool scrolls) {
@@ -103,7 +200,9 @@ void Panel::setContentScrolls(bool scrolls) {
 void Panel::fitClient() {
     fitPending_ = false;
     const QSize view = scroll_->maximumViewportSize();
-    QSize size = content_.expandedTo(view);
+    // A panel whose controls follow the window fits it; any other keeps at
+    // least the size it asked for.
+    QSize size = followers_.empty() ? content_.expandedTo(view) : view;
     if (contentScrolls_) {
         // Every control, and what the picture box shows, stays in reach.
         for (QWidget* w : client_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
@@ -532,8 +631,15 @@ bool Panel::stillRegistered(const GroupPtr& group) const {
 
 void Panel::resizeEvent(QResizeEvent* e) {
     QDialog::resizeEvent(e);
+    placeFollowers();
     fitClient();
     resizePictureBox();
+}
+
+void Panel::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    keepOnScreen();
+    standClearOfTwin();
 }
 
 void Panel::keyPressEvent(QKeyEvent* e) {

@@ -71,6 +71,27 @@ public:
     // Resizes the window so that the client area gets this size; the window
     // stops at the screen's edges and the client area scrolls.
     void setClientSizeTw(long width, long height);
+    // The part of the client area the window shows (without scroll bars).
+    long visibleWidthTw() const;
+    long visibleHeightTw() const;
+    // The widest client area the screen holds (with the window's frame).
+    long screenClientWidthTw() const;
+    // Keeps the window with its frame inside the screen's available area:
+    // no larger than it, and moved (the title bar first) where it stands out.
+    // Every resize through setClientSizeTw and every show does this.
+    void keepOnScreen();
+
+    // Controls that follow the window: on every resize a control keeps its
+    // distance to the right (FollowRight) or bottom (FollowBottom) edge, or
+    // grows and shrinks with the window (FollowWidth, FollowHeight), taken
+    // from where it stands now and the client size asked for. A panel with
+    // such controls fits its window instead of scrolling, as long as they
+    // can shrink.
+    enum Follow { FollowRight = 1, FollowBottom = 2, FollowWidth = 4, FollowHeight = 8 };
+    void followWindow(QWidget* control, int follow);
+    // Makes the window large enough (within the screen) for `area` to show
+    // its whole content.
+    void growToShow(QScrollArea* area);
     // Off for a panel that scrolls inside itself (the main window's grid):
     // the client area then always fits the window.
     void setContentScrolls(bool scrolls);
@@ -202,6 +223,7 @@ signals:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* e) override;
+    void showEvent(QShowEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     // Controls the drag and Undo Scrolling move: the direct children of the
@@ -221,6 +243,18 @@ private:
     bool contentScrolls_ = true;
     bool fitPending_ = false;
     void fitClient();
+    // The frame around the client geometry (title bar, borders).
+    QMargins frameExtent() const;
+    // A second window of the same panel does not cover the first exactly.
+    void standClearOfTwin();
+    struct Follower {
+        QPointer<QWidget> widget;
+        QRect home;  // its geometry at the client size asked for
+        int follow = 0;
+    };
+    std::vector<Follower> followers_;
+    QSize followBase_;  // the client size the followers' homes belong to
+    void placeFollowers();
     PictureBox* picBox_ = nullptr;
     QAction* scrollingAction_ = nullptr;
     QAction* savePictureAction_ = nullptr;

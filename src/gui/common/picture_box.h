@@ -25,6 +25,7 @@ struct PrintState {
     long y = 0;                     // top of the current line
     bool bold = false;              // switched by "%b"/"/b", kept between calls
     bool italicCorrection = false;  // the italic font needs no gap after "/i"
+    long breakColumn = 29000;       // a broken text breaks once past this x
 };
 
 class PictureBox : public QWidget {

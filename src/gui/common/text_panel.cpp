@@ -73,6 +73,9 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
     PrintState& ps = box.printState();
     const double size = box.fontSize();
     ps.bold = false;
+    // Long lines break where the screen ends (the window grows that far),
+    // the last piece before the break and a scroll bar included.
+    ps.breakColumn = std::clamp(screenClientWidthTw() - 2400, 6000L, 29000L);
     long y = textTop_, left = textLeft_, lastEnd = textLeft_, equals = 0;
     // The flow of columns: its top, the lowest line and the rightmost x reached.
     bool flowing = false;

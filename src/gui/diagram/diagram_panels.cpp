@@ -26,6 +26,17 @@ constexpr long kDiagramSideWidth = 2800;
 
 QString Plain(const std::string& markup) { return QString::fromStdString(markup::PlainText(markup)); }
 
+// A group ID as window titles write it everywhere ("D4", "Aut(S3)").
+QString DiagramTitleName(const std::string& id) { return QString::fromStdString(markup::StripMarkup(id)); }
+
+// The same as a file name: blanks and characters a file name should not hold left out.
+QString DiagramFileName(const std::string& id) {
+    QString name;
+    for (const QChar c : DiagramTitleName(id))
+        if (c.isLetterOrNumber() || QStringLiteral("()-+_.,").contains(c)) name += c;
+    return name.isEmpty() ? QStringLiteral("diagram") : name;
+}
+
 bool WriteText(const QString& file, const std::string& text) {
     QFile f(file);
     if (!f.open(QIODevice::WriteOnly)) return false;
@@ -46,7 +57,7 @@ DiagramPanelBase::DiagramPanelBase(AppContext& context, const QString& name, con
             const QString file =
                 saveFileDialog(QStringLiteral("Save Diagram"),
                                QStringLiteral("PNG picture (*.png);;SVG picture (*.svg);;TikZ for LaTeX (*.tex)"),
-                               Plain(group_->GroupID()).remove(QLatin1Char(' ')) + QStringLiteral(".png"));
+                               DiagramFileName(group_->GroupID()) + QStringLiteral(".png"));
             if (!file.isEmpty()) saveDiagram(file);
         });
         QAction* copy = m->addAction(QStringLiteral("Copy as &TikZ"));
@@ -145,7 +156,7 @@ CayleyDiagramPanel::CayleyDiagramPanel(AppContext& context, GroupPtr group, QWid
 
 void CayleyDiagramPanel::showGroup(const GroupPtr& group) {
     group_ = group;
-    setWindowTitle(Plain(group_->GroupID()) + QStringLiteral(" Cayley Diagram"));
+    setWindowTitle(DiagramTitleName(group_->GroupID()) + QStringLiteral(" Cayley Diagram"));
     generators_ = diagram::SmallGeneratingSet(*group_);
     subgroups_.clear();
     fillLists();
@@ -279,7 +290,7 @@ CycleGraphPanel::CycleGraphPanel(AppContext& context, GroupPtr group, QWidget* p
 
 void CycleGraphPanel::showGroup(const GroupPtr& group) {
     group_ = group;
-    setWindowTitle(Plain(group_->GroupID()) + QStringLiteral(" Cycle Graph"));
+    setWindowTitle(DiagramTitleName(group_->GroupID()) + QStringLiteral(" Cycle Graph"));
     graph_ = diagram::BuildCycleGraph(*group_);
     scene_->setPicture(graph_.picture);
     lblNote_->setText(QStringLiteral("Each maximal cyclic subgroup <g> is the cycle 1, g, g², ... back to 1; "

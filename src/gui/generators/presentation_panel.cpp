@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 
 #include "core/presentation/presented_group.h"
 #include "core/storage/group_register.h"
@@ -18,7 +19,8 @@ namespace {
 constexpr long kPresentationTop = 3000;
 constexpr long kPresentationLine = 330;
 constexpr long kColumnWidth = 1150;
-constexpr int kColumns = 8;
+constexpr long kWordGap = 300;
+constexpr long kWordsLeft = 500;
 
 }  // namespace
 
@@ -54,13 +56,20 @@ PresentationPanel::PresentationPanel(AppContext& context, QWidget* parent)
     txtPresentation_->setFocus();
 }
 
-void PresentationPanel::drawPrompt() {
+void PresentationPanel::drawPrompt(bool refused) {
     clearPanel();
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
     ps.x = 300;
     ps.y = kPresentationTop + 100;
     ps.bold = false;
+    if (refused) {
+        // The result of an earlier presentation must not stand under text
+        // that was not accepted.
+        PrintMarkup(box, "No group: the presentation above was not accepted.");
+        ps.x = 300;
+        ps.y += kPresentationLine;
+    }
     PrintMarkup(box, "The order of the group and its elements appear here.");
 }
 
@@ -79,6 +88,9 @@ GroupPtr PresentationPanel::enumerate(const std::string& text) {
 }
 
 void PresentationPanel::generateGroup() {
+    if (jobRunning()) return;
+    // Whatever the outcome, the result shown belongs to this attempt.
+    drawPrompt();
     const std::string text = txtPresentation_->text().trimmed().toStdString();
     if (text.empty()) {
         host().Message("Enter a presentation such as <a,b | a^4, b^2, (ab)^2>.");
@@ -88,14 +100,14 @@ void PresentationPanel::generateGroup() {
     if (!txtExpectedOrder_->text().trimmed().isEmpty()) {
         expected = checkedNumber(txtExpectedOrder_->text(), 1, kMaxGroupOrder, "Expected order must be numeric.",
                                  "Expected order must be in range 1-120.");
-        if (!expected) return;
+        if (!expected) return drawPrompt(true);
     }
     if (!IsPresentation(text)) {
         host().Message("A presentation starts with '<', as in <a,b | a^4, b^2, (ab)^2>.");
-        return;
+        return drawPrompt(true);
     }
     const GroupPtr g = enumerate(text);
-    if (!g) return;
+    if (!g) return drawPrompt(true);
     drawResult(*g, expected);
     const std::string prefix = "Pres" + std::to_string(g->order()) + "-";
     int number = 1;
@@ -125,10 +137,16 @@ void PresentationPanel::drawResult(const Group& g, std::optional<int> expected) 
     ps.x = 300;
     ps.y += kPresentationLine + 90;
     PrintMarkup(box, "Elements, each as its shortest word in the generators:");
+    // Columns as wide as the longest word, as many as the visible width holds.
+    long column = kColumnWidth;
+    for (int i = 1; i <= g.order(); ++i) column = std::max(column, MarkupTextWidth(box, g.sourceName(i)) + kWordGap);
+    // Room for a vertical scroll bar, which a long list brings.
+    const long visible = visibleWidthTw() - 300;
+    const int columns = static_cast<int>(std::max(1L, (visible - kWordsLeft - 200) / column));
     for (int i = 1; i <= g.order(); ++i) {
         const int slot = i - 1;
-        if (slot % kColumns == 0) ps.y += kPresentationLine + 60;
-        ps.x = 500 + (slot % kColumns) * kColumnWidth;
+        if (slot % columns == 0) ps.y += kPresentationLine + 60;
+        ps.x = kWordsLeft + (slot % columns) * column;
         PrintMarkup(box, g.sourceName(i));
     }
 }

@@ -31,7 +31,8 @@ private:
     // The enumeration under the processing indicator; null when refused or
     // halted (after the message).
     GroupPtr enumerate(const std::string& text);
-    void drawPrompt();
+    // The empty result; `refused`: the typed presentation was not accepted.
+    void drawPrompt(bool refused = false);
     void drawResult(const Group& g, std::optional<int> expected);
 
     QLineEdit* txtPresentation_ = nullptr;

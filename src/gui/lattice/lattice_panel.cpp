@@ -61,6 +61,13 @@ LatticePanel::LatticePanel(AppContext& context, const PanelInput& input, QWidget
         b->setEnabled(false);
         if (!showGroupAvailable) b->setToolTip(QStringLiteral("Not available in this version."));
     }
+    // The drawing takes what the window gives; the side column keeps to its
+    // right edge, its buttons to the bottom.
+    followWindow(scroll_, FollowWidth | FollowHeight);
+    followWindow(lblSelected_, FollowRight);
+    followWindow(lstElements_, FollowRight | FollowHeight);
+    followWindow(cmdShowGroup_, FollowRight | FollowBottom);
+    followWindow(cmdOrganise_, FollowRight | FollowBottom);
 
     connect(cmdChooseGroup_, &QPushButton::clicked, this, [this] {
         if (const std::optional<int> chosen = chooseGroup()) showGroup(groupRegister().At(*chosen));
@@ -114,6 +121,8 @@ void LatticePanel::build() {
     for (const lattice::Node& n : lattice_.nodes)
         if (n.layer == 0) h->setValue(TwipsToPx(n.x * zoom_) - scroll_->viewport()->width() / 2);
     scroll_->verticalScrollBar()->setValue(0);
+    // The whole lattice where the screen has room for it.
+    growToShow(scroll_);
 }
 
 void LatticePanel::setZoom(double zoom) {

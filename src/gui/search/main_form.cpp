@@ -276,22 +276,8 @@ void MainForm::resizeEvent(QResizeEvent* e) {
 }
 
 void MainForm::fitFrameToScreen() {
-    QScreen* s = screen();
-    if (!s) return;
     // The window with its frame stays on the screen; the grid scrolls instead.
-    const QRect avail = s->availableGeometry();
-    const QRect inner = geometry(), outer = frameGeometry();
-    const QMargins m(inner.left() - outer.left(), inner.top() - outer.top(), outer.right() - inner.right(),
-                     outer.bottom() - inner.bottom());
-    const int w = std::min(width(), avail.width() - m.left() - m.right());
-    const int h = std::min(height(), avail.height() - m.top() - m.bottom());
-    if (w != width() || h != height()) resize(w, h);
-    QRect frame = frameGeometry();
-    if (frame.right() > avail.right()) frame.moveRight(avail.right());
-    if (frame.bottom() > avail.bottom()) frame.moveBottom(avail.bottom());
-    if (frame.left() < avail.left()) frame.moveLeft(avail.left());
-    if (frame.top() < avail.top()) frame.moveTop(avail.top());
-    if (frame.topLeft() != frameGeometry().topLeft()) move(frame.topLeft());
+    keepOnScreen();
 }
 
 void MainForm::placeGridScroll() {

@@ -280,9 +280,13 @@ TEST_F(ViewFixture, SummaryViewsOfOrdersFourAndEight) {
     sols.push_back({testing::quaternion(), 0});
     sols.push_back({testing::spec("Z4xZ2"), 2});
     for (std::size_t i = 0; i < sols.size(); ++i) sols[i].group->SetGroupID("G8-" + std::to_string(i + 1));
+    // The search names its solutions "Group #8-1": the heading says "Group" once.
+    sols[0].group->SetGroupID("Group #8-1");
     ASSERT_TRUE(WriteSummaryView(8, sols, e.path, Options("1111111")).complete);
     html = e.Read();
     ExpectWellFormed(html, 1);
+    EXPECT_NE(html.find("Properties of Group #8-1:"), std::string::npos);
+    EXPECT_EQ(html.find("Group Group"), std::string::npos);
     EXPECT_NE(html.find("<b>Solution #</b> 6--isomorphically equivalent to Solution 2<p>"), std::string::npos);
     EXPECT_EQ(Count(html, "This group is isomorphic to the following:"), 5);
     EXPECT_NE(html.find("Permutation Group defined by columns of Cayley table<br>"), std::string::npos);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFrame>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -395,4 +397,32 @@ TEST_F(AnalysisPanels, S5ClassesFlowInColumnsWithRulesTheNoteAndOneEqualsColumn)
     EXPECT_TRUE(equals[0]->x == equals[1]->x && equals[1]->x == equals[2]->x);
     quorix::testing::snapshot(c, QStringLiteral("dlgShowConjugacyClasses-S5"));
     SavePicture(c, "dlgShowConjugacyClasses-S5-picture");
+}
+
+TEST_F(AnalysisPanels, APartialListSaysWhatItHoldsAndOffersTheWholeList) {
+    add("S5", "S5");
+    auto opened5 = opened<SubgroupsPanel>(1);
+    SubgroupsPanel& p = *opened5;
+    ASSERT_TRUE(p.partial());
+    auto* note = p.findChild<QFrame*>("framePartial");
+    ASSERT_NE(note, nullptr);
+    ASSERT_FALSE(note->isHidden());
+    const QString said = p.findChild<QLabel*>("lblPartial")->text();
+    EXPECT_TRUE(said.contains("Limit of 60 reached")) << said.toStdString();
+    EXPECT_TRUE(said.contains("(even {1})")) << said.toStdString();
+    EXPECT_TRUE(said.contains("120 (1), 60 (1)")) << said.toStdString();
+    // The note stands between the title and the column headings.
+    for (const PictureBox::Piece& piece : p.pictureBox()->pieces())
+        if (piece.text == "Subgroup ID") {
+            EXPECT_GT(TwipsToPx(piece.y), note->geometry().bottom());
+        }
+    quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-S5-partial"));
+
+    p.findChild<QPushButton*>("cmdShowAllSubgroups")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&p] { return !p.partial() && !p.jobRunning(); }, 60000));
+    EXPECT_EQ(p.subgroups().size(), 156u);
+    EXPECT_TRUE(note->isHidden());
+    EXPECT_FALSE(p.findChild<QWidget*>("lstElements")->isHidden());
+    EXPECT_FALSE(p.findChild<QWidget*>("cmdShowSGConjugacyClasses")->isHidden());
+    EXPECT_FALSE(text(p).contains("(partial list)"));
 }

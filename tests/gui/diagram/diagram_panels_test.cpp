@@ -3,6 +3,8 @@
 // falling back to the diagram.
 #include <gtest/gtest.h>
 
+#include <QAction>
+
 #include <QApplication>
 #include <QComboBox>
 #include <QImage>
@@ -158,4 +160,20 @@ TEST_F(DiagramGui, ShowGraphOpensTheDiagramWhereNoFixedLayoutFits) {
     ASSERT_NE(opened, nullptr);
     EXPECT_EQ(opened->group()->order(), 24);
     opened->close();
+}
+
+TEST_F(DiagramGui, TitlesAndProposedFileNamesWriteTheGroupLikeEveryTitle) {
+    QString proposed;
+    ctx.dialogs.saveFile = [&proposed](const QString&, const QString&, const QString& name) {
+        proposed = name;
+        return QString();
+    };
+    CayleyDiagramPanel p(ctx, Named("D4", "D|@4|"));
+    p.show();
+    ASSERT_TRUE(quorix::testing::settle(p));
+    EXPECT_EQ(p.windowTitle(), "D4 Cayley Diagram");
+    p.findChild<QAction*>("mnuSaveDiagram")->trigger();
+    EXPECT_EQ(proposed, "D4.png");
+    CycleGraphPanel c(ctx, Named("Z2xZ6", "Z|@2| x Z|@6|"));
+    EXPECT_EQ(c.windowTitle(), "Z2 x Z6 Cycle Graph");
 }

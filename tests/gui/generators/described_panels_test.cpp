@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
 #include "gui/generators/matrix_groups_panel.h"
 #include "gui/generators/presentation_panel.h"
@@ -98,9 +99,47 @@ TEST_F(DescribedPanels, PresentationPanelShowsTheOrderAndRefusesBadInput) {
     p.presentationBox()->setText("<a,b | a^4, b^2, (ab)^2>");
     p.expectedOrderBox()->setText("8");
     p.generateButton()->click();
+    closeNotice(p);  // no notice left open for the tests after this one
     p.generateButton()->click();
     EXPECT_EQ(lastId(), "Pres8-2");
     EXPECT_NE(p.pictureBox()->plainText().indexOf("as expected"), -1);
     quorix::testing::snapshot(p, "dlgPresentationGroups");
     closeNotice(p);
+}
+
+TEST_F(DescribedPanels, ARefusedPresentationLeavesNoOldResultUnderIt) {
+    PresentationPanel p(ctx);
+    p.show();
+    p.presentationBox()->setText("<a,b | a^2, b^3, (ab)^5>");
+    p.expectedOrderBox()->setText("60");
+    p.generateButton()->click();
+    EXPECT_TRUE(p.pictureBox()->plainText().contains("(as expected)"));
+    closeNotice(p);
+    // The long words of A5 stand in columns apart: the widest is narrower
+    // than the step from the column of "1" to that of "a".
+    const PictureBox::Piece *one = nullptr, *a = nullptr;
+    for (const PictureBox::Piece& piece : p.pictureBox()->pieces()) {
+        if (piece.text == "1" && !one) one = &piece;
+        if (piece.text == "a" && !a) a = &piece;
+    }
+    ASSERT_TRUE(one && a);
+    const GroupPtr g = ctx.groups.At(ctx.groups.Count());
+    long widest = 0;
+    for (int i = 1; i <= g->order(); ++i)
+        widest = std::max<long>(widest, MarkupTextWidth(*p.pictureBox(), g->sourceName(i)));
+    EXPECT_LT(widest + 100, a->x - one->x);
+    // Each refusal, of the typo or of the expected order, clears the result.
+    for (const auto& [text, expected] : std::vector<std::pair<const char*, const char*>>{
+             {"(ab^5>", "60"}, {"<a,b | a^2, b^3, (ab)^5", "60"}, {"<a,b | a^2, b^3, (ab)^5>", "x"}}) {
+        p.presentationBox()->setText("<a,b | a^2, b^3, (ab)^5>");
+        p.expectedOrderBox()->setText("60");
+        p.generateButton()->click();
+        closeNotice(p);
+        p.presentationBox()->setText(text);
+        p.expectedOrderBox()->setText(expected);
+        p.generateButton()->click();
+        const QString shown = p.pictureBox()->plainText();
+        EXPECT_FALSE(shown.contains("Order 60")) << text;
+        EXPECT_TRUE(shown.contains("was not accepted")) << text;
+    }
 }
