@@ -160,3 +160,18 @@ std::string CycleIndexText(const std::vector<CycleIndexTerm>& terms, std::size_t
 }
 
 }  // namespace quorix::counting
+
+namespace quorix::counting {
+
+std::string BurnsideSumText(const BurnsideTable& table) {
+    std::string sum;
+    for (const BurnsideRow& row : table.rows) {
+        if (!sum.empty()) sum += " + ";
+        if (row.classSize > 1) sum += std::to_string(row.classSize) + "·";
+        sum += row.fixed.get_str();
+    }
+    const std::string order = std::to_string(table.groupOrder);
+    return "(" + sum + ")/" + order + " = " + table.total.get_str() + "/" + order + " = " + table.count.get_str();
+}
+
+}  // namespace quorix::counting

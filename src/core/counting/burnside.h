@@ -53,3 +53,11 @@ std::string MonomialText(const CycleType& type);
 std::string CycleIndexText(const std::vector<CycleIndexTerm>& terms, std::size_t groupOrder);
 
 }  // namespace quorix::counting
+
+namespace quorix::counting {
+
+// "(729 + 3·81 + 6·27 + 6·27 + 8·9)/24 = 1368/24 = 57": the lemma's sum, one
+// term per class.
+std::string BurnsideSumText(const BurnsideTable& table);
+
+}  // namespace quorix::counting
