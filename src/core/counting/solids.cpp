@@ -202,7 +202,8 @@ Solid MakeSolid(SolidKind kind) {
     NetFace root;
     root.face = 0;
     for (int i = 0; i < m; ++i)
-        root.corners.push_back({std::cos(2 * pi * i / m - pi / 2), std::sin(2 * pi * i / m - pi / 2)});
+        root.corners.push_back(
+            {std::cos(2 * pi * i / m - pi / 2 - pi / m), std::sin(2 * pi * i / m - pi / 2 - pi / m)});
     solid.net.push_back(root);
     placed[0] = 0;
     for (std::size_t k = 0; k < solid.net.size(); ++k) {

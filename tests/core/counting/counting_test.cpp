@@ -79,6 +79,22 @@ TEST(CountingFormulas, SolidsWithRotations) {
     }
 }
 
+// Whether two convex polygons share inner points (separating axes).
+bool Overlap(const std::vector<Vec2>& a, const std::vector<Vec2>& b) {
+    for (const std::vector<Vec2>* poly : {&a, &b})
+        for (std::size_t i = 0; i < poly->size(); ++i) {
+            const Vec2 p = (*poly)[i], q = (*poly)[(i + 1) % poly->size()];
+            const double nx = q.y - p.y, ny = p.x - q.x;
+            double amin = 1e9, amax = -1e9, bmin = 1e9, bmax = -1e9;
+            for (const Vec2& v : a)
+                amin = std::min(amin, nx * v.x + ny * v.y), amax = std::max(amax, nx * v.x + ny * v.y);
+            for (const Vec2& v : b)
+                bmin = std::min(bmin, nx * v.x + ny * v.y), bmax = std::max(bmax, nx * v.x + ny * v.y);
+            if (amax <= bmin + 1e-6 || bmax <= amin + 1e-6) return false;
+        }
+    return true;
+}
+
 TEST(CountingFormulas, SolidGroupsAndTheirNets) {
     const std::pair<const char*, std::size_t> solids[] = {
         {"tetrahedron", 12}, {"cube", 24}, {"octahedron", 24}, {"dodecahedron", 60}, {"icosahedron", 60}};
@@ -92,6 +108,10 @@ TEST(CountingFormulas, SolidGroupsAndTheirNets) {
             EXPECT_EQ(rotations.group->degree(), sizes[s][part]) << name;
             ASSERT_TRUE(rotations.solid);
             EXPECT_EQ(rotations.solid->net.size(), rotations.solid->faces.size()) << name;
+            const std::vector<NetFace>& net = rotations.solid->net;
+            for (std::size_t i = 0; i < net.size(); ++i)
+                for (std::size_t j = i + 1; j < net.size(); ++j)
+                    EXPECT_FALSE(Overlap(net[i].corners, net[j].corners)) << name << " faces " << i << ", " << j;
         }
 }
 
