@@ -247,5 +247,34 @@ TEST(CountingObjects, GroupsAsPermutationsAndRefusals) {
     EXPECT_THROW(EnumeratedGroup(9, {Permutation{cycle}, Permutation{{1, 0, 2, 3, 4, 5, 6, 7, 8}}}), InvalidArgument);
 }
 
+TEST(CountingActions, SubsetOrbitsAreTwoColourNecklacesAndClassesOfS5) {
+    // A k-subset is a colouring with k points of colour 1: the action on
+    // subsets and the weighted count agree.
+    for (const char* object : {"necklace(9)", "bracelet(8)", "cube-vertices"}) {
+        const SymmetryObject o = MakeObject(object, false);
+        for (int k = 0; k <= o.group->degree(); ++k) {
+            Progress progress;
+            EXPECT_EQ(FindOrbits(*ActionOnSubsets(*o.group, k), progress).orbits.size(),
+                      CountColouringsWithNumbers(*o.group, {k, o.group->degree() - k}).count)
+                << object << " " << k;
+        }
+    }
+    const SymmetryObject s5 = MakeSymmetryObject("perm:21345,23451", false);
+    std::vector<std::size_t> sizes;
+    for (const ConjugacyClass& c : s5.group->conjugacyClasses()) sizes.push_back(c.members.size());
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<std::size_t>{1, 10, 15, 20, 20, 24, 30}));
+}
+
+TEST(CountingBruteForce, AStoppedListingSaysSo) {
+    const SymmetryObject o = MakeObject("necklace(12)", false);
+    Progress progress;
+    progress.RequestStop();
+    const ColouringList list = ListColourings(*o.group, 2, {}, progress);
+    EXPECT_TRUE(list.halted);
+    EXPECT_LT(list.colourings.size(), 352u);
+    EXPECT_FALSE(list.colourings.empty());
+}
+
 }  // namespace
 }  // namespace quorix::counting

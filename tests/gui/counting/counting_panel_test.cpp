@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -80,4 +81,14 @@ TEST_F(CountingGui, CountsDrawsAndRefuses) {
     ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(p.colourings().colourings.empty());
     EXPECT_EQ(p.table()->count.get_str(), "5811307335000147841200324000");
+
+    // Saved like every picture.
+    p.count("bracelet(5)", 2);
+    ASSERT_TRUE(quorix::testing::settle(p));
+    const QString svg = dir.filePath("bracelets.svg");
+    ctx.dialogs.saveFile = [&svg](const QString&, const QString&, const QString&) { return svg; };
+    ASSERT_TRUE(p.savePicture());
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains("<svg"));
 }
