@@ -54,6 +54,7 @@ CountingPanel::CountingPanel(AppContext& context, const PanelInput& input, QWidg
     addLabel(QStringLiteral("lblObject"), QStringLiteral("Object:"), 100, 150, 800, 300);
     cboObject_ = addControl<QComboBox>(QStringLiteral("cboObject"), 900, 100, 2500, 375);
     cboObject_->setEditable(true);
+    cboObject_->setInsertPolicy(QComboBox::NoInsert);
     for (const char* o : {"necklace(6)", "bracelet(6)", "polygon(5)", "necklace(8)", "bracelet(10)",
                           "tetrahedron-faces", "cube-faces", "cube-vertices", "cube-edges", "octahedron-faces",
                           "dodecahedron-faces", "icosahedron-faces", "S4", "D6", "perm:2134,2341"})
@@ -80,6 +81,7 @@ CountingPanel::CountingPanel(AppContext& context, const PanelInput& input, QWidg
 
     for (QLineEdit* e : {txtColours_, txtWeights_})
         connect(e, &QLineEdit::returnPressed, this, [this] { countFromControls(); });
+    connect(cboObject_->lineEdit(), &QLineEdit::returnPressed, this, [this] { countFromControls(); });
     connect(cmdCount_, &QPushButton::clicked, this, [this] { countFromControls(); });
     (void)input;
     startWhenShown([this] { countFromControls(); });
@@ -192,13 +194,21 @@ void CountingPanel::draw() {
     PictureBox& box = *pictureBox();
     box.clear();
     box.printState() = PrintState{};
-    const std::size_t n = std::min(list_.colourings.size(), kMaxDrawn);
+    const std::size_t cells = std::min(list_.colourings.size(), kMaxDrawn);
     const int columns = std::max(1, static_cast<int>((PxToTwips(scroll_->viewport()->width()) - 100) / kCell));
-    const int rows = static_cast<int>((n + static_cast<std::size_t>(columns) - 1) / static_cast<std::size_t>(columns));
-    // The legend of the colours on top.
+    const auto perRow = static_cast<std::size_t>(columns);
+    const int rows = static_cast<int>((cells + perRow - 1) / perRow);
+    // The legend of the colours on top, then the points numbered as the
+    // table's cycles number them (larger for the solids of many faces).
     const double legend = colours_ <= 12 ? 400 : 0;
+    const bool numbering = object_ && object_->group->degree() <= 60;
+    const double keySize = !numbering ? 0
+                           : object_->solid && object_->solid->faces.size() > 6
+                               ? std::min(3000.0, columns * kCell - 200)
+                               : kDrawing;
+    const double gridTop = legend + 100 + (numbering ? keySize + kCell - kDrawing : 0);
     box.setFixedSize(std::max(100, TwipsToPx(columns * kCell + 100)),
-                     std::max(100, TwipsToPx(rows * kCell + legend + 200)));
+                     std::max(100, TwipsToPx(gridTop + rows * kCell + 100)));
     box.setFontSize(8);
     box.setForeColor(Qt::black);
     if (legend > 0)
@@ -207,23 +217,40 @@ void CountingPanel::draw() {
             box.fillPolygon(Disc(x + 90, 190, 80), ColourOf(c));
             box.drawText(x + 200, 100, QString::number(c + 1));
         }
-    for (std::size_t i = 0; i < n; ++i) {
-        const double left = 100 + static_cast<double>(i % static_cast<std::size_t>(columns)) * kCell;
-        const double top = legend + 100 + static_cast<double>(i / static_cast<std::size_t>(columns)) * kCell;
-        drawColouring(list_.colourings[i], left, top, kDrawing);
-        const QString caption = QStringLiteral("%1 x %2 = %3")
-                                    .arg(list_.colourings[i].orbitSize)
-                                    .arg(list_.colourings[i].stabilizerOrder)
-                                    .arg(object_->group->order());
+    auto caption = [&box](const QString& text, double left, double top, double size) {
+        box.setFontSize(8);
         box.setForeColor(QColor(80, 80, 80));
-        box.drawText(left + (kDrawing - box.textWidth(caption)) / 2, top + kDrawing + 40, caption);
+        box.drawText(left + (size - box.textWidth(text)) / 2, top + size + 40, text);
         box.setForeColor(Qt::black);
+    };
+    if (numbering) {
+        const double left = 100 + (columns * kCell - keySize) / 2;
+        drawColouring(nullptr, left, legend + 100, keySize);
+        caption(QStringLiteral("the points"), left, legend + 100, keySize);
+    }
+    for (std::size_t i = 0; i < cells; ++i) {
+        const double left = 100 + static_cast<double>(i % perRow) * kCell;
+        const double top = gridTop + static_cast<double>(i / perRow) * kCell;
+        const ListedColouring& c = list_.colourings[i];
+        drawColouring(&c.colours, left, top, kDrawing);
+        caption(QStringLiteral("%1 x %2 = %3").arg(c.orbitSize).arg(c.stabilizerOrder).arg(object_->group->order()),
+                left, top, kDrawing);
     }
 }
 
-void CountingPanel::drawColouring(const ListedColouring& c, double left, double top, double size) {
+void CountingPanel::drawColouring(const std::vector<int>* colours, double left, double top, double size) {
     PictureBox& box = *pictureBox();
-    const int n = static_cast<int>(c.colours.size());
+    const int n = object_->group->degree();
+    const QColor blank(255, 255, 255);
+    auto colourOf = [&](int point) { return colours ? ColourOf((*colours)[static_cast<std::size_t>(point)]) : blank; };
+    // A point's number centred at (x, y), on the numbering cell only.
+    box.setFontSize(7);
+    auto number = [&](int point, double x, double y) {
+        if (colours) return;
+        const QString text = QString::number(point + 1);
+        box.setForeColor(Qt::black);
+        box.drawText(x - box.textWidth(text) / 2, y - box.textHeight() / 2, text);
+    };
     if (object_->shape != ObjectShape::Solid) {
         // Beads on a circle (or the corners of a polygon), point 1 on top,
         // numbered clockwise.
@@ -241,13 +268,21 @@ void CountingPanel::drawColouring(const ListedColouring& c, double left, double 
                 const QPointF& q = at[static_cast<std::size_t>((i + 1) % n)];
                 box.drawLine(p.x(), p.y(), q.x(), q.y());
             }
-        } else {
+        } else if (object_->shape == ObjectShape::Beads) {
             box.drawCircle(cx, cy, r);
         }
-        box.setForeColor(Qt::black);
-        for (int i = 0; i < n; ++i)
-            box.fillPolygon(Disc(at[static_cast<std::size_t>(i)].x(), at[static_cast<std::size_t>(i)].y(), bead),
-                            ColourOf(c.colours[static_cast<std::size_t>(i)]));
+        for (int i = 0; i < n; ++i) {
+            const QPointF& p = at[static_cast<std::size_t>(i)];
+            box.setForeColor(Qt::black);
+            if (colours || bead >= 90) {
+                box.fillPolygon(Disc(p.x(), p.y(), bead), colourOf(i));
+                number(i, p.x(), p.y());
+            } else {
+                // Small beads: the numbers stand outside the circle.
+                box.fillPolygon(Disc(p.x(), p.y(), bead), blank);
+                number(i, cx + (p.x() - cx) * 1.28, cy + (p.y() - cy) * 1.28);
+            }
+        }
         return;
     }
     // The net of the solid, scaled into the cell.
@@ -261,25 +296,33 @@ void CountingPanel::drawColouring(const ListedColouring& c, double left, double 
     const double ox = left + (size - (x1 - x0) * scale) / 2, oy = top + (size - (y1 - y0) * scale) / 2;
     auto place = [&](const Vec2& p) { return QPointF(ox + (p.x - x0) * scale, oy + (p.y - y0) * scale); };
     const double dot = std::clamp(scale * 0.22, 40.0, 70.0);
+    const bool faces = object_->part == SolidPart::Faces;
     for (const NetFace& f : solid.net) {
         std::vector<QPointF> corners;
-        for (const Vec2& p : f.corners) corners.push_back(place(p));
-        const QColor fill = object_->part == SolidPart::Faces ? ColourOf(c.colours[static_cast<std::size_t>(f.face)])
-                                                              : QColor(245, 245, 245);
+        QPointF centre(0, 0);
+        for (const Vec2& p : f.corners) {
+            corners.push_back(place(p));
+            centre += corners.back() / static_cast<double>(f.corners.size());
+        }
         box.setForeColor(QColor(60, 60, 60));
-        box.fillPolygon(corners, fill);
+        box.fillPolygon(corners, faces ? colourOf(f.face) : QColor(245, 245, 245));
+        if (faces) number(f.face, centre.x(), centre.y());
     }
-    box.setForeColor(Qt::black);
+    if (faces) return;
     for (const NetFace& f : solid.net) {
         const std::size_t m = f.corners.size();
         for (std::size_t i = 0; i < m; ++i) {
-            if (object_->part == SolidPart::Vertices) {
-                const QPointF p = place(f.corners[i]);
-                box.fillPolygon(Disc(p.x(), p.y(), dot), ColourOf(c.colours[static_cast<std::size_t>(f.vertices[i])]));
-            } else if (object_->part == SolidPart::Edges) {
-                const QPointF p = place(f.corners[i]), q = place(f.corners[(i + 1) % m]);
-                box.fillPolygon(Disc((p.x() + q.x()) / 2, (p.y() + q.y()) / 2, dot),
-                                ColourOf(c.colours[static_cast<std::size_t>(f.edges[i])]));
+            QPointF p = place(f.corners[i]);
+            int point = f.vertices[i];
+            if (object_->part == SolidPart::Edges) {
+                p = (p + place(f.corners[(i + 1) % m])) / 2;
+                point = f.edges[i];
+            }
+            box.setForeColor(Qt::black);
+            if (colours) {
+                box.fillPolygon(Disc(p.x(), p.y(), dot), colourOf(point));
+            } else {
+                number(point, p.x(), p.y());
             }
         }
     }

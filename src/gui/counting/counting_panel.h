@@ -44,7 +44,8 @@ public:
 private:
     void showResults();
     void draw();
-    void drawColouring(const counting::ListedColouring& c, double left, double top, double size);
+    // One colouring in a cell; without colours, the points' numbers.
+    void drawColouring(const std::vector<int>* colours, double left, double top, double size);
 
     QComboBox* cboObject_ = nullptr;
     QCheckBox* chkReflections_ = nullptr;

@@ -43,15 +43,15 @@ TEST_F(CountingGui, CountsDrawsAndRefuses) {
     EXPECT_EQ(p.table()->count, 130);
     EXPECT_EQ(p.colourings().colourings.size(), 130u);
     EXPECT_TRUE(p.resultsText().contains("(1/6)(x1^6 + x2^3 + 2 x3^2 + 2 x6)")) << p.resultsText().toStdString();
-    // Legend plus six beads for each drawn necklace.
-    EXPECT_EQ(Polygons(p), 3 + 6 * 130);
+    // The legend, then six beads for the numbering and for each necklace.
+    EXPECT_EQ(Polygons(p), 3 + 6 * 131);
     quorix::testing::snapshot(p, QStringLiteral("dlgCountingColourings-necklace"));
 
     p.count("cube-faces", 3, "2,2,2");
     ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.table()->count, 6);
     EXPECT_EQ(p.colourings().colourings.size(), 6u);
-    EXPECT_EQ(Polygons(p), 3 + 6 * 6);
+    EXPECT_EQ(Polygons(p), 3 + 6 * 7);
     quorix::testing::snapshot(p, QStringLiteral("dlgCountingColourings-cube"));
 
     // The nets of the twelve pentagons and the twenty triangles.
