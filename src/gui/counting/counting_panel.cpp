@@ -181,7 +181,9 @@ void CountingPanel::showResults() {
     html += QStringLiteral(
                 "<p><b>Burnside's lemma</b>: the number of orbits is the average number of fixed "
                 "colourings:<br>%1</p>")
-                .arg(Html(BurnsideSumText(t)));
+                .arg(shown < t.rows.size()
+                         ? Html(t.total.get_str() + "/" + std::to_string(t.groupOrder) + " = " + t.count.get_str())
+                         : Html(BurnsideSumText(t)));
     html += QStringLiteral("<p><b>Cycle index</b>: Z = %1</p>").arg(Html(CycleIndexText(CycleIndex(g), g.order())));
     html += QStringLiteral("<p><b>%1 different colouring%2</b></p>")
                 .arg(Html(t.count.get_str()), t.count == 1 ? QString() : QStringLiteral("s"));
