@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ make
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev libgmp-dev
   clang-format
 )
 if [ "${1:-}" = "--checks" ]; then

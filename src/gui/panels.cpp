@@ -4,6 +4,7 @@
 #include "gui/characters/characters_panels.h"
 #include "gui/common/panel_registry.h"
 #include "gui/compare/compare_panels.h"
+#include "gui/counting/counting_panel.h"
 #include "gui/display/show_group_panel.h"
 #include "gui/generators/generator_panel.h"
 #include "gui/diagram/diagram_panels.h"
@@ -27,6 +28,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterLatticePanels(registry);
     RegisterSolutionPanels(registry);
     RegisterRingsPanels(registry);
+    RegisterCountingPanels(registry);
 }
 
 }  // namespace quorix::gui

@@ -13,9 +13,10 @@ namespace {
 using namespace quorix::cli;
 
 constexpr VerbSetup kVerbs[] = {
-    SetupAutomorphisms, SetupCharacters, SetupClasses, SetupCompare, SetupCycleGraph, SetupDiagram, SetupFacts,
-    SetupGroup,         SetupIdentify,   SetupLattice, SetupList,    SetupQuotient,   SetupRings,   SetupSearch,
-    SetupSeries,        SetupSubgroups,  SetupSummary, SetupSylow,   SetupTable,      SetupView,
+    SetupAutomorphisms, SetupCharacters, SetupClasses,  SetupCompare,    SetupCycleGraph, SetupDiagram,
+    SetupFacts,         SetupGroup,      SetupIdentify, SetupLattice,    SetupList,       SetupQuotient,
+    SetupRings,         SetupSearch,     SetupSeries,   SetupSubgroups,  SetupSummary,    SetupSylow,
+    SetupTable,         SetupView,       SetupCount,    SetupCycleIndex, SetupColourings,
 };
 
 // A message on one line of stderr.

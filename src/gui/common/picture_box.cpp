@@ -79,6 +79,22 @@ void PictureBox::fillRect(double x, double y, double width, double height, const
     keep(p);
 }
 
+void PictureBox::fillPolygon(const std::vector<QPointF>& corners, const QColor& fill) {
+    if (corners.empty()) return;
+    Piece p;
+    p.kind = Piece::Polygon;
+    p.color = fore_;
+    p.fill = fill;
+    const double tpp = TwipsPerPixel();
+    QRectF bounds;
+    for (const QPointF& c : corners) {
+        p.corners.push_back(c / tpp);
+        bounds = bounds.united(QRectF(c / tpp, QSizeF(0.01, 0.01)));
+    }
+    p.bounds = bounds.adjusted(-2, -2, 2, 2);
+    keep(p);
+}
+
 void PictureBox::drawLine(double x1, double y1, double x2, double y2) {
     Piece p;
     p.kind = Piece::Line;
@@ -163,6 +179,12 @@ void PictureBox::render(QPainter& painter, const QRectF& clip) const {
                 break;
             case Piece::Rect:
                 painter.fillRect(QRectF(p.x / tpp, p.y / tpp, p.x2 / tpp, p.y2 / tpp), p.color);
+                break;
+            case Piece::Polygon:
+                painter.setPen(p.color);
+                painter.setBrush(p.fill);
+                painter.drawPolygon(p.corners.data(), static_cast<int>(p.corners.size()));
+                painter.setBrush(Qt::NoBrush);
                 break;
         }
     }

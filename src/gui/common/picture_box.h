@@ -60,6 +60,9 @@ public:
     void drawCircle(double cx, double cy, double radius);
     // A rectangle filled with `fill` (no outline), drawn under what follows.
     void fillRect(double x, double y, double width, double height, const QColor& fill);
+    // A polygon (corners in twips) filled with `fill` and outlined in the
+    // current colour; a filled circle is a polygon of many corners.
+    void fillPolygon(const std::vector<QPointF>& corners, const QColor& fill);
     void clear();
 
     // Geometry in twips relative to the parent.
@@ -70,12 +73,14 @@ public:
     void setGeometryTw(long left, long top, long width, long height);
 
     struct Piece {
-        enum Kind { Text, Line, Circle, Rect } kind = Text;
+        enum Kind { Text, Line, Circle, Rect, Polygon } kind = Text;
         QString text;
         QFont font;
         int fontIndex = -1;  // Text: its font's entry in the box's font cache
         QColor color;
         double x = 0, y = 0, x2 = 0, y2 = 0;  // Rect: x2, y2 are width and height
+        QColor fill;                          // Polygon: inside (color: outline)
+        std::vector<QPointF> corners;         // Polygon: pixels
         QRectF bounds;                        // pixels, for clipping
     };
     const std::vector<Piece>& pieces() const { return pieces_; }

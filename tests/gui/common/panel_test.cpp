@@ -300,9 +300,10 @@ TEST_F(PanelTest, HelpPageHasASectionForEveryPanel) {
     QFile f(source);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(f.readAll());
-    for (const char* name : {"dlgMainForm", "dlgOptimizingRules", "dlgChangeElementNames", "dlgPreferences",
-                             "dlgGroupList", "dlgDeleteList", "dlgError", "dlgBrowser", "dlgHelp", "dlgAnalyzeSolution",
-                             "dlgSubgroups", "dlgSymmetricGroups", "dlgCompareGroups", "dlgShowGroup", "dlgGraph"})
+    for (const char* name :
+         {"dlgMainForm", "dlgOptimizingRules", "dlgChangeElementNames", "dlgPreferences", "dlgGroupList",
+          "dlgDeleteList", "dlgError", "dlgBrowser", "dlgHelp", "dlgAnalyzeSolution", "dlgSubgroups",
+          "dlgSymmetricGroups", "dlgCompareGroups", "dlgShowGroup", "dlgGraph", "dlgCountingColourings"})
         EXPECT_TRUE(html.contains(QStringLiteral("name=\"%1\"").arg(QString::fromLatin1(name)))) << name;
 
     BrowserPanel help(ctx, BrowserPanel::Kind::Help, source, QStringLiteral("dlgDeleteList"));
