@@ -94,6 +94,27 @@ void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
     cmd->add_option("--register", dir, "Directory of the group register file");
 }
 
+namespace {
+
+CLI::Option* NamesAFile(CLI::Option* option) {
+    option->type_name("FILE");
+    option->check(CLI::Validator(
+        [](const std::string& text) { return text.empty() ? std::string("needs a file name, not ''") : std::string(); },
+        "FILE", "a file name"));
+    return option;
+}
+
+}  // namespace
+
+CLI::Option* AddFileOption(CLI::App* cmd, const std::string& name, std::string& file, const std::string& description) {
+    return NamesAFile(cmd->add_option(name, file, description));
+}
+
+CLI::Option* AddFileOption(CLI::App* cmd, const std::string& name, std::optional<std::string>& file,
+                           const std::string& description) {
+    return NamesAFile(cmd->add_option(name, file, description));
+}
+
 std::optional<int> ParseDecimal(std::string_view text) { return text::ParseDigits(text); }
 
 CLI::Option* AddDecimalOption(CLI::App* cmd, const std::string& name, int& value, const std::string& description) {

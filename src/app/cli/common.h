@@ -77,6 +77,12 @@ void AddSpecArgument(CLI::App* cmd, std::string& spec);
 // --register DIR: where the group register file lives.
 void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir);
 
+// An option that names a file to write: given, it must not be empty (a
+// usage error, alike for every verb).
+CLI::Option* AddFileOption(CLI::App* cmd, const std::string& name, std::string& file, const std::string& description);
+CLI::Option* AddFileOption(CLI::App* cmd, const std::string& name, std::optional<std::string>& file,
+                           const std::string& description);
+
 // A whole number written in decimal digits only ("010" is ten; signs, blanks,
 // "0x10" and numbers beyond int are refused).
 std::optional<int> ParseDecimal(std::string_view text);

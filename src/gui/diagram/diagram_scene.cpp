@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "core/display/html.h"
+#include "gui/common/picture_box.h"
 
 namespace quorix::gui {
 
@@ -212,9 +213,10 @@ void DiagramScene::highlight(int node) {
 
 QImage DiagramScene::toImage(double scale) {
     const QRectF rect = sceneRect();
+    scale = PngScale(rect.size(), scale);
     QImage image(
         QSize(static_cast<int>(std::ceil(rect.width() * scale)), static_cast<int>(std::ceil(rect.height() * scale))),
-        QImage::Format_ARGB32);
+        QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -245,10 +247,10 @@ void DiagramView::wheelEvent(QWheelEvent* event) {
     QGraphicsView::wheelEvent(event);
 }
 
-bool SavePicturePng(const diagram::Picture& picture, const QString& file) {
+bool SavePicturePng(const diagram::Picture& picture, const QString& file, std::string* error) {
     DiagramScene scene;
     scene.setPicture(picture);
-    return scene.toImage(2.0).save(file, "PNG");
+    return WritePng(file, scene.toImage(2.0), error);
 }
 
 }  // namespace quorix::gui

@@ -9,6 +9,7 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/diagram/picture.h"
@@ -41,7 +42,8 @@ public:
     // Called with the node index when the user clicks a node.
     std::function<void(int)> onNodeClicked;
 
-    // The whole picture on a white background.
+    // The whole picture on a white background, at `scale` or less (see
+    // PngScale).
     QImage toImage(double scale = 1.0);
 
 private:
@@ -70,7 +72,8 @@ private:
     double zoom_ = 1.0;
 };
 
-// The picture as a PNG file; false when it cannot be written.
-bool SavePicturePng(const diagram::Picture& picture, const QString& file);
+// The picture as a PNG file, through the checked writer; false when it
+// cannot be written (then `error`, when given, says why).
+bool SavePicturePng(const diagram::Picture& picture, const QString& file, std::string* error = nullptr);
 
 }  // namespace quorix::gui
