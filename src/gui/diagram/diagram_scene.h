@@ -42,9 +42,14 @@ public:
     // Called with the node index when the user clicks a node.
     std::function<void(int)> onNodeClicked;
 
-    // The whole picture on a white background, at `scale` or less (see
-    // PngScale).
+    // The whole picture on a white background, at `scale` or less: within
+    // PngScale, and with its edges' total length bounded (beyond a shorter
+    // length they are drawn without smoothing), so that a picture of many
+    // long edges is drawn in bounded time.
     QImage toImage(double scale = 1.0);
+    // Total length of the edges, in scene units.
+    double edgeLength() const;
+    bool smoothEdges() const { return smoothEdges_; }
 
 private:
     friend class DiagramNodeItem;
@@ -55,6 +60,7 @@ private:
     std::vector<DiagramEdgeItem*> edges_;
     std::vector<std::vector<int>> edgesOf_;  // per node
     int highlighted_ = -1;
+    bool smoothEdges_ = true;
 };
 
 // The view: zoom with the buttons or Ctrl and the wheel.
