@@ -68,6 +68,10 @@ GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::o
     try {
         return MakeGroupFromDescription(spec);
     } catch (const InvalidArgument& e) {
+        if ((spec.rfind("Aut(", 0) == 0 || spec.rfind("Inn(", 0) == 0) && spec.back() == ')')
+            throw UsageError("'" + spec + "': " + spec.substr(0, 3) +
+                             "(SPEC) is taken by the view verb only (quorix-report view '" + spec +
+                             "'); the automorphisms verb lists the automorphisms of SPEC");
         if (registerDir)
             throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
         throw UsageError(e.what());
