@@ -558,7 +558,8 @@ bool GroupRegister::ReadRecords(const std::vector<std::string>& lines, LoadRepor
         report.NoteDamage(firstLine + static_cast<int>(start) + 1);
         // Its label stays taken, so that later labels still count right;
         // references to it fail.
-        if (header && header->flag == "N") dependencies_.push_back(nullptr);
+        if (header && header->flag == "N" && dependencies_.size() < static_cast<std::size_t>(kMaxRegisterCount))
+            dependencies_.push_back(nullptr);
         // A lost line that may have been a dependency's header leaves the
         // labels after it unknown: references to them are not trusted.
         if (!header || (header->flag != "Y" && header->flag != "N")) {
