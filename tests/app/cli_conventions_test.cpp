@@ -57,6 +57,9 @@ TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
     // The message names the real problem.
     EXPECT_NE(runTool("view 'Aut('").err.find("closing parenthesis"), std::string::npos);
     EXPECT_NE(runTool("group 'perm:1\xC3\xA9'").err.find("holds '\xC3\xA9'"), std::string::npos);
+    for (const char* big : {"D99999999999999999999", "S99999999999", "'GL(2,99999999999)'"})
+        EXPECT_NE(runTool(std::string("group ") + big).err.find("is too large"), std::string::npos) << big;
+    EXPECT_NE(runTool("group 'Aut(S3)'").err.find("view verb only"), std::string::npos);
     // Decimal only: a leading zero is not octal.
     const auto ten = runTool("search 010 --json");
     ASSERT_EQ(ten.exitCode, 0) << ten.err;

@@ -56,6 +56,41 @@ TEST(DiagramVerb, WritesSvgAndTikz) {
     std::filesystem::remove_all(dir);
 }
 
+// Width and height of a PNG file, from its header.
+std::pair<long, long> PngSize(const std::string& path) {
+    const std::string bytes = ReadFile(path);
+    if (bytes.size() < 24) return {0, 0};
+    auto word = [&](std::size_t at) {
+        long v = 0;
+        for (std::size_t i = 0; i < 4; ++i) v = v * 256 + static_cast<unsigned char>(bytes[at + i]);
+        return v;
+    };
+    return {word(16), word(20)};
+}
+
+// Large pictures are scaled down to a bounded size (they once took 18,000
+// pixels a side and many seconds); small ones keep their double size.
+TEST(DiagramVerb, PngPicturesAreBounded) {
+    std::string dir = std::string(::testing::TempDir()) + "quorix_png_XXXXXX";
+    ASSERT_NE(mkdtemp(dir.data()), nullptr);
+    std::string many = "A";
+    for (int k = 2; k <= 40; ++k) many += ",A^" + std::to_string(k);
+    for (const std::string& args :
+         {std::string("cyclegraph Z2xA5"), "diagram Z120 --generators " + many, std::string("cyclegraph S3")}) {
+        const auto r = runTool(args + " --png " + dir + "/p.png");
+        ASSERT_EQ(r.exitCode, 0) << args << r.err;
+        const auto [w, h] = PngSize(dir + "/p.png");
+        EXPECT_GT(w, 0) << args;
+        EXPECT_LE(std::max(w, h), 8000) << args;
+        EXPECT_LE(w * h, 12'000'000) << args;
+        if (args == "cyclegraph S3") {
+            ASSERT_EQ(runTool("cyclegraph S3 --svg " + dir + "/p.svg").exitCode, 0);
+            EXPECT_NE(ReadFile(dir + "/p.svg").find("width=\"" + std::to_string(w / 2)), std::string::npos) << w;
+        }
+    }
+    std::filesystem::remove_all(dir);
+}
+
 TEST(DiagramVerb, BadInputIsAUsageError) {
     for (const char* args :
          {"diagram S3 --generators 1", "diagram S3 --generators 213,213", "diagram S3 --generators X",

@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include <charconv>
+#include <utility>
 #include <iostream>
 
 #include "core/group/group_spec.h"
@@ -16,6 +17,12 @@ namespace quorix::cli {
 
 void RunContext::show(const std::string& text) const { std::cerr << text << "\n"; }
 
+void RunContext::finish() {
+    for (auto& [dir, open] : registers_)
+        if (open.damage)
+            for (const std::string& text : std::exchange(open.damage, std::nullopt)->Messages()) show(text);
+}
+
 storage::GroupRegister& RunContext::openRegister(const std::string& dir, bool writable) {
     std::error_code ec;
     if (!std::filesystem::is_directory(dir, ec)) throw UsageError("register directory '" + dir + "' does not exist");
@@ -25,20 +32,27 @@ storage::GroupRegister& RunContext::openRegister(const std::string& dir, bool wr
         open.reg = std::make_unique<storage::GroupRegister>(dir);
         open.reg->SetReadOnly(!writable);
         open.reg->SetLockWaitNotice([this] { show(storage::kRegisterWaitMessage); });
-        const storage::LoadReport report = open.reg->LoadGroupRegister();
+        storage::LoadReport report = open.reg->LoadGroupRegister();
         // A file that cannot be read at all ends the run with its one message.
         if (!report.fileProblem.empty()) throw storage::StorageError(report.Messages().back());
-        for (const std::string& text : report.Messages()) show(text);
-        if (report.writeError) exitCode = 1;
-        open.damagedLine = report.damaged && !writable ? report.damagedLine : 0;
+        if (report.damaged && !writable) {
+            // Said once the run knows whether the file gets rebuilt.
+            report.emptyIds = 0;
+            open.damage = std::move(report);
+        } else {
+            for (const std::string& text : report.Messages()) show(text);
+            if (report.writeError) exitCode = 1;
+        }
     } else if (writable && open.reg->ReadOnly()) {
         open.reg->SetReadOnly(false);
-        if (open.damagedLine > 0) {
-            show(storage::kCorruptedMessage);
-            if (open.reg->BackupRegisterFile()) show(storage::BackupMessage(open.damagedLine));
+        if (open.damage) {
+            storage::LoadReport report = *std::exchange(open.damage, std::nullopt);
+            report.readOnly = false;
+            report.backedUp = open.reg->BackupRegisterFile();
+            show(report.Messages().front());
+            if (report.backedUp) show(storage::BackupMessage(true));
             open.reg->RewriteRegisterFile();
             show(storage::kRebuiltMessage);
-            open.damagedLine = 0;
         }
     }
     return *open.reg;
@@ -54,6 +68,10 @@ GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::o
     try {
         return MakeGroupFromDescription(spec);
     } catch (const InvalidArgument& e) {
+        if ((spec.rfind("Aut(", 0) == 0 || spec.rfind("Inn(", 0) == 0) && spec.back() == ')')
+            throw UsageError("'" + spec + "': " + spec.substr(0, 3) +
+                             "(SPEC) is taken by the view verb only (quorix-report view '" + spec +
+                             "'); the automorphisms verb lists the automorphisms of SPEC");
         if (registerDir)
             throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
         throw UsageError(e.what());
@@ -78,6 +96,27 @@ void AddSpecArgument(CLI::App* cmd, std::string& spec) { cmd->add_option("SPEC",
 
 void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir) {
     cmd->add_option("--register", dir, "Directory of the group register file");
+}
+
+namespace {
+
+CLI::Option* NamesAFile(CLI::Option* option) {
+    option->type_name("FILE");
+    option->check(CLI::Validator(
+        [](const std::string& text) { return text.empty() ? std::string("needs a file name, not ''") : std::string(); },
+        "FILE", "a file name"));
+    return option;
+}
+
+}  // namespace
+
+CLI::Option* AddFileOption(CLI::App* cmd, const std::string& name, std::string& file, const std::string& description) {
+    return NamesAFile(cmd->add_option(name, file, description));
+}
+
+CLI::Option* AddFileOption(CLI::App* cmd, const std::string& name, std::optional<std::string>& file,
+                           const std::string& description) {
+    return NamesAFile(cmd->add_option(name, file, description));
 }
 
 std::optional<int> ParseDecimal(std::string_view text) { return text::ParseDigits(text); }

@@ -45,10 +45,13 @@ public:
     // later call for the same directory. Read-only unless `writable` is set
     // (a verb that registers groups asks for that); a damaged file found
     // while read-only is reported and left alone, and rebuilt once the
-    // register turns writable. Throws UsageError when `dir` is not a
-    // directory, StorageError when its file cannot be read (no regular
-    // file, too large) or its rebuild fails.
+    // register turns writable; either way it is said once. Throws
+    // UsageError when `dir` is not a directory, StorageError when its file
+    // cannot be read (no regular file, too large) or its rebuild fails.
     storage::GroupRegister& openRegister(const std::string& dir, bool writable = false);
+    // Says what is still to be said about the registers (damage found and
+    // left alone); main calls it when the verb has ended.
+    void finish();
 
     // The engine state the verbs of this run share.
     Workbench workbench;
@@ -56,7 +59,9 @@ public:
 private:
     struct OpenRegister {
         std::unique_ptr<storage::GroupRegister> reg;
-        int damagedLine = 0;  // found damaged from this line while read-only, not yet rebuilt
+        // Found damaged while read-only and not yet rebuilt: said at the end
+        // of the run, or replaced by what the rebuild says.
+        std::optional<storage::LoadReport> damage;
     };
 
     ConsoleHost host_;
@@ -71,6 +76,12 @@ inline constexpr const char* kSpecHelp =
 void AddSpecArgument(CLI::App* cmd, std::string& spec);
 // --register DIR: where the group register file lives.
 void AddRegisterOption(CLI::App* cmd, std::optional<std::string>& dir);
+
+// An option that names a file to write: given, it must not be empty (a
+// usage error, alike for every verb).
+CLI::Option* AddFileOption(CLI::App* cmd, const std::string& name, std::string& file, const std::string& description);
+CLI::Option* AddFileOption(CLI::App* cmd, const std::string& name, std::optional<std::string>& file,
+                           const std::string& description);
 
 // A whole number written in decimal digits only ("010" is ten; signs, blanks,
 // "0x10" and numbers beyond int are refused).

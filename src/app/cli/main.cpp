@@ -66,6 +66,7 @@ int main(int argc, char** argv) {
         // Files that cannot be read or written.
         code = Fail(e.what(), 1);
     }
+    run.finish();
     // Output that did not reach its file (a full disk, a closed pipe) is a
     // failure too.
     std::cout.flush();

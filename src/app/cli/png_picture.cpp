@@ -67,7 +67,9 @@ std::string WritePicturePng(const diagram::Picture& picture, const std::string& 
     char name[] = "quorix-report";
     char* argv[] = {name, nullptr};
     const QApplication app(argc, argv);
-    if (!gui::SavePicturePng(picture, QString::fromStdString(file))) return "cannot write " + file;
+    std::string error;
+    if (!gui::SavePicturePng(picture, QString::fromStdString(file), &error))
+        return error.empty() ? "cannot write " + file : error;
     return {};
 }
 

@@ -114,6 +114,51 @@ Cut CutToRims(const Picture& p, const PictureEdge& e, double gapAtEnd) {
     return {towards(a, c, p.nodeRadius), c, towards(b, c, p.nodeRadius + gapAtEnd)};
 }
 
+// The rectangle that holds everything drawn: the framed picture, and nodes
+// and edges wherever they are (the user may have dragged nodes outside).
+struct Box {
+    double minX, minY, maxX, maxY;
+    void Add(const Point& q, double pad) {
+        minX = std::min(minX, q.x - pad), maxX = std::max(maxX, q.x + pad);
+        minY = std::min(minY, q.y - pad), maxY = std::max(maxY, q.y + pad);
+    }
+};
+
+Box DrawnBox(const Picture& p) {
+    Box inner{0, 0, 0, 0};
+    bool any = false;
+    auto add = [&](const Point& q, double pad) {
+        if (!any) inner = {q.x - pad, q.y - pad, q.x + pad, q.y + pad};
+        any = true;
+        inner.Add(q, pad);
+    };
+    for (const PictureNode& n : p.nodes) add(n.at, p.nodeRadius + 1);
+    constexpr double kStroke = 10;  // half the line width and the arrowhead
+    for (const PictureEdge& e : p.edges) {
+        const Cut c = CutToRims(p, e, e.directed ? 8 : 0);
+        add(c.start, kStroke);
+        add(c.end, kStroke);
+        // Where the curve turns on each axis.
+        auto turn = [&](double a, double m, double b) {
+            const double d = a - 2 * m + b;
+            const double t = std::abs(d) < 1e-12 ? -1 : (a - m) / d;
+            if (t > 0 && t < 1) add(OnCurve(c.start, c.control, c.end, t), kStroke);
+        };
+        turn(c.start.x, c.control.x, c.end.x);
+        turn(c.start.y, c.control.y, c.end.y);
+    }
+    Box box{0, 0, p.width, p.height};
+    if (!any) return box;
+    // Beyond the frame the drawing gets its margin too.
+    if (inner.minX < 0) box.minX = inner.minX - kMargin;
+    if (inner.minY < 0) box.minY = inner.minY - kMargin;
+    if (inner.maxX > p.width) box.maxX = inner.maxX + kMargin;
+    if (inner.maxY > p.height) box.maxY = inner.maxY + kMargin;
+    box.minX = std::floor(box.minX), box.minY = std::floor(box.minY);
+    box.maxX = std::ceil(box.maxX), box.maxY = std::ceil(box.maxY);
+    return box;
+}
+
 }  // namespace
 
 Rgb ToRgb(const TableColour& colour) { return {colour.red, colour.green, colour.blue}; }
@@ -242,9 +287,11 @@ void Frame(Picture& p) {
 }
 
 std::string ToSvg(const Picture& p) {
+    const Box box = DrawnBox(p);
+    const std::string width = Number(box.maxX - box.minX), height = Number(box.maxY - box.minY);
     std::string s = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-    s += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Number(p.width) + "\" height=\"" + Number(p.height) +
-         "\" viewBox=\"0 0 " + Number(p.width) + " " + Number(p.height) +
+    s += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + width + "\" height=\"" + height + "\" viewBox=\"" +
+         Number(box.minX) + " " + Number(box.minY) + " " + width + " " + height +
          "\" font-family=\"sans-serif\" font-size=\"12\">\n";
     s += "<title>" + markup::XmlEscape(markup::PlainText(p.title)) + "</title>\n";
     s += "<defs>\n";
@@ -255,7 +302,8 @@ std::string ToSvg(const Picture& p) {
              Hex(p.legend[i].colour) + "\"/></marker>\n";
     s += "<marker id=\"head\" viewBox=\"0 0 10 10\" refX=\"2\" refY=\"5\" markerWidth=\"9\" markerHeight=\"9\" "
          "markerUnits=\"userSpaceOnUse\" orient=\"auto\"><path d=\"M0,0 L10,5 L0,10 z\" fill=\"#333333\"/></marker>\n";
-    s += "</defs>\n<rect width=\"100%\" height=\"100%\" fill=\"white\"/>\n";
+    s += "</defs>\n<rect x=\"" + Number(box.minX) + "\" y=\"" + Number(box.minY) + "\" width=\"" + width +
+         "\" height=\"" + height + "\" fill=\"white\"/>\n";
     s += "<text x=\"" + Number(kMargin) + "\" y=\"22\" font-size=\"14\" font-weight=\"bold\">" +
          markup::SvgText(p.title) + "</text>\n";
     s += "<g fill=\"none\" stroke-width=\"1.6\">\n";

@@ -14,10 +14,23 @@ namespace quorix {
 
 namespace {
 
+InvalidArgument NotAGroup(std::string_view atom) {
+    return InvalidArgument("'" + std::string(atom) +
+                           "' is not a group (use S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), SL(2,p), "
+                           "PSL(2,p), PGL(2,p) or perm:...)");
+}
+
+bool AllDigits(std::string_view s) { return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos; }
+
+InvalidArgument TooLarge(std::string_view digits, std::string_view spec) {
+    return InvalidArgument("'" + std::string(spec) + "': the number " + std::string(digits) + " is too large");
+}
+
 int ParseNumber(std::string_view digits, std::string_view spec) {
-    const std::optional<int> v = text::ParseInteger(digits);
-    if (!v) throw InvalidArgument("'" + std::string(spec) + "' needs a number after its letter");
-    return *v;
+    if (const std::optional<int> v = text::ParseInteger(digits)) return *v;
+    if (digits.empty()) throw InvalidArgument("'" + std::string(spec) + "' needs a number after its letter");
+    if (AllDigits(digits)) throw TooLarge(digits, spec);
+    throw NotAGroup(spec);
 }
 
 GroupPtr MakePermutationGroup(std::string_view list, std::string_view spec) {
@@ -67,7 +80,9 @@ GroupPtr MakeMatrixAtom(std::string_view atom) {
         if (atom.substr(0, prefix.size()) != prefix) continue;
         if (atom.back() != ')')
             throw InvalidArgument("'" + std::string(atom) + "' must read " + MatrixGroupName(kind) + "(2,p)");
-        const std::optional<int> p = text::ParseInteger(atom.substr(prefix.size(), atom.size() - prefix.size() - 1));
+        const std::string_view digits = atom.substr(prefix.size(), atom.size() - prefix.size() - 1);
+        const std::optional<int> p = text::ParseInteger(digits);
+        if (!p && AllDigits(digits)) throw TooLarge(digits, atom);
         if (!p)
             throw InvalidArgument("'" + std::string(atom) + "' needs a prime p in " + MatrixGroupName(kind) + "(2,p)");
         return MakeMatrixGroup(kind, *p);
@@ -82,10 +97,7 @@ GroupPtr MakeAtom(std::string_view atom, std::string_view spec) {
     if (atom == "Q8") return MakeQuaternionGroup();
     if (atom.substr(0, 3) == "Dic") return MakeDicyclicGroup(ParseNumber(atom.substr(3), atom));
     const char kind = atom[0];
-    if (std::string_view("SAZUD").find(kind) == std::string_view::npos)
-        throw InvalidArgument("'" + std::string(atom) +
-                              "' is not a group (use S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), SL(2,p), "
-                              "PSL(2,p), PGL(2,p) or perm:...)");
+    if (std::string_view("SAZUD").find(kind) == std::string_view::npos) throw NotAGroup(atom);
     const int n = ParseNumber(atom.substr(1), atom);
     auto g = Group::Create();
     switch (kind) {
@@ -108,9 +120,7 @@ GroupPtr MakeAtom(std::string_view atom, std::string_view spec) {
         case 'D':
             return MakeDihedralGroup(n);
         default:
-            throw InvalidArgument("'" + std::string(atom) +
-                                  "' is not a group (use S<d>, A<d>, Z<n>, U<n>, D<n>, Dic<n>, Q8, GL(2,p), SL(2,p), "
-                                  "PSL(2,p), PGL(2,p) or perm:...)");
+            throw NotAGroup(atom);
     }
 }
 

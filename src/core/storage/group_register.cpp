@@ -58,6 +58,14 @@ std::string FiveDigits(std::size_t n) {
     return digits;
 }
 
+// A byte no line the program writes holds (tabs pass as blanks).
+bool HasControlByte(std::string_view line) {
+    return std::any_of(line.begin(), line.end(), [](char c) {
+        const auto u = static_cast<unsigned char>(c);
+        return (u < 0x20 && u != '\t') || u == 0x7F;
+    });
+}
+
 // Leading decimal digits of s as a number (0 if none).
 int LeadingNumber(std::string_view s) {
     int value = 0;
@@ -71,23 +79,38 @@ int LeadingNumber(std::string_view s) {
 
 }  // namespace
 
-std::string BackupMessage(int damagedLine) {
-    if (damagedLine <= 0) return kBackupMessage;
-    return std::string("Old file stored as ") + kRegisterBackupFileName + ", unreadable from line " +
-           std::to_string(damagedLine) + " on; earlier backups are kept as QuorixObjectsBackup-1.bas to -" +
+std::string DamagedMessage(const std::vector<int>& lines, int count, bool readOnly) {
+    std::string where;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) where += i + 1 == lines.size() && count == static_cast<int>(lines.size()) ? " and " : ", ";
+        where += std::to_string(lines[i]);
+    }
+    if (count > static_cast<int>(lines.size()))
+        where += " and " + std::to_string(count - static_cast<int>(lines.size())) + " more";
+    const bool one = count == 1;
+    return std::string("File ") + kRegisterFileName + " is damaged: the record" + (one ? "" : "s") + " at line" +
+           (one ? " " : "s ") + where + (one ? " was" : " were") + " left out; every other record was read" +
+           (readOnly ? ", and nothing was changed." : ".");
+}
+
+std::string BackupMessage(bool damaged) {
+    if (!damaged) return kBackupMessage;
+    return std::string("Old file stored as ") + kRegisterBackupFileName +
+           " as it was; earlier backups are kept as QuorixObjectsBackup-1.bas to -" +
            std::to_string(kRegisterBackupGenerations - 1) + ".bas.";
 }
 
-std::string DamagedReadOnlyMessage(int damagedLine) {
-    return std::string("File ") + kRegisterFileName + " is damaged from line " + std::to_string(damagedLine) +
-           " on: the groups before it were read, and nothing was changed.";
+void LoadReport::NoteDamage(int line) {
+    damaged = true;
+    if (damagedCount++ == 0) damagedLine = line;
+    if (damagedLines.size() < kNamedLines) damagedLines.push_back(line);
 }
 
 std::vector<std::string> LoadReport::Messages() const {
     std::vector<std::string> texts(static_cast<std::size_t>(emptyIds), kRegisterErrorMessage);
     if (!fileProblem.empty()) texts.push_back(fileProblem + ": no groups were read, and nothing was changed.");
-    if (damaged) texts.push_back(readOnly ? DamagedReadOnlyMessage(damagedLine) : kCorruptedMessage);
-    if (backedUp) texts.push_back(BackupMessage(damagedLine));
+    if (damaged) texts.push_back(DamagedMessage(damagedLines, damagedCount, readOnly));
+    if (backedUp) texts.push_back(BackupMessage(damaged));
     if (writeError) texts.push_back(*writeError);
     if (rebuilt) texts.emplace_back(kRebuiltMessage);
     return texts;
@@ -320,7 +343,7 @@ GroupPtr GroupRegister::ResolveReference(const std::string& line) const {
     if (line.rfind("--", 0) == 0) {
         int place = 0;
         if (!ParseInt(std::string_view(line).substr(2, 5), place)) return nullptr;
-        if (place < 1 || place > static_cast<int>(dependencies_.size())) return nullptr;
+        if (place < 1 || place > static_cast<int>(std::min(dependencies_.size(), labelsKnown_))) return nullptr;
         return dependencies_[static_cast<std::size_t>(place - 1)];
     }
     return FindRegisteredGroup(line);
@@ -343,7 +366,7 @@ GroupPtr GroupRegister::ReadGroup(const RecordHeader& header, const std::vector<
 GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::vector<std::string>& lines,
                                        std::size_t& next) {
     auto nextLine = [&]() -> const std::string& {
-        if (next >= lines.size()) throw BadRecord{};
+        if (next >= lines.size() || HasControlByte(lines[next])) throw BadRecord{};
         return lines[next++];
     };
     auto reference = [&]() {
@@ -401,8 +424,12 @@ GroupPtr GroupRegister::ReadRecordBody(const RecordHeader& header, const std::ve
             const std::string& flags = nextLine();
             ElementSet members;
             const std::size_t n = std::min<std::size_t>(flags.size(), kMaxGroupOrder);
-            for (std::size_t k = 1; k <= n; ++k)
-                if (flags[k - 1] == 'T') members.set(k);
+            for (std::size_t k = 1; k <= n; ++k) {
+                if (flags[k - 1] == 'T')
+                    members.set(k);
+                else if (flags[k - 1] != 'F')
+                    throw BadRecord{};
+            }
             for (std::size_t k = static_cast<std::size_t>(parent->order()) + 1; k <= n; ++k)
                 if (members.test(k)) throw BadRecord{};
             if (!IsSubgroupOf(*parent, members)) throw BadRecord{};
@@ -463,6 +490,7 @@ void GroupRegister::ReadWholeFile(LoadReport& report) {
     groups_.clear();
     inFile_.clear();
     dependencies_.clear();
+    labelsKnown_ = kAllLabels;
     fileProblem_.clear();
     known_ = {};
     knownLines_ = 0;
@@ -487,6 +515,7 @@ void GroupRegister::CatchUp() {
     if (file.status == text::ReadStatus::Missing) {
         // Removed: the register stays, and nothing of it is in a file.
         dependencies_.clear();
+        labelsKnown_ = kAllLabels;
         inFile_.clear();
         fileProblem_.clear();
         known_ = {};
@@ -506,6 +535,7 @@ void GroupRegister::CatchUp() {
         groups_.clear();
         inFile_.clear();
         dependencies_.clear();
+        labelsKnown_ = kAllLabels;
         knownLines_ = 0;
     }
     fileProblem_.clear();
@@ -520,9 +550,28 @@ bool GroupRegister::ReadRecords(const std::vector<std::string>& lines, LoadRepor
     loadIndex_.clear();
     for (std::size_t p = 0; p < groups_.size(); ++p) loadIndex_.emplace(groups_[p]->GroupID(), static_cast<int>(p) + 1);
     const int firstLine = knownLines_;
-    auto damaged = [&](std::size_t line) {
-        CorruptionPath(report, firstLine + static_cast<int>(line) + 1);
-        return false;
+    bool damaged = false;
+    // A damaged record is named and passed over: reading goes on at the
+    // next header line, so that the intact records after it are kept.
+    auto passOver = [&](std::size_t start, const RecordHeader* header) {
+        damaged = true;
+        report.NoteDamage(firstLine + static_cast<int>(start) + 1);
+        // Its label stays taken, so that later labels still count right;
+        // references to it fail.
+        if (header && header->flag == "N" && dependencies_.size() < static_cast<std::size_t>(kMaxRegisterCount))
+            dependencies_.push_back(nullptr);
+        // A lost line that may have been a dependency's header leaves the
+        // labels after it unknown: references to them are not trusted.
+        if (!header || (header->flag != "Y" && header->flag != "N")) {
+            if (lines[start].find("!!") != std::string::npos)
+                labelsKnown_ = std::min(labelsKnown_, dependencies_.size());
+        }
+        std::size_t next = start + 1;
+        RecordHeader skipped;
+        for (; next < lines.size() && !ParseRecordHeader(lines[next], skipped); ++next)
+            if (lines[next].find("!!") != std::string::npos)
+                labelsKnown_ = std::min(labelsKnown_, dependencies_.size());
+        return next;
     };
     // A dependency record of a group built from its own description alone
     // that repeats an earlier one stands for the same group.
@@ -536,7 +585,21 @@ bool GroupRegister::ReadRecords(const std::vector<std::string>& lines, LoadRepor
         }
         RecordHeader header;
         const std::size_t start = next;
-        if (!ParseRecordHeader(lines[next++], header)) return damaged(start);
+        if (!ParseRecordHeader(lines[next++], header)) {
+            next = passOver(start, nullptr);
+            continue;
+        }
+        if (HasControlByte(lines[start])) {
+            next = passOver(start, &header);
+            continue;
+        }
+        // Positions and labels are numbered to 32767 (16 bits): the rest of
+        // the file is not read.
+        if (Count() == kMaxRegisterCount || dependencies_.size() == static_cast<std::size_t>(kMaxRegisterCount)) {
+            damaged = true;
+            report.NoteDamage(firstLine + static_cast<int>(start) + 1);
+            break;
+        }
         const bool selfContained = header.flag != "Y" &&
                                    header.method >= static_cast<int>(GenerationMethod::CayleyTable) &&
                                    header.method <= static_cast<int>(GenerationMethod::Permutational);
@@ -555,12 +618,13 @@ bool GroupRegister::ReadRecords(const std::vector<std::string>& lines, LoadRepor
         }
         if (!group) {
             group = ReadGroup(header, lines, next);
-            if (readError_ || !group) return damaged(start);
+            readError_ = false;
+            if (!group) {
+                next = passOver(start, &header);
+                continue;
+            }
             if (selfContained) repeated.emplace(std::move(key), group);
         }
-        // Positions and labels are numbered to 32767 (16 bits).
-        if (Count() == kMaxRegisterCount || dependencies_.size() == static_cast<std::size_t>(kMaxRegisterCount))
-            return damaged(start);
         if (header.flag != "Y")
             dependencies_.push_back(group);
         else if (!RegisterGroup(group, header.id))
@@ -570,14 +634,13 @@ bool GroupRegister::ReadRecords(const std::vector<std::string>& lines, LoadRepor
     knownLines_ += static_cast<int>(lines.size());
     loading_ = false;
     loadIndex_.clear();
-    return true;
+    readError_ = damaged;
+    if (damaged) CorruptionPath(report);
+    return !damaged;
 }
 
-void GroupRegister::CorruptionPath(LoadReport& report, int damagedLine) {
-    loading_ = false;
-    loadIndex_.clear();
+void GroupRegister::CorruptionPath(LoadReport& report) {
     report.damaged = true;
-    report.damagedLine = damagedLine;
     if (readOnly_) return;
     try {
         report.backedUp = BackupRegisterFile();
@@ -628,6 +691,7 @@ void GroupRegister::Rewrite() {
         }
         ReplaceFile(FilePath(), text);
         knownLines_ = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+        labelsKnown_ = kAllLabels;
     } catch (const std::exception&) {
         // The old file stays, and with it its labels.
         dependencies_.swap(oldDependencies);

@@ -75,9 +75,6 @@ inline constexpr const char* kRegisterLockFileName = "QuorixObjects.bas.lock";
 inline constexpr const char* kRegisterWaitMessage =
     "Waiting for another program to finish writing QuorixObjects.bas...";
 
-inline constexpr const char* kCorruptedMessage =
-    "File QuorixObjects.bas file appears to have  been corrupted.  Some groups may have  been lost.  "
-    "Removing corrupted data...";
 inline constexpr const char* kRebuiltMessage = "QuorixObjects.bas file has been rebuilt.";
 inline constexpr const char* kBackupMessage = "Old file stored as QuorixObjectsBackup.bas.";
 inline constexpr const char* kRegisterErrorMessage = "Program Error (RegisterGroup)";
@@ -92,24 +89,31 @@ inline const char* DeleteAllQuestion(bool autosave) {
     return autosave ? kDeleteAllQuestionAutosave : kDeleteAllQuestion;
 }
 
-// The backup message, saying where the unreadable part begins when the
-// backup holds a damaged file (damagedLine > 0, 1-based).
-std::string BackupMessage(int damagedLine = 0);
-// What a reader that writes nothing says about a damaged file.
-std::string DamagedReadOnlyMessage(int damagedLine);
+// What is said about a damaged file: which records could not be read (the
+// lines they begin on, 1-based, the first few of `count`), that the others
+// were, and (read-only) that nothing was changed.
+std::string DamagedMessage(const std::vector<int>& lines, int count, bool readOnly);
+// The backup message; `damaged` when the backup holds a damaged file.
+std::string BackupMessage(bool damaged = false);
 
 // What LoadGroupRegister found and did, in the order it happened.
 struct LoadReport {
+    // The most damaged lines named; the others are counted.
+    static constexpr std::size_t kNamedLines = 5;
+
     int emptyIds = 0;                       // registered records without an ID (kRegisterErrorMessage each)
     std::string fileProblem;                // the file is no regular file, too large or unreadable: not read
-    bool damaged = false;                   // a damaged record ended the reading (kCorruptedMessage)
-    int damagedLine = 0;                    // the line it began on (1-based)
-    bool readOnly = false;                  // nothing was written (DamagedReadOnlyMessage)
+    bool damaged = false;                   // damaged records were passed over (DamagedMessage)
+    int damagedLine = 0;                    // the line the first one began on (1-based)
+    std::vector<int> damagedLines;          // the lines the first kNamedLines began on
+    int damagedCount = 0;                   // how many there were
+    bool readOnly = false;                  // nothing was written
     bool backedUp = false;                  // the old file was stored as the backup (BackupMessage)
     bool rebuilt = false;                   // the file was rewritten from the register (kRebuiltMessage)
     std::optional<std::string> writeError;  // the backup or rebuild failed: why
 
     bool Healthy() const { return !damaged; }
+    void NoteDamage(int line);
     // The texts the caller shows, in order.
     std::vector<std::string> Messages() const;
 };
@@ -182,11 +186,13 @@ public:
     // Start-up load. Empties the register; with autosave on reads the file
     // (a missing file is not reported; one that is no regular file or too
     // large is reported, left alone and not written to). A damaged record
-    // ends the reading: the groups read before it stay registered and,
-    // unless read-only, the old file is kept as the newest backup (older
-    // backups move one generation down) and the file is rewritten from the
-    // register. Every number in the file is bounded before it is used, so
-    // a damaged file is rejected in time proportional to its size.
+    // (a malformed line, a byte no writer puts there, a failing rebuild, a
+    // reference to a damaged record) is named and passed over: reading goes
+    // on at the next header line, and every intact record is registered.
+    // Unless read-only, the old file is then kept as the newest backup
+    // (older backups move one generation down) and the file is rewritten
+    // from the register. Every number in the file is bounded before it is
+    // used, so a damaged file is read in time proportional to its size.
     LoadReport LoadGroupRegister();
     // Copies the register file to the backup file. Returns true when a
     // backup was made (the caller shows kBackupMessage); false when there is
@@ -237,14 +243,19 @@ private:
     std::string WriteReferencedGroup(const GroupPtr& referenced, int writerPosition, std::string& out);
     GroupPtr ReadRecordBody(const RecordHeader& header, const std::vector<std::string>& lines, std::size_t& next);
     GroupPtr ResolveReference(const std::string& line) const;
-    void CorruptionPath(LoadReport& report, int damagedLine);
+    void CorruptionPath(LoadReport& report);
     void NoteIdNumbers(const Group& group);
 
     std::filesystem::path directory_;
     bool autosave_ = true;
     bool readOnly_ = false;
     std::vector<GroupPtr> groups_;
+    // A damaged dependency record keeps its label as nullptr.
     std::vector<GroupPtr> dependencies_;
+    // Labels past this many are not trusted: a lost line before them may
+    // have been a dependency's header.
+    static constexpr std::size_t kAllLabels = static_cast<std::size_t>(-1);
+    std::size_t labelsKnown_ = kAllLabels;
     // The registered groups whose own record is in the file. A group that
     // replaced another under the same ID is not: the file holds the old one,
     // so a reference to it is written as a dependency record.

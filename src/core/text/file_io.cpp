@@ -137,8 +137,15 @@ FileIdentity IdentityOf(const fs::path& file) {
 }
 
 void CheckWritableTarget(const fs::path& file) {
-    const fs::path target = WriteTarget(file);
+    if (file.empty()) throw FileError("cannot write a file without a name");
     std::error_code ec;
+    if (fs::is_symlink(fs::symlink_status(file, ec))) {
+        // A link that leads round in a circle (or through too many links)
+        // is refused, not replaced by a file.
+        (void)fs::weakly_canonical(file, ec);
+        if (ec) throw FileError("cannot write " + file.string() + ": " + Reason(ec.value()));
+    }
+    const fs::path target = WriteTarget(file);
     const fs::file_status status = fs::status(target, ec);
     if (fs::exists(status) && !fs::is_regular_file(status))
         throw FileError("cannot write " + file.string() + ": not a regular file");

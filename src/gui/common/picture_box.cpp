@@ -219,20 +219,36 @@ bool WritePicture(const QString& path, const QByteArray& bytes, std::string* err
 
 }  // namespace
 
-bool PictureBox::savePng(const QString& path, std::string* error) const {
-    const QSize size = pictureSize();
-    if (size.isEmpty()) return false;
-    QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        render(painter, QRectF(QPointF(0, 0), size));
-    }
+double PngScale(const QSizeF& size, double wanted) {
+    const double w = std::max(1.0, size.width()), h = std::max(1.0, size.height());
+    return std::min({wanted, kMaxPngSide / w, kMaxPngSide / h, std::sqrt(kMaxPngPixels / (w * h))});
+}
+
+bool WritePng(const QString& path, const QImage& image, std::string* error) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return false;
+    if (image.isNull() || !image.save(&buffer, "PNG")) {
+        if (error) *error = "cannot write " + path.toStdString() + ": the picture could not be encoded";
+        return false;
+    }
     return WritePicture(path, bytes, error);
+}
+
+bool PictureBox::savePng(const QString& path, std::string* error) const {
+    const QSize size = pictureSize();
+    if (size.isEmpty()) return false;
+    const double scale = PngScale(size);
+    QImage image(QSize(std::max(1, static_cast<int>(size.width() * scale)),
+                       std::max(1, static_cast<int>(size.height() * scale))),
+                 QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(scale, scale);
+        render(painter, QRectF(QPointF(0, 0), size));
+    }
+    return WritePng(path, image, error);
 }
 
 bool PictureBox::saveSvg(const QString& path, const QString& title, std::string* error) const {

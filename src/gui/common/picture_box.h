@@ -15,9 +15,20 @@
 #include <string>
 #include <vector>
 
+class QImage;
 class QPainter;
 
 namespace quorix::gui {
+
+// PNG pictures are at most this many pixels a side and in all: a larger
+// picture is scaled down to fit, so that drawing and encoding stay short.
+inline constexpr int kMaxPngSide = 8000;
+inline constexpr double kMaxPngPixels = 12e6;
+// The scale at which a picture of `size` pixels is written as PNG: `wanted`,
+// or less to stay within the bounds above.
+double PngScale(const QSizeF& size, double wanted = 1.0);
+// The PNG bytes of an image, or the checked writer's error.
+bool WritePng(const QString& path, const QImage& image, std::string* error);
 
 // Where the markup renderer prints next in a picture box, in twips.
 struct PrintState {
@@ -90,8 +101,8 @@ public:
     QSize pictureSize() const;
     // Paints the pieces that meet `clip` (pixels) with `painter`.
     void render(QPainter& painter, const QRectF& clip) const;
-    // The whole picture on a white background, at its full size, as a PNG
-    // or SVG file, replacing the file only once the whole picture is written;
+    // The whole picture on a white background, at its full size (a PNG
+    // scaled down to PngScale), as a PNG or SVG file, replacing the file only once the whole picture is written;
     // false when there is no picture or the file cannot be written (then
     // `error`, when given, says why).
     bool savePng(const QString& path, std::string* error = nullptr) const;

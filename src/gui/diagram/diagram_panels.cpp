@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -13,7 +12,9 @@
 
 #include "core/analysis/subgroups.h"
 #include "core/display/table_export.h"
+#include "core/text/file_io.h"
 #include "core/text/markup.h"
+#include "gui/common/picture_box.h"
 #include "gui/common/panel_registry.h"
 #include "gui/diagram/diagram_scene.h"
 
@@ -37,10 +38,14 @@ QString DiagramFileName(const std::string& id) {
     return name.isEmpty() ? QStringLiteral("diagram") : name;
 }
 
-bool WriteText(const QString& file, const std::string& text) {
-    QFile f(file);
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    return f.write(text.data(), static_cast<qint64>(text.size())) == static_cast<qint64>(text.size());
+bool WriteText(const QString& file, const std::string& text, std::string& error) {
+    try {
+        text::WriteFileAtomically(file.toStdString(), text);
+        return true;
+    } catch (const text::FileError& e) {
+        error = e.what();
+        return false;
+    }
 }
 
 }  // namespace
@@ -89,14 +94,15 @@ QString DiagramPanelBase::tikz() const { return QString::fromStdString(diagram::
 bool DiagramPanelBase::saveDiagram(const QString& file) {
     const diagram::Picture picture = scene_->picture();
     bool ok = false;
+    std::string error;
     if (file.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive))
-        ok = WriteText(file, diagram::ToSvg(picture));
+        ok = WriteText(file, diagram::ToSvg(picture), error);
     else if (file.endsWith(QStringLiteral(".tex"), Qt::CaseInsensitive) ||
              file.endsWith(QStringLiteral(".tikz"), Qt::CaseInsensitive))
-        ok = WriteText(file, diagram::ToTikz(picture));
+        ok = WriteText(file, diagram::ToTikz(picture), error);
     else
-        ok = scene_->toImage(2.0).save(file, "PNG");
-    if (!ok) host().Message("The diagram could not be written to " + file.toStdString() + ".");
+        ok = WritePng(file, scene_->toImage(2.0), &error);
+    if (!ok) host().Message(error.empty() ? "The diagram could not be written to " + file.toStdString() + "." : error);
     return ok;
 }
 

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "core/display/html.h"
+#include "gui/common/picture_box.h"
 
 namespace quorix::gui {
 
@@ -19,6 +20,10 @@ namespace {
 QColor ToQColor(const diagram::Rgb& c) { return QColor(c.red, c.green, c.blue); }
 
 constexpr double kHead = 9;  // arrowhead length
+// Edge length in image pixels beyond which toImage draws edges unsmoothed,
+// and beyond which it draws the picture smaller (about a second each).
+constexpr double kSmoothEdgePixels = 4e6;
+constexpr double kEdgePixels = 1.5e7;
 const QColor kHighlight(220, 0, 0);
 
 QGraphicsTextItem* MarkupText(const std::string& markup, QGraphicsItem* parent, int pointSize) {
@@ -91,9 +96,10 @@ public:
         bounds_ = path_.boundingRect().united(head_.boundingRect()).adjusted(-3, -3, 3, 3);
     }
     QRectF boundingRect() const override { return bounds_; }
+    double length() const { return path_.length(); }
     void paint(QPainter* p, const QStyleOptionGraphicsItem*, QWidget*) override {
         const QColor colour = ToQColor(edge_.colour);
-        p->setRenderHint(QPainter::Antialiasing);
+        p->setRenderHint(QPainter::Antialiasing, scene_.smoothEdges());
         p->setPen(QPen(colour, 1.6));
         p->setBrush(Qt::NoBrush);
         p->drawPath(path_);
@@ -210,16 +216,28 @@ void DiagramScene::highlight(int node) {
     if (highlighted_ >= 0) nodes_[static_cast<std::size_t>(highlighted_)]->setPen(QPen(kHighlight, 4));
 }
 
+double DiagramScene::edgeLength() const {
+    double total = 0;
+    for (const DiagramEdgeItem* e : edges_) total += e->length();
+    return total;
+}
+
 QImage DiagramScene::toImage(double scale) {
     const QRectF rect = sceneRect();
-    QImage image(
-        QSize(static_cast<int>(std::ceil(rect.width() * scale)), static_cast<int>(std::ceil(rect.height() * scale))),
-        QImage::Format_ARGB32);
+    scale = PngScale(rect.size(), scale);
+    const double length = edgeLength();
+    if (length * scale > kEdgePixels) scale = kEdgePixels / length;
+    smoothEdges_ = length * scale <= kSmoothEdgePixels;
+    // Rounded down, so that the bounds hold.
+    QImage image(QSize(std::max(1, static_cast<int>(rect.width() * scale)),
+                       std::max(1, static_cast<int>(rect.height() * scale))),
+                 QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     render(&painter, QRectF(0, 0, image.width(), image.height()), rect);
+    smoothEdges_ = true;
     return image;
 }
 
@@ -245,10 +263,10 @@ void DiagramView::wheelEvent(QWheelEvent* event) {
     QGraphicsView::wheelEvent(event);
 }
 
-bool SavePicturePng(const diagram::Picture& picture, const QString& file) {
+bool SavePicturePng(const diagram::Picture& picture, const QString& file, std::string* error) {
     DiagramScene scene;
     scene.setPicture(picture);
-    return scene.toImage(2.0).save(file, "PNG");
+    return WritePng(file, scene.toImage(2.0), error);
 }
 
 }  // namespace quorix::gui

@@ -9,6 +9,7 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "core/diagram/picture.h"
@@ -41,8 +42,14 @@ public:
     // Called with the node index when the user clicks a node.
     std::function<void(int)> onNodeClicked;
 
-    // The whole picture on a white background.
+    // The whole picture on a white background, at `scale` or less: within
+    // PngScale, and with its edges' total length bounded (beyond a shorter
+    // length they are drawn without smoothing), so that a picture of many
+    // long edges is drawn in bounded time.
     QImage toImage(double scale = 1.0);
+    // Total length of the edges, in scene units.
+    double edgeLength() const;
+    bool smoothEdges() const { return smoothEdges_; }
 
 private:
     friend class DiagramNodeItem;
@@ -53,6 +60,7 @@ private:
     std::vector<DiagramEdgeItem*> edges_;
     std::vector<std::vector<int>> edgesOf_;  // per node
     int highlighted_ = -1;
+    bool smoothEdges_ = true;
 };
 
 // The view: zoom with the buttons or Ctrl and the wheel.
@@ -70,7 +78,8 @@ private:
     double zoom_ = 1.0;
 };
 
-// The picture as a PNG file; false when it cannot be written.
-bool SavePicturePng(const diagram::Picture& picture, const QString& file);
+// The picture as a PNG file, through the checked writer; false when it
+// cannot be written (then `error`, when given, says why).
+bool SavePicturePng(const diagram::Picture& picture, const QString& file, std::string* error = nullptr);
 
 }  // namespace quorix::gui

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <sstream>
 #include <numeric>
 #include <set>
 
@@ -197,6 +199,33 @@ TEST(DiagramPicture, SvgAndTikzHoldEveryNodeAndEdge) {
     EXPECT_EQ(count(tikz, "\\node[element"), 8u);
     EXPECT_EQ(count(tikz, "\\draw[->"), d.edges.size() + d.generators.size());
     EXPECT_NE(tikz.find("\\begin{tikzpicture}"), std::string::npos);
+}
+
+// A node dragged out of the frame stays in the SVG's picture, with the edges
+// that follow it; an undragged picture keeps its frame.
+TEST(DiagramPicture, SvgViewBoxCoversDraggedNodes) {
+    diagram::Picture p =
+        diagram::BuildCayleyDiagram(*dihedral(4), diagram::SmallGeneratingSet(*dihedral(4)), {}).picture;
+    auto viewBox = [](const std::string& svg) {
+        const std::size_t at = svg.find("viewBox=\"") + 9;
+        std::istringstream in(svg.substr(at, svg.find('"', at) - at));
+        std::array<double, 4> v{};
+        in >> v[0] >> v[1] >> v[2] >> v[3];
+        return v;
+    };
+    const auto framed = viewBox(diagram::ToSvg(p));
+    EXPECT_EQ(framed, (std::array<double, 4>{0, 0, p.width, p.height}));
+    p.nodes[0].at = {p.width + 60.2, -28.4};
+    const auto v = viewBox(diagram::ToSvg(p));
+    for (const auto& n : p.nodes) {
+        EXPECT_GE(n.at.x - p.nodeRadius, v[0]);
+        EXPECT_GE(n.at.y - p.nodeRadius, v[1]);
+        EXPECT_LE(n.at.x + p.nodeRadius, v[0] + v[2]);
+        EXPECT_LE(n.at.y + p.nodeRadius, v[1] + v[3]);
+    }
+    EXPECT_LE(v[0], 0);
+    EXPECT_GE(v[0] + v[2], p.width);
+    EXPECT_GE(v[1] + v[3], p.height);
 }
 
 }  // namespace

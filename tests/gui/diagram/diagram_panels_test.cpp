@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
@@ -106,7 +107,18 @@ TEST_F(DiagramGui, GeneratorsLayoutsSelectionCosetsAndSaving) {
     const QString base = QString::fromStdString(dir) + QStringLiteral("/s4");
     ASSERT_TRUE(p.saveDiagram(base + QStringLiteral(".png")));
     EXPECT_FALSE(QImage(base + QStringLiteral(".png")).isNull());
+    // One dragged outside the frame stays inside the SVG's picture.
+    const diagram::Picture framed = p.scene().picture();
+    p.scene().moveNode(1, QPointF(framed.width + 60, -28));
     ASSERT_TRUE(p.saveDiagram(base + QStringLiteral(".svg")));
+    QFile svg(base + QStringLiteral(".svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(svg.readAll());
+    const qsizetype at = text.indexOf(QStringLiteral("viewBox=\"")) + 9;
+    const QStringList box = text.mid(at, text.indexOf(QLatin1Char('"'), at) - at).split(QLatin1Char(' '));
+    ASSERT_EQ(box.size(), 4);
+    EXPECT_LE(box[1].toDouble(), -28 - framed.nodeRadius);
+    EXPECT_GE(box[0].toDouble() + box[2].toDouble(), framed.width + 60 + framed.nodeRadius);
     ASSERT_TRUE(p.saveDiagram(base + QStringLiteral(".tex")));
     EXPECT_TRUE(p.tikz().contains(QStringLiteral("\\begin{tikzpicture}")));
     EXPECT_FALSE(p.saveDiagram(QString::fromStdString(dir) + QStringLiteral("/missing/s4.svg")));

@@ -7,11 +7,11 @@
 #include <CLI/CLI.hpp>
 #include <nlohmann/json.hpp>
 
-#include <fstream>
 #include <iostream>
 
 #include "core/diagram/cayley_diagram.h"
 #include "core/diagram/cycle_graph.h"
+#include "core/text/file_io.h"
 #include "core/text/markup.h"
 #include "cli/common.h"
 #include "cli/json_output.h"
@@ -22,13 +22,6 @@
 namespace quorix::cli {
 
 namespace {
-
-void WriteText(const std::string& path, const std::string& text) {
-    std::ofstream out(path, std::ios::binary);
-    out << text;
-    out.close();
-    if (!out) throw UsageError("cannot write " + path);
-}
 
 // The position of an element given by its name as the tool prints it, with
 // its markup, or by its original name.
@@ -71,19 +64,25 @@ struct PictureOptions {
 
 void AddPictureOptions(CLI::App* cmd, PictureOptions& o) {
     AddSpecArgument(cmd, o.spec);
-    cmd->add_option("--svg", o.svg, "Write the picture as SVG to FILE")->type_name("FILE");
-    cmd->add_option("--png", o.png, "Write the picture as PNG to FILE")->type_name("FILE");
+    AddFileOption(cmd, "--svg", o.svg, "Write the picture as SVG to FILE");
+    AddFileOption(cmd, "--png", o.png, "Write the picture as PNG to FILE");
     cmd->add_flag("--tikz", o.tikz, "Print the picture as a TikZ picture for LaTeX");
     cmd->add_flag("--json", o.json, "Print one JSON object");
     cmd->add_flag("--original", o.original, "Label the elements with their original names");
     AddRegisterOption(cmd, o.registerDir);
 }
 
+// Refuses, before any work, files that cannot be written.
+void CheckTargets(const PictureOptions& o) {
+    if (!o.svg.empty()) text::CheckWritableTarget(o.svg);
+    if (!o.png.empty()) text::CheckWritableTarget(o.png);
+}
+
 void WritePicture(const PictureOptions& o, const diagram::Picture& picture) {
-    if (!o.svg.empty()) WriteText(o.svg, diagram::ToSvg(picture));
+    if (!o.svg.empty()) text::WriteFileAtomically(o.svg, diagram::ToSvg(picture));
     if (!o.png.empty()) {
         const std::string error = WritePicturePng(picture, o.png);
-        if (!error.empty()) throw UsageError(error);
+        if (!error.empty()) throw text::FileError(error);
     }
     if (o.tikz) std::cout << diagram::ToTikz(picture);
 }
@@ -115,6 +114,7 @@ void SetupDiagram(CLI::App& app, RunContext& run) {
     cmd->callback([opts, &run] {
         if (opts->tikz && opts->json) throw UsageError("--tikz and --json exclude each other");
         if (!opts->png.empty() && !PngAvailable()) throw UsageError(RunDrawingBuild(run.arguments));
+        CheckTargets(*opts);
         diagram::DiagramOptions options;
         try {
             options.layout = diagram::ParseLayout(opts->layout);
@@ -169,6 +169,7 @@ void SetupCycleGraph(CLI::App& app, RunContext& run) {
     cmd->callback([opts, &run] {
         if (opts->tikz && opts->json) throw UsageError("--tikz and --json exclude each other");
         if (!opts->png.empty() && !PngAvailable()) throw UsageError(RunDrawingBuild(run.arguments));
+        CheckTargets(*opts);
         GroupPtr g = ResolveGroupSpec(run, opts->spec, opts->registerDir);
         const diagram::CycleGraph c = diagram::BuildCycleGraph(*g, opts->original);
         WritePicture(*opts, c.picture);

@@ -77,8 +77,8 @@ void SetupLattice(CLI::App& app, RunContext& run) {
     AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--classes", opts->classes, "One node per class of conjugate subgroups");
     cmd->add_flag("--json", opts->json, "Print one JSON object");
-    cmd->add_option("--dot", opts->dot, "Write the lattice as a Graphviz graph to FILE")->type_name("FILE");
-    cmd->add_option("--svg", opts->svg, "Write the lattice as an SVG picture to FILE")->type_name("FILE");
+    AddFileOption(cmd, "--dot", opts->dot, "Write the lattice as a Graphviz graph to FILE");
+    AddFileOption(cmd, "--svg", opts->svg, "Write the lattice as an SVG picture to FILE");
     cmd->add_flag("--tikz", opts->tikz, "Print the lattice as a TikZ picture for LaTeX");
     AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {

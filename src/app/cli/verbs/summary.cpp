@@ -43,7 +43,7 @@ void SetupSummary(CLI::App& app, RunContext& run) {
     };
     auto opts = std::make_shared<Options>();
     AddDecimalOption(cmd, "N", opts->order, "Group order, 1 to 20")->required();
-    cmd->add_option("-o,--output", opts->file, "View file (appended to; default GroupSummary.html)");
+    AddFileOption(cmd, "-o,--output", opts->file, "View file (appended to; default GroupSummary.html)");
     cmd->add_option("--preferences", opts->preferencesDir,
                     "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components, "Seven 0/1 characters (default 1011000)");

@@ -137,8 +137,8 @@ void SetupTable(CLI::App& app, RunContext& run) {
     AddSpecArgument(cmd, opts->spec);
     cmd->add_flag("--latex", opts->latex, "Print the table as a LaTeX tabular");
     cmd->add_flag("--tikz", opts->tikz, "Print the table as a TikZ picture for LaTeX");
-    cmd->add_option("--svg", opts->svg, "Write the table as an SVG picture to FILE")->type_name("FILE");
-    cmd->add_option("--png", opts->png, "Write the table as a PNG picture to FILE")->type_name("FILE");
+    AddFileOption(cmd, "--svg", opts->svg, "Write the table as an SVG picture to FILE");
+    AddFileOption(cmd, "--png", opts->png, "Write the table as a PNG picture to FILE");
     cmd->add_flag("--colours,--colors", opts->colours, "Give every element its own colour");
     cmd->add_option("--by", opts->by,
                     "Rows by left, columns by right cosets of a subgroup: an ID as the subgroups verb lists it "

@@ -31,7 +31,7 @@ void SetupView(CLI::App& app, RunContext& run) {
     };
     auto opts = std::make_shared<Options>();
     cmd->add_option("SPEC", opts->spec, std::string(kSpecHelp) + ", or Aut(SPEC), Inn(SPEC)")->required();
-    cmd->add_option("-o,--output", opts->file, "View file (appended to)");
+    AddFileOption(cmd, "-o,--output", opts->file, "View file (appended to)");
     cmd->add_option("--preferences", opts->preferencesDir,
                     "Directory of the preferences file (its view components are the default)");
     cmd->add_option("--components", opts->components,
