@@ -1,6 +1,7 @@
 // The desktop program: creates the context every panel shares, registers the
 // panels and opens the search panel.
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 #include <cstring>
 #include <iostream>
@@ -19,6 +20,10 @@ int main(int argc, char** argv) {
         std::cout << "quorix " << QUORIX_VERSION << "\n";
         return 0;
     }
+    // --quit-when-shown: start as usual (preferences, register, main window),
+    // then quit once the window is shown; a check that the program starts.
+    bool quitWhenShown = false;
+    for (int i = 1; i < argc; ++i) quitWhenShown = quitWhenShown || std::strcmp(argv[i], "--quit-when-shown") == 0;
     quorix::gui::Application app(argc, argv);
     quorix::gui::QtHost host;
     quorix::gui::AppContext context(quorix::gui::DataDirectory().toStdString(), host);
@@ -29,6 +34,7 @@ int main(int argc, char** argv) {
     main->setAttribute(Qt::WA_DeleteOnClose);
     main->setAnalysisOpener(quorix::gui::OpenSolutionAnalysis);
     main->show();
+    if (quitWhenShown) QTimer::singleShot(0, main, [main] { main->close(); });
     const int rc = quorix::gui::Application::exec();
     // The windows still open go before the context they refer to.
     QList<QPointer<QWidget>> windows;
