@@ -97,6 +97,7 @@ TEST(HostileFiles, EveryWriterRefusesTheSamePaths) {
          {"view S3 -o", "summary 4 -o", "lattice S3 --svg", "lattice S3 --dot", "table S3 --svg", "table S3 --png",
           "diagram S3 --svg", "diagram S3 --png", "cyclegraph S3 --svg", "cyclegraph S3 --png"}) {
         std::string v = verb;
+        if (!QUORIX_TOOL_DRAWS_PNG && v.find("--png") != std::string::npos) continue;
         auto r = runTool(v + " ''");
         EXPECT_EQ(r.exitCode, 2) << v;
         EXPECT_NE(r.err.find("needs a file name"), std::string::npos) << v << r.err;
