@@ -48,7 +48,8 @@ ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, S
         if (progress.Stopped()) return halt();
         if (r.isomorphic) {
             if (nA <= kMaxTableOrder) {
-                for (int i = 1; i <= nA; ++i) r.isomorphism.push_back(group2->IsomorphismMapping(*group1, i));
+                const std::vector<int> images = group2->IsomorphismSourceMapping(*group1);
+                r.isomorphism.assign(images.begin() + 1, images.end());
             } else {
                 r.isomorphism = ParseMappingText(shared.mappingText);
             }

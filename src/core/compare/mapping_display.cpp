@@ -16,12 +16,7 @@ std::vector<int> IsomorphismImages(Group& g1, Group& g2, const std::string& mapp
     const int n = g1.Order();
     if (g2.Order() != n) return {};
     if (n <= kMaxTableOrder) {
-        std::vector<int> images(static_cast<std::size_t>(n + 1), 0);
-        for (int i = 1; i <= n; ++i) {
-            images[static_cast<std::size_t>(i)] = g2.IsomorphismMapping(g1, i);
-            if (images[static_cast<std::size_t>(i)] == 0) return {};
-        }
-        return images;
+        return g2.IsomorphismSourceMapping(g1);
     }
     std::vector<int> images = MappingImages(mappingText);
     if (static_cast<int>(images.size()) != n + 1) return {};

@@ -200,8 +200,9 @@ void Group::Guarded(F&& build) {
         posOrder_.clear();
         sourceIndexByName_.clear();
         positionByName_.clear();
-        nameMapsReady_ = false;
-        isoDataReady_ = false;
+        nameMapsBuilt_.Reset();
+        signaturesBuilt_.Reset();
+        definitionsBuilt_.Reset();
         parent_.reset();
         normal_.reset();
         first_.reset();
@@ -713,13 +714,14 @@ void Group::BuildPositionTables() {
 void Group::BuildNameMaps() const {
     // Built on the first look-up by name: most groups made by the search are
     // only classified and never asked for a name.
-    if (nameMapsReady_ || order_ == 0) return;
-    const int n = order_;
-    sourceIndexByName_.reserve(static_cast<std::size_t>(n) * 2);
-    positionByName_.reserve(static_cast<std::size_t>(n) * 2);
-    for (int i = 1; i <= n; ++i) sourceIndexByName_.emplace(sourceNames_[static_cast<std::size_t>(i)], i);
-    for (int k = 1; k <= n; ++k) positionByName_.emplace(name(k), k);
-    nameMapsReady_ = true;
+    if (order_ == 0) return;
+    nameMapsBuilt_([this] {
+        const int n = order_;
+        sourceIndexByName_.reserve(static_cast<std::size_t>(n) * 2);
+        positionByName_.reserve(static_cast<std::size_t>(n) * 2);
+        for (int i = 1; i <= n; ++i) sourceIndexByName_.emplace(sourceNames_[static_cast<std::size_t>(i)], i);
+        for (int k = 1; k <= n; ++k) positionByName_.emplace(name(k), k);
+    });
 }
 
 // ---------------------------------------------------------------- ordered pairs

@@ -22,8 +22,11 @@
 #include <bitset>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <optional>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "core/group/errors.h"
@@ -97,18 +100,21 @@ public:
     int SourceElementInverseIndex(int i) const;
 
     // ---- isomorphism (orders up to 20) ----------------------------------
-    // True when an isomorphism onto `other` exists; the first one in the
-    // enumeration order (the lexicographically smallest image list over
-    // reductive positions) becomes the last mapping. A failed test leaves the
-    // last mapping as it was; asking again about the remembered group answers
-    // at once.
-    bool IsIsomorphic(const Group& other);
-    // The source index of this group that the isomorphism sends to the other
-    // group's source index j; 0 when there is no isomorphism.
-    int IsomorphismMapping(const Group& other, int j);
-    // Last mapping found: slot k (1..Order) = the other group's reductive
-    // position of the image of this group's position k. Slot 0 unused.
-    const std::array<int, kMaxTableOrder + 2>& LastIsomorphismMapping() const { return lastMapping_; }
+    // Neither writes anything: two threads may test the same groups at once.
+    using PositionMapping = std::array<int, kMaxTableOrder + 2>;
+    // The first isomorphism onto `other` in the enumeration order (the
+    // lexicographically smallest image list over reductive positions): slot
+    // k (1..Order) = the other group's reductive position of the image of
+    // this group's position k, slot 0 unused; none when there is no
+    // isomorphism (or the orders differ).
+    std::optional<PositionMapping> Isomorphism(const Group& other) const;
+    bool IsIsomorphic(const Group& other) const;
+    // That isomorphism by source indices: slot j (1..Order) = the source
+    // index of this group that it sends to the other group's source index j;
+    // empty when there is no isomorphism.
+    std::vector<int> IsomorphismSourceMapping(const Group& other) const;
+    // One slot of it; 0 when there is no isomorphism.
+    int IsomorphismMapping(const Group& other, int j) const;
 
     // ---- generation (each may run once) ---------------------------------
     void GenerateSymmetric(int degree);
@@ -198,7 +204,7 @@ private:
     void BuildPositionTables();
     void BuildNameMaps() const;
     std::vector<int> AtomicSuborders() const;
-    bool FindIsomorphism(const Group& other);
+    std::optional<PositionMapping> FindIsomorphism(const Group& other) const;
     void PrepareSignatures() const;
     void PrepareDefinitions() const;
 
@@ -221,7 +227,20 @@ private:
     std::vector<std::uint8_t> srcTable_;    // [i1 * stride_ + i2] -> source index
     std::vector<std::uint8_t> posTable_;    // [k1 * stride_ + k2] -> position
     std::vector<int> srcInverse_, posInverse_, srcOrder_, posOrder_;
-    mutable bool nameMapsReady_ = false;
+    // Runs a build once per group, also when several threads ask at the same
+    // time; a refused generation starts it afresh.
+    class BuildOnce {
+    public:
+        template <class F>
+        void operator()(F&& build) const {
+            std::call_once(*flag_, std::forward<F>(build));
+        }
+        void Reset() { flag_ = std::make_unique<std::once_flag>(); }
+
+    private:
+        std::unique_ptr<std::once_flag> flag_ = std::make_unique<std::once_flag>();
+    };
+    BuildOnce nameMapsBuilt_;
     mutable std::unordered_map<std::string, int> sourceIndexByName_;
     mutable std::unordered_map<std::string, int> positionByName_;
 
@@ -229,16 +248,11 @@ private:
     std::vector<int> cosetLabels_;
     std::vector<int> parentSource_;
 
-    // Isomorphism state.
-    std::array<int, kMaxTableOrder + 2> lastMapping_{};
-    Identity lastIsomorphic_;
-
     // Invariants for the isomorphism test, computed on first use (orders up
     // to 20): per position a signature that every isomorphism preserves, the
     // sorted signatures, and for each position a pair of earlier positions
     // whose product it is (0 when none).
-    mutable bool isoDataReady_ = false;
-    mutable bool definitionsReady_ = false;
+    BuildOnce signaturesBuilt_, definitionsBuilt_;
     mutable std::vector<std::uint32_t> signature_;
     mutable std::vector<std::uint32_t> sortedSignature_;
     mutable std::vector<std::pair<int, int>> definition_;

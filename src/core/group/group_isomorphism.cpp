@@ -18,46 +18,45 @@
 namespace quorix {
 
 void Group::PrepareSignatures() const {
-    if (isoDataReady_) return;
-    const int n = order_;
-    signature_.assign(static_cast<std::size_t>(n) + 1, 0);
-    std::vector<int> centralizer(static_cast<std::size_t>(n) + 1, 0), roots(static_cast<std::size_t>(n) + 1, 0);
-    for (int x = 1; x <= n; ++x) {
-        ++roots[static_cast<std::size_t>(mul(x, x))];
-        for (int y = 1; y <= n; ++y)
-            if (mul(x, y) == mul(y, x)) ++centralizer[static_cast<std::size_t>(x)];
-    }
-    for (int x = 1; x <= n; ++x)
-        signature_[static_cast<std::size_t>(x)] = static_cast<std::uint32_t>(elementOrder(x)) |
-                                                  static_cast<std::uint32_t>(centralizer[static_cast<std::size_t>(x)])
-                                                      << 8 |
-                                                  static_cast<std::uint32_t>(roots[static_cast<std::size_t>(x)]) << 16 |
-                                                  static_cast<std::uint32_t>(elementOrder(mul(x, x))) << 24;
-    sortedSignature_.assign(signature_.begin() + 1, signature_.end());
-    std::sort(sortedSignature_.begin(), sortedSignature_.end());
-    isoDataReady_ = true;
+    signaturesBuilt_([this] {
+        const int n = order_;
+        signature_.assign(static_cast<std::size_t>(n) + 1, 0);
+        std::vector<int> centralizer(static_cast<std::size_t>(n) + 1, 0), roots(static_cast<std::size_t>(n) + 1, 0);
+        for (int x = 1; x <= n; ++x) {
+            ++roots[static_cast<std::size_t>(mul(x, x))];
+            for (int y = 1; y <= n; ++y)
+                if (mul(x, y) == mul(y, x)) ++centralizer[static_cast<std::size_t>(x)];
+        }
+        for (int x = 1; x <= n; ++x)
+            signature_[static_cast<std::size_t>(x)] =
+                static_cast<std::uint32_t>(elementOrder(x)) |
+                static_cast<std::uint32_t>(centralizer[static_cast<std::size_t>(x)]) << 8 |
+                static_cast<std::uint32_t>(roots[static_cast<std::size_t>(x)]) << 16 |
+                static_cast<std::uint32_t>(elementOrder(mul(x, x))) << 24;
+        sortedSignature_.assign(signature_.begin() + 1, signature_.end());
+        std::sort(sortedSignature_.begin(), sortedSignature_.end());
+    });
 }
 
 void Group::PrepareDefinitions() const {
-    if (definitionsReady_) return;
-    const int n = order_;
-    definition_.assign(static_cast<std::size_t>(n) + 1, {0, 0});
-    for (int d = 2; d <= n; ++d)
-        for (int i = 2; i < d && definition_[static_cast<std::size_t>(d)].first == 0; ++i)
-            for (int j = 2; j < d; ++j)
-                if (mul(i, j) == d) {
-                    definition_[static_cast<std::size_t>(d)] = {i, j};
-                    break;
-                }
-    definitionsReady_ = true;
+    definitionsBuilt_([this] {
+        const int n = order_;
+        definition_.assign(static_cast<std::size_t>(n) + 1, {0, 0});
+        for (int d = 2; d <= n; ++d)
+            for (int i = 2; i < d && definition_[static_cast<std::size_t>(d)].first == 0; ++i)
+                for (int j = 2; j < d; ++j)
+                    if (mul(i, j) == d) {
+                        definition_[static_cast<std::size_t>(d)] = {i, j};
+                        break;
+                    }
+    });
 }
 
-bool Group::FindIsomorphism(const Group& other) {
-    if (other.IsObject(lastIsomorphic_)) return true;
+std::optional<Group::PositionMapping> Group::FindIsomorphism(const Group& other) const {
     const int n = order_;
     PrepareSignatures();
     other.PrepareSignatures();
-    if (sortedSignature_ != other.sortedSignature_) return false;
+    if (sortedSignature_ != other.sortedSignature_) return std::nullopt;
     PrepareDefinitions();
 
     std::array<int, kMaxTableOrder + 2> f{};      // image of each position, 0 = none yet
@@ -127,33 +126,42 @@ bool Group::FindIsomorphism(const Group& other) {
             --d;
         }
     }
-    if (d < 2 && n >= 2) return false;
+    if (d < 2 && n >= 2) return std::nullopt;
 
-    lastMapping_.fill(0);
-    for (int k = 1; k <= n; ++k) lastMapping_[static_cast<std::size_t>(k)] = f[static_cast<std::size_t>(k)];
-    lastIsomorphic_ = other.identity_;
-    return true;
+    PositionMapping mapping{};
+    for (int k = 1; k <= n; ++k) mapping[static_cast<std::size_t>(k)] = f[static_cast<std::size_t>(k)];
+    return mapping;
 }
 
-bool Group::IsIsomorphic(const Group& other) {
+std::optional<Group::PositionMapping> Group::Isomorphism(const Group& other) const {
     RequireGenerated();
     if (!other.generated_) throw InvalidArgument("group " + other.id_ + " is not generated");
-    if (other.order_ != order_) return false;
+    if (other.order_ != order_) return std::nullopt;
     if (order_ > kMaxTableOrder) throw InvalidArgument("isomorphism test above order 20");
     return FindIsomorphism(other);
 }
 
-int Group::IsomorphismMapping(const Group& other, int j) {
+bool Group::IsIsomorphic(const Group& other) const { return Isomorphism(other).has_value(); }
+
+std::vector<int> Group::IsomorphismSourceMapping(const Group& other) const {
+    RequireGenerated();
+    if (order_ > kMaxTableOrder) throw InvalidArgument("isomorphism mapping above order 20");
+    if (!other.generated_ || other.order_ != order_) return {};
+    const std::optional<PositionMapping> mapping = FindIsomorphism(other);
+    if (!mapping) return {};
+    std::vector<int> images(static_cast<std::size_t>(order_) + 1, 0);
+    for (int t = 1; t <= order_; ++t)
+        images[static_cast<std::size_t>(other.sourceOf((*mapping)[static_cast<std::size_t>(t)]))] = sourceOf(t);
+    return images;
+}
+
+int Group::IsomorphismMapping(const Group& other, int j) const {
     RequireGenerated();
     if (order_ > kMaxTableOrder) throw InvalidArgument("isomorphism mapping above order 20");
     if (!other.generated_ || other.order_ != order_) return 0;
     if (j < 1 || j > other.order_) throw InvalidArgument("index outside the other group");
-    if (!FindIsomorphism(other)) return 0;
-    const int p = other.positionOf(j);
-    for (int t = 1; t <= order_; ++t)
-        if (lastMapping_[static_cast<std::size_t>(t)] == p) return sourceOf(t);
-    assert(false && "an isomorphism maps onto every element");
-    return 0;
+    const std::vector<int> images = IsomorphismSourceMapping(other);
+    return images.empty() ? 0 : images[static_cast<std::size_t>(j)];
 }
 
 }  // namespace quorix
