@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev libcli11-dev
-  clang-format
+  clang-format libgmp-dev
 )
 if [ "${1:-}" = "--checks" ]; then
   packages=(clang libclang-rt-14-dev desktop-file-utils appstream)
