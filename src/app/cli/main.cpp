@@ -15,7 +15,7 @@ using namespace quorix::cli;
 constexpr VerbSetup kVerbs[] = {
     SetupAutomorphisms, SetupCharacters, SetupClasses, SetupCompare, SetupCycleGraph, SetupDiagram, SetupFacts,
     SetupGroup,         SetupIdentify,   SetupLattice, SetupList,    SetupQuotient,   SetupRings,   SetupSearch,
-    SetupSeries,        SetupSubgroups,  SetupSummary, SetupSylow,   SetupTable,      SetupView,
+    SetupSeries,        SetupSubgroups,  SetupSummary, SetupSylow,   SetupTable,      SetupView,    SetupPermutations,
 };
 
 // A message on one line of stderr.
