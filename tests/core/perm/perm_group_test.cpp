@@ -6,6 +6,7 @@
 
 #include "core/group/errors.h"
 #include "core/perm/perm_spec.h"
+#include "core/presentation/presented_group.h"
 
 using namespace quorix;
 using namespace quorix::perm;
@@ -139,4 +140,19 @@ TEST(PermSpec, ReadsCycleAndOneLineNotationAndRefusesBadText) {
     for (const char* bad : {"perm:(1,2", "perm:(1,1)", "perm:(0,2)", "perm:(1,1001)", "perm:(1,2),,(3,4)",
                             "perm:(1,2))", "perm:(a,b)", "S1001", "A0", "perm:1123"})
         EXPECT_THROW(ReadPermSpec(bad), InvalidArgument) << bad;
+}
+
+TEST(CycleNotationGroups, BecomeTablesNamedInCycleNotation) {
+    GroupPtr g = MakeGroupFromDescription("perm:(1,2,3),(1,2)");
+    EXPECT_EQ(g->Order(), 6);
+    EXPECT_EQ(g->SourceElement(1), "()");
+    EXPECT_EQ(g->SourceElement(2), "(1,2,3)");
+    EXPECT_EQ(g->SourceElement(3), "(1,2)");
+    EXPECT_EQ(g->SourceElement(4), "(1,3,2)");
+    // Degree past one-line notation; the description is kept for the register.
+    GroupPtr far = MakeGroupFromDescription("perm:(1,500)(2,999)");
+    EXPECT_EQ(far->Order(), 2);
+    EXPECT_EQ(far->Description(), "perm:(1,500)(2,999)");
+    EXPECT_EQ(MakeGroupFromDescription("perm:()")->Order(), 1);
+    EXPECT_THROW(MakeGroupFromDescription("perm:(1,2,3,4,5,6,7,8),(1,2)"), InvalidArgument);  // S8: no table
 }
