@@ -10,6 +10,7 @@
 #include "gui/graph/graph_panel.h"
 #include "gui/rings/rings_panel.h"
 #include "gui/lattice/lattice_panel.h"
+#include "gui/perm/perm_group_panel.h"
 #include "gui/solution/analyze_solution_panel.h"
 #include "gui/storage/group_list_panel.h"
 
@@ -27,6 +28,7 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterLatticePanels(registry);
     RegisterSolutionPanels(registry);
     RegisterRingsPanels(registry);
+    RegisterPermPanels(registry);
 }
 
 }  // namespace quorix::gui
