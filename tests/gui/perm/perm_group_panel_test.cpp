@@ -8,6 +8,7 @@
 
 #include "gui/gui_test_env.h"
 #include "gui/perm/perm_group_panel.h"
+#include "gui/perm/rubik_panel.h"
 
 using namespace quorix;
 using namespace quorix::gui;
@@ -58,4 +59,28 @@ TEST_F(PermGroupPanelTest, TypedGeneratorsAndBadInput) {
     child<QPushButton>(p, "cmdCompute")->click();
     EXPECT_TRUE(result(p).contains(QStringLiteral("3628800"))) << result(p).toStdString();
     EXPECT_TRUE(result(p).contains(QStringLiteral("Transitive: yes")));
+}
+
+TEST_F(PermGroupPanelTest, CubeMovesReachabilityAndSolve) {
+    RubikPanel p(ctx);
+    p.show();
+    child<QPushButton>(p, "cmdMoveR")->click();
+    child<QLineEdit>(p, "txtMoves")->setText(QStringLiteral("U R' U'"));
+    child<QPushButton>(p, "cmdApply")->click();
+    EXPECT_FALSE(perm::IsIdentity(p.state()));
+    quorix::testing::snapshot(p, "dlgRubiksCube");
+    child<QPushButton>(p, "cmdSolve")->click();
+    EXPECT_TRUE(perm::IsIdentity(p.state()));
+    EXPECT_TRUE(child<QPlainTextEdit>(p, "txtOutput")->toPlainText().contains(QStringLiteral("moves")));
+
+    child<QLineEdit>(p, "txtState")->setText(QStringLiteral("(7,18)"));
+    child<QPushButton>(p, "cmdCheck")->click();
+    EXPECT_TRUE(child<QPlainTextEdit>(p, "txtOutput")->toPlainText().contains(QStringLiteral("cannot be reached")));
+    child<QLineEdit>(p, "txtState")->setText(QStringLiteral("(7,18)(2,34)"));
+    child<QPushButton>(p, "cmdCheck")->click();
+    EXPECT_EQ(perm::CycleString(p.state()), "(2,34)(7,18)");
+    child<QLineEdit>(p, "txtMoves")->setText(QStringLiteral("Q"));
+    child<QPushButton>(p, "cmdApply")->click();
+    EXPECT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(perm::CycleString(p.state()), "(2,34)(7,18)");  // unchanged by bad input
 }
