@@ -186,11 +186,28 @@ PermGroupPtr PermGroup::Create(int degree, std::vector<Perm> generators, std::ve
         }
     }
 
-    // A proved upper bound: the product of the orbits' factorials, halved
-    // when every generator is even.
+    // A proved upper bound: G lies in the product over its orbits O of
+    // Alt(O), where every generator acts evenly on O, or Sym(O); and in
+    // Alt of all points when every generator is even, which halves the
+    // product when one of its factors is a symmetric group.
     mpz_class bound = 1;
-    for (const auto& o : orbits) bound *= Factorial(static_cast<int>(o.size()));
-    if (std::all_of(g->generators_.begin(), g->generators_.end(), [](const Perm& p) { return IsEven(p); }) && bound > 1)
+    bool someSymmetric = false;
+    for (const auto& o : orbits) {
+        if (o.size() < 2) continue;
+        bool even = true;
+        for (const Perm& p : g->generators_) {
+            Perm restricted = Identity(degree);
+            for (Point x : o) restricted[x] = p[x];
+            even = even && IsEven(restricted);
+        }
+        bound *= Factorial(static_cast<int>(o.size()));
+        if (even)
+            bound /= 2;
+        else
+            someSymmetric = true;
+    }
+    if (someSymmetric &&
+        std::all_of(g->generators_.begin(), g->generators_.end(), [](const Perm& p) { return IsEven(p); }))
         bound /= 2;
     StabilizerChain::Options options;
     options.orderBound = bound;
@@ -286,14 +303,21 @@ PermGroupPtr PermGroup::NormalClosure(const std::vector<Perm>& elements, Progres
     if (!n) return nullptr;
     std::vector<Perm> inverses;
     for (const Perm& g : generators_) inverses.push_back(Inverse(g));
-    for (std::size_t q = 0; q < gens.size(); ++q) {
-        for (std::size_t k = 0; k < generators_.size(); ++k) {
-            Perm c = Multiply(Multiply(inverses[k], gens[q]), generators_[k]);
-            if (n->Contains(c)) continue;
-            gens.push_back(std::move(c));
-            n = Create(degree_, gens, {}, progress);
-            if (!n) return nullptr;
-        }
+    // Rounds: the conjugates of the newest generators by G's generators that
+    // are not yet in N join it together, and N is rebuilt once per round.
+    for (std::size_t from = 0; from < gens.size();) {
+        const std::size_t to = gens.size();
+        std::vector<Perm> added;
+        for (std::size_t q = from; q < to; ++q)
+            for (std::size_t k = 0; k < generators_.size(); ++k) {
+                Perm c = Multiply(Multiply(inverses[k], gens[q]), generators_[k]);
+                if (!n->Contains(c)) added.push_back(std::move(c));
+            }
+        from = to;
+        if (added.empty()) break;
+        gens.insert(gens.end(), added.begin(), added.end());
+        n = Create(degree_, gens, {}, progress);
+        if (!n) return nullptr;
     }
     return n;
 }
@@ -312,15 +336,16 @@ PermGroupPtr PermGroup::DerivedSubgroup(Progress& progress) const {
 
 std::vector<mpz_class> PermGroup::DerivedSeriesOrders(Progress& progress) const {
     std::vector<mpz_class> orders{order_};
-    PermGroupPtr current = Create(degree_, generators_, names_, progress);
-    while (current && current->Order() > 1) {
+    const PermGroup* current = this;
+    PermGroupPtr holder;
+    while (current->Order() > 1) {
         PermGroupPtr next = current->DerivedSubgroup(progress);
         if (!next) return {};
         if (next->Order() == current->Order()) break;
         orders.push_back(next->Order());
-        current = next;
+        holder = next;
+        current = holder.get();
     }
-    if (!current) return {};
     return orders;
 }
 
