@@ -291,6 +291,7 @@ bool StabilizerChain::Complete(Progress& progress) {
     while (i-- > 0) {
         bool added = false;
         for (std::size_t pos = 0; pos < levels_[i].orbit.size() && !added; ++pos) {
+            const Perm up = Rep(levels_[i], levels_[i].orbit[pos]);
             for (std::size_t gi = 0; gi < levels_[i].gens.size(); ++gi) {
                 const Level& L = levels_[i];
                 const Point p = L.orbit[pos];
@@ -299,7 +300,10 @@ bool StabilizerChain::Complete(Progress& progress) {
                 const Point q = sp[p];
                 if (L.edge[q] == s && strongInv_[static_cast<std::size_t>(s)][q] == p) continue;
                 if (++sifts % 256 == 0 && progress.StopRequested()) return false;
-                Perm h = Multiply(Multiply(Rep(L, p), sp), InverseRep(L, q));
+                // h = u_p s u_q^-1 in one pass.
+                const Perm inverseQ = InverseRep(L, q);
+                Perm h(up.size());
+                for (std::size_t x = 0; x < up.size(); ++x) h[x] = inverseQ[sp[up[x]]];
                 std::size_t stop = 0;
                 Perm residue = SiftFrom(h, i + 1, &stop);
                 if (IsIdentity(residue)) continue;
