@@ -289,8 +289,8 @@ bool StabilizerChain::Complete(Progress& progress) {
     long sifts = 0;
     std::size_t i = levels_.size();
     while (i-- > 0) {
-        bool added = false;
-        for (std::size_t pos = 0; pos < levels_[i].orbit.size() && !added; ++pos) {
+        std::size_t restart = levels_.size();  // the level a residue joined, if any
+        for (std::size_t pos = 0; restart == levels_.size() && pos < levels_[i].orbit.size(); ++pos) {
             const Perm up = Rep(levels_[i], levels_[i].orbit[pos]);
             for (std::size_t gi = 0; gi < levels_[i].gens.size(); ++gi) {
                 const Level& L = levels_[i];
@@ -316,11 +316,11 @@ bool StabilizerChain::Complete(Progress& progress) {
                 }
                 AddStrong(std::move(residue), std::move(w), stop);
                 if (Done()) return true;
-                i = stop + 1;
-                added = true;
+                restart = stop;
                 break;
             }
         }
+        if (restart < levels_.size()) i = restart + 1;
     }
     return true;
 }
