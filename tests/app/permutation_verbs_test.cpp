@@ -27,9 +27,15 @@ TEST(PermutationVerbs, FactsPastTheTableLimitWithBigOrdersAsStrings) {
     EXPECT_EQ(objects[1]["degree"], 11);
     EXPECT_EQ(objects[2]["center"], 1);
     EXPECT_EQ(objects[2]["base"].size(), 99u);
-    // A group within the table limit keeps the table facts.
-    r = runTool("facts S4 --json");
-    EXPECT_TRUE(jsonLines(r.out)[0].contains("subgroups"));
+    // A group within the table limit keeps the table facts; in cycle
+    // notation the action's facts join them.
+    r = runTool("facts S4 'perm:(1,2,3),(5,6)' --json");
+    const auto small = jsonLines(r.out);
+    ASSERT_EQ(small.size(), 2u);
+    EXPECT_FALSE(small[0].contains("orbits"));
+    EXPECT_EQ(small[1]["order"], 6);
+    EXPECT_TRUE(small[1].contains("subgroups"));
+    EXPECT_EQ(small[1]["orbits"], nlohmann::json({3, 1, 2}));
 }
 
 TEST(PermutationVerbs, ContainsWithWordsThatMultiplyOut) {

@@ -132,6 +132,7 @@ void SetupFacts(CLI::App& app, RunContext& run) {
                 j["catalogue"] = entry ? nlohmann::json(entry->Label()) : nlohmann::json();
                 j["name"] = entry ? nlohmann::json(markup::PlainText(entry->name)) : nlohmann::json();
                 AddComparisonFacts(j, g, run.workbench.namedGroups);
+                if (!opts->registerDir) AddCycleNotationFacts(j, opts->specs[i]);
                 PrintJson(j);
             } else {
                 if (!first) std::cout << "\n";

@@ -16,6 +16,7 @@
 #include "cli/verbs/permutation_facts.h"
 #include "core/group/errors.h"
 #include "core/group/group.h"
+#include "core/text/text.h"
 
 namespace quorix::cli {
 
@@ -75,6 +76,21 @@ perm::PermGroupPtr LargePermGroup(const std::string& spec) {
     Progress progress;
     perm::PermGroupPtr g = perm::MakePermGroup(*read, progress);
     return g && g->Order() > kMaxGroupOrder ? g : nullptr;
+}
+
+void AddCycleNotationFacts(nlohmann::json& j, const std::string& spec) {
+    const std::string_view trimmed = text::TrimBlanks(spec);
+    if (trimmed.substr(0, 5) != "perm:" || !perm::IsCycleNotation(trimmed)) return;
+    const perm::PermGroupPtr g = ResolvePermGroup(spec);
+    std::vector<std::size_t> lengths;
+    for (const auto& o : g->Orbits()) lengths.push_back(o.size());
+    std::vector<int> base;
+    for (perm::Point b : g->Base()) base.push_back(b + 1);
+    j["degree"] = g->degree();
+    j["orbits"] = lengths;
+    j["transitive"] = lengths.size() == 1;
+    j["base"] = base;
+    j["order_factorised"] = perm::FactorisedString(g->Order());
 }
 
 void PrintPermutationFacts(const std::string& spec, const perm::PermGroup& g, bool json) {
