@@ -91,8 +91,9 @@ private:
     bool wordsLost_ = false;  // a word grew past the limit
 };
 
-// The letters longest word a chain keeps.
-inline constexpr std::size_t kMaxWordLength = 4'000'000;
+// The longest word (in letters) a chain keeps for a strong generator; past
+// it the chain gives no words (the group is too large for them).
+inline constexpr std::size_t kMaxWordLength = 200'000;
 
 Word InverseWord(const Word& w);
 // Free cancellation and powers of one generator taken modulo its order
