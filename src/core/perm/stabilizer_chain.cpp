@@ -176,14 +176,17 @@ Perm StabilizerChain::InverseRep(const Level& L, Point p) const {
 
 Perm StabilizerChain::Rep(const Level& L, Point p) const { return Inverse(InverseRep(L, p)); }
 
-Word StabilizerChain::RepWord(const Level& L, Point p) const {
+std::optional<Word> StabilizerChain::RepWord(const Level& L, Point p) const {
     std::vector<int> path;
     for (Point b = p; L.edge[b] != -2;) {
         path.push_back(L.edge[b]);
         b = strongInv_[static_cast<std::size_t>(L.edge[b])][b];
     }
     Word w;
-    for (auto it = path.rbegin(); it != path.rend(); ++it) Append(w, strongWord_[static_cast<std::size_t>(*it)]);
+    for (auto it = path.rbegin(); it != path.rend(); ++it) {
+        Append(w, strongWord_[static_cast<std::size_t>(*it)]);
+        if (w.size() > kMaxWordLength) return std::nullopt;
+    }
     return w;
 }
 
@@ -219,12 +222,15 @@ bool StabilizerChain::Contains(const Perm& g) const {
     return IsIdentity(Sift(Extend(g, degree_)));
 }
 
-Word StabilizerChain::SiftWord(Perm g, Word w, std::size_t from) const {
+std::optional<Word> StabilizerChain::SiftWord(Perm g, Word w, std::size_t from) const {
     for (std::size_t i = from; i < levels_.size(); ++i) {
         const Level& L = levels_[i];
         const Point b = g[L.base];
         if (L.position[b] < 0) break;
-        Append(w, InverseWord(RepWord(L, b)));
+        const std::optional<Word> rep = RepWord(L, b);
+        if (!rep) return std::nullopt;
+        Append(w, InverseWord(*rep));
+        if (w.size() > kMaxWordLength) return std::nullopt;
         g = Multiply(g, InverseRep(L, b));
     }
     return w;
@@ -233,8 +239,10 @@ Word StabilizerChain::SiftWord(Perm g, Word w, std::size_t from) const {
 std::optional<Word> StabilizerChain::WordOf(const Perm& g) const {
     if (!options_.trackWords || wordsLost_ || !Contains(g)) return std::nullopt;
     // g u_1^-1 u_2^-1 ... = 1, so g = ... u_2 u_1: the inverse of the sift's word.
-    return InverseWord(
-        SiftWord(Extend(Perm(g.begin(), g.begin() + std::min<std::size_t>(g.size(), degree_)), degree_), Word{}, 0));
+    const std::optional<Word> w =
+        SiftWord(Extend(Perm(g.begin(), g.begin() + std::min<std::size_t>(g.size(), degree_)), degree_), Word{}, 0);
+    if (!w) return std::nullopt;
+    return InverseWord(*w);
 }
 
 Perm StabilizerChain::Random(std::uint64_t& state) const {
@@ -309,10 +317,17 @@ bool StabilizerChain::Complete(Progress& progress) {
                 if (IsIdentity(residue)) continue;
                 Word w;
                 if (options_.trackWords && !wordsLost_) {
-                    w = RepWord(L, p);
-                    Append(w, strongWord_[static_cast<std::size_t>(s)]);
-                    Append(w, InverseWord(RepWord(L, q)));
-                    w = SiftWord(h, std::move(w), i + 1);
+                    std::optional<Word> up = RepWord(L, p), uq = RepWord(L, q);
+                    std::optional<Word> residueWord;
+                    if (up && uq) {
+                        Append(*up, strongWord_[static_cast<std::size_t>(s)]);
+                        Append(*up, InverseWord(*uq));
+                        residueWord = SiftWord(h, std::move(*up), i + 1);
+                    }
+                    if (residueWord)
+                        w = std::move(*residueWord);
+                    else
+                        wordsLost_ = true;
                 }
                 AddStrong(std::move(residue), std::move(w), stop);
                 if (Done()) return true;

@@ -74,8 +74,9 @@ private:
     Perm InverseRep(const Level& L, Point p) const;
     Perm Rep(const Level& L, Point p) const;
     Perm SiftFrom(Perm g, std::size_t from, std::size_t* stoppedAt) const;
-    Word RepWord(const Level& L, Point p) const;
-    Word SiftWord(Perm g, Word w, std::size_t from) const;
+    // nullopt past kMaxWordLength.
+    std::optional<Word> RepWord(const Level& L, Point p) const;
+    std::optional<Word> SiftWord(Perm g, Word w, std::size_t from) const;
     bool Complete(Progress& progress);
     bool Done() const;
     void RandomPhase(const std::vector<Perm>& generators, Progress& progress);
