@@ -11,6 +11,7 @@
 #include <iostream>
 
 #include "cli/common.h"
+#include "cli/interrupt.h"
 #include "cli/json_output.h"
 #include "cli/verb.h"
 #include "cli/verbs/permutation_facts.h"
@@ -60,8 +61,9 @@ perm::PermGroupPtr ResolvePermGroup(const std::string& spec) {
                          "' is not a permutation group (use S<d>, A<d>, perm:..., Rubik, Rubik2, M11, M12, M22, M23 or "
                          "M24)");
     Progress progress;
+    InterruptWatch interrupt(progress);
     perm::PermGroupPtr g = perm::MakePermGroup(*read, progress);
-    if (!g) throw UsageError("stopped");
+    if (!g) throw UsageError("Halted.");
     return g;
 }
 
@@ -95,12 +97,13 @@ void AddCycleNotationFacts(nlohmann::json& j, const std::string& spec) {
 
 void PrintPermutationFacts(const std::string& spec, const perm::PermGroup& g, bool json) {
     Progress progress;
+    InterruptWatch interrupt(progress);
     const auto orbits = g.Orbits();
     std::vector<std::size_t> lengths;
     for (const auto& o : orbits) lengths.push_back(o.size());
     const std::vector<mpz_class> series = g.DerivedSeriesOrders(progress);
     const std::optional<mpz_class> centre = g.CentreOrder(progress);
-    if (series.empty() || !centre) throw UsageError("stopped");
+    if (series.empty() || !centre) throw UsageError("Halted.");
     const bool solvable = series.back() == 1;
     const mpz_class commutator = series.size() > 1 ? series[1] : series[0];
     std::vector<int> base;
@@ -227,7 +230,7 @@ void SetupPermutations(CLI::App& app, RunContext& run) {
             }
             Progress progress;
             const perm::PermGroupPtr s = g->Stabilizer(points, progress);
-            if (!s) throw UsageError("stopped");
+            if (!s) throw UsageError("Halted.");
             std::vector<std::string> gens;
             for (const perm::Perm& p : s->generators()) gens.push_back(perm::CycleString(p));
             std::vector<std::size_t> lengths;
