@@ -4,8 +4,9 @@
 
 #include "core/perm/perm_spec.h"
 
-using namespace quorix;
-using namespace quorix::perm;
+// Inside the engine's namespace rather than with a using-directive, which
+// would leak into the other files of a unity batch.
+namespace quorix::perm {
 
 static PermGroupPtr BuildPermGroup(const char* spec) {
     Progress quiet;
@@ -47,3 +48,5 @@ static void BM_CubeCentre(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(cube->CentreOrder(quiet));
 }
 BENCHMARK(BM_CubeCentre)->Unit(benchmark::kMillisecond);
+
+}  // namespace quorix::perm

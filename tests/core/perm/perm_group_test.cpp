@@ -9,8 +9,9 @@
 #include "core/perm/perm_spec.h"
 #include "core/presentation/presented_group.h"
 
-using namespace quorix;
-using namespace quorix::perm;
+// Inside the engine's namespace rather than with a using-directive, which
+// would leak into the other files of a unity batch.
+namespace quorix::perm {
 
 namespace {
 
@@ -194,3 +195,5 @@ TEST(PermGroup, AgreesWithTheTableEngineOnRandomSmallGroups) {
     }
     EXPECT_GE(compared, 40);
 }
+
+}  // namespace quorix::perm
