@@ -11,6 +11,8 @@
 #include "gui/graph/graph_panel.h"
 #include "gui/rings/rings_panel.h"
 #include "gui/lattice/lattice_panel.h"
+#include "gui/perm/perm_group_panel.h"
+#include "gui/perm/rubik_panel.h"
 #include "gui/solution/analyze_solution_panel.h"
 #include "gui/storage/group_list_panel.h"
 
@@ -29,6 +31,8 @@ void RegisterAllPanels(PanelRegistry& registry) {
     RegisterSolutionPanels(registry);
     RegisterRingsPanels(registry);
     RegisterCountingPanels(registry);
+    RegisterPermPanels(registry);
+    RegisterRubikPanel(registry);
 }
 
 }  // namespace quorix::gui

@@ -1,4 +1,5 @@
 #include "cli/common.h"
+#include "cli/verbs/permutation_facts.h"
 
 #include <CLI/CLI.hpp>
 
@@ -72,6 +73,10 @@ GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::o
             throw UsageError("'" + spec + "': " + spec.substr(0, 3) +
                              "(SPEC) is taken by the view verb only (quorix-report view '" + spec +
                              "'); the automorphisms verb lists the automorphisms of SPEC");
+        if (const perm::PermGroupPtr large = LargePermGroup(spec))
+            throw UsageError("'" + spec + "' is a permutation group of " + large->Order().get_str() +
+                             " elements, more than the " + std::to_string(kMaxGroupOrder) +
+                             " a table holds: use facts, orbits, contains, stabilizer or random");
         if (registerDir)
             throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
         throw UsageError(e.what());

@@ -16,7 +16,7 @@ constexpr VerbSetup kVerbs[] = {
     SetupAutomorphisms, SetupCharacters, SetupClasses,  SetupCompare,    SetupCycleGraph, SetupDiagram,
     SetupFacts,         SetupGroup,      SetupIdentify, SetupLattice,    SetupList,       SetupQuotient,
     SetupRings,         SetupSearch,     SetupSeries,   SetupSubgroups,  SetupSummary,    SetupSylow,
-    SetupTable,         SetupView,       SetupCount,    SetupCycleIndex, SetupColourings,
+    SetupTable,         SetupView,       SetupCount,    SetupCycleIndex, SetupColourings, SetupPermutations,
 };
 
 // A message on one line of stderr.

@@ -40,6 +40,7 @@ void SetupGroup(CLI::App& app, RunContext& run);
 void SetupIdentify(CLI::App& app, RunContext& run);
 void SetupLattice(CLI::App& app, RunContext& run);
 void SetupList(CLI::App& app, RunContext& run);
+void SetupPermutations(CLI::App& app, RunContext& run);
 void SetupQuotient(CLI::App& app, RunContext& run);
 void SetupRings(CLI::App& app, RunContext& run);
 void SetupSearch(CLI::App& app, RunContext& run);

@@ -2,7 +2,10 @@
 
 #include <deque>
 
+#include <map>
+
 #include "core/group/group_spec.h"
+#include "core/perm/perm_spec.h"
 #include "core/presentation/coset_enumeration.h"
 #include "core/text/text.h"
 
@@ -91,8 +94,41 @@ PresentedGroup MakeGroupFromPresentation(std::string_view text, Progress& progre
     return result;
 }
 
+GroupPtr MakeGroupFromCycleNotation(std::string_view text, Progress& progress) {
+    const std::optional<perm::PermSpec> spec = perm::ReadPermSpec(text);
+    const perm::PermGroupPtr g = perm::MakePermGroup(*spec, progress);
+    if (!g) return nullptr;
+    if (g->Order() > kMaxGroupOrder)
+        throw InvalidArgument("'" + std::string(text.substr(0, 60)) + "' generates a group of " + g->Order().get_str() +
+                              " elements, more than the " + std::to_string(kMaxGroupOrder) + " a table holds");
+    // The identity, the generators, then products with the generators, breadth first.
+    std::vector<perm::Perm> elements{perm::Identity(spec->degree)};
+    std::map<perm::Perm, int> index{{elements[0], 0}};
+    for (const perm::Perm& p : spec->generators)
+        if (index.emplace(p, static_cast<int>(elements.size())).second) elements.push_back(p);
+    for (std::size_t i = 0; i < elements.size(); ++i)
+        for (const perm::Perm& s : spec->generators) {
+            perm::Perm p = perm::Multiply(elements[i], s);
+            if (index.emplace(p, static_cast<int>(elements.size())).second) elements.push_back(std::move(p));
+        }
+    const std::size_t n = elements.size();
+    std::vector<int> products(n * n);
+    std::vector<std::string> names;
+    for (std::size_t a = 0; a < n; ++a) {
+        names.push_back(perm::CycleString(elements[a]));
+        for (std::size_t b = 0; b < n; ++b) products[a * n + b] = index.at(perm::Multiply(elements[a], elements[b]));
+    }
+    auto group = Group::Create();
+    group->GenerateDescribed("Perm" + std::to_string(spec->degree), spec->name, names, products);
+    return group;
+}
+
 GroupPtr MakeGroupFromDescription(std::string_view description, Progress& progress) {
     if (IsPresentation(description)) return MakeGroupFromPresentation(description, progress).group;
+    const std::string_view trimmed = text::TrimBlanks(description);
+    if (trimmed.substr(0, 5) == "perm:" && perm::IsCycleNotation(trimmed) &&
+        trimmed.find('x') == std::string_view::npos)
+        return MakeGroupFromCycleNotation(trimmed, progress);
     return MakeGroupFromSpec(text::TrimBlanks(description));
 }
 

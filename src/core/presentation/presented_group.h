@@ -25,7 +25,14 @@ struct PresentedGroup {
 // defines an infinite group or one above 120 elements.
 PresentedGroup MakeGroupFromPresentation(std::string_view text, Progress& progress);
 
-// A presentation or a SPEC (MakeGroupFromSpec); null when halted.
+// perm:<generators> in cycle notation ("perm:(1,2,3),(1,2)", "()" the
+// identity, any degree up to 1000) as a Described group of at most 120
+// elements named in cycle notation: the identity, the generators, then
+// breadth first by products with the generators. Null when halted.
+GroupPtr MakeGroupFromCycleNotation(std::string_view text, Progress& progress);
+
+// A presentation, a SPEC (MakeGroupFromSpec) or perm: in cycle notation;
+// null when halted.
 GroupPtr MakeGroupFromDescription(std::string_view description, Progress& progress);
 GroupPtr MakeGroupFromDescription(std::string_view description);
 

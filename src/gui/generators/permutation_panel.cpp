@@ -9,7 +9,9 @@
 #include <QRadioButton>
 #include <algorithm>
 
+#include "core/group/errors.h"
 #include "core/group/math_functions.h"
+#include "core/perm/permutation.h"
 #include "core/group/permutation_closure.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
@@ -113,11 +115,12 @@ void PermutationPanel::continueWithDegree() {
     for (int i = 0; i < maximum_; ++i) {
         auto* b = addControl<QLineEdit>(QStringLiteral("txtElement%1").arg(i + 1), 0, 0, 100, kBoxHeight);
         b->setFont(font);
-        b->setMaxLength(degree_);
+        // Room for cycle notation: (1,2)(3,4) is longer than 2143.
+        b->setMaxLength(4 * degree_ + 2);
         b->setTextMargins(0, 0, 0, 0);
         b->installEventFilter(this);
         connect(b, &QLineEdit::textEdited, this, [this, i](const QString& text) {
-            if (text.size() >= degree_ && i + 1 < static_cast<int>(boxes_.size()))
+            if (text.size() >= degree_ && !text.startsWith(QLatin1Char('(')) && i + 1 < static_cast<int>(boxes_.size()))
                 boxes_[static_cast<std::size_t>(i) + 1]->setFocus();
         });
         b->show();
@@ -220,7 +223,9 @@ bool PermutationPanel::eventFilter(QObject* watched, QEvent* event) {
     if (!edit || text.isEmpty() || text.at(0) < QLatin1Char(' ') || text.at(0) == QChar(0x7f)) return false;
     QChar c = text.at(0);
     if (c >= QLatin1Char('a') && c <= QLatin1Char('f')) c = c.toUpper();
-    const QString allowed = QString::fromLatin1(MathFunctions::kPermutationDigits).left(degree_);
+    // One-line digits, or cycle notation: (1,2,3)(4,5), with 0 for points such as 10.
+    const QString allowed =
+        QString::fromLatin1(MathFunctions::kPermutationDigits).left(degree_) + QStringLiteral("(),0");
     if (allowed.contains(c) && !edit->isReadOnly()) {
         edit->insert(QString(c));
         emit edit->textEdited(edit->text());
@@ -232,9 +237,22 @@ bool PermutationPanel::checkElements() {
     const int d = degree_;
     const QString allowed = QString::fromLatin1(MathFunctions::kPermutationDigits).left(d);
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        const QString t = boxes_[i]->text();
+        QString t = boxes_[i]->text();
         if (t.isEmpty()) continue;
-        bool valid = t.size() >= d;
+        if (perm::IsCycleNotation(t.toStdString())) {
+            // Cycle notation becomes the one-line form of the panel's degree.
+            try {
+                const perm::Perm p = perm::ParseCycles(t.toStdString(), d);
+                if (static_cast<int>(p.size()) == d) {
+                    t.clear();
+                    for (perm::Point x : p) t += QChar::fromLatin1(MathFunctions::kPermutationDigits[x]);
+                    boxes_[i]->setText(t);
+                }
+            } catch (const InvalidArgument&) {
+                t.clear();
+            }
+        }
+        bool valid = t.size() == d;
         for (int c = 0; valid && c < d; ++c) valid = allowed.contains(t.at(c)) && t.left(c).indexOf(t.at(c)) < 0;
         if (!valid) {
             marked_[i] = true;

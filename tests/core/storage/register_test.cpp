@@ -94,6 +94,7 @@ std::vector<std::pair<GroupPtr, std::string>> everyMethod() {
     out.emplace_back(qt::spec("D4xZ2"), "");
     out.emplace_back(qt::spec("PGL(2,5)"), "");
     out.emplace_back(MakeGroupFromDescription("<a, b | a^7 = b^3 = 1, b a b^-1 = a^2>"), "Pres21-1");
+    out.emplace_back(MakeGroupFromDescription("perm:(1,2,3)(4,5),(1,2)"), "");  // cycle notation
     return out;
 }
 

@@ -183,6 +183,23 @@ TEST_F(GeneratorPanels, PermutationGroupRefusesBadOrIncompleteElements) {
     EXPECT_TRUE(p.elementBoxes()[1]->text().isEmpty());
 }
 
+TEST_F(GeneratorPanels, PermutationGroupTakesCycleNotation) {
+    PermutationPanel p(ctx);
+    p.degreeBox()->setText("4");
+    p.findChild<QPushButton*>("cmdContinue")->click();
+    QTest::keyClicks(p.elementBoxes()[1], "(1,2)(3,4)");
+    EXPECT_EQ(p.elementBoxes()[1]->text(), "(1,2)(3,4)");  // a box holds a cycle
+    p.elementBoxes()[2]->setText("(1,3)");
+    p.findChild<QPushButton*>("cmdGenerate")->click();
+    EXPECT_EQ(p.elementBoxes()[1]->text(), "2143");
+    EXPECT_EQ(p.elementBoxes()[2]->text(), "3214");
+    EXPECT_EQ(ctx.groups.At(ctx.groups.Count())->Order(), 8);
+    closeResult(p);
+    p.elementBoxes()[3]->setText("(1,5)");  // past the degree
+    p.findChild<QPushButton*>("cmdGenerate")->click();
+    EXPECT_EQ(host.messages.back(), "Element #4 is invalid.");
+}
+
 TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     add("Z2xZ10", "Z|@2|xZ|@10|");
     DirectProductsPanel p(ctx);

@@ -15,6 +15,7 @@
 #include "cli/json_output.h"
 #include "cli/verb.h"
 #include "cli/verbs/analysis_common.h"
+#include "cli/verbs/permutation_facts.h"
 
 namespace quorix::cli {
 
@@ -106,11 +107,23 @@ void SetupFacts(CLI::App& app, RunContext& run) {
     cmd->add_flag("--json", opts->json, "One JSON object per group per line");
     AddRegisterOption(cmd, opts->registerDir);
     cmd->callback([opts, &run] {
+        // A permutation group past the table limit has the facts its stabilizer chain gives.
         std::vector<GroupPtr> groups;
-        for (const std::string& s : opts->specs) groups.push_back(ResolveGroupSpec(run, s, opts->registerDir));
+        std::vector<perm::PermGroupPtr> large;
+        for (const std::string& s : opts->specs) {
+            large.push_back(opts->registerDir ? nullptr : LargePermGroup(s));
+            groups.push_back(large.back() ? nullptr : ResolveGroupSpec(run, s, opts->registerDir));
+        }
         bool first = true;
 
-        for (const GroupPtr& g : groups) {
+        for (std::size_t i = 0; i < groups.size(); ++i) {
+            const GroupPtr& g = groups[i];
+            if (large[i]) {
+                if (!first && !opts->json) std::cout << "\n";
+                PrintPermutationFacts(opts->specs[i], *large[i], opts->json);
+                first = false;
+                continue;
+            }
             GroupFacts f = ComputeGroupFacts(g);
             Progress progress;
             const std::optional<CatalogueEntry> entry = run.workbench.catalogue.Identify(*g, progress);
@@ -119,6 +132,7 @@ void SetupFacts(CLI::App& app, RunContext& run) {
                 j["catalogue"] = entry ? nlohmann::json(entry->Label()) : nlohmann::json();
                 j["name"] = entry ? nlohmann::json(markup::PlainText(entry->name)) : nlohmann::json();
                 AddComparisonFacts(j, g, run.workbench.namedGroups);
+                if (!opts->registerDir) AddCycleNotationFacts(j, opts->specs[i]);
                 PrintJson(j);
             } else {
                 if (!first) std::cout << "\n";
