@@ -31,6 +31,23 @@ TEST(CountingVerbTest, CountJsonSmallAndLargeNumbers) {
     r = runTool("count perm:2341 --colours 2");
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_NE(r.out.find("(16 + 2 + 4 + 2)/4 = 24/4 = 6"), std::string::npos) << r.out;
+    // The same group in cycle notation; a 3-cycle times a transposition on
+    // five points (cyclic of order 6).
+    r = runTool("count 'perm:(1,2,3,4)' --colours 2");
+    EXPECT_NE(r.out.find("24/4 = 6"), std::string::npos) << r.out << r.err;
+    r = runTool("count 'perm:(1,2,3)(4,5)' --colours 2 --json");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(nlohmann::json::parse(r.out)["count"], 12);
+}
+
+// `orbits OBJECT --colours K` lists what `colourings` lists; without
+// --colours it stays the permutation group's point orbits.
+TEST(CountingVerbTest, OrbitsWithColoursAreTheColourings) {
+    const ToolResult listed = runTool("colourings 'bracelet(6)' --colours 2 --json");
+    ASSERT_EQ(listed.exitCode, 0) << listed.err;
+    EXPECT_EQ(runTool("orbits 'bracelet(6)' --colours 2 --json").out, listed.out);
+    EXPECT_EQ(runTool("orbits 'perm:(1,2),(4,5)'").out, "1, 2\n3\n4, 5\n");
+    EXPECT_EQ(runTool("orbits M11 --reflections").exitCode, 2);
 }
 
 TEST(CountingVerbTest, CycleIndexAndColourings) {

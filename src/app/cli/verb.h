@@ -26,6 +26,11 @@ class RunContext;
 
 using VerbSetup = void (*)(CLI::App&, RunContext&);
 
+// `orbits OBJECT --colours K`: one colouring of each orbit, as `colourings`
+// lists them (colours and weights as typed; a usage error when bad).
+void ListColouringOrbits(RunContext& run, const std::string& subject, const std::string& colours,
+                         const std::string& weights, bool reflections, bool json);
+
 void SetupAutomorphisms(CLI::App& app, RunContext& run);
 void SetupCharacters(CLI::App& app, RunContext& run);
 void SetupClasses(CLI::App& app, RunContext& run);

@@ -1,5 +1,7 @@
 #include "core/counting/symmetry_object.h"
 
+#include "core/perm/permutation.h"
+
 #include "core/group/errors.h"
 #include "core/group/math_functions.h"
 #include "core/presentation/presented_group.h"
@@ -103,21 +105,29 @@ SymmetryObject MakeObject(std::string_view text, bool reflections) {
 
 SymmetryObject ObjectFromGroup(const Group& group, const std::string& name) {
     const int order = group.Order();
-    const int d = group.Degree();
-    bool permutations = d > 0;
+    int d = group.Degree();
+    // Elements named as permutations: in one-line notation (S<d>, A<d>,
+    // perm:2134,...) or in cycle notation (perm:(1,2),...), read on the
+    // largest point any of them moves.
+    std::vector<perm::Perm> read;
+    bool permutations = order > 0;
     for (int i = 1; permutations && i <= order; ++i) {
         const std::string p = group.SourceElement(i);
-        permutations = static_cast<int>(p.size()) == d && MathFunctions::IsPermutationString(p);
+        if (perm::IsCycleNotation(p)) {
+            read.push_back(perm::ParseCycles(p, std::max(d, 1)));
+        } else {
+            permutations = d > 0 && static_cast<int>(p.size()) == d && MathFunctions::IsPermutationString(p);
+            if (permutations) read.push_back(perm::ParsePermutationList(p).front());
+        }
     }
     SymmetryObject object;
     object.name = name;
     if (permutations) {
+        for (const perm::Perm& p : read) d = std::max(d, static_cast<int>(p.size()));
         std::vector<Permutation> elements;
-        for (int i = 1; i <= order; ++i) {
-            const std::string p = group.SourceElement(i);
-            std::vector<int> images;
-            for (char c : p) images.push_back(MathFunctions::PermutationDigitValue(c) - 1);
-            elements.push_back(Permutation{std::move(images)});
+        for (const perm::Perm& p : read) {
+            const perm::Perm full = perm::Extend(p, d);
+            elements.push_back(Permutation{std::vector<int>(full.begin(), full.end())});
         }
         object.group = std::make_shared<EnumeratedGroup>(d, elements);
         object.description =

@@ -186,14 +186,10 @@ void SetupCycleIndex(CLI::App& app, RunContext& run) {
     });
 }
 
-void SetupColourings(CLI::App& app, RunContext& run) {
-    auto* cmd = app.add_subcommand("colourings", "One colouring of each orbit (up to 10,000), least first");
-    auto opts = std::make_shared<CountingOptions>();
-    AddSubject(cmd, *opts);
-    AddColours(cmd, *opts);
-    cmd->add_option("--weights", opts->weights, "Only colourings with these numbers of points of each colour");
-    cmd->add_flag("--json", opts->json, "JSON: the colourings (colours numbered from 1) with orbit and stabilizer");
-    cmd->callback([opts, &run] {
+// One colouring of each orbit, as `colourings` and `orbits ... --colours K` list them.
+static void ListOrbitColourings(RunContext& run, const CountingOptions& options) {
+    const CountingOptions* opts = &options;
+    {
         const std::vector<int> numbers = Weights(*opts);
         const int colours = ColoursOf(*opts, numbers);
         const SymmetryObject object = Subject(run, *opts);
@@ -230,7 +226,32 @@ void SetupColourings(CLI::App& app, RunContext& run) {
         }
         std::cout << list.colourings.size() << " different colouring" << (list.colourings.size() == 1 ? "" : "s")
                   << (list.halted ? " listed before the stop" : "") << "\n";
-    });
+    }
+}
+
+void SetupColourings(CLI::App& app, RunContext& run) {
+    auto* cmd = app.add_subcommand("colourings", "One colouring of each orbit (up to 10,000), least first");
+    auto opts = std::make_shared<CountingOptions>();
+    AddSubject(cmd, *opts);
+    AddColours(cmd, *opts);
+    cmd->add_option("--weights", opts->weights, "Only colourings with these numbers of points of each colour");
+    cmd->add_flag("--json", opts->json, "JSON: the colourings (colours numbered from 1) with orbit and stabilizer");
+    cmd->callback([opts, &run] { ListOrbitColourings(run, *opts); });
+}
+
+void ListColouringOrbits(RunContext& run, const std::string& subject, const std::string& colours,
+                         const std::string& weights, bool reflections, bool json) {
+    CountingOptions o;
+    o.subject = subject;
+    if (!colours.empty()) {
+        const std::optional<int> k = ParseDecimal(colours);
+        if (!k || *k < 1) throw UsageError("--colours needs a whole number of at least 1, not '" + colours + "'");
+        o.colours = *k;
+    }
+    o.weights = weights;
+    o.reflections = reflections;
+    o.json = json;
+    ListOrbitColourings(run, o);
 }
 
 }  // namespace quorix::cli

@@ -137,14 +137,29 @@ void PrintPermutationFacts(const std::string& spec, const perm::PermGroup& g, bo
 }
 
 void SetupPermutations(CLI::App& app, RunContext& run) {
-    (void)run;
     {
-        auto* cmd = app.add_subcommand("orbits", "The orbits of a permutation group, as lists of points");
-        auto spec = std::make_shared<std::string>();
-        auto json = std::make_shared<bool>(false);
-        cmd->add_option("SPEC", *spec, kPermSpecHelp)->required();
-        cmd->add_flag("--json", *json, "A JSON list of lists of points");
-        cmd->callback([spec, json] {
+        auto* cmd = app.add_subcommand(
+            "orbits",
+            "The orbits of a permutation group, as lists of points; with --colours K, one colouring of each orbit "
+            "of the K-colourings of an object or group (as the colourings verb lists them)");
+        struct OrbitOptions {
+            std::string spec, colours, weights;
+            bool json = false, reflections = false;
+        };
+        auto o = std::make_shared<OrbitOptions>();
+        cmd->add_option("SPEC", o->spec, kPermSpecHelp)->required();
+        cmd->add_flag("--json", o->json, "A JSON list of lists of points");
+        cmd->add_option("--colours,--colors", o->colours, "List the orbits of the K-colourings instead");
+        cmd->add_option("--weights", o->weights, "With --colours: only these numbers of points of each colour");
+        cmd->add_flag("--reflections", o->reflections, "With --colours: the full symmetry group of an object");
+        cmd->callback([o, &run] {
+            if (!o->colours.empty() || !o->weights.empty()) {
+                ListColouringOrbits(run, o->spec, o->colours, o->weights, o->reflections, o->json);
+                return;
+            }
+            if (o->reflections) throw UsageError("--reflections goes with --colours");
+            const std::string* spec = &o->spec;
+            const bool* json = &o->json;
             const perm::PermGroupPtr g = ResolvePermGroup(*spec);
             const auto orbits = g->Orbits();
             if (*json) {
