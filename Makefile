@@ -26,7 +26,7 @@ export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps deps-check configure build run test bench clean format format-check \
-        sanitize sanitize-build fuzz package
+        sanitize sanitize-build sanitize-configure fuzz package
 
 all: build
 
@@ -59,11 +59,15 @@ deps-check:
 	@./scripts/install-deps.sh --checks
 
 sanitize-build: deps deps-check
+	@if [ ! -f $(SANITIZE_DIR)/build.ninja ] || [ -n "$(CMAKE_ARGS)" ]; then \
+	  $(MAKE) --no-print-directory sanitize-configure; fi
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+
+sanitize-configure:
 	cmake -S . -B $(SANITIZE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORIX_GUI=OFF \
 	  -DQUORIX_BENCH=OFF -DQUORIX_FUZZ=ON -DQUORIX_TEST_PER_CASE=OFF -DCMAKE_CXX_COMPILER=clang++ \
 	  -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only \
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" $(CMAKE_ARGS)
-	cmake --build $(SANITIZE_DIR) -j $(JOBS)
 
 sanitize: sanitize-build
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
