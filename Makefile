@@ -26,7 +26,7 @@ export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
 
 .PHONY: all deps deps-check configure build run test bench clean format format-check \
-        sanitize sanitize-build sanitize-configure fuzz package
+        sanitize sanitize-build sanitize-configure sanitize-test sanitize-fuzz fuzz package
 
 all: build
 
@@ -69,8 +69,15 @@ sanitize-configure:
 	  -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only \
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" $(CMAKE_ARGS)
 
-sanitize: sanitize-build
+# make sanitize is sanitize-test, then sanitize-fuzz (CI runs the two apart:
+# the tests beside the other build, the fuzz targets at the end).
+sanitize: sanitize-test
+	$(MAKE) --no-print-directory sanitize-fuzz
+
+sanitize-test: sanitize-build
 	cd $(SANITIZE_DIR) && ctest --output-on-failure -j $(JOBS)
+
+sanitize-fuzz:
 	./scripts/run-fuzz.sh $(SANITIZE_DIR) $(SANITIZE_FUZZ_SECONDS) $(JOBS)
 
 fuzz: sanitize-build
