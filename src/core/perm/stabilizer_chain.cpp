@@ -66,20 +66,8 @@ Word ReduceWord(const Word& w, const std::vector<long long>& generatorOrders) {
 StabilizerChain::StabilizerChain(int degree, const std::vector<Perm>& generators, const Options& options,
                                  Progress& progress)
     : degree_(degree), explicit_(false), options_(options) {
-    for (Point b : options.basePrefix) {
-        base_.push_back(b);
-        Level L;
-        L.base = b;
-        L.edge.assign(static_cast<std::size_t>(degree), -1);
-        L.position.assign(static_cast<std::size_t>(degree), -1);
-        L.edge[b] = -2;
-        L.position[b] = 0;
-        L.orbit.push_back(b);
-        levels_.push_back(std::move(L));
-    }
     explicit_ = static_cast<std::size_t>(degree) * static_cast<std::size_t>(degree) * 8 <= kExplicitPointLimit;
-    if (explicit_)
-        for (Level& L : levels_) L.inverseRep.push_back(Identity(degree));
+    for (Point b : options.basePrefix) PushLevel(b);
     for (std::size_t k = 0; k < generators.size(); ++k) {
         if (IsIdentity(generators[k])) continue;
         std::size_t stop = 0;
@@ -109,20 +97,24 @@ std::vector<Perm> StabilizerChain::StabilizerGenerators(std::size_t level) const
     return gens;
 }
 
+void StabilizerChain::PushLevel(Point b) {
+    base_.push_back(b);
+    Level L;
+    L.base = b;
+    L.edge.assign(static_cast<std::size_t>(degree_), -1);
+    L.position.assign(static_cast<std::size_t>(degree_), -1);
+    L.edge[b] = -2;
+    L.position[b] = 0;
+    L.orbit.push_back(b);
+    if (explicit_) L.inverseRep.push_back(Identity(degree_));
+    levels_.push_back(std::move(L));
+}
+
 void StabilizerChain::AddStrong(Perm g, Word word, std::size_t level) {
     if (level == levels_.size()) {
         Point moved = 0;
         while (g[moved] == moved) ++moved;
-        base_.push_back(moved);
-        Level L;
-        L.base = moved;
-        L.edge.assign(static_cast<std::size_t>(degree_), -1);
-        L.position.assign(static_cast<std::size_t>(degree_), -1);
-        L.edge[moved] = -2;
-        L.position[moved] = 0;
-        L.orbit.push_back(moved);
-        if (explicit_) L.inverseRep.push_back(Identity(degree_));
-        levels_.push_back(std::move(L));
+        PushLevel(moved);
     }
     const int k = static_cast<int>(strong_.size());
     strongInv_.push_back(Inverse(g));

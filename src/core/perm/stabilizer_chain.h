@@ -68,6 +68,8 @@ private:
         std::vector<int> position;     // per point: orbit position or -1
     };
 
+    // A new last level on base point b: its orbit {b} so far.
+    void PushLevel(Point b);
     void AddStrong(Perm g, Word word, std::size_t level);
     void ExtendOrbit(std::size_t level, int newGen);
     void AddToOrbit(Level& L, Point q, int gen, Point from);
