@@ -49,7 +49,7 @@ ComparisonResult CompareGroups(const GroupPtr& group1, const GroupPtr& group2, S
         if (r.isomorphic) {
             if (nA <= kMaxTableOrder) {
                 const std::vector<int> images = group2->IsomorphismSourceMapping(*group1);
-                r.isomorphism.assign(images.begin() + 1, images.end());
+                if (!images.empty()) r.isomorphism.assign(images.begin() + 1, images.end());
             } else {
                 r.isomorphism = ParseMappingText(shared.mappingText);
             }

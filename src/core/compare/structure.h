@@ -2,8 +2,8 @@
 // What the comparison, the solution analysis and the HTML views need from
 // the structure analysis (subgroups, normality, centre, composition series,
 // cycle notation). The desktop program and the command-line tool pass the
-// analysis engine's implementation (EngineStructure, kept in their
-// workbench); tests may pass their own.
+// analysis engine's implementation (EngineStructure, one for each job);
+// tests may pass their own.
 
 #include <memory>
 #include <string>

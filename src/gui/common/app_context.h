@@ -31,8 +31,8 @@ public:
     const std::filesystem::path directory;
     storage::Preferences preferences;
     storage::GroupRegister groups;
-    // The engine's caches shared by the panels: subgroup list, composition
-    // series, homomorphism search and mapping text, solvability.
+    // The engine's caches shared by the panels: solvability and the named
+    // groups compared, the catalogue.
     Workbench workbench;
     GuiState gui;
     DialogHooks dialogs;
