@@ -41,14 +41,16 @@ void AddSubject(CLI::App* cmd, CountingOptions& o) {
     AddRegisterOption(cmd, o.registerDir);
 }
 
+// The number K of --colours K.
+int ParseColours(const std::string& text) {
+    const std::optional<int> k = ParseDecimal(text);
+    if (!k || *k < 1) throw UsageError("--colours needs a whole number of at least 1, not '" + text + "'");
+    return *k;
+}
+
 void AddColours(CLI::App* cmd, CountingOptions& o) {
     cmd->add_option_function<std::string>(
-        "--colours,--colors",
-        [&o](const std::string& text) {
-            const std::optional<int> k = ParseDecimal(text);
-            if (!k || *k < 1) throw UsageError("--colours needs a whole number of at least 1, not '" + text + "'");
-            o.colours = *k;
-        },
+        "--colours,--colors", [&o](const std::string& text) { o.colours = ParseColours(text); },
         "The number of colours K");
 }
 
@@ -187,46 +189,42 @@ void SetupCycleIndex(CLI::App& app, RunContext& run) {
 }
 
 // One colouring of each orbit, as `colourings` and `orbits ... --colours K` list them.
-static void ListOrbitColourings(RunContext& run, const CountingOptions& options) {
-    const CountingOptions* opts = &options;
+static void ListOrbitColourings(RunContext& run, const CountingOptions& opts) {
+    const std::vector<int> numbers = Weights(opts);
+    const int colours = ColoursOf(opts, numbers);
+    const SymmetryObject object = Subject(run, opts);
+    const EnumeratedGroup& g = *object.group;
+    Progress progress;
+    ColouringList list;
     {
-        const std::vector<int> numbers = Weights(*opts);
-        const int colours = ColoursOf(*opts, numbers);
-        const SymmetryObject object = Subject(run, *opts);
-        const EnumeratedGroup& g = *object.group;
-        Progress progress;
-        ColouringList list;
-        {
-            InterruptWatch interrupt(progress);
-            list = ListColourings(g, colours, numbers, progress);
-        }
-        if (list.halted) run.exitCode = 130;
-        if (opts->json) {
-            nlohmann::json items = nlohmann::json::array();
-            for (const ListedColouring& c : list.colourings) {
-                std::vector<int> shown;
-                for (int x : c.colours) shown.push_back(x + 1);
-                items.push_back(
-                    {{"colours", shown}, {"orbit_size", c.orbitSize}, {"stabilizer_order", c.stabilizerOrder}});
-            }
-            PrintJson({{"object", object.name},
-                       {"group_order", g.order()},
-                       {"colours", colours},
-                       {"count", list.colourings.size()},
-                       {"halted", list.halted},
-                       {"colourings", items}});
-            return;
-        }
-        PrintHeader(object);
-        for (const ListedColouring& c : list.colourings) {
-            std::string text;
-            for (int x : c.colours) text += (colours > 9 && !text.empty() ? " " : "") + std::to_string(x + 1);
-            std::cout << text << "  orbit " << c.orbitSize << " x stabilizer " << c.stabilizerOrder << " = "
-                      << g.order() << "\n";
-        }
-        std::cout << list.colourings.size() << " different colouring" << (list.colourings.size() == 1 ? "" : "s")
-                  << (list.halted ? " listed before the stop" : "") << "\n";
+        InterruptWatch interrupt(progress);
+        list = ListColourings(g, colours, numbers, progress);
     }
+    if (list.halted) run.exitCode = 130;
+    if (opts.json) {
+        nlohmann::json items = nlohmann::json::array();
+        for (const ListedColouring& c : list.colourings) {
+            std::vector<int> shown;
+            for (int x : c.colours) shown.push_back(x + 1);
+            items.push_back({{"colours", shown}, {"orbit_size", c.orbitSize}, {"stabilizer_order", c.stabilizerOrder}});
+        }
+        PrintJson({{"object", object.name},
+                   {"group_order", g.order()},
+                   {"colours", colours},
+                   {"count", list.colourings.size()},
+                   {"halted", list.halted},
+                   {"colourings", items}});
+        return;
+    }
+    PrintHeader(object);
+    for (const ListedColouring& c : list.colourings) {
+        std::string text;
+        for (int x : c.colours) text += (colours > 9 && !text.empty() ? " " : "") + std::to_string(x + 1);
+        std::cout << text << "  orbit " << c.orbitSize << " x stabilizer " << c.stabilizerOrder << " = " << g.order()
+                  << "\n";
+    }
+    std::cout << list.colourings.size() << " different colouring" << (list.colourings.size() == 1 ? "" : "s")
+              << (list.halted ? " listed before the stop" : "") << "\n";
 }
 
 void SetupColourings(CLI::App& app, RunContext& run) {
@@ -243,11 +241,7 @@ void ListColouringOrbits(RunContext& run, const std::string& subject, const std:
                          const std::string& weights, bool reflections, bool json) {
     CountingOptions o;
     o.subject = subject;
-    if (!colours.empty()) {
-        const std::optional<int> k = ParseDecimal(colours);
-        if (!k || *k < 1) throw UsageError("--colours needs a whole number of at least 1, not '" + colours + "'");
-        o.colours = *k;
-    }
+    if (!colours.empty()) o.colours = ParseColours(colours);
     o.weights = weights;
     o.reflections = reflections;
     o.json = json;
