@@ -150,7 +150,11 @@ std::string ConventionalName(const Group& g) {
 const std::vector<GroupPtr>& Catalogue::Solutions(int n, Progress& /*progress*/) {
     if (n < 1 || n > kMaxOrder) throw InvalidArgument("Catalogue order out of range: " + std::to_string(n));
     OrderData& d = data_[static_cast<std::size_t>(n)];
-    if (d.searched) return d.solutions;
+    std::call_once(d.built, [&] { Build(n, d); });
+    return d.solutions;
+}
+
+void Catalogue::Build(int n, OrderData& d) {
     // The search's solutions are stored as their tables (catalogue_tables.cpp,
     // checked against the search by a test): building them takes microseconds
     // where the search of order 16 takes a second.
@@ -170,8 +174,7 @@ const std::vector<GroupPtr>& Catalogue::Solutions(int n, Progress& /*progress*/)
         d.keys.push_back(Invariants(*s));
         d.names.push_back(ConventionalName(*s));
     }
-    d.searched = true;
-    return d.solutions;
+    d.searched.store(true, std::memory_order_release);
 }
 
 std::optional<CatalogueEntry> Catalogue::Identify(const Group& g, Progress& progress) {

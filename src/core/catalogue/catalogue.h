@@ -4,10 +4,13 @@
 // Cayley-table search of order 16 finds with its default rules) and a
 // conventional name (Z|@4|, D|@4|, Q|@8|, ...). The search's solutions are
 // stored as tables (catalogue_tables.h) and built once per order, the first
-// time a group of that order is identified; they are kept in the Catalogue
-// object the caller owns. Groups of larger orders have no catalogue entry.
+// time a group of that order is identified (also when jobs on several threads
+// ask at once); they are kept in the Catalogue object the caller owns. Groups
+// of larger orders have no catalogue entry.
 
 #include <array>
+#include <atomic>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,15 +55,19 @@ public:
     const std::vector<GroupPtr>& Solutions(int n, Progress& progress);
 
     // Whether the solutions of order n are built already.
-    bool Searched(int n) const { return n >= 1 && n <= kMaxOrder && data_[static_cast<std::size_t>(n)].searched; }
+    bool Searched(int n) const {
+        return n >= 1 && n <= kMaxOrder && data_[static_cast<std::size_t>(n)].searched.load(std::memory_order_acquire);
+    }
 
 private:
     struct OrderData {
-        bool searched = false;
+        std::once_flag built;
+        std::atomic<bool> searched = false;
         std::vector<GroupPtr> solutions;
         std::vector<std::vector<int>> keys;
         std::vector<std::string> names;
     };
+    static void Build(int n, OrderData& d);
     std::array<OrderData, kMaxOrder + 1> data_;
 };
 

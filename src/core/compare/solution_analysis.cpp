@@ -10,7 +10,10 @@
 namespace quorix {
 
 bool IsSolvable(const GroupPtr& g, StructureAnalysis& analysis, SolutionAnalysisCache& cache, Progress& progress) {
-    if (g->IsObject(cache.solvabilityOf)) return cache.solvable;
+    {
+        const std::scoped_lock hold(cache.lock);
+        if (g->IsObject(cache.solvabilityOf)) return cache.solvable;
+    }
     const std::vector<GroupPtr> series = analysis.CompositionSeries(g, progress);
     if (series.empty() || progress.Stopped()) return false;
     bool solvable = true;
@@ -18,25 +21,34 @@ bool IsSolvable(const GroupPtr& g, StructureAnalysis& analysis, SolutionAnalysis
         const int above = series[i - 1]->Order(), below = series[i]->Order();
         solvable = below > 0 && above % below == 0 && MathFunctions::IsPrime(above / below);
     }
+    const std::scoped_lock hold(cache.lock);
     cache.solvabilityOf = g->IdentityToken();
     cache.solvable = solvable;
     return solvable;
 }
 
 GroupPtr CachedSymmetricGroup(SolutionAnalysisCache& cache, int degree) {
-    if (!cache.symmetric || cache.symmetric->Degree() != degree) {
-        cache.symmetric = Group::Create();
-        cache.symmetric->GenerateSymmetric(degree);
+    {
+        const std::scoped_lock hold(cache.lock);
+        if (cache.symmetric && cache.symmetric->Degree() == degree) return cache.symmetric;
     }
-    return cache.symmetric;
+    GroupPtr built = Group::Create();
+    built->GenerateSymmetric(degree);
+    const std::scoped_lock hold(cache.lock);
+    cache.symmetric = built;
+    return built;
 }
 
 GroupPtr CachedAlternatingGroup(SolutionAnalysisCache& cache, int degree) {
-    if (!cache.alternating || cache.alternating->Degree() != degree) {
-        cache.alternating = Group::Create();
-        cache.alternating->GenerateAlternating(degree);
+    {
+        const std::scoped_lock hold(cache.lock);
+        if (cache.alternating && cache.alternating->Degree() == degree) return cache.alternating;
     }
-    return cache.alternating;
+    GroupPtr built = Group::Create();
+    built->GenerateAlternating(degree);
+    const std::scoped_lock hold(cache.lock);
+    cache.alternating = built;
+    return built;
 }
 
 namespace {

@@ -4,6 +4,7 @@
 // solution is isomorphic to.
 
 #include <functional>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -26,8 +27,11 @@ struct NamedGroupEntry {
 
 // What the analyses of successive solutions keep: the solvability of the
 // last group tested, and the symmetric and alternating groups compared with
-// (one degree each).
+// (one degree each). Jobs on several threads may share one: the functions
+// below hold its lock only to read or replace an entry, never while they
+// compute one.
 struct SolutionAnalysisCache {
+    std::mutex lock;
     Group::Identity solvabilityOf;
     bool solvable = false;
     GroupPtr symmetric, alternating;

@@ -3,9 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <thread>
 
+#include "core/catalogue/catalogue.h"
 #include "core/compare/comparison.h"
+#include "core/compare/solution_analysis.h"
 #include "core/workbench/workbench.h"
 #include "support/groups.h"
 
@@ -53,6 +57,31 @@ TEST(Workbench, InterleavedComparisonsGiveWhatEachGivesAlone) {
     EXPECT_EQ(outer.lines, aloneOuter.lines);
     EXPECT_EQ(Found(*inner), Found(aloneInner));
     EXPECT_EQ(inner->lines, aloneInner.lines);
+}
+
+// Jobs on two threads share the catalogue and the solution-analysis cache:
+// each gets what it gets alone, the catalogue is filled once.
+TEST(Workbench, TwoThreadsShareTheCatalogueAndTheCache) {
+    Workbench bench;
+    const GroupPtr d8 = spec("D4"), q8 = spec("Dic2"), s4 = spec("S4"), z12 = spec("Z12");
+    std::vector<std::string> notes[2];
+    bool solvable[2][2] = {};
+    auto job = [&](int t) {
+        Progress progress;
+        EngineStructure structure;
+        for (int round = 0; round < 20; ++round) {
+            notes[t].push_back(CatalogueNote(bench.catalogue, t == 0 ? *d8 : *q8, progress));
+            solvable[t][0] = IsSolvable(t == 0 ? s4 : z12, structure, bench.namedGroups, progress);
+            solvable[t][1] = CachedSymmetricGroup(bench.namedGroups, 3 + t)->Order() == (t == 0 ? 6 : 24);
+        }
+    };
+    std::thread other(job, 1);
+    job(0);
+    other.join();
+    EXPECT_EQ(notes[0].front(), " [#8-3 D|@4|]");
+    EXPECT_EQ(notes[1].front(), " [#8-5 Q|@8|]");
+    for (const auto& n : notes) EXPECT_EQ(std::count(n.begin(), n.end(), n.front()), 20);
+    EXPECT_TRUE(solvable[0][0] && solvable[1][0] && solvable[0][1] && solvable[1][1]);
 }
 
 TEST(Workbench, ComparisonLeavesItsMappingForTheDisplays) {
