@@ -6,11 +6,15 @@
 #                   and the fuzz targets (clang, -O1, AddressSanitizer and
 #                   UndefinedBehaviorSanitizer), running the tests, then every
 #                   fuzz target for 10 s
+#   make tsan       the tests of work on several threads (jobs off the GUI
+#                   thread, the engine state they share) built with clang and
+#                   ThreadSanitizer, run headless
 #   make fuzz       every fuzz target for FUZZ_SECONDS (60) each
 #   make package    a .deb of the desktop program and the command-line tool
 # CMAKE_ARGS are passed to every configuration (CI: -DQUORIX_WERROR=ON).
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
+TSAN_DIR ?= build-tsan
 FUZZ_SECONDS ?= 60
 SANITIZE_FUZZ_SECONDS ?= 10
 JOBS ?= $(shell nproc)
@@ -24,9 +28,15 @@ CMAKE_ARGS ?=
 SANITIZE_FLAGS = -O1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
 export ASAN_OPTIONS ?= detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS ?= print_stacktrace=1:halt_on_error=1
+# Everything of ours is instrumented, unoptimised: the build is what costs,
+# the tests are few. Qt is not instrumented: what it synchronises itself is
+# out of sight, so the jobs hand results over through the standard
+# library's primitives, which are.
+TSAN_FLAGS = -O0 -fsanitize=thread -fno-omit-frame-pointer
+export TSAN_OPTIONS ?= halt_on_error=1:second_deadlock_stack=1:suppressions=$(CURDIR)/tests/tsan.supp
 
 .PHONY: all deps deps-check configure build run test bench clean format format-check \
-        sanitize sanitize-build sanitize-configure sanitize-test sanitize-fuzz fuzz package
+        sanitize sanitize-build sanitize-configure sanitize-test sanitize-fuzz tsan tsan-configure fuzz package
 
 all: build
 
@@ -53,7 +63,7 @@ bench: build
 	./$(BUILD_DIR)/bench/quorix_bench
 
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(TSAN_DIR)
 
 deps-check:
 	@./scripts/install-deps.sh --checks
@@ -79,6 +89,17 @@ sanitize-test: sanitize-build
 
 sanitize-fuzz:
 	./scripts/run-fuzz.sh $(SANITIZE_DIR) $(SANITIZE_FUZZ_SECONDS) $(JOBS)
+
+tsan: deps deps-check
+	@if [ ! -f $(TSAN_DIR)/build.ninja ] || [ -n "$(CMAKE_ARGS)" ]; then \
+	  $(MAKE) --no-print-directory tsan-configure; fi
+	cmake --build $(TSAN_DIR) -j $(JOBS) --target test_threads
+	QT_QPA_PLATFORM=offscreen ./$(TSAN_DIR)/tests/test_threads
+
+tsan-configure:
+	cmake -S . -B $(TSAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORIX_BENCH=OFF \
+	  -DQUORIX_THREAD_TESTS=ON -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only \
+	  "-DCMAKE_CXX_FLAGS=$(TSAN_FLAGS)" $(CMAKE_ARGS)
 
 fuzz: sanitize-build
 	./scripts/run-fuzz.sh $(SANITIZE_DIR) $(FUZZ_SECONDS) $(JOBS)

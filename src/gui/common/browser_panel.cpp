@@ -53,7 +53,7 @@ BrowserPanel::BrowserPanel(AppContext& context, Kind kind, const QString& path, 
             // the user scrolls or follows a link.
             QScrollBar* bar = browser_->verticalScrollBar();
             auto keep = connect(bar, &QScrollBar::rangeChanged, this, [this] { browser_->scrollToAnchor(anchor_); });
-            const auto release = [this, keep] { disconnect(keep); };
+            const auto release = [keep] { QObject::disconnect(keep); };
             connect(bar, &QScrollBar::actionTriggered, this, release);
             connect(browser_, &QTextBrowser::anchorClicked, this, release);
         }
