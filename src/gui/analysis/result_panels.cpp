@@ -373,8 +373,9 @@ std::vector<TextItem> ClassesPanel::layout(bool originalNames) {
     if (computing_) return {};
     // The classes follow the index order of the naming, so a new naming
     // computes them again.
-    if (!ready_ || classes_.sourceIndices != originalNames) {
-        // Drawn again when the classes are there.
+    if (!ready_) return {};
+    if (classes_.sourceIndices != originalNames) {
+        // The other naming: drawn again when its classes are there.
         compute(originalNames);
         return {};
     }
@@ -528,30 +529,41 @@ void SubgroupClassesPanel::analyse() {
     runJob(
         {},
         [logic, handedOver, group = group_](Progress& progress) {
-            if (!handedOver && logic->FindAllSubgroups(group, progress).halted) logic->KeepPartialList();
-            return true;
+            const bool halted = !handedOver && logic->FindAllSubgroups(group, progress).halted;
+            if (halted) logic->KeepPartialList();
+            return halted;
         },
-        [this, logic, handedOver](bool) {
+        [this, logic, handedOver](bool halted) {
             logic_ = logic;
             if (!handedOver) logic->NameAndRegister(registrar());
             names_.clear();
             for (const GroupPtr& h : logic->Subgroups()) names_.push_back(ShortSubgroupName(h->GroupID()));
+            if (halted) {
+                // Halt stops the whole computation: the classes are not sought.
+                classes_ = {};
+                classes_.halted = true;
+                notes_.clear();
+                ready_ = true;
+                redraw();
+                return;
+            }
             struct Outcome {
                 SubgroupClasses classes;
                 std::vector<std::string> notes;
             };
             runJob(
                 {},
-                [logic, group = group_, &catalogue = context().workbench.catalogue,
-                 count = names_.size()](Progress& progress) {
-                    Outcome out{ComputeSubgroupConjugacyClasses(*group, logic->Memberships(), progress), {}};
+                // Copies of the list: a list handed over stays its panel's.
+                [members = logic->Memberships(), subgroups = logic->Subgroups(), group = group_,
+                 &catalogue = context().workbench.catalogue, count = names_.size()](Progress& progress) {
+                    Outcome out{ComputeSubgroupConjugacyClasses(*group, members, progress), {}};
                     // A class's heading names its representative: conjugates are
                     // isomorphic, so one note serves the class.
                     out.notes.assign(count, std::string());
                     for (const SubgroupClass& c : out.classes.classes) {
                         if (progress.Stopped()) break;
                         const std::size_t r = static_cast<std::size_t>(c.representative - 1);
-                        out.notes[r] = CatalogueNote(catalogue, *logic->Subgroup(c.representative), progress);
+                        out.notes[r] = CatalogueNote(catalogue, *subgroups[r], progress);
                     }
                     return out;
                 },
