@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <ctime>
+#include <utility>
 
 #include "core/group/errors.h"
 #include "core/text/file_io.h"
@@ -86,8 +87,8 @@ std::string AnchorNow() {
 
 std::string AnchorTag(const std::string& anchor) { return "<a name='" + anchor + "'>"; }
 
-ViewFile::ViewFile(const std::string& path, bool replace) : path_(path), replace_(replace) {
-    text::CheckWritableTarget(path_);
+ViewFile::ViewFile(const std::string& path, bool replace, bool deferred) : path_(path), replace_(replace) {
+    if (!deferred) text::CheckWritableTarget(path_);
 }
 
 void ViewFile::WriteLine(std::string_view line) {
@@ -101,6 +102,16 @@ void ViewFile::Close() {
     else
         text::AppendFileAtomically(path_, text_);
     text_.clear();
+}
+
+std::string ViewFile::TakeText() { return std::exchange(text_, std::string()); }
+
+void WriteViewDocument(const std::string& path, const std::string& text, bool replace) {
+    text::CheckWritableTarget(path);
+    if (replace)
+        text::WriteFileAtomically(path, text);
+    else
+        text::AppendFileAtomically(path, text);
 }
 
 }  // namespace quorix

@@ -28,15 +28,22 @@ std::string AnchorTag(const std::string& anchor);
 // cannot be written, before any work.
 class ViewFile {
 public:
-    // Appends to the file (creating it), or replaces it.
-    explicit ViewFile(const std::string& path, bool replace = false);
+    // Appends to the file (creating it), or replaces it. A deferred file is
+    // only collected: its text is taken by TakeText and written by the
+    // caller (WriteViewDocument), so that the writing can be done elsewhere.
+    explicit ViewFile(const std::string& path, bool replace = false, bool deferred = false);
     void WriteLine(std::string_view line);
     void Close();
+    std::string TakeText();
 
 private:
     std::string path_;
     std::string text_;
     bool replace_ = false;
 };
+
+// Writes a document collected by a deferred ViewFile: appended to the file
+// (creating it), or replacing it.
+void WriteViewDocument(const std::string& path, const std::string& text, bool replace);
 
 }  // namespace quorix

@@ -94,7 +94,7 @@ std::string ElementSetHtml(const Group& g) {
 class ViewWriter {
 public:
     ViewWriter(const std::string& path, const ViewOptions& options, bool summary = false)
-        : file_(path, options.replace), options_(options), summary_(summary) {
+        : file_(path, options.replace, options.deferWrite), options_(options), summary_(summary) {
         components_ = options.components;
         components_.resize(7, '0');
     }
@@ -120,8 +120,9 @@ public:
     ViewResult Finish(bool halted) {
         if (halted) Line("<br>Operation halted.");
         Line("<hr></html>");
+        if (options_.deferWrite) return {!halted, anchor_, file_.TakeText()};
         file_.Close();
-        return {!halted, anchor_};
+        return {!halted, anchor_, {}};
     }
 
     bool Halted() const { return options_.progress && options_.progress->Stopped(); }

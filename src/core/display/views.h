@@ -46,11 +46,16 @@ struct ViewOptions {
     // The file's earlier views are kept and the new one added at its end,
     // unless the user chose to replace the file.
     bool replace = false;
+    // The document is not written but handed back in ViewResult::document
+    // (for WriteViewDocument), so that it can be composed away from the
+    // thread that writes files.
+    bool deferWrite = false;
 };
 
 struct ViewResult {
     bool complete = false;  // false: halted, the document ends "Operation halted."
     std::string anchor;     // of the document written, for the browser to open at
+    std::string document;   // with ViewOptions::deferWrite: the document to write
 };
 
 // The family writers and the automorphism-group writer.

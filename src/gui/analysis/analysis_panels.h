@@ -134,7 +134,7 @@ protected:
 private:
     // Computes the classes in the naming asked for as the panel's job;
     // false when it did not finish (a job already runs, or the panel closed).
-    bool compute(bool originalNames);
+    void compute(bool originalNames);
     // Lays out (draw false: only measures) the picture from `top`; returns its height.
     long classEquationPicture(long top, bool draw);
     ConjugacyClasses classes_;

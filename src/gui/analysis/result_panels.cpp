@@ -141,14 +141,21 @@ QuotientPanel::QuotientPanel(AppContext& context, const PanelInput& input, QWidg
 
 void QuotientPanel::analyse() {
     note_.clear();
-    if (group_ && normal_ && IsNormalSubgroup(*group_, *normal_)) {
-        Job job(*this);
-        if (!job) return;
-        note_ = QuotientNote(context().workbench.catalogue, group_, normal_, progress());
-        if (job.abandoned()) return;
+    if (!group_ || !normal_ || !IsNormalSubgroup(*group_, *normal_)) {
+        ready_ = true;
+        redraw();
+        return;
     }
-    ready_ = true;
-    redraw();
+    runJob(
+        {},
+        [group = group_, normal = normal_, &catalogue = context().workbench.catalogue](Progress& progress) {
+            return QuotientNote(catalogue, group, normal, progress);
+        },
+        [this](std::string note) {
+            note_ = std::move(note);
+            ready_ = true;
+            redraw();
+        });
 }
 
 std::vector<TextItem> QuotientPanel::layout(bool originalNames) {
@@ -223,27 +230,38 @@ void SeriesPanel::analyse() {
     ready_ = halted_ = false;
     redraw();
     factorNotes_.clear();
-    {
-        Job job(*this);
-        if (!job) return;
-        state_.ComputeCompositionSeries(group_, progress());
-        if (job.abandoned()) return;
-        if (progress().Stopped() || state_.SeriesGroup() != group_) {
-            halted_ = true;
-        } else {
-            state_.NameAndRegister(registrar());
-            series_ = state_.Series();
-            ready_ = true;
+    struct Outcome {
+        std::shared_ptr<CompositionSeriesState> state;
+        std::vector<std::string> factorNotes;
+        bool halted = false;
+    };
+    runJob(
+        {},
+        [group = group_, &catalogue = context().workbench.catalogue](Progress& progress) {
+            Outcome out{std::make_shared<CompositionSeriesState>(), {}, false};
+            out.state->ComputeCompositionSeries(group, progress);
+            out.halted = progress.Stopped() || out.state->SeriesGroup() != group;
+            if (out.halted) return out;
             // The factors are simple: those of order 20 or less are the cyclic
             // groups of prime order. Halt leaves the rest without a name.
-            factorNotes_.assign(series_.terms.size(), std::string());
-            for (std::size_t i = 1; i < series_.terms.size() && !progress().Stopped(); ++i)
-                factorNotes_[i] =
-                    QuotientNote(context().workbench.catalogue, series_.terms[i - 1], series_.terms[i], progress());
-        }
-        if (job.abandoned()) return;
-    }
-    redraw();
+            const CompositionSeries& series = out.state->Series();
+            out.factorNotes.assign(series.terms.size(), std::string());
+            for (std::size_t i = 1; i < series.terms.size() && !progress.Stopped(); ++i)
+                out.factorNotes[i] = QuotientNote(catalogue, series.terms[i - 1], series.terms[i], progress);
+            return out;
+        },
+        [this](Outcome out) {
+            if (out.halted) {
+                halted_ = true;
+            } else {
+                state_ = std::move(*out.state);
+                state_.NameAndRegister(registrar());
+                series_ = state_.Series();
+                factorNotes_ = std::move(out.factorNotes);
+                ready_ = true;
+            }
+            redraw();
+        });
 }
 
 std::vector<TextItem> SeriesPanel::layout(bool originalNames) {
@@ -295,41 +313,58 @@ void ClassesPanel::analyse() {
     computing_ = true;
     redraw();
     computing_ = false;
-    if (compute(originalNames())) redraw();
+    compute(originalNames());
 }
 
-bool ClassesPanel::compute(bool originalNames) {
-    Job job(*this);
-    if (!job) return false;
-    ConjugacyClasses classes = ComputeConjugacyClasses(*group_, originalNames, progress());
-    if (job.abandoned()) return false;
-    classes_ = std::move(classes);
-    ready_ = true;
-    // The subgroup marked stays marked in the other naming.
-    const int marked = cboNormalSubgroup_->currentIndex();
-    const ElementSet previous = marked >= 1 ? normals_[static_cast<std::size_t>(marked - 1)] : ElementSet{};
-    classSets_.clear();
-    normals_.clear();
-    if (classes_.halted) return true;
-    for (const ConjugacyClass& c : classes_.classes) {
-        ElementSet set;
-        for (const ConjugateElement& m : c.members)
-            set.set(static_cast<std::size_t>(originalNames ? group_->positionOf(m.element) : m.element));
-        classSets_.push_back(set);
-    }
-    normals_ = NormalSubgroupsFromClasses(*group_, classSets_, kSubgroupPanelLimit);
-    const QSignalBlocker block(cboNormalSubgroup_);
-    cboNormalSubgroup_->clear();
-    cboNormalSubgroup_->addItem(QStringLiteral("Mark a normal subgroup..."));
-    for (const ElementSet& n : normals_) {
-        QString sizes;
-        for (const ElementSet& c : classSets_)
-            if ((c & n) == c)
-                sizes += (sizes.isEmpty() ? QString() : QStringLiteral(" + ")) + QString::number(c.count());
-        cboNormalSubgroup_->addItem(QStringLiteral("Normal subgroup of order %1 = %2").arg(n.count()).arg(sizes));
-        if (marked >= 1 && n == previous) cboNormalSubgroup_->setCurrentIndex(cboNormalSubgroup_->count() - 1);
-    }
-    return true;
+namespace {
+
+// The classes with their element sets and the normal subgroups made of them.
+struct ClassesOutcome {
+    ConjugacyClasses classes;
+    std::vector<ElementSet> classSets;
+    std::vector<ElementSet> normals;
+};
+
+}  // namespace
+
+void ClassesPanel::compute(bool originalNames) {
+    runJob(
+        {},
+        [group = group_, originalNames](Progress& progress) {
+            ClassesOutcome out{ComputeConjugacyClasses(*group, originalNames, progress), {}, {}};
+            if (out.classes.halted) return out;
+            for (const ConjugacyClass& c : out.classes.classes) {
+                ElementSet set;
+                for (const ConjugateElement& m : c.members)
+                    set.set(static_cast<std::size_t>(originalNames ? group->positionOf(m.element) : m.element));
+                out.classSets.push_back(set);
+            }
+            out.normals = NormalSubgroupsFromClasses(*group, out.classSets, kSubgroupPanelLimit);
+            return out;
+        },
+        [this, group = group_](ClassesOutcome out) {
+            if (group != group_) return;
+            // The subgroup marked stays marked in the other naming.
+            const int marked = cboNormalSubgroup_->currentIndex();
+            const ElementSet previous = marked >= 1 ? normals_[static_cast<std::size_t>(marked - 1)] : ElementSet{};
+            classes_ = std::move(out.classes);
+            classSets_ = std::move(out.classSets);
+            normals_ = std::move(out.normals);
+            ready_ = true;
+            const QSignalBlocker block(cboNormalSubgroup_);
+            cboNormalSubgroup_->clear();
+            cboNormalSubgroup_->addItem(QStringLiteral("Mark a normal subgroup..."));
+            for (const ElementSet& n : normals_) {
+                QString sizes;
+                for (const ElementSet& c : classSets_)
+                    if ((c & n) == c)
+                        sizes += (sizes.isEmpty() ? QString() : QStringLiteral(" + ")) + QString::number(c.count());
+                cboNormalSubgroup_->addItem(
+                    QStringLiteral("Normal subgroup of order %1 = %2").arg(n.count()).arg(sizes));
+                if (marked >= 1 && n == previous) cboNormalSubgroup_->setCurrentIndex(cboNormalSubgroup_->count() - 1);
+            }
+            redraw();
+        });
 }
 
 std::vector<TextItem> ClassesPanel::layout(bool originalNames) {
@@ -338,7 +373,12 @@ std::vector<TextItem> ClassesPanel::layout(bool originalNames) {
     if (computing_) return {};
     // The classes follow the index order of the naming, so a new naming
     // computes them again.
-    if ((!ready_ || classes_.sourceIndices != originalNames) && !compute(originalNames)) return {};
+    if (!ready_) return {};
+    if (classes_.sourceIndices != originalNames) {
+        // The other naming: drawn again when its classes are there.
+        compute(originalNames);
+        return {};
+    }
     if (!classSets_.empty()) textTop_ += kPictureOffset + classEquationPicture(textTop_ + kPictureOffset, false) + 300;
     const Group& g = *group_;
     const bool source = classes_.sourceIndices;
@@ -482,33 +522,58 @@ SubgroupClassesPanel::SubgroupClassesPanel(AppContext& context, const PanelInput
 
 void SubgroupClassesPanel::analyse() {
     setWindowTitle(Caption(at::SubgroupClassesCaption(group_->GroupID())));
-    SubgroupLogic& logic = *logic_;
-    {
-        Job job(*this);
-        if (!job) return;
-        // The subgroup panel hands over this group's complete list; anything
-        // else is enumerated again.
-        if (logic.AnalysedGroup() != group_ || logic.PartialList()) {
-            const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress());
-            if (job.abandoned()) return;
-            if (outcome.halted) logic.KeepPartialList();
-            logic.NameAndRegister(registrar());
-        }
-        names_.clear();
-        for (const GroupPtr& h : logic.Subgroups()) names_.push_back(ShortSubgroupName(h->GroupID()));
-        classes_ = ComputeSubgroupConjugacyClasses(*group_, logic.Memberships(), progress());
-        // A class's heading names its representative: conjugates are isomorphic,
-        // so one note serves the class.
-        notes_.assign(names_.size(), std::string());
-        for (const SubgroupClass& c : classes_.classes) {
-            if (progress().Stopped()) break;
-            const std::size_t r = static_cast<std::size_t>(c.representative - 1);
-            notes_[r] = CatalogueNote(context().workbench.catalogue, *logic.Subgroup(c.representative), progress());
-        }
-        if (job.abandoned()) return;
-    }
-    ready_ = true;
-    redraw();
+    // The subgroup panel hands over this group's complete list; anything
+    // else is enumerated again, on a list of the job's own.
+    const bool handedOver = logic_->AnalysedGroup() == group_ && !logic_->PartialList();
+    std::shared_ptr<SubgroupLogic> logic = handedOver ? logic_ : std::make_shared<SubgroupLogic>();
+    runJob(
+        {},
+        [logic, handedOver, group = group_](Progress& progress) {
+            const bool halted = !handedOver && logic->FindAllSubgroups(group, progress).halted;
+            if (halted) logic->KeepPartialList();
+            return halted;
+        },
+        [this, logic, handedOver](bool halted) {
+            logic_ = logic;
+            if (!handedOver) logic->NameAndRegister(registrar());
+            names_.clear();
+            for (const GroupPtr& h : logic->Subgroups()) names_.push_back(ShortSubgroupName(h->GroupID()));
+            if (halted) {
+                // Halt stops the whole computation: the classes are not sought.
+                classes_ = {};
+                classes_.halted = true;
+                notes_.clear();
+                ready_ = true;
+                redraw();
+                return;
+            }
+            struct Outcome {
+                SubgroupClasses classes;
+                std::vector<std::string> notes;
+            };
+            runJob(
+                {},
+                // Copies of the list: a list handed over stays its panel's.
+                [members = logic->Memberships(), subgroups = logic->Subgroups(), group = group_,
+                 &catalogue = context().workbench.catalogue, count = names_.size()](Progress& progress) {
+                    Outcome out{ComputeSubgroupConjugacyClasses(*group, members, progress), {}};
+                    // A class's heading names its representative: conjugates are
+                    // isomorphic, so one note serves the class.
+                    out.notes.assign(count, std::string());
+                    for (const SubgroupClass& c : out.classes.classes) {
+                        if (progress.Stopped()) break;
+                        const std::size_t r = static_cast<std::size_t>(c.representative - 1);
+                        out.notes[r] = CatalogueNote(catalogue, *subgroups[r], progress);
+                    }
+                    return out;
+                },
+                [this](Outcome out) {
+                    classes_ = std::move(out.classes);
+                    notes_ = std::move(out.notes);
+                    ready_ = true;
+                    redraw();
+                });
+        });
 }
 
 std::vector<TextItem> SubgroupClassesPanel::layout(bool originalNames) {

@@ -82,34 +82,42 @@ void SubgroupsPanel::analyse() {
     listsNaming_ = -1;
     redraw();
 
-    // A list of its own: another panel's work never replaces it.
+    // A list of its own, filled on the worker and shown once it is complete.
     logic_ = std::make_shared<SubgroupLogic>();
-    SubgroupLogic& logic = *logic_;
-    {
-        Job job(*this, QString::fromLatin1(at::kSubgroupsFinding));
-        if (!job) return;
-        const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group_, progress(), limit);
-        if (job.abandoned()) return;
-        limitReached_ = outcome.limitReached;
-        if (outcome.limitReached) host().Message(LimitReachedMessage(kSubgroupPanelLimit));
-        if (outcome.halted) {
-            if (host().AskYesNo(KeepSubgroupsQuestion(logic.SubgroupCount()), kHaltingTitle))
-                logic.KeepPartialList();
-            else
-                halted_ = true;
-            resumeAfterHalt();
-        }
-        if (!halted_) {
-            progress().Report(at::kSubgroupsPreparing);
-            ids_ = logic.NameAndRegister(registrar());
-            subgroups_ = logic.Subgroups();
-            partial_ = logic.PartialList() || outcome.halted;
+    auto logic = std::make_shared<SubgroupLogic>();
+    runJob(
+        QString::fromLatin1(at::kSubgroupsFinding),
+        [logic, group = group_, limit](Progress& progress) { return logic->FindAllSubgroups(group, progress, limit); },
+        [this, logic](const SubgroupSearchOutcome& outcome) {
+            limitReached_ = outcome.limitReached;
+            if (outcome.limitReached) host().Message(LimitReachedMessage(kSubgroupPanelLimit));
+            if (outcome.halted) {
+                if (host().AskYesNo(KeepSubgroupsQuestion(logic->SubgroupCount()), kHaltingTitle))
+                    logic->KeepPartialList();
+                else
+                    halted_ = true;
+            }
+            if (halted_) {
+                redraw();
+                return;
+            }
+            logic_ = logic;
+            ids_ = logic->NameAndRegister(registrar());
+            subgroups_ = logic->Subgroups();
+            partial_ = logic->PartialList() || outcome.halted;
             // The catalogue names of the small subgroups; Halt leaves the rest without.
-            notes_ = CatalogueNotes(context().workbench.catalogue, subgroups_, progress());
-        }
-        if (job.abandoned()) return;
-    }
-    redraw();
+            runJob(
+                QString::fromLatin1(at::kSubgroupsPreparing),
+                [&catalogue = context().workbench.catalogue, subgroups = subgroups_](Progress& progress) {
+                    return CatalogueNotes(catalogue, subgroups, progress);
+                },
+                [this](std::vector<std::string> notes) {
+                    notes_ = std::move(notes);
+                    rowsReady_[0] = rowsReady_[1] = false;
+                    redraw();
+                });
+            redraw();
+        });
 }
 
 const std::vector<at::SubgroupRow>& SubgroupsPanel::rows(bool originalNames) {

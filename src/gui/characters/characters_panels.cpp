@@ -83,18 +83,17 @@ CharacterTablePanel::CharacterTablePanel(AppContext& context, GroupPtr group, QW
 }
 
 void CharacterTablePanel::showGroup(const GroupPtr& g) {
-    {
-        Job job(*this, QStringLiteral("Splitting the class algebra..."));
-        if (!job) return;
-        CharacterTable table = ComputeCharacterTable(*g, progress());
-        if (job.abandoned()) return;
-        group_ = g;
-        table_ = std::move(table);
-    }
-    setWindowTitle(Q(markup::StripMarkup(group_->GroupID())) + QStringLiteral(" Character Table"));
-    selectCharacter(-1);
-    // The whole table where the screen has room for it.
-    growToShow(scroll_);
+    runJob(
+        QStringLiteral("Splitting the class algebra..."),
+        [g](Progress& progress) { return ComputeCharacterTable(*g, progress); },
+        [this, g](CharacterTable table) {
+            group_ = g;
+            table_ = std::move(table);
+            setWindowTitle(Q(markup::StripMarkup(group_->GroupID())) + QStringLiteral(" Character Table"));
+            selectCharacter(-1);
+            // The whole table where the screen has room for it.
+            growToShow(scroll_);
+        });
 }
 
 int CharacterTablePanel::characterAt(long, long y) const {
@@ -305,19 +304,22 @@ SylowPanel::SylowPanel(AppContext& context, const PanelInput& input, QWidget* pa
 
 void SylowPanel::analyse() {
     setWindowTitle(Q(markup::StripMarkup(group_->GroupID())) + QStringLiteral(" Sylow Subgroups"));
-    {
-        Job job(*this, QStringLiteral("Finding the Sylow subgroups..."), {chkAllConjugates_});
-        if (!job) return;
-        SylowResult sylow = ComputeSylowSubgroups(*group_, progress(), chkAllConjugates_->isChecked());
-        std::vector<std::string> notes;
-        for (const SylowSubgroups& s : sylow.primes)
-            notes.push_back(SubgroupCatalogueNote(context().workbench.catalogue, group_, s.subgroup, progress()));
-        if (job.abandoned()) return;
-        // Halted: the primes finished before the stop are shown.
-        sylow_ = std::move(sylow.primes);
-        notes_ = std::move(notes);
-    }
-    redraw();
+    using Found = std::pair<SylowResult, std::vector<std::string>>;
+    runJob(
+        QStringLiteral("Finding the Sylow subgroups..."), {chkAllConjugates_},
+        [group = group_, all = chkAllConjugates_->isChecked(),
+         &catalogue = context().workbench.catalogue](Progress& progress) {
+            Found out{ComputeSylowSubgroups(*group, progress, all), {}};
+            for (const SylowSubgroups& s : out.first.primes)
+                out.second.push_back(SubgroupCatalogueNote(catalogue, group, s.subgroup, progress));
+            return out;
+        },
+        [this](Found found) {
+            // Halted: the primes finished before the stop are shown.
+            sylow_ = std::move(found.first.primes);
+            notes_ = std::move(found.second);
+            redraw();
+        });
 }
 
 // The title at the size of the other analysis panels' titles.

@@ -15,6 +15,7 @@
 #include "core/workbench/workbench.h"
 #include "gui/common/dialogs.h"
 #include "gui/common/gui_state.h"
+#include "gui/common/job_pool.h"
 #include "gui/common/panel_registry.h"
 
 namespace quorix::gui {
@@ -37,6 +38,9 @@ public:
     GuiState gui;
     DialogHooks dialogs;
     PanelRegistry panels;
+    // The panels' workers; last, so that it stops and waits for them before
+    // anything they read goes.
+    JobPool jobs;
 };
 
 // The register positions a panel listed, and a cheap test whether the

@@ -20,11 +20,16 @@
 #include <QWindow>
 #include <algorithm>
 #include <cmath>
+#include <mutex>
+#include <string>
 
+#include "core/group/errors.h"
 #include "core/group/group.h"
 #include "core/host/host.h"
+#include "core/text/file_io.h"
 #include "core/text/markup.h"
 #include "gui/common/browser_panel.h"
+#include "gui/common/job_pool.h"
 #include "gui/common/layout_math.h"
 #include "gui/common/picture_box.h"
 #include "gui/common/qt_host.h"
@@ -55,15 +60,13 @@ Panel::Panel(AppContext& context, const QString& name, const QString& caption, Q
     client_->setObjectName(QStringLiteral("client"));
     scroll_->setWidget(client_);
     client_->installEventFilter(this);
-    progress_.SetYield([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
-    progress_.SetReport([this](const std::string& text) {
-        if (auto* label = findChild<QLabel*>(QStringLiteral("labelProcessing")))
-            label->setText(QString::fromStdString(text));
-    });
     layout_->addWidget(scroll_);
 }
 
-Panel::~Panel() = default;
+Panel::~Panel() {
+    // A worker still running goes on with what it owns; its end finds no panel.
+    if (jobProgress_) jobProgress_->RequestStop();
+}
 
 // ---- layout ------------------------------------------------------------------
 
@@ -439,25 +442,38 @@ QFrame* Panel::createProcessingFrame(long left, long top, long width, long heigh
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     auto* halt = addButton(QStringLiteral("cmdHalt"), QStringLiteral("&Halt"), width - 1620, (height - 375) / 2, 1500,
                            375, frame);
-    connect(halt, &QPushButton::clicked, this, [this] { progress_.RequestStop(); });
+    connect(halt, &QPushButton::clicked, this, [this] { haltJob(); });
     frame->hide();
     return frame;
 }
 
-Panel::Job::Job(Panel& panel, const QString& text, std::initializer_list<QWidget*> disable) : panel_(panel) {
-    if (panel.jobRunning_) return;
-    active_ = true;
-    panel.jobRunning_ = true;
-    panel.progress_.ClearStop();
+namespace {
+
+// What a running job and its panel share: the panel, seen only on the GUI
+// thread (it is gone when the panel was deleted), and the newest progress
+// text, handed over under the lock (one queued call at a time carries it).
+struct JobLink {
+    QPointer<Panel> panel;
+    std::mutex mutex;
+    std::string text;
+    bool posted = false;
+};
+
+}  // namespace
+
+bool Panel::startJob(const QString& text, const std::vector<QWidget*>& disable, JobCompute compute, JobApply apply) {
+    if (jobRunning_) return false;
+    jobRunning_ = true;
+    jobSaved_.clear();
     // Shown or hidden by the panel itself (isVisible() is false for every
     // widget of a window not on the screen yet).
-    auto keep = [this](QWidget* w) { saved_.push_back({w, w->isEnabled(), !w->isHidden()}); };
-    auto* frame = panel.findChild<QFrame*>(QStringLiteral("frameProcessing"));
-    auto* label = panel.findChild<QLabel*>(QStringLiteral("labelProcessing"));
-    auto* halt = panel.findChild<QPushButton*>(QStringLiteral("cmdHalt"));
+    auto keep = [this](QWidget* w) { jobSaved_.push_back({w, w->isEnabled(), !w->isHidden()}); };
+    auto* frame = findChild<QFrame*>(QStringLiteral("frameProcessing"));
+    auto* label = findChild<QLabel*>(QStringLiteral("labelProcessing"));
+    auto* halt = findChild<QPushButton*>(QStringLiteral("cmdHalt"));
     for (QWidget* w : std::initializer_list<QWidget*>{frame, label, halt})
         if (w) keep(w);
-    for (QPushButton* b : panel.findChildren<QPushButton*>())
+    for (QPushButton* b : findChildren<QPushButton*>())
         if (b->objectName().startsWith(QLatin1String("cmd")) && b != halt) {
             keep(b);
             b->setEnabled(false);
@@ -480,32 +496,95 @@ Panel::Job::Job(Panel& panel, const QString& text, std::initializer_list<QWidget
         halt->show();
         halt->raise();
     }
-    GuiState& st = panel.guiState();
-    scrolling_ = st.scrollingEnabled;
+    GuiState& st = guiState();
+    jobScrolling_ = st.scrollingEnabled;
     st.scrollingEnabled = false;
     st.dragging = false;
-    panel.repaint();
+
+    auto progress = std::make_shared<Progress>();
+    auto link = std::make_shared<JobLink>();
+    link->panel = this;
+    JobPool* pool = &context().jobs;
+    std::weak_ptr<Progress> self = progress;
+    if (workerHook_)
+        progress->SetYield([hook = workerHook_, self] {
+            if (const auto running = self.lock()) hook({}, *running);
+        });
+    progress->SetReport([link, pool, hook = workerHook_, self](const std::string& report) {
+        if (hook)
+            if (const auto running = self.lock()) hook(report, *running);
+        const std::lock_guard lock(link->mutex);
+        link->text = report;
+        if (link->posted) return;
+        link->posted = true;
+        pool->post([link] {
+            QString shown;
+            {
+                const std::lock_guard lock(link->mutex);
+                shown = QString::fromStdString(link->text);
+                link->posted = false;
+            }
+            if (Panel* panel = link->panel) panel->showJobText(shown);
+        });
+    });
+    jobProgress_ = progress;
+    jobApply_ = std::move(apply);
+    pool->start(progress, [compute = std::move(compute), progress, link, pool]() mutable {
+        std::shared_ptr<void> result;
+        std::exception_ptr error;
+        try {
+            result = compute(*progress);
+        } catch (...) {
+            error = std::current_exception();
+        }
+        // The inputs go here, not on the GUI thread.
+        compute = nullptr;
+        pool->post([link, result = std::move(result), error] {
+            if (Panel* panel = link->panel) panel->endJob(result, error);
+        });
+    });
+    return true;
 }
 
-Panel::Job::~Job() {
-    if (!active_) return;
+void Panel::showJobText(const QString& text) {
+    if (!jobRunning_) return;
+    if (auto* label = findChild<QLabel*>(QStringLiteral("labelProcessing"))) label->setText(text);
+}
+
+void Panel::endJob(const std::shared_ptr<void>& result, std::exception_ptr error) {
     // Restored in reverse, so that a widget kept twice ends as it began.
-    for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+    for (auto it = jobSaved_.rbegin(); it != jobSaved_.rend(); ++it)
         if (it->widget) {
             it->widget->setEnabled(it->enabled);
             it->widget->setVisible(it->visible);
         }
-    panel_.guiState().scrollingEnabled = scrolling_;
-    panel_.progress_.ClearStop();
-    panel_.jobRunning_ = false;
-    if (panel_.closing_) {
-        // The close the user asked for during the job, now that the engine
-        // has returned; queued, so that the caller's frame unwinds first.
-        QMetaObject::invokeMethod(
-            &panel_, [p = &panel_] { p->close(); }, Qt::QueuedConnection);
-    } else {
-        panel_.repaint();
+    jobSaved_.clear();
+    guiState().scrollingEnabled = jobScrolling_;
+    jobProgress_.reset();
+    JobApply apply = std::move(jobApply_);
+    jobApply_ = nullptr;
+    jobRunning_ = false;
+    if (closing_) {
+        // Closed during the job: its result is not wanted.
+        closing_ = false;
+        return;
     }
+    if (error) {
+        try {
+            std::rethrow_exception(error);
+        } catch (const InvalidArgument& e) {
+            host().Message(e.what());
+            return;
+        } catch (const text::FileError& e) {
+            host().Message(e.what());
+            return;
+        }
+    }
+    apply(result);
+}
+
+void Panel::haltJob() {
+    if (jobProgress_) jobProgress_->RequestStop();
 }
 
 void Panel::startWhenShown(std::function<void()> work) {
@@ -519,10 +598,6 @@ void Panel::startWhenShown(std::function<void()> work) {
             work();
         },
         Qt::QueuedConnection);
-}
-
-void Panel::resumeAfterHalt() {
-    if (!closing_) progress_.ClearStop();
 }
 
 // ---- common routines -------------------------------------------------------------
@@ -653,12 +728,10 @@ void Panel::keyPressEvent(QKeyEvent* e) {
 
 void Panel::closeEvent(QCloseEvent* e) {
     if (jobRunning_) {
-        // The job is on the stack below this event: stop it; the job's end
-        // closes the panel once the engine has returned.
+        // The panel closes at once; the worker stops and its result is
+        // dropped (see endJob).
         closing_ = true;
-        progress_.RequestStop();
-        e->ignore();
-        return;
+        haltJob();
     }
     startPending_ = false;
     emit closed();

@@ -9,9 +9,13 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <exception>
 #include <functional>
 #include <initializer_list>
+#include <memory>
 #include <optional>
+#include <string>
+#include <type_traits>
 #include <vector>
 
 #include "core/host/progress.h"
@@ -144,57 +148,58 @@ public:
     // shows it.
     QFrame* createProcessingFrame(long left, long top, long width = 4500, long height = 1000);
 
-    // The one lifecycle of a panel's long work, as a scope:
+    // The one way a panel runs long work:
     //
-    //     Job job(*this, "Finding subgroups...");
-    //     if (!job) return;                 // a job already runs
-    //     auto result = Engine(..., progress());
-    //     if (job.abandoned()) return;      // the panel was closed meanwhile
+    //     runJob(tr("Finding subgroups..."), {chkOption},
+    //            [group = group_](Progress& progress) { return Engine(*group, progress); },
+    //            [this](Result result) { show(result); });
     //
-    // While it lives, the processing indicator shows (the frame, or the
-    // label and cmdHalt of a panel without one), every other command button
-    // and the widgets named are disabled, drag scrolling is off, and the
-    // stop is clear when the job starts. At its end (also when the job
-    // throws) everything returns to how it was, the stop is cleared, and a
-    // close asked for during the job is carried out.
-    class Job {
-    public:
-        explicit Job(Panel& panel, const QString& text = {}, std::initializer_list<QWidget*> disable = {});
-        ~Job();
-        Job(const Job&) = delete;
-        Job& operator=(const Job&) = delete;
-        // False when the panel was already running a job: do nothing.
-        explicit operator bool() const { return active_; }
-        // The panel was closed (or the program is ending) during the job:
-        // the caller writes no result and asks the user nothing.
-        bool abandoned() const { return panel_.closing_; }
-
-    private:
-        Panel& panel_;
-        bool active_ = false;
-        struct Saved {
-            QPointer<QWidget> widget;
-            bool enabled;
-            bool visible;
-        };
-        std::vector<Saved> saved_;
-        bool scrolling_ = false;
-    };
+    // `compute` runs on a worker thread with inputs it owns (captured by
+    // value: group pointers, numbers, strings; never `this`, a widget, the
+    // host, the register or a file) and the job's Progress, whose stop Halt
+    // and closing the panel request; it returns its result by value.
+    // `apply` runs afterwards on the GUI thread with that result: it
+    // registers, asks, draws and writes. While the job runs, the processing
+    // indicator shows (the frame, or the label and cmdHalt of a panel without
+    // one) with the texts the computation reports, every other command
+    // button and the widgets named are disabled and drag scrolling is off;
+    // all of it returns to how it was before `apply` runs, so `apply` may
+    // start the next job. False (and nothing runs) when a job already runs.
+    // A panel closed during the job closes at once and its `apply` never
+    // runs; bad input (InvalidArgument) or a file error thrown by `compute`
+    // is told to the user instead of `apply`; anything else reaches the
+    // application as a program error.
+    template <class Compute, class Apply>
+    bool runJob(const QString& text, const std::vector<QWidget*>& disable, Compute compute, Apply apply) {
+        using Result = std::invoke_result_t<Compute&, Progress&>;
+        static_assert(!std::is_void_v<Result>, "a job's computation returns its result");
+        return startJob(
+            text, disable,
+            [compute = std::move(compute)](Progress& progress) mutable -> std::shared_ptr<void> {
+                return std::make_shared<Result>(compute(progress));
+            },
+            [apply = std::move(apply)](const std::shared_ptr<void>& result) mutable {
+                apply(std::move(*static_cast<Result*>(result.get())));
+            });
+    }
+    template <class Compute, class Apply>
+    bool runJob(const QString& text, Compute compute, Apply apply) {
+        return runJob(text, {}, std::move(compute), std::move(apply));
+    }
     bool jobRunning() const { return jobRunning_; }
+    // Called on the worker, for the jobs started from now on, at every
+    // progress report (with its text) and every yield point (with ""), with
+    // the job's Progress: a test stops a job at a chosen point this way (the
+    // hook may only look at the text and request the stop).
+    using WorkerHook = std::function<void(const std::string&, Progress&)>;
+    void setWorkerHook(WorkerHook hook) { workerHook_ = std::move(hook); }
+    // Halt: requests the stop of the running job (nothing when none runs).
+    void haltJob();
     // Runs `work` once the panel is shown and Qt's event loop has had its
-    // turn (so that Halt can be reached while it runs); a panel that opens
-    // with a group starts its computation this way.
+    // turn; a panel that opens with a group starts its computation this way.
     void startWhenShown(std::function<void()> work);
     // A start asked for by startWhenShown has not run yet.
     bool startPending() const { return startPending_; }
-    // The stop flag and progress reports of the job this panel runs: its
-    // yield points let Qt handle events, its reports set labelProcessing,
-    // and cmdHalt requests the stop.
-    Progress& progress() { return progress_; }
-    // Clears the stop after a halted step the job goes on from (the user
-    // chose to keep a partial result); a stop that comes from closing the
-    // panel stays.
-    void resumeAfterHalt();
 
     // ---- common routines ---------------------------------------------------
     void saveScreenToClipboard();
@@ -258,7 +263,23 @@ private:
     PictureBox* picBox_ = nullptr;
     QAction* scrollingAction_ = nullptr;
     QAction* savePictureAction_ = nullptr;
-    Progress progress_;
+    // The running job: its stop flag (shared with the worker), what it put
+    // aside to restore, and its apply.
+    using JobCompute = std::function<std::shared_ptr<void>(Progress&)>;
+    using JobApply = std::function<void(const std::shared_ptr<void>&)>;
+    bool startJob(const QString& text, const std::vector<QWidget*>& disable, JobCompute compute, JobApply apply);
+    void endJob(const std::shared_ptr<void>& result, std::exception_ptr error);
+    void showJobText(const QString& text);
+    struct Saved {
+        QPointer<QWidget> widget;
+        bool enabled;
+        bool visible;
+    };
+    std::vector<Saved> jobSaved_;
+    bool jobScrolling_ = false;
+    std::shared_ptr<Progress> jobProgress_;
+    JobApply jobApply_;
+    WorkerHook workerHook_;
     bool jobRunning_ = false;
     bool closing_ = false;
     bool startPending_ = false;

@@ -40,12 +40,18 @@ int PictureBox::fontIndex() const {
     return lastFont_;
 }
 
+qreal PictureBox::FontEntry::advance(const QString& text) {
+    const auto it = advances.constFind(text);
+    if (it != advances.constEnd()) return *it;
+    return *advances.insert(text, metrics.horizontalAdvance(text));
+}
+
 const PictureBox::FontEntry& PictureBox::fontEntry() const { return fonts_[static_cast<std::size_t>(fontIndex())]; }
 
 QFont PictureBox::currentFont() const { return fontEntry().font; }
 
 double PictureBox::textWidth(const QString& text) const {
-    return PxToTwips(fontEntry().metrics.horizontalAdvance(text));
+    return PxToTwips(fonts_[static_cast<std::size_t>(fontIndex())].advance(text));
 }
 
 double PictureBox::textHeight() const { return PxToTwips(fontEntry().metrics.height()); }
@@ -55,14 +61,14 @@ void PictureBox::drawText(double x, double y, const QString& text) {
     p.kind = Piece::Text;
     p.text = text;
     p.fontIndex = fontIndex();
-    const FontEntry& f = fonts_[static_cast<std::size_t>(p.fontIndex)];
+    FontEntry& f = fonts_[static_cast<std::size_t>(p.fontIndex)];
     p.font = f.font;
     p.color = fore_;
     p.x = x;
     p.y = y;
     const double tpp = TwipsPerPixel();
     // Italic overhang and accents may reach a little beyond the advance.
-    p.bounds = QRectF(x / tpp - 2, y / tpp - 2, f.metrics.horizontalAdvance(text) + 6, f.metrics.height() + 4);
+    p.bounds = QRectF(x / tpp - 2, y / tpp - 2, f.advance(text) + 6, f.metrics.height() + 4);
     keep(p);
 }
 
@@ -128,11 +134,13 @@ void PictureBox::keep(Piece& p) {
     if (w != width() || h != height()) resize(w, h);
     dirty_ = dirty_.united(p.bounds.toAlignedRect());
     update(dirty_);
+    extent_ = extent_.united(p.bounds);
     pieces_.push_back(std::move(p));
 }
 
 void PictureBox::clear() {
     pieces_.clear();
+    extent_ = QRectF();
     update();
 }
 
@@ -197,8 +205,7 @@ void PictureBox::paintEvent(QPaintEvent* e) {
 }
 
 QSize PictureBox::pictureSize() const {
-    QRectF all;
-    for (const Piece& p : pieces_) all = all.united(p.bounds);
+    const QRectF& all = extent_;
     if (all.isEmpty()) return {};
     return {static_cast<int>(std::ceil(std::max(0.0, all.right()))) + 10,
             static_cast<int>(std::ceil(std::max(0.0, all.bottom()))) + 10};

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -130,6 +131,9 @@ private:
         bool bold, italic;
         QFont font;
         QFontMetricsF metrics;
+        // The advance of each text measured: a table repeats its names.
+        QHash<QString, qreal> advances;
+        qreal advance(const QString& text);
     };
     const FontEntry& fontEntry() const;
     // Stores a drawn piece and repaints it.
@@ -144,6 +148,7 @@ private:
     bool italic_ = false;
     QColor fore_ = Qt::black;
     std::vector<Piece> pieces_;
+    QRectF extent_;  // the union of the pieces' bounds
     // What was drawn since the last paint, as one rectangle: a region of
     // thousands of separate cells (a large table) costs more to build than
     // the paint it saves.

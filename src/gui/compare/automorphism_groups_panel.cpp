@@ -10,6 +10,7 @@
 #include "core/storage/group_register.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/markup_renderer.h"
+#include "gui/common/view_job.h"
 #include "gui/common/picture_box.h"
 #include "gui/common/twips.h"
 #include "gui/compare/compare_panels.h"
@@ -235,30 +236,10 @@ GroupPtr AutomorphismGroupsPanel::generate(AutomorphismKind kind) {
     }
     ViewKind viewKind = ViewKind::Permutation;
     ViewKindOfGroup(*built, viewKind);
-    ViewResult written{true, {}};
-    {
-        Job job(*this);
-        if (!job) return built;
-        ViewOptions options = context().workbench.MakeViewOptions(
-            preferences().String(ViewComponentPreference(viewKind) - 1), registrar, &progress());
-        // The save dialog asked before an existing file is replaced.
-        options.replace = true;
-        try {
-            written = WriteGroupView(viewKind, built, path.toStdString(), options);
-        } catch (const InvalidArgument& e) {
-            // A view file that cannot be written.
-            host().Message(e.what());
-            return built;
-        } catch (const storage::StorageError& e) {
-            // A view file that cannot be written.
-            host().Message(e.what());
-            return built;
-        }
-        if (job.abandoned()) return built;
-    }
-    auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
-    browser->setAttribute(Qt::WA_DeleteOnClose);
-    browser->show();
+    RunViewJob(*this, path, preferences().String(ViewComponentPreference(viewKind) - 1),
+               [viewKind, built, target = path.toStdString()](const ViewOptions& options) {
+                   return WriteGroupView(viewKind, built, target, options);
+               });
     return built;
 }
 

@@ -9,6 +9,7 @@
 #include "core/compare/homomorphism.h"
 #include "core/storage/group_register.h"
 #include "core/text/markup.h"
+#include "gui/common/deferred_registrar.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
 #include "gui/compare/compare_panels.h"
@@ -157,28 +158,42 @@ void CompareGroupsPanel::redisplay() {
 }
 
 void CompareGroupsPanel::compare() {
+    struct Outcome {
+        ComparisonResult result;
+        SharedHomomorphism homomorphism;
+        std::string note;
+    };
+    // The job's own subgroup list, search state and registrations: another
+    // panel's job that runs meanwhile works on its own.
+    auto deferred = DeferredRegistrations::Of(groupRegister());
+    runJob(
+        QStringLiteral(" "),
+        [g1 = slots_[0], g2 = slots_[1], homomorphism = homomorphism_, deferred, original = original_,
+         &catalogue = context().workbench.catalogue](Progress& progress) mutable {
+            Outcome out;
+            EngineStructure structure;
+            out.result = CompareGroups(g1, g2, structure, homomorphism, deferred->registrar(), progress, original);
+            out.homomorphism = std::move(homomorphism);
+            // The isomorphic subgroups are all isomorphic to the smaller group:
+            // its catalogue note follows each of them.
+            if (out.result.listing.Found() > 0 && !progress.Stopped())
+                out.note = CatalogueNote(catalogue, *out.result.target, progress);
+            return out;
+        },
+        [this, deferred](Outcome out) {
+            // A register file that cannot be written is reported; the group
+            // stays registered for this run.
+            deferred->carryOut(
+                storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); }));
+            result_ = std::move(out.result);
+            homomorphism_ = std::move(out.homomorphism);
+            showComparison(out.note);
+        });
+}
+
+void CompareGroupsPanel::showComparison(const std::string& note) {
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
-    // A register file that cannot be written is reported; the group stays registered for this run.
-    const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
-
-    std::string note;
-    {
-        Job job(*this, QStringLiteral(" "));
-        if (!job) return;
-        const GroupPtr g1 = slots_[0], g2 = slots_[1];
-        // The job's own subgroup list and search: another panel's job that
-        // runs while this one yields works on its own.
-        EngineStructure structure;
-        result_ = CompareGroups(g1, g2, structure, homomorphism_, registrar, progress(), original_);
-        // The isomorphic subgroups are all isomorphic to the smaller group: its
-        // catalogue note follows each of them.
-        if (result_.listing.Found() > 0 && !progress().Stopped())
-            note = CatalogueNote(context().workbench.catalogue, *result_.target, progress());
-        if (job.abandoned()) return;
-    }
-
     const std::vector<std::string>& lines = result_.lines;
     std::size_t next = 0;
     auto print = [&](long x) {
@@ -279,24 +294,37 @@ void CompareGroupsPanel::showHomomorphism() {
 
 bool CompareGroupsPanel::nextHomomorphism() {
     if (!result_.homomorphism || !result_.source || !result_.target) return false;
-    std::string text;
-    bool found = false;
-    bool halted = false;
-    {
-        Job job(*this, QStringLiteral("checking for homomorphism..."));
-        if (!job) return false;
-        if (!nextStarted_) {
-            // Catch up with the mappings shown so far, then go one further.
-            found = FindHomomorphism(next_, *result_.source, *result_.target, text, false, &progress());
-            for (int i = 0; found && i < homomorphismsShown_; ++i)
-                found = FindHomomorphism(next_, *result_.source, *result_.target, text, true, &progress());
+    struct Outcome {
+        SharedHomomorphism next;
+        std::string text;
+        bool found = false;
+        bool halted = false;
+    };
+    return runJob(
+        QStringLiteral("checking for homomorphism..."),
+        [source = result_.source, target = result_.target, next = next_, started = nextStarted_,
+         shown = homomorphismsShown_](Progress& progress) mutable {
+            Outcome out;
+            if (!started) {
+                // Catch up with the mappings shown so far, then go one further.
+                out.found = FindHomomorphism(next, *source, *target, out.text, false, &progress);
+                for (int i = 0; out.found && i < shown; ++i)
+                    out.found = FindHomomorphism(next, *source, *target, out.text, true, &progress);
+            } else {
+                out.found = FindHomomorphism(next, *source, *target, out.text, true, &progress);
+            }
+            out.next = std::move(next);
+            out.halted = progress.Stopped();
+            return out;
+        },
+        [this](Outcome out) {
+            next_ = std::move(out.next);
             nextStarted_ = true;
-        } else {
-            found = FindHomomorphism(next_, *result_.source, *result_.target, text, true, &progress());
-        }
-        halted = progress().Stopped();
-        if (job.abandoned()) return false;
-    }
+            showNextHomomorphism(out.found, out.halted, out.text);
+        });
+}
+
+bool CompareGroupsPanel::showNextHomomorphism(bool found, bool halted, const std::string& text) {
     if (halted) {
         nextStarted_ = false;  // the search state is cut short; start over next time
         host().Message(kCompareHaltedMessage);

@@ -44,14 +44,18 @@ public:
     // cmdShowIsomorphism_0..10 and cmdShowHomomorphism.
     QPushButton* isomorphismButton(int index) const { return cmdShowIsomorphism_[index]; }
     QPushButton* homomorphismButton() const { return cmdShowHomomorphism_; }
-    // Resumes the homomorphism search after the mapping shown; false (and
-    // the Next button hidden) when there is none.
+    // Resumes the homomorphism search after the mapping shown, as the
+    // panel's job: at its end the next mapping is shown, or (the Next button
+    // hidden) the user told there is none. False when there was nothing to
+    // resume or a job already runs.
     bool nextHomomorphism();
 
 private:
     void layoutHeader();
     void printTitle();
     void compare();
+    void showComparison(const std::string& note);
+    bool showNextHomomorphism(bool found, bool halted, const std::string& text);
     void redisplay();
     void chooseSlot(int index);
     void showIsomorphism(int index);

@@ -91,10 +91,12 @@ MappingPanel::MappingPanel(AppContext& context, Kind kind, const PanelInput& inp
     handlers.format = [this](TableFormat f) { setTableFormat(f); };
     handlers.colours = [this](bool on) { setColours(on); };
     handlers.organise = [this] {
-        if (const std::optional<ElementSet> chosen = ChooseOrganisingSubgroup(*this, groups_[0], original_[0]))
-            setOrganiseBy(*chosen);
-        else
-            syncMenus();
+        ChooseOrganisingSubgroup(*this, groups_[0], original_[0], [this](std::optional<ElementSet> chosen) {
+            if (chosen)
+                setOrganiseBy(*chosen);
+            else
+                syncMenus();
+        });
     };
     handlers.copyLatex = [this] { copyLatex(); };
     tableMenu_ = TableMenu::Add(menuBar(), QStringLiteral("&Table Format"), QStringLiteral("mnuTableFormat"), handlers);

@@ -117,43 +117,48 @@ void CountingPanel::countFromControls() {
         return;
     }
     if (!numbers.empty()) txtColours_->setText(QString::number(numbers.size()));
-    Job job(*this, QStringLiteral("Counting..."), {cboObject_, chkReflections_, txtColours_, txtWeights_});
-    if (!job) return;
-    try {
-        SymmetryObject object = MakeSymmetryObject(text, chkReflections_->isChecked());
-        BurnsideTable table = numbers.empty() ? CountColourings(*object.group, *colours)
-                                              : CountColouringsWithNumbers(*object.group, numbers);
-        const int k = numbers.empty() ? *colours : static_cast<int>(numbers.size());
+    struct Counted {
+        SymmetryObject object;
+        BurnsideTable table;
         ColouringList list;
+        int colours = 0;
         QString note;
-        if (table.count <= static_cast<unsigned long>(kMaxListedOrbits)) {
-            try {
-                list = ListColourings(*object.group, k, numbers, progress());
-            } catch (const InvalidArgument& e) {
-                note = QString::fromStdString(e.what());
+    };
+    runJob(
+        QStringLiteral("Counting..."), {cboObject_, chkReflections_, txtColours_, txtWeights_},
+        [text, reflections = chkReflections_->isChecked(), numbers, colours](Progress& progress) {
+            SymmetryObject object = MakeSymmetryObject(text, reflections);
+            BurnsideTable table = numbers.empty() ? CountColourings(*object.group, *colours)
+                                                  : CountColouringsWithNumbers(*object.group, numbers);
+            const int k = numbers.empty() ? *colours : static_cast<int>(numbers.size());
+            Counted out{std::move(object), std::move(table), {}, k, {}};
+            if (out.table.count <= static_cast<unsigned long>(kMaxListedOrbits)) {
+                try {
+                    out.list = ListColourings(*out.object.group, k, numbers, progress);
+                } catch (const InvalidArgument& e) {
+                    out.note = QString::fromStdString(e.what());
+                }
+            } else {
+                out.note = QStringLiteral("More than %1 different colourings: too many to draw.").arg(kMaxListedOrbits);
             }
-        } else {
-            note = QStringLiteral("More than %1 different colourings: too many to draw.").arg(kMaxListedOrbits);
-        }
-        if (job.abandoned()) return;
-        object_ = std::move(object);
-        table_ = std::move(table);
-        list_ = std::move(list);
-        colours_ = k;
-        if (note.isEmpty()) {
-            note = list_.halted ? QStringLiteral("Halted: %1 colourings drawn.").arg(list_.colourings.size())
-                                : QStringLiteral("One colouring of each orbit: orbit x stabilizer = |G|");
-            if (list_.colourings.size() > kMaxDrawn) note += QStringLiteral(" (the first %1 drawn)").arg(kMaxDrawn);
-        }
-        lblColourings_->setText(note);
-    } catch (const InvalidArgument& e) {
-        if (job.abandoned()) return;
-        host().Message(e.what());
-        return;
-    }
-    setWindowTitle(QString::fromStdString(object_->name) + QStringLiteral(" Counting Colourings"));
-    showResults();
-    draw();
+            return out;
+        },
+        [this](Counted out) {
+            object_ = std::move(out.object);
+            table_ = std::move(out.table);
+            list_ = std::move(out.list);
+            colours_ = out.colours;
+            QString note = out.note;
+            if (note.isEmpty()) {
+                note = list_.halted ? QStringLiteral("Halted: %1 colourings drawn.").arg(list_.colourings.size())
+                                    : QStringLiteral("One colouring of each orbit: orbit x stabilizer = |G|");
+                if (list_.colourings.size() > kMaxDrawn) note += QStringLiteral(" (the first %1 drawn)").arg(kMaxDrawn);
+            }
+            lblColourings_->setText(note);
+            setWindowTitle(QString::fromStdString(object_->name) + QStringLiteral(" Counting Colourings"));
+            showResults();
+            draw();
+        });
 }
 
 void CountingPanel::showResults() {

@@ -173,14 +173,18 @@ void CayleyDiagramPanel::showGroup(const GroupPtr& group) {
 void CayleyDiagramPanel::findSubgroups() {
     // The list behind "Colour by cosets of", found while the diagram is
     // already shown: one job, with Halt.
-    Job job(*this, QStringLiteral("Finding the subgroups..."));
-    if (!job) return;
-    const GroupPtr group = group_;
-    SubgroupLogic logic;
-    const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(group, progress());
-    if (outcome.halted || job.abandoned() || group != group_) return;
-    subgroups_ = logic.Memberships();
-    fillSubgroupList();
+    runJob(
+        QStringLiteral("Finding the subgroups..."),
+        [group = group_](Progress& progress) {
+            SubgroupLogic logic;
+            if (logic.FindAllSubgroups(group, progress).halted) return std::optional<std::vector<ElementSet>>();
+            return std::optional<std::vector<ElementSet>>(logic.Memberships());
+        },
+        [this, group = group_](std::optional<std::vector<ElementSet>> found) {
+            if (!found || group != group_) return;
+            subgroups_ = std::move(*found);
+            fillSubgroupList();
+        });
 }
 
 void CayleyDiagramPanel::fillLists() {

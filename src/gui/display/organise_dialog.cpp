@@ -10,15 +10,10 @@
 
 namespace quorix::gui {
 
-std::optional<ElementSet> ChooseOrganisingSubgroup(Panel& panel, const GroupPtr& g, bool originalNames) {
-    if (!g) return std::nullopt;
-    SubgroupLogic logic;
-    {
-        Panel::Job job(panel, QStringLiteral("Finding subgroups..."));
-        if (!job) return std::nullopt;
-        const SubgroupSearchOutcome outcome = logic.FindAllSubgroups(g, panel.progress());
-        if (outcome.halted || job.abandoned()) return std::nullopt;
-    }
+namespace {
+
+std::optional<ElementSet> AskOrganisingSubgroup(Panel& panel, const GroupPtr& g, bool originalNames,
+                                                SubgroupLogic& logic) {
     const std::vector<std::string> ids = SubgroupIDs(logic.Subgroups(), g->GroupID());
 
     QDialog dialog(&panel);
@@ -51,6 +46,21 @@ std::optional<ElementSet> ChooseOrganisingSubgroup(Panel& panel, const GroupPtr&
     const int row = list->currentRow();
     if (row <= 0) return ElementSet{};
     return logic.Memberships()[static_cast<std::size_t>(row - 1)];
+}
+
+}  // namespace
+
+void ChooseOrganisingSubgroup(Panel& panel, const GroupPtr& g, bool originalNames,
+                              std::function<void(std::optional<ElementSet>)> done) {
+    if (!g) return done(std::nullopt);
+    auto logic = std::make_shared<SubgroupLogic>();
+    const bool started = panel.runJob(
+        QStringLiteral("Finding subgroups..."),
+        [g, logic](Progress& progress) { return !logic->FindAllSubgroups(g, progress).halted; },
+        [&panel, g, originalNames, logic, done](bool complete) {
+            done(complete ? AskOrganisingSubgroup(panel, g, originalNames, *logic) : std::nullopt);
+        });
+    if (!started) done(std::nullopt);
 }
 
 }  // namespace quorix::gui

@@ -181,12 +181,12 @@ bool ShowGroupPanel::setOrganiseBy(const ElementSet& subgroup, bool redraw) {
 }
 
 void ShowGroupPanel::chooseOrganisingSubgroup() {
-    const std::optional<ElementSet> chosen = ChooseOrganisingSubgroup(*this, group_, original_);
-    if (chosen) {
-        setOrganiseBy(*chosen, true);
-    } else {
-        syncMenus();
-    }
+    ChooseOrganisingSubgroup(*this, group_, original_, [this](std::optional<ElementSet> chosen) {
+        if (chosen)
+            setOrganiseBy(*chosen, true);
+        else
+            syncMenus();
+    });
 }
 
 void ShowGroupPanel::copyLatex() {

@@ -152,28 +152,31 @@ void DirectProductsPanel::compute() {
         return;
     }
 
-    GroupPtr result;
-    const bool built = generateAsJob([&] {
-        for (const Component& c : components) {
-            if (progress().StopRequested()) return;
-            GroupPtr next = c.group;
-            if (!next) {
-                next = Group::Create();
-                next->GenerateAdditive(c.modulus);
+    generateAsJob(
+        [components](Progress& progress) {
+            GroupPtr result;
+            for (const Component& c : components) {
+                progress.Report("building the direct product . . .");
+                if (progress.StopRequested()) return result;
+                GroupPtr next = c.group;
+                if (!next) {
+                    next = Group::Create();
+                    next->GenerateAdditive(c.modulus);
+                }
+                if (!result) {
+                    result = next;
+                    continue;
+                }
+                GroupPtr p = Group::Create();
+                p->GenerateDirectProduct(result, next);
+                result = p;
             }
-            if (!result) {
-                result = next;
-                continue;
-            }
-            GroupPtr p = Group::Create();
-            p->GenerateDirectProduct(result, next);
-            result = p;
-        }
-        progress().StopRequested();
-    });
-    if (!built) return;
-    registerAndPresent(result);
-    redraw();
+            return result;
+        },
+        [this](const GroupPtr& result) {
+            registerAndPresent(result);
+            redraw();
+        });
 }
 
 }  // namespace quorix::gui

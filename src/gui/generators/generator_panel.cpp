@@ -10,6 +10,7 @@
 #include "core/storage/group_register.h"
 #include "core/storage/preferences.h"
 #include "gui/common/browser_panel.h"
+#include "gui/common/view_job.h"
 #include "gui/common/panel_registry.h"
 #include "gui/generators/direct_products_panel.h"
 #include "gui/generators/matrix_groups_panel.h"
@@ -64,21 +65,21 @@ bool GeneratorPanel::generate(const std::function<void()>& build) {
     }
 }
 
-bool GeneratorPanel::generateAsJob(const std::function<void()>& build, std::initializer_list<QWidget*> disable,
-                                   const QString& text) {
-    bool built = false, halted = false;
-    {
-        Job job(*this, text, disable);
-        if (!job) return false;
-        built = generate(build);
-        halted = progress().Stopped();
-        if (job.abandoned()) return false;
-    }
-    if (halted) {
-        host().Message("Generate process halted.");
-        return false;
-    }
-    return built;
+bool GeneratorPanel::generateAsJob(std::function<GroupPtr(Progress&)> build, std::function<void(const GroupPtr&)> done,
+                                   const std::vector<QWidget*>& disable, const QString& text) {
+    return runJob(
+        text, disable,
+        [build = std::move(build)](Progress& progress) {
+            GroupPtr g = build(progress);
+            return std::pair<GroupPtr, bool>(std::move(g), progress.Stopped());
+        },
+        [this, done = std::move(done)](const std::pair<GroupPtr, bool>& built) {
+            if (built.second) {
+                host().Message("Generate process halted.");
+                return;
+            }
+            if (built.first) done(built.first);
+        });
 }
 
 GroupRegistrar GeneratorPanel::registrar() {
@@ -100,31 +101,12 @@ bool GeneratorPanel::writeView(const GroupPtr& group) {
     const QString path = saveFileDialog(windowTitle(), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return false;  // no view: the notice tells what was registered
     const std::string components = preferences().String(ViewComponentPreference(view_) - 1);
-    ViewResult written{true, {}};
-    {
-        Job job(*this, QStringLiteral("processing . . ."));
-        if (!job) return true;
-        ViewOptions options = context().workbench.MakeViewOptions(components, registrar(), &progress());
-        // The save dialog asked before an existing file is replaced.
-        options.replace = true;
-        try {
-            written = WriteGroupView(view_, group, path.toStdString(), options);
-        } catch (const InvalidArgument& e) {
-            // A view file that cannot be written (or an engine refusal).
-            host().Message(e.what());
-            return true;
-        } catch (const storage::StorageError& e) {
-            // A view file that cannot be written (or an engine refusal).
-            host().Message(e.what());
-            return true;
-        }
-        if (job.abandoned()) return true;
-    }
-    if (!written.complete) host().Message(kViewHaltedMessage);
-    auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
-    browser->setAttribute(Qt::WA_DeleteOnClose);
-    browser->show();
-    browser_ = browser;
+    RunViewJob(
+        *this, path, components,
+        [group, kind = view_, target = path.toStdString()](const ViewOptions& options) {
+            return WriteGroupView(kind, group, target, options);
+        },
+        [this](BrowserPanel* browser) { browser_ = browser; });
     return true;
 }
 

@@ -44,11 +44,14 @@ protected:
     // Runs `build` (a Generate call on a fresh group); an engine refusal is
     // shown and gives false.
     bool generate(const std::function<void()>& build);
-    // Runs `build` through generate() as the panel's job (the processing
-    // indicator with Halt; `disable` off meanwhile). False when it was
-    // refused, when Halt was pressed ("Generate process halted." shown),
-    // when a job already runs or when the panel was closed meanwhile.
-    bool generateAsJob(const std::function<void()>& build, std::initializer_list<QWidget*> disable = {},
+    // Runs `build` (on a worker, with inputs it owns) as the panel's job:
+    // the processing indicator with Halt, `disable` off meanwhile. `done`
+    // gets the group on the GUI thread; not when the engine refused (its
+    // text is shown), when `build` gave none, when Halt was pressed
+    // ("Generate process halted." shown) or when the panel was closed.
+    // False when a job already runs.
+    bool generateAsJob(std::function<GroupPtr(Progress&)> build, std::function<void(const GroupPtr&)> done,
+                       const std::vector<QWidget*>& disable = {},
                        const QString& text = QStringLiteral("processing . . ."));
     // Registers the group (under `id`, or its own ID when empty), then
     // writes its view when "Create View" is ticked, else (or when no file

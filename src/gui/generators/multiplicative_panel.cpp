@@ -152,8 +152,13 @@ void MultiplicativePanel::generateGroup(int index) {
         }
         modulus = *typed;
     }
-    GroupPtr g = Group::Create();
-    if (generateAsJob([&] { g->GenerateMultiplicative(modulus); })) registerAndPresent(g);
+    generateAsJob(
+        [modulus](Progress&) {
+            GroupPtr g = Group::Create();
+            g->GenerateMultiplicative(modulus);
+            return g;
+        },
+        [this](const GroupPtr& g) { registerAndPresent(g); });
 }
 
 }  // namespace quorix::gui

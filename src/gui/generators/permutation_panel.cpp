@@ -309,73 +309,71 @@ void PermutationPanel::showProductNotice(const QString& first, int left, int rig
     runModal(notice);
 }
 
-GroupPtr PermutationPanel::buildGroup() {
-    if (!checkElements()) return nullptr;
-    removeDuplicates();
-    if (progress().StopRequested()) return nullptr;
-    // Close the gaps.
-    std::vector<std::string> elements;
-    for (std::size_t i = 0; i < boxes_.size(); ++i)
-        if (!boxes_[i]->text().isEmpty()) elements.push_back(boxText(static_cast<int>(i)));
-    for (std::size_t i = 0; i < boxes_.size(); ++i)
-        boxes_[i]->setText(i < elements.size() ? QString::fromStdString(elements[i]) : QString());
-    if (progress().StopRequested()) return nullptr;
-
-    const ClosureResult closed = ClosePermutations(elements, optOn_->isChecked(), maximum_);
-    for (std::size_t i = 0; i < closed.elements.size() && i < boxes_.size(); ++i) {
-        boxes_[i]->setText(QString::fromStdString(closed.elements[i]));
-        if (closed.generated[i]) {
-            marked_[i] = true;
-            generatedNote_ = true;
-        }
-    }
-    redraw();
-    switch (closed.status) {
-        case ClosureResult::Status::Missing:
-            showProductNotice({}, closed.left, closed.right, closed.product,
-                              QStringLiteral("is not among the elements."));
-            return nullptr;
-        case ClosureResult::Status::MaximumReached:
-            showProductNotice(QStringLiteral("Maximum of %1 elements reached.").arg(maximum_), closed.left,
-                              closed.right, closed.product, QStringLiteral("could not be written."));
-            return nullptr;
-        case ClosureResult::Status::Closed:
-            break;
-    }
-    if (progress().StopRequested()) return nullptr;
-    GroupPtr g = Group::Create();
-    if (!generate([&] { g->GeneratePermutational(closed.elements); })) return nullptr;
-    progress().StopRequested();
-    return g;
-}
-
 void PermutationPanel::generateGroup() {
     if (boxes_.empty()) return;
     if (jobRunning()) return;
     marked_.assign(boxes_.size(), false);
     generatedNote_ = false;
     redraw();
-    GroupPtr g;
-    bool halted = false;
-    {
-        // The boxes stay as checked while the job yields to the event loop.
-        std::vector<QWidget*> boxes(boxes_.begin(), boxes_.end());
-        Job job(*this, QStringLiteral("processing . . ."));
-        for (QWidget* b : boxes) b->setEnabled(false);
-        g = buildGroup();
-        for (QWidget* b : boxes) b->setEnabled(true);
-        halted = progress().Stopped();
-        if (job.abandoned()) return;
-    }
-    if (halted) {
-        host().Message("Generate process halted.");
-        return;
-    }
-    if (!g) return;
-    const int number = groupRegister().LastPermNumber() + 1;
-    groupRegister().SetLastPermNumber(number);
-    registerAndPresent(g, "Perm" + std::to_string(degree_) + "-" + std::to_string(number));
-    redraw();
+    if (!checkElements()) return;
+    removeDuplicates();
+    // Close the gaps.
+    std::vector<std::string> elements;
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        if (!boxes_[i]->text().isEmpty()) elements.push_back(boxText(static_cast<int>(i)));
+    for (std::size_t i = 0; i < boxes_.size(); ++i)
+        boxes_[i]->setText(i < elements.size() ? QString::fromStdString(elements[i]) : QString());
+
+    struct Built {
+        ClosureResult closed;
+        GroupPtr group;
+        bool halted = false;
+    };
+    // The boxes stay as checked while the job runs.
+    const std::vector<QWidget*> boxes(boxes_.begin(), boxes_.end());
+    runJob(
+        QStringLiteral("processing . . ."), boxes,
+        [elements, autoGenerate = optOn_->isChecked(), maximum = maximum_](Progress& progress) {
+            Built built{ClosePermutations(elements, autoGenerate, maximum), nullptr, false};
+            if (built.closed.status == ClosureResult::Status::Closed && !progress.StopRequested()) {
+                built.group = Group::Create();
+                built.group->GeneratePermutational(built.closed.elements);
+            }
+            built.halted = progress.Stopped();
+            return built;
+        },
+        [this](const Built& built) {
+            const ClosureResult& closed = built.closed;
+            for (std::size_t i = 0; i < closed.elements.size() && i < boxes_.size(); ++i) {
+                boxes_[i]->setText(QString::fromStdString(closed.elements[i]));
+                if (closed.generated[i]) {
+                    marked_[i] = true;
+                    generatedNote_ = true;
+                }
+            }
+            redraw();
+            if (built.halted) {
+                host().Message("Generate process halted.");
+                return;
+            }
+            switch (closed.status) {
+                case ClosureResult::Status::Missing:
+                    showProductNotice({}, closed.left, closed.right, closed.product,
+                                      QStringLiteral("is not among the elements."));
+                    return;
+                case ClosureResult::Status::MaximumReached:
+                    showProductNotice(QStringLiteral("Maximum of %1 elements reached.").arg(maximum_), closed.left,
+                                      closed.right, closed.product, QStringLiteral("could not be written."));
+                    return;
+                case ClosureResult::Status::Closed:
+                    break;
+            }
+            if (!built.group) return;
+            const int number = groupRegister().LastPermNumber() + 1;
+            groupRegister().SetLastPermNumber(number);
+            registerAndPresent(built.group, "Perm" + std::to_string(degree_) + "-" + std::to_string(number));
+            redraw();
+        });
 }
 
 }  // namespace quorix::gui

@@ -40,8 +40,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // What the checks and the closure leave: the group to register, or none.
-    GroupPtr buildGroup();
     bool checkElements();
     void removeDuplicates();
     void showProductNotice(const QString& first, int left, int right, const std::string& product, const QString& last);

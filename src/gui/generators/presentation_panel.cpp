@@ -73,20 +73,6 @@ void PresentationPanel::drawPrompt(bool refused) {
     PrintMarkup(box, "The order of the group and its elements appear here.");
 }
 
-GroupPtr PresentationPanel::enumerate(const std::string& text) {
-    GroupPtr g;
-    bool halted = false;
-    const bool built = generateAsJob(
-        [&] {
-            PresentedGroup r = MakeGroupFromPresentation(text, progress());
-            g = r.group;
-            halted = r.halted;
-        },
-        {txtPresentation_}, QStringLiteral("coset enumeration . . ."));
-    if (!built || halted) return nullptr;
-    return g;
-}
-
 void PresentationPanel::generateGroup() {
     if (jobRunning()) return;
     // Whatever the outcome, the result shown belongs to this attempt.
@@ -106,13 +92,36 @@ void PresentationPanel::generateGroup() {
         host().Message("A presentation starts with '<', as in <a,b | a^4, b^2, (ab)^2>.");
         return drawPrompt(true);
     }
-    const GroupPtr g = enumerate(text);
-    if (!g) return drawPrompt(true);
-    drawResult(*g, expected);
-    const std::string prefix = "Pres" + std::to_string(g->order()) + "-";
-    int number = 1;
-    while (groupRegister().RegisterIndex(prefix + std::to_string(number)) >= 0) ++number;
-    registerAndPresent(g, prefix + std::to_string(number));
+    struct Enumerated {
+        GroupPtr group;
+        std::string refused;
+        bool halted = false;
+    };
+    runJob(
+        QStringLiteral("coset enumeration . . ."), {txtPresentation_},
+        [text](Progress& progress) {
+            Enumerated out;
+            try {
+                out.group = MakeGroupFromPresentation(text, progress).group;
+            } catch (const InvalidArgument& e) {
+                out.refused = e.what();
+            }
+            out.halted = progress.Stopped();
+            return out;
+        },
+        [this, expected](const Enumerated& out) {
+            if (!out.refused.empty() || out.halted || !out.group) {
+                host().Message(out.refused.empty() ? "Generate process halted." : out.refused);
+                drawPrompt(true);
+                return;
+            }
+            const GroupPtr& g = out.group;
+            drawResult(*g, expected);
+            const std::string prefix = "Pres" + std::to_string(g->order()) + "-";
+            int number = 1;
+            while (groupRegister().RegisterIndex(prefix + std::to_string(number)) >= 0) ++number;
+            registerAndPresent(g, prefix + std::to_string(number));
+        });
 }
 
 void PresentationPanel::drawResult(const Group& g, std::optional<int> expected) {

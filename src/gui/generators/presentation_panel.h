@@ -28,9 +28,6 @@ public:
     void generateGroup();
 
 private:
-    // The enumeration under the processing indicator; null when refused or
-    // halted (after the message).
-    GroupPtr enumerate(const std::string& text);
     // The empty result; `refused`: the typed presentation was not accepted.
     void drawPrompt(bool refused = false);
     void drawResult(const Group& g, std::optional<int> expected);

@@ -98,17 +98,24 @@ void LatticePanel::showGroup(const GroupPtr& group) {
 void LatticePanel::build() {
     if (!group_) return;
     selected_ = -1;
-    {
-        Job job(*this, QStringLiteral("Finding the subgroups..."), {chkClasses_});
-        if (!job) return;
-        const lattice::View view = !classesChosen_            ? lattice::View::Automatic
-                                   : chkClasses_->isChecked() ? lattice::View::ClassesOnly
-                                                              : lattice::View::Subgroups;
-        lattice::Lattice built = lattice::BuildLattice(*group_, view, progress());
-        if (!built.halted) lattice::NameNodes(built, group_, context().workbench.catalogue, progress());
-        if (job.abandoned()) return;
-        lattice_ = std::move(built);
-    }
+    const lattice::View view = !classesChosen_            ? lattice::View::Automatic
+                               : chkClasses_->isChecked() ? lattice::View::ClassesOnly
+                                                          : lattice::View::Subgroups;
+    runJob(
+        QStringLiteral("Finding the subgroups..."), {chkClasses_},
+        [group = group_, view, &catalogue = context().workbench.catalogue](Progress& progress) {
+            lattice::Lattice built = lattice::BuildLattice(*group, view, progress);
+            if (!built.halted) lattice::NameNodes(built, group, catalogue, progress);
+            return built;
+        },
+        [this, group = group_](lattice::Lattice built) {
+            if (group != group_) return;
+            lattice_ = std::move(built);
+            showLattice();
+        });
+}
+
+void LatticePanel::showLattice() {
     {
         const QSignalBlocker block(chkClasses_);
         chkClasses_->setChecked(lattice_.classesOnly);

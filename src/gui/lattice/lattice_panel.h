@@ -36,6 +36,7 @@ public:
 
 private:
     void build();
+    void showLattice();
     void draw();
     void setZoom(double zoom);
     void showSubgroupGroup();

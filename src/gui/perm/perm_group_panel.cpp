@@ -58,48 +58,53 @@ void PermGroupPanel::computeGroup() {
         host().Message("Type generators or pick a built-in group.");
         return;
     }
-    Job job(*this, QStringLiteral("Building the stabilizer chain..."), {txtGenerators_, txtMember_, cboBuiltIn_});
-    if (!job) return;
-    try {
-        const std::optional<perm::PermSpec> read = perm::ReadPermSpec(spec);
-        perm::PermGroupPtr g = perm::MakePermGroup(*read, progress());
-        if (job.abandoned() || !g) return;
-        const auto orbits = g->Orbits();
-        QString orbitText;
-        for (const auto& o : orbits) orbitText += (orbitText.isEmpty() ? "" : ", ") + QString::number(o.size());
-        const std::optional<mpz_class> centre = g->CentreOrder(progress());
-        if (job.abandoned() || !centre) return;
-        const std::vector<mpz_class> series = g->DerivedSeriesOrders(progress());
-        if (job.abandoned() || series.empty()) return;
-        group_ = g;
-        words_.reset();
-        QString text = QStringLiteral(
-                           "%1, degree %2\n\nOrder: %3\n     = %4\n\nOrbits: %5 (lengths %6)\nTransitive: %7\n"
-                           "Abelian: %8\nSolvable: %9\n")
-                           .arg(Qs(read->name))
-                           .arg(g->degree())
-                           .arg(Qs(g->Order().get_str()), Qs(perm::FactorisedString(g->Order())))
-                           .arg(orbits.size())
-                           .arg(orbitText, orbits.size() == 1 ? "yes" : "no", g->IsAbelian() ? "yes" : "no",
-                                series.back() == 1 ? "yes" : "no");
-        text += QStringLiteral("Centre order: %1\nCommutator subgroup order: %2\n")
-                    .arg(Qs(centre->get_str()), Qs((series.size() > 1 ? series[1] : series[0]).get_str()));
-        if (g->degree() <= 100) {
-            text += QStringLiteral("\nOrbits:\n");
-            for (const auto& o : orbits) {
-                QString points;
-                for (perm::Point x : o) points += (points.isEmpty() ? "" : ", ") + QString::number(x + 1);
-                text += QStringLiteral("  {%1}\n").arg(points);
+    struct Built {
+        perm::PermGroupPtr group;
+        QString text;
+    };
+    runJob(
+        QStringLiteral("Building the stabilizer chain..."), {txtGenerators_, txtMember_, cboBuiltIn_},
+        [spec](Progress& progress) -> Built {
+            const std::optional<perm::PermSpec> read = perm::ReadPermSpec(spec);
+            perm::PermGroupPtr g = perm::MakePermGroup(*read, progress);
+            if (!g) return {};
+            const auto orbits = g->Orbits();
+            QString orbitText;
+            for (const auto& o : orbits) orbitText += (orbitText.isEmpty() ? "" : ", ") + QString::number(o.size());
+            const std::optional<mpz_class> centre = g->CentreOrder(progress);
+            if (!centre) return {};
+            const std::vector<mpz_class> series = g->DerivedSeriesOrders(progress);
+            if (series.empty()) return {};
+            QString text = QStringLiteral(
+                               "%1, degree %2\n\nOrder: %3\n     = %4\n\nOrbits: %5 (lengths %6)\nTransitive: %7\n"
+                               "Abelian: %8\nSolvable: %9\n")
+                               .arg(Qs(read->name))
+                               .arg(g->degree())
+                               .arg(Qs(g->Order().get_str()), Qs(perm::FactorisedString(g->Order())))
+                               .arg(orbits.size())
+                               .arg(orbitText, orbits.size() == 1 ? "yes" : "no", g->IsAbelian() ? "yes" : "no",
+                                    series.back() == 1 ? "yes" : "no");
+            text += QStringLiteral("Centre order: %1\nCommutator subgroup order: %2\n")
+                        .arg(Qs(centre->get_str()), Qs((series.size() > 1 ? series[1] : series[0]).get_str()));
+            if (g->degree() <= 100) {
+                text += QStringLiteral("\nOrbits:\n");
+                for (const auto& o : orbits) {
+                    QString points;
+                    for (perm::Point x : o) points += (points.isEmpty() ? "" : ", ") + QString::number(x + 1);
+                    text += QStringLiteral("  {%1}\n").arg(points);
+                }
             }
             text += QStringLiteral("\nGenerators:\n");
-        }
-        if (g->degree() > 100) text += QStringLiteral("\nGenerators:\n");
-        for (std::size_t i = 0; i < g->generators().size(); ++i)
-            text += QStringLiteral("  %1 = %2\n").arg(Qs(g->names()[i]), Qs(perm::CycleString(g->generators()[i])));
-        showResult(text);
-    } catch (const InvalidArgument& e) {
-        host().Message(e.what());
-    }
+            for (std::size_t i = 0; i < g->generators().size(); ++i)
+                text += QStringLiteral("  %1 = %2\n").arg(Qs(g->names()[i]), Qs(perm::CycleString(g->generators()[i])));
+            return {g, text};
+        },
+        [this](const Built& built) {
+            if (!built.group) return;
+            group_ = built.group;
+            words_.reset();
+            showResult(built.text);
+        });
 }
 
 void PermGroupPanel::testMember() {
@@ -108,30 +113,36 @@ void PermGroupPanel::testMember() {
         return;
     }
     const std::string typed = txtMember_->text().trimmed().toStdString();
-    Job job(*this, QStringLiteral("Writing the word..."), {txtGenerators_, txtMember_, cboBuiltIn_});
-    if (!job) return;
-    try {
-        const perm::Perm p =
-            perm::IsCycleNotation(typed) ? perm::ParseCycles(typed) : perm::ParsePermutationList(typed).at(0);
-        if (!group_->Contains(p)) {
-            showResult(QStringLiteral("%1 is not in the group.").arg(Qs(perm::CycleString(p))));
-            return;
-        }
-        if (!words_) words_ = group_->WordChain(progress());
-        if (job.abandoned()) return;
-        const std::optional<perm::Word> w = words_ ? words_->WordOf(p) : std::nullopt;
-        if (!w) {
-            showResult(
-                QStringLiteral("%1 is in the group (the group is too large for words).").arg(Qs(perm::CycleString(p))));
-            return;
-        }
-        const perm::Word reduced = perm::ReduceWord(*w, group_->GeneratorOrders());
-        showResult(QStringLiteral("%1 is in the group:\n\n%2\n\n(a word of %3 letters, not necessarily the shortest)")
-                       .arg(Qs(perm::CycleString(p)), Qs(group_->FormatWord(reduced)))
-                       .arg(reduced.size()));
-    } catch (const InvalidArgument& e) {
-        host().Message(e.what());
-    }
+    runJob(
+        QStringLiteral("Writing the word..."), {txtGenerators_, txtMember_, cboBuiltIn_},
+        [group = group_, words = words_, typed](Progress& progress) {
+            std::pair<std::shared_ptr<perm::StabilizerChain>, QString> out{words, {}};
+            const perm::Perm p =
+                perm::IsCycleNotation(typed) ? perm::ParseCycles(typed) : perm::ParsePermutationList(typed).at(0);
+            if (!group->Contains(p)) {
+                out.second = QStringLiteral("%1 is not in the group.").arg(Qs(perm::CycleString(p)));
+                return out;
+            }
+            if (!out.first) out.first = group->WordChain(progress);
+            if (progress.Stopped()) return out;
+            const std::optional<perm::Word> w = out.first ? out.first->WordOf(p) : std::nullopt;
+            if (!w) {
+                out.second = QStringLiteral("%1 is in the group (the group is too large for words).")
+                                 .arg(Qs(perm::CycleString(p)));
+                return out;
+            }
+            const perm::Word reduced = perm::ReduceWord(*w, group->GeneratorOrders());
+            out.second =
+                QStringLiteral("%1 is in the group:\n\n%2\n\n(a word of %3 letters, not necessarily the shortest)")
+                    .arg(Qs(perm::CycleString(p)), Qs(group->FormatWord(reduced)))
+                    .arg(reduced.size());
+            return out;
+        },
+        [this, group = group_](const std::pair<std::shared_ptr<perm::StabilizerChain>, QString>& out) {
+            if (group != group_) return;
+            words_ = out.first;
+            if (!out.second.isEmpty()) showResult(out.second);
+        });
 }
 
 void PermGroupPanel::showRandom() {

@@ -38,7 +38,7 @@ private:
     QLineEdit* txtMember_ = nullptr;
     QPlainTextEdit* txtResult_ = nullptr;
     perm::PermGroupPtr group_;
-    std::unique_ptr<perm::StabilizerChain> words_;
+    std::shared_ptr<perm::StabilizerChain> words_;
     std::uint64_t seed_ = 1;
 };
 

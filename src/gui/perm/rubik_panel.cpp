@@ -144,25 +144,34 @@ void RubikPanel::checkTypedState() {
 }
 
 void RubikPanel::solve() {
-    Job job(*this, QStringLiteral("Writing a solving word..."), {txtMoves_, txtState_});
-    if (!job) return;
-    if (!words_) words_ = cube_->WordChain(progress());
-    if (job.abandoned() || !words_) return;
-    const std::optional<perm::Word> w = words_->WordOf(perm::Inverse(state_));
-    if (!w) return;
-    const perm::Word reduced = perm::ReduceWord(*w, cube_->GeneratorOrders());
-    // Play the word move by move (the net ends solved).
-    perm::Perm s = state_;
-    for (int letter : reduced) {
-        const perm::Perm& g = spec_.generators[static_cast<std::size_t>((letter < 0 ? -letter : letter) - 1)];
-        s = perm::Multiply(s, letter < 0 ? perm::Inverse(g) : g);
-    }
-    setState(std::move(s));
-    QString text = QString::fromStdString(cube_->FormatWord(reduced));
-    text.replace(QStringLiteral("^-1"), QStringLiteral("'"));
-    text.replace(QStringLiteral("^2"), QStringLiteral("2"));
-    txtOutput_->setPlainText(
-        QStringLiteral("Solved by %1 moves (not the shortest word):\n%2").arg(reduced.size()).arg(text));
+    using Solved = std::pair<std::shared_ptr<perm::StabilizerChain>, std::optional<perm::Word>>;
+    runJob(
+        QStringLiteral("Writing a solving word..."), {txtMoves_, txtState_},
+        [cube = cube_, words = words_, state = state_](Progress& progress) {
+            Solved out{words, std::nullopt};
+            if (!out.first) out.first = cube->WordChain(progress);
+            if (!out.first || progress.Stopped()) return out;
+            if (const std::optional<perm::Word> w = out.first->WordOf(perm::Inverse(state)))
+                out.second = perm::ReduceWord(*w, cube->GeneratorOrders());
+            return out;
+        },
+        [this, state = state_](const Solved& out) {
+            if (out.first) words_ = out.first;
+            if (!out.second || state != state_) return;
+            const perm::Word& reduced = *out.second;
+            // Play the word move by move (the net ends solved).
+            perm::Perm s = state_;
+            for (int letter : reduced) {
+                const perm::Perm& g = spec_.generators[static_cast<std::size_t>((letter < 0 ? -letter : letter) - 1)];
+                s = perm::Multiply(s, letter < 0 ? perm::Inverse(g) : g);
+            }
+            setState(std::move(s));
+            QString text = QString::fromStdString(cube_->FormatWord(reduced));
+            text.replace(QStringLiteral("^-1"), QStringLiteral("'"));
+            text.replace(QStringLiteral("^2"), QStringLiteral("2"));
+            txtOutput_->setPlainText(
+                QStringLiteral("Solved by %1 moves (not the shortest word):\n%2").arg(reduced.size()).arg(text));
+        });
 }
 
 void RegisterRubikPanel(PanelRegistry& registry) {

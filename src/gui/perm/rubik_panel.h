@@ -50,7 +50,7 @@ private:
 
     perm::PermSpec spec_;
     perm::PermGroupPtr cube_;
-    std::unique_ptr<perm::StabilizerChain> words_;
+    std::shared_ptr<perm::StabilizerChain> words_;
     perm::Perm state_ = perm::Identity(48);
     CubeNet* net_ = nullptr;
     QLineEdit* txtMoves_ = nullptr;

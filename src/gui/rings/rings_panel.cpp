@@ -100,23 +100,22 @@ std::string RingsPanel::summary() const {
 void RingsPanel::findRings() {
     if (started_ || !group_ || !group_->Abelian() || group_->order() > kMaxRingOrder) return;
     started_ = true;
-    {
-        Job job(*this, QStringLiteral("finding the rings . . ."));
-        if (!job) return;
-        RingList found = FindAssociativeRings(*group_, progress());
-        if (job.abandoned()) return;
-        list_ = std::move(found);
-    }
-    finished_ = true;
-    for (std::size_t i = 0; i < list_.rings.size(); ++i) {
-        auto* b =
-            addButton(QStringLiteral("cmdShowRing%1").arg(i + 1), QStringLiteral("Table"), 0, 0, kRingButtonWidth, 330);
-        b->setToolTip(QStringLiteral("Show the multiplication table of ring %1").arg(i + 1));
-        connect(b, &QPushButton::clicked, this, [this, i] { showRing(static_cast<int>(i)); });
-        b->show();
-        ringButtons_.push_back(b);
-    }
-    draw();
+    runJob(
+        QStringLiteral("finding the rings . . ."),
+        [group = group_](Progress& progress) { return FindAssociativeRings(*group, progress); },
+        [this](RingList found) {
+            list_ = std::move(found);
+            finished_ = true;
+            for (std::size_t i = 0; i < list_.rings.size(); ++i) {
+                auto* b = addButton(QStringLiteral("cmdShowRing%1").arg(i + 1), QStringLiteral("Table"), 0, 0,
+                                    kRingButtonWidth, 330);
+                b->setToolTip(QStringLiteral("Show the multiplication table of ring %1").arg(i + 1));
+                connect(b, &QPushButton::clicked, this, [this, i] { showRing(static_cast<int>(i)); });
+                b->show();
+                ringButtons_.push_back(b);
+            }
+            draw();
+        });
 }
 
 void RingsPanel::showRing(int index) {

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "core/storage/text_file.h"
 #include "core/compare/structure.h"
@@ -23,6 +24,7 @@
 #include "core/storage/preferences.h"
 #include "gui/common/browser_panel.h"
 #include "gui/common/twips.h"
+#include "gui/common/view_job.h"
 #include "gui/search/grid_rules.h"
 #include "gui/search/optimizing_rules_panel.h"
 #include "gui/storage/notice_panel.h"
@@ -235,7 +237,7 @@ void MainForm::load() {
         host().Message(e.what());
     }
     // 3. Flags.
-    progress().ClearStop();
+    tick_.ClearStop();
     cellEdited_ = false;
     noticeSuppressed_ = false;
     // 4.
@@ -365,6 +367,8 @@ void MainForm::focusCell(int index) {
 // ---- trace modes --------------------------------------------------------------------
 
 void MainForm::setupTrace(const QString& modeName) {
+    // The search running on the worker has its own copy of the table.
+    if (inSearch_) traceChosen_ = modeName;
     for (const char* name : {"mnuTraceByStep", "mnuFastTrace", "mnuVeryFastTrace", "mnuTraceOff"})
         action(QString::fromLatin1(name))->setChecked(false);
     cmdGetNext_->setText(QStringLiteral("&Get Next Solution"));
@@ -400,27 +404,58 @@ void MainForm::getNextSolution() {
     cmdCheck_->setEnabled(false);
     mnuSetElementNames_->setEnabled(false);
     chkIncludeIsomorphisms_->setEnabled(false);
-    progress().ClearStop();
+    tick_.ClearStop();
 
     if (search_.CurrentTraceMode() == TraceMode::Timed) {
         timer_->start();
         cmdHalt_->show();
         return;
     }
-    SearchOutcome outcome;
-    {
-        // Trace off runs on the stack with its yields as a job of the panel;
-        // the other modes come back after one step.
-        std::optional<Job> job;
-        if (search_.CurrentTraceMode() == TraceMode::Off) job.emplace(*this, QStringLiteral("processing . . ."));
-        struct Running {
-            bool& flag;
-            explicit Running(bool& f) : flag(f) { flag = true; }
-            ~Running() { flag = false; }
-        } running(inSearch_);
-        outcome = run_.Run(progress());
-        if (job && job->abandoned()) return;
+    if (search_.CurrentTraceMode() == TraceMode::ByStep) {
+        // One step, here.
+        showOutcome(run_.Run(tick_));
+        return;
     }
+    // Trace off: the search goes on on a copy of the table and its solutions,
+    // on the worker; what it found replaces them when it ends.
+    struct Searched {
+        std::shared_ptr<CayleySearch> search;
+        SearchOutcome outcome = SearchOutcome::Halted;
+        std::vector<std::pair<GroupPtr, std::string>> solutions;
+    };
+    class Collect : public SolutionRegistrar {
+    public:
+        explicit Collect(int manual) : manual_(manual) {}
+        void RegisterSolution(const GroupPtr& group, const std::string& id) override { found.emplace_back(group, id); }
+        int LastManualNumber() const override { return manual_; }
+        void SetLastManualNumber(int number) override { manual_ = number; }
+        std::vector<std::pair<GroupPtr, std::string>> found;
+
+    private:
+        int manual_;
+    };
+    inSearch_ = true;
+    const bool started = runJob(
+        QStringLiteral("processing . . ."),
+        [search = std::make_shared<CayleySearch>(search_),
+         manual = groupRegister().LastManualNumber()](Progress& progress) {
+            Collect collect(manual);
+            SearchRun run(*search, &collect);
+            const SearchOutcome outcome = run.Run(progress);
+            return Searched{search, outcome, std::move(collect.found)};
+        },
+        [this](Searched searched) {
+            inSearch_ = false;
+            search_ = std::move(*searched.search);
+            for (const auto& [group, id] : searched.solutions) registrar_->RegisterSolution(group, id);
+            // A trace mode chosen while the search ran applies from now on.
+            if (traceChosen_) setupTrace(*std::exchange(traceChosen_, std::nullopt));
+            showOutcome(searched.outcome);
+        });
+    if (!started) inSearch_ = false;
+}
+
+void MainForm::showOutcome(SearchOutcome outcome) {
     if (outcome == SearchOutcome::Incomplete) {
         // A timed mode was chosen while the search yielded: its timer goes on.
         cmdHalt_->show();
@@ -428,6 +463,7 @@ void MainForm::getNextSolution() {
         timer_->start();
         return;
     }
+    if (outcome == SearchOutcome::Halted) tick_.ClearStop();
     if (outcome == SearchOutcome::Exhausted) {
         endOfSolutions();
         endProcessing();
@@ -446,13 +482,13 @@ void MainForm::showSolution(SearchOutcome outcome) {
 
 void MainForm::timerTick() {
     timer_->stop();
-    const SearchOutcome outcome = run_.Tick(progress());
+    const SearchOutcome outcome = run_.Tick(tick_);
     switch (outcome) {
         case SearchOutcome::Exhausted:
             endOfSolutions();
             return;
         case SearchOutcome::Halted:
-            progress().ClearStop();
+            tick_.ClearStop();
             cmdGetNext_->setEnabled(true);
             return;
         case SearchOutcome::Incomplete:
@@ -464,14 +500,15 @@ void MainForm::timerTick() {
             // A solution, or a step of Trace by step chosen while the timer ran.
             showTable();
             endProcessing();
-            progress().ClearStop();
+            tick_.ClearStop();
             showSolution(outcome);
             return;
     }
 }
 
 void MainForm::halt() {
-    progress().RequestStop();
+    tick_.RequestStop();
+    haltJob();
     cmdHalt_->hide();
     cmdCheck_->setDefault(true);
 }
@@ -483,7 +520,7 @@ void MainForm::endProcessing() {
 }
 
 void MainForm::endOfSolutions() {
-    progress().ClearStop();
+    tick_.ClearStop();
     cmdHalt_->hide();
     if (search_.CurrentTraceMode() != TraceMode::ByStep) showTable();
     resetTable();
@@ -504,33 +541,13 @@ void MainForm::writeSummaryView() {
     const QString path = saveFileDialog(QStringLiteral("Summary View"), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return;
 
-    const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
-    ViewResult written{true, {}};
-    {
-        Job job(*this, QStringLiteral("processing . . ."));
-        if (!job) return;
-        ViewOptions options =
-            context().workbench.MakeViewOptions(preferences().String(storage::kSummaryView), registrar, &progress());
-        // The save dialog asked before an existing file is replaced.
-        options.replace = true;
-        std::vector<SummarySolution> list;
-        const int stored = std::min(search_.SolutionCount(), CayleySearch::kMaxSolutions);
-        for (int slot = 1; slot <= stored; ++slot)
-            list.push_back({search_.Solution(slot), search_.SolutionIsomorph(slot)});
-        try {
-            written = WriteSummaryView(n(), list, path.toStdString(), options);
-        } catch (const InvalidArgument& e) {
-            host().Message(e.what());
-        } catch (const storage::StorageError& e) {
-            host().Message(e.what());
-        }
-        if (job.abandoned()) return;
-    }
-    if (!written.complete) host().Message(kViewHaltedMessage);
-    auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
-    browser->setAttribute(Qt::WA_DeleteOnClose);
-    browser->show();
+    std::vector<SummarySolution> list;
+    const int stored = std::min(search_.SolutionCount(), CayleySearch::kMaxSolutions);
+    for (int slot = 1; slot <= stored; ++slot) list.push_back({search_.Solution(slot), search_.SolutionIsomorph(slot)});
+    RunViewJob(*this, path, preferences().String(storage::kSummaryView),
+               [order = n(), list, target = path.toStdString()](const ViewOptions& options) {
+                   return WriteSummaryView(order, list, target, options);
+               });
 }
 
 void MainForm::showAnalysis() {
@@ -572,7 +589,7 @@ void MainForm::stopTimedRun() {
     timer_->stop();
     halt();
     // What the next tick would have done with the request.
-    progress().ClearStop();
+    tick_.ClearStop();
     cmdGetNext_->setEnabled(true);
 }
 

@@ -8,6 +8,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/search/cayley_search.h"
 #include "core/search/search_run.h"
@@ -82,6 +83,7 @@ private:
     // Stops a timer-driven run as Halt does, before a control changes the table.
     void stopTimedRun();
     void writeSummaryView();
+    void showOutcome(SearchOutcome outcome);
     void showAnalysis();
     void focusCell(int index);
     void setOrderCaption();
@@ -118,9 +120,13 @@ private:
     QString cellTextOnFocus_;
     bool noticeSuppressed_ = false;
     bool refocusing_ = false;
-    // A search runs inside the Get Next Solution handler (Trace off yields
-    // to the event loop): handlers that would reset the table wait for it.
+    // A Trace off search runs on the worker (on a copy of search_): handlers
+    // that would reset the table wait for it; a trace mode chosen meanwhile
+    // is set up when it ends.
     bool inSearch_ = false;
+    std::optional<QString> traceChosen_;
+    // The stop of the timed modes' ticks (and of Trace by step's step).
+    Progress tick_;
 };
 
 }  // namespace quorix::gui

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <exception>
+#include <map>
 
 #include "core/storage/text_file.h"
 #include "core/display/views.h"
@@ -11,9 +12,11 @@
 #include "core/text/markup.h"
 #include "gui/common/app_context.h"
 #include "gui/common/browser_panel.h"
+#include "gui/common/deferred_registrar.h"
 #include "gui/common/markup_renderer.h"
 #include "gui/common/panel_registry.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/view_job.h"
 #include "gui/diagram/diagram_panels.h"
 #include "gui/search/main_form.h"
 
@@ -119,34 +122,50 @@ void AnalyzeSolutionPanel::viewGroup(int index) {
                                  .filePath(QString::fromStdString(DefaultViewFileName(kind)));
     const QString path = saveFileDialog(windowTitle(), QStringLiteral("*.html (*.html)"), proposed);
     if (path.isEmpty()) return;
-    const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
-    ViewResult written{true, {}};
-    {
-        Job job(*this, QStringLiteral("processing . . ."));
-        if (!job) return;
-        ViewOptions options = context().workbench.MakeViewOptions(
-            preferences().String(ViewComponentPreference(kind) - 1), registrar, &progress());
-        // The save dialog asked before an existing file is replaced.
-        options.replace = true;
-        try {
-            written = WriteGroupView(kind, g, path.toStdString(), options);
-        } catch (const InvalidArgument& e) {
-            host().Message(e.what());
-            return;
-        } catch (const storage::StorageError& e) {
-            host().Message(e.what());
-            return;
-        }
-        if (job.abandoned()) return;
-    }
-    if (!written.complete) host().Message(kViewHaltedMessage);
-    auto* browser = new BrowserPanel(context(), BrowserPanel::Kind::View, path, QString::fromStdString(written.anchor));
-    browser->setAttribute(Qt::WA_DeleteOnClose);
-    browser->show();
+    RunViewJob(*this, path, preferences().String(ViewComponentPreference(kind) - 1),
+               [kind, g, target = path.toStdString()](const ViewOptions& options) {
+                   return WriteGroupView(kind, g, target, options);
+               });
 }
 
 void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
+    // Solvability and the named groups on the worker; the element names'
+    // search codes are looked up here, before.
+    std::map<std::string, std::string> codes;
+    if (nameToCode)
+        for (int i = 1; i <= solution_->order(); ++i)
+            codes.emplace(solution_->sourceName(i), nameToCode(solution_->sourceName(i)));
+    struct Outcome {
+        bool solvable = false;
+        std::vector<NamedGroupEntry> named;
+    };
+    auto deferred = DeferredRegistrations::Of(groupRegister());
+    runJob(
+        QStringLiteral("processing . . ."),
+        [solution = solution_, deferred, codes = std::move(codes), manual = static_cast<bool>(nameToCode),
+         &namedGroups = context().workbench.namedGroups](Progress& progress) {
+            Outcome out;
+            EngineStructure structure;
+            out.solvable = IsSolvable(solution, structure, namedGroups, progress);
+            NameToCode lookup;
+            if (manual)
+                lookup = [&codes](const std::string& name) {
+                    const auto it = codes.find(name);
+                    return it == codes.end() ? name : it->second;
+                };
+            out.named = RecogniseNamedGroups(solution, deferred->registrar(), namedGroups, lookup);
+            return out;
+        },
+        [this, deferred](Outcome out) {
+            deferred->carryOut(
+                storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); }));
+            solvable_ = out.solvable;
+            named_ = std::move(out.named);
+            draw();
+        });
+}
+
+void AnalyzeSolutionPanel::draw() {
     Group& g = *solution_;
     const int n = g.order();
     setWindowTitle(QString::fromStdString(markup::StripMarkup(g.GroupID())) + QStringLiteral(" Analysis"));
@@ -223,13 +242,6 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
         print(300, y, dihedral ? "Dihedral?  Yes" : "Dihedral?  No");
     }
     y += 250;
-    {
-        Job job(*this, QStringLiteral("processing . . ."));
-        if (!job) return;
-        EngineStructure structure;
-        solvable_ = IsSolvable(solution_, structure, context().workbench.namedGroups, progress());
-        if (job.abandoned()) return;
-    }
     print(300, y, solvable_ ? "Solvable?  Yes" : "Solvable?  No");
     moveTw(cmdShowCompositionSeries_, bl + 2000, bt + y - 50);
     cmdShowCompositionSeries_->show();
@@ -239,9 +251,6 @@ void AnalyzeSolutionPanel::analyse(const NameToCode& nameToCode) {
     y += 550;
 
     // Named groups.
-    const GroupRegistrar registrar =
-        storage::RegistrarOf(groupRegister(), [this](const std::string& text) { host().Message(text); });
-    named_ = RecogniseNamedGroups(solution_, registrar, context().workbench.namedGroups, nameToCode);
     moveTw(cmdShowGraph_, bl + 6000, bt + propertiesTop + 650);
     cmdShowGraph_->show();
     moveTw(cmdCayleyDiagram_, bl + 6000, bt + propertiesTop + 1100);

@@ -35,7 +35,9 @@ public:
     int graphKind() const { return graphKind_; }
 
 private:
+    // Computes on the worker, then draws.
     void analyse(const NameToCode& nameToCode);
+    void draw();
     // Opens the panel on the solution, while it is still registered.
     void openForSolution(const QString& name);
     void viewGroup(int index);

@@ -134,22 +134,32 @@ void GroupListPanel::nameGroups() {
     }
     notes_ = std::move(kept);
     if (missing.empty()) return;
-    // The indicator's events may ask for a reload: the one running finishes.
-    naming_ = true;
-    std::vector<std::string> notes;
-    {
-        std::optional<Job> job;
-        if (searching) job.emplace(*this);
-        notes = CatalogueNotes(catalogue, missing, progress());
-        naming_ = false;
-        if (job && job->abandoned()) return;
+    if (!searching) {
+        // The orders are searched already: the notes are at hand.
+        Progress unstoppable;
+        const std::vector<std::string> notes = CatalogueNotes(catalogue, missing, unstoppable);
+        for (std::size_t i = 0; i < missing.size(); ++i)
+            if (!notes[i].empty()) notes_[missing[i]] = notes[i];
+        return;
     }
-    for (std::size_t i = 0; i < missing.size(); ++i)
-        if (!notes[i].empty()) notes_[missing[i]] = notes[i];
+    // An order's first search as a job; the list is drawn again with the
+    // notes when it ends (a reload meanwhile draws it without them).
+    if (jobRunning()) return;
+    std::vector<std::pair<QPushButton*, bool>> commands;
+    for (QPushButton* b : {cmdChoose_, cmdShow_, cmdOK_})
+        if (b) commands.emplace_back(b, b->isEnabled());
+    runJob(
+        {}, [&catalogue, missing](Progress& progress) { return CatalogueNotes(catalogue, missing, progress); },
+        [this, missing](const std::vector<std::string>& notes) {
+            for (std::size_t i = 0; i < missing.size(); ++i)
+                if (!notes[i].empty()) notes_[missing[i]] = notes[i];
+            reload();
+        });
+    // The notes are extras: the list stays usable while they come.
+    for (const auto& [b, enabled] : commands) b->setEnabled(enabled);
 }
 
 void GroupListPanel::reload() {
-    if (naming_) return;
     nameGroups();
     undoScrolling();
     PictureBox& box = *pictureBox();

@@ -55,7 +55,6 @@ private:
     // The catalogue note shown after each small group's ID, kept across
     // reloads; a halted identification leaves its group out.
     std::map<GroupPtr, std::string> notes_;
-    bool naming_ = false;
 };
 
 // The choose protocol: the list modally in chooser mode; the chosen

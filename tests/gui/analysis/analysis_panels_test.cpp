@@ -164,8 +164,8 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-empty"));
     // Halt is pressed once a few subgroups have been found.
     auto halt = [&p] {
-        p.progress().SetReport([&p](const std::string& text) {
-            if (text.rfind("5 ", 0) == 0) p.findChild<QPushButton*>("cmdHalt")->click();
+        p.setWorkerHook([](const std::string& text, quorix::Progress& progress) {
+            if (text.rfind("5 ", 0) == 0) progress.RequestStop();
         });
     };
     script = [](QDialog& d) {
@@ -175,6 +175,7 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     };
     halt();
     p.chooseAndAnalyse();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(p.halted());
     EXPECT_TRUE(text(p).contains("Subgroup computation halted."));
     ASSERT_EQ(host.questions.size(), 1u);
@@ -182,11 +183,12 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
     host.answers.push_back(true);
     halt();
     p.chooseAndAnalyse();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_FALSE(p.halted());
     EXPECT_TRUE(p.partial());
     EXPECT_GE(p.subgroups().size(), 4u);
     EXPECT_TRUE(text(p).contains("(partial list)"));
-    p.progress().SetReport({});
+    p.setWorkerHook({});
     // Still usable: another group is listed in full.
     script = [](QDialog& d) {
         auto& list = dynamic_cast<GroupListPanel&>(d);
@@ -194,6 +196,7 @@ TEST_F(AnalysisPanels, S5HitsTheLimitAndHaltKeepsAUsablePanel) {
         list.findChild<QPushButton*>("cmdChooseGroup")->click();
     };
     p.chooseAndAnalyse();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.subgroups().size(), 6u);
     EXPECT_FALSE(p.partial());
     quorix::testing::snapshot(p, QStringLiteral("dlgSubgroups-S3"));

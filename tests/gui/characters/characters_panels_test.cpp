@@ -77,6 +77,7 @@ TEST_F(CharactersPanels, QuaternionTableHasItsLegendFreeIndicator) {
     EXPECT_EQ(p.table().characters.back().indicator, -1);
     add("Z5", "Z|@5|");
     p.showGroup(ctx.groups.At(2));
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(p.pictureBox()->plainText().contains("ζ₅ = e^(2πi/5)"));
     quorix::testing::snapshot(p, QStringLiteral("dlgCharacterTable-Z5"));
 }
@@ -93,6 +94,7 @@ TEST_F(CharactersPanels, SylowPanelListsConjugatesOnRequest) {
     EXPECT_TRUE(text.contains("Not normal: its normalizer has order 8 and index 3."));
     EXPECT_TRUE(text.contains("[#8-3 D"));
     p.findChild<QCheckBox*>("chkAllConjugates")->setChecked(true);
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.sylow()[1].conjugates.size(), 4u);
     quorix::testing::snapshot(p, QStringLiteral("dlgSylowSubgroups-S4"));
 }

@@ -100,6 +100,7 @@ TEST_F(OnScreen, PanelsThatGrowStayOnTheScreenAndScroll) {
     pres->move(pres->x(), 124);
     pres->presentationBox()->setText(QStringLiteral("<a,b | a^2, b^3, (ab)^5>"));
     pres->generateGroup();
+    ASSERT_TRUE(quorix::testing::settle(*pres));
     QCoreApplication::processEvents();
     expectOnScreen(*pres);
     quorix::testing::snapshot(*pres, QStringLiteral("dlgPresentationGroups-A5-on-screen"));

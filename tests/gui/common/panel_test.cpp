@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <cmath>
+#include <optional>
+#include <thread>
 #include <QClipboard>
 #include <QFile>
 #include <QFrame>
@@ -110,62 +112,74 @@ TEST_F(PanelTest, PrintingGrowsThePanel) {
     EXPECT_GE(p.clientHeightTw(), 4990);
 }
 
-TEST_F(PanelTest, JobShowsTheIndicatorRefusesReentryAndRestoresEverythingEvenWhenItThrows) {
+namespace {
+
+// A computation that reports, then runs until it is stopped.
+int UntilStopped(quorix::Progress& progress) {
+    progress.Report("5 subgroups found...");
+    while (!progress.Stopped()) std::this_thread::yield();
+    return 5;
+}
+
+}  // namespace
+
+TEST_F(PanelTest, JobRunsOnAWorkerWithTheIndicatorRefusesReentryAndRestoresEverything) {
     Panel p(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     QPushButton* choose = p.addButton(QStringLiteral("cmdChooseGroup"), QStringLiteral("Choose"), 100, 100);
     QPushButton* off = p.addButton(QStringLiteral("cmdOff"), QStringLiteral("Off"), 100, 500);
     off->setEnabled(false);
     QCheckBox* box = p.addControl<QCheckBox>(QStringLiteral("chkThing"), 100, 900, 1000, 300);
     p.createProcessingFrame(100, 1300);
+    auto* label = p.findChild<QLabel*>("labelProcessing");
     ctx.gui.scrollingEnabled = true;
-    {
-        Panel::Job job(p, QStringLiteral("determining subgroups..."), {box});
-        ASSERT_TRUE(job);
-        EXPECT_FALSE(choose->isEnabled() || box->isEnabled());
-        EXPECT_FALSE(ctx.gui.scrollingEnabled);
-        EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "determining subgroups...");
-        EXPECT_FALSE(p.findChild<QFrame*>("frameProcessing")->isHidden());
-        p.findChild<QPushButton*>("cmdHalt")->click();
-        EXPECT_TRUE(p.progress().Stopped());
-        p.progress().Report("5 subgroups found...");
-        EXPECT_EQ(p.findChild<QLabel*>("labelProcessing")->text(), "5 subgroups found...");
-        Panel::Job again(p);
-        EXPECT_FALSE(again);  // one job at a time
-    }
-    EXPECT_TRUE(choose->isEnabled() && box->isEnabled());
+    std::optional<int> applied;
+    ASSERT_TRUE(p.runJob(QStringLiteral("determining subgroups..."), {box}, UntilStopped, [&](int found) {
+        // Everything is back before the result is applied.
+        EXPECT_FALSE(p.jobRunning());
+        EXPECT_TRUE(choose->isEnabled() && ctx.gui.scrollingEnabled);
+        applied = found;
+    }));
+    EXPECT_FALSE(choose->isEnabled() || box->isEnabled());
+    EXPECT_FALSE(ctx.gui.scrollingEnabled);
+    EXPECT_EQ(label->text(), "determining subgroups...");
+    EXPECT_FALSE(p.findChild<QFrame*>("frameProcessing")->isHidden());
+    EXPECT_FALSE(p.runJob(
+        {}, [](quorix::Progress&) { return 0; }, [](int) { ADD_FAILURE(); }));  // one at a time
+    // The worker's report reaches the label through the event loop.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return label->text() == "5 subgroups found..."; }, 5000));
+    EXPECT_FALSE(applied);
+    p.findChild<QPushButton*>("cmdHalt")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return applied.has_value(); }, 5000));
+    EXPECT_EQ(*applied, 5);
+    EXPECT_TRUE(box->isEnabled());
     EXPECT_FALSE(choose->isHidden());  // the panel was never on the screen: still not hidden
     EXPECT_FALSE(off->isEnabled());    // as it was before the job
-    EXPECT_TRUE(ctx.gui.scrollingEnabled);
-    EXPECT_FALSE(p.progress().Stopped());
-    EXPECT_FALSE(p.jobRunning());
     EXPECT_TRUE(p.findChild<QFrame*>("frameProcessing")->isHidden());
 
-    const auto failingJob = [&p] {
-        Panel::Job job(p);
-        throw quorix::InvalidArgument("bad input");
-    };
-    EXPECT_THROW(failingJob(), quorix::InvalidArgument);
-    EXPECT_TRUE(choose->isEnabled() && !p.jobRunning());
+    // Bad input found by the computation is told; nothing is applied.
+    ASSERT_TRUE(p.runJob(
+        {}, [](quorix::Progress&) -> int { throw quorix::InvalidArgument("bad input"); }, [](int) { ADD_FAILURE(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !p.jobRunning(); }, 5000));
+    EXPECT_TRUE(choose->isEnabled());
+    ASSERT_FALSE(host.messages.empty());
+    EXPECT_EQ(host.messages.back(), "bad input");
 }
 
-TEST_F(PanelTest, ClosingDuringAJobStopsItAndClosesWhenTheEngineHasReturned) {
+TEST_F(PanelTest, ClosingDuringAJobClosesAtOnceStopsTheWorkerAndDropsItsResult) {
     QPointer<Panel> p = new Panel(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));
     p->setAttribute(Qt::WA_DeleteOnClose);
     p->createProcessingFrame(100, 600);
     p->show();
-    bool ran = false;
+    bool applied = false;
     p->startWhenShown([&] {
-        Panel::Job job(*p);
-        // The engine's loop: yields until a stop is asked for.
-        QMetaObject::invokeMethod(
-            p, [&] { p->close(); }, Qt::QueuedConnection);
-        while (!p->progress().StopRequested()) {}
-        ran = true;
-        EXPECT_TRUE(job.abandoned());
-        EXPECT_TRUE(p->isVisible());  // still there while the job is on the stack
+        p->runJob({}, UntilStopped, [&](int) { applied = true; });
+        p->close();
     });
     EXPECT_TRUE(QTest::qWaitFor([&] { return p.isNull(); }, 5000));
-    EXPECT_TRUE(ran);
+    // The worker stopped; its end, delivered after it, finds no panel.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ctx.jobs.running() == 0; }, 5000));
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(applied);
 
     // A panel closed before its start never starts.
     auto* q = new Panel(ctx, QStringLiteral("dlgTest"), QStringLiteral("Test"));

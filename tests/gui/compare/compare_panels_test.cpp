@@ -59,7 +59,9 @@ TEST_F(Compare, S3AgainstItsRowGroupIsIsomorphicAndTheDisplayShowsRows) {
     CompareGroupsPanel p(ctx);
     p.show();
     p.setSlot(1, 2);
+    ASSERT_TRUE(quorix::testing::settle(p));
     p.setSlot(2, 1);
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(p.result().isomorphic);
     EXPECT_TRUE(text(p).contains("is isomorphically equivalent to"));
     ASSERT_FALSE(p.isomorphismButton(0)->isHidden());
@@ -100,13 +102,17 @@ TEST_F(Compare, HomomorphismsOntoTheSmallerGroupWithResume) {
     CompareGroupsPanel p(ctx);
     p.show();
     p.setSlot(1, 1);
+    ASSERT_TRUE(quorix::testing::settle(p));
     p.setSlot(2, 2);
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_FALSE(p.result().homomorphism);
     EXPECT_TRUE(text(p).contains("There does not exist any homomorphism from")) << text(p).toStdString();
     EXPECT_TRUE(p.homomorphismButton()->isHidden());
 
     p.setSlot(1, 4);  // S3 vs S4: the larger one is the source
+    ASSERT_TRUE(quorix::testing::settle(p));
     p.setSlot(2, 3);
+    ASSERT_TRUE(quorix::testing::settle(p));
     ASSERT_TRUE(p.result().homomorphism);
     EXPECT_EQ(p.result().source, ctx.groups.At(3));
     quorix::testing::snapshot(p, QStringLiteral("dlgCompareGroups-S4-S3"));
@@ -120,6 +126,7 @@ TEST_F(Compare, HomomorphismsOntoTheSmallerGroupWithResume) {
     quorix::testing::snapshot(*d, QStringLiteral("dlgShowHomomorphism-S4-S3"));
     d->close();
     ASSERT_TRUE(p.nextHomomorphism());
+    ASSERT_TRUE(quorix::testing::settle(p));
     d = display("dlgShowHomomorphism");
     ASSERT_NE(d, nullptr);
     EXPECT_GT(d->images(), first);  // the next one in lexicographic order
@@ -136,9 +143,12 @@ TEST_F(Compare, IsomorphicSubgroupsAreListedUpToTen) {
     CompareGroupsPanel p(ctx);
     p.show();
     p.setSlot(1, 1);
+    ASSERT_TRUE(quorix::testing::settle(p));
     p.setSlot(2, 2);
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(text(p).contains("The two groups are not isomorphically equivalent."));
     p.setSlot(2, 3);
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.result().listing.Found(), 2);
     EXPECT_TRUE(text(p).contains("to the following subgroups of"));
     // Each isomorphic subgroup carries the catalogue name of Z4.
@@ -152,7 +162,9 @@ TEST_F(Compare, IsomorphicSubgroupsAreListedUpToTen) {
     d->close();
 
     p.setSlot(1, 4);
+    ASSERT_TRUE(quorix::testing::settle(p));
     p.setSlot(2, 5);
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.result().listing.Found(), 15);
     EXPECT_EQ(text(p).count(QStringLiteral("(limit of 10 isomorphisms displayed)")), 1);
     EXPECT_FALSE(p.isomorphismButton(10)->isHidden());
@@ -168,16 +180,21 @@ TEST_F(Compare, HaltLeavesAUsablePanel) {
     CompareGroupsPanel p(ctx);
     p.show();
     p.setSlot(1, 1);
-    QTimer::singleShot(0, &p, [&p] { p.findChild<QPushButton*>("cmdHalt")->click(); });
+    ASSERT_TRUE(quorix::testing::settle(p));
+    p.setWorkerHook([](const std::string&, quorix::Progress& progress) { progress.RequestStop(); });
     p.setSlot(2, 2);
+    ASSERT_TRUE(quorix::testing::settle(p));
+    p.setWorkerHook({});
     EXPECT_TRUE(p.result().halted);
     EXPECT_EQ(host.messages.back(), kCompareHaltedMessage);
     EXPECT_TRUE(p.findChild<QPushButton*>("cmdChooseGroup_0")->isEnabled());
     p.setSlot(2, 3);
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(p.result().homomorphism);
     EXPECT_FALSE(p.result().halted);
     // Above order 20 the display follows the mapping the search found.
     p.setSlot(2, 4);
+    ASSERT_TRUE(quorix::testing::settle(p));
     ASSERT_TRUE(p.result().isomorphic);
     p.isomorphismButton(0)->click();
     MappingPanel* d = display("dlgShowIsomorphism");

@@ -3,6 +3,8 @@
 // falling back to the diagram.
 #include <gtest/gtest.h>
 
+#include <atomic>
+
 #include <QAction>
 
 #include <QApplication>
@@ -131,14 +133,11 @@ TEST_F(DiagramGui, SubgroupsAreFoundOnceShownAndHaltKeepsTheDiagram) {
     auto* subgroups = p.findChild<QComboBox*>("cboSubgroup");
     EXPECT_TRUE(p.startPending());
     EXPECT_EQ(subgroups->count(), 0);
-    bool halted = false;
-    p.progress().SetYield([&] {
-        QCoreApplication::processEvents();
-        auto* halt = p.findChild<QPushButton*>("cmdHalt");
-        if (!halted && halt->isVisible()) {
-            halted = true;
-            halt->click();
-        }
+    std::atomic<bool> halted{false};
+    // Halt as soon as the enumeration reports.
+    p.setWorkerHook([&halted](const std::string&, quorix::Progress& progress) {
+        halted = true;
+        progress.RequestStop();
     });
     p.show();
     ASSERT_TRUE(quorix::testing::settle(p));

@@ -74,12 +74,14 @@ TEST_F(TableStyles, ColouredS4ByItsNormalKleinSubgroupAndByAPickedOne) {
         d.accept();
     };
     p.findChild<QAction*>("mnuOrganise")->trigger();
+    ASSERT_TRUE(quorix::testing::settle(p));
     ASSERT_EQ(modal.back(), QStringLiteral("dlgOrganiseBy"));
     ASSERT_TRUE(p.tableStyle().organiseBy.has_value());
     EXPECT_EQ(p.tableStyle().organiseBy->count(), 2u);
     EXPECT_TRUE(p.pictureBox()->plainText().contains("the blocks form no table"));
     script = [](QDialog& d) { d.reject(); };
     p.findChild<QAction*>("mnuOrganise")->trigger();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.tableStyle().organiseBy->count(), 2u);  // Cancel keeps it
     EXPECT_TRUE(p.findChild<QAction*>("mnuOrganise")->isChecked());
     EXPECT_FALSE(p.setOrganiseBy(ElementSet{}.set(1).set(2).set(3)));  // no subgroup: refused with a message

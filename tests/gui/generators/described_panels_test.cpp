@@ -38,8 +38,10 @@ TEST_F(DescribedPanels, DihedralAndDicyclicPanelsCheckTheirRange) {
     SingleNumberPanel d(ctx, SingleNumberPanel::Family::Dihedral);
     d.input()->setText("61");
     d.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(d));
     d.input()->setText("4");
     d.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(d));
     EXPECT_EQ(host.messages, (std::vector<std::string>{"n must be in range 1-60."}));
     EXPECT_EQ(lastId(), "D|@4|");
     EXPECT_EQ(ctx.groups.At(1)->Order(), 8);
@@ -49,9 +51,11 @@ TEST_F(DescribedPanels, DihedralAndDicyclicPanelsCheckTheirRange) {
     SingleNumberPanel q(ctx, SingleNumberPanel::Family::Dicyclic);
     q.input()->setText("1");
     q.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(q));
     EXPECT_EQ(host.messages.back(), "n must be in range 2-30.");
     q.input()->setText("3");
     q.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(q));
     EXPECT_EQ(lastId(), "Dic|@3|");
     quorix::testing::snapshot(q, "dlgDicyclicGroups");
     closeNotice(q);
@@ -62,15 +66,18 @@ TEST_F(DescribedPanels, MatrixPanelShowsTheOrderBeforeGenerating) {
     m.primeBox()->setText("5");
     EXPECT_EQ(m.orderLabel()->text(), "GL(2,5) has 480 elements: too many (at most 120).");
     m.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(m));
     EXPECT_EQ(host.messages, (std::vector<std::string>{"GL(2,5) has 480 elements; a group may have at most 120."}));
     m.kindButton(MatrixGroupKind::PSL)->setChecked(true);
     EXPECT_EQ(m.orderLabel()->text(), "PSL(2,5) has 60 elements.");
     quorix::testing::snapshot(m, "dlgMatrixGroups");
     m.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(m));
     EXPECT_EQ(lastId(), "PSL|@2|(5)");
     closeNotice(m);
     m.primeBox()->setText("4");
     m.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(m));
     EXPECT_EQ(host.messages.back(), "p must be a prime (2, 3 or 5).");
     EXPECT_EQ(ctx.groups.Count(), 1);
 }
@@ -78,10 +85,13 @@ TEST_F(DescribedPanels, MatrixPanelShowsTheOrderBeforeGenerating) {
 TEST_F(DescribedPanels, PresentationPanelShowsTheOrderAndRefusesBadInput) {
     PresentationPanel p(ctx);
     p.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     p.presentationBox()->setText("<a,b | a^4, b^2, c>");
     p.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     p.presentationBox()->setText("<a,b | ab = ba>");
     p.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     ASSERT_EQ(host.messages.size(), 3u);
     EXPECT_EQ(host.messages[0], "Enter a presentation such as <a,b | a^4, b^2, (ab)^2>.");
     EXPECT_EQ(host.messages[1].rfind("Relation 3 uses 'c'", 0), 0u);
@@ -92,6 +102,7 @@ TEST_F(DescribedPanels, PresentationPanelShowsTheOrderAndRefusesBadInput) {
     p.presentationBox()->setText("<a,b | a^3, b^2, (ab)^4>");
     p.expectedOrderBox()->setText("6");
     p.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(lastId(), "Pres24-1");
     quorix::testing::snapshot(p, "dlgPresentationGroups-unexpected");
     EXPECT_NE(p.pictureBox()->plainText().indexOf("you expected 6"), -1) << p.pictureBox()->plainText().toStdString();
@@ -99,8 +110,10 @@ TEST_F(DescribedPanels, PresentationPanelShowsTheOrderAndRefusesBadInput) {
     p.presentationBox()->setText("<a,b | a^4, b^2, (ab)^2>");
     p.expectedOrderBox()->setText("8");
     p.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     closeNotice(p);  // no notice left open for the tests after this one
     p.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(lastId(), "Pres8-2");
     EXPECT_NE(p.pictureBox()->plainText().indexOf("as expected"), -1);
     quorix::testing::snapshot(p, "dlgPresentationGroups");
@@ -113,6 +126,7 @@ TEST_F(DescribedPanels, ARefusedPresentationLeavesNoOldResultUnderIt) {
     p.presentationBox()->setText("<a,b | a^2, b^3, (ab)^5>");
     p.expectedOrderBox()->setText("60");
     p.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(p.pictureBox()->plainText().contains("(as expected)"));
     closeNotice(p);
     // The long words of A5 stand in columns apart: the widest is narrower
@@ -134,10 +148,12 @@ TEST_F(DescribedPanels, ARefusedPresentationLeavesNoOldResultUnderIt) {
         p.presentationBox()->setText("<a,b | a^2, b^3, (ab)^5>");
         p.expectedOrderBox()->setText("60");
         p.generateButton()->click();
+        ASSERT_TRUE(quorix::testing::settle(p));
         closeNotice(p);
         p.presentationBox()->setText(text);
         p.expectedOrderBox()->setText(expected);
         p.generateButton()->click();
+        ASSERT_TRUE(quorix::testing::settle(p));
         const QString shown = p.pictureBox()->plainText();
         EXPECT_FALSE(shown.contains("Order 60")) << text;
         EXPECT_TRUE(shown.contains("was not accepted")) << text;

@@ -59,12 +59,15 @@ TEST_F(GeneratorPanels, SingleNumberPanelsValidateThenRegister) {
     QTest::keyClicks(s.input(), "abc");
     EXPECT_EQ(s.findChild<QLabel*>("lblID2")->text(), "abc");
     s.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(s));
     s.input()->setText("6");
     s.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(s));
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Degree must be numeric.", "Degree must be in range 1-5."}));
     EXPECT_TRUE(ctx.groups.Empty());
     s.input()->setText("4");
     s.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(s));
     EXPECT_EQ(lastId(), "S|@4|");
     ASSERT_TRUE(s.generatedNotice());
     EXPECT_EQ(s.generatedNotice()->picbox()->plainText(), "Group  S 4  has been generated.");
@@ -75,6 +78,7 @@ TEST_F(GeneratorPanels, SingleNumberPanelsValidateThenRegister) {
     EXPECT_FALSE(a.findChild<QWidget*>("cmdHalt"));
     a.input()->setText("5");
     a.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(a));
     EXPECT_EQ(ctx.groups.At(2)->Order(), 60);
     quorix::testing::snapshot(a, "dlgAlternatingGroups");
     closeResult(a);
@@ -82,9 +86,11 @@ TEST_F(GeneratorPanels, SingleNumberPanelsValidateThenRegister) {
     SingleNumberPanel z(ctx, SingleNumberPanel::Family::Additive);
     z.input()->setText("121");
     z.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(z));
     EXPECT_EQ(host.messages.back(), "Modulus must be in range 1-120.");
     z.input()->setText("120");
     z.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(z));
     EXPECT_EQ(lastId(), "Z|@120|");
     quorix::testing::snapshot(z, "dlgAdditiveGroups");
     closeResult(z);
@@ -94,33 +100,40 @@ TEST_F(GeneratorPanels, MultiplicativeByModulusAndByOrder) {
     MultiplicativePanel p(ctx);
     p.input()->setText("1");
     p.findChild<QPushButton*>("cmdCompute")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(host.messages.back(), "Modulus must be in range 1-1000.");
     p.input()->setText("1000");
     p.findChild<QPushButton*>("cmdCompute")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(p.generateButton(0)->isHidden());  // phi(1000) = 400
     EXPECT_TRUE(p.pictureBox()->plainText().contains(")=400 elements."));
     quorix::testing::snapshot(p, "dlgMultiplicativeGroups-modulus");
     // Button 0 builds the modulus typed, not the one computed last.
     p.input()->setText("7");
     p.findChild<QPushButton*>("cmdCompute")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     p.input()->setText("9");
     p.generateButton(0)->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(lastId(), "Z|@9|^*|");
     closeResult(p);
 
     p.orderOption()->click();
     p.input()->setText("3");
     p.findChild<QPushButton*>("cmdCompute")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(p.pictureBox()->plainText().contains("No multiplicative groups found."));
     EXPECT_TRUE(p.generateButton(1)->isHidden());
     p.input()->setText("4");
     p.findChild<QPushButton*>("cmdCompute")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     std::vector<int> listed;
     for (int i = 1; i < MultiplicativePanel::kButtons; ++i)
         if (!p.generateButton(i)->isHidden()) listed.push_back(p.modulusOf(i));
     EXPECT_EQ(listed, (std::vector<int>{5, 8, 10, 12}));
     quorix::testing::snapshot(p, "dlgMultiplicativeGroups");
     p.generateButton(2)->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(lastId(), "Z|@8|^*|");
     closeResult(p);
 }
@@ -140,6 +153,7 @@ TEST_F(GeneratorPanels, PermutationGroupAutoGeneratesMissingProducts) {
     QTest::keyClicks(p.elementBoxes()[1], "2x4a31");
     EXPECT_EQ(p.elementBoxes()[1]->text(), "231");
     p.findChild<QPushButton*>("cmdGenerate")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.elementBoxes()[2]->text(), "312");
     EXPECT_EQ(p.markedElements(), (std::vector<int>{3}));
     EXPECT_EQ(lastId(), "Perm3-5");
@@ -165,6 +179,7 @@ TEST_F(GeneratorPanels, PermutationGroupRefusesBadOrIncompleteElements) {
     p.autoGenerateOff()->click();
     p.elementBoxes()[1]->setText("12");
     p.findChild<QPushButton*>("cmdGenerate")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(host.messages.back(), "Element #2 is invalid.");
     EXPECT_EQ(p.markedElements(), (std::vector<int>{2}));
 
@@ -172,6 +187,7 @@ TEST_F(GeneratorPanels, PermutationGroupRefusesBadOrIncompleteElements) {
     p.elementBoxes()[2]->setText("213");
     p.elementBoxes()[3]->setText("132");
     p.findChild<QPushButton*>("cmdGenerate")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(host.messages.back(), "Duplicate Element #3 will be eliminated.");
     EXPECT_EQ(p.elementBoxes()[2]->text(), "132");  // the gap closed
     EXPECT_TRUE(noticeText.startsWith("Element")) << noticeText.toStdString();
@@ -191,12 +207,14 @@ TEST_F(GeneratorPanels, PermutationGroupTakesCycleNotation) {
     EXPECT_EQ(p.elementBoxes()[1]->text(), "(1,2)(3,4)");  // a box holds a cycle
     p.elementBoxes()[2]->setText("(1,3)");
     p.findChild<QPushButton*>("cmdGenerate")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.elementBoxes()[1]->text(), "2143");
     EXPECT_EQ(p.elementBoxes()[2]->text(), "3214");
     EXPECT_EQ(ctx.groups.At(ctx.groups.Count())->Order(), 8);
     closeResult(p);
     p.elementBoxes()[3]->setText("(1,5)");  // past the degree
     p.findChild<QPushButton*>("cmdGenerate")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(host.messages.back(), "Element #4 is invalid.");
 }
 
@@ -207,13 +225,16 @@ TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     QTest::keyClicks(p.modulusBox(0), "2a");
     EXPECT_EQ(p.modulusBox(0)->text(), "2");
     compute->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(host.messages.back(), "At least two moduli must be entered.");
     p.modulusBox(1)->setText("3");
     p.modulusBox(2)->setText("30");
     compute->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(host.messages.back(), "The product of the moduli cannot exceed 120.");
     p.modulusBox(2)->setText("61");
     compute->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(host.messages.back(), "All component orders must be in range 2-60.");
     p.modulusBox(0)->setText("5");  // was "2"; restored below through the chooser
     script = [](QDialog& d) {
@@ -227,12 +248,14 @@ TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     EXPECT_TRUE(p.pictureBox()->plainText().contains("Group ID:  Z 2 xZ 3 xZ 2 xZ 10"));
     quorix::testing::snapshot(p, "dlgDirectProducts");
     // Halt pressed while the product is built: nothing is registered.
-    p.progress().SetYield([&p] { p.progress().RequestStop(); });
+    p.setWorkerHook([](const std::string&, quorix::Progress& progress) { progress.RequestStop(); });
     compute->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(host.messages.back(), "Generate process halted.");
     EXPECT_EQ(ctx.groups.Count(), 1);
-    p.progress().SetYield({});
+    p.setWorkerHook({});
     compute->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     ASSERT_EQ(ctx.groups.Count(), 2);  // the intermediate product is not registered
     EXPECT_EQ(lastId(), "Z|@2|xZ|@3|xZ|@2|xZ|@10|");
     closeResult(p);
@@ -249,6 +272,7 @@ TEST_F(GeneratorPanels, CreateViewWritesTheChosenFileAndOpensItAtItsAnchor) {
     s.createViewBox()->setChecked(true);
     s.input()->setText("3");
     s.generateButton()->click();
+    ASSERT_TRUE(quorix::testing::settle(s));
     EXPECT_TRUE(proposed.endsWith("/SymmetricGroupView.html"));
     // The view's content is the view writer's (tested with it); here the file
     // the panel chose and the anchor the browser opens.

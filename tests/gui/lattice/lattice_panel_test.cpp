@@ -73,6 +73,7 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
     EXPECT_TRUE(subgroupShown);
 
     p.findChild<QCheckBox*>("chkClasses")->setChecked(true);
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_EQ(p.layout().nodes.size(), 11u);
     EXPECT_EQ(p.selectedNode(), -1);
     quorix::testing::snapshot(p, QStringLiteral("dlgSubgroupLattice-S4-classes"));

@@ -1,9 +1,9 @@
-// Two panels' jobs interleaved: while one yields to Qt's events, another
-// panel's job runs to its end; each gives what it gives alone.
+// Two panels' jobs at once: while one panel's comparison runs on a worker,
+// another panel's runs beside it; each gives what it gives alone.
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QTimer>
+#include <atomic>
+#include <thread>
 
 #include "gui/compare/compare_panels.h"
 #include "gui/gui_test_env.h"
@@ -39,10 +39,12 @@ TEST_F(InterleavedJobs, ComparisonsInTwoPanels) {
         CompareGroupsPanel alone(ctx);
         alone.setSlot(1, 1);
         alone.setSlot(2, 2);
+        ASSERT_TRUE(quorix::testing::settle(alone));
         aloneOuter = alone.result();
         CompareGroupsPanel other(ctx);
         other.setSlot(1, 3);
         other.setSlot(2, 4);
+        ASSERT_TRUE(quorix::testing::settle(other));
         aloneInner = other.result();
     }
     ASSERT_EQ(aloneOuter.listing.Found(), 5);
@@ -51,22 +53,23 @@ TEST_F(InterleavedJobs, ComparisonsInTwoPanels) {
     CompareGroupsPanel outer(ctx), inner(ctx);
     outer.show();
     inner.show();
-    bool innerRan = false;
-    QTimer poll;
-    poll.setInterval(0);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
-        auto* label = outer.findChild<QLabel*>(QStringLiteral("labelProcessing"));
-        if (innerRan || !label || label->text() != QStringLiteral("checking for isomorphisms onto subgroups..."))
-            return;
-        innerRan = true;
-        inner.setSlot(1, 3);
-        inner.setSlot(2, 4);
+    // The outer comparison waits in its subgroup listing until the inner one
+    // has ended.
+    std::atomic<bool> innerDone{false}, outerHeld{false};
+    outer.setWorkerHook([&](const std::string& text, quorix::Progress&) {
+        if (text != "checking for isomorphisms onto subgroups...") return;
+        outerHeld = true;
+        while (!innerDone) std::this_thread::yield();
     });
-    poll.start();
     outer.setSlot(1, 1);
     outer.setSlot(2, 2);
-    poll.stop();
-    ASSERT_TRUE(innerRan);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return outerHeld.load(); }, 60000));
+    inner.setSlot(1, 3);
+    inner.setSlot(2, 4);
+    ASSERT_TRUE(quorix::testing::settle(inner));
+    EXPECT_TRUE(outer.jobRunning());
+    innerDone = true;
+    ASSERT_TRUE(quorix::testing::settle(outer));
     EXPECT_EQ(found(outer.result()), found(aloneOuter));
     EXPECT_EQ(outer.result().lines, aloneOuter.lines);
     EXPECT_EQ(found(inner.result()), found(aloneInner));

@@ -31,6 +31,7 @@ TEST_F(PermGroupPanelTest, CubeOrderMembershipWithWordAndRandomElement) {
     p.show();
     child<QComboBox>(p, "cboBuiltIn")->setCurrentText(QStringLiteral("Rubik"));
     child<QPushButton>(p, "cmdCompute")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(result(p).contains(QStringLiteral("43252003274489856000"))) << result(p).toStdString();
     EXPECT_TRUE(result(p).contains(QStringLiteral("2^27 * 3^14 * 5^3 * 7^2 * 11")));
     EXPECT_TRUE(result(p).contains(QStringLiteral("Centre order: 2")));
@@ -38,9 +39,11 @@ TEST_F(PermGroupPanelTest, CubeOrderMembershipWithWordAndRandomElement) {
 
     child<QLineEdit>(p, "txtMember")->setText(QStringLiteral("(7,18)"));
     child<QPushButton>(p, "cmdTest")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(result(p).contains(QStringLiteral("is not in the group")));
     child<QLineEdit>(p, "txtMember")->setText(QStringLiteral("(7,18)(2,34)"));
     child<QPushButton>(p, "cmdTest")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(result(p).contains(QStringLiteral("letters"))) << result(p).toStdString();
 
     child<QPushButton>(p, "cmdRandom")->click();
@@ -53,10 +56,12 @@ TEST_F(PermGroupPanelTest, TypedGeneratorsAndBadInput) {
     p.show();
     child<QLineEdit>(p, "txtGenerators")->setText(QStringLiteral("(1,2,3"));
     child<QPushButton>(p, "cmdCompute")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_FALSE(p.group());
     child<QLineEdit>(p, "txtGenerators")->setText(QStringLiteral("(1,2,3,4,5,6,7,8,9,10), (1,2)"));
     child<QPushButton>(p, "cmdCompute")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(result(p).contains(QStringLiteral("3628800"))) << result(p).toStdString();
     EXPECT_TRUE(result(p).contains(QStringLiteral("Transitive: yes")));
 }
@@ -70,6 +75,7 @@ TEST_F(PermGroupPanelTest, CubeMovesReachabilityAndSolve) {
     EXPECT_FALSE(perm::IsIdentity(p.state()));
     quorix::testing::snapshot(p, "dlgRubiksCube");
     child<QPushButton>(p, "cmdSolve")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     EXPECT_TRUE(perm::IsIdentity(p.state()));
     EXPECT_TRUE(child<QPlainTextEdit>(p, "txtOutput")->toPlainText().contains(QStringLiteral("moves")));
 

@@ -2,6 +2,9 @@
 // typed into the grid, message boxes and modal panels answered by script.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <thread>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -70,6 +73,11 @@ protected:
 
     QPushButton* button(const char* name) { return form->findChild<QPushButton*>(QString::fromLatin1(name)); }
     void menu(const char* name) { form->action(QString::fromLatin1(name))->trigger(); }
+    // Get Next Solution, and the search's end when it runs on the worker.
+    void getNext() {
+        QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+        EXPECT_TRUE(quorix::testing::settle(*form));
+    }
     void setOrder(int order) {
         answers.push_back(QString::number(order));
         menu("mnuChangeGroupOrder");
@@ -134,14 +142,14 @@ TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
     menu("mnuTraceOff");
     EXPECT_TRUE(form->action("mnuTraceOff")->isChecked());
 
-    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    getNext();
     EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #4-1"}));
     EXPECT_EQ(form->search().EmptyCellCount(), 0);
     EXPECT_FALSE(rowText(2).contains(' ' + QString() + ' '));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_TRUE(button("cmdHalt")->isHidden());
 
-    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    getNext();
     EXPECT_EQ(registeredIds(), (std::vector<std::string>{"Group #4-1", "Group #4-2"}));
     EXPECT_TRUE(host.questions.empty());
     // Each solution is announced; the announcement of the one before closes.
@@ -153,7 +161,7 @@ TEST_F(MainFormTest, TraceOffFindsBothGroupsOfOrderFourThenEnds) {
         }
     EXPECT_EQ(shown, (QStringList{"Group  Group #4-2  has been generated."}));
 
-    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    getNext();
     ASSERT_EQ(host.questions.size(), 1u);
     EXPECT_EQ(host.questions[0],
               "End of Solutions: No more solutions found.\nDo you want to create a Summary View file?");
@@ -225,32 +233,24 @@ TEST_F(MainFormTest, HaltStopsATimedRun) {
     QTest::mouseClick(button("cmdHalt"), Qt::LeftButton);
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     // The next tick sees the request, clears it and stops the timer.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->progress().Stopped() && !form->timer()->isActive(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->timer()->isActive(); }, 2000));
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
     EXPECT_GT(form->search().EmptyCellCount(), 0);
 }
 
 TEST_F(MainFormTest, HaltDuringTraceOffStopsAtTheNextYield) {
-    // The search yields through the panel's progress object, which lets Qt
-    // handle events; here the first yield also presses Halt.
-    int yields = 0;
-    form->progress().SetYield([&] {
-        ++yields;
-        QCoreApplication::processEvents();
-        if (yields == 1) button("cmdHalt")->click();
+    // The search runs on a worker; its first yield stops it.
+    std::atomic<int> yields{0};
+    form->setWorkerHook([&yields](const std::string&, quorix::Progress& progress) {
+        if (++yields == 1) progress.RequestStop();
     });
     setOrder(16);
     menu("mnuTraceOff");
-    // A click on Restart while the search yields must not reset its table.
-    bool restartClicked = false;
-    QTimer::singleShot(0, form.get(), [&] {
-        restartClicked = true;
-        button("cmdRefresh")->click();
-    });
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
-    EXPECT_TRUE(restartClicked);
+    // A click on Restart while the search runs must not reset its table.
+    button("cmdRefresh")->click();
+    ASSERT_TRUE(quorix::testing::settle(*form));
     EXPECT_EQ(yields, 1);
-    EXPECT_FALSE(form->progress().Stopped());
     EXPECT_TRUE(button("cmdHalt")->isHidden());
     EXPECT_TRUE(form->findChild<QLabel*>("labelProcessing")->isHidden());
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
@@ -350,9 +350,9 @@ TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
     };
     setOrder(4);
     menu("mnuTraceOff");
-    for (int press = 0; press < 2; ++press) QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    for (int press = 0; press < 2; ++press) getNext();
     host.answers = {true};
-    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    getNext();
     EXPECT_TRUE(proposedPath.endsWith("GroupSummary.html"));
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
@@ -372,9 +372,9 @@ TEST_F(MainFormTest, SummaryViewIsWrittenAndShownAtItsAnchor) {
     // A cancelled dialog writes nothing.
     QFile::remove(path);
     ctx.dialogs.saveFile = [](const QString&, const QString&, const QString&) { return QString(); };
-    for (int press = 0; press < 2; ++press) QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    for (int press = 0; press < 2; ++press) getNext();
     host.answers = {true};
-    QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    getNext();
     EXPECT_FALSE(QFile::exists(path));
 }
 
@@ -515,17 +515,20 @@ TEST_F(MainFormTest, ControlsThatResetTheTableFirstStopATimedRun) {
     EXPECT_EQ(form->search().EmptyCellCount(), 9);
 }
 
-TEST_F(MainFormTest, ATraceModeChosenDuringATraceOffRunTakesEffect) {
+TEST_F(MainFormTest, ATraceModeChosenDuringATraceOffRunTakesEffectWhenItEnds) {
     setOrder(16);
     menu("mnuTraceOff");
-    QTimer::singleShot(0, form.get(), [&] { menu("mnuTraceByStep"); });
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
+    ASSERT_TRUE(form->jobRunning());
+    menu("mnuTraceByStep");
+    ASSERT_TRUE(quorix::testing::settle(*form));
     EXPECT_TRUE(form->action("mnuTraceByStep")->isChecked());
     EXPECT_FALSE(form->action("mnuTraceOff")->isChecked());
     EXPECT_EQ(button("cmdGetNextSolution")->text(), "&Get Next Step");
-    // The run stopped at the next step, as Trace by step does.
+    EXPECT_EQ(registeredIds().size(), 1u);  // the run found its solution
+    // The next press makes one step, as Trace by step does.
+    getNext();
     EXPECT_TRUE(form->search().ReasonsStored());
-    EXPECT_GT(form->search().EmptyCellCount(), 0);
     EXPECT_TRUE(button("cmdGetNextSolution")->isEnabled());
 }
 
@@ -550,7 +553,7 @@ TEST_F(MainFormTest, TheHundredAndFirstSolutionIsReportedOverTheLimit) {
     menu("mnuTraceOff");
     form->findChild<QCheckBox*>("chkIncludeIsomorphisms")->setChecked(true);
     button("cmdRefresh")->click();
-    for (int press = 0; press < 101; ++press) button("cmdGetNextSolution")->click();
+    for (int press = 0; press < 101; ++press) getNext();
     EXPECT_EQ(registeredIds().back(), "Group #7(101)");
     EXPECT_EQ(host.messages, (std::vector<std::string>{"Maximum of 100 solutions exceeded"}));
 }
@@ -589,24 +592,25 @@ TEST_F(MainFormTest, OrderTwentyScrollsOnAnEightHundredBySixHundredScreen) {
 TEST_F(MainFormTest, TheProcessingNoticeHidesNoPartOfTheGridOrTheButtons) {
     setOrder(16);
     menu("mnuTraceOff");
-    bool seen = false;
-    form->progress().SetYield([&] {
-        if (seen) return;
-        seen = true;
-        auto* label = form->findChild<QLabel*>("labelProcessing");
-        EXPECT_TRUE(label->isVisible());
-        quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-processing"));
-        const QRect notice(label->mapToGlobal(QPoint(0, 0)), label->size());
-        for (QWidget* w : form->findChildren<QWidget*>()) {
-            const QString name = w->objectName();
-            const bool watched = name.startsWith("Text1_") || name.startsWith("label") || name.startsWith("cmd");
-            if (w == label || !watched || !w->isVisible()) continue;
-            EXPECT_FALSE(notice.intersects(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()))) << name.toStdString();
-        }
-        form->progress().RequestStop();
+    // Held at its first yield until the notice has been looked at.
+    std::atomic<bool> looked{false};
+    form->setWorkerHook([&looked](const std::string&, quorix::Progress& progress) {
+        while (!looked) std::this_thread::yield();
+        progress.RequestStop();
     });
     QTest::mouseClick(button("cmdGetNextSolution"), Qt::LeftButton);
-    EXPECT_TRUE(seen);
+    auto* label = form->findChild<QLabel*>("labelProcessing");
+    EXPECT_TRUE(label->isVisible());
+    quorix::testing::snapshot(*form, QStringLiteral("dlgMainForm-processing"));
+    const QRect notice(label->mapToGlobal(QPoint(0, 0)), label->size());
+    for (QWidget* w : form->findChildren<QWidget*>()) {
+        const QString name = w->objectName();
+        const bool watched = name.startsWith("Text1_") || name.startsWith("label") || name.startsWith("cmd");
+        if (w == label || !watched || !w->isVisible()) continue;
+        EXPECT_FALSE(notice.intersects(QRect(w->mapToGlobal(QPoint(0, 0)), w->size()))) << name.toStdString();
+    }
+    looked = true;
+    EXPECT_TRUE(quorix::testing::settle(*form));
 }
 
 TEST_F(MainFormTest, DisabledControlsSayWhatMakesThemAvailable) {

@@ -45,6 +45,7 @@ protected:
     AnalyzeSolutionPanel* next() {
         const int before = form->search().SolutionCount();
         form->getNextSolution();
+        EXPECT_TRUE(quorix::testing::settle(*form));
         if (form->search().SolutionCount() <= before) return nullptr;
         std::vector<AnalyzeSolutionPanel*> shown;
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -165,6 +166,7 @@ TEST_F(AnalyzeSolution, ButtonsOpenTheirPanelsForTheSolution) {
     // View Group writes the listed group's view and shows it.
     ctx.dialogs.saveFile = [](const QString&, const QString&, const QString& proposed) { return proposed; };
     p.findChild<QPushButton*>("cmdShowGroupArray0")->click();
+    ASSERT_TRUE(quorix::testing::settle(p));
     bool browser = false;
     for (QWidget* w : QApplication::topLevelWidgets())
         browser = browser || (w->objectName() == "dlgBrowser" && w->isVisible());

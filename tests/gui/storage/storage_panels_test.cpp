@@ -83,6 +83,7 @@ TEST_F(StoragePanels, ChooserReturnsTheChosenPositionOrNothing) {
     add("Z2", "A-first");
     script = [](QDialog& d) {
         auto& p = dynamic_cast<GroupListPanel&>(d);
+        ASSERT_TRUE(quorix::testing::settle(p));  // the catalogue notes
         EXPECT_TRUE(p.chooserMode());
         EXPECT_EQ(p.windowTitle(), "Choose Group");
         EXPECT_EQ(p.findChild<QPushButton*>("cmdOK")->text(), "&Cancel");
@@ -108,6 +109,7 @@ TEST_F(StoragePanels, ListModeHasNoChooseButtonAndShowGroupOpensTheDisplay) {
     add("Z4", "Z|@4|");
     add("S5", "S|@5|");
     GroupListPanel p(ctx);
+    ASSERT_TRUE(quorix::testing::settle(p));  // the catalogue notes
     EXPECT_FALSE(p.chooserMode());
     // The catalogue note follows the ID of a group of order 20 or less.
     auto note = [&p](int row) { return p.list()->item(row)->data(GroupListPanel::kNoteRole).toString(); };
