@@ -17,6 +17,7 @@
 #include "gui/common/picture_box.h"
 #include "gui/diagram/diagram_panels.h"
 #include "gui/display/organise_dialog.h"
+#include "gui/display/table_grid.h"
 
 namespace quorix::gui {
 
@@ -67,6 +68,27 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, const PanelInput& input, QWi
         connect(list, &QListWidget::itemClicked, this, [this] {
             if (group_) calc_.update(*group_, original_);
         });
+    gridView_ = new TableGridView(client());
+    gridView_->setFrameShape(QFrame::NoFrame);
+    gridView_->setToolTip(QStringLiteral("Ctrl+wheel zooms; the names show once the cells are large enough."));
+    gridView_->hide();
+    const auto zoomButton = [this](const char* name, const char* caption, const char* tip) {
+        QPushButton* b = addButton(QString::fromLatin1(name), QString::fromLatin1(caption), 0, 0, 900);
+        b->setToolTip(QString::fromLatin1(tip));
+        b->hide();
+        return b;
+    };
+    cmdZoomIn_ = zoomButton("cmdZoomIn", "Zoom &In", "Twice as large (Ctrl+wheel zooms too).");
+    cmdZoomOut_ = zoomButton("cmdZoomOut", "Zoom O&ut", "Half as large.");
+    cmdZoomFit_ = zoomButton("cmdZoomFit", "&Whole", "The whole table.");
+    connect(cmdZoomIn_, &QPushButton::clicked, gridView_, &TableGridView::zoomIn);
+    connect(cmdZoomOut_, &QPushButton::clicked, gridView_, &TableGridView::zoomOut);
+    connect(cmdZoomFit_, &QPushButton::clicked, gridView_, &TableGridView::zoomToFit);
+    connect(gridView_, &TableGridView::zoomChanged, this, [this](double px) {
+        cmdZoomIn_->setEnabled(px < gridView_->maxPixels());
+        cmdZoomOut_->setEnabled(px > gridView_->fitPixels());
+        cmdZoomFit_->setEnabled(px > gridView_->fitPixels());
+    });
     cmdShowGraph_ = addButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), 0, 0, 1500);
     const PanelEntry* graphEntry = context.panels.find(QStringLiteral("dlgGraph"));
     if (!graphEntry || !graphEntry->create) {
@@ -191,6 +213,11 @@ void ShowGroupPanel::chooseOrganisingSubgroup() {
 
 void ShowGroupPanel::copyLatex() {
     if (!group_) return;
+    if (group_->order() > kMaxNamedGridOrder) {
+        host().Message("A table of more than " + std::to_string(kMaxNamedGridOrder) +
+                       " elements is too large to copy as LaTeX.");
+        return;
+    }
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setText(QString::fromStdString(CayleyTableLatex(*group_, original_, style_)));
 }
@@ -204,6 +231,9 @@ void ShowGroupPanel::setOriginalNames(bool original) {
 void ShowGroupPanel::draw() {
     clearPanel();
     calc_.hide();
+    for (QWidget* w : {static_cast<QWidget*>(gridView_), static_cast<QWidget*>(cmdZoomIn_),
+                       static_cast<QWidget*>(cmdZoomOut_), static_cast<QWidget*>(cmdZoomFit_)})
+        w->hide();
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
     ps.bold = false;
@@ -221,10 +251,27 @@ void ShowGroupPanel::draw() {
     ps.y = tableTop;
     const PrintedTable table = PrintCayleyTable(box, g, format_, ".", original_, &calc_, style_);
     drawn_ = table.format;
+    long tableRight = table.right;
+    if (table.grid) {
+        // The zoomable grid over the printed one, the zoom buttons beside it.
+        gridView_->setGrid(table.grid);
+        placeTw(gridView_, box.leftTw() + table.gridLeft, box.topTw() + table.gridTop, table.gridSide, table.gridSide);
+        gridView_->zoomToFit();
+        gridView_->show();
+        gridView_->raise();
+        long y = table.gridTop;
+        const long x = table.gridLeft + table.gridSide + 200;
+        for (QPushButton* b : {cmdZoomIn_, cmdZoomOut_, cmdZoomFit_}) {
+            moveTw(b, box.leftTw() + x, box.topTw() + y);
+            b->show();
+            y += 450;
+        }
+        tableRight = std::max(tableRight, x + 900);
+    }
 
     // The reductive mapping beside the table.
     const bool sub = IsSubgroupId(g.GroupID());
-    const long mapX = table.right + 600;
+    const long mapX = tableRight + 600;
     ps.x = mapX;
     ps.y = tableTop;
     ps.bold = true;

@@ -12,6 +12,7 @@ class QPushButton;
 namespace quorix::gui {
 
 class PanelRegistry;
+class TableGridView;
 
 // Which Cayley graph suits the group: 1 cyclic, 2 dihedral or Klein
 // four-group, 3 a direct product of two factors (orders up to 20), 0 none.
@@ -32,6 +33,8 @@ public:
     void setTableFormat(TableFormat format);
     void setOriginalNames(bool original);
     const TableCalculator& calculator() const { return calc_; }
+    // The zoomable colour grid (picTableGrid), shown in that format.
+    TableGridView* gridView() const { return gridView_; }
     // Colours and coset blocks of the grid.
     const TableStyle& tableStyle() const { return style_; }
     void setColours(bool on);
@@ -52,6 +55,10 @@ private:
     bool original_ = false;
     int graphKind_ = 0;
     TableCalculator calc_;
+    TableGridView* gridView_ = nullptr;
+    QPushButton* cmdZoomIn_ = nullptr;
+    QPushButton* cmdZoomOut_ = nullptr;
+    QPushButton* cmdZoomFit_ = nullptr;
     TableStyle style_;
     TableMenu tableMenu_;
     QPushButton* cmdShowGraph_ = nullptr;
