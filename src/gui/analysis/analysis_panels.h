@@ -83,6 +83,8 @@ protected:
     void analyse() override;
     std::vector<TextItem> layout(bool originalNames) override;
     void drawMore(bool originalNames) override;
+    // The quotient's table stands beside the last line of the cosets.
+    bool paged() const override { return false; }
 
 private:
     GroupPtr normal_;
