@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <algorithm>
 
 #include "core/analysis/subgroups.h"
@@ -49,6 +50,10 @@ bool WriteText(const QString& file, const std::string& text, std::string& error)
 }
 
 }  // namespace
+
+diagram::Layout CayleyDiagramLayoutFor(const Group& g, diagram::Layout wanted) {
+    return wanted == diagram::Layout::Force && g.order() > kForceLayoutMaxOrder ? diagram::Layout::Rings : wanted;
+}
 
 // ---- the common part ----------------------------------------------------------
 
@@ -164,6 +169,19 @@ void CayleyDiagramPanel::showGroup(const GroupPtr& group) {
     group_ = group;
     setWindowTitle(DiagramTitleName(group_->GroupID()) + QStringLiteral(" Cayley Diagram"));
     generators_ = diagram::SmallGeneratingSet(*group_);
+    // The force layout only where it is drawn at once.
+    if (auto* model = qobject_cast<QStandardItemModel*>(cboLayout_->model())) {
+        QStandardItem* force = model->item(static_cast<int>(diagram::Layout::Force));
+        const bool offered = CayleyDiagramLayoutFor(*group_, diagram::Layout::Force) == diagram::Layout::Force;
+        force->setEnabled(offered);
+        force->setToolTip(
+            offered ? QString() : QStringLiteral("Offered for groups of up to %1 elements.").arg(kForceLayoutMaxOrder));
+    }
+    layout_ = CayleyDiagramLayoutFor(*group_, layout_);
+    {
+        const QSignalBlocker block(cboLayout_);
+        cboLayout_->setCurrentIndex(static_cast<int>(layout_));
+    }
     subgroups_.clear();
     fillLists();
     rebuild();
@@ -233,10 +251,10 @@ void CayleyDiagramPanel::setGenerators(const std::vector<int>& generators) {
 }
 
 void CayleyDiagramPanel::setLayout(diagram::Layout layout) {
-    layout_ = layout;
-    if (cboLayout_->currentIndex() != static_cast<int>(layout)) {
+    layout_ = group_ ? CayleyDiagramLayoutFor(*group_, layout) : layout;
+    if (cboLayout_->currentIndex() != static_cast<int>(layout_)) {
         const QSignalBlocker block(cboLayout_);
-        cboLayout_->setCurrentIndex(static_cast<int>(layout));
+        cboLayout_->setCurrentIndex(static_cast<int>(layout_));
     }
     if (group_) rebuild();
 }

@@ -24,6 +24,12 @@ class DiagramScene;
 class DiagramView;
 class PanelRegistry;
 
+// The force layout places every pair of nodes, which outgrows a second past
+// this many elements; a larger group is drawn in the rings layout instead.
+inline constexpr int kForceLayoutMaxOrder = 200;
+// The layout a Cayley diagram of g is drawn in when `wanted` is asked for.
+diagram::Layout CayleyDiagramLayoutFor(const Group& g, diagram::Layout wanted);
+
 // What the two panels share: the view with its zoom buttons, Choose Group,
 // and saving the picture.
 class DiagramPanelBase : public Panel {
