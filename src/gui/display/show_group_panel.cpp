@@ -16,6 +16,7 @@
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
 #include "gui/diagram/diagram_panels.h"
+#include "gui/common/text_pages.h"
 #include "gui/display/organise_dialog.h"
 #include "gui/display/table_grid.h"
 
@@ -88,6 +89,11 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, const PanelInput& input, QWi
         cmdZoomIn_->setEnabled(px < gridView_->maxPixels());
         cmdZoomOut_->setEnabled(px > gridView_->fitPixels());
         cmdZoomFit_->setEnabled(px > gridView_->fitPixels());
+    });
+    mappingPager_ = new TextPager(client(), QStringLiteral("frameMappingPager"), [this](int by) {
+        if (by < 0 && mappingPage_ == 0) return;
+        mappingPage_ = by < 0 ? mappingPage_ - 1 : mappingPage_ + 1;
+        draw();
     });
     cmdShowGraph_ = addButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), 0, 0, 1500);
     const PanelEntry* graphEntry = context.panels.find(QStringLiteral("dlgGraph"));
@@ -234,6 +240,7 @@ void ShowGroupPanel::draw() {
     for (QWidget* w : {static_cast<QWidget*>(gridView_), static_cast<QWidget*>(cmdZoomIn_),
                        static_cast<QWidget*>(cmdZoomOut_), static_cast<QWidget*>(cmdZoomFit_)})
         w->hide();
+    mappingPager_->hide();
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
     ps.bold = false;
@@ -278,7 +285,18 @@ void ShowGroupPanel::draw() {
     PrintMarkup(box, sub ? "REDUCTIVE MAPPING:*" : "REDUCTIVE MAPPING:");
     ps.bold = false;
     long y = tableTop;
-    for (int i = 1; i <= g.order(); ++i) {
+    // A long mapping a page at a time, under its pager.
+    const std::size_t n = static_cast<std::size_t>(g.order());
+    mappingPage_ = std::min(mappingPage_, TextPageCount(n) - 1);
+    std::size_t first = 0, end = n;
+    if (TextPageCount(n) > 1) {
+        first = mappingPage_ * kTextPageItems;
+        end = std::min(n, first + kTextPageItems);
+        mappingPager_->showPage(n, mappingPage_);
+        moveTw(mappingPager_, box.leftTw() + mapX, box.topTw() + y + 300);
+        y += 600;
+    }
+    for (int i = static_cast<int>(first) + 1; i <= static_cast<int>(end); ++i) {
         y += 250;
         ps.x = mapX;
         ps.y = y;
@@ -316,7 +334,8 @@ void ShowGroupPanel::draw() {
     }
     moveTw(cmdOK_, box.leftTw() + bx, box.topTw() + bottom);
     const long needH = bottom + 700;
-    const long needW = box.leftTw() + bx + 1400;  // the row of buttons
+    // The row of buttons, and the mapping's pager.
+    const long needW = std::max(box.leftTw() + bx + 1400, mappingPager_->isHidden() ? 0L : box.leftTw() + mapX + 7000);
     if (clientHeightTw() < needH || clientWidthTw() < needW)
         setClientSizeTw(std::max(clientWidthTw(), needW), std::max(clientHeightTw(), needH));
 }

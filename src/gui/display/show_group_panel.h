@@ -13,6 +13,7 @@ namespace quorix::gui {
 
 class PanelRegistry;
 class TableGridView;
+class TextPager;
 
 // Which Cayley graph suits the group: 1 cyclic, 2 dihedral or Klein
 // four-group, 3 a direct product of two factors (orders up to 20), 0 none.
@@ -59,6 +60,9 @@ private:
     QPushButton* cmdZoomIn_ = nullptr;
     QPushButton* cmdZoomOut_ = nullptr;
     QPushButton* cmdZoomFit_ = nullptr;
+    // The reductive mapping of a large group, a page at a time.
+    TextPager* mappingPager_ = nullptr;
+    std::size_t mappingPage_ = 0;
     TableStyle style_;
     TableMenu tableMenu_;
     QPushButton* cmdShowGraph_ = nullptr;
