@@ -195,15 +195,22 @@ void TableGridView::paintEvent(QPaintEvent*) {
     const int content = static_cast<int>(std::ceil(cell_ * g.cells()));
     const int w = std::min(viewport()->width(), content - sx), h = std::min(viewport()->height(), content - sy);
     if (w <= 0 || h <= 0) return;
+    // Scrolled away from the headers, they stay at the top and left edges
+    // (over the first cells in view) once the cells are large enough to read.
+    const bool frozen = cell_ >= 4;
+    const bool headerRow = frozen && sy > 0, headerColumn = frozen && sx > 0;
+    const double head = cell_;
+    const auto cellOf = [this, &g](int px) { return std::min(g.cells() - 1, static_cast<int>(px / cell_)); };
+    const auto rowAt = [&](int y) { return headerRow && y < head ? 0 : cellOf(sy + y); };
+    const auto columnAt = [&](int x) { return headerColumn && x < head ? 0 : cellOf(sx + x); };
     // The cells in view, a pixel at a time: no more work than the viewport
     // has pixels, however large the table.
     QImage view(w, h, QImage::Format_RGB32);
-    const auto cellOf = [this, &g](int px) { return std::min(g.cells() - 1, static_cast<int>(px / cell_)); };
     std::vector<int> columnOf(static_cast<std::size_t>(w));
-    for (int x = 0; x < w; ++x) columnOf[static_cast<std::size_t>(x)] = cellOf(sx + x);
+    for (int x = 0; x < w; ++x) columnOf[static_cast<std::size_t>(x)] = columnAt(x);
     int lastRow = -1;
     for (int y = 0; y < h; ++y) {
-        const int row = cellOf(sy + y);
+        const int row = rowAt(y);
         auto* line = reinterpret_cast<QRgb*>(view.scanLine(y));
         if (row == lastRow) {
             std::copy_n(reinterpret_cast<const QRgb*>(view.constScanLine(y - 1)), w, line);
@@ -220,10 +227,33 @@ void TableGridView::paintEvent(QPaintEvent*) {
     // Thin lines between cells once they are large enough to tell apart.
     if (cell_ >= 8) {
         painter.setPen(QColor(0, 0, 0, 40));
+        // Not through the frozen headers across them.
+        painter.setClipRect(QRectF(headerColumn ? head : 0, 0, w, h));
         for (int c = firstColumn + 1; c <= lastColumn; ++c)
             painter.drawLine(QPointF(edge(c, sx), 0), QPointF(edge(c, sx), h));
+        painter.setClipRect(QRectF(0, headerRow ? head : 0, w, h));
         for (int r = firstRow + 1; r <= lastRowInView; ++r)
             painter.drawLine(QPointF(0, edge(r, sy)), QPointF(w, edge(r, sy)));
+        painter.setClipping(false);
+    }
+    // The names, the headers' last so that they cover the cells under them.
+    if (namesShown()) {
+        painter.setFont(font());
+        const auto name = [&](int row, int column, double x, double y) {
+            const int k = g.element(row, column);
+            if (k == 0) return;
+            painter.setPen(QColor(g.ink(k)));
+            painter.drawText(QRectF(x, y, cell_, cell_), Qt::AlignCenter, g.name(k));
+        };
+        painter.setClipRect(QRectF(headerColumn ? head : 0, headerRow ? head : 0, w, h));
+        for (int r = firstRow; r <= lastRowInView; ++r)
+            for (int c = firstColumn; c <= lastColumn; ++c) name(r, c, edge(c, sx), edge(r, sy));
+        painter.setClipping(false);
+        if (headerRow)
+            for (int c = firstColumn; c <= lastColumn; ++c) name(0, c, edge(c, sx), 0);
+        if (headerColumn)
+            for (int r = firstRow; r <= lastRowInView; ++r) name(r, 0, 0, edge(r, sy));
+        if (headerRow && headerColumn) painter.fillRect(QRectF(0, 0, head, head), Qt::white);
     }
     // The rule under the header and the coset blocks' rules.
     painter.setPen(QPen(Qt::black, cell_ >= 4 ? 2 : 1));
@@ -233,15 +263,8 @@ void TableGridView::paintEvent(QPaintEvent*) {
         painter.drawLine(QPointF(edge(r, sx), 0), QPointF(edge(r, sx), h));
         painter.drawLine(QPointF(0, edge(r, sy)), QPointF(w, edge(r, sy)));
     }
-    if (!namesShown()) return;
-    painter.setFont(font());
-    for (int r = firstRow; r <= lastRowInView; ++r)
-        for (int c = firstColumn; c <= lastColumn; ++c) {
-            const int k = g.element(r, c);
-            if (k == 0) continue;
-            painter.setPen(QColor(g.ink(k)));
-            painter.drawText(QRectF(edge(c, sx), edge(r, sy), cell_, cell_), Qt::AlignCenter, g.name(k));
-        }
+    if (headerColumn) painter.drawLine(QPointF(head, 0), QPointF(head, h));
+    if (headerRow) painter.drawLine(QPointF(0, head), QPointF(w, head));
 }
 
 }  // namespace quorix::gui

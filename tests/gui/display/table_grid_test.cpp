@@ -94,6 +94,9 @@ TEST_F(ColourGrid, LargeTablePrintsAndZoomsInTheColoursOfTheColouredTable) {
     view.verticalScrollBar()->setValue(0);
     EXPECT_EQ(viewPixel(1, 1), colourOf(g.mul(layout.rows[0], layout.columns[0])));
     quorix::testing::snapshot(p, QStringLiteral("dlgShowGroup-S5-grid-zoomed"));
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum() / 2);
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
+    quorix::testing::snapshot(p, QStringLiteral("dlgShowGroup-S5-grid-middle"));
     p.findChild<QPushButton*>("cmdZoomFit")->click();
     EXPECT_DOUBLE_EQ(view.cellPixels(), fit);
 
