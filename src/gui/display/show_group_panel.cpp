@@ -29,7 +29,7 @@ bool IsSubgroupId(const std::string& id) { return id.rfind("Subgroup", 0) == 0 |
 }  // namespace
 
 int CayleyGraphKind(const GroupPtr& g, AppContext& context) {
-    if (!g || g->order() == 0) return 0;
+    if (!g || g->order() == 0 || g->order() > kMaxRowGraphOrder) return 0;
     if (g->Cyclic()) return 1;
     if (g->Dihedral() || g->order() == 4) return 2;
     if (g->order() <= kMaxTableOrder) {

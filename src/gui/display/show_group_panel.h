@@ -15,8 +15,13 @@ class PanelRegistry;
 class TableGridView;
 class TextPager;
 
+// The graph panel lays its nodes out in rows: a larger group's Show Graph
+// opens its Cayley diagram instead.
+inline constexpr int kMaxRowGraphOrder = 120;
+
 // Which Cayley graph suits the group: 1 cyclic, 2 dihedral or Klein
-// four-group, 3 a direct product of two factors (orders up to 20), 0 none.
+// four-group (up to kMaxRowGraphOrder elements), 3 a direct product of two
+// factors (orders up to 20), 0 none.
 int CayleyGraphKind(const GroupPtr& g, AppContext& context);
 
 class ShowGroupPanel : public Panel {
