@@ -56,7 +56,8 @@ QString TextPageCaption(std::size_t items, std::size_t page) {
     return QStringLiteral("Lines %1 to %2 of %3").arg(Grouped(first + 1), Grouped(end), Grouped(items));
 }
 
-TextPager::TextPager(QWidget* parent, const QString& name, std::function<void(int)> turn) : QFrame(parent) {
+TextPager::TextPager(QWidget* parent, const QString& name, std::function<void(int)> turn, bool narrow)
+    : QFrame(parent) {
     setObjectName(name);
     previous_ = new QPushButton(QStringLiteral("&Previous Page"), this);
     previous_->setObjectName(QStringLiteral("cmdPreviousPage"));
@@ -65,12 +66,19 @@ TextPager::TextPager(QWidget* parent, const QString& name, std::function<void(in
     label_->setAlignment(Qt::AlignCenter);
     next_ = new QPushButton(QStringLiteral("&Next Page"), this);
     next_->setObjectName(QStringLiteral("cmdNextPage"));
-    Panel::placeTw(previous_, 0, 0, 1600, 375);
-    Panel::placeTw(label_, 1700, 0, 3400, 375);
-    Panel::placeTw(next_, 5200, 0, 1600, 375);
+    if (narrow) {
+        label_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        Panel::placeTw(label_, 0, 0, 3300, 300);
+        Panel::placeTw(previous_, 0, 350, 1600, 375);
+        Panel::placeTw(next_, 1700, 350, 1600, 375);
+    } else {
+        Panel::placeTw(previous_, 0, 0, 1600, 375);
+        Panel::placeTw(label_, 1700, 0, 3400, 375);
+        Panel::placeTw(next_, 5200, 0, 1600, 375);
+    }
     connect(previous_, &QPushButton::clicked, this, [turn] { turn(-1); });
     connect(next_, &QPushButton::clicked, this, [turn] { turn(+1); });
-    Panel::placeTw(this, 0, 0, 6900, 400);
+    Panel::placeTw(this, 0, 0, narrow ? 3400 : 6900, narrow ? 750 : 400);
     hide();
 }
 

@@ -31,11 +31,13 @@ std::vector<TextItem> TextPageItems(const std::vector<TextItem>& items, std::siz
 // "Lines 501 to 1,000 of 20,000"
 QString TextPageCaption(std::size_t items, std::size_t page);
 
-// One row of page controls (cmdPreviousPage, lblPage, cmdNextPage) in a frame.
+// One row of page controls (cmdPreviousPage, lblPage, cmdNextPage) in a
+// frame; a narrow pager (for a column beside other things) has the line on
+// top and the two buttons under it.
 class TextPager : public QFrame {
     Q_OBJECT
 public:
-    TextPager(QWidget* parent, const QString& name, std::function<void(int)> turn);
+    TextPager(QWidget* parent, const QString& name, std::function<void(int)> turn, bool narrow = false);
     // Shows the row for page `page` of a text of `items` items.
     void showPage(std::size_t items, std::size_t page);
     static constexpr long kHeightTw = 420;

@@ -90,11 +90,14 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, const PanelInput& input, QWi
         cmdZoomOut_->setEnabled(px > gridView_->fitPixels());
         cmdZoomFit_->setEnabled(px > gridView_->fitPixels());
     });
-    mappingPager_ = new TextPager(client(), QStringLiteral("frameMappingPager"), [this](int by) {
-        if (by < 0 && mappingPage_ == 0) return;
-        mappingPage_ = by < 0 ? mappingPage_ - 1 : mappingPage_ + 1;
-        draw();
-    });
+    mappingPager_ = new TextPager(
+        client(), QStringLiteral("frameMappingPager"),
+        [this](int by) {
+            if (by < 0 && mappingPage_ == 0) return;
+            mappingPage_ = by < 0 ? mappingPage_ - 1 : mappingPage_ + 1;
+            draw();
+        },
+        true);
     cmdShowGraph_ = addButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), 0, 0, 1500);
     const PanelEntry* graphEntry = context.panels.find(QStringLiteral("dlgGraph"));
     if (!graphEntry || !graphEntry->create) {
@@ -294,7 +297,7 @@ void ShowGroupPanel::draw() {
         end = std::min(n, first + kTextPageItems);
         mappingPager_->showPage(n, mappingPage_);
         moveTw(mappingPager_, box.leftTw() + mapX, box.topTw() + y + 300);
-        y += 600;
+        y += 900;
     }
     for (int i = static_cast<int>(first) + 1; i <= static_cast<int>(end); ++i) {
         y += 250;
@@ -335,7 +338,7 @@ void ShowGroupPanel::draw() {
     moveTw(cmdOK_, box.leftTw() + bx, box.topTw() + bottom);
     const long needH = bottom + 700;
     // The row of buttons, and the mapping's pager.
-    const long needW = std::max(box.leftTw() + bx + 1400, mappingPager_->isHidden() ? 0L : box.leftTw() + mapX + 7000);
+    const long needW = std::max(box.leftTw() + bx + 1400, mappingPager_->isHidden() ? 0L : box.leftTw() + mapX + 3500);
     if (clientHeightTw() < needH || clientWidthTw() < needW)
         setClientSizeTw(std::max(clientWidthTw(), needW), std::max(clientHeightTw(), needH));
 }

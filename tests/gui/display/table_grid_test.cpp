@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QImage>
+#include <QLabel>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -111,4 +112,30 @@ TEST_F(ColourGrid, LargeTablePrintsAndZoomsInTheColoursOfTheColouredTable) {
     d.show();
     EXPECT_EQ(d.drawnFormat(), TableFormat::ColourGrid);
     quorix::testing::snapshot(d, QStringLiteral("dlgShowGroup-D60-grid"));
+}
+
+TEST_F(ColourGrid, S6IsAlwaysAGridWithItsMappingInPages) {
+    add("S6", "S|@6|");
+    ShowGroupPanel p(ctx, on(1));
+    p.show();
+    // Even the Row and Column format: 518,400 names would not be read.
+    p.findChild<QAction*>("mnuRowAndColumnFormat")->trigger();
+    ASSERT_EQ(p.drawnFormat(), TableFormat::ColourGrid);
+    EXPECT_EQ(p.gridView()->grid()->cells(), 721);
+    // The picture keeps a pixel per cell (its PNG as far as the PNG bounds
+    // allow the whole panel's picture).
+    const PictureBox::Piece* piece = ImagePiece(*p.pictureBox());
+    ASSERT_NE(piece, nullptr);
+    EXPECT_EQ(piece->image.width(), 721);
+    const QString png = dir.filePath("s6.png");
+    ASSERT_TRUE(p.pictureBox()->savePng(png));
+    EXPECT_FALSE(QImage(png).isNull());
+    // 720 mapping lines: two pages.
+    auto* pager = p.findChild<QFrame*>("frameMappingPager");
+    ASSERT_TRUE(pager && pager->isVisible());
+    EXPECT_EQ(pager->findChild<QLabel*>("lblPage")->text(), "Lines 1 to 500 of 720");
+    quorix::testing::snapshot(p, QStringLiteral("dlgShowGroup-S6-grid"));
+    pager->findChild<QPushButton*>("cmdNextPage")->click();
+    EXPECT_EQ(pager->findChild<QLabel*>("lblPage")->text(), "Lines 501 to 720 of 720");
+    EXPECT_FALSE(p.pictureBox()->plainText().contains(QString::fromStdString(p.group()->sourceName(2) + " = ")));
 }
