@@ -168,6 +168,22 @@ CayleyDiagramPanel::CayleyDiagramPanel(AppContext& context, GroupPtr group, QWid
 void CayleyDiagramPanel::showGroup(const GroupPtr& group) {
     group_ = group;
     setWindowTitle(DiagramTitleName(group_->GroupID()) + QStringLiteral(" Cayley Diagram"));
+    if (group_->order() > kCayleyDiagramPanelMaxOrder) {
+        generators_.clear();
+        subgroups_.clear();
+        diagram_ = {};
+        scene_->setPicture({});
+        lstGenerators_->clear();
+        lstElements_->clear();
+        cboSubgroup_->clear();
+        lblNote_->setText(QStringLiteral("The Cayley diagram of %1 (%2 elements) is too large to draw here: this "
+                                         "panel draws groups of up to %3 elements. The command-line tool writes it "
+                                         "as SVG, PNG or TikZ: quorix-report diagram SPEC --svg FILE.")
+                              .arg(DiagramTitleName(group_->GroupID()))
+                              .arg(group_->order())
+                              .arg(kCayleyDiagramPanelMaxOrder));
+        return;
+    }
     generators_ = diagram::SmallGeneratingSet(*group_);
     // The force layout only where it is drawn at once.
     if (auto* model = qobject_cast<QStandardItemModel*>(cboLayout_->model())) {
@@ -315,6 +331,17 @@ CycleGraphPanel::CycleGraphPanel(AppContext& context, GroupPtr group, QWidget* p
 void CycleGraphPanel::showGroup(const GroupPtr& group) {
     group_ = group;
     setWindowTitle(DiagramTitleName(group_->GroupID()) + QStringLiteral(" Cycle Graph"));
+    if (group_->order() > kCycleGraphPanelMaxOrder) {
+        graph_ = {};
+        scene_->setPicture({});
+        lblNote_->setText(QStringLiteral("The cycle graph of %1 (%2 elements) is too large to draw here: this panel "
+                                         "draws groups of up to %3 elements. The command-line tool writes it as "
+                                         "SVG, PNG or TikZ: quorix-report cyclegraph SPEC --svg FILE.")
+                              .arg(DiagramTitleName(group_->GroupID()))
+                              .arg(group_->order())
+                              .arg(kCycleGraphPanelMaxOrder));
+        return;
+    }
     graph_ = diagram::BuildCycleGraph(*group_);
     scene_->setPicture(graph_.picture);
     lblNote_->setText(QStringLiteral("Each maximal cyclic subgroup <g> is the cycle 1, g, g², ... back to 1; "
