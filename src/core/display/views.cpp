@@ -191,6 +191,14 @@ public:
     void CayleyTable(bool reductive) {
         const Group& g = *group_;
         const int n = g.order();
+        // A table of n^2 names past this size would make a page no browser opens.
+        constexpr int kMaxListedTableOrder = 120;
+        if (n > kMaxListedTableOrder) {
+            Line("<p>&nbsp;&nbsp;The Cayley table of " + name_ + " (" + Str(n) + " elements, " +
+                 std::to_string(static_cast<long long>(n) * n) +
+                 " products) is too large for this view: the group display shows it as a colour grid.<p>");
+            return;
+        }
         auto label = [&](int k) { return MarkupToHtml(reductive ? g.name(k) : g.sourceName(k)); };
         auto product = [&](int a, int b) { return reductive ? g.mul(a, b) : g.srcMul(a, b); };
         Line("<center>");

@@ -19,6 +19,7 @@ namespace quorix::gui {
 
 class PanelRegistry;
 class PartialResultNote;
+class TextPager;
 
 // dlgSubgroups: the sorted subgroup list with normality, centre and
 // commutator notes, the quotient buttons, the subgroup-class button and the
@@ -70,6 +71,10 @@ private:
     QListWidget* lstElements_ = nullptr;
     QListWidget* lstSubgroups_ = nullptr;
     int listsNaming_ = -1;  // naming the element list was filled in
+    // A long list a page at a time (framePager).
+    TextPager* pager_ = nullptr;
+    std::size_t page_ = 0;
+    std::size_t pagedRows_ = 0;  // rows of the list the page belongs to
 };
 
 // dlgShowQuotientGroup: G/N for the subgroup chosen on the subgroup panel.
@@ -83,6 +88,8 @@ protected:
     void analyse() override;
     std::vector<TextItem> layout(bool originalNames) override;
     void drawMore(bool originalNames) override;
+    // The quotient's table stands beside the last line of the cosets.
+    bool paged() const override { return false; }
 
 private:
     GroupPtr normal_;

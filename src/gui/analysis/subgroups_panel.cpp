@@ -11,6 +11,7 @@
 #include "gui/common/panel_registry.h"
 #include "gui/common/partial_result.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/text_pages.h"
 #include "gui/common/twips.h"
 
 namespace quorix::gui {
@@ -62,6 +63,11 @@ SubgroupsPanel::SubgroupsPanel(AppContext& context, const PanelInput& input, QWi
     partialNote_ = new PartialResultNote(client());
     lstElements_ = addControl<QListWidget>(QStringLiteral("lstElements"), 0, 0, 1000, 1000);
     lstSubgroups_ = addControl<QListWidget>(QStringLiteral("lstSubgroups"), 0, 0, 1000, 1000);
+    pager_ = new TextPager(client(), QStringLiteral("framePager"), [this](int by) {
+        if (by < 0 && page_ == 0) return;
+        page_ = by < 0 ? page_ - 1 : page_ + 1;
+        redraw();
+    });
     lstElements_->hide();
     lstSubgroups_->hide();
     for (QListWidget* list : {lstElements_, lstSubgroups_})
@@ -156,6 +162,7 @@ void SubgroupsPanel::showAllSubgroups() {
 void SubgroupsPanel::drawMore(bool originalNames) {
     StructurePanel::drawMore(originalNames);
     partialNote_->hide();
+    pager_->hide();
     for (QPushButton* b : quotientButtons_) b->hide();
     cmdShowSGConjugacyClasses_->hide();
     cmdOrganiseTable_->hide();
@@ -225,6 +232,19 @@ void SubgroupsPanel::drawList(bool originalNames) {
         elementsX += std::max(noteWidth + 300, heading - 200);
     }
 
+    // A long list (the whole list of a large group) a page at a time.
+    if (list.size() != pagedRows_) page_ = 0;
+    pagedRows_ = list.size();
+    page_ = std::min(page_, TextPageCount(list.size()) - 1);
+    std::size_t first = 0, end = list.size();
+    if (TextPageCount(list.size()) > 1) {
+        first = page_ * kTextPageItems;
+        end = std::min(list.size(), first + kTextPageItems);
+        pager_->showPage(list.size(), page_);
+        moveTw(pager_, box.leftTw() + 50, box.topTw() + top + 450);
+        top += 500;
+    }
+
     const std::vector<std::string> h = at::SubgroupsHeadings();
     PrintAt(box, 250, top + 750, h[0], true);
     PrintAt(box, b + 200, top + 500, h[1], true);
@@ -236,7 +256,7 @@ void SubgroupsPanel::drawList(bool originalNames) {
 
     long y = top + 1050;
     bool centre = false, commutator = false;
-    for (std::size_t i = 0; i < list.size(); ++i, y += kRowStep) {
+    for (std::size_t i = first; i < end; ++i, y += kRowStep) {
         const at::SubgroupRow& r = list[i];
         PrintAt(box, 50, y, r.id, true);
         PrintAt(box, b + 450, y, std::to_string(r.order));

@@ -101,6 +101,19 @@ void PictureBox::fillPolygon(const std::vector<QPointF>& corners, const QColor& 
     keep(p);
 }
 
+void PictureBox::drawImage(double x, double y, double width, double height, const QImage& image) {
+    Piece p;
+    p.kind = Piece::Image;
+    p.image = image;
+    p.x = x;
+    p.y = y;
+    p.x2 = width;
+    p.y2 = height;
+    const double tpp = TwipsPerPixel();
+    p.bounds = QRectF(x / tpp, y / tpp, width / tpp, height / tpp);
+    keep(p);
+}
+
 void PictureBox::drawLine(double x1, double y1, double x2, double y2) {
     Piece p;
     p.kind = Piece::Line;
@@ -194,6 +207,14 @@ void PictureBox::render(QPainter& painter, const QRectF& clip) const {
                 painter.drawPolygon(p.corners.data(), static_cast<int>(p.corners.size()));
                 painter.setBrush(Qt::NoBrush);
                 break;
+            case Piece::Image: {
+                // Cells of a grid stay sharp blocks at every scale.
+                const bool smooth = painter.testRenderHint(QPainter::SmoothPixmapTransform);
+                painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+                painter.drawImage(QRectF(p.x / tpp, p.y / tpp, p.x2 / tpp, p.y2 / tpp), p.image);
+                painter.setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+                break;
+            }
         }
     }
 }
@@ -245,7 +266,12 @@ bool WritePng(const QString& path, const QImage& image, std::string* error) {
 bool PictureBox::savePng(const QString& path, std::string* error) const {
     const QSize size = pictureSize();
     if (size.isEmpty()) return false;
-    const double scale = PngScale(size);
+    // As many pixels as the most detailed image in the picture has.
+    double detail = 1.0;
+    for (const Piece& p : pieces_)
+        if (p.kind == Piece::Image && !p.bounds.isEmpty())
+            detail = std::max(detail, p.image.width() / p.bounds.width());
+    const double scale = PngScale(size, detail);
     QImage image(QSize(std::max(1, static_cast<int>(size.width() * scale)),
                        std::max(1, static_cast<int>(size.height() * scale))),
                  QImage::Format_RGB32);

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QImage>
 #include <QRectF>
 #include <QSize>
 #include <QString>
@@ -16,7 +17,6 @@
 #include <string>
 #include <vector>
 
-class QImage;
 class QPainter;
 
 namespace quorix::gui {
@@ -75,6 +75,9 @@ public:
     // A polygon (corners in twips) filled with `fill` and outlined in the
     // current colour; a filled circle is a polygon of many corners.
     void fillPolygon(const std::vector<QPointF>& corners, const QColor& fill);
+    // An image shown in a rectangle (twips), its pixels scaled without
+    // smoothing; a PNG keeps up to one pixel per image pixel (see savePng).
+    void drawImage(double x, double y, double width, double height, const QImage& image);
     void clear();
 
     // Geometry in twips relative to the parent.
@@ -85,7 +88,7 @@ public:
     void setGeometryTw(long left, long top, long width, long height);
 
     struct Piece {
-        enum Kind { Text, Line, Circle, Rect, Polygon } kind = Text;
+        enum Kind { Text, Line, Circle, Rect, Polygon, Image } kind = Text;
         QString text;
         QFont font;
         int fontIndex = -1;  // Text: its font's entry in the box's font cache
@@ -93,6 +96,7 @@ public:
         double x = 0, y = 0, x2 = 0, y2 = 0;  // Rect: x2, y2 are width and height
         QColor fill;                          // Polygon: inside (color: outline)
         std::vector<QPointF> corners;         // Polygon: pixels
+        QImage image;                         // Image: shown in the rectangle x, y, x2, y2
         QRectF bounds;                        // pixels, for clipping
     };
     const std::vector<Piece>& pieces() const { return pieces_; }
@@ -103,7 +107,7 @@ public:
     // Paints the pieces that meet `clip` (pixels) with `painter`.
     void render(QPainter& painter, const QRectF& clip) const;
     // The whole picture on a white background, at its full size (a PNG
-    // scaled down to PngScale), as a PNG or SVG file, replacing the file only once the whole picture is written;
+    // scaled up as far as an image in it has pixels, and down to PngScale), as a PNG or SVG file, replacing the file only once the whole picture is written;
     // false when there is no picture or the file cannot be written (then
     // `error`, when given, says why).
     bool savePng(const QString& path, std::string* error = nullptr) const;

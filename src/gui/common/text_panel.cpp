@@ -4,11 +4,14 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 #include <cmath>
 
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/text_pages.h"
 #include "gui/common/twips.h"
 
 namespace quorix::gui {
@@ -36,6 +39,26 @@ TextPanel::TextPanel(AppContext& context, const QString& name, const QString& ca
     const PanelEntry* entry = context.panels.find(name);
     const bool reductive = entry && entry->panelDefault && preferences().ReductiveNames(*entry->panelDefault);
     (reductive ? mnuReductive_ : mnuOriginal_)->setChecked(true);
+    const auto turn = [this](int by) {
+        if (by > 0)
+            showPage(page_ + 1);
+        else if (page_ > 0)
+            showPage(page_ - 1);
+    };
+    pagerAbove_ = new TextPager(client(), QStringLiteral("framePagerAbove"), turn);
+    pagerBelow_ = new TextPager(client(), QStringLiteral("framePagerBelow"), turn);
+}
+
+std::size_t TextPanel::pageCount() const { return paged() ? TextPageCount(items_.size()) : 1; }
+
+void TextPanel::showPage(std::size_t page) {
+    page_ = std::min(page, pageCount() - 1);
+    const std::vector<TextItem> items = items_;
+    printItems(items);
+    afterPrint();
+    // The new page from its top.
+    if (auto* area = qobject_cast<QScrollArea*>(client()->parentWidget()->parentWidget()))
+        area->verticalScrollBar()->setValue(0);
 }
 
 bool TextPanel::originalNames() const { return mnuOriginal_->isChecked(); }
@@ -65,10 +88,18 @@ long EqualsColumn(PictureBox& box, const std::vector<TextItem>& items, std::size
 
 }  // namespace
 
-void TextPanel::printItems(const std::vector<TextItem>& items) {
+void TextPanel::printItems(const std::vector<TextItem>& whole) {
     using Kind = TextItem::Kind;
     clearPanel();
     placements_.clear();
+    if (whole.size() != items_.size()) page_ = 0;
+    items_ = whole;
+    const bool paging = pageCount() > 1;
+    page_ = std::min(page_, pageCount() - 1);
+    const std::vector<TextItem> pageItems = paging ? TextPageItems(whole, page_) : std::vector<TextItem>{};
+    const std::vector<TextItem>& items = paging ? pageItems : whole;
+    pagerAbove_->hide();
+    pagerBelow_->hide();
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
     const double size = box.fontSize();
@@ -77,6 +108,11 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
     // the last piece before the break and a scroll bar included.
     ps.breakColumn = std::clamp(screenClientWidthTw() - 2400, 6000L, 29000L);
     long y = textTop_, left = textLeft_, lastEnd = textLeft_, equals = 0;
+    if (paging) {
+        pagerAbove_->showPage(whole.size(), page_);
+        Panel::moveTw(pagerAbove_, box.leftTw() + textLeft_, box.topTw() + textTop_ - 100);
+        y += TextPager::kHeightTw + 200;
+    }
     // The flow of columns: its top, the lowest line and the rightmost x reached.
     bool flowing = false;
     long top = 0, lowest = 0, rightmost = 0, gap = 0;
@@ -187,6 +223,13 @@ void TextPanel::printItems(const std::vector<TextItem>& items) {
         for (std::size_t k = drawn; k < box.pieces().size(); ++k)
             reach = std::max(reach, box.pieces()[k].bounds.right());
         box.onPrinted(std::lround(PxToTwips(reach)), y);
+    }
+    if (paging) {
+        // The second row under the page, where its reader arrives.
+        const long below = std::lround(PxToTwips(box.pictureSize().height())) + 200;
+        pagerBelow_->showPage(whole.size(), page_);
+        Panel::moveTw(pagerBelow_, box.leftTw() + textLeft_, box.topTw() + below);
+        if (box.onPrinted) box.onPrinted(textLeft_ + 6800, below + TextPager::kHeightTw);
     }
 }
 

@@ -10,7 +10,8 @@
 // or as laid-out items (TextItem): lines at their own x and distance below
 // the previous one, titles, rules, a run of "left = right" rows whose "="
 // stand in one column, a two-row symbol, and a flow of classes that starts a
-// new column when it grows too tall.
+// new column when it grows too tall. A text of more than kTextPageItems items
+// is printed a page at a time (gui/common/text_pages.h).
 
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@
 class QAction;
 
 namespace quorix::gui {
+
+class TextPager;
 
 struct TextItem {
     enum class Kind {
@@ -67,10 +70,18 @@ public:
     // As the Format menu would: sets the naming and prints again.
     void setOriginalNames(bool original);
 
-    // Clears the picture box and prints the items in order.
+    // Clears the picture box and prints the items in order: all of them, or
+    // the page shown of a long text (the first page of a text of another
+    // length).
     void printItems(const std::vector<TextItem>& items);
-    // Where each item of the last printItems went, in the items' order.
+    // Where each item printed by the last printItems went, in the items'
+    // order (on a page: the page's items).
     const std::vector<TextPlacement>& placements() const { return placements_; }
+    // Pages of the text printed last and the one shown (0-based).
+    std::size_t pageCount() const;
+    std::size_t page() const { return page_; }
+    // Shows another page (clamped to the pages there are).
+    void showPage(std::size_t page);
     // Prints the panel's text again in the names chosen, then afterPrint().
     void refresh();
 
@@ -87,6 +98,8 @@ protected:
     virtual std::vector<TextItem> layout(bool originalNames);
     // What the lines alone do not draw (buttons, lists, tables).
     virtual void afterPrint() {}
+    // False for a text that afterPrint() needs whole.
+    virtual bool paged() const { return true; }
 
     long textLeft_ = 300;
     long textTop_ = 350;
@@ -96,6 +109,11 @@ private:
     QAction* mnuOriginal_ = nullptr;
     QAction* mnuReductive_ = nullptr;
     std::vector<TextPlacement> placements_;
+    // The text printed last, kept for turning its pages.
+    std::vector<TextItem> items_;
+    std::size_t page_ = 0;
+    TextPager* pagerAbove_ = nullptr;
+    TextPager* pagerBelow_ = nullptr;
 };
 
 }  // namespace quorix::gui

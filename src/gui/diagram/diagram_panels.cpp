@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStandardItemModel>
 #include <algorithm>
 
 #include "core/analysis/subgroups.h"
@@ -49,6 +50,10 @@ bool WriteText(const QString& file, const std::string& text, std::string& error)
 }
 
 }  // namespace
+
+diagram::Layout CayleyDiagramLayoutFor(const Group& g, diagram::Layout wanted) {
+    return wanted == diagram::Layout::Force && g.order() > kForceLayoutMaxOrder ? diagram::Layout::Rings : wanted;
+}
 
 // ---- the common part ----------------------------------------------------------
 
@@ -163,7 +168,36 @@ CayleyDiagramPanel::CayleyDiagramPanel(AppContext& context, GroupPtr group, QWid
 void CayleyDiagramPanel::showGroup(const GroupPtr& group) {
     group_ = group;
     setWindowTitle(DiagramTitleName(group_->GroupID()) + QStringLiteral(" Cayley Diagram"));
+    if (group_->order() > kCayleyDiagramPanelMaxOrder) {
+        generators_.clear();
+        subgroups_.clear();
+        diagram_ = {};
+        scene_->setPicture({});
+        lstGenerators_->clear();
+        lstElements_->clear();
+        cboSubgroup_->clear();
+        lblNote_->setText(QStringLiteral("The Cayley diagram of %1 (%2 elements) is too large to draw here: this "
+                                         "panel draws groups of up to %3 elements. The command-line tool writes it "
+                                         "as SVG, PNG or TikZ: quorix-report diagram SPEC --svg FILE.")
+                              .arg(DiagramTitleName(group_->GroupID()))
+                              .arg(group_->order())
+                              .arg(kCayleyDiagramPanelMaxOrder));
+        return;
+    }
     generators_ = diagram::SmallGeneratingSet(*group_);
+    // The force layout only where it is drawn at once.
+    if (auto* model = qobject_cast<QStandardItemModel*>(cboLayout_->model())) {
+        QStandardItem* force = model->item(static_cast<int>(diagram::Layout::Force));
+        const bool offered = CayleyDiagramLayoutFor(*group_, diagram::Layout::Force) == diagram::Layout::Force;
+        force->setEnabled(offered);
+        force->setToolTip(
+            offered ? QString() : QStringLiteral("Offered for groups of up to %1 elements.").arg(kForceLayoutMaxOrder));
+    }
+    layout_ = CayleyDiagramLayoutFor(*group_, layout_);
+    {
+        const QSignalBlocker block(cboLayout_);
+        cboLayout_->setCurrentIndex(static_cast<int>(layout_));
+    }
     subgroups_.clear();
     fillLists();
     rebuild();
@@ -237,10 +271,10 @@ void CayleyDiagramPanel::setGenerators(const std::vector<int>& generators) {
 }
 
 void CayleyDiagramPanel::setLayout(diagram::Layout layout) {
-    layout_ = layout;
-    if (cboLayout_->currentIndex() != static_cast<int>(layout)) {
+    layout_ = group_ ? CayleyDiagramLayoutFor(*group_, layout) : layout;
+    if (cboLayout_->currentIndex() != static_cast<int>(layout_)) {
         const QSignalBlocker block(cboLayout_);
-        cboLayout_->setCurrentIndex(static_cast<int>(layout));
+        cboLayout_->setCurrentIndex(static_cast<int>(layout_));
     }
     if (group_) rebuild();
 }
@@ -301,6 +335,17 @@ CycleGraphPanel::CycleGraphPanel(AppContext& context, GroupPtr group, QWidget* p
 void CycleGraphPanel::showGroup(const GroupPtr& group) {
     group_ = group;
     setWindowTitle(DiagramTitleName(group_->GroupID()) + QStringLiteral(" Cycle Graph"));
+    if (group_->order() > kCycleGraphPanelMaxOrder) {
+        graph_ = {};
+        scene_->setPicture({});
+        lblNote_->setText(QStringLiteral("The cycle graph of %1 (%2 elements) is too large to draw here: this panel "
+                                         "draws groups of up to %3 elements. The command-line tool writes it as "
+                                         "SVG, PNG or TikZ: quorix-report cyclegraph SPEC --svg FILE.")
+                              .arg(DiagramTitleName(group_->GroupID()))
+                              .arg(group_->order())
+                              .arg(kCycleGraphPanelMaxOrder));
+        return;
+    }
     graph_ = diagram::BuildCycleGraph(*group_);
     scene_->setPicture(graph_.picture);
     lblNote_->setText(QStringLiteral("Each maximal cyclic subgroup <g> is the cycle 1, g, g², ... back to 1; "

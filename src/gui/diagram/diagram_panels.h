@@ -24,6 +24,19 @@ class DiagramScene;
 class DiagramView;
 class PanelRegistry;
 
+// The force layout places every pair of nodes, which outgrows a second past
+// this many elements; a larger group is drawn in the rings layout instead.
+inline constexpr int kForceLayoutMaxOrder = 200;
+// The layout a Cayley diagram of g is drawn in when `wanted` is asked for.
+diagram::Layout CayleyDiagramLayoutFor(const Group& g, diagram::Layout wanted);
+// A Cayley diagram of more elements than this takes many seconds to draw
+// and shows no more than a blur of its nodes: the panel says so instead.
+inline constexpr int kCayleyDiagramPanelMaxOrder = 720;
+// The cycle graph's picture grows with its cycles' arcs (S6: 70,000 pixels a
+// side): past this many elements the panel says so instead of drawing it,
+// and the command-line tool writes it (cyclegraph).
+inline constexpr int kCycleGraphPanelMaxOrder = 400;
+
 // What the two panels share: the view with its zoom buttons, Choose Group,
 // and saving the picture.
 class DiagramPanelBase : public Panel {

@@ -14,6 +14,8 @@
 #include "gui/common/markup_renderer.h"
 #include "gui/common/panel.h"
 #include "gui/common/picture_box.h"
+#include "gui/common/twips.h"
+#include "gui/display/table_grid.h"
 
 namespace quorix::gui {
 
@@ -59,10 +61,11 @@ TableMenu TableMenu::Add(QMenuBar* bar, const QString& title, const QString& obj
     TableMenu m;
     m.menu = bar->addMenu(title);
     m.menu->setObjectName(objectName);
-    const char* names[3][2] = {{"mnuDefaultFormat", "&Default Format"},
-                               {"mnuRowAndColumnFormat", "&Row and Column Format"},
-                               {"mnuCalculatorFormat", "&Calculator Format"}};
-    for (int i = 0; i < 3; ++i) {
+    const char* names[kTableFormats][2] = {{"mnuDefaultFormat", "&Default Format"},
+                                           {"mnuRowAndColumnFormat", "&Row and Column Format"},
+                                           {"mnuCalculatorFormat", "&Calculator Format"},
+                                           {"mnuColourGridFormat", "Colour &Grid Format"}};
+    for (int i = 0; i < kTableFormats; ++i) {
         QAction* a = m.menu->addAction(QString::fromLatin1(names[i][1]));
         a->setObjectName(QString::fromLatin1(names[i][0]));
         a->setCheckable(true);
@@ -85,7 +88,7 @@ TableMenu TableMenu::Add(QMenuBar* bar, const QString& title, const QString& obj
 }
 
 void TableMenu::sync(TableFormat format, const TableStyle& style) const {
-    for (int i = 0; i < 3; ++i) formats[i]->setChecked(static_cast<int>(format) == i);
+    for (int i = 0; i < kTableFormats; ++i) formats[i]->setChecked(static_cast<int>(format) == i);
     colours->setChecked(style.colours);
     organise->setChecked(style.organiseBy.has_value());
 }
@@ -143,10 +146,12 @@ long TableColumnWidth(PictureBox& box, const Group& g, bool originalNames) {
 }
 
 TableFormat ResolveTableFormat(PictureBox& box, const Group& g, TableFormat format, bool originalNames) {
+    if (format == TableFormat::RowAndColumn && g.order() > kMaxNamedGridOrder) return TableFormat::ColourGrid;
     if (format != TableFormat::Default) return format;
-    return (g.order() + 1) * TableColumnWidth(box, g, originalNames) <= kDefaultGridWidthLimit
-               ? TableFormat::RowAndColumn
-               : TableFormat::Calculator;
+    if (g.order() > kMaxNamedGridOrder) return TableFormat::ColourGrid;
+    if ((g.order() + 1) * TableColumnWidth(box, g, originalNames) <= kDefaultGridWidthLimit)
+        return TableFormat::RowAndColumn;
+    return g.order() > kColourGridFromOrder ? TableFormat::ColourGrid : TableFormat::Calculator;
 }
 
 PrintedTable PrintCayleyTable(PictureBox& box, const Group& g, TableFormat format, const std::string& title,
@@ -159,14 +164,51 @@ PrintedTable PrintCayleyTable(PictureBox& box, const Group& g, TableFormat forma
     const long x0 = ps.x, y0 = ps.y;
     const bool footnote = !originalNames && IsPermutationGroup(g);
     out.format = ResolveTableFormat(box, g, format, originalNames);
-    if (out.format == TableFormat::Calculator && !calculator) out.format = TableFormat::RowAndColumn;
+    if (out.format == TableFormat::Calculator && !calculator)
+        out.format = ResolveTableFormat(box, g, TableFormat::RowAndColumn, originalNames);
 
     ps.bold = true;
     PrintMarkup(box, title + (footnote ? "*" : ""));
     ps.bold = false;
     out.right = ps.x;
 
-    if (out.format == TableFormat::RowAndColumn) {
+    if (out.format == TableFormat::ColourGrid) {
+        auto grid = std::make_shared<const TableGrid>(g, originalNames, style.organiseBy);
+        const int side = GridPrintSide(grid->cells());
+        // One pixel per cell at most, so that a picture of the largest
+        // table stays within the PNG bounds.
+        const int pixels = std::min(std::max(side, grid->cells()), 3000);
+        const double tpp = TwipsPerPixel();
+        out.gridLeft = x0 - 80;
+        out.gridTop = y0 + kLineStep;
+        out.gridSide = std::lround(side * tpp);
+        box.drawImage(static_cast<double>(out.gridLeft), static_cast<double>(out.gridTop),
+                      static_cast<double>(out.gridSide), static_cast<double>(out.gridSide), grid->image(pixels));
+        // The header's rules and those between coset blocks.
+        const double cell = static_cast<double>(out.gridSide) / grid->cells();
+        const double l = static_cast<double>(out.gridLeft), t = static_cast<double>(out.gridTop);
+        const double r = l + static_cast<double>(out.gridSide), b = t + static_cast<double>(out.gridSide);
+        const auto rule = [&](int k) {
+            box.drawLine(l + k * cell, t, l + k * cell, b);
+            box.drawLine(l, t + k * cell, r, t + k * cell);
+        };
+        rule(1);
+        for (int k = grid->blockSize(); grid->blockSize() > 0 && k < n; k += grid->blockSize()) rule(k + 1);
+        box.drawLine(l, t, r, t);
+        box.drawLine(l, b, r, b);
+        box.drawLine(l, t, l, b);
+        box.drawLine(r, t, r, b);
+        out.right = std::max(out.right, std::lround(r));
+        out.bottom = std::lround(b);
+        for (const std::string& line : grid->caption()) {
+            ps.x = x0;
+            ps.y = out.bottom + 150;
+            PrintMarkup(box, line);
+            out.right = std::max(out.right, ps.x);
+            out.bottom = ps.y + 150;
+        }
+        out.grid = std::move(grid);
+    } else if (out.format == TableFormat::RowAndColumn) {
         TableOptions options;
         options.originalNames = originalNames;
         options.colours = style.colours;

@@ -1,10 +1,12 @@
 #pragma once
 // The Cayley table printer shared by the group display and the mapping
 // panels: a full grid ("Row and Column") or, when the grid would be too wide
-// or on request, a product calculator of two element lists and an output box.
+// or on request, a product calculator of two element lists and an output box,
+// or for a large group a coloured grid of one block of pixels per cell.
 
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -20,8 +22,17 @@ class QWidget;
 namespace quorix::gui {
 
 class PictureBox;
+class TableGrid;
 
-enum class TableFormat { Default = 0, RowAndColumn = 1, Calculator = 2 };
+enum class TableFormat { Default = 0, RowAndColumn = 1, Calculator = 2, ColourGrid = 3 };
+inline constexpr int kTableFormats = 4;
+
+// Default shows a group of more elements than this whose names do not fit
+// as a colour grid (fewer: the calculator).
+inline constexpr int kColourGridFromOrder = 30;
+// A Row and Column grid of names is drawn up to this order; a larger table
+// is always a colour grid.
+inline constexpr int kMaxNamedGridOrder = 120;
 
 // The calculator's controls (lstElementA, lstElementB, txtOut), children of
 // the panel's client area; hidden while a grid is shown.
@@ -46,13 +57,14 @@ struct TableStyle {
     std::optional<ElementSet> organiseBy;
 };
 
-// The table menu every table panel has: the three formats
-// (mnuDefaultFormat, mnuRowAndColumnFormat, mnuCalculatorFormat), Colours
+// The table menu every table panel has: the four formats
+// (mnuDefaultFormat, mnuRowAndColumnFormat, mnuCalculatorFormat,
+// mnuColourGridFormat), Colours
 // (mnuColours), Organise by Subgroup... (mnuOrganise) and Copy Table as
 // LaTeX (mnuCopyLatex).
 struct TableMenu {
     QMenu* menu = nullptr;
-    QAction* formats[3] = {};
+    QAction* formats[kTableFormats] = {};
     QAction* colours = nullptr;
     QAction* organise = nullptr;
     QAction* copyLatex = nullptr;
@@ -70,6 +82,10 @@ struct PrintedTable {
     TableFormat format = TableFormat::RowAndColumn;
     long right = 0;   // right edge reached, twips
     long bottom = 0;  // lowest point reached, twips
+    // ColourGrid: the grid drawn (over g, which must outlive it) and where
+    // (twips of the box, a square).
+    std::shared_ptr<const TableGrid> grid;
+    long gridLeft = 0, gridTop = 0, gridSide = 0;
 };
 
 // The grid width rule of the Default format.

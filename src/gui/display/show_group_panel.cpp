@@ -16,7 +16,9 @@
 #include "gui/common/markup_renderer.h"
 #include "gui/common/picture_box.h"
 #include "gui/diagram/diagram_panels.h"
+#include "gui/common/text_pages.h"
 #include "gui/display/organise_dialog.h"
+#include "gui/display/table_grid.h"
 
 namespace quorix::gui {
 
@@ -27,7 +29,7 @@ bool IsSubgroupId(const std::string& id) { return id.rfind("Subgroup", 0) == 0 |
 }  // namespace
 
 int CayleyGraphKind(const GroupPtr& g, AppContext& context) {
-    if (!g || g->order() == 0) return 0;
+    if (!g || g->order() == 0 || g->order() > kMaxRowGraphOrder) return 0;
     if (g->Cyclic()) return 1;
     if (g->Dihedral() || g->order() == 4) return 2;
     if (g->order() <= kMaxTableOrder) {
@@ -67,6 +69,35 @@ ShowGroupPanel::ShowGroupPanel(AppContext& context, const PanelInput& input, QWi
         connect(list, &QListWidget::itemClicked, this, [this] {
             if (group_) calc_.update(*group_, original_);
         });
+    gridView_ = new TableGridView(client());
+    gridView_->setFrameShape(QFrame::NoFrame);
+    gridView_->setToolTip(QStringLiteral("Ctrl+wheel zooms; the names show once the cells are large enough."));
+    gridView_->hide();
+    const auto zoomButton = [this](const char* name, const char* caption, const char* tip) {
+        QPushButton* b = addButton(QString::fromLatin1(name), QString::fromLatin1(caption), 0, 0, 900);
+        b->setToolTip(QString::fromLatin1(tip));
+        b->hide();
+        return b;
+    };
+    cmdZoomIn_ = zoomButton("cmdZoomIn", "Zoom &In", "Twice as large (Ctrl+wheel zooms too).");
+    cmdZoomOut_ = zoomButton("cmdZoomOut", "Zoom O&ut", "Half as large.");
+    cmdZoomFit_ = zoomButton("cmdZoomFit", "&Whole", "The whole table.");
+    connect(cmdZoomIn_, &QPushButton::clicked, gridView_, &TableGridView::zoomIn);
+    connect(cmdZoomOut_, &QPushButton::clicked, gridView_, &TableGridView::zoomOut);
+    connect(cmdZoomFit_, &QPushButton::clicked, gridView_, &TableGridView::zoomToFit);
+    connect(gridView_, &TableGridView::zoomChanged, this, [this](double px) {
+        cmdZoomIn_->setEnabled(px < gridView_->maxPixels());
+        cmdZoomOut_->setEnabled(px > gridView_->fitPixels());
+        cmdZoomFit_->setEnabled(px > gridView_->fitPixels());
+    });
+    mappingPager_ = new TextPager(
+        client(), QStringLiteral("frameMappingPager"),
+        [this](int by) {
+            if (by < 0 && mappingPage_ == 0) return;
+            mappingPage_ = by < 0 ? mappingPage_ - 1 : mappingPage_ + 1;
+            draw();
+        },
+        true);
     cmdShowGraph_ = addButton(QStringLiteral("cmdShowGraph"), QStringLiteral("Show &Graph"), 0, 0, 1500);
     const PanelEntry* graphEntry = context.panels.find(QStringLiteral("dlgGraph"));
     if (!graphEntry || !graphEntry->create) {
@@ -191,6 +222,11 @@ void ShowGroupPanel::chooseOrganisingSubgroup() {
 
 void ShowGroupPanel::copyLatex() {
     if (!group_) return;
+    if (group_->order() > kMaxNamedGridOrder) {
+        host().Message("A table of more than " + std::to_string(kMaxNamedGridOrder) +
+                       " elements is too large to copy as LaTeX.");
+        return;
+    }
     if (QClipboard* clipboard = QGuiApplication::clipboard())
         clipboard->setText(QString::fromStdString(CayleyTableLatex(*group_, original_, style_)));
 }
@@ -204,6 +240,10 @@ void ShowGroupPanel::setOriginalNames(bool original) {
 void ShowGroupPanel::draw() {
     clearPanel();
     calc_.hide();
+    for (QWidget* w : {static_cast<QWidget*>(gridView_), static_cast<QWidget*>(cmdZoomIn_),
+                       static_cast<QWidget*>(cmdZoomOut_), static_cast<QWidget*>(cmdZoomFit_)})
+        w->hide();
+    mappingPager_->hide();
     PictureBox& box = *pictureBox();
     PrintState& ps = box.printState();
     ps.bold = false;
@@ -221,17 +261,45 @@ void ShowGroupPanel::draw() {
     ps.y = tableTop;
     const PrintedTable table = PrintCayleyTable(box, g, format_, ".", original_, &calc_, style_);
     drawn_ = table.format;
+    long tableRight = table.right;
+    if (table.grid) {
+        // The zoomable grid over the printed one, the zoom buttons beside it.
+        gridView_->setGrid(table.grid);
+        placeTw(gridView_, box.leftTw() + table.gridLeft, box.topTw() + table.gridTop, table.gridSide, table.gridSide);
+        gridView_->zoomToFit();
+        gridView_->show();
+        gridView_->raise();
+        long y = table.gridTop;
+        const long x = table.gridLeft + table.gridSide + 200;
+        for (QPushButton* b : {cmdZoomIn_, cmdZoomOut_, cmdZoomFit_}) {
+            moveTw(b, box.leftTw() + x, box.topTw() + y);
+            b->show();
+            y += 450;
+        }
+        tableRight = std::max(tableRight, x + 900);
+    }
 
     // The reductive mapping beside the table.
     const bool sub = IsSubgroupId(g.GroupID());
-    const long mapX = table.right + 600;
+    const long mapX = tableRight + 600;
     ps.x = mapX;
     ps.y = tableTop;
     ps.bold = true;
     PrintMarkup(box, sub ? "REDUCTIVE MAPPING:*" : "REDUCTIVE MAPPING:");
     ps.bold = false;
     long y = tableTop;
-    for (int i = 1; i <= g.order(); ++i) {
+    // A long mapping a page at a time, under its pager.
+    const std::size_t n = static_cast<std::size_t>(g.order());
+    mappingPage_ = std::min(mappingPage_, TextPageCount(n) - 1);
+    std::size_t first = 0, end = n;
+    if (TextPageCount(n) > 1) {
+        first = mappingPage_ * kTextPageItems;
+        end = std::min(n, first + kTextPageItems);
+        mappingPager_->showPage(n, mappingPage_);
+        moveTw(mappingPager_, box.leftTw() + mapX, box.topTw() + y + 300);
+        y += 900;
+    }
+    for (int i = static_cast<int>(first) + 1; i <= static_cast<int>(end); ++i) {
         y += 250;
         ps.x = mapX;
         ps.y = y;
@@ -269,7 +337,8 @@ void ShowGroupPanel::draw() {
     }
     moveTw(cmdOK_, box.leftTw() + bx, box.topTw() + bottom);
     const long needH = bottom + 700;
-    const long needW = box.leftTw() + bx + 1400;  // the row of buttons
+    // The row of buttons, and the mapping's pager.
+    const long needW = std::max(box.leftTw() + bx + 1400, mappingPager_->isHidden() ? 0L : box.leftTw() + mapX + 3500);
     if (clientHeightTw() < needH || clientWidthTw() < needW)
         setClientSizeTw(std::max(clientWidthTw(), needW), std::max(clientHeightTw(), needH));
 }

@@ -12,9 +12,16 @@ class QPushButton;
 namespace quorix::gui {
 
 class PanelRegistry;
+class TableGridView;
+class TextPager;
+
+// The graph panel lays its nodes out in rows: a larger group's Show Graph
+// opens its Cayley diagram instead.
+inline constexpr int kMaxRowGraphOrder = 120;
 
 // Which Cayley graph suits the group: 1 cyclic, 2 dihedral or Klein
-// four-group, 3 a direct product of two factors (orders up to 20), 0 none.
+// four-group (up to kMaxRowGraphOrder elements), 3 a direct product of two
+// factors (orders up to 20), 0 none.
 int CayleyGraphKind(const GroupPtr& g, AppContext& context);
 
 class ShowGroupPanel : public Panel {
@@ -32,6 +39,8 @@ public:
     void setTableFormat(TableFormat format);
     void setOriginalNames(bool original);
     const TableCalculator& calculator() const { return calc_; }
+    // The zoomable colour grid (picTableGrid), shown in that format.
+    TableGridView* gridView() const { return gridView_; }
     // Colours and coset blocks of the grid.
     const TableStyle& tableStyle() const { return style_; }
     void setColours(bool on);
@@ -52,6 +61,13 @@ private:
     bool original_ = false;
     int graphKind_ = 0;
     TableCalculator calc_;
+    TableGridView* gridView_ = nullptr;
+    QPushButton* cmdZoomIn_ = nullptr;
+    QPushButton* cmdZoomOut_ = nullptr;
+    QPushButton* cmdZoomFit_ = nullptr;
+    // The reductive mapping of a large group, a page at a time.
+    TextPager* mappingPager_ = nullptr;
+    std::size_t mappingPage_ = 0;
     TableStyle style_;
     TableMenu tableMenu_;
     QPushButton* cmdShowGraph_ = nullptr;

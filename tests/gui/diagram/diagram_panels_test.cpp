@@ -153,6 +153,20 @@ TEST_F(DiagramGui, CycleGraphAndTheMenuEntries) {
     EXPECT_EQ(c.graph().cycles.size(), 3u);
     EXPECT_EQ(c.scene().nodeCount(), 12);
     quorix::testing::snapshot(c, QStringLiteral("dlgCycleGraph-Z2xZ6"));
+    // Past their sizes both panels say so at once instead of drawing for
+    // seconds; the force layout is not offered past its own.
+    const GroupPtr s7 = Named("S7", "S|@7|");
+    CycleGraphPanel big(ctx, s7);
+    EXPECT_EQ(big.scene().nodeCount(), 0);
+    EXPECT_TRUE(big.findChild<QLabel*>("lblNote")->text().contains("(5040 elements) is too large"));
+    CayleyDiagramPanel diagram(ctx, s7);
+    diagram.show();
+    ASSERT_TRUE(quorix::testing::settle(diagram));
+    EXPECT_EQ(diagram.scene().nodeCount(), 0);
+    EXPECT_TRUE(diagram.findChild<QLabel*>("lblNote")->text().contains("(5040 elements) is too large"));
+    quorix::testing::snapshot(diagram, QStringLiteral("dlgCayleyDiagram-S7"));
+    EXPECT_EQ(CayleyDiagramLayoutFor(*Named("S5", "S|@5|"), diagram::Layout::Force), diagram::Layout::Force);
+    EXPECT_EQ(CayleyDiagramLayoutFor(*s7, diagram::Layout::Force), diagram::Layout::Rings);
     for (const char* name : {"dlgCayleyDiagram", "dlgCycleGraph"}) {
         const PanelEntry* e = ctx.panels.find(QString::fromLatin1(name));
         ASSERT_TRUE(e && e->create) << name;

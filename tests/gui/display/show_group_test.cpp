@@ -23,7 +23,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ShowGroup, SmallGroupIsAGridAndS5ACalculatorWithRightProducts) {
+TEST_F(ShowGroup, SmallGroupIsAGridAndS5HasACalculatorWithRightProducts) {
     add("Z2xZ4", "Z|@2|xZ|@4|");
     add("S5", "S|@5|");
     {
@@ -47,6 +47,8 @@ TEST_F(ShowGroup, SmallGroupIsAGridAndS5ACalculatorWithRightProducts) {
     }
     ShowGroupPanel p(ctx, on(2));
     p.show();
+    EXPECT_EQ(p.drawnFormat(), TableFormat::ColourGrid);  // see table_grid_test.cpp
+    p.findChild<QAction*>("mnuCalculatorFormat")->trigger();
     EXPECT_EQ(p.drawnFormat(), TableFormat::Calculator);
     EXPECT_EQ(p.graphKind(), 0);
     QListWidget* a = p.findChild<QListWidget*>("lstElementA");

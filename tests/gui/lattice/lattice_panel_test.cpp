@@ -24,7 +24,9 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
     add("S4", "S|@4|");
     add("S5", "S|@5|");
     add("Z2xZ2xZ2", "Z|@2|^3");
-    for (const auto& [position, name, nodes] : {std::tuple{2, "S5", 19u}, {3, "Z2xZ2xZ2", 16u}}) {
+    add("PSL(2,7)", "PSL(2,7)");
+    // More than 100 subgroups (S5 156, PSL(2,7) 179): one node per class.
+    for (const auto& [position, name, nodes] : {std::tuple{2, "S5", 19u}, {3, "Z2xZ2xZ2", 16u}, {4, "PSL(2,7)", 15u}}) {
         LatticePanel other(ctx, on(position));
         other.show();
         ASSERT_TRUE(quorix::testing::settle(other));
@@ -65,7 +67,7 @@ TEST_F(LatticeGui, DrawsSelectsTogglesAndHandsTheSubgroupOn) {
 
     p.findChild<QPushButton*>("cmdOrganiseByIt")->click();
     p.findChild<QPushButton*>("cmdShowGroup")->click();
-    EXPECT_EQ(ctx.groups.Count(), 3);  // shown, not registered a second time
+    EXPECT_EQ(ctx.groups.Count(), 4);  // shown, not registered a second time
     bool subgroupShown = false;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* show = qobject_cast<ShowGroupPanel*>(w); show && show->isVisible() && show->group())
