@@ -16,6 +16,22 @@ static void BM_GenerateS5(benchmark::State& state) {
 }
 BENCHMARK(BM_GenerateS5)->Unit(benchmark::kMicrosecond);
 
+// The largest tables: S7 (5,040 elements, from its permutations) and GL(2,7)
+// (2,016 matrices over Z_7, a described group).
+static void BM_GenerateS7(benchmark::State& state) {
+    for (auto _ : state) {
+        auto g = Group::Create();
+        g->GenerateSymmetric(7);
+        benchmark::DoNotOptimize(g->mul(5040, 5040));
+    }
+}
+BENCHMARK(BM_GenerateS7)->Unit(benchmark::kMillisecond);
+
+static void BM_GenerateGL27(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(MakeGroupFromSpec("GL(2,7)")->order());
+}
+BENCHMARK(BM_GenerateGL27)->Unit(benchmark::kMillisecond);
+
 static void BM_ProductByName(benchmark::State& state) {
     auto g = MakeGroupFromSpec("S5");
     int k1 = 1, k2 = 1;

@@ -41,7 +41,7 @@ TEST(ToolUsage, EveryUsageErrorIsOneLineAndExitTwo) {
                              "summary 21",
                              "group S9",
                              "group Q9",
-                             "group Z2xS5xZ2",
+                             "group Z2xS5xS5",
                              "group perm:1123",
                              "facts S3 Q9",
                              "compare S3 Q9",

@@ -18,7 +18,7 @@ TEST(DescribedGroups, EveryVerbTakesTheNewDescriptions) {
 
 TEST(DescribedGroups, RefusalsAreOneLineUsageErrors) {
     for (const char* spec :
-         {"'<a,b | ab = ba>'", "'<a,b | a^2, b^3, (ab)^7, [a,b]^4>'", "'<a,b | a^2, c>'", "'GL(2,5)'", "Dic1"}) {
+         {"'<a,b | ab = ba>'", "'<a,b | a^2, b^3, (ab)^7>'", "'<a,b | a^2, c>'", "'GL(2,11)'", "Dic1"}) {
         const auto r = runTool(std::string("group ") + spec);
         EXPECT_EQ(r.exitCode, 2) << spec;
         EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;

@@ -74,9 +74,8 @@ GroupPtr ResolveGroupSpec(RunContext& run, const std::string& spec, const std::o
                              "(SPEC) is taken by the view verb only (quorix-report view '" + spec +
                              "'); the automorphisms verb lists the automorphisms of SPEC");
         if (const perm::PermGroupPtr large = LargePermGroup(spec))
-            throw UsageError("'" + spec + "' is a permutation group of " + large->Order().get_str() +
-                             " elements, more than the " + std::to_string(kMaxGroupOrder) +
-                             " a table holds: use facts, orbits, contains, stabilizer or random");
+            throw UsageError(
+                TooLargeForTable("'" + spec + "'", large->Order().fits_slong_p() ? large->Order().get_si() : 0));
         if (registerDir)
             throw UsageError("'" + spec + "' is neither a registered group nor a group description: " + e.what());
         throw UsageError(e.what());

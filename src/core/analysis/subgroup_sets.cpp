@@ -10,21 +10,12 @@ namespace quorix {
 
 namespace {
 
-struct Words {
-    std::uint64_t lo, hi;
-};
-
-Words ToWords(const ElementSet& s) {
-    static const ElementSet kLow64(~std::uint64_t{0});
-    return {(s & kLow64).to_ullong(), ((s >> 64) & kLow64).to_ullong()};
-}
-
 // A subgroup under construction: its members as a set and as a list, and
 // the positions that generate it.
 struct SubgroupBuild {
     ElementSet set;
-    std::vector<std::uint8_t> elements;
-    std::vector<std::uint8_t> generators;
+    std::vector<std::uint16_t> elements;
+    std::vector<std::uint16_t> generators;
 };
 
 SubgroupBuild TrivialBuild() {
@@ -40,19 +31,19 @@ SubgroupBuild TrivialBuild() {
 // generator lies inside it.
 SubgroupBuild Extend(const Group& g, const SubgroupBuild& h, int c) {
     SubgroupBuild k = h;
-    k.generators.push_back(static_cast<std::uint8_t>(c));
+    k.generators.push_back(static_cast<std::uint16_t>(c));
     std::vector<int> representatives{1};
     auto addCoset = [&](int x) {
-        for (std::uint8_t e : h.elements) {
+        for (std::uint16_t e : h.elements) {
             int y = g.mul(e, x);
             k.set.set(static_cast<std::size_t>(y));
-            k.elements.push_back(static_cast<std::uint8_t>(y));
+            k.elements.push_back(static_cast<std::uint16_t>(y));
         }
         representatives.push_back(x);
     };
     addCoset(c);
     for (std::size_t r = 0; r < representatives.size(); ++r) {
-        for (std::uint8_t s : k.generators) {
+        for (std::uint16_t s : k.generators) {
             int x = g.mul(representatives[r], s);
             if (!k.set.test(static_cast<std::size_t>(x))) addCoset(x);
         }
@@ -63,11 +54,11 @@ SubgroupBuild Extend(const Group& g, const SubgroupBuild& h, int c) {
 }  // namespace
 
 bool PrecedesInSearchOrder(const ElementSet& a, const ElementSet& b) {
-    Words wa = ToWords(a), wb = ToWords(b);
-    std::uint64_t lo = wa.lo ^ wb.lo;
-    if (lo != 0) return (wa.lo >> std::countr_zero(lo)) & 1u;
-    std::uint64_t hi = wa.hi ^ wb.hi;
-    if (hi != 0) return (wa.hi >> std::countr_zero(hi)) & 1u;
+    const std::size_t words = std::max(a.wordCount(), b.wordCount());
+    for (std::size_t i = 0; i < words; ++i) {
+        const std::uint64_t wa = a.word(i), diff = wa ^ b.word(i);
+        if (diff != 0) return (wa >> std::countr_zero(diff)) & 1u;
+    }
     return false;
 }
 

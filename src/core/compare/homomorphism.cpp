@@ -4,30 +4,42 @@
 
 namespace quorix {
 
+void MultiplicationTable::Allocate(int elements) {
+    n = elements;
+    const auto cells = static_cast<std::size_t>(n + 1) * static_cast<std::size_t>(n + 1);
+    mul.clear();
+    wide.clear();
+    if (n <= 255)
+        mul.assign(cells, 0);
+    else
+        wide.assign(cells, 0);
+    order.assign(static_cast<std::size_t>(n + 1), 0);
+}
+
+void MultiplicationTable::SetProduct(int a, int b, int product) {
+    const auto i = static_cast<std::size_t>(a * (n + 1) + b);
+    if (wide.empty())
+        mul[i] = static_cast<std::uint8_t>(product);
+    else
+        wide[i] = static_cast<std::uint16_t>(product);
+}
+
 MultiplicationTable MultiplicationTable::FromGroup(const Group& g) {
     MultiplicationTable t;
-    t.n = g.order();
-    const int stride = t.n + 1;
-    t.mul.assign(static_cast<std::size_t>(stride * stride), 0);
-    t.order.assign(static_cast<std::size_t>(stride), 0);
+    t.Allocate(g.order());
     for (int a = 1; a <= t.n; ++a) {
         t.order[static_cast<std::size_t>(a)] = g.srcOrder(a);
-        for (int b = 1; b <= t.n; ++b)
-            t.mul[static_cast<std::size_t>(a * stride + b)] = static_cast<std::uint8_t>(g.srcMul(a, b));
+        for (int b = 1; b <= t.n; ++b) t.SetProduct(a, b, g.srcMul(a, b));
     }
     return t;
 }
 
 MultiplicationTable MultiplicationTable::FromProducts(const std::vector<std::vector<int>>& products) {
     MultiplicationTable t;
-    t.n = static_cast<int>(products.size());
-    const int stride = t.n + 1;
-    t.mul.assign(static_cast<std::size_t>(stride * stride), 0);
-    t.order.assign(static_cast<std::size_t>(stride), 0);
+    t.Allocate(static_cast<int>(products.size()));
     for (int a = 1; a <= t.n; ++a)
         for (int b = 1; b <= t.n; ++b)
-            t.mul[static_cast<std::size_t>(a * stride + b)] =
-                static_cast<std::uint8_t>(products[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)]);
+            t.SetProduct(a, b, products[static_cast<std::size_t>(a - 1)][static_cast<std::size_t>(b - 1)]);
     for (int a = 1; a <= t.n; ++a) {
         int k = 1;
         for (int p = a; p != 1 && k <= t.n; p = t.Product(p, a)) ++k;

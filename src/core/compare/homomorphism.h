@@ -27,10 +27,19 @@ namespace quorix {
 // integer tables. Index 1 must be the identity.
 struct MultiplicationTable {
     int n = 0;
-    std::vector<std::uint8_t> mul;  // mul[a * (n + 1) + b] = a·b, 1-based
-    std::vector<int> order;         // order[a], 1-based; order[0] unused
+    // The product a·b (1-based) at [a * (n + 1) + b]: in `mul` up to 255
+    // elements, in `wide` above.
+    std::vector<std::uint8_t> mul;
+    std::vector<std::uint16_t> wide;
+    std::vector<int> order;  // order[a], 1-based; order[0] unused
 
-    int Product(int a, int b) const { return mul[static_cast<std::size_t>(a * (n + 1) + b)]; }
+    int Product(int a, int b) const {
+        const auto i = static_cast<std::size_t>(a * (n + 1) + b);
+        return wide.empty() ? mul[i] : wide[i];
+    }
+    void SetProduct(int a, int b, int product);
+    // Room for the products of `elements` elements, all 0.
+    void Allocate(int elements);
 
     static MultiplicationTable FromGroup(const Group& g);
     // products[a-1][b-1] = a·b (1-based values); element orders are computed.

@@ -309,7 +309,9 @@ std::vector<int> CosetNumbers(const Group& g, const ElementSet& h, bool left) {
 
 CayleyDiagram BuildCayleyDiagram(const Group& g, const std::vector<int>& generators, const DiagramOptions& options) {
     const int n = g.order();
-    if (n < 1 || n > kMaxGroupOrder) throw InvalidArgument("a Cayley diagram needs a group of at most 120 elements");
+    if (n < 1 || n > kMaxGroupOrder)
+        throw InvalidArgument("a Cayley diagram needs a group of at most " + std::to_string(kMaxGroupOrder) +
+                              " elements");
     for (std::size_t i = 0; i < generators.size(); ++i) {
         const int s = generators[i];
         if (s < 1 || s > n) throw InvalidArgument("generator " + std::to_string(s) + " is not an element of the group");

@@ -94,7 +94,7 @@ std::vector<ElementSet> MaximalCyclicSubgroups(const Group& g) {
         bool maximal = true;
         for (int y = 2; y <= n && maximal; ++y) {
             const ElementSet& other = cyclic[static_cast<std::size_t>(y)];
-            maximal = !((c & ~other).none() && other != c);
+            maximal = !(c.IsSubsetOf(other) && other != c);
         }
         if (maximal && std::find(out.begin(), out.end(), c) == out.end()) out.push_back(c);
     }
@@ -103,7 +103,8 @@ std::vector<ElementSet> MaximalCyclicSubgroups(const Group& g) {
 
 CycleGraph BuildCycleGraph(const Group& g, bool originalNames) {
     const int n = g.order();
-    if (n < 1 || n > kMaxGroupOrder) throw InvalidArgument("a cycle graph needs a group of at most 120 elements");
+    if (n < 1 || n > kMaxGroupOrder)
+        throw InvalidArgument("a cycle graph needs a group of at most " + std::to_string(kMaxGroupOrder) + " elements");
     CycleGraph out;
     const std::vector<ElementSet> maximal = MaximalCyclicSubgroups(g);
     const auto label = [&](int k) { return originalNames ? g.sourceName(g.sourceOf(k)) : g.name(k); };

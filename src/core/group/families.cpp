@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <vector>
 
 #include "core/group/math_functions.h"
@@ -19,7 +20,7 @@ std::string PowerName(const std::string& letter, int k) {
 std::string Wordish(std::string word) { return word.empty() ? "1" : word; }
 
 GroupPtr Build(const std::string& id, const std::string& description, const std::vector<std::string>& names,
-               const std::vector<int>& products) {
+               const std::vector<std::uint16_t>& products) {
     auto g = Group::Create();
     g->GenerateDescribed(id, description, names, products);
     return g;
@@ -28,38 +29,42 @@ GroupPtr Build(const std::string& id, const std::string& description, const std:
 }  // namespace
 
 GroupPtr MakeDihedralGroup(int n) {
-    if (n < 1 || n > kMaxDihedralN)
+    if (n > kMaxDihedralN) throw InvalidArgument(TooLargeForTable("D" + std::to_string(n), 2LL * n));
+    if (n < 1)
         throw InvalidArgument("D" + std::to_string(n) + ": n must be in range 1-" + std::to_string(kMaxDihedralN));
     // Element e * n + k stands for r^k s^e; (r^i s^e)(r^j s^f) = r^(i +- j) s^(e+f).
     const int order = 2 * n;
     std::vector<std::string> names;
     for (int e = 0; e < 2; ++e)
         for (int k = 0; k < n; ++k) names.push_back(Wordish(PowerName("r", k) + (e ? "s" : "")));
-    std::vector<int> products(static_cast<std::size_t>(order * order));
+    std::vector<std::uint16_t> products(static_cast<std::size_t>(order) * static_cast<std::size_t>(order));
     for (int x = 0; x < order; ++x)
         for (int y = 0; y < order; ++y) {
             const int e = x / n, i = x % n, f = y / n, j = y % n;
             const int k = ((e ? i - j : i + j) % n + n) % n;
-            products[static_cast<std::size_t>(x * order + y)] = ((e + f) % 2) * n + k;
+            products[static_cast<std::size_t>(x) * static_cast<std::size_t>(order) + static_cast<std::size_t>(y)] =
+                static_cast<std::uint16_t>(((e + f) % 2) * n + k);
         }
     return Build("D|@" + std::to_string(n) + "|", "D" + std::to_string(n), names, products);
 }
 
 GroupPtr MakeDicyclicGroup(int n) {
-    if (n < 2 || n > kMaxDicyclicN)
+    if (n > kMaxDicyclicN) throw InvalidArgument(TooLargeForTable("Dic" + std::to_string(n), 4LL * n));
+    if (n < 2)
         throw InvalidArgument("Dic" + std::to_string(n) + ": n must be in range 2-" + std::to_string(kMaxDicyclicN));
     // Element e * 2n + k stands for a^k x^e, with x a = a^-1 x and x^2 = a^n.
     const int m = 2 * n, order = 4 * n;
     std::vector<std::string> names;
     for (int e = 0; e < 2; ++e)
         for (int k = 0; k < m; ++k) names.push_back(Wordish(PowerName("a", k) + (e ? "x" : "")));
-    std::vector<int> products(static_cast<std::size_t>(order * order));
+    std::vector<std::uint16_t> products(static_cast<std::size_t>(order) * static_cast<std::size_t>(order));
     for (int u = 0; u < order; ++u)
         for (int v = 0; v < order; ++v) {
             const int e = u / m, i = u % m, f = v / m, j = v % m;
             int k = e ? i - j : i + j;
             if (e && f) k += n;
-            products[static_cast<std::size_t>(u * order + v)] = ((e + f) % 2) * m + ((k % m) + m) % m;
+            products[static_cast<std::size_t>(u) * static_cast<std::size_t>(order) + static_cast<std::size_t>(v)] =
+                static_cast<std::uint16_t>(((e + f) % 2) * m + ((k % m) + m) % m);
         }
     return Build("Dic|@" + std::to_string(n) + "|", "Dic" + std::to_string(n), names, products);
 }
@@ -70,12 +75,13 @@ GroupPtr MakeQuaternionGroup() {
     // unit products: kUnit[a][b] and kSign[a][b] (ij = k, jk = i, ki = j, ii = -1).
     constexpr int kUnit[4][4] = {{0, 1, 2, 3}, {1, 0, 3, 2}, {2, 3, 0, 1}, {3, 2, 1, 0}};
     constexpr int kSign[4][4] = {{1, 1, 1, 1}, {1, -1, 1, -1}, {1, -1, -1, 1}, {1, 1, -1, -1}};
-    std::vector<int> products(64);
+    std::vector<std::uint16_t> products(64);
     for (int x = 0; x < 8; ++x)
         for (int y = 0; y < 8; ++y) {
             const int ux = x / 2, uy = y / 2;
             const int sign = (x % 2 ? -1 : 1) * (y % 2 ? -1 : 1) * kSign[ux][uy];
-            products[static_cast<std::size_t>(x * 8 + y)] = kUnit[ux][uy] * 2 + (sign < 0 ? 1 : 0);
+            products[static_cast<std::size_t>(x * 8 + y)] =
+                static_cast<std::uint16_t>(kUnit[ux][uy] * 2 + (sign < 0 ? 1 : 0));
         }
     return Build("Q|@8|", "Q8", names, products);
 }
@@ -113,10 +119,14 @@ long MatrixGroupOrder(MatrixGroupKind kind, int p) {
 GroupPtr MakeMatrixGroup(MatrixGroupKind kind, int p) {
     const std::string description = std::string(MatrixGroupName(kind)) + "(2," + std::to_string(p) + ")";
     const long expected = MatrixGroupOrder(kind, p);
-    if (expected == 0 || expected > kMaxGroupOrder)
-        throw InvalidArgument(description + ": p must be a prime whose group has at most 120 elements (" +
-                              MatrixGroupName(kind) +
-                              (kind == MatrixGroupKind::GL ? "(2,2) or (2,3))" : "(2,2), (2,3) or (2,5))"));
+    if (expected > kMaxGroupOrder) throw InvalidArgument(TooLargeForTable(description, expected));
+    if (expected == 0) {
+        std::string primes;
+        for (int q = 2; MatrixGroupOrder(kind, q) <= kMaxGroupOrder; ++q)
+            if (MathFunctions::IsPrime(q)) primes += (primes.empty() ? "" : ", ") + std::to_string(q);
+        throw InvalidArgument(description + ": p must be a prime whose group has at most " +
+                              std::to_string(kMaxGroupOrder) + " elements (p = " + primes + ")");
+    }
     using Matrix = std::array<int, 4>;  // a b / c d
     auto times = [p](const Matrix& x, const Matrix& y) {
         return Matrix{(x[0] * y[0] + x[1] * y[2]) % p, (x[0] * y[1] + x[1] * y[3]) % p, (x[2] * y[0] + x[3] * y[2]) % p,
@@ -128,13 +138,21 @@ GroupPtr MakeMatrixGroup(MatrixGroupKind kind, int p) {
     if (kind == MatrixGroupKind::PSL && p > 2) scalars.push_back(p - 1);
     if (kind == MatrixGroupKind::PGL)
         for (int s = 2; s < p; ++s) scalars.push_back(s);
+    // A multiple s x is least when its first nonzero entry is: 1 when every
+    // unit is a scalar (PGL), the smaller of v and p - v for the scalars +-1.
+    std::vector<int> inverse(static_cast<std::size_t>(p), 0);
+    for (int a = 1; a < p; ++a)
+        for (int b = 1; b < p; ++b)
+            if (a * b % p == 1) inverse[static_cast<std::size_t>(a)] = b;
     auto representative = [&](const Matrix& x) {
-        Matrix best = x;
-        for (int s : scalars) {
-            const Matrix y{x[0] * s % p, x[1] * s % p, x[2] * s % p, x[3] * s % p};
-            if (y < best) best = y;
-        }
-        return best;
+        if (scalars.size() == 1) return x;
+        const int lead = x[0] != 0 ? x[0] : x[1] != 0 ? x[1] : x[2] != 0 ? x[2] : x[3];
+        int s = 1;
+        if (kind == MatrixGroupKind::PGL)
+            s = inverse[static_cast<std::size_t>(lead)];
+        else if (p - lead < lead)
+            s = p - 1;
+        return Matrix{x[0] * s % p, x[1] * s % p, x[2] * s % p, x[3] * s % p};
     };
     const bool special = kind == MatrixGroupKind::SL || kind == MatrixGroupKind::PSL;
     const Matrix identity{1, 0, 0, 1};
@@ -154,14 +172,16 @@ GroupPtr MakeMatrixGroup(MatrixGroupKind kind, int p) {
     for (int i = 0; i < order; ++i) {
         const Matrix& x = elements[static_cast<std::size_t>(i)];
         indexOf[static_cast<std::size_t>(code(x))] = i;
-        names.push_back("[" + std::to_string(x[0]) + std::to_string(x[1]) + ";" + std::to_string(x[2]) +
+        const char* gap = p > 10 ? " " : "";
+        names.push_back("[" + std::to_string(x[0]) + gap + std::to_string(x[1]) + ";" + std::to_string(x[2]) + gap +
                         std::to_string(x[3]) + "]");
     }
-    std::vector<int> products(static_cast<std::size_t>(order * order));
+    std::vector<std::uint16_t> products(static_cast<std::size_t>(order) * static_cast<std::size_t>(order));
     for (int i = 0; i < order; ++i)
         for (int j = 0; j < order; ++j)
-            products[static_cast<std::size_t>(i * order + j)] = indexOf[static_cast<std::size_t>(code(
-                representative(times(elements[static_cast<std::size_t>(i)], elements[static_cast<std::size_t>(j)]))))];
+            products[static_cast<std::size_t>(i) * static_cast<std::size_t>(order) + static_cast<std::size_t>(j)] =
+                static_cast<std::uint16_t>(indexOf[static_cast<std::size_t>(code(representative(
+                    times(elements[static_cast<std::size_t>(i)], elements[static_cast<std::size_t>(j)]))))]);
     return Build(std::string(MatrixGroupName(kind)) + "|@2|(" + std::to_string(p) + ")", description, names, products);
 }
 

@@ -11,7 +11,8 @@
 //   Q8      1, -1, i, -i, j, -j, k, -k
 //   matrix  the identity, then the other matrices (for PSL and PGL the
 //           lexicographically least matrix of each class) in lexicographic
-//           order of their entries a, b, c, d, written "[ab;cd]".
+//           order of their entries a, b, c, d, written "[ab;cd]" (for
+//           p > 10 "[a b;c d]", the entries having two digits).
 
 #include <string>
 
@@ -19,14 +20,16 @@
 
 namespace quorix {
 
-inline constexpr int kMaxDihedralN = kMaxGroupOrder / 2;  // D60, 120 elements
-inline constexpr int kMaxDicyclicN = kMaxGroupOrder / 4;  // Dic30, 120 elements
+inline constexpr int kMaxDihedralN = kMaxGroupOrder / 2;  // 2n elements
+inline constexpr int kMaxDicyclicN = kMaxGroupOrder / 4;  // 4n elements
 
 enum class MatrixGroupKind { GL, SL, PSL, PGL };
 
-// The dihedral group of the regular n-gon, n in 1..60 (D1 = Z2, D2 = Z2 x Z2).
+// The dihedral group of the regular n-gon, n in 1..kMaxDihedralN (D1 = Z2,
+// D2 = Z2 x Z2).
 GroupPtr MakeDihedralGroup(int n);
-// The dicyclic group of order 4n, n in 2..30 (Dic2 is the quaternion group).
+// The dicyclic group of order 4n, n in 2..kMaxDicyclicN (Dic2 is the
+// quaternion group).
 GroupPtr MakeDicyclicGroup(int n);
 // The quaternion group with the elements named 1, -1, i, -i, j, -j, k, -k.
 GroupPtr MakeQuaternionGroup();
@@ -36,7 +39,7 @@ const char* MatrixGroupName(MatrixGroupKind kind);
 // Number of elements of the group over Z_p (p prime), 0 when p is not a
 // prime or the order does not fit in an int.
 long MatrixGroupOrder(MatrixGroupKind kind, int p);
-// The group for a prime p whose group has at most 120 elements.
+// The group for a prime p whose group has at most kMaxGroupOrder elements.
 GroupPtr MakeMatrixGroup(MatrixGroupKind kind, int p);
 
 }  // namespace quorix

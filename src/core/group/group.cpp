@@ -11,11 +11,9 @@ namespace quorix {
 
 namespace {
 
-constexpr int S = Group::kStride;
-
-std::size_t Cell(int a, int b) { return static_cast<std::size_t>(a * S + b); }
-
 [[noreturn]] void Refuse(const std::string& what) { throw InvalidArgument(what); }
+
+std::string OrderRange() { return "1.." + std::to_string(kMaxGroupOrder); }
 
 // A permutation of up to 15 points packed 4 bits a point, for hashing.
 std::uint64_t PackPermutation(const std::string& s) {
@@ -24,9 +22,61 @@ std::uint64_t PackPermutation(const std::string& s) {
     return key;
 }
 
+// The source index of each packed permutation: open addressing in a table
+// at most half full (a packed key is never 0, the mark of a free slot).
+class PackedIndex {
+public:
+    explicit PackedIndex(std::size_t n) {
+        std::size_t capacity = 16;
+        while (capacity < 2 * n + 2) capacity <<= 1;
+        keys_.assign(capacity, 0);
+        values_.assign(capacity, 0);
+        mask_ = capacity - 1;
+    }
+    // Keeps the first index given for a key.
+    void Insert(std::uint64_t key, int value) {
+        const std::size_t slot = Slot(key);
+        if (keys_[slot] != 0) return;
+        keys_[slot] = key;
+        values_[slot] = value;
+    }
+    int Find(std::uint64_t key) const { return values_[Slot(key)]; }  // 0 if none
+
+private:
+    std::size_t Slot(std::uint64_t key) const {
+        std::size_t slot = static_cast<std::size_t>((key * 0x9E3779B97F4A7C15u) >> 20) & mask_;
+        while (keys_[slot] != 0 && keys_[slot] != key) slot = (slot + 1) & mask_;
+        return slot;
+    }
+    std::vector<std::uint64_t> keys_;
+    std::vector<int> values_;
+    std::size_t mask_ = 0;
+};
+
 std::string Power(char letter, int p) { return std::string(1, letter) + "|" + std::to_string(p) + "|"; }
 
 }  // namespace
+
+// The source-index product table while a group is being built, rows of
+// order + 1 entries (row and column 0 unused).
+struct Group::BuildTable {
+    explicit BuildTable(int n) : stride(n + 1) {
+        if (n < 1 || n > kMaxGroupOrder) Refuse("a group needs " + OrderRange() + " elements");
+        cells.assign(static_cast<std::size_t>(stride) * static_cast<std::size_t>(stride), 0);
+    }
+    std::uint16_t& operator()(int a, int b) {
+        return cells[static_cast<std::size_t>(a) * static_cast<std::size_t>(stride) + static_cast<std::size_t>(b)];
+    }
+    int stride;
+    std::vector<std::uint16_t> cells;
+};
+
+std::string TooLargeForTable(const std::string& what, long long order) {
+    return what + " has " + (order > 0 ? std::to_string(order) + " elements, more than the " : "more than the ") +
+           std::to_string(kMaxGroupOrder) + (order > 0 ? "" : " elements") +
+           " a table holds: a larger group is a permutation group (S<d>, A<d> or perm:... with the verbs facts, "
+           "orbits, contains, stabilizer and random)";
+}
 
 Group::Group() = default;
 
@@ -191,7 +241,7 @@ void Group::Guarded(F&& build) {
         mappedNames_.clear();
         sourceOf_.clear();
         positionOf_.clear();
-        stride_ = kStride;
+        stride_ = 0;
         srcTable_.clear();
         posTable_.clear();
         srcInverse_.clear();
@@ -216,7 +266,9 @@ void Group::Guarded(F&& build) {
 
 void Group::GenerateSymmetric(int degree) {
     RefuseIfGenerated();
-    if (degree < 1 || degree > 5) Refuse("symmetric degree must be 1..5");
+    if (degree < 1) Refuse("symmetric degree must be 1.." + std::to_string(kMaxTableDegree));
+    if (degree > kMaxTableDegree)
+        Refuse(TooLargeForTable("S" + std::to_string(degree), (degree <= 20 ? MathFunctions::Factorial(degree) : 0)));
     std::vector<std::string> names{""};
     names.push_back(MathFunctions::IdentityPermutation(degree));
     const auto n = MathFunctions::Factorial(degree);
@@ -231,7 +283,10 @@ void Group::GenerateSymmetric(int degree) {
 
 void Group::GenerateAlternating(int degree) {
     RefuseIfGenerated();
-    if (degree < 1 || degree > 5) Refuse("alternating degree must be 1..5");
+    if (degree < 1) Refuse("alternating degree must be 1.." + std::to_string(kMaxTableDegree));
+    if (degree > kMaxTableDegree)
+        Refuse(
+            TooLargeForTable("A" + std::to_string(degree), (degree <= 20 ? MathFunctions::Factorial(degree) / 2 : 0)));
     std::vector<std::string> names{"", MathFunctions::IdentityPermutation(degree)};
     const auto n = MathFunctions::Factorial(degree);
     std::string p = names.back();
@@ -249,7 +304,8 @@ void Group::GenerateAlternating(int degree) {
 
 void Group::GeneratePermutational(const std::vector<std::string>& permutations) {
     RefuseIfGenerated();
-    if (permutations.size() > static_cast<std::size_t>(kMaxGroupOrder)) Refuse("more than 120 permutations");
+    if (permutations.size() > static_cast<std::size_t>(kMaxGroupOrder))
+        Refuse("more than " + std::to_string(kMaxGroupOrder) + " permutations");
     if (permutations.empty()) Refuse("no permutations");
     const std::string& first = permutations[0];
     if (first.empty() || first.size() > 15 ||
@@ -271,18 +327,17 @@ void Group::GeneratePermutational(const std::vector<std::string>& permutations) 
 
 void Group::CompletePermutations(std::vector<std::string> names) {
     const int n = static_cast<int>(names.size()) - 1;
-    std::unordered_map<std::uint64_t, int> index;
-    index.reserve(static_cast<std::size_t>(n) * 2);
+    PackedIndex index(static_cast<std::size_t>(n));
     std::vector<std::array<std::uint8_t, 16>> perm(static_cast<std::size_t>(n) + 1);
     for (int i = 1; i <= n; ++i) {
         const std::string& s = names[static_cast<std::size_t>(i)];
-        index.emplace(PackPermutation(s), i);
+        index.Insert(PackPermutation(s), i);
         for (std::size_t c = 0; c < s.size(); ++c)
             perm[static_cast<std::size_t>(i)][c] =
                 static_cast<std::uint8_t>(MathFunctions::PermutationDigitValue(s[c]));
     }
     const std::size_t d = names[1].size();
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    BuildTable table(n);
     for (int a = 1; a <= n; ++a) {
         const auto& p = perm[static_cast<std::size_t>(a)];
         for (int b = 1; b <= n; ++b) {
@@ -290,11 +345,11 @@ void Group::CompletePermutations(std::vector<std::string> names) {
             // p first, then q: r(i) = q(p(i)).
             std::uint64_t key = d;
             for (std::size_t i = 0; i < d; ++i) key = (key << 4) | q[static_cast<std::size_t>(p[i] - 1)];
-            auto it = index.find(key);
-            if (it == index.end())
+            const int r = index.Find(key);
+            if (r == 0)
                 Refuse("the permutations are not closed under composition (" + names[static_cast<std::size_t>(a)] +
                        " . " + names[static_cast<std::size_t>(b)] + ")");
-            table[Cell(a, b)] = static_cast<std::uint8_t>(it->second);
+            table(a, b) = static_cast<std::uint16_t>(r);
         }
     }
     CompleteGeneration(std::move(names), std::move(table));
@@ -302,7 +357,7 @@ void Group::CompletePermutations(std::vector<std::string> names) {
 
 void Group::GenerateMultiplicative(int modulus) {
     RefuseIfGenerated();
-    if (modulus < 2 || modulus > 30000 || MathFunctions::EulerPhi(modulus) > kMaxGroupOrder)
+    if (modulus < 2 || modulus > kMaxUnitsModulus || MathFunctions::EulerPhi(modulus) > kMaxGroupOrder)
         Refuse("no multiplicative group for modulus " + std::to_string(modulus));
     std::vector<std::string> names{""};
     std::vector<int> units{0}, indexOf(static_cast<std::size_t>(modulus) + 1, 0);
@@ -313,11 +368,12 @@ void Group::GenerateMultiplicative(int modulus) {
             names.push_back(std::to_string(k));
         }
     const int n = static_cast<int>(units.size()) - 1;
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    BuildTable table(n);
     for (int a = 1; a <= n; ++a)
         for (int b = 1; b <= n; ++b) {
-            std::int32_t r = (units[static_cast<std::size_t>(a)] * units[static_cast<std::size_t>(b)]) % modulus;
-            table[Cell(a, b)] = static_cast<std::uint8_t>(indexOf[static_cast<std::size_t>(r)]);
+            const std::int64_t r = static_cast<std::int64_t>(units[static_cast<std::size_t>(a)]) *
+                                   units[static_cast<std::size_t>(b)] % modulus;
+            table(a, b) = static_cast<std::uint16_t>(indexOf[static_cast<std::size_t>(r)]);
         }
     Guarded([&] {
         method_ = GenerationMethod::Multiplicative;
@@ -329,12 +385,12 @@ void Group::GenerateMultiplicative(int modulus) {
 
 void Group::GenerateAdditive(int modulus) {
     RefuseIfGenerated();
-    if (modulus < 1 || modulus > kMaxGroupOrder) Refuse("additive modulus must be 1..120");
+    if (modulus < 1 || modulus > kMaxGroupOrder) Refuse("additive modulus must be " + OrderRange());
     std::vector<std::string> names{""};
     for (int i = 0; i < modulus; ++i) names.push_back(std::to_string(i));
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    BuildTable table(modulus);
     for (int a = 1; a <= modulus; ++a)
-        for (int b = 1; b <= modulus; ++b) table[Cell(a, b)] = static_cast<std::uint8_t>((a + b - 2) % modulus + 1);
+        for (int b = 1; b <= modulus; ++b) table(a, b) = static_cast<std::uint16_t>((a + b - 2) % modulus + 1);
     Guarded([&] {
         method_ = GenerationMethod::Additive;
         modulus_ = modulus;
@@ -350,7 +406,7 @@ void Group::GenerateSubgroup(const GroupPtr& parent, const ElementSet& members) 
     const Group& p = *parent;
     std::vector<std::string> names{""};
     std::vector<int> parentSource{0};
-    std::vector<int> subIndex(static_cast<std::size_t>(S), 0);  // parent source index -> subgroup index
+    std::vector<int> subIndex(static_cast<std::size_t>(p.order_) + 1, 0);  // parent source index -> subgroup index
     for (int k = 1; k <= p.order_; ++k)
         if (members.test(static_cast<std::size_t>(k))) {
             parentSource.push_back(p.sourceOf(k));
@@ -358,13 +414,13 @@ void Group::GenerateSubgroup(const GroupPtr& parent, const ElementSet& members) 
             subIndex[static_cast<std::size_t>(p.sourceOf(k))] = static_cast<int>(parentSource.size()) - 1;
         }
     const int n = static_cast<int>(parentSource.size()) - 1;
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    BuildTable table(n);
     for (int a = 1; a <= n; ++a)
         for (int b = 1; b <= n; ++b) {
             int r = subIndex[static_cast<std::size_t>(
                 p.srcMul(parentSource[static_cast<std::size_t>(a)], parentSource[static_cast<std::size_t>(b)]))];
             if (r == 0) Refuse("the chosen elements are not closed under the product");
-            table[Cell(a, b)] = static_cast<std::uint8_t>(r);
+            table(a, b) = static_cast<std::uint16_t>(r);
         }
     Guarded([&] {
         method_ = GenerationMethod::Subgroup;
@@ -381,7 +437,7 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
     if (!g || !nsub || !g->generated_ || !nsub->generated_) Refuse("quotient of an ungenerated group");
     const Group& G = *g;
     const Group& N = *nsub;
-    if (G.order_ > kMaxGroupOrder) Refuse("quotient of a group above 120 elements");
+    if (G.order_ > kMaxGroupOrder) Refuse("quotient of a group above " + std::to_string(kMaxGroupOrder) + " elements");
 
     std::string nId = N.id_;
     if (nId.rfind("Subgroup", 0) == 0) {
@@ -410,10 +466,10 @@ void Group::GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& nsub) {
     }
     assert(count * N.order_ == G.order_);  // N is normal in G
 
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    BuildTable table(count);
     for (int a = 1; a <= count; ++a)
         for (int b = 1; b <= count; ++b)
-            table[Cell(a, b)] = static_cast<std::uint8_t>(labels[static_cast<std::size_t>(
+            table(a, b) = static_cast<std::uint16_t>(labels[static_cast<std::size_t>(
                 G.mul(reps[static_cast<std::size_t>(a)], reps[static_cast<std::size_t>(b)]))]);
 
     Guarded([&] {
@@ -434,18 +490,19 @@ void Group::GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second)
         Refuse("direct product of an ungenerated group");
     const Group& A = *first;
     const Group& B = *second;
-    if (A.order_ * B.order_ > kMaxGroupOrder) Refuse("Direct Product Group Order cannot exceed 120");
+    if (A.order_ * B.order_ > kMaxGroupOrder)
+        Refuse("Direct Product Group Order cannot exceed " + std::to_string(kMaxGroupOrder));
     const int nb = B.order_;
     std::vector<std::string> names{""};
     for (int a = 1; a <= A.order_; ++a)
         for (int b = 1; b <= nb; ++b) names.push_back(A.sourceName(a) + "," + B.sourceName(b));
     const int n = A.order_ * nb;
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    BuildTable table(n);
     for (int x = 1; x <= n; ++x)
         for (int y = 1; y <= n; ++y) {
             int a = A.srcMul((x - 1) / nb + 1, (y - 1) / nb + 1);
             int b = B.srcMul((x - 1) % nb + 1, (y - 1) % nb + 1);
-            table[Cell(x, y)] = static_cast<std::uint8_t>((a - 1) * nb + b);
+            table(x, y) = static_cast<std::uint16_t>((a - 1) * nb + b);
         }
     Guarded([&] {
         method_ = GenerationMethod::DirectProduct;
@@ -483,7 +540,7 @@ void Group::Generate(const CayleyTable& t) {
         return it == index.end() ? 0 : it->second;
     };
     if (static_cast<int>(t.size()) < n) Refuse("the table has fewer rows than elements");
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    BuildTable table(n);
     for (int a = 1; a <= n; ++a) {
         const auto& row = t[static_cast<std::size_t>(a - 1)];
         if (static_cast<int>(row.size()) < n) Refuse("row " + std::to_string(a) + " of the table is short");
@@ -492,7 +549,7 @@ void Group::Generate(const CayleyTable& t) {
             if (v == 0)
                 Refuse("cell (" + std::to_string(a) + ", " + std::to_string(b) +
                        ") is not an element of the first row");
-            table[Cell(a, b)] = static_cast<std::uint8_t>(v);
+            table(a, b) = static_cast<std::uint16_t>(v);
         }
     }
     Guarded([&] {
@@ -503,21 +560,34 @@ void Group::Generate(const CayleyTable& t) {
 
 void Group::GenerateDescribed(const std::string& id, const std::string& description,
                               const std::vector<std::string>& names, const std::vector<int>& products) {
+    GenerateDescribedFrom(id, description, names, products);
+}
+
+void Group::GenerateDescribed(const std::string& id, const std::string& description,
+                              const std::vector<std::string>& names, const std::vector<std::uint16_t>& products) {
+    GenerateDescribedFrom(id, description, names, products);
+}
+
+template <class Entry>
+void Group::GenerateDescribedFrom(const std::string& id, const std::string& description,
+                                  const std::vector<std::string>& names, const std::vector<Entry>& products) {
     RefuseIfGenerated();
     const int n = static_cast<int>(names.size());
-    if (n < 1 || n > kMaxGroupOrder) Refuse("a group needs 1..120 elements");
-    if (products.size() != static_cast<std::size_t>(n * n)) Refuse("the product table does not fit the names");
+    if (n < 1 || n > kMaxGroupOrder) Refuse("a group needs " + OrderRange() + " elements");
+    if (products.size() != static_cast<std::size_t>(n) * static_cast<std::size_t>(n))
+        Refuse("the product table does not fit the names");
     std::vector<std::string> sourceNames{""};
     sourceNames.insert(sourceNames.end(), names.begin(), names.end());
-    std::vector<std::uint8_t> table(static_cast<std::size_t>(S * S), 0);
+    BuildTable table(n);
     for (int a = 0; a < n; ++a) {
         std::vector<bool> seen(static_cast<std::size_t>(n), false);
         for (int b = 0; b < n; ++b) {
-            const int v = products[static_cast<std::size_t>(a * n + b)];
+            const int v = static_cast<int>(
+                products[static_cast<std::size_t>(a) * static_cast<std::size_t>(n) + static_cast<std::size_t>(b)]);
             if (v < 0 || v >= n || seen[static_cast<std::size_t>(v)])
                 Refuse("the product table of " + description + " is not a group table");
             seen[static_cast<std::size_t>(v)] = true;
-            table[Cell(a + 1, b + 1)] = static_cast<std::uint8_t>(v + 1);
+            table(a + 1, b + 1) = static_cast<std::uint16_t>(v + 1);
         }
     }
     Guarded([&] {
@@ -530,21 +600,22 @@ void Group::GenerateDescribed(const std::string& id, const std::string& descript
 
 // ---------------------------------------------------------------- completion
 
-void Group::CompleteGeneration(std::vector<std::string> names, std::vector<std::uint8_t> table) {
+void Group::CompleteGeneration(std::vector<std::string> names, BuildTable table) {
     const int n = static_cast<int>(names.size()) - 1;
     // Nothing below may leave the object half-built: work on locals and
     // commit at the end.
-    if (n < 1 || n > kMaxGroupOrder) Refuse("a group needs 1..120 elements");
+    if (n < 1 || n > kMaxGroupOrder) Refuse("a group needs " + OrderRange() + " elements");
+    if (table.stride != n + 1) throw ProgramError("Group::CompleteGeneration");
 
     // The first element must be the identity of the table.
     for (int x = 1; x <= n; ++x)
-        if (table[Cell(1, x)] != x || table[Cell(x, 1)] != x) Refuse("the first element is not the identity");
+        if (table(1, x) != x || table(x, 1) != x) Refuse("the first element is not the identity");
 
     std::vector<int> srcOrder(static_cast<std::size_t>(n) + 1, 0);
     for (int x = 1; x <= n; ++x) {
         int y = x, p = 1;
         while (y != 1) {
-            y = table[Cell(y, x)];
+            y = table(y, x);
             if (++p > n)
                 Refuse("the product table is not a group (element " + names[static_cast<std::size_t>(x)] +
                        " has no finite order)");
@@ -554,7 +625,8 @@ void Group::CompleteGeneration(std::vector<std::string> names, std::vector<std::
 
     order_ = n;
     sourceNames_ = std::move(names);
-    srcTable_ = std::move(table);
+    stride_ = table.stride;
+    srcTable_ = std::move(table.cells);
     srcOrder_ = std::move(srcOrder);
 
     if (!AssignReductiveNames()) Refuse("program error--aborting");
@@ -577,7 +649,7 @@ void Group::NameLetterProducts(int start, int& count) {
     auto src = [&](int k) { return sourceOf_[static_cast<std::size_t>(k)]; };
     for (int i = start; i <= count; ++i)
         for (int j = 2; j < start; ++j) {
-            int prod = srcTable_[Cell(src(j), src(i))];
+            int prod = srcMul(src(j), src(i));
             if (mappedNames_[static_cast<std::size_t>(prod)].empty())
                 NameElement(
                     prod,
@@ -586,7 +658,7 @@ void Group::NameLetterProducts(int start, int& count) {
         }
     for (int i = start; i <= count; ++i)
         for (int j = 2; j < start; ++j) {
-            int prod = srcTable_[Cell(src(i), src(j))];
+            int prod = srcMul(src(i), src(j));
             if (mappedNames_[static_cast<std::size_t>(prod)].empty())
                 NameElement(
                     prod,
@@ -615,7 +687,7 @@ bool Group::AssignReductiveNames() {
         if (letterCode > 65 && count < n) NameLetterProducts(start, count);
         int y = best;
         for (int p = 2;; ++p) {
-            y = srcTable_[Cell(y, best)];
+            y = srcMul(y, best);
             if (y == 1) break;
             if (mappedNames_[static_cast<std::size_t>(y)].empty()) {
                 NameElement(y, Power(letter, p), count);
@@ -645,24 +717,25 @@ void Group::AssignFactorNames() {
             std::size_t comma = s.find(',', start);
             const std::optional<int> v = text::ParseInteger(
                 std::string_view(s).substr(start, comma == std::string::npos ? std::string::npos : comma - start));
-            if (!v || *v > 999) return;  // not residues: keep the general names
+            if (!v || *v > 9999) return;  // not residues: keep the general names
             comp.push_back(*v);
             if (comma == std::string::npos) break;
             start = comma + 1;
         }
+        // Fixed-width numbers sort as they compare.
         char buf[16];
         std::string key;
         for (auto it = comp.rbegin(); it != comp.rend(); ++it) {
-            std::snprintf(buf, sizeof buf, "%03d", *it);
+            std::snprintf(buf, sizeof buf, "%04d", *it);
             key += buf;
         }
-        std::snprintf(buf, sizeof buf, "%03d", i);
+        std::snprintf(buf, sizeof buf, "%04d", i);
         keys.push_back(key + buf);
     }
     MathFunctions::SortStrings(keys);
     for (int k = 1; k <= n; ++k) {
         const std::string& key = keys[static_cast<std::size_t>(k - 1)];
-        const int i = text::ParseInteger(std::string_view(key).substr(key.size() - 3)).value_or(0);
+        const int i = text::ParseInteger(std::string_view(key).substr(key.size() - 4)).value_or(0);
         std::string nm;
         const auto& comp = components[static_cast<std::size_t>(i)];
         for (std::size_t f = 0; f < comp.size(); ++f) {
@@ -680,13 +753,13 @@ void Group::BuildPositionTables() {
     const int n = order_;
     positionOf_.assign(static_cast<std::size_t>(n) + 1, 0);
     for (int k = 1; k <= n; ++k) positionOf_[static_cast<std::size_t>(sourceOf_[static_cast<std::size_t>(k)])] = k;
-    posTable_.assign(static_cast<std::size_t>(S * S), 0);
+    posTable_.assign(srcTable_.size(), 0);
     srcInverse_.assign(static_cast<std::size_t>(n) + 1, 0);
     posInverse_.assign(static_cast<std::size_t>(n) + 1, 0);
     posOrder_.assign(static_cast<std::size_t>(n) + 1, 0);
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j) {
-            int p = srcTable_[Cell(i, j)];
+            int p = srcMul(i, j);
             if (p == 1 && srcInverse_[static_cast<std::size_t>(j)] == 0) srcInverse_[static_cast<std::size_t>(j)] = i;
         }
     for (int k1 = 1; k1 <= n; ++k1) {
@@ -695,20 +768,10 @@ void Group::BuildPositionTables() {
         posInverse_[static_cast<std::size_t>(k1)] =
             positionOf_[static_cast<std::size_t>(srcInverse_[static_cast<std::size_t>(i1)])];
         for (int k2 = 1; k2 <= n; ++k2)
-            posTable_[Cell(k1, k2)] = static_cast<std::uint8_t>(
-                positionOf_[static_cast<std::size_t>(srcTable_[Cell(i1, sourceOf_[static_cast<std::size_t>(k2)])])]);
+            posTable_[static_cast<std::size_t>(k1) * static_cast<std::size_t>(stride_) + static_cast<std::size_t>(k2)] =
+                static_cast<std::uint16_t>(
+                    positionOf_[static_cast<std::size_t>(srcMul(i1, sourceOf_[static_cast<std::size_t>(k2)]))]);
     }
-    // Kept at the group's own size: a register of many small groups stays small.
-    const int stride = n + 1;
-    auto compact = [&](std::vector<std::uint8_t>& table) {
-        std::vector<std::uint8_t> small(static_cast<std::size_t>(stride * stride), 0);
-        for (int a = 1; a <= n; ++a)
-            for (int b = 1; b <= n; ++b) small[static_cast<std::size_t>(a * stride + b)] = table[Cell(a, b)];
-        table = std::move(small);
-    };
-    compact(srcTable_);
-    compact(posTable_);
-    stride_ = stride;
 }
 
 void Group::BuildNameMaps() const {

@@ -1,5 +1,5 @@
 #pragma once
-// A finite group of at most 120 elements, built once by one of its Generate
+// A finite group of at most kMaxGroupOrder elements, built once by one of its Generate
 // methods and read-only afterwards (apart from its ID).
 //
 // Two index spaces:
@@ -19,7 +19,6 @@
 // generated group).
 
 #include <array>
-#include <bitset>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -29,6 +28,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/group/element_set.h"
 #include "core/group/errors.h"
 
 namespace quorix {
@@ -36,8 +36,20 @@ namespace quorix {
 class Group;
 using GroupPtr = std::shared_ptr<Group>;
 
-inline constexpr int kMaxGroupOrder = 120;
+// The largest group held as a product table (a 5,040 x 5,040 table of 16-bit
+// entries is about 51 MB); larger groups are permutation groups (core/perm).
+inline constexpr int kMaxGroupOrder = 5040;
 inline constexpr int kMaxTableOrder = 20;
+// The largest degree of a symmetric or alternating group held as a table
+// (7! = 5,040).
+inline constexpr int kMaxTableDegree = 7;
+// The largest modulus of a group of units (U<n>, the multiplicative panel).
+inline constexpr int kMaxUnitsModulus = 100000;
+
+// The one text that refuses a group above kMaxGroupOrder elements: what was
+// asked for, its order (0 when it is not known), the limit, and where such a
+// group is handled instead.
+std::string TooLargeForTable(const std::string& what, long long order = 0);
 
 // How a group was built (MethodOfGeneration); the numbers are those of
 // the register file.
@@ -55,9 +67,6 @@ enum class GenerationMethod : int {
     // presentations): the register stores the description and rebuilds it.
     Described = 9,
 };
-
-// A set of elements by index (bit k for index k, 1..120; bit 0 unused).
-using ElementSet = std::bitset<128>;
 
 // A Cayley table of names, 0-based: table[a][b] is the name of the product of
 // the (a+1)-th and (b+1)-th elements; row 0 (the identity's row) lists them.
@@ -127,12 +136,15 @@ public:
     void GenerateQuotientGroup(const GroupPtr& g, const GroupPtr& n);
     void GenerateDirectProduct(const GroupPtr& first, const GroupPtr& second);
     void Generate(const CayleyTable& table);
-    // A group of up to 120 elements from its multiplication table:
+    // A group of up to kMaxGroupOrder elements from its multiplication table:
     // names[0] is the identity, products[a * n + b] the 0-based index of the
     // product of elements a and b. Refuses a table that is not a group
-    // with the identity first, or more than 120 elements.
+    // with the identity first, or more than kMaxGroupOrder elements.
     void GenerateDescribed(const std::string& id, const std::string& description, const std::vector<std::string>& names,
                            const std::vector<int>& products);
+    // The same from 16-bit entries: half the memory for a large table.
+    void GenerateDescribed(const std::string& id, const std::string& description, const std::vector<std::string>& names,
+                           const std::vector<std::uint16_t>& products);
 
     // ---- properties -----------------------------------------------------
     bool Abelian() const;
@@ -185,10 +197,6 @@ public:
         return !token.owner_before(identity_) && !identity_.owner_before(token);
     }
 
-    // Row length of the product tables while a group is being built; a
-    // generated group keeps them at its own order + 1.
-    static constexpr int kStride = kMaxGroupOrder + 1;
-
 private:
     void RefuseIfGenerated() const;
     void RequireGenerated() const;
@@ -196,7 +204,11 @@ private:
     template <class F>
     void Guarded(F&& build);
     void CompletePermutations(std::vector<std::string> names);
-    void CompleteGeneration(std::vector<std::string> names, std::vector<std::uint8_t> table);
+    struct BuildTable;
+    void CompleteGeneration(std::vector<std::string> names, BuildTable table);
+    template <class Entry>
+    void GenerateDescribedFrom(const std::string& id, const std::string& description,
+                               const std::vector<std::string>& names, const std::vector<Entry>& products);
     bool AssignReductiveNames();
     void NameLetterProducts(int letterStart, int& count);
     void NameElement(int sourceIndex, std::string name, int& count);
@@ -223,9 +235,9 @@ private:
     std::vector<std::string> mappedNames_;  // [source index]
     std::vector<int> sourceOf_;             // [position] -> source index
     std::vector<int> positionOf_;           // [source index] -> position
-    int stride_ = kStride;                  // row length of the two tables
-    std::vector<std::uint8_t> srcTable_;    // [i1 * stride_ + i2] -> source index
-    std::vector<std::uint8_t> posTable_;    // [k1 * stride_ + k2] -> position
+    int stride_ = 0;                        // row length of the two tables: order + 1
+    std::vector<std::uint16_t> srcTable_;   // [i1 * stride_ + i2] -> source index
+    std::vector<std::uint16_t> posTable_;   // [k1 * stride_ + k2] -> position
     std::vector<int> srcInverse_, posInverse_, srcOrder_, posOrder_;
     // Runs a build once per group, also when several threads ask at the same
     // time; a refused generation starts it afresh.

@@ -22,7 +22,7 @@ constexpr Colour kClassColours[] = {
     {255, 210, 170}, {230, 230, 160}, {210, 210, 210}, {240, 190, 240}, {170, 230, 210},
 };
 
-bool Contains(const ElementSet& big, const ElementSet& small) { return (small & ~big).none(); }
+bool Contains(const ElementSet& big, const ElementSet& small) { return small.IsSubsetOf(big); }
 
 // For every subgroup, the list positions of its maximal subgroups. A proper
 // subgroup H of K is maximal unless it lies in a maximal subgroup of K found
@@ -72,7 +72,7 @@ std::string Join(const std::vector<std::string>& parts) {
 
 Lattice BuildLattice(const Group& g, View view, Progress& progress) {
     if (!g.IsGenerated() || g.order() > kMaxGroupOrder)
-        throw InvalidArgument("The lattice needs a generated group of order at most 120");
+        throw InvalidArgument("The lattice needs a generated group of order at most " + std::to_string(kMaxGroupOrder));
     Lattice lat;
     progress.Report("Finding the subgroups...");
     SubgroupSetsResult found = EnumerateSubgroupSets(g, progress);

@@ -45,8 +45,8 @@ DirectProductsPanel::DirectProductsPanel(AppContext& context, QWidget* parent)
         connect(choose, &QPushButton::clicked, this, [this, row] { chooseComponent(row); });
     }
     addLabel(QStringLiteral("Label4"),
-             QStringLiteral("NOTE:  The product of the component group orders cannot exceed 120."), 300,
-             kRowTop + kRows * kRowHeight + 50, 8000, 280);
+             QStringLiteral("NOTE:  The product of the component group orders cannot exceed %1.").arg(kMaxGroupOrder),
+             300, kRowTop + kRows * kRowHeight + 50, 8000, 280);
     const long buttons = kRowTop + kRows * kRowHeight + 500;
     auto* clear =
         addButton(QStringLiteral("cmdClearComponents"), QStringLiteral("Clear Components"), 300, buttons, 2000);
@@ -148,7 +148,7 @@ void DirectProductsPanel::compute() {
         product *= c.order;
     }
     if (product > kMaxGroupOrder) {
-        host().Message("The product of the moduli cannot exceed 120.");
+        host().Message("The product of the moduli cannot exceed " + std::to_string(kMaxGroupOrder) + ".");
         return;
     }
 

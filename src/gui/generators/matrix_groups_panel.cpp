@@ -47,7 +47,7 @@ MatrixGroupsPanel::MatrixGroupsPanel(AppContext& context, QWidget* parent)
         top += 380;
     }
     options_[0]->setChecked(true);
-    addLabel(QStringLiteral("lblPrime"), QStringLiteral("Enter a prime p (2, 3 or 5):"), 300, 2300, 3000, 300);
+    addLabel(QStringLiteral("lblPrime"), QStringLiteral("Enter a prime p:"), 300, 2300, 3000, 300);
     txtPrime_ = addControl<QLineEdit>(QStringLiteral("txtPrime"), 3400, 2240, 800, 360);
     connect(txtPrime_, &QLineEdit::textChanged, this, [this] { showOrder(); });
     lblOrder_ = addLabel(QStringLiteral("lblOrder"), QString(), 300, 2800, 6600, 300);
@@ -78,23 +78,23 @@ void MatrixGroupsPanel::showOrder() {
     }
     lblOrder_->setText(order <= kMaxGroupOrder
                            ? QStringLiteral("%1 has %2 elements.").arg(Described(chosenKind(), *p)).arg(order)
-                           : QStringLiteral("%1 has %2 elements: too many (at most 120).")
+                           : QStringLiteral("%1 has %2 elements: too many (at most %3).")
                                  .arg(Described(chosenKind(), *p))
-                                 .arg(order));
+                                 .arg(order)
+                                 .arg(kMaxGroupOrder));
 }
 
 void MatrixGroupsPanel::generateGroup() {
-    const std::optional<int> p =
-        checkedNumber(txtPrime_->text(), 2, 1000, "p must be numeric.", "p must be a prime (2, 3 or 5).");
+    const std::optional<int> p = checkedNumber(txtPrime_->text(), 2, 1000, "p must be numeric.", "p must be a prime.");
     if (!p) return;
     if (!MathFunctions::IsPrime(*p)) {
-        host().Message("p must be a prime (2, 3 or 5).");
+        host().Message("p must be a prime.");
         return;
     }
     const long order = MatrixGroupOrder(chosenKind(), *p);
     if (order > kMaxGroupOrder) {
         host().Message(Described(chosenKind(), *p).toStdString() + " has " + std::to_string(order) +
-                       " elements; a group may have at most 120.");
+                       " elements; a group may have at most " + std::to_string(kMaxGroupOrder) + ".");
         return;
     }
     GroupPtr g;

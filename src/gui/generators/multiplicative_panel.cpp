@@ -58,7 +58,8 @@ void MultiplicativePanel::drawPrompt() {
     ps.x = 300;
     ps.y = 200;
     ps.bold = false;
-    PrintMarkup(box, "Enter modulus (2-1000) or group order (1-120):");
+    PrintMarkup(box, "Enter modulus (2-" + std::to_string(kMaxUnitsModulus) + ") or group order (1-" +
+                         std::to_string(kMaxGroupOrder) + "):");
 }
 
 void MultiplicativePanel::hideResults() {
@@ -80,10 +81,12 @@ void MultiplicativePanel::offer(int index, int modulus, long y) {
 
 void MultiplicativePanel::compute() {
     const bool byModulus = optModulus_->isChecked();
-    const std::optional<int> n = byModulus ? checkedNumber(txtParam_->text(), 2, 1000, "Modulus must be numeric.",
-                                                           "Modulus must be in range 1-1000.")
-                                           : checkedNumber(txtParam_->text(), 1, 120, "Group order must be numeric.",
-                                                           "Group order must be in range 1-120.");
+    const std::string modulusRange = "Modulus must be in range 1-" + std::to_string(kMaxUnitsModulus) + ".";
+    const std::string orderRange = "Group order must be in range 1-" + std::to_string(kMaxGroupOrder) + ".";
+    const std::optional<int> n =
+        byModulus
+            ? checkedNumber(txtParam_->text(), 2, kMaxUnitsModulus, "Modulus must be numeric.", modulusRange.c_str())
+            : checkedNumber(txtParam_->text(), 1, kMaxGroupOrder, "Group order must be numeric.", orderRange.c_str());
     if (!n) return;
     hideResults();
     drawPrompt();

@@ -103,7 +103,7 @@ void PermutationPanel::continueWithDegree() {
         checkedNumber(txtParam_->text(), 1, 15, "Degree must be numeric.", "Degree must be in range 1-15.");
     if (!d) return;
     degree_ = *d;
-    maximum_ = degree_ <= 4 ? static_cast<int>(MathFunctions::Factorial(degree_)) : kMaxGroupOrder;
+    maximum_ = static_cast<int>(std::min<std::int64_t>(MathFunctions::Factorial(degree_), kMaxGroupOrder));
     optOn_->setText(
         QStringLiteral("Generate additional elements as necessary (up to maximum of %1 elements)").arg(maximum_));
     for (QLineEdit* b : boxes_) {

@@ -98,8 +98,9 @@ void PresentationPanel::generateGroup() {
     }
     std::optional<int> expected;
     if (!txtExpectedOrder_->text().trimmed().isEmpty()) {
+        const std::string range = "Expected order must be in range 1-" + std::to_string(kMaxGroupOrder) + ".";
         expected = checkedNumber(txtExpectedOrder_->text(), 1, kMaxGroupOrder, "Expected order must be numeric.",
-                                 "Expected order must be in range 1-120.");
+                                 range.c_str());
         if (!expected) return drawPrompt(true);
     }
     if (!IsPresentation(text)) {

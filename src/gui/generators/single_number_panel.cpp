@@ -15,13 +15,13 @@ struct FamilyText {
     const char* name;
     const char* caption;
     ViewKind view;
-    const char* input;  // object name of the text box
-    const char* prompt;
+    const char* input;     // object name of the text box
+    const char* prompt;    // %1: the range
     const char* idPrefix;  // "Group ID:  S"
     const char* button;    // object name and caption
     const char* buttonCaption;
     const char* notNumeric;
-    const char* outOfRange;
+    const char* outOfRange;  // %1: the range
     int high;
     int low = 1;
     const char* viewFile = nullptr;  // the view kind's own when null
@@ -30,24 +30,26 @@ struct FamilyText {
 const FamilyText& textOf(SingleNumberPanel::Family f) {
     static constexpr FamilyText kTexts[] = {
         {"dlgSymmetricGroups", "Symmetric Group Analyzer", ViewKind::Symmetric, "txtDegree",
-         "Enter degree (1-5) for the desired symmetric group:", "Group ID:  S", "cmdGenerate",
-         "&Generate Symmetric Group", "Degree must be numeric.", "Degree must be in range 1-5.", 5},
+         "Enter degree (%1) for the desired symmetric group:", "Group ID:  S", "cmdGenerate",
+         "&Generate Symmetric Group", "Degree must be numeric.", "Degree must be in range %1.", kMaxTableDegree},
         {"dlgAlternatingGroups", "Alternating Group Analyzer", ViewKind::Alternating, "txtDegree",
-         "Enter degree (1-5) for the desired Alternating group:", "Group ID:  A", "cmdGenerate",
-         "&Generate Alternating Group", "Degree must be numeric.", "Degree must be in range 1-5.", 5},
+         "Enter degree (%1) for the desired Alternating group:", "Group ID:  A", "cmdGenerate",
+         "&Generate Alternating Group", "Degree must be numeric.", "Degree must be in range %1.", kMaxTableDegree},
         {"dlgAdditiveGroups", "Additive Integer Modulo n Group Analyzer", ViewKind::Additive, "txtParam",
-         "Enter modulus (1-120):", "Group ID:  Z", "cmdCompute", "&Generate Additive Group", "Modulus must be numeric.",
-         "Modulus must be in range 1-120.", 120},
+         "Enter modulus (%1):", "Group ID:  Z", "cmdCompute", "&Generate Additive Group", "Modulus must be numeric.",
+         "Modulus must be in range %1.", kMaxGroupOrder},
         {"dlgDihedralGroups", "Dihedral Group Analyzer", ViewKind::DirectProduct, "txtParam",
-         "Enter n (1-60) for the symmetries of the n-gon:", "Group ID:  D", "cmdGenerate", "&Generate Dihedral Group",
-         "n must be numeric.", "n must be in range 1-60.", kMaxDihedralN, 1, "DihedralGroupView.html"},
+         "Enter n (%1) for the symmetries of the n-gon:", "Group ID:  D", "cmdGenerate", "&Generate Dihedral Group",
+         "n must be numeric.", "n must be in range %1.", kMaxDihedralN, 1, "DihedralGroupView.html"},
         {"dlgDicyclicGroups", "Dicyclic Group Analyzer", ViewKind::DirectProduct, "txtParam",
-         "Enter n (2-30) for the dicyclic group of order 4n:", "Group ID:  Dic", "cmdGenerate",
-         "&Generate Dicyclic Group", "n must be numeric.", "n must be in range 2-30.", kMaxDicyclicN, 2,
+         "Enter n (%1) for the dicyclic group of order 4n:", "Group ID:  Dic", "cmdGenerate",
+         "&Generate Dicyclic Group", "n must be numeric.", "n must be in range %1.", kMaxDicyclicN, 2,
          "DicyclicGroupView.html"},
     };
     return kTexts[static_cast<int>(f)];
 }
+
+QString RangeOf(const FamilyText& t) { return QStringLiteral("%1-%2").arg(t.low).arg(t.high); }
 
 }  // namespace
 
@@ -61,7 +63,7 @@ SingleNumberPanel::SingleNumberPanel(AppContext& context, Family family, QWidget
     const bool halt = family != Family::Alternating;
     setClientSizeTw(6600, halt ? 4100 : 3000);
 
-    addLabel(QStringLiteral("lblPrompt"), QString::fromLatin1(t.prompt), 300, 330, 5000, 300);
+    addLabel(QStringLiteral("lblPrompt"), QString::fromLatin1(t.prompt).arg(RangeOf(t)), 300, 330, 5000, 300);
     input_ = addControl<QLineEdit>(QString::fromLatin1(t.input), 5400, 270, 800, 360);
     QLabel* id = addLabel(QStringLiteral("lblID"), QString::fromLatin1(t.idPrefix), 300, 900, 1400, 300);
     id->adjustSize();
@@ -81,7 +83,8 @@ SingleNumberPanel::SingleNumberPanel(AppContext& context, Family family, QWidget
 
 void SingleNumberPanel::generateGroup() {
     const FamilyText& t = textOf(family_);
-    const std::optional<int> n = checkedNumber(input_->text(), t.low, t.high, t.notNumeric, t.outOfRange);
+    const std::string outOfRange = QString::fromLatin1(t.outOfRange).arg(RangeOf(t)).toStdString();
+    const std::optional<int> n = checkedNumber(input_->text(), t.low, t.high, t.notNumeric, outOfRange.c_str());
     if (!n) return;
     GroupPtr g = Group::Create();
     const bool built = generate([&] {

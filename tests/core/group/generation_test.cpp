@@ -42,17 +42,17 @@ TEST(Generation, FamiliesProduceElementsInTheirOrder) {
 
 TEST(Generation, RefusalsLeaveTheGroupUngenerated) {
     auto g = Group::Create();
-    EXPECT_THROW(g->GenerateSymmetric(6), InvalidArgument);
+    EXPECT_THROW(g->GenerateSymmetric(8), InvalidArgument);
     EXPECT_THROW(g->GenerateSymmetric(0), InvalidArgument);
-    EXPECT_THROW(g->GenerateAdditive(121), InvalidArgument);
+    EXPECT_THROW(g->GenerateAdditive(kMaxGroupOrder + 1), InvalidArgument);
     EXPECT_THROW(g->GenerateMultiplicative(1), InvalidArgument);
     EXPECT_THROW(g->GeneratePermutational({"2134", "1234"}), InvalidArgument);
     // Not closed under composition: refused rather than a broken group.
     EXPECT_THROW(g->GeneratePermutational({"123", "213", "132"}), InvalidArgument);
     // A table that is not a group.
     EXPECT_THROW(g->Generate({{"a", "b"}, {"b", "b"}}), InvalidArgument);
-    EXPECT_THROW(g->GenerateDirectProduct(MakeGroupFromSpec("S5"), MakeGroupFromSpec("Z2")),
-                 InvalidArgument);  // order 240
+    EXPECT_THROW(g->GenerateDirectProduct(MakeGroupFromSpec("S5"), MakeGroupFromSpec("S5")),
+                 InvalidArgument);  // order 14,400
     EXPECT_FALSE(g->IsGenerated());
     EXPECT_THROW(g->Order(), InvalidArgument);
     EXPECT_THROW(g->Element(1), InvalidArgument);
@@ -161,7 +161,7 @@ TEST(GroupSpec, DescriptionsAndTheirErrors) {
     EXPECT_EQ(MakeGroupFromSpec("perm:2341,2143")->Order(), 8);
     EXPECT_EQ(MakeGroupFromSpec("perm:23451,21345")->Order(), 120);
     for (const char* bad :
-         {"", "Q9", "S6", "Z0", "Z121", "U1", "Zx", "Z2x", "perm:", "perm:1123", "perm:12,123", "S5xZ2", "Sabc"})
+         {"", "Q9", "S8", "Z0", "Z5041", "U1", "Zx", "Z2x", "perm:", "perm:1123", "perm:12,123", "S5xS5", "Sabc"})
         EXPECT_THROW(MakeGroupFromSpec(bad), InvalidArgument) << bad;
 }
 

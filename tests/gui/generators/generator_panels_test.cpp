@@ -59,9 +59,9 @@ TEST_F(GeneratorPanels, SingleNumberPanelsValidateThenRegister) {
     QTest::keyClicks(s.input(), "abc");
     EXPECT_EQ(s.findChild<QLabel*>("lblID2")->text(), "abc");
     s.generateButton()->click();
-    s.input()->setText("6");
+    s.input()->setText("8");
     s.generateButton()->click();
-    EXPECT_EQ(host.messages, (std::vector<std::string>{"Degree must be numeric.", "Degree must be in range 1-5."}));
+    EXPECT_EQ(host.messages, (std::vector<std::string>{"Degree must be numeric.", "Degree must be in range 1-7."}));
     EXPECT_TRUE(ctx.groups.Empty());
     s.input()->setText("4");
     s.generateButton()->click();
@@ -80,9 +80,9 @@ TEST_F(GeneratorPanels, SingleNumberPanelsValidateThenRegister) {
     closeResult(a);
 
     SingleNumberPanel z(ctx, SingleNumberPanel::Family::Additive);
-    z.input()->setText("121");
+    z.input()->setText("5041");
     z.generateButton()->click();
-    EXPECT_EQ(host.messages.back(), "Modulus must be in range 1-120.");
+    EXPECT_EQ(host.messages.back(), "Modulus must be in range 1-5040.");
     z.input()->setText("120");
     z.generateButton()->click();
     EXPECT_EQ(lastId(), "Z|@120|");
@@ -94,11 +94,11 @@ TEST_F(GeneratorPanels, MultiplicativeByModulusAndByOrder) {
     MultiplicativePanel p(ctx);
     p.input()->setText("1");
     p.findChild<QPushButton*>("cmdCompute")->click();
-    EXPECT_EQ(host.messages.back(), "Modulus must be in range 1-1000.");
-    p.input()->setText("1000");
+    EXPECT_EQ(host.messages.back(), "Modulus must be in range 1-100000.");
+    p.input()->setText("10007");
     p.findChild<QPushButton*>("cmdCompute")->click();
-    EXPECT_TRUE(p.generateButton(0)->isHidden());  // phi(1000) = 400
-    EXPECT_TRUE(p.pictureBox()->plainText().contains(")=400 elements."));
+    EXPECT_TRUE(p.generateButton(0)->isHidden());  // phi(10007) = 10006
+    EXPECT_TRUE(p.pictureBox()->plainText().contains(")=10006 elements."));
     quorix::testing::snapshot(p, "dlgMultiplicativeGroups-modulus");
     // Button 0 builds the modulus typed, not the one computed last.
     p.input()->setText("7");
@@ -208,10 +208,11 @@ TEST_F(GeneratorPanels, DirectProductChecksOrdersAndBuildsLeftToRight) {
     EXPECT_EQ(p.modulusBox(0)->text(), "2");
     compute->click();
     EXPECT_EQ(host.messages.back(), "At least two moduli must be entered.");
-    p.modulusBox(1)->setText("3");
-    p.modulusBox(2)->setText("30");
+    p.modulusBox(1)->setText("60");
+    p.modulusBox(2)->setText("60");
     compute->click();
-    EXPECT_EQ(host.messages.back(), "The product of the moduli cannot exceed 120.");
+    EXPECT_EQ(host.messages.back(), "The product of the moduli cannot exceed 5040.");
+    p.modulusBox(1)->setText("3");
     p.modulusBox(2)->setText("61");
     compute->click();
     EXPECT_EQ(host.messages.back(), "All component orders must be in range 2-60.");

@@ -43,7 +43,9 @@ void PrintAutomorphisms(const Group& g, const AutomorphismList& l) {
         if (++shown % 3 == 0) std::cout << "\n";
     }
     if (shown % 3 != 0) std::cout << "\n";
-    std::cout << "\n|Aut(" << id << ")| = " << (l.Complete() ? std::to_string(l.Count()) : "more than 120") << "\n";
+    std::cout << "\n|Aut(" << id << ")| = "
+              << (l.Complete() ? std::to_string(l.Count()) : "more than " + std::to_string(kAutomorphismListLimit))
+              << "\n";
     std::cout << "|Inn(" << id << ")| = " << l.innerCount << "\n";
 }
 
@@ -57,14 +59,15 @@ nlohmann::json automorphismsJson(const Group& g, const AutomorphismList& l) {
     }
     nlohmann::json aut = nullptr;
     if (l.Complete()) aut = l.Count();
-    return {{"id", markup::StripMarkup(g.GroupID())},
-            {"order", g.order()},
-            {"symbols", SymbolRow(g.order())},
-            {"automorphisms", list},
-            {"complete", l.Complete()},
-            {"aut", aut},
-            {"aut_text", l.Complete() ? std::to_string(l.Count()) : "more than 120"},
-            {"inn", l.innerCount}};
+    return {
+        {"id", markup::StripMarkup(g.GroupID())},
+        {"order", g.order()},
+        {"symbols", SymbolRow(g.order())},
+        {"automorphisms", list},
+        {"complete", l.Complete()},
+        {"aut", aut},
+        {"aut_text", l.Complete() ? std::to_string(l.Count()) : "more than " + std::to_string(kAutomorphismListLimit)},
+        {"inn", l.innerCount}};
 }
 
 }  // namespace

@@ -54,7 +54,8 @@ void SetupView(CLI::App& app, RunContext& run) {
             if (base->Order() > kAutomorphismOrderLimit) throw UsageError(kAutomorphismOrderMessage);
             AutomorphismList list = ComputeAutomorphisms(*base);
             if (aut && !list.Complete())
-                throw UsageError("Aut(" + PlainName(base->GroupID()) + ") has more than 120 elements");
+                throw UsageError("Aut(" + PlainName(base->GroupID()) + ") has more than " +
+                                 std::to_string(kAutomorphismListLimit) + " elements");
             g = GenerateAutomorphismGroup(*base, list, aut ? AutomorphismKind::Auto : AutomorphismKind::Inner,
                                           registrar);
             kind = ViewKind::Automorphism;
