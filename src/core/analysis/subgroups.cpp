@@ -88,6 +88,7 @@ void SubgroupLogic::Reset() {
     cached_.reset();
     list_.clear();
     members_.clear();
+    positions_.clear();
     partial_ = false;
     centreKnown_ = commutatorKnown_ = generatorsKnown_ = false;
 }
@@ -108,6 +109,7 @@ SubgroupSearchOutcome SubgroupLogic::FindAllSubgroups(const GroupPtr& g, Progres
     analysed_ = g;
     list_.clear();
     members_.clear();
+    positions_.clear();
     centreKnown_ = commutatorKnown_ = generatorsKnown_ = false;
     if (progress.StopRequested()) {
         outcome.halted = true;
@@ -136,12 +138,14 @@ SubgroupSearchOutcome SubgroupLogic::FindAllSubgroups(const GroupPtr& g, Progres
         return outcome;
     }
     SortSubgroups(*g, list_, &members_);
+    positions_.clear();
     if (!partial_) cached_ = g;
     return outcome;
 }
 
 void SubgroupLogic::KeepPartialList() {
     if (analysed_) SortSubgroups(*analysed_, list_, &members_);
+    positions_.clear();
 }
 
 const std::vector<int>& SubgroupLogic::Generators() {
@@ -175,10 +179,13 @@ bool SubgroupLogic::IsNormal(int s) {
     return IsNormalSet(*analysed_, members_[static_cast<std::size_t>(s - 1)], Generators());
 }
 
-int SubgroupLogic::FindByMembership(const ElementSet& m) const {
-    for (std::size_t s = 0; s < members_.size(); ++s)
-        if (members_[s] == m) return static_cast<int>(s) + 1;
-    return 0;
+int SubgroupLogic::FindByMembership(const ElementSet& m) {
+    if (positions_.size() != members_.size()) {
+        positions_.clear();
+        for (std::size_t s = members_.size(); s-- > 0;) positions_[members_[s]] = static_cast<int>(s) + 1;
+    }
+    auto it = positions_.find(m);
+    return it == positions_.end() ? 0 : it->second;
 }
 
 int SubgroupLogic::CentralizerIndex(int x) {
@@ -196,16 +203,23 @@ int SubgroupLogic::NormalizerIndex(int s) {
     const Group* g = analysed_.get();
     if (g && s >= 1 && s <= SubgroupCount()) {
         const ElementSet& h = members_[static_cast<std::size_t>(s - 1)];
+        // x normalizes H when it conjugates a generating set of H into H.
+        std::vector<int> generators;
+        ElementSet spanned;
+        spanned.set(1);
+        for (int e = 2; e <= g->order(); ++e)
+            if (h.test(static_cast<std::size_t>(e)) && !spanned.test(static_cast<std::size_t>(e))) {
+                generators.push_back(e);
+                spanned = GeneratedSubgroup(*g, generators);
+            }
         ElementSet normalizer;
         normalizer.set(1);
         for (int x = 2; x <= g->order(); ++x) {
-            ElementSet left, right;
-            for (int e = 1; e <= g->order(); ++e) {
-                if (!h.test(static_cast<std::size_t>(e))) continue;
-                left.set(static_cast<std::size_t>(g->mul(x, e)));
-                right.set(static_cast<std::size_t>(g->mul(e, x)));
-            }
-            if (left == right) normalizer.set(static_cast<std::size_t>(x));
+            const int xi = g->inv(x);
+            bool normalizes = true;
+            for (std::size_t i = 0; i < generators.size() && normalizes; ++i)
+                normalizes = h.test(static_cast<std::size_t>(g->mul(g->mul(xi, generators[i]), x)));
+            if (normalizes) normalizer.set(static_cast<std::size_t>(x));
         }
         return FindByMembership(normalizer);
     }
