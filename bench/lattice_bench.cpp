@@ -25,6 +25,15 @@ void BM_LatticeClassesC2to6(benchmark::State& state) {
 }
 BENCHMARK(BM_LatticeClassesC2to6)->Unit(benchmark::kMillisecond);
 
+// The classes view the lattice panel opens for groups of many subgroups.
+void BM_LatticeClasses(benchmark::State& state, const char* spec) {
+    const GroupPtr g = MakeGroupFromSpec(spec);
+    Progress progress;
+    for (auto _ : state) benchmark::DoNotOptimize(lattice::BuildLattice(*g, lattice::View::ClassesOnly, progress));
+}
+BENCHMARK_CAPTURE(BM_LatticeClasses, PSL27, "PSL(2,7)")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_LatticeClasses, S7, "S7")->Unit(benchmark::kMillisecond)->Iterations(1);
+
 void BM_LatticeSvgS5(benchmark::State& state) {
     const GroupPtr g = MakeGroupFromSpec("S5");
     Progress progress;

@@ -1,20 +1,15 @@
 #include "core/analysis/conjugacy_classes.h"
 
 #include <algorithm>
+#include <string>
 #include <unordered_map>
 #include <utility>
+
+#include "core/analysis/subgroup_sets.h"
 
 namespace quorix {
 
 namespace {
-
-ElementSet Conjugate(const Group& g, const ElementSet& h, int x) {
-    ElementSet c;
-    const int xi = g.inv(x);
-    for (int e = 1; e <= g.order(); ++e)
-        if (h.test(static_cast<std::size_t>(e))) c.set(static_cast<std::size_t>(g.mul(g.mul(xi, e), x)));
-    return c;
-}
 
 // The classes of `count` objects under conjugation, each object j with the
 // first witness w = 1, 2, ... of G whose conjugate of the representative is
@@ -65,20 +60,71 @@ ConjugacyClasses ElementClasses(const Group& g, bool originalNames, Progress* pr
     return result;
 }
 
+// The conjugates K = w⁻¹·H·w of a representative H are met in the right
+// cosets N·w of its normalizer N, so the first witness of each is the lowest
+// position of its coset: one conjugation per coset instead of per element.
 SubgroupClasses ClassesOfSubgroups(const Group& g, const std::vector<ElementSet>& memberships, Progress* progress) {
     SubgroupClasses result;
+    const int n = g.order();
+    const int count = static_cast<int>(memberships.size());
     std::unordered_map<ElementSet, int> position;
-    for (int s = static_cast<int>(memberships.size()); s >= 1; --s)
-        position[memberships[static_cast<std::size_t>(s - 1)]] = s;
-    auto conjugate = [&](int r, int x) {
-        auto it = position.find(Conjugate(g, memberships[static_cast<std::size_t>(r - 1)], x));
-        return it == position.end() ? 0 : it->second;
-    };
-    std::vector<std::pair<int, std::vector<ConjugateSubgroup>>> classes;
-    ClassesOf<ConjugateSubgroup>(
-        static_cast<int>(memberships.size()), g.order(), conjugate, [&](int x) { return g.inv(x); }, progress,
-        " subgroup(s) processed...", classes, result.halted);
-    for (auto& [representative, members] : classes) result.classes.push_back({representative, std::move(members)});
+    for (int s = count; s >= 1; --s) position[memberships[static_cast<std::size_t>(s - 1)]] = s;
+    std::vector<bool> processed(static_cast<std::size_t>(count) + 1, false);
+    std::vector<char> covered(static_cast<std::size_t>(n) + 1);
+    int processedCount = 0;
+    for (int r = 1; r <= count && processedCount < count; ++r) {
+        if (processed[static_cast<std::size_t>(r)]) continue;
+        const ElementSet& h = memberships[static_cast<std::size_t>(r - 1)];
+        std::vector<int> elements;
+        for (int e = 1; e <= n; ++e)
+            if (h.test(static_cast<std::size_t>(e))) elements.push_back(e);
+        // A generating set of H, then N = {w : w⁻¹·s·w ∈ H for its generators s}.
+        std::vector<int> generators;
+        {
+            ElementSet spanned;
+            spanned.set(1);
+            for (int e : elements)
+                if (!spanned.test(static_cast<std::size_t>(e))) {
+                    generators.push_back(e);
+                    spanned = GeneratedSubgroup(g, generators);
+                }
+        }
+        std::vector<int> normalizer;
+        for (int w = 1; w <= n; ++w) {
+            const int wi = g.inv(w);
+            bool normalizes = true;
+            for (std::size_t i = 0; i < generators.size() && normalizes; ++i)
+                normalizes = h.test(static_cast<std::size_t>(g.mul(g.mul(wi, generators[i]), w)));
+            if (normalizes) normalizer.push_back(w);
+        }
+        std::vector<std::pair<int, int>> found;  // (list position, first witness)
+        std::fill(covered.begin(), covered.end(), 0);
+        for (int w = 1; w <= n; ++w) {
+            if (covered[static_cast<std::size_t>(w)]) continue;
+            for (int m : normalizer) covered[static_cast<std::size_t>(g.mul(m, w))] = 1;
+            const int wi = g.inv(w);
+            ElementSet c;
+            for (int e : elements) c.set(static_cast<std::size_t>(g.mul(g.mul(wi, e), w)));
+            auto it = position.find(c);
+            if (it != position.end() && it->second >= r) found.emplace_back(it->second, w);
+        }
+        std::sort(found.begin(), found.end());
+        std::vector<ConjugateSubgroup> members;
+        for (auto [t, w] : found) {
+            processed[static_cast<std::size_t>(t)] = true;
+            ++processedCount;
+            members.push_back({t, w, g.inv(w)});
+            if (progress) {
+                progress->Report(std::to_string(processedCount) + " subgroup(s) processed...");
+                if (progress->StopRequested()) {
+                    result.halted = true;
+                    break;
+                }
+            }
+        }
+        result.classes.push_back({r, std::move(members)});
+        if (result.halted) break;
+    }
     return result;
 }
 

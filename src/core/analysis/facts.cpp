@@ -36,29 +36,29 @@ GroupFacts ComputeGroupFacts(const GroupPtr& gp) {
     f.elementOrders = Histogram(orders);
 
     Progress unstoppable;
-    const std::vector<ElementSet> sets = EnumerateSubgroupSets(g, unstoppable).sets;
-    const std::vector<int> generators = GeneratorsOf(g);
-    std::vector<int> subgroupOrders;
-    for (const ElementSet& m : sets) {
-        subgroupOrders.push_back(SetSize(m));
-        if (IsNormalSet(g, m, generators)) ++f.normal;
+    const SubgroupClassSummaries found = EnumerateSubgroupClasses(g, unstoppable);
+    std::map<int, int> byOrder;
+    for (const SubgroupClassSummary& c : found.classes) {
+        f.subgroups += c.size;
+        f.normal += c.Normal() ? 1 : 0;
+        byOrder[c.order] += c.size;
+        f.subgroupClassSizes.push_back(c.size);
     }
-    f.subgroups = static_cast<int>(sets.size());
-    f.subgroupOrders = Histogram(subgroupOrders);
+    f.subgroupOrders.assign(byOrder.begin(), byOrder.end());
+    std::sort(f.subgroupClassSizes.begin(), f.subgroupClassSizes.end());
+    f.subgroupClasses = static_cast<int>(f.subgroupClassSizes.size());
 
     f.center = SetSize(CentreSet(g));
+    // G' is the normal closure of the commutators of generators.
+    const std::vector<int> generators = GeneratorsOf(g);
     std::vector<int> commutators;
-    const ElementSet c = CommutatorSet(g);
-    for (int k = 1; k <= g.order(); ++k)
-        if (c.test(static_cast<std::size_t>(k))) commutators.push_back(k);
-    f.commutator = SetSize(GeneratedSubgroup(g, commutators));
+    for (int a : generators)
+        for (int b : generators) commutators.push_back(g.mul(g.mul(g.mul(a, b), g.inv(a)), g.inv(b)));
+    f.commutator = SetSize(NormalClosure(g, commutators));
 
     f.classSizes = ConjugacyClassSizes(g);
     std::sort(f.classSizes.begin(), f.classSizes.end());
     f.classes = static_cast<int>(f.classSizes.size());
-    f.subgroupClassSizes = SubgroupClassSizes(g, sets);
-    std::sort(f.subgroupClassSizes.begin(), f.subgroupClassSizes.end());
-    f.subgroupClasses = static_cast<int>(f.subgroupClassSizes.size());
 
     const CompositionSeries series = BuildCompositionSeries(gp, unstoppable);
     f.compositionFactors.assign(series.factors.begin() + 1, series.factors.end());

@@ -54,4 +54,30 @@ struct SubgroupSetsResult {
 // requested, returning the subgroups found so far in search order.
 SubgroupSetsResult EnumerateSubgroupSets(const Group& g, Progress& progress, int limit = 0);
 
+// One class of conjugate subgroups: the member first in search order, the
+// subgroups' order and the number of conjugates (1: a normal subgroup).
+struct SubgroupClassSummary {
+    ElementSet representative;
+    int order = 0;
+    int size = 0;
+    bool Normal() const { return size == 1; }
+};
+
+struct SubgroupClassSummaries {
+    // Ascending order, then by representative in search order.
+    std::vector<SubgroupClassSummary> classes;
+    // With allSubgroups: every subgroup, unsorted.
+    std::vector<ElementSet> subgroups;
+    bool halted = false;  // a stop was requested: the classes found so far
+};
+
+// The classes of conjugate subgroups of g, without listing the subgroups
+// unless asked. Found by extending one representative of each class by
+// elements of prime-power order (one per orbit of its normalizer), every
+// new subgroup's class being its orbit under conjugation.
+SubgroupClassSummaries EnumerateSubgroupClasses(const Group& g, Progress& progress, bool allSubgroups = false);
+
+// The smallest normal subgroup of g containing the given positions.
+ElementSet NormalClosure(const Group& g, const std::vector<int>& seeds);
+
 }  // namespace quorix

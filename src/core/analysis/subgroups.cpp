@@ -1,6 +1,7 @@
 #include "core/analysis/subgroups.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "core/group/math_functions.h"
 
@@ -87,6 +88,7 @@ void SubgroupLogic::Reset() {
     cached_.reset();
     list_.clear();
     members_.clear();
+    positions_.clear();
     partial_ = false;
     centreKnown_ = commutatorKnown_ = generatorsKnown_ = false;
 }
@@ -107,6 +109,7 @@ SubgroupSearchOutcome SubgroupLogic::FindAllSubgroups(const GroupPtr& g, Progres
     analysed_ = g;
     list_.clear();
     members_.clear();
+    positions_.clear();
     centreKnown_ = commutatorKnown_ = generatorsKnown_ = false;
     if (progress.StopRequested()) {
         outcome.halted = true;
@@ -135,12 +138,14 @@ SubgroupSearchOutcome SubgroupLogic::FindAllSubgroups(const GroupPtr& g, Progres
         return outcome;
     }
     SortSubgroups(*g, list_, &members_);
+    positions_.clear();
     if (!partial_) cached_ = g;
     return outcome;
 }
 
 void SubgroupLogic::KeepPartialList() {
     if (analysed_) SortSubgroups(*analysed_, list_, &members_);
+    positions_.clear();
 }
 
 const std::vector<int>& SubgroupLogic::Generators() {
@@ -174,10 +179,13 @@ bool SubgroupLogic::IsNormal(int s) {
     return IsNormalSet(*analysed_, members_[static_cast<std::size_t>(s - 1)], Generators());
 }
 
-int SubgroupLogic::FindByMembership(const ElementSet& m) const {
-    for (std::size_t s = 0; s < members_.size(); ++s)
-        if (members_[s] == m) return static_cast<int>(s) + 1;
-    return 0;
+int SubgroupLogic::FindByMembership(const ElementSet& m) {
+    if (positions_.size() != members_.size()) {
+        positions_.clear();
+        for (std::size_t s = members_.size(); s-- > 0;) positions_[members_[s]] = static_cast<int>(s) + 1;
+    }
+    auto it = positions_.find(m);
+    return it == positions_.end() ? 0 : it->second;
 }
 
 int SubgroupLogic::CentralizerIndex(int x) {
@@ -195,16 +203,23 @@ int SubgroupLogic::NormalizerIndex(int s) {
     const Group* g = analysed_.get();
     if (g && s >= 1 && s <= SubgroupCount()) {
         const ElementSet& h = members_[static_cast<std::size_t>(s - 1)];
+        // x normalizes H when it conjugates a generating set of H into H.
+        std::vector<int> generators;
+        ElementSet spanned;
+        spanned.set(1);
+        for (int e = 2; e <= g->order(); ++e)
+            if (h.test(static_cast<std::size_t>(e)) && !spanned.test(static_cast<std::size_t>(e))) {
+                generators.push_back(e);
+                spanned = GeneratedSubgroup(*g, generators);
+            }
         ElementSet normalizer;
         normalizer.set(1);
         for (int x = 2; x <= g->order(); ++x) {
-            ElementSet left, right;
-            for (int e = 1; e <= g->order(); ++e) {
-                if (!h.test(static_cast<std::size_t>(e))) continue;
-                left.set(static_cast<std::size_t>(g->mul(x, e)));
-                right.set(static_cast<std::size_t>(g->mul(e, x)));
-            }
-            if (left == right) normalizer.set(static_cast<std::size_t>(x));
+            const int xi = g->inv(x);
+            bool normalizes = true;
+            for (std::size_t i = 0; i < generators.size() && normalizes; ++i)
+                normalizes = h.test(static_cast<std::size_t>(g->mul(g->mul(xi, generators[i]), x)));
+            if (normalizes) normalizer.set(static_cast<std::size_t>(x));
         }
         return FindByMembership(normalizer);
     }
@@ -222,15 +237,106 @@ std::vector<std::string> SubgroupLogic::NameAndRegister(const GroupRegistrar& re
 
 // ---- maximal normal subgroup -------------------------------------------------
 
+namespace {
+
+// The smallest prime dividing |G : G'| (0 for a perfect group), with
+// K = G'·G^p.
+int SmallestAbelianQuotientPrime(const Group& g, const std::vector<int>& generators, ElementSet& k) {
+    std::vector<int> seeds;
+    for (int a : generators)
+        for (int b : generators) seeds.push_back(g.mul(g.mul(g.mul(a, b), g.inv(a)), g.inv(b)));
+    const int index = g.order() / SetSize(NormalClosure(g, seeds));
+    if (index == 1) return 0;
+    int p = 2;
+    while (index % p != 0) ++p;
+    for (int s : generators) {
+        int power = 1;
+        for (int t = 0; t < p; ++t) power = g.mul(power, s);
+        seeds.push_back(power);
+    }
+    k = NormalClosure(g, seeds);
+    return p;
+}
+
+// With p < 60 the proper normal subgroups of largest order are those of
+// index p (a simple quotient is Z_q with q >= p or has at least 60
+// elements): the kernels of the nonzero linear forms on G/K, K = G'·G^p, an
+// elementary abelian p-group. The first of them in search order.
+ElementSet FirstHyperplane(const Group& g, const std::vector<int>& generators, const ElementSet& k, int p,
+                           Progress& progress) {
+    const int n = g.order();
+    std::vector<int> kElements;
+    for (int x = 1; x <= n; ++x)
+        if (k.test(static_cast<std::size_t>(x))) kElements.push_back(x);
+    // A basis of G/K among the generators, and the coordinates of every element.
+    std::vector<int> basis;
+    ElementSet spanned = k;
+    for (int s : generators) {
+        if (spanned.test(static_cast<std::size_t>(s))) continue;
+        basis.push_back(s);
+        std::vector<int> seeds(kElements);
+        seeds.insert(seeds.end(), basis.begin(), basis.end());
+        spanned = GeneratedSubgroup(g, seeds);
+    }
+    const std::size_t r = basis.size();
+    std::vector<std::vector<int>> coordinates(static_cast<std::size_t>(n) + 1, std::vector<int>(r, 0));
+    std::vector<int> a(r, 0);
+    for (bool more = true; more;) {
+        int y = 1;
+        for (std::size_t i = 0; i < r; ++i)
+            for (int t = 0; t < a[i]; ++t) y = g.mul(y, basis[i]);
+        for (int e : kElements) coordinates[static_cast<std::size_t>(g.mul(e, y))] = a;
+        more = false;
+        for (std::size_t i = 0; i < r && !more; ++i) {
+            if (++a[i] < p)
+                more = true;
+            else
+                a[i] = 0;
+        }
+    }
+    // Forms up to a scalar: the first nonzero coefficient is 1.
+    ElementSet best;
+    std::vector<int> form(r, 0);
+    for (std::size_t lead = 0; lead < r; ++lead) {
+        std::fill(form.begin(), form.end(), 0);
+        form[lead] = 1;
+        for (bool more = true; more;) {
+            if (progress.StopRequested()) return {};
+            ElementSet kernel = ElementSet::ForOrder(n);
+            for (int x = 1; x <= n; ++x) {
+                int value = 0;
+                for (std::size_t i = lead; i < r; ++i) value += form[i] * coordinates[static_cast<std::size_t>(x)][i];
+                if (value % p == 0) kernel.set(static_cast<std::size_t>(x));
+            }
+            if (best.none() || PrecedesInSearchOrder(kernel, best)) best = std::move(kernel);
+            more = false;
+            for (std::size_t i = lead + 1; i < r && !more; ++i) {
+                if (++form[i] < p)
+                    more = true;
+                else
+                    form[i] = 0;
+            }
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
 ElementSet FindMaximalNormalSubgroupSet(const Group& g, Progress& progress) {
     const int n = g.order();
     if (n < 2) return {};
+    const std::vector<int> generators = GeneratorsOf(g);
+    ElementSet base;
+    const int p = SmallestAbelianQuotientPrime(g, generators, base);
+    if (p > 0 && p < 60) return FirstHyperplane(g, generators, base, p, progress);
     // A normal subgroup is a union of conjugacy classes, so the normal
     // subgroups are the products of normal closures of single elements: far
     // fewer candidates than the subgroups the search order walks through.
     // The answer is the one the search meets first among the proper normal
     // subgroups of the largest order.
     std::vector<ElementSet> closures;
+    std::unordered_set<ElementSet> knownClosures;
     ElementSet placed;
     placed.set(1);
     for (int x = 2; x <= n; ++x) {
@@ -244,21 +350,22 @@ ElementSet FindMaximalNormalSubgroupSet(const Group& g, Progress& progress) {
                 conjugates.push_back(c);
             }
         }
-        const ElementSet closure = GeneratedSubgroup(g, conjugates);
-        if (std::find(closures.begin(), closures.end(), closure) == closures.end()) closures.push_back(closure);
+        ElementSet closure = GeneratedSubgroup(g, conjugates);
+        if (knownClosures.insert(closure).second) closures.push_back(std::move(closure));
     }
     ElementSet trivial;
     trivial.set(1);
     std::vector<ElementSet> normal{trivial};
+    std::unordered_set<ElementSet> knownNormal{trivial};
     for (const ElementSet& c : closures) {
         const std::size_t known = normal.size();
         for (std::size_t i = 0; i < known; ++i) {
             const ElementSet joined = normal[i] | c;
-            std::vector<int> generators;
-            for (int k = 2; k <= n; ++k)
-                if (joined.test(static_cast<std::size_t>(k))) generators.push_back(k);
-            const ElementSet product = SetSize(joined) == SetSize(c) ? c : GeneratedSubgroup(g, generators);
-            if (std::find(normal.begin(), normal.end(), product) == normal.end()) normal.push_back(product);
+            std::vector<int> spanning;
+            for (int x = 2; x <= n; ++x)
+                if (joined.test(static_cast<std::size_t>(x))) spanning.push_back(x);
+            ElementSet product = SetSize(joined) == SetSize(c) ? c : GeneratedSubgroup(g, spanning);
+            if (knownNormal.insert(product).second) normal.push_back(std::move(product));
         }
         if (progress.StopRequested()) return {};
     }

@@ -4,6 +4,7 @@
 // HTML views, with the questions asked about listed subgroups.
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "core/analysis/registrar.h"
@@ -91,7 +92,7 @@ public:
     void Reset();
 
 private:
-    int FindByMembership(const ElementSet& m) const;
+    int FindByMembership(const ElementSet& m);
     const std::vector<int>& Generators();
 
     GroupPtr analysed_;
@@ -99,6 +100,8 @@ private:
     GroupPtr current_;
     std::vector<GroupPtr> list_;
     std::vector<ElementSet> members_;
+    // List position of every membership set, rebuilt when the list changes.
+    std::unordered_map<ElementSet, int> positions_;
     bool partial_ = false;
     bool centreKnown_ = false;
     bool commutatorKnown_ = false;

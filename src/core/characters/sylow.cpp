@@ -1,6 +1,6 @@
 #include "core/characters/sylow.h"
 
-#include <unordered_set>
+#include <vector>
 
 namespace quorix {
 
@@ -28,11 +28,10 @@ ElementSet Closure(const Group& g, const std::vector<int>& generators, int limit
     return set;
 }
 
-ElementSet Conjugate(const Group& g, const ElementSet& h, int x) {
-    ElementSet c;
+ElementSet Conjugate(const Group& g, const std::vector<int>& elements, int x) {
+    ElementSet c = ElementSet::ForOrder(g.order());
     const int xi = g.inv(x);
-    for (int e = 1; e <= g.order(); ++e)
-        if (h.test(static_cast<std::size_t>(e))) c.set(static_cast<std::size_t>(g.mul(g.mul(xi, e), x)));
+    for (int e : elements) c.set(static_cast<std::size_t>(g.mul(g.mul(xi, e), x)));
     return c;
 }
 
@@ -68,15 +67,30 @@ SylowResult ComputeSylowSubgroups(const Group& g, Progress& progress, bool allCo
                 generators.pop_back();
         }
         if (stop()) return result;
-        for (int x = 1; x <= n; ++x) s.normalizerOrder += Conjugate(g, s.subgroup, x) == s.subgroup;
+        // x normalizes P when it conjugates P's generators into P.
+        std::vector<int> normalizer;
+        for (int x = 1; x <= n; ++x) {
+            const int xi = g.inv(x);
+            bool normalizes = true;
+            for (std::size_t i = 0; i < generators.size() && normalizes; ++i)
+                normalizes = s.subgroup.test(static_cast<std::size_t>(g.mul(g.mul(xi, generators[i]), x)));
+            if (normalizes) normalizer.push_back(x);
+        }
+        s.normalizerOrder = static_cast<int>(normalizer.size());
         s.count = n / s.normalizerOrder;
         s.normal = s.count == 1;
         if (allConjugates) {
-            std::unordered_set<ElementSet> seen;
+            // The positions giving one conjugate form a right coset N·x, met
+            // first at its lowest position.
+            std::vector<int> elements;
+            for (int x = 1; x <= n; ++x)
+                if (s.subgroup.test(static_cast<std::size_t>(x))) elements.push_back(x);
+            std::vector<char> covered(static_cast<std::size_t>(n) + 1, 0);
             for (int x = 1; x <= n && static_cast<int>(s.conjugates.size()) < s.count; ++x) {
                 if (x % 16 == 0 && stop()) return result;
-                ElementSet c = Conjugate(g, s.subgroup, x);
-                if (seen.insert(c).second) s.conjugates.push_back(c);
+                if (covered[static_cast<std::size_t>(x)]) continue;
+                for (int m : normalizer) covered[static_cast<std::size_t>(g.mul(m, x))] = 1;
+                s.conjugates.push_back(Conjugate(g, elements, x));
             }
         }
         result.primes.push_back(std::move(s));

@@ -24,11 +24,12 @@ constexpr Colour kClassColours[] = {
 
 bool Contains(const ElementSet& big, const ElementSet& small) { return small.IsSubsetOf(big); }
 
-// For every subgroup, the list positions of its maximal subgroups. A proper
-// subgroup H of K is maximal unless it lies in a maximal subgroup of K found
-// before it (those are larger, and every subgroup between H and K lies in one).
+// For every subgroup marked in `wanted`, the list positions of its maximal
+// subgroups (the others get none). A proper subgroup H of K is maximal unless
+// it lies in a maximal subgroup of K found before it (those are larger, and
+// every subgroup between H and K lies in one).
 std::vector<std::vector<int>> MaximalSubgroups(const std::vector<ElementSet>& sets, const std::vector<int>& orders,
-                                               Progress& progress) {
+                                               const std::vector<char>& wanted, Progress& progress) {
     const int count = static_cast<int>(sets.size());
     std::vector<int> byOrder(static_cast<std::size_t>(count));
     std::iota(byOrder.begin(), byOrder.end(), 0);
@@ -38,6 +39,7 @@ std::vector<std::vector<int>> MaximalSubgroups(const std::vector<ElementSet>& se
     std::vector<std::vector<int>> maximal(static_cast<std::size_t>(count));
     for (int k = 0; k < count; ++k) {
         if (k % 64 == 0 && progress.StopRequested()) return {};
+        if (!wanted[static_cast<std::size_t>(k)]) continue;
         const ElementSet& big = sets[static_cast<std::size_t>(k)];
         const int bigOrder = orders[static_cast<std::size_t>(k)];
         std::vector<int>& found = maximal[static_cast<std::size_t>(k)];
@@ -93,15 +95,19 @@ Lattice BuildLattice(const Group& g, View view, Progress& progress) {
         for (const ConjugateSubgroup& m : classes.classes[c].members)
             classOf[static_cast<std::size_t>(m.subgroup - 1)] = static_cast<int>(c);
     for (int s = 0; s < count; ++s) orders[static_cast<std::size_t>(s)] = SetSize(sets[static_cast<std::size_t>(s)]);
+    lat.subgroupCount = count;
+    lat.classCount = static_cast<int>(classes.classes.size());
+    lat.classesOnly = view == View::ClassesOnly || (view == View::Automatic && count > kClassesViewThreshold);
+    // Conjugation carries the maximal subgroups of one member of a class onto
+    // those of another, so the classes view needs those of representatives only.
+    std::vector<char> wanted(static_cast<std::size_t>(count), lat.classesOnly ? 0 : 1);
+    for (const SubgroupClass& c : classes.classes) wanted[static_cast<std::size_t>(c.representative - 1)] = 1;
     progress.Report("Maximal subgroups...");
-    const std::vector<std::vector<int>> maximal = MaximalSubgroups(sets, orders, progress);
+    const std::vector<std::vector<int>> maximal = MaximalSubgroups(sets, orders, wanted, progress);
     if (maximal.empty() && count > 0) {
         lat.halted = true;
         return lat;
     }
-    lat.subgroupCount = count;
-    lat.classCount = static_cast<int>(classes.classes.size());
-    lat.classesOnly = view == View::ClassesOnly || (view == View::Automatic && count > kClassesViewThreshold);
 
     // Layers: distinct orders, largest first.
     std::set<int, std::greater<>> distinct(orders.begin(), orders.end());

@@ -75,7 +75,7 @@ struct Lattice {
     bool halted = false;         // a stop was requested: nodes and edges are empty
 };
 
-// Builds the lattice of g (order at most 120, else InvalidArgument). Yields
+// Builds the lattice of g (order at most kMaxGroupOrder, else InvalidArgument). Yields
 // to the progress object during the subgroup enumeration and the class
 // computation.
 Lattice BuildLattice(const Group& g, View view, Progress& progress);

@@ -88,5 +88,32 @@ TEST(KnownGroups, KleinFourGroupAndElementaryAbelianGroups) {
     EXPECT_FALSE(ComputeGroupFacts(spec("Z4")).kleinFour);
 }
 
+// Past 120 elements: subgroups and their classes of the simple and symmetric
+// groups a course meets next, with their element classes and series.
+TEST(KnownGroups, SymmetricAlternatingAndLinearGroupsPast120) {
+    struct Large {
+        const char* spec;
+        int subgroups, normal, subgroupClasses, classes, commutator;
+        std::vector<int> compositionFactors;
+    };
+    for (const Large& k : {Large{"PSL(2,7)", 179, 2, 15, 6, 168, {168}}, Large{"A6", 501, 2, 22, 7, 360, {360}},
+                           Large{"S6", 1455, 3, 56, 11, 360, {2, 360}}, Large{"A7", 3786, 2, 40, 9, 2520, {2520}},
+                           Large{"S7", 11300, 3, 96, 15, 2520, {2, 2520}}}) {
+        SCOPED_TRACE(k.spec);
+        const GroupFacts f = ComputeGroupFacts(spec(k.spec));
+        EXPECT_EQ(f.subgroups, k.subgroups);
+        EXPECT_EQ(f.normal, k.normal);
+        EXPECT_EQ(f.subgroupClasses, k.subgroupClasses);
+        EXPECT_EQ(f.classes, k.classes);
+        EXPECT_EQ(f.center, 1);
+        EXPECT_EQ(f.commutator, k.commutator);
+        EXPECT_EQ(f.compositionFactors, k.compositionFactors);
+        EXPECT_FALSE(f.solvable);
+        int total = 0;
+        for (auto [order, count] : f.subgroupOrders) total += count;
+        EXPECT_EQ(total, k.subgroups);
+    }
+}
+
 }  // namespace
 }  // namespace quorix::testing

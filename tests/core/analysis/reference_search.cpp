@@ -134,4 +134,31 @@ ElementSet ReferenceMaximalNormalSubgroup(const GroupPtr& g) {
     return best;
 }
 
+std::vector<std::pair<int, std::vector<std::pair<int, int>>>> ReferenceSubgroupClasses(
+    const Group& g, const std::vector<ElementSet>& memberships) {
+    const int count = static_cast<int>(memberships.size());
+    std::vector<bool> placed(static_cast<std::size_t>(count) + 1, false);
+    std::vector<std::pair<int, std::vector<std::pair<int, int>>>> classes;
+    for (int r = 1; r <= count; ++r) {
+        if (placed[static_cast<std::size_t>(r)]) continue;
+        std::vector<int> witness(static_cast<std::size_t>(count) + 1, 0);
+        const ElementSet& h = memberships[static_cast<std::size_t>(r - 1)];
+        for (int w = 1; w <= g.order(); ++w) {
+            ElementSet c;
+            for (int e = 1; e <= g.order(); ++e)
+                if (h.test(static_cast<std::size_t>(e))) c.set(static_cast<std::size_t>(g.mul(g.mul(g.inv(w), e), w)));
+            for (int t = 1; t <= count; ++t)
+                if (memberships[static_cast<std::size_t>(t - 1)] == c && witness[static_cast<std::size_t>(t)] == 0)
+                    witness[static_cast<std::size_t>(t)] = w;
+        }
+        classes.emplace_back(r, std::vector<std::pair<int, int>>{});
+        for (int t = 1; t <= count; ++t)
+            if (witness[static_cast<std::size_t>(t)] != 0) {
+                placed[static_cast<std::size_t>(t)] = true;
+                classes.back().second.emplace_back(t, witness[static_cast<std::size_t>(t)]);
+            }
+    }
+    return classes;
+}
+
 }  // namespace quorix::testing

@@ -6,6 +6,7 @@
 // divisibility form for cyclic groups). Slow by design; the analysis code
 // must produce exactly the same lists.
 
+#include <utility>
 #include <vector>
 
 #include "core/group/group.h"
@@ -23,5 +24,12 @@ bool ReferenceIsNormal(const Group& g, const Group& h);
 // The walk above keeping the first proper normal subgroup of strictly larger
 // order, stopping once one of order |G|/p is found (p the smallest prime).
 ElementSet ReferenceMaximalNormalSubgroup(const GroupPtr& g);
+
+// Classes of conjugate subgroups of a list, literally: for every
+// representative (the lowest list position not yet placed) each w = 1..|G|
+// in turn conjugates it, and a member keeps the first w that reaches it.
+// Each class as (representative, [(member, witness)...]).
+std::vector<std::pair<int, std::vector<std::pair<int, int>>>> ReferenceSubgroupClasses(
+    const Group& g, const std::vector<ElementSet>& memberships);
 
 }  // namespace quorix::testing

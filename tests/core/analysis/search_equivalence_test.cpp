@@ -1,9 +1,13 @@
 // The fast subgroup enumeration against the literal depth-first walk, on
 // every catalogued group of order <= 24: same subgroups in the same order,
-// with and without a limit, and the same maximal normal subgroup.
+// with and without a limit, the same maximal normal subgroup, and the same
+// subgroup classes with their first witnesses.
 
 #include <gtest/gtest.h>
 
+#include <set>
+
+#include "core/analysis/conjugacy_classes.h"
 #include "core/analysis/subgroup_sets.h"
 #include "core/analysis/subgroups.h"
 #include "support/test_progress.h"
@@ -82,6 +86,33 @@ TEST_F(SearchEquivalence, SameMaximalNormalSubgroup) {
         EXPECT_EQ(Describe({FindMaximalNormalSubgroupSet(*ng.group, progress)}),
                   Describe({ReferenceMaximalNormalSubgroup(ng.group)}))
             << ng.label;
+    }
+}
+
+TEST_F(SearchEquivalence, SubgroupClassesKeepTheFirstWitnessAndTheSummaryAgrees) {
+    for (const NamedGroup& ng : groups_) {
+        SubgroupLogic logic;
+        logic.FindAllSubgroups(ng.group, progress);
+        const SubgroupClasses fast = ComputeSubgroupConjugacyClasses(*ng.group, logic.Memberships(), progress);
+        const auto reference = ReferenceSubgroupClasses(*ng.group, logic.Memberships());
+        ASSERT_EQ(fast.classes.size(), reference.size()) << ng.label;
+        std::multiset<std::pair<int, int>> listed, summarised;  // (order, class size)
+        for (std::size_t c = 0; c < reference.size(); ++c) {
+            const SubgroupClass& k = fast.classes[c];
+            EXPECT_EQ(k.representative, reference[c].first) << ng.label;
+            ASSERT_EQ(k.members.size(), reference[c].second.size()) << ng.label;
+            for (std::size_t m = 0; m < k.members.size(); ++m) {
+                EXPECT_EQ(k.members[m].subgroup, reference[c].second[m].first) << ng.label;
+                EXPECT_EQ(k.members[m].witness, reference[c].second[m].second) << ng.label;
+            }
+            listed.emplace(logic.Subgroup(k.representative)->order(), k.Size());
+        }
+        const SubgroupClassSummaries summary = EnumerateSubgroupClasses(*ng.group, progress);
+        for (const SubgroupClassSummary& k : summary.classes) {
+            summarised.emplace(k.order, k.size);
+            EXPECT_EQ(k.Normal(), IsNormalSet(*ng.group, k.representative, GeneratorsOf(*ng.group))) << ng.label;
+        }
+        EXPECT_EQ(listed, summarised) << ng.label;
     }
 }
 

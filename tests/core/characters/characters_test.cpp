@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 #include "core/characters/character_table.h"
@@ -122,6 +123,27 @@ TEST(CharacterTableTest, AlternatingGroupsAndS4) {
     EXPECT_EQ(legend, (std::vector<std::string>{"√d = the positive square root of d"}));
 }
 
+// One degree per partition for S7; PSL(2,19) with its twelve classes and the
+// two characters of degree 9 that tell the unipotent classes apart by i√19.
+TEST(CharacterTableTest, SymmetricGroupOfDegreeSevenAndPSL219) {
+    const CharacterTable s7 = TableOf(*spec("S7"));
+    EXPECT_EQ(Degrees(s7), (std::vector<int>{1, 1, 6, 6, 14, 14, 14, 14, 15, 15, 20, 21, 21, 35, 35}));
+    EXPECT_TRUE(s7.checks.Pass(5040));
+    for (const Character& chi : s7.characters) EXPECT_TRUE(chi.rational);
+
+    const CharacterTable psl = TableOf(*spec("PSL(2,19)"));
+    EXPECT_EQ(Degrees(psl), (std::vector<int>{1, 9, 9, 18, 18, 18, 18, 19, 20, 20, 20, 20}));
+    EXPECT_TRUE(psl.checks.Pass(3420));
+    std::vector<int> sizes;
+    for (const CharacterClass& c : psl.classes) sizes.push_back(c.size);
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (std::vector<int>{1, 171, 180, 180, 342, 342, 342, 342, 380, 380, 380, 380}));
+    int unipotent = 0;
+    for (const Character& chi : psl.characters)
+        for (const Cyclotomic& v : chi.values) unipotent += v.Text() == "(-1+i√19)/2";
+    EXPECT_EQ(unipotent, 2);
+}
+
 TEST(CharacterTableTest, ChecksAndSylowCountsOverTheZoo) {
     for (const testing::NamedGroup& entry : testing::zoo(120)) {
         const CharacterTable t = TableOf(*entry.group);
@@ -193,6 +215,35 @@ TEST(SylowTest, CountsOfS4AndA5) {
     const SylowResult halted = ComputeSylowSubgroups(*spec("A5"), stopped);
     EXPECT_TRUE(halted.halted);
     EXPECT_TRUE(halted.primes.empty());
+}
+
+// Numbers known from the structure of the groups; the conjugates in the
+// order of their first conjugating position, as a literal walk lists them.
+TEST(SylowTest, CountsPast120AndConjugatesInWitnessOrder) {
+    const std::vector<std::pair<const char*, std::map<int, int>>> known = {
+        {"S6", {{2, 45}, {3, 10}, {5, 36}}},
+        {"A7", {{2, 315}, {3, 70}, {5, 126}, {7, 120}}},
+        {"S7", {{2, 315}, {3, 70}, {5, 126}, {7, 120}}},
+        {"PSL(2,19)", {{2, 285}, {3, 190}, {5, 171}, {19, 20}}}};
+    for (const auto& [name, expected] : known) {
+        std::map<int, int> counts;
+        for (const SylowSubgroups& s : Sylow(*spec(name))) counts[s.prime] = s.count;
+        EXPECT_EQ(counts, expected) << name;
+    }
+    for (const char* name : {"S4", "SL(2,3)", "S5", "D12"}) {
+        const GroupPtr g = spec(name);
+        for (const SylowSubgroups& s : Sylow(*g, true)) {
+            std::vector<ElementSet> walk;
+            for (int x = 1; x <= g->order(); ++x) {
+                ElementSet c;
+                for (int e = 1; e <= g->order(); ++e)
+                    if (s.subgroup.test(static_cast<std::size_t>(e)))
+                        c.set(static_cast<std::size_t>(g->mul(g->mul(g->inv(x), e), x)));
+                if (std::find(walk.begin(), walk.end(), c) == walk.end()) walk.push_back(c);
+            }
+            EXPECT_EQ(s.conjugates, walk) << name << " p = " << s.prime;
+        }
+    }
 }
 
 TEST(SylowTest, NormalInAbelianGroupsAndNamed) {

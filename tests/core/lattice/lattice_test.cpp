@@ -134,6 +134,18 @@ TEST(Lattice, ClassesViewIsTheDefaultForManySubgroupsAndConjugatesSitSideBySide)
     const auto c26 = Build(spec("Z2xZ2xZ2xZ2xZ2xZ2"), lattice::View::Automatic);
     EXPECT_TRUE(c26.classesOnly);
     EXPECT_EQ(c26.subgroupCount, 2825);
+    // The classes view's edges are the class pairs of the full lattice's.
+    for (const GroupPtr& g : {spec("S4"), spec("S5"), specialLinear23()}) {
+        const auto whole = Build(g), classes = Build(g, lattice::View::ClassesOnly);
+        std::set<std::pair<int, int>> pairs, shown;
+        for (const auto& [big, small] : whole.edges)
+            pairs.emplace(whole.nodes[static_cast<std::size_t>(big)].subgroupClass,
+                          whole.nodes[static_cast<std::size_t>(small)].subgroupClass);
+        for (const auto& [big, small] : classes.edges)
+            shown.emplace(classes.nodes[static_cast<std::size_t>(big)].subgroupClass,
+                          classes.nodes[static_cast<std::size_t>(small)].subgroupClass);
+        EXPECT_EQ(shown, pairs) << g->GroupID();
+    }
     // In S4 the three Z4 (and the three D8, ...) are one class: one colour,
     // no other box or bend between them.
     const auto full = Build(spec("S4"));
