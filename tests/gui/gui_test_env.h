@@ -9,6 +9,8 @@
 #include <QDialog>
 #include <QDir>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTimer>
 #include <QTest>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -52,9 +54,19 @@ inline void snapshot(QWidget& w, const QString& name) {
     w.grab().save(QDir(QString::fromLocal8Bit(dir)).filePath(name + QStringLiteral(".png")));
 }
 
-// Lets a panel's deferred start and its job run to their end.
+// Lets a panel's deferred start and its job run to their end (at most a
+// minute): the loop sleeps until an event comes, such as the end of the
+// job's worker, and wakes every 50 ms to look at the clock.
 inline bool settle(gui::Panel& panel) {
-    return QTest::qWaitFor([&panel] { return !panel.startPending() && !panel.jobRunning(); }, 60000);
+    QDeadlineTimer deadline(60000);
+    QTimer wake;
+    wake.start(50);
+    while (panel.startPending() || panel.jobRunning()) {
+        if (deadline.hasExpired()) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
 }
 
 class GuiTest : public ::testing::Test {

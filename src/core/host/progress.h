@@ -4,9 +4,10 @@
 // and Report() when it has something to show, and returns what it has when a
 // stop was requested (its result says it was halted).
 //
-// The desktop program's yield callback lets Qt handle pending events, so a
-// Halt button (which calls RequestStop) can be pressed while the job runs; the
-// command-line tool raises the flag from its Ctrl+C handler.
+// The desktop program runs the computation on a worker thread: its Halt
+// button calls RequestStop from the GUI thread and the reports are passed on
+// to the processing indicator; the command-line tool raises the flag from its
+// Ctrl+C handler.
 
 #include <atomic>
 #include <functional>

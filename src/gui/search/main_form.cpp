@@ -291,7 +291,7 @@ void MainForm::placeGridScroll() {
 void MainForm::closeEvent(QCloseEvent* e) {
     timer_->stop();
     Panel::closeEvent(e);
-    // During a Trace off search the close waits for the search to stop.
+    // During a Trace off search the window closes at once; the worker stops.
     if (e->isAccepted()) QCoreApplication::quit();
 }
 
@@ -457,7 +457,7 @@ void MainForm::getNextSolution() {
 
 void MainForm::showOutcome(SearchOutcome outcome) {
     if (outcome == SearchOutcome::Incomplete) {
-        // A timed mode was chosen while the search yielded: its timer goes on.
+        // A step of a timed mode: its timer goes on.
         cmdHalt_->show();
         cmdHalt_->setEnabled(true);
         timer_->start();
