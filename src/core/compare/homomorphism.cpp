@@ -24,6 +24,13 @@ void MultiplicationTable::SetProduct(int a, int b, int product) {
         wide[i] = static_cast<std::uint16_t>(product);
 }
 
+void MultiplicationTable::Widen() {
+    if (!wide.empty()) return;
+    wide.assign(mul.begin(), mul.end());
+    mul.clear();
+    mul.shrink_to_fit();
+}
+
 MultiplicationTable MultiplicationTable::FromGroup(const Group& g) {
     MultiplicationTable t;
     t.Allocate(g.order());
@@ -78,6 +85,10 @@ std::vector<int> ParseMappingText(const std::string& text) {
 void HomomorphismSearch::Start(const MultiplicationTable& source, const MultiplicationTable& target) {
     a_ = source;
     b_ = target;
+    if (a_.wide.empty() != b_.wide.empty()) {
+        a_.Widen();
+        b_.Widen();
+    }
     const int nA = a_.n, nB = b_.n;
     equalOrders_ = nA == nB;
     started_ = true;
@@ -116,6 +127,18 @@ void HomomorphismSearch::UndoTo(std::size_t mark) {
 }
 
 bool HomomorphismSearch::Assign(int a, int b) {
+    return a_.wide.empty() ? Close(a, b, a_.mul.data(), b_.mul.data()) : Close(a, b, a_.wide.data(), b_.wide.data());
+}
+
+template <class Entry>
+bool HomomorphismSearch::Close(int a, int b, const Entry* sourceProducts, const Entry* targetProducts) {
+    const auto sa = static_cast<std::size_t>(a_.n + 1), sb = static_cast<std::size_t>(b_.n + 1);
+    auto inA = [&](int x, int y) {
+        return static_cast<int>(sourceProducts[static_cast<std::size_t>(x) * sa + static_cast<std::size_t>(y)]);
+    };
+    auto inB = [&](int x, int y) {
+        return static_cast<int>(targetProducts[static_cast<std::size_t>(x) * sb + static_cast<std::size_t>(y)]);
+    };
     auto set = [this](int x, int y) {
         img_[static_cast<std::size_t>(x)] = y;
         if (uses_[static_cast<std::size_t>(y)]++ == 0) ++distinctImages_;
@@ -139,8 +162,8 @@ bool HomomorphismSearch::Assign(int a, int b) {
         for (std::size_t idx = 0; idx <= processed_; ++idx) {
             const int x = trail_[idx];
             const int ix = img_[static_cast<std::size_t>(x)];
-            if (!imply(a_.Product(g, x), b_.Product(ig, ix))) return false;
-            if (!imply(a_.Product(x, g), b_.Product(ix, ig))) return false;
+            if (!imply(inA(g, x), inB(ig, ix))) return false;
+            if (!imply(inA(x, g), inB(ix, ig))) return false;
         }
         ++processed_;
     }

@@ -38,6 +38,8 @@ struct MultiplicationTable {
         return wide.empty() ? mul[i] : wide[i];
     }
     void SetProduct(int a, int b, int product);
+    // Moves the products to `wide` (for a search against a wide table).
+    void Widen();
     // Room for the products of `elements` elements, all 0.
     void Allocate(int elements);
 
@@ -66,6 +68,9 @@ public:
 
 private:
     bool Assign(int a, int b);  // closure after a -> b; false on contradiction
+    // Assign over the two tables' entries (both of one width).
+    template <class Entry>
+    bool Close(int a, int b, const Entry* sourceProducts, const Entry* targetProducts);
     void UndoTo(std::size_t mark);
     bool FitsOrder(int a, int b) const;
     bool Viable() const;

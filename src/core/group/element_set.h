@@ -88,13 +88,17 @@ public:
     // ---- bits ---------------------------------------------------------------
     std::size_t size() const noexcept { return words_ * kWordBits; }
     bool test(std::size_t k) const noexcept {
-        const Word* w = heap_ ? heap_ : inline_;
-        return k < size() && ((w[k / kWordBits] >> (k % kWordBits)) & 1u) != 0;
+        if (!heap_) [[likely]]
+            return k < kInlineWords * kWordBits && ((inline_[k / kWordBits] >> (k % kWordBits)) & 1u) != 0;
+        return k < size() && ((heap_[k / kWordBits] >> (k % kWordBits)) & 1u) != 0;
     }
     bool operator[](std::size_t k) const noexcept { return test(k); }
     ElementSet& set(std::size_t k) {
-        if (k >= size()) [[unlikely]]
-            Grow(std::max<std::size_t>(k / kWordBits + 1, 2 * words_));
+        if (!heap_ && k < kInlineWords * kWordBits) [[likely]] {
+            inline_[k / kWordBits] |= Word{1} << (k % kWordBits);
+            return *this;
+        }
+        if (k >= size()) Grow(std::max<std::size_t>(k / kWordBits + 1, 2 * words_));
         data()[k / kWordBits] |= Word{1} << (k % kWordBits);
         return *this;
     }
