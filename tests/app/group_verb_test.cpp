@@ -19,3 +19,18 @@ TEST(GroupVerb, ElementsAndTableAsTextAndJson) {
     EXPECT_EQ(j["elements"][1]["order"], 3);
     EXPECT_EQ(j["table"][1][2], "1");  // A times A^2
 }
+
+// Past 120 elements the table is left out unless asked for; the elements
+// are always listed.
+TEST(GroupVerb, ALargeGroupsTableOnlyWhenAskedFor) {
+    auto r = runTool("group 'PSL(2,7)'");
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("The Cayley table (28224 products) is not printed"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("Cayley table (row times column)"), std::string::npos);
+    auto j = nlohmann::json::parse(runTool("group 'PSL(2,7)' --json").out);
+    EXPECT_EQ(j["elements"].size(), 168u);
+    EXPECT_TRUE(j["table"].is_null());
+    j = nlohmann::json::parse(runTool("group 'PSL(2,7)' --json --full-table").out);
+    ASSERT_EQ(j["table"].size(), 168u);
+    EXPECT_EQ(j["table"][0][5], j["elements"][5]["plain"]);
+}
