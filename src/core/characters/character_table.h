@@ -1,5 +1,5 @@
 #pragma once
-// The character table of a group of at most 120 elements, exact, from its
+// The character table of a group of at most kMaxGroupOrder elements, exact, from its
 // Cayley table: the class multiplication coefficients are split into common
 // eigenvectors modulo a prime p ≡ 1 (mod the exponent) (Dixon–Schneider),
 // and each value is recovered from its reductions modulo p as a sum of roots

@@ -1,5 +1,5 @@
 #pragma once
-// The Cayley diagram of a group of at most 120 elements for generators the
+// The Cayley diagram of a group of at most kMaxGroupOrder elements for generators the
 // user chooses: one node per element, and for each generator g an arrow from
 // every x to xg (an involution joins x and xg by one undirected edge). When
 // the chosen elements generate a subgroup H only, the diagram falls into the

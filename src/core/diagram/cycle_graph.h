@@ -1,5 +1,5 @@
 #pragma once
-// The cycle graph of a group of at most 120 elements: each maximal cyclic
+// The cycle graph of a group of at most kMaxGroupOrder elements: each maximal cyclic
 // subgroup <g> drawn as the cycle 1, g, g^2, ..., back to 1 through the
 // identity, every element once. Cycles that share more than the identity
 // share one circle of their common elements, the others lying on nested

@@ -695,7 +695,8 @@ bool Group::AssignReductiveNames() {
             }
         }
         ++letterCode;
-        // 22 letters name the generators of any group of at most 120 elements.
+        // Each letter at least doubles what is named, so 22 letters name the
+        // generators of any group of at most kMaxGroupOrder (5,040) elements.
         assert(letterCode <= 86);
         if (letterCode > 86) return false;
     }

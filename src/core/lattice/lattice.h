@@ -1,5 +1,5 @@
 #pragma once
-// The subgroup lattice of a group of order at most 120: one node per
+// The subgroup lattice of a group of order at most kMaxGroupOrder: one node per
 // subgroup (or, in the classes view, one per class of conjugate subgroups),
 // an edge from each subgroup to each of its maximal subgroups, and a layout
 // as plain numbers that the caller paints: one layer per subgroup order

@@ -22,11 +22,11 @@ struct PresentedGroup {
 // words in the generators and their inverses, a < a^-1 < b < b^-1 < ..., and
 // come in that order). The ID is "Pres" followed by the order. Throws
 // InvalidArgument with one sentence for a presentation that cannot be read,
-// defines an infinite group or one above 120 elements.
+// defines an infinite group or one above kMaxGroupOrder elements.
 PresentedGroup MakeGroupFromPresentation(std::string_view text, Progress& progress);
 
 // perm:<generators> in cycle notation ("perm:(1,2,3),(1,2)", "()" the
-// identity, any degree up to 1000) as a Described group of at most 120
+// identity, any degree up to 1000) as a Described group of at most kMaxGroupOrder
 // elements named in cycle notation: the identity, the generators, then
 // breadth first by products with the generators. Null when halted.
 GroupPtr MakeGroupFromCycleNotation(std::string_view text, Progress& progress);
