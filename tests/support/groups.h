@@ -15,6 +15,11 @@ namespace quorix::testing {
 // The group described by a spec (see MakeGroupFromSpec), with its ID.
 GroupPtr spec(const std::string& s);
 
+// The sanitizer builds run the engine many times slower: there the checks
+// of the largest groups (thousands of elements) keep to groups of at most
+// 720, which take the same paths (16-bit tables, element sets on the heap).
+constexpr bool kFullSizeGroups = !QUORIX_TESTS_SANITIZED;
+
 // Cayley-table groups (method 0) with names "e", "g2", "g3", ... taken in
 // the order of `order` (a permutation of g's reductive positions starting
 // with 1); the identity's row lists the elements.

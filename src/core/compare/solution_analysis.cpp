@@ -73,7 +73,7 @@ bool Isomorphic(Group& g, const Group& h) {
 
 }  // namespace
 
-GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
+GroupPtr GetPermutationGroup(const Group& g, const std::string& kind,
                              const std::function<std::string(const std::string&)>& nameToCode) {
     const int n = g.order();
     std::vector<std::string> codes(static_cast<std::size_t>(n + 1));

@@ -47,7 +47,7 @@ bool IsSolvable(const GroupPtr& g, StructureAnalysis& analysis, SolutionAnalysis
 // elements. Element names that are search codes ("1", "a".."s") give the
 // symbols "1", "2".."9", "A"..; other names their source index. The result
 // is isomorphic to g (Cayley's theorem).
-GroupPtr GetPermutationGroup(Group& g, const std::string& kind,
+GroupPtr GetPermutationGroup(const Group& g, const std::string& kind,
                              const std::function<std::string(const std::string&)>& nameToCode = {});
 
 // Runs the seven recognisers in order and registers each group listed.

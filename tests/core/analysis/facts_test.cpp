@@ -100,6 +100,7 @@ TEST(KnownGroups, SymmetricAlternatingAndLinearGroupsPast120) {
                            Large{"S6", 1455, 3, 56, 11, 360, {2, 360}}, Large{"A7", 3786, 2, 40, 9, 2520, {2520}},
                            Large{"S7", 11300, 3, 96, 15, 2520, {2, 2520}}}) {
         SCOPED_TRACE(k.spec);
+        if (!kFullSizeGroups && k.subgroups > 2000) continue;
         const GroupFacts f = ComputeGroupFacts(spec(k.spec));
         EXPECT_EQ(f.subgroups, k.subgroups);
         EXPECT_EQ(f.normal, k.normal);

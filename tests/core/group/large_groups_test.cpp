@@ -85,34 +85,38 @@ TEST(ElementSet, WideSetsCompareHashAndJoinByTheirBits) {
 }
 
 TEST(LargeGroups, FamiliesReachTheTableLimit) {
-    const GroupPtr s7 = qt::spec("S7");
-    ASSERT_EQ(s7->Order(), 5040);
-    EXPECT_EQ(ElementOrderCounts(*s7),
-              (std::map<int, int>{
-                  {1, 1}, {2, 231}, {3, 350}, {4, 840}, {5, 504}, {6, 1470}, {7, 720}, {10, 504}, {12, 420}}));
-    std::set<std::string> names;
-    for (int k = 1; k <= s7->order(); ++k) names.insert(s7->name(k));
-    EXPECT_EQ(names.size(), 5040u);  // the reductive names stay distinct
-    EXPECT_EQ(s7->sourceName(s7->srcMul(s7->SourceElementIndex("2134567"), s7->SourceElementIndex("1345672"))),
-              "3145672");
+    if (qt::kFullSizeGroups) {
+        const GroupPtr s7 = qt::spec("S7");
+        ASSERT_EQ(s7->Order(), 5040);
+        EXPECT_EQ(ElementOrderCounts(*s7),
+                  (std::map<int, int>{
+                      {1, 1}, {2, 231}, {3, 350}, {4, 840}, {5, 504}, {6, 1470}, {7, 720}, {10, 504}, {12, 420}}));
+        std::set<std::string> names;
+        for (int k = 1; k <= s7->order(); ++k) names.insert(s7->name(k));
+        EXPECT_EQ(names.size(), 5040u);  // the reductive names stay distinct
+        EXPECT_EQ(s7->sourceName(s7->srcMul(s7->SourceElementIndex("2134567"), s7->SourceElementIndex("1345672"))),
+                  "3145672");
+    }
 
     const GroupPtr psl27 = qt::spec("PSL(2,7)");
     EXPECT_EQ(psl27->Order(), 168);
     EXPECT_TRUE(Simple(*psl27));
     EXPECT_EQ(qt::checkGroupAxioms(*psl27), "");
     EXPECT_EQ(qt::spec("GL(2,5)")->Order(), 480);
-    EXPECT_EQ(qt::spec("GL(2,7)")->Order(), 2016);
     const GroupPtr sl27 = qt::spec("SL(2,7)");
     EXPECT_EQ(sl27->Order(), 336);
     EXPECT_EQ(CentreOrder(*sl27), 2);
-    const GroupPtr psl219 = qt::spec("PSL(2,19)");
-    EXPECT_EQ(psl219->Order(), 3420);
-    EXPECT_EQ(psl219->SourceElement(2), "[0 1;18 0]");
     EXPECT_EQ(ElementOrderCounts(*qt::spec("PGL(2,7)"))[8], 84);
-    EXPECT_EQ(ElementOrderCounts(*qt::spec("A7"))[7], 720);
-    EXPECT_EQ(qt::spec("D2520")->Order(), 5040);
+    if (qt::kFullSizeGroups) {
+        EXPECT_EQ(qt::spec("GL(2,7)")->Order(), 2016);
+        const GroupPtr psl219 = qt::spec("PSL(2,19)");
+        EXPECT_EQ(psl219->Order(), 3420);
+        EXPECT_EQ(psl219->SourceElement(2), "[0 1;18 0]");
+        EXPECT_EQ(ElementOrderCounts(*qt::spec("A7"))[7], 720);
+        EXPECT_EQ(qt::spec("D2520")->Order(), 5040);
+        EXPECT_EQ(qt::spec("U23100")->Order(), 4800);
+    }
     EXPECT_EQ(qt::spec("Dic30xZ2xZ3")->Order(), 720);
-    EXPECT_EQ(qt::spec("U23100")->Order(), 4800);
     EXPECT_EQ(qt::spec("perm:234561,213456")->Order(), 720);
     const GroupPtr cycles = MakeGroupFromDescription("perm:(1,2,3,4,5,6),(1,2)");
     ASSERT_EQ(cycles->Order(), 720);

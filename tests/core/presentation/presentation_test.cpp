@@ -116,17 +116,23 @@ TEST(Presentation, InfiniteAndLargeGroupsAreRefusedWithOneSentence) {
               "The presentation defines an infinite group: its relations leave a generator of infinite order once "
               "the generators commute.");
     const std::string limit = std::to_string(kMaxGroupOrder);
-    EXPECT_EQ(Error("<a,b | a^2, b^3, (ab)^7>"), "The presentation defines an infinite group or one with more than " +
-                                                     limit + " elements (coset enumeration passed 504,000 cosets).");
+    // Each of the two refusals below runs the enumeration to its limit.
+    if (qt::kFullSizeGroups) {
+        EXPECT_EQ(Error("<a,b | a^2, b^3, (ab)^7>"),
+                  "The presentation defines an infinite group or one with more than " + limit +
+                      " elements (coset enumeration passed 504,000 cosets).");
+    }
     EXPECT_EQ(Error("<a,b | a^2, b^3>").substr(0, 40), "The presentation defines an infinite gro");
     // Long relators: a single scan needs more cosets than the table holds.
     EXPECT_EQ(Error("<a,b | a^9000, b^9000, [a,b]>").substr(0, 40), "The presentation defines an infinite gro");
     EXPECT_EQ(Error("<a | a^9000>"),
               "The presentation defines a group of order 9000, more than " + limit + " elements.");
     // Z3 * Z3 with a long relator refilled its full table for minutes.
-    EXPECT_EQ(Error("<a,b|a^705 a^72,b^3,(a)a^2>"),
-              "The presentation defines an infinite group or one with more than " + limit +
-                  " elements (coset enumeration did not close within 100,000,000 relator letters).");
+    if (qt::kFullSizeGroups) {
+        EXPECT_EQ(Error("<a,b|a^705 a^72,b^3,(a)a^2>"),
+                  "The presentation defines an infinite group or one with more than " + limit +
+                      " elements (coset enumeration did not close within 100,000,000 relator letters).");
+    }
 }
 
 TEST(Presentation, HaltStopsTheEnumeration) {
