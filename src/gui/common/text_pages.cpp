@@ -26,21 +26,21 @@ std::vector<TextItem> TextPageItems(const std::vector<TextItem>& items, std::siz
     using Kind = TextItem::Kind;
     const std::size_t first = std::min(items.size(), page * kTextPageItems);
     const std::size_t end = std::min(items.size(), first + kTextPageItems);
-    // The flow (and the last heading in it) that the page starts inside.
-    std::optional<std::size_t> flow, heading;
+    // The flow that the page starts inside.
+    constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+    std::size_t flow = kNone;
     for (std::size_t i = 0; i < first; ++i) {
-        if (items[i].kind == Kind::Columns) flow = i, heading.reset();
-        if (items[i].kind == Kind::ColumnsEnd) flow.reset(), heading.reset();
-        if (flow && items[i].heading) heading = i;
+        if (items[i].kind == Kind::Columns) flow = i;
+        if (items[i].kind == Kind::ColumnsEnd) flow = kNone;
     }
     std::vector<TextItem> out;
     out.reserve(end - first + 3);
-    if (flow) {
-        out.push_back(items[*flow]);
+    if (flow != kNone) {
+        out.push_back(items[flow]);
         if (first < end && !items[first].heading && !items[first].continued.empty())
             out.push_back(TextItem{.text = items[first].continued, .below = items[first].below, .heading = true});
     }
-    bool open = flow.has_value();
+    bool open = flow != kNone;
     for (std::size_t i = first; i < end; ++i) {
         out.push_back(items[i]);
         if (items[i].kind == Kind::Columns) open = true;
