@@ -5,7 +5,7 @@
 #   make sanitize   build of the engine, the command-line tool, their tests
 #                   and the fuzz targets (clang, -O1, AddressSanitizer and
 #                   UndefinedBehaviorSanitizer), running the tests, then every
-#                   fuzz target for 10 s
+#                   fuzz target for 5 s
 #   make tsan       the tests of work on several threads (jobs off the GUI
 #                   thread, the engine state they share) built with clang and
 #                   ThreadSanitizer, run headless
@@ -16,7 +16,7 @@ BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 TSAN_DIR ?= build-tsan
 FUZZ_SECONDS ?= 60
-SANITIZE_FUZZ_SECONDS ?= 10
+SANITIZE_FUZZ_SECONDS ?= 5
 JOBS ?= $(shell nproc)
 CMAKE_ARGS ?=
 

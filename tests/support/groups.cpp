@@ -136,25 +136,36 @@ std::string checkTableAxioms(int n, const std::function<int(int, int)>& product)
         }
         if (!inverse) return "no inverse of " + std::to_string(x);
     }
-    std::mt19937 rng(7);
-    std::uniform_int_distribution<int> pick(1, n);
-    const long triples = static_cast<long>(n) * n * n;
-    const long samples = triples <= 64000 ? triples : 200000;
-    for (long s = 0; s < samples; ++s) {
-        int a, b, c;
-        if (triples <= 64000) {
-            a = static_cast<int>(s / (n * n)) + 1;
-            b = static_cast<int>(s / n % n) + 1;
-            c = static_cast<int>(s % n) + 1;
-        } else {
-            a = pick(rng);
-            b = pick(rng);
-            c = pick(rng);
+    // Associativity on a generating set is associativity everywhere: the c
+    // with x(cy) = (xc)y for all x and y are closed under the product, so if
+    // they include a set whose products reach every element, they are all.
+    std::vector<int> generators;
+    std::vector<char> reached(static_cast<std::size_t>(n) + 1, 0);
+    for (int g = 2; g <= n; ++g) {  // the identity needs no check
+        if (reached[static_cast<std::size_t>(g)]) continue;
+        generators.push_back(g);
+        // The products s1 s2 ... sk of generators, taken from the left.
+        std::fill(reached.begin(), reached.end(), 0);
+        reached[1] = 1;
+        std::vector<int> todo(generators);
+        for (int s : generators) reached[static_cast<std::size_t>(s)] = 1;
+        while (!todo.empty()) {
+            const int x = todo.back();
+            todo.pop_back();
+            for (int s : generators) {
+                const int p = product(x, s);
+                if (!reached[static_cast<std::size_t>(p)]) reached[static_cast<std::size_t>(p)] = 1, todo.push_back(p);
+            }
         }
-        if (product(product(a, b), c) != product(a, product(b, c)))
-            return "not associative at (" + std::to_string(a) + ", " + std::to_string(b) + ", " + std::to_string(c) +
-                   ")";
     }
+    for (int c : generators)
+        for (int a = 1; a <= n; ++a) {
+            const int ac = product(a, c);
+            for (int b = 1; b <= n; ++b)
+                if (product(ac, b) != product(a, product(c, b)))
+                    return "not associative at (" + std::to_string(a) + ", " + std::to_string(c) + ", " +
+                           std::to_string(b) + ")";
+        }
     return {};
 }
 

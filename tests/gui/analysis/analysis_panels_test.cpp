@@ -429,3 +429,15 @@ TEST_F(AnalysisPanels, APartialListSaysWhatItHoldsAndOffersTheWholeList) {
     EXPECT_FALSE(p.findChild<QWidget*>("cmdShowSGConjugacyClasses")->isHidden());
     EXPECT_FALSE(text(p).contains("(partial list)"));
 }
+
+TEST_F(AnalysisPanels, S7ClassesComeInPagesWithEveryClassHeaded) {
+    add("S7", "S|@7|");
+    auto opened7 = opened<ClassesPanel>(1);
+    ClassesPanel& c = *opened7;
+    auto* pager = c.findChild<QFrame*>(QStringLiteral("framePagerAbove"));
+    ASSERT_NE(pager, nullptr);
+    EXPECT_TRUE(pager->isVisible());
+    EXPECT_TRUE(pager->findChild<QLabel*>()->text().startsWith(QStringLiteral("Lines 1 to 500 of ")));
+    EXPECT_TRUE(text(c).contains(QStringLiteral("Conjugacy Class Cl(")));
+    quorix::testing::snapshot(c, QStringLiteral("dlgShowConjugacyClasses-S7"));
+}

@@ -69,6 +69,18 @@ TEST_F(CharactersPanels, TableSelectsACharacterAndShowsItsKernel) {
     EXPECT_NE(p.latex().find("\\chi_{5}"), std::string::npos);
 }
 
+TEST_F(CharactersPanels, GL25HasTwentyFourCharactersThatPassTheChecks) {
+    add("GL(2,5)", "GL(2,5)");
+    CharacterTablePanel p(ctx, ctx.groups.At(1));
+    p.show();
+    ASSERT_TRUE(quorix::testing::settle(p));
+    EXPECT_EQ(p.table().characters.size(), 24u);  // q² - 1 classes
+    const QString text = p.pictureBox()->plainText();
+    EXPECT_TRUE(text.contains("= 480 = |G|"));
+    EXPECT_FALSE(text.contains("✗"));
+    quorix::testing::snapshot(p, QStringLiteral("dlgCharacterTable-GL25"));
+}
+
 TEST_F(CharactersPanels, QuaternionTableHasItsLegendFreeIndicator) {
     add("perm:12345678,25836147,34567812", "Q|@8|");
     CharacterTablePanel p(ctx, ctx.groups.At(1));
