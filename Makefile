@@ -79,8 +79,8 @@ sanitize-configure:
 	  -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only \
 	  "-DCMAKE_CXX_FLAGS=$(SANITIZE_FLAGS)" $(CMAKE_ARGS)
 
-# make sanitize is sanitize-test, then sanitize-fuzz (CI runs the two apart:
-# the tests beside the other build, the fuzz targets at the end).
+# make sanitize is sanitize-test, then sanitize-fuzz (CI runs the two in turn
+# beside the other builds).
 sanitize: sanitize-test
 	$(MAKE) --no-print-directory sanitize-fuzz
 
