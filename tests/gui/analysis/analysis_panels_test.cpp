@@ -430,7 +430,7 @@ TEST_F(AnalysisPanels, APartialListSaysWhatItHoldsAndOffersTheWholeList) {
     EXPECT_FALSE(text(p).contains("(partial list)"));
 }
 
-TEST_F(AnalysisPanels, S7ClassesComeInPagesWithEveryClassHeaded) {
+TEST_F(AnalysisPanels, S7ClassesComeInPagesUnderTheirHeadings) {
     add("S7", "S|@7|");
     auto opened7 = opened<ClassesPanel>(1);
     ClassesPanel& c = *opened7;
